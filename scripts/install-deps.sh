@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, run and test the program.
+# Safe to run again: apt-get skips what is already installed.
+set -euo pipefail
+PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-5compat-dev libqt6sql6-sqlite libqt6svg6
+  libgtest-dev libgmock-dev
+  libquazip1-qt6-dev libfreexl-dev
+  sqlite3 libsqlite3-dev fonts-liberation fonts-dejavu-core
+  poppler-utils xvfb xauth
+)
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,74 @@
+#include "frame/frmtarn.h"
+#include "frame/interaction.h"
+#include "frame/program.h"
+#include "frame/qtinteraction.h"
+#include "frame/tarnstart.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+bool haveDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+QString commandLineOf(int argc, char** argv)
+{
+    QStringList parts;
+    for (int i = 1; i < argc; ++i)
+        parts << QString::fromLocal8Bit(argv[i]);
+    return parts.join(u' ');
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const QString cmd = commandLineOf(argc, argv).trimmed().toLower();
+    const bool batch = cmd == QLatin1String("/fl") || cmd == QLatin1String("/dr") || cmd == QLatin1String("/pr") ||
+                       cmd == QLatin1String("/mb");
+    if (!haveDisplay()) {
+        if (!batch) {
+            std::fprintf(stderr, "tarn: no display (DISPLAY is not set); the window cannot be shown.\n"
+                                 "Run a batch job (/pr, /fl, /dr, /mb) or start under a display.\n");
+            return 2;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TARN"));
+
+    Program program;
+    installProgram(&program);
+    QtInteraction qtUi;
+    BatchInteraction batchUi;
+    program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
+
+    const QString programFile = QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath();
+    const StartResult start = Main(programFile, commandLineOf(argc, argv));
+    int rc = 0;
+    switch (start.action) {
+    case StartAction::End:
+        rc = 1;
+        break;
+    case StartAction::Batch:
+        batchUi.setLogFile(start.batchSwitch.mid(1) + QStringLiteral(".err"));
+        RunBatch(start.batchSwitch);
+        break;
+    case StartAction::ConfigThenMain:
+    case StartAction::ShowMain: {
+        frmTARN window;
+        qtUi.setOwner(&window);
+        if (start.action == StartAction::ConfigThenMain)
+            window.showConfiguration();
+        window.show();
+        rc = app.exec();
+        break;
+    }
+    }
+    installProgram(nullptr);
+    return rc;
+}

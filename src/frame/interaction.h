@@ -1,0 +1,186 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantMap>
+#include <functional>
+#include <memory>
+
+// Everything that asks or tells the user goes through one Interaction:
+//   QtInteraction        - real windows (tarn_widgets)
+//   BatchInteraction     - no person: OK/No to messages (logged), cancel to choices
+//   ScriptedInteraction  - tests: answers from a script, fails on the unexpected
+// Typed helpers (messageBox, ...) all funnel into ask(), so batch and scripted
+// answers need only one entry point; the Qt side overrides or registers windows.
+
+// Button sets, icons and answers of the message box, numbered as the design uses them.
+namespace Mb {
+inline constexpr int OKOnly = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5;
+inline constexpr int Critical = 16, QuestionIcon = 32, Exclamation = 48, Information = 64;
+inline constexpr int DefaultButton2 = 256, DefaultButton3 = 512;
+inline constexpr int OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;
+} // namespace Mb
+
+struct Question {
+    QString kind;          // "msg", "screen", "textpage", "menu", "edit", "open", "save", "dir", "error", ...
+    QString key;           // message id, "file#chapter", menu name, ...
+    QString text;          // what a person would read; logged by batch runs
+    int buttons = 0;       // message box buttons and icon
+    QStringList choices;   // offered items, where there is a list
+    QVariantMap data;      // anything else the window needs
+    void* model = nullptr; // the headless model a window works on (dialogue screens, menus)
+};
+
+struct Answer {
+    bool cancelled = false;
+    int code = 0;        // button code or result number
+    QString text;        // result word, path, chosen item
+    QStringList values;  // field values
+    QVariantMap data;
+    bool applied = false; // the window already worked on Question::model
+
+    static Answer cancel() { return Answer{true, Mb::Cancel, QStringLiteral("ABBRUCH"), {}, {}, false}; }
+    static Answer button(int code) { return Answer{false, code, {}, {}, {}, false}; }
+    static Answer word(const QString& t) { return Answer{false, 0, t, {}, {}, false}; }
+};
+
+// The message-list window of long runs (one per program, like the design's form).
+class InfoList {
+public:
+    virtual ~InfoList() = default;
+    virtual void Add(const QString& text) = 0;
+    virtual void Begin(const QString& titel = QString()) = 0;
+    virtual void Clear(bool auchFixed = false) = 0;
+    virtual void Finish() = 0;
+    virtual void FixLines(int lines = -1) = 0; // -1: the lines written so far
+    virtual void Update(const QString& text, bool zeilevor = false) = 0;
+    virtual void Def(int row, const QString& text) = 0;
+    // aufwas: a text (wait button with that caption), 0 ("&Ok", wait), 2 (cancel
+    // button, no wait), -1 (hide, no wait), other integers (return 0 at once).
+    virtual QVariant Wait(const QVariant& aufwas, bool autoSchliessen = false) = 0;
+    virtual bool Canceled() const = 0;
+};
+
+// The progress box with its optional cancel button.
+class InfoBox {
+public:
+    virtual ~InfoBox() = default;
+    virtual void Begin(const QString& text, const QString& titel = QStringLiteral("TARN"), bool cbreak = false) = 0;
+    virtual void Counter(const QString& text) = 0;
+    virtual void EnableBreak(bool yes = true) = 0;
+    virtual void Finish() = 0;
+    virtual bool breakRequested() const = 0; // the design's public flag "break"
+    virtual void setBreak(bool value) = 0;
+};
+
+// Headless list and box: keep their lines for logs and tests; a cancel can be
+// scripted after a number of lines.
+class HeadlessInfoList : public InfoList {
+public:
+    void Add(const QString& text) override;
+    void Begin(const QString& titel = QString()) override;
+    void Clear(bool auchFixed = false) override;
+    void Finish() override;
+    void FixLines(int lines = -1) override;
+    void Update(const QString& text, bool zeilevor = false) override;
+    void Def(int row, const QString& text) override;
+    QVariant Wait(const QVariant& aufwas, bool autoSchliessen = false) override;
+    bool Canceled() const override { return mCanceled; }
+
+    QStringList lines;          // every line written, in order (Add and Update)
+    QString title;
+    bool visible = false;
+    int cancelAfterAdds = -1;   // >= 0: Canceled() turns true after that many Add calls
+    std::function<void(const QString&)> echo; // batch runs print the lines
+private:
+    int mAdds = 0;
+    bool mCanceled = false;
+};
+
+class HeadlessInfoBox : public InfoBox {
+public:
+    void Begin(const QString& text, const QString& titel = QStringLiteral("TARN"), bool cbreak = false) override;
+    void Counter(const QString& text) override { counter = text; }
+    void EnableBreak(bool) override { breakVisible = true; }
+    void Finish() override { visible = false; }
+    bool breakRequested() const override { return mBreak; }
+    void setBreak(bool value) override { mBreak = value; }
+
+    QString message, title, counter;
+    bool visible = false, breakVisible = false;
+
+private:
+    bool mBreak = false;
+};
+
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+
+    // The one generic entry point.
+    virtual Answer ask(const Question& q) = 0;
+
+    // Message box: returns the button code (Mb::OK ...).
+    virtual int messageBox(const QString& id, const QString& text, int buttons, const QString& title = QString());
+    virtual void beep() {}
+    // False where no person can answer (batch runs).
+    virtual bool isInteractive() const { return true; }
+
+    virtual InfoList& infoList() { return mInfoList; }
+    virtual InfoBox& infoBox() { return mInfoBox; }
+
+protected:
+    HeadlessInfoList mInfoList;
+    HeadlessInfoBox mInfoBox;
+};
+
+// Answers without a person and never blocks. Every message is appended to the
+// log file (the batch run's ".err" file) with its id and text.
+class BatchInteraction : public Interaction {
+public:
+    explicit BatchInteraction(QString logFile = QString());
+    Answer ask(const Question& q) override;
+    bool isInteractive() const override { return false; }
+    void setLogFile(const QString& path) { mLogFile = path; }
+    const QString& logFile() const { return mLogFile; }
+    void log(const QString& line);
+    QStringList logged; // also kept in memory
+
+private:
+    QString mLogFile;
+};
+
+// Answers from a script keyed by kind and key; anything unexpected is reported
+// through onUnexpected (tests make it a failure) and answered with cancel.
+class ScriptedInteraction : public Interaction {
+public:
+    using Responder = std::function<Answer(const Question&)>;
+    // One answer for the next matching question (first match in script order).
+    void expect(const QString& kind, const QString& key, Answer a);
+    // A computed answer (may work on Question::model), used once.
+    void expect(const QString& kind, const QString& key, Responder r);
+    // An answer for every matching question, after the one-shot expectations.
+    void always(const QString& kind, const QString& key, Answer a);
+
+    Answer ask(const Question& q) override;
+    void beep() override { ++beeps; }
+
+    bool allUsed() const { return mScript.empty(); }
+    QStringList unused() const;
+
+    QList<Question> asked;
+    int beeps = 0;
+    std::function<void(const QString&)> onUnexpected;
+
+    HeadlessInfoList& headlessList() { return mInfoList; }
+    HeadlessInfoBox& headlessBox() { return mInfoBox; }
+
+private:
+    struct Entry {
+        QString kind, key;
+        Responder responder;
+        bool standing = false;
+    };
+    std::vector<Entry> mScript;
+    std::vector<Entry> mStanding;
+};

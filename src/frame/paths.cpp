@@ -1,0 +1,56 @@
+#include "frame/paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString nativePath(const QString& designPath)
+{
+    QString p = designPath;
+    p.replace(u'\\', u'/');
+    if (p.size() >= 2 && p[1] == u':' && p[0].isLetter())
+        p = p.mid(2);
+    if (p.isEmpty())
+        return p;
+    // Fast path: exact case exists.
+    if (QFileInfo::exists(p))
+        return p;
+    const bool absolute = p.startsWith(u'/');
+    const QStringList parts = p.split(u'/', Qt::KeepEmptyParts);
+    QString built = absolute ? QStringLiteral("/") : QString();
+    bool resolving = true;
+    for (qsizetype k = 0; k < parts.size(); ++k) {
+        const QString& part = parts[k];
+        if (part.isEmpty()) {
+            continue;
+        }
+        QString candidate = built.isEmpty() ? part : (built.endsWith(u'/') ? built + part : built + u'/' + part);
+        if (resolving && !QFileInfo::exists(candidate) && part != QLatin1String(".") && part != QLatin1String("..")) {
+            const QDir dir(built.isEmpty() ? QStringLiteral(".") : built);
+            const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+            QString match;
+            int count = 0;
+            for (const QString& e : entries)
+                if (e.compare(part, Qt::CaseInsensitive) == 0) {
+                    match = e;
+                    ++count;
+                }
+            if (count == 1)
+                candidate = built.isEmpty() ? match : (built.endsWith(u'/') ? built + match : built + u'/' + match);
+            else
+                resolving = false; // the rest cannot exist either
+        }
+        built = candidate;
+    }
+    if (p.endsWith(u'/') && !built.endsWith(u'/'))
+        built += u'/';
+    return built;
+}
+
+QString joinDesignPath(const QString& dir, const QString& name)
+{
+    if (dir.isEmpty())
+        return name;
+    if (dir.endsWith(u'\\') || dir.endsWith(u'/'))
+        return dir + name;
+    return dir + u'\\' + name;
+}

@@ -1,0 +1,37 @@
+#include "frame/pending.h"
+#include "frame/interaction.h"
+#include "frame/program.h"
+
+void notYetConnected(const QString& what)
+{
+    ui().messageBox(QStringLiteral("0"),
+                    prog().LangNr == 2 ? QStringLiteral("%1: not available in this version.").arg(what)
+                                       : QStringLiteral("%1: in dieser Version nicht verfügbar.").arg(what),
+                    0x40);
+}
+
+void FehlQsBt(const QString& LnFehl, bool, bool, bool)
+{
+    notYetConnected(QStringLiteral("FehlQsBt ") + LnFehl);
+}
+
+QString PrintQSL(const QString& desc, bool)
+{
+    notYetConnected(QStringLiteral("PrintQSL ") + desc);
+    return QStringLiteral("ABBRUCH");
+}
+
+void PrognoseQsl(const QString& desc, const QString& progmodus, bool)
+{
+    notYetConnected(QStringLiteral("PrognoseQsl ") + desc + u' ' + progmodus);
+}
+
+void MixBt(const QString& MixMode, const QString& BlAdr, const QString& BlFormat)
+{
+    notYetConnected(QStringLiteral("MixBt ") + MixMode + u' ' + BlAdr + u' ' + BlFormat);
+}
+
+void ArchivStart()
+{
+    // The archive is connected with the print layer.
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Procedures that the frame calls but whose subsystems are not built yet. Each
+// stub says so to the user (or to the batch log) and does nothing else. When a
+// subsystem lands, its header declares the real procedure and the stub here is
+// deleted together with its declaration.
+#include <QString>
+
+// Quality parts lists
+void FehlQsBt(const QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck);
+QString PrintQSL(const QString& desc, bool ADruck);
+// Prediction run
+void PrognoseQsl(const QString& desc, const QString& progmodus, bool ADruck);
+// Component file
+void MixBt(const QString& MixMode, const QString& BlAdr, const QString& BlFormat);
+// Printing and archive
+void ArchivStart();
+
+// Reports that a procedure is not available in this build (message or batch log).
+void notYetConnected(const QString& what);

@@ -1,0 +1,93 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+class Interaction;
+class Database;
+class Snapshot;
+
+// Program-wide state: everything that start-up sets and that the design keeps in
+// global variables lives here, in one object reached through prog(). Start-up owns
+// it; tests install a fresh one per test (ProgramScope).
+struct QslFeld {
+    QString name;
+    QString column;
+    int width = 0;
+};
+
+struct Program {
+    Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Work strings 0..22 and the run block 0..62 (see the run and calculation code
+    // for the slot meanings). RunVal holds the numeric slots (26, 30, ... 58).
+    std::array<QString, 23> WorkStr;
+    std::array<QString, 63> RunStr;
+    std::array<double, 63> RunVal{};
+
+    QString Cf;
+    QString IniFile;
+    QString LangDir;
+    int LangNr = 1;
+    int LangDruck = 1;
+
+    QString BinDir, BexDir, SinDir, SexDir;
+    int QslDruckNr = 0;
+    bool HwNwKonfig = false;
+    QString EinhListe;
+    std::array<double, 4> Raender{};
+    QString TitelAnw;
+    QString ProgTitel;
+    std::array<QString, 6> AbkListen; // 1..5
+    QString MilParam, InfoParam, QslParam, SonderParam;
+    QString PdfPrint, PdfConvert, Ghost, PsFile;
+    QString SonderArDatei;
+    bool SonderArKonfig = false;
+    double YkBewFaktor = 0;
+    bool YkBewKonfig = false;
+    bool Interaktiv = true;
+    bool ArchivFlag = false;
+
+    std::array<QslFeld, 10> QslFeldTab; // 1..9
+    std::array<int, 9> QlSuchArt{};     // 1..8
+    std::array<QString, 10> QslRec;     // 1..9
+    std::array<QString, 10> QslRecAlt;  // 1..9
+
+    std::unique_ptr<Database> SystDb;
+    std::unique_ptr<Snapshot> AbkRs;
+    std::unique_ptr<Snapshot> BacTecListe;
+    std::unique_ptr<Database> AwsDb;
+
+    // Call history of the error handler: the newest 40 entries, oldest first.
+    QStringList ErrHistory;
+    QString ProgInfo;      // SetProgInfo
+    QString ProgramFile;   // full path of the program file
+    QString ProgramName;   // base name of the program file (".EPT" protocol name)
+
+    // The one service through which everything asks or tells the user.
+    Interaction* ui = nullptr;
+
+    bool MenuRunning = false;
+};
+
+Program& prog();
+Interaction& ui();
+
+// Installs a fresh Program for the lifetime of the scope (tests, batch runs).
+class ProgramScope {
+public:
+    ProgramScope();
+    ~ProgramScope();
+    Program& program() { return *mProgram; }
+
+private:
+    std::unique_ptr<Program> mProgram;
+    Program* mPrevious;
+};
+
+// Start-up installs its Program here; returns the previous one.
+Program* installProgram(Program* p);

@@ -1,0 +1,74 @@
+#include "frame/qtinteraction.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+Answer QtInteraction::ask(const Question& q)
+{
+    const auto it = mHandlers.constFind(q.kind);
+    if (it != mHandlers.constEnd())
+        return it.value()(q);
+    if (q.kind == QLatin1String("msg"))
+        return Answer::button(messageBox(q.key, q.text, q.buttons));
+    // A question without a window of its own: show it as a message, then cancel.
+    QMessageBox::information(mOwner, QStringLiteral("TARN"), q.text.isEmpty() ? q.kind + u' ' + q.key : q.text);
+    return Answer::cancel();
+}
+
+void QtInteraction::registerHandler(const QString& kind, Handler handler)
+{
+    mHandlers.insert(kind, std::move(handler));
+}
+
+int QtInteraction::messageBox(const QString& id, const QString& text, int buttons, const QString& title)
+{
+    const auto it = mHandlers.constFind(QStringLiteral("msg"));
+    if (it != mHandlers.constEnd()) {
+        Question q{QStringLiteral("msg"), id, text, buttons, {}, {}, nullptr};
+        return it.value()(q).code;
+    }
+    QMessageBox box(mOwner);
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("TARN") : title);
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    box.setText(shown);
+    switch (buttons & 0x70) {
+    case Mb::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Mb::QuestionIcon: box.setIcon(QMessageBox::Question); break;
+    case Mb::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Mb::Information: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    struct B { QMessageBox::StandardButton sb; int code; };
+    std::vector<B> set;
+    switch (buttons & 7) {
+    case Mb::OKCancel: set = {{QMessageBox::Ok, Mb::OK}, {QMessageBox::Cancel, Mb::Cancel}}; break;
+    case Mb::AbortRetryIgnore:
+        set = {{QMessageBox::Abort, Mb::Abort}, {QMessageBox::Retry, Mb::Retry}, {QMessageBox::Ignore, Mb::Ignore}};
+        break;
+    case Mb::YesNoCancel:
+        set = {{QMessageBox::Yes, Mb::Yes}, {QMessageBox::No, Mb::No}, {QMessageBox::Cancel, Mb::Cancel}};
+        break;
+    case Mb::YesNo: set = {{QMessageBox::Yes, Mb::Yes}, {QMessageBox::No, Mb::No}}; break;
+    case Mb::RetryCancel: set = {{QMessageBox::Retry, Mb::Retry}, {QMessageBox::Cancel, Mb::Cancel}}; break;
+    default: set = {{QMessageBox::Ok, Mb::OK}}; break;
+    }
+    QMessageBox::StandardButtons all;
+    for (const B& b : set)
+        all |= b.sb;
+    box.setStandardButtons(all);
+    const int def = (buttons & Mb::DefaultButton3) ? 2 : (buttons & Mb::DefaultButton2) ? 1 : 0;
+    if (def < int(set.size()))
+        box.setDefaultButton(set[def].sb);
+    const auto r = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const B& b : set)
+        if (b.sb == r)
+            return b.code;
+    return (buttons & 7) == Mb::OKOnly ? Mb::OK : Mb::Cancel;
+}
+
+void QtInteraction::beep()
+{
+    QApplication::beep();
+}

@@ -1,0 +1,403 @@
+#include "frame/tarnstart.h"
+#include "frame/codepage.h"
+#include "frame/database.h"
+#include "frame/errors.h"
+#include "frame/errptnr.h"
+#include "frame/formatters.h"
+#include "frame/inifile.h"
+#include "frame/interaction.h"
+#include "frame/launcher.h"
+#include "frame/numbers.h"
+#include "frame/paramstring.h"
+#include "frame/paths.h"
+#include "frame/pending.h"
+#include "frame/program.h"
+#include "frame/restext.h"
+#include "frame/textlib.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QThread>
+#include <functional>
+
+namespace {
+
+QString ini(const QString& section, const QString& key, int buffer)
+{
+    return GetProfileStr(section, key, buffer, prog().IniFile);
+}
+
+// Section "fewe" as a key list "key=value,key=value".
+QString readFeweList()
+{
+    Program& p = prog();
+    QString names = GetProfileStr(QStringLiteral("fewe"), std::nullopt, 1024, p.IniFile);
+    if (names.endsWith(QChar(0)))
+        names.chop(1);
+    QString list;
+    int pos = 1;
+    while (true) {
+        const QString name = ParseString(pos, names, QString(QChar(0)));
+        if (name.isEmpty())
+            break;
+        list += name + u'=' + GetProfileStr(QStringLiteral("fewe"), name, 128, p.IniFile) + u',';
+        if (pos == 0)
+            break;
+    }
+    if (!list.isEmpty())
+        list.chop(1);
+    return list;
+}
+
+void emptyWorkDirectory(const QString& name)
+{
+    if (DCount(name) == 0)
+        QDir().mkdir(nativePath(name));
+}
+
+void deleteFilesIn(const QString& name)
+{
+    if (FCount(name + QStringLiteral("\\*.*")) == 0)
+        return;
+    QDir d(nativePath(name));
+    for (const QString& f : d.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (!d.remove(f))
+            throw TarnError(QStringLiteral("Permission denied: %1").arg(d.filePath(f)), ErrNo::PermissionDenied);
+}
+
+// Runs one start-up step under the error handler of Main. Returns false when
+// start-up must stop (answer 2 leaves Main, answer 3 ends the program).
+bool runStep(const std::function<void()>& step)
+{
+    for (int attempt = 0;; ++attempt) {
+        try {
+            step();
+            return true;
+        } catch (const std::exception& e) {
+            const int answer = ErrPtnr::OnError(QStringLiteral("TarnStart"), QStringLiteral("Main"), e);
+            if (answer == 0 && attempt < 3)
+                continue; // repeat the statement, a bounded number of times
+            if (answer == 1 || answer == 0)
+                return true;
+            return false;
+        }
+    }
+}
+
+} // namespace
+
+QString programDirectoryOf(const QString& programFile)
+{
+    qsizetype i = -1;
+    for (qsizetype k = programFile.size() - 1; k >= 0; --k)
+        if (programFile[k] == u'\\' || programFile[k] == u'/') {
+            i = k;
+            break;
+        }
+    if (i < 0)
+        return programFile;
+    if (i > 0 && programFile[i - 1] == u':')
+        return programFile.left(i + 1);
+    if (i == 0)
+        return programFile.left(1); // the file system root keeps its separator
+    return programFile.left(i);
+}
+
+void fillQslFieldTables()
+{
+    Program& p = prog();
+    const struct { const char* name; const char* column; int width; } fields[] = {
+        {"Ln", "LN", 5},     {"Typ", "TYP", 20}, {"Yk", "YK", 17},      {"Stand", "STAND", 2}, {"An", "AN", 20},
+        {"Tec", "TEC", 3},   {"Code", "CODE", 12}, {"Anlage", "ANL", 12}, {"Be", "BE", 148}};
+    for (int i = 0; i < 9; ++i)
+        p.QslFeldTab[i + 1] = {QString::fromLatin1(fields[i].name), QString::fromLatin1(fields[i].column), fields[i].width};
+    const int widths[] = {5, 20, 17, 20, 12, 12, 20, 1};
+    for (int i = 0; i < 8; ++i)
+        p.QlSuchArt[i + 1] = widths[i];
+    for (int i = 1; i <= 9; ++i) {
+        p.QslRec[i].clear();
+        p.QslRecAlt[i].clear();
+    }
+}
+
+void readConfiguration()
+{
+    Program& p = prog();
+    const QString fewe = readFeweList();
+    auto fv = [&](const char* key) { return GetParam(fewe, QString::fromLatin1(key)); };
+
+    // Language. An unknown or missing De gives German rather than a language
+    // directory at the root.
+    QString de = fv("De").toLower();
+    if (de != QLatin1String("dd") && de != QLatin1String("de"))
+        de = QStringLiteral("dd");
+    p.LangDir = de + u'\\';
+    p.LangNr = (p.LangDir == QLatin1String("de\\")) ? 2 : 1;
+    p.LangDruck = p.LangNr;
+
+    // The configuration string.
+    QString& cf = p.Cf;
+    cf = QStringLiteral("De=") + p.LangDir + QStringLiteral(",L=") + QString::number(p.LangNr);
+    p.WorkStr[9] = fv("Aws");
+    p.WorkStr[10] = QStringLiteral("tp1");
+    p.WorkStr[11] = QStringLiteral("tp2");
+    p.WorkStr[12] = QStringLiteral("tp1\\tqs");
+    cf += QStringLiteral(",Aws=") + p.WorkStr[9] + QStringLiteral(",Tp1=tp1,Tp2=tp2,Tqs=tp1\\tqs");
+
+    // Work directories (relative to the program directory).
+    emptyWorkDirectory(QStringLiteral("tp1"));
+    emptyWorkDirectory(QStringLiteral("tp2"));
+    deleteFilesIn(QStringLiteral("tp1"));
+    deleteFilesIn(QStringLiteral("tp2"));
+
+    p.BinDir = fv("Bin");
+    p.BexDir = fv("Bex");
+    p.SinDir = p.BinDir + QStringLiteral("\\i\\ss");
+    p.SexDir = p.BexDir + QStringLiteral("\\i\\ss");
+    cf += QStringLiteral(",Bin=") + p.BinDir + QStringLiteral(",Bex=") + p.BexDir + QStringLiteral(",Sin=") + p.SinDir +
+          QStringLiteral(",Sex=") + p.SexDir;
+
+    const double qd = readLeadingNumber(fv("QslDruck"));
+    p.QslDruckNr = toInt16(qd);
+    cf += QStringLiteral(",Lpt=") + fv("Lpt") + QStringLiteral(",Tsa=") + fv("Tsa").toUpper() +
+          QStringLiteral(",QslDruck=") + QString::number(p.QslDruckNr) + QStringLiteral(",ResDir=") + fv("ResDir") +
+          QStringLiteral(",Font=") + fv("Font") + QStringLiteral(",Paf=") + fv("Paf") + QStringLiteral(",Res=") +
+          fv("Res");
+
+    p.WorkStr[13] = fv("Vql");
+    p.WorkStr[14] = p.WorkStr[13] + u'\\';
+    p.WorkStr[15] = p.WorkStr[14] + QStringLiteral("dbase_");
+    p.WorkStr[16] = fv("Qz").toUpper();
+    cf += QStringLiteral(",Vql=") + p.WorkStr[13] + QStringLiteral(",Qz=") + p.WorkStr[16];
+    p.HwNwKonfig = readLeadingNumber(fv("HwNw")) != 0;
+    p.WorkStr[18] = fv("Tsa").toUpper();
+
+    // "vg": its lines are appended unchanged. A missing file is reported once and
+    // start-up goes on without extra lines.
+    {
+        QFile vg(nativePath(joinDesignPath(p.WorkStr[19], QStringLiteral("vg"))));
+        if (!vg.open(QIODevice::ReadOnly)) {
+            runStep([&] {
+                throw TarnError(QStringLiteral("File not found: %1").arg(vg.fileName()), ErrNo::FileNotFound);
+            });
+        } else {
+            QString all = fromAnsi(vg.readAll());
+            all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+            QStringList lines = all.split(u'\n');
+            if (!lines.isEmpty() && lines.back().isEmpty())
+                lines.removeLast();
+            for (const QString& line : lines)
+                cf += line;
+        }
+    }
+
+    // "userini": start each command, without waiting.
+    {
+        QString names = GetProfileStr(QStringLiteral("userini"), std::nullopt, 1024, p.IniFile);
+        if (names.trimmed() != Leer + QChar(0) && names.trimmed() != Leer) {
+            if (names.endsWith(QChar(0)))
+                names.chop(1);
+            int pos = 1;
+            while (true) {
+                const QString name = ParseString(pos, names, QString(QChar(0)));
+                if (name.isEmpty())
+                    break;
+                const QString command = GetProfileStr(QStringLiteral("userini"), name, 1024, p.IniFile);
+                runStep([&] {
+                    if (!launcher().startCommand(command))
+                        throw TarnError(QStringLiteral("Cannot start: %1").arg(command), ErrNo::FileNotFound);
+                });
+                if (pos == 0)
+                    break;
+            }
+        }
+    }
+
+    // "cf.sys": Cf as it stands now, one line.
+    runStep([&] {
+        QSaveFile f(nativePath(joinDesignPath(p.WorkStr[19], QStringLiteral("cf.sys"))));
+        if (!f.open(QIODevice::WriteOnly))
+            throw TarnError(QStringLiteral("Path/File access error: %1").arg(f.fileName()), ErrNo::PathFileAccess);
+        f.write(toAnsi(cf) + "\r\n");
+        if (!f.commit())
+            throw TarnError(QStringLiteral("Path/File access error: %1").arg(f.fileName()), ErrNo::PathFileAccess);
+    });
+
+    cf += u',' + ini(QStringLiteral("colorcodes"), QStringLiteral("Crt"), 256);
+
+    fillQslFieldTables();
+
+    // Units and margins; DefUnit first, because ValUnit takes it for bare numbers.
+    p.EinhListe = ini(QStringLiteral("einheiten"), QStringLiteral("Units"), 256);
+    QString defUnit = ini(QStringLiteral("einheiten"), QStringLiteral("DefUnit"), 256);
+    if (defUnit == Leer)
+        defUnit = QStringLiteral("cm");
+    SetParam(cf, QStringLiteral("DefUnit"), defUnit);
+    for (int i = 0; i < 4; ++i) {
+        const QString v = GetParam(fewe, QStringLiteral("Rand") + QString::number(i));
+        double twips = 0;
+        ValUnit(v, twips);
+        p.Raender[i] = twips;
+        SetParam(cf, QStringLiteral("Rand") + QString::number(i), v);
+    }
+
+    // Titles.
+    QString titel = ini(QStringLiteral("usertitel"), QStringLiteral("Titel"), 80);
+    if (titel.trimmed() == Leer)
+        titel.clear();
+    p.ProgTitel = ExpandText(QStringLiteral("TARN @V"));
+    p.TitelAnw = (titel + QString(30, u' ')).left(30);
+
+    // Abbreviation lists, PDF keys, archive, special list.
+    const char* abk[] = {"Bebez", "Bedat", "Zubedat", "Qslkopf", "Qslstress"};
+    for (int i = 0; i < 5; ++i)
+        p.AbkListen[i + 1] = ini(QStringLiteral("abbreviations"), QString::fromLatin1(abk[i]), 512);
+    p.MilParam = ini(QStringLiteral("abbreviations"), QStringLiteral("MilParam"), 512);
+    p.InfoParam = ini(QStringLiteral("abbreviations"), QStringLiteral("InfoParam"), 512);
+    p.QslParam = ini(QStringLiteral("abbreviations"), QStringLiteral("QslParam"), 512);
+    p.SonderParam = ini(QStringLiteral("abbreviations"), QStringLiteral("SonderParam"), 512);
+    p.PdfPrint = ini(QStringLiteral("fewe"), QStringLiteral("PdfPrint"), 96);
+    p.PdfConvert = ini(QStringLiteral("fewe"), QStringLiteral("PdfConvert"), 96);
+    p.Ghost = ini(QStringLiteral("fewe"), QStringLiteral("Ghost"), 96);
+    p.PsFile = ini(QStringLiteral("fewe"), QStringLiteral("PsFile"), 96);
+    if (ini(QStringLiteral("archive"), QStringLiteral("ArchivFlag"), 96) == QLatin1String("1"))
+        runStep([] { ArchivStart(); });
+    p.SonderArDatei = ini(QStringLiteral("Sonder-AR"), QStringLiteral("ARListe"), 96);
+    p.SonderArKonfig = !p.SonderArDatei.isEmpty() && p.SonderArDatei != Leer;
+    p.YkBewFaktor = toSingle(readLeadingNumber(ini(QStringLiteral("Sonder-AR"), QStringLiteral("YKBewertung"), 96)));
+    p.YkBewKonfig = p.YkBewFaktor != 0;
+}
+
+void openSystemDatabase()
+{
+    Program& p = prog();
+    const QString path = joinDesignPath(p.WorkStr[19], QStringLiteral("SYST_DB.sqlite"));
+    if (!runStep([&] { p.SystDb = Database::open(path, true); }))
+        throw ProgramEndRequested();
+    runStep([&] {
+        if (!p.SystDb)
+            throw DbError(QStringLiteral("Object variable not set: SystDb"), 91);
+        p.AbkRs = std::make_unique<Snapshot>(p.SystDb->snapshot(QStringLiteral("SELECT * FROM [AbkTxt]")));
+    });
+    runStep([&] {
+        if (!p.SystDb)
+            throw DbError(QStringLiteral("Object variable not set: SystDb"), 91);
+        p.BacTecListe = std::make_unique<Snapshot>(
+            p.SystDb->snapshot(QStringLiteral("SELECT DISTINCT [BacTec],[Parameter] FROM [ARMILQRM]")));
+    });
+}
+
+StartResult Main(const QString& programFile, const QString& commandLine)
+{
+    Program& p = prog();
+    ErrPtnr::CallStack(QStringLiteral("[TarnStart] Sub Main()"));
+    p.ProgramFile = programFile;
+    p.ProgramName = QFileInfo(programFile).completeBaseName();
+    p.WorkStr[17] = programDirectoryOf(programFile);
+    p.WorkStr[19] = p.WorkStr[17] + QStringLiteral("\\System");
+    if (p.WorkStr[17].endsWith(u'\\') || p.WorkStr[17].endsWith(u'/'))
+        p.WorkStr[19] = p.WorkStr[17] + QStringLiteral("\\System");
+    // On this system the program directory is a native path; the System directory
+    // is kept in design form and resolved by nativePath.
+    const QString cmd = commandLine.trimmed().toLower();
+    p.IniFile = p.WorkStr[19] + QStringLiteral("\\tarn.ini");
+
+    StartResult result;
+    try {
+        if (!runStep([&] {
+                if (!QDir::setCurrent(nativePath(p.WorkStr[17])))
+                    throw TarnError(QStringLiteral("Path not found: %1").arg(p.WorkStr[17]), ErrNo::PathNotFound);
+            }))
+            return {StartAction::End, {}};
+        if (!runStep([] { readConfiguration(); }))
+            return {StartAction::End, {}};
+        openSystemDatabase();
+    } catch (const ProgramEndRequested&) {
+        return {StartAction::End, {}};
+    }
+    p.Interaktiv = true;
+
+    if (cmd == QLatin1String("/configneu"))
+        result.action = StartAction::ConfigThenMain;
+    else if (cmd == QLatin1String("/fl") || cmd == QLatin1String("/dr") || cmd == QLatin1String("/pr") ||
+             cmd == QLatin1String("/mb")) {
+        result.action = StartAction::Batch;
+        result.batchSwitch = cmd;
+    }
+    return result;
+}
+
+void RunBatch(const QString& sw)
+{
+    Program& p = prog();
+    p.MenuRunning = true;
+    const QString name = sw.mid(1);
+    const QString f = name + QStringLiteral(".dat");
+    const QString errFile = name + QStringLiteral(".err");
+    if (!Exist(f)) {
+        runStep([&] {
+            QSaveFile e(nativePath(errFile));
+            if (!e.open(QIODevice::WriteOnly))
+                throw TarnError(QStringLiteral("Path/File access error: %1").arg(errFile), ErrNo::PathFileAccess);
+            e.write(toAnsi(QStringLiteral("Die Input-Datei  ") + f + QStringLiteral("  ist nicht vorhanden !")) + "\r\n");
+            if (!e.commit())
+                throw TarnError(QStringLiteral("Path/File access error: %1").arg(errFile), ErrNo::PathFileAccess);
+        });
+        p.MenuRunning = false;
+        return;
+    }
+    QStringList lines;
+    runStep([&] {
+        QFile in(nativePath(f));
+        if (!in.open(QIODevice::ReadOnly))
+            throw TarnError(QStringLiteral("Path/File access error: %1").arg(f), ErrNo::PathFileAccess);
+        QString all = fromAnsi(in.readAll());
+        all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        lines = all.split(u'\n');
+    });
+    for (QString line : lines) {
+        line = line.trimmed();
+        if (line.startsWith(QLatin1String("@,"))) {
+            p.Interaktiv = false;
+            line = line.mid(2).trimmed();
+        }
+        if (line.isEmpty())
+            continue;
+        runStep([&] {
+            if (sw == QLatin1String("/fl")) {
+                FehlQsBt(line.trimmed(), true, true, true);
+            } else if (sw == QLatin1String("/dr")) {
+                QString n = line.trimmed();
+                n = n.size() >= 5 ? n.left(5) : QString(5 - n.size(), u'0') + n;
+                PrintQSL(QStringLiteral("Ln=") + n, true);
+                QThread::msleep(1000);
+            } else if (sw == QLatin1String("/pr")) {
+                const qsizetype comma = line.indexOf(u',');
+                if (comma + 1 < 2)
+                    return;
+                PrognoseQsl(QStringLiteral("Ln=") + line.left(comma).trimmed(), line.mid(comma + 1), true);
+            } else if (sw == QLatin1String("/mb")) {
+                const qsizetype comma = line.indexOf(u',');
+                if (comma >= 0)
+                    MixBt(QStringLiteral("be.mixbl"), line.left(comma), line.mid(comma + 1));
+                else
+                    MixBt(QStringLiteral("be.mixbl"), line, QString());
+            }
+        });
+    }
+    runStep([&] {
+        if (!QFile::remove(nativePath(f)))
+            throw TarnError(QStringLiteral("Permission denied: %1").arg(f), ErrNo::PermissionDenied);
+    });
+    p.MenuRunning = false;
+}
+
+void MsgNoHelp()
+{
+    ui().messageBox(QStringLiteral("95"),
+                    prog().LangNr == 2 ? QStringLiteral("HELP not yet available. Sorry")
+                                       : QStringLiteral("HILFE leider noch nicht implementiert"),
+                    0);
+}

@@ -1,0 +1,38 @@
+#pragma once
+#include <QString>
+
+// Start-up of the program: builds the program-wide state in its fixed order and
+// looks at the command line. Windows are shown by the caller (main), so the whole
+// sequence runs headless in tests and batch jobs.
+enum class StartAction {
+    ShowMain,        // no switch (or an unknown one): show the main window
+    ConfigThenMain,  // "/configneu": the configuration dialog, then the main window
+    Batch,           // "/fl", "/dr", "/pr", "/mb": run the batch file, then end
+    End              // the error dialog's answer ended start-up
+};
+
+struct StartResult {
+    StartAction action = StartAction::ShowMain;
+    QString batchSwitch; // "/fl", ... for Batch
+};
+
+// Program directory of a program file path (last "\" or "/"; a drive root keeps
+// its backslash).
+QString programDirectoryOf(const QString& programFile);
+
+// Steps 1 to 22: directories, ini, Cf, work directories, "vg", "userini",
+// "cf.sys", units and margins, titles, lists, archive, system database.
+// Changes the current directory to the program directory.
+StartResult Main(const QString& programFile, const QString& commandLine);
+
+// The parts of start-up, in their order; Main calls them one after the other.
+void readConfiguration();      // steps 7-9, 11-17, 19-20
+void openSystemDatabase();     // step 21
+void fillQslFieldTables();     // step 16
+
+// Runs the batch file of a switch ("/fl", "/dr", "/pr", "/mb") in the current
+// directory (Part of the dispatch). The caller ends the program afterwards.
+void RunBatch(const QString& sw);
+
+// Message 95: help is not available.
+void MsgNoHelp();

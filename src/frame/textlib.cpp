@@ -1,0 +1,83 @@
+#include "frame/textlib.h"
+#include "frame/paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString ParseString(int& position, const QString& text, const QString& separators)
+{
+    if (position < 1 || position > text.size()) {
+        position = 0;
+        return QString();
+    }
+    const int start = position - 1;
+    int i = start;
+    while (i < text.size() && !separators.contains(text[i]))
+        ++i;
+    const QString token = text.mid(start, i - start);
+    // After the last token the position is 0; a final separator leaves one empty
+    // token to deliver, which callers take as the end too.
+    position = (i >= text.size()) ? 0 : i + 2;
+    return token;
+}
+
+int InCount(const QString& text, QChar ch)
+{
+    return int(text.count(ch));
+}
+
+int InstrTbl(int start, const QString& text, const QString& table)
+{
+    for (int i = qMax(1, start); i <= text.size(); ++i)
+        if (table.contains(text[i - 1]))
+            return i;
+    return 0;
+}
+
+int InstrTblB(int start, const QString& text, const QString& table)
+{
+    const int from = (start < 0 || start > text.size()) ? int(text.size()) : start;
+    for (int i = from; i >= 1; --i)
+        if (table.contains(text[i - 1]))
+            return i;
+    return 0;
+}
+
+bool Exist(const QString& path)
+{
+    return QFileInfo::exists(nativePath(path));
+}
+
+static QStringList matchEntries(const QString& pattern, QDir::Filters filters)
+{
+    const QString native = nativePath(pattern);
+    QFileInfo fi(native);
+    QString dir = fi.path();
+    QString name = fi.fileName();
+    if (name == QLatin1String("*.*"))
+        name = QStringLiteral("*");
+    QDir d(dir);
+    if (!d.exists())
+        return {};
+    if (!name.contains(u'*') && !name.contains(u'?')) {
+        QFileInfo one(d.filePath(name));
+        if (!one.exists())
+            return {};
+        if ((filters & QDir::Dirs) && one.isDir())
+            return {name};
+        if ((filters & QDir::Files) && one.isFile())
+            return {name};
+        return {};
+    }
+    return d.entryList({name}, filters | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+int DCount(const QString& path)
+{
+    return int(matchEntries(path, QDir::Dirs).size());
+}
+
+int FCount(const QString& pattern)
+{
+    return int(matchEntries(pattern, QDir::Files).size());
+}

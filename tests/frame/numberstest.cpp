@@ -1,0 +1,90 @@
+#include "frame/errors.h"
+#include "frame/numbers.h"
+#include "frame/textlib.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct ReadRow {
+    const char* name;
+    const char* text;
+    double expected;
+};
+void PrintTo(const ReadRow& r, std::ostream* os) { *os << r.name; }
+class LeadingNumber : public ::testing::TestWithParam<ReadRow> {};
+TEST_P(LeadingNumber, Reads)
+{
+    EXPECT_DOUBLE_EQ(readLeadingNumber(QString::fromLatin1(GetParam().text)), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(Cases, LeadingNumber,
+                         ::testing::Values(ReadRow{"commaEnds", "12,5", 12}, ReadRow{"dExponent", "1D3", 1000},
+                                           ReadRow{"hex", "&H1F", 31}, ReadRow{"octal", "&O17", 15},
+                                           ReadRow{"leadingBlanks", " \t\n 4.5x", 4.5},
+                                           ReadRow{"noNumber", "abc", 0}, ReadRow{"empty", "", 0},
+                                           ReadRow{"sign", "-2.5e-1", -0.25}, ReadRow{"pointFirst", ".4", 0.4},
+                                           ReadRow{"exponentWithoutDigits", "3E", 3},
+                                           ReadRow{"unit", "2 cm", 2}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST(IntegerConversion, HalfToEvenAndOverflow)
+{
+    EXPECT_EQ(toInt16(2.5), 2);
+    EXPECT_EQ(toInt16(3.5), 4);
+    EXPECT_EQ(toInt16(-2.5), -2);
+    EXPECT_EQ(toInt16(32767.4), 32767);
+    EXPECT_THROW(toInt16(32767.5), OverflowError);
+    EXPECT_THROW(toInt16(-32769), OverflowError);
+    EXPECT_EQ(toInt32(2147483647.0), 2147483647);
+    EXPECT_THROW(toInt32(2147483648.0), OverflowError);
+}
+
+struct PlainRow {
+    const char* name;
+    double value;
+    bool single;
+    const char* expected;
+};
+void PrintTo(const PlainRow& r, std::ostream* os) { *os << r.name; }
+class PlainNumber : public ::testing::TestWithParam<PlainRow> {};
+TEST_P(PlainNumber, Writes)
+{
+    EXPECT_EQ(plainNumber(GetParam().value, GetParam().single), QString::fromLatin1(GetParam().expected));
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PlainNumber,
+    ::testing::Values(PlainRow{"belowOne", 0.4, false, ".4"}, PlainRow{"negativeBelowOne", -0.4, false, "-.4"},
+                      PlainRow{"integer", 12, false, "12"}, PlainRow{"noTrailingZeros", 2.50, false, "2.5"},
+                      PlainRow{"large", 1e15, false, "1E+15"}, PlainRow{"zero", 0, false, "0"},
+                      PlainRow{"singleDigits", 1.0 / 3.0, true, ".3333333"},
+                      PlainRow{"doubleDigits", 1.0 / 3.0, false, ".333333333333333"},
+                      PlainRow{"singleLarge", 12345678, true, "1.234568E+07"},
+                      PlainRow{"small", 0.00001, false, "1E-05"}, PlainRow{"singleOfTenth", 0.1, true, ".1"}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+TEST(ParseString, TokensAndEnd)
+{
+    int pos = 1;
+    const QString text = "a,b,,c";
+    EXPECT_EQ(ParseString(pos, text, ","), "a");
+    EXPECT_EQ(pos, 3);
+    EXPECT_EQ(ParseString(pos, text, ","), "b");
+    EXPECT_EQ(ParseString(pos, text, ","), "");
+    EXPECT_EQ(ParseString(pos, text, ","), "c");
+    EXPECT_EQ(pos, 0);
+    pos = 1;
+    const QString names = QString("k1") + QChar(0) + "k2" + QChar(0);
+    EXPECT_EQ(ParseString(pos, names, QString(QChar(0))), "k1");
+    EXPECT_EQ(ParseString(pos, names, QString(QChar(0))), "k2");
+    EXPECT_EQ(ParseString(pos, names, QString(QChar(0))), "");
+    EXPECT_EQ(pos, 0);
+}
+
+TEST(TextLib, SearchesAndCounts)
+{
+    EXPECT_EQ(InstrTbl(1, "ab3c", "0123456789"), 3);
+    EXPECT_EQ(InstrTbl(4, "ab3c", "0123456789"), 0);
+    EXPECT_EQ(InstrTblB(-1, "a\\b\\c", "\\"), 4);
+    EXPECT_EQ(InCount("a,b,c", u','), 2);
+    EXPECT_EQ(MaxInt(3, 7), 7);
+}
+} // namespace
