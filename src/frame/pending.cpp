@@ -35,3 +35,8 @@ void ArchivStart()
 {
     // The archive is connected with the print layer.
 }
+
+int PrSeiteNr()
+{
+    return 0;
+}
