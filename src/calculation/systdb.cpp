@@ -12,7 +12,7 @@ bool isPlainName(const QString& s)
     if (s.isEmpty())
         return false;
     for (QChar c : s)
-        if (!(c.isLetterOrDigit() || c == u'_'))
+        if (!(c.isLetterOrNumber() || c == u'_'))
             return false;
     return true;
 }
