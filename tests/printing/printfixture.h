@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPicture>
 #include <QTemporaryDir>
-#include <vector>
+#include <list>
 
 // A printer of fixed metrics for every font: a character is 0.6 of the size
 // wide and a line 1.15 of it high (10 pt: 120 x 230 twips), A4 paper. It draws
@@ -47,10 +47,20 @@ public:
         painter->end();
         return true;
     }
-    void killDocument() override { ++killed; }
+    void killDocument() override
+    {
+        ++killed;
+        if (painter && painter->isActive())
+            painter->end();
+    }
+    ~FakePrinter() override
+    {
+        if (painter && painter->isActive())
+            painter->end();
+    }
 
     int paper = 0, begun = 0, newPages = 0, ended = 0, killed = 0;
-    std::vector<QPicture> pages;
+    std::list<QPicture> pages; // a list: painters keep their page's address
     std::unique_ptr<QPainter> painter;
 };
 
