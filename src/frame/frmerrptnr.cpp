@@ -68,6 +68,7 @@ frmErrPtnr::frmErrPtnr(QWidget* owner) : QDialog(owner)
 
     QGroupBox* framProtocol = frame(QStringLiteral("Fehlerprotokoll ..."), 735);
     auto* protocolRow = new QHBoxLayout(framProtocol);
+    protocolRow->setContentsMargins(6, 0, 6, 2); // the frame is low: room for the buttons
     const std::array<const char*, 3> protocolCaptions = {"&Drucken", "&Speichern", "&EMail"};
     for (int i = 0; i < 3; ++i) {
         cmdProtocol[i] = new QPushButton(QString::fromUtf8(protocolCaptions[i]), framProtocol);
@@ -86,6 +87,7 @@ frmErrPtnr::frmErrPtnr(QWidget* owner) : QDialog(owner)
 
     QGroupBox* framContinue = frame(QStringLiteral("Weiterer Programmablauf..."), 855);
     auto* continueRow = new QHBoxLayout(framContinue);
+    continueRow->setContentsMargins(6, 0, 6, 2);
     for (int i = 0; i < 4; ++i) {
         cmdContinue[i] = new QPushButton(QString::fromUtf8(ErrPtnr::ContinueCaptions[i]), framContinue);
         cmdContinue[i]->setObjectName(QStringLiteral("cmdContinue%1").arg(i));
