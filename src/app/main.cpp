@@ -1,4 +1,5 @@
 #include "frame/frmtarn.h"
+#include "frame/frmwahlsyst.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
 #include "frame/qtinteraction.h"
@@ -62,6 +63,8 @@ int main(int argc, char** argv)
     case StartAction::ShowMain: {
         frmTARN window;
         qtUi.setOwner(&window);
+        qtUi.registerHandler(QStringLiteral("dirfile"),
+                             [&window](const Question& q) { return frmWahlSyst::ask(q, &window); });
         if (start.action == StartAction::ConfigThenMain)
             window.showConfiguration();
         window.show();
