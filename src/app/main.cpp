@@ -1,5 +1,6 @@
 #include "frame/errors.h"
 #include "frame/frmtarn.h"
+#include "frame/frmwahlsyst.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
 #include "frame/qtinteraction.h"
@@ -66,6 +67,8 @@ int main(int argc, char** argv)
         case StartAction::ShowMain: {
             frmTARN window;
             qtUi.setOwner(&window);
+            qtUi.registerHandler(QStringLiteral("dirfile"),
+                                 [&window](const Question& q) { return frmWahlSyst::ask(q, &window); });
             if (start.action == StartAction::ConfigThenMain)
                 window.showConfiguration();
             window.show();
