@@ -63,7 +63,7 @@ struct Program {
     std::unique_ptr<Snapshot> BacTecListe;
     std::unique_ptr<Database> AwsDb;
 
-    // Call history of the error handler: the newest 40 entries, oldest first.
+    // Call history of the error handler: the newest 40 entries, newest first.
     QStringList ErrHistory;
     QString ProgInfo;      // SetProgInfo
     QString ProgramFile;   // full path of the program file
