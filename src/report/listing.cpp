@@ -31,7 +31,8 @@ void writeRecord(int fileNumber, int16_t& counter, const QString& record)
     if (counter == std::numeric_limits<int16_t>::max())
         throw OverflowError();
     const QByteArray bytes = toBytes(record.leftJustified(ListRecordLength, u' ', true));
-    if (f.write(bytes) != bytes.size())
+    // Written through at once: readers open the file by name as well.
+    if (f.write(bytes) != bytes.size() || !f.flush())
         throw TarnError(QStringLiteral("Cannot write %1: %2").arg(f.fileName(), f.errorString()), ErrNo::PathFileAccess);
     ++counter;
 }
