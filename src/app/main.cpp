@@ -1,3 +1,4 @@
+#include "dialogue/frmdia.h"
 #include "frame/frmtarn.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
@@ -44,6 +45,7 @@ int main(int argc, char** argv)
     Program program;
     installProgram(&program);
     QtInteraction qtUi;
+    registerDialogueWindows(qtUi);
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
 
