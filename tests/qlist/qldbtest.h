@@ -4,6 +4,7 @@
 #include "frame/program.h"
 #include "frame/tarnstart.h"
 #include "qlist/qldb.h"
+#include "qlist/qslhead.h"
 #include "qlist/qslfile.h"
 
 #include <QDir>
@@ -50,4 +51,27 @@ protected:
     }
     testutil::ScriptedProgram program;
     QTemporaryDir root;
+};
+
+// A root with Q-lists stored the way the program stores them: the file is written
+// and its head becomes the database row.
+class QlListsFixture : public QlRootFixture {
+protected:
+    QString addList(const QString& ln, const QStringList& lines)
+    {
+        addFile(ln, lines);
+        const QString path = QslPfad(QStringLiteral("A"), ln);
+        EXPECT_TRUE(KopfToRec(path));
+        EXPECT_EQ(SaveRec_Db(QStringLiteral("A"), folder()), 1);
+        return path;
+    }
+    QString qpoPath() const { return root.filePath(QStringLiteral("qpo")); }
+    QStringList qpoLines() const
+    {
+        QString all = QString::fromLatin1(testutil::readFile(qpoPath()));
+        QStringList lines = all.split(QStringLiteral("\r\n"));
+        if (!lines.isEmpty() && lines.back().isEmpty())
+            lines.removeLast();
+        return lines;
+    }
 };
