@@ -75,6 +75,20 @@ TEST_F(QlDb, FolderWithoutDatabaseIsNotCreatedByOpen)
     EXPECT_FALSE(QFileInfo::exists(root.filePath(QStringLiteral("dbase_B/qldb.sqlite"))));
 }
 
+TEST_F(QlDb, ExclusiveOpenKeepsOthersOutUntilClosed)
+{
+    addRow(QStringLiteral("00000"));
+    auto other = direct();
+    other->execute(QStringLiteral("PRAGMA busy_timeout=50"));
+    long count = 0;
+    const int slot = Open_Db(folder(), count, 1, true);
+    ASSERT_GT(slot, 0);
+    EXPECT_EQ(count, 1);
+    EXPECT_THROW(other->snapshot(QStringLiteral("select count(*) from qldb")), DbError);
+    Close_Db(slot);
+    EXPECT_EQ(other->snapshot(QStringLiteral("select count(*) from qldb")).value(0).toInt(), 1);
+}
+
 TEST_F(QlDb, ManyQListsWithoutIdentityStoreSideBySide)
 {
     const int slot = open();
