@@ -28,7 +28,7 @@ bool KopfToRec(const QString& path, QString* errors)
     auto& rec = p.QslRec;
     QslLineReader file;
     openHead(file, path);
-    const QString number = path.right(7).remove(u'\\');
+    const QString number = path.right(7).remove(u'\\').remove(u'/');
     rec[1] = number;
     const QString line1 = QslZeileLesen(file);
     auto value = [&](const char* key) { return trimLeft(GetParam(line1, QString::fromLatin1(key))); };
