@@ -1,8 +1,11 @@
+#include "frame/errors.h"
 #include "frame/frmtarn.h"
+#include "frame/frmwahlsyst.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
 #include "frame/qtinteraction.h"
 #include "frame/tarnstart.h"
+#include "printing/qtprinting.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,28 +49,38 @@ int main(int argc, char** argv)
     QtInteraction qtUi;
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
+    registerPrintWindows(qtUi);
+    installSystemPrinter();
 
     const QString programFile = QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath();
     const StartResult start = Main(programFile, commandLineOf(argc, argv));
     int rc = 0;
-    switch (start.action) {
-    case StartAction::End:
+    // "End the program" in an error dialog unwinds to here; the program state
+    // closes its databases and files on the way out.
+    try {
+        switch (start.action) {
+        case StartAction::End:
+            rc = 1;
+            break;
+        case StartAction::Batch:
+            batchUi.setLogFile(start.batchSwitch.mid(1) + QStringLiteral(".err"));
+            RunBatch(start.batchSwitch);
+            break;
+        case StartAction::ConfigThenMain:
+        case StartAction::ShowMain: {
+            frmTARN window;
+            qtUi.setOwner(&window);
+            qtUi.registerHandler(QStringLiteral("dirfile"),
+                                 [&window](const Question& q) { return frmWahlSyst::ask(q, &window); });
+            if (start.action == StartAction::ConfigThenMain)
+                window.showConfiguration();
+            window.show();
+            rc = app.exec();
+            break;
+        }
+        }
+    } catch (const ProgramEndRequested&) {
         rc = 1;
-        break;
-    case StartAction::Batch:
-        batchUi.setLogFile(start.batchSwitch.mid(1) + QStringLiteral(".err"));
-        RunBatch(start.batchSwitch);
-        break;
-    case StartAction::ConfigThenMain:
-    case StartAction::ShowMain: {
-        frmTARN window;
-        qtUi.setOwner(&window);
-        if (start.action == StartAction::ConfigThenMain)
-            window.showConfiguration();
-        window.show();
-        rc = app.exec();
-        break;
-    }
     }
     installProgram(nullptr);
     return rc;

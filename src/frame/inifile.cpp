@@ -180,10 +180,10 @@ QString GetProfileStr(const QString& appl, const std::optional<QString>& key, in
 {
     ErrPtnr::CallStack(QStringLiteral(
         "[OBJ_TOOL] Function GetProfileStr(appl As String, Key As String, LgRet As Long, File As String) As String"));
-    ErrPtnr::CallStackParam(file);
-    ErrPtnr::CallStackParam(QString::number(bufferLength));
-    ErrPtnr::CallStackParam(key.value_or(QString()));
-    ErrPtnr::CallStackParam(appl);
+    ErrPtnr::CallStackParam(QStringLiteral("appl"), appl);
+    ErrPtnr::CallStackParam(QStringLiteral("Key"), key.value_or(QString()));
+    ErrPtnr::CallStackParam(QStringLiteral("LgRet"), bufferLength);
+    ErrPtnr::CallStackParam(QStringLiteral("File"), file);
 
     IniStore ini(file);
     ini.load();

@@ -1,6 +1,8 @@
 #include "frame/interaction.h"
 #include "frame/codepage.h"
 #include "frame/paths.h"
+#include "frame/program.h"
+#include "frame/restext.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -27,54 +29,87 @@ int Interaction::messageBox(const QString& id, const QString& text, int buttons,
 
 void HeadlessInfoList::Add(const QString& text)
 {
+    ring.add(text);
     lines << text;
     if (echo)
         echo(text);
     ++mAdds;
     if (cancelAfterAdds >= 0 && mAdds >= cancelAfterAdds)
-        mCanceled = true;
+        pressed = 1;
 }
 
 void HeadlessInfoList::Begin(const QString& titel)
 {
-    title = titel;
+    title = titel.isEmpty() ? ExpandText(QStringLiteral("TARN @V")) : titel;
     visible = true;
-    mCanceled = false;
+    pressed = 0;
     mAdds = 0;
+    ring.clear(true);
 }
 
-void HeadlessInfoList::Clear(bool) {}
+void HeadlessInfoList::Clear(bool auchFixed)
+{
+    ring.clear(auchFixed);
+}
+
 void HeadlessInfoList::Finish()
 {
+    // Unloading forgets rows and flags; the next use starts as freshly loaded.
     visible = false;
+    buttonVisible = false;
+    pressed = 0;
+    ring.reset();
 }
-void HeadlessInfoList::FixLines(int) {}
+
+void HeadlessInfoList::FixLines(int lines)
+{
+    ring.fixLines(lines);
+}
 
 void HeadlessInfoList::Update(const QString& text, bool zeilevor)
 {
-    if (!lines.isEmpty())
-        lines.back() = text;
-    else
-        lines << text;
-    if (echo)
-        echo(text);
+    if (ring.update(text)) {
+        if (!lines.isEmpty())
+            lines.back() = text;
+        if (echo)
+            echo(text);
+    }
     if (zeilevor)
         Add(QString());
 }
 
-void HeadlessInfoList::Def(int, const QString&) {}
-
-QVariant HeadlessInfoList::Wait(const QVariant& aufwas, bool)
+void HeadlessInfoList::Def(int row, const QString& text)
 {
-    // No person to press the button: a wait returns at once as if pressed.
-    if (aufwas.typeId() == QMetaType::QString)
-        return 1;
-    const int v = aufwas.toInt();
-    if (v == 0)
-        return 1;
-    if (v == -1)
+    ring.def(row, text);
+}
+
+QVariant HeadlessInfoList::Wait(const QVariant& aufwas, bool autoSchliessen)
+{
+    const WaitKind kind = waitKindOf(aufwas);
+    switch (kind) {
+    case WaitKind::Hide:
+        buttonVisible = false;
         return QVariant();
-    return 0;
+    case WaitKind::OtherInt:
+        buttonTag = QStringLiteral("0");
+        return 0;
+    case WaitKind::Other: return 0;
+    default: break;
+    }
+    ring.settle();
+    buttonCaption = kind == WaitKind::Text ? aufwas.toString()
+                    : kind == WaitKind::Ok ? QStringLiteral("&Ok")
+                                           : ResStr(1501, 0, prog().LangNr);
+    buttonTag = kind == WaitKind::Cancel ? QStringLiteral("2") : QStringLiteral("1");
+    buttonVisible = true;
+    if (kind == WaitKind::Cancel)
+        return QVariant();
+    // No person to press the button: the wait ends as if it was pressed.
+    pressed = 1;
+    buttonVisible = false;
+    if (autoSchliessen)
+        Finish();
+    return QStringLiteral("1");
 }
 
 void HeadlessInfoBox::Begin(const QString& text, const QString& titel, bool cbreak)
@@ -85,6 +120,13 @@ void HeadlessInfoBox::Begin(const QString& text, const QString& titel, bool cbre
     breakVisible = cbreak;
     mBreak = false;
     visible = true;
+}
+
+void HeadlessInfoBox::Finish()
+{
+    visible = false;
+    breakVisible = false;
+    msg1.clear();
 }
 
 // ---- batch

@@ -1,4 +1,6 @@
 #pragma once
+#include "frame/infolistring.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -57,6 +59,8 @@ public:
     virtual void Def(int row, const QString& text) = 0;
     // aufwas: a text (wait button with that caption), 0 ("&Ok", wait), 2 (cancel
     // button, no wait), -1 (hide, no wait), other integers (return 0 at once).
+    // A wait returns the tag "1" of the button pressed; Canceled then stays true
+    // until the next Begin.
     virtual QVariant Wait(const QVariant& aufwas, bool autoSchliessen = false) = 0;
     virtual bool Canceled() const = 0;
 };
@@ -71,12 +75,15 @@ public:
     virtual void Finish() = 0;
     virtual bool breakRequested() const = 0; // the design's public flag "break"
     virtual void setBreak(bool value) = 0;
+    virtual void setMsg1(const QString& text) = 0; // the second line, set by callers directly
 };
 
-// Headless list and box: keep their lines for logs and tests; a cancel can be
-// scripted after a number of lines.
+// Headless list and box: the same rows and flags as the windows, without a
+// display. Nobody can press a button, so a waiting Wait returns as if pressed;
+// a cancel can be scripted after a number of lines.
 class HeadlessInfoList : public InfoList {
 public:
+    explicit HeadlessInfoList(int fitRow = 24) : ring(fitRow) {}
     void Add(const QString& text) override;
     void Begin(const QString& titel = QString()) override;
     void Clear(bool auchFixed = false) override;
@@ -85,16 +92,19 @@ public:
     void Update(const QString& text, bool zeilevor = false) override;
     void Def(int row, const QString& text) override;
     QVariant Wait(const QVariant& aufwas, bool autoSchliessen = false) override;
-    bool Canceled() const override { return mCanceled; }
+    bool Canceled() const override { return pressed != 0; }
 
-    QStringList lines;          // every line written, in order (Add and Update)
+    InfoListRing ring;
+    QStringList lines;          // every line written, in order (Add, and Update of the newest)
     QString title;
     bool visible = false;
+    bool buttonVisible = false;
+    QString buttonCaption, buttonTag;
+    int pressed = 0;
     int cancelAfterAdds = -1;   // >= 0: Canceled() turns true after that many Add calls
     std::function<void(const QString&)> echo; // batch runs print the lines
 private:
     int mAdds = 0;
-    bool mCanceled = false;
 };
 
 class HeadlessInfoBox : public InfoBox {
@@ -102,11 +112,12 @@ public:
     void Begin(const QString& text, const QString& titel = QStringLiteral("TARN"), bool cbreak = false) override;
     void Counter(const QString& text) override { counter = text; }
     void EnableBreak(bool) override { breakVisible = true; }
-    void Finish() override { visible = false; }
+    void Finish() override;
     bool breakRequested() const override { return mBreak; }
     void setBreak(bool value) override { mBreak = value; }
+    void setMsg1(const QString& text) override { msg1 = text; }
 
-    QString message, title, counter;
+    QString message, msg1, title, counter;
     bool visible = false, breakVisible = false;
 
 private:

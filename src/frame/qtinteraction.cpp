@@ -1,8 +1,39 @@
 #include "frame/qtinteraction.h"
+#include "frame/frmerrptnr.h"
+#include "frame/frminfobox.h"
+#include "frame/frminfolist.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+
+QtInteraction::QtInteraction()
+{
+    registerHandler(QStringLiteral("error"), [this](const Question& q) { return frmErrPtnr::ask(q, mOwner); });
+}
+
+QtInteraction::~QtInteraction()
+{
+    // Windows without an owner are ours to delete; the others go with their owner.
+    if (mList && !mList->parent())
+        delete mList.data();
+    if (mBox && !mBox->parent())
+        delete mBox.data();
+}
+
+InfoList& QtInteraction::infoList()
+{
+    if (!mList)
+        mList = new frmInfoList(mOwner);
+    return *mList;
+}
+
+InfoBox& QtInteraction::infoBox()
+{
+    if (!mBox)
+        mBox = new frmInfoBox(mOwner);
+    return *mBox;
+}
 
 Answer QtInteraction::ask(const Question& q)
 {

@@ -2,15 +2,21 @@
 #include "frame/interaction.h"
 
 #include <QHash>
+#include <QPointer>
 #include <functional>
 
 class QWidget;
+class frmInfoBox;
+class frmInfoList;
 
 // The Interaction of a person at the screen: message boxes and, for every other
 // kind of question, the window that its subsystem registers.
 class QtInteraction : public Interaction {
 public:
     using Handler = std::function<Answer(const Question&)>;
+
+    QtInteraction();
+    ~QtInteraction() override;
 
     Answer ask(const Question& q) override;
     int messageBox(const QString& id, const QString& text, int buttons, const QString& title = QString()) override;
@@ -23,7 +29,13 @@ public:
     void setOwner(QWidget* owner) { mOwner = owner; }
     QWidget* owner() const { return mOwner; }
 
+    // The progress windows, created at their first use and owned by the owner.
+    InfoList& infoList() override;
+    InfoBox& infoBox() override;
+
 private:
     QHash<QString, Handler> mHandlers;
     QWidget* mOwner = nullptr;
+    QPointer<frmInfoList> mList;
+    QPointer<frmInfoBox> mBox;
 };

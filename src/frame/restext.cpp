@@ -3,6 +3,7 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
+#include "printing/printjob.h"
 
 // Placeholder text tables until the resource tables are in: every id reads as
 // its number, so callers and tests can already see which message was meant.
@@ -43,6 +44,9 @@ QString ExpandText(const QString& text, const QStringList& args, int)
             ++i;
         } else if (n.toUpper() == u'U') {
             out += prog().TitelAnw;
+            ++i;
+        } else if (n.toUpper() == u'P') {
+            out += QString::number(PrSeiteNr());
             ++i;
         } else if (n.toUpper() == u'V') {
             out += GetParam(prog().Cf, QStringLiteral("Vers"));

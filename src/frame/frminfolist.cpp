@@ -1,0 +1,194 @@
+#include "frame/frminfolist.h"
+#include "frame/program.h"
+#include "frame/restext.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <cmath>
+
+namespace {
+int twipsToPixels(int twips, int dpi)
+{
+    return int(std::lround(double(twips) * dpi / 1440.0));
+}
+} // namespace
+
+frmInfoList::frmInfoList(QWidget* owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("frmInfoList"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(false);
+    const int dpi = logicalDpiY();
+    setFixedSize(twipsToPixels(6570, dpi), twipsToPixels(7725, dpi));
+
+    TT = new QTableWidget(this);
+    TT->setObjectName(QStringLiteral("TT"));
+    TT->setColumnCount(1);
+    TT->horizontalHeader()->hide();
+    TT->verticalHeader()->hide();
+    TT->setShowGrid(false);
+    TT->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TT->setSelectionMode(QAbstractItemView::NoSelection);
+    TT->setFocusPolicy(Qt::NoFocus);
+    TT->setGeometry(0, 0, twipsToPixels(6495, dpi), twipsToPixels(7095, dpi));
+    TT->setColumnWidth(0, TT->width());
+
+    cmdWait = new QPushButton(this);
+    cmdWait->setObjectName(QStringLiteral("cmdWait"));
+    const int top = TT->height() + 6;
+    cmdWait->setGeometry((width() - 160) / 2, top, 160, height() - top - 6);
+    cmdWait->hide();
+    connect(cmdWait, &QPushButton::clicked, this, &frmInfoList::buttonClicked);
+
+    // The row height follows the font; the ring gets as many rows as fit.
+    const int rowHeight = std::max(1, int(std::lround(1.2 * fontMetrics().height())));
+    TT->verticalHeader()->setMinimumSectionSize(1);
+    TT->verticalHeader()->setDefaultSectionSize(rowHeight);
+    mRing.setFitRow(std::max(0, TT->height() / rowHeight - 1));
+    mRing.reset();
+    render();
+}
+
+frmInfoList::~frmInfoList()
+{
+    if (mWaitLoop)
+        mWaitLoop->quit();
+}
+
+void frmInfoList::render()
+{
+    const QStringList& rows = mRing.rows();
+    if (TT->rowCount() != rows.size())
+        TT->setRowCount(int(rows.size()));
+    const QBrush plain = palette().brush(QPalette::Button);
+    const QBrush newest(QColor(224, 224, 224));
+    for (int r = 0; r < rows.size(); ++r) {
+        QTableWidgetItem* item = TT->item(r, 0);
+        if (!item) {
+            item = new QTableWidgetItem;
+            TT->setItem(r, 0, item);
+        }
+        if (item->text() != rows[r])
+            item->setText(rows[r]);
+        item->setBackground(mRing.shaded(r) ? newest : plain);
+    }
+}
+
+void frmInfoList::yield()
+{
+    // Lets the user's click on the cancel button arrive while the run goes on.
+    QCoreApplication::processEvents();
+}
+
+void frmInfoList::Add(const QString& text)
+{
+    mRing.add(text);
+    render();
+    yield();
+}
+
+void frmInfoList::Begin(const QString& titel)
+{
+    setWindowTitle(titel.isEmpty() ? ExpandText(QStringLiteral("TARN @V")) : titel);
+    mPressed = 0;
+    show();
+    if (QScreen* s = screen())
+        move(s->geometry().right() + 1 - frameGeometry().width(), s->geometry().top());
+    Clear(true);
+    repaint();
+}
+
+void frmInfoList::Clear(bool auchFixed)
+{
+    mRing.clear(auchFixed);
+    render();
+    repaint();
+}
+
+void frmInfoList::Finish()
+{
+    if (mWaitLoop)
+        mWaitLoop->quit();
+    hide();
+    // Unloaded: the next use starts like a freshly loaded window.
+    mPressed = 0;
+    mTag.clear();
+    cmdWait->hide();
+    mRing.reset();
+    render();
+}
+
+void frmInfoList::FixLines(int lines)
+{
+    mRing.fixLines(lines);
+}
+
+void frmInfoList::Update(const QString& text, bool zeilevor)
+{
+    if (mRing.update(text))
+        render();
+    if (zeilevor)
+        Add(QString());
+    else
+        yield();
+}
+
+void frmInfoList::Def(int row, const QString& text)
+{
+    mRing.def(row, text);
+    render();
+}
+
+QVariant frmInfoList::Wait(const QVariant& aufwas, bool autoSchliessen)
+{
+    const WaitKind kind = waitKindOf(aufwas);
+    QString caption;
+    switch (kind) {
+    case WaitKind::Text: caption = aufwas.toString(); mTag = QStringLiteral("1"); break;
+    case WaitKind::Ok: caption = QStringLiteral("&Ok"); mTag = QStringLiteral("1"); break;
+    case WaitKind::Cancel: caption = ResStr(1501, 0, prog().LangNr); mTag = QStringLiteral("2"); break;
+    case WaitKind::Hide: cmdWait->hide(); return QVariant();
+    case WaitKind::OtherInt: mTag = QStringLiteral("0"); return 0;
+    case WaitKind::Other: return 0;
+    }
+    mRing.settle();
+    render();
+    cmdWait->setText(caption);
+    cmdWait->show();
+    raise();
+    activateWindow();
+    if (kind == WaitKind::Cancel)
+        return QVariant();
+
+    mPressed = 0;
+    QEventLoop loop;
+    mWaitLoop = &loop;
+    if (isVisible())
+        loop.exec();
+    mWaitLoop = nullptr;
+    cmdWait->hide();
+    const QString result = mPressed != 0 ? mTag : QString();
+    if (autoSchliessen)
+        Finish();
+    return result;
+}
+
+void frmInfoList::buttonClicked()
+{
+    mPressed = 1;
+    if (mTag == QLatin1String("2"))
+        cmdWait->hide();
+    if (mWaitLoop)
+        mWaitLoop->quit();
+}
+
+void frmInfoList::closeEvent(QCloseEvent* event)
+{
+    // Only Finish closes the list; the run still writes to it.
+    event->ignore();
+}

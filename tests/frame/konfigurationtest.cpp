@@ -1,0 +1,126 @@
+#include "common/testutil.h"
+#include "frame/formatters.h"
+#include "frame/inifile.h"
+#include "frame/konfiguration.h"
+#include "frame/launcher.h"
+#include "frame/paramstring.h"
+#include "frame/tarnstart.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace testutil;
+
+namespace {
+
+const QByteArray kIni =
+    "; user settings\r\n[fewe]\r\nDe=dd\r\nAws=aws\r\nBin=bt\\int\r\nBex=bt\\ext\r\nTsa=tas\r\nQslDruck=1\r\n"
+    "ResDir=res\r\nPaf=0\r\nVql=qsl\r\nQz=A\r\nRand0=2\r\nRand1=1.5 cm\r\n; keep me\r\nOther=" +
+    QByteArray(200, 'v') + ",with,commas\r\n\r\n[einheiten]\r\nUnits=cm=1440/2.54,in=1440/1\r\nDefUnit=cm\r\n"
+    "[usertitel]\r\nTitel=Demo\r\n";
+
+class KonfigTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(inst.ok());
+        writeFile(inst.path("System/tarn.ini"), kIni);
+        QDir().mkpath(inst.path("qsl/dbase_A"));
+        ASSERT_EQ(Main(inst.programFile(), QString()).action, StartAction::ShowMain);
+        model.LoadKonfig();
+    }
+    QByteArray ini() const { return readFile(inst.path("System/tarn.ini")); }
+
+    TempInstallation inst;
+    ScriptedProgram sp;
+    KonfigModel model;
+};
+
+TEST_F(KonfigTest, LoadShowsStateAndA4Sizes)
+{
+    EXPECT_EQ(model.lang, 1);
+    EXPECT_EQ(model.be[1], "bt\\int");
+    EXPECT_EQ(model.qsl, "A");
+    EXPECT_EQ(model.paper, 0);
+    // 9638 twips = 17.0 cm, 15080 twips = 26.6 cm: two decimals would exceed four characters.
+    EXPECT_EQ(model.rand[2], "17.0");
+    EXPECT_EQ(model.rand[3], "26.6");
+    EXPECT_EQ(model.rand[0], "2");
+    model.paperChosen(1); // Letter: 14060 twips = 24.8 cm
+    EXPECT_EQ(model.rand[3], "24.8");
+    model.typedInPrintSize();
+    EXPECT_EQ(model.paper, 2);
+}
+
+TEST_F(KonfigTest, LetterField)
+{
+    EXPECT_TRUE(model.typedInQsl(u'b'));
+    EXPECT_EQ(model.qsl, "B");
+    for (QChar c : {QChar(u'1'), QChar(u' '), QChar(8)})
+        EXPECT_FALSE(model.typedInQsl(c));
+    EXPECT_EQ(model.qsl, "B");
+}
+
+TEST_F(KonfigTest, BadMarginTakesNothingOver)
+{
+    const double before = prog().Raender[1];
+    model.rand[1] = "2 furlong";
+    model.lang = 2;
+    const KonfigModel::Result r = model.CopyKonfigToCf();
+    EXPECT_EQ(r.check, KonfigModel::Check::BadMargin);
+    EXPECT_EQ(r.field, 1);
+    EXPECT_EQ(prog().Raender[1], before);
+    EXPECT_EQ(prog().LangNr, 1);
+    EXPECT_EQ(sp.ui().beeps, 1);
+}
+
+TEST_F(KonfigTest, RefusedLetterChangesNothing)
+{
+    const QString cfBefore = prog().Cf;
+    model.qsl = "Q";
+    model.lang = 2;
+    model.be[1] = "elsewhere";
+    sp.ui().expect("msg", "131", Answer::button(Mb::OK));
+    EXPECT_EQ(model.CopyKonfigToCf().check, KonfigModel::Check::NoDatabase);
+    EXPECT_TRUE(sp.ui().allUsed());
+    EXPECT_EQ(prog().Cf, cfBefore);
+    EXPECT_EQ(prog().LangNr, 1);
+    EXPECT_EQ(prog().BinDir, "bt\\int");
+}
+
+TEST_F(KonfigTest, OkTakesOverWithoutForcingTsa)
+{
+    model.lang = 2;
+    model.be[0] = "New title";
+    model.rand[0] = "1 in";
+    ASSERT_EQ(model.CopyKonfigToCf().check, KonfigModel::Check::Ok);
+    EXPECT_EQ(prog().LangNr, 2);
+    EXPECT_EQ(prog().LangDir, "de\\");
+    EXPECT_EQ(GetParam(prog().Cf, "De"), "de\\");
+    EXPECT_EQ(GetParam(prog().Cf, "Tsa"), "TAS");
+    EXPECT_EQ(GetParam(prog().Cf, "Rand0"), "1 in");
+    EXPECT_DOUBLE_EQ(prog().Raender[0], 1440);
+    EXPECT_EQ(prog().TitelAnw, QString("New title").leftJustified(30, u' '));
+}
+
+TEST_F(KonfigTest, SaveChangesExactlyTheEditedKeys)
+{
+    model.be[2] = "";           // emptied: saved empty
+    model.rand[1] = "2 cm";     // changed
+    model.be[3] = "results\\a,b"; // holds a comma: written whole
+    ASSERT_TRUE(model.SaveKonfig());
+    QByteArray expected = kIni;
+    expected.replace("Bex=bt\\ext\r\n", "Bex=\r\n");
+    expected.replace("ResDir=res\r\n", "ResDir=results\\a,b\r\n");
+    expected.replace("Rand1=1.5 cm\r\n", "Rand1=2 cm\r\n");
+    // Rand2 and Rand3 were not in the file: they are added with the sizes shown.
+    expected.replace("Rand1=2 cm\r\n; keep me\r\nOther=" + QByteArray(200, 'v') + ",with,commas\r\n",
+                     "Rand1=2 cm\r\n; keep me\r\nOther=" + QByteArray(200, 'v') +
+                         ",with,commas\r\nRand2=17.0\r\nRand3=26.6\r\n");
+    EXPECT_EQ(ini(), expected);
+    // Saving again without change leaves the file as it is.
+    ASSERT_TRUE(model.SaveKonfig());
+    EXPECT_EQ(ini(), expected);
+}
+} // namespace
+

@@ -1,0 +1,116 @@
+#include "common/testutil.h"
+#include "frame/frmtarn.h"
+#include "frame/launcher.h"
+#include "frame/menutarn.h"
+#include "frame/restext.h"
+#include "frame/tarnstart.h"
+
+#include <QAction>
+#include <QMenu>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace testutil;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(inst.ok());
+        ASSERT_EQ(Main(inst.programFile(), QString()).action, StartAction::ShowMain);
+        setLauncher(&launcher);
+    }
+    void TearDown() override { setLauncher(nullptr); }
+    TempInstallation inst;
+    ScriptedProgram sp;
+    RecordingLauncher launcher;
+};
+
+TEST_F(MainWindowTest, EveryItemHasItsCaptionAndKeyInBothLanguages)
+{
+    for (int lang : {1, 2}) {
+        prog().LangNr = lang;
+        frmTARN w;
+        int commands = 0;
+        for (const MenuEntry& e : menuTree()) {
+            const DesignCaption d = parseDesignCaption(e.designCaption);
+            if (!d.numbered || (e.array == 0 && e.submenu > 0))
+                continue;
+            QAction* a = w.actionForKey(d.key);
+            ASSERT_NE(a, nullptr) << e.designCaption.toStdString();
+            EXPECT_EQ(a->text(), ResStr(1557, d.number, lang).trimmed()) << e.designCaption.toStdString();
+            ++commands;
+        }
+        EXPECT_EQ(commands, 38); // captions 2..43 without the five drop-down titles of the bar
+        EXPECT_EQ(w.barActions().size(), 6);
+        EXPECT_EQ(w.actionForKey("exit")->shortcut(), QKeySequence("F5"));
+        EXPECT_EQ(w.actionForKey("ql.del")->shortcut(), QKeySequence("Ctrl+F5"));
+    }
+}
+
+TEST_F(MainWindowTest, KeyDuringACommandOnlyBeeps)
+{
+    frmTARN w;
+    int inner = 0;
+    w.dispatcher().setCommand("config", [&] {
+        EXPECT_FALSE(w.barActions().front()->isEnabled());
+        w.dispatcher().MenuTARN("exit"); // arrives while "config" runs
+        ++inner;
+    });
+    bool exited = false;
+    w.dispatcher().setCommand("exit", [&] { exited = true; });
+    w.dispatcher().MenuTARN("config");
+    EXPECT_EQ(inner, 1);
+    EXPECT_FALSE(exited);
+    EXPECT_EQ(sp.ui().beeps, 1);
+    EXPECT_TRUE(w.barActions().front()->isEnabled());
+    EXPECT_FALSE(prog().MenuRunning);
+}
+
+TEST_F(MainWindowTest, MenusComeBackAfterACommandThatThrows)
+{
+    frmTARN w;
+    w.dispatcher().setCommand("yk", [] { throw std::runtime_error("broken"); });
+    sp.ui().expect("error", "frmTARN.MenuTARN", Answer::button(1));
+    w.dispatcher().MenuTARN("yk");
+    EXPECT_TRUE(sp.ui().allUsed());
+    for (QAction* a : w.barActions())
+        EXPECT_TRUE(a->isEnabled());
+    EXPECT_FALSE(prog().MenuRunning);
+    EXPECT_FALSE(w.dispatcher().menuBusy());
+}
+
+TEST_F(MainWindowTest, SubmenuKeyHidesPictureForGood)
+{
+    frmTARN w;
+    EXPECT_TRUE(w.pictureVisible());
+    w.dispatcher().MenuTARN("12");
+    EXPECT_FALSE(w.pictureVisible());
+}
+
+TEST_F(MainWindowTest, WebAndMailWithoutAddressSaySo)
+{
+    frmTARN w;
+    sp.ui().expect("msg", "0", Answer::button(Mb::OK));
+    w.dispatcher().MenuTARN("www");
+    EXPECT_TRUE(launcher.opened.isEmpty());
+}
+
+TEST_F(MainWindowTest, DocumentsOpenAfterTheProtocol)
+{
+    frmTARN w;
+    w.dispatcher().MenuTARN("hdbk");
+    ASSERT_EQ(launcher.opened.size(), 1);
+    EXPECT_TRUE(launcher.opened.front().endsWith("dd/hdbk.pdf"));
+}
+
+TEST_F(MainWindowTest, BeDbAnsweredNoDoesNothing)
+{
+    frmTARN w;
+    sp.ui().expect("msg", "33", Answer::button(Mb::No));
+    w.dispatcher().MenuTARN("be.db");
+    EXPECT_TRUE(sp.ui().allUsed());
+}
+} // namespace
