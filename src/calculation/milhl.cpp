@@ -1,0 +1,4 @@
+#include "calculation/mil.h"
+#include "calculation/milshared.h"
+
+void MilHL(const QString&, double&, double&, double) {}
