@@ -84,7 +84,7 @@ void FitMil()
     bool hasModel = true;
     if (lower.isEmpty()) {
         QString names;
-        hasModel = normTableColumn(QStringLiteral("Bacm"), false, names);
+        hasModel = LesSin(componentData(), 0, QStringLiteral("Bacm"), names) != u"ABBRUCH";
         if (hasModel) {
             splitPair(names.trimmed(), lower, upper);
             hasModel = !(lower.isEmpty() && upper.isEmpty());
@@ -115,7 +115,7 @@ void FitMil()
         if (prefix3 == u"322" || (prefix2 > u"51" && prefix2 < u"56") || lower == u"1HYBTRARRAY"
             || upper == u"1HYBTRARRAY" || vf == 0)
             vf = 1;
-        appendResult(QStringLiteral("Fitm"), FormBerD(kfm * vf * arem.valueMin, kfm * vf * arem.valueMax, 3));
+        appendResult(QStringLiteral("Fitm"), rangeTextD(kfm * vf * arem.valueMin, kfm * vf * arem.valueMax, 3));
         removeBacMilCode();
         return;
     }
@@ -130,7 +130,7 @@ void FitMil()
     const double fitMin = std::min(l1, l2);
     const double fitMax = std::max(u1, u2);
     if (fitMin > 0)
-        appendResult(QStringLiteral("Fitm"), FormBerD(fitMin, fitMax, 3));
+        appendResult(QStringLiteral("Fitm"), rangeTextD(fitMin, fitMax, 3));
 }
 
 bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMax)
@@ -145,7 +145,7 @@ bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMa
     const QChar tecLast = tec.back();
     const QChar family = model.isEmpty() ? QChar() : model.front();
 
-    const QString qem = factorKey(QStringLiteral("qem"));
+    const QString qem = piKey(QStringLiteral("qem"));
     auto givenPair = [&](const QString& list) {
         const ParamPair p = GetParamPair(list, qem);
         qMin = p.valueMin;
@@ -174,7 +174,7 @@ bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMa
         klass = GetParam(q, QStringLiteral("Qkm"));
     }
     if (klass.isEmpty() && !familyDigit.isEmpty()) {
-        const QString runFactor = GetParam(methodList(), factorKey(u'q' + familyDigit + QStringLiteral("em")));
+        const QString runFactor = GetParam(methodList(), piKey(u'q' + familyDigit + QStringLiteral("em")));
         if (!runFactor.isEmpty()) {
             qMin = qMax = single(runFactor);
             return true;
@@ -222,13 +222,13 @@ bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMa
     const QString entryMin = GetParam(table, lower);
     const QString entryMax = GetParam(table, upper);
     if (lower.isEmpty() || upper.isEmpty() || entryMin.isEmpty() || entryMax.isEmpty()) {
-        appendError(MissingQualityCode);
+        appendErr(MissingQualityCode);
         return false;
     }
     qMin = single(entryMin);
     qMax = single(entryMax);
     if (!(qMin == 1 && qMax == 1) && !factorHasValue(QStringLiteral("qm")))
-        appendFactor(QStringLiteral("qm"), FormBerS(qMin, qMax, 2));
+        appendFactor(QStringLiteral("qm"), rangeTextS(qMin, qMax, 2));
     return true;
 }
 
@@ -241,7 +241,7 @@ void MilLastFakt(double& lMin, double& lMax)
     const double ib = number(GetParam(stressData(), QStringLiteral("Ib")));
 
     QString dcode;
-    if (!normTableColumn(QStringLiteral("Dcode"), true, dcode))
+    if (LesSin(componentData(), 0, QStringLiteral("Dcode"), dcode, {}, {}, {}, 1) == u"ABBRUCH")
         return;
     const QString record = DalesXls(QStringLiteral("SINDAT"), QStringLiteral("Dcode"), dcode, QStringLiteral("Daten"));
 
@@ -282,7 +282,7 @@ void MilLastFakt(double& lMin, double& lMax)
             s = ib / imax;
         } else {
             if (ib > 0 && imax == 0)
-                appendWarning(QStringLiteral("IbImax"));
+                appendWarn(QStringLiteral("IbImax"));
             s = t == u"L" ? 0.7 : 0.3;
         }
         if (t == u"R" || t == u"F")
@@ -302,6 +302,6 @@ void MilLastFakt(double& lMin, double& lMax)
     lMin = factor[0];
     lMax = factor[1];
     if (ib == 0 || imax == 0)
-        appendResult(QStringLiteral("Viv"), FormBerS(ratio[0], ratio[1], 2));
-    appendFactor(QStringLiteral("lm"), FormBerS(lMin, lMax, 2));
+        appendResult(QStringLiteral("Viv"), rangeTextS(ratio[0], ratio[1], 2));
+    appendFactor(QStringLiteral("lm"), rangeTextS(lMin, lMax, 2));
 }

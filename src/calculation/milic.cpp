@@ -53,12 +53,12 @@ double monolithicPackageRate(QChar tecLast, const QString& gec, int np)
             return 0.03 * std::pow(np, 1.82);
         if (gec.startsWith(u"TO"))
             return 0.03 * std::pow(np, 2.01);
-        appendWarning(QStringLiteral("GecMil"));
+        appendWarn(QStringLiteral("GecMil"));
         return 0.28 * std::pow(np, 1.08);
     }
     if (tecLast == u'2')
         return 0.36 * std::pow(np, 1.08);
-    appendWarning(QStringLiteral("C2Mil"));
+    appendWarn(QStringLiteral("C2Mil"));
     return 0;
 }
 
@@ -76,47 +76,47 @@ double vhsicPackageType(const QString& gec)
         return 4.7;
     if (gec == u"CCP")
         return 6.1;
-    appendWarning(QStringLiteral("Gec2Mil"));
+    appendWarn(QStringLiteral("Gec2Mil"));
     return 6.1;
 }
 
-Pair complexityRange()
+MinMax complexityRange()
 {
     QString k1 = GetParam(componentData(), QStringLiteral("K1"));
-    Pair r;
+    MinMax r;
     if (!k1.isEmpty())
-        milfmt::ValBereich(k1, r.min, r.max);
+        readRange(k1, r.min, r.max);
     return r;
 }
 
 // Die density factor of VHSIC parts from chip area (mm^2) and feature size (um);
 // the handbook's area in cm^2 / 0.21 is the area in mm^2 / 21.
-Pair dieDensityFactor()
+MinMax dieDensityFactor()
 {
-    const Pair k1 = complexityRange();
+    const MinMax k1 = complexityRange();
     const bool large = k1.max > 100000;
     const double achip = single(GetParam(componentData(), QStringLiteral("Achip")));
     const double sac = single(GetParam(componentData(), QStringLiteral("Sac")));
-    const Pair area = achip == 0 ? (large ? Pair{80, 200} : Pair{40, 100}) : Pair{achip, achip};
-    const Pair feature = sac == 0 ? (large ? Pair{0.8, 1.0} : Pair{1.0, 1.25}) : Pair{sac, sac};
-    Pair cd;
+    const MinMax area = achip == 0 ? (large ? MinMax{80, 200} : MinMax{40, 100}) : MinMax{achip, achip};
+    const MinMax feature = sac == 0 ? (large ? MinMax{0.8, 1.0} : MinMax{1.0, 1.25}) : MinMax{sac, sac};
+    MinMax cd;
     cd.min = toSingle(area.min * 0.64 / 21 * std::pow(2 / feature.max, 2) + 0.36);
     cd.max = toSingle(area.max * 0.64 / 21 * std::pow(2 / feature.min, 2) + 0.36);
     if (achip == 0 && !resultHasValue(QStringLiteral("Achipv")))
-        appendResult(QStringLiteral("Achipv"), FormBerS(area.min, area.max, 1));
+        appendResult(QStringLiteral("Achipv"), rangeTextS(area.min, area.max, 1));
     if (sac == 0 && !resultHasValue(QStringLiteral("Sacv")))
-        appendResult(QStringLiteral("Sacv"), FormBerS(feature.min, feature.max, 2));
-    appendFactor(QStringLiteral("cdm"), FormBerS(cd.min, cd.max, 2));
+        appendResult(QStringLiteral("Sacv"), rangeTextS(feature.min, feature.max, 2));
+    appendFactor(QStringLiteral("cdm"), rangeTextS(cd.min, cd.max, 2));
     return cd;
 }
 
 // Read/write cycling rate of EEPROMs (Flotox term A1 x B1). The cycles and the
 // system life are read from the stress data and documented in R; they stay in the
 // stress data so that a second calculation of the same component gives the same.
-Pair cyclingRate(double tjMax)
+MinMax cyclingRate(double tjMax)
 {
-    const Pair k1 = complexityRange();
-    Pair cycles;
+    const MinMax k1 = complexityRange();
+    MinMax cycles;
     const QString pcyc = GetParam(stressData(), QStringLiteral("Pcyc"));
     if (!pcyc.isEmpty()) {
         cycles.min = cycles.max = number(pcyc);
@@ -136,8 +136,8 @@ Pair cyclingRate(double tjMax)
     const double a1Min = 6.817 * 0.001 * cycles.min * life / 10000;
     const double a1Max = 6.817 * 0.001 * cycles.max * life / 10000;
     const double b1 = std::sqrt(k1.max / 16000) * std::exp(-(15000 / 8.63) * (1 / (tjMax + 273) - 1.0 / 333));
-    const Pair rate{toSingle(a1Min * b1), toSingle(a1Max * b1)};
-    appendResult(QStringLiteral("Arcycm"), FormBerS(rate.min, rate.max, 1));
+    const MinMax rate{toSingle(a1Min * b1), toSingle(a1Max * b1)};
+    appendResult(QStringLiteral("Arcycm"), rangeTextS(rate.min, rate.max, 1));
     return rate;
 }
 
@@ -154,18 +154,18 @@ void MilIC(const QString& model, double& FitMin, double& FitMax, double Kfm)
     const QString rec = modelRecord(model);
     const double c1 = number(GetParam(rec, QStringLiteral("Ar")));
     if (!(c1 > 0)) {
-        appendError(QStringLiteral("BacMil"));
+        appendErr(QStringLiteral("BacMil"));
         return;
     }
-    appendResult(QStringLiteral("C1m"), FormBerD(c1, c1, 2));
-    Pair cd{1, 1};
+    appendResult(QStringLiteral("C1m"), rangeTextD(c1, c1, 2));
+    MinMax cd{1, 1};
     if (vhsic)
         cd = dieDensityFactor();
     const QString qc = GetParam(rec, QStringLiteral("Qc"));
     const QString ec = GetParam(rec, QStringLiteral("Ec"));
 
     double vf = 0;
-    Pair tj, piT;
+    MinMax tj, piT;
     double c2 = 0;
     double eos = 0;
     if (hybrid) {
@@ -183,7 +183,7 @@ void MilIC(const QString& model, double& FitMin, double& FitMax, double Kfm)
             return 0.1 * std::exp((ea / 8.617) * 100000 * (1 / tr - 1 / (t + 273)));
         };
         piT = {temperatureFactor(tj.min), temperatureFactor(tj.max)};
-        const QString t = FormBerD(piT.min, piT.max, 2);
+        const QString t = rangeTextD(piT.min, piT.max, 2);
         if (t != u"1") {
             if (!resultHasValue(QStringLiteral("Eam")))
                 appendResult(QStringLiteral("Eam"), plainNumber(ea, true));
@@ -193,17 +193,17 @@ void MilIC(const QString& model, double& FitMin, double& FitMax, double Kfm)
         const QString gec = GetParam(q, QStringLiteral("Gec")).toUpper();
         const QChar tecLast = tec.isEmpty() ? QChar() : tec.back();
         if (gec == u"CHIP" || tecLast == u'3') {
-            appendError(QStringLiteral("ChipMil"));
+            appendErr(QStringLiteral("ChipMil"));
             return;
         }
         const int np = toInt16(number(GetParam(q, QStringLiteral("Pin"))));
         c2 = vhsic ? vhsicPackageType(gec) * (2.2 + 0.0172 * np) : monolithicPackageRate(tecLast, gec, np);
         if (!resultHasValue(QStringLiteral("C2m")))
-            appendResult(QStringLiteral("C2m"), FormBerD(c2, c2, 2));
+            appendResult(QStringLiteral("C2m"), rangeTextD(c2, c2, 2));
         if (vhsic) {
             eos = 65;
             if (!resultHasValue(QStringLiteral("Eosvm")))
-                appendResult(QStringLiteral("Eosvm"), FormBerS(65, 65, 1));
+                appendResult(QStringLiteral("Eosvm"), rangeTextS(65, 65, 1));
         }
     }
 
@@ -213,7 +213,7 @@ void MilIC(const QString& model, double& FitMin, double& FitMax, double Kfm)
     double piE = 1;
     if (!environmentFactor(ec, 2, piE))
         return;
-    Pair cyc;
+    MinMax cyc;
     if (bac3 == u"116")
         cyc = cyclingRate(tj.max);
 

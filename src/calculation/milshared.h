@@ -1,5 +1,5 @@
 #pragma once
-#include "calculation/milformat.h"
+#include "calculation/calcinterface.h"
 #include "frame/program.h"
 
 #include <QString>
@@ -13,30 +13,22 @@
 // to R and their codes to F (slot 7); they never change the input sections.
 namespace mil {
 
-using milfmt::FormBerD;
-using milfmt::FormBerS;
-
-inline QString& controlList() { return prog().WorkStr[0]; }
-inline QString& methodList() { return prog().WorkStr[1]; }
-inline QString& componentData() { return prog().WorkStr[3]; }
-inline QString& stressData() { return prog().WorkStr[6]; }
-inline QString& fSection() { return prog().WorkStr[7]; }
-inline QString& rSection() { return prog().WorkStr[8]; }
+inline QString& controlList() { return prog().WorkStr[Slot::SyPar]; }
+inline QString& methodList() { return prog().WorkStr[Slot::GlPar]; }
+inline QString& componentData() { return prog().WorkStr[Slot::Q]; }
+inline QString& stressData() { return prog().WorkStr[Slot::S]; }
+inline QString& fSection() { return prog().WorkStr[Slot::F]; }
+inline QString& rSection() { return prog().WorkStr[Slot::R]; }
 
 // Mode of the control list: reference conditions ("Ref"), operating conditions
 // ("Ber"); any other value selects neither.
 bool referenceConditions();
 bool operatingConditions();
 
-// The key of a factor report: the pi marker followed by the letters.
-QString factorKey(const QString& letters);
-
-void appendResult(const QString& key, const QString& value);       // ",key=value" to R
-void appendFactor(const QString& letters, const QString& value);   // ",<pi>letters=value" to R
-bool resultHasValue(const QString& key);                           // R holds a non-empty value
+// Whether R holds a non-empty value under the key (or the factor key of letters):
+// documented values that are written only once.
+bool resultHasValue(const QString& key);
 bool factorHasValue(const QString& letters);
-void appendError(const QString& code);                             // ",Err=code" to F
-void appendWarning(const QString& code);                           // ",Warn=code" to F
 
 // Codes of our own for table entries that the model needs but the system database
 // lacks; a missing factor must stop the model rather than count as 0.
@@ -47,12 +39,6 @@ inline const QString MissingQualityCode = QStringLiteral("QualMil");
 double number(const QString& text);
 double single(const QString& text);
 
-struct Pair {
-    double min = 0;
-    double max = 0;
-    bool operator==(const Pair&) const = default;
-};
-
 // The parameter string of the model in MILFITNAME; empty when there is none.
 QString modelRecord(const QString& model);
 
@@ -61,7 +47,7 @@ QString modelRecord(const QString& model);
 double partialUseFactor();
 
 // The pair of key k of R (single precision); the pair of Tref when k's maximum is 0.
-Pair temperaturePair(const QString& key);
+MinMax temperaturePair(const QString& key);
 // Ambient temperature of the component, Tur of R.
 double ambientTemperature();
 
@@ -78,15 +64,10 @@ bool recordQualityFactor(const QString& rec, const QString& model, const QString
 
 // Voltage-stress ratio from Vue, or Ub / Umax. False when neither is given: the
 // family applies its default. Ub without Umax warns UbUmax once per F section.
-bool voltageStressRatio(Pair& ratio);
+bool voltageStressRatio(MinMax& ratio);
 
 // Division as the model formulas need it: a record constant of 0 as divisor is a
 // data fault that reaches the caller's error handler, not an infinite rate.
 double divide(double numerator, double denominator);
-
-// The norm-table look-up of one column of the component's row (failure-rate list
-// of the system database). Returns false when no row applies; the look-up has then
-// written its code to F.
-bool normTableColumn(const QString& column, bool lenient, QString& value);
 
 } // namespace mil
