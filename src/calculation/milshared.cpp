@@ -91,4 +91,11 @@ double divide(double numerator, double denominator)
     return numerator / denominator;
 }
 
+double power(double base, double exponent)
+{
+    if (base < 0 && exponent != std::trunc(exponent))
+        throw InvalidArgumentError();
+    return std::pow(base, exponent);
+}
+
 } // namespace mil

@@ -69,5 +69,8 @@ bool voltageStressRatio(MinMax& ratio);
 // Division as the model formulas need it: a record constant of 0 as divisor is a
 // data fault that reaches the caller's error handler, not an infinite rate.
 double divide(double numerator, double denominator);
+// Power as the formulas need it: a negative base with a broken exponent is a data
+// fault raised to the caller, not a NaN rate.
+double power(double base, double exponent);
 
 } // namespace mil
