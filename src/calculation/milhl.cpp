@@ -283,7 +283,7 @@ void MilHL(const QString& model, double& FitMin, double& FitMax, double Kfm)
 
     MinMax ratio;
     if (!voltageStressRatio(ratio)) {
-        const double vuv = single(GetParam(rSection(), QStringLiteral("Vuv")));
+        const double vuv = number(GetParam(rSection(), QStringLiteral("Vuv")));
         ratio = {vuv, vuv};
         if (vuv == 0) {
             ratio = {0.7, 0.7};

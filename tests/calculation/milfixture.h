@@ -6,11 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// Readable failure output of texts (the program's marker characters print as
-// their Latin-1 look-alikes).
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 namespace miltest {
+
+// Texts compared as UTF-8, so that a failure prints them readably.
+inline std::string txt(const QString& text) { return text.toStdString(); }
 
 // Expected texts are written with the Greek pi where the program writes its
 // factor marker.
