@@ -49,6 +49,22 @@ QStringList errCodes(const QString& codes)
     }
 }
 
+QStringList splitSubComponents(const QString& z)
+{
+    QStringList entries;
+    QString rest = z;
+    while (true) {
+        // The search starts at the third character, behind the first entry's key.
+        const qsizetype p = rest.indexOf(QLatin1String("Bac="), 2);
+        if (p < 0)
+            break;
+        entries << rest.left(p - 1); // without the "," before "Bac="
+        rest = rest.mid(p);
+    }
+    entries << rest;
+    return entries;
+}
+
 namespace {
 // One number of a range: at most `decimals` decimals, the scaled fraction
 // rounded to the nearest integer (a half to the even neighbour), trailing

@@ -19,8 +19,8 @@
 //
 // Results and codes are only appended (a caller that computes a position again
 // resets slots 7 and 8 first); a few keys are replaced where the models say so.
-// Input sections (3, 4) are never changed; slot 6 loses or gains only the chip
-// factor keys and the MIL cycle keys.
+// Input sections (3, 4) are never changed, and the norm model leaves the stress
+// data (6) as it is: a value it takes over is recorded in slot 8.
 //
 // Every failure rate and most factors are minimum/maximum pairs: the minimum is
 // computed from the lower bounds of all inputs, the maximum from the upper ones.
@@ -100,6 +100,9 @@ bool hasMethod(const QString& digits, QChar digit);
 
 // The codes of every "Err=" in a code section, from left to right.
 QStringList errCodes(const QString& codes);
+
+// The entries of a sub-component section (slot 4), each beginning with "Bac=".
+QStringList splitSubComponents(const QString& z);
 
 // ---- value forms
 

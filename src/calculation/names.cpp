@@ -45,21 +45,6 @@ double countWithMultiplier(const QString& text)
     return v;
 }
 
-// Entries of a sub-component section: each begins with "Bac=".
-QStringList subComponentEntries(const QString& z)
-{
-    QStringList entries;
-    QString rest = z;
-    while (true) {
-        const qsizetype p = rest.indexOf(QLatin1String("Bac="), 2);
-        if (p < 0)
-            break;
-        entries << rest.left(p - 1);
-        rest = rest.mid(p);
-    }
-    entries << rest;
-    return entries;
-}
 } // namespace
 
 void KomplexText(const QString& ComponentData, QString& Kompl, QString& Text)
@@ -211,7 +196,7 @@ QString PosBtName(int Language)
     QString name = BtName(p.WorkStr[Slot::Q], column);
     const QString z = p.WorkStr[Slot::Z];
     if (!z.isEmpty() && z.contains(QLatin1String("Bac="))) {
-        const QStringList entries = subComponentEntries(z);
+        const QStringList entries = splitSubComponents(z);
         // A component record holds at most nine sub-components.
         for (qsizetype i = 0; i < entries.size() && i < 9; ++i) {
             const QString sub = BtName(entries[i], column);

@@ -1,5 +1,6 @@
 #pragma once
 #include "common/testutil.h"
+#include "frame/database.h"
 #include "frame/program.h"
 
 #include <QTemporaryDir>
