@@ -6,6 +6,7 @@
 #include "frame/program.h"
 #include "frame/qtinteraction.h"
 #include "frame/tarnstart.h"
+#include "prediction/frmprogprofil.h"
 #include "printing/qtprinting.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ int main(int argc, char** argv)
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
     registerPrintWindows(qtUi);
+    registerPredictionWindows(qtUi);
     installSystemPrinter();
 
     const QString programFile = QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath();

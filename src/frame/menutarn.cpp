@@ -10,6 +10,8 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/tarnstart.h"
+#include "prediction/profiles.h"
+#include "prediction/prognoseqsl.h"
 
 #include <QFileInfo>
 
@@ -105,7 +107,7 @@ QString txt(const char* de, const char* en)
 }
 
 // Keys whose windows come with later parts of the program.
-const char* const kNotYetConnected[] = {"yk", "aws", "standardprof.ql", "selectprof.ql", "newprof.ql",
+const char* const kNotYetConnected[] = {"yk", "aws", "newprof.ql",
                                         "newprofspstd.ql", "newprofspwahl.ql", "ql.new", "ql.edit", "ql.del",
                                         "0kopie", "1kopie", "2kopie", "4kopie", "5kopie", "3kopie", "ql.view",
                                         "ql.db", "be.edit", "be.add", "calc.bt"};
@@ -123,6 +125,12 @@ MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
     };
     mCommands[QStringLiteral("exit")] = [this] { mView.endProgram(); };
     mCommands[QStringLiteral("delprof.ql")] = [this] { deleteProfiles(); };
+    // The stored-profile runs. The selection window that the design shows over
+    // the main window for the run is not needed by the run itself.
+    for (const char* key : {"standardprof.ql", "selectprof.ql"}) {
+        const QString k = QString::fromLatin1(key);
+        mCommands[k] = [k] { PrognoseQsl(QString(), k, false); };
+    }
     mCommands[QStringLiteral("be.mixbl")] = [] { MixBt(QStringLiteral("be.mixbl"), QString(), QString()); };
     mCommands[QStringLiteral("be.mixdat")] = [] { MixBt(QStringLiteral("be.mixdat"), QString(), QString()); };
     mCommands[QStringLiteral("be.db")] = [] {
@@ -219,6 +227,11 @@ void MenuDispatcher::openAfterProtocol(const QString& what)
 
 void MenuDispatcher::deleteProfiles()
 {
-    // The profile choice comes with the prediction run.
-    notYetConnected(QStringLiteral("delprof.ql"));
+    // Each chosen name goes from both sections; the window then offers the rest.
+    while (true) {
+        const QString name = frmProgProfil::SelProfile(1);
+        if (name == QLatin1String("ABBRUCH"))
+            return;
+        deleteProfile(name);
+    }
 }

@@ -21,11 +21,6 @@ QString PrintQSL(const QString& desc, bool)
     return QStringLiteral("ABBRUCH");
 }
 
-void PrognoseQsl(const QString& desc, const QString& progmodus, bool)
-{
-    notYetConnected(QStringLiteral("PrognoseQsl ") + desc + u' ' + progmodus);
-}
-
 void MixBt(const QString& MixMode, const QString& BlAdr, const QString& BlFormat)
 {
     notYetConnected(QStringLiteral("MixBt ") + MixMode + u' ' + BlAdr + u' ' + BlFormat);

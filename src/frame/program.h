@@ -65,6 +65,10 @@ struct Program {
     std::array<int, 9> QlSuchArt{};     // 1..8
     std::array<QString, 10> QslRec;     // 1..9
     std::array<QString, 10> QslRecAlt;  // 1..9
+    // Entry-field texts of the dialogue input screens (fields 0..8): a caller
+    // presets what it needs; the others keep the text of the screen that used
+    // them last.
+    QStringList DiaFelder = QStringList(9);
 
     std::unique_ptr<Database> SystDb;
     std::unique_ptr<Snapshot> AbkRs;

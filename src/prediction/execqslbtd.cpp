@@ -1,0 +1,148 @@
+#include "prediction/execqslbtd.h"
+#include "frame/errptnr.h"
+#include "frame/interaction.h"
+#include "frame/numbers.h"
+#include "frame/paramstring.h"
+#include "frame/program.h"
+#include "frame/restext.h"
+#include "prediction/workpass.h"
+#include "qlist/posline.h"
+#include "qlist/qslaufloesen.h"
+#include "qlist/qslsuch.h"
+
+#if __has_include("component_file/btsuch.h")
+#include "component_file/btrecord.h"
+#include "component_file/btsuch.h"
+#define TARN_HAVE_COMPONENT_FILE 1
+#endif
+
+namespace {
+
+const QString Abbruch = QStringLiteral("ABBRUCH");
+
+// Completes one position line (split into the work strings) with its component
+// record. False when the component file could not be read.
+bool completePosition(QString& line, bool lean, bool& drop)
+{
+    Program& p = prog();
+    auto& w = p.WorkStr;
+    QString Stc;
+    PosTrenn(line, Stc);
+    const QString ownIdentity = w[2];
+
+    QString record;
+#ifdef TARN_HAVE_COMPONENT_FILE
+    QString blockFile, blockText;
+    if (SuchBtTsa(0, blockFile, blockText, record) == 0)
+        return false;
+#endif
+    QString recordType;
+    if (record.isEmpty()) {
+        w[7] += QStringLiteral(",Err=Btd");
+    } else if (record == QLatin1String("FehlerYk")) {
+        w[7] += QStringLiteral(",Err=FehlerYk");
+    } else {
+#ifdef TARN_HAVE_COMPONENT_FILE
+        BtdTrenn(record);
+#endif
+        recordType = GetParam(w[2], QStringLiteral("Typ"));
+        // Class 69 marks records that are kept in the file but never predicted.
+        if (GetParam(w[3], QStringLiteral("Bac")).startsWith(QLatin1String("69")))
+            drop = true;
+    }
+    w[2] = ownIdentity;
+    if (GetParam(ownIdentity, QStringLiteral("Typ")).isEmpty() && !recordType.isEmpty())
+        w[2] = QStringLiteral("Typ=") + recordType + u',' + ownIdentity;
+    if (lean)
+        w[5].clear();
+    PosFueg(Stc, line);
+    return true;
+}
+
+QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
+{
+    Program& p = prog();
+    InfoList& info = ui().infoList();
+
+    if (M_ARSoList_act) {
+        // The special failure-rate list is a workbook that this installation
+        // cannot read; computing without it would give other rates than asked.
+        ui().messageBox(QStringLiteral("SonderAR"),
+                        p.LangNr == 2 ? QStringLiteral("The extra failure rate list %1 cannot be read.")
+                                            .arg(p.SonderArDatei)
+                                      : QStringLiteral("Die Sonder-Ausfallraten-Liste %1 kann nicht gelesen werden.")
+                                            .arg(p.SonderArDatei),
+                        Mb::OKOnly | Mb::Exclamation);
+        return Abbruch;
+    }
+
+    QString number, path, status;
+    QslSuch(QStringLiteral("Pro"), p.WorkStr[16], number, path, status);
+    if (path.isEmpty() || status == Abbruch)
+        return Abbruch;
+
+    info.Update(ResText(QStringLiteral("65"), p.LangNr, true));
+    if (QslAufloesen(number, path) == Abbruch || info.Canceled())
+        return Abbruch;
+
+    Lnr = number;
+    info.Update(ResText(QStringLiteral("105"), p.LangNr, true));
+
+    bool stopped = false;
+    QString head;
+    {
+        WorkFilePass pass;
+        head = pass.readLine();
+        pass.writeLine(head);
+        while (!pass.atEnd()) {
+            QString line = pass.readLine();
+            if (quantityOf(line) <= -1) {
+                pass.writeLine(line);
+                continue;
+            }
+            const QString qm = GetParam(line, QStringLiteral("Qm"));
+            if (qm == QLatin1String("Qsl")) {
+                SetParam(line, QStringLiteral("Aufl"), QString());
+                pass.writeLine(line);
+                continue;
+            }
+            if (qm == QLatin1String("Ende")) {
+                if (info.Canceled()) {
+                    stopped = true;
+                    break;
+                }
+                pass.writeLine(line);
+                continue;
+            }
+            if (!qm.isEmpty()) {
+                pass.writeLine(line);
+                continue;
+            }
+            bool drop = false;
+            if (!completePosition(line, MLahm, drop)) {
+                stopped = true;
+                break;
+            }
+            if (!drop) {
+                pass.writeLine(line);
+                info.Update(line);
+            }
+        }
+        pass.finish();
+    }
+    if (stopped || info.Canceled())
+        return Abbruch;
+    return head;
+}
+
+} // namespace
+
+QString ExecQslBtd(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
+{
+    ErrPtnr::CallStack(QStringLiteral("[XHAP] Function ExecQslBtd(MLahm, Lnr$, M_ARSoList_act)"));
+    ErrPtnr::CallStackParam(QStringLiteral("MLahm"), MLahm);
+    ErrPtnr::CallStackParam(QStringLiteral("Lnr"), Lnr);
+    ErrPtnr::CallStackParam(QStringLiteral("M_ARSoList_act"), M_ARSoList_act);
+    return ErrPtnr::guarded(QStringLiteral("XHAP"), QStringLiteral("ExecQslBtd"), Abbruch,
+                            [&] { return run(MLahm, Lnr, M_ARSoList_act); });
+}

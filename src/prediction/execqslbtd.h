@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+// First working step of a Q-list prediction: finds the Q-list that the control
+// list names (Qlnr, Qtyp, Qyk, Qan), expands it with all sub-lists into "qpo"
+// and completes every position with the sections of its component record:
+//   - component not found:        ",Err=Btd" in F, the line's own sections stay
+//   - malformed item number:      ",Err=FehlerYk" in F
+//   - found:                      Q, Z and B from the record; "Typ=" of the record
+//                                 put in front when the line names no type;
+//                                 a record of class 69.. drops the position
+// Sub-list references lose their "Aufl" mark; "Ende" lines and lines with a
+// quantity of -1 or less are copied as they stand. MLahm drops every B section.
+// Returns the head line of the Q-list (the first line of "qpo") and sets Lnr to
+// its number, or returns "ABBRUCH" (not found, component file unreadable, cancel).
+QString ExecQslBtd(bool& MLahm, QString& Lnr, bool& M_ARSoList_act);

@@ -1,0 +1,88 @@
+#include "prediction/frmprogprofil.h"
+#include "frame/qtinteraction.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmProgProfil::frmProgProfil(const Question& q, QWidget* owner) : QDialog(owner)
+{
+    setWindowTitle(q.data.value(QStringLiteral("caption")).toString().trimmed());
+    mEditable = q.data.value(QStringLiteral("editable")).toBool();
+    auto* layout = new QVBoxLayout(this);
+    const QFont arial(QStringLiteral("Arial"));
+    meldtxt = new QLabel(q.data.value(QStringLiteral("hint")).toString(), this);
+    meldtxt->setFont(arial);
+    meldtxt->setVisible(!meldtxt->text().isEmpty());
+    layout->addWidget(meldtxt);
+    if (mEditable) {
+        Namencbo = new QComboBox(this);
+        Namencbo->setObjectName(QStringLiteral("Namencbo"));
+        Namencbo->setFont(arial);
+        Namencbo->setEditable(true);
+        Namencbo->addItems(q.choices);
+        Namencbo->setCurrentIndex(-1);
+        Namencbo->lineEdit()->setMaxLength(q.data.value(QStringLiteral("maxLength")).toInt() + 1);
+        layout->addWidget(Namencbo);
+    } else {
+        Namenlst = new QListWidget(this);
+        Namenlst->setObjectName(QStringLiteral("Namenlst"));
+        Namenlst->setFont(arial);
+        Namenlst->addItems(q.choices);
+        connect(Namenlst, &QListWidget::itemDoubleClicked, this, [this] { finish(false); });
+        layout->addWidget(Namenlst);
+    }
+    auto* row = new QHBoxLayout;
+    auto* ok = new QPushButton(q.data.value(QStringLiteral("ok")).toString(), this);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(q.data.value(QStringLiteral("cancel")).toString(), this);
+    cancel->setObjectName(QStringLiteral("can"));
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    layout->addLayout(row);
+    connect(ok, &QPushButton::clicked, this, [this] { finish(false); });
+    connect(cancel, &QPushButton::clicked, this, [this] { finish(true); });
+    if (Namencbo)
+        Namencbo->setFocus();
+}
+
+void frmProgProfil::finish(bool cancelled)
+{
+    mAnswer = cancelled ? Answer::cancel() : Answer::word(QString());
+    if (!cancelled) {
+        if (Namencbo)
+            mAnswer.text = Namencbo->currentText();
+        else if (Namenlst->currentItem())
+            mAnswer.text = Namenlst->currentItem()->text();
+    }
+    done(cancelled ? QDialog::Rejected : QDialog::Accepted);
+}
+
+void frmProgProfil::closeEvent(QCloseEvent* e)
+{
+    // The close box ends the wait like the OK button.
+    e->ignore();
+    finish(false);
+}
+
+void frmProgProfil::reject()
+{
+    finish(true); // Escape is the cancel button
+}
+
+void registerPredictionWindows(QtInteraction& qtUi)
+{
+    QtInteraction* ui = &qtUi;
+    ui->registerHandler(QStringLiteral("profile"), [ui](const Question& q) {
+        frmProgProfil window(q, ui->owner());
+        window.exec();
+        return window.result();
+    });
+}

@@ -1,0 +1,53 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Prediction profiles: a named pair of run parameter lists in tarn.ini,
+//   [profil-gl]  name=<method list, every pi marker written as "{pi}">
+//   [profil-sy]  name=<control list>
+// The names offered are the keys of "profil-gl" in file order. A profile never
+// holds the Q-list keys (Qz, Qlnr, ...): the run adds them after storing.
+
+inline constexpr int ProfileNameMax = 30;
+inline constexpr int ProfileCountMax = 50;
+inline constexpr int ProfileNamesBuffer = 1024;
+
+struct StoredProfile {
+    QString methods; // method list with the pi markers in place
+    QString control; // control list
+};
+
+// The names of the stored profiles, read as the design reads them (a buffer of
+// 1024 characters: names beyond it are not offered, the last one may be cut).
+QStringList profileNames();
+
+// The profile of a name, whole (a list longer than 255 characters is not cut);
+// std::nullopt when the name has no method list in "profil-gl".
+std::optional<StoredProfile> readProfile(const QString& name);
+
+// Stores both lists under the name; false when tarn.ini cannot be written.
+bool storeProfile(const QString& name, const StoredProfile& profile);
+
+// Removes the name from "profil-gl", then from "profil-sy".
+bool deleteProfile(const QString& name);
+
+// The profile window (design form frmProgProfil). Its logic lives here; the
+// window answers a question of kind "profile" (key "delete", "select" or
+// "save") with the chosen or typed name, or cancels. The checks and the
+// messages around the answer are made here, so scripted tests and batch runs
+// get the same behaviour as the window.
+namespace frmProgProfil {
+
+// vartxt 1: pick a profile to delete; 2: pick a profile for a run. The chosen
+// name or "ABBRUCH".
+QString SelProfile(int vartxt);
+
+// The name under which to store new parameters, "" when nothing is to be stored,
+// or "ABBRUCH".
+QString SaveProfile();
+
+// The names the window offers (the list of profileNames()).
+QStringList PrepareList();
+
+} // namespace frmProgProfil
