@@ -26,11 +26,6 @@ void PrognoseQsl(const QString& desc, const QString& progmodus, bool)
     notYetConnected(QStringLiteral("PrognoseQsl ") + desc + u' ' + progmodus);
 }
 
-void MixBt(const QString& MixMode, const QString& BlAdr, const QString& BlFormat)
-{
-    notYetConnected(QStringLiteral("MixBt ") + MixMode + u' ' + BlAdr + u' ' + BlFormat);
-}
-
 void ArchivStart()
 {
     // The archive is connected with the print layer.
