@@ -147,12 +147,14 @@ QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QStrin
     if (!adding && (recordIndex < 1 || recordIndex > count || recordIndex >= records.size()))
         return QStringLiteral("no");
     const QString old = adding ? QString() : records[recordIndex].trimmed();
+    // The keys come from the record as it is stored: a leading blank must not
+    // hide its first designation from the index.
+    const QString stored = record.isEmpty() ? QString() : storedForm(record);
     TsaTable t;
     UmfoBtTsa(old, 1, t, false);
-    UmfoBtTsa(record, 2, t, false);
+    UmfoBtTsa(stored, 2, t, false);
     if (t.AnzTsa[1] < 0 || t.AnzTsa[2] < 0)
         return QStringLiteral("no");
-    const QString stored = record.isEmpty() ? QString() : storedForm(record);
     const QString group = GetParam(record, QStringLiteral("Bac")).left(2);
     if (adding && (group.size() != 2 || !group[0].isDigit() || !group[1].isDigit() || group.toInt() < 11)) {
         btMessage(QStringLiteral("btgroup"),
