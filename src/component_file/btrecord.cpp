@@ -1,5 +1,6 @@
 #include "component_file/btrecord.h"
-#include "component_file/interim_texts.h"
+#include "frame/itemnumber.h"
+#include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/markers.h"
@@ -75,11 +76,6 @@ bool keySortsBelowFree(const QString& key)
         if (c.unicode() >= EndeZeichenCode)
             return false;
     return true;
-}
-
-bool isItemNumberError(const QString& normalised)
-{
-    return normalised.startsWith(QLatin1String("Fehler!")) || normalised.startsWith(QLatin1String("Error!"));
 }
 
 QString identityPart(const QString& record)

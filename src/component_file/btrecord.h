@@ -43,8 +43,6 @@ QString componentKey(const QString& designation, QChar kind);
 // True when every character of a key sorts below the free-entry marker, which
 // the index needs to keep its order (character codes below 254).
 bool keySortsBelowFree(const QString& key);
-// True when a normaliser's answer is one of its error texts.
-bool isItemNumberError(const QString& normalised);
 // The identity part of a record: the text before the first ",Q,".
 QString identityPart(const QString& record);
 // True when the record's own identity items give the key (exact comparison of

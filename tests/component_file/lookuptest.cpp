@@ -3,7 +3,8 @@
 #include "component_file/btrecord.h"
 #include "component_file/btsuch.h"
 #include "component_file/dosfile.h"
-#include "component_file/interim_texts.h"
+#include "frame/itemnumber.h"
+#include "frame/codepage.h"
 
 namespace {
 

@@ -69,6 +69,7 @@ TEST_F(MergeTest, NineRecordsWithTwoDuplicatesMergeSevenAndLogEachStep)
                                   msg("187") + u2Entry, msg("512", {r[7]}), msg("512", {r[8]}),
                                   msg("26", {" 7", " 9"})};
     EXPECT_EQ(logLines(), expected);
+    EXPECT_EQ(logLines().last(), QStringLiteral(" 7  Bauelemente von insgesamt   9  wurden eingemischt"));
     EXPECT_FALSE(entryOf("M1", 'T').isEmpty());
     EXPECT_TRUE(entryOf("M3", 'T').isEmpty()) << "a refused record leaves all its keys out";
     EXPECT_EQ(entryOf("M4", 'T').right(5), QStringLiteral("12000"));

@@ -1,6 +1,7 @@
 #include "common/testutil.h"
 #include "component_file/btrecord.h"
-#include "component_file/interim_texts.h"
+#include "frame/itemnumber.h"
+#include "frame/codepage.h"
 #include "frame/program.h"
 
 #include <gtest/gtest.h>

@@ -112,7 +112,10 @@ TEST_F(StoreTest, DuplicateIsRefusedWithMessage92OrQuietly)
 {
     ASSERT_EQ(add(QStringLiteral("Typ=R1,Q,Bac=4111")), QStringLiteral("ok"));
     const QByteArray leaf = readFile(path("i/00/00"));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("92"), Answer::button(1));
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("92"), [](const Question& q) {
+        EXPECT_TRUE(q.text.contains(QStringLiteral("'R1                T'  in  B41000"))) << q.text.toStdString();
+        return Answer::button(1);
+    });
     EXPECT_EQ(add(QStringLiteral("Typ=X,An=Y,Typ=R1,Q,Bac=1211")), QStringLiteral("dop"));
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_EQ(add(QStringLiteral("Typ=R1,Q,Bac=1211"), true), QStringLiteral("dop"));
