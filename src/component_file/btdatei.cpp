@@ -69,7 +69,7 @@ bool writeHeader(const QString& directory, const QString& header)
     if (bytes.size() < head.size())
         bytes.resize(head.size());
     bytes.replace(0, head.size(), head);
-    return writeFileAtomic(file, bytes);
+    return DirectPageWrites::active() ? writeFileDirect(file, bytes) : writeFileAtomic(file, bytes);
 }
 
 bool InitBtDatei()

@@ -181,6 +181,11 @@ DirectPageWrites::~DirectPageWrites()
     gDirectPageWrites = mPrevious;
 }
 
+bool DirectPageWrites::active()
+{
+    return gDirectPageWrites;
+}
+
 int searchPage(const QString& page, const QString& key, QString& entry)
 {
     const qsizetype L = key.size();

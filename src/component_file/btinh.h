@@ -42,12 +42,15 @@ void forgetCachedPages(int kind);
 
 // While alive, index pages are written in place instead of through a temporary
 // file: for an index being built in a private folder that nobody reads yet.
+// (The header of such an index is written in place too.)
 class DirectPageWrites {
 public:
     DirectPageWrites();
     ~DirectPageWrites();
     DirectPageWrites(const DirectPageWrites&) = delete;
     DirectPageWrites& operator=(const DirectPageWrites&) = delete;
+
+    static bool active();
 
 private:
     bool mPrevious;

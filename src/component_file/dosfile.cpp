@@ -189,8 +189,11 @@ bool writeFileAtomic(const QString& file, const QByteArray& bytes)
 
 bool writeFileDirect(const QString& file, const QByteArray& bytes)
 {
+    // Overwritten in place, not truncated first: a truncated and rewritten file
+    // makes some file systems flush it on close.
     QFile f(nativePath(file));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
+    if (!f.open(QIODevice::ReadWrite) || f.write(bytes) != bytes.size() ||
+        (f.size() > bytes.size() && !f.resize(bytes.size()))) {
         table().lastError = DosErr::AccessRefused;
         return false;
     }

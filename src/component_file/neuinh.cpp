@@ -22,6 +22,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 // Records of a block file: lines split at LF (a CR before it dropped); empty and
@@ -54,10 +57,18 @@ bool removeTree(const QString& designPath)
     return !d.exists() || d.removeRecursively();
 }
 
-// Puts the complete new index in place of the old one.
+// Puts the complete new index in place of the old one. Its pages were written
+// without flushing each; they reach the disk before the index is switched.
 bool installIndex(const QString& bin, const QString& temp, const QString& header, const QString& sinSetting)
 {
     const QString nativeBin = nativePath(bin);
+    const int tempFd = ::open(QFile::encodeName(nativePath(temp)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (tempFd < 0)
+        return false;
+    const bool synced = ::syncfs(tempFd) == 0;
+    ::close(tempFd);
+    if (!synced)
+        return false;
     QDir binDir(nativeBin);
     removeTree(bin + QStringLiteral("\\i.alt"));
     if (binDir.exists(QStringLiteral("i")) && !binDir.rename(QStringLiteral("i"), QStringLiteral("i.alt")))
