@@ -114,6 +114,9 @@ bool UmfoBtTsa(const QString& Btd, int Sp, TsaTable& table, bool MZulangWeg, QSt
 {
     ErrPtnr::CallStack(QStringLiteral("[Bauteile_funktionen] Function UmfoBtTsa(Btd$, Sp%, Tsa$(), AnzTsa%(), "
                                       "MZulangWeg As Boolean, Optional Zulang) As Boolean"));
+    ErrPtnr::CallStackParam(MZulangWeg ? QStringLiteral("True") : QStringLiteral("False"));
+    ErrPtnr::CallStackParam(QString::number(Sp));
+    ErrPtnr::CallStackParam(Btd);
     auto& col = table.Tsa[Sp];
     for (QString& row : col)
         row.clear();

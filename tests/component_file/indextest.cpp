@@ -77,6 +77,20 @@ TEST_F(IndexTest, InitInhReplacesAnOldIndex)
     EXPECT_LT(find(typeKey("OLD"), entry), 0);
 }
 
+TEST_F(IndexTest, DirListOfTheIndexFolderNamesPageFoldersNotPages)
+{
+    QStringList list{QStringLiteral("keep")};
+    int count = -1;
+    DirList(bin + QStringLiteral("\\i"), QStringLiteral("Dir"), list, count);
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(list.mid(1), (QStringList{"00", "ss"}));
+    DirList(bin + QStringLiteral("\\i"), QStringLiteral("File"), list, count);
+    EXPECT_EQ(list.mid(1), (QStringList{"hi"}));
+    DirList(bin + QStringLiteral("\\nowhere"), QStringLiteral("Dir"), list, count);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(list.mid(1), (QStringList{"hi"})) << "a missing folder leaves the list alone";
+}
+
 TEST_F(IndexTest, SearchInAFreshIndexFindsTheFreeEntryOfLeafZero)
 {
     QString entry;
