@@ -21,7 +21,3 @@ QString PrintQSL(const QString& desc, bool)
     return QStringLiteral("ABBRUCH");
 }
 
-void MixBt(const QString& MixMode, const QString& BlAdr, const QString& BlFormat)
-{
-    notYetConnected(QStringLiteral("MixBt ") + MixMode + u' ' + BlAdr + u' ' + BlFormat);
-}

@@ -8,8 +8,6 @@
 // Quality parts lists
 void FehlQsBt(const QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck);
 QString PrintQSL(const QString& desc, bool ADruck);
-// Component file
-void MixBt(const QString& MixMode, const QString& BlAdr, const QString& BlFormat);
 
 // Reports that a procedure is not available in this build (message or batch log).
 void notYetConnected(const QString& what);

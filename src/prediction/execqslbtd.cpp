@@ -10,11 +10,8 @@
 #include "qlist/qslaufloesen.h"
 #include "qlist/qslsuch.h"
 
-#if __has_include("component_file/btsuch.h")
 #include "component_file/btrecord.h"
 #include "component_file/btsuch.h"
-#define TARN_HAVE_COMPONENT_FILE 1
-#endif
 
 namespace {
 
@@ -31,20 +28,16 @@ bool completePosition(QString& line, bool lean, bool& drop)
     const QString ownIdentity = w[2];
 
     QString record;
-#ifdef TARN_HAVE_COMPONENT_FILE
     QString blockFile, blockText;
     if (SuchBtTsa(0, blockFile, blockText, record) == 0)
         return false;
-#endif
     QString recordType;
     if (record.isEmpty()) {
         w[7] += QStringLiteral(",Err=Btd");
     } else if (record == QLatin1String("FehlerYk")) {
         w[7] += QStringLiteral(",Err=FehlerYk");
     } else {
-#ifdef TARN_HAVE_COMPONENT_FILE
         BtdTrenn(record);
-#endif
         recordType = GetParam(w[2], QStringLiteral("Typ"));
         // Class 69 marks records that are kept in the file but never predicted.
         if (GetParam(w[3], QStringLiteral("Bac")).startsWith(QLatin1String("69")))

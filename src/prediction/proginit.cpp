@@ -5,16 +5,12 @@
 #include "prediction/runparams.h"
 #include "report/listing.h"
 
-#if __has_include("component_file/btdatei.h")
 #include "component_file/btdatei.h"
 #include "component_file/btlock.h"
-#define TARN_HAVE_COMPONENT_FILE 1
-#endif
 
 bool ProgInit()
 {
     Program& p = prog();
-#ifdef TARN_HAVE_COMPONENT_FILE
     {
         QString header;
         int minimum = 1, lock = -1;
@@ -28,7 +24,6 @@ bool ProgInit()
     }
     if (!InitBtDatei())
         return false;
-#endif
     recreateListingFiles();
     GlPar().clear();
     return true;
