@@ -261,6 +261,8 @@ TEST(MergeBatch, MbLineMergesTheNamedBlockFile)
         testutil::ScriptedProgram sp;
         sp.program().Cf = QStringLiteral("G41=1");
         QString header;
+        // A fresh component file in place of the installation's demo file.
+        QDir(inst.path(QStringLiteral("bt/int"))).removeRecursively();
         QDir().mkpath(inst.path(QStringLiteral("bt/int")));
         ASSERT_TRUE(InitInh(inst.path(QStringLiteral("bt/int")), header));
     }
