@@ -5,6 +5,30 @@ namespace {
 constexpr char16_t kHigh[32] = {
     0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
     0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+
+// Code page 850, bytes 0x80..0xFF, as Unicode.
+constexpr char16_t kOem[128] = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x00EC, 0x00C4, 0x00C5,
+    0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9, 0x00FF, 0x00D6, 0x00DC, 0x00F8, 0x00A3, 0x00D8, 0x00D7, 0x0192,
+    0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA, 0x00BA, 0x00BF, 0x00AE, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x00C1, 0x00C2, 0x00C0, 0x00A9, 0x2563, 0x2551, 0x2557, 0x255D, 0x00A2, 0x00A5, 0x2510,
+    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x00E3, 0x00C3, 0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x00A4,
+    0x00F0, 0x00D0, 0x00CA, 0x00CB, 0x00C8, 0x0131, 0x00CD, 0x00CE, 0x00CF, 0x2518, 0x250C, 0x2588, 0x2584, 0x00A6, 0x00CC, 0x2580,
+    0x00D3, 0x00DF, 0x00D4, 0x00D2, 0x00F5, 0x00D5, 0x00B5, 0x00FE, 0x00DE, 0x00DA, 0x00DB, 0x00D9, 0x00FD, 0x00DD, 0x00AF, 0x00B4,
+    0x00AD, 0x00B1, 0x2017, 0x00BE, 0x00B6, 0x00A7, 0x00F7, 0x00B8, 0x00B0, 0x00A8, 0x00B7, 0x00B9, 0x00B3, 0x00B2, 0x25A0, 0x00A0,
+};
+
+bool isAnsiCharacter(char16_t u)
+{
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return true;
+    for (char16_t h : kHigh)
+        if (h != 0 && h == u)
+            return true;
+    return false;
+}
+
+constexpr char16_t kSubstitute = u'?';
 } // namespace
 
 QString fromAnsi(const QByteArray& bytes)
@@ -50,4 +74,117 @@ QString fromBytes(const QByteArray& bytes)
 QByteArray toBytes(const QString& text)
 {
     return text.toLatin1();
+}
+
+QString OemToAnsi(const QString& text)
+{
+    const QByteArray bytes = toAnsi(text);
+    QString out(bytes.size(), QChar(kSubstitute));
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const unsigned char b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            out[i] = QChar(b);
+            continue;
+        }
+        const char16_t u = kOem[b - 0x80];
+        if (isAnsiCharacter(u))
+            out[i] = QChar(u);
+    }
+    return out;
+}
+
+QString AnsiToOem(const QString& text)
+{
+    const QString ansi = fromAnsi(toAnsi(text));
+    QString out(ansi.size(), QChar(kSubstitute));
+    for (qsizetype i = 0; i < ansi.size(); ++i) {
+        const char16_t u = ansi[i].unicode();
+        if (u < 0x80) {
+            out[i] = QChar(u);
+            continue;
+        }
+        for (int k = 0; k < 128; ++k)
+            if (kOem[k] == u) {
+                out[i] = QChar(char16_t(0x80 + k));
+                break;
+            }
+    }
+    return out;
+}
+
+QString OemToAnsiIfOem(const QString& text)
+{
+    static constexpr char16_t umlauts[] = {132, 148, 129, 142, 153, 154, 225};
+    for (const QChar c : text)
+        for (char16_t u : umlauts)
+            if (c.unicode() == u)
+                return OemToAnsi(text);
+    return text;
+}
+
+namespace {
+struct BoxChar {
+    char16_t oem;
+    char16_t unicode;
+    const char* escape;
+};
+constexpr BoxChar kBoxChars[] = {
+    {179, 0x2502, "{179}"}, {180, 0x2524, "{180}"}, {191, 0x2510, "{191}"}, {192, 0x2514, "{192}"},
+    {193, 0x2534, "{193}"}, {194, 0x252C, "{194}"}, {195, 0x251C, "{195}"}, {196, 0x2500, "{196}"},
+    {197, 0x253C, "{197}"}, {217, 0x2518, "{217}"}, {218, 0x250C, "{218}"}};
+
+bool isTreeLine(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    const char16_t c = text[0].unicode();
+    return c == 179 || c == 192 || c == 195 || c == 196 || c == 218;
+}
+} // namespace
+
+QString BoxCharsConv(const QString& text, int mode)
+{
+    QString out = text;
+    switch (mode) {
+    case 0:
+        if (isTreeLine(text))
+            for (const BoxChar& b : kBoxChars)
+                out.replace(QChar(b.oem), QChar(b.unicode));
+        break;
+    case 1:
+        if (isTreeLine(text))
+            for (const BoxChar& b : kBoxChars)
+                out.replace(QChar(b.oem), QLatin1String(b.escape));
+        break;
+    case 2: {
+        static const QStringList starts = {QStringLiteral("{218}"), QStringLiteral("{179}"), QStringLiteral("{195}"),
+                                           QStringLiteral("{192}"), QStringLiteral("{196}")};
+        if (text.size() > 4 && starts.contains(text.left(5)))
+            for (const BoxChar& b : kBoxChars)
+                out.replace(QLatin1String(b.escape), QString(QChar(b.unicode)));
+        break;
+    }
+    default:
+        break;
+    }
+    return out;
+}
+
+QString RemoveChar(const QString& text, QChar c)
+{
+    QString out = text;
+    out.remove(c, Qt::CaseSensitive);
+    return out;
+}
+
+void ReplaceAll(QString& text, const QString& find, const QString& replacement, int compare)
+{
+    if (find.isEmpty())
+        return;
+    const Qt::CaseSensitivity cs = compare == 0 ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    qsizetype p = text.indexOf(find, 0, cs);
+    while (p >= 0) {
+        text.replace(p, find.size(), replacement);
+        p = text.indexOf(find, p + replacement.size(), cs);
+    }
 }

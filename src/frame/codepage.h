@@ -11,3 +11,32 @@ QByteArray toAnsi(const QString& text); // unmappable characters become '?'
 // these two move such texts between bytes and memory unchanged.
 QString fromBytes(const QByteArray& bytes);
 QByteArray toBytes(const QString& text);
+
+// Code page 850 ("OEM", messages and character-screen texts) against the ANSI code
+// page 1252. Both work byte by byte through the ANSI bytes of the text, so the
+// length never changes; a character without a counterpart becomes '?'. An OEM text
+// may carry its bytes as Latin-1 characters (fromBytes) or as the ANSI characters of
+// the same codes: both read the same.
+QString OemToAnsi(const QString& text);
+QString AnsiToOem(const QString& text); // the result carries OEM bytes as Latin-1 characters
+
+// OemToAnsi when text holds one of the OEM codes of the German umlauts and sharp s
+// (132, 148, 129, 142, 153, 154, 225), else text itself.
+QString OemToAnsiIfOem(const QString& text);
+
+// Single-line box characters of the character screen (OEM codes 179, 180, 191,
+// 192, 193, 194, 195, 196, 197, 217, 218). Only tree lines, texts that begin with
+// 179, 192, 195, 196 or 218, are touched.
+//   mode 0: OEM codes -> Unicode box characters
+//   mode 1: OEM codes -> escape texts "{179}" ... (they survive OemToAnsi)
+//   mode 2: escape texts -> Unicode box characters (text must begin with one)
+//   other modes: text unchanged
+QString BoxCharsConv(const QString& text, int mode);
+
+// text without any occurrence of c.
+QString RemoveChar(const QString& text, QChar c);
+
+// Replaces every occurrence of find in text; compare 0 exact, 1 case-insensitive.
+// The inserted replacement is never searched again, so a replacement containing
+// find does not loop. An empty find changes nothing.
+void ReplaceAll(QString& text, const QString& find, const QString& replacement, int compare = 1);

@@ -396,8 +396,5 @@ void RunBatch(const QString& sw)
 
 void MsgNoHelp()
 {
-    ui().messageBox(QStringLiteral("95"),
-                    prog().LangNr == 2 ? QStringLiteral("HELP not yet available. Sorry")
-                                       : QStringLiteral("HILFE leider noch nicht implementiert"),
-                    0);
+    MsgBoxRes(QStringLiteral("95"), 0, prog().LangNr);
 }

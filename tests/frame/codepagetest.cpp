@@ -1,0 +1,160 @@
+#include "frame/codepage.h"
+#include "frame/markers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString oem(std::initializer_list<int> codes)
+{
+    QString s;
+    for (int c : codes)
+        s += QChar(char16_t(c));
+    return s;
+}
+
+TEST(CodePage, StuecklisteRoundTrip)
+{
+    const QString oemForm = QStringLiteral("St") + QChar(129) + QStringLiteral("ckliste");
+    EXPECT_EQ(OemToAnsi(oemForm), QStringLiteral("Stückliste"));
+    EXPECT_EQ(AnsiToOem(QStringLiteral("Stückliste")), oemForm);
+    EXPECT_EQ(toBytes(AnsiToOem(QStringLiteral("Stückliste"))), QByteArray("St\x81" "ckliste"));
+}
+
+struct MarkerRow {
+    const char* name;
+    int ansi;
+    int oem;
+};
+void PrintTo(const MarkerRow& r, std::ostream* os) { *os << r.name; }
+class MarkerRoundTrip : public ::testing::TestWithParam<MarkerRow> {};
+TEST_P(MarkerRoundTrip, ByteForByte)
+{
+    const QString ansi(QChar(char16_t(GetParam().ansi)));
+    const QString toOem = AnsiToOem(ansi);
+    EXPECT_EQ(toBytes(toOem), QByteArray(1, char(GetParam().oem)));
+    EXPECT_EQ(toAnsi(OemToAnsi(toOem)), QByteArray(1, char(GetParam().ansi)));
+}
+INSTANTIATE_TEST_SUITE_P(Markers, MarkerRoundTrip,
+                         ::testing::Values(MarkerRow{"endMark", EndeZeichenCode, 231},
+                                           MarkerRow{"continuation", FolgeZeichenCode, 199},
+                                           MarkerRow{"piMark", PiMarkCode, 198},
+                                           MarkerRow{"hyphenFlag", TrennZeichenCode, 148},
+                                           MarkerRow{"dialogueMarker", DiaMarkerCode, 238}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST(CodePage, MarkersAreNotOemText)
+{
+    // A parameter string with its end mark and a pi key holds no OEM umlaut code,
+    // so the conditional conversion leaves the markers alone.
+    const QString line = QStringLiteral("Typ=BC107,") + PiMark + QStringLiteral("t=1.2") + EndeZeichen;
+    EXPECT_EQ(OemToAnsiIfOem(line), line);
+}
+
+TEST(CodePage, OemBytesReadTheSameAsLatin1OrAnsiCharacters)
+{
+    // OEM 132 is "ä"; held as U+0084 (byte value) or as the ANSI character of code 132.
+    EXPECT_EQ(OemToAnsi(oem({132})), QStringLiteral("ä"));
+    EXPECT_EQ(OemToAnsi(QString(QChar(0x201E))), QStringLiteral("ä"));
+}
+
+TEST(CodePage, CharactersWithoutCounterpartBecomeSubstitute)
+{
+    EXPECT_EQ(OemToAnsi(oem({179, 65})), QStringLiteral("?A")); // box line has no ANSI form
+    EXPECT_EQ(AnsiToOem(QString(QChar(0x20AC))), QStringLiteral("?")); // euro sign has no OEM form
+    EXPECT_EQ(OemToAnsi(oem({9, 10, 13})), oem({9, 10, 13}));
+}
+
+struct IfOemRow {
+    const char* name;
+    QString text;
+    QString expected;
+};
+void PrintTo(const IfOemRow& r, std::ostream* os) { *os << r.name; }
+class IfOem : public ::testing::TestWithParam<IfOemRow> {};
+TEST_P(IfOem, ConvertsOnlyTextsWithOemUmlauts)
+{
+    EXPECT_EQ(OemToAnsiIfOem(GetParam().text), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IfOem,
+    ::testing::Values(IfOemRow{"ascii", QStringLiteral("Widerstand 10k"), QStringLiteral("Widerstand 10k")},
+                      IfOemRow{"oemUmlaut", oem({'G', 'r', 148, 225, 'e', 171}), QStringLiteral("Größe½")},
+                      IfOemRow{"ansiWithoutOemCodes", QStringLiteral("Größe"), QStringLiteral("Größe")},
+                      // ANSI "á" (225) is the OEM sharp s: the text counts as OEM.
+                      IfOemRow{"ansiThatLooksOem", QStringLiteral("á"), QStringLiteral("ß")}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+struct BoxRow {
+    const char* name;
+    QString text;
+    int mode;
+    QString expected;
+};
+void PrintTo(const BoxRow& r, std::ostream* os) { *os << r.name; }
+class Box : public ::testing::TestWithParam<BoxRow> {};
+TEST_P(Box, Converts)
+{
+    EXPECT_EQ(BoxCharsConv(GetParam().text, GetParam().mode), GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Box,
+    ::testing::Values(
+        BoxRow{"treeLineToUnicode", oem({196, 'a', 179, 195, 217}), 0, QStringLiteral("─a│├┘")},
+        BoxRow{"letterFirstUnchanged", oem({'a', 196, 179}), 0, oem({'a', 196, 179})},
+        BoxRow{"treeLineToEscapes", oem({218, 196, 191}), 1, QStringLiteral("{218}{196}{191}")},
+        BoxRow{"escapesToUnicode", QStringLiteral("{192}{193}x{197}"), 2, QStringLiteral("└┴x┼")},
+        BoxRow{"singleEscape", QStringLiteral("{179}"), 2, QStringLiteral("│")},
+        BoxRow{"shortTextUnchanged", QStringLiteral("{17"), 2, QStringLiteral("{17")},
+        BoxRow{"escapeNotFirstUnchanged", QStringLiteral("a{179}"), 2, QStringLiteral("a{179}")},
+        BoxRow{"otherModeUnchanged", oem({196, 179}), 3, oem({196, 179})},
+        BoxRow{"emptyText", QString(), 0, QString()}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+TEST(Box, EscapesCarryBoxCharactersThroughOemConversion)
+{
+    const QString line = oem({195, 196, ' ', 'L', 132, 'n', 'g', 'e', ' ', 179});
+    const QString viaEscapes = BoxCharsConv(OemToAnsi(BoxCharsConv(line, 1)), 2);
+    EXPECT_EQ(viaEscapes, QStringLiteral("├─ Länge │"));
+    EXPECT_EQ(BoxCharsConv(line, 0).left(2), viaEscapes.left(2));
+}
+
+TEST(RemoveChar, RemovesEveryOccurrence)
+{
+    EXPECT_EQ(RemoveChar(QStringLiteral(" 1 234 567 "), u' '), QStringLiteral("1234567"));
+    EXPECT_EQ(RemoveChar(QStringLiteral("&&Datei&"), u'&'), QStringLiteral("Datei"));
+    EXPECT_EQ(RemoveChar(QStringLiteral("aAa"), u'a'), QStringLiteral("A"));
+}
+
+struct ReplaceRow {
+    const char* name;
+    QString text;
+    QString find;
+    QString replacement;
+    int compare;
+    QString expected;
+};
+void PrintTo(const ReplaceRow& r, std::ostream* os) { *os << r.name; }
+class Replace : public ::testing::TestWithParam<ReplaceRow> {};
+TEST_P(Replace, All)
+{
+    QString t = GetParam().text;
+    ReplaceAll(t, GetParam().find, GetParam().replacement, GetParam().compare);
+    EXPECT_EQ(t, GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Replace,
+    ::testing::Values(
+        ReplaceRow{"decimalComma", QStringLiteral("1,5"), QStringLiteral(","), QStringLiteral("."), 1,
+                   QStringLiteral("1.5")},
+        ReplaceRow{"caseInsensitiveByDefault", QStringLiteral("a={PI}t,b={pi}s"), QStringLiteral("{pi}"),
+                   QString(PiMark), 1, QStringLiteral("a=") + PiMark + "t,b=" + PiMark + "s"},
+        ReplaceRow{"exact", QStringLiteral("{PI}{pi}"), QStringLiteral("{pi}"), QStringLiteral("x"), 0,
+                   QStringLiteral("{PI}x")},
+        ReplaceRow{"replacementContainsFind", QStringLiteral("a.a"), QStringLiteral("a"), QStringLiteral("aa"), 1,
+                   QStringLiteral("aa.aa")},
+        ReplaceRow{"emptyFindChangesNothing", QStringLiteral("abc"), QString(), QStringLiteral("x"), 1,
+                   QStringLiteral("abc")}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+} // namespace
