@@ -5,6 +5,7 @@
 #include "frame/program.h"
 #include "frame/qtinteraction.h"
 #include "frame/tarnstart.h"
+#include "printing/qtprinting.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,6 +49,8 @@ int main(int argc, char** argv)
     QtInteraction qtUi;
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
+    registerPrintWindows(qtUi);
+    installSystemPrinter();
 
     const QString programFile = QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath();
     const StartResult start = Main(programFile, commandLineOf(argc, argv));

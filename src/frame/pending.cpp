@@ -30,13 +30,3 @@ void MixBt(const QString& MixMode, const QString& BlAdr, const QString& BlFormat
 {
     notYetConnected(QStringLiteral("MixBt ") + MixMode + u' ' + BlAdr + u' ' + BlFormat);
 }
-
-void ArchivStart()
-{
-    // The archive is connected with the print layer.
-}
-
-int PrSeiteNr()
-{
-    return 0;
-}

@@ -12,9 +12,6 @@ QString PrintQSL(const QString& desc, bool ADruck);
 void PrognoseQsl(const QString& desc, const QString& progmodus, bool ADruck);
 // Component file
 void MixBt(const QString& MixMode, const QString& BlAdr, const QString& BlFormat);
-// Printing and archive
-void ArchivStart();
-int PrSeiteNr();
 
 // Reports that a procedure is not available in this build (message or batch log).
 void notYetConnected(const QString& what);

@@ -7,6 +7,7 @@
 class Interaction;
 class Database;
 class Snapshot;
+struct PrintState;
 
 // Program-wide state: everything that start-up sets and that the design keeps in
 // global variables lives here, in one object reached through prog(). Start-up owns
@@ -72,6 +73,13 @@ struct Program {
     Interaction* ui = nullptr;
 
     bool MenuRunning = false;
+
+    // Number of the Q-list whose prediction is running (five digits); empty
+    // outside a run. PDF result files are named after it.
+    QString ErgLnr;
+    // The print layer: the one print job, the current printer and the archive.
+    // Shared pointer so that this header needs only the declaration.
+    std::shared_ptr<PrintState> Print;
 };
 
 Program& prog();

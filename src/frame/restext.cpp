@@ -5,7 +5,7 @@
 #include "frame/interaction.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
-#include "frame/pending.h"
+#include "printing/printjob.h"
 #include "frame/program.h"
 
 #include <QFile>

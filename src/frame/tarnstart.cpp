@@ -14,6 +14,7 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/textlib.h"
+#include "printing/archiv.h"
 
 #include <QDir>
 #include <QFile>

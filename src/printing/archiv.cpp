@@ -1,0 +1,239 @@
+#include "printing/archiv.h"
+#include "frame/database.h"
+#include "frame/errors.h"
+#include "frame/errptnr.h"
+#include "frame/inifile.h"
+#include "frame/interaction.h"
+#include "frame/numbers.h"
+#include "frame/paramstring.h"
+#include "frame/paths.h"
+#include "frame/program.h"
+#include "frame/restext.h"
+#include "printing/pageinterpreter.h"
+#include "printing/printdevice.h"
+#include "printing/printjob.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString iniValue(const QString& key, int buffer)
+{
+    QString v = GetProfileStr(QStringLiteral("archive"), key, buffer, prog().IniFile);
+    if (v.trimmed().compare(QLatin1String("leer"), Qt::CaseInsensitive) == 0)
+        v.clear();
+    return v;
+}
+
+void createTables(Database& such, Database& daten)
+{
+    such.execute(QStringLiteral(
+        "CREATE TABLE IF NOT EXISTS [ArchivSuche] ([Ref] INTEGER PRIMARY KEY AUTOINCREMENT, [Bezeichnung] TEXT, "
+        "[Art] TEXT, [Doku] TEXT, [Erstellt] TEXT, [Tu] REAL, [Vl] REAL, [Norm] TEXT, [Listen] TEXT, [Typ] TEXT, "
+        "[Lnr] TEXT, [Tab] INTEGER)"));
+    daten.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS [Daten] ([Ref] INTEGER, [Datei] BLOB)"));
+}
+
+// The item number normalised into blocks of 6, 5 and 4 characters (each padded
+// by blanks behind its first character) and the two-character stand; nothing
+// when a block or the stand is too long.
+std::optional<QString> normalisedItemNumber(const QString& itemNumber)
+{
+    const QString text = itemNumber.trimmed().toUpper();
+    static const int widths[3] = {6, 5, 4};
+    QStringList blocks;
+    qsizetype pos = 0;
+    for (const int width : widths) {
+        QString block;
+        if (pos <= text.size()) {
+            qsizetype dash = text.indexOf(u'-', pos);
+            if (dash < 0)
+                dash = text.size();
+            block = text.mid(pos, dash - pos);
+            pos = dash + 1;
+        }
+        if (block.size() > width)
+            return std::nullopt;
+        if (block.isEmpty())
+            block = QString(width, u' ');
+        else
+            block = block.left(1) + QString(width - block.size(), u' ') + block.mid(1);
+        blocks << block;
+    }
+    QString stand = pos <= text.size() ? text.mid(pos) : QString();
+    stand.remove(u' ');
+    if (stand.size() > 2)
+        return std::nullopt;
+    stand = QString(2 - stand.size(), u' ') + stand;
+    return blocks.join(u'-').leftJustified(17, u' ') + u'-' + stand;
+}
+
+QString methodLetters(const QString& digits)
+{
+    QString out;
+    if (digits.contains(u'1'))
+        out += QStringLiteral("S");
+    if (digits.contains(u'2'))
+        out += QStringLiteral(",M");
+    if (digits.contains(u'3'))
+        out += QStringLiteral(",A");
+    if (out.startsWith(u','))
+        out.remove(0, 1);
+    return out;
+}
+
+QVariant numberOrNull(const QString& text)
+{
+    return text.trimmed().isEmpty() ? QVariant() : QVariant(readLeadingNumber(text));
+}
+
+} // namespace
+
+void ArchivStart()
+{
+    ErrPtnr::CallStack(QStringLiteral("[Archiv] Public Sub ArchivStart()"));
+    PrintState& s = printState();
+    Program& p = prog();
+    try {
+        s.ArchivAktiv = true;
+        s.ArchivPdfTemp = p.WorkStr[17] + QStringLiteral("\\TPArch\\PDFtemp.pdf");
+        s.ArchivArt = iniValue(QStringLiteral("ArchivArt"), 96);
+        s.ArchivNr = int(readLeadingNumber(iniValue(QStringLiteral("ArchivNr"), 96)));
+        s.ProgTyp = iniValue(QStringLiteral("ProgTyp"), 128);
+        s.ArchivDir = iniValue(QStringLiteral("ArchivDir"), 128);
+        try {
+            // A new installation has neither the folder nor the databases.
+            const QString dir = s.ArchivDir.isEmpty() ? p.WorkStr[17] : s.ArchivDir;
+            if (!QDir().mkpath(nativePath(dir)))
+                throw DbError(QStringLiteral("Cannot create folder '%1'").arg(dir), 3044);
+            s.ArchivSuchDb = Database::create(joinDesignPath(dir, QStringLiteral("ArchivSuch.sqlite")));
+            s.ArchivDatDb = Database::create(
+                joinDesignPath(dir, QStringLiteral("Archiv%1.sqlite").arg(s.ArchivNr)));
+            createTables(*s.ArchivSuchDb, *s.ArchivDatDb);
+        } catch (const DbError& e) {
+            s.ArchivSuchDb.reset();
+            s.ArchivDatDb.reset();
+            // Without its databases the archive is off, so no later store meets
+            // an unopened database.
+            s.ArchivAktiv = false;
+            MsgBoxRes(QStringLiteral("473"), Mb::OKOnly, p.LangNr,
+                      {QStringLiteral("  Archiv: ArchivStart !   "), QString::number(e.nativeCode()), e.message()});
+        }
+    } catch (const ProgramEndRequested&) {
+        throw;
+    } catch (const std::exception& e) {
+        if (ErrPtnr::OnError(QStringLiteral("Archiv"), QStringLiteral("ArchivStart"), e) == 3)
+            throw ProgramEndRequested();
+    }
+}
+
+QString ArchivBez(const QString& head, const QString& kind, const QString& Qz, const QString& Lnr)
+{
+    const PrintState& s = printState();
+    if (kind.isEmpty() || !s.ArchivArt.contains(kind))
+        return QString();
+    QString designation;
+    const QString yk = GetParam(head, QStringLiteral("Yk"));
+    if (!yk.isEmpty()) {
+        const std::optional<QString> normalised = normalisedItemNumber(yk);
+        if (!normalised)
+            return QString();
+        designation = QStringLiteral("Yk,") + *normalised;
+    } else if (const QString an = GetParam(head, QStringLiteral("An")); !an.isEmpty()) {
+        designation = QStringLiteral("An,") + an;
+    } else if (const QString typ = GetParam(head, QStringLiteral("Typ")); !typ.isEmpty()) {
+        designation = QStringLiteral("Typ,") + typ;
+    } else {
+        return QString();
+    }
+    QString number = QStringLiteral("-");
+    if (!Lnr.trimmed().isEmpty())
+        number = Qz + QString::number(qint64(readLeadingNumber(Lnr)));
+    return kind + u',' + designation + u',' + number;
+}
+
+bool ArchivSpeichern(const QString& designation, const QString& file, const QString& type)
+{
+    PrintState& s = printState();
+    if (!s.ArchivSuchDb || !s.ArchivDatDb)
+        return false;
+    const QStringList fields = designation.split(u',');
+    const QString doku = fields.value(0);
+    const QString art = fields.value(1);
+    const QString bezeichnung = fields.value(2);
+    const QString lnr = fields.value(3);
+
+    QFile f(nativePath(file));
+    if (!f.open(QIODevice::ReadOnly))
+        throw TarnError(QStringLiteral("%1: %2").arg(file, f.errorString()), ErrNo::FileNotFound);
+    const QByteArray content = f.readAll();
+    // A file this short is no document; nothing is stored (no empty rows left).
+    if (content.size() <= 100)
+        return false;
+
+    const QString erstellt = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    QString columns = QStringLiteral("[Bezeichnung],[Art],[Doku],[Erstellt],[Typ],[Lnr],[Tab]");
+    QString marks = QStringLiteral("?,?,?,?,?,?,?");
+    QVariantList values{bezeichnung, art, doku, erstellt, type, lnr, s.ArchivNr};
+    if (doku == QLatin1String("PROGQL")) {
+        const QString& glPar = prog().WorkStr[1];
+        const QString& syPar = prog().WorkStr[0];
+        QString norm, listen;
+        if (type != QLatin1String("slk")) {
+            norm = methodLetters(GetParam(glPar, QStringLiteral("Norm")));
+            listen = GetParam(syPar, QStringLiteral("Qpdr")).left(7);
+        } else {
+            const QString sp = GetParam(glPar, QStringLiteral("Spnorm"));
+            norm = sp == QLatin1String("1") ? QStringLiteral("S")
+                   : sp == QLatin1String("2") ? QStringLiteral("A")
+                   : sp == QLatin1String("3") ? QStringLiteral("M")
+                                              : QString();
+            listen = GetParam(syPar, QStringLiteral("Qpsp"));
+        }
+        columns += QStringLiteral(",[Tu],[Vl],[Norm],[Listen]");
+        marks += QStringLiteral(",?,?,?,?");
+        values << numberOrNull(GetParam(glPar, QStringLiteral("Tu"))) << numberOrNull(GetParam(glPar, QStringLiteral("Vl")))
+               << norm << listen;
+    }
+
+    // The search row is committed last: a failure on the way leaves no row that
+    // points at a missing file.
+    DbTransaction suchTx(*s.ArchivSuchDb);
+    const qint64 ref = s.ArchivSuchDb->insert(
+        QStringLiteral("INSERT INTO [ArchivSuche] (%1) VALUES (%2)").arg(columns, marks), values);
+    DbTransaction datTx(*s.ArchivDatDb);
+    s.ArchivDatDb->insert(QStringLiteral("INSERT INTO [Daten] ([Ref],[Datei]) VALUES (?,?)"), {ref, content});
+    datTx.commit();
+    suchTx.commit();
+    return true;
+}
+
+void ArchivPdf(QString& Title, QString& pdf)
+{
+    PrintState& s = printState();
+    const QString temp = nativePath(s.ArchivPdfTemp);
+    if (!s.ArchivPdfTemp.isEmpty())
+        QFile::remove(temp);
+    QString archiveFile;
+    bool ok = false;
+    if (!pdf.trimmed().isEmpty()) {
+        archiveFile = pdf;
+        ok = true;
+    } else if (!s.ArchivPdfTemp.isEmpty()) {
+        archiveFile = s.ArchivPdfTemp;
+        QDir().mkpath(QFileInfo(temp).absolutePath());
+        PdfPrintDevice device(temp);
+        ok = printPages(device, s.PrArchWahl, true) == PrintOutcome::Printed;
+    }
+    if (ok) {
+        if (!ArchivSpeichern(Title, archiveFile, QStringLiteral("pdf")))
+            MsgBoxRes(QStringLiteral("487"), Mb::OKOnly, prog().LangNr);
+        Title = archiveFile;
+    } else {
+        Title.clear();
+        MsgBoxRes(QStringLiteral("487"), Mb::OKOnly, prog().LangNr);
+    }
+}

@@ -1,0 +1,172 @@
+#include "printing/printdevice.h"
+#include "frame/paramstring.h"
+#include "frame/paths.h"
+#include "frame/program.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+// A paint device of 1440 dpi, so that font metrics come out in twips.
+const QPaintDevice* twipDevice()
+{
+    static QImage image = [] {
+        QImage i(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(1440.0 / 0.0254);
+        i.setDotsPerMeterX(dotsPerMeter);
+        i.setDotsPerMeterY(dotsPerMeter);
+        return i;
+    }();
+    return &image;
+}
+
+QFont qtFont(const PrinterFont& f)
+{
+    QFont font(f.name);
+    font.setPointSizeF(f.size > 0 ? f.size : 1);
+    font.setBold(f.bold);
+    font.setUnderline(f.underline);
+    return font;
+}
+} // namespace
+
+double qtTextWidth(const PrinterFont& font, const QString& text)
+{
+    return QFontMetricsF(qtFont(font), twipDevice()).horizontalAdvance(text);
+}
+
+double qtTextHeight(const PrinterFont& font, const QString&)
+{
+    // The printer object's text height is the line height of the font, whatever
+    // the text.
+    return QFontMetricsF(qtFont(font), twipDevice()).height();
+}
+
+double PrintDevice::textWidth(const PrinterFont& font, const QString& text) const
+{
+    return qtTextWidth(font, text);
+}
+
+double PrintDevice::textHeight(const PrinterFont& font, const QString& text) const
+{
+    return qtTextHeight(font, text);
+}
+
+QSizeF paperTwips(int paper)
+{
+    const QPageSize size(paper == PaperLetter ? QPageSize::Letter : QPageSize::A4);
+    return size.sizePoints() * 20.0;
+}
+
+bool isPdfFile(const QString& nativeFile)
+{
+    QFile f(nativeFile);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    return f.read(5) == "%PDF-";
+}
+
+QString newResultPdfName()
+{
+    QString dir = GetParam(prog().Cf, QStringLiteral("ResDir"));
+    if (dir.isEmpty())
+        dir = prog().WorkStr[17];
+    const QString nativeDir = nativePath(dir);
+    QDir().mkpath(nativeDir);
+    const QString stem = QStringLiteral("TARN_") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss"));
+    QString name = QDir(nativeDir).filePath(stem + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = QDir(nativeDir).filePath(stem + u'_' + QString::number(n) + QStringLiteral(".pdf"));
+    return QDir::cleanPath(QFileInfo(name).absoluteFilePath());
+}
+
+PdfPrintDevice::PdfPrintDevice(QString file) : mFile(std::move(file)) {}
+
+PdfPrintDevice::~PdfPrintDevice()
+{
+    killDocument();
+}
+
+int PdfPrintDevice::pageWidth() const
+{
+    return qRound(paperTwips(mPaper).width());
+}
+
+int PdfPrintDevice::pageHeight() const
+{
+    return qRound(paperTwips(mPaper).height());
+}
+
+void PdfPrintDevice::setPaperSize(int paper)
+{
+    mPaper = paper;
+}
+
+QPainter* PdfPrintDevice::beginDocument()
+{
+    killDocument();
+    mError.clear();
+    mCurrentFile = mFile.isEmpty() ? newResultPdfName() : mFile;
+    // QPdfWriter does not create folders and would fail without a word.
+    QDir().mkpath(QFileInfo(mCurrentFile).absolutePath());
+    QFile probe(mCurrentFile);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        mError = probe.errorString();
+        return nullptr;
+    }
+    probe.close();
+    mWriter = std::make_unique<QPdfWriter>(mCurrentFile);
+    mWriter->setResolution(1440);
+    mWriter->setCreator(QStringLiteral("TARN"));
+    mWriter->setPageSize(QPageSize(mPaper == PaperLetter ? QPageSize::Letter : QPageSize::A4));
+    mWriter->setPageMargins(QMarginsF(0, 0, 0, 0));
+    mPainter = std::make_unique<QPainter>();
+    if (!mPainter->begin(mWriter.get())) {
+        mError = QStringLiteral("cannot write %1").arg(mCurrentFile);
+        mPainter.reset();
+        mWriter.reset();
+        return nullptr;
+    }
+    return mPainter.get();
+}
+
+bool PdfPrintDevice::newPage()
+{
+    return mWriter && mWriter->newPage();
+}
+
+bool PdfPrintDevice::endDocument()
+{
+    if (!mPainter)
+        return false;
+    const bool ended = mPainter->end();
+    mPainter.reset();
+    mWriter.reset(); // closes the file
+    if (!ended || !isPdfFile(mCurrentFile)) {
+        if (mError.isEmpty())
+            mError = QStringLiteral("cannot write %1").arg(mCurrentFile);
+        return false;
+    }
+    return true;
+}
+
+void PdfPrintDevice::killDocument()
+{
+    if (!mPainter && !mWriter)
+        return;
+    if (mPainter && mPainter->isActive())
+        mPainter->end();
+    mPainter.reset();
+    mWriter.reset();
+    // A dropped document leaves no half-written file behind.
+    if (!mCurrentFile.isEmpty())
+        QFile::remove(mCurrentFile);
+}

@@ -1,0 +1,235 @@
+#include "printing/printoutput.h"
+#include "frame/interaction.h"
+#include "frame/numbers.h"
+#include "frame/paramstring.h"
+#include "frame/paths.h"
+#include "frame/program.h"
+#include "frame/restext.h"
+#include "frame/textlib.h"
+#include "printing/archiv.h"
+#include "printing/pageinterpreter.h"
+#include "printing/previewstate.h"
+#include "printing/printjob.h"
+
+#include <QDir>
+
+namespace {
+
+// Closes and deletes the page files on every way out of PrAusgabe.
+struct JobCloser {
+    ~JobCloser()
+    {
+        closePageFiles();
+        const QString programDir = prog().WorkStr[17];
+        if (!programDir.isEmpty())
+            QDir::setCurrent(nativePath(programDir));
+    }
+};
+
+// The preview decides through the Interaction service; an answer that did not
+// work on the model itself names the command ("pr mit", "pr ohne", "arch",
+// "can") and may tick the PDF box (data "pdf").
+void askPreview(PreviewState& state)
+{
+    Question q;
+    q.kind = QStringLiteral("preview");
+    q.key = QStringLiteral("frmPreview");
+    q.text = QStringLiteral("%1 pages").arg(state.pages());
+    q.data.insert(QStringLiteral("pages"), state.pages());
+    q.model = &state;
+    const Answer a = ui().ask(q);
+    if (!a.applied) {
+        if (a.cancelled) {
+            state.close();
+        } else {
+            if (a.data.value(QStringLiteral("pdf")).toBool() && state.pdfOffered)
+                state.pdfTicked = true;
+            for (const QString& key : a.text.split(u'|', Qt::SkipEmptyParts))
+                state.command(key);
+        }
+    }
+    state.close(); // a window or answer that decided nothing is a cancel
+}
+
+void tellPdfWritten(const QString& file)
+{
+    const QString text = prog().LangNr == 2
+                             ? QStringLiteral("No printer is installed. The printout was written to the PDF file%1%2")
+                             : QStringLiteral("Kein Drucker installiert. Der Ausdruck steht in der PDF-Datei%1%2");
+    ui().messageBox(QStringLiteral("pdf"), text.arg(QChar(10), QDir::toNativeSeparators(file)), Mb::Information);
+}
+
+void tellPdfFailed(const QString& file, const QString& why)
+{
+    MsgBoxRes(QStringLiteral("487"), Mb::OKOnly, prog().LangNr, {file, why});
+}
+
+QString leftPadOrCut(const QString& text, int width)
+{
+    return text.size() >= width ? text.left(width) : QString(width - text.size(), u'0') + text;
+}
+
+QString folderOf(const QString& path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    return cut < 0 ? QString() : path.left(cut);
+}
+
+} // namespace
+
+bool pdfOffered()
+{
+    const QString name = prog().PdfPrint.trimmed();
+    return !name.isEmpty() && name.compare(QLatin1String("leer"), Qt::CaseInsensitive) != 0;
+}
+
+bool PrAusgabe(QString& title, int mode)
+{
+    PrintState& s = printState();
+    JobCloser closer;
+    s.PdfErzeugt = false;
+    bool archiveWanted = !title.isEmpty();
+    const bool result = s.PrSeitenZahl > 1;
+    const int pages = s.PrSeitenTab.isEmpty() ? 0 : pageCount(PageSource::Pages);
+    s.PrSeitenWahl = QString(pages, u'+');
+    if (!result)
+        return false;
+
+    if (mode == -1) {
+        currentPrinter().killDocument();
+        return result;
+    }
+
+    bool confirmed = true;
+    bool archiveOnly = false;
+    bool toPdf = false;
+    if (mode != 1) {
+        PreviewState state(pages, archiveWanted, pdfOffered());
+        askPreview(state);
+        confirmed = state.confirmed();
+        archiveWanted = state.ArchivJa;
+        archiveOnly = state.NurArchiv;
+        toPdf = state.pdfTicked;
+    }
+
+    InfoList& list = ui().infoList();
+    list.Begin(ResText(QStringLiteral("428"), prog().LangNr, false, {QString::number(pages)}));
+    list.Add(QString());
+    list.Add(QString());
+    list.Wait(2);
+
+    bool ok = false;
+    QString pdfPath;
+    if (confirmed && !toPdf) {
+        if (archiveOnly) {
+            ok = true;
+        } else {
+            PrintDevice& printer = currentPrinter();
+            const PrintOutcome outcome = printPages(printer, s.PrSeitenWahl, false);
+            ok = outcome == PrintOutcome::Printed;
+            if (outcome == PrintOutcome::Failed)
+                tellPdfFailed(printer.outputFile(), printer.lastError());
+            else if (ok && printer.writesPdf() && printer.namesOwnFile())
+                tellPdfWritten(printer.outputFile());
+        }
+    } else if (confirmed) {
+        QString directory = s.PdfDir.isEmpty() ? GetParam(prog().Cf, QStringLiteral("ResDir")) : s.PdfDir;
+        QString proposed;
+        if (!prog().ErgLnr.isEmpty()) {
+            QString probe = directory;
+            WahlErgDatei(probe, prog().ErgLnr, QStringLiteral(".pdf"), proposed, -1);
+        }
+        QString unused;
+        if (WahlErgDatei(directory, ResText(QStringLiteral("299"), prog().LangNr, true), proposed, unused, 0)) {
+            pdfPath = directory;
+            s.PdfDir = folderOf(pdfPath);
+            PdfPrintDevice pdf(nativePath(pdfPath));
+            const PrintOutcome outcome = printPages(pdf, s.PrSeitenWahl, false);
+            ok = outcome == PrintOutcome::Printed;
+            s.PdfErzeugt = ok;
+            if (outcome == PrintOutcome::Failed)
+                tellPdfFailed(pdf.outputFile(), pdf.lastError());
+        }
+    }
+
+    if (!ok) {
+        title = QStringLiteral("ABBRUCH");
+    } else if (archiveWanted) {
+        s.PrArchWahl = QString(s.PrArchTab.isEmpty() ? 0 : pageCount(PageSource::Archive), u'+');
+        QString made = s.PdfErzeugt ? pdfPath : QString();
+        ArchivPdf(title, made);
+    }
+    list.Finish();
+    return result;
+}
+
+void PrTestSeite()
+{
+    if (!PrInit())
+        return;
+    PrintState& s = printState();
+    PrKopf(QStringLiteral("Titel"), QStringLiteral("Rechts"));
+    const struct {
+        double size;
+        int position;
+    } rows[] = {{10, 40}, {9, 30}, {7.5, 20}};
+    for (const auto& row : rows) {
+        PrFont(row.size);
+        const int p = row.position;
+        PrTextZS(p + 1, p + 1, plainNumber(row.size, true), " Pt ");
+        PrTextZS(p + 2, p + 1, QString::number(s.PrSpalten), " cpl ");
+        PrTextZS(p + 3, p + 1, QString::number(s.PrZeilen), " lpp ");
+        for (int c = 0; c < s.PrSpalten; ++c)
+            PrTextZS(p, c, QString::number(c % 10));
+        for (int r = 0; r < s.PrZeilen; ++r)
+            PrTextZS(r, p, QString::number(r % 10));
+    }
+    PrLinie(0, 9, s.PrLinks, s.PrOben, s.PrRechts, s.PrOben);
+    PrLinie(0, 9, s.PrLinks, s.PrOben, s.PrLinks, s.PrUnten);
+    PrLinie(0, 9, s.PrRechts, s.PrOben, s.PrRechts, s.PrUnten);
+    PrLinie(0, 9, s.PrLinks, s.PrUnten, s.PrRechts, s.PrUnten);
+    for (const double a : {1440.0, 567.0}) {
+        PrLinie(0, 9, 0, 0, a, 0);
+        PrLinie(0, 9, 0, 0, 0, a);
+        PrLinie(0, 9, a, 0, a, a);
+        PrLinie(0, 9, 0, a, a, a);
+    }
+    PrNeueSeite(true, false);
+    QString title;
+    PrAusgabe(title, 1);
+}
+
+bool WahlErgDatei(QString& directory, const QString& numberOrTitle, const QString& extensionOrFile, QString& name,
+                  int mode)
+{
+    if (mode != 0) {
+        const QString base = prog().WorkStr[16] + leftPadOrCut(numberOrTitle, 5);
+        for (int k = 0; k <= 99; ++k) {
+            const QString candidate = base + QStringLiteral("%1").arg(k, 2, 10, QChar(u'0')) + extensionOrFile;
+            if (!Exist(directory + u'\\' + candidate)) {
+                name = candidate;
+                directory = directory + u'\\' + candidate;
+                return true;
+            }
+        }
+        name.clear();
+        return false;
+    }
+
+    Question q;
+    q.kind = QStringLiteral("save");
+    q.key = QStringLiteral("ergdatei");
+    q.text = numberOrTitle;
+    q.data.insert(QStringLiteral("dir"), directory);
+    q.data.insert(QStringLiteral("file"), extensionOrFile);
+    q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
+    q.data.insert(QStringLiteral("flags"), 2054);
+    const Answer a = ui().ask(q);
+    if (a.cancelled || a.text.isEmpty())
+        return false;
+    directory = a.text;
+    const QString programDir = prog().WorkStr[17];
+    if (!programDir.isEmpty())
+        QDir::setCurrent(nativePath(programDir));
+    return true;
+}

@@ -1,0 +1,111 @@
+#include "frame/qtinteraction.h"
+#include "printfixture.h"
+#include "printing/frmpreview.h"
+#include "printing/previewstate.h"
+#include "printing/printoutput.h"
+#include "printing/qtprinting.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QTest>
+
+namespace {
+
+class PreviewWindow : public PrintFixture {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(PrInit());
+        writeNumberedPages(21);
+    }
+    void click(frmPreview& w, const char* key) { QTest::mouseClick(w.button(QString::fromLatin1(key)), Qt::LeftButton); }
+};
+
+TEST_F(PreviewWindow, PagesZoomsAndCancels)
+{
+    PreviewState state(21, false, false);
+    frmPreview w(state);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_EQ(w.pageView()->pageCount(), 21);
+    EXPECT_EQ(w.pageEdit()->text(), QStringLiteral("1"));
+    EXPECT_TRUE(w.windowTitle().contains(QStringLiteral("21")));
+    // Without archive the archive buttons and, without a PDF printer, the PDF box are hidden.
+    EXPECT_FALSE(w.button(QStringLiteral("pr ohne"))->isVisible());
+    EXPECT_FALSE(w.button(QStringLiteral("arch"))->isVisible());
+    EXPECT_FALSE(w.pdfBox()->isVisible());
+
+    click(w, "<");
+    EXPECT_EQ(w.pageEdit()->text(), QStringLiteral("1"));
+    click(w, ">");
+    click(w, ">");
+    EXPECT_EQ(w.pageEdit()->text(), QStringLiteral("3"));
+    EXPECT_EQ(w.pageView()->currentPage(), 3);
+    click(w, ">>");
+    EXPECT_EQ(w.pageView()->currentPage(), 21);
+    click(w, ">");
+    EXPECT_EQ(state.AktSeite, 21);
+    click(w, "<<");
+    EXPECT_EQ(w.pageView()->currentPage(), 1);
+
+    EXPECT_EQ(w.zoomBox()->currentText(), QStringLiteral("100%"));
+    w.zoomBox()->setCurrentIndex(0);
+    EXPECT_EQ(w.ZoomWert(), 150);
+    EXPECT_DOUBLE_EQ(w.pageView()->zoomFactor(), 1.5);
+    w.zoomBox()->setCurrentText(QStringLiteral(" 75%"));
+    EXPECT_EQ(w.ZoomWert(), 75);
+    w.zoomBox()->setCurrentText(QStringLiteral("Auto"));
+    EXPECT_EQ(w.ZoomWert(), 0);
+    EXPECT_EQ(w.pageView()->zoomMode(), QPrintPreviewWidget::FitInView);
+
+    if (const QString keep = qEnvironmentVariable("TARN_KEEP_PDF"); !keep.isEmpty()) {
+        QDir().mkpath(keep);
+        w.grab().save(QDir(keep).filePath(QStringLiteral("preview.png")));
+    }
+    click(w, "can");
+    EXPECT_TRUE(state.decided());
+    EXPECT_FALSE(state.confirmed());
+}
+
+TEST_F(PreviewWindow, PrintCommandAsksAboutTheLongJob)
+{
+    PreviewState state(21, true, true);
+    frmPreview w(state);
+    w.show();
+    EXPECT_TRUE(w.button(QStringLiteral("arch"))->isVisible());
+    EXPECT_TRUE(w.pdfBox()->isVisible());
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("94"), Answer::button(Mb::No));
+    click(w, "pr mit");
+    EXPECT_FALSE(state.decided());
+    EXPECT_TRUE(w.button(QStringLiteral("pr mit"))->isEnabled());
+    w.pdfBox()->setChecked(true);
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("94"), Answer::button(Mb::Yes));
+    click(w, "pr ohne");
+    EXPECT_TRUE(state.confirmed());
+    EXPECT_FALSE(state.ArchivJa);
+    EXPECT_TRUE(state.pdfTicked);
+}
+
+TEST_F(PreviewWindow, ClosingTheWindowCancelsTheJob)
+{
+    // The preview as the screen shows it: PrAusgabe waits in the window's loop.
+    QtInteraction qtUi;
+    registerPrintWindows(qtUi);
+    sp.program().ui = &qtUi;
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmPreview") && w->isVisible())
+                w->close();
+    });
+    QString title;
+    EXPECT_TRUE(PrAusgabe(title));
+    EXPECT_EQ(title, QStringLiteral("ABBRUCH"));
+    EXPECT_EQ(printer->begun, 0);
+}
+
+} // namespace
