@@ -1,3 +1,4 @@
+#include "dialogue/frmdia.h"
 #include "frame/errors.h"
 #include "frame/frmtarn.h"
 #include "frame/frmwahlsyst.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
     Program program;
     installProgram(&program);
     QtInteraction qtUi;
+    registerDialogueWindows(qtUi);
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
     registerPrintWindows(qtUi);

@@ -2,6 +2,8 @@
 #include "frame/database.h"
 #include "frame/interaction.h"
 
+#include <QFile>
+
 namespace {
 Program* gCurrent = nullptr;
 

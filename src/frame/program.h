@@ -2,11 +2,13 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <cstdint>
 #include <memory>
 
 class Interaction;
 class Database;
 class Snapshot;
+class QFile;
 struct PrintState;
 
 // Program-wide state: everything that start-up sets and that the design keeps in
@@ -62,6 +64,14 @@ struct Program {
     std::unique_ptr<Snapshot> AbkRs;
     std::unique_ptr<Snapshot> BacTecListe;
     std::unique_ptr<Database> AwsDb;
+
+    // The listing files "c.tmp" (file number 7, shown as text page "#7") and
+    // "t.tmp" (file number 6, printed): open from their recreation to the next,
+    // with the number of records written to each since its last rewind.
+    std::unique_ptr<QFile> ListFile7;
+    std::unique_ptr<QFile> ListFile6;
+    int16_t ErgZeilenC = 0;
+    int16_t ErgZeilenT = 0;
 
     // Call history of the error handler: the newest 40 entries, newest first.
     QStringList ErrHistory;

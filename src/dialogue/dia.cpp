@@ -1,0 +1,292 @@
+#include "dialogue/dia.h"
+#include "dialogue/chapterfile.h"
+#include "frame/codepage.h"
+#include "frame/errors.h"
+#include "frame/paramstring.h"
+#include "frame/paths.h"
+#include "frame/program.h"
+#include "frame/restext.h"
+#include "report/listing.h"
+
+#include <QFile>
+
+namespace {
+
+QString withoutLangDir(const QString& path)
+{
+    const QString& lang = prog().LangDir;
+    if (!lang.isEmpty() && path.startsWith(lang, Qt::CaseInsensitive))
+        return path.mid(lang.size());
+    return path;
+}
+
+// The message of a missing dialogue file or chapter, always in German.
+void reportMissingChapter(const QString& Adia, const QString& Kap)
+{
+    MsgBoxRes(QStringLiteral("100"), Mb::OKOnly, 1, {Adia + QStringLiteral(".dia"), Kap});
+}
+
+int resultNumber(const QString& word)
+{
+    if (word == QLatin1String("ABBRUCH"))
+        return 1;
+    if (word == QLatin1String("BACK"))
+        return 2;
+    if (word == QLatin1String("HELP"))
+        return 4;
+    return 0;
+}
+
+void askScreen(DiaModel& model, const QString& kind, const QString& key, const QString& screenType)
+{
+    Question q;
+    q.kind = kind;
+    q.key = key;
+    q.text = model.caption.isEmpty() ? key : model.caption;
+    q.model = &model;
+    if (!screenType.isEmpty())
+        q.data.insert(QStringLiteral("screen"), screenType);
+    applyDialogueAnswer(model, ui().ask(q));
+}
+
+[[noreturn]] void notEnded(const DiaModel& model, const Answer& a)
+{
+    throw TarnError(QStringLiteral("The answer \"%1\" (code %2) does not end the screen %3")
+                        .arg(a.text)
+                        .arg(a.code)
+                        .arg(model.caption));
+}
+
+int clickWord(DiaModel& model, const QString& word)
+{
+    for (int i = 0; i < model.buttons.size(); ++i) {
+        const QString& tag = model.buttons[i].tag;
+        const bool match = (word == QLatin1String("ABBRUCH") && (tag == QLatin1String("ESC") || tag == QLatin1String("DIKESC"))) ||
+                           (word == QLatin1String("BACK") && (tag == QLatin1String("BACK") || tag == QLatin1String("DIKBACK"))) ||
+                           (word == QLatin1String("HELP") && tag == QLatin1String("HELP"));
+        if (match) {
+            model.clickButton(i);
+            return i;
+        }
+    }
+    return -1;
+}
+
+QStringList recordsOfFile(const QString& path, int wanted)
+{
+    QFile f(nativePath(path));
+    if (!f.open(QIODevice::ReadOnly))
+        throw TarnError(QStringLiteral("File not found: %1").arg(path), ErrNo::FileNotFound);
+    const int available = int(f.size() / ListRecordLength);
+    const int count = (wanted < 0 || wanted > available) ? available : wanted;
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out << fromBytes(f.read(ListRecordLength));
+    return out;
+}
+
+QStringList recordsOfTextFile(const QString& Aetx)
+{
+    const auto lines = readOemLines(Aetx);
+    if (!lines)
+        throw TarnError(QStringLiteral("File not found: %1").arg(Aetx), ErrNo::FileNotFound);
+    QStringList out;
+    for (const QString& line : *lines)
+        out << textPageRecord(line);
+    // The page's scratch copy in Tp1, rebuilt for every text-file page.
+    QFile scratch(nativePath(joinDesignPath(prog().WorkStr[10], QStringLiteral("btx.tmp"))));
+    if (scratch.exists())
+        scratch.remove();
+    if (!scratch.open(QIODevice::WriteOnly))
+        throw TarnError(QStringLiteral("Cannot create %1").arg(scratch.fileName()), ErrNo::PathFileAccess);
+    for (const QString& r : out)
+        scratch.write(toBytes(r));
+    return out;
+}
+
+} // namespace
+
+QString dialogueKey(const QString& Adia, const QString& Kap)
+{
+    return withoutLangDir(Adia) + u'#' + Kap;
+}
+
+DiaScreen* screenOf(const Question& q)
+{
+    return q.kind == QLatin1String("screen") ? static_cast<DiaScreen*>(static_cast<DiaModel*>(q.model)) : nullptr;
+}
+
+TextPage* textPageOf(const Question& q)
+{
+    return q.kind == QLatin1String("textpage") ? static_cast<TextPage*>(static_cast<DiaModel*>(q.model)) : nullptr;
+}
+
+void applyDialogueAnswer(DiaModel& model, const Answer& a)
+{
+    if (model.ended())
+        return;
+    if (a.applied) {
+        // The window went away without an answer of the screen's own.
+        model.forceCancel();
+        return;
+    }
+    auto* page = dynamic_cast<TextPage*>(&model);
+    if (a.cancelled) {
+        if (page && model.buttonIndex(QStringLiteral("ESC")) < 0)
+            model.pressEnter(); // a page that cannot be cancelled can only be read on
+        else
+            model.forceCancel();
+        return;
+    }
+    if (auto* s = dynamic_cast<DiaScreen*>(&model)) {
+        for (auto it = a.data.constBegin(); it != a.data.constEnd(); ++it) {
+            if (it.key().size() != 1)
+                continue;
+            if (!s->setToggle(it.key()[0], it.value().toInt()))
+                throw TarnError(QStringLiteral("The screen %1 has no toggle %2").arg(model.caption, it.key()));
+        }
+        for (int i = 0; i < a.values.size(); ++i) {
+            const int f = s->fieldOfIndex(i);
+            if (f >= 0)
+                s->setFieldText(f, a.values[i]);
+            else if (!a.values[i].isEmpty())
+                throw TarnError(QStringLiteral("The screen %1 has no entry field %2").arg(model.caption).arg(i));
+        }
+        for (const QChar c : a.data.value(QStringLiteral("keys")).toString()) {
+            if (model.ended())
+                break;
+            s->pressKey(c);
+        }
+    }
+    if (page && a.data.contains(QStringLiteral("scroll")))
+        page->scrollTo(a.data.value(QStringLiteral("scroll")).toInt());
+    if (model.ended())
+        return;
+
+    if (a.code == 13)
+        model.pressEnter();
+    else if (a.code == 27)
+        model.pressEscape();
+    else if (a.text.isEmpty())
+        model.pressEnter();
+    else if (const int b = model.buttonIndex(a.text); b >= 0)
+        model.clickButton(b);
+    else if (a.text == QLatin1String("ABBRUCH") || a.text == QLatin1String("BACK") || a.text == QLatin1String("HELP")) {
+        if (clickWord(model, a.text) < 0 && a.text == QLatin1String("ABBRUCH"))
+            model.pressEscape();
+    } else if (a.text.size() == 1)
+        model.pressKey(a.text[0]);
+    if (!model.ended())
+        notEnded(model, a);
+}
+
+std::optional<DiaScreen> loadInputScreen(const QString& Adia, const QString& Kap, const QString& startBis, int entries,
+                                         const QString& ret)
+{
+    const Chapter ch = readChapter(Adia + QStringLiteral(".dia"), Kap);
+    if (ch.status != ChapterStatus::Found)
+        return std::nullopt;
+    DiaScreen s;
+    s.caption = Adia + QStringLiteral(".dia, ") + Kap;
+    QStringList anEin;
+    for (int i = 0; i < entries; ++i)
+        anEin << QString();
+    s.buildInput(ch.lines, startBis, anEin, ret, std::nullopt);
+    return s;
+}
+
+std::optional<DiaScreen> loadKeyChoiceScreen(const QString& Adia, const QString& Kap, std::optional<int> AddButt)
+{
+    const Chapter ch = readChapter(Adia + QStringLiteral(".dia"), Kap);
+    if (ch.status != ChapterStatus::Found)
+        return std::nullopt;
+    DiaScreen s;
+    s.buildKeyChoice(ch.lines, AddButt);
+    return s;
+}
+
+namespace frmDia {
+
+int DIN(const QString& Adia, const QString& Kap, QString& kz, QString& startBis, QStringList& anEin, QString& Ret,
+        std::optional<int> AddButt)
+{
+    const Chapter ch = readChapter(Adia + QStringLiteral(".dia"), Kap);
+    if (ch.status != ChapterStatus::Found) {
+        reportMissingChapter(Adia, Kap);
+        Ret = QStringLiteral("ABBRUCH");
+        return 1;
+    }
+    DiaScreen s;
+    s.caption = Adia + QStringLiteral(".dia, ") + Kap;
+    s.buildInput(ch.lines, startBis, anEin, Ret, AddButt);
+    askScreen(s, QStringLiteral("screen"), dialogueKey(Adia, Kap), QStringLiteral("DIN"));
+    anEin = s.entryCopy;
+    startBis = s.edited;
+    Ret = s.resultWord;
+    const int r = resultNumber(Ret);
+    if (r == 0)
+        kz = s.keyResult;
+    return r;
+}
+
+int DIK(const QString& Adia, const QString& Kap, QString& kz, std::optional<int> AddButt)
+{
+    kz.clear();
+    const Chapter ch = readChapter(Adia + QStringLiteral(".dia"), Kap);
+    if (ch.status != ChapterStatus::Found) {
+        reportMissingChapter(Adia, Kap);
+        return 1;
+    }
+    DiaScreen s;
+    s.buildKeyChoice(ch.lines, AddButt);
+    askScreen(s, QStringLiteral("screen"), dialogueKey(Adia, Kap), QStringLiteral("DIK"));
+    const int r = resultNumber(s.resultWord);
+    if (r == 0)
+        kz = s.resultWord;
+    return r;
+}
+
+void BTX(const QString& Aetx, const QString& aAbtx, int Azeilen, QString& Ret, bool NichtAbbruch)
+{
+    Program& p = prog();
+    p.WorkStr[10] = GetParam(p.Cf, QStringLiteral("Tp1"));
+    Ret.clear();
+    QStringList records;
+    if (aAbtx == QLatin1String("#7")) {
+        if (Azeilen == 0)
+            return;
+        const int available = listingRecordCount(7);
+        const int count = (Azeilen < 0 || Azeilen > available) ? available : Azeilen;
+        for (int i = 1; i <= count; ++i)
+            records << readListingRecord(7, i);
+    } else if (!aAbtx.isEmpty()) {
+        if (Azeilen == 0)
+            return;
+        records = recordsOfFile(aAbtx, Azeilen);
+    } else {
+        records = recordsOfTextFile(Aetx);
+    }
+    TextPage page;
+    page.source = aAbtx;
+    page.setup(records, !NichtAbbruch);
+    askScreen(page, QStringLiteral("textpage"), aAbtx.isEmpty() ? withoutLangDir(Aetx) : aAbtx, QString());
+    Ret = page.resultWord;
+}
+
+} // namespace frmDia
+
+void DiaDIN(const QString& Adia, const QString& Kap, QString& kz, QString& startBis, QStringList& anEin, QString& Ret,
+            std::optional<int> AddButt)
+{
+    frmDia::DIN(Adia, Kap, kz, startBis, anEin, Ret, AddButt);
+}
+
+void DiaDIK(const QString& Adia, const QString& Kap, QString& kz, std::optional<int> AddButt)
+{
+    frmDia::DIK(Adia, Kap, kz, AddButt);
+}
+
+void DiaBTX(const QString& Aetx, const QString& aAbtx, int Azeilen, QString& Ret, bool NichtAbbruch)
+{
+    frmDia::BTX(Aetx, aAbtx, Azeilen, Ret, NichtAbbruch);
+}

@@ -1,0 +1,22 @@
+#pragma once
+#include <QChar>
+#include <QString>
+
+// Dialogue files, text pages and listing records hold OEM code page 850 bytes as
+// characters; these turn such text into what a person sees and back. The window
+// shows Unicode directly, so box-drawing characters survive without the escape
+// detour that an ANSI display needs.
+
+// One OEM character as Unicode (code page 850); codes below 128 stay as they are.
+QChar oemToUnicode(QChar oem);
+// The OEM character of a Unicode character; a null QChar when code page 850 has none.
+QChar unicodeToOem(QChar unicode);
+
+// Text as the screen draws it: code page 850 to Unicode, the pi marker (227) and a
+// literal "{p}" both as the Greek letter pi.
+QString screenText(const QString& oem);
+
+// Entry-field text: memory form (OEM, plus the Greek pi that Ctrl+P inserts) to
+// Unicode and back. Characters without an OEM counterpart become "?".
+QString fieldToDisplay(const QString& memory);
+QString fieldFromDisplay(const QString& shown);
