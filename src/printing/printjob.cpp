@@ -325,7 +325,7 @@ void PrLinie(int16_t style, int16_t width, double x1, double y1, double x2, doub
 void PrLf(double zeilenvorschub)
 {
     ErrPtnr::CallStack(QStringLiteral("[PrinterGate] Sub PrLf(Optional zeilenvorschub As Variant)"));
-    ErrPtnr::CallStackParam(QStringLiteral("zeilenvorschub=") + plainNumber(zeilenvorschub));
+    ErrPtnr::CallStackParam(QStringLiteral("zeilenvorschub"), zeilenvorschub);
     PrintState& s = printState();
     for (;;) {
         try {
