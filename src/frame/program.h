@@ -10,6 +10,7 @@ class Database;
 class Snapshot;
 class QFile;
 struct PrintState;
+struct ReportState;
 
 // Program-wide state: everything that start-up sets and that the design keeps in
 // global variables lives here, in one object reached through prog(). Start-up owns
@@ -90,6 +91,8 @@ struct Program {
     // The print layer: the one print job, the current printer and the archive.
     // Shared pointer so that this header needs only the declaration.
     std::shared_ptr<PrintState> Print;
+    // The report's totals, SYLK cursor and flags (report/reportstate.h).
+    std::shared_ptr<ReportState> Report;
 };
 
 Program& prog();
