@@ -114,11 +114,12 @@ QString AnsiToOem(const QString& text)
 
 QString OemToAnsiIfOem(const QString& text)
 {
-    static constexpr char16_t umlauts[] = {132, 148, 129, 142, 153, 154, 225};
-    for (const QChar c : text)
-        for (char16_t u : umlauts)
-            if (c.unicode() == u)
-                return OemToAnsi(text);
+    // Compared as ANSI bytes, like OemToAnsi reads its input.
+    static constexpr char umlauts[] = {char(132), char(148), char(129), char(142), char(153), char(154), char(225)};
+    const QByteArray bytes = toAnsi(text);
+    for (char b : umlauts)
+        if (bytes.contains(b))
+            return OemToAnsi(text);
     return text;
 }
 

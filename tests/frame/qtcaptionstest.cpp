@@ -24,7 +24,7 @@ TEST(LoadCaption, ButtonGetsTextTagAndToolTip)
     plant.setProperty("tag", QStringLiteral("keep"));
     LoadCaption(&plant, 1532);
     EXPECT_EQ(plant.text(), QStringLiteral("Anl "));
-    EXPECT_EQ(plant.toolTip(), QStringLiteral("Anlage"));
+    EXPECT_EQ(plant.toolTip(), QStringLiteral("Sortieren/Suchen nach Anl-Bezeichnung"));
     EXPECT_EQ(plant.property("tag").toString(), QStringLiteral("keep"));
 }
 
@@ -62,9 +62,9 @@ TEST(LoadCaption, GapInArrayAndMissingTextThrow)
     ScriptedProgram sp;
     QAction a(QStringLiteral("0 #ok"));
     EXPECT_THROW(LoadCaptions({&a, nullptr}, 1500), TarnError);
-    QPushButton b(QStringLiteral("9 #x"));
-    EXPECT_THROW(LoadCaption(&b, 1), ResourceNotFoundError);
-    EXPECT_EQ(b.text(), QStringLiteral("9 #x"));
+    QPushButton b(QStringLiteral("1 #x"));
+    EXPECT_THROW(LoadCaption(&b, 0), ResourceNotFoundError);
+    EXPECT_EQ(b.text(), QStringLiteral("1 #x"));
 }
 
 } // namespace

@@ -230,8 +230,12 @@ INSTANTIATE_TEST_SUITE_P(
         CaptionRow{"numberWithoutKeyIsTheTag", 1, QStringLiteral("1 ok"), 1499, QStringLiteral("&Ok"),
                    QStringLiteral("1"), std::nullopt},
         CaptionRow{"emptyIsNumberZero", 2, QString(), 1500, QStringLiteral("&Ok"), QStringLiteral("0"), std::nullopt},
-        CaptionRow{"plainTextWithToolTip", 1, QStringLiteral("Anl \\19"), 1557, QStringLiteral("Anl "), std::nullopt,
-                   QStringLiteral("Anlage")},
+        CaptionRow{"plainTextWithToolTip", 1, QStringLiteral("Anl \\19"), 1635, QStringLiteral("Anl "), std::nullopt,
+                   QStringLiteral("Sortieren/Suchen nach Anl-Bezeichnung")},
+        CaptionRow{"resourceTextWithToolTip", 1, QStringLiteral("14 #save"), 1601, QStringLiteral("&Speichern "),
+                   QStringLiteral("save"), QStringLiteral("Speichern der Stückliste ")},
+        CaptionRow{"missingArgumentIsEmpty", 2, QStringLiteral("0 Preview"), 1714, QStringLiteral("Page preview          pages:  "),
+                   QStringLiteral("0"), std::nullopt},
         CaptionRow{"plainTextStays", 1, QStringLiteral("Block&Index"), 1557, QStringLiteral("Block&Index"), std::nullopt,
                    std::nullopt},
         CaptionRow{"separatorStays", 2, QStringLiteral("-"), 1557, QStringLiteral("-"), std::nullopt, std::nullopt},
@@ -239,10 +243,17 @@ INSTANTIATE_TEST_SUITE_P(
                    std::nullopt, std::nullopt}),
     [](const auto& i) { return std::string(i.param.name); });
 
+TEST(Caption, ArgumentsFillThePlaceholders)
+{
+    ScriptedProgram sp;
+    EXPECT_EQ(localiseCaption(QStringLiteral("0 qsl"), 1601, {QStringLiteral("A"), QStringLiteral("12")}).text,
+              QStringLiteral("Qualitäts-Stückliste      A   12        Zeilen:"));
+}
+
 TEST(Caption, MissingTextThrows)
 {
     ScriptedProgram sp;
-    EXPECT_THROW(localiseCaption(QStringLiteral("7 #x"), 1, {}), ResourceNotFoundError);
+    EXPECT_THROW(localiseCaption(QStringLiteral("1 #x"), 0, {}), ResourceNotFoundError);
 }
 
 } // namespace

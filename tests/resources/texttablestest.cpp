@@ -69,21 +69,43 @@ TEST(TextTables, BothLanguagesHoldTheSameIds)
     }
 }
 
-TEST(TextTables, EveryMessageExpands)
+TEST(TextTables, EveryTextExpands)
 {
     // A "@[" or "@(" without its bracket, or a "@{id}" of a missing message, throws.
     ScriptedProgram sp;
     const QStringList args{"1", "2", "3", "4", "5", "6", "7", "8", "9"};
     for (int language : {1, 2})
-        for (int n = 2; n <= 552; ++n) {
+        for (int n = 2; n <= 1819; ++n) {
             const int id = n + language * 2000;
             if (!hasResourceText(id))
                 continue;
             try {
-                ResText(QString::number(n), language, true, args);
+                ExpandText(ResStr(0, n, language), args, language);
             } catch (const TarnError& e) {
-                ADD_FAILURE() << "message " << id << ": " << e.message().toStdString();
+                ADD_FAILURE() << "text " << id << ": " << e.message().toStdString();
             }
+        }
+}
+
+TEST(TextTables, ToolTipReferencesExist)
+{
+    // A caption ending in "\k" shows tool tip 1770 + k; only the English tips 5792-5799 may be missing.
+    ScriptedProgram sp;
+    for (int language : {1, 2})
+        for (int n = 1500; n <= 1769; ++n) {
+            const int id = n + language * 2000;
+            if (!hasResourceText(id))
+                continue;
+            const QString text = ResStr(0, n, language);
+            const qsizetype slash = text.indexOf(u'\\', 1);
+            if (slash < 0)
+                continue;
+            const QString digits = text.mid(slash + 1).trimmed();
+            bool ok = false;
+            const int k = digits.toInt(&ok);
+            EXPECT_TRUE(ok) << "text " << id << " has no tool-tip number behind \\";
+            if (ok)
+                EXPECT_TRUE(hasResourceText(1770 + k + language * 2000)) << "tool tip " << k << " of text " << id;
         }
 }
 
