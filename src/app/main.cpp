@@ -1,5 +1,5 @@
-#include "dialogue/frmdia.h"
 #include "frame/errors.h"
+#include "dialogue/frmdia.h"
 #include "frame/frmtarn.h"
 #include "frame/frmwahlsyst.h"
 #include "frame/interaction.h"

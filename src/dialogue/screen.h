@@ -35,7 +35,7 @@ CellColours schemeColours(QChar scheme);
 struct ScreenButton {
     int place = 1;   // 1..4 from left to right
     QString caption; // with its "&" accelerator
-    QString tag;     // result source (Part of the result-word rules below)
+    QString tag;     // what a click makes of the result word (see DiaModel)
     QString toolTip;
     bool isDefault = false; // Enter clicks it
     bool isCancel = false;  // Escape clicks it

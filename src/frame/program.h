@@ -8,9 +8,9 @@
 class Interaction;
 class Database;
 class Snapshot;
-class QFile;
 struct PrintState;
 struct ReportState;
+class QFile;
 
 // Program-wide state: everything that start-up sets and that the design keeps in
 // global variables lives here, in one object reached through prog(). Start-up owns
@@ -19,6 +19,12 @@ struct QslFeld {
     QString name;
     QString column;
     int width = 0;
+};
+
+// One slot of the table of open Q-list databases.
+struct QlDbSlot {
+    std::unique_ptr<Database> db;
+    int inUse = 0; // 1 in use, 0 free
 };
 
 struct Program {
@@ -73,6 +79,13 @@ struct Program {
     std::unique_ptr<QFile> ListFile6;
     int16_t ErgZeilenC = 0;
     int16_t ErgZeilenT = 0;
+
+    // Open Q-list databases, slots 1..30 (slot 0 is never handed out), the name of
+    // the running database operation (shown in its error message) and the flag that
+    // every record write sets for the browser.
+    std::array<QlDbSlot, 31> DbTab;
+    QString DbOperation;
+    bool DbAenderung = false;
 
     // Call history of the error handler: the newest 40 entries, newest first.
     QStringList ErrHistory;

@@ -5,8 +5,8 @@
 #include "frame/interaction.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
-#include "printing/printjob.h"
 #include "frame/program.h"
+#include "printing/printjob.h"
 
 #include <QFile>
 #include <QHash>

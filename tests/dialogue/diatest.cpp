@@ -322,6 +322,20 @@ TEST_F(TextPages, ListingFileBoundsTheRecordCount)
     EXPECT_EQ(ret, QString());
 }
 
+TEST_F(TextPages, NamedRecordFile)
+{
+    d.write(QStringLiteral("tp1/rec.tmp"), toBytes(QStringLiteral("*eins").leftJustified(120) +
+                                                    QStringLiteral("*zwei").leftJustified(120) +
+                                                    QStringLiteral("*drei").leftJustified(120)));
+    sp.ui().expect(QStringLiteral("textpage"), QStringLiteral("tp1\\rec.tmp"), [](const Question& q) {
+        EXPECT_EQ(textPageOf(q)->recordCount(), 2);
+        return Answer::word(QString());
+    });
+    QString ret;
+    frmDia::BTX(QString(), QStringLiteral("tp1\\rec.tmp"), 2, ret);
+    EXPECT_THROW(frmDia::BTX(QString(), QStringLiteral("tp1\\none.tmp"), 2, ret), TarnError);
+}
+
 TEST_F(TextPages, MissingTextFileIsAnError)
 {
     QString ret;

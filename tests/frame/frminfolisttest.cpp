@@ -1,3 +1,4 @@
+#include "frame/restext.h"
 #include "common/testutil.h"
 #include "frame/frminfobox.h"
 #include "frame/frminfolist.h"
@@ -56,7 +57,7 @@ TEST_F(FrmInfoListTest, ClickOnTheCancelButtonSetsCanceled)
     EXPECT_FALSE(list.Wait(2).isValid());
     QPushButton* button = list.waitButton();
     ASSERT_TRUE(button->isVisible());
-    EXPECT_EQ(button->text(), "#3501"); // text 1501 in the interface language
+    EXPECT_EQ(button->text(), ResStr(1501, 0, prog().LangNr)); // text 1501 in the interface language
     EXPECT_FALSE(list.Canceled());
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(list.Canceled());

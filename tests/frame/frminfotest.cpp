@@ -1,3 +1,4 @@
+#include "frame/restext.h"
 #include "common/testutil.h"
 #include "frame/frminfo.h"
 #include "frame/launcher.h"
@@ -90,7 +91,7 @@ struct PictureRow {
     QString tag;
     int language;
     bool tarn, german, english;
-    QString webCaption;
+    int webCaptionId; // resource id of the web button caption
 };
 void PrintTo(const PictureRow& r, std::ostream* os) { *os << r.name; }
 class AboutBoxPicture : public AboutBoxTest, public ::testing::WithParamInterface<PictureRow> {};
@@ -105,15 +106,15 @@ TEST_P(AboutBoxPicture, ShowsExactlyOnePicture)
     EXPECT_EQ(box.TarnBild->isVisible(), row.tarn);
     EXPECT_EQ(box.QEBildD->isVisible(), row.german);
     EXPECT_EQ(box.QEBildE->isVisible(), row.english);
-    EXPECT_EQ(box.cmdweb->text(), row.webCaption);
-    EXPECT_EQ(box.cmdclose->text(), row.language == 1 ? "#3502" : "#5502");
+    EXPECT_EQ(box.cmdweb->text(), ResStr(0, row.webCaptionId, 0));
+    EXPECT_EQ(box.cmdclose->text(), ResStr(1502, 0, row.language));
     EXPECT_EQ(box.TarnBild->pixmap().size(), QSize(800, 576));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tags, AboutBoxPicture,
-                         ::testing::Values(PictureRow{"program", "TARN", 1, true, false, false, "#3507"},
-                                           PictureRow{"centreGerman", "QE", 1, false, true, false, "#3506"},
-                                           PictureRow{"centreEnglish", "QE", 2, false, false, true, "#5506"}),
+                         ::testing::Values(PictureRow{"program", "TARN", 1, true, false, false, 3507},
+                                           PictureRow{"centreGerman", "QE", 1, false, true, false, 3506},
+                                           PictureRow{"centreEnglish", "QE", 2, false, false, true, 5506}),
                          [](const auto& i) { return std::string(i.param.name); });
 
 struct TargetRow {

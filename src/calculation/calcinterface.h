@@ -1,0 +1,148 @@
+#pragma once
+#include "frame/database.h"
+#include "frame/errors.h"
+#include "frame/markers.h"
+
+#include <QString>
+#include <QStringList>
+
+// The failure-rate calculation has no parameter lists of its own. The caller puts
+// the component into the work strings, calls PosBelastung, then FitNorm, then
+// FitMil, and reads the results back from the same strings:
+//
+//   WorkStr 0  control list: Re ("Ref" reference or "Ber" operating conditions)
+//           1  method list: Norm (method digits), Env, Tu, Vl, quality keys
+//           3  component data (",Q," section)      4  sub-components (",Z,")
+//           6  stress data (",S,")                 7  error and warning codes (",F,")
+//           8  operating conditions and results (",R,")
+//           9  directory of the user failure-rate list
+//
+// Results and codes are only appended (a caller that computes a position again
+// resets slots 7 and 8 first); a few keys are replaced where the models say so.
+// Input sections (3, 4) are never changed, and the norm model leaves the stress
+// data (6) as it is: a value it takes over is recorded in slot 8.
+//
+// Every failure rate and most factors are minimum/maximum pairs: the minimum is
+// computed from the lower bounds of all inputs, the maximum from the upper ones.
+
+namespace Slot {
+inline constexpr int SyPar = 0;
+inline constexpr int GlPar = 1;
+inline constexpr int Ident = 2;
+inline constexpr int Q = 3;
+inline constexpr int Z = 4;
+inline constexpr int B = 5;
+inline constexpr int S = 6;
+inline constexpr int F = 7;
+inline constexpr int R = 8;
+inline constexpr int AwsDir = 9;
+} // namespace Slot
+
+// Text slots of RunStr shared by the run and the calculation.
+namespace RunSlot {
+inline constexpr int Methods = 1; // method digits of the run ("00000" when none)
+inline constexpr int Tu = 7;      // ambient temperature of the method list, as text
+inline constexpr int Bac = 17;
+inline constexpr int Bac2 = 18;   // first two characters of Bac
+inline constexpr int Bac3 = 19;   // first three
+inline constexpr int Bac1 = 20;   // first one
+inline constexpr int Tec = 22;    // "0000" when empty
+inline constexpr int Pin = 24;    // pin count, or the connection count when Pin is empty
+inline constexpr int Vf = 25;
+} // namespace RunSlot
+
+// Numeric slots: held in Program::RunVal at these indices (each takes the place of
+// four text slots, so RunStr 27..29, 31..33, ... 59..61 are never used).
+namespace RunNum {
+inline constexpr int Dtu = 26;
+inline constexpr int Umax = 30;
+inline constexpr int Ub = 34;
+inline constexpr int Imax = 38;
+inline constexpr int Inen = 42;
+inline constexpr int Ib = 46;
+inline constexpr int Tjmax = 50; // 150 when 0, raised to Tref by the junction look-up
+inline constexpr int Tbmax = 54;
+inline constexpr int Dtr = 58;
+} // namespace RunNum
+
+// A database error inside a look-up of the calculation (or of any other reader of
+// the system database through DalesXls, LesSin, BtName) has already been shown to
+// the user as message 473 when this is thrown. The run catches it, abandons the
+// run and treats it as the result "ABBRUCH"; other callers abandon their
+// operation. It is never a reason to end the program. Catch it before TarnError.
+class CalculationAborted : public TarnError {
+public:
+    explicit CalculationAborted(const QString& message)
+        : TarnError(message, ErrNo::Database) {}
+};
+
+// Shows message 473 for a database error of the named procedure (@1, such as
+// "  XHAP: LesSin !   ") and throws CalculationAborted.
+[[noreturn]] void abortOnDbError(const QString& procedureText, const DbError& error);
+
+// ---- min/max pairs
+
+struct MinMax {
+    double min = 0;
+    double max = 0;
+
+    bool isOne() const { return min == 1 && max == 1; }
+};
+
+// The pair under key of a parameter string (a single value stands for both
+// bounds), each bound in single precision.
+MinMax readPair(const QString& list, const QString& key);
+
+// ---- method digits and codes
+
+// A digit counts wherever it stands in the method digits ("13", "312", "0013").
+bool hasMethod(const QString& digits, QChar digit);
+
+// The codes of every "Err=" in a code section, from left to right.
+QStringList errCodes(const QString& codes);
+
+// The entries of a sub-component section (slot 4), each beginning with "Bac=".
+QStringList splitSubComponents(const QString& z);
+
+// ---- value forms
+
+// A pair as the program writes ranges: one number when both bounds are equal,
+// else minimum "/" maximum; each with at most `decimals` decimals, "." as point,
+// trailing zeros dropped ("0.5/1.25", "2", "-1"). The S form first rounds both
+// values to single precision, as a single-precision pair is widened.
+QString rangeTextD(double min, double max, int decimals);
+QString rangeTextS(double min, double max, int decimals);
+
+// Result keys Fit, Fita, Fitm: the pair with 3 decimals.
+inline QString rateForm(double min, double max) { return rangeTextD(min, max, 3); }
+inline QString rateForm(const MinMax& p) { return rangeTextD(p.min, p.max, 3); }
+// Factor keys: the pair with n decimals, single or double precision.
+inline QString factorFormS(double min, double max, int decimals) { return rangeTextS(min, max, decimals); }
+inline QString factorFormD(double min, double max, int decimals) { return rangeTextD(min, max, decimals); }
+inline QString factorFormS(const MinMax& p, int decimals) { return rangeTextS(p.min, p.max, decimals); }
+inline QString factorFormD(const MinMax& p, int decimals) { return rangeTextD(p.min, p.max, decimals); }
+
+// A percentage with an optional trailing "%"; -1 for an empty (or blank) text.
+double percentValue(const QString& text);
+
+// A value or range "a/b" with the multipliers K/k 1e3, M/m 1e6, G 1e9 and an
+// optional final unit letter b, g or t (removed from `text` as well); single
+// precision; both 0 for a text without digits.
+void readRange(QString& text, double& min, double& max);
+
+// ---- writing to the R and F sections
+
+// The key of a factor: the marker character PiMark followed by its letters.
+inline QString piKey(const QString& letters) { return QString(PiMark) + letters; }
+
+// Appends ",key=value" to the results (slot 8).
+void appendResult(const QString& key, const QString& value);
+// Appends "," PiMark letters "=" value to the results (slot 8).
+void appendFactor(const QString& letters, const QString& value);
+// Appends ",Err=code" or ",Warn=code" to the codes (slot 7).
+void appendErr(const QString& code);
+void appendWarn(const QString& code);
+
+// The text of a database value converted to the OEM code page (names shown on
+// the character screen and in listings are OEM text).
+QString ansiToOemText(const QString& text);

@@ -1,0 +1,228 @@
+#include "calculation/mil.h"
+#include "calculation/milshared.h"
+#include "frame/numbers.h"
+#include "frame/paramstring.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace mil;
+
+namespace {
+
+double recordNumber(const QString& rec, const char* key) { return number(GetParam(rec, QString::fromLatin1(key))); }
+
+// Pin factor of connectors and sockets with n active pins: exp(((n-1)/10)^0.51064).
+double pinFactor(double vf) { return std::exp(power((vf - 1) / 10, 0.51064)); }
+
+// Contact-form factor: more than one contact raises the rate by 2/3 per contact.
+double contactForm(double vf)
+{
+    const double piC = vf > 1 ? vf * 2 / 3 : 1;
+    if (piC != 1)
+        appendFactor(QStringLiteral("cm"), rangeTextS(piC, piC, 2));
+    return toSingle(piC);
+}
+
+struct Common {
+    QString rec;
+    QString qc;
+    QString ec;
+    double vf = 0;
+    double kfm = 1;
+    QString model;
+};
+
+bool socket(const Common& c, MinMax& fit)
+{
+    const QString arText = GetParam(c.rec, QStringLiteral("Ar"));
+    const double ar = number(arText);
+    appendResult(QStringLiteral("Arm"), arText);
+    if (c.vf == 0) {
+        appendErr(QStringLiteral("Vf"));
+        return false;
+    }
+    const double piP = pinFactor(c.vf);
+    appendFactor(QStringLiteral("pm"), rangeTextD(piP, piP, 2));
+    double piE = 1;
+    if (!environmentFactor(c.ec, 1, piE))
+        return false;
+    fit.min = fit.max = ar * piP * piE * c.kfm;
+    return true;
+}
+
+// Connectors: lambda_b = A exp(-B/(T+273) + ((T+273)/T0)^P) at the ambient temperature.
+bool connector(const Common& c, MinMax& fit)
+{
+    const double c1 = recordNumber(c.rec, "C1");
+    const double t0 = recordNumber(c.rec, "T0");
+    const double ct = recordNumber(c.rec, "Ct");
+    const double pot = recordNumber(c.rec, "Pot");
+    const double tu = ambientTemperature();
+    const double lambdaB = c1 * std::exp(-ct / (tu + 273) + power(divide(tu + 273, t0), pot));
+    appendResult(QStringLiteral("Arm"), rangeTextD(lambdaB, lambdaB, 2));
+    if (c.vf == 0) {
+        appendErr(QStringLiteral("Vf"));
+        return false;
+    }
+    // A pin factor already documented for the position (mated pair) is used as is.
+    double piP = single(GetParam(rSection(), piKey(QStringLiteral("pm"))));
+    if (piP == 0) {
+        piP = pinFactor(c.vf);
+        appendFactor(QStringLiteral("pm"), rangeTextD(piP, piP, 2));
+    }
+    double piE = 1;
+    if (!environmentFactor(c.ec, 1, piE))
+        return false;
+    fit.min = fit.max = lambdaB * piP * piE * c.kfm;
+    return true;
+}
+
+// Relays: lambda = lambda_b piL piC piCYC piF piQ piE, lambda_b = A exp(((T+273)/T0)^P)
+// at the body temperature.
+bool relay(const Common& c, const QString& bac3, const MinMax& tb, MinMax& fit)
+{
+    const double c1 = recordNumber(c.rec, "C1");
+    const double t0 = recordNumber(c.rec, "T0");
+    const double pot = recordNumber(c.rec, "Pot");
+    const QString pfText = GetParam(c.rec, QStringLiteral("Pf"));
+    const double pf = number(pfText);
+    auto base = [&](double t) { return c1 * std::exp(power(divide(t + 273, t0), pot)); };
+    const MinMax lambdaB{base(tb.min), base(tb.max)};
+    appendResult(QStringLiteral("Arm"), rangeTextD(lambdaB.min, lambdaB.max, 2));
+    appendFactor(QStringLiteral("fm"), pfText);
+
+    double vf = c.vf;
+    if (vf == 0) {
+        // contact count of the relay classes with extra contacts Hisch
+        const double hisch = number(GetParam(componentData(), QStringLiteral("Hisch")));
+        if (bac3 == u"551")
+            vf = 1 + hisch;
+        else if (bac3 == u"552")
+            vf = 2 + hisch;
+        else if (bac3 == u"553")
+            vf = 3 + hisch;
+        else if (bac3 == u"554")
+            vf = hisch;
+        else {
+            appendErr(QStringLiteral("Vf"));
+            return false;
+        }
+    }
+    const double piC = contactForm(vf);
+    double lMin = 0, lMax = 0;
+    MilLastFakt(lMin, lMax);
+
+    // Cycling factor from the switching rate (operations per hour), at least 0.1.
+    MinMax sh{1, 10};
+    if (!GetParam(stressData(), QStringLiteral("Sh")).isEmpty())
+        sh = readPair(stressData(), QStringLiteral("Sh"));
+    const MinMax piCyc{toSingle(std::max(sh.min / 10, 0.1)), toSingle(std::max(sh.max / 10, 0.1))};
+    appendFactor(QStringLiteral("cycm"), rangeTextS(piCyc.min, piCyc.max, 2));
+
+    double qMin = 0, qMax = 0;
+    if (!recordQualityFactor(c.rec, c.model, c.qc, true, qMin, qMax))
+        return false;
+    double piE = 1;
+    if (!environmentFactor(c.ec, 1, piE))
+        return false;
+    fit.min = lMin * lambdaB.min * piC * piCyc.min * pf * qMin * piE * c.kfm;
+    fit.max = lMax * lambdaB.max * piC * piCyc.max * pf * qMax * piE * c.kfm;
+    return true;
+}
+
+// Switches: lambda_b = lambda_b1 + n lambda_b2 with n contacts.
+bool switchModel(const Common& c, MinMax& fit)
+{
+    const QString arText = GetParam(c.rec, QStringLiteral("Ar"));
+    double a1 = 0, a2 = 0;
+    if (!arText.isEmpty()) {
+        a1 = number(arText);
+        appendResult(QStringLiteral("Arm"), arText);
+    } else {
+        const QString ar1 = GetParam(c.rec, QStringLiteral("Ar1"));
+        const QString ar2 = GetParam(c.rec, QStringLiteral("Ar2"));
+        a1 = number(ar1);
+        a2 = number(ar2);
+        appendResult(QStringLiteral("Ar1m"), ar1);
+        appendResult(QStringLiteral("Ar2m"), ar2);
+    }
+    if (c.vf == 0) {
+        appendErr(QStringLiteral("Vf"));
+        return false;
+    }
+    // the contact count already enters the two-term base rate
+    const double piC = a2 == 0 ? contactForm(c.vf) : 1;
+    double lMin = 0, lMax = 0;
+    MilLastFakt(lMin, lMax);
+
+    MinMax sh = readPair(stressData(), QStringLiteral("Sh"));
+    if (sh.min == 0)
+        sh.min = 1;
+    if (sh.max == 0)
+        sh.max = 1;
+    const MinMax piCyc{std::max(sh.min, 1.0), std::max(sh.max, 1.0)};
+    if (!piCyc.isOne())
+        appendFactor(QStringLiteral("cycm"), rangeTextS(piCyc.min, piCyc.max, 2));
+
+    double qMin = 0, qMax = 0;
+    if (!recordQualityFactor(c.rec, c.model, c.qc, true, qMin, qMax))
+        return false;
+    double piE = 1;
+    if (!environmentFactor(c.ec, 1, piE))
+        return false;
+    const double lambdaB = a1 + a2 * c.vf;
+    fit.min = lambdaB * piCyc.min * lMin * piC * qMin * piE * c.kfm;
+    fit.max = lambdaB * piCyc.max * lMax * piC * qMax * piE * c.kfm;
+    return true;
+}
+
+bool perElement(const Common& c, MinMax& fit)
+{
+    const QString arText = GetParam(c.rec, QStringLiteral("Ar"));
+    const double ar = number(arText);
+    appendResult(QStringLiteral("Arm"), arText);
+    const double vf = c.vf == 0 ? 1 : c.vf;
+    double piE = 1;
+    if (!environmentFactor(c.ec, 1, piE))
+        return false;
+    fit.min = fit.max = vf * ar * piE * c.kfm;
+    return true;
+}
+
+} // namespace
+
+void MilEM(const QString& model, double& FitMin, double& FitMax, double Kfm)
+{
+    const QString bac = GetParam(componentData(), QStringLiteral("Bac"));
+    const QString bac2 = bac.left(2);
+    const QString bac3 = bac.left(3);
+    const MinMax tb = temperaturePair(QStringLiteral("Tb"));
+
+    Common c;
+    c.model = model;
+    c.kfm = Kfm;
+    c.rec = modelRecord(model);
+    if (c.rec.isEmpty()) {
+        appendErr(QStringLiteral("BacMil"));
+        return;
+    }
+    c.qc = GetParam(c.rec, QStringLiteral("Qc"));
+    c.ec = GetParam(c.rec, QStringLiteral("Ec"));
+    c.vf = partialUseFactor();
+
+    MinMax fit;
+    bool ok = false;
+    if (bac2 == u"52")
+        ok = model == u"5ICSOCKET" ? socket(c, fit) : connector(c, fit);
+    else if (bac2 == u"53" || bac2 == u"55")
+        ok = relay(c, bac3, tb, fit);
+    else if (bac2 == u"54")
+        ok = switchModel(c, fit);
+    else if (bac2 == u"51" || bac2 == u"56")
+        ok = perElement(c, fit);
+    if (!ok)
+        return;
+    FitMin = fit.min;
+    FitMax = fit.max;
+}

@@ -1,0 +1,245 @@
+#include "qlist/qslaufloesen.h"
+#include "frame/errors.h"
+#include "frame/interaction.h"
+#include "frame/markers.h"
+#include "frame/numbers.h"
+#include "frame/paramstring.h"
+#include "frame/paths.h"
+#include "frame/program.h"
+#include "frame/restext.h"
+#include "qlist/qldb.h"
+#include "qlist/qslfile.h"
+#include "qlist/qslhead.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+
+namespace {
+QString workFile(const char* name)
+{
+    return joinDesignPath(prog().WorkStr[11], QString::fromLatin1(name));
+}
+
+// Copies the lines of a Q-list file through the line writer of the work file;
+// true when a written line refers to a sub-list.
+bool copyPositions(const QString& path, QslLineWriter& out, const QString& Rw, const QString& Chpf)
+{
+    QslLineReader in;
+    if (!in.open(path))
+        throw TarnError(QStringLiteral("File not found: %1").arg(path), ErrNo::FileNotFound);
+    QString& line = prog().WorkStr[20];
+    bool sublist = false;
+    while (!in.atEnd()) {
+        line = QslZeileLesen(in);
+        if (QslZeileSchreiben(out, line, Rw, Chpf))
+            sublist = true;
+    }
+    return sublist;
+}
+
+// Replaces qpo by qpoh in one step (the rename replaces the target atomically).
+void replaceWorkFile(const QString& from, const QString& to)
+{
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(from.toStdString()), std::filesystem::path(to.toStdString()), ec);
+    if (ec)
+        throw TarnError(QStringLiteral("Cannot rename '%1' to '%2': %3").arg(from, to, QString::fromStdString(ec.message())),
+                        ErrNo::PathFileAccess);
+}
+
+struct Reference {
+    QString number; // empty: not found
+    QString shown;
+    QString note;
+};
+
+Reference lookUp(const QString& qz, int kind, const QString& designation)
+{
+    Reference r;
+    const int slot = Open_Db(prog().WorkStr[15] + qz, 0);
+    if (slot == 0)
+        return r; // Open_Db has told the user; the reference counts as missing
+    SuchLnResult found;
+    try {
+        found = SuchLn_Db(qz, slot, kind, designation, QStringLiteral("0"));
+    } catch (...) {
+        Close_Db(slot);
+        throw;
+    }
+    Close_Db(slot);
+    if (found.found != QLatin1String("ERROR"))
+        r.number = found.found;
+    r.shown = found.shown;
+    r.note = found.standNote;
+    return r;
+}
+
+QString runPass(QslLineReader& in, QslLineWriter& out, int& more)
+{
+    Program& p = prog();
+    const QString qz = p.WorkStr[16];
+    more = 0;
+    if (in.atEnd())
+        return QString();
+    const QString head = in.readPhysicalLine();
+    out.writeLine(head);
+    // The lists that enclose the current line: a reference to one of them would
+    // expand without end.
+    QStringList enclosing{GetParam(head, QStringLiteral("Lnr"))};
+
+    const QString key[3] = {QStringLiteral("Typ"), QStringLiteral("Yk"), QStringLiteral("An")};
+    const int kinds[3] = {2, 7, 4};
+    while (!in.atEnd()) {
+        QString line = in.readPhysicalLine();
+        const QString lnr = GetParam(line, QStringLiteral("Lnr"));
+        const QString q = GetParam(line, QStringLiteral("Qm"));
+        if (!lnr.isEmpty()) {
+            if (q == QLatin1String("Ende")) {
+                if (enclosing.size() > 1)
+                    enclosing.removeLast();
+            } else if (GetParam(line, QStringLiteral("Aufl")) == QLatin1String("ja")) {
+                enclosing << lnr;
+            }
+        }
+        if (readLeadingNumber(GetParam(line, QStringLiteral("Stck"))) < 0) {
+            out.writeLine(line);
+            continue;
+        }
+        if (q != QLatin1String("Qsl")) {
+            if (q.isEmpty() || q == QLatin1String("Ende"))
+                out.writeLine(line);
+            else
+                MsgBoxRes(QStringLiteral("130"), 0, p.LangNr, {q, line});
+            continue;
+        }
+        const QString err = GetParam(line, QStringLiteral("Err"));
+        if (GetParam(line, QStringLiteral("Aufl")) == QLatin1String("ja") || err == QLatin1String("QslFehlt") ||
+            err == QLatin1String("QslZyklus")) {
+            out.writeLine(line);
+            continue;
+        }
+        QString designation;
+        int kind = 0;
+        for (int i = 0; i < 3 && kind == 0; ++i) {
+            designation = GetParam(line, key[i]);
+            if (!designation.isEmpty())
+                kind = kinds[i];
+        }
+        if (kind == 0) {
+            // Dropping the line would lose a position silently; the report lists it.
+            out.writeLine(line + QStringLiteral(",F,Err=QslFehlt"));
+            continue;
+        }
+        const Reference ref = lookUp(qz, kind, designation);
+        const QString subPath = ref.number.isEmpty() ? QString() : QslPfad(qz, ref.number);
+        if (subPath.isEmpty() || !QslDateiStatus(subPath).isEmpty()) {
+            out.writeLine(line + QStringLiteral(",F,Err=QslFehlt"));
+            continue;
+        }
+        const QString subLnr = qz + LnKurz(ref.number);
+        if (enclosing.contains(subLnr, Qt::CaseInsensitive)) {
+            out.writeLine(line + QStringLiteral(",F,Err=QslZyklus"));
+            continue;
+        }
+        if (!ref.shown.isEmpty())
+            SetParam(line, QStringLiteral("Yk"), ref.shown);
+        if (!ref.note.isEmpty())
+            line += QStringLiteral(",F,Warn=") + ref.note;
+
+        QString identity, rest;
+        KopfTrenn(subPath, identity, rest);
+        const QString Rw = GetParam(rest, QStringLiteral("Rw"));
+        const QString Chpf = GetParam(rest, QStringLiteral("Chpf"));
+        out.writeLine(QStringLiteral("Lnr=") + subLnr + u',' + line + QStringLiteral(",Aufl=ja,B,") + rest);
+        if (copyPositions(subPath, out, Rw, Chpf))
+            more = 1;
+        out.writeLine(QStringLiteral("Lnr=") + subLnr + QStringLiteral(",Qm=Ende"));
+        if (ui().infoList().Canceled())
+            return QStringLiteral("ABBRUCH");
+    }
+    return QString();
+}
+} // namespace
+
+QString QslDateiStatus(const QString& path)
+{
+    const QFileInfo fi(nativePath(path));
+    if (path.isEmpty() || !fi.isFile())
+        return QStringLiteral("FEHL");
+    if (fi.size() == 0)
+        return QStringLiteral("LEER");
+    QslLineReader r;
+    if (!r.open(path))
+        throw TarnError(QStringLiteral("Permission denied: %1").arg(path), ErrNo::PermissionDenied);
+    QString line = r.readPhysicalLine().mid(1);
+    if (line.endsWith(EndeZeichen))
+        line.chop(1);
+    return GetParam(line, QStringLiteral("Typ")) == QLatin1String("FREI") ? QStringLiteral("FREI") : QString();
+}
+
+void RecLeeren(const QString& mode, std::array<QString, 10>& rec)
+{
+    if (mode != QLatin1String("Del"))
+        return;
+    for (int i = 1; i <= 9; ++i)
+        rec[i].clear();
+}
+
+QString QslAufloesStufe(int& more)
+{
+    const QString qpo = nativePath(workFile("qpo"));
+    const QString qpoh = nativePath(workFile("qpoh"));
+    QString result;
+    {
+        QslLineReader in;
+        if (!in.open(workFile("qpo")))
+            throw TarnError(QStringLiteral("File not found: %1").arg(qpo), ErrNo::FileNotFound);
+        QslLineWriter out;
+        if (!out.open(workFile("qpoh")))
+            throw TarnError(QStringLiteral("Cannot create '%1'").arg(qpoh), ErrNo::PathFileAccess);
+        try {
+            result = runPass(in, out, more);
+            out.close();
+        } catch (...) {
+            out.close();
+            QFile::remove(qpoh);
+            throw;
+        }
+    }
+    replaceWorkFile(qpoh, qpo);
+    return result;
+}
+
+QString QslAufloesen(const QString& Ln, const QString& path)
+{
+    Program& p = prog();
+    bool more = false;
+    {
+        QslLineWriter qpo;
+        if (!qpo.open(workFile("qpo")))
+            throw TarnError(QStringLiteral("Cannot create '%1'").arg(workFile("qpo")), ErrNo::PathFileAccess);
+        if (!QslDateiStatus(path).isEmpty()) {
+            // Its head cannot be read: the run stops here.
+            MsgBoxRes(QStringLiteral("134"), 0, p.LangNr, {path});
+            return QStringLiteral("ABBRUCH");
+        }
+        QString identity, rest;
+        KopfTrenn(path, identity, rest);
+        qpo.writeLine(QStringLiteral("Lnr=") + p.WorkStr[16] + LnKurz(Ln) + u',' + identity + QStringLiteral(",B,") + rest);
+        more = copyPositions(path, qpo, GetParam(rest, QStringLiteral("Rw")), GetParam(rest, QStringLiteral("Chpf")));
+        qpo.close();
+    }
+    QString result;
+    int level = 1;
+    int again = more ? 1 : 0;
+    const QString text = p.LangNr == 2 ? QStringLiteral("hierarchy:  ") : QStringLiteral("Hierarchiestufe:  ");
+    while (again == 1) {
+        ui().infoList().Update(text + u' ' + QString::number(level));
+        result = QslAufloesStufe(again);
+        if (result == QLatin1String("ABBRUCH"))
+            return result;
+        ++level;
+    }
+    return result;
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+#include <array>
+
+// Expansion of a Q-list with all its nested sub-lists into the work file "qpo" of
+// the folder WorkStr 11 (Tp2), which every prediction pass reads:
+//   head line       Lnr=<Qz><n>,<identity>,B,<head rest>
+//   position lines  as stored, without "!" comments, Rw/Chpfg of their own head
+//   sub-list        Lnr=<Qz><n>,<referring line>,Aufl=ja,B,<head rest of the sub-list>
+//                   ... its lines, framed the same way ...
+//                   Lnr=<Qz><n>,Qm=Ende
+//   not expandable  <referring line>,F,Err=QslFehlt   (not found, no designation,
+//                                                      file missing/empty/deleted)
+//                   <referring line>,F,Err=QslZyklus  (refers to a list that
+//                                                      already contains it)
+// Each level pass expands one more level through "qpoh", which then replaces "qpo".
+
+// Expands Q-list Ln (5 digits) of the current letter (WorkStr 16) whose file is
+// path. "ABBRUCH" when the user cancelled in the message-list window or the file
+// is missing, empty or deleted (message 134); otherwise empty.
+QString QslAufloesen(const QString& Ln, const QString& path);
+
+// One level pass over qpo; more is set to 1 when a line written from a sub-list
+// refers to a further sub-list. "ABBRUCH" on cancel, otherwise empty.
+QString QslAufloesStufe(int& more);
+
+// "FEHL" no file at path, "LEER" empty file, "FREI" a deleted Q-list, else empty.
+QString QslDateiStatus(const QString& path);
+
+// Mode "Del" empties the fields 1..9 of rec; any other mode does nothing.
+void RecLeeren(const QString& mode, std::array<QString, 10>& rec);

@@ -1,0 +1,96 @@
+#include "qlist/qslsuch.h"
+#include "frame/errors.h"
+#include "frame/numbers.h"
+#include "frame/paramstring.h"
+#include "frame/program.h"
+#include "frame/restext.h"
+#include "qlist/qldb.h"
+#include "qlist/qslaufloesen.h"
+#include "qlist/qslfile.h"
+
+namespace {
+QString trimRight(const QString& s)
+{
+    qsizetype n = s.size();
+    while (n > 0 && s[n - 1] == u' ')
+        --n;
+    return s.left(n);
+}
+} // namespace
+
+void QslSuch(const QString& mode, const QString& letter, QString& designation, QString& path, QString& status)
+{
+    Program& p = prog();
+    status.clear();
+    QString number, typ, yk, an, lookupMode;
+    if (mode == QLatin1String("Pro")) {
+        const QString& syPar = p.WorkStr[0];
+        number = trimRight(GetParam(syPar, QStringLiteral("Qlnr")));
+        if (!number.isEmpty() && number.size() < 5)
+            number = number.rightJustified(5, u'0');
+        designation = number;
+        typ = trimRight(GetParam(syPar, QStringLiteral("Qtyp"))).toUpper();
+        yk = trimRight(GetParam(syPar, QStringLiteral("Qyk"))).toUpper();
+        an = trimRight(GetParam(syPar, QStringLiteral("Qan"))).toUpper();
+        lookupMode = QStringLiteral("0");
+    } else {
+        const QString d = designation.trimmed();
+        const QString ln = GetParam(d, QStringLiteral("Ln"));
+        if (!ln.isEmpty()) {
+            if (!ln[0].isDigit() && ln[0] != u'+' && ln[0] != u'-' && ln[0] != u'.')
+                throw TarnError(QStringLiteral("Type mismatch: Ln=%1").arg(ln), 13);
+            number = LnFormat(long(readLeadingNumber(ln)));
+        }
+        typ = GetParam(d, QStringLiteral("Typ"));
+        yk = GetParam(d, QStringLiteral("Yk"));
+        an = GetParam(d, QStringLiteral("An"));
+        lookupMode = QStringLiteral("1");
+    }
+
+    const QString values[4] = {number, typ, yk, an};
+    const int kinds[4] = {1, 2, 7, 4};
+    QString key;
+    int kind = 0;
+    for (int i = 0; i < 4; ++i) {
+        const QString v = trimRight(values[i]).toUpper();
+        if (!v.isEmpty()) {
+            key = v;
+            kind = kinds[i];
+            break;
+        }
+    }
+    if (kind == 0)
+        return;
+
+    const int slot = Open_Db(p.WorkStr[15] + letter, 0);
+    if (slot == 0) {
+        // Open_Db has said why; there is nothing to search in.
+        designation.clear();
+        status = QStringLiteral("ABBRUCH");
+        path.clear();
+        return;
+    }
+    SuchLnResult found;
+    try {
+        found = SuchLn_Db(letter, slot, kind, key, lookupMode);
+    } catch (...) {
+        Close_Db(slot);
+        throw;
+    }
+    Close_Db(slot);
+    designation = found.found;
+
+    if (found.found == QLatin1String("ERROR")) {
+        status = QStringLiteral("ABBRUCH");
+    } else if (!found.found.isEmpty()) {
+        path = QslPfad(letter, found.found);
+        status = QslDateiStatus(path);
+        if (!status.isEmpty())
+            MsgBoxRes(QStringLiteral("101"), 0, p.LangNr, {key, letter});
+    } else {
+        status = QStringLiteral("ABBRUCH");
+        MsgBoxRes(QStringLiteral("101"), 0, p.LangNr, {key, letter});
+    }
+    if (!status.isEmpty())
+        path.clear();
+}

@@ -1,0 +1,89 @@
+#include "calculation/mil.h"
+#include "calculation/milfixture.h"
+
+using miltest::pi;
+using miltest::txt;
+
+namespace {
+
+struct EmRow {
+    const char* name;
+    QString q;
+    QString s;
+    QString r; // operating conditions before the call
+    QString expectedR;
+    QString expectedF;
+    QString methods = QStringLiteral("Norm=2,Envm=Gb");
+};
+void PrintTo(const EmRow& row, std::ostream* os) { *os << row.name; }
+
+class Electromechanical : public miltest::MilFixture, public ::testing::WithParamInterface<EmRow> {
+protected:
+    Electromechanical()
+    {
+        record(QStringLiteral("5ICSOCKET"), QStringLiteral("Ar=.42,Ec=5E"));
+        record(QStringLiteral("5CONN"), QStringLiteral("C1=20,Ct=1592,T0=358,Pot=4.72,Ec=5E"));
+        record(QStringLiteral("5REL"), QStringLiteral("C1=5.9,T0=352,Pot=15.7,Pf=3,Pq=1,Ec=5E"));
+        record(QStringLiteral("5SW"), QStringLiteral("Ar1=1,Ar2=.5,Pq=1,Ec=5E"));
+        record(QStringLiteral("5SWA"), QStringLiteral("Ar=2,Pq=2,Ec=5E"));
+        record(QStringLiteral("5EL"), QStringLiteral("Ar=2,Ec=5E"));
+        table(QStringLiteral("5E"), QStringLiteral("Gb=1,Gf=3"));
+        // load data of relays and switches in the norm records
+        normRow(QStringLiteral("55200000"), 0, QStringLiteral("5REL"), QStringLiteral("R55"));
+        normRow(QStringLiteral("54100000"), 0, QStringLiteral("5SW"), QStringLiteral("S54"));
+        normData(QStringLiteral("R55"), QStringLiteral("Labvb=2,Klvb=R"));
+        normData(QStringLiteral("S54"), QStringLiteral("Labvb=2,Klvb=R"));
+    }
+};
+
+TEST_P(Electromechanical, ComputesRateAndReports)
+{
+    const EmRow& row = GetParam();
+    work(row.q, row.s, row.r, row.methods);
+    FitMil();
+    EXPECT_EQ(txt(R()), txt(pi(row.expectedR.toUtf8().constData())));
+    EXPECT_EQ(txt(F()), txt(row.expectedF));
+}
+
+const QString Cond = QStringLiteral("Tur=40,Tb=60");
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Electromechanical,
+    ::testing::Values(
+        // piP = exp(((11 - 1)/10)^.51064) = e; .42 x e = 1.142
+        EmRow{"socketElevenPins", "Bac=5210,Bacm=5ICSOCKET,Vf=11", "", Cond, Cond + ",Arm=.42,πpm=2.72,Fitm=1.142", ""},
+        EmRow{"socketOnePin", "Bac=5210,Bacm=5ICSOCKET,Vf=1", "", Cond, Cond + ",Arm=.42,πpm=1,Fitm=0.42", ""},
+        EmRow{"socketWithoutCount", "Bac=5210,Bacm=5ICSOCKET", "", Cond, Cond + ",Arm=.42", ",Err=Vf"},
+        // lambda_b = 20 exp(-1592/313 + (313/358)^4.72) = .210119; piP = exp(.3^.51064) = 1.71730 -> .361
+        EmRow{"connector", "Bac=5220,Bacm=5CONN,Vf=4", "", Cond, Cond + ",Arm=0.21,πpm=1.72,Fitm=0.361", ""},
+        // the pin factor of the mated pair already documented: .210119 x 2.5 = .525
+        EmRow{"connectorPinFactorGiven", "Bac=5220,Bacm=5CONN,Vf=4", "", Cond + ",πpm=2.5",
+              Cond + ",πpm=2.5,Arm=0.21,Fitm=0.525", ""},
+        EmRow{"connectorWithoutCount", "Bac=5220,Bacm=5CONN", "", Cond, Cond + ",Arm=0.21", ",Err=Vf"},
+        // lambda_b = 5.9 exp((333/352)^15.7) = 8.96576; count 2 + Hisch 1 = 3: piC 2; class 55: R below
+        // exp((.5/.8)^2) = 1.47790, C above exp((.5/.2)^2) = 518.013; Sh empty: piCYC .1/1; piF 3:
+        // 1.47790 x 8.96576 x 2 x .1 x 3 = 7.95, 518.0128 x 8.965761 x 2 x 1 x 3 = 27866.276
+        EmRow{"relayContactsFromClass", "Bac=5520,Bacm=5REL,Hisch=1,Imax=2", "Ib=1", Cond,
+              Cond + ",Arm=8.97,πfm=3,πcm=2,Labv=2,Klv=R,πlm=1.48/518.01,πcycm=0.1/1,Fitm=7.95/27866.276", ""},
+        EmRow{"relaySlowSwitching", "Bac=5520,Bacm=5REL,Vf=1,Imax=2", "Ib=1,Sh=.5", Cond,
+              Cond + ",Arm=8.97,πfm=3,Labv=2,Klv=R,πlm=1.48/518.01,πcycm=0.1,Fitm=3.975/1393.314", ""},
+        EmRow{"relayWithoutCount", "Bac=5310,Bacm=5REL,Hisch=1", "", Cond, Cond + ",Arm=8.97,πfm=3", ",Err=Vf"},
+        // 1 + .5 x 4 = 3, piC 1 (the count is in the base rate); no current: S .3 (resistive),
+        // exp((.3/.8)^2) = 1.15099: 3.453
+        EmRow{"switchTwoTermRate", "Bac=5410,Bacm=5SW,Vf=4", "", Cond,
+              Cond + ",Ar1m=1,Ar2m=.5,Labv=2,Klv=R,Viv=0.3,πlm=1.15,Fitm=3.453", ""},
+        // 3 x 1.150993 x 20 = 69.060, x 50 = 172.649
+        EmRow{"switchCycling", "Bac=5410,Bacm=5SW,Vf=4", "Sh=20/50", Cond,
+              Cond + ",Ar1m=1,Ar2m=.5,Labv=2,Klv=R,Viv=0.3,πlm=1.15,πcycm=20/50,Fitm=69.06/172.649", ""},
+        // 2 x 1.15099 x piC (3 x 2/3 = 2) x piQ 2 = 9.208
+        EmRow{"switchSingleRate", "Bac=5410,Bacm=5SWA,Vf=3", "", Cond,
+              Cond + ",Arm=2,πcm=2,Labv=2,Klv=R,Viv=0.3,πlm=1.15,πqm=2,Fitm=9.208", ""},
+        EmRow{"switchWithoutCount", "Bac=5410,Bacm=5SW", "", Cond, Cond + ",Ar1m=1,Ar2m=.5", ",Err=Vf"},
+        EmRow{"perElementWithoutCount", "Bac=5110,Bacm=5EL", "", Cond, Cond + ",Arm=2,πem=3,Fitm=6", "",
+              QStringLiteral("Norm=2,Envm=Gf")},
+        EmRow{"perElementCount", "Bac=5610,Bacm=5EL,Vf=3", "", Cond, Cond + ",Arm=2,Fitm=6", ""},
+        EmRow{"otherClassComputesNothing", "Bac=5710,Bacm=5EL,Vf=3", "", Cond, Cond, ""},
+        EmRow{"noRecord", "Bac=5110,Bacm=5NONE", "", Cond, Cond, ",Err=BacMil"}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+} // namespace
