@@ -29,7 +29,7 @@ protected:
         QDir().mkpath(tp2);
         p.Cf = QStringLiteral("Tp1=%1,Tp2=%2,De=de\\,Ag=0/20,G41=1,G42=2,G43=3,G51=9").arg(tp1, tp2);
         p.WorkStr[0] = QStringLiteral("Pw=ProQs,Ld=2,Qz=A,Qpdr=10000000,Qpsp=1000000,Re=Ref,HwNw=0");
-        p.WorkStr[1] = QStringLiteral("Norm=1,Spnorm=1,Env=YKGb,Tu=40,Vl=0,Zf=100%");
+        p.WorkStr[1] = QStringLiteral("Norm=1,Spnorm=1,Env=Gb,Tu=40,Vl=0,Zf=100%");
         p.WorkStr[10] = tp1;
         p.WorkStr[11] = tp2;
         p.WorkStr[17] = dir.path();
