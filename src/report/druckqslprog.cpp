@@ -188,7 +188,6 @@ void Run::main()
     const bool qrmOnly = qpdr == QLatin1String("00000008");
     ErgFile = ErgFile.trimmed();
     fileOn = !ErgFile.isEmpty() && qpsp != QLatin1String("0000000");
-    const int spnorm = int(numParam(p.WorkStr[1], QStringLiteral("Spnorm")));
 
     if (fileOn) {
         ergfile.setFileName(nativePath(scratchFile(10, QStringLiteral("ergfile"))));
@@ -247,7 +246,6 @@ void Run::main()
         p.WorkStr[21].clear(); // position detail report and rows
     cancelCheck();
     // component ranking, component list rows, list by groups (dr[4], dr[5], sp[4])
-    (void)spnorm;
 
     if (!noPrint)
         PrNeueSeite(true, MArchPage);

@@ -90,9 +90,11 @@ QString SylkZeile(const QString& line, int rowAdd, int colAdd, int fmt, const QS
                 if (comma >= 0)
                     cell[comma] = u'.';
             } else {
-                // A quote inside the text would end the value early; doubled, the
-                // spreadsheet reads it as one quote.
-                cell = u'"' + QString(cell).replace(u'"', QStringLiteral("\"\"")) + u'"';
+                // A quote inside the text stays as it is: spreadsheet programs
+                // take a text value up to its last quote, and no semicolon can
+                // follow one (they became blanks above), so the record holds.
+                // Doubling it would show both quotes in the cell.
+                cell = u'"' + cell + u'"';
             }
             result += cellRecords(cell, fmt, align, s.SlkY, s.SlkX);
             // The bounds record must cover every column that holds a cell.

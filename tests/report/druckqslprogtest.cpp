@@ -251,8 +251,7 @@ TEST_F(Report, PdfOfTheReport)
     const QString pdf = dir.filePath("report.pdf");
     setCurrentPrinter(std::make_unique<PdfPrintDevice>(pdf));
     PrInit();
-    useQpo("faulty.qpo");
-    SetParam(prog().WorkStr[0], "Qpdr", "10000000");
+    useQpo("nested.qpo");
     run();
     QString title;
     EXPECT_TRUE(PrAusgabe(title, 1));

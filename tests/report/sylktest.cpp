@@ -51,9 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
         CellRow{"picture4NoDecimals", "1234", 0, 0, 3, "", {}, {}, 2, 3, "F;P4;FF0G;Y2;X3\r\nC;K1234\r\n", 2, 3},
         CellRow{"picture5OneDecimal", "1392,1", 0, 0, 4, "", {}, {}, 2, 5, "F;P5;FF1G;Y2;X5\r\nC;K1392.1\r\n", 2, 5},
         CellRow{"rowPreAndNegativeColPre", "n", 0, 0, -1, "", 1, -1, 4, 7, "C;Y5;X1;Kn\r\n", 5, 1},
-        // Mended: a quote inside a text cell is doubled, so the record stays whole.
-        CellRow{"quoteInTextDoubled", "Typ \"A\"", 1, 0, 9, "", {}, {}, 1, 1,
-                "F;P10;FG0G;Y1;X1\r\nC;K\"Typ \"\"A\"\"\"\r\n", 2, 1}),
+        // A quote inside a text stays one record: a semicolon behind it became a blank.
+        CellRow{"quoteAndSemicolonInText", "Typ \"A\";x", 1, 0, 9, "", {}, {}, 1, 1,
+                "F;P10;FG0G;Y1;X1\r\nC;K\"Typ \"A\" x\"\r\n", 2, 1}),
     [](const auto& i) { return std::string(i.param.name); });
 
 class SylkFrame : public ::testing::Test {
