@@ -1,7 +1,8 @@
 #include "frame/frmkonfiguration.h"
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
-#include "frame/pending.h"
+#include "frame/interaction.h"
+#include "printing/printoutput.h"
 #include "frame/program.h"
 #include "frame/restext.h"
 
@@ -197,8 +198,24 @@ bool frmKonfiguration::eventFilter(QObject* watched, QEvent* event)
 
 void frmKonfiguration::testPage()
 {
-    // The test page needs the print layer.
-    notYetConnected(QStringLiteral("PrTestSeite"));
+    // The test page is printed with the margins as typed; the margins in effect
+    // stay as they were.
+    Program& p = prog();
+    const std::array<double, 4> kept = p.Raender;
+    for (int i = 0; i < 4; ++i) {
+        double v = 0;
+        if (!ValUnit(mRand[i]->text(), v)) {
+            p.Raender = kept;
+            ui().beep();
+            mRand[i]->setFocus();
+            return;
+        }
+        p.Raender[i] = v;
+    }
+    mTest->setEnabled(false);
+    PrTestSeite();
+    mTest->setEnabled(true);
+    p.Raender = kept;
 }
 
 void frmKonfiguration::printerSetup()

@@ -10,6 +10,8 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/textlib.h"
+#include "printing/printjob.h"
+#include "printing/printoutput.h"
 
 #include <cstdio>
 
@@ -41,9 +43,19 @@ QString keyValue(const QString& cf, const char* key)
 
 KonfigModel::KonfigModel()
 {
+    // A print job started with the new margins and closed without output tells
+    // whether the printer can hold the area (PrInit shows message 442 when not).
     checkPrintArea = [](const std::array<double, 4>& r) {
-        // Without a print layer the area is only checked to be positive.
-        return r[2] > 0 && r[3] > 0;
+        Program& p = prog();
+        const std::array<double, 4> kept = p.Raender;
+        p.Raender = r;
+        const bool ok = PrInit();
+        if (ok) {
+            QString title;
+            PrAusgabe(title, -1);
+        }
+        p.Raender = kept;
+        return ok;
     };
 }
 

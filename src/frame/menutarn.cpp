@@ -10,6 +10,7 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/tarnstart.h"
+#include "component_file/neuinh.h"
 
 #include <QFileInfo>
 
@@ -123,12 +124,10 @@ MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
     };
     mCommands[QStringLiteral("exit")] = [this] { mView.endProgram(); };
     mCommands[QStringLiteral("delprof.ql")] = [this] { deleteProfiles(); };
-    mCommands[QStringLiteral("be.mixbl")] = [] { MixBt(QStringLiteral("be.mixbl"), QString(), QString()); };
-    mCommands[QStringLiteral("be.mixdat")] = [] { MixBt(QStringLiteral("be.mixdat"), QString(), QString()); };
-    mCommands[QStringLiteral("be.db")] = [] {
-        if (MsgBoxRes(QStringLiteral("33"), Mb::YesNo, prog().LangNr) == Mb::Yes)
-            notYetConnected(QStringLiteral("NeuInh"));
-    };
+    for (const char* key : {"be.mixbl", "be.mixdat", "be.db"}) {
+        const QString k = QString::fromLatin1(key);
+        mCommands[k] = [k] { RunComponentFileCommand(k); };
+    }
     mCommands[QStringLiteral("tarnbild")] = [this] { mView.showAbout(QStringLiteral("TARN")); };
     mCommands[QStringLiteral("qebild")] = [this] { mView.showAbout(QStringLiteral("QE")); };
 }

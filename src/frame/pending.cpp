@@ -25,8 +25,3 @@ void PrognoseQsl(const QString& desc, const QString& progmodus, bool)
 {
     notYetConnected(QStringLiteral("PrognoseQsl ") + desc + u' ' + progmodus);
 }
-
-void MixBt(const QString& MixMode, const QString& BlAdr, const QString& BlFormat)
-{
-    notYetConnected(QStringLiteral("MixBt ") + MixMode + u' ' + BlAdr + u' ' + BlFormat);
-}

@@ -10,8 +10,6 @@ void FehlQsBt(const QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck);
 QString PrintQSL(const QString& desc, bool ADruck);
 // Prediction run
 void PrognoseQsl(const QString& desc, const QString& progmodus, bool ADruck);
-// Component file
-void MixBt(const QString& MixMode, const QString& BlAdr, const QString& BlFormat);
 
 // Reports that a procedure is not available in this build (message or batch log).
 void notYetConnected(const QString& what);

@@ -46,6 +46,15 @@ struct Program {
     int LangDruck = 1;
 
     QString BinDir, BexDir, SinDir, SexDir;
+    // Component file: the index page caches of the internal and the external file
+    // (0 top, 1 second level, 2 leaf page), the names of the cached pages (empty:
+    // nothing cached on that level), and the records of the block read last
+    // (BtSatz is 1-based; element 0 is unused).
+    std::array<QString, 3> InhSeiteInt, InhSeiteExt;
+    QString SsDateiInt, IbDateiInt, SsDateiExt, IbDateiExt;
+    QStringList BtSatz;
+    int BtSatzAnz = 0;
+    int BtSatzNr = 0;
     int QslDruckNr = 0;
     bool HwNwKonfig = false;
     QString EinhListe;

@@ -10,6 +10,7 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
+#include "component_file/mixbt.h"
 #include "frame/pending.h"
 #include "frame/program.h"
 #include "frame/restext.h"

@@ -74,6 +74,18 @@ TEST_F(KonfigTest, BadMarginTakesNothingOver)
     EXPECT_EQ(sp.ui().beeps, 1);
 }
 
+TEST_F(KonfigTest, PrintAreaThePrinterCannotHoldTakesNothingOver)
+{
+    const auto before = prog().Raender;
+    model.rand[2] = "100 cm"; // wider than any paper
+    model.lang = 2;
+    sp.ui().expect("msg", "442", Answer::button(Mb::OK));
+    EXPECT_EQ(model.CopyKonfigToCf().check, KonfigModel::Check::PrintArea);
+    EXPECT_TRUE(sp.ui().allUsed());
+    EXPECT_EQ(prog().Raender, before);
+    EXPECT_EQ(prog().LangNr, 1);
+}
+
 TEST_F(KonfigTest, RefusedLetterChangesNothing)
 {
     const QString cfBefore = prog().Cf;
@@ -124,3 +136,35 @@ TEST_F(KonfigTest, SaveChangesExactlyTheEditedKeys)
 }
 } // namespace
 
+
+#include "frame/frmkonfiguration.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+TEST_F(KonfigTest, DialogTypingAndOk)
+{
+    frmKonfiguration dlg;
+    dlg.show();
+    EXPECT_EQ(dlg.paperList()->currentIndex(), 0);
+    EXPECT_EQ(dlg.randField(2)->text(), "17.0");
+    QTest::keyClicks(dlg.randField(2), "5");
+    EXPECT_EQ(dlg.paperList()->currentIndex(), 2); // typing into the print size makes it user-defined
+    dlg.qslField()->setFocus();
+    QTest::keyClicks(dlg.qslField(), "b1 ");
+    EXPECT_EQ(dlg.qslField()->text(), "B");
+    // Letter B has no database folder: message 131, the dialog stays open, nothing taken over.
+    sp.ui().expect("msg", "131", Answer::button(Mb::OK));
+    QTest::mouseClick(dlg.okButton(), Qt::LeftButton);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(prog().WorkStr[16], "A");
+    QDir().mkpath(inst.path("qsl/dbase_B"));
+    QTest::mouseClick(dlg.okButton(), Qt::LeftButton);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(prog().WorkStr[16], "B");
+    EXPECT_EQ(GetParam(prog().Cf, "Paf"), "2");
+}
+} // namespace

@@ -1,0 +1,254 @@
+#include "component_file/btstore.h"
+#include "component_file/btdatei.h"
+#include "component_file/btinh.h"
+#include "component_file/btlock.h"
+#include "component_file/btmessages.h"
+#include "component_file/btrecord.h"
+#include "component_file/dosfile.h"
+#include "frame/codepage.h"
+#include "frame/markers.h"
+#include "frame/paramstring.h"
+#include "frame/paths.h"
+#include "frame/program.h"
+#include "frame/restext.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString storedForm(const QString& record)
+{
+    QString r = record.trimmed();
+    r.replace(PiChar, PiMark);
+    return r;
+}
+
+// Drops the empty records and writes the block whole; a block without records
+// is deleted.
+bool writeBlock(const QString& blockAddress, QStringList& records, int& count)
+{
+    QString text;
+    int pos = 1;
+    while (pos <= count) {
+        if (records[pos].trimmed().isEmpty()) {
+            records.removeAt(pos);
+            --count;
+            continue;
+        }
+        text += records[pos] + QStringLiteral("\r\n");
+        ++pos;
+    }
+    while (records.size() < count + 1)
+        records.append(QString());
+    const QString file = blockFilePath(prog().BinDir, blockAddress);
+    if (text.isEmpty())
+        return !QFileInfo::exists(nativePath(file)) || QFile::remove(nativePath(file));
+    return writeFileAtomic(file, toAnsi(text + QStringLiteral("\r\n")));
+}
+
+bool readBlock(const QString& file, QString& text)
+{
+    text.clear();
+    if (!QFileInfo::exists(nativePath(file)))
+        return true;
+    int lock = -1, data = -1, minimum = 0;
+    return OpenBtFile(BtFlags::ReadHoldingLock, text, file, prog().BinDir, BtKind::Internal, 0, 0, 0, true, minimum,
+                      lock, data);
+}
+
+// Adds the record to the group's current block, or to the next block when it
+// does not fit any more.
+bool addToBlock(const QString& stored, const QString& group, QString& blockAddress, QStringList& records, int& count,
+                int& recordIndex)
+{
+    Program& p = prog();
+    QString header;
+    if (!readHeader(p.BinDir, BtKind::Internal, BtFlags::ReadHoldingLock, header))
+        return false;
+    QString current = GetParam(header, group);
+    if (current.isEmpty()) {
+        current = QStringLiteral("000");
+        SetParam(header, group, current);
+        if (!writeHeader(p.BinDir, header))
+            return false;
+    }
+    for (int number = current.toInt();; ++number) {
+        if (number > 999) {
+            btMessage(QStringLiteral("btgroupfull"),
+                      QStringLiteral("Die Bauelemente-Gruppe @1 ist voll: alle Blöcke bis 999 sind belegt."),
+                      QStringLiteral("Component group @1 is full: all blocks up to 999 are in use."), {group});
+            return false;
+        }
+        const QString candidate = group + QString::number(number).rightJustified(3, u'0');
+        QDir().mkpath(nativePath(blockFolderPath(p.BinDir, candidate)));
+        const QString file = blockFilePath(p.BinDir, candidate);
+        const qint64 length = QFileInfo(nativePath(file)).size();
+        if (stored.size() + length >= BlockLimit)
+            continue;
+        if (number != current.toInt()) {
+            SetParam(header, group, candidate.right(3));
+            if (!writeHeader(p.BinDir, header))
+                return false;
+        }
+        QString text;
+        if (!readBlock(file, text))
+            return false;
+        ZerlegBtBlock(text, records, count);
+        records.append(stored);
+        ++count;
+        recordIndex = count;
+        blockAddress = candidate;
+        return true;
+    }
+}
+
+// Replaces or deletes a record in the block as it is on disk now: another user
+// may have changed the block since the caller read it.
+bool changeInBlock(const QString& stored, const QString& blockAddress, const QString& old, QStringList& records,
+                   int& count, int& recordIndex)
+{
+    QString text;
+    if (!readBlock(blockFilePath(prog().BinDir, blockAddress), text))
+        return false;
+    QStringList fresh;
+    int freshCount = 0;
+    ZerlegBtBlock(text, fresh, freshCount);
+    int position = 0;
+    if (recordIndex <= freshCount && fresh[recordIndex] == old)
+        position = recordIndex;
+    for (int i = 1; i <= freshCount && position == 0; ++i)
+        if (fresh[i] == old)
+            position = i;
+    if (position == 0) {
+        btMessage(QStringLiteral("btchanged"),
+                  QStringLiteral("Der Bauelemente-Eintrag wurde inzwischen von einem anderen Benutzer geändert "
+                                 "oder gelöscht. Bitte neu lesen."),
+                  QStringLiteral("The component record has been changed or deleted by another user meanwhile. "
+                                 "Please read it again."));
+        return false;
+    }
+    fresh[position] = stored;
+    records = fresh;
+    count = freshCount;
+    recordIndex = position;
+    return true;
+}
+
+} // namespace
+
+QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QString& record, QStringList& records,
+              int& count, bool noMessage)
+{
+    Program& p = prog();
+    if (blockAddress.isEmpty() && record.isEmpty())
+        return QStringLiteral("no");
+    const bool adding = blockAddress.isEmpty();
+    if (!adding && (recordIndex < 1 || recordIndex > count || recordIndex >= records.size()))
+        return QStringLiteral("no");
+    const QString old = adding ? QString() : records[recordIndex].trimmed();
+    // The keys come from the record as it is stored: a leading blank must not
+    // hide its first designation from the index.
+    const QString stored = record.isEmpty() ? QString() : storedForm(record);
+    TsaTable t;
+    UmfoBtTsa(old, 1, t, false);
+    UmfoBtTsa(stored, 2, t, false);
+    if (t.AnzTsa[1] < 0 || t.AnzTsa[2] < 0)
+        return QStringLiteral("no");
+    const QString group = GetParam(record, QStringLiteral("Bac")).left(2);
+    if (adding && (group.size() != 2 || !group[0].isDigit() || !group[1].isDigit() || group.toInt() < 11)) {
+        btMessage(QStringLiteral("btgroup"),
+                  QStringLiteral("Bauelement ohne gültige Gruppe: Bac=@1"),
+                  QStringLiteral("Component without a valid group: Bac=@1"), {GetParam(record, QStringLiteral("Bac"))});
+        return QStringLiteral("no");
+    }
+    for (int i = 1; i <= t.AnzTsa[1]; ++i)
+        for (int k = 1; k <= t.AnzTsa[2]; ++k)
+            if (t.Tsa[1][i].left(KeyLength) == t.Tsa[2][k].left(KeyLength)) {
+                t.Tsa[1][i][KeyLength] = u'*';
+                t.Tsa[2][k][KeyLength] = u'*';
+            }
+    for (int k = 1; k <= t.AnzTsa[2]; ++k)
+        if (t.Tsa[2][k][KeyLength] == u'N' && !keySortsBelowFree(t.Tsa[2][k].left(KeyLength))) {
+            btMessage(QStringLiteral("btchar"),
+                      QStringLiteral("Die Bezeichnung  '@1'  enthält ein unzulässiges Zeichen."),
+                      QStringLiteral("The designation  '@1'  holds a character that is not allowed."),
+                      {t.Tsa[2][k].left(DesignationLength).trimmed()});
+            return QStringLiteral("no");
+        }
+
+    // From here on the internal file is locked exclusively. The index and the
+    // block are read again under the lock, so that the duplicate test and the
+    // change see what other users wrote before.
+    const int lock = takeWriteLock(p.BinDir, BtKind::Internal);
+    if (lock < 0)
+        return QStringLiteral("no");
+    QString result = QStringLiteral("no");
+    QString duplicateKey, duplicateBlock;
+    auto finish = [&] {
+        forgetCachedPages(BtKind::Internal);
+        FClose(lock);
+    };
+    forgetCachedPages(BtKind::Internal);
+    if (!loadTopPage(BtKind::Internal, BtFlags::ReadHoldingLock)) {
+        finish();
+        return result;
+    }
+    for (int k = 1; k <= t.AnzTsa[2]; ++k) {
+        if (t.Tsa[2][k][KeyLength] != u'N')
+            continue;
+        int m = 0;
+        QString entry;
+        if (!SuchInh(t.Tsa[2][k].left(KeyLength), 2, m, entry, BtKind::Internal, BtFlags::ReadHoldingLock)) {
+            finish();
+            return result;
+        }
+        if (m > 0) {
+            t.Tsa[2][k][KeyLength] = u'D';
+            duplicateKey = t.Tsa[2][k].left(KeyLength);
+            duplicateBlock = entry.right(5);
+        }
+    }
+    if (!duplicateKey.isEmpty()) {
+        finish(); // the lock is not held while the message waits for the user
+        if (!noMessage)
+            MsgBoxRes(QStringLiteral("92"), 0, p.LangNr, {duplicateKey, QStringLiteral("B") + duplicateBlock});
+        return QStringLiteral("dop");
+    }
+
+    QStringList newRecords = records;
+    int newCount = count;
+    int newIndex = recordIndex;
+    QString address = blockAddress;
+    const bool changed = adding ? addToBlock(stored, group, address, newRecords, newCount, newIndex)
+                                : changeInBlock(stored, address, old, newRecords, newCount, newIndex);
+    if (!changed || !writeBlock(address, newRecords, newCount)) {
+        finish();
+        return result;
+    }
+    records = newRecords;
+    count = newCount;
+    recordIndex = newIndex;
+    blockAddress = address;
+    if (adding)
+        source = 1;
+
+    for (int i = 1; i <= t.AnzTsa[1]; ++i)
+        if (t.Tsa[1][i][KeyLength] == u'G' && !EntfInh(t.Tsa[1][i].left(KeyLength))) {
+            finish();
+            return result;
+        }
+    for (int k = 1; k <= t.AnzTsa[2]; ++k) {
+        if (t.Tsa[2][k][KeyLength] != u'N')
+            continue;
+        int n = 0;
+        QString entry;
+        if (!InsInh(t.Tsa[2][k].left(KeyLength) + address, n, entry) && n <= 0) {
+            finish();
+            return result;
+        }
+    }
+    result = QStringLiteral("ok");
+    finish();
+    return result;
+}

@@ -1,0 +1,425 @@
+#include "component_file/mixbt.h"
+#include "component_file/btdatei.h"
+#include "component_file/btinh.h"
+#include "component_file/btlock.h"
+#include "component_file/btmessages.h"
+#include "component_file/btrecord.h"
+#include "component_file/btstore.h"
+#include "component_file/dosfile.h"
+#include "frame/codepage.h"
+#include "frame/errors.h"
+#include "frame/errptnr.h"
+#include "frame/inifile.h"
+#include "frame/interaction.h"
+#include "frame/numbers.h"
+#include "frame/paramstring.h"
+#include "frame/paths.h"
+#include "frame/program.h"
+#include "frame/restext.h"
+#include "frame/textlib.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+bool readImportProfile(const QString& name, ImportProfile& profile)
+{
+    QString value = GetProfileStr(QStringLiteral("Sonder-Formate"), name, 512, prog().IniFile);
+    if (value == Leer)
+        return false;
+    profile = ImportProfile();
+    profile.headerLines = int(readLeadingNumber(GetParam(value, QStringLiteral("Kopfz"))));
+    profile.skipMarker = GetParam(value, QStringLiteral("Leerz"));
+    profile.startColumn = int(readLeadingNumber(GetParam(value, QStringLiteral("StartCol"))));
+    profile.separator = GetParam(value, QStringLiteral("Trenn"));
+    SetParam(value, QStringLiteral("Kopfz,Leerz,StartCol,Trenn"), QString());
+    int position = 1;
+    while (position != 0 && profile.columns.size() < MaxImportColumns) {
+        const QString token = ParseString(position, value, QStringLiteral(","));
+        if (token.isEmpty())
+            break;
+        profile.columns.append({token, QString()});
+    }
+    return !profile.columns.isEmpty();
+}
+
+QString UmfoSonderFormat(const QString& line, QList<ImportColumn>& columns, const QString& separator,
+                         QString* refused)
+{
+    int position = 1;
+    for (ImportColumn& c : columns) {
+        c.value = ParseString(position, line, separator).trimmed();
+        if (c.value == separator)
+            c.value.clear();
+    }
+    for (const ImportColumn& c : columns)
+        if (!c.name.startsWith(QLatin1String("Extra")) &&
+            (c.value.contains(u',') || c.value.contains(u'='))) {
+            if (refused)
+                *refused = c.name + u'=' + c.value;
+            return QString();
+        }
+    QString out;
+    for (const char* key : {"Typ", "Yk", "An", "Bac", "Tec"}) {
+        if (qstrcmp(key, "Bac") == 0)
+            out += QStringLiteral(",Q");
+        for (ImportColumn& c : columns)
+            if (c.name == QLatin1String(key)) {
+                SetParam(out, c.name, c.value);
+                c.value.clear();
+                break;
+            }
+    }
+    for (const ImportColumn& c : columns) {
+        if (c.value.isEmpty())
+            continue;
+        if (!c.name.startsWith(QLatin1String("Extra")))
+            SetParam(out, c.name, c.value);
+        else
+            out += u',' + c.value;
+    }
+    if (out.startsWith(u','))
+        out.remove(0, 1);
+    return out;
+}
+
+namespace {
+
+class MergeRun {
+public:
+    MergeRun() : mLanguage(prog().LangNr), mInteractive(prog().Interaktiv), mList(ui().infoList()) {}
+
+    bool openLog()
+    {
+        mLogPath = joinDesignPath(prog().WorkStr[11], QStringLiteral("MixBT.log"));
+        QFile::remove(nativePath(mLogPath));
+        mLog.setFileName(nativePath(mLogPath));
+        return mLog.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    }
+    void closeLog() { mLog.close(); }
+    QString logPath() const { return QFileInfo(mLog.fileName()).absoluteFilePath(); }
+
+    QString msg(const char* id, const QStringList& args = {}) const
+    {
+        return ResText(QLatin1String(id), mLanguage, true, args);
+    }
+    void log(const QString& line)
+    {
+        if (mLog.isOpen()) {
+            mLog.write(toAnsi(line) + "\r\n");
+            mLog.flush();
+        }
+    }
+    void add(const QString& line)
+    {
+        if (mInteractive)
+            mList.Add(line);
+    }
+    void update(const QString& line, bool newLine = false)
+    {
+        if (mInteractive)
+            mList.Update(line, newLine);
+    }
+
+    // One record: form check, keys, duplicate test, AddBt. False stops the run
+    // (the index could not be searched).
+    bool recordStep(const QString& record)
+    {
+        if (!record.contains(QLatin1String(",Q,"))) {
+            update(msg("23", {record.left(30)}));
+            log(msg("23", {record}));
+            return true;
+        }
+        TsaTable t;
+        QString zulang;
+        const bool tooLong = UmfoBtTsa(record, 1, t, false, &zulang);
+        if (t.AnzTsa[1] < 1)
+            return true;
+        ++mRead;
+        if (tooLong) {
+            update(msg("504", {zulang}));
+            log(msg("504", {zulang}));
+            return true;
+        }
+        bool duplicate = false;
+        for (int i = 1; i <= t.AnzTsa[1]; ++i) {
+            int n = 0;
+            QString entry;
+            if (!SuchInh(t.Tsa[1][i].left(KeyLength), 2, n, entry, BtKind::Internal, BtFlags::LockedRead)) {
+                if (mInteractive)
+                    mList.Wait(0, true);
+                return false;
+            }
+            if (n > 0) {
+                duplicate = true;
+                const QString line = msg("187") + entry;
+                update(line, true);
+                log(line);
+            } else if (n == 0) {
+                if (mInteractive) {
+                    mList.Add(msg("188"));
+                    mList.Wait(0, true);
+                }
+                log(msg("188"));
+                return false;
+            }
+        }
+        if (duplicate)
+            return true;
+        QString block;
+        int index = 0, source = 0;
+        Program& p = prog();
+        const QString result = AddBt(block, index, source, record, p.BtSatz, p.BtSatzAnz, false);
+        // Only a record that is really in the file counts as merged.
+        if (result == QLatin1String("ok")) {
+            ++mMerged;
+            update(QString::number(mMerged));
+            log(msg("512", {record}));
+        } else {
+            log(btText(QStringLiteral("Nicht eingefügt (@1):   @2"), QStringLiteral("Not inserted (@1):   @2"),
+                       {result, record}));
+        }
+        return true;
+    }
+
+    QString counts(int merged, int read) const
+    {
+        return msg("26", {u' ' + QString::number(merged), u' ' + QString::number(read)});
+    }
+
+    int mLanguage;
+    bool mInteractive;
+    InfoList& mList;
+    int mRead = 0, mMerged = 0;
+
+private:
+    QString mLogPath;
+    QFile mLog;
+};
+
+// The lines of a text file as a line-input reader gives them: split at LF, a CR
+// before it dropped; the empty piece behind a final line end is no line.
+QStringList fileLines(const QByteArray& bytes)
+{
+    QString text = fromAnsi(bytes);
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QString& l : lines)
+        if (l.endsWith(u'\r'))
+            l.chop(1);
+    return lines;
+}
+
+// Returns false when the run stopped early (no closing count).
+bool mergeFile(MergeRun& run, const QString& file, const QString& profileName)
+{
+    QByteArray bytes;
+    if (!readWholeFile(file, bytes)) {
+        run.log(run.msg("27", {file}));
+        return false;
+    }
+    const QStringList lines = fileLines(bytes);
+    if (profileName.isEmpty()) {
+        for (const QString& line : lines)
+            if (!run.recordStep(line))
+                return false;
+        return true;
+    }
+    ImportProfile profile;
+    if (!readImportProfile(profileName, profile)) {
+        const QString t = btText(QStringLiteral("Import-Profil  @1  fehlt im Abschnitt [Sonder-Formate] oder nennt "
+                                                "keine Spalte."),
+                                 QStringLiteral("Import profile  @1  is missing in section [Sonder-Formate] or names "
+                                                "no column."),
+                                 {profileName});
+        run.add(t);
+        run.log(t);
+        return false;
+    }
+    const int start = qMax(1, profile.startColumn);
+    for (qsizetype i = profile.headerLines; i < lines.size(); ++i) {
+        QString line = lines[i].trimmed();
+        if (line.isEmpty())
+            continue;
+        // An empty marker marks no line.
+        if (!profile.skipMarker.isEmpty() && line.startsWith(profile.skipMarker))
+            continue;
+        line = line.mid(start - 1);
+        QString refused;
+        const QString record = UmfoSonderFormat(line, profile.columns, profile.separator, &refused);
+        if (!refused.isEmpty()) {
+            const QString t = btText(QStringLiteral("Wert mit  ,  oder  =  nicht zulässig (@1) in Zeile: @2"),
+                                     QStringLiteral("Value with  ,  or  =  not allowed (@1) in line: @2"),
+                                     {refused, lines[i].trimmed()});
+            run.update(t.left(80));
+            run.log(t);
+            continue;
+        }
+        if (!run.recordStep(record))
+            return false;
+    }
+    return true;
+}
+
+// Records of a block text, in order; empty lines inside the block are handed
+// on (and logged by the record step), the empty end of the file is not.
+QStringList blockRecords(const QString& text)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString& l : lines) {
+        if (l.endsWith(u'\r'))
+            l.chop(1);
+        while (l.startsWith(u' '))
+            l.remove(0, 1);
+    }
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool mergeDirectory(MergeRun& run, const QString& dir, const QString& header, int& totalRead, int& totalMerged)
+{
+    for (int gg = 11; gg <= 99; ++gg) {
+        if (GetParam(prog().Cf, QStringLiteral("G%1").arg(gg)).isEmpty())
+            continue;
+        const QString group = QString::number(gg);
+        const int last = int(readLeadingNumber(GetParam(header, group)));
+        const int blocks = last + 1;
+        for (int b = 0; b <= last; ++b) {
+            const QString bbb = QString::number(b).rightJustified(3, u'0');
+            run.add(run.msg("22", {QString(), group, bbb, QString::number(blocks).rightJustified(3, u'0'),
+                                   QString::number(totalRead) + u'/' + QString::number(totalMerged)}));
+            run.add(QString());
+            const QString path = blockFilePath(dir, group + bbb);
+            if (!Exist(path))
+                continue;
+            QString text;
+            if (!lockedReadWhole(path, dir, BtKind::Other, text)) {
+                const QString t = btText(QStringLiteral("Bauelemente-Block nicht lesbar:  @1"),
+                                         QStringLiteral("Component block cannot be read:  @1"), {path});
+                run.add(t);
+                run.log(t);
+                continue;
+            }
+            run.mRead = 0;
+            run.mMerged = 0;
+            const QStringList records = blockRecords(text);
+            bool going = true;
+            for (const QString& r : records)
+                if (!(going = run.recordStep(r)))
+                    break;
+            totalRead += run.mRead;
+            totalMerged += run.mMerged;
+            if (!going)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const std::optional<QString>& BlFormat)
+{
+    ErrPtnr::CallStack(
+        QStringLiteral("[Bauteile_funktionen] Sub MixBt(MixMode As Variant, Optional BlAdr, Optional BlFormat)"));
+    if (BlFormat)
+        ErrPtnr::CallStackParam(QStringLiteral("BlFormat"), *BlFormat);
+    if (BlAdr)
+        ErrPtnr::CallStackParam(QStringLiteral("BlAdr"), *BlAdr);
+    ErrPtnr::CallStackParam(QStringLiteral("MixMode"), MixMode);
+    Program& p = prog();
+    try {
+        if (!InitBtDatei())
+            return;
+        MergeRun run;
+        run.openLog();
+        const bool fileGiven = BlAdr.has_value();
+
+        if (MixMode == QLatin1String("be.mixbl")) {
+            QString file;
+            QString profile;
+            if (!fileGiven) {
+                Question q;
+                q.kind = QStringLiteral("open");
+                q.key = MixMode;
+                q.text = ResStr(1705, 0, p.LangNr);
+                q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
+                q.data.insert(QStringLiteral("flags"), 4100);
+                const Answer a = ui().ask(q);
+                if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH")) {
+                    run.closeLog();
+                    ui().beep();
+                    return;
+                }
+                file = a.text;
+                QDir::setCurrent(nativePath(p.WorkStr[17]));
+            } else {
+                file = *BlAdr;
+                profile = BlFormat ? BlFormat->trimmed() : QString();
+            }
+            if (run.mInteractive)
+                run.mList.Begin(run.msg("186"));
+            const QFileInfo info(nativePath(file));
+            if (!info.exists()) {
+                run.add(run.msg("27", {file}));
+                run.add(QString());
+                run.log(run.msg("27", {file}));
+            } else if (info.size() == 0) {
+                run.add(run.msg("24", {file}));
+                run.log(run.msg("24", {file}));
+            } else {
+                run.add(run.msg("25", {file}));
+                run.add(QString());
+                if (mergeFile(run, file, profile)) {
+                    run.add(run.counts(run.mMerged, run.mRead));
+                    run.log(run.counts(run.mMerged, run.mRead));
+                }
+            }
+        } else if (MixMode == QLatin1String("be.mixdat")) {
+            Question q;
+            q.kind = QStringLiteral("dir");
+            q.key = MixMode;
+            q.text = ResStr(1706, 0, p.LangNr);
+            q.data.insert(QStringLiteral("start"), p.WorkStr[17]);
+            const Answer a = ui().ask(q);
+            QDir::setCurrent(nativePath(p.WorkStr[17]));
+            const QString dir = a.cancelled ? QStringLiteral("ABBRUCH") : a.text;
+            QString header;
+            if (dir == QLatin1String("ABBRUCH") || dir.isEmpty()) {
+            } else if (sameFolder(dir, p.BinDir)) {
+                MsgBoxRes(QStringLiteral("19"), 0, p.LangNr);
+            } else if (!Exist(dir + QStringLiteral("\\abi"))) {
+                MsgBoxRes(QStringLiteral("20"), 0, p.LangNr, {dir});
+            } else if (lockedReadWhole(dir + QStringLiteral("\\abi"), dir, BtKind::Other, header)) {
+                if (run.mInteractive) {
+                    run.mList.Begin(run.msg("186"));
+                    run.mList.Add(run.msg("21", {dir}));
+                    run.mList.FixLines();
+                }
+                int totalRead = 0, totalMerged = 0;
+                if (mergeDirectory(run, dir, header, totalRead, totalMerged)) {
+                    run.add(QString());
+                    run.add(run.counts(totalMerged, totalRead));
+                    run.log(run.counts(totalMerged, totalRead));
+                }
+            }
+        }
+
+        if (fileGiven) {
+            if (run.mInteractive)
+                run.mList.Finish();
+        } else {
+            if (run.mInteractive) {
+                run.mList.Add(QString());
+                run.mList.Add(run.msg("463", {run.logPath()}));
+            }
+            run.mList.Wait(0, true);
+        }
+        run.closeLog();
+    } catch (const TarnError& e) {
+        if (ErrPtnr::OnError(QStringLiteral("Bauteile_funktionen"), QStringLiteral("MixBt"), e) == 3)
+            throw ProgramEndRequested();
+    }
+}
