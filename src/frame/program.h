@@ -9,6 +9,7 @@ class Interaction;
 class Database;
 class Snapshot;
 struct PrintState;
+struct ReportState;
 class QFile;
 
 // Program-wide state: everything that start-up sets and that the design keeps in
@@ -116,6 +117,8 @@ struct Program {
     // The print layer: the one print job, the current printer and the archive.
     // Shared pointer so that this header needs only the declaration.
     std::shared_ptr<PrintState> Print;
+    // The report's totals, SYLK cursor and flags (report/reportstate.h).
+    std::shared_ptr<ReportState> Report;
 };
 
 Program& prog();

@@ -1,4 +1,5 @@
 #include "report/listing.h"
+#include "report/reportstate.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/markers.h"
@@ -107,6 +108,7 @@ void InitDruck()
     p.WorkStr[9] = GetParam(p.Cf, QStringLiteral("Aws"));
     p.WorkStr[10] = GetParam(p.Cf, QStringLiteral("Tp1"));
     p.WorkStr[11] = GetParam(p.Cf, QStringLiteral("Tp2"));
+    resetGroupTable();
     recreateListingFiles();
 }
 

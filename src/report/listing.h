@@ -24,8 +24,8 @@ QString emptyListRecord();
 void ErgLf(int16_t& nC, int16_t& nT);
 void ErgLf(int nC, int nT);
 
-// Start of a Q-list report: language and scratch directories from the
-// configuration string, then both listing files recreated empty.
+// Start of a Q-list report: language, scratch directories and the group table
+// (GrpSum) from the configuration string, then both listing files recreated empty.
 void InitDruck();
 
 // Closes, deletes and opens anew "c.tmp" (file 7) and "t.tmp" (file 6) in the

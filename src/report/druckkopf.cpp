@@ -1,0 +1,145 @@
+#include "report/druckkopf.h"
+#include "frame/clock.h"
+#include "frame/errors.h"
+#include "frame/formatters.h"
+#include "frame/interaction.h"
+#include "frame/numbers.h"
+#include "frame/paramstring.h"
+#include "frame/program.h"
+#include "printing/printjob.h"
+#include "qlist/qslfile.h"
+#include "report/reporttext.h"
+#include "report/sylk.h"
+
+#include <QLocale>
+
+QString methodTitle(int method, bool weighted, int language)
+{
+    switch (method) {
+    case 1: {
+        const QString mark = !weighted ? QString()
+                             : language == 2 ? QStringLiteral(" weighted ") + QChar(185)
+                                             : QStringLiteral(" bewertet ") + QChar(185);
+        return msgAnsi(291, language, {mark});
+    }
+    case 2: return msgAnsi(292, language);
+    case 3: return msgAnsi(293, language);
+    default: return QString();
+    }
+}
+
+void DruckKopf(QString& Kind, bool MDruck, bool MFile, bool M_ARBew, QString* Out)
+{
+    Program& p = prog();
+    const int dr = p.LangDruck;
+    const int spnorm = int(numParam(p.WorkStr[1], QStringLiteral("Spnorm")));
+    const QString method = methodTitle(spnorm, M_ARBew, dr);
+
+    const QString qpo = scratchFile(11, QStringLiteral("qpo"));
+    QslLineReader in;
+    if (!in.open(qpo))
+        throw TarnError(QStringLiteral("File not found: %1").arg(qpo), ErrNo::FileNotFound);
+    p.WorkStr[20] = in.atEnd() ? QString() : in.readPhysicalLine();
+    in.close();
+    const QString& head = p.WorkStr[20];
+
+    // The designation: from the control list, then from the head line of qpo.
+    QString designation;
+    for (const char* key : {"Qyk", "Qan", "Qtyp"}) {
+        QString v = GetParam(p.WorkStr[0], QString::fromLatin1(key)).toUpper();
+        while (v.endsWith(u' '))
+            v.chop(1);
+        if (!v.isEmpty())
+            designation = v;
+    }
+    if (!GetParam(head, QStringLiteral("Lnr")).isEmpty()) {
+        const QString yk = GetParam(head, QStringLiteral("Yk")).toUpper();
+        if (!yk.isEmpty())
+            designation = yk;
+        if (designation.isEmpty())
+            designation = GetParam(head, QStringLiteral("An"));
+        if (designation.isEmpty())
+            designation = GetParam(head, QStringLiteral("Typ"));
+    }
+
+    if (Kind.isEmpty() || Kind == QLatin1String("BS2"))
+        Kind = QStringLiteral("214");
+    else if (Kind == QLatin1String("Fehl"))
+        Kind = QStringLiteral("215");
+    else if (Kind == QLatin1String("QRM"))
+        Kind = QStringLiteral("216");
+    const QString title = msgAnsi(int(readLeadingNumber(Kind)), dr);
+
+    if (MDruck) {
+        PrKopf(title, designation);
+        PrFont(8.5, false, false, QStringLiteral("Arial"));
+    }
+
+    const QString date = QLocale().toString(currentDate(), QLocale::ShortFormat);
+    const QString line1 = p.TitelAnw.trimmed() + QString(8, u' ') + p.ProgTitel + QString(6, u' ') + title +
+                          QString(4, u' ') + method + QString(8, u' ') + date;
+    const QString crlf = QStringLiteral("\r\n");
+    if (MFile)
+        p.WorkStr[21] = SylkZeile(line1, 2, 0, 9);
+    if (Out)
+        *Out = line1.toUpper() + crlf + crlf;
+
+    const QString lnr = GetParam(head, QStringLiteral("Lnr")).toUpper();
+    const QString tec = GetParam(head, QStringLiteral("Tec"));
+    const QString code = GetParam(head, QStringLiteral("Code"));
+    const QString plant = GetParam(head, QStringLiteral("Anlage"));
+    p.WorkStr[5] = GetParam(head, QStringLiteral("Be"));
+    const QString plantText = msgAnsi(217, dr) + QStringLiteral("  ") + plant;
+
+    QString identity = QStringLiteral("Lnr:  ") + lnr;
+    QString line2 = designation + QString(8, u' ') + QStringLiteral("Lnr: ") + lnr;
+    if (!tec.isEmpty()) {
+        identity += QString(12, u' ') + QStringLiteral("Tec:  ") + tec;
+        line2 += QString(6, u' ') + QStringLiteral("Tec: ") + tec;
+    }
+    if (!code.isEmpty()) {
+        identity += QString(12, u' ') + QStringLiteral("Code:  ") + code;
+        line2 += QString(6, u' ') + QStringLiteral("Code: ") + code;
+    }
+    if (!plant.isEmpty())
+        line2 += QString(6, u' ') + plantText;
+    p.WorkStr[20] = identity;
+
+    PrintState& s = printState();
+    if (MDruck) {
+        PrTextSym(s.PrLinks, s.currentY, identity);
+        if (!plant.isEmpty())
+            PrTextSym(s.PrRechts - printWidth(plantText), s.currentY, plantText);
+        PrLf(1);
+    }
+    if (Out)
+        *Out += line2.toUpper() + crlf;
+    if (MFile)
+        p.WorkStr[21] += SylkZeile(line2, 1, 0, 9);
+
+    const QString description = p.WorkStr[5];
+    if (!description.isEmpty()) {
+        if (MFile)
+            p.WorkStr[21] += SylkZeile(description, 1, 0, 9);
+        if (Out)
+            *Out += description.toUpper() + crlf;
+        ui().infoList().Add(description);
+        if (MDruck) {
+            QString rest = description;
+            while (!rest.isEmpty()) {
+                PrTextSym(s.PrLinks, s.currentY,
+                          SplitToWidth(rest, s.PrRechts - s.PrLinks, QStringLiteral(". -"), printWidth));
+                PrLf(1);
+            }
+        }
+    }
+
+    if (MDruck) {
+        const double y = s.currentY + 0.45 * s.PrZeilenHoehe;
+        PrLinie(0, 5, s.PrLinks, y, s.PrRechts, y);
+        PrFont(9, false, false, QStringLiteral("Courier New"));
+        PrLf(1);
+    }
+    if (MFile)
+        SylkZeile(QString(), 1, 0, -1);
+}

@@ -1,0 +1,330 @@
+#include "report/druckqslprog.h"
+#include "frame/codepage.h"
+#include "frame/errors.h"
+#include "frame/errptnr.h"
+#include "frame/inifile.h"
+#include "frame/interaction.h"
+#include "frame/numbers.h"
+#include "frame/paramstring.h"
+#include "frame/paths.h"
+#include "frame/program.h"
+#include "printing/printjob.h"
+#include "qlist/qslfile.h"
+#include "report/druckkopf.h"
+#include "report/fehlpos.h"
+#include "report/gesamt.h"
+#include "report/listing.h"
+#include "report/poslist.h"
+#include "report/reportstate.h"
+#include "report/reporttext.h"
+#include "report/sylk.h"
+#include "report/totals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <set>
+
+namespace {
+
+// Leaves the report at a cancel check.
+struct Cancelled {};
+
+void cancelCheck()
+{
+    if (ui().infoList().Canceled())
+        throw Cancelled();
+}
+
+QString twoLanguages(const char* german, const char* english)
+{
+    return prog().LangNr == 2 ? QString::fromUtf8(english) : QString::fromUtf8(german);
+}
+
+// Appends the row buffer to "ergfile" unchanged: the records end in CRLF already.
+void writeRows(QFile& ergfile)
+{
+    QString& rows = prog().WorkStr[21];
+    if (rows.isEmpty())
+        return;
+    if (ergfile.write(toAnsi(rows)) < 0)
+        throw TarnError(QStringLiteral("Cannot write %1: %2").arg(ergfile.fileName(), ergfile.errorString()),
+                        ErrNo::PathFileAccess);
+}
+
+// Appends every line of qpo to the file of configuration key "Res", then two
+// lines of two blanks.
+void appendToResFile()
+{
+    const QString res = GetParam(prog().Cf, QStringLiteral("Res"));
+    if (res.trimmed().isEmpty())
+        return;
+    QFile out(nativePath(res));
+    if (!out.open(QIODevice::Append))
+        throw TarnError(QStringLiteral("Cannot write %1: %2").arg(res, out.errorString()), ErrNo::PathFileAccess);
+    QFile in(nativePath(scratchFile(11, QStringLiteral("qpo"))));
+    if (in.open(QIODevice::ReadOnly)) {
+        while (!in.atEnd()) {
+            QByteArray line = in.readLine();
+            while (line.endsWith('\n') || line.endsWith('\r'))
+                line.chop(1);
+            out.write(line + "\r\n");
+        }
+    }
+    out.write("  \r\n  \r\n");
+}
+
+// Empties a scratch directory except the files that are still open (the print
+// job's page files, the listing records); errors are ignored.
+void emptyScratch(const QString& designDir, const std::set<QString>& keep)
+{
+    if (designDir.trimmed().isEmpty())
+        return;
+    QDir dir(nativePath(designDir));
+    if (!dir.exists())
+        return;
+    for (const QFileInfo& fi : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
+        if (keep.count(fi.canonicalFilePath()) == 0)
+            QFile::remove(fi.absoluteFilePath());
+    }
+}
+
+std::set<QString> openFiles()
+{
+    std::set<QString> keep;
+    auto add = [&](const QFile* f) {
+        if (f && f->isOpen())
+            keep.insert(QFileInfo(f->fileName()).canonicalFilePath());
+    };
+    const PrintState& ps = printState();
+    add(ps.pageFile.get());
+    add(ps.archFile.get());
+    add(prog().ListFile6.get());
+    add(prog().ListFile7.get());
+    return keep;
+}
+
+void cleanUp()
+{
+    const std::set<QString> keep = openFiles();
+    emptyScratch(prog().WorkStr[10], keep);
+    emptyScratch(prog().WorkStr[11], keep);
+    SetParam(prog().WorkStr[0], QStringLiteral("Pw"), QStringLiteral("Hmenu"));
+}
+
+struct Run {
+    bool ADruck;
+    QString& ErgFile;
+    QString& ProgFehlFile;
+    bool MArchPage;
+    bool& MNurFehl;
+    bool M_ARSoList;
+    bool M_ARBew;
+
+    SectionFlags dr{}, sp{};
+    SlkWidths SlkBreite{};
+    QString SoFormStr;
+    bool mainPath = false;
+    bool noPrint = false, noHead = false;
+    bool fileOn = false;
+    QFile ergfile;
+
+    void main();
+    void resultFile();
+};
+
+void Run::main()
+{
+    Program& p = prog();
+    ReportState& rs = reportState();
+    const QString& sy = p.WorkStr[0];
+
+    InitDruck();
+    ui().infoList().Add(QString(20, QChar(0x2550)));
+
+    p.LangDruck = int(numParam(sy, QStringLiteral("Ld")));
+    const QString qz = GetParam(sy, QStringLiteral("Qz"));
+    if (!qz.isEmpty())
+        p.WorkStr[16] = qz.toUpper();
+    const QString qpdr = GetParam(sy, QStringLiteral("Qpdr"));
+    const QString qpsp = GetParam(sy, QStringLiteral("Qpsp"));
+    rs.MaxWerte = numParam(sy, QStringLiteral("Mmax")) != 0;
+    const QString soform = GetParam(sy, QStringLiteral("Soform"));
+    mainPath = numParam(sy, QStringLiteral("HwNw")) != 0;
+
+    if (!soform.isEmpty()) {
+        SoFormStr = GetProfileStr(QStringLiteral("Sonder-Formate"), soform, 512, p.IniFile);
+        if (SoFormStr == QLatin1String("leer")) {
+            // An unknown format would leave a file without any frame that no
+            // program reads; say so and write the SYLK file instead.
+            ui().messageBox(QStringLiteral("soform"),
+                            twoLanguages("Das Sonder-Format \"%1\" ist nicht definiert; die Ergebnisdatei wird im "
+                                         "SYLK-Format geschrieben.",
+                                         "The special format \"%1\" is not defined; the result file is written "
+                                         "in SYLK format.")
+                                .arg(soform),
+                            0x30);
+            SoFormStr.clear();
+        } else {
+            noPrint = GetParam(SoFormStr, QStringLiteral("NichtDruck")) == QLatin1String("1");
+            noHead = GetParam(SoFormStr, QStringLiteral("NichtKopf")) == QLatin1String("1");
+            if (GetParam(SoFormStr, QStringLiteral("FehlFile")) != QLatin1String("1"))
+                ProgFehlFile.clear();
+        }
+    }
+
+    if (FehlPos(ADruck, ProgFehlFile) == QLatin1String("ABBRUCH")) {
+        MNurFehl = true;
+        return;
+    }
+
+    rs.SlkY = 1;
+    rs.SlkX = 1;
+    rs.SlkXMax = 0;
+    for (int i = 1; i <= 8; ++i) {
+        dr[size_t(i)] = qpdr.mid(i - 1, 1) == QString::number(i);
+        sp[size_t(i)] = qpsp.mid(i - 1, 1) == QString::number(i);
+    }
+    const bool qrmOnly = qpdr == QLatin1String("00000008");
+    ErgFile = ErgFile.trimmed();
+    fileOn = !ErgFile.isEmpty() && qpsp != QLatin1String("0000000");
+
+    if (fileOn) {
+        ergfile.setFileName(nativePath(scratchFile(10, QStringLiteral("ergfile"))));
+        if (!ergfile.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw TarnError(QStringLiteral("Cannot write %1: %2").arg(ergfile.fileName(), ergfile.errorString()),
+                            ErrNo::PathFileAccess);
+    }
+
+    QString res;
+    ErrCounts Errg;
+    TotalSum(res, Errg, mainPath, dr[2] || sp[2]);
+    cancelCheck();
+
+    if (!qrmOnly || fileOn) {
+        if (!noHead) {
+            QString kind;
+            DruckKopf(kind, !qrmOnly && !noPrint, fileOn, M_ARBew);
+            if (fileOn)
+                writeRows(ergfile);
+        }
+        if (!noPrint)
+            DruckGesamt(res, Errg, dr, qpdr != QLatin1String("00000070"), M_ARBew, M_ARSoList);
+        if (fileOn) {
+            p.WorkStr[21].clear();
+            AusFileSumme(res, Errg, sp, qpsp != QLatin1String("0000007"), SlkBreite, mainPath, M_ARBew, M_ARSoList);
+            writeRows(ergfile);
+            mergeSlkWidths(SlkBreite, QStringLiteral("4,16,13,10,8"));
+        }
+    }
+
+    // Group shares: section not built yet (its rows would be merged with
+    // "5,16,13,9,7").
+    cancelCheck();
+
+    if (dr[1] || dr[2]) {
+        PrFont(7.5, true, false, QStringLiteral("Courier New"));
+        PrLf(1);
+    }
+
+    QFile::remove(nativePath(scratchFile(11, QStringLiteral("pol"))));
+    if (dr[3] || dr[6] || dr[7] || dr[8] || sp[3] || sp[7])
+        PosList(mainPath);
+    cancelCheck();
+
+    // The sections that read "pol" (evaluation, sub-list ranking, position
+    // detail report and rows) and the component lists by groups are not built
+    // yet; their places in the order follow.
+    if (QFile::exists(nativePath(scratchFile(11, QStringLiteral("pol"))))) {
+        p.WorkStr[21].clear();
+        // evaluation (dr[7], sp[7])
+    }
+    cancelCheck();
+    // sub-Q-list percent ranking (dr[6])
+    cancelCheck();
+    if (dr[3] || sp[3])
+        p.WorkStr[21].clear(); // position detail report and rows
+    cancelCheck();
+    // component ranking, component list rows, list by groups (dr[4], dr[5], sp[4])
+
+    if (!noPrint)
+        PrNeueSeite(true, MArchPage);
+    cancelCheck();
+
+    if (dr[8]) {
+        SetParam(p.WorkStr[0], QStringLiteral("Qpbt"), QStringLiteral("12345"));
+        PrNeueSeite(true, false);
+        // feedback form: not built yet
+    }
+
+    if (fileOn)
+        resultFile();
+}
+
+void Run::resultFile()
+{
+    ergfile.close();
+    if (!SoFormStr.isEmpty())
+        copyResultLines(nativePath(ErgFile), ergfile.fileName());
+    else
+        writeSylkFrame(nativePath(ErgFile), nativePath(joinDesignPath(prog().WorkStr[19], QStringLiteral("slk-kopf.txt"))),
+                       ergfile.fileName(), SlkBreite);
+}
+
+} // namespace
+
+void DruckQslProg(bool ADruck, QString& ErgFile, QString& ProgFehlFile, bool MArchPage, bool& MNurFehl,
+                  bool M_ARSoList, bool M_ARBew)
+{
+    ErrPtnr::CallStack(QStringLiteral(
+        "[XHAP] Sub DruckQslProg(ADruck As Boolean, ErgFile$, ProgFehlFile$, MArchPage As Boolean,MNurFehl As "
+        "Boolean, M_ARSoList As Boolean, M_ARBew As Boolean)"));
+    ErrPtnr::CallStackParam(QStringLiteral("M_ARBew"), M_ARBew);
+    ErrPtnr::CallStackParam(QStringLiteral("M_ARSoList"), M_ARSoList);
+    ErrPtnr::CallStackParam(QStringLiteral("MNurFehl"), MNurFehl);
+    ErrPtnr::CallStackParam(QStringLiteral("MArchPage"), MArchPage);
+    ErrPtnr::CallStackParam(QStringLiteral("ProgFehlFile"), ProgFehlFile);
+    ErrPtnr::CallStackParam(QStringLiteral("ErgFile"), ErgFile);
+    ErrPtnr::CallStackParam(QStringLiteral("ADruck"), ADruck);
+
+    Run run{ADruck, ErgFile, ProgFehlFile, MArchPage, MNurFehl, M_ARSoList, M_ARBew};
+    bool completed = false;
+    try {
+        run.main();
+        completed = true;
+    } catch (const Cancelled&) {
+        // A cancelled report makes no result file; the work files go with the
+        // clean-up below.
+        ui().infoList().Add(twoLanguages("Bericht abgebrochen, keine Ergebnisdatei geschrieben.",
+                                         "Report cancelled, no result file written."));
+    } catch (const ProgramEndRequested&) {
+        run.ergfile.close();
+        cleanUp();
+        throw;
+    } catch (const std::exception& e) {
+        // Whatever the answer, nothing goes on with a half-written report: the
+        // result file is never left incomplete (it is written in one piece), and
+        // the user is told that there is none.
+        const int answer = ErrPtnr::OnError(QStringLiteral("XHAP"), QStringLiteral("DruckQslProg"), e);
+        run.ergfile.close();
+        if (ErrPtnr::actionFor(answer) == ErrPtnr::ErrorAction::EndProgram) {
+            cleanUp();
+            throw ProgramEndRequested();
+        }
+        if (run.fileOn)
+            ui().messageBox(QStringLiteral("ergfile"),
+                            twoLanguages("Die Ergebnisdatei %1 wurde nicht geschrieben.",
+                                         "The result file %1 was not written.")
+                                .arg(ErgFile),
+                            0x30);
+    }
+    run.ergfile.close();
+    if (completed) {
+        try {
+            appendToResFile();
+        } catch (const std::exception& e) {
+            ErrPtnr::OnError(QStringLiteral("XHAP"), QStringLiteral("DruckQslProg"), e);
+        }
+    }
+    cleanUp();
+}

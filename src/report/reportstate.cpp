@@ -1,0 +1,20 @@
+#include "report/reportstate.h"
+#include "frame/paramstring.h"
+#include "frame/program.h"
+
+#include <memory>
+
+ReportState& reportState()
+{
+    Program& p = prog();
+    if (!p.Report)
+        p.Report = std::make_shared<ReportState>();
+    return *p.Report;
+}
+
+void resetGroupTable()
+{
+    int16_t first = 0, groups = 0;
+    GetParamPairInt(prog().Cf, QStringLiteral("Ag"), first, groups);
+    reportState().GrpSum.assign(size_t(groups < 0 ? 0 : groups) + 1, MethodTotals{});
+}

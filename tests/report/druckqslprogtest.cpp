@@ -1,0 +1,263 @@
+#include "frame/paramstring.h"
+#include "printing/printdevice.h"
+#include "printing/printoutput.h"
+#include "report/druckqslprog.h"
+#include "report/fehlpos.h"
+#include "report/reportfixture.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace testutil;
+
+namespace {
+
+// Compares with a checked-in file; TARN_UPDATE_GOLDEN=1 rewrites it instead.
+void expectGolden(const QByteArray& actual, const char* name)
+{
+    const QString path = fixturesDir() + QStringLiteral("/report/") + QLatin1String(name);
+    if (qEnvironmentVariableIsSet("TARN_UPDATE_GOLDEN"))
+        writeFile(path, actual);
+    EXPECT_EQ(actual.toStdString(), readFile(path).toStdString()) << name;
+}
+
+QStringList filesIn(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::Files, QDir::Name);
+}
+
+class Report : public ReportFixture {
+protected:
+    Report() : result(dir.filePath("result.slk")), ergFile(result) {}
+
+    void run(bool batch = true)
+    {
+        DruckQslProg(batch, ergFile, errorFile, false, nurFehl, false, false);
+    }
+    // Presses the cancel button of the message list when a line containing text
+    // is shown.
+    void cancelAt(const QString& text)
+    {
+        HeadlessInfoList& list = sp.ui().headlessList();
+        list.echo = [&list, text](const QString& line) {
+            if (line.contains(text))
+                list.pressed = 1;
+        };
+    }
+
+    QString result;
+    QString ergFile;
+    QString errorFile;
+    bool nurFehl = false;
+};
+
+TEST_F(Report, NestedExampleResultFileAndPages)
+{
+    useQpo("nested.qpo");
+    ergFile = "  " + result + " ";
+    run();
+    EXPECT_EQ(ergFile, result); // trimmed in place
+    const QByteArray slk = readFile(result);
+    expectGolden(slk, "nested.slk");
+    // Mean 82 fit, MTBF 10^9 / 82 h, in years / 8760.
+    // Head rows 1, 3, 4, a row left free, the table from row 6: the value row 8
+    // holds the fit in column 3, the hours in 4, the years in 5.
+    EXPECT_TRUE(slk.contains("F;P4;FF0G;Y8;X3\r\nC;K82\r\n"));
+    EXPECT_TRUE(slk.contains("F;P4;FF0G;Y8;X4\r\nC;K12195121.9512195\r\n"));
+    EXPECT_TRUE(slk.contains("F;P5;FF1G;Y8;X5\r\nC;K1392.13720904332\r\n"));
+    EXPECT_TRUE(slk.endsWith("E\r\n"));
+
+    const QString pages = dumpPages();
+    expectGolden(pages.toUtf8(), "nested-pages.txt");
+    EXPECT_TRUE(pages.contains(" 82\n"));
+    EXPECT_TRUE(pages.contains(" 12 195 122\n"));
+    EXPECT_TRUE(pages.contains(" 1 392,1\n"));
+
+    // Only the files still open stay: the print job's page file and the listings.
+    EXPECT_EQ(filesIn(tp1), QStringList({"c.tmp", "pages", "t.tmp"}));
+    EXPECT_TRUE(filesIn(tp2).isEmpty());
+    EXPECT_EQ(GetParam(prog().WorkStr[0], "Pw"), "Hmenu");
+    EXPECT_FALSE(nurFehl);
+}
+
+TEST_F(Report, CancelBeforeTheTotalWritesNothingAndCleansUp)
+{
+    useQpo("nested.qpo");
+    cancelAt("Adding the failure rates");
+    run();
+    EXPECT_FALSE(QFile::exists(result));
+    EXPECT_EQ(filesIn(tp1), QStringList({"c.tmp", "pages", "t.tmp"})); // "ergfile" went with the clean-up
+    EXPECT_TRUE(filesIn(tp2).isEmpty());
+    PrNeueSeite();
+    EXPECT_FALSE(dumpPages().contains("12 195 122"));
+}
+
+TEST_F(Report, CancelAfterTheTotalKeepsThePrintedPageButWritesNoResultFile)
+{
+    useQpo("nested.qpo");
+    cancelAt("Individual application data");
+    run();
+    EXPECT_FALSE(QFile::exists(result));
+    EXPECT_TRUE(filesIn(tp2).isEmpty());
+    PrNeueSeite(); // the run closes the job as after a complete report
+    EXPECT_TRUE(dumpPages().contains(" 12 195 122\n"));
+}
+
+TEST_F(Report, FailedFrameLeavesNoResultFileAndSaysSo)
+{
+    useQpo("nested.qpo");
+    writeFile(result, "previous");
+    prog().WorkStr[19] = dir.filePath("no-system");
+    sp.ui().expect("error", "XHAP.DruckQslProg", Answer::button(2));
+    sp.ui().expect("msg", "ergfile", Answer::button(Mb::OK));
+    run();
+    EXPECT_TRUE(sp.ui().allUsed());
+    EXPECT_EQ(readFile(result), "previous"); // never half-written
+    EXPECT_TRUE(filesIn(tp2).isEmpty());     // the clean-up ran
+}
+
+TEST_F(Report, UnknownSpecialFormatIsReportedAndSylkIsWritten)
+{
+    useQpo("nested.qpo");
+    SetParam(prog().WorkStr[0], "Soform", "Nowhere");
+    errorFile = dir.filePath("errors.txt");
+    sp.ui().expect("msg", "soform", Answer::button(Mb::OK));
+    run();
+    EXPECT_TRUE(sp.ui().allUsed());
+    EXPECT_TRUE(readFile(result).startsWith("ID;"));
+    EXPECT_TRUE(readFile(result).endsWith("E\r\n"));
+    EXPECT_EQ(errorFile, dir.filePath("errors.txt"));
+}
+
+TEST_F(Report, SpecialFormatCopiesTheCollectedLinesWithoutFrame)
+{
+    useQpo("nested.qpo");
+    writeFile(prog().IniFile, "[Sonder-Formate]\r\nTab=NichtDruck=1,FehlFile=0,Col=Typ\r\n");
+    SetParam(prog().WorkStr[0], "Soform", "Tab");
+    errorFile = dir.filePath("errors.txt");
+    run();
+    const QByteArray out = readFile(result);
+    EXPECT_FALSE(out.startsWith("ID;"));
+    EXPECT_FALSE(out.contains("\r\nE\r\n"));
+    EXPECT_TRUE(out.startsWith("F;P10;FG0G;Y1;X1\r\n"));
+    EXPECT_TRUE(errorFile.isEmpty()); // the format does not want the error file
+    EXPECT_FALSE(dumpPages().contains("12 195 122")); // no total page
+}
+
+TEST_F(Report, NoResultFileWithoutFileSectionsOrName)
+{
+    useQpo("nested.qpo");
+    SetParam(prog().WorkStr[0], "Qpsp", "0000000");
+    run();
+    EXPECT_FALSE(QFile::exists(result));
+    SetParam(prog().WorkStr[0], "Qpsp", "1000000");
+    ergFile.clear();
+    useQpo("nested.qpo");
+    run();
+    EXPECT_TRUE(filesIn(dir.path()).filter(".slk").isEmpty());
+}
+
+TEST_F(Report, DeclinedErrorListStopsTheReportAndAppendsQpoToTheResFile)
+{
+    useQpo("faulty.qpo");
+    const QString resFile = dir.filePath("runs.res");
+    prog().Cf += ",Res=" + resFile;
+    sp.ui().expect("msg", "12", Answer::button(Mb::No));
+    sp.ui().expect("msg", "13", Answer::button(Mb::No));
+    run(false);
+    EXPECT_TRUE(nurFehl);
+    EXPECT_FALSE(QFile::exists(result));
+    const QByteArray qpo = readFile(fixturesDir() + "/report/faulty.qpo");
+    EXPECT_EQ(readFile(resFile), qpo + "  \r\n  \r\n");
+    EXPECT_TRUE(filesIn(tp2).isEmpty());
+}
+
+class ErrorList : public ReportFixture {};
+
+TEST_F(ErrorList, EntriesWithContextAndCodeTexts)
+{
+    useQpo("faulty.qpo");
+    const QString errors = dir.filePath("errors.txt");
+    EXPECT_EQ(FehlPos(true, errors), "");
+    const QStringList fehl = QString::fromLatin1(readFile(tp2 + "/fehl")).split("\r\n", Qt::SkipEmptyParts);
+    const QString bullet = QString(QChar(149)) + " ";
+    const QString raquo = QString(QChar(187)) + " ";
+    EXPECT_EQ(fehl, QStringList({
+                        // Top level: no context line; English lines read "Pcs=".
+                        "Pcs=2,Typ=R5,Q,Bac=4111,F,Err=NullFitSin,Err=Bac,R,Fit=0",
+                        bullet + "No failure rate according to YK 70412",
+                        bullet + "Component class missing",
+                        "EndPos",
+                        "Pcs=1,Typ=C9,Q,Bac=4211,F,Err=BacMil,R,Fit=5",
+                        "  Part of Ql: PSU P77 ",
+                        bullet + "No MIL-HDBK-217F model for this class",
+                        "EndPos",
+                        // A missing sub-list is a faulty position and opens no level.
+                        "Lnr=A9,Stck=2,Typ=FAN,Qm=Qsl,F,Err=QslFehlt",
+                        "  Part of Ql: PSU P77 ",
+                        bullet + "Secondary Q-list not found",
+                        "EndPos",
+                        "Stck=1,Typ=OLD,Qm=Qsl,Lnr=A5,F,Warn=Stand,B,Be=Old",
+                        raquo + "Secondary Q-list has another issue state",
+                        "EndPos",
+                        "Pcs=1,Typ=LONG,Q,Bac=4111,S,Ub=5,Ib=2,Tei=40,Nmw=3,Degr=0.5,Lab=1,Kl=2,Acdc=1,Sh=1,F,Err=BacFit,R,Fit=1",
+                        bullet + "No failure rate for class and technology",
+                        "EndPos",
+                    }));
+    // Batch mode with a file: one line per entry, its lines joined by five blanks.
+    const QStringList file = QString::fromLatin1(readFile(errors)).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(file.size(), 5);
+    EXPECT_EQ(file[1], "Pcs=1,Typ=C9,Q,Bac=4211,F,Err=BacMil,R,Fit=5     Part of Ql: PSU P77     " + bullet +
+                           "No MIL-HDBK-217F model for this class");
+    EXPECT_EQ(dumpPages(), ""); // nothing printed
+}
+
+TEST_F(ErrorList, GermanLinesKeepStck)
+{
+    prog().LangDruck = 1;
+    useQpo("faulty.qpo");
+    EXPECT_EQ(FehlPos(true, dir.filePath("e.txt")), "");
+    const QString fehl = QString::fromLatin1(readFile(tp2 + "/fehl"));
+    EXPECT_TRUE(fehl.startsWith("Stck=2,Typ=R5"));
+    EXPECT_TRUE(fehl.contains("  Enthalten in QL: PSU P77 "));
+}
+
+TEST_F(ErrorList, CleanListAsksNothing)
+{
+    useQpo("nested.qpo");
+    EXPECT_EQ(FehlPos(false, QString()), "");
+    EXPECT_TRUE(readFile(tp2 + "/fehl").isEmpty());
+}
+
+TEST_F(ErrorList, PrintedListWrapsLongLinesAndShowsTheHead)
+{
+    useQpo("faulty.qpo");
+    sp.ui().expect("msg", "12", Answer::button(Mb::Yes));
+    sp.ui().expect("msg", "13", Answer::button(Mb::Yes));
+    EXPECT_EQ(FehlPos(false, QString()), "");
+    const QString pages = dumpPages();
+    expectGolden(pages.toUtf8(), "faulty-errorlist-pages.txt");
+    EXPECT_TRUE(pages.contains("Missing Items"));
+    EXPECT_TRUE(pages.contains("  Part of Ql: PSU P77"));
+    // The 102-character line is cut behind the last comma within 86 characters.
+    EXPECT_TRUE(pages.contains(" Pcs=1,Typ=LONG,Q,Bac=4111,S,Ub=5,Ib=2,Tei=40,Nmw=3,Degr=0.5,Lab=1,Kl=2,Acdc=1,Sh=1,F,\n"));
+    EXPECT_TRUE(pages.contains(" Err=BacFit,R,Fit=1\n"));
+}
+
+TEST_F(Report, PdfOfTheReport)
+{
+    // The same report on the PDF printer; TARN_REPORT_PDF keeps a copy to look at.
+    closePageFiles();
+    const QString pdf = dir.filePath("report.pdf");
+    setCurrentPrinter(std::make_unique<PdfPrintDevice>(pdf));
+    PrInit();
+    useQpo("nested.qpo");
+    run();
+    QString title;
+    EXPECT_TRUE(PrAusgabe(title, 1));
+    EXPECT_TRUE(isPdfFile(pdf));
+    if (qEnvironmentVariableIsSet("TARN_REPORT_PDF"))
+        QFile::copy(pdf, qEnvironmentVariable("TARN_REPORT_PDF"));
+}
+
+} // namespace
