@@ -18,11 +18,10 @@
 #include "printing/archiv.h"
 #include "printing/printjob.h"
 #include "printing/printoutput.h"
-
-#if __has_include("report/druckqslprog.h")
 #include "report/druckqslprog.h"
-#define TARN_HAVE_REPORT 1
-#endif
+
+#include <QDir>
+
 
 namespace {
 
@@ -184,6 +183,11 @@ void runStoredProfile(const QString& desc, const QString& progmodus, bool ADruck
         ErgFile = dir;
     }
 
+    // A result directory that is not there yet (a new installation) is made,
+    // rather than computing the whole run and then failing to write its file.
+    if (!ErgFile.isEmpty())
+        QDir().mkpath(nativePath(resDir));
+
     // Expansion and calculation.
     InfoList& info = ui().infoList();
     QString title = ResText(QStringLiteral("214"), lang, true);
@@ -247,12 +251,7 @@ void runStoredProfile(const QString& desc, const QString& progmodus, bool ADruck
     }
     const bool archPage = !printBez.isEmpty();
     bool onlyErrors = false;
-#ifdef TARN_HAVE_REPORT
     DruckQslProg(ADruck, ErgFile, ProgFehlFile, archPage, onlyErrors, specialList, weighting);
-#else
-    (void)archPage;
-    SetParam(sy, QStringLiteral("Pw"), QStringLiteral("Hmenu"));
-#endif
     if (onlyErrors) {
         archiveBez.clear();
         printBez.clear();

@@ -1,4 +1,6 @@
 #include "common/testutil.h"
+#include "frame/database.h"
+#include "frame/inifile.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,8 @@ protected:
     {
         ASSERT_TRUE(inst.ok());
         ASSERT_TRUE(QFile::copy(testutil::tarnBinary(), inst.programFile()));
+        // The report appends the computed position file to the file of key Res.
+        ASSERT_TRUE(WriteProfileStr("fewe", QString("Res"), QString("qpo-copy.txt"), inst.path("System/tarn.ini")));
     }
     int run(const QByteArray& prDat)
     {
@@ -33,20 +37,48 @@ protected:
     QStringList lines(const QString& relative)
     {
         QStringList l = QString::fromLatin1(testutil::readFile(inst.path(relative))).split(QStringLiteral("\r\n"));
-        if (!l.isEmpty() && l.back().isEmpty())
+        // The copy of the position file ends in blank lines.
+        while (!l.isEmpty() && l.back().trimmed().isEmpty())
             l.removeLast();
         return l;
     }
     testutil::TempInstallation inst;
 };
 
+// Pages of a PDF file: its page objects.
+int pdfPages(const QString& file)
+{
+    const QByteArray pdf = testutil::readFile(file);
+    return int(pdf.count("/Type /Page\n")) + int(pdf.count("/Type /Page\r")) + int(pdf.count("/Type /Page>"));
+}
+
 TEST_F(BatchPrediction, DemoBoardUnderTheStandardProfile)
 {
     EXPECT_EQ(run("1,Standard\r\n"), 0);
     EXPECT_FALSE(QFile::exists(inst.path("pr.dat")));
-    EXPECT_FALSE(QFile::exists(inst.path("pr.err"))) << testutil::readFile(inst.path("pr.err")).toStdString();
 
-    const QStringList qpo = lines("tp2/qpo");
+    // The result file, named after the database letter, the number and a counter.
+    EXPECT_EQ(testutil::readFile(inst.path("results/A0000100.slk")),
+              testutil::readFile(testutil::fixturesDir() + "/prediction/demoboard-standard.slk"));
+
+    // No printer: the direct printout is a PDF in the result directory, and the
+    // batch log says where.
+    const QStringList pdfs = QDir(inst.path("results")).entryList({"*.pdf"}, QDir::Files);
+    ASSERT_EQ(pdfs.size(), 1);
+    EXPECT_EQ(pdfPages(inst.path("results/" + pdfs[0])), 9);
+    const QStringList err = lines("pr.err");
+    ASSERT_EQ(err.size(), 1);
+    EXPECT_TRUE(err[0].startsWith("Meldung pdf: ") && err[0].contains(pdfs[0])) << err[0].toStdString();
+
+    // Routing DAT1 with a result file archives the result file.
+    {
+        const auto db = Database::open(inst.path("archiv/ArchivSuch.sqlite"), true);
+        Snapshot rows = db->snapshot("SELECT * FROM [ArchivSuche]");
+        ASSERT_EQ(rows.recordCount(), 1);
+        EXPECT_EQ(rows.text("Typ"), "slk");
+    }
+
+    const QStringList qpo = lines("qpo-copy.txt");
     ASSERT_FALSE(qpo.isEmpty());
     EXPECT_TRUE(qpo.first().startsWith("Lnr=A1,Typ=DEMOBOARD,"));
     // Positions: board 26, power 17, filter 6, inputs/outputs 10, relays 6 and
@@ -63,6 +95,10 @@ TEST_F(BatchPrediction, DemoBoardUnderTheStandardProfile)
             EXPECT_TRUE(l.contains(",F,Err=Btd")) << l.toStdString();
         EXPECT_FALSE(l.contains("Typ=PCB-4L"));
     }
+
+    // A second run of the same Q-list writes the next result file.
+    EXPECT_EQ(run("1,Standard\r\n"), 0);
+    EXPECT_TRUE(QFile::exists(inst.path("results/A0000101.slk")));
 }
 
 TEST_F(BatchPrediction, ProfilesThatCannotRunAreLoggedAndTheRestRuns)
@@ -70,12 +106,13 @@ TEST_F(BatchPrediction, ProfilesThatCannotRunAreLoggedAndTheRestRuns)
     EXPECT_EQ(run("1,Missing\r\n1,newprof.ql\r\n0,Standard\r\n"), 0);
     EXPECT_FALSE(QFile::exists(inst.path("pr.dat")));
     const QStringList err = lines("pr.err");
-    ASSERT_EQ(err.size(), 2) << err.join("\n").toStdString();
+    ASSERT_EQ(err.size(), 3) << err.join("\n").toStdString();
     EXPECT_TRUE(err[0].startsWith("Meldung profil: ")) << err[0].toStdString();
     EXPECT_TRUE(err[0].contains("\"Missing\""));
     EXPECT_TRUE(err[1].startsWith("Meldung newprof: ")) << err[1].toStdString();
+    EXPECT_TRUE(err[2].startsWith("Meldung pdf: ")) << err[2].toStdString();
     // The third line ran: the three-position Q-list and its summary.
-    const QStringList qpo = lines("tp2/qpo");
+    const QStringList qpo = lines("qpo-copy.txt");
     ASSERT_EQ(qpo.size(), 5);
     EXPECT_TRUE(qpo[0].startsWith("Lnr=A0,Typ=DEMO3,"));
     EXPECT_TRUE(qpo[4].contains(",Q,Bac=5112")) << qpo[4].toStdString();
