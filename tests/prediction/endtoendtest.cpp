@@ -17,6 +17,10 @@ protected:
     {
         ASSERT_TRUE(inst.ok());
         ASSERT_TRUE(QFile::copy(testutil::tarnBinary(), inst.programFile()));
+        // A fresh installation: no results or archive of earlier runs in the build.
+        QDir(inst.path("results")).removeRecursively();
+        QDir(inst.path("archiv")).removeRecursively();
+        QFile::remove(inst.path("pr.err"));
         // The report appends the computed position file to the file of key Res.
         ASSERT_TRUE(WriteProfileStr("fewe", QString("Res"), QString("qpo-copy.txt"), inst.path("System/tarn.ini")));
     }
