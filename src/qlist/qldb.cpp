@@ -1,4 +1,5 @@
 #include "qlist/qldb.h"
+#include "frame/codepage.h"
 #include "frame/database.h"
 #include "frame/errors.h"
 #include "frame/itemnumber.h"
@@ -83,7 +84,7 @@ QVariant textOrNull(const QString& v)
 void showDbError(const DbError& e)
 {
     MsgBoxRes(QStringLiteral("473"), 0, prog().LangNr,
-              {prog().DbOperation + QStringLiteral(" !"), QString::number(e.nativeCode()), e.message()});
+              {prog().DbOperation + QStringLiteral(" !"), QString::number(e.nativeCode()), AnsiToOem(e.message())});
 }
 
 // A write transaction that takes the write lock at once, so two programs never
@@ -188,7 +189,7 @@ int Open_Db(const QString& folder, long& count, int check, bool exclusive)
         s.db.reset();
         s.inUse = 0;
         if (isBusy(e))
-            MsgBoxRes(QStringLiteral("429"), 0, p.LangNr, {e.message()});
+            MsgBoxRes(QStringLiteral("429"), 0, p.LangNr, {AnsiToOem(e.message())});
         else
             showDbError(e); // a look-up never ends the program: the caller gets slot 0
         return 0;
@@ -274,7 +275,7 @@ int NewRec_Db(int slot)
         return result;
     } catch (const DbError& e) {
         if (isBusy(e)) {
-            MsgBoxRes(QStringLiteral("429"), 0, p.LangNr, {e.message()});
+            MsgBoxRes(QStringLiteral("429"), 0, p.LangNr, {AnsiToOem(e.message())});
             return -1;
         }
         showDbError(e);
@@ -445,7 +446,7 @@ QString allocateQslNumber(const QString& letter, int slot)
         return number;
     } catch (const DbError& e) {
         if (isBusy(e))
-            MsgBoxRes(QStringLiteral("429"), 0, p.LangNr, {e.message()});
+            MsgBoxRes(QStringLiteral("429"), 0, p.LangNr, {AnsiToOem(e.message())});
         else
             showDbError(e);
         return QString();
