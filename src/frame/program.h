@@ -9,6 +9,9 @@ class Interaction;
 class Database;
 class Snapshot;
 struct PrintState;
+namespace frmBEProgEin {
+class State;
+}
 class QFile;
 
 // Program-wide state: everything that start-up sets and that the design keeps in
@@ -103,6 +106,9 @@ struct Program {
     // The print layer: the one print job, the current printer and the archive.
     // Shared pointer so that this header needs only the declaration.
     std::shared_ptr<PrintState> Print;
+    // The selection-menu window: one per program, as its menus, housing choice and
+    // entry commands share its rows, side panels and designation list.
+    std::shared_ptr<frmBEProgEin::State> BEProgEin;
 };
 
 Program& prog();
