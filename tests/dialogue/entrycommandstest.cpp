@@ -1,6 +1,7 @@
 #include "dialogue/beprogein.h"
 #include "dialogue/menutestutil.h"
 #include "frame/errptnr.h"
+#include "frame/menutarn.h"
 #include "frame/restext.h"
 
 #include <gtest/gtest.h>
@@ -160,6 +161,35 @@ TEST_F(EntryCommands, OneMenuChoiceInAWindowOfItsOwn)
     EXPECT_EQ(RunWahlBacsonst(QStringLiteral("btx\\div"), QStringLiteral("nix"), 4, nullptr, 7), QString());
     EXPECT_FALSE(state().loaded);
     EXPECT_TRUE(sp.ui().allUsed());
+}
+
+} // namespace
+
+namespace {
+
+class QuietView : public MainView {
+public:
+    void setMenusEnabled(bool) override {}
+    void setStatusLine(const QString&) override {}
+    void hidePicture() override {}
+    void focusMain() override {}
+    void showConfiguration() override {}
+    void relocalize() override {}
+    void endProgram() override {}
+    void showAbout(const QString&) override {}
+};
+
+TEST_F(EntryCommands, MainMenuStartsThePredictionsInTheWindow)
+{
+    QuietView view;
+    MenuDispatcher dispatcher(view);
+    QStringList started;
+    state().procedures.PrognoseQsl = [&](const QString& desc, const QString& mode, bool) { started << desc + u'|' + mode; };
+    state().procedures.PrognoseBt = [&](const QString& key) { started << QStringLiteral("bt|") + key; };
+    dispatcher.MenuTARN(QStringLiteral("selectprof.ql"));
+    dispatcher.MenuTARN(QStringLiteral("calc.bt"));
+    EXPECT_EQ(started, (QStringList{QStringLiteral("|selectprof.ql"), QStringLiteral("bt|")}));
+    EXPECT_FALSE(state().loaded);
 }
 
 } // namespace
