@@ -1,4 +1,5 @@
 #include "frame/menutarn.h"
+#include "dialogue/beprogein.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/inifile.h"
@@ -106,10 +107,13 @@ QString txt(const char* de, const char* en)
 }
 
 // Keys whose windows come with later parts of the program.
-const char* const kNotYetConnected[] = {"yk", "aws", "standardprof.ql", "selectprof.ql", "newprof.ql",
-                                        "newprofspstd.ql", "newprofspwahl.ql", "ql.new", "ql.edit", "ql.del",
-                                        "0kopie", "1kopie", "2kopie", "4kopie", "5kopie", "3kopie", "ql.view",
-                                        "ql.db", "be.edit", "be.add", "calc.bt"};
+const char* const kNotYetConnected[] = {"yk", "aws", "ql.new", "ql.edit", "ql.del", "0kopie", "1kopie",
+                                        "2kopie", "4kopie", "5kopie", "3kopie", "ql.view", "ql.db", "be.edit",
+                                        "be.add"};
+// The predictions run in the selection-menu window: the Q-list run with the key
+// as its profile mode, the single-component run asking the component itself.
+const char* const kQslPredictions[] = {"standardprof.ql", "selectprof.ql", "newprof.ql", "newprofspstd.ql",
+                                       "newprofspwahl.ql"};
 } // namespace
 
 MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
@@ -118,6 +122,14 @@ MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
         const QString k = QString::fromLatin1(key);
         mCommands[k] = [k] { notYetConnected(k); };
     }
+    for (const char* key : kQslPredictions) {
+        const QString k = QString::fromLatin1(key);
+        mCommands[k] = [k] { frmBEProgEin::RunPrognoseQSL(k); };
+    }
+    mCommands[QStringLiteral("calc.bt")] = [] {
+        QString ret;
+        frmBEProgEin::RunPrognoseBE(ret);
+    };
     mCommands[QStringLiteral("config")] = [this] {
         mView.showConfiguration();
         mView.relocalize();

@@ -25,3 +25,21 @@ void PrognoseQsl(const QString& desc, const QString& progmodus, bool)
 {
     notYetConnected(QStringLiteral("PrognoseQsl ") + desc + u' ' + progmodus);
 }
+
+void PrognoseBt(const QString& key)
+{
+    notYetConnected(QStringLiteral("PrognoseBt ") + key);
+}
+
+void EingabeBauteil(QString& Ret)
+{
+    notYetConnected(QStringLiteral("EingabeBauteil"));
+    Ret = QStringLiteral("ABBRUCH");
+}
+
+void PosStressEingabe(QString& Pos, int)
+{
+    // The line keeps its stress data, as after a cancelled entry.
+    notYetConnected(QStringLiteral("PosStressEingabe ") + Pos.left(40));
+}
+
