@@ -101,14 +101,14 @@ INSERT INTO SINDAT (Dcode, Daten) VALUES ('53EIE', 'Gf0=2,Gf1=2,Gf2=2,Gf3=2,Gf4=
 INSERT INTO SINDAT (Dcode, Daten) VALUES ('53EYK', 'Kfz0=3/5,Kfz1=3/5,Kfz2=3/5,Kfz3=3/5,Kfz4=3/5,Ess0=1.5/2,Ess1=1.5/2,Ess2=1.5/2,Ess3=1.5/2,Ess4=1.5/2'); -- environment factors, environments of the norm
 INSERT INTO SINDAT (Dcode, Daten) VALUES ('540R1', 'Rf=.1'); -- switches: non-operating ratio
 INSERT INTO SINDAT (Dcode, Daten) VALUES ('540R2', 'Rf=.05'); -- sealed switches: non-operating ratio
-INSERT INTO SINDAT (Dcode, Daten) VALUES ('5410', 'A=1,Ea1=.2,Rf=.1'); -- switches
-INSERT INTO SINDAT (Dcode, Daten) VALUES ('5420', 'A=1,Ea1=.2,Rf=.1'); -- switches
-INSERT INTO SINDAT (Dcode, Daten) VALUES ('5430', 'A=1,Ea1=.2,Rf=.1'); -- switches
+INSERT INTO SINDAT (Dcode, Daten) VALUES ('5410', 'A=1,Ea1=.2,Rf=.1,Labv=2,Klv=R,Labvb=1/3,Klvb=R/L'); -- switches: default load for MIL-HDBK-217F
+INSERT INTO SINDAT (Dcode, Daten) VALUES ('5420', 'A=1,Ea1=.2,Rf=.1,Labv=2,Klv=R,Labvb=1/3,Klvb=R/L'); -- switches: default load for MIL-HDBK-217F
+INSERT INTO SINDAT (Dcode, Daten) VALUES ('5430', 'A=1,Ea1=.2,Rf=.1,Labv=2,Klv=R,Labvb=1/3,Klvb=R/L'); -- switches: default load for MIL-HDBK-217F
 INSERT INTO SINDAT (Dcode, Daten) VALUES ('5440', 'A=1,Ea1=.2,Labv=2,Klv=R,Labvb=1/3,Klvb=R/L,1R=.5,2R=1,3R=2.5,1L=.6,2L=1.5,3L=4,1C=.6,2C=2,3C=6,1F=.5,2F=1,3F=2.5'); -- switches with contact load
 INSERT INTO SINDAT (Dcode, Daten) VALUES ('5450', 'A=1,Ea1=.2,Labv=2,Klv=R,Labvb=1/3,Klvb=R/L,1R=.5,2R=1,3R=2.5,1L=.6,2L=1.5,3L=4,1C=.6,2C=2,3C=6,1F=.5,2F=1,3F=2.5'); -- switches with contact load
 INSERT INTO SINDAT (Dcode, Daten) VALUES ('54EIE', 'Gf0=2,Gf1=2,Gf2=2,Gf3=2,Gf4=2,Gm0=4,Gm1=4,Gm2=4,Gm3=4,Gm4=4,StGf0=2,StGf1=2,StGf2=2,StGf3=2,StGf4=2,StGm0=4,StGm1=4,StGm2=4,StGm3=4,StGm4=4'); -- environment factors, IEC 61709 environments
 INSERT INTO SINDAT (Dcode, Daten) VALUES ('54EYK', 'Kfz0=3/5,Kfz1=3/5,Kfz2=3/5,Kfz3=3/5,Kfz4=3/5,Ess0=1.5/2,Ess1=1.5/2,Ess2=1.5/2,Ess3=1.5/2,Ess4=1.5/2'); -- environment factors, environments of the norm
-INSERT INTO SINDAT (Dcode, Daten) VALUES ('5510', 'A=1,Ea1=.2,Rf=.1,C1=.02,C2=1,Uref=24,C4=1,C5=2,Viref=.5'); -- contactors: coil voltage, current
+INSERT INTO SINDAT (Dcode, Daten) VALUES ('5510', 'A=1,Ea1=.2,Rf=.1,C1=.02,C2=1,Uref=24,C4=1,C5=2,Viref=.5,Labv=2,Labvb=1/3'); -- contactors: coil voltage, current, default load kind
 INSERT INTO SINDAT (Dcode, Daten) VALUES ('5550', 'A=1,Rf=.1'); -- auxiliary contact
 INSERT INTO SINDAT (Dcode, Daten) VALUES ('5610', 'A=1,Ea1=.2,Rf=.1'); -- fuses
 INSERT INTO SINDAT (Dcode, Daten) VALUES ('580T1', 'A=1,Ea1=.2'); -- circuit breakers: temperature
