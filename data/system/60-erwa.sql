@@ -5,7 +5,7 @@ INSERT INTO ERWA (Fecode, M1, M2) VALUES ('Bac', 'Klassencode Bac fehlt oder ist
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('Bt', 'Bauteildaten fehlerhaft', 'Component data faulty');
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('Btd', 'Bauteil nicht in der Bauteiledatei', 'Component not in the component file');
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('FehlerYk', 'Sachnummer fehlerhaft', 'Faulty item number');
-INSERT INTO ERWA (Fecode, M1, M2) VALUES ('Stand', 'Bauteil mit anderem Stand der Sachnummer berechnet', 'Component computed with another issue of the item number');
+INSERT INTO ERWA (Fecode, M1, M2) VALUES ('Stand', 'Anderer Stand als angefordert verwendet', 'Another issue state than requested was used');
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('QslFehlt', 'Unter-Qsl nicht gefunden', 'Sub-Q-list not found');
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('QslZyklus', 'Unter-Qsl verweist auf sich selbst', 'Sub-Q-list refers to itself');
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('Umax', 'Betriebsspannung Ub größer als Grenzspannung Umax', 'Operating voltage Ub above the maximum voltage Umax');
@@ -42,3 +42,8 @@ INSERT INTO ERWA (Fecode, M1, M2) VALUES ('GecMil', 'MIL-HDBK-217F: Gehäuse nic
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('C2Mil', 'MIL-HDBK-217F: Hermetizität unbekannt, ohne Gehäuseanteil C2 gerechnet', 'MIL-HDBK-217F: hermeticity unknown, computed without package term C2');
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('Gec2Mil', 'MIL-HDBK-217F: Gehäuse nicht in der VHSIC-Tabelle, Faktor 6,1 angenommen', 'MIL-HDBK-217F: housing not in the VHSIC table, factor 6.1 assumed');
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('IbLaserMil', 'MIL-HDBK-217F: kein Strom der Laserdiode, Bereich 0,1 bis 10 A angenommen', 'MIL-HDBK-217F: no laser diode current, range 0.1 to 10 A assumed');
+-- Summary codes of the report (incomplete results of a sub-list or a method).
+INSERT INTO ERWA (Fecode, M1, M2) VALUES ('FepQsl', 'Untergeordnete Q-Stückliste fehlt', 'Secondary Q-list missing');
+INSERT INTO ERWA (Fecode, M1, M2) VALUES ('FepAll', 'Ergebnisse unvollständig', 'Results incomplete');
+INSERT INTO ERWA (Fecode, M1, M2) VALUES ('FepSin', 'Ergebnis nach YK 70412 unvollständig', 'Result according to YK 70412 incomplete');
+INSERT INTO ERWA (Fecode, M1, M2) VALUES ('FepMil', 'Ergebnis nach MIL-HDBK-217F unvollständig', 'Result according to MIL-HDBK-217F incomplete');
