@@ -1,7 +1,6 @@
-# Builds an SQLite database from the SQL scripts of one folder, in name order.
-# -DSRC=<folder> -DOUT=<file> -DSQLITE=<sqlite3 executable>
-file(GLOB scripts "${SRC}/*.sql")
-list(SORT scripts)
+# Builds an SQLite database from SQL scripts in the given order.
+# -DSCRIPTS=<script|script|...> -DOUT=<file> -DSQLITE=<sqlite3 executable>
+string(REPLACE "|" ";" scripts "${SCRIPTS}")
 set(all "")
 foreach(s IN LISTS scripts)
   file(READ "${s}" text)

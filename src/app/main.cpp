@@ -1,5 +1,7 @@
 #include "frame/errors.h"
+#include "dialogue/frmbeprogein.h"
 #include "dialogue/frmdia.h"
+#include "frame/frmedit.h"
 #include "frame/frmtarn.h"
 #include "frame/frmwahlsyst.h"
 #include "frame/interaction.h"
@@ -50,6 +52,8 @@ int main(int argc, char** argv)
     installProgram(&program);
     QtInteraction qtUi;
     registerDialogueWindows(qtUi);
+    registerSelectionMenuWindows(qtUi);
+    registerEditWindow(qtUi);
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
     registerPrintWindows(qtUi);

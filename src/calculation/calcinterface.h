@@ -1,6 +1,7 @@
 #pragma once
 #include "frame/database.h"
 #include "frame/errors.h"
+#include "frame/formatters.h"
 #include "frame/markers.h"
 
 #include <QString>
@@ -106,29 +107,19 @@ QStringList splitSubComponents(const QString& z);
 
 // ---- value forms
 
-// A pair as the program writes ranges: one number when both bounds are equal,
-// else minimum "/" maximum; each with at most `decimals` decimals, "." as point,
-// trailing zeros dropped ("0.5/1.25", "2", "-1"). The S form first rounds both
-// values to single precision, as a single-precision pair is widened.
-QString rangeTextD(double min, double max, int decimals);
-QString rangeTextS(double min, double max, int decimals);
-
-// Result keys Fit, Fita, Fitm: the pair with 3 decimals.
-inline QString rateForm(double min, double max) { return rangeTextD(min, max, 3); }
-inline QString rateForm(const MinMax& p) { return rangeTextD(p.min, p.max, 3); }
-// Factor keys: the pair with n decimals, single or double precision.
-inline QString factorFormS(double min, double max, int decimals) { return rangeTextS(min, max, decimals); }
-inline QString factorFormD(double min, double max, int decimals) { return rangeTextD(min, max, decimals); }
-inline QString factorFormS(const MinMax& p, int decimals) { return rangeTextS(p.min, p.max, decimals); }
-inline QString factorFormD(const MinMax& p, int decimals) { return rangeTextD(p.min, p.max, decimals); }
-
-// A percentage with an optional trailing "%"; -1 for an empty (or blank) text.
-double percentValue(const QString& text);
-
-// A value or range "a/b" with the multipliers K/k 1e3, M/m 1e6, G 1e9 and an
-// optional final unit letter b, g or t (removed from `text` as well); single
-// precision; both 0 for a text without digits.
-void readRange(QString& text, double& min, double& max);
+// Result keys Fit, Fita, Fitm: the pair with 3 decimals (the range form of
+// FormBerD: one number when both bounds are equal, else minimum "/" maximum).
+inline QString rateForm(double min, double max) { return FormBerD(min, max, 3); }
+inline QString rateForm(const MinMax& p) { return FormBerD(p.min, p.max, 3); }
+// Factor keys: the pair with n decimals. The S form first rounds both values to
+// single precision, as the models keep most factors in single precision.
+inline QString factorFormS(double min, double max, int decimals)
+{
+    return FormBerS(float(min), float(max), decimals);
+}
+inline QString factorFormD(double min, double max, int decimals) { return FormBerD(min, max, decimals); }
+inline QString factorFormS(const MinMax& p, int decimals) { return factorFormS(p.min, p.max, decimals); }
+inline QString factorFormD(const MinMax& p, int decimals) { return FormBerD(p.min, p.max, decimals); }
 
 // ---- writing to the R and F sections
 
@@ -143,6 +134,3 @@ void appendFactor(const QString& letters, const QString& value);
 void appendErr(const QString& code);
 void appendWarn(const QString& code);
 
-// The text of a database value converted to the OEM code page (names shown on
-// the character screen and in listings are OEM text).
-QString ansiToOemText(const QString& text);

@@ -102,7 +102,7 @@ double connectionCount(const QString& bac, const QString& vfText, double hisch)
 
 QString range(double min, double max)
 {
-    return rangeTextS(min, max, 1);
+    return FormBerS(min, max, 1);
 }
 } // namespace
 
@@ -158,7 +158,7 @@ void PosBelastung(int SecondaryPathFlag, const QStringList& SecondaryPrefixes)
         zfr = QStringLiteral("100%");
     if (zf.isEmpty())
         zf = QStringLiteral("100%");
-    SetParam(r, QStringLiteral("Zfr"), plainSingle(percentValue(zf) * percentValue(zfr) / 100) + u'%');
+    SetParam(r, QStringLiteral("Zfr"), plainSingle(ValProz(zf) * ValProz(zfr) / 100) + u'%');
 
     if (val[RunNum::Umax] > 0 && val[RunNum::Ub] > val[RunNum::Umax]) {
         appendErr(QStringLiteral("Umax"));

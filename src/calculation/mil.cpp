@@ -115,7 +115,7 @@ void FitMil()
         if (prefix3 == u"322" || (prefix2 > u"51" && prefix2 < u"56") || lower == u"1HYBTRARRAY"
             || upper == u"1HYBTRARRAY" || vf == 0)
             vf = 1;
-        appendResult(QStringLiteral("Fitm"), rangeTextD(kfm * vf * arem.valueMin, kfm * vf * arem.valueMax, 3));
+        appendResult(QStringLiteral("Fitm"), FormBerD(kfm * vf * arem.valueMin, kfm * vf * arem.valueMax, 3));
         removeBacMilCode();
         return;
     }
@@ -130,7 +130,7 @@ void FitMil()
     const double fitMin = std::min(l1, l2);
     const double fitMax = std::max(u1, u2);
     if (fitMin > 0)
-        appendResult(QStringLiteral("Fitm"), rangeTextD(fitMin, fitMax, 3));
+        appendResult(QStringLiteral("Fitm"), FormBerD(fitMin, fitMax, 3));
 }
 
 bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMax)
@@ -228,7 +228,7 @@ bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMa
     qMin = single(entryMin);
     qMax = single(entryMax);
     if (!(qMin == 1 && qMax == 1) && !factorHasValue(QStringLiteral("qm")))
-        appendFactor(QStringLiteral("qm"), rangeTextS(qMin, qMax, 2));
+        appendFactor(QStringLiteral("qm"), FormBerS(qMin, qMax, 2));
     return true;
 }
 
@@ -302,6 +302,6 @@ void MilLastFakt(double& lMin, double& lMax)
     lMin = factor[0];
     lMax = factor[1];
     if (ib == 0 || imax == 0)
-        appendResult(QStringLiteral("Viv"), rangeTextS(ratio[0], ratio[1], 2));
-    appendFactor(QStringLiteral("lm"), rangeTextS(lMin, lMax, 2));
+        appendResult(QStringLiteral("Viv"), FormBerS(ratio[0], ratio[1], 2));
+    appendFactor(QStringLiteral("lm"), FormBerS(lMin, lMax, 2));
 }

@@ -20,7 +20,7 @@ double contactForm(double vf)
 {
     const double piC = vf > 1 ? vf * 2 / 3 : 1;
     if (piC != 1)
-        appendFactor(QStringLiteral("cm"), rangeTextS(piC, piC, 2));
+        appendFactor(QStringLiteral("cm"), FormBerS(piC, piC, 2));
     return toSingle(piC);
 }
 
@@ -43,7 +43,7 @@ bool socket(const Common& c, MinMax& fit)
         return false;
     }
     const double piP = pinFactor(c.vf);
-    appendFactor(QStringLiteral("pm"), rangeTextD(piP, piP, 2));
+    appendFactor(QStringLiteral("pm"), FormBerD(piP, piP, 2));
     double piE = 1;
     if (!environmentFactor(c.ec, 1, piE))
         return false;
@@ -60,7 +60,7 @@ bool connector(const Common& c, MinMax& fit)
     const double pot = recordNumber(c.rec, "Pot");
     const double tu = ambientTemperature();
     const double lambdaB = c1 * std::exp(-ct / (tu + 273) + power(divide(tu + 273, t0), pot));
-    appendResult(QStringLiteral("Arm"), rangeTextD(lambdaB, lambdaB, 2));
+    appendResult(QStringLiteral("Arm"), FormBerD(lambdaB, lambdaB, 2));
     if (c.vf == 0) {
         appendErr(QStringLiteral("Vf"));
         return false;
@@ -69,7 +69,7 @@ bool connector(const Common& c, MinMax& fit)
     double piP = single(GetParam(rSection(), piKey(QStringLiteral("pm"))));
     if (piP == 0) {
         piP = pinFactor(c.vf);
-        appendFactor(QStringLiteral("pm"), rangeTextD(piP, piP, 2));
+        appendFactor(QStringLiteral("pm"), FormBerD(piP, piP, 2));
     }
     double piE = 1;
     if (!environmentFactor(c.ec, 1, piE))
@@ -89,7 +89,7 @@ bool relay(const Common& c, const QString& bac3, const MinMax& tb, MinMax& fit)
     const double pf = number(pfText);
     auto base = [&](double t) { return c1 * std::exp(power(divide(t + 273, t0), pot)); };
     const MinMax lambdaB{base(tb.min), base(tb.max)};
-    appendResult(QStringLiteral("Arm"), rangeTextD(lambdaB.min, lambdaB.max, 2));
+    appendResult(QStringLiteral("Arm"), FormBerD(lambdaB.min, lambdaB.max, 2));
     appendFactor(QStringLiteral("fm"), pfText);
 
     double vf = c.vf;
@@ -118,7 +118,7 @@ bool relay(const Common& c, const QString& bac3, const MinMax& tb, MinMax& fit)
     if (!GetParam(stressData(), QStringLiteral("Sh")).isEmpty())
         sh = readPair(stressData(), QStringLiteral("Sh"));
     const MinMax piCyc{toSingle(std::max(sh.min / 10, 0.1)), toSingle(std::max(sh.max / 10, 0.1))};
-    appendFactor(QStringLiteral("cycm"), rangeTextS(piCyc.min, piCyc.max, 2));
+    appendFactor(QStringLiteral("cycm"), FormBerS(piCyc.min, piCyc.max, 2));
 
     double qMin = 0, qMax = 0;
     if (!recordQualityFactor(c.rec, c.model, c.qc, true, qMin, qMax))
@@ -163,7 +163,7 @@ bool switchModel(const Common& c, MinMax& fit)
         sh.max = 1;
     const MinMax piCyc{std::max(sh.min, 1.0), std::max(sh.max, 1.0)};
     if (!piCyc.isOne())
-        appendFactor(QStringLiteral("cycm"), rangeTextS(piCyc.min, piCyc.max, 2));
+        appendFactor(QStringLiteral("cycm"), FormBerS(piCyc.min, piCyc.max, 2));
 
     double qMin = 0, qMax = 0;
     if (!recordQualityFactor(c.rec, c.model, c.qc, true, qMin, qMax))

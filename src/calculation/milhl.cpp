@@ -51,7 +51,7 @@ MinMax temperatureFactor(const QString& model, const Record& rec)
     }
     if (!piT.isOne()) {
         appendResult(QStringLiteral("Ctm"), rec.ctText);
-        appendFactor(QStringLiteral("tm"), rangeTextD(piT.min, piT.max, 2));
+        appendFactor(QStringLiteral("tm"), FormBerD(piT.min, piT.max, 2));
     }
     return piT;
 }
@@ -174,24 +174,24 @@ void laserDiode(const QString& model, const Record& rec, int vf, double piE, dou
             current = {vie * imax, vie * imax};
         } else {
             current = {0.1 * imax, imax};
-            appendResult(QStringLiteral("Ibv"), rangeTextS(current.min, current.max, 2));
+            appendResult(QStringLiteral("Ibv"), FormBerS(current.min, current.max, 2));
         }
     } else {
         current = {0.1, 10};
-        appendResult(QStringLiteral("Ibv"), rangeTextS(0.1, 10, 2));
+        appendResult(QStringLiteral("Ibv"), FormBerS(0.1, 10, 2));
         appendWarn(QStringLiteral("IbLaserMil"));
     }
     const MinMax piI{toSingle(power(current.min, 0.68)), toSingle(power(current.max, 0.68))};
     if (!piI.isOne())
-        appendFactor(QStringLiteral("im"), rangeTextS(piI.min, piI.max, 2));
+        appendFactor(QStringLiteral("im"), FormBerS(piI.min, piI.max, 2));
     // power degradation in percent of the rated optical power; 50 % when not given
-    const double degr = percentValue(GetParam(stressData(), QStringLiteral("Degr")));
+    const double degr = ValProz(GetParam(stressData(), QStringLiteral("Degr")));
     MinMax piP{1, 1};
     if (degr > 0)
         piP = {toSingle(degr / 50), toSingle(degr / 50)};
     else
         appendResult(QStringLiteral("Degrv"), QStringLiteral("50"));
-    appendFactor(QStringLiteral("pdm"), rangeTextS(piP.min, piP.max, 2));
+    appendFactor(QStringLiteral("pdm"), FormBerS(piP.min, piP.max, 2));
     fitMin = rec.c1 * vf * piT.min * piI.min * piP.min * piE * kfm;
     fitMax = rec.c1 * vf * piT.max * piI.max * piP.max * piE * kfm;
 }
@@ -212,21 +212,21 @@ void lamp(const Record& rec, int vf, double piE, double kfm, double& fitMin, dou
         appendResult(QStringLiteral("Unenv"), QStringLiteral("28"));
     }
     const double lambdaB = rec.c1 * std::pow(vr, 1.29);
-    appendResult(QStringLiteral("Arm"), rangeTextD(lambdaB, lambdaB, 1));
+    appendResult(QStringLiteral("Arm"), FormBerD(lambdaB, lambdaB, 1));
     // Share of illuminated hours in percent; no share given means always on. The
     // bands follow each other without gaps.
-    const double zf = percentValue(GetParam(stressData(), QStringLiteral("Zf")));
+    const double zf = ValProz(GetParam(stressData(), QStringLiteral("Zf")));
     double piU = 1;
     if (zf > 0 && zf < 10)
         piU = 0.1;
     else if (zf >= 10 && zf <= 90)
         piU = 0.72;
     if (piU != 1)
-        appendFactor(QStringLiteral("um"), rangeTextS(piU, piU, 2));
+        appendFactor(QStringLiteral("um"), FormBerS(piU, piU, 2));
     const QString acdc = GetParam(stressData(), QStringLiteral("Acdc"));
     const MinMax piA = acdc == u"A" ? MinMax{1, 1} : acdc == u"D" ? MinMax{3.3, 3.3} : MinMax{1, 3.3};
     if (!piA.isOne())
-        appendFactor(QStringLiteral("am"), rangeTextS(piA.min, piA.max, 2));
+        appendFactor(QStringLiteral("am"), FormBerS(piA.min, piA.max, 2));
     fitMin = lambdaB * vf * toSingle(piU) * toSingle(piA.min) * piE * kfm;
     fitMax = lambdaB * vf * toSingle(piU) * toSingle(piA.max) * piE * kfm;
 }
@@ -274,9 +274,9 @@ void MilHL(const QString& model, double& FitMin, double& FitMax, double Kfm)
             appendErr(QStringLiteral("BacMil"));
             return;
         }
-        appendResult(QStringLiteral("C1m"), rangeTextD(rec.c1, rec.c1, 2));
+        appendResult(QStringLiteral("C1m"), FormBerD(rec.c1, rec.c1, 2));
         if (rec.c2 > 0)
-            appendResult(QStringLiteral("C2m"), rangeTextD(rec.c2, rec.c2, 2));
+            appendResult(QStringLiteral("C2m"), FormBerD(rec.c2, rec.c2, 2));
     }
 
     const MinMax piT = temperatureFactor(model, rec);
@@ -292,14 +292,14 @@ void MilHL(const QString& model, double& FitMin, double& FitMax, double Kfm)
     }
     const double piS = toSingle(voltageFactor(model, ratio.min));
     if (piS != 1)
-        appendFactor(QStringLiteral("sm"), rangeTextS(piS, piS, 2));
+        appendFactor(QStringLiteral("sm"), FormBerS(piS, piS, 2));
 
     const double nmax = single(GetParam(q, QStringLiteral("Nmax")));
     const double imax = single(GetParam(q, QStringLiteral("Imax")));
     MinMax piR = ratingFactor(model, nmax, imax, bac3, tec);
     piR = {toSingle(piR.min), toSingle(piR.max)};
     if (!piR.isOne())
-        appendFactor(QStringLiteral("prm"), rangeTextS(piR.min, piR.max, 2));
+        appendFactor(QStringLiteral("prm"), FormBerS(piR.min, piR.max, 2));
 
     if (hybrid) {
         if (vf == 0) {
@@ -314,7 +314,7 @@ void MilHL(const QString& model, double& FitMin, double& FitMax, double Kfm)
     MinMax piA = applicationFactor(model, nmax, bac3);
     piA = {toSingle(piA.min), toSingle(piA.max)};
     if (!piA.isOne())
-        appendFactor(QStringLiteral("am"), rangeTextS(piA.min, piA.max, 2));
+        appendFactor(QStringLiteral("am"), FormBerS(piA.min, piA.max, 2));
 
     double qMin = 1, qMax = 1;
     if (!MilQFakt(model, qc, qMin, qMax))

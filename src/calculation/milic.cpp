@@ -85,7 +85,7 @@ MinMax complexityRange()
     QString k1 = GetParam(componentData(), QStringLiteral("K1"));
     MinMax r;
     if (!k1.isEmpty())
-        readRange(k1, r.min, r.max);
+        ValBereich(k1, r.min, r.max);
     return r;
 }
 
@@ -103,10 +103,10 @@ MinMax dieDensityFactor()
     cd.min = toSingle(area.min * 0.64 / 21 * std::pow(2 / feature.max, 2) + 0.36);
     cd.max = toSingle(area.max * 0.64 / 21 * std::pow(2 / feature.min, 2) + 0.36);
     if (achip == 0 && !resultHasValue(QStringLiteral("Achipv")))
-        appendResult(QStringLiteral("Achipv"), rangeTextS(area.min, area.max, 1));
+        appendResult(QStringLiteral("Achipv"), FormBerS(area.min, area.max, 1));
     if (sac == 0 && !resultHasValue(QStringLiteral("Sacv")))
-        appendResult(QStringLiteral("Sacv"), rangeTextS(feature.min, feature.max, 2));
-    appendFactor(QStringLiteral("cdm"), rangeTextS(cd.min, cd.max, 2));
+        appendResult(QStringLiteral("Sacv"), FormBerS(feature.min, feature.max, 2));
+    appendFactor(QStringLiteral("cdm"), FormBerS(cd.min, cd.max, 2));
     return cd;
 }
 
@@ -137,7 +137,7 @@ MinMax cyclingRate(double tjMax)
     const double a1Max = 6.817 * 0.001 * cycles.max * life / 10000;
     const double b1 = std::sqrt(k1.max / 16000) * std::exp(-(15000 / 8.63) * (1 / (tjMax + 273) - 1.0 / 333));
     const MinMax rate{toSingle(a1Min * b1), toSingle(a1Max * b1)};
-    appendResult(QStringLiteral("Arcycm"), rangeTextS(rate.min, rate.max, 1));
+    appendResult(QStringLiteral("Arcycm"), FormBerS(rate.min, rate.max, 1));
     return rate;
 }
 
@@ -157,7 +157,7 @@ void MilIC(const QString& model, double& FitMin, double& FitMax, double Kfm)
         appendErr(QStringLiteral("BacMil"));
         return;
     }
-    appendResult(QStringLiteral("C1m"), rangeTextD(c1, c1, 2));
+    appendResult(QStringLiteral("C1m"), FormBerD(c1, c1, 2));
     MinMax cd{1, 1};
     if (vhsic)
         cd = dieDensityFactor();
@@ -183,7 +183,7 @@ void MilIC(const QString& model, double& FitMin, double& FitMax, double Kfm)
             return 0.1 * std::exp((ea / 8.617) * 100000 * (1 / tr - 1 / (t + 273)));
         };
         piT = {temperatureFactor(tj.min), temperatureFactor(tj.max)};
-        const QString t = rangeTextD(piT.min, piT.max, 2);
+        const QString t = FormBerD(piT.min, piT.max, 2);
         if (t != u"1") {
             if (!resultHasValue(QStringLiteral("Eam")))
                 appendResult(QStringLiteral("Eam"), plainNumber(ea, true));
@@ -199,11 +199,11 @@ void MilIC(const QString& model, double& FitMin, double& FitMax, double Kfm)
         const int np = toInt16(number(GetParam(q, QStringLiteral("Pin"))));
         c2 = vhsic ? vhsicPackageType(gec) * (2.2 + 0.0172 * np) : monolithicPackageRate(tecLast, gec, np);
         if (!resultHasValue(QStringLiteral("C2m")))
-            appendResult(QStringLiteral("C2m"), rangeTextD(c2, c2, 2));
+            appendResult(QStringLiteral("C2m"), FormBerD(c2, c2, 2));
         if (vhsic) {
             eos = 65;
             if (!resultHasValue(QStringLiteral("Eosvm")))
-                appendResult(QStringLiteral("Eosvm"), rangeTextS(65, 65, 1));
+                appendResult(QStringLiteral("Eosvm"), FormBerS(65, 65, 1));
         }
     }
 

@@ -42,18 +42,18 @@ MinMax capacitor(const QString& model, const QString& rec, double vf)
         return c1 * (power(divide(stress, sref), ps) + 1) * std::exp(ct * power((tu + 273) / (rated + 273), pt));
     };
     const MinMax lambdaB{baseRate(s.min, tr.max), baseRate(s.max, tr.min)};
-    appendResult(QStringLiteral("Arm"), rangeTextD(lambdaB.min, lambdaB.max, 2));
+    appendResult(QStringLiteral("Arm"), FormBerD(lambdaB.min, lambdaB.max, 2));
 
     // Capacitance and series-resistance factors are unknown outside reference
     // conditions: the handbook's range for the family is used.
     const MinMax piCV = ref ? MinMax{1, 1} : MinMax{0.5, 2.2};
     if (!piCV.isOne())
-        appendFactor(QStringLiteral("cvm"), rangeTextS(piCV.min, piCV.max, 2));
+        appendFactor(QStringLiteral("cvm"), FormBerS(piCV.min, piCV.max, 2));
     MinMax piSR{1, 1};
     if (model == u"4CFCS")
         piSR = ref ? MinMax{0.2, 0.2} : MinMax{0.066, 0.33};
     if (!piSR.isOne())
-        appendFactor(QStringLiteral("srm"), rangeTextS(piSR.min, piSR.max, 2));
+        appendFactor(QStringLiteral("srm"), FormBerS(piSR.min, piSR.max, 2));
     return {vf * lambdaB.min * toSingle(piSR.min) * toSingle(piCV.min),
             vf * lambdaB.max * toSingle(piCV.max) * toSingle(piSR.max)};
 }
@@ -67,9 +67,9 @@ bool resistorNetwork(const QString& rec, double vf, MinMax& fit)
     const double ct = recordNumber(rec, "Ct");
     appendResult(QStringLiteral("Arm"), arText);
     const double tcr = ambientTemperature() + 55.0 / 2;
-    appendResult(QStringLiteral("Tcr"), rangeTextD(tcr, tcr, 1));
+    appendResult(QStringLiteral("Tcr"), FormBerD(tcr, tcr, 1));
     const double piT = std::exp(-ct * (1 / (tcr + 273) - 1.0 / 298));
-    const QString t = rangeTextD(piT, piT, 2);
+    const QString t = FormBerD(piT, piT, 2);
     if (t != u"1") {
         if (!resultHasValue(QStringLiteral("Ctm")))
             appendResult(QStringLiteral("Ctm"), plainNumber(ct));
@@ -122,7 +122,7 @@ MinMax resistor(const QString& rec, double vf, const MinMax& tb)
         };
         lambdaB = {thermal(tu) * stress(s.min), thermal(tu) * stress(s.max)};
     }
-    appendResult(QStringLiteral("Arm"), rangeTextD(lambdaB.min, lambdaB.max, 2));
+    appendResult(QStringLiteral("Arm"), FormBerD(lambdaB.min, lambdaB.max, 2));
     double piR = 1;
     if (GetParam(componentData(), QStringLiteral("Bac")) == u"4220") {
         piR = toSingle(1.6);
@@ -174,7 +174,7 @@ MinMax inductive(const QString& model, double vf, const MinMax& tb)
     const InductiveBand& band = model == u"4ICOIL" ? bandOf(CoilBands, rated) : bandOf(TransformerBands, rated);
     auto rate = [&](double ths) { return band.a * std::exp(power((ths + 273) / band.nt, band.g)); };
     const MinMax lambdaB{rate(hotSpot.min), rate(hotSpot.max)};
-    appendResult(QStringLiteral("Arm"), rangeTextD(lambdaB.min, lambdaB.max, 2));
+    appendResult(QStringLiteral("Arm"), FormBerD(lambdaB.min, lambdaB.max, 2));
     return {vf * lambdaB.min, vf * lambdaB.max};
 }
 
@@ -193,7 +193,7 @@ MinMax fixedRate(const QString& model, const QString& rec, double vf)
             appendResult(QStringLiteral("Fnenv"), QStringLiteral("40"));
         }
         ar *= power(fnen, 0.23);
-        text = rangeTextD(ar, ar, 2);
+        text = FormBerD(ar, ar, 2);
     }
     appendResult(QStringLiteral("Arm"), text);
     return {vf * ar, vf * ar};

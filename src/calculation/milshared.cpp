@@ -49,7 +49,7 @@ bool environmentFactor(const QString& ec, int decimals, double& piE)
     }
     piE = single(entry);
     if (piE != 1)
-        appendFactor(QStringLiteral("em"), rangeTextS(piE, piE, decimals));
+        appendFactor(QStringLiteral("em"), FormBerS(piE, piE, decimals));
     return true;
 }
 
@@ -62,7 +62,7 @@ bool recordQualityFactor(const QString& rec, const QString& model, const QString
         return MilQFakt(model, qc, qMin, qMax);
     if (qMin != 1)
         appendFactor(QStringLiteral("qm"),
-                     reportRecordText ? GetParam(rec, QStringLiteral("Pq")) : rangeTextS(qMin, qMin, 2));
+                     reportRecordText ? GetParam(rec, QStringLiteral("Pq")) : FormBerS(qMin, qMin, 2));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "calculation/names.h"
 #include "calculation/calcinterface.h"
+#include "frame/codepage.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
@@ -162,7 +163,7 @@ QString BtName(const QString& ComponentData, const QString& NameColumn)
         const Snapshot s =
             db->snapshot(QStringLiteral("SELECT [%1] FROM [SINNAME] WHERE [BacTec] = ?").arg(NameColumn), {key});
         if (s.recordCount() > 0)
-            name = ansiToOemText(s.text(0));
+            name = AnsiToOem(s.text(0));
         else
             appendWarn(QStringLiteral("BtName"));
     } catch (const DbError& e) {

@@ -167,7 +167,7 @@ void FitFaktoren(const QString& data, const QString& stress, double Kf, double& 
 
     // 6. Operating share
     QString zfr = GetParam(r, QStringLiteral("Zfr"));
-    const double z = percentValue(zfr.isEmpty() ? QStringLiteral("100%") : zfr);
+    const double z = ValProz(zfr.isEmpty() ? QStringLiteral("100%") : zfr);
 
     // 7. Temperature parameters
     double A = 0, Ea1 = 0, Ea2 = 0, Rf = 0, Tlimit = 25, Tref2 = 0;

@@ -107,7 +107,7 @@ QString LesSin(const QString& ComponentData, int UseUserList, const QString& Col
         double k1max = 0;
         if (!k1.isEmpty()) {
             double lo = 0;
-            readRange(k1, lo, k1max);
+            ValBereich(k1, lo, k1max);
         }
 
         // Some groups share their rates across technology variants: the
@@ -307,7 +307,7 @@ void LesRth(QString& Result)
             }
 
             if (table.min != 0) {
-                appendResult(QStringLiteral("Rtv"), rangeTextS(table.min, table.max, 1));
+                appendResult(QStringLiteral("Rtv"), FormBerS(table.min, table.max, 1));
                 r = readPair(p.WorkStr[Slot::R], QStringLiteral("Rtv"));
             } else if (!rteGiven) {
                 appendWarn(QStringLiteral("RtrDat"));
@@ -329,7 +329,7 @@ void LesRth(QString& Result)
                     const double factor = (fw * par2 + par1) / still;
                     r.min = toSingle(r.min * factor);
                     r.max = toSingle(r.max * factor);
-                    appendResult(QStringLiteral("Rtr"), rangeTextS(r.min, r.max, 1));
+                    appendResult(QStringLiteral("Rtr"), FormBerS(r.min, r.max, 1));
                 }
             }
         }
@@ -337,7 +337,7 @@ void LesRth(QString& Result)
         const double power = nmw != 0 ? nmw : ntyp;
         const double tjMin = toSingle(tur + power * r.min / 1000);
         const double tjMax = toSingle(tur + power * r.max / 1000);
-        Result = rangeTextS(tjMin, tjMax, 1);
+        Result = FormBerS(tjMin, tjMax, 1);
     } catch (const DbError& e) {
         abortOnDbError(QStringLiteral("  XHAP: LesRth !   "), e);
     }

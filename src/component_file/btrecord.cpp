@@ -41,12 +41,9 @@ void BtdTrenn(const QString& record)
     }
 }
 
-void ZerlegBtBlock(QString& text, QStringList& records, int& count)
+QStringList blockLines(const QString& text)
 {
-    records.clear();
-    records.append(QString()); // element 0 unused
-    count = 0;
-    prog().BtSatzNr = 1;
+    QStringList lines;
     qsizetype from = 0;
     while (from < text.size()) {
         qsizetype lf = text.indexOf(u'\n', from);
@@ -56,11 +53,22 @@ void ZerlegBtBlock(QString& text, QStringList& records, int& count)
         qsizetype end = lf;
         if (!last && end > from && text[end - 1] == u'\r')
             --end;
-        if (end > from) {
-            records.append(text.mid(from, end - from).trimmed());
-            ++count;
-        }
+        if (end > from)
+            lines.append(text.mid(from, end - from));
         from = lf + 1;
+    }
+    return lines;
+}
+
+void ZerlegBtBlock(QString& text, QStringList& records, int& count)
+{
+    records.clear();
+    records.append(QString()); // element 0 unused
+    count = 0;
+    prog().BtSatzNr = 1;
+    for (const QString& line : blockLines(text)) {
+        records.append(line.trimmed());
+        ++count;
     }
     text.clear();
 }

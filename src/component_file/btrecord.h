@@ -16,6 +16,10 @@ inline constexpr int MaxKeysPerRecord = 20;
 // and 5 (description, converted from OEM when it holds OEM umlauts).
 void BtdTrenn(const QString& record);
 
+// The lines of a block file's text as they stand, without their line ends (CR LF
+// or LF); empty lines are skipped.
+QStringList blockLines(const QString& text);
+
 // Splits a block file's text into records (1-based; element 0 unused), each line
 // trimmed; empty lines are skipped, a line of blanks gives an empty record. The
 // text is consumed. Sets BtSatzNr to 1.

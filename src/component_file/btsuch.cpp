@@ -157,20 +157,9 @@ int LiesBtBlock(const QString& blockAddress, int kind)
     p.BtSatz.append(QString());
     p.BtSatzAnz = 0;
     p.BtSatzNr = 1;
-    qsizetype from = 0;
-    while (from < text.size()) {
-        qsizetype lf = text.indexOf(u'\n', from);
-        const bool last = lf < 0;
-        if (last)
-            lf = text.size();
-        qsizetype end = lf;
-        if (!last && end > from && text[end - 1] == u'\r')
-            --end;
-        if (end > from) {
-            p.BtSatz.append(text.mid(from, end - from));
-            ++p.BtSatzAnz;
-        }
-        from = lf + 1;
+    for (const QString& line : blockLines(text)) {
+        p.BtSatz.append(line);
+        ++p.BtSatzAnz;
     }
     return source;
 }

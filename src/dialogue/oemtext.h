@@ -1,4 +1,6 @@
 #pragma once
+#include "frame/codepage.h"
+
 #include <QChar>
 #include <QString>
 
@@ -7,10 +9,7 @@
 // shows Unicode directly, so box-drawing characters survive without the escape
 // detour that an ANSI display needs.
 
-// One OEM character as Unicode (code page 850); codes below 128 stay as they are.
-QChar oemToUnicode(QChar oem);
-// The OEM character of a Unicode character; a null QChar when code page 850 has none.
-QChar unicodeToOem(QChar unicode);
+// Single characters: oemToUnicode and unicodeToOem (frame/codepage.h).
 
 // Text as the screen draws it: code page 850 to Unicode, the pi marker (227) and a
 // literal "{p}" both as the Greek letter pi.

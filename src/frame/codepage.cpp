@@ -81,14 +81,9 @@ QString OemToAnsi(const QString& text)
     const QByteArray bytes = toAnsi(text);
     QString out(bytes.size(), QChar(kSubstitute));
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) {
-            out[i] = QChar(b);
-            continue;
-        }
-        const char16_t u = kOem[b - 0x80];
-        if (isAnsiCharacter(u))
-            out[i] = QChar(u);
+        const QChar u = oemToUnicode(QChar(char16_t(static_cast<unsigned char>(bytes[i]))));
+        if (isAnsiCharacter(u.unicode()))
+            out[i] = u;
     }
     return out;
 }
@@ -98,18 +93,30 @@ QString AnsiToOem(const QString& text)
     const QString ansi = fromAnsi(toAnsi(text));
     QString out(ansi.size(), QChar(kSubstitute));
     for (qsizetype i = 0; i < ansi.size(); ++i) {
-        const char16_t u = ansi[i].unicode();
-        if (u < 0x80) {
-            out[i] = QChar(u);
-            continue;
-        }
-        for (int k = 0; k < 128; ++k)
-            if (kOem[k] == u) {
-                out[i] = QChar(char16_t(0x80 + k));
-                break;
-            }
+        const QChar oem = unicodeToOem(ansi[i]);
+        if (!oem.isNull())
+            out[i] = oem;
     }
     return out;
+}
+
+QChar oemToUnicode(QChar oem)
+{
+    const char16_t c = oem.unicode();
+    if (c >= 0x80 && c <= 0xFF)
+        return QChar(kOem[c - 0x80]);
+    return oem;
+}
+
+QChar unicodeToOem(QChar unicode)
+{
+    const char16_t c = unicode.unicode();
+    if (c < 0x80)
+        return unicode;
+    for (int k = 0; k < 128; ++k)
+        if (kOem[k] == c)
+            return QChar(char16_t(0x80 + k));
+    return QChar();
 }
 
 QString OemToAnsiIfOem(const QString& text)

@@ -20,6 +20,13 @@ QByteArray toBytes(const QString& text);
 QString OemToAnsi(const QString& text);
 QString AnsiToOem(const QString& text); // the result carries OEM bytes as Latin-1 characters
 
+// One OEM character as Unicode, the box-drawing and block characters of code page
+// 850 included (OemToAnsi keeps only what the ANSI code page has); characters
+// outside 128..255 stay as they are. The character screen draws OEM text with it.
+QChar oemToUnicode(QChar oem);
+// The OEM character of a Unicode character; a null QChar when code page 850 has none.
+QChar unicodeToOem(QChar unicode);
+
 // OemToAnsi when text holds one of the OEM codes of the German umlauts and sharp s
 // (132, 148, 129, 142, 153, 154, 225), else text itself.
 QString OemToAnsiIfOem(const QString& text);

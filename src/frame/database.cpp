@@ -84,6 +84,17 @@ void jetLikeSql(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     throw DbError(QStringLiteral("%1: %2").arg(what, e.text()), e.nativeErrorCode().toInt());
 }
+
+// Every value goes in as a bound parameter, never as SQL text.
+void prepareAndRun(QSqlQuery& q, const QString& sql, const QVariantList& params)
+{
+    if (!q.prepare(sql))
+        throwDb(sql, q.lastError());
+    for (const QVariant& p : params)
+        q.addBindValue(p);
+    if (!q.exec())
+        throwDb(sql, q.lastError());
+}
 } // namespace
 
 bool jetLikeMatch(const QString& value, const QString& pattern)
@@ -237,12 +248,7 @@ Snapshot Database::snapshot(const QString& sql, const QVariantList& params) cons
 {
     QSqlQuery q(connection());
     q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        throwDb(sql, q.lastError());
-    for (const QVariant& p : params)
-        q.addBindValue(p);
-    if (!q.exec())
-        throwDb(sql, q.lastError());
+    prepareAndRun(q, sql, params);
     QStringList fields;
     const QSqlRecord rec = q.record();
     for (int i = 0; i < rec.count(); ++i)
@@ -261,24 +267,14 @@ Snapshot Database::snapshot(const QString& sql, const QVariantList& params) cons
 int Database::execute(const QString& sql, const QVariantList& params)
 {
     QSqlQuery q(connection());
-    if (!q.prepare(sql))
-        throwDb(sql, q.lastError());
-    for (const QVariant& p : params)
-        q.addBindValue(p);
-    if (!q.exec())
-        throwDb(sql, q.lastError());
+    prepareAndRun(q, sql, params);
     return q.numRowsAffected();
 }
 
 qint64 Database::insert(const QString& sql, const QVariantList& params)
 {
     QSqlQuery q(connection());
-    if (!q.prepare(sql))
-        throwDb(sql, q.lastError());
-    for (const QVariant& p : params)
-        q.addBindValue(p);
-    if (!q.exec())
-        throwDb(sql, q.lastError());
+    prepareAndRun(q, sql, params);
     return q.lastInsertId().toLongLong();
 }
 

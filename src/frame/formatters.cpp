@@ -3,6 +3,7 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
+#include "frame/textlib.h"
 
 #include <cmath>
 
@@ -215,13 +216,6 @@ double prefixedValue(const QString& text)
         }
     }
     return toSingle(readLeadingNumber(text) * factor);
-}
-
-QString withoutTrailingBlanks(QString t)
-{
-    while (t.endsWith(u' '))
-        t.chop(1);
-    return t;
 }
 } // namespace
 

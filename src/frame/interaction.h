@@ -130,6 +130,9 @@ public:
 
     // The one generic entry point.
     virtual Answer ask(const Question& q) = 0;
+    // Tells the window of a kind that its model changed (loaded, updated,
+    // unloaded); nothing is answered, and nothing happens without a display.
+    virtual void notify(const Question& q) { (void)q; }
 
     // Message box: returns the button code (Mb::OK ...).
     virtual int messageBox(const QString& id, const QString& text, int buttons, const QString& title = QString());

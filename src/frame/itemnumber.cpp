@@ -1,6 +1,7 @@
 #include "frame/itemnumber.h"
 #include "frame/program.h"
 #include "frame/restext.h"
+#include "frame/textlib.h"
 
 namespace {
 constexpr int kBlockWidth[3] = {6, 5, 4};
@@ -12,21 +13,6 @@ QString message(const char* number, int block, int width = 0)
     if (width > 0)
         args << QString::number(width);
     return ResText(QString::fromLatin1(number), prog().LangNr, true, args);
-}
-
-QString withoutLeadingBlanks(const QString& t)
-{
-    qsizetype i = 0;
-    while (i < t.size() && t[i] == u' ')
-        ++i;
-    return t.mid(i);
-}
-
-QString withoutTrailingBlanks(QString t)
-{
-    while (t.endsWith(u' '))
-        t.chop(1);
-    return t;
 }
 
 QString toLength(QString r)

@@ -1,4 +1,5 @@
 #include "frame/menutarn.h"
+#include "dialogue/beprogein.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/inifile.h"
@@ -12,7 +13,6 @@
 #include "frame/tarnstart.h"
 #include "component_file/neuinh.h"
 #include "prediction/profiles.h"
-#include "prediction/prognoseqsl.h"
 
 #include <QFileInfo>
 
@@ -108,10 +108,13 @@ QString txt(const char* de, const char* en)
 }
 
 // Keys whose windows come with later parts of the program.
-const char* const kNotYetConnected[] = {"yk", "aws", "newprof.ql",
-                                        "newprofspstd.ql", "newprofspwahl.ql", "ql.new", "ql.edit", "ql.del",
-                                        "0kopie", "1kopie", "2kopie", "4kopie", "5kopie", "3kopie", "ql.view",
-                                        "ql.db", "be.edit", "be.add", "calc.bt"};
+const char* const kNotYetConnected[] = {"yk", "aws", "ql.new", "ql.edit", "ql.del", "0kopie", "1kopie",
+                                        "2kopie", "4kopie", "5kopie", "3kopie", "ql.view", "ql.db", "be.edit",
+                                        "be.add"};
+// The predictions run in the selection-menu window: the Q-list run with the key
+// as its profile mode, the single-component run asking the component itself.
+const char* const kQslPredictions[] = {"standardprof.ql", "selectprof.ql", "newprof.ql", "newprofspstd.ql",
+                                       "newprofspwahl.ql"};
 } // namespace
 
 MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
@@ -120,18 +123,20 @@ MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
         const QString k = QString::fromLatin1(key);
         mCommands[k] = [k] { notYetConnected(k); };
     }
+    for (const char* key : kQslPredictions) {
+        const QString k = QString::fromLatin1(key);
+        mCommands[k] = [k] { frmBEProgEin::RunPrognoseQSL(k); };
+    }
+    mCommands[QStringLiteral("calc.bt")] = [] {
+        QString ret;
+        frmBEProgEin::RunPrognoseBE(ret);
+    };
     mCommands[QStringLiteral("config")] = [this] {
         mView.showConfiguration();
         mView.relocalize();
     };
     mCommands[QStringLiteral("exit")] = [this] { mView.endProgram(); };
     mCommands[QStringLiteral("delprof.ql")] = [this] { deleteProfiles(); };
-    // The stored-profile runs. The selection window that the design shows over
-    // the main window for the run is not needed by the run itself.
-    for (const char* key : {"standardprof.ql", "selectprof.ql"}) {
-        const QString k = QString::fromLatin1(key);
-        mCommands[k] = [k] { PrognoseQsl(QString(), k, false); };
-    }
     for (const char* key : {"be.mixbl", "be.mixdat", "be.db"}) {
         const QString k = QString::fromLatin1(key);
         mCommands[k] = [k] { RunComponentFileCommand(k); };

@@ -21,3 +21,20 @@ QString PrintQSL(const QString& desc, bool)
     return QStringLiteral("ABBRUCH");
 }
 
+void PrognoseBt(const QString& key)
+{
+    notYetConnected(QStringLiteral("PrognoseBt ") + key);
+}
+
+void EingabeBauteil(QString& Ret)
+{
+    notYetConnected(QStringLiteral("EingabeBauteil"));
+    Ret = QStringLiteral("ABBRUCH");
+}
+
+void PosStressEingabe(QString& Pos, int)
+{
+    // The line keeps its stress data, as after a cancelled entry.
+    notYetConnected(QStringLiteral("PosStressEingabe ") + Pos.left(40));
+}
+

@@ -8,6 +8,11 @@
 // Quality parts lists
 void FehlQsBt(const QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck);
 QString PrintQSL(const QString& desc, bool ADruck);
+// Prediction run
+void PrognoseBt(const QString& key);
+// Component data entry
+void EingabeBauteil(QString& Ret);
+void PosStressEingabe(QString& Pos, int M_Edit);
 
 // Reports that a procedure is not available in this build (message or batch log).
 void notYetConnected(const QString& what);

@@ -10,6 +10,9 @@ class Database;
 class Snapshot;
 struct PrintState;
 struct ReportState;
+namespace frmBEProgEin {
+class State;
+}
 class QFile;
 
 // Program-wide state: everything that start-up sets and that the design keeps in
@@ -119,6 +122,9 @@ struct Program {
     std::shared_ptr<PrintState> Print;
     // The report's totals, SYLK cursor and flags (report/reportstate.h).
     std::shared_ptr<ReportState> Report;
+    // The selection-menu window: one per program, as its menus, housing choice and
+    // entry commands share its rows, side panels and designation list.
+    std::shared_ptr<frmBEProgEin::State> BEProgEin;
 };
 
 Program& prog();

@@ -47,6 +47,13 @@ Answer QtInteraction::ask(const Question& q)
     return Answer::cancel();
 }
 
+void QtInteraction::notify(const Question& q)
+{
+    const auto it = mHandlers.constFind(q.kind);
+    if (it != mHandlers.constEnd())
+        it.value()(q);
+}
+
 void QtInteraction::registerHandler(const QString& kind, Handler handler)
 {
     mHandlers.insert(kind, std::move(handler));

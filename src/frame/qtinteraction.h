@@ -19,6 +19,7 @@ public:
     ~QtInteraction() override;
 
     Answer ask(const Question& q) override;
+    void notify(const Question& q) override; // to the handler of the kind, answer dropped
     int messageBox(const QString& id, const QString& text, int buttons, const QString& title = QString()) override;
     void beep() override;
 

@@ -21,6 +21,22 @@ QString ParseString(int& position, const QString& text, const QString& separator
     return token;
 }
 
+QString withoutLeadingBlanks(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    return text.mid(i);
+}
+
+QString withoutTrailingBlanks(const QString& text)
+{
+    qsizetype n = text.size();
+    while (n > 0 && text[n - 1] == u' ')
+        --n;
+    return text.left(n);
+}
+
 int InCount(const QString& text, QChar ch)
 {
     return int(text.count(ch));

@@ -10,6 +10,11 @@
 // separator and becomes 0 when the token was the last one.
 QString ParseString(int& position, const QString& text, const QString& separators);
 
+// text without its leading (trailing) blanks; tabs and line ends stay, unlike
+// QString::trimmed.
+QString withoutLeadingBlanks(const QString& text);
+QString withoutTrailingBlanks(const QString& text);
+
 // Number of occurrences of ch in text.
 int InCount(const QString& text, QChar ch);
 

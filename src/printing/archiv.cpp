@@ -1,9 +1,11 @@
 #include "printing/archiv.h"
+#include "frame/codepage.h"
 #include "frame/database.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/inifile.h"
 #include "frame/interaction.h"
+#include "frame/itemnumber.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
@@ -35,40 +37,6 @@ void createTables(Database& such, Database& daten)
         "[Art] TEXT, [Doku] TEXT, [Erstellt] TEXT, [Tu] REAL, [Vl] REAL, [Norm] TEXT, [Listen] TEXT, [Typ] TEXT, "
         "[Lnr] TEXT, [Tab] INTEGER)"));
     daten.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS [Daten] ([Ref] INTEGER, [Datei] BLOB)"));
-}
-
-// The item number normalised into blocks of 6, 5 and 4 characters (each padded
-// by blanks behind its first character) and the two-character stand; nothing
-// when a block or the stand is too long.
-std::optional<QString> normalisedItemNumber(const QString& itemNumber)
-{
-    const QString text = itemNumber.trimmed().toUpper();
-    static const int widths[3] = {6, 5, 4};
-    QStringList blocks;
-    qsizetype pos = 0;
-    for (const int width : widths) {
-        QString block;
-        if (pos <= text.size()) {
-            qsizetype dash = text.indexOf(u'-', pos);
-            if (dash < 0)
-                dash = text.size();
-            block = text.mid(pos, dash - pos);
-            pos = dash + 1;
-        }
-        if (block.size() > width)
-            return std::nullopt;
-        if (block.isEmpty())
-            block = QString(width, u' ');
-        else
-            block = block.left(1) + QString(width - block.size(), u' ') + block.mid(1);
-        blocks << block;
-    }
-    QString stand = pos <= text.size() ? text.mid(pos) : QString();
-    stand.remove(u' ');
-    if (stand.size() > 2)
-        return std::nullopt;
-    stand = QString(2 - stand.size(), u' ') + stand;
-    return blocks.join(u'-').leftJustified(17, u' ') + u'-' + stand;
 }
 
 QString methodLetters(const QString& digits)
@@ -120,7 +88,7 @@ void ArchivStart()
             // an unopened database.
             s.ArchivAktiv = false;
             MsgBoxRes(QStringLiteral("473"), Mb::OKOnly, p.LangNr,
-                      {QStringLiteral("  Archiv: ArchivStart !   "), QString::number(e.nativeCode()), e.message()});
+                      {QStringLiteral("  Archiv: ArchivStart !   "), QString::number(e.nativeCode()), AnsiToOem(e.message())});
         }
     } catch (const ProgramEndRequested&) {
         throw;
@@ -138,10 +106,12 @@ QString ArchivBez(const QString& head, const QString& kind, const QString& Qz, c
     QString designation;
     const QString yk = GetParam(head, QStringLiteral("Yk"));
     if (!yk.isEmpty()) {
-        const std::optional<QString> normalised = normalisedItemNumber(yk);
-        if (!normalised)
+        QString normalised, stand;
+        YkNorm(yk, normalised, stand);
+        // A malformed number names no document, even when An or Typ would.
+        if (isItemNumberError(normalised))
             return QString();
-        designation = QStringLiteral("Yk,") + *normalised;
+        designation = QStringLiteral("Yk,") + normalised + u'-' + stand;
     } else if (const QString an = GetParam(head, QStringLiteral("An")); !an.isEmpty()) {
         designation = QStringLiteral("An,") + an;
     } else if (const QString typ = GetParam(head, QStringLiteral("Typ")); !typ.isEmpty()) {

@@ -7,6 +7,7 @@
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "frame/restext.h"
+#include "frame/textlib.h"
 #include "printing/pagestream.h"
 
 #include <QFile>
@@ -45,14 +46,6 @@ int16_t checkedInt16(int value)
 }
 
 namespace {
-
-QString rtrimBlanks(const QString& text)
-{
-    qsizetype n = text.size();
-    while (n > 0 && text[n - 1] == u' ')
-        --n;
-    return text.left(n);
-}
 
 void appendText(PrintState& s, int32_t x, int32_t y, const QString& text)
 {
@@ -243,7 +236,7 @@ void PrTextLine(const QString& joined)
     PrintState& s = printState();
     const int32_t y = toInt32(s.currentY);
     if (s.font.name != QLatin1String("Courier New")) {
-        appendText(s, s.PrLinks, y, rtrimBlanks(joined));
+        appendText(s, s.PrLinks, y, withoutTrailingBlanks(joined));
         return;
     }
     int32_t x = s.PrLinks;
@@ -251,11 +244,11 @@ void PrTextLine(const QString& joined)
     while (!rest.isEmpty()) {
         const qsizetype mark = rest.indexOf(PiMark);
         if (mark < 0) {
-            appendText(s, x, y, rtrimBlanks(rest));
+            appendText(s, x, y, withoutTrailingBlanks(rest));
             break;
         }
         if (mark > 0) {
-            appendText(s, x, y, rtrimBlanks(rest.left(mark)));
+            appendText(s, x, y, withoutTrailingBlanks(rest.left(mark)));
             x = toInt32(x + double(mark) * s.PrZeichenBreite);
         }
         // Pi is the letter "p" of the Symbol font, raised by a seventh of a line.
@@ -273,7 +266,7 @@ void PrTextSymAt(double x, double y, const QString& joined)
         return;
     PrintState& s = printState();
     if (s.font.name != QLatin1String("Arial")) {
-        appendText(s, toInt32(x), toInt32(y), rtrimBlanks(joined));
+        appendText(s, toInt32(x), toInt32(y), withoutTrailingBlanks(joined));
         return;
     }
     const QString fontName = s.font.name;
@@ -282,12 +275,12 @@ void PrTextSymAt(double x, double y, const QString& joined)
     while (!rest.isEmpty()) {
         const qsizetype mark = rest.indexOf(PiMark);
         if (mark < 0) {
-            appendText(s, toInt32(x), toInt32(y), rtrimBlanks(rest));
+            appendText(s, toInt32(x), toInt32(y), withoutTrailingBlanks(rest));
             break;
         }
         if (mark > 0) {
             const QString before = rest.left(mark);
-            appendText(s, toInt32(x), toInt32(y), rtrimBlanks(before));
+            appendText(s, toInt32(x), toInt32(y), withoutTrailingBlanks(before));
             x += textWidth(before);
         }
         appendFontName(s, QStringLiteral("Symbol"));
@@ -305,7 +298,7 @@ void PrTextZSAt(int16_t line, int16_t column, const QString& joined)
     s.currentY = s.PrOben + checkedInt16(product);
     if (joined.isEmpty())
         return;
-    appendText(s, toInt32(column * double(s.PrZeichenBreite) + s.PrLinks), toInt32(s.currentY), rtrimBlanks(joined));
+    appendText(s, toInt32(column * double(s.PrZeichenBreite) + s.PrLinks), toInt32(s.currentY), withoutTrailingBlanks(joined));
 }
 
 void PrLinie(int16_t style, int16_t width, double x1, double y1, double x2, double y2)

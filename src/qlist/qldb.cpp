@@ -1,4 +1,5 @@
 #include "qlist/qldb.h"
+#include "frame/codepage.h"
 #include "frame/database.h"
 #include "frame/errors.h"
 #include "frame/itemnumber.h"
@@ -54,22 +55,6 @@ int fieldWidth(int i)
     return fallback[i];
 }
 
-QString trimLeft(const QString& s)
-{
-    qsizetype i = 0;
-    while (i < s.size() && s[i] == u' ')
-        ++i;
-    return s.mid(i);
-}
-
-QString trimRight(const QString& s)
-{
-    qsizetype n = s.size();
-    while (n > 0 && s[n - 1] == u' ')
-        --n;
-    return s.left(n);
-}
-
 QString padCut(const QString& s, int width)
 {
     return s.size() >= width ? s.left(width) : s.leftJustified(width, u' ');
@@ -83,7 +68,7 @@ QVariant textOrNull(const QString& v)
 void showDbError(const DbError& e)
 {
     MsgBoxRes(QStringLiteral("473"), 0, prog().LangNr,
-              {prog().DbOperation + QStringLiteral(" !"), QString::number(e.nativeCode()), e.message()});
+              {prog().DbOperation + QStringLiteral(" !"), QString::number(e.nativeCode()), AnsiToOem(e.message())});
 }
 
 // A write transaction that takes the write lock at once, so two programs never
@@ -188,7 +173,7 @@ int Open_Db(const QString& folder, long& count, int check, bool exclusive)
         s.db.reset();
         s.inUse = 0;
         if (isBusy(e))
-            MsgBoxRes(QStringLiteral("429"), 0, p.LangNr, {e.message()});
+            MsgBoxRes(QStringLiteral("429"), 0, p.LangNr, {AnsiToOem(e.message())});
         else
             showDbError(e); // a look-up never ends the program: the caller gets slot 0
         return 0;
@@ -234,9 +219,9 @@ int NewRec_Db(int slot)
     } else {
         deleted = QStringLiteral("0");
         for (int i = 1; i <= 9; ++i) {
-            QString v = trimRight(rec[i]);
+            QString v = withoutTrailingBlanks(rec[i]);
             if (i == 4) {
-                const QString t = trimLeft(v);
+                const QString t = withoutLeadingBlanks(v);
                 if (t == QLatin1String("0") || t == QLatin1String("*"))
                     v.clear();
                 if (v.isEmpty() && !rec[3].isEmpty())
@@ -274,7 +259,7 @@ int NewRec_Db(int slot)
         return result;
     } catch (const DbError& e) {
         if (isBusy(e)) {
-            MsgBoxRes(QStringLiteral("429"), 0, p.LangNr, {e.message()});
+            MsgBoxRes(QStringLiteral("429"), 0, p.LangNr, {AnsiToOem(e.message())});
             return -1;
         }
         showDbError(e);
@@ -373,7 +358,7 @@ SuchLnResult SuchLn_Db(const QString&, int slot, int kind, const QString& key, c
                 } else {
                     StandMax(bestStand, st, bestNumber, rows.text(0));
                 }
-                stands << trimLeft(st);
+                stands << withoutLeadingBlanks(st);
             }
             if (stands.isEmpty()) {
                 r.shown = QString(key).remove(u' ');
@@ -403,7 +388,7 @@ SuchLnResult SuchLn_Db(const QString&, int slot, int kind, const QString& key, c
     default: return r;
     }
     const int width = kind == 1 ? 5 : 20;
-    const QString k = padCut(trimLeft(key), width);
+    const QString k = padCut(withoutLeadingBlanks(key), width);
     Snapshot s = db.snapshot(QStringLiteral("select ln from qldb where %1=?").arg(column), {k});
     if (!s.eof()) {
         r.found = s.text(0);
@@ -445,7 +430,7 @@ QString allocateQslNumber(const QString& letter, int slot)
         return number;
     } catch (const DbError& e) {
         if (isBusy(e))
-            MsgBoxRes(QStringLiteral("429"), 0, p.LangNr, {e.message()});
+            MsgBoxRes(QStringLiteral("429"), 0, p.LangNr, {AnsiToOem(e.message())});
         else
             showDbError(e);
         return QString();

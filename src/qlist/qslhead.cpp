@@ -4,6 +4,7 @@
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "frame/restext.h"
+#include "frame/textlib.h"
 #include "qlist/qslfile.h"
 
 namespace {
@@ -11,14 +12,6 @@ void openHead(QslLineReader& r, const QString& path)
 {
     if (!r.open(path))
         throw TarnError(QStringLiteral("File not found: %1").arg(path), ErrNo::FileNotFound);
-}
-
-QString trimLeft(const QString& s)
-{
-    qsizetype i = 0;
-    while (i < s.size() && s[i] == u' ')
-        ++i;
-    return s.mid(i);
 }
 } // namespace
 
@@ -31,7 +24,7 @@ bool KopfToRec(const QString& path, QString* errors)
     const QString number = path.right(7).remove(u'\\').remove(u'/');
     rec[1] = number;
     const QString line1 = QslZeileLesen(file);
-    auto value = [&](const char* key) { return trimLeft(GetParam(line1, QString::fromLatin1(key))); };
+    auto value = [&](const char* key) { return withoutLeadingBlanks(GetParam(line1, QString::fromLatin1(key))); };
     rec[2] = value("Typ");
     const QString ykWritten = value("Yk");
     QString yk, stand;
@@ -72,7 +65,7 @@ bool KopfToRec(const QString& path, QString* errors)
         ok = false;
     }
     p.WorkStr[5] = GetParam(p.WorkStr[20], QStringLiteral("Be"));
-    rec[9] = trimLeft(p.WorkStr[5]);
+    rec[9] = withoutLeadingBlanks(p.WorkStr[5]);
     return ok;
 }
 

@@ -4,19 +4,10 @@
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "frame/restext.h"
+#include "frame/textlib.h"
 #include "qlist/qldb.h"
 #include "qlist/qslaufloesen.h"
 #include "qlist/qslfile.h"
-
-namespace {
-QString trimRight(const QString& s)
-{
-    qsizetype n = s.size();
-    while (n > 0 && s[n - 1] == u' ')
-        --n;
-    return s.left(n);
-}
-} // namespace
 
 void QslSuch(const QString& mode, const QString& letter, QString& designation, QString& path, QString& status)
 {
@@ -25,13 +16,13 @@ void QslSuch(const QString& mode, const QString& letter, QString& designation, Q
     QString number, typ, yk, an, lookupMode;
     if (mode == QLatin1String("Pro")) {
         const QString& syPar = p.WorkStr[0];
-        number = trimRight(GetParam(syPar, QStringLiteral("Qlnr")));
+        number = withoutTrailingBlanks(GetParam(syPar, QStringLiteral("Qlnr")));
         if (!number.isEmpty() && number.size() < 5)
             number = number.rightJustified(5, u'0');
         designation = number;
-        typ = trimRight(GetParam(syPar, QStringLiteral("Qtyp"))).toUpper();
-        yk = trimRight(GetParam(syPar, QStringLiteral("Qyk"))).toUpper();
-        an = trimRight(GetParam(syPar, QStringLiteral("Qan"))).toUpper();
+        typ = withoutTrailingBlanks(GetParam(syPar, QStringLiteral("Qtyp"))).toUpper();
+        yk = withoutTrailingBlanks(GetParam(syPar, QStringLiteral("Qyk"))).toUpper();
+        an = withoutTrailingBlanks(GetParam(syPar, QStringLiteral("Qan"))).toUpper();
         lookupMode = QStringLiteral("0");
     } else {
         const QString d = designation.trimmed();
@@ -52,7 +43,7 @@ void QslSuch(const QString& mode, const QString& letter, QString& designation, Q
     QString key;
     int kind = 0;
     for (int i = 0; i < 4; ++i) {
-        const QString v = trimRight(values[i]).toUpper();
+        const QString v = withoutTrailingBlanks(values[i]).toUpper();
         if (!v.isEmpty()) {
             key = v;
             kind = kinds[i];

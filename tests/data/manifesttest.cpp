@@ -1,6 +1,8 @@
 #include "common/testutil.h"
 #include "dialogue/chapterfile.h"
 #include "dialogue/dia.h"
+#include "dialogue/menufile.h"
+#include "frame/textlib.h"
 #include "frame/paramstring.h"
 
 #include <QDir>
@@ -48,6 +50,9 @@ std::vector<Item> readManifests()
                 it.chapter = parts.value(2);
                 it.screen = parts.value(3);
                 next = 4;
+            } else if (it.kind == QLatin1String("pop")) {
+                it.chapter = parts.value(2);
+                next = 3;
             }
             for (int i = next; i < parts.size(); ++i) {
                 const qsizetype eq = parts[i].indexOf(u'=');
@@ -76,6 +81,59 @@ std::vector<Case> allCases()
 
 class InstallationData : public ::testing::TestWithParam<Case> {};
 
+// Walks a menu chapter and every submenu it reaches: each chapter exists, keeps
+// to 30 rows with all five standard rows, and every item has a code of at most
+// four characters without two adjacent blanks. Collects the code paths of the
+// items that end a choice.
+void walkMenu(const QString& file, const QString& kap, const QString& path, QStringList& leaves, int depth)
+{
+    ASSERT_LT(depth, 8) << "submenus nest in a loop at " << kap.toStdString();
+    const MenuChapter c = readMenuChapter(file, kap);
+    ASSERT_TRUE(c.found) << "chapter " << kap.toStdString() << " (reached by " << path.toStdString() << ")";
+    const MenuRows rows = buildMenuRows(c.lines, {7, QStringLiteral("&H"), QStringLiteral("&B"), QStringLiteral("&C")});
+    EXPECT_LE(rows.last(), 30) << "chapter " << kap.toStdString();
+    EXPECT_FALSE(rows.rows.size() < 2 || rows.rows[1].text.isEmpty()) << "chapter " << kap.toStdString() << " has no title";
+    for (const QString& raw : c.lines) {
+        const MenuLine l = splitMenuLine(raw);
+        if (l.kind != u'A')
+            continue;
+        EXPECT_FALSE(l.code.isEmpty()) << raw.toStdString();
+        EXPECT_FALSE(l.code.contains(QLatin1String("  "))) << raw.toStdString();
+    }
+    for (const MenuRow& r : rows.rows) {
+        if (r.state != QString() || r.hotKey.isEmpty() || r.text.startsWith(u'&'))
+            continue;
+        const QString code = menuRowCode(r.text);
+        if (r.submenu.isEmpty()) {
+            leaves << path + code;
+            continue;
+        }
+        const QString sub = r.submenu != QLatin1String(">") ? r.submenu
+                            : kap == QLatin1String("hg") ? code
+                                                          : kap + code;
+        walkMenu(file, sub, path + code, leaves, depth + 1);
+    }
+}
+
+void checkMenu(const QString& fileName, const Item& it, const QString& lang)
+{
+    QStringList leaves;
+    walkMenu(fileName, it.chapter, QString(), leaves, 0);
+    EXPECT_FALSE(leaves.isEmpty()) << "nothing to choose in " << it.chapter.toStdString();
+    for (const QString& code : it.wants.value(QStringLiteral("codes")).split(u',', Qt::SkipEmptyParts))
+        EXPECT_TRUE(leaves.contains(code)) << "no item " << code.toStdString() << " in " << lang.toStdString();
+    if (it.wants.contains(QStringLiteral("classes"))) {
+        // Class codes: four digits, whose group is configured (class-group key of "vg").
+        const QString vg = QString::fromLatin1(
+            testutil::readFile(testutil::sourceDir() + QStringLiteral("/data/install/System/vg")));
+        for (const QString& code : leaves) {
+            EXPECT_TRUE(code.size() == 4 && code.toInt() > 0) << code.toStdString();
+            EXPECT_TRUE(vg.contains(u',' + code.left(2) + QStringLiteral("G=")))
+                << "group of " << code.toStdString() << " missing in vg";
+        }
+    }
+}
+
 TEST_P(InstallationData, ItemExistsAndParses)
 {
     const Item& it = GetParam().item;
@@ -83,13 +141,19 @@ TEST_P(InstallationData, ItemExistsAndParses)
     const QString path = root + QString(it.file).replace(u'\\', u'/');
 
     // OEM text files: CR LF line ends throughout.
-    const QString fileName = it.kind == QLatin1String("dia") ? path + QStringLiteral(".dia") : path;
+    const QString fileName = it.kind == QLatin1String("dia")   ? path + QStringLiteral(".dia")
+                             : it.kind == QLatin1String("pop") ? path + QStringLiteral(".pop")
+                                                               : path;
     const QByteArray bytes = testutil::readFile(fileName);
     ASSERT_FALSE(bytes.isEmpty()) << fileName.toStdString() << " is missing or empty";
     for (qsizetype i = 0; i < bytes.size(); ++i)
         if (bytes[i] == '\n')
             ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare line feed at byte " << i;
 
+    if (it.kind == QLatin1String("pop")) {
+        checkMenu(fileName, it, GetParam().lang);
+        return;
+    }
     if (it.kind == QLatin1String("txt")) {
         ASSERT_TRUE(readOemLines(fileName).has_value());
         return;

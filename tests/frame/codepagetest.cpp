@@ -65,6 +65,18 @@ TEST(CodePage, CharactersWithoutCounterpartBecomeSubstitute)
     EXPECT_EQ(OemToAnsi(oem({9, 10, 13})), oem({9, 10, 13}));
 }
 
+TEST(CodePage, ScreenCharactersKeepBoxDrawing)
+{
+    // Unlike OemToAnsi, the single-character form keeps what only the screen can show.
+    EXPECT_EQ(oemToUnicode(QChar(char16_t(179))), QChar(0x2502));
+    EXPECT_EQ(oemToUnicode(QChar(char16_t(132))), QChar(u'ä'));
+    EXPECT_EQ(oemToUnicode(QChar(0x03C0)), QChar(0x03C0)); // beyond the code page: unchanged
+    EXPECT_TRUE(unicodeToOem(QChar(0x20AC)).isNull());
+    // Every OEM code has its own Unicode character and comes back to itself.
+    for (int code = 128; code < 256; ++code)
+        EXPECT_EQ(unicodeToOem(oemToUnicode(QChar(char16_t(code)))), QChar(char16_t(code))) << code;
+}
+
 struct IfOemRow {
     const char* name;
     QString text;

@@ -115,6 +115,36 @@ TEST(FormBer, PairOrSingleValue)
     EXPECT_EQ(FormBerS(0.1f, 0.35f, 2), QStringLiteral("0.1/0.35"));
 }
 
+struct BerRow {
+    const char* name;
+    double minimum;
+    double maximum;
+    int decimals;
+    bool single;
+    QString expected;
+};
+void PrintTo(const BerRow& r, std::ostream* os) { *os << r.name; }
+class FormBerCase : public ::testing::TestWithParam<BerRow> {};
+TEST_P(FormBerCase, Formats)
+{
+    const BerRow& r = GetParam();
+    EXPECT_EQ(r.single ? FormBerS(float(r.minimum), float(r.maximum), r.decimals) : FormBerD(r.minimum, r.maximum, r.decimals),
+              r.expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FormBerCase,
+    ::testing::Values(BerRow{"trailingZerosDropped", 12, 48, 3, false, "12/48"},
+                      // The scaled fraction .5 goes to the even neighbour 0.
+                      BerRow{"halfFractionToEven", 2.5, 2.5, 0, false, "2"},
+                      BerRow{"roundsUpIntoWhole", .9996, .9996, 3, false, "1"},
+                      BerRow{"noMinusZero", -.4, -.4, 0, false, "0"},
+                      BerRow{"negative", -.6, -.6, 0, false, "-1"},
+                      // 0.1 in single precision widens to 0.100000001...
+                      BerRow{"singleWidened", .1, .1, 2, true, "0.1"},
+                      // Bounds are compared before rounding: a pair stays a pair.
+                      BerRow{"equalAfterRoundingStillPair", 1.001, 1.002, 2, false, "1/1"}),
+    rowName);
+
 TEST(Formatters, IntegerOverflowIsRaised)
 {
     EXPECT_THROW(FormWert(0, -1, 3e10), OverflowError);

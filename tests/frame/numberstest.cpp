@@ -87,4 +87,12 @@ TEST(TextLib, SearchesAndCounts)
     EXPECT_EQ(InCount("a,b,c", u','), 2);
     EXPECT_EQ(MaxInt(3, 7), 7);
 }
+
+TEST(TextLib, BlanksOnlyAreTrimmed)
+{
+    // Tabs and line ends belong to the text (unlike QString::trimmed).
+    EXPECT_EQ(withoutLeadingBlanks("  \tA1 "), QStringLiteral("\tA1 "));
+    EXPECT_EQ(withoutTrailingBlanks(" A1\r  "), QStringLiteral(" A1\r"));
+    EXPECT_EQ(withoutTrailingBlanks("   "), QString());
+}
 } // namespace

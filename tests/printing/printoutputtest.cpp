@@ -363,6 +363,19 @@ TEST_F(Archive, AFailedOpenTurnsTheArchiveOff)
                                  QStringLiteral("pdf")));
 }
 
+TEST_F(Archive, TheDatabaseErrorKeepsItsUmlautsInTheMessage)
+{
+    // The error description is ANSI text; the message shows OEM arguments.
+    testutil::writeFile(path(QStringLiteral("Prüfung")), "x");
+    writeIni(path(QStringLiteral("Prüfung")));
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("473"), [](const Question& q) {
+        EXPECT_TRUE(q.text.contains(QStringLiteral("Prüfung"))) << q.text.toStdString();
+        return Answer::button(Mb::OK);
+    });
+    ArchivStart();
+    EXPECT_TRUE(sp.ui().allUsed());
+}
+
 TEST_F(Archive, TwoStoresInTheSameSecondGiveTwoRowsWithTheirFiles)
 {
     ArchivStart();
@@ -439,6 +452,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BezRow{"singleComponent", "Typ=R1", "PROGBE", "", "", "PROGBE,Typ,R1,-"},
                       BezRow{"itemNumber", "Yk=a12-345-6789-1", "PROGQL", "B", "7",
                              "PROGQL,Yk,A   12-3  45-6789- 1,B7"},
+                      // The item number in the stored form of the Q-list and component files.
+                      BezRow{"shortItemNumberPaddedAtTheEnd", "Yk=A12", "PROGBE", "", "", "PROGBE,Yk,A   12           -  ,-"},
+                      BezRow{"longStandCut", "Yk=A1-B2-C3-ABC", "QSL", "A", "1", "QSL,Yk,A    1-B   2-C  3-AB,A1"},
                       BezRow{"badItemNumberWinsOverAn", "Yk=A1234567-1,An=X1", "QSL", "A", "1", ""},
                       BezRow{"nothingToName", "Tec=1", "QSL", "A", "1", ""}),
     [](const auto& i) { return std::string(i.param.name); });

@@ -185,30 +185,30 @@ TEST_F(ErrorList, EntriesWithContextAndCodeTexts)
     EXPECT_EQ(fehl, QStringList({
                         // Top level: no context line; English lines read "Pcs=".
                         "Pcs=2,Typ=R5,Q,Bac=4111,F,Err=NullFitSin,Err=Bac,R,Fit=0",
-                        bullet + "No failure rate according to YK 70412",
-                        bullet + "Component class missing",
+                        bullet + "No base failure rate in the norm table",
+                        bullet + "Class code Bac missing or not allowed",
                         "EndPos",
                         "Pcs=1,Typ=C9,Q,Bac=4211,F,Err=BacMil,R,Fit=5",
                         "  Part of Ql: PSU P77 ",
-                        bullet + "No MIL-HDBK-217F model for this class",
+                        bullet + "No MIL-HDBK-217F model for the component",
                         "EndPos",
                         // A missing sub-list is a faulty position and opens no level.
                         "Lnr=A9,Stck=2,Typ=FAN,Qm=Qsl,F,Err=QslFehlt",
                         "  Part of Ql: PSU P77 ",
-                        bullet + "Secondary Q-list not found",
+                        bullet + "Sub-Q-list not found",
                         "EndPos",
                         "Stck=1,Typ=OLD,Qm=Qsl,Lnr=A5,F,Warn=Stand,B,Be=Old",
-                        raquo + "Secondary Q-list has another issue state",
+                        raquo + "Another issue state than requested was used",
                         "EndPos",
                         "Pcs=1,Typ=LONG,Q,Bac=4111,S,Ub=5,Ib=2,Tei=40,Nmw=3,Degr=0.5,Lab=1,Kl=2,Acdc=1,Sh=1,F,Err=BacFit,R,Fit=1",
-                        bullet + "No failure rate for class and technology",
+                        bullet + "Class and technology not in the failure-rate table",
                         "EndPos",
                     }));
     // Batch mode with a file: one line per entry, its lines joined by five blanks.
     const QStringList file = QString::fromLatin1(readFile(errors)).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(file.size(), 5);
     EXPECT_EQ(file[1], "Pcs=1,Typ=C9,Q,Bac=4211,F,Err=BacMil,R,Fit=5     Part of Ql: PSU P77     " + bullet +
-                           "No MIL-HDBK-217F model for this class");
+                           "No MIL-HDBK-217F model for the component");
     EXPECT_EQ(dumpPages(), ""); // nothing printed
 }
 
