@@ -40,9 +40,9 @@ bool copyTree(const QString& from, const QString& to)
 }
 
 // Class codes of the demo components, cycled over the 2,000 components.
-const char* const Classes[] = {"4111,Tec=0000,Vf=0,Pin=2", "4511,Tec=0000,Vf=0,Pin=2", "2111,Tec=0000,Vf=1,Pin=3",
-                               "3111,Tec=0000,Vf=1,Pin=2", "1311,Tec=0000,K1=100,Pin=8", "5811,Tec=1004,Pin=8",
-                               "4711,Tec=0000,Vf=0,Pin=2", "5211,Tec=0000,Pin=10"};
+const char* const Classes[] = {"4110,Tec=1000,Vf=0,Pin=2", "4510,Tec=0000,Vf=0,Pin=2", "2110,Tec=1000,Vf=1,Pin=3",
+                               "3110,Tec=0000,Vf=1,Pin=2", "1310,Tec=1000,K1=50,Pin=8", "5810,Tec=1000,Pin=8",
+                               "4620,Tec=0000,Vf=0,Pin=2", "5210,Tec=1000,Pin=10"};
 
 QString makeList(int slot, const QString& typ, const QStringList& positions)
 {

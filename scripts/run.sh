@@ -11,7 +11,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display: running the demo prediction (tarn /pr with '1,Standard')."
   rm -f pr.err
   echo '1,Standard' > pr.dat
-  before=$(ls results 2>/dev/null || true)
+  before=$(ls results 2>/dev/null | tr '\n' ' ' || true)
   QT_QPA_PLATFORM=offscreen ./tarn /pr
   for f in $(ls results 2>/dev/null); do
     case " $before " in *" $f "*) continue ;; esac
