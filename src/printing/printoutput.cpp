@@ -79,8 +79,9 @@ QString folderOf(const QString& path)
 
 bool pdfOffered()
 {
-    const QString name = prog().PdfPrint.trimmed();
-    return !name.isEmpty() && name.compare(QLatin1String("leer"), Qt::CaseInsensitive) != 0;
+    // PDF is written natively, so it needs no PDF printer and is always offered;
+    // the old printer keys (PdfPrint, ...) are still read but decide nothing here.
+    return true;
 }
 
 bool PrAusgabe(QString& title, int mode)

@@ -13,9 +13,8 @@ bool PrAusgabe(QString& title, int mode = 0);
 // for three font sizes, printed at once without preview or archive.
 void PrTestSeite();
 
-// Whether the preview offers PDF output: a PDF printer is configured (key
-// PdfPrint of section "fewe"; "leer" counts as none). Every PDF goes through the
-// program's own PDF writer, whatever printer the key names.
+// Whether the preview offers PDF output. Every PDF goes through the program's own
+// PDF writer, so it is always offered, whatever the key PdfPrint says.
 bool pdfOffered();
 
 // Names a result file. Mode other than 0: proposes Qz + the number in five
