@@ -1,4 +1,5 @@
 #include "frame/pending.h"
+#include "qlist/qslfile.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
 
@@ -19,6 +20,19 @@ QString PrintQSL(const QString& desc, bool)
 {
     notYetConnected(QStringLiteral("PrintQSL ") + desc);
     return QStringLiteral("ABBRUCH");
+}
+
+QString QslImport(int kind, const QString& head)
+{
+    notYetConnected(QStringLiteral("QslImport %1 ").arg(kind) + head);
+    return QStringLiteral("no");
+}
+
+void frmQslEdit::Run(const QString& Ln)
+{
+    notYetConnected((prog().LangNr == 2 ? QStringLiteral("Q-list editor (QL No %1)")
+                                        : QStringLiteral("Q-Listen-Editor (Qsl-Nr. %1)"))
+                        .arg(LnKurz(Ln)));
 }
 
 void PrognoseBt(const QString& key)
