@@ -122,10 +122,16 @@ public:
     void setMsg1(const QString& text) override { msg1 = text; }
     void setMsg(const QString& text) override { message = text; }
     void setBreakCaption(const QString& text) override { breakCaption = text; }
-    // Nobody can press the button: a wait returns as if it was pressed.
-    void waitForBreak() override { mBreak = true; }
+    // Nobody can press the button: a wait returns as if it was pressed. What the
+    // box showed while it waited stays in waited (message, msg1, counter).
+    void waitForBreak() override
+    {
+        waited = {message, msg1, counter};
+        mBreak = true;
+    }
 
     QString message, msg1, title, counter, breakCaption;
+    QStringList waited;
     bool visible = false, breakVisible = false;
 
 private:

@@ -1,5 +1,6 @@
 #include "qlist/frmqslneu.h"
 #include "frame/codepage.h"
+#include "frame/markers.h"
 #include "frame/qtinteraction.h"
 
 #include <QApplication>
@@ -216,8 +217,11 @@ bool frmQslNeuWindow::eventFilter(QObject* watched, QEvent* event)
             setTextOf(i, shown(mModel.fields[i]));
         } else if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
-            // Navigation keys have no text and keep their meaning.
-            const QString text = key->text();
+            // Navigation keys have no text and keep their meaning; Ctrl with a
+            // letter is its control code, whatever text the platform gives it.
+            QString text = key->text();
+            if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z)
+                text = QString(QChar(char16_t(key->key() - Qt::Key_A + 1)));
             if (text.isEmpty())
                 return QDialog::eventFilter(watched, event);
             if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
@@ -231,6 +235,8 @@ bool frmQslNeuWindow::eventFilter(QObject* watched, QEvent* event)
             const char16_t u = c->unicode();
             if (u == 3 || u == 8)
                 return QDialog::eventFilter(watched, event); // copy and backspace as usual
+            if (u < 32 && u != PiMarkCode)
+                return true;
             const QString insert(oemToUnicode(*c));
             if (i == QslNeuModel::Be) {
                 if (mBe->toPlainText().size() < QslNeuModel::MaxLength[i])

@@ -20,6 +20,23 @@ namespace {
 constexpr int LabelOffset = 1516;
 const char* const LabelCaptions[QslNeuModel::FieldCount] = {"6 Typ",  "7 yk",   "8 an",   "9 tec",
                                                             "10 code", "11 anl", "12 be", "13 nr"};
+
+// Upper case of a text held in OEM codes, by the characters the codes stand for.
+// Upper-casing the codes as if they were ANSI would turn the pi mark (227) into the
+// continuation mark (195) and OEM letters into box characters.
+QString oemUpper(const QString& oem)
+{
+    QString out = oem;
+    for (QChar& c : out) {
+        if (c == PiMark)
+            continue;
+        const QChar up = oemToUnicode(c).toUpper();
+        const QChar back = unicodeToOem(up);
+        if (!back.isNull())
+            c = back;
+    }
+    return out;
+}
 } // namespace
 
 QslNeuModel::QslNeuModel(int runmode, const QString& QSL)
@@ -69,7 +86,7 @@ std::optional<QChar> QslNeuModel::keyTyped(QChar c, bool& beep) const
 void QslNeuModel::fieldLeft(int index)
 {
     if (index >= 0 && index < FieldCount)
-        fields[index] = fields[index].toUpper();
+        fields[index] = oemUpper(fields[index]);
 }
 
 QString QslNeuModel::headList() const
@@ -78,7 +95,7 @@ QString QslNeuModel::headList() const
     for (int i = 0; i < FieldCount; ++i) {
         if (fields[i].isEmpty())
             continue;
-        const QString value = i == Ln ? (QStringLiteral("00000") + fields[i]).right(5) : fields[i].toUpper();
+        const QString value = i == Ln ? (QStringLiteral("00000") + fields[i]).right(5) : oemUpper(fields[i]);
         head += u',' + QString::fromLatin1(Keys[i]) + u'=' + value;
     }
     return head.mid(1);
