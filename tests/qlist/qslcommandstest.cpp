@@ -1,4 +1,5 @@
 #include "qldbtest.h"
+#include "frame/errors.h"
 #include "frame/itemnumber.h"
 #include "frame/markers.h"
 #include "qlist/qslaufloesen.h"
@@ -230,6 +231,19 @@ TEST_F(QslOpen, DeleteOfUnknownOrMalformedDesignation)
     EXPECT_EQ(LoeschQsl(QStringLiteral("Typ=NONE,Yk=A1234567-B1")), QString());
     EXPECT_TRUE(ui.allUsed());
     EXPECT_EQ(rows(), 4);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(QslCommands, NewWhoseFileCannotBeWrittenGivesItsNumberBack)
+{
+    // A folder where the file of number 00000 belongs: the file cannot be written.
+    QDir().mkpath(fileOf(QStringLiteral("00000")));
+    EXPECT_THROW(NeueQsl(QStringLiteral("Typ=ABC")), TarnError);
+    EXPECT_EQ(rowOf(QStringLiteral("00000")), QStringLiteral("~|~|~|~|1"));
+    EXPECT_EQ(prog().DbTab[1].inUse, 0);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #include "frame/restext.h"
 #include "qlist/qslcommands.h"
 
+#include <QTimer>
+
 namespace {
 
 const QString Msg = QStringLiteral("msg");
@@ -183,6 +185,36 @@ TEST_F(RebuildQslDatabase, DuplicateLineOfTypeWithoutItemNumberEndsWithYk)
     ASSERT_GE(dup.size(), 9);
     EXPECT_TRUE(dup[8].endsWith(QStringLiteral("Yk="))) << dup[8].toStdString();
     EXPECT_EQ(dup[8].indexOf(QStringLiteral("An=OWN")), 44);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RebuildQslDatabase, CancelLeavesIndexOfNumbersBeforeAndShowsOutcomeAtOnce)
+{
+    addFile(QStringLiteral("00000"), {QStringLiteral("Typ=ONE"), QStringLiteral("Be=")});
+    addFile(QStringLiteral("00001"), {QStringLiteral("Typ=TWO"), QStringLiteral("Be=")});
+    // The cancel button is pressed before the first number is read.
+    QTimer::singleShot(0, [this] { box.setBreak(true); });
+    NeuDbInh();
+    EXPECT_EQ(rows(), 0);
+    ASSERT_EQ(box.waited.size(), 3);
+    EXPECT_EQ(box.waited[0], QStringLiteral("Q-list database    A    recreated.      Last Q-list:    "));
+    EXPECT_FALSE(box.visible);
+}
+
+TEST_F(RebuildQslDatabase, DatabaseInUseIsLeftUntouched)
+{
+    addRow(QStringLiteral("00000"), QStringLiteral("KEPT"));
+    addFile(QStringLiteral("00000"), {QStringLiteral("Typ=OTHER"), QStringLiteral("Be=")});
+    std::unique_ptr<Database> other = direct();
+    other->execute(QStringLiteral("BEGIN EXCLUSIVE"));
+    program.ui().expect(QStringLiteral("msg"), QStringLiteral("284"), Answer::button(Mb::OK));
+    NeuDbInh();
+    other->execute(QStringLiteral("ROLLBACK"));
+    EXPECT_EQ(rowOf(QStringLiteral("00000")), QStringLiteral("KEPT|~|0"));
+    EXPECT_TRUE(program.ui().allUsed());
 }
 
 } // namespace
