@@ -111,6 +111,7 @@ frmQslNeuWindow::frmQslNeuWindow(QslNeuModel& model, QWidget* owner) : QDialog(o
     connect(mExit, &QPushButton::clicked, this, [this] {
         mModel.CmdExit_Click();
         hide();
+        endIfDone();
     });
     adjustSize();
     if (QScreen* s = screen()) {
@@ -161,8 +162,10 @@ void frmQslNeuWindow::command()
     hide();
     const int field = mModel.CmdQSL_Click();
     QApplication::restoreOverrideCursor();
-    if (mModel.tag != QLatin1String("0"))
+    if (mModel.tag != QLatin1String("0")) {
+        endIfDone();
         return;
+    }
     fromModel();
     show();
     if (field >= 0)
@@ -173,17 +176,21 @@ void frmQslNeuWindow::command()
 
 void frmQslNeuWindow::run()
 {
+    if (mModel.tag != QLatin1String("0"))
+        return;
     show();
-    // Shown modeless: the event loop runs until the tag ends the dialog.
+    // Shown modeless: the event loop runs until an action ends the dialog.
     QEventLoop loop;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
-        if (mModel.tag != QLatin1String("0"))
-            loop.quit();
-    });
-    poll.start(30);
+    mLoop = &loop;
     loop.exec();
+    mLoop = nullptr;
     hide();
+}
+
+void frmQslNeuWindow::endIfDone()
+{
+    if (mModel.tag != QLatin1String("0") && mLoop)
+        mLoop->quit();
 }
 
 void frmQslNeuWindow::closeEvent(QCloseEvent* event)
@@ -193,6 +200,7 @@ void frmQslNeuWindow::closeEvent(QCloseEvent* event)
         event->ignore();
     else
         QDialog::closeEvent(event);
+    endIfDone();
 }
 
 void frmQslNeuWindow::reject()
@@ -200,6 +208,7 @@ void frmQslNeuWindow::reject()
     // Escape and the close box end the dialog like the close button.
     mModel.CmdExit_Click();
     hide();
+    endIfDone();
 }
 
 bool frmQslNeuWindow::eventFilter(QObject* watched, QEvent* event)

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <array>
 
+class QEventLoop;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -39,6 +40,7 @@ private:
     void toModel();
     void fromModel();
     void command();
+    void endIfDone(); // quits run() once the tag ends the dialog
 
     QslNeuModel& mModel;
     std::array<QLineEdit*, QslNeuModel::FieldCount> mEdit{};
@@ -47,6 +49,7 @@ private:
     std::array<QGroupBox*, 2> mFrame{};
     QPushButton* mCmd = nullptr;
     QPushButton* mExit = nullptr;
+    QEventLoop* mLoop = nullptr;
 };
 
 // Answers "qslneu" questions with the dialog.

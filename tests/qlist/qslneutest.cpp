@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QGroupBox>
 
 namespace {
 
@@ -207,6 +209,26 @@ TEST_F(HeadDialog, WindowRefusesSeparatorsAndInsertsPiMark)
     EXPECT_EQ(m.fields[QslNeuModel::Typ], QStringLiteral("ABC") + PiMark);
     QTest::mouseClick(w.cmdExit(), Qt::LeftButton);
     EXPECT_EQ(m.tag, QStringLiteral("1"));
+}
+
+TEST_F(HeadDialog, WindowRunsUntilClosedAndComesBackAfterACommand)
+{
+    QslNeuModel m(1);
+    m.Form_Load();
+    frmQslNeuWindow w(m, nullptr);
+    bool shownAfterCommand = false;
+    ui.expect(Msg, QStringLiteral("10"), Answer::button(Mb::OK));
+    QTimer::singleShot(0, &w, [&] {
+        QTest::mouseClick(w.cmdQsl(), Qt::LeftButton);
+        shownAfterCommand = w.isVisible();
+        w.close(); // the close box
+    });
+    w.run();
+    EXPECT_TRUE(shownAfterCommand);
+    EXPECT_EQ(m.tag, QStringLiteral("1"));
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FALSE(w.extras()->isVisibleTo(&w));
+    EXPECT_TRUE(ui.allUsed());
 }
 
 } // namespace
