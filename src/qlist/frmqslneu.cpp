@@ -233,7 +233,8 @@ bool frmQslNeuWindow::eventFilter(QObject* watched, QEvent* event)
                 text = QString(QChar(char16_t(key->key() - Qt::Key_A + 1)));
             if (text.isEmpty())
                 return QDialog::eventFilter(watched, event);
-            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            // Delete produces no typed character of its own: it edits as usual.
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete)
                 return QDialog::eventFilter(watched, event);
             bool beep = false;
             const std::optional<QChar> c = mModel.keyTyped(text.at(0), beep);

@@ -203,6 +203,15 @@ TEST_F(HeadDialog, WindowRefusesSeparatorsAndInsertsPiMark)
     QTest::keyClick(typ, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(typ->text(), QStringLiteral("abc") + oemToUnicode(PiMark));
     EXPECT_FALSE(w.field(QslNeuModel::Ln)->isVisibleTo(&w));
+    // Delete and backspace edit; they insert nothing.
+    QTest::keyClick(typ, Qt::Key_Home);
+    QTest::keyClick(typ, Qt::Key_Delete, Qt::NoModifier);
+    QTest::keyClick(typ, Qt::Key_End);
+    QTest::keyClick(typ, Qt::Key_Backspace);
+    QTest::keyClick(typ, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(typ->text(), QStringLiteral("bc") + oemToUnicode(PiMark));
+    QTest::keyClick(typ, Qt::Key_Home);
+    QTest::keyClicks(typ, QStringLiteral("a"));
     // Leaving the field stores it upper-cased, the pi mark with its OEM code.
     w.field(QslNeuModel::Yk)->setFocus();
     QApplication::processEvents();
