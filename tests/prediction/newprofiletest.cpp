@@ -1,4 +1,5 @@
 #include "common/testutil.h"
+#include "dialogue/dia.h"
 #include "frame/inifile.h"
 #include "frame/launcher.h"
 #include "frame/markers.h"
@@ -333,7 +334,15 @@ protected:
 
 TEST_F(NewProfileRun, StoredResultFileProfileIsSavedAndRuns)
 {
-    script(normOnlyStandard);
+    script({{"screen", "btx\\glob#norm", enter()},
+            {"menu", "btx\\div#menu", key("1")},
+            {"screen", "btx\\glob#zfgl", fields({"90"})}});
+    // The parameter page lists what was asked before the output options.
+    QString page;
+    sp.ui().expect(QStringLiteral("textpage"), QStringLiteral("#7"), [&](const Question& q) {
+        page = textPageOf(q)->records.join(QChar(10));
+        return Answer::word(QString());
+    });
     script({{"screen", "qsl\\para#teil", enter()},
             {"screen", "qsl\\para#btqrm", enter()},
             {"screen", "qsl\\para#teilsp", enter()},
@@ -343,7 +352,7 @@ TEST_F(NewProfileRun, StoredResultFileProfileIsSavedAndRuns)
     PrognoseQsl(QStringLiteral("Ln=0"), QStringLiteral("newprofspstd.ql"), false);
 
     // One method: no choice window, and it is the stored one.
-    const QString methods = QStringLiteral("Norm=10000,Tu=40,Vl=0,Env=Gb,Zf=100%,Spnorm=1");
+    const QString methods = QStringLiteral("Norm=10000,Tu=40,Vl=0,Env=Gb,Zf=90%,Spnorm=1");
     const QString control = QStringLiteral("Pw=ProQs,Qpdr=12300000,Qpbt=12340,Qpsp=1230000,Ld=1,Re=Ref,File=Std");
     EXPECT_EQ(GlPar(), methods);
     EXPECT_EQ(ini("profil-gl", "Neu"), methods);
@@ -353,6 +362,8 @@ TEST_F(NewProfileRun, StoredResultFileProfileIsSavedAndRuns)
     EXPECT_EQ(GetParam(SyPar(), QStringLiteral("Pw")), QStringLiteral("Hmenu"));
     // The name was made after the run.
     EXPECT_EQ(resultFiles(), QStringList{QStringLiteral("A0000000.slk")});
+    EXPECT_TRUE(page.contains(QStringLiteral("Norm: YK"))) << page.toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral("90% der System-Betriebszeit"))) << page.toStdString();
 }
 
 TEST_F(NewProfileRun, PlainNewProfileStoresNothingAndHasNoResultFile)
