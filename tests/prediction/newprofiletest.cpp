@@ -210,7 +210,11 @@ TEST_F(NewProfile, SingleComponentRunWithAFullListAsksNothing)
     EXPECT_TRUE(sp.ui().asked.isEmpty());
 }
 
-TEST_F(NewProfile, IecHelpOpensTheDocumentAndBackReturnsToTheFirstMenu)
+// Both kinds of menu window: one of its own (Q-list run) and the open
+// selection-menu window (single-component run).
+class EnvironmentMenus : public NewProfile, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(EnvironmentMenus, IecHelpOpensTheDocumentAndBackReturnsToTheFirstMenu)
 {
     script({{"menu", "btx\\div#env", key("2")},
             {"menu", "btx\\div#enviec", key("HELP")},
@@ -219,11 +223,14 @@ TEST_F(NewProfile, IecHelpOpensTheDocumentAndBackReturnsToTheFirstMenu)
             {"menu", "btx\\div#enviec", key("2")},
             {"menu", "btx\\div#enviecstaub", key("2")}});
     GlPar() = QStringLiteral("Norm=10000");
-    EXPECT_EQ(EnvWahl(false), QString());
+    EXPECT_EQ(EnvWahl(GetParam()), QString());
     EXPECT_EQ(GlPar(), QStringLiteral("Norm=10000,Env=IEGf"));
     ASSERT_EQ(launcher.opened.size(), 1);
     EXPECT_TRUE(launcher.opened[0].endsWith(QStringLiteral("IEC61709Env.pdf"))) << launcher.opened[0].toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(Windows, EnvironmentMenus, ::testing::Values(false, true),
+                         [](const auto& info) { return std::string(info.param ? "selectionWindow" : "ownWindow"); });
 
 // ---- the output dialog
 
