@@ -11,7 +11,6 @@
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "component_file/mixbt.h"
-#include "frame/pending.h"
 #include "qlist/fehlqsbt.h"
 #include "qlist/printqsl.h"
 #include "frame/program.h"

@@ -211,7 +211,7 @@ public:
         q.key = QStringLiteral("fehlliste");
         q.text = listTitle;
         q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
-        q.data.insert(QStringLiteral("file"), mHead.section(u':', 1).trimmed() + QStringLiteral("_fehl"));
+        q.data.insert(QStringLiteral("file"), mHead.mid(mHead.indexOf(u':') + 1).trimmed() + QStringLiteral("_fehl"));
         q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
         q.data.insert(QStringLiteral("flags"), 2054);
         const Answer a = ui().ask(q);

@@ -138,6 +138,22 @@ TEST_F(FehlQsBtTest, CancelledSaveAsWritesNothing)
     EXPECT_FALSE(program.ui().headlessList().visible);
 }
 
+TEST_F(FehlQsBtTest, UnreadableBlockEndsTheCheckWithoutOutput)
+{
+    // The index names block 41000, whose file has become a folder.
+    const QString block = QString(blockFilePath(bin, QStringLiteral("41000"))).replace(u'\\', u'/');
+    ASSERT_TRUE(QFile::remove(block));
+    ASSERT_TRUE(QDir().mkpath(block));
+    program.ui().always(QStringLiteral("msg"), QStringLiteral("*"), Answer::button(Mb::OK));
+    check({"Stck=1,Typ=GONE", "Stck=1,Typ=R1", "Stck=1,Typ=ALSO-GONE"});
+    EXPECT_TRUE(listLines().contains("Pos.: 3,  GONE        BE missing"));
+    EXPECT_FALSE(listLines().join('\n').contains("ALSO-GONE")) << "the scan stops at the unreadable block";
+    EXPECT_FALSE(program.ui().headlessList().visible);
+    EXPECT_TRUE(std::none_of(program.ui().asked.begin(), program.ui().asked.end(),
+                             [](const Question& q) { return q.kind == QLatin1String("preview"); }));
+    EXPECT_EQ(printer->begun, 0);
+}
+
 TEST_F(FehlQsBtTest, MissingQslFileGoesToTheErrorHandler)
 {
     program.ui().expect(QStringLiteral("error"), QStringLiteral("*"), Answer::button(ErrPtnr::LeaveProcedure));

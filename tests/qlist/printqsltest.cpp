@@ -1,4 +1,5 @@
 #include "qlist/printqsl.h"
+#include "printing/previewstate.h"
 #include "qlprintfixture.h"
 
 #include <QLocale>
@@ -106,6 +107,34 @@ TEST_F(PrintQslTest, ManyLinesContinueOnANewPageWithTheHead)
     PrintQSL(QStringLiteral("An=U-1"), false);
     EXPECT_GE(printed.count("An:  U-1          A    1"), 2);
     EXPECT_EQ(body().size(), 122);
+}
+
+TEST_F(PrintQslTest, ArchivedKindWritesTheArchivePagesAndOffersTheArchive)
+{
+    printState().ArchivAktiv = true;
+    printState().ArchivArt = QStringLiteral("PROGQL,QSL");
+    addList(QStringLiteral("00003"), {"Typ=BOARD,An=U-9", "Be=Board", "Stck=1,Typ=R1"});
+    program.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [](const Question& q) {
+        EXPECT_TRUE(static_cast<PreviewState*>(q.model)->ArchivJa);
+        EXPECT_EQ(pageCount(PageSource::Archive), 1);
+        return Answer::cancel();
+    });
+    PrintQSL(QStringLiteral("Ln=3"), false);
+    EXPECT_TRUE(program.ui().allUsed());
+}
+
+TEST_F(PrintQslTest, KindNotArchivedWritesNoArchivePages)
+{
+    printState().ArchivAktiv = true;
+    printState().ArchivArt = QStringLiteral("PROGQL");
+    addList(QStringLiteral("00003"), {"Typ=BOARD,An=U-9", "Be=Board", "Stck=1,Typ=R1"});
+    program.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [](const Question& q) {
+        EXPECT_FALSE(static_cast<PreviewState*>(q.model)->ArchivJa);
+        EXPECT_EQ(pageCount(PageSource::Archive), 0);
+        return Answer::cancel();
+    });
+    PrintQSL(QStringLiteral("Ln=3"), false);
+    EXPECT_TRUE(program.ui().allUsed());
 }
 
 TEST_F(PrintQslTest, UnknownQslGivesMessage162AndNoPrintout)
