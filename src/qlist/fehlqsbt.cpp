@@ -208,8 +208,7 @@ public:
         Program& p = prog();
         Question q;
         q.kind = QStringLiteral("save");
-        q.key = QStringLiteral("fehlliste");
-        q.text = listTitle;
+        q.key = QStringLiteral("fehlliste"); // the dialog keeps its own title
         q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
         q.data.insert(QStringLiteral("file"), mHead.mid(mHead.indexOf(u':') + 1).trimmed() + QStringLiteral("_fehl"));
         q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));

@@ -53,15 +53,16 @@ TEST_F(QlBatch, CheckOfTheDemoBoardPrintsItsMissingComponentAsPdf)
     EXPECT_TRUE(err[0].startsWith("Meldung pdf: ") && err[0].contains(pdfs()[0])) << err[0].toStdString();
 }
 
-TEST_F(QlBatch, PrintoutOfADemoQslAndMessageForAnUnknownNumber)
+TEST_F(QlBatch, UnknownNumberIsLoggedAndTheNextQslIsPrinted)
 {
-    EXPECT_EQ(run("/dr", "0\r\n77\r\n"), 0);
+    EXPECT_EQ(run("/dr", "77\r\n0\r\n"), 0);
     EXPECT_FALSE(QFile::exists(inst.path("dr.dat")));
     ASSERT_EQ(pdfs().size(), 1);
+    EXPECT_TRUE(testutil::readFile(inst.path("results/" + pdfs()[0])).startsWith("%PDF"));
     const QStringList err = log("dr.err");
     ASSERT_EQ(err.size(), 2) << err.join('\n').toStdString();
-    EXPECT_TRUE(err[0].startsWith("Meldung pdf: ")) << err[0].toStdString();
-    EXPECT_TRUE(err[1].startsWith("Meldung 162: Ln=00077")) << err[1].toStdString();
+    EXPECT_TRUE(err[0].startsWith("Meldung 162: Ln=00077")) << err[0].toStdString();
+    EXPECT_TRUE(err[1].startsWith("Meldung pdf: ") && err[1].contains(pdfs()[0])) << err[1].toStdString();
 }
 
 } // namespace
