@@ -113,7 +113,7 @@ void appendRemark(QString& remarks, const QString& part)
 
 } // namespace
 
-void AusFilePosKopf(int16_t SpNorm, bool MHwNw, bool M_ARBew)
+void writePositionTableHead(int16_t SpNorm, bool MHwNw, bool M_ARBew)
 {
     const ReportState& s = reportState();
     const int ld = prog().LangDruck;

@@ -9,7 +9,7 @@
 
 // The title row and the two column-title rows of the table for the stored
 // method SpNorm (only the title for any other value), appended to WorkStr(21).
-void AusFilePosKopf(int16_t SpNorm, bool MHwNw, bool M_ARBew);
+void writePositionTableHead(int16_t SpNorm, bool MHwNw, bool M_ARBew);
 
 // The row of a condensed sub-Q-list line of "pol".
 void AusFileQslPos(const QString& Stc, int16_t SpNorm, bool MHwNw, bool M_ARBew);

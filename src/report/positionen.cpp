@@ -294,7 +294,7 @@ void DruckPositionen(bool Drucken, bool Datei, const QString& SoFormStr, bool MA
             AusQsPos(Stc, Poz, Apz);
             if (Datei && !special) {
                 if (first)
-                    AusFilePosKopf(SpNorm, MHwNw, M_ARBew);
+                    writePositionTableHead(SpNorm, MHwNw, M_ARBew);
                 AusFileQslPos(Stc, SpNorm, MHwNw, M_ARBew);
             }
         } else {
@@ -305,7 +305,7 @@ void DruckPositionen(bool Drucken, bool Datei, const QString& SoFormStr, bool MA
             // and the special format gets no position text.
             if (Datei && !special) {
                 if (first)
-                    AusFilePosKopf(SpNorm, MHwNw, M_ARBew);
+                    writePositionTableHead(SpNorm, MHwNw, M_ARBew);
                 AusFileBtDetail(Stc, SpNorm, MHwNw, M_ARBew);
             }
         }

@@ -135,6 +135,25 @@ TEST_F(GroupShares, GermanNamesAndSumText)
     EXPECT_TRUE(c.contains("7,2=\"Summe\""));
 }
 
+TEST_F(GroupShares, GroupsWithoutRateStillCountForThePageBreak)
+{
+    // Five groups have a quantity (group 5 has no rate and no row): a table needs
+    // 13 lines. Stop where 12 would still fit but 13 do not.
+    while (!PrPlatz(13))
+        PrLf(0.25);
+    ASSERT_FALSE(PrPlatz(12));
+    PrText("filler");
+    AnteilGruppen(res, true, false, false);
+    PrNeueSeite();
+    const QString pages = dumpPages();
+    const qsizetype second = pages.indexOf("=== page 2");
+    ASSERT_GT(second, 0);
+    // The first table opens the next page under a repeated page head.
+    EXPECT_FALSE(pages.left(second).contains("Mean failure rates"));
+    EXPECT_TRUE(pages.mid(second).contains("Mean failure rates of the component groups:  EN/IEC 61709"));
+    EXPECT_TRUE(pages.mid(second).contains("Reliability Lab"));
+}
+
 struct FaultCase {
     const char* name;
     bool normOk;

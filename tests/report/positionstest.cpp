@@ -169,7 +169,7 @@ TEST_P(PositionHead, TitleAndColumnRows)
     const HeadCase& c = GetParam();
     reportState().MaxWerte = c.maxOnly;
     prog().WorkStr[21].clear();
-    AusFilePosKopf(c.spnorm, c.mainPath, c.weighted);
+    writePositionTableHead(c.spnorm, c.mainPath, c.weighted);
     const QStringList all = cells(prog().WorkStr[21]);
     ASSERT_FALSE(all.isEmpty());
     EXPECT_EQ(all[0], "1,1=\"Failure rates for all positions of the Quality-list:\"");
@@ -275,6 +275,23 @@ INSTANTIATE_TEST_SUITE_P(
                       MarkCase{"individualMilRate", "Stck=1,Typ=R,Q,Bac=4111,Arem=3,R,Fit=2,Fita=3,Fitm=3",
                                {"", "", raquo}}),
     [](const auto& i) { return std::string(i.param.name); });
+
+TEST_F(Positions, SublistBlockShowsItsDataAndMarksIndividualData)
+{
+    PrFont(7.5, true, false, "Courier New");
+    QString Stc;
+    PosTrenn("Lnr=A7,Stck=2,Typ=SUB,Qm=Qsl,S,Tei=40,F,Warn=FepAll,R,Pos=3,Fein=1,Fit=2/4,Nev=1,B,Be=Power", Stc);
+    QStringList Poz{QString()};
+    int16_t Apz = 0;
+    AusQsPos(Stc, Poz, Apz);
+    ASSERT_GE(Apz, 2);
+    EXPECT_TRUE(Poz[1].startsWith("         2 Lnr=A7,SUB,Tei=40,Warn=FepAll,Pos=3,Fein=1,Power"))
+        << Poz[1].toStdString();
+    EXPECT_FALSE(Poz[1].contains("Nev="));
+    EXPECT_TRUE(Poz[1].endsWith("6 fit+")) << Poz[1].toStdString();
+    // The warning of the condensed list follows as its own line.
+    EXPECT_TRUE(Poz[Apz].contains(QChar(187))) << Poz[Apz].toStdString();
+}
 
 class PositionReport : public Positions {
 protected:
