@@ -130,6 +130,11 @@ INSTANTIATE_TEST_SUITE_P(
                 {"1,1=10", "1,3=\"Connections of the module (summary position)\"", 
                  "1,5=\"5112 0000\"", "1,8=0", "1,12=1",
                  "1,13=1", "1,14=10", "1,15=4"}},
+        // No connections counted: nothing on the main path, rather than a
+        // division by zero.
+        RowCase{"summaryPositionWithoutConnections", "Stck=0,Q,Bac=5112,R,Fit=1,Stck_Hw=4", 1, true, false,
+                {"1,1=0", "1,3=\"Connections of the module (summary position)\"", "1,5=\"5112 0000\"", "1,8=0",
+                 "1,12=1", "1,13=1", "1,14=0", "1,15=0"}},
         RowCase{"milMissingModel", "Stck=1,Typ=Q9,Q,Bac=4211,Vf=2,K2=7,F,Err=BacMil,R,Fitm=0", 3, false, false,
                 {"1,1=1", "1,3=\"Q9\"", "1,5=\"4211 0000\"", "1,7=\"7\"",
                  "1,8=\"missing !\""}},
