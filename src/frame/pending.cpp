@@ -10,17 +10,6 @@ void notYetConnected(const QString& what)
                     0x40);
 }
 
-void FehlQsBt(const QString& LnFehl, bool, bool, bool)
-{
-    notYetConnected(QStringLiteral("FehlQsBt ") + LnFehl);
-}
-
-QString PrintQSL(const QString& desc, bool)
-{
-    notYetConnected(QStringLiteral("PrintQSL ") + desc);
-    return QStringLiteral("ABBRUCH");
-}
-
 void PrognoseBt(const QString& key)
 {
     notYetConnected(QStringLiteral("PrognoseBt ") + key);

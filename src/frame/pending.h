@@ -5,9 +5,6 @@
 // deleted together with its declaration.
 #include <QString>
 
-// Quality parts lists
-void FehlQsBt(const QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck);
-QString PrintQSL(const QString& desc, bool ADruck);
 // Prediction run
 void PrognoseBt(const QString& key);
 // Component data entry
