@@ -440,4 +440,19 @@ TEST_F(NewProfileRun, SpecialListReducesTheStoredProfileToTheNorm)
               QStringLiteral("Pw=ProQs,Qpdr=12300000,Qpbt=12340,Qpsp=1230000,Ld=1,Re=Ref,HwNw=-1,ARSoList=-1,File=Std"));
 }
 
+// A profile that cannot be written must not pass for stored.
+TEST_F(NewProfileRun, AProfileThatCannotBeStoredIsReported)
+{
+    p().IniFile = inst.path("missing-directory/tarn.ini");
+    script(normOnlyStandard);
+    script({{"screen", "qsl\\para#teil", enter()},
+            {"screen", "qsl\\para#btqrm", enter()},
+            {"screen", "qsl\\para#var", toggles({{"4", 1}})},
+            {"profile", "save", Answer::word(QStringLiteral("Neu"))},
+            {"msg", "profilsave", Answer::button(Mb::OK)},
+            {"screen", "qsl\\kopfpos#suchqz", Answer::cancel()}});
+    PrognoseQsl(QString(), QStringLiteral("newprof.ql"), false);
+    EXPECT_FALSE(QFile::exists(p().IniFile));
+}
+
 } // namespace
