@@ -11,17 +11,6 @@ void notYetConnected(const QString& what)
                     0x40);
 }
 
-void FehlQsBt(const QString& LnFehl, bool, bool, bool)
-{
-    notYetConnected(QStringLiteral("FehlQsBt ") + LnFehl);
-}
-
-QString PrintQSL(const QString& desc, bool)
-{
-    notYetConnected(QStringLiteral("PrintQSL ") + desc);
-    return QStringLiteral("ABBRUCH");
-}
-
 QString QslImport(int kind, const QString& head)
 {
     notYetConnected(QStringLiteral("QslImport %1 ").arg(kind) + head);

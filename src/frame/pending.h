@@ -6,8 +6,6 @@
 #include <QString>
 
 // Quality parts lists
-void FehlQsBt(const QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck);
-QString PrintQSL(const QString& desc, bool ADruck);
 // Copies (kinds 0..2, 4) or exports (3, 5) the Q-list of head; "no" when nothing
 // was done, else "Ln=" + the number of the copy.
 QString QslImport(int kind, const QString& head);
@@ -15,6 +13,7 @@ namespace frmQslEdit {
 // The Q-list editor: shows Q-list Ln of the current database, returns when closed.
 void Run(const QString& Ln);
 } // namespace frmQslEdit
+
 // Prediction run
 void PrognoseBt(const QString& key);
 // Component data entry
