@@ -14,6 +14,7 @@
 #include "component_file/neuinh.h"
 #include "dialogue/dia.h"
 #include "qlist/qslcommands.h"
+#include "qlist/qslimport.h"
 #include "qlist/qslneu.h"
 #include "prediction/profiles.h"
 
@@ -111,8 +112,7 @@ QString txt(const char* de, const char* en)
 }
 
 // Keys whose windows come with later parts of the program.
-const char* const kNotYetConnected[] = {"yk",     "aws",    "0kopie",  "1kopie", "2kopie", "4kopie",
-                                        "5kopie", "3kopie", "ql.view", "be.edit", "be.add"};
+const char* const kNotYetConnected[] = {"yk", "aws", "0kopie", "ql.view", "be.edit", "be.add"};
 // The predictions run in the selection-menu window: the Q-list run with the key
 // as its profile mode, the single-component run asking the component itself.
 const char* const kQslPredictions[] = {"standardprof.ql", "selectprof.ql", "newprof.ql", "newprofspstd.ql",
@@ -160,6 +160,15 @@ MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
     mCommands[QStringLiteral("ql.edit")] = [] { frmQslNeu::Run(1); };
     mCommands[QStringLiteral("ql.del")] = [] { frmQslNeu::Run(2); };
     mCommands[QStringLiteral("ql.db")] = [] { qslDatabaseService(); };
+    mCommands[QStringLiteral("1kopie")] = [] {
+        const QString r = QslImport(1);
+        if (r != QLatin1String("no"))
+            OeffneQsl(r);
+    };
+    mCommands[QStringLiteral("2kopie")] = [] { QslImport(2); };
+    mCommands[QStringLiteral("4kopie")] = [] { frmQslNeu::Run(4, QStringLiteral("4")); };
+    mCommands[QStringLiteral("5kopie")] = [] { frmQslNeu::Run(5, QStringLiteral("5")); };
+    mCommands[QStringLiteral("3kopie")] = [] { frmQslNeu::Run(5, QStringLiteral("3")); };
     mCommands[QStringLiteral("tarnbild")] = [this] { mView.showAbout(QStringLiteral("TARN")); };
     mCommands[QStringLiteral("qebild")] = [this] { mView.showAbout(QStringLiteral("QE")); };
 }

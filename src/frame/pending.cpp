@@ -11,12 +11,6 @@ void notYetConnected(const QString& what)
                     0x40);
 }
 
-QString QslImport(int kind, const QString& head)
-{
-    notYetConnected(QStringLiteral("QslImport %1 ").arg(kind) + head);
-    return QStringLiteral("no");
-}
-
 void frmQslEdit::Run(const QString& Ln)
 {
     notYetConnected((prog().LangNr == 2 ? QStringLiteral("Q-list editor (QL No %1)")

@@ -5,6 +5,7 @@
 #include "frame/markers.h"
 #include "frame/numbers.h"
 #include "frame/pending.h"
+#include "qlist/qslimport.h"
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "qlist/qslcommands.h"
