@@ -111,6 +111,21 @@ TEST_F(QslImportTest, CancelledRenameLeavesNothingBehind)
     EXPECT_FALSE(QFileInfo::exists(fileOf(QStringLiteral("A"), QStringLiteral("00001"))));
 }
 
+TEST_F(QslImportTest, ItemNumberWithoutStandClashesWithItsStoredStand)
+{
+    addList(QStringLiteral("00001"), {QStringLiteral("Yk=a12-345-6789-b1"), QStringLiteral("Be=")});
+    testutil::writeFile(inPath(QStringLiteral("yk.txt")), stored("Yk=A12-345-6789") + stored("Be="));
+    ui.expect(QStringLiteral("open"), QStringLiteral("1kopie"), choose(inPath(QStringLiteral("yk.txt"))));
+    ui.expect(Msg, QStringLiteral("108"), [](const Question& q) {
+        EXPECT_TRUE(q.text.contains(QStringLiteral("Yk=A12-345-6789"))) << q.text.toStdString();
+        return Answer::button(Mb::OK);
+    });
+    ui.expect(QStringLiteral("screen"), Rename, Answer::cancel());
+    EXPECT_EQ(QslImport(1), QStringLiteral("no"));
+    expectDone();
+    EXPECT_EQ(rows(), 2);
+}
+
 TEST_F(QslImportTest, CancelledFileDialogBeepsAndStoresNothing)
 {
     ui.expect(QStringLiteral("open"), QStringLiteral("1kopie"), Answer::cancel());
@@ -146,6 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RefusedCase{"EmptyFile", QByteArray(), "106"},
                       RefusedCase{"DeletedList", stored("Typ=FREI"), "106"},
                       RefusedCase{"TypOver20", stored("Typ=ABCDEFGHIJKLMNOPQRSTU") + stored("Be="), "504"},
+                      RefusedCase{"MalformedItemNumber", stored("Yk=ABCDEFGHIJKL-345-6789") + stored("Be="), "120"},
                       RefusedCase{"NoDesignation", stored("Tec=T1") + stored("Be="), "10"},
                       RefusedCase{"QuoteInHead", stored("Typ=A'B") + stored("Be="), "113"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -36,6 +36,7 @@ struct ModeCase {
     const char* name;
     const char* key;
     int mode;
+    int copyKind = 0;
 };
 void PrintTo(const ModeCase& c, std::ostream* os)
 {
@@ -47,18 +48,23 @@ class QslMenuModes : public QslMenu, public ::testing::WithParamInterface<ModeCa
 TEST_P(QslMenuModes, KeyOpensHeadDialogInItsMode)
 {
     int mode = -1;
+    int copyKind = -1;
     ui.expect(QStringLiteral("qslneu"), QStringLiteral("frmQslNeu"), [&](const Question& q) {
         mode = static_cast<QslNeuModel*>(q.model)->mode;
+        copyKind = static_cast<QslNeuModel*>(q.model)->copyKind;
         return Answer::cancel();
     });
     dispatcher.MenuTARN(QString::fromLatin1(GetParam().key));
     EXPECT_EQ(mode, GetParam().mode);
+    EXPECT_EQ(copyKind, GetParam().copyKind);
     EXPECT_TRUE(ui.allUsed());
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, QslMenuModes,
                          ::testing::Values(ModeCase{"New", "ql.new", 0}, ModeCase{"Edit", "ql.edit", 1},
-                                           ModeCase{"Delete", "ql.del", 2}),
+                                           ModeCase{"Delete", "ql.del", 2}, ModeCase{"Copy", "4kopie", 4, 4},
+                                           ModeCase{"ExportToFile", "5kopie", 5, 5},
+                                           ModeCase{"ExportToDatabase", "3kopie", 5, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(QslMenu, EditOpensHeadDialogThenSaysEditorIsNotAvailable)
@@ -73,6 +79,27 @@ TEST_F(QslMenu, EditOpensHeadDialogThenSaysEditorIsNotAvailable)
     dispatcher.MenuTARN(QStringLiteral("ql.edit"));
     EXPECT_TRUE(ui.allUsed());
     EXPECT_FALSE(view.ended);
+}
+
+TEST_F(QslMenu, ImportedFileIsOpenedInTheEditor)
+{
+    const QString source = root.filePath(QStringLiteral("src.txt"));
+    testutil::writeFile(source, QByteArray("Typ=IMP\r\nBe=x\r\n"));
+    prog().WorkStr[17] = testutil::distDir();
+    ui.expect(QStringLiteral("open"), QStringLiteral("1kopie"), Answer::word(source));
+    ui.expect(QStringLiteral("msg"), QStringLiteral("0"), [](const Question& q) {
+        EXPECT_TRUE(q.text.contains(QStringLiteral("QL No 1"))) << q.text.toStdString();
+        return Answer::button(Mb::OK);
+    });
+    dispatcher.MenuTARN(QStringLiteral("1kopie"));
+    EXPECT_TRUE(ui.allUsed()) << ui.unused().join(u' ').toStdString();
+}
+
+TEST_F(QslMenu, CancelledImportOpensNothing)
+{
+    ui.expect(QStringLiteral("open"), QStringLiteral("1kopie"), Answer::cancel());
+    dispatcher.MenuTARN(QStringLiteral("1kopie"));
+    EXPECT_TRUE(ui.allUsed());
 }
 
 TEST_F(QslMenu, DatabasePageRecreateRebuildsCurrentDatabase)

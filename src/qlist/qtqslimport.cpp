@@ -1,0 +1,41 @@
+#include "qlist/qtqslimport.h"
+#include "frame/interaction.h"
+#include "frame/qtinteraction.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+
+namespace {
+// "Text|pattern" pairs of the design's filters become "Text (pattern)".
+QString qtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i].section(u'(', 0, 0).trimmed() + QStringLiteral(" (") + parts[i + 1] + u')';
+    return filters.join(QStringLiteral(";;"));
+}
+} // namespace
+
+void registerQslImportWindows(QtInteraction& qtUi)
+{
+    QtInteraction* ui = &qtUi;
+    ui->registerHandler(QStringLiteral("input"), [ui](const Question& q) {
+        bool ok = false;
+        const QString text = QInputDialog::getText(ui->owner(), q.data.value(QStringLiteral("title")).toString(),
+                                                   q.text, QLineEdit::Normal, QString(), &ok);
+        if (!ok)
+            return Answer::cancel();
+        return Answer::word(text);
+    });
+    ui->registerHandler(QStringLiteral("open"), [ui](const Question& q) {
+        const QString start = QDir(q.data.value(QStringLiteral("dir")).toString())
+                                  .filePath(q.data.value(QStringLiteral("file")).toString());
+        const QString chosen = QFileDialog::getOpenFileName(ui->owner(), q.text, start,
+                                                            qtFilter(q.data.value(QStringLiteral("filter")).toString()));
+        if (chosen.isEmpty())
+            return Answer::cancel();
+        return Answer::word(chosen);
+    });
+}
