@@ -226,7 +226,14 @@ bool QslInDb(int mode, const QString& source, QString& target, const QString& le
             Close_Db(slot);
             return false;
         }
-        NewRec_Db(slot);
+        if (NewRec_Db(slot) != 1) {
+            // Locked (message 429), or another user took a designation since the
+            // check: no file without its row, no copy without its name.
+            QFile::remove(nativePath(path));
+            giveBack();
+            Close_Db(slot);
+            return false;
+        }
         target = path;
         number = ln;
     } catch (...) {

@@ -1,4 +1,5 @@
 #include "qldbtest.h"
+#include "frame/errors.h"
 #include "frame/restext.h"
 #include "qlist/qslimport.h"
 
@@ -124,6 +125,19 @@ TEST_F(QslImportTest, ItemNumberWithoutStandClashesWithItsStoredStand)
     EXPECT_EQ(QslImport(1), QStringLiteral("no"));
     expectDone();
     EXPECT_EQ(rows(), 2);
+}
+
+TEST_F(QslImportTest, UnwritableFileGivesTheNumberBack)
+{
+    testutil::writeFile(inPath(QStringLiteral("ok.txt")), stored("Typ=NEW") + stored("Be="));
+    QDir().mkpath(fileOf(QStringLiteral("A"), QStringLiteral("00001"))); // a folder where the file should go
+    ui.expect(QStringLiteral("open"), QStringLiteral("1kopie"), choose(inPath(QStringLiteral("ok.txt"))));
+    EXPECT_THROW(QslImport(1), TarnError);
+    auto db = Database::open(folder() + QStringLiteral("\\qldb.sqlite"), true);
+    Snapshot s = db->snapshot(QStringLiteral("select deleted, typ from qldb where ln='00001'"));
+    ASSERT_FALSE(s.eof());
+    EXPECT_EQ(s.text(0), QStringLiteral("1"));
+    EXPECT_TRUE(s.value(1).isNull());
 }
 
 TEST_F(QslImportTest, CancelledFileDialogBeepsAndStoresNothing)
