@@ -157,7 +157,7 @@ bool QslInDb(int mode, const QString& source, QString& target, const QString& le
         QString normal, stand;
         YkNorm(yk, normal, stand);
         if (normal.startsWith(QLatin1String("Fehler!")) || normal.startsWith(QLatin1String("Error!"))) {
-            MsgBoxRes(QStringLiteral("120"), 0, p.LangNr, {fromBytes(toAnsi(normal)) + QStringLiteral(":  Yk=") + yk});
+            MsgBoxRes(QStringLiteral("120"), 0, p.LangNr, {AnsiToOem(normal) + QStringLiteral(":  Yk=") + yk});
             return false;
         }
     }
