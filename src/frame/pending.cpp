@@ -38,3 +38,15 @@ void PosStressEingabe(QString& Pos, int)
     notYetConnected(QStringLiteral("PosStressEingabe ") + Pos.left(40));
 }
 
+
+QString BtBeschreibung(double, bool)
+{
+    return QString();
+}
+
+void AusBtPos(const QString&, std::vector<QString>&, int16_t& Apz)
+{
+    Apz = 0;
+}
+
+void AusFileBtDetail(const QString&, int16_t, bool, bool) {}

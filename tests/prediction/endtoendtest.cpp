@@ -69,7 +69,7 @@ TEST_F(BatchPrediction, DemoBoardUnderTheStandardProfile)
     // batch log says where.
     const QStringList pdfs = QDir(inst.path("results")).entryList({"*.pdf"}, QDir::Files);
     ASSERT_EQ(pdfs.size(), 1);
-    EXPECT_EQ(pdfPages(inst.path("results/" + pdfs[0])), 2);
+    EXPECT_EQ(pdfPages(inst.path("results/" + pdfs[0])), 3);
     const QStringList err = lines("pr.err");
     ASSERT_EQ(err.size(), 1);
     EXPECT_TRUE(err[0].startsWith("Meldung pdf: ") && err[0].contains(pdfs[0])) << err[0].toStdString();
