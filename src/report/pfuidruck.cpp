@@ -1,5 +1,4 @@
 #include "report/pfuidruck.h"
-#include "calculation/systdb.h"
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
 #include "frame/interaction.h"
@@ -11,6 +10,7 @@
 #include "printing/printjob.h"
 #include "qlist/posline.h"
 #include "qlist/qslfile.h"
+#include "report/fehlpos.h"
 #include "report/pfui.h"
 #include "report/reportstate.h"
 #include "report/reporttext.h"
@@ -111,13 +111,11 @@ void fillBlock(QString description, const QString& rate, ReportBlock& Poz, int16
 
 void addCodeLines(const QString& key, const QString& lead, ReportBlock& Poz, int16_t& Apz)
 {
-    const QString language = QString::number(prog().LangDruck) + QLatin1Char('M');
     for (const QString& item : prog().WorkStr[7].split(u',')) {
         if (!item.startsWith(key + QLatin1Char('=')))
             continue;
         const QString code = item.mid(key.size() + 1).trimmed();
-        Poz.push_back(QString(11, u' ') + lead +
-                      DalesXls(QStringLiteral("ERWA"), QStringLiteral("Fecode"), code, language));
+        Poz.push_back(QString(11, u' ') + lead + errorCodeText(code));
         ++Apz;
     }
 }

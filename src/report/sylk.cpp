@@ -72,7 +72,13 @@ QString SylkZeile(const QString& line, int rowAdd, int colAdd, int fmt, const QS
                   std::optional<int> rowPre, std::optional<int> colPre)
 {
     ReportState& s = reportState();
-    QString rest = line.trimmed();
+    // Only blanks are trimmed: a leading tab is an empty first cell (the unit
+    // rows begin with empty cells under the designation columns).
+    QString rest = line;
+    while (rest.startsWith(u' '))
+        rest.remove(0, 1);
+    while (rest.endsWith(u' '))
+        rest.chop(1);
     QString result;
     if (!rest.isEmpty()) {
         // A semicolon separates the fields of a record.
