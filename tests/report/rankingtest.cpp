@@ -279,6 +279,46 @@ TEST_F(RankingReport, ComponentListRowsOfTheResultFile)
     EXPECT_TRUE(slk.contains("C;K\"%\""));
 }
 
+TEST_F(Ranking, ListsOfMethodsWithoutEntriesSayWhy)
+{
+    prog().WorkStr[1] = "Norm=123,Spnorm=1";
+    totals(1, 10, 5, 15);
+    totals(3, 10, 5, 15); // the user list has no complete totals
+    writeFile(tp2Path("pfuibts"), "");
+    writeFile(tp2Path("pfuibtm"), "ABBRUCH100\r\n");
+    DruckPfui("bt", false);
+    PrNeueSeite(false, false);
+    const QStringList texts = dumpPages().split('\n').filter("text ");
+    auto indexOf = [&texts](const QString& part) {
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            if (texts[i].contains(part))
+                return i;
+        return qsizetype(-1);
+    };
+    const qsizetype yk = indexOf("Relevant Components: >= 0 % of total failure rate using YK 70412");
+    const qsizetype aws = indexOf("Relevant Components: >= 0 % of total user-specific failure rate");
+    const qsizetype mil = indexOf("Relevant Components: >= 0 % of total failure rate using MIL HDBK 217F");
+    ASSERT_GE(yk, 0);
+    EXPECT_TRUE(texts[yk + 1].endsWith(QString(11, ' ') + "None"));
+    ASSERT_EQ(aws, yk + 2);
+    EXPECT_TRUE(texts[aws + 1].contains("No results due to missing positions"));
+    ASSERT_EQ(mil, aws + 2);
+    EXPECT_TRUE(texts[mil + 1].contains("Not able to sort more than 100 items"));
+    EXPECT_TRUE(texts[mil + 2].contains("Higher percentage-limit"));
+}
+
+TEST_F(RankingReport, ComponentListRowsWithoutResultFileNameWriteNothing)
+{
+    useQpo("nested.qpo");
+    prog().WorkStr[0] = "Pw=ProQs,Ld=2,Qz=A,Qpdr=00000000,Qpsp=0004000,Bt%=5,HwNw=0";
+    QString ergFile;
+    QString errorFile;
+    bool nurFehl = false;
+    DruckQslProg(true, ergFile, errorFile, false, nurFehl, false, false);
+    EXPECT_FALSE(QFile::exists(tp1 + "/ergfile"));
+    EXPECT_EQ(GetParam(prog().WorkStr[0], "Pw"), "Hmenu"); // the report ran to its end
+}
+
 struct ListHead {
     const char* name;
     int spNorm;
