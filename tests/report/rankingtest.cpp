@@ -56,6 +56,45 @@ TEST_F(Ranking, GroupFilesCarryTheEffectiveQuantity)
     EXPECT_EQ(unassigned, 2.0);
 }
 
+TEST_F(Ranking, DeepNestingAndUnsafeClassCodes)
+{
+    // Eight nested sub-lists of two each: 2^8 per component; there is no fixed
+    // number of levels.
+    QString qpo = "Lnr=A1,Typ=TOP\r\n";
+    for (int level = 1; level <= 8; ++level)
+        qpo += QString("Lnr=A%1,Stck=2,Typ=S%1,Qm=Qsl,Aufl=ja\r\n").arg(level + 1);
+    qpo += "Stck=1,Typ=R1,Q,Bac=4111,R,Fit=1\r\n";
+    // A class code that would name a file outside the work directory counts as
+    // a position without a group.
+    qpo += "Stck=1,Typ=R2,Q,Bac=./x,R,Fit=1\r\n";
+    for (int level = 8; level >= 1; --level)
+        qpo += QString("Lnr=A%1,Qm=Ende\r\n").arg(level + 1);
+    writeFile(tp2Path("qpo"), qpo.toLatin1());
+    double unassigned = 0;
+    GruppenDateien(unassigned);
+    EXPECT_EQ(linesOf(tp2Path("gr.41")), QStringList({"Stck=256,Typ=R1,Q,Bac=4111,R,Fit=1"}));
+    EXPECT_EQ(unassigned, 256.0);
+    EXPECT_EQ(QDir(tp2).entryList({"gr.*"}, QDir::Files), QStringList({"gr.41"}));
+}
+
+TEST_F(Ranking, MoreThanAThousandDistinctComponentsInAGroupAreAllKept)
+{
+    totals(1, 1001, 1001, 1001);
+    QByteArray group;
+    for (int i = 1; i <= 1001; ++i)
+        group += QString("Stck=1,Typ=T%1,Q,Bac=4111,R,Fit=1\r\n").arg(i).toLatin1();
+    group += "Stck=4,Typ=T1001,Q,Bac=4111,R,Fit=1\r\n";
+    writeFile(tp2Path("gr.41"), group);
+    ComponentRankingFiles files;
+    files.open();
+    PfuiBtDatei(tp2 + "/gr.41", files);
+    files.close();
+    const QStringList merged = linesOf(tp2Path("gr.41"));
+    ASSERT_EQ(merged.size(), 1001);
+    EXPECT_EQ(merged.last(), "Stck=5,Typ=T1001,Q,Bac=4111,R,Fit=1");
+    EXPECT_EQ(linesOf(tp2Path("filebts")).size(), 1001);
+}
+
 TEST_F(Ranking, MergedComponentsWithSharesAtAndAboveTheLimit)
 {
     SetParam(prog().WorkStr[0], "Bt%", "20");
