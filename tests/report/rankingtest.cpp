@@ -95,6 +95,35 @@ TEST_F(Ranking, MoreThanAThousandDistinctComponentsInAGroupAreAllKept)
     EXPECT_EQ(linesOf(tp2Path("filebts")).size(), 1001);
 }
 
+TEST_F(Ranking, SublistFilesCarryOnlyTheirOwnMethodsShare)
+{
+    SetParam(prog().WorkStr[0], "Qs%", "10");
+    totals(1, 100, 80, 120);
+    totals(3, 200, 150, 250);
+    writeFile(tp2Path("pol"), "Lnr=A2,Stck=2,Typ=S1,Qm=Qsl,R,Fit=4/6,Fitm=10\r\n"
+                              "Stck=1,Typ=R1,Q,Bac=4111,R,Fit=50\r\n"
+                              "Lnr=A3,Stck=1,Typ=S2,Qm=Qsl,R,Fit=20,Fitm=2\r\n"
+                              "Lnr=A4,Stck=-1,Typ=S3,Qm=Qsl,R,Fit=90\r\n");
+    PfuiQsDatei();
+    const QStringList norm = linesOf(tp2Path("pfuiqss"));
+    ASSERT_EQ(norm.size(), 2); // 2 x 5 = 10 % (at the limit) and 20 %
+    EXPECT_EQ(GetParam(norm[0], "Pros"), "10");
+    EXPECT_EQ(GetParam(norm[1], "Pros"), "20");
+    EXPECT_FALSE(norm[0].contains("Prom="));
+    const QStringList mil = linesOf(tp2Path("pfuiqsm")); // 2 x 10 of 200 = 10 %, 1 %
+    ASSERT_EQ(mil.size(), 1);
+    EXPECT_EQ(GetParam(mil[0], "Prom"), "10");
+    EXPECT_FALSE(mil[0].contains("Pros="));
+    EXPECT_TRUE(readFile(tp2Path("pfuiqsa")).isEmpty());
+    EXPECT_TRUE(sp.ui().headlessList().lines.contains("Sorting the relevant Q-lists according to percentage"));
+
+    // No sub-list with a positive quantity: the files stay empty, also at limit 0.
+    SetParam(prog().WorkStr[0], "Qs%", "0");
+    writeFile(tp2Path("pol"), "Lnr=A2,Stck=0,Typ=S1,Qm=Qsl,R,Fit=4/6\r\n");
+    PfuiQsDatei();
+    EXPECT_TRUE(readFile(tp2Path("pfuiqss")).isEmpty());
+}
+
 TEST_F(Ranking, MergedComponentsWithSharesAtAndAboveTheLimit)
 {
     SetParam(prog().WorkStr[0], "Bt%", "20");
