@@ -10,17 +10,6 @@ void notYetConnected(const QString& what)
                     0x40);
 }
 
-void FehlQsBt(const QString& LnFehl, bool, bool, bool)
-{
-    notYetConnected(QStringLiteral("FehlQsBt ") + LnFehl);
-}
-
-QString PrintQSL(const QString& desc, bool)
-{
-    notYetConnected(QStringLiteral("PrintQSL ") + desc);
-    return QStringLiteral("ABBRUCH");
-}
-
 void PrognoseBt(const QString& key)
 {
     notYetConnected(QStringLiteral("PrognoseBt ") + key);
@@ -38,15 +27,3 @@ void PosStressEingabe(QString& Pos, int)
     notYetConnected(QStringLiteral("PosStressEingabe ") + Pos.left(40));
 }
 
-
-QString BtBeschreibung(double, bool)
-{
-    return QString();
-}
-
-void AusBtPos(const QString&, std::vector<QString>&, int16_t& Apz)
-{
-    Apz = 0;
-}
-
-void AusFileBtDetail(const QString&, int16_t, bool, bool) {}

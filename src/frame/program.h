@@ -10,6 +10,7 @@ class Database;
 class Snapshot;
 struct PrintState;
 struct ReportState;
+class QslEditGrid;
 namespace frmBEProgEin {
 class State;
 }
@@ -113,6 +114,9 @@ struct Program {
     Interaction* ui = nullptr;
 
     bool MenuRunning = false;
+    // The line grid of the open Q-list editor (the check reads a Q-list from it);
+    // null while no editor is open.
+    QslEditGrid* QslEdit = nullptr;
 
     // Number of the Q-list whose prediction is running (five digits); empty
     // outside a run. PDF result files are named after it.

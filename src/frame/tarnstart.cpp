@@ -11,7 +11,8 @@
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "component_file/mixbt.h"
-#include "frame/pending.h"
+#include "qlist/fehlqsbt.h"
+#include "qlist/printqsl.h"
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/textlib.h"
@@ -370,7 +371,8 @@ void RunBatch(const QString& sw)
             continue;
         runStep([&] {
             if (sw == QLatin1String("/fl")) {
-                FehlQsBt(line.trimmed(), true, true, true);
+                QString number = line.trimmed();
+                FehlQsBt(number, true, true, true);
             } else if (sw == QLatin1String("/dr")) {
                 QString n = line.trimmed();
                 n = n.size() >= 5 ? n.left(5) : QString(5 - n.size(), u'0') + n;

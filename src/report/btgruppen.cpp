@@ -6,12 +6,13 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
-#include "frame/pending.h"
 #include "frame/program.h"
 #include "printing/printjob.h"
 #include "qlist/posline.h"
 #include "qlist/qslfile.h"
 #include "report/pfui.h"
+#include "report/posfile.h"
+#include "report/positionen.h"
 #include "report/printroutines.h"
 #include "report/reportstate.h"
 #include "report/reporttext.h"
@@ -39,9 +40,10 @@ void DruckBtGruppen(double unassigned, bool MArchPage, bool M_ARSoList, bool M_A
                 continue;
             QString Stc;
             PosTrenn(line, Stc);
-            ReportBlock block;
+            QStringList lines{QString()};
             int16_t count = 0;
-            AusBtPos(Stc, block, count);
+            AusBtPos(Stc, lines, count);
+            ReportBlock block(lines.begin(), lines.end());
             if (!printed) {
                 double lines = count + 7.5;
                 DruckUeberschrift(QStringLiteral("BE"), lines, MArchPage, true, M_ARSoList, M_ARBew);

@@ -10,6 +10,7 @@
 #include "frame/program.h"
 #include "printing/printjob.h"
 #include "qlist/qslfile.h"
+#include "report/anteilgruppen.h"
 #include "report/btgruppen.h"
 #include "report/druckkopf.h"
 #include "report/fehlpos.h"
@@ -18,6 +19,7 @@
 #include "report/pfui.h"
 #include "report/pfuidruck.h"
 #include "report/poslist.h"
+#include "report/positionen.h"
 #include "report/reportstate.h"
 #include "report/reporttext.h"
 #include "report/sylk.h"
@@ -113,6 +115,17 @@ void cleanUp()
     emptyScratch(prog().WorkStr[10], keep);
     emptyScratch(prog().WorkStr[11], keep);
     SetParam(prog().WorkStr[0], QStringLiteral("Pw"), QStringLiteral("Hmenu"));
+}
+
+// Column widths of the position table, by the stored method.
+QString positionWidths(bool mainPath)
+{
+    QString list = numParam(prog().WorkStr[1], QStringLiteral("Spnorm")) == 3
+                       ? QStringLiteral("5,16,16,9,8,8,8,13,4,9,6,5,5,10,4,4,9,9,9")
+                       : QStringLiteral("5,16,16,9,8,8,8,4,6,4,4,9,9,9");
+    if (mainPath)
+        list += QStringLiteral(",9");
+    return list;
 }
 
 struct Run {
@@ -222,8 +235,14 @@ void Run::main()
         }
     }
 
-    // Group shares: section not built yet (its rows would be merged with
-    // "5,16,13,9,7").
+    if (dr[2] || sp[2]) {
+        p.WorkStr[21].clear();
+        AnteilGruppen(res, dr[2], sp[2] && fileOn, MArchPage);
+        if (!p.WorkStr[21].trimmed().isEmpty() && sp[2] && fileOn) {
+            writeRows(ergfile);
+            mergeSlkWidths(SlkBreite, QStringLiteral("5,16,13,9,7"));
+        }
+    }
     cancelCheck();
 
     if (dr[1] || dr[2]) {
@@ -236,8 +255,7 @@ void Run::main()
         PosList(mainPath);
     cancelCheck();
 
-    // The sections that read "pol" (evaluation, position detail report and
-    // rows) are not built yet; their places in the order follow.
+    // The evaluation is not built yet; its place in the order follows.
     if (QFile::exists(nativePath(scratchFile(11, QStringLiteral("pol"))))) {
         p.WorkStr[21].clear();
         // evaluation (dr[7], sp[7])
@@ -249,8 +267,15 @@ void Run::main()
         DruckPfui(QStringLiteral("qs"), MArchPage);
     }
     cancelCheck();
-    if (dr[3] || sp[3])
-        p.WorkStr[21].clear(); // position detail report and rows
+    if (dr[3] || sp[3]) {
+        p.WorkStr[21].clear();
+        DruckPositionen(dr[3], sp[3] && fileOn, SoFormStr, MArchPage, mainPath, M_ARSoList, M_ARBew, ergfile);
+        if (sp[3] && fileOn) {
+            writeRows(ergfile);
+            if (SoFormStr.isEmpty())
+                mergeSlkWidths(SlkBreite, positionWidths(mainPath));
+        }
+    }
     cancelCheck();
     if (dr[4] || dr[5] || sp[4])
         componentLists();

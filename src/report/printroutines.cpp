@@ -47,7 +47,10 @@ void DruckUeberschrift(const QString& Kind, double& lines, bool MArchPage, bool 
     if (positions || groups) {
         PrLf(0.5);
         PrFont(8.5, false);
-        QStringList legend{msgAnsi(258, dr), msgAnsi(259, dr)};
+        // The marker of individual base failure rates is inserted by its code,
+        // which is the block's marker in the Windows code page: converting the
+        // line from OEM would turn it into another character.
+        QStringList legend{msgAnsi(258, dr), msgOem(259, dr)};
         if (M_ARSoList)
             legend << msgAnsi(529, dr, {reportState().SonderArVersion});
         if (M_ARBew)

@@ -72,8 +72,8 @@ QString SylkZeile(const QString& line, int rowAdd, int colAdd, int fmt, const QS
                   std::optional<int> rowPre, std::optional<int> colPre)
 {
     ReportState& s = reportState();
-    // Only blanks are trimmed: a leading tab is an empty first cell (the unit
-    // rows begin with empty cells under the designation columns).
+    // Only blanks are trimmed: a row that begins with tabs leaves its first
+    // columns empty (the units row of the position table).
     QString rest = line;
     while (rest.startsWith(u' '))
         rest.remove(0, 1);

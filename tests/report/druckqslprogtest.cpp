@@ -80,6 +80,30 @@ TEST_F(Report, NestedExampleResultFileAndPages)
     EXPECT_FALSE(nurFehl);
 }
 
+TEST_F(Report, GroupSharesAndPositionsInFileAndPrint)
+{
+    useQpo("nested.qpo");
+    prog().Cf += ",Gne1=Resistors,Gne2=Capacitors";
+    SetParam(prog().WorkStr[0], "Qpdr", "12300000");
+    SetParam(prog().WorkStr[0], "Qpsp", "1230000");
+    SetParam(prog().WorkStr[0], "Qpbt", "13");
+    run();
+    const QByteArray slk = readFile(result);
+    expectGolden(slk, "nested-sections.slk");
+    // The resistors: 24 pieces at 3 fit mean, 72 of 82 fit; the capacitor 10.
+    EXPECT_TRUE(slk.contains("\"Resistors\""));
+    EXPECT_TRUE(slk.contains("C;K87.8048780487805\r\n"));
+    EXPECT_TRUE(slk.contains("\"Qsl   A2\""));
+    // Widths of the group rows and the position table (first column 5).
+    EXPECT_TRUE(slk.contains("F;W1 1 5\r\n"));
+    EXPECT_TRUE(slk.contains("F;W14 14 9\r\n"));
+    EXPECT_TRUE(slk.endsWith("E\r\n"));
+    const QString pages = dumpPages();
+    expectGolden(pages.toUtf8(), "nested-sections-pages.txt");
+    EXPECT_TRUE(pages.contains("Mean failure rates of the component groups:"));
+    EXPECT_TRUE(pages.contains("Failure rates for all positions of the Quality-list:"));
+}
+
 TEST_F(Report, CancelBeforeTheTotalWritesNothingAndCleansUp)
 {
     useQpo("nested.qpo");

@@ -47,10 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
         CellRow{"textDefaultAlign", "Text", 1, 0, 9, "", {}, {}, 1, 1, "F;P10;FG0G;Y1;X1\r\nC;K\"Text\"\r\n", 2, 1},
         CellRow{"textCentred", "fit", 0, 1, 9, "C", {}, 2, 1, 1, "F;P10;FG0C;Y1;X3\r\nC;K\"fit\"\r\n", 1, 4},
         CellRow{"blankLineOnlyMoves", "   ", 2, -1, 9, "", 5, 5, 3, 4, "", 5, 1},
-        // Blanks are trimmed, tabs are not: a leading tab is an empty first cell.
-        CellRow{"leadingTabsAreEmptyCells", " \t\tfit ", 1, -1, 9, "C", {}, {}, 7, 1,
-                "F;P10;FG0C;Y7;X1\r\nC;K\"\"\r\nF;P10;FG0C;Y7;X2\r\nC;K\"\"\r\nF;P10;FG0C;Y7;X3\r\nC;K\"fit\"\r\n",
-                8, 1},
+        // Leading tabs are empty cells, not blanks to trim: the value keeps its column.
+        CellRow{"leadingTabsKeepColumns", "\t\tC", 1, -1, -1, "", {}, {}, 1, 1,
+                "C;Y1;X1;K\r\nC;Y1;X2;K\r\nC;Y1;X3;KC\r\n", 2, 1},
         CellRow{"trailingTabNoEmptyCell", "x\t", 0, 1, -1, "", {}, {}, 1, 1, "C;Y1;X1;Kx\r\n", 1, 2},
         CellRow{"picture4NoDecimals", "1234", 0, 0, 3, "", {}, {}, 2, 3, "F;P4;FF0G;Y2;X3\r\nC;K1234\r\n", 2, 3},
         CellRow{"picture5OneDecimal", "1392,1", 0, 0, 4, "", {}, {}, 2, 5, "F;P5;FF1G;Y2;X5\r\nC;K1392.1\r\n", 2, 5},

@@ -1,0 +1,96 @@
+#pragma once
+#include "component_file/btdatei.h"
+#include "component_file/btlock.h"
+#include "component_file/btstore.h"
+#include "printing/pageinterpreter.h"
+#include "printing/printfixture.h"
+#include "qldbtest.h"
+
+#include <QDate>
+
+// Readable failures for texts and lists of texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+// A Q-list root with database A, an internal component file and the
+// fixed-metric printer: what the check and the printout of a Q-list read.
+class QlPrintFixture : public QlListsFixture {
+protected:
+    QlPrintFixture()
+    {
+        lockWait() = LockWait{};
+        lockWait().pauseMs = 5;
+        Program& p = prog();
+        bin = root.filePath(QStringLiteral("int"));
+        QDir().mkpath(bin);
+        QDir().mkpath(root.filePath(QStringLiteral("tp1")));
+        p.LangNr = 2;
+        p.LangDruck = 2;
+        p.Cf = QStringLiteral("Tp1=%1,Tp2=%2,Bin=%3,G41=1,G23=1,Vers=4.2,ResDir=%2")
+                   .arg(root.filePath(QStringLiteral("tp1")), root.path(), bin);
+        p.WorkStr[10] = root.filePath(QStringLiteral("tp1"));
+        p.WorkStr[17] = root.path();
+        p.Raender = {1134, 850, 10206, 14740};
+        p.ProgTitel = QStringLiteral("TARN 4.2");
+        QString header;
+        EXPECT_TRUE(InitInh(bin, header));
+        EXPECT_TRUE(InitBtDatei());
+        auto fake = std::make_unique<FakePrinter>();
+        printer = fake.get();
+        setCurrentPrinter(std::move(fake));
+        printState().today = [] { return QDate(2024, 3, 7); };
+    }
+    ~QlPrintFixture() override
+    {
+        closePageFiles();
+        lockWait() = LockWait{};
+    }
+
+    void addComponent(const QString& record)
+    {
+        QString address;
+        int index = 0, source = 0, count = 0;
+        QStringList records;
+        ASSERT_EQ(AddBt(address, index, source, record, records, count, true), QStringLiteral("ok")) << record.toStdString();
+    }
+
+    // The texts of every page of the open job, one "page" line before each page.
+    static QStringList pageTexts()
+    {
+        struct Texts : DrawTarget {
+            void setFontName(const QString& n) override { name = n; }
+            QString fontName() const override { return name; }
+            void setFontSize(double) override {}
+            void setFontBold(bool) override {}
+            void setFontUnderline(bool) override {}
+            void setDrawStyle(int) override {}
+            void setDrawWidth(int) override {}
+            void line(int32_t, int32_t, int32_t, int32_t) override {}
+            void text(int32_t, int32_t, const QString& t) override
+            {
+                if (!t.isEmpty())
+                    out << t;
+            }
+            QString name;
+            QStringList out;
+        } t;
+        const int n = pageCount(PageSource::Pages);
+        for (int k = 1; k <= n; ++k) {
+            t.out << QStringLiteral("=== page %1").arg(k);
+            drawPageRecords(t, readPage(PageSource::Pages, k), 1.0);
+        }
+        return t.out;
+    }
+
+    // Answers the preview by recording the pages and cancelling.
+    void expectPreview()
+    {
+        program.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [this](const Question&) {
+            printed = pageTexts();
+            return Answer::cancel();
+        });
+    }
+
+    QString bin;
+    FakePrinter* printer = nullptr;
+    QStringList printed;
+};
