@@ -387,6 +387,18 @@ TEST_F(RankingReport, ComponentListRowsWithoutResultFileNameWriteNothing)
     EXPECT_EQ(GetParam(prog().WorkStr[0], "Pw"), "Hmenu"); // the report ran to its end
 }
 
+TEST_F(RankingReport, SpecialFormatWritesTheColumnsOfEveryComponentPosition)
+{
+    useQpo("nested.qpo");
+    writeFile(prog().IniFile, "[Sonder-Formate]\r\nCols=Format=ASCII,NichtKopf=1,Typ=6,Stck=4,Ar=8\r\n");
+    prog().WorkStr[0] = "Pw=ProQs,Ld=2,Qz=A,Qpdr=00000000,Qpsp=0030000,Soform=Cols,HwNw=0";
+    run();
+    // The sub-list writes nothing; the top-level component C1 one row.
+    const QByteArray result = readFile(dir.filePath("result.slk"));
+    EXPECT_TRUE(result.endsWith("C1    1   10.00\r\n")) << result.toStdString();
+    EXPECT_FALSE(result.startsWith("ID;"));
+}
+
 struct ListHead {
     const char* name;
     int spNorm;
