@@ -463,6 +463,24 @@ TEST_F(Ranking, ComponentListWithoutCompleteTotalsSaysSo)
     EXPECT_TRUE(prog().WorkStr[21].isEmpty());
 }
 
+TEST_F(Ranking, GroupListFollowsTheGroupNumbers)
+{
+    writeFile(tp2Path("gr.31"), "Stck=1,Typ=THIRTYONE,Q,Bac=3111,R,Fit=1\r\n");
+    writeFile(tp2Path("gr.12"), "Stck=2,Typ=TWELVE,Q,Bac=1211,R,Fit=1\r\n"
+                                "Stck=0,Typ=NONE,Q,Bac=1211,R,Fit=1\r\n"
+                                "Typ=NOQUANTITYFIRST,Stck=1,Q,Bac=1211,R,Fit=1\r\n");
+    DruckBtGruppen(0, false, false, false);
+    PrNeueSeite(false, false);
+    const QString pages = dumpPages();
+    const qsizetype twelve = pages.indexOf("TWELVE");
+    const qsizetype thirtyOne = pages.indexOf("THIRTYONE");
+    ASSERT_GE(twelve, 0);
+    EXPECT_GT(thirtyOne, twelve);
+    EXPECT_FALSE(pages.contains("NONE"));
+    EXPECT_FALSE(pages.contains("NOQUANTITYFIRST"));
+    EXPECT_FALSE(pages.contains("could not be assigned"));
+}
+
 TEST_F(Ranking, GroupListWithoutGroupsPrintsTheUnassignedQuantity)
 {
     DruckBtGruppen(3, false, false, false);
