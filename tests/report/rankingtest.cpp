@@ -1,3 +1,4 @@
+#include "frame/formatters.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
 #include "qlist/posline.h"
@@ -301,6 +302,28 @@ TEST_F(Ranking, SublistEntryWithShareErrorsAndWarnings)
     PosTrenn("Stck=0,Lnr=A2,Typ=SUB1,Qm=Qsl,R,Fit=2/4", Stc);
     AusPfuiQslPos("YK ", Stc, block, count);
     EXPECT_EQ(count, 0);
+}
+
+TEST_F(Ranking, ComponentEntryTakesWeightingAndShareOutOfTheResults)
+{
+    PrFont(7.5, true, false, "Courier New");
+    QString Stc;
+    PosTrenn("Stck=2,Typ=R1,Q,Bac=4111,R,Fita=1/3,ARBew=2,Proa=40", Stc);
+    ReportBlock block;
+    int16_t count = 0;
+    AusPfuiBtPos("AWS", Stc, block, count);
+    ASSERT_GE(count, 1);
+    const int w1 = printState().PrSpalten - 37;
+    // The share in the report's number form, width 3 with one decimal.
+    EXPECT_EQ(block[1].mid(w1 + 1), QString("AWS 2/6 fit").leftJustified(26) + FormZahl(40, 3, 1) + " %");
+    EXPECT_EQ(prog().WorkStr[8], "Fita=1/3");
+
+    // The norm keeps its weighting; a rate of 0 still gives an entry.
+    PosTrenn("Stck=1,Typ=R1,Q,Bac=4111,R,Fit=0,ARBew=2,Pros=0", Stc);
+    AusPfuiBtPos("YK ", Stc, block, count);
+    ASSERT_GE(count, 1);
+    EXPECT_EQ(block[1].mid(w1 + 1).toStdString(), QString("YK  0 fit").leftJustified(26).toStdString());
+    EXPECT_EQ(prog().WorkStr[8], "Fit=0,ARBew=2");
 }
 
 class RankingReport : public Ranking {
