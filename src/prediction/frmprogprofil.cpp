@@ -1,5 +1,6 @@
 #include "prediction/frmprogprofil.h"
 #include "frame/qtinteraction.h"
+#include "prediction/frmnormwahl.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -85,4 +86,5 @@ void registerPredictionWindows(QtInteraction& qtUi)
         window.exec();
         return window.result();
     });
+    registerNormWahlWindow(qtUi);
 }

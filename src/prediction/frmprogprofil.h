@@ -32,5 +32,6 @@ private:
     bool mEditable = false;
 };
 
-// Registers the profile window for questions of kind "profile".
+// Registers the profile window for questions of kind "profile" and the method
+// choice for questions of kind "normwahl".
 void registerPredictionWindows(QtInteraction& ui);

@@ -11,7 +11,10 @@
 #include "frame/restext.h"
 #include "frame/textlib.h"
 #include "prediction/execqsl.h"
+#include "prediction/ausgabewahl.h"
 #include "prediction/execqslbtd.h"
+#include "prediction/normwahl.h"
+#include "prediction/paramwahl.h"
 #include "prediction/profiles.h"
 #include "prediction/proginit.h"
 #include "prediction/runparams.h"
@@ -19,8 +22,11 @@
 #include "printing/printjob.h"
 #include "printing/printoutput.h"
 #include "report/druckqslprog.h"
+#include "report/listing.h"
+#include "report/paramtext.h"
 
 #include <QDir>
+#include <array>
 
 
 namespace {
@@ -95,32 +101,137 @@ bool askQsl(QString criteria[4])
     }
 }
 
-void runStoredProfile(const QString& desc, const QString& progmodus, bool ADruck, RunResources& res)
+// Run flags that the parameters decide.
+struct RunFlags {
+    bool mainPath = false;
+    bool specialList = false;
+    bool weighting = false;
+};
+
+// The new-profile path: the parameters are asked in the dialogs and may be
+// stored as a profile. False when the user cancelled a dialog (the run then
+// goes to its closing).
+bool askNewProfile(const QString& progmodus, QString& name, RunFlags& flags)
 {
     Program& p = prog();
     const int lang = p.LangNr;
     QString& sy = SyPar();
     QString& gl = GlPar();
-    sy.clear();
 
-    if (isNewProfileMode(progmodus)) {
-        // New profiles are asked in dialogs; without a person they cannot be made.
-        ui().messageBox(QStringLiteral("newprof"),
-                        txt("Neue Profile werden im Dialog erstellt; %1 ist hier nicht möglich.",
-                            "New profiles are made in dialogs; %1 is not possible here.")
-                            .arg(progmodus),
-                        Mb::OKOnly | Mb::Exclamation);
-        return;
+    SetParam(sy, QStringLiteral("Pw"), QStringLiteral("ProQs"));
+    QString ret;
+    ParamWahl(ret, false);
+    if (ret == Abbruch)
+        return false;
+
+    const bool withFile = progmodus.contains(QLatin1String("newprofsp"));
+    if (withFile) {
+        // The result file holds the results of one method only.
+        p.RunStr[RunSlot::Methods] = GetParam(gl, QStringLiteral("Norm"));
+        const QString& norm = p.RunStr[RunSlot::Methods];
+        std::array<bool, 4> marks{false, methodIn(norm, u'1'), methodIn(norm, u'3'), methodIn(norm, u'2')};
+        const int count = int(marks[1]) + int(marks[2]) + int(marks[3]);
+        int r = 0;
+        if (count >= 2) {
+            r = frmBEBez::NormWahl(marks);
+            if (r == -1)
+                return false;
+        } else {
+            for (int i = 1; i <= 3; ++i)
+                if (marks[i])
+                    r = i;
+        }
+        // A method list without any method has nothing to store.
+        if (r != 0 || count >= 2)
+            gl += QStringLiteral(",Spnorm=") + QString::number(r);
     }
 
-    // The profile.
-    QString name;
+    if (ret != QLatin1String("Standard")) {
+        // The parameters as the listing describes them, for a last look.
+        ParamText(QStringLiteral("QC"), false, false);
+        DiaBTX(QString(), QStringLiteral("#7"), p.ErgZeilenC, ret);
+        p.WorkStr[22] = emptyListRecord();
+        ErgLf(-1, 0);
+        if (ret == Abbruch)
+            return false;
+    }
+
+    AusgabeWahl(ret, withFile);
+    if (ret == Abbruch)
+        return false;
+
+    const QString qpsp = GetParam(sy, QStringLiteral("Qpsp"));
+    if (!qpsp.isEmpty() && p.HwNwKonfig && !(qpsp.mid(2, 1) == QLatin1String("0") && qpsp.mid(6, 1) == QLatin1String("0")) &&
+        !maxOnly(sy)) {
+        if (MsgBoxRes(QStringLiteral("490"), Mb::YesNo | Mb::QuestionIcon, lang) == Mb::Yes) {
+            flags.mainPath = true;
+            sy += QStringLiteral(",HwNw=-1");
+        }
+    }
+
+    if (methodIn(GetParam(gl, QStringLiteral("Norm")), u'1')) {
+        if (p.SonderArKonfig) {
+            if (MsgBoxRes(QStringLiteral("526"), Mb::YesNo | Mb::QuestionIcon, lang) == Mb::Yes) {
+                flags.specialList = true;
+                sy += QStringLiteral(",ARSoList=-1");
+                const QString norm = GetParam(gl, QStringLiteral("Norm"));
+                if (methodIn(norm, u'2') || methodIn(norm, u'3')) {
+                    // The special list holds norm rates only.
+                    MsgBoxRes(QStringLiteral("528"), Mb::OKOnly | Mb::Information, lang);
+                    SetParam(gl, QStringLiteral("Norm"), QStringLiteral("10000"));
+                    SetParam(gl, QStringLiteral("Envm"), QString());
+                    for (const char* k : {"Qk1m", "Qk2m", "Qk3m", "Qk4m", "Qk5m"})
+                        SetParam(gl, QString::fromLatin1(k), QString());
+                    if (readLeadingNumber(GetParam(gl, QStringLiteral("Spnorm"))) > 1)
+                        SetParam(gl, QStringLiteral("Spnorm"), QStringLiteral("1"));
+                }
+            }
+        }
+        if (p.YkBewFaktor != 0) {
+            if (MsgBoxRes(QStringLiteral("527"), Mb::YesNo | Mb::QuestionIcon, lang,
+                          {plainNumber(p.YkBewFaktor, true)}) == Mb::Yes) {
+                flags.weighting = true;
+                sy += QStringLiteral(",ARBewert=-1");
+            }
+        }
+    }
+
+    if (sy.startsWith(u','))
+        sy.remove(0, 1);
+    if (gl.startsWith(u','))
+        gl.remove(0, 1);
+    if (withFile)
+        SetParam(sy, QStringLiteral("File"),
+                 progmodus == QLatin1String("newprofspstd.ql") ? QStringLiteral("Std") : QStringLiteral("Wahl"));
+
+    if (ret == QLatin1String("SPEICH")) {
+        name = frmProgProfil::SaveProfile();
+        if (name == Abbruch)
+            name.clear();
+        // Stored before the Q-list is asked: the profile stays even when the run
+        // is cancelled later.
+        if (!name.isEmpty() && !storeProfile(name, StoredProfile{gl, sy}))
+            ui().messageBox(QStringLiteral("profilsave"),
+                            txt("Das Prognose-Profil \"%1\" konnte nicht gespeichert werden.",
+                                "The prediction profile \"%1\" could not be stored.")
+                                .arg(name),
+                            Mb::OKOnly | Mb::Exclamation);
+    }
+    return true;
+}
+
+// The stored-profile path. False when no profile was chosen or it is not stored.
+bool readStoredProfile(const QString& progmodus, QString& name, RunFlags& flags)
+{
+    Program& p = prog();
+    QString& sy = SyPar();
+    QString& gl = GlPar();
     if (progmodus == QLatin1String("standardprof.ql"))
         name = QStringLiteral("Standard");
     else if (progmodus == QLatin1String("selectprof.ql")) {
         name = frmProgProfil::SelProfile(2);
         if (name == Abbruch)
-            return;
+            return false;
     } else
         name = progmodus.trimmed();
     const std::optional<StoredProfile> profile = readProfile(name);
@@ -132,16 +243,48 @@ void runStoredProfile(const QString& desc, const QString& progmodus, bool ADruck
                             "The prediction profile \"%1\" is not stored.")
                             .arg(name),
                         Mb::OKOnly | Mb::Exclamation);
-        return;
+        return false;
     }
     gl = profile->methods;
     sy = profile->control;
 
     const QString qpsp = GetParam(sy, QStringLiteral("Qpsp"));
-    bool mainPath = flagSet(sy, QStringLiteral("HwNw")) && !maxOnly(sy) && !qpsp.isEmpty() && p.HwNwKonfig &&
-                    !(qpsp.mid(2, 1) == QLatin1String("0") && qpsp.mid(6, 1) == QLatin1String("0"));
-    bool specialList = flagSet(sy, QStringLiteral("ARSoList")) && p.SonderArKonfig && Exist(p.SonderArDatei);
-    bool weighting = flagSet(sy, QStringLiteral("ARBewert")) && p.YkBewFaktor != 0;
+    flags.mainPath = flagSet(sy, QStringLiteral("HwNw")) && !maxOnly(sy) && !qpsp.isEmpty() && p.HwNwKonfig &&
+                     !(qpsp.mid(2, 1) == QLatin1String("0") && qpsp.mid(6, 1) == QLatin1String("0"));
+    flags.specialList = flagSet(sy, QStringLiteral("ARSoList")) && p.SonderArKonfig && Exist(p.SonderArDatei);
+    flags.weighting = flagSet(sy, QStringLiteral("ARBewert")) && p.YkBewFaktor != 0;
+    return true;
+}
+
+void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, RunResources& res)
+{
+    Program& p = prog();
+    const int lang = p.LangNr;
+    QString& sy = SyPar();
+    QString& gl = GlPar();
+    sy.clear();
+
+    QString name;
+    RunFlags flags;
+    if (isNewProfileMode(progmodus)) {
+        if (ADruck) {
+            // New profiles are asked in dialogs; without a person they cannot be made.
+            ui().messageBox(QStringLiteral("newprof"),
+                            txt("Neue Profile werden im Dialog erstellt; %1 ist hier nicht möglich.",
+                                "New profiles are made in dialogs; %1 is not possible here.")
+                                .arg(progmodus),
+                            Mb::OKOnly | Mb::Exclamation);
+            return;
+        }
+        if (!askNewProfile(progmodus, name, flags))
+            return;
+    } else if (!readStoredProfile(progmodus, name, flags)) {
+        return;
+    }
+    bool mainPath = flags.mainPath;
+    bool specialList = flags.specialList;
+    bool weighting = flags.weighting;
+    const QString qpsp = GetParam(sy, QStringLiteral("Qpsp"));
 
     // The Q-list.
     QString crit[4]; // number, type, item number, user number
@@ -291,7 +434,7 @@ void PrognoseQsl(const QString& desc, const QString& progmodus, bool ADruck)
         RunResources res;
         res.jobOpen = true;
         try {
-            runStoredProfile(desc, progmodus, ADruck, res);
+            runPrediction(desc, progmodus, ADruck, res);
         } catch (const CalculationAborted&) {
             // Message 473 was shown; the run ends with what it has opened closed.
         }
