@@ -10,6 +10,7 @@
 #include "frame/tarnstart.h"
 #include "prediction/frmprogprofil.h"
 #include "printing/qtprinting.h"
+#include "qlist/frmqslneu.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     registerDialogueWindows(qtUi);
     registerSelectionMenuWindows(qtUi);
     registerEditWindow(qtUi);
+    registerQslNeuWindow(qtUi);
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
     registerPrintWindows(qtUi);

@@ -1,4 +1,5 @@
 #include "frame/frminfobox.h"
+#include <QEventLoop>
 #include "frame/program.h"
 #include "frame/restext.h"
 
@@ -80,10 +81,33 @@ void frmInfoBox::Finish()
     Msg1->clear();
     Cnt->clear();
     CmBreak->hide();
+    CmBreak->setText(ResStr(1501, 0, prog().LangNr));
 }
 
 void frmInfoBox::setMsg1(const QString& text)
 {
     Msg1->setText(text);
     Msg1->repaint();
+}
+
+void frmInfoBox::setMsg(const QString& text)
+{
+    Msg->setText(text);
+    Msg->repaint();
+}
+
+void frmInfoBox::setBreakCaption(const QString& text)
+{
+    CmBreak->setText(text);
+}
+
+void frmInfoBox::waitForBreak()
+{
+    if (mBreak)
+        return;
+    CmBreak->show();
+    QEventLoop loop;
+    connect(CmBreak, &QPushButton::clicked, &loop, &QEventLoop::quit);
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec();
 }

@@ -21,6 +21,9 @@ public:
     bool breakRequested() const override { return mBreak; }
     void setBreak(bool value) override { mBreak = value; }
     void setMsg1(const QString& text) override;
+    void setMsg(const QString& text) override;
+    void setBreakCaption(const QString& text) override;
+    void waitForBreak() override;
 
     QLabel* message() const { return Msg; }
     QLabel* counter() const { return Cnt; }

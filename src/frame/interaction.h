@@ -76,6 +76,10 @@ public:
     virtual bool breakRequested() const = 0; // the design's public flag "break"
     virtual void setBreak(bool value) = 0;
     virtual void setMsg1(const QString& text) = 0; // the second line, set by callers directly
+    virtual void setMsg(const QString& text) { (void)text; } // the outcome line
+    virtual void setBreakCaption(const QString& text) { (void)text; }
+    // Waits until the break button was pressed (at once when it was before).
+    virtual void waitForBreak() { setBreak(true); }
 };
 
 // Headless list and box: the same rows and flags as the windows, without a
@@ -116,8 +120,18 @@ public:
     bool breakRequested() const override { return mBreak; }
     void setBreak(bool value) override { mBreak = value; }
     void setMsg1(const QString& text) override { msg1 = text; }
+    void setMsg(const QString& text) override { message = text; }
+    void setBreakCaption(const QString& text) override { breakCaption = text; }
+    // Nobody can press the button: a wait returns as if it was pressed. What the
+    // box showed while it waited stays in waited (message, msg1, counter).
+    void waitForBreak() override
+    {
+        waited = {message, msg1, counter};
+        mBreak = true;
+    }
 
-    QString message, msg1, title, counter;
+    QString message, msg1, title, counter, breakCaption;
+    QStringList waited;
     bool visible = false, breakVisible = false;
 
 private:

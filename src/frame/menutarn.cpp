@@ -12,6 +12,9 @@
 #include "frame/restext.h"
 #include "frame/tarnstart.h"
 #include "component_file/neuinh.h"
+#include "dialogue/dia.h"
+#include "qlist/qslcommands.h"
+#include "qlist/qslneu.h"
 #include "prediction/profiles.h"
 
 #include <QFileInfo>
@@ -108,13 +111,25 @@ QString txt(const char* de, const char* en)
 }
 
 // Keys whose windows come with later parts of the program.
-const char* const kNotYetConnected[] = {"yk", "aws", "ql.new", "ql.edit", "ql.del", "0kopie", "1kopie",
-                                        "2kopie", "4kopie", "5kopie", "3kopie", "ql.view", "ql.db", "be.edit",
-                                        "be.add"};
+const char* const kNotYetConnected[] = {"yk",     "aws",    "0kopie",  "1kopie", "2kopie", "4kopie",
+                                        "5kopie", "3kopie", "ql.view", "be.edit", "be.add"};
 // The predictions run in the selection-menu window: the Q-list run with the key
 // as its profile mode, the single-component run asking the component itself.
 const char* const kQslPredictions[] = {"standardprof.ql", "selectprof.ql", "newprof.ql", "newprofspstd.ql",
                                        "newprofspwahl.ql"};
+
+// The Q-list database page: create a new database or rebuild the current one.
+void qslDatabaseService()
+{
+    QString kz, startBis, param;
+    QStringList anEin;
+    QString ret = prog().WorkStr[16];
+    DiaDIN(prog().LangDir + QStringLiteral("qsl\\isam"), QStringLiteral("menu"), kz, startBis, anEin, ret);
+    if (ret == QLatin1String("CREATE"))
+        NeuQslDb(param);
+    else if (ret == QLatin1String("RECREATE"))
+        NeuDbInh();
+}
 } // namespace
 
 MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
@@ -141,6 +156,10 @@ MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
         const QString k = QString::fromLatin1(key);
         mCommands[k] = [k] { RunComponentFileCommand(k); };
     }
+    mCommands[QStringLiteral("ql.new")] = [] { frmQslNeu::Run(0); };
+    mCommands[QStringLiteral("ql.edit")] = [] { frmQslNeu::Run(1); };
+    mCommands[QStringLiteral("ql.del")] = [] { frmQslNeu::Run(2); };
+    mCommands[QStringLiteral("ql.db")] = [] { qslDatabaseService(); };
     mCommands[QStringLiteral("tarnbild")] = [this] { mView.showAbout(QStringLiteral("TARN")); };
     mCommands[QStringLiteral("qebild")] = [this] { mView.showAbout(QStringLiteral("QE")); };
 }

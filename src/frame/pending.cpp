@@ -1,4 +1,5 @@
 #include "frame/pending.h"
+#include "qlist/qslfile.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
 
@@ -8,6 +9,19 @@ void notYetConnected(const QString& what)
                     prog().LangNr == 2 ? QStringLiteral("%1: not available in this version.").arg(what)
                                        : QStringLiteral("%1: in dieser Version nicht verfügbar.").arg(what),
                     0x40);
+}
+
+QString QslImport(int kind, const QString& head)
+{
+    notYetConnected(QStringLiteral("QslImport %1 ").arg(kind) + head);
+    return QStringLiteral("no");
+}
+
+void frmQslEdit::Run(const QString& Ln)
+{
+    notYetConnected((prog().LangNr == 2 ? QStringLiteral("Q-list editor (QL No %1)")
+                                        : QStringLiteral("Q-Listen-Editor (Qsl-Nr. %1)"))
+                        .arg(LnKurz(Ln)));
 }
 
 void PrognoseBt(const QString& key)

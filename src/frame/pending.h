@@ -5,6 +5,15 @@
 // deleted together with its declaration.
 #include <QString>
 
+// Quality parts lists
+// Copies (kinds 0..2, 4) or exports (3, 5) the Q-list of head; "no" when nothing
+// was done, else "Ln=" + the number of the copy.
+QString QslImport(int kind, const QString& head);
+namespace frmQslEdit {
+// The Q-list editor: shows Q-list Ln of the current database, returns when closed.
+void Run(const QString& Ln);
+} // namespace frmQslEdit
+
 // Prediction run
 void PrognoseBt(const QString& key);
 // Component data entry

@@ -1,0 +1,103 @@
+#include "qldbtest.h"
+#include "frame/menutarn.h"
+#include "qlist/qslneu.h"
+
+namespace {
+
+class QuietView : public MainView {
+public:
+    void setMenusEnabled(bool) override {}
+    void setStatusLine(const QString&) override {}
+    void hidePicture() override {}
+    void focusMain() override {}
+    void showConfiguration() override {}
+    void relocalize() override {}
+    void endProgram() override { ended = true; }
+    void showAbout(const QString&) override {}
+    bool ended = false;
+};
+
+// The main menu's Q-list commands, run under the menu's busy protocol.
+class QslMenu : public QlListsFixture {
+protected:
+    QslMenu()
+    {
+        prog().LangNr = 2;
+        prog().LangDir = QStringLiteral("dd\\");
+        QDir::setCurrent(testutil::distDir());
+        addList(QStringLiteral("00000"), {QStringLiteral("Typ=ABC"), QStringLiteral("Be=")});
+    }
+    QuietView view;
+    MenuDispatcher dispatcher{view};
+    ScriptedInteraction& ui = program.ui();
+};
+
+struct ModeCase {
+    const char* name;
+    const char* key;
+    int mode;
+};
+void PrintTo(const ModeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class QslMenuModes : public QslMenu, public ::testing::WithParamInterface<ModeCase> {};
+
+TEST_P(QslMenuModes, KeyOpensHeadDialogInItsMode)
+{
+    int mode = -1;
+    ui.expect(QStringLiteral("qslneu"), QStringLiteral("frmQslNeu"), [&](const Question& q) {
+        mode = static_cast<QslNeuModel*>(q.model)->mode;
+        return Answer::cancel();
+    });
+    dispatcher.MenuTARN(QString::fromLatin1(GetParam().key));
+    EXPECT_EQ(mode, GetParam().mode);
+    EXPECT_TRUE(ui.allUsed());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, QslMenuModes,
+                         ::testing::Values(ModeCase{"New", "ql.new", 0}, ModeCase{"Edit", "ql.edit", 1},
+                                           ModeCase{"Delete", "ql.del", 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QslMenu, EditOpensHeadDialogThenSaysEditorIsNotAvailable)
+{
+    Answer typed;
+    typed.values = {QStringLiteral("abc")};
+    ui.expect(QStringLiteral("qslneu"), QStringLiteral("frmQslNeu"), typed);
+    ui.expect(QStringLiteral("msg"), QStringLiteral("0"), [](const Question& q) {
+        EXPECT_TRUE(q.text.contains(QStringLiteral("not available"))) << q.text.toStdString();
+        return Answer::button(Mb::OK);
+    });
+    dispatcher.MenuTARN(QStringLiteral("ql.edit"));
+    EXPECT_TRUE(ui.allUsed());
+    EXPECT_FALSE(view.ended);
+}
+
+TEST_F(QslMenu, DatabasePageRecreateRebuildsCurrentDatabase)
+{
+    ui.expect(QStringLiteral("screen"), QStringLiteral("qsl\\isam#menu"), Answer::word(QStringLiteral("RECREATE")));
+    QDir::setCurrent(root.path());
+    // The page is read from the installation: the rebuild writes its reports here.
+    prog().LangDir = testutil::distDir() + QStringLiteral("/dd\\");
+    dispatcher.MenuTARN(QStringLiteral("ql.db"));
+    EXPECT_TRUE(ui.allUsed()) << ui.unused().join(u' ').toStdString();
+    EXPECT_EQ(ui.headlessBox().waited.value(0),
+              QStringLiteral("Q-list database    A    recreated.      Last Q-list:    00000"));
+}
+
+TEST_F(QslMenu, DatabasePageCreateAsksTheLetter)
+{
+    ui.expect(QStringLiteral("screen"), QStringLiteral("qsl\\isam#menu"), Answer::word(QStringLiteral("CREATE")));
+    Answer letter;
+    letter.values = {QStringLiteral("q")};
+    ui.expect(QStringLiteral("screen"), QStringLiteral("qsl\\isam#neuqz"), letter);
+    ui.expect(QStringLiteral("msg"), QStringLiteral("3"), Answer::button(Mb::OK));
+    dispatcher.MenuTARN(QStringLiteral("ql.db"));
+    EXPECT_TRUE(ui.allUsed()) << ui.unused().join(u' ').toStdString();
+    EXPECT_TRUE(QFileInfo::exists(root.filePath(QStringLiteral("dbase_Q/qldb.sqlite"))));
+    EXPECT_EQ(prog().WorkStr[16], QStringLiteral("Q"));
+}
+
+} // namespace
