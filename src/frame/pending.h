@@ -19,5 +19,6 @@ void PrognoseBt(const QString& key);
 // Component data entry
 void EingabeBauteil(QString& Ret);
 void PosStressEingabe(QString& Pos, int M_Edit);
+
 // Reports that a procedure is not available in this build (message or batch log).
 void notYetConnected(const QString& what);
