@@ -101,6 +101,27 @@ std::optional<SuchLnResult> lookUp(const QString& letter, int kind, const QStrin
     return r;
 }
 
+// Typ and An fit their 20-character columns; an item number is well formed.
+// False after message 504 or 120.
+bool designationValid(const QString& key, const QString& value)
+{
+    Program& p = prog();
+    if (key == QLatin1String("Yk")) {
+        QString normal, stand;
+        YkNorm(value, normal, stand);
+        if (normal.startsWith(QLatin1String("Fehler!")) || normal.startsWith(QLatin1String("Error!"))) {
+            MsgBoxRes(QStringLiteral("120"), 0, p.LangNr, {AnsiToOem(normal) + QStringLiteral(":  Yk=") + value});
+            return false;
+        }
+        return true;
+    }
+    if (value.size() > 20) {
+        MsgBoxRes(QStringLiteral("504"), 0, p.LangNr, {key + u'=' + value});
+        return false;
+    }
+    return true;
+}
+
 // Makes the designation of e free in the database of letter, renaming it where
 // the mode allows. False when refused or cancelled.
 bool freeDesignation(int mode, Entry& e, const QString& letter)
@@ -131,6 +152,9 @@ bool freeDesignation(int mode, Entry& e, const QString& letter)
             if (ret == QLatin1String("ABBRUCH"))
                 return false;
             edited = anEin.value(0).trimmed().toUpper();
+            // The new name must pass the checks the file's own name passed.
+            if (!edited.isEmpty() && !designationValid(e.key, edited))
+                edited.clear();
         } while (edited.isEmpty());
         e.value = edited;
         e.renamed = true;
@@ -152,21 +176,10 @@ bool QslInDb(int mode, const QString& source, QString& target, const QString& le
     std::vector<Entry> entries{{QStringLiteral("Typ"), 2, GetParam(identity, QStringLiteral("Typ"))},
                                {QStringLiteral("Yk"), 7, GetParam(identity, QStringLiteral("Yk"))},
                                {QStringLiteral("An"), 4, GetParam(identity, QStringLiteral("An"))}};
-    const QString& yk = entries[1].value;
-    if (!yk.isEmpty()) {
-        QString normal, stand;
-        YkNorm(yk, normal, stand);
-        if (normal.startsWith(QLatin1String("Fehler!")) || normal.startsWith(QLatin1String("Error!"))) {
-            MsgBoxRes(QStringLiteral("120"), 0, p.LangNr, {AnsiToOem(normal) + QStringLiteral(":  Yk=") + yk});
+    // Item number first, then the lengths of Typ and An.
+    for (const Entry& e : {entries[1], entries[0], entries[2]})
+        if (!e.value.isEmpty() && !designationValid(e.key, e.value))
             return false;
-        }
-    }
-    for (const Entry& e : {entries[0], entries[2]}) {
-        if (e.value.size() > 20) {
-            MsgBoxRes(QStringLiteral("504"), 0, p.LangNr, {e.key + u'=' + e.value});
-            return false;
-        }
-    }
     // A Q-list without any designation could never be found again; such a file is
     // not a Q-list the database can index.
     if (std::all_of(entries.begin(), entries.end(), [](const Entry& e) { return e.value.isEmpty(); })) {

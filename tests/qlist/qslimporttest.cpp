@@ -100,6 +100,23 @@ TEST_F(QslImportTest, ClashOffersRenameAndStoresTheNewDesignation)
     EXPECT_EQ(typOf(QStringLiteral("00001")), QStringLiteral("ABC2"));
 }
 
+TEST_F(QslImportTest, RenameTooLongIsRefusedAndAskedAgain)
+{
+    testutil::writeFile(inPath(QStringLiteral("dup.txt")), stored("Typ=ABC") + stored("Be=dup"));
+    ui.expect(QStringLiteral("open"), QStringLiteral("1kopie"), choose(inPath(QStringLiteral("dup.txt"))));
+    ui.expect(Msg, QStringLiteral("108"), Answer::button(Mb::OK));
+    Answer tooLong;
+    tooLong.values = {QStringLiteral("ABCDEFGHIJKLMNOPQRSTU")};
+    ui.expect(QStringLiteral("screen"), Rename, tooLong);
+    ui.expect(Msg, QStringLiteral("504"), Answer::button(Mb::OK));
+    Answer fits;
+    fits.values = {QStringLiteral("ABCDEFGHIJKLMNOPQRST")};
+    ui.expect(QStringLiteral("screen"), Rename, fits);
+    EXPECT_EQ(QslImport(1), QStringLiteral("Ln=00001"));
+    expectDone();
+    EXPECT_EQ(typOf(QStringLiteral("00001")), QStringLiteral("ABCDEFGHIJKLMNOPQRST"));
+}
+
 TEST_F(QslImportTest, CancelledRenameLeavesNothingBehind)
 {
     testutil::writeFile(inPath(QStringLiteral("dup.txt")), stored("Typ=ABC") + stored("Be=dup"));
