@@ -11,6 +11,7 @@
 #include "prediction/frmprogprofil.h"
 #include "printing/qtprinting.h"
 #include "qlist/frmqslneu.h"
+#include "component_file/frmratetables.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,6 +57,7 @@ int main(int argc, char** argv)
     registerSelectionMenuWindows(qtUi);
     registerEditWindow(qtUi);
     registerQslNeuWindow(qtUi);
+    registerRateTableWindows(qtUi);
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
     registerPrintWindows(qtUi);
