@@ -70,7 +70,7 @@ void AwsEditModel::MenuAWS(const QString& cmd, bool MNeulad)
 
 void AwsEditModel::save(bool reload)
 {
-    status = ResText(QStringLiteral("431"), prog().LangNr, true);
+    setStatus(ResText(QStringLiteral("431"), prog().LangNr, true));
     updatesSent = 0;
     Database* db = database();
     try {
@@ -94,11 +94,11 @@ void AwsEditModel::save(bool reload)
         t.commit();
     } catch (const DbError& e) {
         // Nothing was written; the edits stay on screen and unsaved.
-        status.clear();
+        setStatus(QString());
         databaseError(QStringLiteral("MenuAWS"), e);
         return;
     }
-    status.clear();
+    setStatus(QString());
     Geaendert = false;
     Row = rowCount();
     if (reload) {

@@ -123,6 +123,10 @@ RateTableWindow::RateTableWindow(RateTableModel& model, bool editor, QWidget* ow
             mModel.TopRow = v + 1;
         }
     });
+    mModel.statusShown = [this] {
+        mStatus->setText(mModel.status);
+        mStatus->repaint();
+    };
     resize(900, 560);
     refresh();
 }
@@ -233,8 +237,9 @@ bool RateTableWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == mGrid->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* me = static_cast<QMouseEvent*>(event);
         const QModelIndex ix = mGrid->indexAt(me->position().toPoint());
-        if (ix.isValid()) {
-            mEdit->click(ix.row() + 1, std::max(ix.column(), int(RateTableModel::ColArmin)));
+        // The fixed columns take no click; AR min and AR max do.
+        if (ix.isValid() && ix.column() >= RateTableModel::ColArmin) {
+            mEdit->click(ix.row() + 1, ix.column());
             refresh();
         }
         return true;

@@ -18,6 +18,7 @@ class RateTableWindow : public QDialog {
     Q_OBJECT
 public:
     RateTableWindow(RateTableModel& model, bool editor, QWidget* owner);
+    ~RateTableWindow() override { mModel.statusShown = nullptr; }
 
     void run();
     void refresh(); // the model's state into the widgets

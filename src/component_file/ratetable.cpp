@@ -122,7 +122,7 @@ bool RateTableModel::SetDoc(const QString& group)
         MsgBoxRes(QStringLiteral("44"), Mb::OKOnly, prog().LangNr, {group});
         return true;
     }
-    status = ResText(QStringLiteral("93"), prog().LangNr, true);
+    setStatus(ResText(QStringLiteral("93"), prog().LangNr, true));
     beforeFill();
     rows.clear();
     k1Loaded.clear();
@@ -149,7 +149,7 @@ bool RateTableModel::SetDoc(const QString& group)
     }
     TopRow = 1;
     groupLoaded();
-    status.clear();
+    setStatus(QString());
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -37,6 +38,7 @@ public:
     QString groupText;                 // the text of the group box
     QStringList groups;
     QString status;                    // the status label below the grid
+    std::function<void()> statusShown; // the window repaints the label at once
     QStringList titles;
     std::array<int, Cols> widthKeys{};
     std::vector<GridRow> rows;
@@ -53,6 +55,12 @@ public:
     // leading-number rule, in single precision; an empty text is 0.
     static double cellValue(const QString& text);
 
+    void setStatus(const QString& text)
+    {
+        status = text;
+        if (statusShown)
+            statusShown();
+    }
     // Shows message 473 for a database failure in procedure proc.
     void databaseError(const QString& proc, const DbError& e);
 

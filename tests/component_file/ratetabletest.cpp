@@ -1,8 +1,10 @@
 #include "component_file/awsedit.h"
 #include "frame/database.h"
+#include "frame/menutarn.h"
 #include "frame/restext.h"
 #include "common/testutil.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -272,6 +274,10 @@ TEST_F(RateTableTest, GroupWithoutRowsKeepsTheGrid)
     const int loads = m.reloads;
     m.MenuAWS(QStringLiteral("load"), false); // the group shown already
     EXPECT_EQ(m.reloads, loads);
+    // The values as loaded are still known: only the edited row is sent.
+    type(m, QStringLiteral("4"));
+    m.MenuAWS(QStringLiteral("save"), false);
+    EXPECT_EQ(m.updatesSent, 1);
     EXPECT_TRUE(sp.ui().allUsed());
     m.close();
 }
@@ -310,6 +316,67 @@ TEST_F(RateTableTest, ShowZeroHandsTheEditorToTheWindowAndClosesTheDatabase)
     });
     frmAWSedit::Show0();
     EXPECT_TRUE(shown);
+    EXPECT_EQ(prog().AwsDb, nullptr);
+}
+
+// "gr" cancelled keeps everything; a chosen group replaces unsaved edits
+// without a question, and "can" still asks about them.
+TEST_F(RateTableTest, GroupSelection)
+{
+    QDir::setCurrent(inst.dir()); // the program directory; restored by ScriptedProgram
+    sp.program().LangDir = QStringLiteral("dd\\");
+    AwsEditModel m;
+    m.FormLoad();
+    m.keyPress(QChar(u'7'));
+    m.keyPress(QChar(13));
+    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#aws"), Answer::cancel());
+    m.MenuAWS(QStringLiteral("gr"), false);
+    EXPECT_EQ(m.AktGruppe, QStringLiteral("11"));
+    EXPECT_EQ(m.cell(1, 8), QStringLiteral("7"));
+    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#aws"), Answer::word(QStringLiteral("12")));
+    m.MenuAWS(QStringLiteral("gr"), false);
+    EXPECT_EQ(m.AktGruppe, QStringLiteral("12"));
+    ASSERT_GT(m.rowCount(), 0);
+    EXPECT_TRUE(m.cell(1, 0).startsWith(QStringLiteral("12")));
+    EXPECT_EQ(m.AltWerte.size(), size_t(m.rowCount()));
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("118"), Answer::button(Mb::No));
+    m.MenuAWS(QStringLiteral("can"), false);
+    EXPECT_TRUE(sp.ui().allUsed());
+    m.close();
+}
+
+// The main menu's keys show the windows under its busy protocol.
+class NoView : public MainView {
+public:
+    void setMenusEnabled(bool) override {}
+    void setStatusLine(const QString&) override {}
+    void hidePicture() override {}
+    void focusMain() override {}
+    void showConfiguration() override {}
+    void relocalize() override {}
+    void endProgram() override {}
+    void showAbout(const QString&) override {}
+};
+
+TEST_F(RateTableTest, MainMenuStartsBothWindows)
+{
+    NoView view;
+    MenuDispatcher d(view);
+    QStringList shown;
+    for (const char* kind : {"awsedit", "ykedit"}) {
+        const QString k = QString::fromLatin1(kind);
+        sp.ui().expect(k, k == QLatin1String("awsedit") ? QStringLiteral("frmAWSedit") : QStringLiteral("frmYKedit"),
+                       [&shown, k](const Question& q) {
+                           EXPECT_TRUE(prog().MenuRunning);
+                           shown << k;
+                           static_cast<RateTableModel*>(q.model)->Tag = QStringLiteral("1");
+                           return Answer();
+                       });
+    }
+    d.MenuTARN(QStringLiteral("aws"));
+    d.MenuTARN(QStringLiteral("yk"));
+    EXPECT_EQ(shown, (QStringList{"awsedit", "ykedit"}));
+    EXPECT_FALSE(prog().MenuRunning);
     EXPECT_EQ(prog().AwsDb, nullptr);
 }
 
