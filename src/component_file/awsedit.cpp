@@ -18,7 +18,14 @@ void AwsEditModel::openDatabase()
 {
     Program& p = prog();
     p.AwsDb.reset();
-    p.AwsDb = Database::open(joinDesignPath(p.WorkStr[9], QStringLiteral("ARAWS.sqlite")), false);
+    auto db = Database::open(joinDesignPath(p.WorkStr[9], QStringLiteral("ARAWS.sqlite")), false);
+    // The editor holds the list exclusively while it is open: the lock taken here
+    // is kept until the database is closed, so no other copy of the program reads
+    // half-edited values or writes over them; a list in use fails here.
+    db->execute(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
+    db->execute(QStringLiteral("BEGIN EXCLUSIVE"));
+    db->execute(QStringLiteral("COMMIT"));
+    p.AwsDb = std::move(db);
     Geaendert = false;
 }
 

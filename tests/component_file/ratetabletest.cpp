@@ -305,6 +305,28 @@ TEST_F(RateTableTest, MissingUserDatabaseShowsMessage473)
     EXPECT_EQ(prog().AwsDb, nullptr);
 }
 
+// A list that another program holds is refused with message 473, and a list the
+// editor holds cannot be written by anyone else.
+TEST_F(RateTableTest, TheListIsHeldExclusively)
+{
+    {
+        auto other = Database::open(araws(), false);
+        other->execute(QStringLiteral("BEGIN EXCLUSIVE"));
+        sp.ui().expect(QStringLiteral("msg"), QStringLiteral("473"), Answer::button(Mb::OK));
+        AwsEditModel m;
+        m.FormLoad();
+        EXPECT_EQ(m.Tag, QStringLiteral("1"));
+        EXPECT_TRUE(sp.ui().allUsed());
+        other->execute(QStringLiteral("ROLLBACK"));
+    }
+    AwsEditModel m;
+    m.FormLoad();
+    ASSERT_EQ(m.Tag, QStringLiteral("0"));
+    EXPECT_THROW(Database::open(araws(), true)->snapshot(QStringLiteral("SELECT COUNT(*) FROM [ARMILQRM]")), DbError);
+    m.close();
+    EXPECT_NO_THROW(Database::open(araws(), true)->snapshot(QStringLiteral("SELECT COUNT(*) FROM [ARMILQRM]")));
+}
+
 TEST_F(RateTableTest, ShowZeroHandsTheEditorToTheWindowAndClosesTheDatabase)
 {
     bool shown = false;
