@@ -94,7 +94,7 @@ void AwsEditModel::save(bool reload)
             const double vmin = readLeadingNumber(plainNumber(min, true));
             const double vmax = readLeadingNumber(plainNumber(max, true));
             db->execute(QStringLiteral("UPDATE [ARMILQRM] SET [Armin] = ?, [Armax] = ? WHERE [BacTec] = ? "
-                                       "AND [K1] = ? AND ([Armin] IS NOT ? OR [Armax] IS NOT ?)"),
+                                       "AND [K1] IS ? AND ([Armin] IS NOT ? OR [Armax] IS NOT ?)"),
                         {vmin, vmax, cell(r, 0) + cell(r, 1), k1Loaded[size_t(r - 1)], vmin, vmax});
             ++updatesSent;
         }

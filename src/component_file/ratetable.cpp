@@ -132,8 +132,8 @@ bool RateTableModel::SetDoc(const QString& group)
         r[0] = bacTec.left(4);
         r[1] = bacTec.mid(4, 4);
         r[2] = rs.text(QStringLiteral("X"));
-        const double k1 = rs.value(QStringLiteral("K1")).toDouble();
-        r[3] = k1Text(k1);
+        const QVariant k1 = rs.value(QStringLiteral("K1"));
+        r[3] = k1.isNull() ? QString() : k1Text(k1.toDouble());
         r[4] = artText(rs.text(QStringLiteral("Art")));
         const QVariant tref = rs.value(QStringLiteral("Tref"));
         r[5] = tref.isNull() ? QString() : cellNumber(tref.toDouble());

@@ -42,7 +42,7 @@ public:
     QStringList titles;
     std::array<int, Cols> widthKeys{};
     std::vector<GridRow> rows;
-    std::vector<double> k1Loaded;      // K1 of each grid row as read from the database
+    std::vector<QVariant> k1Loaded;    // K1 of each grid row as read from the database (may be null)
     int SeitenZeilen = 20;             // data rows visible in the grid
     int Row = 1, Col = 0, TopRow = 1;  // current cell and top row of the grid
     int reloads = 0;                   // group loads that reached the database

@@ -55,3 +55,37 @@ TEST(RateTableWindow, TypingAndSavingInTheEditorWindow)
 }
 
 } // namespace
+
+namespace {
+
+// The viewer shows the norm table; typing into its grid changes nothing.
+TEST(RateTableWindow, ViewerGridIgnoresTyping)
+{
+    testutil::TempInstallation inst;
+    ASSERT_TRUE(inst.ok());
+    testutil::ScriptedProgram sp;
+    sp.program().WorkStr[19] = inst.path(QStringLiteral("System"));
+    sp.program().LangNr = 1;
+    YkViewModel model;
+    model.FormLoad();
+    ASSERT_EQ(model.Tag, QStringLiteral("0"));
+    {
+        RateTableWindow w(model, false, nullptr);
+        w.show();
+        QTableWidget* grid = w.grid();
+        grid->setFocus();
+        grid->setCurrentCell(0, 8);
+        const QString before = grid->item(0, 8)->text();
+        QTest::keyClicks(grid, QStringLiteral("12"));
+        QTest::keyClick(grid, Qt::Key_Delete);
+        EXPECT_EQ(grid->item(0, 8)->text(), before);
+        EXPECT_EQ(model.cell(1, 8), before);
+        EXPECT_EQ(grid->item(0, 4)->text(), QStringLiteral("Bit"));
+        EXPECT_EQ(w.button(QStringLiteral("save")), nullptr);
+        QTest::mouseClick(w.button(QStringLiteral("can")), Qt::LeftButton);
+        EXPECT_EQ(model.Tag, QStringLiteral("1"));
+    }
+    model.close();
+}
+
+} // namespace

@@ -296,6 +296,31 @@ TEST_F(RateTableTest, RowsWithoutDcodeAreNotShown)
     m.close();
 }
 
+// Rows without K1 or values are still found and written.
+TEST_F(RateTableTest, RowWithEmptyK1AndValuesIsSaved)
+{
+    {
+        auto db = Database::open(araws(), false);
+        db->execute(QStringLiteral("INSERT INTO [ARMILQRM] ([BacTec],[Art],[Dcode],[Txt]) VALUES (?, ?, ?, ?)"),
+                    {QStringLiteral("11000000"), QStringLiteral("B"), QStringLiteral("1100"), QStringLiteral("x")});
+    }
+    AwsEditModel m;
+    m.FormLoad();
+    ASSERT_EQ(m.cell(1, 0) + m.cell(1, 1), QStringLiteral("11000000"));
+    EXPECT_EQ(m.cell(1, 3), QString());
+    EXPECT_EQ(m.cell(1, 8), QString());
+    type(m, QStringLiteral("2"));
+    m.MenuAWS(QStringLiteral("save"), false);
+    m.close();
+    auto db = Database::open(araws(), true);
+    const Snapshot s = db->snapshot(QStringLiteral("SELECT [Armin],[Armax] FROM [ARMILQRM] WHERE [BacTec] = ?"),
+                                    {QStringLiteral("11000000")});
+    ASSERT_EQ(s.recordCount(), 1);
+    EXPECT_DOUBLE_EQ(s.value(0).toDouble(), 2.0);
+    EXPECT_FALSE(s.value(1).isNull()); // the empty cell was written as 0
+    EXPECT_DOUBLE_EQ(s.value(1).toDouble(), 0.0);
+}
+
 TEST_F(RateTableTest, MissingUserDatabaseShowsMessage473)
 {
     QFile::remove(araws());
