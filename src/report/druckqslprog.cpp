@@ -11,10 +11,13 @@
 #include "printing/printjob.h"
 #include "qlist/qslfile.h"
 #include "report/anteilgruppen.h"
+#include "report/btgruppen.h"
 #include "report/druckkopf.h"
 #include "report/fehlpos.h"
 #include "report/gesamt.h"
 #include "report/listing.h"
+#include "report/pfui.h"
+#include "report/pfuidruck.h"
 #include "report/poslist.h"
 #include "report/positionen.h"
 #include "report/reportstate.h"
@@ -143,6 +146,7 @@ struct Run {
     QFile ergfile;
 
     void main();
+    void componentLists();
     void resultFile();
 };
 
@@ -251,14 +255,17 @@ void Run::main()
         PosList(mainPath);
     cancelCheck();
 
-    // The evaluation, the sub-list ranking and the component lists by groups
-    // are not built yet; their places in the order follow.
+    // The evaluation is not built yet; its place in the order follows.
     if (QFile::exists(nativePath(scratchFile(11, QStringLiteral("pol"))))) {
         p.WorkStr[21].clear();
         // evaluation (dr[7], sp[7])
     }
     cancelCheck();
-    // sub-Q-list percent ranking (dr[6])
+    if (dr[6]) {
+        PfuiQsDatei();
+        SortPfui(QStringLiteral("qs"), ADruck);
+        DruckPfui(QStringLiteral("qs"), MArchPage);
+    }
     cancelCheck();
     if (dr[3] || sp[3]) {
         p.WorkStr[21].clear();
@@ -270,7 +277,8 @@ void Run::main()
         }
     }
     cancelCheck();
-    // component ranking, component list rows, list by groups (dr[4], dr[5], sp[4])
+    if (dr[4] || dr[5] || sp[4])
+        componentLists();
 
     if (!noPrint)
         PrNeueSeite(true, MArchPage);
@@ -284,6 +292,40 @@ void Run::main()
 
     if (fileOn)
         resultFile();
+}
+
+// The component ranking, the component list rows of the result file and the
+// component list by groups, all from the group files.
+void Run::componentLists()
+{
+    double unassigned = 0;
+    GruppenDateien(unassigned);
+    ComponentRankingFiles files;
+    files.open();
+    ui().infoList().Add(QStringLiteral(" "));
+    for (int n = 1; n <= 99; ++n) {
+        const QString name = scratchFile(11, QStringLiteral("gr.") + QString::number(n));
+        ui().infoList().Update(name + QLatin1Char(' '));
+        if (QFile::exists(nativePath(name)))
+            PfuiBtDatei(name, files);
+    }
+    files.close();
+    // The rows go to "ergfile", which exists only while the file is on.
+    if (sp[4] && fileOn) {
+        AusFileBtListe(M_ARBew, ergfile);
+        writeRows(ergfile);
+        const int spNorm = int(numParam(prog().WorkStr[1], QStringLiteral("Spnorm")));
+        if (spNorm == 1 || spNorm == 2)
+            mergeSlkWidths(SlkBreite, QStringLiteral("5,16,16,9,8,8,8,4,6,4,4,9,9,9,5"));
+        else if (spNorm == 3)
+            mergeSlkWidths(SlkBreite, QStringLiteral("5,16,16,9,8,8,8,13,4,9,6,5,5,10,4,4,9,9,9,5"));
+    }
+    if (dr[4]) {
+        SortPfui(QStringLiteral("bt"), ADruck);
+        DruckPfui(QStringLiteral("bt"), MArchPage);
+    }
+    if (dr[5])
+        DruckBtGruppen(unassigned, MArchPage, M_ARSoList, M_ARBew);
 }
 
 void Run::resultFile()

@@ -17,6 +17,7 @@
 #include "report/printroutines.h"
 #include "report/reportstate.h"
 #include "report/reporttext.h"
+#include "report/sonderformat.h"
 #include "report/totals.h"
 
 #include <array>
@@ -300,10 +301,11 @@ void DruckPositionen(bool Drucken, bool Datei, const QString& SoFormStr, bool MA
         } else {
             PosTrenn(line, Stc);
             AusBtPos(Stc, Poz, Apz);
-            // The Q-data fill-in lines ("Qpbt" digit 5) and the special-format
-            // text of a position are not built yet: the block goes without them
-            // and the special format gets no position text.
-            if (Datei && !special) {
+            // The Q-data fill-in lines ("Qpbt" digit 5) are not built yet: the
+            // block goes without them.
+            if (Datei && special) {
+                AusSonderFilePos(Stc, SpNorm, SoFormStr, QStringLiteral("BE"));
+            } else if (Datei) {
                 if (first)
                     writePositionTableHead(SpNorm, MHwNw, M_ARBew);
                 AusFileBtDetail(Stc, SpNorm, MHwNw, M_ARBew);

@@ -39,11 +39,11 @@ protected:
     testutil::TempInstallation inst;
 };
 
-TEST_F(QlBatch, CheckOfTheDemoBoardPrintsItsMissingComponentAsPdf)
+TEST_F(QlBatch, CheckOfTheErrorExamplePrintsItsMissingComponentAsPdf)
 {
-    // The demo board lacks one component on purpose; the three-position
+    // Demo Q-list 7 lacks one component on purpose; the three-position
     // example is complete and prints nothing.
-    EXPECT_EQ(run("/fl", "1\r\n 0 \r\n"), 0);
+    EXPECT_EQ(run("/fl", "7\r\n 0 \r\n"), 0);
     EXPECT_FALSE(QFile::exists(inst.path("fl.dat")));
     ASSERT_EQ(pdfs().size(), 1);
     const QByteArray pdf = testutil::readFile(inst.path("results/" + pdfs()[0]));
