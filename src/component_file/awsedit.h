@@ -42,7 +42,6 @@ public:
 protected:
     QString formName() const override { return QStringLiteral("frmAWSedit"); }
     QString widthList() const override;
-    int captionOffset() const override { return 1708; }
     void openDatabase() override;
     Database* database() override;
     QString selectList() const override { return QStringLiteral("*"); }

@@ -70,7 +70,6 @@ protected:
 
     virtual QString formName() const = 0;
     virtual QString widthList() const = 0;
-    virtual int captionOffset() const = 0;
     virtual void openDatabase() = 0; // throws DbError
     virtual Database* database() = 0;
     virtual QString selectList() const = 0;
@@ -90,7 +89,6 @@ public:
 protected:
     QString formName() const override { return QStringLiteral("frmYKedit"); }
     QString widthList() const override;
-    int captionOffset() const override { return 1765; }
     void openDatabase() override;
     Database* database() override { return mDb.get(); }
     QString selectList() const override;
