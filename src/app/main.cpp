@@ -12,6 +12,7 @@
 #include "printing/qtprinting.h"
 #include "qlist/frmqslneu.h"
 #include "qlist/qtqslimport.h"
+#include "component_file/frmratetables.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,6 +59,7 @@ int main(int argc, char** argv)
     registerEditWindow(qtUi);
     registerQslNeuWindow(qtUi);
     registerQslImportWindows(qtUi);
+    registerRateTableWindows(qtUi);
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
     registerPrintWindows(qtUi);

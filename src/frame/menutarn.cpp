@@ -11,6 +11,7 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/tarnstart.h"
+#include "component_file/awsedit.h"
 #include "component_file/neuinh.h"
 #include "dialogue/dia.h"
 #include "qlist/qslcommands.h"
@@ -112,7 +113,7 @@ QString txt(const char* de, const char* en)
 }
 
 // Keys whose windows come with later parts of the program.
-const char* const kNotYetConnected[] = {"yk", "aws", "0kopie", "ql.view", "be.edit", "be.add"};
+const char* const kNotYetConnected[] = {"0kopie", "ql.view", "be.edit", "be.add"};
 // The predictions run in the selection-menu window: the Q-list run with the key
 // as its profile mode, the single-component run asking the component itself.
 const char* const kQslPredictions[] = {"standardprof.ql", "selectprof.ql", "newprof.ql", "newprofspstd.ql",
@@ -150,6 +151,8 @@ MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
         mView.showConfiguration();
         mView.relocalize();
     };
+    mCommands[QStringLiteral("yk")] = [] { frmYKedit::Show0(); };
+    mCommands[QStringLiteral("aws")] = [] { frmAWSedit::Show0(); };
     mCommands[QStringLiteral("exit")] = [this] { mView.endProgram(); };
     mCommands[QStringLiteral("delprof.ql")] = [this] { deleteProfiles(); };
     for (const char* key : {"be.mixbl", "be.mixdat", "be.db"}) {
