@@ -10,37 +10,7 @@ using namespace testutil;
 
 namespace {
 
-void expectGolden(const QByteArray& actual, const char* name)
-{
-    const QString path = fixturesDir() + QStringLiteral("/report/") + QLatin1String(name);
-    if (qEnvironmentVariableIsSet("TARN_UPDATE_GOLDEN"))
-        writeFile(path, actual);
-    EXPECT_EQ(actual.toStdString(), readFile(path).toStdString()) << name;
-}
 
-// The cells of SYLK records as "row,column=value", in order.
-QStringList cells(const QString& records)
-{
-    QStringList out;
-    QString at;
-    for (const QString& r : records.split("\r\n", Qt::SkipEmptyParts)) {
-        const QStringList f = r.split(u';');
-        QString y, x;
-        for (const QString& field : f) {
-            if (field.startsWith(u'Y'))
-                y = field.mid(1);
-            else if (field.startsWith(u'X'))
-                x = field.mid(1);
-        }
-        if (r.startsWith("F;"))
-            at = y + u',' + x;
-        else if (r.startsWith("C;Y"))
-            out << y + u',' + x + u'=' + r.mid(r.indexOf(";K") + 2);
-        else if (r.startsWith("C;K"))
-            out << at + u'=' + r.mid(3);
-    }
-    return out;
-}
 
 // Groups of a run of 24 components: the norm total 400 fit (mean) splits 200 /
 // 80 / 80 / 40 over the groups 1, 2, 4 and 13; group 5 has a quantity but no
@@ -84,7 +54,7 @@ TEST_F(GroupShares, TablesOfBothMethodsAndRowsOfTheStoredOne)
     // Group 2 and 4 have equal shares and keep group order; group 13 writes no
     // quantity cell; group 5 (no rate) is left out; the sum row counts all 24
     // components and one empty row follows.
-    EXPECT_EQ(cells(prog().WorkStr[21]),
+    EXPECT_EQ(sylkCells(prog().WorkStr[21]),
               QStringList({"1,1=\"Mean failure rates of the component groups:  EN/IEC 61709  (YK 70412)\"",
                            "2,1=\"Quantity\"", "2,2=\"Component Group\"", "2,3=\"\"", "2,4=\"fit\"",
                            "2,5=\"Percent.\"",
@@ -115,7 +85,7 @@ TEST_F(GroupShares, MaximumValuesUseTheMaximumTotals)
     reportState().MaxWerte = true;
     prog().WorkStr[21].clear();
     AnteilGruppen(res, false, true, false);
-    const QStringList c = cells(prog().WorkStr[21]);
+    const QStringList c = sylkCells(prog().WorkStr[21]);
     ASSERT_GE(c.size(), 10);
     EXPECT_EQ(c[0], "1,1=\"Failure rates of the component groups:  EN/IEC 61709  (YK 70412)\"");
     // 300 of 580 fit.
@@ -130,7 +100,7 @@ TEST_F(GroupShares, GermanNamesAndSumText)
     prog().LangDruck = 1;
     prog().WorkStr[21].clear();
     AnteilGruppen(res, false, true, false);
-    const QStringList c = cells(prog().WorkStr[21]);
+    const QStringList c = sylkCells(prog().WorkStr[21]);
     EXPECT_TRUE(c.contains("3,2=\"Integrierte Schaltungen\""));
     EXPECT_TRUE(c.contains("7,2=\"Summe\""));
 }

@@ -16,36 +16,7 @@ using namespace testutil;
 
 namespace {
 
-void expectGolden(const QByteArray& actual, const char* name)
-{
-    const QString path = fixturesDir() + QStringLiteral("/report/") + QLatin1String(name);
-    if (qEnvironmentVariableIsSet("TARN_UPDATE_GOLDEN"))
-        writeFile(path, actual);
-    EXPECT_EQ(actual.toStdString(), readFile(path).toStdString()) << name;
-}
 
-// The cells of SYLK records as "row,column=value", in order.
-QStringList cells(const QString& records)
-{
-    QStringList out;
-    QString at;
-    for (const QString& r : records.split("\r\n", Qt::SkipEmptyParts)) {
-        QString y, x;
-        for (const QString& field : r.split(u';')) {
-            if (field.startsWith(u'Y'))
-                y = field.mid(1);
-            else if (field.startsWith(u'X'))
-                x = field.mid(1);
-        }
-        if (r.startsWith("F;"))
-            at = y + u',' + x;
-        else if (r.startsWith("C;Y"))
-            out << y + u',' + x + u'=' + r.mid(r.indexOf(";K") + 2);
-        else if (r.startsWith("C;K"))
-            out << at + u'=' + r.mid(3);
-    }
-    return out;
-}
 
 QString pi(const char* key)
 {
@@ -66,7 +37,7 @@ protected:
             AusFileQslPos(Stc, spnorm, mainPath, weighted);
         else
             AusFileBtDetail(Stc, spnorm, mainPath, weighted);
-        return cells(prog().WorkStr[21]);
+        return sylkCells(prog().WorkStr[21]);
     }
 };
 
@@ -175,7 +146,7 @@ TEST_P(PositionHead, TitleAndColumnRows)
     reportState().MaxWerte = c.maxOnly;
     prog().WorkStr[21].clear();
     writePositionTableHead(c.spnorm, c.mainPath, c.weighted);
-    const QStringList all = cells(prog().WorkStr[21]);
+    const QStringList all = sylkCells(prog().WorkStr[21]);
     ASSERT_FALSE(all.isEmpty());
     EXPECT_EQ(all[0], "1,1=\"Failure rates for all positions of the Quality-list:\"");
     if (c.lastTitle.isEmpty()) {
@@ -330,7 +301,7 @@ TEST_F(PositionReport, PrintedBlocksAndFileRows)
     const QString rows = QString::fromLatin1(readFile(tp1 + "/ergfile"));
     expectGolden(rows.toLatin1(), "positions-rows.txt");
     EXPECT_FALSE(rows.contains("LOCKED"));
-    const QStringList c = cells(rows);
+    const QStringList c = sylkCells(rows);
     // Head rows 1 to 3, then the sub-list, the capacitor and the resistor.
     EXPECT_TRUE(c.contains("4,4=\"Qsl   A2\""));
     EXPECT_TRUE(c.contains("5,3=\"C1\""));

@@ -18,14 +18,6 @@ using namespace testutil;
 
 namespace {
 
-// Compares with a checked-in file; TARN_UPDATE_GOLDEN=1 rewrites it instead.
-void expectGolden(const QByteArray& actual, const char* name)
-{
-    const QString path = fixturesDir() + QStringLiteral("/report/") + QLatin1String(name);
-    if (qEnvironmentVariableIsSet("TARN_UPDATE_GOLDEN"))
-        writeFile(path, actual);
-    EXPECT_EQ(actual.toStdString(), readFile(path).toStdString()) << name;
-}
 
 QStringList linesOf(const QString& path)
 {

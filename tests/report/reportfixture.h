@@ -10,6 +10,7 @@
 #include "report/reportstate.h"
 
 #include <QDateTime>
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QTemporaryDir>
 #include <memory>
@@ -98,4 +99,37 @@ inline QString dumpPages()
         drawPageRecords(t, readPage(PageSource::Pages, k), 1.0);
     }
     return t.out;
+}
+
+// Compares with a checked-in file under tests/fixtures/report/;
+// TARN_UPDATE_GOLDEN=1 rewrites it instead.
+inline void expectGolden(const QByteArray& actual, const char* name)
+{
+    const QString path = testutil::fixturesDir() + QStringLiteral("/report/") + QLatin1String(name);
+    if (qEnvironmentVariableIsSet("TARN_UPDATE_GOLDEN"))
+        testutil::writeFile(path, actual);
+    EXPECT_EQ(actual.toStdString(), testutil::readFile(path).toStdString()) << name;
+}
+
+// The cells of SYLK records as "row,column=value", in order.
+inline QStringList sylkCells(const QString& records)
+{
+    QStringList out;
+    QString at;
+    for (const QString& r : records.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        QString y, x;
+        for (const QString& field : r.split(u';')) {
+            if (field.startsWith(u'Y'))
+                y = field.mid(1);
+            else if (field.startsWith(u'X'))
+                x = field.mid(1);
+        }
+        if (r.startsWith(QLatin1String("F;")))
+            at = y + u',' + x;
+        else if (r.startsWith(QLatin1String("C;Y")))
+            out << y + u',' + x + u'=' + r.mid(r.indexOf(QLatin1String(";K")) + 2);
+        else if (r.startsWith(QLatin1String("C;K")))
+            out << at + u'=' + r.mid(3);
+    }
+    return out;
 }
