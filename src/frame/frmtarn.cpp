@@ -134,11 +134,6 @@ void frmTARN::MMenuIni()
         it.key()->setText(localized(it.value()));
 }
 
-QString frmTARN::statusText() const
-{
-    return mStatus->text();
-}
-
 bool frmTARN::pictureVisible() const
 {
     return !mPicture->isHidden();

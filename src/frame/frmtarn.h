@@ -19,7 +19,6 @@ public:
     // The action of a command key (tests).
     QAction* actionForKey(const QString& key) const { return mActions.value(key); }
     QList<QAction*> barActions() const { return mBarActions; }
-    QString statusText() const;
     bool pictureVisible() const;
 
     // MainView

@@ -300,11 +300,10 @@ StartResult Main(const QString& programFile, const QString& commandLine)
     p.ProgramFile = programFile;
     p.ProgramName = QFileInfo(programFile).completeBaseName();
     p.WorkStr[17] = programDirectoryOf(programFile);
+    // The program directory is a native path; the System directory is kept in
+    // design form (a root directory gives two separators in a row, as designed)
+    // and resolved by nativePath.
     p.WorkStr[19] = p.WorkStr[17] + QStringLiteral("\\System");
-    if (p.WorkStr[17].endsWith(u'\\') || p.WorkStr[17].endsWith(u'/'))
-        p.WorkStr[19] = p.WorkStr[17] + QStringLiteral("\\System");
-    // On this system the program directory is a native path; the System directory
-    // is kept in design form and resolved by nativePath.
     const QString cmd = commandLine.trimmed().toLower();
     p.IniFile = p.WorkStr[19] + QStringLiteral("\\tarn.ini");
 
