@@ -130,7 +130,7 @@ bool InitInh(const QString& directory, QString& header)
     p.IbDateiInt.clear();
     const int language = p.LangNr;
     InfoList& list = ui().infoList();
-    list.Begin(ResText(QStringLiteral("185"), language, true, {directory}));
+    list.Begin(ResText(QStringLiteral("185"), language, true, oemArgs({directory})));
     list.Add(ResText(QStringLiteral("28"), language, true));
 
     const QString iDir = directory + QStringLiteral("\\i");
@@ -168,7 +168,7 @@ bool InitInh(const QString& directory, QString& header)
             failure = directory + QLatin1String(name);
     p.InhSeiteInt = {page0, page1, page2};
     if (!failure.isEmpty()) {
-        MsgBoxRes(QStringLiteral("29"), 0, language, {ErrorMsg(WhichError()) + QStringLiteral(": ") + failure});
+        MsgBoxRes(QStringLiteral("29"), 0, language, oemArgs({ErrorMsg(WhichError()) + QStringLiteral(": ") + failure}));
         return false;
     }
     return true;

@@ -79,7 +79,7 @@ int OpenFileRetry(int which, const QString& file, int access, int share, const Q
         FOpenAll(file, access, share, handle);
         if (DOSError() == 0) {
             if (handle == -1)
-                MsgBoxRes(QStringLiteral("154"), 0, language, {shown});
+                MsgBoxRes(QStringLiteral("154"), 0, language, oemArgs({shown}));
             result = handle;
             break;
         }
@@ -88,7 +88,7 @@ int OpenFileRetry(int which, const QString& file, int access, int share, const Q
             if (attempt >= 4) {
                 if (!boxShown) {
                     ui().infoBox().Begin(ResText(QStringLiteral("152"), language, true, {accessTxt}),
-                                         ResText(QStringLiteral("151"), language, true, {shown}));
+                                         ResText(QStringLiteral("151"), language, true, oemArgs({shown})));
                     ui().beep();
                     ui().infoBox().EnableBreak(true);
                     boxShown = true;
@@ -101,7 +101,7 @@ int OpenFileRetry(int which, const QString& file, int access, int share, const Q
                 // Nobody can press cancel in a batch run: give up after a while
                 // instead of hanging the job.
                 if (!ui().isInteractive() && attempt >= lockWait().unattendedAttempts) {
-                    MsgBoxRes(QStringLiteral("155"), 0, language, {shown, ErrorMsg(code)});
+                    MsgBoxRes(QStringLiteral("155"), 0, language, oemArgs({shown, ErrorMsg(code)}));
                     result = -1;
                     break;
                 }
@@ -122,7 +122,7 @@ int OpenFileRetry(int which, const QString& file, int access, int share, const Q
                 result = NoLockHandle;
                 break;
             }
-            MsgBoxRes(QStringLiteral("155"), 0, language, {shown, ErrorMsg(WhichError())});
+            MsgBoxRes(QStringLiteral("155"), 0, language, oemArgs({shown, ErrorMsg(WhichError())}));
             result = -1;
             break;
         }
@@ -134,7 +134,7 @@ int OpenFileRetry(int which, const QString& file, int access, int share, const Q
             result = -75;
             break;
         }
-        MsgBoxRes(QStringLiteral("155"), 0, language, {shown, ErrorMsg(code)});
+        MsgBoxRes(QStringLiteral("155"), 0, language, oemArgs({shown, ErrorMsg(code)}));
         result = -1;
         break;
     }

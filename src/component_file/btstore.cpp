@@ -212,7 +212,7 @@ QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QStrin
     if (!duplicateKey.isEmpty()) {
         finish(); // the lock is not held while the message waits for the user
         if (!noMessage)
-            MsgBoxRes(QStringLiteral("92"), 0, p.LangNr, {duplicateKey, QStringLiteral("B") + duplicateBlock});
+            MsgBoxRes(QStringLiteral("92"), 0, p.LangNr, oemArgs({duplicateKey, QStringLiteral("B") + duplicateBlock}));
         return QStringLiteral("dop");
     }
 

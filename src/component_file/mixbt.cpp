@@ -391,7 +391,7 @@ void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
             } else if (sameFolder(dir, p.BinDir)) {
                 MsgBoxRes(QStringLiteral("19"), 0, p.LangNr);
             } else if (!Exist(dir + QStringLiteral("\\abi"))) {
-                MsgBoxRes(QStringLiteral("20"), 0, p.LangNr, {dir});
+                MsgBoxRes(QStringLiteral("20"), 0, p.LangNr, oemArgs({dir}));
             } else if (lockedReadWhole(dir + QStringLiteral("\\abi"), dir, BtKind::Other, header)) {
                 if (run.mInteractive) {
                     run.mList.Begin(run.msg("186"));

@@ -23,7 +23,7 @@ QString withoutLangDir(const QString& path)
 // The message of a missing dialogue file or chapter, always in German.
 void reportMissingChapter(const QString& Adia, const QString& Kap)
 {
-    MsgBoxRes(QStringLiteral("100"), Mb::OKOnly, 1, {Adia + QStringLiteral(".dia"), Kap});
+    MsgBoxRes(QStringLiteral("100"), Mb::OKOnly, 1, oemArgs({Adia + QStringLiteral(".dia"), Kap}));
 }
 
 int resultNumber(const QString& word)

@@ -200,3 +200,12 @@ LocalisedCaption localiseCaption(const QString& design, int offset, const QStrin
     result.text = t;
     return result;
 }
+
+QStringList oemArgs(const QStringList& texts)
+{
+    QStringList out;
+    out.reserve(texts.size());
+    for (const QString& t : texts)
+        out << AnsiToOem(t);
+    return out;
+}

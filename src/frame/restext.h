@@ -39,6 +39,11 @@ QString ResText(const QString& number, int language, bool oem, const QStringList
 // text; returns the button. Callers pass arguments already in the OEM code page.
 int MsgBoxRes(const QString& number, int buttons, int language, const QStringList& args = {});
 
+// Message arguments are expected in the OEM code page, because the whole expanded
+// message is converted from OEM; readable texts (paths, designations, database
+// texts) go through this first so that their umlauts survive.
+QStringList oemArgs(const QStringList& texts);
+
 // Expands "@1".."@9", "@/", "@U", "@V", "@P", "@D", "@[n]", "@(n)", "@{id}".
 // language 0 means the user-interface language LangNr. Inserted values are never
 // scanned again; unknown placeholders stay. "@[" or "@(" without its bracket, a

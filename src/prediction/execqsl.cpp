@@ -175,7 +175,7 @@ struct PassOne {
                     break;
                 }
             } else {
-                MsgBoxRes(QStringLiteral("70"), Mb::OKOnly, p.LangNr, {qm, line});
+                MsgBoxRes(QStringLiteral("70"), Mb::OKOnly, p.LangNr, oemArgs({qm, line}));
             }
         }
         Level& top = levels.front();

@@ -19,7 +19,7 @@ bool ProgInit()
                         0, 2, 2, true, minimum, lock, data)) {
             // The header is only checked here; the start-up goes on either way.
             if (data == -1 || minimum == -1)
-                MsgBoxRes(QStringLiteral("73"), Mb::OKOnly, p.LangNr, {p.BinDir});
+                MsgBoxRes(QStringLiteral("73"), Mb::OKOnly, p.LangNr, oemArgs({p.BinDir}));
         }
     }
     if (!InitBtDatei())

@@ -61,7 +61,7 @@ void tellPdfWritten(const QString& file)
 
 void tellPdfFailed(const QString& file, const QString& why)
 {
-    MsgBoxRes(QStringLiteral("487"), Mb::OKOnly, prog().LangNr, {file, why});
+    MsgBoxRes(QStringLiteral("487"), Mb::OKOnly, prog().LangNr, oemArgs({file, why}));
 }
 
 QString leftPadOrCut(const QString& text, int width)

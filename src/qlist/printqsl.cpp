@@ -85,7 +85,7 @@ void DruckQsl(const QString& Ln, bool ADruck)
     if (!file.open(path))
         throw TarnError(QStringLiteral("File not found: %1").arg(path), ErrNo::FileNotFound);
     if (QFileInfo(nativePath(path)).size() == 0) {
-        MsgBoxRes(QStringLiteral("112"), 0, p.LangNr, {path});
+        MsgBoxRes(QStringLiteral("112"), 0, p.LangNr, oemArgs({path}));
     } else {
         const QString headTitle = ResText(QStringLiteral("167"), p.LangNr, true);
         QString headRight;
@@ -166,7 +166,7 @@ QString PrintQSL(const QString& desc, bool ADruck)
         if (!found.isEmpty() && found != QLatin1String("ERROR"))
             DruckQsl(found, ADruck);
         else
-            MsgBoxRes(QStringLiteral("162"), 0, p.LangNr, {desc, Qz});
+            MsgBoxRes(QStringLiteral("162"), 0, p.LangNr, oemArgs({desc, Qz}));
         return true;
     });
     return QString();

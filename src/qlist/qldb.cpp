@@ -332,7 +332,7 @@ SuchLnResult SuchLn_Db(const QString&, int slot, int kind, const QString& key, c
         QString yk, stand;
         YkNorm(key, yk, stand);
         if (isItemNumberError(yk)) {
-            MsgBoxRes(QStringLiteral("140"), 0, prog().LangNr, {key});
+            MsgBoxRes(QStringLiteral("140"), 0, prog().LangNr, oemArgs({key}));
             r.found = QStringLiteral("ERROR");
             return r;
         }

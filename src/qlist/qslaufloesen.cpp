@@ -110,7 +110,7 @@ QString runPass(QslLineReader& in, QslLineWriter& out, int& more)
             if (q.isEmpty() || q == QLatin1String("Ende"))
                 out.writeLine(line);
             else
-                MsgBoxRes(QStringLiteral("130"), 0, p.LangNr, {q, line});
+                MsgBoxRes(QStringLiteral("130"), 0, p.LangNr, oemArgs({q, line}));
             continue;
         }
         const QString err = GetParam(line, QStringLiteral("Err"));
@@ -221,7 +221,7 @@ QString QslAufloesen(const QString& Ln, const QString& path)
             throw TarnError(QStringLiteral("Cannot create '%1'").arg(workFile("qpo")), ErrNo::PathFileAccess);
         if (!QslDateiStatus(path).isEmpty()) {
             // Its head cannot be read: the run stops here.
-            MsgBoxRes(QStringLiteral("134"), 0, p.LangNr, {path});
+            MsgBoxRes(QStringLiteral("134"), 0, p.LangNr, oemArgs({path}));
             return QStringLiteral("ABBRUCH");
         }
         QString identity, rest;

@@ -68,7 +68,7 @@ QString numberShown(const QString& ln)
 
 void notFound(const QString& head)
 {
-    MsgBoxRes(QStringLiteral("162"), 0, prog().LangNr, {head, currentLetter()});
+    MsgBoxRes(QStringLiteral("162"), 0, prog().LangNr, oemArgs({head, currentLetter()}));
 }
 
 // The two head lines of a new Q-list, written as plain lines (CR LF, no marks);
@@ -111,7 +111,7 @@ QString NeueQsl(const QString& head)
         if (last->found.isEmpty())
             continue;
         if (last->found != QLatin1String("ERROR"))
-            MsgBoxRes(QStringLiteral("157"), 0, p.LangNr, {key, numberShown(last->found)});
+            MsgBoxRes(QStringLiteral("157"), 0, p.LangNr, oemArgs({key, numberShown(last->found)}));
         return key;
     }
     // A Q-list that nothing but its number names could never be found again by
@@ -492,9 +492,9 @@ void NeuDbInh()
     box.Counter(QString());
     box.setBreakCaption(ResStr(1500, 0, p.LangNr));
     if (errors.begun())
-        box.setMsg1(ResText(QStringLiteral("552"), p.LangNr, true, {errors.name()}));
+        box.setMsg1(ResText(QStringLiteral("552"), p.LangNr, true, oemArgs({errors.name()})));
     if (duplicates.begun())
-        box.Counter(ResText(QStringLiteral("161"), p.LangNr, true, {duplicates.name()}));
+        box.Counter(ResText(QStringLiteral("161"), p.LangNr, true, oemArgs({duplicates.name()})));
     box.waitForBreak();
     box.Finish();
 }

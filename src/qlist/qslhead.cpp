@@ -1,5 +1,4 @@
 #include "qlist/qslhead.h"
-#include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/itemnumber.h"
 #include "frame/paramstring.h"
@@ -44,16 +43,14 @@ bool KopfToRec(const QString& path, QString* errors)
     if (errors) {
         errors->clear();
         if (isItemNumberError(yk))
-            // The arguments are readable text; the message is converted from OEM as a
-            // whole, so they go in as OEM (else "länger" comes out garbled).
             *errors = ResText(QStringLiteral("120"), p.LangNr, true,
-                              {AnsiToOem(yk + QStringLiteral(":  Yk=") + ykWritten + QStringLiteral("  in Qsl-Nr.: ") + number)});
+                              oemArgs({yk + QStringLiteral(":  Yk=") + ykWritten + QStringLiteral("  in Qsl-Nr.: ") + number}));
         auto tooLong = [&](const QString& designation) {
             if (designation.size() <= 20)
                 return;
             if (!errors->isEmpty())
                 *errors += QStringLiteral("\r\n");
-            *errors += ResText(QStringLiteral("504"), p.LangNr, true, {AnsiToOem(designation)}) + QStringLiteral("  in Qsl-Nr.: ") + number;
+            *errors += ResText(QStringLiteral("504"), p.LangNr, true, oemArgs({designation})) + QStringLiteral("  in Qsl-Nr.: ") + number;
         };
         tooLong(rec[2]);
         tooLong(rec[5]);

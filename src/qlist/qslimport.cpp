@@ -116,7 +116,7 @@ bool designationValid(const QString& key, const QString& value)
         return true;
     }
     if (value.size() > 20) {
-        MsgBoxRes(QStringLiteral("504"), 0, p.LangNr, {key + u'=' + value});
+        MsgBoxRes(QStringLiteral("504"), 0, p.LangNr, oemArgs({key + u'=' + value}));
         return false;
     }
     return true;
@@ -167,7 +167,7 @@ bool QslInDb(int mode, const QString& source, QString& target, const QString& le
 {
     Program& p = prog();
     if (!QslDateiStatus(source).isEmpty()) {
-        MsgBoxRes(QStringLiteral("106"), 0, p.LangNr, {source});
+        MsgBoxRes(QStringLiteral("106"), 0, p.LangNr, oemArgs({source}));
         return false;
     }
     QString identity, rest;
@@ -382,7 +382,7 @@ QString QslImport(int mode, const QString& head)
         for (const QByteArray& line : physicalLines(readWhole(sourcePath)))
             bytes += withoutLineEnd(line) + "\r\n";
         writeWhole(file, bytes);
-        MsgBoxRes(QStringLiteral("110"), 0, p.LangNr, {file});
+        MsgBoxRes(QStringLiteral("110"), 0, p.LangNr, oemArgs({file}));
         return QStringLiteral("ok");
     }
     default:

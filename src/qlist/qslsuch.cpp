@@ -77,10 +77,10 @@ void QslSuch(const QString& mode, const QString& letter, QString& designation, Q
         path = QslPfad(letter, found.found);
         status = QslDateiStatus(path);
         if (!status.isEmpty())
-            MsgBoxRes(QStringLiteral("101"), 0, p.LangNr, {key, letter});
+            MsgBoxRes(QStringLiteral("101"), 0, p.LangNr, oemArgs({key, letter}));
     } else {
         status = QStringLiteral("ABBRUCH");
-        MsgBoxRes(QStringLiteral("101"), 0, p.LangNr, {key, letter});
+        MsgBoxRes(QStringLiteral("101"), 0, p.LangNr, oemArgs({key, letter}));
     }
     if (!status.isEmpty())
         path.clear();

@@ -257,3 +257,19 @@ TEST(Caption, MissingTextThrows)
 }
 
 } // namespace
+
+namespace {
+// A readable argument keeps its umlauts through the message when it is given in
+// the OEM code page, as the whole message is converted from OEM once.
+TEST(MsgBoxRes, ReadableArgumentsKeepTheirUmlautsThroughOemArgs)
+{
+    ScriptedProgram sp;
+    QString shown;
+    sp.ui().expect("msg", "134", [&](const Question& q) {
+        shown = q.text;
+        return Answer::button(Mb::OK);
+    });
+    MsgBoxRes(QStringLiteral("134"), 0, 1, oemArgs({QStringLiteral("Prüfung\\Ä1")}));
+    EXPECT_EQ(shown, QStringLiteral("Q-Sl  Prüfung\\Ä1  unter dieser DOS-Adresse nicht gefunden !"));
+}
+} // namespace
