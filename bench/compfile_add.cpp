@@ -9,7 +9,6 @@
 #include "component_file/mixbt.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
-#include "frame/restext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -99,13 +98,14 @@ int main(int argc, char** argv)
     clock.start();
     MixBt(QStringLiteral("be.mixbl"), inputFile, QString());
     const double mergeSeconds = clock.nsecsElapsed() / 1.0e9;
-    QFile log(tmp.filePath(QStringLiteral("tp2/MixBT.log")));
-    log.open(QIODevice::ReadOnly);
-    const QByteArray inserted = ResText(QStringLiteral("512"), 1, false, {QString()}).toLatin1();
+    // Merged: the records in the blocks of the component file.
     int merged = 0;
-    for (const QByteArray& line : log.readAll().split('\n'))
-        if (line.startsWith(inserted))
-            ++merged;
+    for (QDirIterator it(tmp.filePath(QStringLiteral("int/b4")), QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        QFile block(it.next());
+        block.open(QIODevice::ReadOnly);
+        merged += int(block.readAll().count(",Q,Bac="));
+    }
 
     qint64 bytes = 0;
     const double writeSeconds =
