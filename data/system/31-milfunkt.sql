@@ -70,8 +70,9 @@ INSERT INTO MILFUNKT (Kl, Param, Quelle) VALUES ('4Q4', 'D=.001,C=.01,S=.03,B=.0
 INSERT INTO MILFUNKT (Kl, Param, Quelle) VALUES ('4Q5', 'MIL=1,LOWER=15', 'MIL-HDBK-217F (1991) 9.9 pi Q thermistors');
 -- pi Q quartz crystals
 INSERT INTO MILFUNKT (Kl, Param, Quelle) VALUES ('4Q6', 'MIL=1,LOWER=2.1', 'MIL-HDBK-217F Notice 2 19.1 pi Q');
--- pi Q resistor networks
-INSERT INTO MILFUNKT (Kl, Param, Quelle) VALUES ('4Q7', 'MIL=1,LOWER=3', 'MIL-HDBK-217F (1991) 9.5 pi Q');
+-- pi Q resistor networks: the handbook has MIL-SPEC and lower quality only; the
+-- established-reliability classes of a run count as MIL-SPEC
+INSERT INTO MILFUNKT (Kl, Param, Quelle) VALUES ('4Q7', 'S=1,R=1,P=1,M=1,MIL=1,LOWER=3', 'MIL-HDBK-217F (1991) 9.5 pi Q (MIL-SPEC 1.0, lower 3.0; S, R, P, M as MIL-SPEC)');
 -- pi Q relays
 INSERT INTO MILFUNKT (Kl, Param, Quelle) VALUES ('5Q1', 'R=.1,P=.3,X=.45,U=.6,M=1,L=1.5,MIL=1.5,LOWER=2.9', 'MIL-HDBK-217F Notice 2 13.1 pi Q; MIL 1.5 and LOWER 2.9 unverified');
 -- switches have no quality factor: the class picks the base rate of the record
