@@ -222,6 +222,24 @@ TEST_F(HeadDialog, WindowRefusesSeparatorsAndInsertsPiMark)
     EXPECT_EQ(m.tag, QStringLiteral("1"));
 }
 
+// Escape leaves the head dialog like its close button, from any field: the
+// fields see every typed character, but Escape is the dialog's.
+TEST_F(HeadDialog, EscapeInAFieldClosesTheDialog)
+{
+    QslNeuModel m(0);
+    m.Form_Load();
+    frmQslNeuWindow w(m, nullptr);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QLineEdit* typ = w.field(QslNeuModel::Typ);
+    typ->setFocus();
+    QTest::keyClicks(typ, QStringLiteral("ab"));
+    QTest::keyClick(typ, Qt::Key_Escape);
+    EXPECT_EQ(m.tag, QStringLiteral("1"));
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(ui.allUsed());
+}
+
 TEST_F(HeadDialog, WindowRunsUntilClosedAndComesBackAfterACommand)
 {
     QslNeuModel m(1);
