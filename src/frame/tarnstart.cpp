@@ -292,6 +292,8 @@ StartResult Main(const QString& programFile, const QString& commandLine)
     p.IniFile = p.WorkStr[19] + QStringLiteral("\\tarn.ini");
 
     StartResult result;
+    // Start-up asks the ini file many questions: it is read once.
+    const IniMemoryScope iniRead(p.IniFile);
     try {
         if (!runStep([&] {
                 if (!QDir::setCurrent(nativePath(p.WorkStr[17])))
