@@ -29,7 +29,9 @@ bool completePosition(QString& line, bool lean, bool& drop)
 
     QString record;
     QString blockFile, blockText;
-    if (SuchBtTsa(0, blockFile, blockText, record) == 0)
+    // A damaged component file stops the run: its records would be reported missing.
+    const int found = SuchBtTsa(0, blockFile, blockText, record);
+    if (found == 0 || found == -2)
         return false;
     QString recordType;
     if (record.isEmpty()) {
