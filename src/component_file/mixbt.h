@@ -11,7 +11,10 @@
 // AddBt; what is refused is written to "MixBT.log" in Tp2 (and to the message
 // list in an interactive run). blockFile and profile are given by the batch
 // switch "/mb"; the menu passes neither (the user chooses the file).
-void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr = std::nullopt,
+// Nothing is written when the internal file or its index cannot be read. Every
+// record must pass recordRefusal. True when the run went through and no record
+// was refused (records found in the file already are no failure).
+bool MixBt(const QString& MixMode, const std::optional<QString>& BlAdr = std::nullopt,
            const std::optional<QString>& BlFormat = std::nullopt);
 
 // An import profile: an entry of ini section "Sonder-Formate", a parameter
