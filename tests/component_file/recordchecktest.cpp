@@ -95,7 +95,7 @@ TEST_F(RefusedOnMerge, EachRefusalNamesReasonAndLineAndTheRestIsMerged)
     EXPECT_TRUE(log[3].startsWith(QStringLiteral("Nicht übernommen (Steuerzeichen (Code 1) an Stelle 6 nicht "
                                                  "zulässig) in Zeile 4: ")));
     EXPECT_TRUE(log[4].contains(QStringLiteral("OK2")));
-    EXPECT_EQ(log[5], QStringLiteral(" 2  Bauelemente von insgesamt   4  wurden eingemischt"));
+    EXPECT_EQ(log[5], QStringLiteral(" 2  Bauelemente von insgesamt   5  wurden eingemischt"));
     int n = 0;
     QString found;
     ASSERT_TRUE(SuchInh(QStringLiteral("PCB").leftJustified(18) + u'T', 2, n, found, BtKind::Internal, 59));
