@@ -14,6 +14,14 @@
 // Nothing is written when the internal file or its index cannot be read. Every
 // record must pass recordRefusal. True when the run went through and no record
 // was refused (records found in the file already are no failure).
+// How many records a merge groups into one durable change at most, and after
+// how long it closes a change, so that other users' readers get in between.
+struct MergeBatch {
+    int records = 500;
+    int millis = 500;
+};
+MergeBatch& mergeBatch();
+
 bool MixBt(const QString& MixMode, const std::optional<QString>& BlAdr = std::nullopt,
            const std::optional<QString>& BlFormat = std::nullopt);
 

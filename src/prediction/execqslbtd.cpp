@@ -5,6 +5,7 @@
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "frame/restext.h"
+#include "frame/runphases.h"
 #include "prediction/workpass.h"
 #include "qlist/posline.h"
 #include "qlist/qslaufloesen.h"
@@ -13,13 +14,19 @@
 #include "component_file/btrecord.h"
 #include "component_file/btsuch.h"
 
+#include <QHash>
+
 namespace {
 
 const QString Abbruch = QStringLiteral("ABBRUCH");
 
+// The component records a run has read, by the identity of the position that
+// asked: a component used at many positions is read from the file once.
+using RecordsRead = QHash<QString, QString>;
+
 // Completes one position line (split into the work strings) with its component
 // record. False when the component file could not be read.
-bool completePosition(QString& line, bool lean, bool& drop)
+bool completePosition(QString& line, bool lean, bool& drop, RecordsRead& recordsRead)
 {
     Program& p = prog();
     auto& w = p.WorkStr;
@@ -28,11 +35,17 @@ bool completePosition(QString& line, bool lean, bool& drop)
     const QString ownIdentity = w[2];
 
     QString record;
-    QString blockFile, blockText;
-    // A damaged component file stops the run: its records would be reported missing.
-    const int found = SuchBtTsa(0, blockFile, blockText, record);
-    if (found == 0 || found == -2)
-        return false;
+    const auto known = recordsRead.constFind(ownIdentity);
+    if (known != recordsRead.constEnd()) {
+        record = *known;
+    } else {
+        QString blockFile, blockText;
+        // A damaged component file stops the run: its records would be reported missing.
+        const int found = SuchBtTsa(0, blockFile, blockText, record);
+        if (found == 0 || found == -2)
+            return false;
+        recordsRead.insert(ownIdentity, record);
+    }
     QString recordType;
     if (record.isEmpty()) {
         w[7] += QStringLiteral(",Err=Btd");
@@ -77,15 +90,20 @@ QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
         return Abbruch;
 
     info.Update(ResText(QStringLiteral("65"), p.LangNr, true));
-    if (QslAufloesen(number, path) == Abbruch || info.Canceled())
-        return Abbruch;
+    {
+        PhaseScope phase(QStringLiteral("expansion"));
+        if (QslAufloesen(number, path) == Abbruch || info.Canceled())
+            return Abbruch;
+    }
 
     Lnr = number;
     info.Update(ResText(QStringLiteral("105"), p.LangNr, true));
 
     bool stopped = false;
     QString head;
+    RecordsRead recordsRead;
     {
+        PhaseScope phase(QStringLiteral("completion"));
         WorkFilePass pass;
         head = pass.readLine();
         pass.writeLine(head);
@@ -114,7 +132,7 @@ QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
                 continue;
             }
             bool drop = false;
-            if (!completePosition(line, MLahm, drop)) {
+            if (!completePosition(line, MLahm, drop, recordsRead)) {
                 stopped = true;
                 break;
             }
