@@ -10,6 +10,7 @@ PACKAGES=(
   sqlite3 libsqlite3-dev fonts-liberation fonts-dejavu-core
   qt6-translations-l10n
   poppler-utils xvfb xauth
+  locales
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -50,4 +51,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "install-deps: installing ${missing[*]}"
   apt_wait update
   apt_wait install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The users work under German locales: the test suite runs a second time under
+# de_DE.UTF-8, so that locale must exist. localedef only when it is missing.
+if ! locale -a 2>/dev/null | grep -qiE '^de_DE\.utf-?8$'; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO localedef -i de_DE -c -f UTF-8 -A /usr/share/locale/locale.alias de_DE.UTF-8
 fi

@@ -67,6 +67,11 @@ int main(int argc, char** argv)
     installSystemPrinter();
 
     const QString programFile = QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath();
+    // A batch run logs from the first step of the start on: a start that fails
+    // (configuration, system database) must leave its reason in "<switch>.err".
+    const QString batchLog = QFileInfo(programFile).absolutePath() + u'/' + cmd.mid(1) + QStringLiteral(".err");
+    if (batch)
+        batchUi.setLogFile(batchLog);
     const StartResult start = Main(programFile, commandLineOf(argc, argv));
     int rc = 0;
     // "End the program" in an error dialog unwinds to here; the program state
@@ -75,10 +80,18 @@ int main(int argc, char** argv)
         switch (start.action) {
         case StartAction::End:
             rc = 1;
+            if (batch) {
+                batchUi.log(QStringLiteral("Meldung start: ") +
+                            (program.LangNr == 2 ? QStringLiteral("The batch run could not start (see above); %1 "
+                                                                  "is left as it was.")
+                                                 : QStringLiteral("Der Batch-Lauf konnte nicht starten (siehe oben); "
+                                                                  "%1 bleibt unverändert."))
+                                .arg(cmd.mid(1) + QStringLiteral(".dat")));
+                rc = BatchCannotStart;
+            }
             break;
         case StartAction::Batch:
-            batchUi.setLogFile(start.batchSwitch.mid(1) + QStringLiteral(".err"));
-            RunBatch(start.batchSwitch);
+            rc = RunBatch(start.batchSwitch);
             break;
         case StartAction::ConfigThenMain:
         case StartAction::ShowMain: {

@@ -73,7 +73,7 @@ bool writeHeader(const QString& directory, const QString& header)
     return DirectPageWrites::active() ? writeFileDirect(file, bytes) : writeFileAtomic(file, bytes);
 }
 
-bool InitBtDatei()
+bool InitBtDatei(bool loadIndex)
 {
     Program& p = prog();
     for (auto* cache : {&p.InhSeiteInt, &p.InhSeiteExt})
@@ -89,6 +89,8 @@ bool InitBtDatei()
     p.IbDateiInt.clear();
     p.SsDateiExt.clear();
     p.IbDateiExt.clear();
+    if (!loadIndex)
+        return true;
     const std::pair<QString*, int> files[] = {{&p.BinDir, BtKind::Internal}, {&p.BexDir, BtKind::External}};
     for (const auto& [dir, kind] : files) {
         if (dir->isEmpty())
@@ -104,8 +106,15 @@ bool InitBtDatei()
                 FClose(lock);
         }
         const QString top = *dir + QStringLiteral("\\i\\hi");
-        if (!Exist(top))
+        if (!Exist(top)) {
+            // Without its index every record of the internal file would read as
+            // missing. An external file may be absent (a share not mounted).
+            if (kind == BtKind::Internal) {
+                reportDamagedComponentFile(top);
+                return false;
+            }
             continue;
+        }
         if (!loadTopPage(kind))
             return false;
     }

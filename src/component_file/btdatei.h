@@ -17,9 +17,11 @@ inline constexpr int EntryLength = 24;
 inline constexpr int EntriesPerPage = 100;
 inline constexpr int BlockLimit = 12800; // a record is appended while block + record stay below
 
-// Loads the settings Tp1, Tp2, Bin, Bex, Sin, Sex and the two top index pages.
-// False when a top page exists but cannot be read.
-bool InitBtDatei();
+// Loads the settings Tp1, Tp2, Bin, Bex, Sin, Sex and (with loadIndex) the two top
+// index pages. False (the user was told which file) when the internal file has no
+// top page, or a top page cannot be read or is damaged. The index rebuild loads
+// the settings only: a damaged index is what it mends.
+bool InitBtDatei(bool loadIndex = true);
 
 // Deletes the index of the component file in directory, writes a fresh header
 // and a fresh empty index, and returns the fresh header text in header. Resets

@@ -1,6 +1,7 @@
 #include "component_file/btinh.h"
 #include "component_file/btdatei.h"
 #include "component_file/btlock.h"
+#include "component_file/btmessages.h"
 #include "component_file/btrecord.h"
 #include "component_file/dosfile.h"
 #include "frame/codepage.h"
@@ -11,6 +12,7 @@
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "frame/restext.h"
+#include "frame/textlib.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,12 +37,23 @@ Cache cacheOf(int kind)
     return {p.InhSeiteInt, p.SsDateiInt, p.IbDateiInt, p.BinDir, secondLevelFolder(BtKind::Internal)};
 }
 
+// A page that cannot be searched: cut short, zeroed or overwritten. Searching
+// it would call indexed components "not in the file"; the reader must say that
+// the file is damaged instead.
 bool readPage(const QString& file, const QString& dir, int kind, int flags, QString& page)
 {
-    QString text(PageLength, u' ');
+    QString text;
     int lock = -1, data = -1, minimum = 0;
-    if (!OpenBtFile(flags, text, file, dir, kind, 0, 2, 2, false, minimum, lock, data))
+    if (!Exist(file)) {
+        reportDamagedComponentFile(file);
         return false;
+    }
+    if (!OpenBtFile(flags, text, file, dir, kind, 0, 2, 2, true, minimum, lock, data))
+        return false;
+    if (!indexPageIsSound(text)) {
+        reportDamagedComponentFile(file);
+        return false;
+    }
     page = text;
     return true;
 }
@@ -186,6 +199,46 @@ bool DirectPageWrites::active()
     return gDirectPageWrites;
 }
 
+bool indexPageIsSound(const QString& page)
+{
+    if (page.size() != PageLength)
+        return false;
+    const QString freeEntry(EntryLength, EndeZeichen);
+    bool freeSeen = false;
+    QStringView previous;
+    for (int i = 0; i < EntriesPerPage; ++i) {
+        const QStringView e = QStringView(page).mid(i * EntryLength, EntryLength);
+        if (e == freeEntry) {
+            freeSeen = true;
+            continue;
+        }
+        // Used entries stand together at the front, in ascending order, each a
+        // key without control characters and a five-digit tail.
+        if (freeSeen)
+            return false;
+        for (QChar c : e.left(KeyLength))
+            if (c.unicode() < 32 || c.unicode() == 127)
+                return false;
+        for (QChar c : e.mid(KeyLength))
+            if (c < u'0' || c > u'9')
+                return false;
+        if (!previous.isEmpty() && previous.compare(e, Qt::CaseSensitive) >= 0)
+            return false;
+        previous = e;
+    }
+    return true;
+}
+
+void reportDamagedComponentFile(const QString& file)
+{
+    btMessage(QStringLiteral("btdefekt"),
+              QStringLiteral("Die Bauelemente-Datei ist beschädigt oder unvollständig: @1 fehlt oder ist nicht "
+                             "lesbar. Bitte das Inhaltsverzeichnis neu erstellen oder die Datei wiederherstellen."),
+              QStringLiteral("The component file is damaged or incomplete: @1 is missing or cannot be read. Please "
+                             "rebuild the index or restore the file."),
+              {QDir::toNativeSeparators(nativePath(file))});
+}
+
 int searchPage(const QString& page, const QString& key, QString& entry)
 {
     const qsizetype L = key.size();
@@ -216,6 +269,40 @@ bool loadTopPage(int kind, int flags)
 {
     Cache c = cacheOf(kind);
     return readPage(c.dir + QStringLiteral("\\i\\hi"), c.dir, kind, flags, c.pages[0]);
+}
+
+bool indexReadable(int kind)
+{
+    Cache c = cacheOf(kind);
+    if (c.dir.isEmpty())
+        return true;
+    forgetCachedPages(kind);
+    QString top;
+    if (!readPage(c.dir + QStringLiteral("\\i\\hi"), c.dir, kind, BtFlags::LockedRead, top))
+        return false;
+    c.pages[0] = top;
+    auto usedEntries = [](const QString& page) {
+        QStringList tails;
+        const QString freeEntry(EntryLength, EndeZeichen);
+        for (int i = 0; i < EntriesPerPage; ++i) {
+            const QString e = page.mid(i * EntryLength, EntryLength);
+            if (e != freeEntry)
+                tails << e;
+        }
+        return tails;
+    };
+    for (const QString& upper : usedEntries(top)) {
+        QString second;
+        if (!readPage(c.ssDir + u'\\' + upper.right(2), c.dir, kind, BtFlags::LockedRead, second))
+            return false;
+        for (const QString& entry : usedEntries(second)) {
+            QString leaf;
+            const QString file = c.dir + QStringLiteral("\\i\\") + entry.mid(20, 2) + u'\\' + entry.right(2);
+            if (!readPage(file, c.dir, kind, BtFlags::LockedRead, leaf))
+                return false;
+        }
+    }
+    return true;
 }
 
 void forgetCachedPages(int kind)

@@ -13,11 +13,20 @@
 // is greater than all 100 entries. entry receives the entry at that position.
 int searchPage(const QString& page, const QString& key, QString& entry);
 
+// True when page can be searched: 2,400 characters, the used entries at the front
+// in ascending order (keys without control characters, five-digit tails), free
+// entries behind them.
+bool indexPageIsSound(const QString& page);
+
+// Tells the user that a part of a component file (an index page, a block, the
+// header) is missing or damaged, naming the file (message "btdefekt").
+void reportDamagedComponentFile(const QString& file);
+
 // Searches key through levels 0 (top only), 1 (and second level) or 2 (down to the
 // leaf) of the internal (kind 1) or external (kind 2) index, loading pages into the
 // page cache on demand with the given OpenBtFile flags (59 under the lock, 26 when
 // the caller holds it). n and entry as searchPage on the last level searched.
-// False when a page could not be read.
+// False when a page could not be read or is damaged (the user was told which).
 bool SuchInh(const QString& key, int levels, int& n, QString& entry, int kind, int flags);
 
 // Inserts the 24-character entry Neuadr (key and block address) into the internal
@@ -33,6 +42,12 @@ bool InsInh(const QString& Neuadr, int& n, QString& Iret);
 // lock); the upper levels stay as they are. False when a page could not be read
 // or written; removed tells whether the key was there.
 bool EntfInh(const QString& key, bool* removed = nullptr);
+
+// Reads every page of the index of a component file kind (under the shared lock,
+// page by page) and checks it; false (the user was told which file) at the first
+// page that is missing, cannot be read or is damaged. Leaves the page cache
+// empty below the top page.
+bool indexReadable(int kind);
 
 // Reads the top page of a component file kind into its cache (flags 59 or 26).
 bool loadTopPage(int kind, int flags = 59);

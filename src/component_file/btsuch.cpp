@@ -33,6 +33,15 @@ bool findRecord(const QString& blockText, const QString& key, QString& record, i
     return false;
 }
 
+// A block that the index names but that is not there: the file is incomplete.
+bool indexedBlockReadable(const QString& blockFile)
+{
+    if (Exist(blockFile))
+        return true;
+    reportDamagedComponentFile(blockFile);
+    return false;
+}
+
 } // namespace
 
 int HolBtInh(int kind, const QString& key, QString& blockFile, QString& blockText, QString& record, int* recordIndex)
@@ -44,18 +53,29 @@ int HolBtInh(int kind, const QString& key, QString& blockFile, QString& blockTex
     QString entry;
     if (kind == 0 || kind == 1) {
         int n = 0;
-        if (!p.BinDir.isEmpty() && SuchInh(key, 2, n, entry, BtKind::Internal, BtFlags::LockedRead) && n > 0) {
-            blockFile = blockFilePath(p.BinDir, entry.right(5));
-            if (lockedReadWhole(blockFile, p.BinDir, BtKind::Internal, blockText))
-                source = 1;
-            else
-                result = 0;
+        if (!p.BinDir.isEmpty()) {
+            // An index that cannot be searched must not read as "not indexed".
+            if (!SuchInh(key, 2, n, entry, BtKind::Internal, BtFlags::LockedRead))
+                return 0;
+            if (n > 0) {
+                blockFile = blockFilePath(p.BinDir, entry.right(5));
+                if (!indexedBlockReadable(blockFile))
+                    return 0;
+                if (lockedReadWhole(blockFile, p.BinDir, BtKind::Internal, blockText))
+                    source = 1;
+                else
+                    result = 0;
+            }
         }
     }
     if (source == 0 && (kind == 0 || kind == 2) && !p.BexDir.isEmpty()) {
         int n = 0;
-        if (SuchInh(key, 2, n, entry, BtKind::External, BtFlags::LockedRead) && n > 0) {
+        if (!SuchInh(key, 2, n, entry, BtKind::External, BtFlags::LockedRead))
+            return 0;
+        if (n > 0) {
             blockFile = blockFilePath(p.BexDir, entry.right(5));
+            if (!indexedBlockReadable(blockFile))
+                return 0;
             if (lockedReadWhole(blockFile, p.BexDir, BtKind::External, blockText))
                 source = 2;
             else
@@ -65,8 +85,12 @@ int HolBtInh(int kind, const QString& key, QString& blockFile, QString& blockTex
     if (source == 0)
         return result;
     int position = 0;
-    if (!findRecord(blockText, entry.left(KeyLength), record, position))
+    if (!findRecord(blockText, entry.left(KeyLength), record, position)) {
+        // The index names this block for the key: a block without the record
+        // was cut or overwritten.
+        reportDamagedComponentFile(blockFile);
         return -2;
+    }
     if (recordIndex) {
         ZerlegBtBlock(blockText, p.BtSatz, p.BtSatzAnz);
         *recordIndex = position;

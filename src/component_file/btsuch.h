@@ -7,15 +7,17 @@
 
 // Looks up the component named by the identity part in WorkStr slot 2: every item
 // number, then every user number, then every type; the first record found wins.
-// Returns 1 (search done; record empty when nothing is indexed), 0 (a block could
-// not be read), -2 (the index names a block without the record), -3 (no
-// searchable designation). record is "FehlerYk" when an item number was rejected
+// Returns 1 (search done; record empty when nothing is indexed), 0 (an index page
+// or a block could not be read, or is missing or damaged), -2 (the index names a
+// block without the record: the block is damaged), -3 (no searchable
+// designation). 0 and -2 mean that the component file cannot be trusted: the
+// user was told which file, and the caller must not take the record as missing. record is "FehlerYk" when an item number was rejected
 // and nothing later was looked up.
 int SuchBtTsa(int kind, QString& blockFile, QString& blockText, QString& record);
 
 // Looks up one 19-character component key. Returns the source (1, 2) when found,
 // -1 when the key is not indexed, -2 when the indexed block does not hold a record
-// with that designation, 0 when a block could not be read. With recordIndex the
+// with that designation, 0 when an index page or a block could not be read. With recordIndex the
 // block is split into BtSatz (blockText is consumed) and the record's position
 // there is returned (0 when none).
 int HolBtInh(int kind, const QString& key, QString& blockFile, QString& blockText, QString& record,

@@ -6,6 +6,7 @@
 #include "component_file/btmessages.h"
 #include "component_file/btrecord.h"
 #include "component_file/btstore.h"
+#include "component_file/recordcheck.h"
 #include "component_file/dosfile.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
@@ -149,28 +150,66 @@ public:
         if (mInteractive)
             mList.Update(line, newLine);
     }
+    // A record or line that is not merged: logged, shown, and in a run without a
+    // person also reported through the message channel (the batch log), because
+    // the merge log lives in a work folder that the next start empties.
+    void refuse(const QString& line)
+    {
+        ++mRefused;
+        update(line.left(80));
+        log(line);
+        if (!ui().isInteractive())
+            ui().messageBox(QStringLiteral("mixbt"), line.left(400) + QStringLiteral("   (") + mSource + u')', 0);
+    }
+    // A run that could not go on (a file missing, the index unreadable).
+    void stop(const QString& line)
+    {
+        mStopped = true;
+        add(line);
+        log(line);
+        if (!ui().isInteractive())
+            ui().messageBox(QStringLiteral("mixbt"), line, 0);
+    }
 
     // One record: form check, keys, duplicate test, AddBt. False stops the run
     // (the index could not be searched).
-    bool recordStep(const QString& record)
+    bool recordStep(const QString& record, const QString& where = QString())
     {
         if (!record.contains(QLatin1String(",Q,"))) {
+            ++mRefused;
             update(msg("23", {record.left(30)}));
             log(msg("23", {record}));
+            if (!ui().isInteractive())
+                ui().messageBox(QStringLiteral("23"), msg("23", {record.left(200)}) + QStringLiteral("   (") +
+                                                          mSource + where + u')', 0);
+            return true;
+        }
+        if (const QString reason = recordRefusal(record, prog().Cf); !reason.isEmpty()) {
+            ++mRead;
+            const QString shown = record.size() > 200 ? record.left(200) + QStringLiteral("...") : record;
+            refuse(btText(QStringLiteral("Nicht übernommen (@1)@2: @3"), QStringLiteral("Not merged (@1)@2: @3"),
+                          {reason, where, shown}));
             return true;
         }
         TsaTable t;
         QString zulang;
         const bool tooLong = UmfoBtTsa(record, 1, t, false, &zulang);
-        if (t.AnzTsa[1] < 1)
+        if (t.AnzTsa[1] < 1) {
+            refuse(btText(QStringLiteral("Nicht übernommen (keine gültige Bezeichnung)@1: @2"),
+                          QStringLiteral("Not merged (no valid designation)@1: @2"), {where, record.left(200)}));
             return true;
+        }
         ++mRead;
         if (mLock < 0)
             beginBatch();
         const int flags = mLock >= 0 ? BtFlags::ReadHoldingLock : BtFlags::LockedRead;
         if (tooLong) {
+            ++mRefused;
             update(msg("504", {zulang}));
             log(msg("504", {zulang}));
+            if (!ui().isInteractive())
+                ui().messageBox(QStringLiteral("504"), msg("504", {zulang}) + where + QStringLiteral("   (") +
+                                                           mSource + u')', 0);
             return true;
         }
         bool duplicate = false;
@@ -178,6 +217,7 @@ public:
             int n = 0;
             QString entry;
             if (!SuchInh(t.Tsa[1][i].left(KeyLength), 2, n, entry, BtKind::Internal, flags)) {
+                mStopped = true;
                 settle(); // the lock is not held while the list waits for the user
                 if (mInteractive)
                     mList.Wait(0, true);
@@ -195,6 +235,7 @@ public:
                     mList.Wait(0, true);
                 }
                 log(msg("188"));
+                mStopped = true;
                 return false;
             }
         }
@@ -215,7 +256,7 @@ public:
                 log(msg("512", {record}));
             }
         } else {
-            log(notInserted(result, record));
+            refuse(notInserted(result, record));
         }
         if (mLock >= 0 && (++mBatchCount >= mergeBatch().records || mBatchClock.hasExpired(mergeBatch().millis)))
             settle();
@@ -258,6 +299,7 @@ public:
                 ++merged;
                 writeLog(line);
             } else {
+                ++mRefused;
                 writeLog(notInserted(QStringLiteral("no"), record));
             }
         }
@@ -283,6 +325,9 @@ public:
     bool mInteractive;
     InfoList& mList;
     int mRead = 0, mMerged = 0;
+    int mRefused = 0;     // records of the whole run that were not merged
+    bool mStopped = false; // the run could not go on
+    QString mSource;       // the file or folder being merged, for the batch log
 
 private:
     QString mLogPath;
@@ -313,13 +358,16 @@ bool mergeFile(MergeRun& run, const QString& file, const QString& profileName)
 {
     QByteArray bytes;
     if (!readWholeFile(file, bytes)) {
-        run.log(run.msg("27", {file}));
+        run.stop(run.msg("27", {file}));
         return false;
     }
     const QStringList lines = fileLines(bytes);
+    auto lineText = [](qsizetype index) {
+        return btText(QStringLiteral(" in Zeile @1"), QStringLiteral(" in line @1"), {QString::number(index + 1)});
+    };
     if (profileName.isEmpty()) {
-        for (const QString& line : lines)
-            if (!run.recordStep(line))
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            if (!run.recordStep(lines[i], lineText(i)))
                 return false;
         return true;
     }
@@ -330,8 +378,7 @@ bool mergeFile(MergeRun& run, const QString& file, const QString& profileName)
                                  QStringLiteral("Import profile  @1  is missing in section [Sonder-Formate] or names "
                                                 "no column."),
                                  {profileName});
-        run.add(t);
-        run.log(t);
+        run.stop(t);
         return false;
     }
     const int start = qMax(1, profile.startColumn);
@@ -349,11 +396,10 @@ bool mergeFile(MergeRun& run, const QString& file, const QString& profileName)
             const QString t = btText(QStringLiteral("Wert mit  ,  oder  =  nicht zulässig (@1) in Zeile: @2"),
                                      QStringLiteral("Value with  ,  or  =  not allowed (@1) in line: @2"),
                                      {refused, lines[i].trimmed()});
-            run.update(t.left(80));
-            run.log(t);
+            run.refuse(t);
             continue;
         }
-        if (!run.recordStep(record))
+        if (!run.recordStep(record, lineText(i)))
             return false;
     }
     return true;
@@ -396,13 +442,13 @@ bool mergeDirectory(MergeRun& run, const QString& dir, const QString& header, in
                 const QString t = btText(QStringLiteral("Bauelemente-Block nicht lesbar:  @1"),
                                          QStringLiteral("Component block cannot be read:  @1"), {path});
                 run.add(t);
-                run.log(t);
+                run.refuse(t);
                 continue;
             }
             const QStringList records = blockRecords(text);
             bool going = true;
             for (const QString& r : records)
-                if (!(going = run.recordStep(r)))
+                if (!(going = run.recordStep(r, u' ' + path)))
                     break;
             totalRead = run.mRead;
             totalMerged = run.mMerged;
@@ -415,7 +461,7 @@ bool mergeDirectory(MergeRun& run, const QString& dir, const QString& header, in
 
 } // namespace
 
-void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const std::optional<QString>& BlFormat)
+bool MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const std::optional<QString>& BlFormat)
 {
     ErrPtnr::CallStack(
         QStringLiteral("[Bauteile_funktionen] Sub MixBt(MixMode As Variant, Optional BlAdr, Optional BlFormat)"));
@@ -427,7 +473,11 @@ void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
     Program& p = prog();
     try {
         if (!InitBtDatei())
-            return;
+            return false;
+        // Every page is read before the first record is written: a merge that
+        // stopped half-way at a damaged page would leave half a merge behind.
+        if (!indexReadable(BtKind::Internal))
+            return false;
         MergeRun run;
         run.openLog();
         const bool fileGiven = BlAdr.has_value();
@@ -446,7 +496,7 @@ void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
                 if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH")) {
                     run.closeLog();
                     ui().beep();
-                    return;
+                    return false;
                 }
                 file = a.text;
                 QDir::setCurrent(nativePath(p.WorkStr[17]));
@@ -456,14 +506,13 @@ void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
             }
             if (run.mInteractive)
                 run.mList.Begin(run.msg("186"));
+            run.mSource = file;
             const QFileInfo info(nativePath(file));
             if (!info.exists()) {
-                run.add(run.msg("27", {file}));
+                run.stop(run.msg("27", {file}));
                 run.add(QString());
-                run.log(run.msg("27", {file}));
             } else if (info.size() == 0) {
-                run.add(run.msg("24", {file}));
-                run.log(run.msg("24", {file}));
+                run.stop(run.msg("24", {file}));
             } else {
                 run.add(run.msg("25", {file}));
                 run.add(QString());
@@ -484,11 +533,15 @@ void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
             QDir::setCurrent(nativePath(p.WorkStr[17]));
             const QString dir = a.cancelled ? QStringLiteral("ABBRUCH") : a.text;
             QString header;
+            run.mSource = dir;
             if (dir == QLatin1String("ABBRUCH") || dir.isEmpty()) {
+                run.mStopped = true;
             } else if (sameFolder(dir, p.BinDir)) {
                 MsgBoxRes(QStringLiteral("19"), 0, p.LangNr);
+                run.mStopped = true;
             } else if (!Exist(dir + QStringLiteral("\\abi"))) {
                 MsgBoxRes(QStringLiteral("20"), 0, p.LangNr, oemArgs({dir}));
+                run.mStopped = true;
             } else if (lockedReadWhole(dir + QStringLiteral("\\abi"), dir, BtKind::Other, header)) {
                 if (run.mInteractive) {
                     run.mList.Begin(run.msg("186"));
@@ -505,6 +558,8 @@ void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
                     run.add(run.counts(totalMerged, totalRead));
                     run.log(run.counts(totalMerged, totalRead));
                 }
+            } else {
+                run.mStopped = true;
             }
         }
 
@@ -519,8 +574,10 @@ void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
             run.mList.Wait(0, true);
         }
         run.closeLog();
+        return !run.mStopped && run.mRefused == 0;
     } catch (const TarnError& e) {
         if (ErrPtnr::OnError(QStringLiteral("Bauteile_funktionen"), QStringLiteral("MixBt"), e) == 3)
             throw ProgramEndRequested();
+        return false;
     }
 }

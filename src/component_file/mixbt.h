@@ -11,6 +11,9 @@
 // AddBt; what is refused is written to "MixBT.log" in Tp2 (and to the message
 // list in an interactive run). blockFile and profile are given by the batch
 // switch "/mb"; the menu passes neither (the user chooses the file).
+// Nothing is written when the internal file or its index cannot be read. Every
+// record must pass recordRefusal. True when the run went through and no record
+// was refused (records found in the file already are no failure).
 // How many records a merge groups into one durable change at most, and after
 // how long it closes a change, so that other users' readers get in between.
 struct MergeBatch {
@@ -19,7 +22,7 @@ struct MergeBatch {
 };
 MergeBatch& mergeBatch();
 
-void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr = std::nullopt,
+bool MixBt(const QString& MixMode, const std::optional<QString>& BlAdr = std::nullopt,
            const std::optional<QString>& BlFormat = std::nullopt);
 
 // An import profile: an entry of ini section "Sonder-Formate", a parameter

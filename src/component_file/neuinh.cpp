@@ -7,6 +7,7 @@
 #include "component_file/btrecord.h"
 #include "component_file/dosfile.h"
 #include "component_file/mixbt.h"
+#include "component_file/recordcheck.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
@@ -94,8 +95,7 @@ void NeuInh()
     Program& p = prog();
     const int language = p.LangNr;
     int faulty = 0;
-    if (!InitBtDatei())
-        return;
+    InitBtDatei(false);
     const QString bin = p.BinDir;
     const QString sinSetting = p.SinDir;
     QDir().mkpath(nativePath(bin));
@@ -180,6 +180,13 @@ void NeuInh()
                             fault(msg("32", {path}));
                             continue;
                         }
+                        // What the merge refuses is not indexed either, and said so.
+                        if (const QString reason = recordRefusal(record, p.Cf); !reason.isEmpty()) {
+                            fault(btText(QStringLiteral("Nicht eingetragen (@1): @2, Block: @3"),
+                                         QStringLiteral("Not indexed (@1): @2, Block: @3"),
+                                         {reason, record.left(200), path}));
+                            continue;
+                        }
                         const QString bac = GetParam(record, QStringLiteral("Bac"));
                         TsaTable t;
                         QString zulang;
@@ -219,6 +226,27 @@ void NeuInh()
             }
             if (lastBlock >= 0)
                 SetParam(header, group, QString::number(lastBlock).rightJustified(3, u'0'));
+        }
+        // Blocks of groups that are not configured get no index entries: every
+        // record in them is listed, so that none goes missing without a word.
+        for (int gg = 11; gg <= 99 && !stopped; ++gg) {
+            const QString group = QString::number(gg);
+            if (!GetParam(header, group).isEmpty())
+                continue;
+            for (int d = 0; d <= 9; ++d) {
+                const QString folder = bin + QStringLiteral("\\b") + group[0] + u'\\' + group[1] + QString::number(d);
+                for (const QString& name : blockFilesIn(folder)) {
+                    const QString path = folder + u'\\' + name;
+                    QByteArray bytes;
+                    readWholeFile(path, bytes);
+                    for (const QString& record : recordsOf(bytes))
+                        fault(btText(QStringLiteral("Nicht eingetragen (Bauelemente-Gruppe @1 ist nicht "
+                                                    "konfiguriert): @2, Block: @3"),
+                                     QStringLiteral("Not indexed (component group @1 is not configured): @2, "
+                                                    "Block: @3"),
+                                     {group, record.left(200), path}));
+                }
+            }
         }
         errLog.close();
 

@@ -23,8 +23,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QThread>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -147,7 +149,11 @@ void readConfiguration()
     cf += QStringLiteral(",Bin=") + p.BinDir + QStringLiteral(",Bex=") + p.BexDir + QStringLiteral(",Sin=") + p.SinDir +
           QStringLiteral(",Sex=") + p.SexDir;
 
+    // A number that does not fit is named with its key: a bare "Overflow" tells
+    // the user nothing about which of the file's values is wrong.
     const double qd = readLeadingNumber(fv("QslDruck"));
+    if (!(std::nearbyint(qd) >= -32768.0 && std::nearbyint(qd) <= 32767.0))
+        throw OverflowError(QStringLiteral("Overflow: [fewe] QslDruck=%1 (%2)").arg(fv("QslDruck"), p.IniFile));
     p.QslDruckNr = toInt16(qd);
     cf += QStringLiteral(",Lpt=") + fv("Lpt") + QStringLiteral(",Tsa=") + fv("Tsa").toUpper() +
           QStringLiteral(",QslDruck=") + QString::number(p.QslDruckNr) + QStringLiteral(",ResDir=") + fv("ResDir") +
@@ -254,7 +260,10 @@ void readConfiguration()
         runStep([] { ArchivStart(); });
     p.SonderArDatei = ini(QStringLiteral("Sonder-AR"), QStringLiteral("ARListe"), 96);
     p.SonderArKonfig = !p.SonderArDatei.isEmpty() && p.SonderArDatei != Leer;
-    p.YkBewFaktor = toSingle(readLeadingNumber(ini(QStringLiteral("Sonder-AR"), QStringLiteral("YKBewertung"), 96)));
+    const QString ykBew = ini(QStringLiteral("Sonder-AR"), QStringLiteral("YKBewertung"), 96);
+    p.YkBewFaktor = toSingle(readLeadingNumber(ykBew));
+    if (!std::isfinite(p.YkBewFaktor))
+        throw OverflowError(QStringLiteral("Overflow: [Sonder-AR] YKBewertung=%1 (%2)").arg(ykBew, p.IniFile));
     p.YkBewKonfig = p.YkBewFaktor != 0;
 }
 
@@ -318,27 +327,83 @@ StartResult Main(const QString& programFile, const QString& commandLine)
     return result;
 }
 
-void RunBatch(const QString& sw)
+namespace {
+
+// A line of the batch log file, appended: the log may hold lines of the start.
+void appendBatchLog(const QString& errFile, const QString& line)
+{
+    if (auto* batch = dynamic_cast<BatchInteraction*>(&ui())) {
+        batch->log(line);
+        return;
+    }
+    QFile e(nativePath(errFile));
+    if (e.open(QIODevice::Append))
+        e.write(toAnsi(line) + "\r\n");
+}
+
+QString batchText(const char* german, const char* english)
+{
+    return prog().LangNr == 2 ? QString::fromUtf8(english) : QString::fromUtf8(german);
+}
+
+// Rewrites the job file with the lines that did not complete, or deletes it when
+// every line completed.
+bool keepJobLines(const QString& f, const QStringList& kept)
+{
+    if (kept.isEmpty())
+        return QFile::remove(nativePath(f)) || !QFile::exists(nativePath(f));
+    QSaveFile out(nativePath(f));
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    for (const QString& line : kept)
+        out.write(toAnsi(line) + "\r\n");
+    return out.commit();
+}
+
+} // namespace
+
+QString batchConfigurationProblem()
+{
+    Program& p = prog();
+    if (!QFileInfo::exists(nativePath(p.IniFile)))
+        return batchText("Die Konfigurationsdatei @1 fehlt.", "The configuration file @1 is missing.")
+            .replace(QLatin1String("@1"), QDir::toNativeSeparators(nativePath(p.IniFile)));
+    if (p.BinDir.isEmpty() || p.BinDir == Leer)
+        return batchText("In der Konfigurationsdatei @1 fehlt der Schlüssel Bin im Abschnitt [fewe] (die interne "
+                         "Bauelemente-Datei).",
+                         "The configuration file @1 has no key Bin in section [fewe] (the internal component file).")
+            .replace(QLatin1String("@1"), QDir::toNativeSeparators(nativePath(p.IniFile)));
+    return QString();
+}
+
+int RunBatch(const QString& sw)
 {
     Program& p = prog();
     p.MenuRunning = true;
     const QString name = sw.mid(1);
     const QString f = name + QStringLiteral(".dat");
     const QString errFile = name + QStringLiteral(".err");
+    auto* batch = dynamic_cast<BatchInteraction*>(&ui());
+    // A run-time error answered during a job (the error dialog, logged as
+    // "Abbruch (error ...)") fails the job, whatever its procedure returned.
+    auto errorsLogged = [batch] {
+        return batch ? int(batch->logged.filter(QRegularExpression(QStringLiteral("^Abbruch \\(error "))).size()) : 0;
+    };
     if (!Exist(f)) {
-        runStep([&] {
-            QSaveFile e(nativePath(errFile));
-            if (!e.open(QIODevice::WriteOnly))
-                throw TarnError(QStringLiteral("Path/File access error: %1").arg(errFile), ErrNo::PathFileAccess);
-            e.write(toAnsi(QStringLiteral("Die Input-Datei  ") + f + QStringLiteral("  ist nicht vorhanden !")) + "\r\n");
-            if (!e.commit())
-                throw TarnError(QStringLiteral("Path/File access error: %1").arg(errFile), ErrNo::PathFileAccess);
-        });
+        appendBatchLog(errFile, QStringLiteral("Meldung batch: ") +
+                                    batchText("Die Input-Datei  @1  ist nicht vorhanden !",
+                                              "The input file  @1  does not exist !")
+                                        .replace(QLatin1String("@1"), f));
         p.MenuRunning = false;
-        return;
+        return BatchCannotStart;
+    }
+    if (const QString problem = batchConfigurationProblem(); !problem.isEmpty()) {
+        appendBatchLog(errFile, QStringLiteral("Meldung konfig: ") + problem + QStringLiteral("   [") + f + u']');
+        p.MenuRunning = false;
+        return BatchCannotStart;
     }
     QStringList lines;
-    runStep([&] {
+    bool readable = runStep([&] {
         QFile in(nativePath(f));
         if (!in.open(QIODevice::ReadOnly))
             throw TarnError(QStringLiteral("Path/File access error: %1").arg(f), ErrNo::PathFileAccess);
@@ -346,42 +411,91 @@ void RunBatch(const QString& sw)
         all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         lines = all.split(u'\n');
     });
-    for (QString line : lines) {
-        line = line.trimmed();
+    if (!readable) {
+        p.MenuRunning = false;
+        return BatchCannotStart;
+    }
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+
+    QStringList kept;       // the lines that did not complete, as they stood
+    QString pendingMarker;  // a line "@," that the kept lines still need
+    int failed = 0;
+    for (const QString& original : lines) {
+        QString line = original.trimmed();
+        bool marker = false;
         if (line.startsWith(QLatin1String("@,"))) {
             p.Interaktiv = false;
             line = line.mid(2).trimmed();
+            marker = true;
         }
-        if (line.isEmpty())
+        if (line.isEmpty()) {
+            if (marker)
+                pendingMarker = original;
             continue;
-        runStep([&] {
+        }
+        const QString job = QStringLiteral("   [") + f + QStringLiteral(": ") + line + u']';
+        const int errorsBefore = errorsLogged();
+        bool ok = false;
+        auto refuseLine = [&](const QString& reason) {
+            appendBatchLog(errFile, QStringLiteral("Meldung zeile: ") +
+                                        batchText("Zeile nicht ausführbar (@1)", "Line cannot be run (@1)")
+                                            .replace(QLatin1String("@1"), reason) +
+                                        job);
+        };
+        const bool ran = runStep([&] {
             if (sw == QLatin1String("/fl")) {
                 QString number = line.trimmed();
-                FehlQsBt(number, true, true, true);
+                ok = FehlQsBt(number, true, true, true);
             } else if (sw == QLatin1String("/dr")) {
                 QString n = line.trimmed();
                 n = n.size() >= 5 ? n.left(5) : QString(5 - n.size(), u'0') + n;
-                PrintQSL(QStringLiteral("Ln=") + n, true);
+                ok = PrintQSL(QStringLiteral("Ln=") + n, true).isEmpty();
                 QThread::msleep(1000);
             } else if (sw == QLatin1String("/pr")) {
+                // "<Q-list>,<profile>": both parts are needed.
                 const qsizetype comma = line.indexOf(u',');
-                if (comma + 1 < 2)
+                if (comma < 0) {
+                    refuseLine(batchText("kein Komma zwischen Q-Liste und Profil", "no comma between Q-list and "
+                                                                                     "profile"));
                     return;
-                PrognoseQsl(QStringLiteral("Ln=") + line.left(comma).trimmed(), line.mid(comma + 1), true);
+                }
+                const QString number = line.left(comma).trimmed();
+                const QString profile = line.mid(comma + 1);
+                if (number.isEmpty() || profile.trimmed().isEmpty()) {
+                    refuseLine(number.isEmpty() ? batchText("keine Q-Liste", "no Q-list")
+                                                : batchText("kein Profil", "no profile"));
+                    return;
+                }
+                ok = PrognoseQsl(QStringLiteral("Ln=") + number, profile, true);
             } else if (sw == QLatin1String("/mb")) {
                 const qsizetype comma = line.indexOf(u',');
                 if (comma >= 0)
-                    MixBt(QStringLiteral("be.mixbl"), line.left(comma), line.mid(comma + 1));
+                    ok = MixBt(QStringLiteral("be.mixbl"), line.left(comma), line.mid(comma + 1));
                 else
-                    MixBt(QStringLiteral("be.mixbl"), line, QString());
+                    ok = MixBt(QStringLiteral("be.mixbl"), line, QString());
             }
         });
+        if (ran && ok && errorsLogged() == errorsBefore)
+            continue;
+        ++failed;
+        appendBatchLog(errFile, QStringLiteral("Meldung batch: ") +
+                                    batchText("Auftrag nicht ausgeführt (Meldungen darüber), er bleibt in der "
+                                              "Input-Datei",
+                                              "Job not done (messages above); it stays in the input file") +
+                                    job);
+        if (!pendingMarker.isEmpty() && !original.trimmed().startsWith(QLatin1String("@,"))) {
+            kept << pendingMarker;
+            pendingMarker.clear();
+        }
+        kept << original;
     }
     runStep([&] {
-        if (!QFile::remove(nativePath(f)))
+        if (!keepJobLines(f, kept))
             throw TarnError(QStringLiteral("Permission denied: %1").arg(f), ErrNo::PermissionDenied);
     });
     p.MenuRunning = false;
+    return failed == 0 ? BatchDone : BatchJobFailed;
 }
 
 void MsgNoHelp()

@@ -30,9 +30,22 @@ void readConfiguration();      // steps 7-9, 11-17, 19-20
 void openSystemDatabase();     // step 21
 void fillQslFieldTables();     // step 16
 
+// Exit status of a batch run.
+inline constexpr int BatchDone = 0;        // every job line completed
+inline constexpr int BatchJobFailed = 1;   // at least one job line failed
+inline constexpr int BatchCannotStart = 2; // no job file, no configuration, no system database
+
 // Runs the batch file of a switch ("/fl", "/dr", "/pr", "/mb") in the current
-// directory (Part of the dispatch). The caller ends the program afterwards.
-void RunBatch(const QString& sw);
+// directory. The caller ends the program afterwards with the returned status.
+// Every failure is logged to "<switch>.err" (with the job line and the job file);
+// a job line that failed stays in the job file, the completed ones are removed,
+// and the file is deleted when every line completed.
+int RunBatch(const QString& sw);
+
+// Why a batch run cannot start with the configuration read at start-up (the
+// configuration file is missing, or names no internal component file), or an
+// empty text.
+QString batchConfigurationProblem();
 
 // Message 95: help is not available.
 void MsgNoHelp();

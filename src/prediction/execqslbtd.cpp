@@ -40,7 +40,9 @@ bool completePosition(QString& line, bool lean, bool& drop, RecordsRead& records
         record = *known;
     } else {
         QString blockFile, blockText;
-        if (SuchBtTsa(0, blockFile, blockText, record) == 0)
+        // A damaged component file stops the run: its records would be reported missing.
+        const int found = SuchBtTsa(0, blockFile, blockText, record);
+        if (found == 0 || found == -2)
             return false;
         recordsRead.insert(ownIdentity, record);
     }

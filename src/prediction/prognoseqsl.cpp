@@ -260,7 +260,7 @@ bool readStoredProfile(const QString& progmodus, QString& name, RunFlags& flags)
     return true;
 }
 
-void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, RunResources& res)
+bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, RunResources& res)
 {
     Program& p = prog();
     const int lang = p.LangNr;
@@ -283,12 +283,12 @@ void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
                                 "New profiles are made in dialogs; %1 is not possible here.")
                                 .arg(progmodus),
                             Mb::OKOnly | Mb::Exclamation);
-            return;
+            return false;
         }
         if (!askNewProfile(progmodus, name, flags))
-            return;
+            return false;
     } else if (!readStoredProfile(progmodus, name, flags)) {
-        return;
+        return false;
     }
     bool mainPath = flags.mainPath;
     bool specialList = flags.specialList;
@@ -299,7 +299,7 @@ void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     QString crit[4]; // number, type, item number, user number
     if (desc.isEmpty()) {
         if (!askQsl(crit))
-            return;
+            return false;
     } else {
         const char* keys[] = {"Ln", "Typ", "Yk", "An"};
         for (int i = 0; i < 4; ++i) {
@@ -331,7 +331,7 @@ void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     } else {
         QString dir = resDir, chosen;
         if (!WahlErgDatei(dir, ResText(QStringLiteral("299"), lang, true), QString(), chosen, 0))
-            return;
+            return false;
         ErgFile = dir;
     }
 
@@ -360,7 +360,7 @@ void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     QString Lnr;
     const QString head = ExecQslBtd(lean, Lnr, specialList);
     if (head == Abbruch)
-        return;
+        return false;
     info.Add(QString(20, QChar(0x2500)));
 
     if (methodIn(norm, u'3')) {
@@ -372,18 +372,18 @@ void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
             // run ends, the program goes on.
             MsgBoxRes(QStringLiteral("473"), Mb::OKOnly, lang,
                       {QStringLiteral("  XHAP: PrognoseQsl !   "), QString::number(e.number()), e.message()});
-            return;
+            return false;
         }
     }
 
     if (ExecQsl(lean, mainPath, weighting) == Abbruch)
-        return;
+        return false;
 
     // Output.
     if (autoName) {
         QString dir = resDir, fileName;
         if (!WahlErgDatei(dir, Lnr, QStringLiteral(".slk"), fileName, 1))
-            return;
+            return false;
         ErgFile = dir;
     }
     p.ErgLnr = Lnr;
@@ -433,11 +433,12 @@ void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
             ArchivSpeichern(fileBez, ErgFile, QStringLiteral("slk"));
         }
     }
+    return true;
 }
 
 } // namespace
 
-void PrognoseQsl(const QString& desc, const QString& progmodus, bool ADruck)
+bool PrognoseQsl(const QString& desc, const QString& progmodus, bool ADruck)
 {
     ErrPtnr::CallStack(QStringLiteral("[XHAP] Sub PrognoseQsl(desc$, progmodus$, ADruck)"));
     ErrPtnr::CallStackParam(QStringLiteral("desc"), desc);
@@ -445,17 +446,17 @@ void PrognoseQsl(const QString& desc, const QString& progmodus, bool ADruck)
     ErrPtnr::CallStackParam(QStringLiteral("ADruck"), ADruck);
 
     if (!ProgInit())
-        return;
+        return false;
     if (!PrInit())
-        return;
-    ErrPtnr::guarded(QStringLiteral("XHAP"), QStringLiteral("PrognoseQsl"), false, [&] {
+        return false;
+    return ErrPtnr::guarded(QStringLiteral("XHAP"), QStringLiteral("PrognoseQsl"), false, [&] {
         RunResources res;
         res.jobOpen = true;
         try {
-            runPrediction(desc, progmodus, ADruck, res);
+            return runPrediction(desc, progmodus, ADruck, res);
         } catch (const CalculationAborted&) {
             // Message 473 was shown; the run ends with what it has opened closed.
+            return false;
         }
-        return true;
     });
 }

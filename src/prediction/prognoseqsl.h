@@ -11,4 +11,6 @@
 //              of a stored profile
 //   ADruck     unattended: printed at once, a result file named automatically
 // Effects: the printout (or its PDF), the result file, the archive entries.
-void PrognoseQsl(const QString& desc, const QString& progmodus, bool ADruck);
+// True when the run went through to its output; false when it stopped (the user
+// was told why) or was cancelled.
+bool PrognoseQsl(const QString& desc, const QString& progmodus, bool ADruck);

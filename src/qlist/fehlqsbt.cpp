@@ -249,15 +249,15 @@ private:
     QString mNumber;
 };
 
-void checkQsl(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck)
+bool checkQsl(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck)
 {
     Program& p = prog();
     if (ADruck && p.QslEdit)
         p.QslEdit->setTag(QStringLiteral("1"));
     if (!InitBtDatei())
-        return;
+        return false;
     if (MDruck && !PrInit())
-        return;
+        return false;
     const int searchKind = p.BexDir.isEmpty() ? 1 : 0;
 
     if (QslLesen)
@@ -338,11 +338,12 @@ void checkQsl(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck)
             components = true;
             QString blockFile, blockText, record;
             const QString sl = GetParam(identity, QStringLiteral("Sl"));
-            if (SuchBtTsa(searchKind, blockFile, blockText, record) == 0) {
+            const int found = SuchBtTsa(searchKind, blockFile, blockText, record);
+            if (found == 0 || found == -2) {
                 // The component file cannot be read: a list now would be wrong.
                 list.Finish();
                 source.finish();
-                return;
+                return false;
             }
             if (record == QLatin1String("FehlerYk")) {
                 e.message = msg(495);
@@ -380,20 +381,21 @@ void checkQsl(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck)
             list.Finish();
         else
             list.Wait(0, true);
-        return;
+        return true;
     }
     FaultList faults(std::move(entries), head, number);
     if (MDruck) {
         faults.print(ADruck);
-        return;
+        return true;
     }
     faults.write(listTitle);
     list.Finish();
+    return true;
 }
 
 } // namespace
 
-void FehlQsBt(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck)
+bool FehlQsBt(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck)
 {
     ErrPtnr::CallStack(
         QStringLiteral("[EQSL] Sub FehlQsBt(LnFehl$, MDruck As Boolean, QslLesen As Boolean, ADruck As Boolean)"));
@@ -403,9 +405,8 @@ void FehlQsBt(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck)
     ErrPtnr::CallStackParam(QStringLiteral("ADruck"), ADruck);
     Program& p = prog();
     p.WorkStr[3].clear();
-    ErrPtnr::guarded(QStringLiteral("EQSL"), QStringLiteral("FehlQsBt"), false, [&] {
-        checkQsl(LnFehl, MDruck, QslLesen, ADruck);
-        return true;
-    });
+    const bool done = ErrPtnr::guarded(QStringLiteral("EQSL"), QStringLiteral("FehlQsBt"), false,
+                                       [&] { return checkQsl(LnFehl, MDruck, QslLesen, ADruck); });
     p.WorkStr[3].clear();
+    return done;
 }

@@ -21,5 +21,7 @@ public:
 // item number. The scan is shown in the message-list window; the list is then
 // printed (MDruck; ADruck at once, otherwise through the preview) or written to a
 // text file the user names. QslLesen reads the Q-list file of LnFehl (LnFehl then
-// becomes five digits), otherwise the lines open in the Q-list editor.
-void FehlQsBt(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck);
+// becomes five digits), otherwise the lines open in the Q-list editor. False
+// when the check could not be made (the component file cannot be read, the
+// printout cannot start, a run-time error).
+bool FehlQsBt(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck);

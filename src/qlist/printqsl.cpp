@@ -136,7 +136,7 @@ QString PrintQSL(const QString& desc, bool ADruck)
     ErrPtnr::CallStack(QStringLiteral("[EQSL] Function PrintQSL(desc As String, ADruck As Boolean) As String"));
     ErrPtnr::CallStackParam(QStringLiteral("ADruck"), ADruck);
     ErrPtnr::CallStackParam(QStringLiteral("desc"), desc);
-    ErrPtnr::guarded(QStringLiteral("EQSL"), QStringLiteral("PrintQSL"), false, [&] {
+    const bool done = ErrPtnr::guarded(QStringLiteral("EQSL"), QStringLiteral("PrintQSL"), false, [&] {
         Program& p = prog();
         const QString Qz = p.WorkStr[16];
         const std::pair<const char*, int> keys[] = {{"Ln", 1}, {"Typ", 2}, {"Yk", 7}, {"An", 4}};
@@ -163,11 +163,12 @@ QString PrintQSL(const QString& desc, bool ADruck)
             if (!found.isEmpty())
                 break;
         }
-        if (!found.isEmpty() && found != QLatin1String("ERROR"))
-            DruckQsl(found, ADruck);
-        else
+        if (found.isEmpty() || found == QLatin1String("ERROR")) {
             MsgBoxRes(QStringLiteral("162"), 0, p.LangNr, oemArgs({desc, Qz}));
+            return false;
+        }
+        DruckQsl(found, ADruck);
         return true;
     });
-    return QString();
+    return done ? QString() : QStringLiteral("ABBRUCH");
 }

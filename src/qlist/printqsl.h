@@ -11,7 +11,8 @@
 // Finds the Q-list that desc names (keys tried in the order Ln, Typ, Yk, An, the
 // first that finds one wins) in the current database and prints it; message 162
 // when none is found. ADruck prints at once, otherwise the preview shows the job.
-// Always returns the empty text.
+// Returns the empty text, or "ABBRUCH" when no Q-list was found or a run-time
+// error ended the printout.
 QString PrintQSL(const QString& desc, bool ADruck);
 
 // Prints Q-list Ln (5 digits) of the current database (WorkStr 16). An empty

@@ -123,9 +123,13 @@ TEST_F(LookupTest, IndexNamingABlockWithoutTheRecordStopsTheSearch)
     index(key("GONE", 'T'), "41000");
     index(key("GOOD", 'T'), "41001");
     QString file, text, record;
+    // Each time the user learns which block is damaged.
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), Answer::button(1));
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), Answer::button(1));
     EXPECT_EQ(HolBtInh(0, key("GONE", 'T'), file, text, record), -2);
     EXPECT_EQ(search(QStringLiteral("Typ=GONE,Typ=GOOD"), record), -2);
     EXPECT_TRUE(record.isEmpty());
+    EXPECT_TRUE(sp.ui().allUsed());
 }
 
 TEST_F(LookupTest, ExternalFileIsSearchedWhenTheInternalIndexDoesNotNameTheKey)

@@ -183,16 +183,30 @@ protected:
 
 TEST_F(BatchRunTest, MissingBatchFileWritesErrFile)
 {
-    EXPECT_EQ(run("/fl"), 0);
-    EXPECT_EQ(readFile(inst.path("fl.err")), QByteArray("Die Input-Datei  fl.dat  ist nicht vorhanden !\r\n"));
+    // Without a job file the run cannot start.
+    EXPECT_EQ(run("/fl"), 2);
+    EXPECT_EQ(readFile(inst.path("fl.err")),
+              QByteArray("Meldung batch: Die Input-Datei  fl.dat  ist nicht vorhanden !\r\n"));
     EXPECT_FALSE(QFile::exists(inst.path("fl.dat")));
     EXPECT_FALSE(QFile::exists(inst.path("pr.err")));
 }
 
 TEST_F(BatchRunTest, BatchFileIsDeletedAfterTheRun)
 {
-    writeFile(inst.path("fl.dat"), "@,\n12\n");
+    writeFile(inst.path("fl.dat"), "@,\n0\n");
     EXPECT_EQ(run("/FL"), 0);
     EXPECT_FALSE(QFile::exists(inst.path("fl.dat")));
+}
+
+// A job that fails stays in the job file, with the "@," line that governs it;
+// the completed ones go.
+TEST_F(BatchRunTest, FailedJobStaysInTheBatchFile)
+{
+    writeFile(inst.path("fl.dat"), "@,\n0\n12\n");
+    EXPECT_EQ(run("/fl"), 1);
+    EXPECT_EQ(readFile(inst.path("fl.dat")), QByteArray("@,\r\n12\r\n"));
+    const QString err = QString::fromLatin1(readFile(inst.path("fl.err")));
+    EXPECT_TRUE(err.contains("qsl\\A0\\00\\12")) << err.toStdString();
+    EXPECT_TRUE(err.contains("[fl.dat: 12]")) << err.toStdString();
 }
 } // namespace

@@ -26,7 +26,7 @@ protected:
         // The report appends the computed position file to the file of key Res.
         ASSERT_TRUE(WriteProfileStr("fewe", QString("Res"), QString("qpo-copy.txt"), inst.path("System/tarn.ini")));
     }
-    int run(const QByteArray& prDat)
+    int run(const QByteArray& prDat, const QString& locale = QString())
     {
         testutil::writeFile(inst.path("pr.dat"), prDat);
         QProcess tarn;
@@ -37,6 +37,16 @@ protected:
     void start(QProcess& tarn, const QString& batchSwitch)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // The printed date follows the platform's short date format, as designed:
+        // it is held to C so that result files compare byte for byte; numbers
+        // follow the locale of the run (the second CI pass runs under German).
+        env.remove(QStringLiteral("LC_ALL"));
+        env.insert(QStringLiteral("LC_TIME"), QStringLiteral("C"));
+        if (!locale.isEmpty()) {
+            env.insert(QStringLiteral("LANG"), locale);
+            for (const char* category : {"LC_NUMERIC", "LC_CTYPE", "LC_MONETARY"})
+                env.insert(QString::fromLatin1(category), locale);
+        }
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("TARN_FIXED_CLOCK"), QStringLiteral("2024-03-07T10:00:00"));
         env.remove(QStringLiteral("DISPLAY"));
@@ -151,19 +161,38 @@ TEST_F(BatchPrediction, ASecondStartLeavesTheWorkFilesOfARunningPredictionAlone)
 
 TEST_F(BatchPrediction, ProfilesThatCannotRunAreLoggedAndTheRestRuns)
 {
-    EXPECT_EQ(run("1,Missing\r\n1,newprof.ql\r\n0,Standard\r\n"), 0);
-    EXPECT_FALSE(QFile::exists(inst.path("pr.dat")));
+    // Two jobs fail: the run says so, and only they stay in the job file.
+    EXPECT_EQ(run("1,Missing\r\n1,newprof.ql\r\n0,Standard\r\n"), 1);
+    EXPECT_EQ(testutil::readFile(inst.path("pr.dat")), QByteArray("1,Missing\r\n1,newprof.ql\r\n"));
     const QStringList err = lines("pr.err");
-    ASSERT_EQ(err.size(), 3) << err.join("\n").toStdString();
+    ASSERT_EQ(err.size(), 5) << err.join("\n").toStdString();
     EXPECT_TRUE(err[0].startsWith("Meldung profil: ")) << err[0].toStdString();
     EXPECT_TRUE(err[0].contains("\"Missing\""));
-    EXPECT_TRUE(err[1].startsWith("Meldung newprof: ")) << err[1].toStdString();
-    EXPECT_TRUE(err[2].startsWith("Meldung pdf: ")) << err[2].toStdString();
+    EXPECT_TRUE(err[1].startsWith("Meldung batch: ")) << err[1].toStdString();
+    EXPECT_TRUE(err[1].endsWith("[pr.dat: 1,Missing]")) << err[1].toStdString();
+    EXPECT_TRUE(err[2].startsWith("Meldung newprof: ")) << err[2].toStdString();
+    EXPECT_TRUE(err[3].startsWith("Meldung batch: ")) << err[3].toStdString();
+    EXPECT_TRUE(err[3].endsWith("[pr.dat: 1,newprof.ql]")) << err[3].toStdString();
+    EXPECT_TRUE(err[4].startsWith("Meldung pdf: ")) << err[4].toStdString();
     // The third line ran: the three-position Q-list and its summary.
     const QStringList qpo = lines("qpo-copy.txt");
     ASSERT_EQ(qpo.size(), 5);
     EXPECT_TRUE(qpo[0].startsWith("Lnr=A0,Typ=DEMO3,"));
     EXPECT_TRUE(qpo[4].contains(",Q,Bac=5112")) << qpo[4].toStdString();
+}
+
+// Under the locale of the users, where the C library writes "2,75" and reads
+// "1.5" as 1, the result file is the same, byte for byte, as under C.
+TEST_F(BatchPrediction, GermanLocaleWritesTheSameResultFile)
+{
+    EXPECT_EQ(run("1,Standard\r\n", QStringLiteral("C")), 0);
+    const QByteArray underC = testutil::readFile(inst.path("results/A0000100.slk"));
+    ASSERT_FALSE(underC.isEmpty());
+    EXPECT_EQ(run("1,Standard\r\n", QStringLiteral("de_DE.UTF-8")), 0);
+    EXPECT_FALSE(QFile::exists(inst.path("pr.dat")));
+    EXPECT_EQ(testutil::readFile(inst.path("results/A0000101.slk")), underC);
+    const QStringList pdfs = QDir(inst.path("results")).entryList({"*.pdf"}, QDir::Files);
+    EXPECT_EQ(pdfs.size(), 2) << "a printout of each run";
 }
 
 } // namespace

@@ -1,0 +1,154 @@
+#include "common/testutil.h"
+#include "frame/inifile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <functional>
+#include <gtest/gtest.h>
+
+// The program's batch runs, started as a user's script starts them: the exit
+// status, the lines of "<switch>.err" and what is left of the job file.
+namespace {
+
+struct BatchRow {
+    const char* name;
+    const char* batchSwitch;  // "pr", "mb"
+    QByteArray jobs;          // the job file; empty: none
+    std::function<void(testutil::TempInstallation&)> damage;
+    int exitCode;
+    QStringList errHas;       // texts that must stand in one line of the .err file each
+    QByteArray jobsLeft;      // the job file afterwards; empty: deleted
+    bool resultWritten;       // a result file of the three-position Q-list
+};
+void PrintTo(const BatchRow& r, std::ostream* os) { *os << r.name; }
+
+class BatchExit : public ::testing::TestWithParam<BatchRow> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(inst.ok());
+        ASSERT_TRUE(QFile::copy(testutil::tarnBinary(), inst.programFile()));
+        QDir(inst.path("results")).removeRecursively();
+    }
+    int run(const QString& sw)
+    {
+        QProcess tarn;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("TARN_FIXED_CLOCK"), QStringLiteral("2024-03-07T10:00:00"));
+        env.remove(QStringLiteral("DISPLAY"));
+        tarn.setProcessEnvironment(env);
+        tarn.setWorkingDirectory(inst.dir());
+        tarn.start(inst.programFile(), {u'/' + sw});
+        EXPECT_TRUE(tarn.waitForFinished(180000));
+        EXPECT_EQ(tarn.exitStatus(), QProcess::NormalExit);
+        return tarn.exitCode();
+    }
+    testutil::TempInstallation inst;
+};
+
+void setIni(testutil::TempInstallation& inst, const char* section, const char* key, const char* value)
+{
+    ASSERT_TRUE(WriteProfileStr(QString::fromLatin1(section), QString::fromLatin1(key), QString::fromLatin1(value),
+                                inst.path("System/tarn.ini")));
+}
+
+TEST_P(BatchExit, StatusLogAndJobFile)
+{
+    const BatchRow& row = GetParam();
+    const QString sw = QString::fromLatin1(row.batchSwitch);
+    const QString jobFile = inst.path(sw + ".dat");
+    if (!row.jobs.isEmpty())
+        testutil::writeFile(jobFile, row.jobs);
+    if (row.damage)
+        row.damage(inst);
+
+    EXPECT_EQ(run(sw), row.exitCode);
+
+    const QStringList err = QString::fromLatin1(testutil::readFile(inst.path(sw + ".err"))).split("\r\n");
+    for (const QString& expected : row.errHas) {
+        bool found = false;
+        for (const QString& line : err)
+            found = found || line.contains(expected);
+        EXPECT_TRUE(found) << "no line with \"" << expected.toStdString() << "\" in\n"
+                           << err.join('\n').toStdString();
+    }
+    if (row.jobsLeft.isEmpty())
+        EXPECT_FALSE(QFile::exists(jobFile));
+    else
+        EXPECT_EQ(testutil::readFile(jobFile), row.jobsLeft);
+    EXPECT_EQ(QFile::exists(inst.path("results/A0000000.slk")), row.resultWritten);
+}
+
+// The leaf page of the demo index (52 records fit one leaf).
+const char* kLeaf = "bt/int/i/00/00";
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, BatchExit,
+    ::testing::Values(
+        BatchRow{"allJobsDone", "pr", "0,Standard\r\n", {}, 0, {"Meldung pdf: "}, "", true},
+        BatchRow{"noJobFile", "pr", "", {}, 2, {"Meldung batch: ", "pr.dat"}, "", false},
+        BatchRow{"semicolonSeparator", "pr", "0;Standard\r\n", {}, 1,
+                 {"Meldung zeile: ", "[pr.dat: 0;Standard]"}, "0;Standard\r\n", false},
+        BatchRow{"lineWithoutProfile", "pr", "0,\r\n", {}, 1, {"Meldung zeile: ", "[pr.dat: 0,]"}, "0,\r\n", false},
+        BatchRow{"profileNotStored", "pr", "0,Missing\r\n", {}, 1, {"Meldung profil: ", "[pr.dat: 0,Missing]"},
+                 "0,Missing\r\n", false},
+        // A good line after a bad one runs; only the bad one stays.
+        BatchRow{"goodLineAfterABadOne", "pr", "0;Standard\r\n0,Standard\r\n", {}, 1,
+                 {"[pr.dat: 0;Standard]", "Meldung pdf: "}, "0;Standard\r\n", true},
+        BatchRow{"indexPageCut", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) {
+                     QFile f(i.path(kLeaf));
+                     ASSERT_TRUE(f.resize(1000));
+                 },
+                 1, {"Meldung btdefekt: ", QDir::toNativeSeparators(QStringLiteral("i/00/00"))}, "0,Standard\r\n",
+                 false},
+        BatchRow{"indexPageZeroed", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) { testutil::writeFile(i.path(kLeaf), QByteArray(2400, '\0')); },
+                 1, {"Meldung btdefekt: "}, "0,Standard\r\n", false},
+        BatchRow{"componentFileMissing", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) { QDir(i.path("bt/int")).removeRecursively(); }, 1,
+                 {"Meldung btdefekt: "}, "0,Standard\r\n", false},
+        BatchRow{"iniNumberOutOfRange", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) { setIni(i, "fewe", "QslDruck", "99999999999"); }, 2,
+                 {"QslDruck=99999999999", "Meldung start: "}, "0,Standard\r\n", false},
+        BatchRow{"systemDatabaseMissing", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) { QFile::remove(i.path("System/SYST_DB.sqlite")); }, 2,
+                 {"SYST_DB", "Meldung start: "}, "0,Standard\r\n", false},
+        BatchRow{"iniWithoutBin", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) {
+                     ASSERT_TRUE(WriteProfileStr("fewe", QString("Bin"), std::nullopt, i.path("System/tarn.ini")));
+                 },
+                 2, {"Meldung konfig: ", "Bin"}, "0,Standard\r\n", false},
+        BatchRow{"mergeOfAMissingBlockFile", "mb", "nowhere.blk\r\n", {}, 1,
+                 {"nowhere.blk", "[mb.dat: nowhere.blk]"}, "nowhere.blk\r\n", false},
+        BatchRow{"mergeWithAnUnknownImportProfile", "mb", "System/vg,NoSuchProfile\r\n", {}, 1,
+                 {"NoSuchProfile"}, "System/vg,NoSuchProfile\r\n", false}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+// A merge into a component file whose index cannot be read writes nothing: not a
+// block, not an index page, not the header.
+TEST_F(BatchExit, MergeIntoADamagedIndexWritesNothing)
+{
+    testutil::writeFile(inst.path("new.blk"), "Typ=NEW-PART,Q,Bac=4210,Tec=0000,Pin=2\r\n");
+    testutil::writeFile(inst.path("mb.dat"), "new.blk\r\n");
+    testutil::writeFile(inst.path(kLeaf), QByteArray(2400, 'x'));
+    const QByteArray abi = testutil::readFile(inst.path("bt/int/abi"));
+    const QStringList blocksBefore = QDir(inst.path("bt/int/b4/21")).entryList(QDir::Files);
+    QByteArray blockBytes;
+    for (const QString& b : blocksBefore)
+        blockBytes += testutil::readFile(inst.path("bt/int/b4/21/" + b));
+
+    EXPECT_EQ(run("mb"), 1);
+
+    EXPECT_EQ(testutil::readFile(inst.path(kLeaf)), QByteArray(2400, 'x'));
+    EXPECT_EQ(testutil::readFile(inst.path("bt/int/abi")), abi);
+    QByteArray blockBytesAfter;
+    for (const QString& b : QDir(inst.path("bt/int/b4/21")).entryList(QDir::Files))
+        blockBytesAfter += testutil::readFile(inst.path("bt/int/b4/21/" + b));
+    EXPECT_EQ(blockBytesAfter, blockBytes);
+    EXPECT_TRUE(QString::fromLatin1(testutil::readFile(inst.path("mb.err"))).contains("Meldung btdefekt: "));
+}
+
+} // namespace
