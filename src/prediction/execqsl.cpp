@@ -232,7 +232,8 @@ QString run(bool& MLahm, bool& MHwNw_act, bool& M_ARBew)
 {
     Program& p = prog();
     InfoList& info = ui().infoList();
-    info.Add(QStringLiteral("Proc: ExecQsl"));
+    info.Add(p.LangNr == 2 ? QStringLiteral("Calculating the failure rates")
+                           : QStringLiteral("Berechnung der Ausfallraten"));
     info.Add(QString());
 
     PassOne one{MLahm, MHwNw_act, M_ARBew};

@@ -347,7 +347,7 @@ void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
         title += (lang == 2 ? QStringLiteral("          Profile:  ") : QStringLiteral("          Profil:  ")) + name;
     info.Begin(title);
     res.infoOpen = true;
-    info.Add(QStringLiteral("Proc: ExecQslBtd"));
+    info.Add(lang == 2 ? QStringLiteral("Expanding the Q-list") : QStringLiteral("Auflösen der Q-Liste"));
     info.Add(QString());
     info.Wait(2);
 

@@ -329,7 +329,8 @@ QString QslImport(int mode, const QString& head)
     QString target, number;
     switch (mode) {
     case 0:
-        notYetConnected(QStringLiteral("LesenSLExcel"));
+        notYetConnected(prog().LangNr == 2 ? QStringLiteral("Import of a parts list from a workbook")
+                                           : QStringLiteral("Einlesen einer St\u00fcckliste aus einer Arbeitsmappe"));
         return kNo;
     case 1: {
         const QString file = fileDialog(QStringLiteral("open"), QStringLiteral("1kopie"), QStringLiteral("297"), 4100,
