@@ -26,6 +26,7 @@
 #include "qlist/qldb.h"
 #include "qlist/qslfile.h"
 #include "qlist/qslhead.h"
+#include "report/reporttext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -220,7 +221,7 @@ int main(int argc, char** argv)
     }
     const QString resultFile = QDir(QStringLiteral("results")).filePath(results.first());
     const QByteArray resultBytes = readAll(resultFile);
-    const QByteArray qpoBytes = readAll(nativePath(joinDesignPath(program.WorkStr[11], QStringLiteral("qpo"))));
+    const QByteArray qpoBytes = readAll(nativePath(scratchFile(11, QStringLiteral("qpo"))));
     if (!keepDir.isEmpty()) {
         QDir().mkpath(keepDir);
         const QString target = QDir(keepDir).filePath(QStringLiteral("qlist_prediction-%1.slk").arg(component));
