@@ -2,6 +2,7 @@
 #include "frame/frmerrptnr.h"
 #include "frame/frminfobox.h"
 #include "frame/frminfolist.h"
+#include "frame/restext.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -54,8 +55,7 @@ bool installQtTranslations(int langNr)
     }
     // The interface language decides, not the system locale: a German
     // interface under C.UTF-8 still gets German standard buttons.
-    const QLocale locale = langNr == 2 ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                                       : QLocale(QLocale::German, QLocale::Germany);
+    const QLocale locale = languageLocale(langNr);
     if (langNr == 2)
         return true; // Qt's own texts are English
     auto* t = new QTranslator(QCoreApplication::instance());
