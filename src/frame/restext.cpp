@@ -147,7 +147,7 @@ QString ExpandText(const QString& text, const QStringList& args, int language)
         } else if (u == u'P' || u == u'p') {
             value = QString::number(PrSeiteNr());
         } else if (u == u'D' || u == u'd') {
-            value = shortDate(currentDate(), language);
+            value = QLocale().toString(currentDate(), QLocale::ShortFormat);
         } else if (u == u'[') {
             const int n = bracketNumber(out, a, u']', end);
             if (n < 0)

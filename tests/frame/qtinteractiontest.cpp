@@ -52,7 +52,9 @@ TEST(QtMessageBox, OwnedByTheWindowInUseAndFocusReturns)
     EXPECT_EQ(ui.messageBox(QStringLiteral("31"), QStringLiteral("Fehlerhafter Eintrag"), Mb::OKOnly), Mb::OK);
     ASSERT_TRUE(seen);
     EXPECT_EQ(boxParent, &editor);
-    EXPECT_EQ(QApplication::focusWidget(), grid);
+    // The editor's keyboard focus is the grid again (the offscreen platform
+    // does not hand window activation back, so ask the window, not the app).
+    EXPECT_EQ(editor.focusWidget(), grid);
 }
 
 // With a German interface the standard buttons speak German, with an English

@@ -1,5 +1,3 @@
-#include "frame/program.h"
-#include "frame/restext.h"
 #include "qldbtest.h"
 #include "frame/clock.h"
 #include "frame/codepage.h"
@@ -105,7 +103,7 @@ TEST_F(HeadDialog, LoadLocalisesByModeAndDatesANewList)
     EXPECT_EQ(neu.commandCaption, QStringLiteral("C&reate"));
     EXPECT_EQ(neu.exitCaption, QStringLiteral("&Close"));
     EXPECT_EQ(neu.labels[QslNeuModel::Ln], QStringLiteral("&QL No"));
-    EXPECT_EQ(neu.fields[QslNeuModel::Be], shortDate(QDate(2026, 3, 4), prog().LangNr));
+    EXPECT_EQ(neu.fields[QslNeuModel::Be], QLocale::system().toString(QDate(2026, 3, 4), QLocale::ShortFormat));
     EXPECT_FALSE(neu.lnVisible());
     EXPECT_TRUE(neu.extrasVisible());
 
