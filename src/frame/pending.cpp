@@ -23,12 +23,6 @@ void PrognoseBt(const QString& key)
     notYetConnected(QStringLiteral("PrognoseBt ") + key);
 }
 
-void EingabeBauteil(QString& Ret)
-{
-    notYetConnected(QStringLiteral("EingabeBauteil"));
-    Ret = QStringLiteral("ABBRUCH");
-}
-
 void PosStressEingabe(QString& Pos, int)
 {
     // The line keeps its stress data, as after a cancelled entry.
