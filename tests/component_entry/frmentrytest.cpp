@@ -92,11 +92,8 @@ protected:
                 timer->stop();
                 return;
             }
-            if (qt.asks == mSeen || !qt.current.startsWith(mSteps[mNext].key)) {
-                if (getenv("ENTRY_DEBUG"))
-                    fprintf(stderr, "waiting %d %s for %s\n", qt.asks, qPrintable(qt.current), qPrintable(mSteps[mNext].key));
+            if (qt.asks == mSeen || !qt.current.startsWith(mSteps[mNext].key))
                 return;
-            }
             mSeen = qt.asks;
             mSteps[mNext++].act();
         });
