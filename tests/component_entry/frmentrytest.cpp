@@ -59,15 +59,18 @@ QStringList panelRows(frmBEProgEinWindow* w)
     return rows;
 }
 
-class EntryWindows : public etest::EntryTest {
+class EntryWindows : public etest::EntryTest, public ::testing::WithParamInterface<const char*> {
 protected:
     void SetUp() override
     {
         EntryTest::SetUp();
-        // The installation's own class tree, not the test's.
-        QFile::remove(d.dir.filePath(QStringLiteral("dd/btx/bac.pop")));
-        ASSERT_TRUE(QFile::copy(testutil::sourceDir() + QStringLiteral("/data/install/dd/btx/bac.pop"),
-                                d.dir.filePath(QStringLiteral("dd/btx/bac.pop"))));
+        // The installation's own language directory, with its own class tree.
+        const QString lang = QString::fromLatin1(GetParam());
+        QDir(d.dir.filePath(lang)).removeRecursively();
+        ASSERT_TRUE(testutil::copyTree(testutil::sourceDir() + QStringLiteral("/data/install/") + lang,
+                                       d.dir.filePath(lang)));
+        prog().LangDir = lang + u'\\';
+        prog().LangNr = lang == QLatin1String("de") ? 2 : 1;
         registerSelectionMenuWindows(qt);
         registerDialogueWindows(qt);
         registerEditWindow(qt);
@@ -109,8 +112,9 @@ protected:
     QList<QStringList> panels;
 };
 
-TEST_F(EntryWindows, TransistorEnteredWithKeysAndClicks)
+TEST_P(EntryWindows, TransistorEnteredWithKeysAndClicks)
 {
+    const QString lang = QString::fromLatin1(GetParam());
     auto menuWindow = [] { return selectionMenuWindow(); };
     auto keys = [menuWindow](const QString& k) {
         return [menuWindow, k] {
@@ -143,8 +147,8 @@ TEST_F(EntryWindows, TransistorEnteredWithKeysAndClicks)
     };
     drive({
         {QStringLiteral("btx\\bac#hg"),
-         [keys, menuWindow] {
-             menuWindow()->grab().save(QStringLiteral("/tmp/entry-class-menu-dd.png"));
+         [keys, menuWindow, lang] {
+             menuWindow()->grab().save(QStringLiteral("/tmp/entry-class-menu-%1.png").arg(lang));
              keys(QStringLiteral("2"))(); // discrete semiconductors
          }},
         // Each submenu level is a question of its own: transistors, small-signal.
@@ -158,9 +162,9 @@ TEST_F(EntryWindows, TransistorEnteredWithKeysAndClicks)
         {QStringLiteral("GECRTH#Gec"), click(QStringLiteral("TO92"))},
         {QStringLiteral("GECRTH#Pin"), click(QStringLiteral("3"))},
         {QStringLiteral("btx\\tsabrth#rth"),
-         [type] {
+         [type, lang] {
              if (frmDiaWindow* w = shownScreen())
-                 w->grab().save(QStringLiteral("/tmp/entry-rth-screen-dd.png"));
+                 w->grab().save(QStringLiteral("/tmp/entry-rth-screen-%1.png").arg(lang));
              type(QStringLiteral("120"))();
          }},
         {QStringLiteral("btx\\uif#ubmax"), type(QStringLiteral("30"))},
@@ -177,5 +181,8 @@ TEST_F(EntryWindows, TransistorEnteredWithKeysAndClicks)
                                                QStringLiteral("Gec=TO92"), QStringLiteral("Pin=3")}));
     EXPECT_TRUE(panels[5].contains(QStringLiteral("Rte=120")));
 }
+
+// German and English installation data.
+INSTANTIATE_TEST_SUITE_P(Languages, EntryWindows, ::testing::Values("dd", "de"));
 
 } // namespace
