@@ -1,4 +1,5 @@
 #include "dialogue/beprogein.h"
+#include "component_entry/eingabebauteil.h"
 #include "dialogue/dia.h"
 #include "dialogue/menufile.h"
 #include "frame/errors.h"

@@ -103,6 +103,10 @@ public:
 
     Procedures procedures;
 
+    // The entry texts of the entry screens asked in this window, by entry-field
+    // digit (element 0 unused); each entry dimensions it anew.
+    QStringList EingabeFelder;
+
     // ---- events
     void Menu_Click(int index);
     void Menu1_Click(int index) { Menu_Click(index); }

@@ -25,12 +25,6 @@ void PrognoseBt(const QString& key)
                                        : QStringLiteral("Prognose eines einzelnen Bauelements"));
 }
 
-void EingabeBauteil(QString& Ret)
-{
-    notYetConnected(prog().LangNr == 2 ? QStringLiteral("Component entry") : QStringLiteral("Bauelement-Eingabe"));
-    Ret = QStringLiteral("ABBRUCH");
-}
-
 void PosStressEingabe(QString& Pos, int)
 {
     // The line keeps its stress data, as after a cancelled entry.

@@ -14,7 +14,6 @@ void Run(const QString& Ln);
 // Prediction run
 void PrognoseBt(const QString& key);
 // Component data entry
-void EingabeBauteil(QString& Ret);
 void PosStressEingabe(QString& Pos, int M_Edit);
 
 // Reports that a procedure is not available in this build (message or batch log).
