@@ -1,6 +1,7 @@
 #include "frame/numbers.h"
 #include "frame/errors.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -65,7 +66,22 @@ double readLeadingNumber(QStringView text)
             buf += exp;
         }
     }
-    return std::strtod(buf.constData(), nullptr);
+    // from_chars never looks at the locale; strtod would stop at the "." under a
+    // decimal-comma locale and read 1.5 as 1.
+    const char* first = buf.constData();
+    const char* last = first + buf.size();
+    if (*first == '+')
+        ++first;
+    double value = 0;
+    const auto r = std::from_chars(first, last, value);
+    if (r.ec == std::errc::result_out_of_range) {
+        // As strtod: too large gives infinity, too small zero.
+        const bool tiny = buf.contains("e-");
+        value = tiny ? 0.0 : HUGE_VAL;
+        if (buf.startsWith('-'))
+            value = -value;
+    }
+    return value;
 }
 
 static double roundHalfEven(double value)
@@ -99,6 +115,11 @@ QString plainNumber(double value, bool singlePrecision)
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*G", digits, value);
     QString s = QString::fromLatin1(buf);
+    // snprintf writes the decimal point of the C locale ("," under German);
+    // the program's numbers always have ".".
+    for (QChar& c : s)
+        if (!c.isDigit() && c != u'-' && c != u'+' && c != u'E')
+            c = u'.';
     // Split mantissa and exponent, strip trailing zeros of the mantissa.
     QString mant = s, exp;
     const qsizetype e = s.indexOf(u'E');
