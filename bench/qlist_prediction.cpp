@@ -1,15 +1,26 @@
 // A whole Q-list prediction under the profile "Standard" (YK 70412, MIL-HDBK-217F
 // and the user list; every report section, the SYLK result file, printed to a
-// PDF file) of 10,000 positions in four nesting levels over 2,000 distinct
-// components: the root refers to 10 lists, each of those to 10, each of those
-// to 10 lists of 10 positions (1,111 Q-lists). Works on a copy of the laid-out
-// installation (build/dist); prints the time of the run alone and the peak
-// resident memory of the process.
+// PDF file) of 1,000, 10,000 or 100,000 positions over at most 2,000 distinct
+// components, in nesting levels of ten: the root refers to 10 lists, each of
+// those to 10, ... down to lists of 10 positions (10,000 positions: four levels,
+// 1,111 Q-lists). Works on a copy of the laid-out installation (build/dist).
+//
+//   qlist_prediction [1k|10k|100k] [--keep <dir>]
+//
+// Prints the time of each phase of the run (wall clock and CPU of the process),
+// and the floor measured in the same process right after the run: reading each
+// referenced component record once through the index, and writing the bytes of
+// qpo and of the result file once. The ratio of the run without its PDF output
+// to the floor is the figure that machines of different speed and load agree
+// on. --keep copies the result file into <dir>, for comparing runs byte by byte.
 #include "component_file/btdatei.h"
+#include "component_file/btsuch.h"
 #include "component_file/mixbt.h"
+#include "frame/database.h"
 #include "frame/interaction.h"
 #include "frame/paths.h"
 #include "frame/program.h"
+#include "frame/runphases.h"
 #include "frame/tarnstart.h"
 #include "prediction/prognoseqsl.h"
 #include "qlist/qldb.h"
@@ -22,7 +33,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <sys/resource.h>
 
 namespace {
@@ -39,7 +52,7 @@ bool copyTree(const QString& from, const QString& to)
     return true;
 }
 
-// Class codes of the demo components, cycled over the 2,000 components.
+// Class codes of the demo components, cycled over the components.
 const char* const Classes[] = {"4110,Tec=1000,Vf=0,Pin=2", "4510,Tec=0000,Vf=0,Pin=2", "2110,Tec=1000,Vf=1,Pin=3",
                                "3110,Tec=0000,Vf=1,Pin=2", "1310,Tec=1000,K1=50,Pin=8", "5810,Tec=1000,Pin=8",
                                "4620,Tec=0000,Vf=0,Pin=2", "5210,Tec=1000,Pin=10"};
@@ -61,12 +74,86 @@ long peakKiB()
     getrusage(RUSAGE_SELF, &u);
     return u.ru_maxrss;
 }
+
+struct Clock {
+    qint64 wallNs = 0;
+    qint64 cpuNs = 0;
+    static qint64 now(clockid_t c)
+    {
+        timespec t{};
+        clock_gettime(c, &t);
+        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+    }
+    static Clock read() { return {now(CLOCK_MONOTONIC), now(CLOCK_PROCESS_CPUTIME_ID)}; }
+    Clock operator-(const Clock& o) const { return {wallNs - o.wallNs, cpuNs - o.cpuNs}; }
+};
+
+double ms(qint64 ns)
+{
+    return double(ns) / 1e6;
+}
+
+QByteArray readAll(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeOnce(const QString& file, const QByteArray& bytes)
+{
+    QFile f(file);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size() && f.flush();
+}
+
+// The least work any prediction of the Q-list has to do: every distinct component
+// record read once through the index, qpo and the result file written once.
+Clock floorOnce(int components, const QByteArray& qpo, const QByteArray& result, const QString& dir)
+{
+    Program& p = prog();
+    const Clock start = Clock::read();
+    QString blockFile, blockText, record;
+    for (int i = 0; i < components; ++i) {
+        p.WorkStr[2] = QStringLiteral("Typ=B%1").arg(i, 4, 10, QChar(u'0'));
+        if (SuchBtTsa(0, blockFile, blockText, record) != 1 || record.isEmpty())
+            std::fprintf(stderr, "floor: component %d not found\n", i);
+    }
+    if (!writeOnce(QDir(dir).filePath(QStringLiteral("qpo.floor")), qpo) ||
+        !writeOnce(QDir(dir).filePath(QStringLiteral("result.floor")), result))
+        std::fprintf(stderr, "floor: cannot write in %s\n", qPrintable(dir));
+    return Clock::read() - start;
+}
 } // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Dates in the result file are fixed, so that runs compare byte by byte.
+    if (qEnvironmentVariableIsEmpty("TARN_FIXED_CLOCK"))
+        qputenv("TARN_FIXED_CLOCK", "2024-03-07T10:00:00");
     QGuiApplication app(argc, argv);
+
+    int levels = 4; // 10,000 positions
+    QString keepDir;
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (a == QLatin1String("1k"))
+            levels = 3;
+        else if (a == QLatin1String("10k"))
+            levels = 4;
+        else if (a == QLatin1String("100k"))
+            levels = 5;
+        else if (a == QLatin1String("--keep") && i + 1 < argc)
+            keepDir = QString::fromLocal8Bit(argv[++i]);
+        else {
+            std::fprintf(stderr, "usage: %s [1k|10k|100k] [--keep <dir>]\n", argv[0]);
+            return 2;
+        }
+    }
+    int positionsWanted = 1;
+    for (int l = 0; l < levels; ++l)
+        positionsWanted *= 10;
+    const int components = std::min(2000, positionsWanted);
+
     const QString dist = QStringLiteral(TARN_DIST_DIR);
     QTemporaryDir inst;
     if (!copyTree(dist, inst.path())) {
@@ -85,7 +172,7 @@ int main(int argc, char** argv)
     {
         QFile blk(QStringLiteral("bench.blk"));
         blk.open(QIODevice::WriteOnly);
-        for (int i = 0; i < 2000; ++i)
+        for (int i = 0; i < components; ++i)
             blk.write(QStringLiteral("Typ=B%1,Q,Bac=%2\r\n").arg(i, 4, 10, QChar(u'0')).arg(QLatin1String(Classes[i % 8])).toLatin1());
     }
     MixBt(QStringLiteral("be.mixbl"), QStringLiteral("bench.blk"), std::nullopt);
@@ -94,45 +181,92 @@ int main(int argc, char** argv)
     Create_Db(program.WorkStr[15] + QStringLiteral("A"));
     const int slot = Open_Db(program.WorkStr[15] + QStringLiteral("A"), 0);
     int component = 0;
-    auto positions = [&](int n) {
-        QStringList l;
-        for (int i = 0; i < n; ++i)
-            l << QStringLiteral("Stck=%1,Typ=B%2").arg(1 + component % 3).arg(component++ % 2000, 4, 10, QChar(u'0'));
-        return l;
-    };
-    // 1,000 leaves of 10 positions below 100 and 10 lists of references and the root.
-    QStringList rootLines;
-    for (int a = 0; a < 10; ++a) {
-        QStringList l1;
-        for (int b = 0; b < 10; ++b) {
-            QStringList l2;
-            for (int c = 0; c < 10; ++c) {
-                const QString typ = QStringLiteral("L3-%1-%2-%3").arg(a).arg(b).arg(c);
-                makeList(slot, typ, positions(10));
-                l2 << QStringLiteral("Stck=1,Typ=%1,Qm=Qsl").arg(typ);
+    int lists = 0;
+    // The list of level `level` (0 the root) at the path `at` ("-3-7" for the
+    // eighth list below the fourth list below the root) and its lists below; the
+    // deepest level holds the positions. Lists are made deepest first.
+    std::function<QString(int, const QString&)> makeTree = [&](int level, const QString& at) {
+        QStringList lines;
+        for (int i = 0; i < 10; ++i) {
+            if (level == levels - 1) {
+                lines << QStringLiteral("Stck=%1,Typ=B%2")
+                             .arg(1 + component % 3)
+                             .arg(component % components, 4, 10, QChar(u'0'));
+                ++component;
+            } else {
+                const QString below = at + u'-' + QString::number(i);
+                makeTree(level + 1, below);
+                lines << QStringLiteral("Stck=1,Typ=L%1%2,Qm=Qsl").arg(level + 1).arg(below);
             }
-            const QString typ = QStringLiteral("L2-%1-%2").arg(a).arg(b);
-            makeList(slot, typ, l2);
-            l1 << QStringLiteral("Stck=1,Typ=%1,Qm=Qsl").arg(typ);
         }
-        const QString typ = QStringLiteral("L1-%1").arg(a);
-        makeList(slot, typ, l1);
-        rootLines << QStringLiteral("Stck=1,Typ=%1,Qm=Qsl").arg(typ);
-    }
-    const QString root = makeList(slot, QStringLiteral("ROOT"), rootLines);
+        ++lists;
+        return makeList(slot, level == 0 ? QStringLiteral("ROOT") : QStringLiteral("L%1%2").arg(level).arg(at), lines);
+    };
+    const QString root = makeTree(0, QString());
     Close_Db(slot);
     const long setupKiB = peakKiB();
-    std::printf("setup: %lld ms (2,000 components merged, 1,111 Q-lists, %d positions)\n",
-                static_cast<long long>(setup.elapsed()), component);
+    std::printf("setup: %.1f s (%d components merged, %d Q-lists in %d levels, %d positions)\n",
+                double(setup.elapsed()) / 1000, components, lists, levels, component);
 
-    QElapsedTimer run;
-    run.start();
+    const Clock before = Clock::read();
     PrognoseQsl(QStringLiteral("Ln=") + root, QStringLiteral("Standard"), true);
-    const qint64 ms = run.elapsed();
-    std::printf("prediction: %lld ms, peak resident memory %ld KiB (after setup %ld KiB)\n",
-                static_cast<long long>(ms), peakKiB(), setupKiB);
-    const QStringList results = QDir(QStringLiteral("results")).entryList(QDir::Files);
-    std::printf("results: %s\n", qPrintable(results.join(QStringLiteral(", "))));
+    const Clock run = Clock::read() - before;
+    const int statements = program.SystDb ? program.SystDb->statementsRun() : -1;
+
+    const QStringList results = QDir(QStringLiteral("results")).entryList({QStringLiteral("*.slk")}, QDir::Files);
+    if (results.size() != 1) {
+        std::fprintf(stderr, "expected one result file, found: %s\n", qPrintable(results.join(u' ')));
+        return 1;
+    }
+    const QString resultFile = QDir(QStringLiteral("results")).filePath(results.first());
+    const QByteArray resultBytes = readAll(resultFile);
+    const QByteArray qpoBytes = readAll(nativePath(joinDesignPath(program.WorkStr[11], QStringLiteral("qpo"))));
+    if (!keepDir.isEmpty()) {
+        QDir().mkpath(keepDir);
+        const QString target = QDir(keepDir).filePath(QStringLiteral("qlist_prediction-%1.slk").arg(component));
+        QFile::remove(target);
+        QFile::copy(resultFile, target);
+    }
+
+    // The floor, three times; the least of them counts (the first one also finds
+    // the index pages cold, as the run did).
+    Clock floor{};
+    for (int i = 0; i < 3; ++i) {
+        const Clock f = floorOnce(components, qpoBytes, resultBytes, inst.path());
+        if (i == 0 || f.cpuNs < floor.cpuNs)
+            floor.cpuNs = f.cpuNs;
+        if (i == 0 || f.wallNs < floor.wallNs)
+            floor.wallNs = f.wallNs;
+    }
+
+    std::printf("\n%-14s %10s %10s %14s\n", "phase", "wall ms", "CPU ms", "CPU us/pos");
+    Clock inPhases{};
+    Clock pdf{};
+    for (const PhaseTime& t : runPhases().times()) {
+        std::printf("%-14s %10.1f %10.1f %14.2f\n", qPrintable(t.name), ms(t.wallNs), ms(t.cpuNs),
+                    double(t.cpuNs) / 1e3 / component);
+        inPhases.wallNs += t.wallNs;
+        inPhases.cpuNs += t.cpuNs;
+        if (t.name == QLatin1String("PDF"))
+            pdf = {t.wallNs, t.cpuNs};
+    }
+    const Clock other = run - inPhases;
+    const Clock work = run - pdf;
+    std::printf("%-14s %10.1f %10.1f %14.2f\n", "(rest)", ms(other.wallNs), ms(other.cpuNs),
+                double(other.cpuNs) / 1e3 / component);
+    std::printf("%-14s %10.1f %10.1f %14.2f\n", "run", ms(run.wallNs), ms(run.cpuNs), double(run.cpuNs) / 1e3 / component);
+    std::printf("%-14s %10.1f %10.1f %14.2f\n", "run w/o PDF", ms(work.wallNs), ms(work.cpuNs),
+                double(work.cpuNs) / 1e3 / component);
+    std::printf("%-14s %10.1f %10.1f   (%d records read through the index; qpo %lld bytes and result file %lld "
+                "bytes written once)\n",
+                "floor", ms(floor.wallNs), ms(floor.cpuNs), components, static_cast<long long>(qpoBytes.size()),
+                static_cast<long long>(resultBytes.size()));
+    std::printf("ratio run w/o PDF / floor: wall %.1f, CPU %.1f\n",
+                floor.wallNs > 0 ? double(work.wallNs) / double(floor.wallNs) : 0.0,
+                floor.cpuNs > 0 ? double(work.cpuNs) / double(floor.cpuNs) : 0.0);
+    std::printf("statements on the system database: %d; peak resident memory %ld KiB (after setup %ld KiB)\n",
+                statements, peakKiB(), setupKiB);
+    std::printf("result file: %s, %lld bytes\n", qPrintable(results.first()), static_cast<long long>(resultBytes.size()));
     installProgram(nullptr);
     return 0;
 }

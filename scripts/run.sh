@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, lays out the demo installation in build/dist
-# and starts the program there.
+# Installs what is missing, builds the program and lays out the demo
+# installation in build/dist (tests and benchmarks are not built: that is
+# scripts/test.sh), and starts the program there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+bash scripts/install-deps.sh
+if [ ! -f build/build.ninja ]; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build build --parallel "$(nproc)" --target tarn_install
 cd build/dist
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   # No display: predict the demo board (Q-list 1 of database A) under the
@@ -21,8 +26,17 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     esac
   done
   if [ -f pr.err ]; then
-    echo "Messages of the run (pr.err):"
-    cat pr.err
+    # The batch log is written in the interface language of the installation
+    # (German in the demo); the message that only says where the printout went
+    # is told here in English, anything else is shown as it stands.
+    others=$(iconv -f WINDOWS-1252 -t UTF-8 pr.err 2>/dev/null | tr -d '\r' | grep -v '^Meldung pdf:' || true)
+    if grep -q '^Meldung pdf:' pr.err; then
+      echo "Information: no printer is installed, so the printout was written to the PDF file above."
+    fi
+    if [ -n "$others" ]; then
+      echo "Further messages of the run (pr.err, in the installation's language):"
+      printf '%s\n' "$others"
+    fi
   fi
   echo "Start ./tarn in $(pwd) under a display for the main window."
   exit 0

@@ -1152,7 +1152,7 @@ UPDATE ARMILQRM SET Parameter = 'Vf,Pin,Tbmax,Kfm', QRM = 'Kf' WHERE BacTec LIKE
 
 -- 5220 Printed-board connector
 INSERT INTO ARMILQRM (Gr, BacTec, K1, Art, Armin, Armax, Tref, Dcode, Bacm, Txt) VALUES
-  ('52', '52200000',          0, '' ,     .1,     .3,  40, '5210' , '5COND'          , 'Printed-board connector');
+  ('52', '52200000',          0, '' ,     .1,     .3,  40, '5210' , '5CONPCB'        , 'Printed-board connector');
 UPDATE ARMILQRM SET Parameter = 'Vf,Pin,Tbmax,Kfm', QRM = 'Kf' WHERE BacTec LIKE '5220%';
 
 -- 5230 Coaxial connector

@@ -133,8 +133,10 @@ void FitMil()
         appendResult(QStringLiteral("Fitm"), FormBerD(fitMin, fitMax, 3));
 }
 
-bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMax)
+bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMax, QString* classPair)
 {
+    if (classPair)
+        classPair->clear();
     const QString& q = componentData();
     const QString& s = stressData();
     const QString bac2 = GetParam(q, QStringLiteral("Bac")).left(2);
@@ -181,6 +183,8 @@ bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMa
         }
         klass = GetParam(methodList(), QStringLiteral("Qk") + familyDigit + u'm');
     }
+    const QString table =
+        DalesXls(QStringLiteral("MILFUNKT"), QStringLiteral("Kl"), Qc, QStringLiteral("Param")).toUpper();
     if (klass.isEmpty()) {
         // Default classes: the usual quality of parts bought without a screening
         // requirement, by family and hermetic or plastic technology.
@@ -190,9 +194,15 @@ bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMa
             klass = tecLast == u'0'   ? QStringLiteral("JANTX/Plastic")
                     : tecLast == u'1' ? QStringLiteral("JANTX/Lower")
                                       : QStringLiteral("Plastic");
+            // A table without a plastic level (high-frequency transistors) counts
+            // plastic parts as its lowest level.
+            if (GetParam(table, QStringLiteral("PLASTIC")).isEmpty())
+                klass.replace(QStringLiteral("Plastic"), QStringLiteral("Lower"));
         } else if (family == u'4') {
+            // Resistor networks (4Q7) have no established-reliability levels.
             klass = Qc == u"4Q3"                    ? QStringLiteral("M/MIL")
                     : Qc == u"4Q4"                  ? QStringLiteral("R/L")
+                    : Qc == u"4Q7"                  ? QStringLiteral("MIL")
                     : (Qc == u"4Q8" || Qc == u"4Q11") ? QStringLiteral("S/MIL")
                                                     : QStringLiteral("R/MIL");
         } else if (family == u'5') {
@@ -217,8 +227,6 @@ bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMa
 
     QString lower, upper;
     splitPair(klass.toUpper(), lower, upper);
-    const QString table =
-        DalesXls(QStringLiteral("MILFUNKT"), QStringLiteral("Kl"), Qc, QStringLiteral("Param")).toUpper();
     const QString entryMin = GetParam(table, lower);
     const QString entryMax = GetParam(table, upper);
     if (lower.isEmpty() || upper.isEmpty() || entryMin.isEmpty() || entryMax.isEmpty()) {
@@ -227,6 +235,8 @@ bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMa
     }
     qMin = single(entryMin);
     qMax = single(entryMax);
+    if (classPair)
+        *classPair = lower + u'/' + upper;
     if (!(qMin == 1 && qMax == 1) && !factorHasValue(QStringLiteral("qm")))
         appendFactor(QStringLiteral("qm"), FormBerS(qMin, qMax, 2));
     return true;

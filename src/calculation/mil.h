@@ -1,7 +1,9 @@
 #pragma once
 #include <QString>
 
-// Failure rates by MIL-HDBK-217F (Notice 2), the second method of a prediction.
+// Failure rates by MIL-HDBK-217F, the second method of a prediction. Resistors,
+// capacitors, inductive devices, switches and connectors use the formulas and
+// constants of the 1991 base edition, the other families those of Notice 2.
 //
 // FitMil finds the model name(s) of the component in the work strings, hands each
 // to its family (first character: 1 microcircuits, 2/3 discrete semiconductors and
@@ -35,8 +37,9 @@
 //     4I...          (constants by rated temperature in the code)
 //     4Q..., 4RTH..., other 4...   Ar
 //     5... all       Ec; class 52 5ICSOCKET: Ar; class 52 connectors: C1, Ct, T0, Pot
-//                    classes 53/55 relays: C1, T0, Pot, Pf, Pq, Qc
-//                    class 54 switches: Ar, or Ar1 and Ar2; Pq, Qc
+//                    classes 53/55 relays: C1, T0, Pot, Pf (a pair allowed), Pq, Qc
+//                    class 54 switches: Ar, or Ar1 and Ar2; Pq, Qc; the
+//                    lower-quality rates ArL, or Ar1L and Ar2L, for class LOWER
 //                    classes 51/56: Ar
 
 // Appends ",Bacm=" and ",Fitm=" to the R section; does nothing while the F section
@@ -55,7 +58,9 @@ void MilEM(const QString& model, double& FitMin, double& FitMax, double Kfm);
 // quality table Qc. Values are single precision. Returns false, with ",Err=QualMil"
 // in F, when the class has no entry in the table; the model must then stop.
 // A family without default class leaves qMin/qMax unchanged and returns true.
-bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMax);
+// classPair, when given, receives the classes looked up as "LOWER/UPPER" in upper
+// case, and stays empty when the factor was given as a number.
+bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMax, QString* classPair = nullptr);
 
 // Load-stress factor pair of relays and switches, exp((S/d)^2) by load type.
 // Leaves lMin/lMax unchanged when the component's data code cannot be found.

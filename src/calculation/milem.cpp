@@ -85,8 +85,10 @@ bool relay(const Common& c, const QString& bac3, const MinMax& tb, MinMax& fit)
     const double c1 = recordNumber(c.rec, "C1");
     const double t0 = recordNumber(c.rec, "T0");
     const double pot = recordNumber(c.rec, "Pot");
+    // Construction and application factor; a pair where the kind covers several
+    // rows of the handbook's table (construction unknown).
     const QString pfText = GetParam(c.rec, QStringLiteral("Pf"));
-    const double pf = number(pfText);
+    const MinMax pf = readPair(c.rec, QStringLiteral("Pf"));
     auto base = [&](double t) { return c1 * std::exp(power(divide(t + 273, t0), pot)); };
     const MinMax lambdaB{base(tb.min), base(tb.max)};
     appendResult(QStringLiteral("Arm"), FormBerD(lambdaB.min, lambdaB.max, 2));
@@ -126,9 +128,22 @@ bool relay(const Common& c, const QString& bac3, const MinMax& tb, MinMax& fit)
     double piE = 1;
     if (!environmentFactor(c.ec, 1, piE))
         return false;
-    fit.min = lMin * lambdaB.min * piC * piCyc.min * pf * qMin * piE * c.kfm;
-    fit.max = lMax * lambdaB.max * piC * piCyc.max * pf * qMax * piE * c.kfm;
+    fit.min = lMin * lambdaB.min * piC * piCyc.min * pf.min * qMin * piE * c.kfm;
+    fit.max = lMax * lambdaB.max * piC * piCyc.max * pf.max * qMax * piE * c.kfm;
     return true;
+}
+
+// Base rate of a switch with n contacts, lambda_b1 + n lambda_b2, for a quality
+// class: the handbook gives lower-quality switches base rates of their own (record
+// keys ArL, or Ar1L and Ar2L) instead of a quality factor.
+double switchBaseRate(const QString& rec, const QString& klass, double n)
+{
+    const bool lower = klass == u"LOWER";
+    const QString suffix = lower ? QStringLiteral("L") : QString();
+    const QString ar = GetParam(rec, QStringLiteral("Ar") + suffix);
+    if (!GetParam(rec, QStringLiteral("Ar")).isEmpty())
+        return number(ar);
+    return number(GetParam(rec, QStringLiteral("Ar1") + suffix)) + n * number(GetParam(rec, QStringLiteral("Ar2") + suffix));
 }
 
 // Switches: lambda_b = lambda_b1 + n lambda_b2 with n contacts.
@@ -166,14 +181,33 @@ bool switchModel(const Common& c, MinMax& fit)
         appendFactor(QStringLiteral("cycm"), FormBerS(piCyc.min, piCyc.max, 2));
 
     double qMin = 0, qMax = 0;
-    if (!recordQualityFactor(c.rec, c.model, c.qc, true, qMin, qMax))
-        return false;
+    MinMax lambdaB{a1 + a2 * c.vf, a1 + a2 * c.vf};
+    const double pq = number(GetParam(c.rec, QStringLiteral("Pq")));
+    if (pq != 0) {
+        if (!recordQualityFactor(c.rec, c.model, c.qc, true, qMin, qMax))
+            return false;
+    } else {
+        // The class chooses the base-rate column; a factor given as a number
+        // multiplies the MIL-SPEC rate.
+        QString classes;
+        if (!MilQFakt(c.model, c.qc, qMin, qMax, &classes))
+            return false;
+        if (!classes.isEmpty()) {
+            const QString lower = classes.section(u'/', 0, 0);
+            const QString upper = classes.section(u'/', 1, 1);
+            lambdaB = {switchBaseRate(c.rec, lower, c.vf), switchBaseRate(c.rec, upper, c.vf)};
+            // the quality table holds 1 for every class, so the rates may be ordered
+            if (lambdaB.min > lambdaB.max)
+                std::swap(lambdaB.min, lambdaB.max);
+            if (lower == u"LOWER" || upper == u"LOWER")
+                appendResult(QStringLiteral("Arm"), FormBerD(lambdaB.min, lambdaB.max, 3));
+        }
+    }
     double piE = 1;
     if (!environmentFactor(c.ec, 1, piE))
         return false;
-    const double lambdaB = a1 + a2 * c.vf;
-    fit.min = lambdaB * piCyc.min * lMin * piC * qMin * piE * c.kfm;
-    fit.max = lambdaB * piCyc.max * lMax * piC * qMax * piE * c.kfm;
+    fit.min = lambdaB.min * piCyc.min * lMin * piC * qMin * piE * c.kfm;
+    fit.max = lambdaB.max * piCyc.max * lMax * piC * qMax * piE * c.kfm;
     return true;
 }
 

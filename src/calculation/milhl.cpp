@@ -3,6 +3,7 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace mil;
@@ -40,15 +41,20 @@ struct Record {
 };
 
 // Arrhenius factor of the junction temperature, reported with the record's Ct.
+// High-power microwave transistors are referred to 100 degC instead of 25 degC and
+// scaled by their metallisation: gold 0.1, aluminium 0.38.
 MinMax temperatureFactor(const QString& model, const Record& rec)
 {
-    MinMax piT{1, 1};
-    // The high-power microwave transistors have no temperature factor of their own.
-    if (model != u"2TRHFHPBIPAU" && model != u"2TRHFHPBIPAL") {
-        const MinMax tj = temperaturePair(QStringLiteral("Tj"));
-        piT.min = std::exp(-rec.ct * (1 / (tj.min + 273) - 1.0 / 298));
-        piT.max = std::exp(-rec.ct * (1 / (tj.max + 273) - 1.0 / 298));
+    double scale = 1;
+    double reference = 298;
+    if (model == u"2TRHFHPBIPAU" || model == u"2TRHFHPBIPAL") {
+        scale = model == u"2TRHFHPBIPAU" ? 0.1 : 0.38;
+        reference = 373;
     }
+    const MinMax tj = temperaturePair(QStringLiteral("Tj"));
+    MinMax piT;
+    piT.min = scale * std::exp(-rec.ct * (1 / (tj.min + 273) - 1 / reference));
+    piT.max = scale * std::exp(-rec.ct * (1 / (tj.max + 273) - 1 / reference));
     if (!piT.isOne()) {
         appendResult(QStringLiteral("Ctm"), rec.ctText);
         appendFactor(QStringLiteral("tm"), FormBerD(piT.min, piT.max, 2));
@@ -117,6 +123,15 @@ MinMax ratingFactor(const QString& model, double nmax, double imax, const QStrin
         const double r = std::pow(nmax / 1000, 0.37);
         return {r, r};
     }
+    if (model == u"2DIOHFPIN") {
+        // PIN diodes by rated power Pr in W: 0.326 ln(Pr) - 0.25, which the
+        // handbook's table holds at 0.5 up to 10 W and at 2.0 from 1000 W.
+        if (nmax > 0) {
+            const double r = std::clamp(0.326 * std::log(nmax / 1000) - 0.25, 0.5, 2.0);
+            return {r, r};
+        }
+        return {0.5, 2.0};
+    }
     if (model == u"2THYR") {
         if (imax != 0) {
             const double r = power(imax, 0.4);
@@ -184,16 +199,28 @@ void laserDiode(const QString& model, const Record& rec, int vf, double piE, dou
     const MinMax piI{toSingle(power(current.min, 0.68)), toSingle(power(current.max, 0.68))};
     if (!piI.isOne())
         appendFactor(QStringLiteral("im"), FormBerS(piI.min, piI.max, 2));
-    // power degradation in percent of the rated optical power; 50 % when not given
-    const double degr = ValProz(GetParam(stressData(), QStringLiteral("Degr")));
-    MinMax piP{1, 1};
-    if (degr > 0)
-        piP = {toSingle(degr / 50), toSingle(degr / 50)};
-    else
+    // Application: continuous wave 4.4; pulsed sqrt(duty cycle), the duty cycle
+    // being the share of operating time in percent. No share (or 100 %) is
+    // continuous operation.
+    const double duty = ValProz(GetParam(stressData(), QStringLiteral("Zf")));
+    const double piA = toSingle(duty > 0 && duty < 100 ? std::sqrt(duty / 100) : 4.4);
+    appendFactor(QStringLiteral("am"), FormBerS(piA, piA, 2));
+    // Power degradation: required over rated optical power Pr/Ps in percent, 50 %
+    // when not given; pi_P = 1 / (2 (1 - Pr/Ps)). The handbook ends at 95 %, where
+    // the factor is 10: a larger entry counts as 95 % rather than as an infinite
+    // or negative rate.
+    double degr = ValProz(GetParam(stressData(), QStringLiteral("Degr")));
+    if (degr <= 0) {
+        degr = 50;
         appendResult(QStringLiteral("Degrv"), QStringLiteral("50"));
-    appendFactor(QStringLiteral("pdm"), FormBerS(piP.min, piP.max, 2));
-    fitMin = rec.c1 * vf * piT.min * piI.min * piP.min * piE * kfm;
-    fitMax = rec.c1 * vf * piT.max * piI.max * piP.max * piE * kfm;
+    } else if (degr > 95) {
+        degr = 95;
+        appendResult(QStringLiteral("Degrv"), QStringLiteral("95"));
+    }
+    const double piP = toSingle(1 / (2 * (1 - degr / 100)));
+    appendFactor(QStringLiteral("pdm"), FormBerS(piP, piP, 2));
+    fitMin = rec.c1 * vf * piT.min * piI.min * piA * piP * piE * kfm;
+    fitMax = rec.c1 * vf * piT.max * piI.max * piA * piP * piE * kfm;
 }
 
 // Incandescent lamps: lambda_b = A x Vr^1.29, times utilisation, application

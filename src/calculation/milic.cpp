@@ -34,7 +34,10 @@ double activationEnergy(const QString& model, const QString& bac2, const QString
         ea = 0.5;
     else if (tec2 >= u"60" && tec2 <= u"69")
         ea = 1.5;
-    if (model.startsWith(u"1LIN"))
+    // Digital GaAs dies have 1.4 eV; GaAs MMICs (technology 6x) keep 1.5 eV.
+    if (model.startsWith(u"1DIGGAAS"))
+        ea = 1.4;
+    else if (model.startsWith(u"1LIN"))
         ea = 0.65;
     else if (model.startsWith(u"1V"))
         ea = 0.35;

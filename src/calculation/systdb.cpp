@@ -48,7 +48,35 @@ bool isNullOrEmptyText(const QVariant& v)
 {
     return v.isNull() || v.toString().isEmpty();
 }
+
 } // namespace
+
+// The characters before the first wildcard must begin every matching key. Where
+// they are characters that match only themselves (ASCII, no letter: class and
+// technology codes are digits), a range on the indexed key column narrows the
+// rows first, and JETLIKE still decides on the rest, so the rows are those of
+// the scan. Any other pattern is scanned.
+QString bacTecCondition(const QString& pattern, QVariantList& params)
+{
+    qsizetype fixed = 0;
+    while (fixed < pattern.size()) {
+        const char16_t c = pattern[fixed].unicode();
+        if (c < 0x20 || c >= 0x7F || c == u'*' || c == u'?' || c == u'#' || c == u'[' ||
+            QChar::isLetter(char32_t(c)))
+            break;
+        ++fixed;
+    }
+    if (fixed == 0) {
+        params << pattern;
+        return QStringLiteral("JETLIKE([BacTec], ?)");
+    }
+    const QString low = pattern.left(fixed);
+    QString high = low;
+    high[fixed - 1] = QChar(char16_t(high[fixed - 1].unicode() + 1));
+    params << low << high << pattern;
+    return QStringLiteral("[BacTec] >= ? AND [BacTec] < ? AND JETLIKE([BacTec], ?)");
+}
+
 
 QString DalesXls(const QString& Table, const QString& KeyColumn, const QString& KeyValue, const QString& Field)
 {
@@ -154,8 +182,10 @@ QString LesSin(const QString& ComponentData, int UseUserList, const QString& Col
         }
 
         if (Mode == 2) {
-            const Snapshot s = systemDb().snapshot(
-                QStringLiteral("SELECT [BacTec],[K1] FROM [ARMILQRM] WHERE JETLIKE([BacTec], ?)"), {pattern});
+            QVariantList params;
+            const QString where = bacTecCondition(pattern, params);
+            const Snapshot s =
+                systemDb().snapshot(QStringLiteral("SELECT [BacTec],[K1] FROM [ARMILQRM] WHERE ") + where, params);
             if (s.recordCount() == 0) {
                 appendErr(QStringLiteral("BacFit"));
                 return QStringLiteral("ABBRUCH");
@@ -187,9 +217,11 @@ QString LesSin(const QString& ComponentData, int UseUserList, const QString& Col
             }
         }
         Database& db = UseUserList != 0 ? userListDb() : systemDb();
+        QVariantList params;
+        const QString where = bacTecCondition(pattern, params);
         Snapshot s = db.snapshot(
-            select + QStringLiteral(" FROM [ARMILQRM] WHERE JETLIKE([BacTec], ?) ORDER BY [BacTec],[K1]"),
-            {pattern});
+            select + QStringLiteral(" FROM [ARMILQRM] WHERE ") + where + QStringLiteral(" ORDER BY [BacTec],[K1]"),
+            params);
         if (s.recordCount() == 0) {
             appendErr(QStringLiteral("BacFit"));
             return QStringLiteral("ABBRUCH");

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QVariantList>
 #include <cstdint>
 #include <optional>
 
@@ -43,6 +44,11 @@ private:
 QString LesSin(const QString& ComponentData, int UseUserList, const QString& Columns,
                LesSinValue Value1 = {}, LesSinValue Value2 = {}, LesSinValue Value3 = {},
                LesSinValue Value4 = {}, std::optional<int> Mode = std::nullopt);
+
+// The condition of a statement on ARMILQRM that selects the rows whose BacTec is
+// like Pattern (Jet wildcards, case-insensitive); its parameters are appended to
+// Params. Uses the index on BacTec where the pattern begins with fixed digits.
+QString bacTecCondition(const QString& Pattern, QVariantList& Params);
 
 // Junction temperature from power dissipation and the housing's thermal
 // resistance (stress data Rtk, component data Rte, or table GECRTH with the

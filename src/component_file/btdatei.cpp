@@ -1,5 +1,6 @@
 #include "component_file/btdatei.h"
 #include "component_file/btinh.h"
+#include "component_file/btjournal.h"
 #include "component_file/btlock.h"
 #include "component_file/dosfile.h"
 #include "frame/codepage.h"
@@ -92,6 +93,16 @@ bool InitBtDatei()
     for (const auto& [dir, kind] : files) {
         if (dir->isEmpty())
             continue;
+        // A change that a crash left half done is finished (under the
+        // exclusive lock) before anybody reads the file.
+        if (journalPresent(*dir)) {
+            // An external file on a share this user may not write stays as it is.
+            const int lock = takeWriteLock(*dir, kind);
+            if (lock < 0 && kind == BtKind::Internal)
+                return false;
+            if (lock >= 0)
+                FClose(lock);
+        }
         const QString top = *dir + QStringLiteral("\\i\\hi");
         if (!Exist(top))
             continue;

@@ -97,7 +97,7 @@ bool newPageNumber(const char* counter, int width, const QString& folderName, QS
     }
     const QString shown = width == 4 ? QStringLiteral("i\\") + number.left(number.size() - 2) + u'\\' + number.right(2)
                                      : QStringLiteral("i\\ss\\") + number;
-    if (next > limit || QFileInfo(nativePath(file)).size() > 0) {
+    if (next > limit || fileSize(file) > 0) {
         message("84", {shown});
         return false;
     }

@@ -1,4 +1,6 @@
 #include "component_file/btlock.h"
+#include "component_file/btjournal.h"
+#include "component_file/btmessages.h"
 #include "component_file/dosfile.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
@@ -235,5 +237,16 @@ int takeWriteLock(const QString& directory, int kind)
     QString none;
     if (!OpenBtFile(BtFlags::TakeLock, none, QString(), directory, kind, 2, 1, 1, false, minimum, lock, data))
         return -1;
+    // A change that a crash left half done is finished before anything else.
+    if (recoverChange(directory.trimmed()) == Recovery::Failed) {
+        FClose(lock);
+        btMessage(QStringLiteral("btjournal"),
+                  QStringLiteral("Eine unterbrochene Änderung der Bauteile-Datei @1 kann nicht abgeschlossen werden "
+                                 "(siehe journal.log). Die Datei wird nicht geändert."),
+                  QStringLiteral("An interrupted change of the component file @1 cannot be finished (see "
+                                 "journal.log). The file is not changed."),
+                  {directory.trimmed()});
+        return -1;
+    }
     return lock;
 }

@@ -57,5 +57,6 @@ bool OpenBtFile(int flags, QString& text, const QString& dataFile, const QString
 // Shorthands for the common steps.
 // A complete read under the shared lock (flags 59); text receives the whole file.
 bool lockedReadWhole(const QString& dataFile, const QString& directory, int kind, QString& text, int minLength = 0);
-// Takes the lock of directory exclusively for writing (flags 32); -1 on failure.
+// Takes the lock of directory exclusively for writing (flags 32) and finishes a
+// change that a crash left half done there; -1 on failure.
 int takeWriteLock(const QString& directory, int kind);

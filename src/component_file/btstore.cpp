@@ -1,6 +1,7 @@
 #include "component_file/btstore.h"
 #include "component_file/btdatei.h"
 #include "component_file/btinh.h"
+#include "component_file/btjournal.h"
 #include "component_file/btlock.h"
 #include "component_file/btmessages.h"
 #include "component_file/btrecord.h"
@@ -43,14 +44,14 @@ bool writeBlock(const QString& blockAddress, QStringList& records, int& count)
         records.append(QString());
     const QString file = blockFilePath(prog().BinDir, blockAddress);
     if (text.isEmpty())
-        return !QFileInfo::exists(nativePath(file)) || QFile::remove(nativePath(file));
+        return removeFile(file);
     return writeFileAtomic(file, toAnsi(text + QStringLiteral("\r\n")));
 }
 
 bool readBlock(const QString& file, QString& text)
 {
     text.clear();
-    if (!QFileInfo::exists(nativePath(file)))
+    if (fileSize(file) < 0)
         return true;
     int lock = -1, data = -1, minimum = 0;
     return OpenBtFile(BtFlags::ReadHoldingLock, text, file, prog().BinDir, BtKind::Internal, 0, 0, 0, true, minimum,
@@ -83,7 +84,7 @@ bool addToBlock(const QString& stored, const QString& group, QString& blockAddre
         const QString candidate = group + QString::number(number).rightJustified(3, u'0');
         QDir().mkpath(nativePath(blockFolderPath(p.BinDir, candidate)));
         const QString file = blockFilePath(p.BinDir, candidate);
-        const qint64 length = QFileInfo(nativePath(file)).size();
+        const qint64 length = qMax<qint64>(0, fileSize(file));
         if (stored.size() + length >= BlockLimit)
             continue;
         if (number != current.toInt()) {
@@ -179,19 +180,44 @@ QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QStrin
 
     // From here on the internal file is locked exclusively. The index and the
     // block are read again under the lock, so that the duplicate test and the
-    // change see what other users wrote before.
-    const int lock = takeWriteLock(p.BinDir, BtKind::Internal);
-    if (lock < 0)
-        return QStringLiteral("no");
+    // change see what other users wrote before. The change is one unit: it is
+    // made durable and put in place at the end, or not at all. Inside a merge
+    // batch (a unit open already, with the lock held) it joins that unit, and a
+    // refused record drops only its own part.
+    const bool joined = changeOpen() && sameFolder(changeDirectory(), p.BinDir);
+    const int mark = joined ? changeMark() : 0;
+    int lock = -1;
+    if (!joined) {
+        lock = takeWriteLock(p.BinDir, BtKind::Internal);
+        if (lock < 0)
+            return QStringLiteral("no");
+        openChange(p.BinDir);
+    }
     QString result = QStringLiteral("no");
     QString duplicateKey, duplicateBlock;
-    auto finish = [&] {
+    bool done = false;
+    auto finish = [&](bool success) {
+        if (done)
+            return success;
+        done = true;
+        if (joined) {
+            if (!success)
+                rollbackChange(mark);
+        } else if (success) {
+            success = commitChange();
+        } else {
+            abandonChange();
+        }
         forgetCachedPages(BtKind::Internal);
-        FClose(lock);
+        if (!success)
+            loadTopPage(BtKind::Internal, BtFlags::ReadHoldingLock); // the page as it is, without the dropped change
+        if (lock >= 0)
+            FClose(lock);
+        return success;
     };
     forgetCachedPages(BtKind::Internal);
     if (!loadTopPage(BtKind::Internal, BtFlags::ReadHoldingLock)) {
-        finish();
+        finish(false);
         return result;
     }
     for (int k = 1; k <= t.AnzTsa[2]; ++k) {
@@ -200,7 +226,7 @@ QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QStrin
         int m = 0;
         QString entry;
         if (!SuchInh(t.Tsa[2][k].left(KeyLength), 2, m, entry, BtKind::Internal, BtFlags::ReadHoldingLock)) {
-            finish();
+            finish(false);
             return result;
         }
         if (m > 0) {
@@ -210,7 +236,7 @@ QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QStrin
         }
     }
     if (!duplicateKey.isEmpty()) {
-        finish(); // the lock is not held while the message waits for the user
+        finish(false); // the lock is not held while the message waits for the user
         if (!noMessage)
             MsgBoxRes(QStringLiteral("92"), 0, p.LangNr, oemArgs({duplicateKey, QStringLiteral("B") + duplicateBlock}));
         return QStringLiteral("dop");
@@ -223,19 +249,12 @@ QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QStrin
     const bool changed = adding ? addToBlock(stored, group, address, newRecords, newCount, newIndex)
                                 : changeInBlock(stored, address, old, newRecords, newCount, newIndex);
     if (!changed || !writeBlock(address, newRecords, newCount)) {
-        finish();
+        finish(false);
         return result;
     }
-    records = newRecords;
-    count = newCount;
-    recordIndex = newIndex;
-    blockAddress = address;
-    if (adding)
-        source = 1;
-
     for (int i = 1; i <= t.AnzTsa[1]; ++i)
         if (t.Tsa[1][i][KeyLength] == u'G' && !EntfInh(t.Tsa[1][i].left(KeyLength))) {
-            finish();
+            finish(false);
             return result;
         }
     for (int k = 1; k <= t.AnzTsa[2]; ++k) {
@@ -244,11 +263,18 @@ QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QStrin
         int n = 0;
         QString entry;
         if (!InsInh(t.Tsa[2][k].left(KeyLength) + address, n, entry) && n <= 0) {
-            finish();
+            finish(false);
             return result;
         }
     }
-    result = QStringLiteral("ok");
-    finish();
-    return result;
+    // The caller's copy of the block changes only with the stored one.
+    if (!finish(true))
+        return result;
+    records = newRecords;
+    count = newCount;
+    recordIndex = newIndex;
+    blockAddress = address;
+    if (adding)
+        source = 1;
+    return QStringLiteral("ok");
 }

@@ -1,9 +1,11 @@
 #include "component_file/dosfile.h"
+#include "component_file/btjournal.h"
 #include "frame/codepage.h"
 #include "frame/paths.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -16,9 +18,15 @@
 namespace {
 
 // The open files of this layer, like an operating system's file table: handle to
-// descriptor. Handles start at 1.
+// descriptor, or to the staged content of a change in progress (descriptor -1).
+// Handles start at 1.
+struct OpenFile {
+    int fd = -1;
+    QByteArray staged;
+    qint64 position = 0;
+};
 struct FileTable {
-    std::map<int, int> open;
+    std::map<int, OpenFile> open;
     int next = 1;
     int lastError = 0;
 };
@@ -54,6 +62,17 @@ void FOpenAll(const QString& file, int access, int share, int& handle)
 {
     FileTable& t = table();
     handle = -1;
+    // A file changed by the open change is read as it will be.
+    if (const StagedFile* staged = stagedFile(file)) {
+        if (staged->removed) {
+            t.lastError = DosErr::FileNotFound;
+            return;
+        }
+        handle = t.next++;
+        t.open[handle] = OpenFile{-1, staged->bytes, 0};
+        t.lastError = 0;
+        return;
+    }
     const int mode = access == 0 ? O_RDONLY : access == 1 ? O_WRONLY : O_RDWR;
     const int fd = ::open(local(file).constData(), mode | O_CLOEXEC);
     if (fd < 0) {
@@ -78,7 +97,7 @@ void FOpenAll(const QString& file, int access, int share, int& handle)
         return;
     }
     handle = t.next++;
-    t.open[handle] = fd;
+    t.open[handle] = OpenFile{fd, QByteArray(), 0};
     t.lastError = 0;
 }
 
@@ -126,8 +145,10 @@ qint64 FLof(int handle)
     const auto it = t.open.find(handle);
     if (it == t.open.end())
         return -1;
+    if (it->second.fd < 0)
+        return it->second.staged.size();
     struct stat st {};
-    if (::fstat(it->second, &st) != 0) {
+    if (::fstat(it->second.fd, &st) != 0) {
         t.lastError = codeOf(errno);
         return -1;
     }
@@ -144,8 +165,14 @@ void FGet(int handle, QString& text)
     }
     QByteArray buf(text.size(), '\0');
     qsizetype got = 0;
-    while (got < buf.size()) {
-        const ssize_t r = ::read(it->second, buf.data() + got, size_t(buf.size() - got));
+    if (it->second.fd < 0) {
+        OpenFile& f = it->second;
+        got = qMin<qsizetype>(buf.size(), f.staged.size() - f.position);
+        std::memcpy(buf.data(), f.staged.constData() + f.position, size_t(got));
+        f.position += got;
+    }
+    while (it->second.fd >= 0 && got < buf.size()) {
+        const ssize_t r = ::read(it->second.fd, buf.data() + got, size_t(buf.size() - got));
         if (r < 0) {
             if (errno == EINTR)
                 continue;
@@ -167,19 +194,26 @@ void FClose(int handle)
     const auto it = t.open.find(handle);
     if (it == t.open.end())
         return;
-    ::close(it->second); // releases the flock of this open
+    if (it->second.fd >= 0)
+        ::close(it->second.fd); // releases the flock of this open
     t.open.erase(it);
 }
 
 bool writeFileAtomic(const QString& file, const QByteArray& bytes)
 {
-    QSaveFile f(nativePath(file));
-    f.setDirectWriteFallback(false);
-    if (!f.open(QIODevice::WriteOnly)) {
-        table().lastError = DosErr::AccessRefused;
-        return false;
+    if (changeOpen()) {
+        stageWrite(file, bytes);
+        table().lastError = 0;
+        return true;
     }
-    if (f.write(bytes) != bytes.size() || !f.commit()) {
+    // Written beside the target and renamed over it; flushed first, when the
+    // flush policy asks for it, so that the rename never exposes a file whose
+    // data has not reached the disk.
+    const QString target = nativePath(file);
+    static const QString suffix = QStringLiteral(".tmp") + QString::number(::getpid());
+    const QString temp = target + suffix;
+    if (!writeRaw(temp, bytes, true) || !renameRaw(temp, target)) {
+        QFile::remove(temp);
         table().lastError = DosErr::AccessRefused;
         return false;
     }
@@ -189,8 +223,14 @@ bool writeFileAtomic(const QString& file, const QByteArray& bytes)
 
 bool writeFileDirect(const QString& file, const QByteArray& bytes)
 {
+    if (changeOpen()) {
+        stageWrite(file, bytes);
+        table().lastError = 0;
+        return true;
+    }
     // Overwritten in place, not truncated first: a truncated and rewritten file
     // makes some file systems flush it on close.
+    crashpoint::reached();
     QFile f(nativePath(file));
     if (!f.open(QIODevice::ReadWrite) || f.write(bytes) != bytes.size() ||
         (f.size() > bytes.size() && !f.resize(bytes.size()))) {
@@ -203,9 +243,33 @@ bool writeFileDirect(const QString& file, const QByteArray& bytes)
 
 bool readWholeFile(const QString& file, QByteArray& bytes)
 {
+    if (const StagedFile* staged = stagedFile(file)) {
+        if (staged->removed)
+            return false;
+        bytes = staged->bytes;
+        return true;
+    }
     QFile f(nativePath(file));
     if (!f.open(QIODevice::ReadOnly))
         return false;
     bytes = f.readAll();
     return true;
+}
+
+bool removeFile(const QString& file)
+{
+    if (changeOpen()) {
+        stageRemove(file);
+        return true;
+    }
+    const QString native = nativePath(file);
+    return !QFileInfo::exists(native) || removeRaw(native);
+}
+
+qint64 fileSize(const QString& file)
+{
+    if (const StagedFile* staged = stagedFile(file))
+        return staged->removed ? -1 : staged->bytes.size();
+    const QFileInfo info(nativePath(file));
+    return info.exists() ? info.size() : -1;
 }

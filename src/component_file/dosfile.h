@@ -39,8 +39,15 @@ void FClose(int handle);
 
 // Whole-file writes. writeFileAtomic writes a temporary file and renames it over
 // the target, so a failure at any point leaves the old file intact.
-// writeFileDirect writes in place (for files nobody else reads yet).
+// writeFileDirect writes in place (for files nobody else reads yet). While a
+// change of the component file is open (btjournal.h), both only stage the new
+// content, and the reads of this layer (FOpenAll, readWholeFile, fileSize) see
+// the staged contents.
 bool writeFileAtomic(const QString& file, const QByteArray& bytes);
 bool writeFileDirect(const QString& file, const QByteArray& bytes);
 // Reads a whole file without any lock; false when it cannot be read.
 bool readWholeFile(const QString& file, QByteArray& bytes);
+// Deletes a file (staged while a change is open); true when it is gone.
+bool removeFile(const QString& file);
+// The length of a file, -1 when it does not exist.
+qint64 fileSize(const QString& file);

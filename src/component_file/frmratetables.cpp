@@ -203,6 +203,13 @@ void RateTableWindow::run()
     hide();
 }
 
+void RateTableWindow::reject()
+{
+    if (!button(QStringLiteral("can")))
+        return;
+    command(QStringLiteral("can"));
+}
+
 void RateTableWindow::closeEvent(QCloseEvent* event)
 {
     // The close box ends the window without asking about unsaved edits.
@@ -267,6 +274,8 @@ bool RateTableWindow::eventFilter(QObject* watched, QEvent* event)
         QChar c;
         if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)
             c = QChar(13);
+        else if (ke->key() == Qt::Key_Escape && !mEdit->EditAktiv)
+            return QDialog::eventFilter(watched, event); // the window's cancel
         else if (ke->key() == Qt::Key_Escape)
             c = QChar(27);
         else if (ke->key() == Qt::Key_Backspace)

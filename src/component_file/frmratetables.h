@@ -30,7 +30,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void reject() override {} // Escape belongs to the grid's editing, not to the window
+    // Escape is the cancel button (the editor asks about unsaved edits first);
+    // while a cell is being edited the grid takes it to undo the edit.
+    void reject() override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "component_file/mixbt.h"
 #include "component_file/btdatei.h"
 #include "component_file/btinh.h"
+#include "component_file/btjournal.h"
 #include "component_file/btlock.h"
 #include "component_file/btmessages.h"
 #include "component_file/btrecord.h"
@@ -19,8 +20,15 @@
 #include "frame/textlib.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+
+MergeBatch& mergeBatch()
+{
+    static MergeBatch b;
+    return b;
+}
 
 bool readImportProfile(const QString& name, ImportProfile& profile)
 {
@@ -85,9 +93,21 @@ QString UmfoSonderFormat(const QString& line, QList<ImportColumn>& columns, cons
 
 namespace {
 
+// Records merged into one change of the component file: it becomes durable with
+// one flush at its end, and only then are its records reported merged.
 class MergeRun {
 public:
     MergeRun() : mLanguage(prog().LangNr), mInteractive(prog().Interaktiv), mList(ui().infoList()) {}
+    ~MergeRun()
+    {
+        if (mLock >= 0) {
+            abandonChange();
+            forgetCachedPages(BtKind::Internal);
+            FClose(mLock);
+        }
+    }
+    MergeRun(const MergeRun&) = delete;
+    MergeRun& operator=(const MergeRun&) = delete;
 
     bool openLog()
     {
@@ -103,7 +123,16 @@ public:
     {
         return ResText(QLatin1String(id), mLanguage, true, args);
     }
+    // While a batch is open, its lines wait for the batch to become durable.
     void log(const QString& line)
+    {
+        if (mLock >= 0) {
+            mPending.append({line, QString()});
+            return;
+        }
+        writeLog(line);
+    }
+    void writeLog(const QString& line)
     {
         if (mLog.isOpen()) {
             mLog.write(toAnsi(line) + "\r\n");
@@ -136,6 +165,9 @@ public:
         if (t.AnzTsa[1] < 1)
             return true;
         ++mRead;
+        if (mLock < 0)
+            beginBatch();
+        const int flags = mLock >= 0 ? BtFlags::ReadHoldingLock : BtFlags::LockedRead;
         if (tooLong) {
             update(msg("504", {zulang}));
             log(msg("504", {zulang}));
@@ -145,7 +177,8 @@ public:
         for (int i = 1; i <= t.AnzTsa[1]; ++i) {
             int n = 0;
             QString entry;
-            if (!SuchInh(t.Tsa[1][i].left(KeyLength), 2, n, entry, BtKind::Internal, BtFlags::LockedRead)) {
+            if (!SuchInh(t.Tsa[1][i].left(KeyLength), 2, n, entry, BtKind::Internal, flags)) {
+                settle(); // the lock is not held while the list waits for the user
                 if (mInteractive)
                     mList.Wait(0, true);
                 return false;
@@ -156,6 +189,7 @@ public:
                 update(line, true);
                 log(line);
             } else if (n == 0) {
+                settle();
                 if (mInteractive) {
                     mList.Add(msg("188"));
                     mList.Wait(0, true);
@@ -170,16 +204,74 @@ public:
         int index = 0, source = 0;
         Program& p = prog();
         const QString result = AddBt(block, index, source, record, p.BtSatz, p.BtSatzAnz, false);
-        // Only a record that is really in the file counts as merged.
+        // Only a record that is really in the file counts as merged: in a batch,
+        // when the batch is durable.
         if (result == QLatin1String("ok")) {
-            ++mMerged;
-            update(QString::number(mMerged));
-            log(msg("512", {record}));
+            if (mLock >= 0) {
+                mPending.append({msg("512", {record}), record});
+            } else {
+                ++mMerged;
+                update(QString::number(mMerged));
+                log(msg("512", {record}));
+            }
         } else {
-            log(btText(QStringLiteral("Nicht eingefügt (@1):   @2"), QStringLiteral("Not inserted (@1):   @2"),
-                       {result, record}));
+            log(notInserted(result, record));
         }
+        if (mLock >= 0 && (++mBatchCount >= mergeBatch().records || mBatchClock.hasExpired(mergeBatch().millis)))
+            settle();
         return true;
+    }
+
+    // Takes the exclusive lock and opens a change for the next records; without
+    // the lock the records go one by one.
+    void beginBatch()
+    {
+        Program& p = prog();
+        if (changeOpen())
+            return;
+        const int lock = takeWriteLock(p.BinDir, BtKind::Internal);
+        if (lock < 0)
+            return;
+        mLock = lock;
+        openChange(p.BinDir);
+        mBatchCount = 0;
+        mBatchClock.start();
+    }
+
+    // Makes the open batch durable and reports its records; a batch that could
+    // not be made durable reports them not inserted.
+    void settle()
+    {
+        if (mLock < 0)
+            return;
+        const bool durable = commitChange();
+        forgetCachedPages(BtKind::Internal);
+        if (!durable)
+            loadTopPage(BtKind::Internal, BtFlags::ReadHoldingLock);
+        FClose(mLock);
+        mLock = -1;
+        int merged = 0;
+        for (const auto& [line, record] : std::as_const(mPending)) {
+            if (record.isEmpty()) {
+                writeLog(line);
+            } else if (durable) {
+                ++merged;
+                writeLog(line);
+            } else {
+                writeLog(notInserted(QStringLiteral("no"), record));
+            }
+        }
+        mPending.clear();
+        if (merged > 0) {
+            mMerged += merged;
+            update(QString::number(mMerged));
+        }
+    }
+
+    QString notInserted(const QString& result, const QString& record) const
+    {
+        return btText(QStringLiteral("Nicht eingefügt (@1):   @2"), QStringLiteral("Not inserted (@1):   @2"),
+                      {result, record});
     }
 
     QString counts(int merged, int read) const
@@ -195,6 +287,11 @@ public:
 private:
     QString mLogPath;
     QFile mLog;
+    int mLock = -1; // held while a batch is open
+    int mBatchCount = 0;
+    QElapsedTimer mBatchClock;
+    // Log lines of the open batch; the record is set on the lines of merged records.
+    QList<std::pair<QString, QString>> mPending;
 };
 
 // The lines of a text file as a line-input reader gives them: split at LF, a CR
@@ -302,15 +399,13 @@ bool mergeDirectory(MergeRun& run, const QString& dir, const QString& header, in
                 run.log(t);
                 continue;
             }
-            run.mRead = 0;
-            run.mMerged = 0;
             const QStringList records = blockRecords(text);
             bool going = true;
             for (const QString& r : records)
                 if (!(going = run.recordStep(r)))
                     break;
-            totalRead += run.mRead;
-            totalMerged += run.mMerged;
+            totalRead = run.mRead;
+            totalMerged = run.mMerged;
             if (!going)
                 return false;
         }
@@ -372,7 +467,9 @@ void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
             } else {
                 run.add(run.msg("25", {file}));
                 run.add(QString());
-                if (mergeFile(run, file, profile)) {
+                const bool completed = mergeFile(run, file, profile);
+                run.settle();
+                if (completed) {
                     run.add(run.counts(run.mMerged, run.mRead));
                     run.log(run.counts(run.mMerged, run.mRead));
                 }
@@ -399,7 +496,11 @@ void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
                     run.mList.FixLines();
                 }
                 int totalRead = 0, totalMerged = 0;
-                if (mergeDirectory(run, dir, header, totalRead, totalMerged)) {
+                const bool completed = mergeDirectory(run, dir, header, totalRead, totalMerged);
+                run.settle();
+                totalRead = run.mRead;
+                totalMerged = run.mMerged;
+                if (completed) {
                     run.add(QString());
                     run.add(run.counts(totalMerged, totalRead));
                     run.log(run.counts(totalMerged, totalRead));

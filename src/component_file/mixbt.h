@@ -11,6 +11,14 @@
 // AddBt; what is refused is written to "MixBT.log" in Tp2 (and to the message
 // list in an interactive run). blockFile and profile are given by the batch
 // switch "/mb"; the menu passes neither (the user chooses the file).
+// How many records a merge groups into one durable change at most, and after
+// how long it closes a change, so that other users' readers get in between.
+struct MergeBatch {
+    int records = 500;
+    int millis = 500;
+};
+MergeBatch& mergeBatch();
+
 void MixBt(const QString& MixMode, const std::optional<QString>& BlAdr = std::nullopt,
            const std::optional<QString>& BlFormat = std::nullopt);
 

@@ -1,6 +1,7 @@
 #include "component_file/neuinh.h"
 #include "component_file/btdatei.h"
 #include "component_file/btinh.h"
+#include "component_file/btjournal.h"
 #include "component_file/btlock.h"
 #include "component_file/btmessages.h"
 #include "component_file/btrecord.h"
@@ -22,8 +23,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -57,30 +56,21 @@ bool removeTree(const QString& designPath)
     return !d.exists() || d.removeRecursively();
 }
 
-// Puts the complete new index in place of the old one. Its pages were written
-// without flushing each; they reach the disk before the index is switched.
+// Puts the complete new index in place of the old one, as one change with the
+// new header: a crash leaves the old index or the new one, never none. Its pages
+// were written without flushing each; they reach the disk before the switch.
 bool installIndex(const QString& bin, const QString& temp, const QString& header, const QString& sinSetting)
 {
-    const QString nativeBin = nativePath(bin);
-    const int tempFd = ::open(QFile::encodeName(nativePath(temp)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (tempFd < 0)
+    crashpoint::reached();
+    if (!diskFlush().flushFileSystem(nativePath(temp)))
         return false;
-    const bool synced = ::syncfs(tempFd) == 0;
-    ::close(tempFd);
-    if (!synced)
-        return false;
-    QDir binDir(nativeBin);
-    removeTree(bin + QStringLiteral("\\i.alt"));
-    if (binDir.exists(QStringLiteral("i")) && !binDir.rename(QStringLiteral("i"), QStringLiteral("i.alt")))
-        return false;
-    if (!QDir().rename(nativePath(temp + QStringLiteral("\\i")), nativeBin + QStringLiteral("/i"))) {
-        binDir.rename(QStringLiteral("i.alt"), QStringLiteral("i"));
-        return false;
-    }
-    QFile::remove(nativePath(bin + QStringLiteral("\\abi")));
-    if (!writeFileAtomic(bin + QStringLiteral("\\abi"), toAnsi(header)))
+    openChange(bin);
+    stageFolderSwap(bin + QStringLiteral("\\i"), temp + QStringLiteral("\\i"));
+    writeFileAtomic(bin + QStringLiteral("\\abi"), toAnsi(header));
+    if (!commitChange())
         return false;
     // A second-level folder of its own (setting Sin) gets the new pages too.
+    const QString nativeBin = nativePath(bin);
     if (!sinSetting.isEmpty() && !sameFolder(sinSetting, bin + QStringLiteral("\\i\\ss"))) {
         QDir sin(nativePath(sinSetting));
         QDir().mkpath(sin.path());
@@ -90,8 +80,9 @@ bool installIndex(const QString& bin, const QString& temp, const QString& header
         for (const QString& f : ss.entryList(QDir::Files))
             QFile::copy(ss.filePath(f), sin.filePath(f));
     }
-    removeTree(bin + QStringLiteral("\\i.alt"));
-    removeTree(temp);
+    // A switch that could not be finished keeps its new folder for the next opener.
+    if (!journalPresent(bin))
+        removeTree(temp);
     return true;
 }
 

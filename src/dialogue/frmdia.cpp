@@ -79,7 +79,7 @@ void frmDiaWindow::start(DiaModel& model)
     if (mPage && mBar->isVisible())
         mBar->setFocus();
     else if (!mFields.isEmpty())
-        mFields.front()->setFocus();
+        firstFieldToFill()->setFocus();
     else
         setFocus();
 }
@@ -93,6 +93,7 @@ void frmDiaWindow::rebuild()
     mChecks.clear();
     qDeleteAll(mFields);
     mFields.clear();
+    mTextFrom.clear();
 
     const int barWidth = mPage ? mBar->sizeHint().width() : 0;
     setFixedSize(int(std::lround(mModel->columns * mCellW)) + barWidth, mModel->rows * mCellH);
@@ -115,8 +116,15 @@ void frmDiaWindow::rebuild()
         for (const ToggleControl& t : mScreen->toggles) {
             QCheckBox* box = nullptr;
             if (t.kind == ToggleControl::CheckBox) {
-                box = new QCheckBox(screenText(t.caption), this);
-                box->setGeometry(cellRect(t.col, t.row, std::max(t.width, int(t.caption.size()) + 4), 1));
+                box = new QCheckBox(screenText(t.caption.trimmed()), this);
+                box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"));
+                // The box and its key stand side by side in whole cells; the
+                // text of the line begins a blank behind them (see textShift).
+                const int cells = std::max(1, int(std::ceil(box->sizeHint().width() / mCellW)));
+                box->setGeometry(cellRect(t.col, t.row, cells, 1));
+                const int free = t.col + cells + 1;
+                if (!mTextFrom.contains(t.row) || mTextFrom[t.row].second < free)
+                    mTextFrom[t.row] = {t.col, free};
                 box->installEventFilter(this);
                 const int number = t.number;
                 connect(box, &QCheckBox::clicked, this,
@@ -129,7 +137,9 @@ void frmDiaWindow::rebuild()
             auto* edit = new QLineEdit(fieldToDisplay(f.text), this);
             edit->setFrame(false);
             edit->setFont(mFont);
-            edit->setMaxLength(32767);
+            // The marker's filler characters give the entry length; the field
+            // shows two cells more so that the cursor has room behind the text.
+            edit->setMaxLength(std::max(1, f.width - 2));
             QPalette pal = edit->palette();
             pal.setColor(QPalette::Base, pcColour(7));
             pal.setColor(QPalette::Text, pcColour(0));
@@ -165,6 +175,16 @@ void frmDiaWindow::syncControls()
     if (!mModel->caption.isEmpty())
         setWindowTitle(screenText(mModel->caption));
     update();
+}
+
+QLineEdit* frmDiaWindow::firstFieldToFill() const
+{
+    // The fields that come filled in (a database letter, a default) are
+    // skipped: the user starts where there is something to type.
+    for (QLineEdit* edit : mFields)
+        if (edit->text().trimmed().isEmpty())
+            return edit;
+    return mFields.front();
 }
 
 QLineEdit* frmDiaWindow::entryField(int index) const
@@ -223,6 +243,14 @@ bool frmDiaWindow::handleKey(QKeyEvent* event, QObject* target)
         auto* edit = qobject_cast<QLineEdit*>(target);
         if (!edit)
             return false;
+        // Up and Down move between the entry fields, as Tab does.
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            const int at = int(mFields.indexOf(edit));
+            const int to = at + (key == Qt::Key_Down ? 1 : -1);
+            if (at >= 0 && to >= 0 && to < mFields.size())
+                mFields[to]->setFocus(key == Qt::Key_Down ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
         if (key == Qt::Key_P && (event->modifiers() & Qt::ControlModifier)) {
             edit->insert(QString(PiChar));
             return true;
@@ -313,6 +341,31 @@ void frmDiaWindow::closeEvent(QCloseEvent* event)
     event->ignore();
 }
 
+int frmDiaWindow::textShift(const DrawnText& t) const
+{
+    // A text that would start under a check box on its row moves right to
+    // the first free cell behind it.
+    const auto it = mTextFrom.constFind(t.row);
+    if (it == mTextFrom.constEnd() || t.col < it->first)
+        return 0;
+    int lead = 0;
+    while (lead < t.text.size() && t.text[lead] == u' ')
+        ++lead;
+    return std::max(0, it->second - (t.col + lead));
+}
+
+QRect frmDiaWindow::drawnTextInk(int index) const
+{
+    if (!mModel || index < 0 || index >= mModel->texts.size())
+        return {};
+    const DrawnText& t = mModel->texts[index];
+    int lead = 0;
+    while (lead < t.text.size() && t.text[lead] == u' ')
+        ++lead;
+    const int length = int(t.text.trimmed().size());
+    return cellRect(t.col + textShift(t) + lead, t.row, length, 1);
+}
+
 void frmDiaWindow::paintEvent(QPaintEvent*)
 {
     if (!mModel)
@@ -322,7 +375,7 @@ void frmDiaWindow::paintEvent(QPaintEvent*)
     const CellColours win = schemeColours(mModel->scheme);
     p.fillRect(rect(), pcColour(win.bg));
     for (const DrawnText& t : mModel->texts) {
-        const QRect r = cellRect(t.col, t.row, t.text.size() + 1, 1);
+        const QRect r = cellRect(t.col + textShift(t), t.row, t.text.size() + 1, 1);
         const CellColours c = attributeColours(t.attr);
         p.fillRect(r, pcColour(c.bg));
         p.setPen(pcColour(c.fg));

@@ -1,9 +1,12 @@
 #pragma once
 #include <QDialog>
+#include <QHash>
 #include <QList>
+#include <utility>
 
 class DiaModel;
 class DiaScreen;
+struct DrawnText;
 class TextPage;
 class QCheckBox;
 class QLineEdit;
@@ -32,6 +35,8 @@ public:
     QCheckBox* checkBox(int toggleNumber) const;
     QPushButton* button(int i) const { return mButtons.value(i); }
     QScrollBar* scrollBar() const { return mBar; }
+    // Where the characters of drawn text i stand on the window (tests).
+    QRect drawnTextInk(int index) const;
 
 signals:
     void screenEnded();
@@ -51,6 +56,8 @@ private:
     void rebuild();
     void syncControls();
     void clickAt(const QPoint& pos);
+    QLineEdit* firstFieldToFill() const;
+    int textShift(const DrawnText& t) const;
     QRect cellRect(double col, double row, double cols, double rows) const;
 
     DiaModel* mModel = nullptr;
@@ -64,6 +71,7 @@ private:
     QList<QLineEdit*> mFields;   // by position in the model's fields
     QScrollBar* mBar = nullptr;
     bool mInAction = false;
+    QHash<int, std::pair<int, int>> mTextFrom; // row -> (first box column, first free column)
 };
 
 // Answers questions of kind "screen" and "textpage" with the dialogue window,

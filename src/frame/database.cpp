@@ -244,8 +244,57 @@ std::unique_ptr<Database> Database::create(const QString& path)
     });
 }
 
+void Database::setLookupCache(bool on)
+{
+    if (on && !mCacheOn)
+        mStatementsRun = 0;
+    mCacheOn = on;
+    mAnswers.clear();
+}
+
+void Database::forgetAnswers()
+{
+    mAnswers.clear();
+}
+
+namespace {
+// The question as one key: the statement and each parameter with its type, so
+// that the number 1 and the text "1" stay different questions.
+QString questionKey(const QString& sql, const QVariantList& params)
+{
+    QString key = sql;
+    for (const QVariant& p : params) {
+        key += QChar(0x1F);
+        if (p.isNull()) {
+            key += u'N';
+            continue;
+        }
+        key += QString::number(p.typeId()) + u':';
+        if (p.typeId() == QMetaType::Double)
+            key += QString::number(p.toDouble(), 'g', 17);
+        else
+            key += p.toString();
+    }
+    return key;
+}
+} // namespace
+
 Snapshot Database::snapshot(const QString& sql, const QVariantList& params) const
 {
+    if (!mCacheOn || !mReadOnly)
+        return query(sql, params);
+    const QString key = questionKey(sql, params);
+    const auto known = mAnswers.constFind(key);
+    if (known != mAnswers.constEnd())
+        return *known;
+    Snapshot answer = query(sql, params);
+    mAnswers.insert(key, answer);
+    return answer;
+}
+
+Snapshot Database::query(const QString& sql, const QVariantList& params) const
+{
+    ++mStatementsRun;
     QSqlQuery q(connection());
     q.setForwardOnly(true);
     prepareAndRun(q, sql, params);
@@ -266,6 +315,7 @@ Snapshot Database::snapshot(const QString& sql, const QVariantList& params) cons
 
 int Database::execute(const QString& sql, const QVariantList& params)
 {
+    forgetAnswers();
     QSqlQuery q(connection());
     prepareAndRun(q, sql, params);
     return q.numRowsAffected();
@@ -273,6 +323,7 @@ int Database::execute(const QString& sql, const QVariantList& params)
 
 qint64 Database::insert(const QString& sql, const QVariantList& params)
 {
+    forgetAnswers();
     QSqlQuery q(connection());
     prepareAndRun(q, sql, params);
     return q.lastInsertId().toLongLong();
@@ -280,6 +331,7 @@ qint64 Database::insert(const QString& sql, const QVariantList& params)
 
 void Database::executeScript(const QString& script)
 {
+    forgetAnswers();
     QString current;
     const QStringList lines = script.split(u'\n');
     for (const QString& raw : lines) {

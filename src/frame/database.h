@@ -4,6 +4,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QHash>
 #include <QVariant>
 #include <functional>
 #include <memory>
@@ -93,11 +94,27 @@ public:
     const QString& path() const { return mPath; }
     QSqlDatabase connection() const;
 
+    // While on, snapshot() of a read-only database answers a statement it has
+    // already run with the same parameters from memory: during a prediction the
+    // reference data cannot change, and the same few questions are asked for
+    // every position. Switching it off forgets every answer; any statement that
+    // may write forgets them too.
+    void setLookupCache(bool on);
+    bool lookupCache() const { return mCacheOn; }
+    // Statements answered by the database itself since the cache was last
+    // switched on (or since the database was opened).
+    int statementsRun() const { return mStatementsRun; }
+
 private:
     Database(QString connectionName, QString path, bool readOnly);
+    Snapshot query(const QString& sql, const QVariantList& params) const;
+    void forgetAnswers();
     QString mConnection;
     QString mPath;
     bool mReadOnly;
+    bool mCacheOn = false;
+    mutable int mStatementsRun = 0;
+    mutable QHash<QString, Snapshot> mAnswers;
 };
 
 // Rolls back unless committed.

@@ -104,8 +104,12 @@ frmKonfiguration::frmKonfiguration(QWidget* owner) : QDialog(owner)
     mSave = new QPushButton(cap(9), this);
     mOk = new QPushButton(ResStr(1500, 0, prog().LangNr), this);
     mCancel = new QPushButton(ResStr(1501, 0, prog().LangNr), this);
-    for (QPushButton* b : {mTest, mPrinter, mSave, mOk, mCancel})
+    for (QPushButton* b : {mTest, mPrinter, mSave, mOk, mCancel}) {
+        b->setAutoDefault(false);
         buttons->addWidget(b);
+    }
+    // Enter takes the configuration over, as OK does; it never prints a test page.
+    mOk->setDefault(true);
     top->addLayout(buttons);
 
     connect(mPaper, &QComboBox::currentIndexChanged, this, [this](int pos) {

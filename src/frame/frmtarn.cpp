@@ -4,6 +4,7 @@
 #include "frame/errptnr.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
+#include "frame/qtinteraction.h"
 #include "frame/restext.h"
 
 #include <QAction>
@@ -129,6 +130,8 @@ void frmTARN::MMenuIni()
 {
     ErrPtnr::CallStack(QStringLiteral("[frmTARN] Private Sub MMenuIni(IniDir$)"));
     ErrPtnr::CallStackParam(QStringLiteral("IniDir"), prog().LangDir);
+    // Standard buttons and file dialogs speak the interface language.
+    installQtTranslations(prog().LangNr);
     setWindowTitle(ExpandText(ResStr(kCaptionOffset, 0, prog().LangNr)));
     for (auto it = mDesignCaptions.constBegin(); it != mDesignCaptions.constEnd(); ++it)
         it.key()->setText(localized(it.value()));

@@ -3,6 +3,7 @@
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/paths.h"
+#include "frame/program.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -41,6 +42,10 @@ void IniStore::save() const
     const QByteArray bytes = toAnsi(text());
     if (f.write(bytes) != bytes.size() || !f.commit())
         throw TarnError(QStringLiteral("Cannot write %1: %2").arg(mPath, f.errorString()), ErrNo::PathFileAccess);
+    // A copy held in memory follows the file it was read from.
+    std::shared_ptr<IniStore>& held = prog().IniMemory;
+    if (held && held.get() != this && held->path() == mPath)
+        held = std::make_shared<IniStore>(*this);
 }
 
 static bool isHeader(const QString& line, QString* name = nullptr)
@@ -176,6 +181,18 @@ void IniStore::removeSection(const QString& section)
     mLines.erase(mLines.begin() + h, mLines.begin() + end);
 }
 
+namespace {
+// The copy in memory when it is the copy of file (named as the scope named it;
+// any other spelling reads the file, which gives the same answer).
+const IniStore* heldCopy(const QString& file)
+{
+    const IniStore* held = prog().IniMemory.get();
+    if (!held || held->path() != file)
+        return nullptr;
+    return held;
+}
+} // namespace
+
 QString GetProfileStr(const QString& appl, const std::optional<QString>& key, int bufferLength, const QString& file)
 {
     ErrPtnr::CallStack(QStringLiteral(
@@ -185,8 +202,13 @@ QString GetProfileStr(const QString& appl, const std::optional<QString>& key, in
     ErrPtnr::CallStackParam(QStringLiteral("LgRet"), bufferLength);
     ErrPtnr::CallStackParam(QStringLiteral("File"), file);
 
-    IniStore ini(file);
-    ini.load();
+    std::optional<IniStore> read;
+    const IniStore* held = heldCopy(file);
+    if (!held) {
+        read.emplace(file);
+        read->load();
+    }
+    const IniStore& ini = held ? *held : *read;
     QString result;
     if (!key.has_value()) {
         if (!ini.hasSection(appl)) {
@@ -226,4 +248,16 @@ bool WriteProfileStr(const QString& appl, const std::optional<QString>& key, con
         return false;
     }
     return true;
+}
+
+IniMemoryScope::IniMemoryScope(const QString& file)
+{
+    auto ini = std::make_shared<IniStore>(file);
+    ini->load();
+    prog().IniMemory = std::move(ini);
+}
+
+IniMemoryScope::~IniMemoryScope()
+{
+    prog().IniMemory.reset();
 }

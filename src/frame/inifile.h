@@ -51,4 +51,16 @@ QString GetProfileStr(const QString& appl, const std::optional<QString>& key, in
 bool WriteProfileStr(const QString& appl, const std::optional<QString>& key, const std::optional<QString>& value,
                      const QString& file);
 
+// While a scope is alive, GetProfileStr answers the questions about one file from
+// a copy read once into memory (start-up asks dozens of them); WriteProfileStr
+// still reads the file, saves it whole and atomically, and then refreshes the
+// copy. Scopes do not nest: a new one replaces the copy of the one before.
+class IniMemoryScope {
+public:
+    explicit IniMemoryScope(const QString& file);
+    ~IniMemoryScope();
+    IniMemoryScope(const IniMemoryScope&) = delete;
+    IniMemoryScope& operator=(const IniMemoryScope&) = delete;
+};
+
 inline const QString Leer = QStringLiteral("leer");

@@ -19,6 +19,7 @@
 #include "qlist/qslneu.h"
 #include "prediction/profiles.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 const std::vector<MenuEntry>& menuTree()
@@ -119,6 +120,23 @@ const char* const kNotYetConnected[] = {"ql.view", "be.edit", "be.add"};
 const char* const kQslPredictions[] = {"standardprof.ql", "selectprof.ql", "newprof.ql", "newprofspstd.ql",
                                        "newprofspwahl.ql"};
 
+// The menu entry of a command key as the user saw it: its caption in the
+// current language, without the "&" of its access key.
+QString menuEntryName(const QString& key)
+{
+    for (const MenuEntry& e : menuTree()) {
+        const DesignCaption d = parseDesignCaption(e.designCaption);
+        if (!d.numbered || d.key != key)
+            continue;
+        QString name = ResStr(1557, d.number, prog().LangNr).trimmed();
+        name.remove(QLatin1String("&&"));
+        name.remove(u'&');
+        if (!name.isEmpty() && !name.startsWith(u'#'))
+            return name;
+    }
+    return key;
+}
+
 // The Q-list database page: create a new database or rebuild the current one.
 void qslDatabaseService()
 {
@@ -137,7 +155,7 @@ MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
 {
     for (const char* key : kNotYetConnected) {
         const QString k = QString::fromLatin1(key);
-        mCommands[k] = [k] { notYetConnected(k); };
+        mCommands[k] = [k] { notYetConnected(menuEntryName(k)); };
     }
     for (const char* key : kQslPredictions) {
         const QString k = QString::fromLatin1(key);
@@ -259,7 +277,17 @@ void MenuDispatcher::openAfterProtocol(const QString& what)
     } else {
         return;
     }
-    launcher().openUrl(nativePath(target));
+    // A document that is not installed is said, rather than nothing happening.
+    const QString file = nativePath(target);
+    if (!QFileInfo::exists(file)) {
+        ui().messageBox(QStringLiteral("0"),
+                        txt("Das Dokument \"%1\" ist nicht installiert.\n(%2)",
+                            "The document \"%1\" is not installed.\n(%2)")
+                            .arg(menuEntryName(what), QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath())),
+                        Mb::Exclamation);
+        return;
+    }
+    launcher().openUrl(file);
 }
 
 void MenuDispatcher::deleteProfiles()

@@ -20,18 +20,22 @@ void frmQslEdit::Run(const QString& Ln)
 
 void PrognoseBt(const QString& key)
 {
-    notYetConnected(QStringLiteral("PrognoseBt ") + key);
+    Q_UNUSED(key);
+    notYetConnected(prog().LangNr == 2 ? QStringLiteral("Prediction of a single component")
+                                       : QStringLiteral("Prognose eines einzelnen Bauelements"));
 }
 
 void EingabeBauteil(QString& Ret)
 {
-    notYetConnected(QStringLiteral("EingabeBauteil"));
+    notYetConnected(prog().LangNr == 2 ? QStringLiteral("Component entry") : QStringLiteral("Bauelement-Eingabe"));
     Ret = QStringLiteral("ABBRUCH");
 }
 
 void PosStressEingabe(QString& Pos, int)
 {
     // The line keeps its stress data, as after a cancelled entry.
-    notYetConnected(QStringLiteral("PosStressEingabe ") + Pos.left(40));
+    notYetConnected((prog().LangNr == 2 ? QStringLiteral("Stress entry of position %1")
+                                        : QStringLiteral("Belastungseingabe der Position %1"))
+                        .arg(Pos.left(40).trimmed()));
 }
 

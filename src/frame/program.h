@@ -10,6 +10,8 @@ class Database;
 class Snapshot;
 struct PrintState;
 struct ReportState;
+class RunPhases;
+class IniStore;
 class QslEditGrid;
 namespace frmBEProgEin {
 class State;
@@ -129,6 +131,10 @@ struct Program {
     // The selection-menu window: one per program, as its menus, housing choice and
     // entry commands share its rows, side panels and designation list.
     std::shared_ptr<frmBEProgEin::State> BEProgEin;
+    // The times of the phases of the last prediction (frame/runphases.h).
+    std::shared_ptr<RunPhases> Phases;
+    // The copy of the ini file that start-up reads once (frame/inifile.h).
+    std::shared_ptr<IniStore> IniMemory;
 };
 
 Program& prog();

@@ -2,10 +2,72 @@
 #include "frame/frmerrptnr.h"
 #include "frame/frminfobox.h"
 #include "frame/frminfolist.h"
+#include "frame/restext.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTranslator>
+
+namespace {
+
+// The window a message belongs to: the dialog or window the user works in,
+// so that the box stands over it and the keyboard comes back to it.
+QWidget* windowInUse(QWidget* fallback)
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return fallback;
+}
+
+// Puts the keyboard back where it was before a box took it.
+class FocusKeeper {
+public:
+    FocusKeeper() : mWidget(QApplication::focusWidget()), mWindow(mWidget ? mWidget->window() : nullptr) {}
+    ~FocusKeeper()
+    {
+        if (mWindow && mWindow->isVisible())
+            mWindow->activateWindow();
+        if (mWidget && mWidget->isVisible() && mWidget->isEnabled())
+            mWidget->setFocus(Qt::OtherFocusReason);
+    }
+    FocusKeeper(const FocusKeeper&) = delete;
+    FocusKeeper& operator=(const FocusKeeper&) = delete;
+
+private:
+    QPointer<QWidget> mWidget;
+    QPointer<QWidget> mWindow;
+};
+
+} // namespace
+
+bool installQtTranslations(int langNr)
+{
+    static QPointer<QTranslator> installed;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed.data();
+    }
+    // The interface language decides, not the system locale: a German
+    // interface under C.UTF-8 still gets German standard buttons.
+    const QLocale locale = languageLocale(langNr);
+    if (langNr == 2)
+        return true; // Qt's own texts are English
+    auto* t = new QTranslator(QCoreApplication::instance());
+    if (!t->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete t;
+        return false;
+    }
+    QCoreApplication::installTranslator(t);
+    installed = t;
+    return true;
+}
 
 QtInteraction::QtInteraction()
 {
@@ -43,7 +105,8 @@ Answer QtInteraction::ask(const Question& q)
     if (q.kind == QLatin1String("msg"))
         return Answer::button(messageBox(q.key, q.text, q.buttons));
     // A question without a window of its own: show it as a message, then cancel.
-    QMessageBox::information(mOwner, QStringLiteral("TARN"), q.text.isEmpty() ? q.kind + u' ' + q.key : q.text);
+    FocusKeeper keep;
+    QMessageBox::information(windowInUse(mOwner), QStringLiteral("TARN"), q.text.isEmpty() ? q.kind + u' ' + q.key : q.text);
     return Answer::cancel();
 }
 
@@ -66,7 +129,8 @@ int QtInteraction::messageBox(const QString& id, const QString& text, int button
         Question q{QStringLiteral("msg"), id, text, buttons, {}, {}, nullptr};
         return it.value()(q).code;
     }
-    QMessageBox box(mOwner);
+    FocusKeeper keep;
+    QMessageBox box(windowInUse(mOwner));
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("TARN") : title);
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));

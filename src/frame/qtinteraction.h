@@ -40,3 +40,8 @@ private:
     QPointer<frmInfoList> mList;
     QPointer<frmInfoBox> mBox;
 };
+
+// Loads Qt's own translations (standard buttons, file dialogs) for the
+// interface language (1 German, 2 English); false when the translation files
+// are not installed (the buttons then stay English).
+bool installQtTranslations(int langNr);

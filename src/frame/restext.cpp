@@ -114,6 +114,16 @@ int bracketNumber(const QString& text, qsizetype a, QChar close, qsizetype& end)
 }
 } // namespace
 
+QLocale languageLocale(int language)
+{
+    return language == 2 ? QLocale(QLocale::English, QLocale::UnitedKingdom) : QLocale(QLocale::German, QLocale::Germany);
+}
+
+QString shortDate(const QDate& date, int language)
+{
+    return languageLocale(language).toString(date, QLocale::ShortFormat);
+}
+
 QString ExpandText(const QString& text, const QStringList& args, int language)
 {
     if (language == 0)
@@ -137,7 +147,7 @@ QString ExpandText(const QString& text, const QStringList& args, int language)
         } else if (u == u'P' || u == u'p') {
             value = QString::number(PrSeiteNr());
         } else if (u == u'D' || u == u'd') {
-            value = QLocale().toString(currentDate(), QLocale::ShortFormat);
+            value = shortDate(currentDate(), language);
         } else if (u == u'[') {
             const int n = bracketNumber(out, a, u']', end);
             if (n < 0)

@@ -1,6 +1,7 @@
 #pragma once
 #include "frame/errors.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -43,6 +44,12 @@ int MsgBoxRes(const QString& number, int buttons, int language, const QStringLis
 // message is converted from OEM; readable texts (paths, designations, database
 // texts) go through this first so that their umlauts survive.
 QStringList oemArgs(const QStringList& texts);
+
+// The locale of a program language (1 German, 2 English): dates and names
+// follow the language the text is written in, not the system locale.
+QLocale languageLocale(int language);
+// A date as short text of that language ("10.12.26", "10/12/2026").
+QString shortDate(const QDate& date, int language);
 
 // Expands "@1".."@9", "@/", "@U", "@V", "@P", "@D", "@[n]", "@(n)", "@{id}".
 // language 0 means the user-interface language LangNr. Inserted values are never

@@ -5,6 +5,7 @@
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
 #include "frame/inifile.h"
+#include "frame/instancelock.h"
 #include "frame/interaction.h"
 #include "frame/launcher.h"
 #include "frame/numbers.h"
@@ -53,22 +54,6 @@ QString readFeweList()
     if (!list.isEmpty())
         list.chop(1);
     return list;
-}
-
-void emptyWorkDirectory(const QString& name)
-{
-    if (DCount(name) == 0)
-        QDir().mkdir(nativePath(name));
-}
-
-void deleteFilesIn(const QString& name)
-{
-    if (FCount(name + QStringLiteral("\\*.*")) == 0)
-        return;
-    QDir d(nativePath(name));
-    for (const QString& f : d.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (!d.remove(f))
-            throw TarnError(QStringLiteral("Permission denied: %1").arg(d.filePath(f)), ErrNo::PermissionDenied);
 }
 
 // Runs one start-up step under the error handler of Main. Returns false when
@@ -145,16 +130,15 @@ void readConfiguration()
     QString& cf = p.Cf;
     cf = QStringLiteral("De=") + p.LangDir + QStringLiteral(",L=") + QString::number(p.LangNr);
     p.WorkStr[9] = fv("Aws");
-    p.WorkStr[10] = QStringLiteral("tp1");
-    p.WorkStr[11] = QStringLiteral("tp2");
-    p.WorkStr[12] = QStringLiteral("tp1\\tqs");
-    cf += QStringLiteral(",Aws=") + p.WorkStr[9] + QStringLiteral(",Tp1=tp1,Tp2=tp2,Tqs=tp1\\tqs");
 
-    // Work directories (relative to the program directory).
-    emptyWorkDirectory(QStringLiteral("tp1"));
-    emptyWorkDirectory(QStringLiteral("tp2"));
-    deleteFilesIn(QStringLiteral("tp1"));
-    deleteFilesIn(QStringLiteral("tp2"));
+    // Work directories (relative to the program directory): emptied only when no
+    // other copy of this installation runs; otherwise folders of this copy's own.
+    const InstanceLock& instance = claimWorkDirectories();
+    p.WorkStr[10] = instance.tp1();
+    p.WorkStr[11] = instance.tp2();
+    p.WorkStr[12] = p.WorkStr[10] + QStringLiteral("\\tqs");
+    cf += QStringLiteral(",Aws=") + p.WorkStr[9] + QStringLiteral(",Tp1=") + p.WorkStr[10] + QStringLiteral(",Tp2=") +
+          p.WorkStr[11] + QStringLiteral(",Tqs=") + p.WorkStr[12];
 
     p.BinDir = fv("Bin");
     p.BexDir = fv("Bex");
@@ -308,6 +292,8 @@ StartResult Main(const QString& programFile, const QString& commandLine)
     p.IniFile = p.WorkStr[19] + QStringLiteral("\\tarn.ini");
 
     StartResult result;
+    // Start-up asks the ini file many questions: it is read once.
+    const IniMemoryScope iniRead(p.IniFile);
     try {
         if (!runStep([&] {
                 if (!QDir::setCurrent(nativePath(p.WorkStr[17])))

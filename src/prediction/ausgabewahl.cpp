@@ -1,5 +1,6 @@
 #include "prediction/ausgabewahl.h"
 #include "dialogue/dia.h"
+#include "frame/instancelock.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "frame/tarnstart.h"
@@ -53,9 +54,11 @@ void AusgabeWahl(QString& Ret, bool MErgDat)
 
     // The section of the calculation files writes into the second scratch
     // directory, which must then be the program's own relative one.
+    // (With another copy of the installation running, this copy's own folder.)
     if (qpdr[6] == u'7') {
-        p.WorkStr[11] = QStringLiteral("tp2");
-        SetParam(p.Cf, QStringLiteral("Tp2"), QStringLiteral("tp2"));
+        const QString tp2 = instanceLock() ? instanceLock()->tp2() : QStringLiteral("tp2");
+        p.WorkStr[11] = tp2;
+        SetParam(p.Cf, QStringLiteral("Tp2"), tp2);
     }
 
     if (qpdr[5] == u'6') {

@@ -11,6 +11,7 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
+#include "frame/runphases.h"
 #include "frame/restext.h"
 #include "prediction/runparams.h"
 #include "prediction/workpass.h"
@@ -231,7 +232,8 @@ QString run(bool& MLahm, bool& MHwNw_act, bool& M_ARBew)
 {
     Program& p = prog();
     InfoList& info = ui().infoList();
-    info.Add(QStringLiteral("Proc: ExecQsl"));
+    info.Add(p.LangNr == 2 ? QStringLiteral("Calculating the failure rates")
+                           : QStringLiteral("Berechnung der Ausfallraten"));
     info.Add(QString());
 
     PassOne one{MLahm, MHwNw_act, M_ARBew};
@@ -253,11 +255,15 @@ QString run(bool& MLahm, bool& MHwNw_act, bool& M_ARBew)
         }
     }
 
-    one.run();
+    {
+        PhaseScope phase(QStringLiteral("pass 1"));
+        one.run();
+    }
     if (one.cancelled || info.Canceled())
         return Abbruch;
     if (!methodIn(digits, u'2'))
         return QString();
+    PhaseScope phase(QStringLiteral("pass 2"));
     return passTwo(MLahm) ? QString() : Abbruch;
 }
 

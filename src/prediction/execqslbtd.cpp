@@ -7,6 +7,7 @@
 #include "frame/restext.h"
 #include "frame/inifile.h"
 #include "frame/paths.h"
+#include "frame/runphases.h"
 #include "prediction/specialratelist.h"
 #include "prediction/workpass.h"
 #include "report/reportstate.h"
@@ -17,13 +18,20 @@
 #include "component_file/btrecord.h"
 #include "component_file/btsuch.h"
 
+#include <QHash>
+
 namespace {
 
 const QString Abbruch = QStringLiteral("ABBRUCH");
 
+// The component records a run has read, by the identity of the position that
+// asked: a component used at many positions is read from the file once.
+using RecordsRead = QHash<QString, QString>;
+
 // Completes one position line (split into the work strings) with its component
 // record. False when the component file could not be read.
-bool completePosition(QString& line, bool lean, const SpecialRateList* special, bool& drop)
+bool completePosition(QString& line, bool lean, const SpecialRateList* special, bool& drop,
+                      RecordsRead& recordsRead)
 {
     Program& p = prog();
     auto& w = p.WorkStr;
@@ -32,9 +40,15 @@ bool completePosition(QString& line, bool lean, const SpecialRateList* special, 
     const QString ownIdentity = w[2];
 
     QString record;
-    QString blockFile, blockText;
-    if (SuchBtTsa(0, blockFile, blockText, record) == 0)
-        return false;
+    const auto known = recordsRead.constFind(ownIdentity);
+    if (known != recordsRead.constEnd()) {
+        record = *known;
+    } else {
+        QString blockFile, blockText;
+        if (SuchBtTsa(0, blockFile, blockText, record) == 0)
+            return false;
+        recordsRead.insert(ownIdentity, record);
+    }
     QString recordType;
     if (record.isEmpty()) {
         w[7] += QStringLiteral(",Err=Btd");
@@ -102,15 +116,20 @@ QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
         return Abbruch;
 
     info.Update(ResText(QStringLiteral("65"), p.LangNr, true));
-    if (QslAufloesen(number, path) == Abbruch || info.Canceled())
-        return Abbruch;
+    {
+        PhaseScope phase(QStringLiteral("expansion"));
+        if (QslAufloesen(number, path) == Abbruch || info.Canceled())
+            return Abbruch;
+    }
 
     Lnr = number;
     info.Update(ResText(QStringLiteral("105"), p.LangNr, true));
 
     bool stopped = false;
     QString head;
+    RecordsRead recordsRead;
     {
+        PhaseScope phase(QStringLiteral("completion"));
         WorkFilePass pass;
         head = pass.readLine();
         pass.writeLine(head);
@@ -139,7 +158,7 @@ QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
                 continue;
             }
             bool drop = false;
-            if (!completePosition(line, MLahm, special ? &*special : nullptr, drop)) {
+            if (!completePosition(line, MLahm, special ? &*special : nullptr, drop, recordsRead)) {
                 stopped = true;
                 break;
             }

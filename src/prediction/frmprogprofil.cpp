@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,16 @@ frmProgProfil::frmProgProfil(const Question& q, QWidget* owner) : QDialog(owner)
     mEditable = q.data.value(QStringLiteral("editable")).toBool();
     auto* layout = new QVBoxLayout(this);
     const QFont arial(QStringLiteral("Arial"));
+    // The caption says what the choice is for (delete, run, save); the title
+    // bar cuts it on a narrow dialog, so it also stands in the window.
+    auto* heading = new QLabel(windowTitle(), this);
+    heading->setObjectName(QStringLiteral("heading"));
+    QFont bold = arial;
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->setWordWrap(true);
+    heading->setVisible(!heading->text().isEmpty());
+    layout->addWidget(heading);
     meldtxt = new QLabel(q.data.value(QStringLiteral("hint")).toString(), this);
     meldtxt->setFont(arial);
     meldtxt->setVisible(!meldtxt->text().isEmpty());
@@ -41,9 +52,14 @@ frmProgProfil::frmProgProfil(const Question& q, QWidget* owner) : QDialog(owner)
     auto* row = new QHBoxLayout;
     auto* ok = new QPushButton(q.data.value(QStringLiteral("ok")).toString(), this);
     ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
+    ok->setAutoDefault(false);
     auto* cancel = new QPushButton(q.data.value(QStringLiteral("cancel")).toString(), this);
     cancel->setObjectName(QStringLiteral("can"));
+    cancel->setAutoDefault(false);
+    // Enter confirms a choice, but never deletes a profile the user did not
+    // point at: for deleting, Enter is the cancel button.
+    const bool deleting = q.key == QLatin1String("delete");
+    (deleting ? cancel : ok)->setDefault(true);
     row->addStretch();
     row->addWidget(ok);
     row->addWidget(cancel);
@@ -52,6 +68,11 @@ frmProgProfil::frmProgProfil(const Question& q, QWidget* owner) : QDialog(owner)
     connect(cancel, &QPushButton::clicked, this, [this] { finish(true); });
     if (Namencbo)
         Namencbo->setFocus();
+    else if (deleting)
+        Namenlst->setCurrentRow(-1);
+    // Wide enough for the whole caption in the title bar.
+    const int titleWidth = QFontMetrics(font()).horizontalAdvance(windowTitle()) + 120;
+    setMinimumWidth(std::min(std::max(titleWidth, sizeHint().width()), 700));
 }
 
 void frmProgProfil::finish(bool cancelled)

@@ -9,6 +9,7 @@
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "frame/restext.h"
+#include "frame/runphases.h"
 #include "frame/textlib.h"
 #include "prediction/execqsl.h"
 #include "prediction/ausgabewahl.h"
@@ -54,6 +55,9 @@ struct RunResources {
     {
         Program& p = prog();
         p.AwsDb.reset();
+        // The reference data may change between runs: the next run asks afresh.
+        if (p.SystDb)
+            p.SystDb->setLookupCache(false);
         if (infoOpen)
             ui().infoList().Finish();
         if (jobOpen) {
@@ -263,6 +267,11 @@ void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     QString& sy = SyPar();
     QString& gl = GlPar();
     sy.clear();
+    runPhases().clear();
+    // The system database is read-only during the run: every look-up is
+    // answered once and then from memory.
+    if (p.SystDb)
+        p.SystDb->setLookupCache(true);
 
     QString name;
     RunFlags flags;
@@ -338,7 +347,7 @@ void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
         title += (lang == 2 ? QStringLiteral("          Profile:  ") : QStringLiteral("          Profil:  ")) + name;
     info.Begin(title);
     res.infoOpen = true;
-    info.Add(QStringLiteral("Proc: ExecQslBtd"));
+    info.Add(lang == 2 ? QStringLiteral("Expanding the Q-list") : QStringLiteral("Auflösen der Q-Liste"));
     info.Add(QString());
     info.Wait(2);
 
@@ -357,6 +366,7 @@ void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     if (methodIn(norm, u'3')) {
         try {
             p.AwsDb = Database::open(joinDesignPath(p.WorkStr[9], QStringLiteral("ARAWS.sqlite")), true);
+            p.AwsDb->setLookupCache(true);
         } catch (const DbError& e) {
             // Without the user list the run cannot compute what was asked; the
             // run ends, the program goes on.
@@ -394,7 +404,10 @@ void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     }
     const bool archPage = !printBez.isEmpty();
     bool onlyErrors = false;
-    DruckQslProg(ADruck, ErgFile, ProgFehlFile, archPage, onlyErrors, specialList, weighting);
+    {
+        PhaseScope phase(QStringLiteral("report"));
+        DruckQslProg(ADruck, ErgFile, ProgFehlFile, archPage, onlyErrors, specialList, weighting);
+    }
     if (onlyErrors) {
         archiveBez.clear();
         printBez.clear();
@@ -406,14 +419,19 @@ void runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
 
     // Closing.
     res.jobOpen = false;
-    PrAusgabe(printBez, ADruck ? 1 : 0);
+    {
+        PhaseScope phase(QStringLiteral("PDF"));
+        PrAusgabe(printBez, ADruck ? 1 : 0);
+    }
     if (!archiveBez.isEmpty()) {
         if ((ps.ProgTyp == QLatin1String("PRT1") && printBez == Abbruch && !ErgFile.isEmpty()) || mainPath)
             fileBez = archiveBez;
         // A profile may ask for the main path without a result file; there is
         // then nothing to store.
-        if (!fileBez.isEmpty() && !ErgFile.isEmpty() && Exist(ErgFile))
+        if (!fileBez.isEmpty() && !ErgFile.isEmpty() && Exist(ErgFile)) {
+            PhaseScope phase(QStringLiteral("archive"));
             ArchivSpeichern(fileBez, ErgFile, QStringLiteral("slk"));
+        }
     }
 }
 

@@ -5,11 +5,16 @@
 #include "printing/pageinterpreter.h"
 #include "printing/previewstate.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -19,6 +24,8 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -137,7 +144,32 @@ frmPreview::frmPreview(PreviewState& state, QWidget* owner)
                        QStringLiteral(" 50%"), QStringLiteral("Auto")});
     mCbZoom->setCurrentIndex(2);
     connect(mCbZoom, &QComboBox::currentIndexChanged, this, &frmPreview::zoomChosen);
-    resize(900, 1000);
+    // The window fits the screen it opens on, whatever its size: the page
+    // head and the scroll bars stay reachable on a small laptop screen.
+    QSize size(900, 1000);
+    if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        size = size.boundedTo(QSize(avail.width() * 95 / 100, avail.height() * 90 / 100));
+        resize(size);
+        move(avail.x() + (avail.width() - size.width()) / 2, avail.y() + (avail.height() - size.height()) / 3);
+    } else {
+        resize(size);
+    }
+    // Esc is the cancel button; PageUp and PageDown turn the pages (Ctrl with
+    // them: first and last page), as in any document viewer.
+    auto shortcut = [this](const QKeySequence& keys, const QString& command) {
+        auto* sc = new QShortcut(keys, this);
+        sc->setContext(Qt::WindowShortcut);
+        connect(sc, &QShortcut::activated, this, [this, command] {
+            if (QPushButton* b = button(command); b && b->isEnabled())
+                b->click();
+        });
+    };
+    shortcut(QKeySequence(Qt::Key_Escape), QStringLiteral("can"));
+    shortcut(QKeySequence(Qt::Key_PageDown), QStringLiteral(">"));
+    shortcut(QKeySequence(Qt::Key_PageUp), QStringLiteral("<"));
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_End), QStringLiteral(">>"));
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Home), QStringLiteral("<<"));
     mView->updatePreview();
     zoomChosen();
     ActivatePage(mState.AktSeite);
@@ -193,6 +225,28 @@ void frmPreview::ActivatePage(int pg)
     mGezeigteSeite = pg;
     mView->setCurrentPage(pg);
     mEdPage->setText(QString::number(pg));
+    showTopOfPage();
+}
+
+void frmPreview::showTopOfPage()
+{
+    // The view centres the page it turns to, which hides the page head when
+    // the page is taller than the window; a page is read from its top.
+    auto* view = mView->findChild<QGraphicsView*>();
+    if (!view || mGezeigteSeite < 1)
+        return;
+    QList<QGraphicsItem*> pages;
+    for (QGraphicsItem* item : view->scene()->items(Qt::AscendingOrder))
+        if (!item->parentItem())
+            pages << item;
+    std::sort(pages.begin(), pages.end(),
+              [](QGraphicsItem* a, QGraphicsItem* b) { return a->sceneBoundingRect().top() < b->sceneBoundingRect().top(); });
+    if (mGezeigteSeite > pages.size())
+        return;
+    const QRectF page = pages[mGezeigteSeite - 1]->sceneBoundingRect();
+    const QPoint top = view->mapFromScene(page.topLeft());
+    QScrollBar* bar = view->verticalScrollBar();
+    bar->setValue(bar->value() + top.y() - 10);
 }
 
 void frmPreview::command(const QString& key)
@@ -219,6 +273,15 @@ void frmPreview::zoomChosen()
     }
     mGezeigteSeite = 0;
     ActivatePage(mState.AktSeite);
+}
+
+void frmPreview::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The view takes its final size only now; turn to the page head again
+    // once that has settled.
+    showTopOfPage();
+    QMetaObject::invokeMethod(this, &frmPreview::showTopOfPage, Qt::QueuedConnection);
 }
 
 void frmPreview::closeEvent(QCloseEvent* event)

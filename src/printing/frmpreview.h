@@ -35,12 +35,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void command(const QString& key);
     void zoomChosen();
     void paintPages(QPrinter* printer);
+    void showTopOfPage();
 
     PreviewState& mState;
     std::array<QPushButton*, 8> mCmd{};

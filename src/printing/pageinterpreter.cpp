@@ -42,6 +42,8 @@ void PainterTarget::setFontName(const QString& name)
 {
     mFontName = name;
     mFont.setFamily(name);
+    if (name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) != 0)
+        mTextFamily = name;
     applyFont();
 }
 
@@ -79,8 +81,12 @@ void PainterTarget::text(int32_t x, int32_t y, const QString& text)
         return;
     const bool symbol = mFontName.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0;
     QFont font = mFont;
+    // A Greek letter of the Symbol layout (the pi of the factors) is taken from
+    // the family of the text around it, so that it has that text's stroke and
+    // size; a font without the letter falls back to one that has it.
     if (symbol)
-        font.setFamilies({QStringLiteral("Symbol"), QStringLiteral("DejaVu Sans")});
+        font.setFamilies(mTextFamily.isEmpty() ? QStringList{QStringLiteral("Symbol"), QStringLiteral("DejaVu Sans")}
+                                               : QStringList{mTextFamily, QStringLiteral("DejaVu Sans")});
     mPainter.setFont(font);
     const double ascent = QFontMetricsF(font, mPainter.device()).ascent();
     mPainter.drawText(QPointF(x, y + ascent), symbol ? symbolToUnicode(text) : text);
@@ -284,6 +290,9 @@ PrintOutcome printPages(PrintDevice& device, const QString& selection, bool arch
         return PrintOutcome::Failed;
     const PageSource source = archive ? PageSource::Archive : PageSource::Pages;
     for (int k = 1; k <= n; ++k) {
+        // The progress window says how far the printout has come.
+        ui().infoList().Update(prog().LangNr == 2 ? QStringLiteral("Page %1 of %2").arg(k).arg(n)
+                                                  : QStringLiteral("Seite %1 von %2").arg(k).arg(n));
         {
             painter->save();
             PainterTarget target(*painter);

@@ -52,6 +52,7 @@ private:
     QPainter& mPainter;
     QFont mFont;
     QString mFontName;
+    QString mTextFamily; // the last font that was not "Symbol"
     double mPoints = 10;
     double mDpi = 1440;
     double mFactor = 1;

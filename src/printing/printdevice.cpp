@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <cstdio>
+
 namespace {
 // A paint device of 1440 dpi, so that font metrics come out in twips.
 const QPaintDevice* twipDevice()
@@ -88,6 +90,12 @@ QString newResultPdfName()
     return QDir::cleanPath(QFileInfo(name).absoluteFilePath());
 }
 
+QString partNameOf(const QString& nativeFile)
+{
+    const QFileInfo info(nativeFile);
+    return info.dir().filePath(u'.' + info.fileName() + QStringLiteral(".part"));
+}
+
 PdfPrintDevice::PdfPrintDevice(QString file) : mFile(std::move(file)) {}
 
 PdfPrintDevice::~PdfPrintDevice()
@@ -115,15 +123,19 @@ QPainter* PdfPrintDevice::beginDocument()
     killDocument();
     mError.clear();
     mCurrentFile = mFile.isEmpty() ? newResultPdfName() : mFile;
+    // The document grows under a temporary name beside the final one and gets
+    // the final name only when it is complete: a run killed while printing
+    // leaves no cut file under the final name.
+    mPartFile = partNameOf(mCurrentFile);
     // QPdfWriter does not create folders and would fail without a word.
     QDir().mkpath(QFileInfo(mCurrentFile).absolutePath());
-    QFile probe(mCurrentFile);
+    QFile probe(mPartFile);
     if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         mError = probe.errorString();
         return nullptr;
     }
     probe.close();
-    mWriter = std::make_unique<QPdfWriter>(mCurrentFile);
+    mWriter = std::make_unique<QPdfWriter>(mPartFile);
     mWriter->setResolution(1440);
     mWriter->setCreator(QStringLiteral("TARN"));
     mWriter->setPageSize(QPageSize(mPaper == PaperLetter ? QPageSize::Letter : QPageSize::A4));
@@ -150,11 +162,14 @@ bool PdfPrintDevice::endDocument()
     const bool ended = mPainter->end();
     mPainter.reset();
     mWriter.reset(); // closes the file
-    if (!ended || !isPdfFile(mCurrentFile)) {
+    if (!ended || !isPdfFile(mPartFile) ||
+        ::rename(QFile::encodeName(mPartFile).constData(), QFile::encodeName(mCurrentFile).constData()) != 0) {
+        QFile::remove(mPartFile);
         if (mError.isEmpty())
             mError = QStringLiteral("cannot write %1").arg(mCurrentFile);
         return false;
     }
+    mPartFile.clear();
     return true;
 }
 
@@ -167,6 +182,7 @@ void PdfPrintDevice::killDocument()
     mPainter.reset();
     mWriter.reset();
     // A dropped document leaves no half-written file behind.
-    if (!mCurrentFile.isEmpty())
-        QFile::remove(mCurrentFile);
+    if (!mPartFile.isEmpty())
+        QFile::remove(mPartFile);
+    mPartFile.clear();
 }

@@ -96,6 +96,7 @@ public:
 private:
     QString mFile;        // native path, or empty: a new file in the result directory
     QString mCurrentFile; // the file of the document under way or last written
+    QString mPartFile;    // the temporary name it has while it is written
     QString mError;
     int mPaper = PaperA4;
     std::unique_ptr<QPdfWriter> mWriter;
@@ -104,6 +105,8 @@ private:
 
 // True when the file exists, is not empty and begins like a PDF file.
 bool isPdfFile(const QString& nativeFile);
+// The temporary name a PDF has while it is written: hidden, beside the final one.
+QString partNameOf(const QString& nativeFile);
 
 // A free file name in the result directory for a printout without a printer.
 QString newResultPdfName();

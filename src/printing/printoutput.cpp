@@ -75,6 +75,28 @@ QString folderOf(const QString& path)
     return cut < 0 ? QString() : path.left(cut);
 }
 
+// The PDF of a run carries the number of the run's result file (the newest
+// file of the Q-list's name stem), so that "A0000101.slk" and "A0000101.pdf"
+// belong together; when that PDF exists already, the next free number after it.
+QString pdfNameOfTheRun(const QString& directory, const QString& lnr)
+{
+    const QString base = prog().WorkStr[16] + leftPadOrCut(lnr, 5);
+    const QDir dir(nativePath(directory));
+    int newest = -1;
+    for (const QString& f : dir.entryList({base + QStringLiteral("??.*")}, QDir::Files)) {
+        bool ok = false;
+        const int k = f.mid(base.size(), 2).toInt(&ok);
+        if (ok && f.at(base.size() + 2) == u'.')
+            newest = std::max(newest, k);
+    }
+    for (int k = std::max(newest, 0); k <= 99; ++k) {
+        const QString candidate = base + QStringLiteral("%1").arg(k, 2, 10, QChar(u'0')) + QStringLiteral(".pdf");
+        if (!Exist(directory + u'\\' + candidate))
+            return candidate;
+    }
+    return QString();
+}
+
 } // namespace
 
 bool pdfOffered()
@@ -115,7 +137,19 @@ bool PrAusgabe(QString& title, int mode)
 
     InfoList& list = ui().infoList();
     list.Begin(ResText(QStringLiteral("428"), prog().LangNr, false, {QString::number(pages)}));
-    list.Add(QString());
+    // What runs: where the pages go; the page counter follows on the next row.
+    const bool english = prog().LangNr == 2;
+    QString destination;
+    if (!confirmed)
+        destination = english ? QStringLiteral("Cancelled") : QStringLiteral("Abgebrochen");
+    else if (toPdf)
+        destination = english ? QStringLiteral("To a PDF file") : QStringLiteral("In eine PDF-Datei");
+    else if (archiveOnly)
+        destination = english ? QStringLiteral("To the archive") : QStringLiteral("Ins Archiv");
+    else
+        destination = (english ? QStringLiteral("To the printer %1") : QStringLiteral("An den Drucker %1"))
+                          .arg(currentPrinter().deviceName());
+    list.Add(destination);
     list.Add(QString());
     list.Wait(2);
 
@@ -136,10 +170,8 @@ bool PrAusgabe(QString& title, int mode)
     } else if (confirmed) {
         QString directory = s.PdfDir.isEmpty() ? GetParam(prog().Cf, QStringLiteral("ResDir")) : s.PdfDir;
         QString proposed;
-        if (!prog().ErgLnr.isEmpty()) {
-            QString probe = directory;
-            WahlErgDatei(probe, prog().ErgLnr, QStringLiteral(".pdf"), proposed, -1);
-        }
+        if (!prog().ErgLnr.isEmpty())
+            proposed = pdfNameOfTheRun(directory, prog().ErgLnr);
         QString unused;
         if (WahlErgDatei(directory, ResText(QStringLiteral("299"), prog().LangNr, true), proposed, unused, 0)) {
             pdfPath = directory;

@@ -231,7 +231,8 @@ bool frmQslNeuWindow::eventFilter(QObject* watched, QEvent* event)
             QString text = key->text();
             if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z)
                 text = QString(QChar(char16_t(key->key() - Qt::Key_A + 1)));
-            if (text.isEmpty())
+            // Escape is the dialog's cancel, whichever field has the focus.
+            if (text.isEmpty() || key->key() == Qt::Key_Escape)
                 return QDialog::eventFilter(watched, event);
             // Delete produces no typed character of its own: it edits as usual.
             if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete)

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <filesystem>
+#include <map>
 
 namespace {
 QString workFile(const char* name)
@@ -54,20 +55,48 @@ struct Reference {
     QString note;
 };
 
-Reference lookUp(const QString& qz, int kind, const QString& designation)
+// The Q-list databases that the references are looked up in: each is opened at
+// its first reference and stays open until the expansion ends, rather than once
+// per reference. A database that cannot be opened is tried again at the next
+// reference, so each of them gets its message as before.
+class ReferenceDatabases {
+public:
+    ReferenceDatabases() = default;
+    ReferenceDatabases(const ReferenceDatabases&) = delete;
+    ReferenceDatabases& operator=(const ReferenceDatabases&) = delete;
+    ~ReferenceDatabases()
+    {
+        for (const auto& [letter, slot] : mSlots) {
+            try {
+                Close_Db(slot);
+            } catch (...) {
+                // The slot is gone already; nothing is left to close.
+            }
+        }
+    }
+    // The slot of the database of letter qz; 0 when it cannot be opened.
+    int slot(const QString& qz)
+    {
+        const auto known = mSlots.find(qz);
+        if (known != mSlots.end())
+            return known->second;
+        const int opened = Open_Db(prog().WorkStr[15] + qz, 0);
+        if (opened != 0)
+            mSlots.emplace(qz, opened);
+        return opened;
+    }
+
+private:
+    std::map<QString, int> mSlots;
+};
+
+Reference lookUp(ReferenceDatabases& databases, const QString& qz, int kind, const QString& designation)
 {
     Reference r;
-    const int slot = Open_Db(prog().WorkStr[15] + qz, 0);
+    const int slot = databases.slot(qz);
     if (slot == 0)
         return r; // Open_Db has told the user; the reference counts as missing
-    SuchLnResult found;
-    try {
-        found = SuchLn_Db(qz, slot, kind, designation, QStringLiteral("0"));
-    } catch (...) {
-        Close_Db(slot);
-        throw;
-    }
-    Close_Db(slot);
+    const SuchLnResult found = SuchLn_Db(qz, slot, kind, designation, QStringLiteral("0"));
     if (found.found != QLatin1String("ERROR"))
         r.number = found.found;
     r.shown = found.shown;
@@ -75,7 +104,7 @@ Reference lookUp(const QString& qz, int kind, const QString& designation)
     return r;
 }
 
-QString runPass(QslLineReader& in, QslLineWriter& out, int& more)
+QString runPass(QslLineReader& in, QslLineWriter& out, int& more, ReferenceDatabases& databases)
 {
     Program& p = prog();
     const QString qz = p.WorkStr[16];
@@ -131,7 +160,7 @@ QString runPass(QslLineReader& in, QslLineWriter& out, int& more)
             out.writeLine(line + QStringLiteral(",F,Err=QslFehlt"));
             continue;
         }
-        const Reference ref = lookUp(qz, kind, designation);
+        const Reference ref = lookUp(databases, qz, kind, designation);
         const QString subPath = ref.number.isEmpty() ? QString() : QslPfad(qz, ref.number);
         if (subPath.isEmpty() || !QslDateiStatus(subPath).isEmpty()) {
             out.writeLine(line + QStringLiteral(",F,Err=QslFehlt"));
@@ -186,7 +215,8 @@ void RecLeeren(const QString& mode, std::array<QString, 10>& rec)
         rec[i].clear();
 }
 
-QString QslAufloesStufe(int& more)
+namespace {
+QString levelPass(int& more, ReferenceDatabases& databases)
 {
     const QString qpo = nativePath(workFile("qpo"));
     const QString qpoh = nativePath(workFile("qpoh"));
@@ -199,7 +229,7 @@ QString QslAufloesStufe(int& more)
         if (!out.open(workFile("qpoh")))
             throw TarnError(QStringLiteral("Cannot create '%1'").arg(qpoh), ErrNo::PathFileAccess);
         try {
-            result = runPass(in, out, more);
+            result = runPass(in, out, more, databases);
             out.close();
         } catch (...) {
             out.close();
@@ -209,6 +239,13 @@ QString QslAufloesStufe(int& more)
     }
     replaceWorkFile(qpoh, qpo);
     return result;
+}
+} // namespace
+
+QString QslAufloesStufe(int& more)
+{
+    ReferenceDatabases databases;
+    return levelPass(more, databases);
 }
 
 QString QslAufloesen(const QString& Ln, const QString& path)
@@ -233,10 +270,11 @@ QString QslAufloesen(const QString& Ln, const QString& path)
     QString result;
     int level = 1;
     int again = more ? 1 : 0;
+    ReferenceDatabases databases;
     const QString text = p.LangNr == 2 ? QStringLiteral("hierarchy:  ") : QStringLiteral("Hierarchiestufe:  ");
     while (again == 1) {
         ui().infoList().Update(text + u' ' + QString::number(level));
-        result = QslAufloesStufe(again);
+        result = levelPass(again, databases);
         if (result == QLatin1String("ABBRUCH"))
             return result;
         ++level;

@@ -58,7 +58,7 @@ void QslNeuModel::Form_Load()
     commandCaption = localiseCaption(QStringLiteral("0 &Erstellen"), 1508 + mode).text;
     exitCaption = localiseCaption(QStringLiteral("0 A&bbrechen"), 1502).text;
     if (mode == 0)
-        fields[Be] = QLocale::system().toString(currentDate(), QLocale::ShortFormat);
+        fields[Be] = shortDate(currentDate(), prog().LangNr);
 }
 
 std::optional<QChar> QslNeuModel::keyTyped(QChar c, bool& beep) const

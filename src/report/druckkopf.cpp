@@ -6,6 +6,7 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
+#include "frame/restext.h"
 #include "printing/printjob.h"
 #include "qlist/qslfile.h"
 #include "report/reporttext.h"
@@ -75,7 +76,7 @@ void DruckKopf(QString& Kind, bool MDruck, bool MFile, bool M_ARBew, QString* Ou
         PrFont(8.5, false, false, QStringLiteral("Arial"));
     }
 
-    const QString date = QLocale().toString(currentDate(), QLocale::ShortFormat);
+    const QString date = shortDate(currentDate(), dr);
     const QString line1 = p.TitelAnw.trimmed() + QString(8, u' ') + p.ProgTitel + QString(6, u' ') + title +
                           QString(4, u' ') + method + QString(8, u' ') + date;
     const QString crlf = QStringLiteral("\r\n");

@@ -8,6 +8,7 @@
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
+#include "frame/runphases.h"
 #include "printing/printjob.h"
 #include "qlist/qslfile.h"
 #include "report/anteilgruppen.h"
@@ -330,6 +331,7 @@ void Run::componentLists()
 
 void Run::resultFile()
 {
+    PhaseScope phase(QStringLiteral("result file"));
     ergfile.close();
     if (!SoFormStr.isEmpty())
         copyResultLines(nativePath(ErgFile), ergfile.fileName());

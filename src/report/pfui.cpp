@@ -18,6 +18,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <map>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -58,14 +60,6 @@ void appendLine(QFile& file, const QString& line)
     if (file.write(toAnsi(line) + "\r\n") < 0)
         throw TarnError(QStringLiteral("Cannot write %1: %2").arg(file.fileName(), file.errorString()),
                         ErrNo::PathFileAccess);
-}
-
-void appendLine(const QString& path, const QString& line)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::Append))
-        throw TarnError(QStringLiteral("Cannot write %1: %2").arg(path, f.errorString()), ErrNo::PathFileAccess);
-    appendLine(f, line);
 }
 
 const QString& resultKey(int m)
@@ -225,6 +219,18 @@ void GruppenDateien(double& unassigned)
         throw TarnError(QStringLiteral("Cannot read %1: %2").arg(qpo, in.errorString()), ErrNo::PathFileAccess);
     if (in.atEnd())
         return;
+    // Each group file is opened at its first line and stays open to the end.
+    std::map<QString, std::unique_ptr<QFile>> groupFiles;
+    auto groupFile = [&](const QString& group) -> QFile& {
+        std::unique_ptr<QFile>& f = groupFiles[group];
+        if (!f) {
+            f = std::make_unique<QFile>(tp2File(QStringLiteral("gr.") + group));
+            if (!f->open(QIODevice::WriteOnly | QIODevice::Append))
+                throw TarnError(QStringLiteral("Cannot write %1: %2").arg(f->fileName(), f->errorString()),
+                                ErrNo::PathFileAccess);
+        }
+        return *f;
+    };
     ui().infoList().Update(in.readPhysicalLine().left(ListRecordLength));
     while (!in.atEnd()) {
         const QString line = in.readPhysicalLine();
@@ -240,7 +246,7 @@ void GruppenDateien(double& unassigned)
             if (usableGroup(group)) {
                 QString withQuantity = line;
                 SetParam(withQuantity, QStringLiteral("Stck"), plainNumber(effective));
-                appendLine(tp2File(QStringLiteral("gr.") + group), withQuantity);
+                appendLine(groupFile(group), withQuantity);
             } else {
                 unassigned += effective;
             }
@@ -252,6 +258,12 @@ void GruppenDateien(double& unassigned)
             if (multiplier.size() > 1)
                 multiplier.pop_back();
         }
+    }
+    for (auto& [group, file] : groupFiles) {
+        if (!file->flush())
+            throw TarnError(QStringLiteral("Cannot write %1: %2").arg(file->fileName(), file->errorString()),
+                            ErrNo::PathFileAccess);
+        file->close();
     }
 }
 

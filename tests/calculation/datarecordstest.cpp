@@ -74,8 +74,6 @@ protected:
                                               "3FIBERCON", "3FIBERCABLE"};
             if (fixed.contains(model))
                 return {"Ar", "Ec"};
-            if (model.startsWith(u"2TRHFHPBIPA"))
-                return {"Ar", "Qc", "Ec"};
             return {"Ar", "Ct", "Qc", "Ec"};
         }
         QStringList keys{"Ec"};
@@ -100,7 +98,11 @@ protected:
             keys << QStringList{"C1", "T0", "Pot", "Pf"} << (needsQuality ? QStringList{"Qc"} : QStringList{});
         else if (bac2 == u"54")
             keys << (GetParam(rec, QStringLiteral("Ar")).isEmpty() ? QStringList{"Ar1", "Ar2"} : QStringList{"Ar"})
-                 << (needsQuality ? QStringList{"Qc"} : QStringList{});
+                 << (needsQuality ? QStringList{"Qc"} : QStringList{})
+                 // a class LOWER takes the lower-quality rates
+                 << (!needsQuality                                   ? QStringList{}
+                     : GetParam(rec, QStringLiteral("Ar")).isEmpty() ? QStringList{"Ar1L", "Ar2L"}
+                                                                     : QStringList{"ArL"});
         else if (model == u"5ICSOCKET" || bac2 == u"51" || bac2 == u"56" || bac.isEmpty())
             keys << "Ar";
         return keys;
@@ -111,11 +113,13 @@ protected:
         const QChar family = model.front();
         if (family == u'1')
             return {"B", "CSH", "CSP"};
+        // plastic parts count as lower quality where a table has no plastic level
         if (family == u'2' || family == u'3')
-            return {"JANTX", "LOWER", "PLASTIC"};
+            return {"JANTX", "LOWER"};
         if (family == u'4')
             return qc == u"4Q3"   ? QStringList{"M", "MIL"}
                    : qc == u"4Q4" ? QStringList{"R", "L"}
+                   : qc == u"4Q7" ? QStringList{"MIL"}
                    : (qc == u"4Q8" || qc == u"4Q11") ? QStringList{"S", "MIL"}
                                                       : QStringList{"R", "MIL"};
         const QString bac2 = bac.left(2);

@@ -27,6 +27,9 @@ protected:
         record(QStringLiteral("5SW"), QStringLiteral("Ar1=1,Ar2=.5,Pq=1,Ec=5E"));
         record(QStringLiteral("5SWA"), QStringLiteral("Ar=2,Pq=2,Ec=5E"));
         record(QStringLiteral("5EL"), QStringLiteral("Ar=2,Ec=5E"));
+        record(QStringLiteral("5RELP"), QStringLiteral("C1=5.9,T0=352,Pot=15.7,Pf=1/3,Pq=1,Ec=5E"));
+        record(QStringLiteral("5SWQ"), QStringLiteral("Ar1=1,Ar2=.5,Ar1L=10,Ar2L=2,Qc=5Q,Ec=5E"));
+        table(QStringLiteral("5Q"), QStringLiteral("MIL=1,LOWER=1"));
         table(QStringLiteral("5E"), QStringLiteral("Gb=1,Gf=3"));
         // load data of relays and switches in the norm records
         normRow(QStringLiteral("55200000"), 0, QStringLiteral("5REL"), QStringLiteral("R55"));
@@ -67,6 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
               Cond + ",Arm=8.97,πfm=3,πcm=2,Labv=2,Klv=R,πlm=1.48/518.01,πcycm=0.1/1,Fitm=7.95/27866.276", ""},
         EmRow{"relaySlowSwitching", "Bac=5520,Bacm=5REL,Vf=1,Imax=2", "Ib=1,Sh=.5", Cond,
               Cond + ",Arm=8.97,πfm=3,Labv=2,Klv=R,πlm=1.48/518.01,πcycm=0.1,Fitm=3.975/1393.314", ""},
+        // construction unknown: piF 1 to 3; 1.47790 x 8.96576 x .1 x 1 = 1.325, maximum as above
+        EmRow{"relayConstructionRange", "Bac=5520,Bacm=5RELP,Vf=1,Imax=2", "Ib=1,Sh=.5", Cond,
+              Cond + ",Arm=8.97,πfm=1/3,Labv=2,Klv=R,πlm=1.48/518.01,πcycm=0.1,Fitm=1.325/1393.314", ""},
         EmRow{"relayWithoutCount", "Bac=5310,Bacm=5REL,Hisch=1", "", Cond, Cond + ",Arm=8.97,πfm=3", ",Err=Vf"},
         // 1 + .5 x 4 = 3, piC 1 (the count is in the base rate); no current: S .3 (resistive),
         // exp((.3/.8)^2) = 1.15099: 3.453
@@ -78,6 +84,16 @@ INSTANTIATE_TEST_SUITE_P(
         // 2 x 1.15099 x piC (3 x 2/3 = 2) x piQ 2 = 9.208
         EmRow{"switchSingleRate", "Bac=5410,Bacm=5SWA,Vf=3", "", Cond,
               Cond + ",Arm=2,πcm=2,Labv=2,Klv=R,Viv=0.3,πlm=1.15,πqm=2,Fitm=9.208", ""},
+        // lower quality has base rates of its own: 10 + 2 x 4 = 18; x 1.150993 = 20.718
+        EmRow{"switchLowerQuality", "Bac=5410,Bacm=5SWQ,Vf=4,Qkm=Lower", "", Cond,
+              Cond + ",Ar1m=1,Ar2m=.5,Labv=2,Klv=R,Viv=0.3,πlm=1.15,Arm=18,Fitm=20.718", ""},
+        EmRow{"switchQualityRange", "Bac=5410,Bacm=5SWQ,Vf=4,Qkm=MIL/Lower", "", Cond,
+              Cond + ",Ar1m=1,Ar2m=.5,Labv=2,Klv=R,Viv=0.3,πlm=1.15,Arm=3/18,Fitm=3.453/20.718", ""},
+        EmRow{"switchDefaultQuality", "Bac=5410,Bacm=5SWQ,Vf=4", "", Cond,
+              Cond + ",Ar1m=1,Ar2m=.5,Labv=2,Klv=R,Viv=0.3,πlm=1.15,Qkvm=MIL,Fitm=3.453", ""},
+        // a factor given as a number multiplies the MIL-SPEC rate: 3.453 x 2 = 6.906
+        EmRow{"switchQualityFactorGiven", "Bac=5410,Bacm=5SWQ,Vf=4,πqem=2", "", Cond,
+              Cond + ",Ar1m=1,Ar2m=.5,Labv=2,Klv=R,Viv=0.3,πlm=1.15,Fitm=6.906", ""},
         EmRow{"switchWithoutCount", "Bac=5410,Bacm=5SW", "", Cond, Cond + ",Ar1m=1,Ar2m=.5", ",Err=Vf"},
         EmRow{"perElementWithoutCount", "Bac=5110,Bacm=5EL", "", Cond, Cond + ",Arm=2,πem=3,Fitm=6", "",
               QStringLiteral("Norm=2,Envm=Gf")},

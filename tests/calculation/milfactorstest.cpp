@@ -29,6 +29,8 @@ protected:
         table(QStringLiteral("4Q4"), QStringLiteral("R=.1,L=1.5"));
         table(QStringLiteral("4Q1"), QStringLiteral("R=.1,MIL=5"));
         table(QStringLiteral("5Q"), QStringLiteral("R=.3,P=1,U=2,M=3,L=4,MIL=1"));
+        table(QStringLiteral("2QHF"), QStringLiteral("JANTX=1,JAN=2,LOWER=5"));
+        table(QStringLiteral("4Q7"), QStringLiteral("MIL=1,LOWER=3"));
     }
 };
 
@@ -73,6 +75,15 @@ INSTANTIATE_TEST_SUITE_P(
                    ",Qkvm=JANTX/Lower,πqm=1/5", ""},
         QualityRow{"defaultSemiconductorOther", "3LED", "2Q", "Bac=3111,Tec=2112", "", Run, 8, 8,
                    ",Qkvm=Plastic,πqm=8", ""},
+        // a table without plastic level: plastic parts take its lowest level
+        QualityRow{"defaultPlasticWithoutPlasticLevel", "2TRHFBIP", "2QHF", "Bac=2211,Tec=2110", "", Run, 1, 5,
+                   ",Qkvm=JANTX/Lower,πqm=1/5", ""},
+        QualityRow{"defaultOtherWithoutPlasticLevel", "2TRHFBIP", "2QHF", "Bac=2211,Tec=2112", "", Run, 5, 5,
+                   ",Qkvm=Lower,πqm=5", ""},
+        QualityRow{"explicitPlasticWithoutPlasticLevel", "2TRHFBIP", "2QHF", "Bac=2211,Qkm=Plastic", "", Run, -1, -1,
+                   "", ",Err=QualMil"},
+        // resistor networks have only MIL-SPEC and lower quality
+        QualityRow{"defaultResistorNetwork", "4RZ", "4Q7", "Bac=4250", "", Run, 1, 1, ",Qkvm=MIL", ""},
         QualityRow{"defaultResistorTable4Q4", "4RC", "4Q4", "Bac=4111", "", Run, .1f, 1.5,
                    ",Qkvm=R/L,πqm=0.1/1.5", ""},
         QualityRow{"defaultPassiveOther", "4RC", "4Q1", "Bac=4111", "", Run, .1f, 5, ",Qkvm=R/MIL,πqm=0.1/5", ""},

@@ -28,6 +28,8 @@ protected:
         record(QStringLiteral("2TRLFMOSFET"), "Ar=12" + tail);
         record(QStringLiteral("2THYR"), "Ar=2.2" + tail);
         record(QStringLiteral("2TRHFHPBIPAU"), "Ar=10,Ct=2903" + tail);
+        record(QStringLiteral("2TRHFHPBIPAL"), "Ar=10,Ct=5794" + tail);
+        record(QStringLiteral("2DIOHFPIN"), "Ar=8.1,Ct=2100" + tail);
         record(QStringLiteral("2NOENV"), QStringLiteral("Ar=1,Qc=2Q,Ec=2X"));
         record(QStringLiteral("3DISP"), "Ar=10,Ar2=5" + tail);
         record(QStringLiteral("3LASERDIOGA"), QStringLiteral("Ar=3230,Ct=4635,Ec=2E"));
@@ -88,8 +90,25 @@ INSTANTIATE_TEST_SUITE_P(
         // 16^.4 = 3.03143; 2.2 x 3.03143 = 6.669
         HlRow{"thyristorCurrentRating", "Bac=2411,Bacm=2THYR,Imax=16", "", "Tj=25",
               "Tj=25,C1m=2.2,Vuv=.7,πprm=3.03,Fitm=6.669", ""},
-        HlRow{"microwavePowerWithoutTemperatureFactor", "Bac=2211,Bacm=2TRHFHPBIPAU", "", "Tj=100",
-              "Tj=100,C1m=10,Vuv=.7,Fitm=10", ""},
+        // Mended: the microwave power transistor has its temperature factor, referred
+        // to 100 degC: gold 0.1 exp(-2903 (1/(Tj+273) - 1/373)) = 0.1 at Tj 100
+        HlRow{"microwavePowerAtReferenceTemperature", "Bac=2211,Bacm=2TRHFHPBIPAU", "", "Tj=100",
+              "Tj=100,C1m=10,Ctm=2903,πtm=0.1,Vuv=.7,Fitm=1", ""},
+        // Tj 25: 0.1 exp(-2903 (1/298 - 1/373)) = 0.1 exp(-1.95874) = .0141043; 10 x that = .141
+        HlRow{"microwavePowerCool", "Bac=2211,Bacm=2TRHFHPBIPAU", "", "Tj=25",
+              "Tj=25,C1m=10,Ctm=2903,πtm=0.01,Vuv=.7,Fitm=0.141", ""},
+        // aluminium 0.38 exp(-5794 (1/(Tj+273) - 1/373)) at Tj 150: 0.38 exp(5794 x 3.16899e-4)
+        // = 0.38 x 6.27211 = 2.38340; 10 x that = 23.834
+        HlRow{"microwavePowerAluminium", "Bac=2211,Bacm=2TRHFHPBIPAL", "", "Tj=150",
+              "Tj=150,C1m=10,Ctm=5794,πtm=2.38,Vuv=.7,Fitm=23.834", ""},
+        // PIN diode: pi_R = 0.326 ln(Pr/W) - 0.25, 0.5 up to 10 W, 2.0 from 1000 W
+        HlRow{"pinDiodeSmall", "Bac=2261,Bacm=2DIOHFPIN,Nmax=1000", "", "Tj=25",
+              "Tj=25,C1m=8.1,Vuv=.7,πprm=0.5,Fitm=4.05", ""},
+        // 100 W: 0.326 x 4.60517 - 0.25 = 1.25129; 8.1 x 1.25129 = 10.135
+        HlRow{"pinDiode100W", "Bac=2261,Bacm=2DIOHFPIN,Nmax=100000", "", "Tj=25",
+              "Tj=25,C1m=8.1,Vuv=.7,πprm=1.25,Fitm=10.135", ""},
+        HlRow{"pinDiodeWithoutRating", "Bac=2261,Bacm=2DIOHFPIN", "", "Tj=25",
+              "Tj=25,C1m=8.1,Vuv=.7,πprm=0.5/2,Fitm=4.05/16.2", ""},
         HlRow{"noRecord", "Bac=2111,Bacm=2NONE", "", "Tj=25", "Tj=25", ",Err=BacMil"},
         // Mended: a missing environment entry is an error, not a factor 0.
         HlRow{"missingEnvironmentEntry", "Bac=2111,Bacm=2NOENV", "", "Tj=25", "Tj=25", ",Err=EnvMil"},
@@ -103,16 +122,27 @@ INSTANTIATE_TEST_SUITE_P(
         // fibre-optic connector with 3 as second Tec character: Vf 2 x 4 = 8; 8 x 100 x 6 (Gf)
         HlRow{"fibreConnectorCount", "Bac=3411,Tec=1300,Vf=2,Bacm=3FIBERCON", "", "Tj=25",
               "Tj=25,πem=6,Arm=100,Vfm=8,Fitm=4800", "", QStringLiteral("Norm=2,Envm=Gf")},
-        // no current: I .1/10, piI = .1^.68 = .208930, 10^.68 = 4.78630; 3230 x piI
+        // no current: I .1/10, piI = .1^.68 = .208930, 10^.68 = 4.78630; continuous
+        // wave piA 4.4 (4.4 in single precision): 3230 x 4.4 x piI = 2969.308 / 68022.913
         HlRow{"laserWithoutCurrent", "Bac=3311,Bacm=3LASERDIOGA", "", "Tj=25",
-              "Tj=25,Arm=3230,Ibv=0.1/10,πim=0.21/4.79,Degrv=50,πpdm=1,Fitm=674.843/15459.753", ",Warn=IbLaserMil"},
-        // 2^.68 = 1.60214, Degr 75: piP 1.5; 3230 x 1.60214 x 1.5 = 7762.367
+              "Tj=25,Arm=3230,Ibv=0.1/10,πim=0.21/4.79,πam=4.4,Degrv=50,πpdm=1,Fitm=2969.308/68022.913",
+              ",Warn=IbLaserMil"},
+        // Mended: piP = 1 / (2 (1 - Pr/Ps)), not Pr/Ps / 50 %. 2^.68 = 1.60214, Pr/Ps 75 %:
+        // piP 2; 3230 x 1.602139 x 4.4 x 2 = 45539.22
         HlRow{"laserDegradation", "Bac=3311,Bacm=3LASERDIOGA", "Ib=2,Degr=75", "Tj=25",
-              "Tj=25,Arm=3230,πim=1.6,πpdm=1.5,Fitm=7762.367", ""},
+              "Tj=25,Arm=3230,πim=1.6,πam=4.4,πpdm=2,Fitm=45539.22", ""},
+        // 60 %: piP 1 / (2 x .4) = 1.25; 3230 x 4.4 x 1.25 = 17765
         HlRow{"laserDegradationPercent", "Bac=3311,Bacm=3LASERDIOGA", "Ib=1,Degr=60%", "Tj=25",
-              "Tj=25,Arm=3230,πpdm=1.2,Fitm=3876", ""},
+              "Tj=25,Arm=3230,πam=4.4,πpdm=1.25,Fitm=17765", ""},
+        // beyond the handbook's 95 %: 95 % is used, piP 10; 3230 x 4.4 x 10 = 142120 (.003
+        // from 4.4 in single precision)
+        HlRow{"laserDegradationBeyondTheTable", "Bac=3311,Bacm=3LASERDIOGA", "Ib=1,Degr=100", "Tj=25",
+              "Tj=25,Arm=3230,πam=4.4,Degrv=95,πpdm=10,Fitm=142120.003", ""},
         HlRow{"laserCurrentFromRating", "Bac=3311,Bacm=3LASERDIOGA,Imax=10", "Vie=.1", "Tj=25",
-              "Tj=25,Arm=3230,Degrv=50,πpdm=1,Fitm=3230", ""},
+              "Tj=25,Arm=3230,πam=4.4,Degrv=50,πpdm=1,Fitm=14212", ""},
+        // Mended: pulsed at 25 % duty cycle: piA = .25^.5 = .5; 3230 x .5 = 1615
+        HlRow{"laserPulsed", "Bac=3311,Bacm=3LASERDIOGA", "Ib=1,Zf=25%", "Tj=25",
+              "Tj=25,Arm=3230,πam=0.5,Degrv=50,πpdm=1,Fitm=1615", ""},
         // lambda_b = .074 x 28^1.29 = 5.44585; mended: piU .72 enters the rate;
         // 5.44585 x .72 = 3.921, x 3.3 = 12.939
         HlRow{"lampDefaults", "Bac=3711,Bacm=3LAMPS", "Zf=50", "Tj=25",

@@ -69,7 +69,11 @@ INSTANTIATE_TEST_SUITE_P(
               "Tj=85,C1m=10,Eam=.65,πtm=6.96,C2m=7.19,Qkvm=CSP,πqm=10,πem=0.5,Fitm=731.682", ""},
         // GaAs reference 423 K: piT(150) = 0.1
         IcRow{"gaasAt150", "Bac=1410," + Dip16 + "Bacm=1DIGGAAS", "", "Tj=150",
-              "Tj=150,C1m=10,Eam=.4,πtm=0.1,C2m=7.19,Qkvm=CSP,πqm=10,πem=0.5,Fitm=45.952", ""},
+              "Tj=150,C1m=10,Eam=1.4,πtm=0.1,C2m=7.19,Qkvm=CSP,πqm=10,πem=0.5,Fitm=45.952", ""},
+        // digital GaAs has 1.4 eV: piT(125) = 0.1 exp(1.4/8.617e-5 x (1/423 - 1/398))
+        // = 0.1 exp(-2.41263) = .0089568; 10 x (.089568 + 3.59519) = 36.848
+        IcRow{"gaasDigitalEnergy", "Bac=1410," + Dip16 + "Bacm=1DIGGAAS", "", "Tj=125",
+              "Tj=125,C1m=10,Eam=1.4,πtm=0.01,C2m=7.19,Qkvm=CSP,πqm=10,πem=0.5,Fitm=36.848", ""},
         // hermetic, unknown housing: 0.28 x 16^1.08 = 5.59252; class B/CSH: 1 x (1 + 2.79626) = 3.796,
         // 2 x 3.79626 = 7.593
         IcRow{"hermeticUnknownHousing", "Bac=1410,Tec=1001,Gec=XYZ,Pin=16,Bacm=1DIG", "", "Tj=25",

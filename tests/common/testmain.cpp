@@ -1,3 +1,5 @@
+#include "component_file/btjournal.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -8,6 +10,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale::c());
+    // Nothing here outlives a power cut: the tests run without disk flushes,
+    // except those that test the flushes and install a policy of their own.
+    static NoDiskFlush noFlush;
+    setDiskFlush(&noFlush);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -89,3 +89,47 @@ TEST(RateTableWindow, ViewerGridIgnoresTyping)
 }
 
 } // namespace
+
+namespace {
+
+// Escape is the cancel button of both windows; in the editor it first undoes
+// the cell being typed into, and only a second Escape leaves.
+TEST(RateTableWindow, EscapeCancelsTheViewerAndTheEditorWhenNotEditing)
+{
+    testutil::TempInstallation inst;
+    ASSERT_TRUE(inst.ok());
+    testutil::ScriptedProgram sp;
+    sp.program().WorkStr[9] = inst.path(QStringLiteral("System"));
+    sp.program().WorkStr[19] = inst.path(QStringLiteral("System"));
+    sp.program().LangNr = 1;
+    {
+        YkViewModel viewer;
+        viewer.FormLoad();
+        RateTableWindow w(viewer, false, nullptr);
+        w.show();
+        w.grid()->setFocus();
+        QTest::keyClick(w.grid(), Qt::Key_Escape);
+        EXPECT_EQ(viewer.Tag, QStringLiteral("1"));
+        viewer.close();
+    }
+    AwsEditModel editor;
+    editor.FormLoad();
+    {
+        RateTableWindow w(editor, true, nullptr);
+        w.show();
+        QTableWidget* grid = w.grid();
+        grid->setFocus();
+        const QString before = grid->item(0, 8)->text();
+        QTest::keyClicks(grid, QStringLiteral("7"));
+        ASSERT_TRUE(editor.EditAktiv);
+        QTest::keyClick(grid, Qt::Key_Escape);
+        EXPECT_EQ(grid->item(0, 8)->text(), before);
+        EXPECT_EQ(editor.Tag, QStringLiteral("0"));
+        QTest::keyClick(grid, Qt::Key_Escape);
+        EXPECT_EQ(editor.Tag, QStringLiteral("1"));
+        EXPECT_TRUE(sp.ui().allUsed());
+    }
+    editor.close();
+}
+
+} // namespace

@@ -1,5 +1,6 @@
 #include "common/testutil.h"
 #include "frame/inifile.h"
+#include "frame/program.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -70,4 +71,31 @@ TEST_F(IniTest, Windows1252Values)
     writeFile(file(), "[usertitel]\nTitel=St\xfc" "ckliste \x80\n");
     EXPECT_EQ(GetProfileStr("usertitel", QString("Titel"), 80, file()), QString::fromUtf8("Stückliste €"));
 }
+// Start-up reads the file once: inside the scope the answers come from the copy
+// read when the scope began, writes still land in the file (atomically, keeping
+// the rest) and in the copy, and after the scope the file is read again.
+TEST_F(IniTest, MemoryScopeReadsOnceAndWritesThrough)
+{
+    ProgramScope program;
+    writeFile(file(), "; comment\r\n[fewe]\r\nDe=dd\r\nBin=bt\\int\r\n");
+    {
+        IniMemoryScope held(file());
+        // Changed behind the program's back: the copy read at the start answers.
+        writeFile(file(), "[fewe]\r\nDe=de\r\n");
+        EXPECT_EQ(GetProfileStr("fewe", QString("De"), 128, file()), "dd");
+        EXPECT_EQ(GetProfileStr("fewe", std::nullopt, 128, file()), QString("De") + QChar(0) + "Bin" + QChar(0));
+        // Another file is read from disk as always.
+        writeFile(dir.filePath("other.ini"), "[a]\r\nb=c\r\n");
+        EXPECT_EQ(GetProfileStr("a", QString("b"), 128, dir.filePath("other.ini")), "c");
+
+        // A write reads the file as it stands, saves it whole and refreshes the copy.
+        ASSERT_TRUE(WriteProfileStr("fewe", QString("Res"), QString("x.txt"), file()));
+        EXPECT_EQ(readFile(file()), QByteArray("[fewe]\r\nDe=de\r\nRes=x.txt\r\n"));
+        EXPECT_EQ(GetProfileStr("fewe", QString("Res"), 128, file()), "x.txt");
+        EXPECT_EQ(GetProfileStr("fewe", QString("De"), 128, file()), "de");
+    }
+    writeFile(file(), "[fewe]\r\nDe=en\r\n");
+    EXPECT_EQ(GetProfileStr("fewe", QString("De"), 128, file()), "en");
+}
+
 } // namespace

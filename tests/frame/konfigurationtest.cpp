@@ -168,3 +168,18 @@ TEST_F(KonfigTest, DialogTypingAndOk)
     EXPECT_EQ(GetParam(prog().Cf, "Paf"), "2");
 }
 } // namespace
+
+namespace {
+// Enter takes the configuration over like OK; it does not print a test page
+// (the first button of the row).
+TEST_F(KonfigTest, EnterIsOk)
+{
+    frmKonfiguration dlg;
+    dlg.show();
+    dlg.randField(0)->setFocus();
+    QTest::keyClick(dlg.randField(0), Qt::Key_Return);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_TRUE(sp.ui().allUsed());
+}
+} // namespace

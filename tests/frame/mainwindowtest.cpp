@@ -106,6 +106,41 @@ TEST_F(MainWindowTest, DocumentsOpenAfterTheProtocol)
     EXPECT_TRUE(launcher.opened.front().endsWith("dd/hdbk.pdf"));
 }
 
+TEST_F(MainWindowTest, MissingDocumentIsSaidNotOpened)
+{
+    frmTARN w;
+    ASSERT_TRUE(QFile::remove(inst.path("dd/tarn-start.pdf")));
+    const QString entry = ResStr(1557, 38, 1).remove(u'&').trimmed();
+    sp.ui().expect("msg", "0", [&](const Question& q) {
+        EXPECT_TRUE(q.text.contains("nicht installiert")) << q.text.toStdString();
+        EXPECT_TRUE(q.text.contains(entry)) << q.text.toStdString();
+        EXPECT_TRUE(q.text.contains("tarn-start.pdf")) << q.text.toStdString();
+        return Answer::button(Mb::OK);
+    });
+    w.dispatcher().MenuTARN("short");
+    EXPECT_TRUE(launcher.opened.isEmpty());
+    EXPECT_TRUE(sp.ui().allUsed());
+}
+
+// A command that this build does not offer names the menu entry the user
+// chose, in the interface language, not the program's internal key.
+TEST_F(MainWindowTest, NotAvailableNamesTheMenuEntry)
+{
+    for (int lang : {1, 2}) {
+        prog().LangNr = lang;
+        frmTARN w;
+        const QString entry = ResStr(1557, 9, lang).remove(u'&').trimmed();
+        ASSERT_FALSE(entry.isEmpty());
+        sp.ui().expect("msg", "0", [&](const Question& q) {
+            EXPECT_TRUE(q.text.startsWith(entry)) << q.text.toStdString();
+            EXPECT_FALSE(q.text.contains("ql.view")) << q.text.toStdString();
+            return Answer::button(Mb::OK);
+        });
+        w.dispatcher().MenuTARN("ql.view");
+        EXPECT_TRUE(sp.ui().allUsed());
+    }
+}
+
 TEST_F(MainWindowTest, BeDbAnsweredNoDoesNothing)
 {
     frmTARN w;

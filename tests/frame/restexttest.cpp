@@ -109,12 +109,23 @@ INSTANTIATE_TEST_SUITE_P(
         ExpandRow{"braceWithoutCloseStays", QStringLiteral("@{473 @1"), kX, QStringLiteral("@{473 X")}),
     [](const auto& i) { return std::string(i.param.name); });
 
-TEST(Expand, DateComesFromTheClock)
+// The date comes from the clock and is written the way the language of the
+// text writes dates, whatever the system locale is (C.UTF-8 would give
+// "5 Mar 2024" in a German footer).
+TEST(Expand, DateComesFromTheClockInTheTextsLanguage)
 {
     ScriptedProgram sp;
     ClockOverride clock(QDateTime(QDate(2024, 3, 5), QTime(10, 0)));
-    const QString shortDate = QLocale().toString(QDate(2024, 3, 5), QLocale::ShortFormat);
-    EXPECT_EQ(ExpandText(QStringLiteral("Stand: @D / @d")), QStringLiteral("Stand: ") + shortDate + " / " + shortDate);
+    const struct {
+        int lang;
+        const char* date;
+    } cases[] = {{1, "05.03.24"}, {2, "05/03/2024"}};
+    for (const auto& c : cases) {
+        sp.program().LangNr = c.lang;
+        const QString date = QString::fromLatin1(c.date);
+        EXPECT_EQ(ExpandText(QStringLiteral("Stand: @D / @d")), QStringLiteral("Stand: ") + date + " / " + date);
+        EXPECT_EQ(ExpandText(QStringLiteral("@D"), {}, 3 - c.lang), shortDate(QDate(2024, 3, 5), 3 - c.lang));
+    }
 }
 
 TEST(Expand, LanguageZeroMeansUserInterfaceLanguage)

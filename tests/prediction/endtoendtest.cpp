@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QDeadlineTimer>
 #include <QProcess>
+#include <QThread>
 #include <gtest/gtest.h>
 
 // The batch prediction of the demo Q-list, run by the program itself in a
@@ -28,15 +30,19 @@ protected:
     {
         testutil::writeFile(inst.path("pr.dat"), prDat);
         QProcess tarn;
+        start(tarn, QStringLiteral("/pr"));
+        EXPECT_TRUE(tarn.waitForFinished(120000));
+        return tarn.exitCode();
+    }
+    void start(QProcess& tarn, const QString& batchSwitch)
+    {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("TARN_FIXED_CLOCK"), QStringLiteral("2024-03-07T10:00:00"));
         env.remove(QStringLiteral("DISPLAY"));
         tarn.setProcessEnvironment(env);
         tarn.setWorkingDirectory(inst.dir());
-        tarn.start(inst.programFile(), {QStringLiteral("/pr")});
-        EXPECT_TRUE(tarn.waitForFinished(120000));
-        return tarn.exitCode();
+        tarn.start(inst.programFile(), {batchSwitch});
     }
     QStringList lines(const QString& relative)
     {
@@ -113,6 +119,34 @@ TEST_F(BatchPrediction, DemoBoardUnderTheStandardProfile)
     // A second run of the same Q-list writes the next result file.
     EXPECT_EQ(run("1,Standard\r\n"), 0);
     EXPECT_TRUE(QFile::exists(inst.path("results/A0000101.slk")));
+}
+
+TEST_F(BatchPrediction, ASecondStartLeavesTheWorkFilesOfARunningPredictionAlone)
+{
+    testutil::writeFile(inst.path("pr.dat"), "1,Standard\r\n");
+    QProcess first;
+    start(first, QStringLiteral("/pr"));
+    // The second copy starts while the first one works in tp1 and tp2.
+    const QDir tp1(inst.path("tp1")), tp2(inst.path("tp2"));
+    QDeadlineTimer deadline(60000);
+    while (first.state() != QProcess::NotRunning && !deadline.hasExpired() &&
+           tp1.entryList(QDir::Files).isEmpty() && tp2.entryList(QDir::Files).isEmpty())
+        QThread::msleep(1);
+    ASSERT_NE(first.state(), QProcess::NotRunning) << "the prediction ended before it wrote a work file";
+    QProcess second;
+    start(second, QStringLiteral("/fl"));
+    ASSERT_TRUE(second.waitForFinished(60000));
+    EXPECT_TRUE(QFile::exists(inst.path("fl.err")));
+    ASSERT_TRUE(first.waitForFinished(120000));
+    EXPECT_EQ(first.exitCode(), 0);
+
+    EXPECT_EQ(testutil::readFile(inst.path("results/A0000100.slk")),
+              testutil::readFile(testutil::fixturesDir() + "/prediction/demoboard-standard.slk"));
+    EXPECT_EQ(QDir(inst.path("results")).entryList({"*.pdf"}, QDir::Files).size(), 1);
+    EXPECT_EQ(lines("pr.err").size(), 1) << lines("pr.err").join("\n").toStdString();
+    // The second copy worked in folders of its own and removed them.
+    EXPECT_TRUE(tp1.entryList({"inst*"}, QDir::Dirs).isEmpty());
+    EXPECT_TRUE(tp2.entryList({"inst*"}, QDir::Dirs).isEmpty());
 }
 
 TEST_F(BatchPrediction, ProfilesThatCannotRunAreLoggedAndTheRestRuns)

@@ -7,12 +7,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QScreen>
 #include <QDir>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -68,6 +73,74 @@ TEST_F(PreviewWindow, PagesZoomsAndCancels)
         w.grab().save(QDir(keep).filePath(QStringLiteral("preview.png")));
     }
     click(w, "can");
+    EXPECT_TRUE(state.decided());
+    EXPECT_FALSE(state.confirmed());
+}
+
+// Where the head of the page being shown stands in the view, in viewport pixels.
+int pageHeadInView(frmPreview& w, int page)
+{
+    auto* view = w.pageView()->findChild<QGraphicsView*>();
+    if (!view)
+        return -1000;
+    QList<double> tops;
+    for (QGraphicsItem* item : view->scene()->items())
+        if (!item->parentItem())
+            tops << item->sceneBoundingRect().top();
+    std::sort(tops.begin(), tops.end());
+    if (page > tops.size())
+        return -1000;
+    return view->mapFromScene(QPointF(0, tops[page - 1])).y();
+}
+
+TEST_F(PreviewWindow, FitsTheScreenAndOpensOnTheHeadOfPageOne)
+{
+    PreviewState state(21, false, false);
+    frmPreview w(state);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QApplication::setActiveWindow(&w);
+    QCoreApplication::processEvents();
+    const QRect avail = w.screen()->availableGeometry();
+    EXPECT_TRUE(avail.contains(w.geometry())) << w.geometry().width() << "x" << w.geometry().height();
+    EXPECT_LE(w.width(), 1366);
+    EXPECT_LE(w.height(), 768 - 40);
+    // At 100 % a page is taller than the window: its head is at the top of
+    // the view, not scrolled away above it.
+    const int head = pageHeadInView(w, 1);
+    EXPECT_GE(head, 0);
+    EXPECT_LE(head, 20);
+    // Turning to another page shows that page's head too.
+    QTest::keyClick(&w, Qt::Key_PageDown);
+    EXPECT_EQ(w.pageView()->currentPage(), 2);
+    const int head2 = pageHeadInView(w, 2);
+    EXPECT_GE(head2, 0);
+    EXPECT_LE(head2, 20);
+}
+
+TEST_F(PreviewWindow, KeysTurnPagesAndEscapeCancels)
+{
+    PreviewState state(21, false, false);
+    frmPreview w(state);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QApplication::setActiveWindow(&w);
+    QTest::keyClick(&w, Qt::Key_PageDown);
+    QTest::keyClick(&w, Qt::Key_PageDown);
+    EXPECT_EQ(w.pageEdit()->text(), QStringLiteral("3"));
+    QTest::keyClick(&w, Qt::Key_PageUp);
+    EXPECT_EQ(w.pageView()->currentPage(), 2);
+    QTest::keyClick(&w, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(w.pageView()->currentPage(), 21);
+    QTest::keyClick(&w, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(w.pageView()->currentPage(), 1);
+    // Also from the page view itself, which would otherwise only scroll.
+    auto* view = w.pageView()->findChild<QGraphicsView*>();
+    ASSERT_NE(view, nullptr);
+    QTest::keyClick(view->viewport(), Qt::Key_PageDown);
+    EXPECT_EQ(w.pageView()->currentPage(), 2);
+    EXPECT_FALSE(state.decided());
+    QTest::keyClick(w.pageEdit(), Qt::Key_Escape);
     EXPECT_TRUE(state.decided());
     EXPECT_FALSE(state.confirmed());
 }

@@ -2,6 +2,11 @@
 #include "printfixture.h"
 #include "printing/pagestream.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+
 namespace {
 
 // Records what the interpreter asks of a target.
@@ -152,6 +157,24 @@ TEST(SymbolFont, LatinLettersStandForGreek)
 {
     EXPECT_EQ(symbolToUnicode(QStringLiteral("p")), QString(QChar(0x03C0)));
     EXPECT_EQ(symbolToUnicode(QStringLiteral("abw1")), QStringLiteral("αβω1"));
+}
+
+// The pi of a factor is drawn in the family of the text it stands in (the
+// monospaced lines of a report, the proportional heads), not in whatever
+// font the system substitutes for "Symbol".
+TEST(SymbolFont, PiTakesTheFamilyOfItsText)
+{
+    for (const char* family : {"Courier New", "Arial"}) {
+        QImage image(200, 100, QImage::Format_RGB32);
+        QPainter painter(&image);
+        PainterTarget target(painter);
+        target.setFontName(QString::fromLatin1(family));
+        target.setFontName(QStringLiteral("Symbol"));
+        target.text(0, 0, QStringLiteral("p"));
+        EXPECT_EQ(QFontInfo(painter.font()).family(), QFontInfo(QFont(QString::fromLatin1(family))).family())
+            << family;
+        EXPECT_TRUE(QFontMetricsF(painter.font()).inFont(QChar(0x03C0))) << family;
+    }
 }
 
 TEST_F(Interpreter, PrintsEveryPageWithNewPagesBetween)

@@ -198,6 +198,34 @@ TEST_F(Output, PdfFromThePreviewProposesTheNextFreeNameAndRemembersTheFolder)
     }
 }
 
+// The PDF of a run is offered under the number of the run's result file, not
+// under the first number that has no PDF yet.
+TEST_F(Output, PdfFromThePreviewTakesTheNumberOfTheRunsResultFile)
+{
+    Program& p = sp.program();
+    p.ErgLnr = QStringLiteral("00001");
+    p.WorkStr[16] = QStringLiteral("A");
+    const QString results = path(QStringLiteral("results"));
+    p.Cf = QStringLiteral(",ResDir=") + results;
+    testutil::writeFile(results + QStringLiteral("/A0000100.slk"), "earlier run");
+    testutil::writeFile(results + QStringLiteral("/A0000100.pdf"), "earlier run");
+    testutil::writeFile(results + QStringLiteral("/A0000101.slk"), "this run");
+
+    Answer printToPdf = Answer::word(QStringLiteral("pr mit"));
+    printToPdf.data.insert(QStringLiteral("pdf"), true);
+    ASSERT_TRUE(PrInit());
+    writeNumberedPages(2);
+    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), printToPdf);
+    QString offered;
+    sp.ui().expect(QStringLiteral("save"), QStringLiteral("ergdatei"), [&](const Question& q) {
+        offered = q.data.value(QStringLiteral("file")).toString();
+        return Answer::cancel();
+    });
+    QString title;
+    PrAusgabe(title);
+    EXPECT_EQ(offered, QStringLiteral("A0000101.pdf"));
+}
+
 TEST_F(Output, CancelledSaveDialogCancelsThePdf)
 {
     sp.program().PdfPrint = QStringLiteral("TARN Postscript");

@@ -1,3 +1,5 @@
+#include "frame/program.h"
+#include "frame/restext.h"
 #include "frame/errptnr.h"
 #include "qlist/fehlqsbt.h"
 #include "qlprintfixture.h"
@@ -42,7 +44,7 @@ protected:
         for (const QString& t : printed)
             if (!t.startsWith(QLatin1String("===")) && !t.startsWith(QLatin1String("TARN 4.2")) &&
                 !t.startsWith(QLatin1String("Typ:  BOARD")) && t.trimmed() != QLatin1String("1") &&
-                t != QLocale().toString(QDate(2024, 3, 7), QLocale::ShortFormat) && !t.trimmed().isEmpty())
+                t != shortDate(QDate(2024, 3, 7), prog().LangDruck) && !t.trimmed().isEmpty())
                 body << t;
         return body;
     }

@@ -1,3 +1,5 @@
+#include "frame/program.h"
+#include "frame/restext.h"
 #include "qlist/printqsl.h"
 #include "printing/previewstate.h"
 #include "qlprintfixture.h"
@@ -52,7 +54,7 @@ protected:
             else if (t.startsWith(QLatin1String("Yk:  ")) || t.startsWith(QLatin1String("Typ:  ")) ||
                      t.startsWith(QLatin1String("An:  ")))
                 inBody = true; // the head's right-hand text comes last in the page head
-            else if (inBody && t != QLocale().toString(QDate(2024, 3, 7), QLocale::ShortFormat) &&
+            else if (inBody && t != shortDate(QDate(2024, 3, 7), prog().LangDruck) &&
                      !t.trimmed().isEmpty() && t.trimmed().toInt() == 0)
                 b << t;
         }

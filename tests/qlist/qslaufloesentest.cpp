@@ -96,6 +96,35 @@ TEST_F(Expansion, CancelGivesAbbruchAndKeepsExpandedPart)
     EXPECT_TRUE(noQpoh());
 }
 
+// The database the references are looked up in stays open through the levels of
+// one expansion and is closed at its end, however it ends.
+TEST_F(Expansion, LeavesNoDatabaseSlotOpen)
+{
+    auto openSlots = [] {
+        int n = 0;
+        for (const QlDbSlot& s : prog().DbTab)
+            n += s.inUse != 0 || s.db != nullptr;
+        return n;
+    };
+    const QString top = addList(QStringLiteral("00000"), {"Typ=TOP", "Be=Top", "Stck=1,Typ=S1,Qm=Qsl", "Stck=1,Typ=S2,Qm=Qsl",
+                                                          "Stck=1,Typ=NONE,Qm=Qsl"});
+    addList(QStringLiteral("00001"), {"Typ=S1", "Be=s1", "Stck=1,Typ=S2,Qm=Qsl"});
+    addList(QStringLiteral("00002"), {"Typ=S2", "Be=s2", "Stck=1,Typ=Y"});
+    info.Begin();
+    info.Add(QString());
+    EXPECT_EQ(QslAufloesen(QStringLiteral("00000"), top), QString());
+    EXPECT_EQ(openSlots(), 0);
+    EXPECT_EQ(qpoLines(), (QStringList{"Lnr=A0,Typ=TOP,B,Be=Top", "Lnr=A1,Stck=1,Typ=S1,Qm=Qsl,Aufl=ja,B,Be=s1",
+                                       "Lnr=A2,Stck=1,Typ=S2,Qm=Qsl,Aufl=ja,B,Be=s2", "Stck=1,Typ=Y", "Lnr=A2,Qm=Ende",
+                                       "Lnr=A1,Qm=Ende", "Lnr=A2,Stck=1,Typ=S2,Qm=Qsl,Aufl=ja,B,Be=s2", "Stck=1,Typ=Y",
+                                       "Lnr=A2,Qm=Ende", "Stck=1,Typ=NONE,Qm=Qsl,F,Err=QslFehlt"}));
+
+    info.cancelAfterAdds = 1;
+    info.Add(QStringLiteral("cancel pressed"));
+    EXPECT_EQ(QslAufloesen(QStringLiteral("00000"), top), QStringLiteral("ABBRUCH"));
+    EXPECT_EQ(openSlots(), 0);
+}
+
 TEST_F(Expansion, MissingListFileStops)
 {
     info.Begin();

@@ -1,3 +1,5 @@
+#include "frame/program.h"
+#include "frame/restext.h"
 #include "qldbtest.h"
 #include "frame/clock.h"
 #include "frame/codepage.h"
@@ -103,7 +105,7 @@ TEST_F(HeadDialog, LoadLocalisesByModeAndDatesANewList)
     EXPECT_EQ(neu.commandCaption, QStringLiteral("C&reate"));
     EXPECT_EQ(neu.exitCaption, QStringLiteral("&Close"));
     EXPECT_EQ(neu.labels[QslNeuModel::Ln], QStringLiteral("&QL No"));
-    EXPECT_EQ(neu.fields[QslNeuModel::Be], QLocale::system().toString(QDate(2026, 3, 4), QLocale::ShortFormat));
+    EXPECT_EQ(neu.fields[QslNeuModel::Be], shortDate(QDate(2026, 3, 4), prog().LangNr));
     EXPECT_FALSE(neu.lnVisible());
     EXPECT_TRUE(neu.extrasVisible());
 
@@ -218,6 +220,24 @@ TEST_F(HeadDialog, WindowRefusesSeparatorsAndInsertsPiMark)
     EXPECT_EQ(m.fields[QslNeuModel::Typ], QStringLiteral("ABC") + PiMark);
     QTest::mouseClick(w.cmdExit(), Qt::LeftButton);
     EXPECT_EQ(m.tag, QStringLiteral("1"));
+}
+
+// Escape leaves the head dialog like its close button, from any field: the
+// fields see every typed character, but Escape is the dialog's.
+TEST_F(HeadDialog, EscapeInAFieldClosesTheDialog)
+{
+    QslNeuModel m(0);
+    m.Form_Load();
+    frmQslNeuWindow w(m, nullptr);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QLineEdit* typ = w.field(QslNeuModel::Typ);
+    typ->setFocus();
+    QTest::keyClicks(typ, QStringLiteral("ab"));
+    QTest::keyClick(typ, Qt::Key_Escape);
+    EXPECT_EQ(m.tag, QStringLiteral("1"));
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(ui.allUsed());
 }
 
 TEST_F(HeadDialog, WindowRunsUntilClosedAndComesBackAfterACommand)

@@ -1,0 +1,514 @@
+#include "component_file/btjournal.h"
+#include "frame/paths.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <map>
+#include <optional>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// ---- flushes ----
+
+class RealDiskFlush : public DiskFlush {
+public:
+    bool flushFile(int fd) override { return ::fdatasync(fd) == 0; }
+    bool flushFileSystem(const QString& nativeFolder) override
+    {
+        const int fd = ::open(QFile::encodeName(nativeFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        const bool ok = ::syncfs(fd) == 0;
+        ::close(fd);
+        return ok;
+    }
+};
+
+RealDiskFlush gRealFlush;
+DiskFlush* gFlush = &gRealFlush;
+
+// ---- crash points ----
+
+int gCrashAt = 0;
+int gOperations = 0;
+
+// Reports whether this operation is the armed one; the caller then cuts its
+// write and ends the process.
+bool atCrashPoint()
+{
+    ++gOperations;
+    return gCrashAt > 0 && gOperations == gCrashAt;
+}
+
+[[noreturn]] void crashNow()
+{
+    ::_exit(crashpoint::ExitCode);
+}
+
+// ---- the unit ----
+
+const QByteArray JournalName = "journal";
+const QByteArray JournalHead = "TARN change journal 1\n";
+const QString NewSuffix = QStringLiteral(".jnew");
+
+struct Staged {
+    QString design; // the path as the caller gave it
+    StagedFile file;
+};
+
+struct Unit {
+    bool open = false;
+    QString directory;
+    std::map<QString, Staged> files; // by key
+    std::vector<std::pair<QString, QString>> folderSwaps; // design target, design source
+    // Undo log for marks: key and what was staged before (nullopt: nothing).
+    std::vector<std::pair<QString, std::optional<Staged>>> undo;
+};
+
+Unit& unit()
+{
+    static Unit u;
+    return u;
+}
+
+// A cheap key for a design path: no look-up on disk, absolute, clean.
+QString keyOf(const QString& design)
+{
+    QString p = design;
+    p.replace(u'\\', u'/');
+    if (p.size() >= 2 && p[1] == u':' && p[0].isLetter())
+        p = p.mid(2);
+    if (!p.startsWith(u'/'))
+        p = QDir::currentPath() + u'/' + p;
+    return QDir::cleanPath(p);
+}
+
+quint64 checksum(const QByteArray& bytes)
+{
+    quint64 h = 14695981039346656037ULL; // FNV-1a, 64 bits
+    for (const char c : bytes) {
+        h ^= quint8(c);
+        h *= 1099511628211ULL;
+    }
+    return h;
+}
+
+QByteArray hex(quint64 value)
+{
+    return QByteArray::number(value, 16).rightJustified(16, '0');
+}
+
+bool readAll(const QString& nativeFile, QByteArray& bytes)
+{
+    QFile f(nativeFile);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    bytes = f.readAll();
+    return true;
+}
+
+// Paths in the journal are relative to the component file's folder when they
+// lie inside it: other installations may reach the same folder by another path.
+QByteArray journalPath(const QString& nativeDir, const QString& nativeFile)
+{
+    const QString abs = QFileInfo(nativeFile).absoluteFilePath();
+    const QString base = QFileInfo(nativeDir).absoluteFilePath() + u'/';
+    const QString rel = abs.startsWith(base) ? abs.mid(base.size()) : abs;
+    return QFile::encodeName(rel);
+}
+
+QString fromJournalPath(const QString& nativeDir, const QByteArray& path)
+{
+    const QString p = QFile::decodeName(path);
+    return p.startsWith(u'/') ? p : nativeDir + u'/' + p;
+}
+
+bool removeTreeCounted(const QString& nativeFolder)
+{
+    QDir d(nativeFolder);
+    if (!d.exists())
+        return true;
+    crashpoint::reached();
+    return d.removeRecursively();
+}
+
+// One line of a journal.
+struct Entry {
+    char kind = 0; // 'W' write, 'D' delete, 'R' folder swap
+    QString target; // native
+    QString source; // native: the new content or the new folder
+    qint64 size = 0;
+    QByteArray sum;
+};
+
+// Puts a checked journal's entries in place: renames what is still beside its
+// target, deletes what goes, swaps folders whose new folder is still there.
+bool applyEntries(const std::vector<Entry>& entries)
+{
+    bool ok = true;
+    for (const Entry& e : entries) {
+        if (e.kind == 'W') {
+            if (QFileInfo::exists(e.source) && !renameRaw(e.source, e.target))
+                ok = false;
+        } else if (e.kind == 'D') {
+            if (QFileInfo::exists(e.target) && !removeRaw(e.target))
+                ok = false;
+        } else if (e.kind == 'R') {
+            const QString old = e.target + QStringLiteral(".alt");
+            if (!QFileInfo::exists(e.source)) {
+                removeTreeCounted(old); // swapped already; the old folder may be left
+                continue;
+            }
+            if (!removeTreeCounted(old))
+                ok = false;
+            if (QFileInfo::exists(e.target) && !renameRaw(e.target, old)) {
+                ok = false;
+                continue;
+            }
+            if (!renameRaw(e.source, e.target))
+                ok = false;
+            removeTreeCounted(old);
+        }
+    }
+    return ok;
+}
+
+bool flushFolder(const QString& nativeDir)
+{
+    crashpoint::reached();
+    return diskFlush().flushFileSystem(nativeDir);
+}
+
+void logRepair(const QString& nativeDir, const QString& line)
+{
+    QFile log(nativeDir + QStringLiteral("/journal.log"));
+    if (log.open(QIODevice::WriteOnly | QIODevice::Append))
+        log.write(QDateTime::currentDateTime().toString(Qt::ISODate).toLatin1() + ' ' + line.toUtf8() + '\n');
+}
+
+} // namespace
+
+DiskFlush& diskFlush()
+{
+    return *gFlush;
+}
+
+DiskFlush* setDiskFlush(DiskFlush* policy)
+{
+    DiskFlush* previous = gFlush;
+    gFlush = policy ? policy : &gRealFlush;
+    return previous;
+}
+
+void crashpoint::arm(int n)
+{
+    gCrashAt = n;
+}
+
+void crashpoint::reset()
+{
+    gCrashAt = 0;
+    gOperations = 0;
+}
+
+int crashpoint::count()
+{
+    return gOperations;
+}
+
+void crashpoint::reached()
+{
+    if (atCrashPoint())
+        crashNow();
+}
+
+bool writeRaw(const QString& nativeFile, const QByteArray& bytes, bool flush)
+{
+    const bool crash = atCrashPoint();
+    const int fd = ::open(QFile::encodeName(nativeFile).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    // At a crash point the write is cut in half: a torn write.
+    const qsizetype length = crash ? bytes.size() / 2 : bytes.size();
+    qsizetype done = 0;
+    while (done < length) {
+        const ssize_t w = ::write(fd, bytes.constData() + done, size_t(length - done));
+        if (w < 0) {
+            if (errno == EINTR)
+                continue;
+            ::close(fd);
+            return false;
+        }
+        done += w;
+    }
+    if (crash)
+        crashNow();
+    if (flush) {
+        crashpoint::reached();
+        if (!diskFlush().flushFile(fd)) {
+            ::close(fd);
+            return false;
+        }
+    }
+    return ::close(fd) == 0;
+}
+
+bool renameRaw(const QString& nativeFrom, const QString& nativeTo)
+{
+    crashpoint::reached();
+    return ::rename(QFile::encodeName(nativeFrom).constData(), QFile::encodeName(nativeTo).constData()) == 0;
+}
+
+bool removeRaw(const QString& nativeFile)
+{
+    crashpoint::reached();
+    return ::unlink(QFile::encodeName(nativeFile).constData()) == 0 || errno == ENOENT;
+}
+
+bool changeOpen()
+{
+    return unit().open;
+}
+
+QString changeDirectory()
+{
+    return unit().directory;
+}
+
+void openChange(const QString& directory)
+{
+    Unit& u = unit();
+    u = Unit();
+    u.open = true;
+    u.directory = directory;
+}
+
+int changeMark()
+{
+    return int(unit().undo.size());
+}
+
+void rollbackChange(int mark)
+{
+    Unit& u = unit();
+    while (int(u.undo.size()) > mark) {
+        auto& [key, before] = u.undo.back();
+        if (before)
+            u.files[key] = *before;
+        else
+            u.files.erase(key);
+        u.undo.pop_back();
+    }
+}
+
+int stagedCount()
+{
+    return int(unit().files.size());
+}
+
+const StagedFile* stagedFile(const QString& file)
+{
+    Unit& u = unit();
+    if (!u.open || u.files.empty())
+        return nullptr;
+    const auto it = u.files.find(keyOf(file));
+    return it == u.files.end() ? nullptr : &it->second.file;
+}
+
+namespace {
+
+void stage(const QString& file, const StagedFile& content)
+{
+    Unit& u = unit();
+    const QString key = keyOf(file);
+    const auto it = u.files.find(key);
+    if (it == u.files.end())
+        u.undo.emplace_back(key, std::nullopt);
+    else
+        u.undo.emplace_back(key, it->second);
+    u.files[key] = Staged{file, content};
+}
+
+} // namespace
+
+void stageWrite(const QString& file, const QByteArray& bytes)
+{
+    stage(file, StagedFile{false, bytes});
+}
+
+void stageRemove(const QString& file)
+{
+    stage(file, StagedFile{true, QByteArray()});
+}
+
+void stageFolderSwap(const QString& target, const QString& source)
+{
+    unit().folderSwaps.emplace_back(target, source);
+}
+
+void abandonChange()
+{
+    unit() = Unit();
+}
+
+bool commitChange()
+{
+    Unit& u = unit();
+    if (!u.open)
+        return false;
+    const Unit work = std::move(u);
+    u = Unit();
+    if (work.files.empty() && work.folderSwaps.empty())
+        return true;
+    const QString dir = nativePath(work.directory);
+    std::vector<Entry> entries;
+    std::vector<const QByteArray*> contents;
+    QByteArray journal = JournalHead;
+    for (const auto& [key, staged] : work.files) {
+        Entry e;
+        e.target = nativePath(staged.design);
+        if (staged.file.removed) {
+            e.kind = 'D';
+            journal += "D\t" + journalPath(dir, e.target) + '\n';
+        } else {
+            e.kind = 'W';
+            e.source = e.target + NewSuffix;
+            e.size = staged.file.bytes.size();
+            e.sum = hex(checksum(staged.file.bytes));
+            journal += "W\t" + journalPath(dir, e.target) + '\t' + journalPath(dir, e.source) + '\t' +
+                       QByteArray::number(e.size) + '\t' + e.sum + '\n';
+        }
+        entries.push_back(e);
+        contents.push_back(&staged.file.bytes);
+    }
+    for (const auto& [target, source] : work.folderSwaps) {
+        Entry e;
+        e.kind = 'R';
+        e.target = nativePath(target);
+        e.source = nativePath(source);
+        journal += "R\t" + journalPath(dir, e.target) + '\t' + journalPath(dir, e.source) + '\n';
+        entries.push_back(e);
+        contents.push_back(nullptr);
+    }
+    journal += "E\t" + hex(checksum(journal)) + '\n';
+
+    const QString journalFile = dir + u'/' + QString::fromLatin1(JournalName);
+    auto dropNewContents = [&] {
+        for (const Entry& e : entries)
+            if (e.kind == 'W')
+                QFile::remove(e.source);
+        QFile::remove(journalFile);
+    };
+    if (!writeRaw(journalFile, journal)) {
+        QFile::remove(journalFile);
+        return false;
+    }
+    for (size_t k = 0; k < entries.size(); ++k) {
+        if (entries[k].kind != 'W')
+            continue;
+        QDir().mkpath(QFileInfo(entries[k].target).path());
+        if (!writeRaw(entries[k].source, *contents[k])) {
+            dropNewContents();
+            return false;
+        }
+    }
+    if (!flushFolder(dir)) {
+        dropNewContents();
+        return false;
+    }
+    // Durable from here on: a failure below is finished by the next opener.
+    const bool applied = applyEntries(entries);
+    if (applied && flushFolder(dir))
+        removeRaw(journalFile);
+    return true;
+}
+
+bool journalPresent(const QString& directory)
+{
+    return !directory.isEmpty() &&
+           QFileInfo::exists(nativePath(directory) + u'/' + QString::fromLatin1(JournalName));
+}
+
+Recovery recoverChange(const QString& directory)
+{
+    if (!journalPresent(directory))
+        return Recovery::Nothing;
+    const QString dir = nativePath(directory);
+    const QString journalFile = dir + u'/' + QString::fromLatin1(JournalName);
+    QByteArray journal;
+    if (!readAll(journalFile, journal))
+        return Recovery::Failed;
+
+    // The journal counts only when it is whole: its last line holds the check
+    // sum of everything before it.
+    bool whole = false;
+    std::vector<Entry> entries;
+    const qsizetype endLine = journal.lastIndexOf("\nE\t") + 1;
+    if (journal.startsWith(JournalHead) && endLine > 0 && journal.endsWith('\n') &&
+        journal.mid(endLine + 2, 16) == hex(checksum(journal.left(endLine)))) {
+        whole = true;
+        const QList<QByteArray> lines = journal.left(endLine).mid(JournalHead.size()).split('\n');
+        for (const QByteArray& line : lines) {
+            if (line.isEmpty())
+                continue;
+            const QList<QByteArray> f = line.split('\t');
+            Entry e;
+            e.kind = f[0].isEmpty() ? 0 : f[0][0];
+            if (e.kind == 'W' && f.size() == 5) {
+                e.target = fromJournalPath(dir, f[1]);
+                e.source = fromJournalPath(dir, f[2]);
+                e.size = f[3].toLongLong();
+                e.sum = f[4];
+            } else if (e.kind == 'D' && f.size() == 2) {
+                e.target = fromJournalPath(dir, f[1]);
+            } else if (e.kind == 'R' && f.size() == 3) {
+                e.target = fromJournalPath(dir, f[1]);
+                e.source = fromJournalPath(dir, f[2]);
+            } else {
+                whole = false;
+                break;
+            }
+            entries.push_back(e);
+        }
+    }
+
+    // Forward only when every new content is complete beside its target or is
+    // in place already. The renames start only after the flush that made all
+    // new contents durable, so a content that is missing or cut means that no
+    // target has been touched yet.
+    bool complete = whole;
+    for (const Entry& e : entries) {
+        if (!complete || e.kind != 'W')
+            continue;
+        QByteArray bytes;
+        if (readAll(e.source, bytes)) {
+            complete = bytes.size() == e.size && hex(checksum(bytes)) == e.sum;
+        } else {
+            complete = readAll(e.target, bytes) && bytes.size() == e.size && hex(checksum(bytes)) == e.sum;
+        }
+    }
+    if (complete) {
+        const bool ok = applyEntries(entries) && flushFolder(dir);
+        if (!ok) {
+            logRepair(dir, QStringLiteral("a change left half done could not be finished; it stays in the journal"));
+            return Recovery::Failed;
+        }
+        removeRaw(journalFile);
+        logRepair(dir, QStringLiteral("finished a change left half done (%1 files)").arg(entries.size()));
+        return Recovery::RolledForward;
+    }
+    for (const Entry& e : entries)
+        if (e.kind == 'W')
+            QFile::remove(e.source);
+    removeRaw(journalFile);
+    logRepair(dir, QStringLiteral("undid a change left half done (%1 files were not written completely)")
+                       .arg(entries.size()));
+    return Recovery::RolledBack;
+}

@@ -1,0 +1,106 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// Crash safety of the component file.
+//
+// Every change of a component file (a record added, replaced or deleted, a page
+// split, the header's counters, a merge of many records, the switch to a rebuilt
+// index) is one unit across its files. While a unit is open, the writes of this
+// layer are only staged in memory, and the reads of this layer see the staged
+// contents. Committing the unit
+//   1. writes an intent journal "journal" into the component file's folder; it
+//      names every file the change writes, deletes or swaps, where the new
+//      content lies (a file beside the target, named target & ".jnew") and the
+//      length and check sum of that content, and ends with a check sum of its own;
+//   2. writes the new contents beside their targets;
+//   3. flushes once: from here on the change is durable;
+//   4. renames the new contents over their targets (and deletes what goes);
+//   5. flushes again, so that the renames are durable before the journal goes;
+//   6. removes the journal.
+// Whoever takes the exclusive lock and finds a journal finishes the change first:
+// forward when every new content is complete (or already in place), otherwise
+// back (the targets were not touched yet, the new contents are deleted). It
+// writes a line about it into "journal.log" beside the journal. Everything
+// happens under the exclusive lock, so readers under the shared lock never see
+// half a change.
+
+// How written data reaches the disk. The real policy flushes; tests that do not
+// test durability run without flushes.
+class DiskFlush {
+public:
+    virtual ~DiskFlush() = default;
+    // Makes the data of one open file durable.
+    virtual bool flushFile(int fd) = 0;
+    // Makes everything written so far to the file system that holds the folder
+    // durable, new and renamed files included.
+    virtual bool flushFileSystem(const QString& nativeFolder) = 0;
+};
+class NoDiskFlush : public DiskFlush {
+public:
+    bool flushFile(int) override { return true; }
+    bool flushFileSystem(const QString&) override { return true; }
+};
+DiskFlush& diskFlush();
+// Installs a policy (nullptr: the real one again); returns the previous one.
+DiskFlush* setDiskFlush(DiskFlush* policy);
+
+// Test-only crash points: counts every write, flush and rename of the component
+// file layer and, once armed, ends the process at once (_exit, no clean-up) at
+// the n-th of them. A write at the crash point is cut in half first.
+namespace crashpoint {
+inline constexpr int ExitCode = 86;
+void arm(int n); // 0 disarms
+void reset();    // disarms and sets the count to 0
+int count();
+// Called by the layer before each operation; does not return at the armed one.
+void reached();
+}
+
+// Writes bytes to a file in place (created or truncated), counting as one write
+// of the layer; with flush, the file is flushed before it is closed (one more
+// operation). False on failure.
+bool writeRaw(const QString& nativeFile, const QByteArray& bytes, bool flush = false);
+// Renames, counting as one rename of the layer.
+bool renameRaw(const QString& nativeFrom, const QString& nativeTo);
+// Removes a file, counting as one rename of the layer (a name goes).
+bool removeRaw(const QString& nativeFile);
+
+// The open unit of this process (one at a time).
+bool changeOpen();
+// The folder of the component file whose unit is open (design path).
+QString changeDirectory();
+// Opens a unit for the component file in directory; the caller holds its
+// exclusive lock until the unit is committed or abandoned.
+void openChange(const QString& directory);
+// A mark of the staged state; rollbackChange(mark) drops what was staged after
+// it (one record of a merge that was refused half way).
+int changeMark();
+void rollbackChange(int mark);
+// Makes the unit durable and puts it in place; closes the unit. True when the
+// change is durable (it is then in place, or finished by the next opener).
+[[nodiscard]] bool commitChange();
+// Drops everything staged; closes the unit.
+void abandonChange();
+// The number of files the open unit stages.
+int stagedCount();
+
+// Staging, used by the file functions. A design path; null when the file is not
+// staged (or no unit is open).
+struct StagedFile {
+    bool removed = false;
+    QByteArray bytes;
+};
+const StagedFile* stagedFile(const QString& file);
+void stageWrite(const QString& file, const QByteArray& bytes);
+void stageRemove(const QString& file);
+// Swaps the folder target for the complete folder source at commit (the
+// rebuilt index); the caller has flushed the source before.
+void stageFolderSwap(const QString& target, const QString& source);
+
+// Finishes a change that a crash left half done in directory (the caller holds
+// the exclusive lock). Returns what was done.
+enum class Recovery { Nothing, RolledForward, RolledBack, Failed };
+Recovery recoverChange(const QString& directory);
+// True when directory holds a journal (a change was left half done).
+bool journalPresent(const QString& directory);

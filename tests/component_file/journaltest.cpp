@@ -1,0 +1,221 @@
+#include "compfilecheck.h"
+#include "compfilefixture.h"
+#include "component_file/btinh.h"
+#include "component_file/btjournal.h"
+#include "component_file/btrecord.h"
+#include "component_file/btstore.h"
+#include "component_file/mixbt.h"
+#include "frame/restext.h"
+
+#include <functional>
+
+namespace {
+
+using testutil::readFile;
+
+// Counts the flushes and lets a test look at the files at each of them, or make
+// one of them fail.
+class WatchedFlush : public DiskFlush {
+public:
+    bool flushFile(int) override
+    {
+        ++files;
+        return true;
+    }
+    bool flushFileSystem(const QString&) override
+    {
+        ++fileSystems;
+        if (onFlush)
+            onFlush();
+        return fileSystems != failAt;
+    }
+    int files = 0;
+    int fileSystems = 0;
+    int failAt = 0;
+    std::function<void()> onFlush;
+};
+
+class JournalTest : public CompFileTest {
+protected:
+    void SetUp() override
+    {
+        CompFileTest::SetUp();
+        previous = setDiskFlush(&flush);
+        sp.program().WorkStr[17] = tmp.path();
+        batchBefore = mergeBatch();
+        mergeBatch().millis = 600000; // batches by their number of records only
+    }
+    void TearDown() override
+    {
+        setDiskFlush(previous);
+        mergeBatch() = batchBefore;
+        CompFileTest::TearDown();
+    }
+    QString add(const QString& record)
+    {
+        QString a;
+        int i = 0, s = 0, c = 0;
+        QStringList r;
+        return AddBt(a, i, s, record, r, c, true);
+    }
+    bool indexed(const QString& designation)
+    {
+        int n = 0;
+        QString entry;
+        EXPECT_TRUE(SuchInh(designation.leftJustified(18) + u'T', 2, n, entry, 1, 59));
+        return n > 0;
+    }
+    int insertedLines()
+    {
+        const QString prefix = ResText(QStringLiteral("512"), 1, true, {QString()});
+        int n = 0;
+        for (const QByteArray& line : readFile(tmp.filePath(QStringLiteral("tp2/MixBT.log"))).split('\n'))
+            if (QString::fromLatin1(line).startsWith(prefix))
+                ++n;
+        return n;
+    }
+    QString mergeFile(int records)
+    {
+        QByteArray text;
+        for (int i = 0; i < records; ++i)
+            text += QStringLiteral("Typ=M%1,An=U%1,Q,Bac=4111,Tec=01").arg(i, 3, 10, QChar(u'0')).toLatin1() + "\r\n";
+        testutil::writeFile(tmp.filePath(QStringLiteral("merge.txt")), text);
+        return tmp.filePath(QStringLiteral("merge.txt"));
+    }
+
+    WatchedFlush flush;
+    DiskFlush* previous = nullptr;
+    MergeBatch batchBefore;
+};
+
+TEST_F(JournalTest, ASingleAddIsOneChangeMadeDurableBeforeItIsReported)
+{
+    flush.onFlush = [&] {
+        // At the first flush the new contents lie beside their targets, named
+        // in the journal; nothing is in place yet.
+        if (flush.fileSystems == 1) {
+            const QByteArray journal = readFile(path(QStringLiteral("journal")));
+            EXPECT_TRUE(journal.contains("\tb4/10/00\tb4/10/00.jnew\t")) << journal.toStdString();
+            EXPECT_TRUE(journal.contains("W\ti/00/00\t")) << "the leaf page";
+            EXPECT_TRUE(QFile::exists(path(QStringLiteral("b4/10/00.jnew"))));
+            EXPECT_FALSE(QFile::exists(path(QStringLiteral("b4/10/00"))));
+        }
+    };
+    EXPECT_EQ(add(QStringLiteral("Typ=R1,Q,Bac=4111")), QStringLiteral("ok"));
+    EXPECT_EQ(flush.fileSystems, 2) << "durable, then its renames durable before the journal goes";
+    EXPECT_EQ(flush.files, 0);
+    EXPECT_TRUE(indexed(QStringLiteral("R1")));
+    EXPECT_EQ(checkComponentFile(bin), QStringList());
+}
+
+TEST_F(JournalTest, AChangeThatCannotBeMadeDurableIsNotReportedAndLeavesNothing)
+{
+    const QByteArray leaf = readFile(path(QStringLiteral("i/00/00")));
+    const QByteArray abi = readFile(path(QStringLiteral("abi")));
+    flush.failAt = 1;
+    EXPECT_EQ(add(QStringLiteral("Typ=R1,Q,Bac=4111")), QStringLiteral("no"));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("b4/10/00"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("journal"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("b4/10/00.jnew"))));
+    EXPECT_EQ(readFile(path(QStringLiteral("i/00/00"))), leaf);
+    EXPECT_EQ(readFile(path(QStringLiteral("abi"))), abi);
+    EXPECT_FALSE(indexed(QStringLiteral("R1")));
+    // The writer's page cache holds no trace of the dropped change either.
+    EXPECT_EQ(add(QStringLiteral("Typ=R2,Q,Bac=4111")), QStringLiteral("ok"));
+    EXPECT_EQ(checkComponentFile(bin), QStringList());
+}
+
+TEST_F(JournalTest, AMergeReportsARecordOnlyWhenItsBatchIsDurable)
+{
+    mergeBatch().records = 80;
+    std::vector<int> reportedAtFlush;
+    flush.onFlush = [&] { reportedAtFlush.push_back(insertedLines()); };
+    MixBt(QStringLiteral("be.mixbl"), mergeFile(200), QString());
+    // Three batches (80, 80, 40), each durable with its first flush.
+    EXPECT_EQ(reportedAtFlush, (std::vector<int>{0, 0, 80, 80, 160, 160}));
+    EXPECT_EQ(insertedLines(), 200);
+    EXPECT_EQ(allRecords(bin).size(), 200);
+    EXPECT_EQ(checkComponentFile(bin), QStringList());
+}
+
+TEST_F(JournalTest, ABatchThatCannotBeMadeDurableReportsItsRecordsNotInserted)
+{
+    mergeBatch().records = 80;
+    flush.failAt = 3; // the durable point of the second batch
+    MixBt(QStringLiteral("be.mixbl"), mergeFile(200), QString());
+    EXPECT_EQ(insertedLines(), 120);
+    const QByteArray log = readFile(tmp.filePath(QStringLiteral("tp2/MixBT.log")));
+    EXPECT_TRUE(log.contains("Nicht eingef\xfcgt (no):   Typ=M080,An=U080,Q,Bac=4111,Tec=01\r\n"));
+    EXPECT_TRUE(log.contains("Nicht eingef\xfcgt (no):   Typ=M159,An=U159,Q,Bac=4111,Tec=01\r\n"));
+    const QStringList records = allRecords(bin);
+    EXPECT_EQ(records.size(), 120);
+    EXPECT_TRUE(records.contains(QStringLiteral("Typ=M079,An=U079,Q,Bac=4111,Tec=01")));
+    EXPECT_FALSE(records.contains(QStringLiteral("Typ=M080,An=U080,Q,Bac=4111,Tec=01")));
+    EXPECT_TRUE(records.contains(QStringLiteral("Typ=M160,An=U160,Q,Bac=4111,Tec=01")));
+    EXPECT_EQ(checkComponentFile(bin), QStringList());
+}
+
+// The checker of the crash tests finds each kind of damage it is there for.
+struct Damage {
+    const char* name;
+    std::function<void(const QString& bin)> apply;
+    const char* problem;
+};
+
+class CheckerTable : public CompFileTest, public ::testing::WithParamInterface<Damage> {};
+
+TEST_P(CheckerTable, FindsTheDamage)
+{
+    for (int i = 0; i < 120; ++i) {
+        QString a;
+        int k = 0, s = 0, c = 0;
+        QStringList r;
+        ASSERT_EQ(AddBt(a, k, s, QStringLiteral("Typ=D%1,Q,Bac=4111").arg(i, 3, 10, QChar(u'0')), r, c, true),
+                  QStringLiteral("ok"));
+    }
+    ASSERT_EQ(checkComponentFile(bin), QStringList());
+    GetParam().apply(bin);
+    const QStringList problems = checkComponentFile(bin);
+    ASSERT_FALSE(problems.isEmpty());
+    EXPECT_TRUE(problems.join(u'\n').contains(QLatin1String(GetParam().problem))) << problems.join(u'\n').toStdString();
+}
+
+void patch(const QString& file, qsizetype at, const QByteArray& bytes)
+{
+    QByteArray b = readFile(file);
+    b.replace(at, bytes.size(), bytes);
+    testutil::writeFile(file, b);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damages, CheckerTable,
+    ::testing::Values(
+        Damage{"RecordWithoutIndexEntry",
+               [](const QString& bin) {
+                   QByteArray b = readFile(bin + "/b4/10/00");
+                   b.insert(0, "Typ=LOST,Q,Bac=4111\r\n");
+                   testutil::writeFile(bin + "/b4/10/00", b);
+               },
+               "record not in the index"},
+        Damage{"RecordStoredTwice",
+               [](const QString& bin) {
+                   QByteArray b = readFile(bin + "/b4/10/00");
+                   b.insert(0, "Typ=D005,Q,Bac=4111\r\n");
+                   testutil::writeFile(bin + "/b4/10/00", b);
+               },
+               "stored in more than one record"},
+        Damage{"EntryPointingAtAnotherBlock", [](const QString& bin) { patch(bin + "/i/00/00", 19, "41001"); },
+               "is indexed as 41001"},
+        Damage{"EntriesOutOfOrder", [](const QString& bin) { patch(bin + "/i/00/00", 0, "D999"); }, "out of order"},
+        Damage{"LeafCounterBelowItsPages",
+               [](const QString& bin) {
+                   QByteArray abi = readFile(bin + "/abi");
+                   abi.replace("Ib=0001", "Ib=0000");
+                   testutil::writeFile(bin + "/abi", abi);
+               },
+               "beyond the header's counter"},
+        Damage{"HalfDoneChange", [](const QString& bin) { testutil::writeFile(bin + "/journal", "x"); },
+               "a journal is left"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
