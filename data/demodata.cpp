@@ -1,7 +1,9 @@
 // Builds the demo data of an installation from the readable text in data/demo:
 // the internal component file (merged from components.blk exactly as the
-// "/mb" batch merges a block file) and the Q-list database "A" with its Q-list
-// files (stored as the Q-list editor stores them). Usage:
+// "/mb" batch merges a block file), the Q-list database "A" with its Q-list
+// files (stored as the Q-list editor stores them), and the demo workbooks (a
+// parts list to import and a special failure-rate list) from their cell text.
+// Usage:
 //   tarn_demo_data <installation directory> <data/demo directory>
 #include "component_file/btdatei.h"
 #include "component_file/mixbt.h"
@@ -17,6 +19,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <quazip.h>
+#include <quazipfile.h>
+#include <quazipnewinfo.h>
 #include <cstdio>
 
 namespace {
@@ -65,6 +72,135 @@ bool buildQlists(const QString& demo)
     }
     return true;
 }
+// One worksheet of a demo workbook: rows of cell texts.
+struct DemoSheet {
+    QString name;
+    QList<QStringList> rows;
+};
+
+// Reads the tab-separated text of a demo workbook ("[name]" starts a sheet, "#"
+// a comment line).
+std::vector<DemoSheet> readWorkbookText(const QString& file)
+{
+    std::vector<DemoSheet> sheets;
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return sheets;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n')) {
+        if (line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            sheets.push_back({line.mid(1, line.size() - 2), {}});
+            continue;
+        }
+        if (!sheets.empty() && !line.isEmpty())
+            sheets.back().rows << line.split(u'\t');
+    }
+    return sheets;
+}
+
+QString columnName(int column)
+{
+    QString name;
+    for (; column > 0; column = (column - 1) / 26)
+        name.prepend(QChar(u'A' + (column - 1) % 26));
+    return name;
+}
+
+bool isPlainNumber(const QString& text)
+{
+    static const QRegularExpression re(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    return re.match(text).hasMatch();
+}
+
+bool addPart(QuaZip& zip, const QString& name, const QString& xml)
+{
+    QuaZipFile f(&zip);
+    if (!f.open(QIODevice::WriteOnly, QuaZipNewInfo(name)))
+        return false;
+    const QByteArray bytes = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n") +
+                             xml.toUtf8();
+    const bool ok = f.write(bytes) == bytes.size();
+    f.close();
+    return ok && f.getZipError() == ZIP_OK;
+}
+
+// Writes the sheets as a plain Office Open XML workbook: numbers as numbers,
+// every other text as an inline string.
+bool writeWorkbook(const QString& path, const std::vector<DemoSheet>& sheets)
+{
+    const QString main = QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main");
+    const QString rel = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+    const QString pkgRel = QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships");
+    QuaZip zip(path);
+    if (!zip.open(QuaZip::mdCreate))
+        return false;
+    bool ok = true;
+    QString types, list, rels;
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        QString data;
+        for (int r = 0; r < sheets[i].rows.size(); ++r) {
+            data += QStringLiteral("<row r=\"%1\">").arg(r + 1);
+            const QStringList& cells = sheets[i].rows[r];
+            for (int c = 0; c < cells.size(); ++c) {
+                if (cells[c].isEmpty())
+                    continue;
+                const QString ref = columnName(c + 1) + QString::number(r + 1);
+                if (isPlainNumber(cells[c]))
+                    data += QStringLiteral("<c r=\"%1\"><v>%2</v></c>").arg(ref, cells[c]);
+                else
+                    data += QStringLiteral("<c r=\"%1\" t=\"inlineStr\"><is><t xml:space=\"preserve\">%2</t></is></c>")
+                                .arg(ref, cells[c].toHtmlEscaped());
+            }
+            data += QStringLiteral("</row>");
+        }
+        const QString n = QString::number(i + 1);
+        ok = ok && addPart(zip, QStringLiteral("xl/worksheets/sheet%1.xml").arg(n),
+                           QStringLiteral("<worksheet xmlns=\"%1\"><sheetData>%2</sheetData></worksheet>").arg(main, data));
+        types += QStringLiteral("<Override PartName=\"/xl/worksheets/sheet%1.xml\" ContentType=\"application/"
+                                "vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>")
+                     .arg(n);
+        list += QStringLiteral("<sheet name=\"%1\" sheetId=\"%2\" r:id=\"rId%2\"/>").arg(sheets[i].name.toHtmlEscaped(), n);
+        rels += QStringLiteral("<Relationship Id=\"rId%1\" Type=\"%2/worksheet\" Target=\"worksheets/sheet%1.xml\"/>")
+                    .arg(n, rel);
+    }
+    ok = ok &&
+         addPart(zip, QStringLiteral("[Content_Types].xml"),
+                 QStringLiteral("<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+                                "<Default Extension=\"rels\" ContentType=\"application/"
+                                "vnd.openxmlformats-package.relationships+xml\"/>"
+                                "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+                                "<Override PartName=\"/xl/workbook.xml\" ContentType=\"application/"
+                                "vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>%1</Types>")
+                     .arg(types)) &&
+         addPart(zip, QStringLiteral("_rels/.rels"),
+                 QStringLiteral("<Relationships xmlns=\"%1\"><Relationship Id=\"rId1\" Type=\"%2/officeDocument\" "
+                                "Target=\"xl/workbook.xml\"/></Relationships>")
+                     .arg(pkgRel, rel)) &&
+         addPart(zip, QStringLiteral("xl/workbook.xml"),
+                 QStringLiteral("<workbook xmlns=\"%1\" xmlns:r=\"%2\"><sheets>%3</sheets></workbook>").arg(main, rel, list)) &&
+         addPart(zip, QStringLiteral("xl/_rels/workbook.xml.rels"),
+                 QStringLiteral("<Relationships xmlns=\"%1\">%2</Relationships>").arg(pkgRel, rels));
+    zip.close();
+    return ok && zip.getZipError() == ZIP_OK;
+}
+
+// The demo workbooks: every "<name>.txt" of data/demo/workbooks becomes
+// "demo/<name>.xlsx" of the installation.
+bool buildWorkbooks(const QString& demo, const QString& dist)
+{
+    const QDir in(QDir(demo).filePath(QStringLiteral("workbooks")));
+    const QDir out(QDir(dist).filePath(QStringLiteral("demo")));
+    QDir().mkpath(out.path());
+    for (const QString& name : in.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        const std::vector<DemoSheet> sheets = readWorkbookText(in.filePath(name));
+        const QString target = out.filePath(QFileInfo(name).completeBaseName() + QStringLiteral(".xlsx"));
+        QFile::remove(target);
+        if (sheets.empty() || !writeWorkbook(target, sheets))
+            return fail("cannot write a demo workbook");
+    }
+    return true;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -82,7 +218,7 @@ int main(int argc, char** argv)
     int rc = 0;
     if (start.action == StartAction::End)
         rc = 1;
-    else if (!buildComponentFile(demo, ui) || !buildQlists(demo))
+    else if (!buildComponentFile(demo, ui) || !buildQlists(demo) || !buildWorkbooks(demo, dist))
         rc = 1;
     installProgram(nullptr);
     return rc;

@@ -114,7 +114,7 @@ QString txt(const char* de, const char* en)
 }
 
 // Keys whose windows come with later parts of the program.
-const char* const kNotYetConnected[] = {"0kopie", "ql.view", "be.edit", "be.add"};
+const char* const kNotYetConnected[] = {"ql.view", "be.edit", "be.add"};
 // The predictions run in the selection-menu window: the Q-list run with the key
 // as its profile mode, the single-component run asking the component itself.
 const char* const kQslPredictions[] = {"standardprof.ql", "selectprof.ql", "newprof.ql", "newprofspstd.ql",
@@ -181,11 +181,13 @@ MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
     mCommands[QStringLiteral("ql.edit")] = [] { frmQslNeu::Run(1); };
     mCommands[QStringLiteral("ql.del")] = [] { frmQslNeu::Run(2); };
     mCommands[QStringLiteral("ql.db")] = [] { qslDatabaseService(); };
-    mCommands[QStringLiteral("1kopie")] = [] {
-        const QString r = QslImport(1);
-        if (r != QLatin1String("no"))
-            OeffneQsl(r);
-    };
+    for (const int mode : {0, 1}) {
+        mCommands[QString::number(mode) + QStringLiteral("kopie")] = [mode] {
+            const QString r = QslImport(mode);
+            if (r != QLatin1String("no"))
+                OeffneQsl(r);
+        };
+    }
     mCommands[QStringLiteral("2kopie")] = [] { QslImport(2); };
     mCommands[QStringLiteral("4kopie")] = [] { frmQslNeu::Run(4, QStringLiteral("4")); };
     mCommands[QStringLiteral("5kopie")] = [] { frmQslNeu::Run(5, QStringLiteral("5")); };

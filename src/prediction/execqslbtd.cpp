@@ -5,8 +5,12 @@
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "frame/restext.h"
+#include "frame/inifile.h"
+#include "frame/paths.h"
 #include "frame/runphases.h"
+#include "prediction/specialratelist.h"
 #include "prediction/workpass.h"
+#include "report/reportstate.h"
 #include "qlist/posline.h"
 #include "qlist/qslaufloesen.h"
 #include "qlist/qslsuch.h"
@@ -26,7 +30,8 @@ using RecordsRead = QHash<QString, QString>;
 
 // Completes one position line (split into the work strings) with its component
 // record. False when the component file could not be read.
-bool completePosition(QString& line, bool lean, bool& drop, RecordsRead& recordsRead)
+bool completePosition(QString& line, bool lean, const SpecialRateList* special, bool& drop,
+                      RecordsRead& recordsRead)
 {
     Program& p = prog();
     auto& w = p.WorkStr;
@@ -61,6 +66,21 @@ bool completePosition(QString& line, bool lean, bool& drop, RecordsRead& records
     w[2] = ownIdentity;
     if (GetParam(ownIdentity, QStringLiteral("Typ")).isEmpty() && !recordType.isEmpty())
         w[2] = QStringLiteral("Typ=") + recordType + u',' + ownIdentity;
+    if (special) {
+        // The position's own designation: item number, else user number, else type.
+        QString designation = GetParam(ownIdentity, QStringLiteral("Yk"));
+        QString kind = QStringLiteral("S");
+        if (designation.isEmpty()) {
+            designation = GetParam(ownIdentity, QStringLiteral("An"));
+            kind = QStringLiteral("A");
+        }
+        if (designation.isEmpty()) {
+            designation = GetParam(ownIdentity, QStringLiteral("Typ"));
+            kind = QStringLiteral("T");
+        }
+        if (const std::optional<QString> rate = special->rate(designation, kind))
+            SetParam(w[6], QStringLiteral("Arx"), *rate);
+    }
     if (lean)
         w[5].clear();
     PosFueg(Stc, line);
@@ -72,16 +92,24 @@ QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
     Program& p = prog();
     InfoList& info = ui().infoList();
 
+    std::optional<SpecialRateList> special;
     if (M_ARSoList_act) {
-        // The special failure-rate list is a workbook that this installation
-        // cannot read; computing without it would give other rates than asked.
-        ui().messageBox(QStringLiteral("SonderAR"),
-                        p.LangNr == 2 ? QStringLiteral("The extra failure rate list %1 cannot be read.")
-                                            .arg(p.SonderArDatei)
-                                      : QStringLiteral("Die Sonder-Ausfallraten-Liste %1 kann nicht gelesen werden.")
-                                            .arg(p.SonderArDatei),
-                        Mb::OKOnly | Mb::Exclamation);
-        return Abbruch;
+        // The connect string named the old engine's spreadsheet driver; the
+        // workbook reader needs none, so the value is read for its place only.
+        (void)GetProfileStr(QStringLiteral("versionen"), QStringLiteral("Excel"), 128, p.IniFile);
+        // Computing without the list would give other rates than the user asked
+        // for: a list that cannot be read ends the run.
+        QString error;
+        special = readSpecialRateList(nativePath(p.SonderArDatei), &error);
+        if (!special) {
+            ui().messageBox(QStringLiteral("SonderAR"), error, Mb::OKOnly | Mb::Exclamation);
+            return Abbruch;
+        }
+        if (special->version)
+            reportState().SonderArVersion = *special->version;
+        else
+            ui().messageBox(QStringLiteral("SonderARVersion"),
+                            QStringLiteral("Keine Versionsangabe in der Ausfallratenliste !"), Mb::OKOnly);
     }
 
     QString number, path, status;
@@ -132,7 +160,7 @@ QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
                 continue;
             }
             bool drop = false;
-            if (!completePosition(line, MLahm, drop, recordsRead)) {
+            if (!completePosition(line, MLahm, special ? &*special : nullptr, drop, recordsRead)) {
                 stopped = true;
                 break;
             }

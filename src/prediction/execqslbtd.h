@@ -11,6 +11,11 @@
 //                                 a record of class 69.. drops the position
 // Sub-list references lose their "Aufl" mark; "Ende" lines and lines with a
 // quantity of -1 or less are copied as they stand. MLahm drops every B section.
+// With M_ARSoList_act the special failure-rate list (SonderArDatei) is read once
+// before the pass: its highest version becomes SonderArVersion of the report,
+// and a position whose own designation (Yk with kind S, else An with A, else
+// Typ with T) is in the list gets the list's rate as "Arx" in its S section. A
+// list that cannot be read ends the run with a message naming the file.
 // Returns the head line of the Q-list (the first line of "qpo") and sets Lnr to
 // its number, or returns "ABBRUCH" (not found, component file unreadable, cancel).
 QString ExecQslBtd(bool& MLahm, QString& Lnr, bool& M_ARSoList_act);

@@ -8,9 +8,9 @@
 #include "frame/itemnumber.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
-#include "frame/pending.h"
 #include "frame/program.h"
 #include "frame/restext.h"
+#include "qlist/lesenslexcel.h"
 #include "qlist/qldb.h"
 #include "qlist/qslaufloesen.h"
 #include "qlist/qslfile.h"
@@ -267,7 +267,10 @@ QString& lastFileName()
 }
 
 // A file dialog of kind "open" or "save"; empty when cancelled (after a beep).
-QString fileDialog(const QString& kind, const QString& key, const QString& titleId, int flags, const QString& dir)
+const QString kAllFiles = QStringLiteral("Alle Dateien (*.*)|*.*");
+
+QString fileDialog(const QString& kind, const QString& key, const QString& titleId, int flags, const QString& dir,
+                   const QString& filter = kAllFiles)
 {
     Program& p = prog();
     Question q;
@@ -277,7 +280,7 @@ QString fileDialog(const QString& kind, const QString& key, const QString& title
     if (!dir.isEmpty())
         q.data.insert(QStringLiteral("dir"), dir);
     q.data.insert(QStringLiteral("file"), lastFileName());
-    q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
+    q.data.insert(QStringLiteral("filter"), filter);
     q.data.insert(QStringLiteral("flags"), flags);
     const Answer a = ui().ask(q);
     if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH")) {
@@ -328,10 +331,17 @@ QString QslImport(int mode, const QString& head)
     }
     QString target, number;
     switch (mode) {
-    case 0:
-        notYetConnected(prog().LangNr == 2 ? QStringLiteral("Import of a parts list from a workbook")
-                                           : QStringLiteral("Einlesen einer St\u00fcckliste aus einer Arbeitsmappe"));
-        return kNo;
+    case 0: {
+        QString file = fileDialog(QStringLiteral("open"), QStringLiteral("0kopie"), QStringLiteral("297"), 4100,
+                                  p.WorkStr[17],
+                                  QStringLiteral("Excel-Dateien (*.xls;*.xlsx)|*.xls;*.xlsx|Alle Dateien (*.*)|*.*"));
+        if (file.isEmpty())
+            return kNo;
+        // On success file names the Q-list text that the workbook became.
+        if (!LesenSLExcel(file) || !QslInDb(0, file, target, current, number))
+            return kNo;
+        return QStringLiteral("Ln=") + LnFormat(number.toLong());
+    }
     case 1: {
         const QString file = fileDialog(QStringLiteral("open"), QStringLiteral("1kopie"), QStringLiteral("297"), 4100,
                                         QString());

@@ -1,7 +1,9 @@
+#include "common/xlsxbuilder.h"
 #include "frame/errors.h"
 #include "frame/numbers.h"
 #include "frame/textlib.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <clocale>
 #include <cmath>
@@ -28,6 +30,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, LeadingNumber,
                                            ReadRow{"exponentWithoutDigits", "3E", 3},
                                            ReadRow{"unit", "2 cm", 2}),
                          [](const auto& i) { return std::string(i.param.name); });
+
+// Users run under a German locale: its decimal comma must change nothing.
+TEST(LeadingNumberUnderGermanLocale, ReadsThePointAsDecimalPoint)
+{
+    testutil::GermanLocale german;
+    EXPECT_DOUBLE_EQ(readLeadingNumber(u"1.5"), 1.5);
+    EXPECT_DOUBLE_EQ(readLeadingNumber(u"-.25x"), -0.25);
+    EXPECT_DOUBLE_EQ(readLeadingNumber(u"+2.5E1"), 25);
+    EXPECT_DOUBLE_EQ(readLeadingNumber(u"2,5"), 2);
+    EXPECT_EQ(plainNumber(1.5), QStringLiteral("1.5"));
+    // Out of range as the C library reads it: infinity, or zero.
+    EXPECT_TRUE(std::isinf(readLeadingNumber(u"1E999")));
+    EXPECT_DOUBLE_EQ(readLeadingNumber(u"1E-999"), 0);
+}
 
 TEST(IntegerConversion, HalfToEvenAndOverflow)
 {

@@ -1,4 +1,5 @@
 #include "common/testutil.h"
+#include "common/xlsxbuilder.h"
 #include "component_file/mixbt.h"
 #include "frame/database.h"
 #include "frame/inifile.h"
@@ -10,6 +11,7 @@
 #include "qlist/qldb.h"
 #include "qlist/qslfile.h"
 #include "qlist/qslhead.h"
+#include "report/reportstate.h"
 
 #include <QDir>
 #include <QFile>
@@ -346,6 +348,109 @@ TEST_F(HandCheckedPrediction, EveryMethodOfEveryPositionAndTheTotalOfTheStoredMe
     EXPECT_EQ(m.captured(2).toInt(), std::lround(totalMax)); // 245
 
     EXPECT_TRUE(sp.ui().unused().isEmpty());
+}
+
+// ---- The special failure-rate list
+
+class SpecialListPrediction : public HandCheckedPrediction {
+protected:
+    void SetUp() override
+    {
+        HandCheckedPrediction::SetUp();
+        // The profile "Hand" with the special list switched on.
+        const QString ini = inst.path("System/tarn.ini");
+        ASSERT_TRUE(WriteProfileStr("profil-gl", QString("HandSo"), QString(Methods), ini));
+        ASSERT_TRUE(WriteProfileStr("profil-sy", QString("HandSo"), QString(Control) + ",ARSoList=-1", ini));
+        prog().SonderArDatei = inst.path("sonderar.xlsx");
+        prog().SonderArKonfig = true;
+        sp.ui().always(QStringLiteral("msg"), QStringLiteral("pdf"), Answer::button(Mb::OK));
+    }
+    void writeList(const std::vector<QStringList>& versions)
+    {
+        ASSERT_TRUE(testutil::writeXlsx(
+            inst.path("sonderar.xlsx"),
+            {{"VERS", versions},
+             {"AR",
+              {{"s:Bezeichnung", "s:AR", "s:TSA"},
+               // The capacitor by its type, the rate with a decimal comma.
+               {"s:HC-C1", "s:0,5", "s:T"},
+               // The resistor under another kind: not its designation.
+               {"s:HC-R1", "n:9", "s:S"}}}}));
+    }
+    std::optional<QString> resultCell(const QRegularExpression& re)
+    {
+        const QStringList slk = QDir(inst.path("results")).entryList({"*.slk"}, QDir::Files);
+        if (slk.size() != 1)
+            return std::nullopt;
+        const Sylk file(testutil::readFile(inst.path("results/" + slk[0])));
+        const auto [row, col] = file.find(re);
+        if (row == 0)
+            return std::nullopt;
+        return file.at(row, col);
+    }
+};
+
+TEST_F(SpecialListPrediction, ListedRateReplacesTheNormBaseRateOfItsPosition)
+{
+    writeList({{"s:Version"}, {"n:1"}, {"n:12"}, {"n:3"}});
+    PrognoseQsl(QStringLiteral("Ln=0"), QStringLiteral("HandSo"), true);
+
+    const QStringList qpo = qpoCopy();
+    ASSERT_EQ(qpo.size(), 5) << qpo.join("\n").toStdString();
+    const QString& cl = qpo[1];
+    const QString& rl = qpo[2];
+    EXPECT_EQ(GetParam(cl, "Arx"), "0.5") << cl.toStdString();
+    EXPECT_EQ(GetParam(rl, "Arx"), "") << rl.toStdString();
+
+    // Capacitor: the list's rate .5 takes the place of the norm base rates 2/6;
+    // every factor stays: .5 x 1.5977 = .799 for both bounds. The user list and
+    // MIL-HDBK-217F do not take rates from the special list.
+    const Hand c = capacitor(), r = resistor();
+    const double factor = c.norm.min / 2; // the capacitor's norm factor, base 2
+    expectRate(cl, "Fit", {.5 * factor, .5 * factor});
+    expectRate(cl, "Fita", c.user);
+    expectRate(cl, "Fitm", c.mil);
+    // Resistor: not in the list under its kind, so computed as without the list.
+    expectRate(rl, "Fit", r.norm);
+
+    // The version, 12 as the highest of 1, 12 and 3, in the report state and the
+    // result file.
+    EXPECT_EQ(reportState().SonderArVersion, "012");
+    const std::optional<QString> line = resultCell(QRegularExpression("extra failure rate list version"));
+    ASSERT_TRUE(line);
+    EXPECT_TRUE(line->contains("version 012")) << line->toStdString();
+    EXPECT_TRUE(sp.ui().unused().isEmpty());
+}
+
+TEST_F(SpecialListPrediction, ListWithoutVersionSaysSoAndKeepsTheOldVersion)
+{
+    writeList({{"s:Version"}});
+    reportState().SonderArVersion = "007";
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("SonderARVersion"), Answer::button(Mb::OK));
+    PrognoseQsl(QStringLiteral("Ln=0"), QStringLiteral("HandSo"), true);
+    EXPECT_TRUE(sp.ui().allUsed());
+    const auto shown = std::find_if(sp.ui().asked.begin(), sp.ui().asked.end(),
+                                    [](const Question& q) { return q.key == "SonderARVersion"; });
+    ASSERT_NE(shown, sp.ui().asked.end());
+    EXPECT_EQ(shown->text, QString::fromUtf8("Keine Versionsangabe in der Ausfallratenliste !"));
+    // The positions are still looked up.
+    EXPECT_EQ(GetParam(qpoCopy().value(1), "Arx"), "0.5");
+    const std::optional<QString> line = resultCell(QRegularExpression("extra failure rate list version"));
+    ASSERT_TRUE(line);
+    EXPECT_TRUE(line->contains("version 007")) << line->toStdString();
+}
+
+TEST_F(SpecialListPrediction, ListThatCannotBeReadEndsTheRunNamingTheFile)
+{
+    testutil::writeFile(inst.path("sonderar.xlsx"), "not a workbook");
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("SonderAR"), Answer::button(Mb::OK));
+    PrognoseQsl(QStringLiteral("Ln=0"), QStringLiteral("HandSo"), true);
+    EXPECT_TRUE(sp.ui().allUsed());
+    const auto shown = std::find_if(sp.ui().asked.begin(), sp.ui().asked.end(),
+                                    [](const Question& q) { return q.key == "SonderAR"; });
+    ASSERT_NE(shown, sp.ui().asked.end());
+    EXPECT_TRUE(shown->text.contains(QDir::toNativeSeparators(inst.path("sonderar.xlsx")))) << shown->text.toStdString();
+    EXPECT_TRUE(QDir(inst.path("results")).entryList({"*.slk"}, QDir::Files).isEmpty());
 }
 
 } // namespace
