@@ -30,11 +30,11 @@ protected:
     {
         testutil::writeFile(inst.path("pr.dat"), prDat);
         QProcess tarn;
-        start(tarn, QStringLiteral("/pr"));
+        start(tarn, QStringLiteral("/pr"), locale);
         EXPECT_TRUE(tarn.waitForFinished(120000));
         return tarn.exitCode();
     }
-    void start(QProcess& tarn, const QString& batchSwitch)
+    void start(QProcess& tarn, const QString& batchSwitch, const QString& locale = QString())
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         // The printed date follows the platform's short date format, as designed:
