@@ -13,7 +13,6 @@
 #include "printing/printjob.h"
 #include "printing/printoutput.h"
 
-#include <cstdio>
 
 namespace {
 constexpr double kPrintWidth = 9638;       // twips, A4 and Letter
@@ -26,9 +25,7 @@ QString sizeText(double twips, double a, double b)
 {
     const double v = twips / a * b;
     for (int decimals = 2; decimals >= 0; --decimals) {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-        const QString t = QString::fromLatin1(buf).trimmed();
+        const QString t = fixedNumber(v, decimals);
         if (t.size() <= 4 || decimals == 0)
             return t;
     }

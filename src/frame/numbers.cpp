@@ -1,8 +1,9 @@
 #include "frame/numbers.h"
 #include "frame/errors.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <system_error>
 
 double readLeadingNumber(QStringView text)
 {
@@ -29,7 +30,8 @@ double readLeadingNumber(QStringView text)
     }
     QByteArray buf;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        buf += char(text[i].unicode());
+        if (text[i] == u'-') // from_chars takes no plus sign
+            buf += '-';
         ++i;
     }
     auto isDigit = [&](qsizetype k) { return k < n && text[k] >= u'0' && text[k] <= u'9'; };
@@ -65,7 +67,20 @@ double readLeadingNumber(QStringView text)
             buf += exp;
         }
     }
-    return std::strtod(buf.constData(), nullptr);
+    // from_chars never looks at the locale: "1.5" stays 1.5 under a German one.
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(buf.constData(), buf.constData() + buf.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large for a double: infinity with the number's sign; too small: 0.
+        const bool negative = buf.startsWith('-');
+        qsizetype ePos = buf.indexOf('e');
+        const bool tiny = ePos >= 0 && buf.mid(ePos + 1).startsWith('-');
+        if (tiny)
+            return negative ? -0.0 : 0.0;
+        return negative ? -HUGE_VAL : HUGE_VAL;
+    }
+    return value;
 }
 
 static double roundHalfEven(double value)
@@ -97,8 +112,8 @@ QString plainNumber(double value, bool singlePrecision)
     if (singlePrecision)
         value = toSingle(value);
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*G", digits, value);
-    QString s = QString::fromLatin1(buf);
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits);
+    QString s = QString::fromLatin1(buf, res.ptr - buf).toUpper();
     // Split mantissa and exponent, strip trailing zeros of the mantissa.
     QString mant = s, exp;
     const qsizetype e = s.indexOf(u'E');
@@ -117,4 +132,13 @@ QString plainNumber(double value, bool singlePrecision)
     else if (mant.startsWith(QLatin1String("-0.")))
         mant.remove(1, 1);
     return mant + exp;
+}
+
+QString fixedNumber(double value, int decimals)
+{
+    char buf[400]; // the widest double in fixed form has 309 digits before the point
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, qMax(0, decimals));
+    if (res.ec != std::errc())
+        return plainNumber(value);
+    return QString::fromLatin1(buf, res.ptr - buf);
 }

@@ -23,5 +23,10 @@ int32_t toInt32(double value);
 QString plainNumber(double value, bool singlePrecision = false);
 inline QString plainSingle(double value) { return plainNumber(value, true); }
 
+// Fixed point with "." as decimal point and exactly decimals digits behind it
+// (nearest, as printf rounds the binary value), no grouping: 2.75 with 1 decimal
+// is "2.8", with 0 decimals "3".
+QString fixedNumber(double value, int decimals);
+
 // Round to single precision, as a value stored in a single-precision variable.
 inline double toSingle(double value) { return static_cast<double>(static_cast<float>(value)); }

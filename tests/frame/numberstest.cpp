@@ -3,6 +3,9 @@
 #include "frame/textlib.h"
 
 #include <gtest/gtest.h>
+#include <clocale>
+#include <cmath>
+#include <string>
 
 namespace {
 struct ReadRow {
@@ -60,6 +63,60 @@ INSTANTIATE_TEST_SUITE_P(
                       PlainRow{"singleLarge", 12345678, true, "1.234568E+07"},
                       PlainRow{"small", 0.00001, false, "1E-05"}, PlainRow{"singleOfTenth", 0.1, true, ".1"}),
     [](const auto& i) { return std::string(i.param.name); });
+
+// The C library under the locale of the program's users, where "," is the
+// decimal point; the number layer must read and write as under C.
+class GermanLocale : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        mOld = std::setlocale(LC_ALL, nullptr);
+        if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+            FAIL() << "locale de_DE.UTF-8 is not installed (scripts/install-deps.sh generates it)";
+    }
+    void TearDown() override { std::setlocale(LC_ALL, mOld.c_str()); }
+    std::string mOld;
+};
+
+TEST_F(GermanLocale, NumbersReadAndWriteWithAPoint)
+{
+    EXPECT_DOUBLE_EQ(readLeadingNumber(u"1.5"), 1.5);
+    EXPECT_DOUBLE_EQ(readLeadingNumber(u"2,75"), 2.0);
+    EXPECT_DOUBLE_EQ(readLeadingNumber(u"-3.25E2"), -325.0);
+    EXPECT_EQ(plainNumber(2.75), QStringLiteral("2.75"));
+    EXPECT_EQ(plainSingle(0.1), QStringLiteral(".1"));
+    EXPECT_EQ(plainNumber(12345678.5), QStringLiteral("12345678.5"));
+    EXPECT_EQ(fixedNumber(2.75, 1), QStringLiteral("2.8"));
+}
+
+struct FixedRow {
+    const char* name;
+    double value;
+    int decimals;
+    const char* expected;
+};
+void PrintTo(const FixedRow& r, std::ostream* os) { *os << r.name; }
+class FixedNumber : public ::testing::TestWithParam<FixedRow> {};
+TEST_P(FixedNumber, Writes)
+{
+    EXPECT_EQ(fixedNumber(GetParam().value, GetParam().decimals), QString::fromLatin1(GetParam().expected));
+}
+// 2.675 is 2.67499999999999982236431605997495353221893310546875 in binary: it
+// rounds down; 0.125 is exact and ties to even, as printf rounds.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FixedNumber,
+    ::testing::Values(FixedRow{"twoDecimals", 2.675, 2, "2.67"}, FixedRow{"tieToEven", 0.125, 2, "0.12"},
+                      FixedRow{"noDecimals", 2.5, 0, "2"}, FixedRow{"negative", -1.05, 1, "-1.1"},
+                      FixedRow{"noGrouping", 1234567.891, 1, "1234567.9"}, FixedRow{"padsZeros", 3, 3, "3.000"}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+TEST(LeadingNumberRange, TooLargeIsInfiniteTooSmallIsZero)
+{
+    EXPECT_EQ(readLeadingNumber(u"1E999"), HUGE_VAL);
+    EXPECT_EQ(readLeadingNumber(u"-1E999"), -HUGE_VAL);
+    EXPECT_EQ(readLeadingNumber(u"1E-999"), 0.0);
+    EXPECT_EQ(readLeadingNumber(u"+7"), 7.0);
+}
 
 TEST(ParseString, TokensAndEnd)
 {
