@@ -44,7 +44,8 @@ bool readPage(const QString& file, const QString& dir, int kind, int flags, QStr
 {
     QString text;
     int lock = -1, data = -1, minimum = 0;
-    if (!Exist(file)) {
+    // A page written by the open change exists only in what it staged.
+    if (fileSize(file) < 0) {
         reportDamagedComponentFile(file);
         return false;
     }

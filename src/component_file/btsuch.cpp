@@ -3,6 +3,7 @@
 #include "component_file/btinh.h"
 #include "component_file/btlock.h"
 #include "component_file/btrecord.h"
+#include "component_file/dosfile.h"
 #include "frame/itemnumber.h"
 #include "frame/codepage.h"
 #include "frame/paramstring.h"
@@ -36,7 +37,7 @@ bool findRecord(const QString& blockText, const QString& key, QString& record, i
 // A block that the index names but that is not there: the file is incomplete.
 bool indexedBlockReadable(const QString& blockFile)
 {
-    if (Exist(blockFile))
+    if (fileSize(blockFile) >= 0) // staged by the open change or on disk
         return true;
     reportDamagedComponentFile(blockFile);
     return false;
@@ -150,7 +151,7 @@ int LiesBtBlock(const QString& blockAddress, int kind)
     int source = 0;
     if ((kind == 0 || kind == 1) && !p.BinDir.isEmpty()) {
         const QString file = blockFilePath(p.BinDir, address);
-        if (Exist(file)) {
+        if (fileSize(file) >= 0) {
             if (lockedReadWhole(file, p.BinDir, BtKind::Internal, text))
                 source = 1;
             else
@@ -159,7 +160,7 @@ int LiesBtBlock(const QString& blockAddress, int kind)
     }
     if (source == 0 && (kind == 0 || kind == 2) && !p.BexDir.isEmpty()) {
         const QString file = blockFilePath(p.BexDir, address);
-        if (Exist(file)) {
+        if (fileSize(file) >= 0) {
             if (lockedReadWhole(file, p.BexDir, BtKind::External, text))
                 source = 2;
             else

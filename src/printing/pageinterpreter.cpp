@@ -8,6 +8,7 @@
 #include "printing/printjob.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -84,9 +85,13 @@ void PainterTarget::text(int32_t x, int32_t y, const QString& text)
     // A Greek letter of the Symbol layout (the pi of the factors) is taken from
     // the family of the text around it, so that it has that text's stroke and
     // size; a font without the letter falls back to one that has it.
+    // A list of families is matched by name without the system's aliases, so
+    // the text family goes in as the font it actually resolves to ("Courier
+    // New" is an alias on most Linux systems).
     if (symbol)
-        font.setFamilies(mTextFamily.isEmpty() ? QStringList{QStringLiteral("Symbol"), QStringLiteral("DejaVu Sans")}
-                                               : QStringList{mTextFamily, QStringLiteral("DejaVu Sans")});
+        font.setFamilies(mTextFamily.isEmpty()
+                             ? QStringList{QStringLiteral("Symbol"), QStringLiteral("DejaVu Sans")}
+                             : QStringList{QFontInfo(QFont(mTextFamily)).family(), QStringLiteral("DejaVu Sans")});
     mPainter.setFont(font);
     const double ascent = QFontMetricsF(font, mPainter.device()).ascent();
     mPainter.drawText(QPointF(x, y + ascent), symbol ? symbolToUnicode(text) : text);

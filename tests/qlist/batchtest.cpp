@@ -55,14 +55,19 @@ TEST_F(QlBatch, CheckOfTheErrorExamplePrintsItsMissingComponentAsPdf)
 
 TEST_F(QlBatch, UnknownNumberIsLoggedAndTheNextQslIsPrinted)
 {
-    EXPECT_EQ(run("/dr", "77\r\n0\r\n"), 0);
-    EXPECT_FALSE(QFile::exists(inst.path("dr.dat")));
+    // The unknown number fails the run and stays in the input file for a
+    // second try; the Q-list after it is still printed.
+    EXPECT_EQ(run("/dr", "77\r\n0\r\n"), 1);
+    ASSERT_TRUE(QFile::exists(inst.path("dr.dat")));
+    const QStringList left = log("dr.dat");
+    EXPECT_EQ(left, QStringList({"77"})) << left.join('|').toStdString();
     ASSERT_EQ(pdfs().size(), 1);
     EXPECT_TRUE(testutil::readFile(inst.path("results/" + pdfs()[0])).startsWith("%PDF"));
     const QStringList err = log("dr.err");
-    ASSERT_EQ(err.size(), 2) << err.join('\n').toStdString();
+    ASSERT_EQ(err.size(), 3) << err.join('\n').toStdString();
     EXPECT_TRUE(err[0].startsWith("Meldung 162: Ln=00077")) << err[0].toStdString();
-    EXPECT_TRUE(err[1].startsWith("Meldung pdf: ") && err[1].contains(pdfs()[0])) << err[1].toStdString();
+    EXPECT_TRUE(err[1].startsWith("Meldung batch: ") && err[1].contains("[dr.dat: 77]")) << err[1].toStdString();
+    EXPECT_TRUE(err[2].startsWith("Meldung pdf: ") && err[2].contains(pdfs()[0])) << err[2].toStdString();
 }
 
 } // namespace
