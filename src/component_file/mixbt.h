@@ -16,9 +16,12 @@
 // was refused (records found in the file already are no failure).
 // How many records a merge groups into one durable change at most, and after
 // how long it closes a change, so that other users' readers get in between.
+// Records in a scattered order touch most blocks and index pages in every
+// change, so each change costs about a rewrite of the whole file: fewer, larger
+// changes keep a merge near the cost of writing its data once.
 struct MergeBatch {
-    int records = 500;
-    int millis = 500;
+    int records = 2000;
+    int millis = 2000;
 };
 MergeBatch& mergeBatch();
 

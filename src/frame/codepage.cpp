@@ -35,12 +35,16 @@ QString fromAnsi(const QByteArray& bytes)
 {
     QString out;
     out.resize(bytes.size());
+    // Through the raw buffers: component blocks and index pages pass here on
+    // every read, and indexing the QString checks for sharing at each character.
+    const unsigned char* in = reinterpret_cast<const unsigned char*>(bytes.constData());
+    QChar* to = out.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(bytes[i]);
+        const unsigned char b = in[i];
         char16_t c = b;
         if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
             c = kHigh[b - 0x80];
-        out[i] = QChar(c);
+        to[i] = QChar(c);
     }
     return out;
 }
@@ -49,8 +53,10 @@ QByteArray toAnsi(const QString& text)
 {
     QByteArray out;
     out.resize(text.size());
+    const QChar* in = text.constData();
+    char* to = out.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
+        const char16_t c = in[i].unicode();
         char b = '?';
         if (c < 0x100) {
             b = static_cast<char>(c);
@@ -61,7 +67,7 @@ QByteArray toAnsi(const QString& text)
                     break;
                 }
         }
-        out[i] = b;
+        to[i] = b;
     }
     return out;
 }
