@@ -12,6 +12,7 @@
 #include "printing/printjob.h"
 #include "qlist/qslfile.h"
 #include "report/anteilgruppen.h"
+#include "report/bewertung.h"
 #include "report/btgruppen.h"
 #include "report/druckkopf.h"
 #include "report/fehlpos.h"
@@ -21,6 +22,7 @@
 #include "report/pfuidruck.h"
 #include "report/poslist.h"
 #include "report/positionen.h"
+#include "report/qrm.h"
 #include "report/reportstate.h"
 #include "report/reporttext.h"
 #include "report/sylk.h"
@@ -256,10 +258,17 @@ void Run::main()
         PosList(mainPath);
     cancelCheck();
 
-    // The evaluation is not built yet; its place in the order follows.
     if (QFile::exists(nativePath(scratchFile(11, QStringLiteral("pol"))))) {
         p.WorkStr[21].clear();
-        // evaluation (dr[7], sp[7])
+        if (dr[7] || sp[7])
+            BewertungQsl(dr[7], sp[7] && fileOn, ErgFile, MArchPage, mainPath, M_ARBew, ergfile);
+        if (sp[7] && fileOn) {
+            writeRows(ergfile);
+            QString widths = QStringLiteral("4,18,13,7,7,6,2,9,7,5");
+            if (mainPath)
+                widths += QStringLiteral(",9");
+            mergeSlkWidths(SlkBreite, widths);
+        }
     }
     cancelCheck();
     if (dr[6]) {
@@ -288,7 +297,7 @@ void Run::main()
     if (dr[8]) {
         SetParam(p.WorkStr[0], QStringLiteral("Qpbt"), QStringLiteral("12345"));
         PrNeueSeite(true, false);
-        // feedback form: not built yet
+        DruckQrm(M_ARSoList, M_ARBew);
     }
 
     if (fileOn)

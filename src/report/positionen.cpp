@@ -15,6 +15,7 @@
 #include "report/fehlpos.h"
 #include "report/posfile.h"
 #include "report/printroutines.h"
+#include "report/qrm.h"
 #include "report/reportstate.h"
 #include "report/reporttext.h"
 #include "report/sonderformat.h"
@@ -301,8 +302,16 @@ void DruckPositionen(bool Drucken, bool Datei, const QString& SoFormStr, bool MA
         } else {
             PosTrenn(line, Stc);
             AusBtPos(Stc, Poz, Apz);
-            // The Q-data fill-in lines ("Qpbt" digit 5) are not built yet: the
-            // block goes without them.
+            if (qpbtHas('5')) {
+                // The look-up notes a class it cannot find among the position's
+                // codes; the result-file row below reports the codes the run
+                // found, so they are kept as they were.
+                const QString codes = p.WorkStr[7];
+                QString fields;
+                LesSin(p.WorkStr[3], 0, QStringLiteral("QRM"), fields, {}, {}, {}, 1);
+                p.WorkStr[7] = codes;
+                QrmFeld(fields, Poz, Apz);
+            }
             if (Datei && special) {
                 AusSonderFilePos(Stc, SpNorm, SoFormStr, QStringLiteral("BE"));
             } else if (Datei) {

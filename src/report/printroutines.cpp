@@ -88,6 +88,13 @@ void DruckBlock(ReportBlock& block, int16_t& count, bool MArchPage)
         if (entry.isEmpty()) {
             PrLf(0.5);
         } else {
+            // Only a block longer than a whole page gets here without room:
+            // it goes on on the next page rather than beyond the bottom margin.
+            if (PrPlatz(1)) {
+                PrNeueSeite(false, MArchPage);
+                PrKopf();
+                PrFont(7.5, true);
+            }
             PrText(block[size_t(i)]);
             PrLf(1);
         }

@@ -15,7 +15,8 @@ void DruckUeberschrift(const QString& Kind, double& lines, bool MArchPage, bool 
                        bool M_ARBew, const QString& Arg = QString(), int TextId = 0);
 
 // Prints entries 1..count of block as one piece that never splits across pages
-// (a blank entry is half a line) and empties it; count becomes 0.
+// (a blank entry is half a line) and empties it; count becomes 0. Only a block
+// longer than a page is broken, where the page is full.
 void DruckBlock(ReportBlock& block, int16_t& count, bool MArchPage);
 
 // One line of a table cell of width characters cut from text (line 1) or from

@@ -4,6 +4,8 @@
 #include "dialogue/menufile.h"
 #include "frame/textlib.h"
 #include "frame/paramstring.h"
+#include "frame/inifile.h"
+#include "report/bewertung.h"
 
 #include <QDir>
 #include <QFile>
@@ -191,6 +193,32 @@ INSTANTIATE_TEST_SUITE_P(Manifest, InstallationData, ::testing::ValuesIn(allCase
             c = u'_';
     return n.toStdString();
 });
+
+// The System data of the report's evaluation and feedback form.
+TEST(InstallationSystemData, EvaluationAndFeedbackFormData)
+{
+    const QString system = testutil::sourceDir() + QStringLiteral("/data/install/System/");
+    const QString ini = system + QStringLiteral("tarn.ini");
+    const QString resbs2pro = GetProfileStr(QStringLiteral("fewe"), QStringLiteral("Resbs2pro"), 128, ini);
+    EXPECT_TRUE(resbs2pro == QLatin1String("True") || resbs2pro == QLatin1String("False")) << resbs2pro.toStdString();
+
+    const QStringList keys = GetProfileStr(QStringLiteral("qrmadr"), std::nullopt, 1024, ini)
+                                 .split(QChar(0), Qt::SkipEmptyParts);
+    EXPECT_EQ(keys, QStringList({QStringLiteral("L1"), QStringLiteral("L2"), QStringLiteral("L3")}));
+    for (const QString& k : keys)
+        EXPECT_NE(GetProfileStr(QStringLiteral("qrmadr"), k, 128, ini), QStringLiteral("leer"));
+
+    // Named classes with a range each, in rising order without gaps.
+    const std::vector<BewKlasse> classes =
+        readClasses(QString::fromLatin1(testutil::readFile(system + QStringLiteral("bew.an"))));
+    ASSERT_GE(classes.size(), 2u);
+    for (size_t i = 0; i < classes.size(); ++i) {
+        EXPECT_FALSE(classes[i].name.isEmpty());
+        EXPECT_LT(classes[i].low, classes[i].high) << classes[i].name.toStdString();
+        if (i > 0)
+            EXPECT_EQ(classes[i].low, classes[i - 1].high) << classes[i].name.toStdString();
+    }
+}
 
 TEST(InstallationDataManifest, IsNotEmpty)
 {

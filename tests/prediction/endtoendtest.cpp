@@ -88,9 +88,10 @@ TEST_F(BatchPrediction, DemoBoardUnderTheStandardProfile)
     // batch log says where.
     const QStringList pdfs = QDir(inst.path("results")).entryList({"*.pdf"}, QDir::Files);
     ASSERT_EQ(pdfs.size(), 1);
-    // The total page with the group shares, the ranking lists, the position
-    // detail report and the component list by groups.
-    EXPECT_EQ(pdfPages(inst.path("results/" + pdfs[0])), 8);
+    // The total page with the group shares, the user-specific evaluation, the
+    // ranking lists, the position detail report with the Q-data fill-in lines
+    // and the component list by groups.
+    EXPECT_EQ(pdfPages(inst.path("results/" + pdfs[0])), 9);
     const QStringList err = lines("pr.err");
     ASSERT_EQ(err.size(), 1);
     EXPECT_TRUE(err[0].startsWith("Meldung pdf: ") && err[0].contains(pdfs[0])) << err[0].toStdString();
@@ -129,6 +130,67 @@ TEST_F(BatchPrediction, DemoBoardUnderTheStandardProfile)
     // A second run of the same Q-list writes the next result file.
     EXPECT_EQ(run("1,Standard\r\n"), 0);
     EXPECT_TRUE(QFile::exists(inst.path("results/A0000101.slk")));
+}
+
+// A profile of its own: the methods of "Standard" with other output choices.
+void addProfile(const QString& ini, const QString& name, const QString& output)
+{
+    const QString methods = GetProfileStr("profil-gl", QString("Standard"), 1024, ini);
+    ASSERT_TRUE(WriteProfileStr("profil-gl", name, methods, ini));
+    ASSERT_TRUE(WriteProfileStr("profil-sy", name, output, ini));
+}
+
+TEST_F(BatchPrediction, FeedbackFormAlone)
+{
+    addProfile(inst.path("System/tarn.ini"), "Rueck",
+               "Pw=ProQs,Qpdr=00000008,Qs%=5,Bt%=5,Qpbt=1,Qpsp=0000000,Ld=2,Re=Ber,File=Std");
+    EXPECT_EQ(run("1,Rueck\r\n"), 0);
+    // No result file; the printout is the form: the positions with their
+    // fill-in lines (the board's 26 and two sub-Q-lists) and the form page.
+    EXPECT_TRUE(QDir(inst.path("results")).entryList({"*.slk"}, QDir::Files).isEmpty());
+    const QStringList pdfs = QDir(inst.path("results")).entryList({"*.pdf"}, QDir::Files);
+    ASSERT_EQ(pdfs.size(), 1);
+    const int pages = pdfPages(inst.path("results/" + pdfs[0]));
+    EXPECT_GE(pages, 3);
+    if (qEnvironmentVariableIsSet("TARN_REPORT_PDF"))
+        QFile::copy(inst.path("results/" + pdfs[0]), qEnvironmentVariable("TARN_REPORT_PDF") + "-form.pdf");
+}
+
+TEST_F(BatchPrediction, LeanEvaluationWithItsTextFiles)
+{
+    const QString ini = inst.path("System/tarn.ini");
+    addProfile(ini, "Bewert", "Pw=ProQs,Qpdr=00000070,Qs%=5,Bt%=5,Qpbt=1,Qpsp=0000007,Ld=2,Re=Ber,File=Std");
+    ASSERT_TRUE(WriteProfileStr("fewe", QString("Resbs2pro"), QString("True"), ini));
+    EXPECT_EQ(run("1,Bewert\r\n"), 0);
+    const QByteArray slk = testutil::readFile(inst.path("results/A0000100.slk"));
+    ASSERT_FALSE(slk.isEmpty());
+    // The demo board's two sub-Q-lists, classified by the demo's "bew.an"
+    // (B 500 to 1000 fit, C 1000 to 5000 fit):
+    //   POWER: (187.96 + 1651.46) / 2 = 919.71 fit, 10^9 / 919.71 = 1 087 299 h,
+    //          / 8760 = 124.1 years; 25 positions, none with own data.
+    //   IO:    (199.71 + 1864.54) / 2 = 1032.125 fit, 968 875 h, 110.6 years.
+    EXPECT_TRUE(slk.contains("\"POWER\""));
+    EXPECT_TRUE(slk.contains("C;K919.71\r\n"));
+    EXPECT_TRUE(slk.contains("C;K1032.125\r\n"));
+    EXPECT_TRUE(slk.contains("C;K\"B\"\r\n"));
+    EXPECT_TRUE(slk.contains("C;K\"25/0\"\r\n"));
+    // The evaluation's column widths.
+    EXPECT_TRUE(slk.contains("F;W2 2 18\r\n"));
+    EXPECT_TRUE(slk.contains("F;W8 8 9\r\n"));
+    EXPECT_TRUE(slk.contains("F;W10 10 5\r\n"));
+
+    const QStringList bs2 = lines("results/A0000100.bs2");
+    ASSERT_GE(bs2.size(), 2);
+    EXPECT_EQ(bs2.mid(bs2.size() - 2), QStringList({"POWER               |                    |B|   1087299|25/0",
+                                                    "IO                  |                    |C|    968875|57/0"}));
+    const QStringList pro = lines("results/A0000100.pro");
+    ASSERT_GE(pro.size(), 2);
+    EXPECT_EQ(pro.mid(pro.size() - 2), QStringList({"POWER               |         920|       124,1",
+                                                    "IO                  |        1032|       110,6"}));
+    const QStringList pdfs = QDir(inst.path("results")).entryList({"*.pdf"}, QDir::Files);
+    ASSERT_EQ(pdfs.size(), 1);
+    if (qEnvironmentVariableIsSet("TARN_REPORT_PDF"))
+        QFile::copy(inst.path("results/" + pdfs[0]), qEnvironmentVariable("TARN_REPORT_PDF") + "-lean.pdf");
 }
 
 TEST_F(BatchPrediction, ASecondStartLeavesTheWorkFilesOfARunningPredictionAlone)

@@ -6,6 +6,7 @@
 #include "report/reportfixture.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace testutil;
@@ -94,6 +95,47 @@ TEST_F(Report, GroupSharesAndPositionsInFileAndPrint)
     expectGolden(pages.toUtf8(), "nested-sections-pages.txt");
     EXPECT_TRUE(pages.contains("Mean failure rates of the component groups:"));
     EXPECT_TRUE(pages.contains("Failure rates for all positions of the Quality-list:"));
+}
+
+TEST_F(Report, EvaluationSectionInFileAndPrintWithItsWidths)
+{
+    useQpo("nested.qpo");
+    prog().Cf += ",Aws=" + dir.path(); // the user-list directory, set by the report's start-up
+    writeFile(dir.filePath("bew.an"), "A=0/10\r\nB=10/100\r\n");
+    SetParam(prog().WorkStr[0], "Qpdr", "10000070");
+    SetParam(prog().WorkStr[0], "Qpsp", "1000007");
+    run();
+    const QByteArray slk = readFile(result);
+    // The one sub-Q-list SUB1 holds three SUB2 of two R1 at 2/4 fit: 12/24 fit a
+    // unit, mean 18 fit (class B), MTBF 10^9 / 18 = 55 555 556 h = 6 341.96 years.
+    const QStringList cells = sylkCells(QString::fromLatin1(slk));
+    for (const char* c : {"=\"SUB1\"", "=12", "=24", "=18", "=\"B\"", "=55555555.5555556", "=6341.95839675292"})
+        EXPECT_EQ(cells.filter(QRegularExpression("^\\d+,\\d+" + QRegularExpression::escape(c) + "$")).size(), 1)
+            << c;
+    // The widths of the evaluation rows raise those of the total rows.
+    for (const char* w : {"F;W1 1 4\r\n", "F;W2 2 18\r\n", "F;W3 3 13\r\n", "F;W4 4 10\r\n", "F;W8 8 9\r\n",
+                          "F;W9 9 7\r\n", "F;W10 10 5\r\n"})
+        EXPECT_TRUE(slk.contains(w)) << w;
+    const QString pages = dumpPages();
+    EXPECT_TRUE(pages.contains(" 55 555 556   6 342,0  1/0\n")) << pages.toStdString();
+}
+
+TEST_F(Report, FeedbackFormAloneHasNoHeadNorTotal)
+{
+    useQpo("nested.qpo");
+    SetParam(prog().WorkStr[0], "Qpdr", "00000008");
+    SetParam(prog().WorkStr[0], "Qpsp", "0000000");
+    run();
+    EXPECT_FALSE(QFile::exists(result));
+    EXPECT_EQ(GetParam(prog().WorkStr[0], "Qpbt"), "12345");
+    PrNeueSeite();
+    const QString pages = dumpPages();
+    EXPECT_FALSE(pages.contains("12 195 122"));
+    EXPECT_EQ(pages.count("QPR:"), 1);                  // SUB1
+    EXPECT_EQ(pages.count(QString(11, u' ') + "QRM:"), 1); // C1
+    EXPECT_TRUE(pages.contains("Return this quality data feedback to:"));
+    // The form's page head is the first page head of the printout.
+    EXPECT_TRUE(pages.section("=== page 2", 0, 0).contains("Quality Data Feedback"));
 }
 
 TEST_F(Report, CancelBeforeTheTotalWritesNothingAndCleansUp)
