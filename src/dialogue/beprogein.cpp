@@ -1,5 +1,6 @@
 #include "dialogue/beprogein.h"
 #include "component_entry/eingabebauteil.h"
+#include "component_entry/posstress.h"
 #include "dialogue/dia.h"
 #include "dialogue/menufile.h"
 #include "frame/errors.h"
@@ -35,7 +36,7 @@ Procedures defaultProcedures()
     p.PrognoseQsl = [](const QString& desc, const QString& mode, bool print) { PrognoseQsl(desc, mode, print); };
     p.PrognoseBt = [](const QString& key) { PrognoseBt(key); };
     p.EingabeBauteil = [](QString& Ret) { EingabeBauteil(Ret); };
-    p.PosStressEingabe = [](QString& Pos, int M_Edit) { PosStressEingabe(Pos, M_Edit); };
+    p.PosStressEingabe = [](QString& Pos, int M_Edit) { PosStressEingabe(Pos, M_Edit != 0); };
     return p;
 }
 

@@ -24,12 +24,3 @@ void PrognoseBt(const QString& key)
     notYetConnected(prog().LangNr == 2 ? QStringLiteral("Prediction of a single component")
                                        : QStringLiteral("Prognose eines einzelnen Bauelements"));
 }
-
-void PosStressEingabe(QString& Pos, int)
-{
-    // The line keeps its stress data, as after a cancelled entry.
-    notYetConnected((prog().LangNr == 2 ? QStringLiteral("Stress entry of position %1")
-                                        : QStringLiteral("Belastungseingabe der Position %1"))
-                        .arg(Pos.left(40).trimmed()));
-}
-

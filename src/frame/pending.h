@@ -13,8 +13,6 @@ void Run(const QString& Ln);
 
 // Prediction run
 void PrognoseBt(const QString& key);
-// Component data entry
-void PosStressEingabe(QString& Pos, int M_Edit);
 
 // Reports that a procedure is not available in this build (message or batch log).
 void notYetConnected(const QString& what);

@@ -1,0 +1,51 @@
+#include "component_entry/weiterwahl.h"
+#include "component_entry/entrysteps.h"
+#include "frame/paramstring.h"
+#include "frame/program.h"
+
+namespace {
+
+QString ask(const QString& chapter)
+{
+    QString kz;
+    entry::menu(QStringLiteral("btx\\div"), chapter, kz, QString(), 2, 0);
+    return kz;
+}
+
+void clearSlots(int from, int to)
+{
+    for (int i = from; i <= to; ++i)
+        prog().WorkStr[size_t(i)].clear();
+}
+
+} // namespace
+
+QString WeiterWahl()
+{
+    Program& p = prog();
+    const QString r = ask(QStringLiteral("ret"));
+    if (r == QLatin1String("1")) {
+        clearSlots(0, 8);
+        return QStringLiteral("ABBRUCH");
+    }
+    if (r == QLatin1String("2")) {
+        clearSlots(2, 8);
+        return QStringLiteral("KB");
+    }
+    if (r != QLatin1String("3") && r != QLatin1String("4"))
+        return QString();
+    const QString a = ask(QStringLiteral("beaprof"));
+    QString& gl = p.WorkStr[1];
+    if (a == QLatin1String("1"))
+        SetParam(gl, QStringLiteral("Env,Envm"), QString());
+    else if (a == QLatin1String("2"))
+        SetParam(gl, QStringLiteral("Tu,Vl"), QString());
+    else if (a == QLatin1String("3"))
+        gl = QStringLiteral("Norm=") + GetParam(gl, QStringLiteral("Norm"));
+    if (r == QLatin1String("3")) {
+        clearSlots(7, 8);
+        return QStringLiteral("GL");
+    }
+    clearSlots(6, 8);
+    return QStringLiteral("SD");
+}
