@@ -13,6 +13,10 @@
 #include "qlist/frmqslneu.h"
 #include "qlist/qtqslimport.h"
 #include "component_file/frmratetables.h"
+#include "component_editor/btedit.h"
+#include "component_editor/frmbtedit.h"
+#include "calculation/names.h"
+#include "calculation/systdb.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,6 +64,19 @@ int main(int argc, char** argv)
     registerQslNeuWindow(qtUi);
     registerQslImportWindows(qtUi);
     registerRateTableWindows(qtUi);
+    registerBtEditWindow(qtUi);
+    // The component editor names its components and marks the MIL parameters of
+    // their class through the calculation.
+    btEditLinks().componentName = [](int language) { return PosBtName(language); };
+    btEditLinks().milParameters = [](const QString& bacTec) {
+        QString list;
+        try {
+            LesSin(bacTec, 0, QStringLiteral("Parameter"), list, {}, {}, {}, 3);
+        } catch (const std::exception&) {
+            list.clear(); // no markers rather than no popup
+        }
+        return list;
+    };
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
     registerPrintWindows(qtUi);

@@ -138,16 +138,23 @@ bool changeInBlock(const QString& stored, const QString& blockAddress, const QSt
 
 } // namespace
 
-QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QString& record, QStringList& records,
-              int& count, bool noMessage)
+namespace {
+
+// The writer behind AddBt and MoveBt. With moving, record recordIndex of
+// blockAddress leaves its block and the changed record goes to the last block of
+// its group, in the same unit.
+QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const QString& record, QStringList& records,
+                    int& count, bool noMessage, bool moving)
 {
     Program& p = prog();
     if (blockAddress.isEmpty() && record.isEmpty())
         return QStringLiteral("no");
-    const bool adding = blockAddress.isEmpty();
-    if (!adding && (recordIndex < 1 || recordIndex > count || recordIndex >= records.size()))
+    if (moving && (blockAddress.isEmpty() || record.isEmpty()))
         return QStringLiteral("no");
-    const QString old = adding ? QString() : records[recordIndex].trimmed();
+    const bool adding = blockAddress.isEmpty() || moving;
+    if (!blockAddress.isEmpty() && (recordIndex < 1 || recordIndex > count || recordIndex >= records.size()))
+        return QStringLiteral("no");
+    const QString old = blockAddress.isEmpty() ? QString() : records[recordIndex].trimmed();
     // The keys come from the record as it is stored: a leading blank must not
     // hide its first designation from the index.
     const QString stored = record.isEmpty() ? QString() : storedForm(record);
@@ -156,6 +163,17 @@ QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QStrin
     UmfoBtTsa(stored, 2, t, false);
     if (t.AnzTsa[1] < 0 || t.AnzTsa[2] < 0)
         return QStringLiteral("no");
+    // A record longer than a block can hold would never find a block: refused
+    // whole, never cut.
+    if (!stored.isEmpty() && stored.size() >= BlockLimit) {
+        btMessage(QStringLiteral("btlong"),
+                  QStringLiteral("Der Bauelemente-Eintrag ist mit @1 Zeichen zu lang für einen BE-Block "
+                                 "(höchstens @2). Bitte Beschreibung kürzen."),
+                  QStringLiteral("The component record is too long for a component block with @1 characters "
+                                 "(at most @2). Please shorten the description."),
+                  {QString::number(stored.size()), QString::number(BlockLimit - 1)});
+        return QStringLiteral("no");
+    }
     const QString group = GetParam(record, QStringLiteral("Bac")).left(2);
     if (adding && (group.size() != 2 || !group[0].isDigit() || !group[1].isDigit() || group.toInt() < 11)) {
         btMessage(QStringLiteral("btgroup"),
@@ -246,19 +264,33 @@ QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QStrin
     int newCount = count;
     int newIndex = recordIndex;
     QString address = blockAddress;
+    if (moving) {
+        // Out of the old block first (within the unit, nothing is on disk yet),
+        // so that a new block of the same file sees the block without it.
+        if (!changeInBlock(QString(), address, old, newRecords, newCount, newIndex) ||
+            !writeBlock(address, newRecords, newCount)) {
+            finish(false);
+            return result;
+        }
+        address.clear();
+        newIndex = 0;
+    }
     const bool changed = adding ? addToBlock(stored, group, address, newRecords, newCount, newIndex)
                                 : changeInBlock(stored, address, old, newRecords, newCount, newIndex);
     if (!changed || !writeBlock(address, newRecords, newCount)) {
         finish(false);
         return result;
     }
+    // A moved record keeps its designations, but their entries name the old
+    // block: all of them are entered anew.
     for (int i = 1; i <= t.AnzTsa[1]; ++i)
-        if (t.Tsa[1][i][KeyLength] == u'G' && !EntfInh(t.Tsa[1][i].left(KeyLength))) {
+        if ((t.Tsa[1][i][KeyLength] == u'G' || (moving && t.Tsa[1][i][KeyLength] == u'*')) &&
+            !EntfInh(t.Tsa[1][i].left(KeyLength))) {
             finish(false);
             return result;
         }
     for (int k = 1; k <= t.AnzTsa[2]; ++k) {
-        if (t.Tsa[2][k][KeyLength] != u'N')
+        if (t.Tsa[2][k][KeyLength] != u'N' && !(moving && t.Tsa[2][k][KeyLength] == u'*'))
             continue;
         int n = 0;
         QString entry;
@@ -277,4 +309,18 @@ QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QStrin
     if (adding)
         source = 1;
     return QStringLiteral("ok");
+}
+
+} // namespace
+
+QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QString& record, QStringList& records,
+              int& count, bool noMessage)
+{
+    return writeRecord(blockAddress, recordIndex, source, record, records, count, noMessage, false);
+}
+
+QString MoveBt(QString& blockAddress, int& recordIndex, int& source, const QString& record, QStringList& records,
+               int& count, bool noMessage)
+{
+    return writeRecord(blockAddress, recordIndex, source, record, records, count, noMessage, true);
 }

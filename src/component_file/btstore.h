@@ -13,3 +13,11 @@
 // noMessage) or "no" (nothing changed, or the change stopped on a failure).
 QString AddBt(QString& blockAddress, int& recordIndex, int& source, const QString& record, QStringList& records,
               int& count, bool noMessage);
+
+// Replaces record recordIndex of blockAddress by record and moves it to the last
+// block of the group of its class code (a group change), as one change under the
+// lock: the record is never held by neither block nor by both. Designations that
+// the old record had already are not duplicates. Results as AddBt; on "ok" the
+// arguments receive the new block.
+QString MoveBt(QString& blockAddress, int& recordIndex, int& source, const QString& record, QStringList& records,
+               int& count, bool noMessage);

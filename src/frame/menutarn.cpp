@@ -18,6 +18,7 @@
 #include "qlist/qslimport.h"
 #include "qlist/qslneu.h"
 #include "prediction/profiles.h"
+#include "component_editor/btedit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -114,7 +115,7 @@ QString txt(const char* de, const char* en)
 }
 
 // Keys whose windows come with later parts of the program.
-const char* const kNotYetConnected[] = {"ql.view", "be.edit", "be.add"};
+const char* const kNotYetConnected[] = {"ql.view", "be.add"};
 // The predictions run in the selection-menu window: the Q-list run with the key
 // as its profile mode, the single-component run asking the component itself.
 const char* const kQslPredictions[] = {"standardprof.ql", "selectprof.ql", "newprof.ql", "newprofspstd.ql",
@@ -165,6 +166,7 @@ MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
         QString ret;
         frmBEProgEin::RunPrognoseBE(ret);
     };
+    mCommands[QStringLiteral("be.edit")] = [] { frmBtEdit::Show0(); };
     mCommands[QStringLiteral("config")] = [this] {
         mView.showConfiguration();
         mView.relocalize();

@@ -1,0 +1,69 @@
+#pragma once
+#include "component_editor/btedit.h"
+
+#include <QDialog>
+#include <array>
+
+class QButtonGroup;
+class QEventLoop;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTextEdit;
+class QtInteraction;
+
+// The component editor window: shows a BtEditModel modeless over its owner and
+// forwards clicks, keys and pastes to the model's events. run() returns when the
+// model's Tag is no longer "0"; waitForDescription() while a new component's
+// description is asked.
+class frmBtEditWindow : public QDialog {
+    Q_OBJECT
+public:
+    frmBtEditWindow(BtEditModel& model, QWidget* owner);
+
+    void run();
+    void waitForDescription();
+    void fromModel();
+
+    QLineEdit* designation(int i) const { return mBT[i]; }
+    QLineEdit* block() const { return mBlock; }
+    QListWidget* grid(int g) const { return mGrid[g]; }
+    QTextEdit* description() const { return mBe; }
+    QPushButton* command(int i) const { return mCmd[i]; }
+    QScrollBar* scroller() const { return mScroll; }
+    QLabel* name() const { return mName; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void afterAction();
+    int gridOf(QObject* o) const;
+    int fieldOf(QObject* o) const;
+
+    BtEditModel& mModel;
+    std::array<QLineEdit*, 3> mBT{};
+    QLineEdit* mBlock = nullptr;
+    std::array<QRadioButton*, 3> mInEx{};
+    std::array<QListWidget*, 4> mGrid{};
+    std::array<QLabel*, 8> mLabel{};
+    std::array<QGroupBox*, BtEditModel::FrameCount> mFrame{};
+    QTextEdit* mBe = nullptr;
+    QLabel* mName = nullptr;
+    QTextEdit* mQslLine = nullptr;
+    QScrollBar* mScroll = nullptr;
+    QLineEdit* mGroup = nullptr;
+    std::array<QPushButton*, BtEditModel::CmdCount> mCmd{};
+    QEventLoop* mLoop = nullptr;
+    QEventLoop* mDescLoop = nullptr;
+    bool mUpdating = false;
+};
+
+// Answers the editor's questions ("btedit", "btdesc", "btpopup") with the window.
+void registerBtEditWindow(QtInteraction& ui);
