@@ -12,6 +12,7 @@
 #include "printing/qtprinting.h"
 #include "qlist/frmqslneu.h"
 #include "qlist/qtqslimport.h"
+#include "qlist_ui/frmqldblist.h"
 #include "component_file/frmratetables.h"
 
 #include <QApplication>
@@ -59,6 +60,7 @@ int main(int argc, char** argv)
     registerEditWindow(qtUi);
     registerQslNeuWindow(qtUi);
     registerQslImportWindows(qtUi);
+    registerQldbListWindow(qtUi);
     registerRateTableWindows(qtUi);
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
