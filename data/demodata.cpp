@@ -70,6 +70,35 @@ bool buildQlists(const QString& demo)
         if (!KopfToRec(path) || SaveRec_Db(letter, folder) != 1)
             return fail("cannot store a Q-list");
     }
+    // Database "V": enough Q-lists for the browser to page through, with deleted
+    // numbers. Database "A" stays the small example the other demos name.
+    const QString browseLetter = QStringLiteral("V");
+    const QString browseFolder = p.WorkStr[15] + browseLetter;
+    QDir().mkpath(nativePath(browseFolder));
+    Create_Db(browseFolder);
+    QFile more(QDir(demo).filePath(QStringLiteral("qlist-directory.txt")));
+    if (!more.open(QIODevice::ReadOnly | QIODevice::Text))
+        return fail("cannot read the Q-list directory text");
+    for (const QString& line : QString::fromUtf8(more.readAll()).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList parts = line.split(u'\t');
+        const QString ln = parts.value(0);
+        const QString path = QslPfad(browseLetter, ln);
+        QDir().mkpath(QString(path.left(path.lastIndexOf(u'\\'))).replace(u'\\', u'/'));
+        if (parts.value(1) == QLatin1String("FREI")) {
+            writeQslFile(path, {QStringLiteral("Typ=FREI")});
+            p.QslRec = {};
+            p.QslRec[1] = ln;
+            p.QslRec[2] = QStringLiteral("*");
+            if (SaveRec_Db(browseLetter, browseFolder) != 1)
+                return fail("cannot store a deleted Q-list");
+            continue;
+        }
+        writeQslFile(path, {parts.value(1), parts.value(2), QStringLiteral("Stck=1,Typ=R-1K")});
+        if (!KopfToRec(path) || SaveRec_Db(browseLetter, browseFolder) != 1)
+            return fail("cannot store a Q-list of the directory text");
+    }
     return true;
 }
 // One worksheet of a demo workbook: rows of cell texts.

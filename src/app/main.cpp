@@ -12,6 +12,7 @@
 #include "printing/qtprinting.h"
 #include "qlist/frmqslneu.h"
 #include "qlist/qtqslimport.h"
+#include "qlist_ui/frmqldblist.h"
 #include "component_file/frmratetables.h"
 #include "component_editor/btedit.h"
 #include "component_editor/frmbtedit.h"
@@ -63,6 +64,7 @@ int main(int argc, char** argv)
     registerEditWindow(qtUi);
     registerQslNeuWindow(qtUi);
     registerQslImportWindows(qtUi);
+    registerQldbListWindow(qtUi);
     registerRateTableWindows(qtUi);
     registerBtEditWindow(qtUi);
     // The component editor names its components and marks the MIL parameters of

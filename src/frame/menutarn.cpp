@@ -17,6 +17,7 @@
 #include "qlist/qslcommands.h"
 #include "qlist/qslimport.h"
 #include "qlist/qslneu.h"
+#include "qlist_ui/qldblist.h"
 #include "prediction/profiles.h"
 #include "component_editor/btedit.h"
 
@@ -115,7 +116,7 @@ QString txt(const char* de, const char* en)
 }
 
 // Keys whose windows come with later parts of the program.
-const char* const kNotYetConnected[] = {"ql.view", "be.add"};
+const char* const kNotYetConnected[] = {"be.add"};
 // The predictions run in the selection-menu window: the Q-list run with the key
 // as its profile mode, the single-component run asking the component itself.
 const char* const kQslPredictions[] = {"standardprof.ql", "selectprof.ql", "newprof.ql", "newprofspstd.ql",
@@ -183,6 +184,7 @@ MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
     mCommands[QStringLiteral("ql.edit")] = [] { frmQslNeu::Run(1); };
     mCommands[QStringLiteral("ql.del")] = [] { frmQslNeu::Run(2); };
     mCommands[QStringLiteral("ql.db")] = [] { qslDatabaseService(); };
+    mCommands[QStringLiteral("ql.view")] = [] { frmQldbList::Show0(); };
     for (const int mode : {0, 1}) {
         mCommands[QString::number(mode) + QStringLiteral("kopie")] = [mode] {
             const QString r = QslImport(mode);

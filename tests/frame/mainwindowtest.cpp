@@ -129,16 +129,32 @@ TEST_F(MainWindowTest, NotAvailableNamesTheMenuEntry)
     for (int lang : {1, 2}) {
         prog().LangNr = lang;
         frmTARN w;
-        const QString entry = ResStr(1557, 9, lang).remove(u'&').trimmed();
+        const QString entry = ResStr(1557, 33, lang).remove(u'&').trimmed();
         ASSERT_FALSE(entry.isEmpty());
         sp.ui().expect("msg", "0", [&](const Question& q) {
             EXPECT_TRUE(q.text.startsWith(entry)) << q.text.toStdString();
-            EXPECT_FALSE(q.text.contains("ql.view")) << q.text.toStdString();
+            EXPECT_FALSE(q.text.contains("be.add")) << q.text.toStdString();
             return Answer::button(Mb::OK);
         });
-        w.dispatcher().MenuTARN("ql.view");
+        w.dispatcher().MenuTARN("be.add");
         EXPECT_TRUE(sp.ui().allUsed());
     }
+}
+
+// "ql.view" opens the browser of the current Q-list database.
+TEST_F(MainWindowTest, QlViewOpensTheDatabaseBrowser)
+{
+    frmTARN w;
+    bool asked = false;
+    sp.ui().expect("qldblist", "frmQldbList", [&](const Question& q) {
+        asked = q.model != nullptr;
+        Answer a;
+        a.applied = true;
+        return a;
+    });
+    w.dispatcher().MenuTARN("ql.view");
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(sp.ui().allUsed());
 }
 
 TEST_F(MainWindowTest, BeDbAnsweredNoDoesNothing)
