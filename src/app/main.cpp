@@ -1,3 +1,4 @@
+#include "app/procedures.h"
 #include "frame/errors.h"
 #include "dialogue/frmbeprogein.h"
 #include "dialogue/frmdia.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TARN"));
 
+    installProcedures();
     Program program;
     installProgram(&program);
     QtInteraction qtUi;
@@ -96,6 +98,7 @@ int main(int argc, char** argv)
         case StartAction::ConfigThenMain:
         case StartAction::ShowMain: {
             frmTARN window;
+            installEntryProcedures(window.dispatcher());
             qtUi.setOwner(&window);
             qtUi.registerHandler(QStringLiteral("dirfile"),
                                  [&window](const Question& q) { return frmWahlSyst::ask(q, &window); });
