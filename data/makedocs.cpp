@@ -21,7 +21,7 @@ struct Writer {
     QPainter& painter;
     double y = Margin;
     int page = 1;
-    QString footer;
+    QString footer{};
 
     double bottom() const { return device.pageHeight() - Margin; }
     double width() const { return device.pageWidth() - 2 * Margin; }

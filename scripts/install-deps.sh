@@ -3,7 +3,7 @@
 # Safe to run again: apt-get skips what is already installed.
 set -euo pipefail
 PACKAGES=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config python3
   qt6-base-dev qt6-base-dev-tools qt6-5compat-dev libqt6sql6-sqlite libqt6svg6
   libgtest-dev libgmock-dev
   libquazip1-qt6-dev libfreexl-dev

@@ -1,3 +1,4 @@
+#include "app/procedures.h"
 #include "frame/errors.h"
 #include "dialogue/frmbeprogein.h"
 #include "dialogue/frmdia.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TARN"));
 
+    installProcedures();
     Program program;
     installProgram(&program);
     QtInteraction qtUi;
@@ -115,6 +117,7 @@ int main(int argc, char** argv)
         case StartAction::ConfigThenMain:
         case StartAction::ShowMain: {
             frmTARN window;
+            installEntryProcedures(window.dispatcher());
             qtUi.setOwner(&window);
             qtUi.registerHandler(QStringLiteral("dirfile"),
                                  [&window](const Question& q) { return frmWahlSyst::ask(q, &window); });

@@ -1,6 +1,4 @@
 #include "dialogue/beprogein.h"
-#include "component_entry/eingabebauteil.h"
-#include "component_entry/posstress.h"
 #include "dialogue/dia.h"
 #include "dialogue/menufile.h"
 #include "frame/errors.h"
@@ -10,7 +8,6 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/textlib.h"
-#include "prediction/prognoseqsl.h"
 
 #include <cmath>
 #include <utility>
@@ -30,14 +27,12 @@ void notifyWindow(const char* what)
     ui().notify(q);
 }
 
-Procedures defaultProcedures()
+// What a new window state starts with: the stand-ins of the frame until the
+// composition root installs the subsystems' procedures.
+Procedures& installedProcedures()
 {
-    Procedures p;
-    p.PrognoseQsl = [](const QString& desc, const QString& mode, bool print) { PrognoseQsl(desc, mode, print); };
-    p.PrognoseBt = [](const QString& key) { PrognoseBt(key); };
-    p.EingabeBauteil = [](QString& Ret) { EingabeBauteil(Ret); };
-    p.PosStressEingabe = [](QString& Pos, int M_Edit) { PosStressEingabe(Pos, M_Edit != 0); };
-    return p;
+    static Procedures procedures = defaultProcedures();
+    return procedures;
 }
 
 int checked16(long value)
@@ -98,7 +93,19 @@ int rowOfCaption(const State& s, const QString& text)
 
 // ---------------------------------------------------------------- state
 
-State::State() : procedures(defaultProcedures())
+Procedures defaultProcedures()
+{
+    Procedures p;
+    p.PrognoseBt = [](const QString& key) { PrognoseBt(key); };
+    return p;
+}
+
+void setDefaultProcedures(const Procedures& procedures)
+{
+    installedProcedures() = procedures;
+}
+
+State::State() : procedures(installedProcedures())
 {
     Vortext[0] = HeadingBox{};
     resetLabels();

@@ -56,14 +56,21 @@ struct HeadingBox {
     bool visible = false;
 };
 
-// The procedures that the entry commands start; later parts of the program fill
-// them in, tests replace them.
+// The procedures that the entry commands start. The subsystems above the
+// dialogue carry them out; the composition root installs them (src/app), tests
+// replace them in the state.
 struct Procedures {
     std::function<void(const QString& desc, const QString& progmodus, bool ADruck)> PrognoseQsl;
     std::function<void(const QString& key)> PrognoseBt;
     std::function<void(QString& Ret)> EingabeBauteil;
     std::function<void(QString& Pos, int M_Edit)> PosStressEingabe;
 };
+
+// The frame's stand-ins for the procedures of windows still to come; the Q-list
+// prediction and the component entry are empty until installed.
+Procedures defaultProcedures();
+// The procedures every new window state starts with (once, at start-up).
+void setDefaultProcedures(const Procedures& procedures);
 
 inline constexpr int LabelHeight = 240; // twips: label 0 (the band) and every row
 inline constexpr int TextHeight = 210;  // twips: one line in the window font

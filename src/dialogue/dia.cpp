@@ -1,12 +1,12 @@
 #include "dialogue/dia.h"
 #include "dialogue/chapterfile.h"
 #include "frame/codepage.h"
+#include "frame/listingfiles.h"
 #include "frame/errors.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "frame/restext.h"
-#include "report/listing.h"
 
 #include <QFile>
 

@@ -11,6 +11,7 @@
 
 namespace {
 std::atomic<int> gConnectionCounter{0};
+std::atomic<int> gBusyTimeout{5000};
 
 bool likeAt(const QString& v, int vi, const QString& p, int pi)
 {
@@ -200,6 +201,16 @@ QSqlDatabase Database::connection() const
     return QSqlDatabase::database(mConnection, false);
 }
 
+void setDatabaseBusyTimeout(int milliseconds)
+{
+    gBusyTimeout = milliseconds;
+}
+
+int databaseBusyTimeout()
+{
+    return gBusyTimeout.load();
+}
+
 static std::unique_ptr<Database> openImpl(const QString& path, bool readOnly, bool mustExist,
                                           const std::function<std::unique_ptr<Database>(QString)>& make)
 {
@@ -211,8 +222,8 @@ static std::unique_ptr<Database> openImpl(const QString& path, bool readOnly, bo
     {
         QSqlDatabase c = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         c.setDatabaseName(file);
-        c.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000")
-                                     : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        const QString busy = QStringLiteral("QSQLITE_BUSY_TIMEOUT=") + QString::number(gBusyTimeout.load());
+        c.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;") + busy : busy);
         if (!c.open())
             throwDb(QStringLiteral("Cannot open database '%1'").arg(path), c.lastError());
         const QVariant h = c.driver()->handle();

@@ -134,6 +134,12 @@ private:
     bool mDone = false;
 };
 
+// How long an open or a statement waits for another process's lock on the
+// database file before it fails (5 s unless set). Tests that provoke a lock
+// set it short; a connection takes the value current when it is opened.
+void setDatabaseBusyTimeout(int milliseconds);
+int databaseBusyTimeout();
+
 // Jet LIKE pattern match ("*" any run, "?" one character, "#" one digit,
 // "[...]" a set), case-insensitive.
 bool jetLikeMatch(const QString& value, const QString& pattern);

@@ -2,7 +2,6 @@
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
 #include "frame/interaction.h"
-#include "printing/printoutput.h"
 #include "frame/program.h"
 #include "frame/restext.h"
 
@@ -217,7 +216,8 @@ void frmKonfiguration::testPage()
         p.Raender[i] = v;
     }
     mTest->setEnabled(false);
-    PrTestSeite();
+    if (konfigPrinting().PrTestSeite)
+        konfigPrinting().PrTestSeite();
     mTest->setEnabled(true);
     p.Raender = kept;
 }

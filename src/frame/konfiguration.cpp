@@ -10,8 +10,6 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/textlib.h"
-#include "printing/printjob.h"
-#include "printing/printoutput.h"
 
 
 namespace {
@@ -38,23 +36,25 @@ QString keyValue(const QString& cf, const char* key)
 }
 } // namespace
 
-KonfigModel::KonfigModel()
+namespace {
+KonfigPrinting& installedPrinting()
 {
-    // A print job started with the new margins and closed without output tells
-    // whether the printer can hold the area (PrInit shows message 442 when not).
-    checkPrintArea = [](const std::array<double, 4>& r) {
-        Program& p = prog();
-        const std::array<double, 4> kept = p.Raender;
-        p.Raender = r;
-        const bool ok = PrInit();
-        if (ok) {
-            QString title;
-            PrAusgabe(title, -1);
-        }
-        p.Raender = kept;
-        return ok;
-    };
+    static KonfigPrinting printing;
+    return printing;
 }
+} // namespace
+
+void setKonfigPrinting(const KonfigPrinting& printing)
+{
+    installedPrinting() = printing;
+}
+
+const KonfigPrinting& konfigPrinting()
+{
+    return installedPrinting();
+}
+
+KonfigModel::KonfigModel() : checkPrintArea(konfigPrinting().checkPrintArea) {}
 
 void KonfigModel::LoadKonfig()
 {
@@ -128,7 +128,7 @@ KonfigModel::Result KonfigModel::CopyKonfigToCf()
             return r;
         }
     }
-    if (!checkPrintArea(raender)) {
+    if (checkPrintArea && !checkPrintArea(raender)) {
         r.check = Check::PrintArea;
         return r;
     }

@@ -48,3 +48,13 @@ public:
     // close it without output); returns false after showing its message.
     std::function<bool(const std::array<double, 4>& raender)> checkPrintArea;
 };
+
+// What the configuration needs of the print layer, which sits above the frame:
+// the composition root installs it (src/app); every new KonfigModel takes its
+// print-area check from here, and the dialog's "Testseite" prints through it.
+struct KonfigPrinting {
+    std::function<bool(const std::array<double, 4>& raender)> checkPrintArea;
+    std::function<void()> PrTestSeite;
+};
+void setKonfigPrinting(const KonfigPrinting& printing);
+const KonfigPrinting& konfigPrinting();

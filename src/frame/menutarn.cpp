@@ -1,5 +1,4 @@
 #include "frame/menutarn.h"
-#include "dialogue/beprogein.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/inifile.h"
@@ -11,15 +10,6 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/tarnstart.h"
-#include "component_file/awsedit.h"
-#include "component_file/neuinh.h"
-#include "dialogue/dia.h"
-#include "qlist/qslcommands.h"
-#include "qlist/qslimport.h"
-#include "qlist/qslneu.h"
-#include "qlist_ui/qldblist.h"
-#include "prediction/profiles.h"
-#include "component_editor/btedit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -117,10 +107,6 @@ QString txt(const char* de, const char* en)
 
 // Keys whose windows come with later parts of the program.
 const char* const kNotYetConnected[] = {"be.add"};
-// The predictions run in the selection-menu window: the Q-list run with the key
-// as its profile mode, the single-component run asking the component itself.
-const char* const kQslPredictions[] = {"standardprof.ql", "selectprof.ql", "newprof.ql", "newprofspstd.ql",
-                                       "newprofspwahl.ql"};
 
 // The menu entry of a command key as the user saw it: its caption in the
 // current language, without the "&" of its access key.
@@ -138,64 +124,21 @@ QString menuEntryName(const QString& key)
     }
     return key;
 }
-
-// The Q-list database page: create a new database or rebuild the current one.
-void qslDatabaseService()
-{
-    QString kz, startBis, param;
-    QStringList anEin;
-    QString ret = prog().WorkStr[16];
-    DiaDIN(prog().LangDir + QStringLiteral("qsl\\isam"), QStringLiteral("menu"), kz, startBis, anEin, ret);
-    if (ret == QLatin1String("CREATE"))
-        NeuQslDb(param);
-    else if (ret == QLatin1String("RECREATE"))
-        NeuDbInh();
-}
 } // namespace
 
 MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
 {
+    // The window's own commands; the subsystems' commands are registered by the
+    // composition root (src/app) through setCommand.
     for (const char* key : kNotYetConnected) {
         const QString k = QString::fromLatin1(key);
         mCommands[k] = [k] { notYetConnected(menuEntryName(k)); };
     }
-    for (const char* key : kQslPredictions) {
-        const QString k = QString::fromLatin1(key);
-        mCommands[k] = [k] { frmBEProgEin::RunPrognoseQSL(k); };
-    }
-    mCommands[QStringLiteral("calc.bt")] = [] {
-        QString ret;
-        frmBEProgEin::RunPrognoseBE(ret);
-    };
-    mCommands[QStringLiteral("be.edit")] = [] { frmBtEdit::Show0(); };
     mCommands[QStringLiteral("config")] = [this] {
         mView.showConfiguration();
         mView.relocalize();
     };
-    mCommands[QStringLiteral("yk")] = [] { frmYKedit::Show0(); };
-    mCommands[QStringLiteral("aws")] = [] { frmAWSedit::Show0(); };
     mCommands[QStringLiteral("exit")] = [this] { mView.endProgram(); };
-    mCommands[QStringLiteral("delprof.ql")] = [this] { deleteProfiles(); };
-    for (const char* key : {"be.mixbl", "be.mixdat", "be.db"}) {
-        const QString k = QString::fromLatin1(key);
-        mCommands[k] = [k] { RunComponentFileCommand(k); };
-    }
-    mCommands[QStringLiteral("ql.new")] = [] { frmQslNeu::Run(0); };
-    mCommands[QStringLiteral("ql.edit")] = [] { frmQslNeu::Run(1); };
-    mCommands[QStringLiteral("ql.del")] = [] { frmQslNeu::Run(2); };
-    mCommands[QStringLiteral("ql.db")] = [] { qslDatabaseService(); };
-    mCommands[QStringLiteral("ql.view")] = [] { frmQldbList::Show0(); };
-    for (const int mode : {0, 1}) {
-        mCommands[QString::number(mode) + QStringLiteral("kopie")] = [mode] {
-            const QString r = QslImport(mode);
-            if (r != QLatin1String("no"))
-                OeffneQsl(r);
-        };
-    }
-    mCommands[QStringLiteral("2kopie")] = [] { QslImport(2); };
-    mCommands[QStringLiteral("4kopie")] = [] { frmQslNeu::Run(4, QStringLiteral("4")); };
-    mCommands[QStringLiteral("5kopie")] = [] { frmQslNeu::Run(5, QStringLiteral("5")); };
-    mCommands[QStringLiteral("3kopie")] = [] { frmQslNeu::Run(5, QStringLiteral("3")); };
     mCommands[QStringLiteral("tarnbild")] = [this] { mView.showAbout(QStringLiteral("TARN")); };
     mCommands[QStringLiteral("qebild")] = [this] { mView.showAbout(QStringLiteral("QE")); };
 }
@@ -292,15 +235,4 @@ void MenuDispatcher::openAfterProtocol(const QString& what)
         return;
     }
     launcher().openUrl(file);
-}
-
-void MenuDispatcher::deleteProfiles()
-{
-    // Each chosen name goes from both sections; the window then offers the rest.
-    while (true) {
-        const QString name = frmProgProfil::SelProfile(1);
-        if (name == QLatin1String("ABBRUCH"))
-            return;
-        deleteProfile(name);
-    }
 }

@@ -58,7 +58,6 @@ public:
 
 private:
     void openAfterProtocol(const QString& what);
-    void deleteProfiles();
 
     MainView& mView;
     bool mBusy = false;

@@ -2,9 +2,11 @@
 #include "frame/frmerrptnr.h"
 #include "frame/frminfobox.h"
 #include "frame/frminfolist.h"
+#include "frame/paths.h"
 #include "frame/restext.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -72,6 +74,15 @@ bool installQtTranslations(int langNr)
 QtInteraction::QtInteraction()
 {
     registerHandler(QStringLiteral("error"), [this](const Question& q) { return frmErrPtnr::ask(q, mOwner); });
+    // A directory (the folder of another component file to merge, "be.mixdat"):
+    // the text is the dialog's title, data "start" the folder it opens in.
+    registerHandler(QStringLiteral("dir"), [this](const Question& q) {
+        FocusKeeper keep;
+        const QString start = q.data.value(QStringLiteral("start")).toString();
+        const QString dir = QFileDialog::getExistingDirectory(windowInUse(mOwner), q.text,
+                                                              start.isEmpty() ? QString() : nativePath(start));
+        return dir.isEmpty() ? Answer::cancel() : Answer::word(QDir::toNativeSeparators(dir));
+    });
 }
 
 QtInteraction::~QtInteraction()

@@ -6,7 +6,6 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
-#include "printing/printjob.h"
 
 #include <QFile>
 #include <QHash>
@@ -104,6 +103,16 @@ int MsgBoxRes(const QString& number, int buttons, int language, const QStringLis
 }
 
 namespace {
+// The print layer's page number (set by it, see setPageNumberSource).
+int (*gPageNumber)() = nullptr;
+} // namespace
+
+void setPageNumberSource(int (*source)())
+{
+    gPageNumber = source;
+}
+
+namespace {
 // "@[n]" and "@(n)": the number between the bracket at a + 1 and the closing one.
 int bracketNumber(const QString& text, qsizetype a, QChar close, qsizetype& end)
 {
@@ -145,7 +154,7 @@ QString ExpandText(const QString& text, const QStringList& args, int language)
         } else if (u == u'V' || u == u'v') {
             value = GetParam(prog().Cf, QStringLiteral("Vers"));
         } else if (u == u'P' || u == u'p') {
-            value = QString::number(PrSeiteNr());
+            value = QString::number(gPageNumber ? gPageNumber() : 0);
         } else if (u == u'D' || u == u'd') {
             value = QLocale().toString(currentDate(), QLocale::ShortFormat);
         } else if (u == u'[') {

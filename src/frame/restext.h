@@ -23,6 +23,11 @@ private:
     int mId;
 };
 
+// The number of the page being printed, for the "\P" of ExpandText. The print
+// layer sits above this one and installs its source when its state is made;
+// until then no page is being printed and "\P" gives 0.
+void setPageNumberSource(int (*source)());
+
 // Resource text base + number + language x 2000, unexpanded and unconverted.
 // Throws ResourceNotFoundError for a missing id, OverflowError outside 16 bits.
 QString ResStr(int base, int number, int language);

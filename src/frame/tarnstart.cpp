@@ -11,25 +11,26 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
-#include "component_file/mixbt.h"
-#include "qlist/fehlqsbt.h"
-#include "qlist/printqsl.h"
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/textlib.h"
-#include "prediction/prognoseqsl.h"
-#include "printing/archiv.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QThread>
 #include <cmath>
 #include <functional>
 
 namespace {
+
+// Installed once by the composition root; wiring, not program state.
+StartProcedures& startProcedures()
+{
+    static StartProcedures procedures;
+    return procedures;
+}
 
 QString ini(const QString& section, const QString& key, int buffer)
 {
@@ -257,7 +258,7 @@ void readConfiguration()
     p.Ghost = ini(QStringLiteral("fewe"), QStringLiteral("Ghost"), 96);
     p.PsFile = ini(QStringLiteral("fewe"), QStringLiteral("PsFile"), 96);
     if (ini(QStringLiteral("archive"), QStringLiteral("ArchivFlag"), 96) == QLatin1String("1"))
-        runStep([] { ArchivStart(); });
+        runStep([] { startProcedures().ArchivStart(); });
     p.SonderArDatei = ini(QStringLiteral("Sonder-AR"), QStringLiteral("ARListe"), 96);
     p.SonderArKonfig = !p.SonderArDatei.isEmpty() && p.SonderArDatei != Leer;
     const QString ykBew = ini(QStringLiteral("Sonder-AR"), QStringLiteral("YKBewertung"), 96);
@@ -376,6 +377,11 @@ QString batchConfigurationProblem()
     return QString();
 }
 
+void setStartProcedures(const StartProcedures& procedures)
+{
+    startProcedures() = procedures;
+}
+
 int RunBatch(const QString& sw)
 {
     Program& p = prog();
@@ -446,12 +452,11 @@ int RunBatch(const QString& sw)
         const bool ran = runStep([&] {
             if (sw == QLatin1String("/fl")) {
                 QString number = line.trimmed();
-                ok = FehlQsBt(number, true, true, true);
+                ok = startProcedures().FehlQsBt(number);
             } else if (sw == QLatin1String("/dr")) {
                 QString n = line.trimmed();
                 n = n.size() >= 5 ? n.left(5) : QString(5 - n.size(), u'0') + n;
-                ok = PrintQSL(QStringLiteral("Ln=") + n, true).isEmpty();
-                QThread::msleep(1000);
+                ok = startProcedures().PrintQSL(QStringLiteral("Ln=") + n);
             } else if (sw == QLatin1String("/pr")) {
                 // "<Q-list>,<profile>": both parts are needed.
                 const qsizetype comma = line.indexOf(u',');
@@ -467,13 +472,13 @@ int RunBatch(const QString& sw)
                                                 : batchText("kein Profil", "no profile"));
                     return;
                 }
-                ok = PrognoseQsl(QStringLiteral("Ln=") + number, profile, true);
+                ok = startProcedures().PrognoseQsl(QStringLiteral("Ln=") + number, profile);
             } else if (sw == QLatin1String("/mb")) {
                 const qsizetype comma = line.indexOf(u',');
                 if (comma >= 0)
-                    ok = MixBt(QStringLiteral("be.mixbl"), line.left(comma), line.mid(comma + 1));
+                    ok = startProcedures().MixBt(line.left(comma), line.mid(comma + 1));
                 else
-                    ok = MixBt(QStringLiteral("be.mixbl"), line, QString());
+                    ok = startProcedures().MixBt(line, QString());
             }
         });
         if (ran && ok && errorsLogged() == errorsBefore)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 // Start-up of the program: builds the program-wide state in its fixed order and
 // looks at the command line. Windows are shown by the caller (main), so the whole
@@ -15,6 +16,17 @@ struct StartResult {
     StartAction action = StartAction::ShowMain;
     QString batchSwitch; // "/fl", ... for Batch
 };
+
+// What the start-up and the batch switches run of the subsystems above the
+// frame. The composition root installs them (src/app) before the start.
+struct StartProcedures {
+    std::function<void()> ArchivStart;                                            // [archive] ArchivFlag=1
+    std::function<bool(QString& LnFehl)> FehlQsBt;                                // "/fl": check and print
+    std::function<bool(const QString& desc)> PrintQSL;                            // "/dr": print the Q-list
+    std::function<bool(const QString& desc, const QString& profile)> PrognoseQsl; // "/pr": predict and print
+    std::function<bool(const QString& list, const QString& target)> MixBt;        // "/mb": mix into the file
+};
+void setStartProcedures(const StartProcedures& procedures);
 
 // Program directory of a program file path (last "\" or "/"; a drive root keeps
 // its backslash).

@@ -95,8 +95,8 @@ struct PassOne {
     bool& MHwNw_act;
     bool& M_ARBew;
     bool norm = false;
-    QStringList classes;
-    std::vector<Level> levels;
+    QStringList classes{};
+    std::vector<Level> levels{};
     bool cancelled = false;
 
     void position(QString& line)

@@ -20,8 +20,10 @@ PrintState::~PrintState() = default;
 PrintState& printState()
 {
     Program& p = prog();
-    if (!p.Print)
+    if (!p.Print) {
         p.Print = std::make_shared<PrintState>();
+        setPageNumberSource([]() -> int { return PrSeiteNr(); });
+    }
     return *p.Print;
 }
 

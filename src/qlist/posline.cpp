@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 struct Marker {
@@ -34,22 +35,22 @@ void splitLine(const QString& Pos, QString& Stc)
         qsizetype pos;
         int slot;
     };
-    std::array<Found, 6> found{};
-    int n = 0;
+    std::vector<Found> found;
+    found.reserve(std::size(Markers));
     bool hasQ = false;
     for (const Marker& m : Markers) {
         const qsizetype p = copy.indexOf(QStringView(m.text));
         if (p >= 0) {
-            found[n++] = {p, m.slot};
+            found.push_back({p, m.slot});
             if (m.slot == 3)
                 hasQ = true;
         }
     }
-    if (n == 0) {
+    if (found.empty()) {
         w[2] = copy;
         return;
     }
-    std::sort(found.begin(), found.begin() + n, [](const Found& a, const Found& b) { return a.pos < b.pos; });
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.pos < b.pos; });
 
     w[2] = copy.left(found[0].pos);
     if (!hasQ) {
@@ -63,9 +64,9 @@ void splitLine(const QString& Pos, QString& Stc)
                 SetParam(w[2], k, v);
         }
     }
-    for (int i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < found.size(); ++i) {
         const qsizetype start = found[i].pos + 3;
-        const qsizetype end = (i + 1 < n) ? found[i + 1].pos : copy.size();
+        const qsizetype end = (i + 1 < found.size()) ? found[i + 1].pos : copy.size();
         w[found[i].slot] = copy.mid(start, end - start);
     }
 }

@@ -37,15 +37,6 @@ QString dbPath(const QString& folder)
     return joinDesignPath(folder, DbFile);
 }
 
-QString fieldColumn(int i)
-{
-    const QString c = prog().QslFeldTab[i].column;
-    if (!c.isEmpty())
-        return c;
-    static const char* fallback[] = {"", "LN", "TYP", "YK", "STAND", "AN", "TEC", "CODE", "ANL", "BE"};
-    return QString::fromLatin1(fallback[i]);
-}
-
 int fieldWidth(int i)
 {
     const int w = prog().QslFeldTab[i].width;

@@ -142,11 +142,11 @@ struct Run {
 
     SectionFlags dr{}, sp{};
     SlkWidths SlkBreite{};
-    QString SoFormStr;
+    QString SoFormStr{};
     bool mainPath = false;
     bool noPrint = false, noHead = false;
     bool fileOn = false;
-    QFile ergfile;
+    QFile ergfile{};
 
     void main();
     void componentLists();

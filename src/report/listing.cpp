@@ -11,19 +11,14 @@
 #include <limits>
 
 namespace {
-constexpr int kBadFileNumber = 52;
-
 std::unique_ptr<QFile>& listFile(int fileNumber)
 {
-    return fileNumber == 6 ? prog().ListFile6 : prog().ListFile7;
+    return listingFileSlot(fileNumber);
 }
 
 QFile& openListFile(int fileNumber)
 {
-    std::unique_ptr<QFile>& f = listFile(fileNumber);
-    if (!f || !f->isOpen())
-        throw TarnError(QStringLiteral("Bad file name or number (%1)").arg(fileNumber), kBadFileNumber);
-    return *f;
+    return openListingFile(fileNumber);
 }
 
 void writeRecord(int fileNumber, int16_t& counter, const QString& record)
@@ -116,22 +111,4 @@ void recreateListingFiles()
 {
     recreate(7, QStringLiteral("c.tmp"));
     recreate(6, QStringLiteral("t.tmp"));
-}
-
-int listingRecordCount(int fileNumber)
-{
-    const std::unique_ptr<QFile>& f = listFile(fileNumber);
-    if (!f || !f->isOpen())
-        return 0;
-    return int(f->size() / ListRecordLength);
-}
-
-QString readListingRecord(int fileNumber, int record)
-{
-    QFile& f = openListFile(fileNumber);
-    const qint64 keep = f.pos();
-    f.seek(qint64(record - 1) * ListRecordLength);
-    const QByteArray bytes = f.read(ListRecordLength);
-    f.seek(keep);
-    return fromBytes(bytes).leftJustified(ListRecordLength, u' ', true);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "frame/listingfiles.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -10,8 +12,6 @@
 // The files stay open between recreations; a rewind sets the position back to
 // record 1 without truncating, and the counters ErgZeilenC / ErgZeilenT tell the
 // readers how many records belong to the current listing.
-
-inline constexpr int ListRecordLength = 120;
 
 // "*", the end mark and 118 blanks.
 QString emptyListRecord();
@@ -32,7 +32,3 @@ void InitDruck();
 // first scratch directory WorkStr[10]; throws when it cannot be created.
 void recreateListingFiles();
 
-// Whole records in listing file 6 or 7 (0 when it is not open).
-int listingRecordCount(int fileNumber);
-// Record number (from 1) of listing file 6 or 7; the write position is kept.
-QString readListingRecord(int fileNumber, int record);

@@ -1,3 +1,4 @@
+#include "app/procedures.h"
 #include "component_file/btjournal.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     static NoDiskFlush noFlush;
     setDiskFlush(&noFlush);
     QApplication app(argc, argv);
+    installProcedures();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

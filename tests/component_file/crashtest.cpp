@@ -179,17 +179,20 @@ protected:
         const QStringList records = allRecords(bin);
         const QString reported = QString::fromUtf8(readFile(dir + QStringLiteral("/reported")));
         if (op == QLatin1String("add")) {
-            if (!reported.isEmpty())
+            if (!reported.isEmpty()) {
                 EXPECT_TRUE(records.contains(reported));
+            }
         } else if (op == QLatin1String("replace")) {
             const bool before = records.contains(recordText(QStringLiteral("B"), 7));
             const bool after = records.contains(recordText(QStringLiteral("C"), 7));
             EXPECT_NE(before, after) << "exactly one of the old and the new record";
-            if (!reported.isEmpty())
+            if (!reported.isEmpty()) {
                 EXPECT_TRUE(after);
+            }
         } else if (op == QLatin1String("delete")) {
-            if (!reported.isEmpty())
+            if (!reported.isEmpty()) {
                 EXPECT_FALSE(records.contains(recordText(QStringLiteral("B"), 7)));
+            }
         } else if (op == QLatin1String("merge")) {
             const QString log = fromAnsi(readFile(dir + QStringLiteral("/tp2/MixBT.log")));
             int merged = 0;
@@ -200,8 +203,9 @@ protected:
                     EXPECT_TRUE(records.contains(r)) << "reported merged: " << r.toStdString();
                 }
             }
-            if (n == 0)
+            if (n == 0) {
                 EXPECT_EQ(merged, 180);
+            }
         } else if (op == QLatin1String("rebuild")) {
             EXPECT_EQ(records.size(), 60);
         }

@@ -1,3 +1,4 @@
+#include "app/procedures.h"
 #include "component_file/awsedit.h"
 #include "frame/database.h"
 #include "frame/menutarn.h"
@@ -409,6 +410,7 @@ TEST_F(RateTableTest, MainMenuStartsBothWindows)
 {
     NoView view;
     MenuDispatcher d(view);
+    installEntryProcedures(d);
     QStringList shown;
     for (const char* kind : {"awsedit", "ykedit"}) {
         const QString k = QString::fromLatin1(kind);

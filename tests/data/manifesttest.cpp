@@ -24,7 +24,7 @@ struct Item {
     QMap<QString, QString> wants;
 };
 
-void PrintTo(const Item& i, std::ostream* os) { *os << i.origin.toStdString(); }
+[[maybe_unused]] void PrintTo(const Item& i, std::ostream* os) { *os << i.origin.toStdString(); }
 
 std::vector<Item> readManifests()
 {
@@ -149,8 +149,9 @@ TEST_P(InstallationData, ItemExistsAndParses)
     const QByteArray bytes = testutil::readFile(fileName);
     ASSERT_FALSE(bytes.isEmpty()) << fileName.toStdString() << " is missing or empty";
     for (qsizetype i = 0; i < bytes.size(); ++i)
-        if (bytes[i] == '\n')
+        if (bytes[i] == '\n') {
             ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare line feed at byte " << i;
+        }
 
     if (it.kind == QLatin1String("pop")) {
         checkMenu(fileName, it, GetParam().lang);

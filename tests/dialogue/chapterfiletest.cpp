@@ -80,8 +80,9 @@ TEST_P(LineSplit, GivesText)
     const LineRow& row = GetParam();
     const auto l = splitDiaLine(row.raw);
     ASSERT_EQ(l.has_value(), row.valid);
-    if (l)
+    if (l) {
         EXPECT_EQ(finishDiaText(l->text, l->flag, TrennZeichen), row.text);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,3 +1,4 @@
+#include "app/procedures.h"
 #include "dialogue/beprogein.h"
 #include "dialogue/menutestutil.h"
 #include "frame/errptnr.h"
@@ -183,6 +184,7 @@ TEST_F(EntryCommands, MainMenuStartsThePredictionsInTheWindow)
 {
     QuietView view;
     MenuDispatcher dispatcher(view);
+    installEntryProcedures(dispatcher);
     QStringList started;
     state().procedures.PrognoseQsl = [&](const QString& desc, const QString& mode, bool) { started << desc + u'|' + mode; };
     state().procedures.PrognoseBt = [&](const QString& key) { started << QStringLiteral("bt|") + key; };

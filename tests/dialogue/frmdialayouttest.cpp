@@ -79,8 +79,9 @@ TEST_P(InstalledScreen, CheckBoxesLeaveTheirLabelsReadable)
                 << text.text.toStdString() << "\"";
         }
     }
-    if (std::string(GetParam().name).rfind("check", 0) == 0)
+    if (std::string(GetParam().name).rfind("check", 0) == 0) {
         EXPECT_GT(boxes, 0) << GetParam();
+    }
 }
 
 TEST_P(InstalledScreen, FieldsAreAsLongAsTheirEntryAndStandInOneColumn)

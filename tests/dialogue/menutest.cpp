@@ -298,8 +298,9 @@ TEST_P(MenuHotKeys, ChooseTheLowestRowOfTheKey)
         sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), Answer::word(QStringLiteral("2")));
     QString kz;
     EXPECT_EQ(ask(QStringLiteral("hg"), kz, 7), r.mode);
-    if (r.mode == 0)
+    if (r.mode == 0) {
         EXPECT_EQ(kz, QString::fromLatin1(r.kz));
+    }
     EXPECT_TRUE(sp.ui().allUsed());
 }
 

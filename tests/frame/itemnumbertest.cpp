@@ -23,8 +23,9 @@ TEST_P(SachNr, Normalises)
     sp.program().LangNr = GetParam().language;
     const QString result = SachNrForm(GetParam().number);
     EXPECT_EQ(result, GetParam().expected);
-    if (!isItemNumberError(result))
+    if (!isItemNumberError(result)) {
         EXPECT_EQ(result.size(), 17);
+    }
 }
 INSTANTIATE_TEST_SUITE_P(
     Cases, SachNr,

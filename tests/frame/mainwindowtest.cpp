@@ -1,3 +1,4 @@
+#include "app/procedures.h"
 #include "common/testutil.h"
 #include "frame/frmtarn.h"
 #include "frame/launcher.h"
@@ -160,6 +161,7 @@ TEST_F(MainWindowTest, QlViewOpensTheDatabaseBrowser)
 TEST_F(MainWindowTest, BeDbAnsweredNoDoesNothing)
 {
     frmTARN w;
+    installEntryProcedures(w.dispatcher());
     sp.ui().expect("msg", "33", Answer::button(Mb::No));
     w.dispatcher().MenuTARN("be.db");
     EXPECT_TRUE(sp.ui().allUsed());

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -16,6 +17,53 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The folder question of "be.mixdat" has a window: the directory chooser opens
+// in the folder the question names and answers the folder the user accepts;
+// closing it cancels. (Without a window it used to show a note and cancel.)
+TEST(QtDirectoryQuestion, AnswersTheChosenFolderOrCancels)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(QDir(tmp.path()).mkpath(QStringLiteral("start/other")));
+    const QString start = tmp.path() + QStringLiteral("/start");
+    const QString other = start + QStringLiteral("/other");
+    QtInteraction ui;
+    Question q;
+    q.kind = QStringLiteral("dir");
+    q.key = QStringLiteral("be.mixdat");
+    q.text = QStringLiteral("Verzeichnis der anderen Bauelemente-Datei");
+    q.data.insert(QStringLiteral("start"), start);
+
+    for (const bool accept : {true, false}) {
+        QString openedIn;
+        bool seen = false;
+        std::function<void()> answer = [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d) {
+                QTimer::singleShot(10, answer);
+                return;
+            }
+            seen = true;
+            openedIn = QDir(d->directory()).canonicalPath();
+            if (accept) {
+                d->setDirectory(other);
+                static_cast<QDialog*>(d)->accept(); // QFileDialog::accept is protected
+            } else {
+                d->reject();
+            }
+        };
+        QTimer::singleShot(0, answer);
+        const Answer a = ui.ask(q);
+        ASSERT_TRUE(seen);
+        EXPECT_EQ(openedIn, QDir(start).canonicalPath());
+        if (accept) {
+            EXPECT_FALSE(a.cancelled);
+            EXPECT_EQ(QDir(a.text).canonicalPath(), QDir(other).canonicalPath());
+        } else {
+            EXPECT_TRUE(a.cancelled);
+        }
+    }
+}
 
 // A message box stands over the window the user works in, not over the main
 // window, and the keyboard comes back to the control that had it: after

@@ -1,3 +1,4 @@
+#include "app/procedures.h"
 #include "common/testutil.h"
 #include "frame/frmtarn.h"
 #include "frame/inifile.h"
@@ -42,6 +43,7 @@ TEST(PartsListImportStory, MainMenuImportThenBatchPrediction)
             return Answer::button(Mb::OK);
         });
         frmTARN w;
+        installEntryProcedures(w.dispatcher());
         QAction* item = w.actionForKey("0kopie");
         ASSERT_NE(item, nullptr);
         item->trigger();

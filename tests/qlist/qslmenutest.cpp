@@ -1,3 +1,4 @@
+#include "app/procedures.h"
 #include "qldbtest.h"
 #include "frame/menutarn.h"
 #include "qlist/qslneu.h"
@@ -26,6 +27,7 @@ protected:
         prog().LangDir = QStringLiteral("dd\\");
         QDir::setCurrent(testutil::distDir());
         addList(QStringLiteral("00000"), {QStringLiteral("Typ=ABC"), QStringLiteral("Be=")});
+        installEntryProcedures(dispatcher);
     }
     QuietView view;
     MenuDispatcher dispatcher{view};

@@ -148,8 +148,9 @@ TEST_P(GroupFaults, OnlyMethodsFreeOfErrorsAreShown)
     PrNeueSeite();
     EXPECT_EQ(!prog().WorkStr[21].isEmpty(), GetParam().rowsWritten);
     EXPECT_EQ(dumpPages().count("Mean failure rates of the component groups"), GetParam().tablesPrinted);
-    if (GetParam().tablesPrinted == 0)
+    if (GetParam().tablesPrinted == 0) {
         EXPECT_EQ(list.lines, QStringList({"Evaluating the share on the total failure rate for component groups"}));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GroupFaults,

@@ -104,8 +104,9 @@ TEST(TextTables, ToolTipReferencesExist)
             bool ok = false;
             const int k = digits.toInt(&ok);
             EXPECT_TRUE(ok) << "text " << id << " has no tool-tip number behind \\";
-            if (ok)
+            if (ok) {
                 EXPECT_TRUE(hasResourceText(1770 + k + language * 2000)) << "tool tip " << k << " of text " << id;
+            }
         }
 }
 
