@@ -5,6 +5,7 @@
 // parts list to import and a special failure-rate list) from their cell text.
 // Usage:
 //   tarn_demo_data <installation directory> <data/demo directory>
+#include "app/procedures.h"
 #include "component_file/btdatei.h"
 #include "component_file/mixbt.h"
 #include "frame/codepage.h"
@@ -241,6 +242,7 @@ int main(int argc, char** argv)
     const QString demo = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     Program program;
     installProgram(&program);
+    installProcedures();
     BatchInteraction ui;
     program.ui = &ui;
     const StartResult start = Main(QDir(dist).filePath(QStringLiteral("tarn")), QString());

@@ -38,7 +38,7 @@ TEST_F(BtEditTest, Show0OpensTheDesignationOrOnlyFillsItInPickMode)
 {
     store(QStringLiteral("Typ=ABC,Q,Bac=4111,Tec=1000"));
     const QString adr = QStringLiteral("ABC").leftJustified(18) + QStringLiteral("00");
-    for (const QString mode : {QString(), QStringLiteral("replace")}) {
+    for (const QString& mode : {QString(), QStringLiteral("replace")}) {
         sp.ui().expect(QStringLiteral("btedit"), QStringLiteral("frmBtEdit"), [&](const Question& q) {
             auto* m = static_cast<BtEditModel*>(q.model);
             if (mode.isEmpty()) {
@@ -186,9 +186,10 @@ TEST(BtEditPrint, LongDescriptionIsBrokenToThePrintArea)
             ++pos;
         ASSERT_EQ(original.mid(pos, l.size()), l) << "nothing lost or changed";
         pos += l.size();
-        if (i + 1 < lines.size())
+        if (i + 1 < lines.size()) {
             EXPECT_TRUE(original[pos] == u' ' || QStringLiteral("-.)").contains(original[pos - 1]))
                 << "broken inside a word: " << l.toStdString();
+        }
     }
     EXPECT_EQ(pos, original.size());
     EXPECT_EQ(BtEditModel::descriptionPrintLines(QStringLiteral("kurz"), 20), QStringList{QStringLiteral("kurz  ")});

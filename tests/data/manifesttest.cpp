@@ -216,8 +216,9 @@ TEST(InstallationSystemData, EvaluationAndFeedbackFormData)
     for (size_t i = 0; i < classes.size(); ++i) {
         EXPECT_FALSE(classes[i].name.isEmpty());
         EXPECT_LT(classes[i].low, classes[i].high) << classes[i].name.toStdString();
-        if (i > 0)
+        if (i > 0) {
             EXPECT_EQ(classes[i].low, classes[i - 1].high) << classes[i].name.toStdString();
+        }
     }
 }
 
