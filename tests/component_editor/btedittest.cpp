@@ -1,3 +1,4 @@
+#include "app/procedures.h"
 #include "bteditfixture.h"
 #include "component_file/btmessages.h"
 #include "dialogue/beprogein.h"
@@ -89,6 +90,7 @@ TEST_F(BtEditTest, MainMenuKeyOpensTheEditor)
 {
     NoView view;
     MenuDispatcher d(view);
+    installEntryProcedures(d);
     bool shown = false;
     sp.ui().expect(QStringLiteral("btedit"), QStringLiteral("frmBtEdit"), [&](const Question& q) {
         EXPECT_TRUE(prog().MenuRunning);

@@ -146,6 +146,7 @@ TEST_F(MainWindowTest, NotAvailableNamesTheMenuEntry)
 TEST_F(MainWindowTest, QlViewOpensTheDatabaseBrowser)
 {
     frmTARN w;
+    installEntryProcedures(w.dispatcher());
     bool asked = false;
     sp.ui().expect("qldblist", "frmQldbList", [&](const Question& q) {
         asked = q.model != nullptr;
