@@ -61,7 +61,7 @@ void QslNeuModel::Form_Load()
         fields[Be] = QLocale::system().toString(currentDate(), QLocale::ShortFormat);
 }
 
-std::optional<QChar> QslNeuModel::keyTyped(QChar c, bool& beep) const
+std::optional<QChar> headFieldKey(QChar c, bool& beep)
 {
     beep = false;
     const char16_t u = c.unicode();

@@ -14,6 +14,11 @@
 // actions and answers with applied = true once the tag is not "0". Any other
 // answer is played on it: cancelled closes the dialog; otherwise values[i] fill the
 // fields of index i, the command button is pressed once and the dialog closes.
+// A character typed into a Q-list head field or the browser's filter, as it is
+// stored (OEM); nullopt with beep when the field refuses it ("," and "=" separate
+// items, and characters the ANSI code page lacks cannot be stored).
+std::optional<QChar> headFieldKey(QChar c, bool& beep);
+
 class QslNeuModel {
 public:
     // Field indexes, as the design numbers the rows.
@@ -43,7 +48,7 @@ public:
     // A key typed into a field: the character to insert, or nothing. beep is set
     // when the key is refused. Control codes 3 (copy) and 8 (backspace) pass as they
     // are; Ctrl+P (16) inserts the pi mark; text is kept in the OEM code page.
-    std::optional<QChar> keyTyped(QChar c, bool& beep) const;
+    std::optional<QChar> keyTyped(QChar c, bool& beep) const { return headFieldKey(c, beep); }
     // Leaving a field turns its text to upper case.
     void fieldLeft(int index);
 

@@ -174,25 +174,7 @@ bool QldbList::Form_Unload()
 
 std::optional<QChar> QldbList::filterKey(QChar c, bool& beep) const
 {
-    beep = false;
-    const char16_t u = c.unicode();
-    if (u == 3 || u == 8)
-        return c;
-    if (u == 16)
-        return PiMark;
-    if (c == u',' || c == u'=') {
-        beep = true;
-        return std::nullopt;
-    }
-    // The character in the ANSI code page; one it lacks is refused.
-    const QByteArray ansi = toAnsi(QString(c));
-    const int code = static_cast<unsigned char>(ansi.at(0));
-    const bool unmappable = code == '?' && c != u'?';
-    if (unmappable || code < 32 || code == 195 || code == 254) {
-        beep = true;
-        return std::nullopt;
-    }
-    return AnsiToOem(fromAnsi(ansi)).at(0);
+    return headFieldKey(c, beep);
 }
 
 void QldbList::EdFilter_Change(const QString& text)
