@@ -28,23 +28,6 @@
 #include <QVBoxLayout>
 
 namespace {
-// Designation fields hold OEM codes; the window shows the characters they mean.
-QString shown(const QString& oem)
-{
-    QString s = oem;
-    for (QChar& c : s)
-        c = oemToUnicode(c);
-    return s;
-}
-QString stored(const QString& text)
-{
-    QString s = text;
-    for (QChar& c : s) {
-        const QChar o = unicodeToOem(c);
-        c = o.isNull() ? QChar(u'?') : o;
-    }
-    return s;
-}
 
 // Twips of the design to pixels at 96 dpi.
 int px(int twips) { return twips / 15; }
@@ -116,7 +99,7 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
                 QApplication::beep();
                 mBT[i]->setText(filtered);
             }
-            mModel.BT_Change(i, stored(mBT[i]->text()));
+            mModel.BT_Change(i, unicodeTextToOem(mBT[i]->text()));
             afterAction();
         });
     }
@@ -297,8 +280,8 @@ void frmBtEditWindow::fromModel()
                                .arg(m.descriptionPromptText.toHtmlEscaped()));
     }
     for (int i = 0; i < 3; ++i) {
-        if (stored(mBT[i]->text()) != m.BT[i])
-            mBT[i]->setText(shown(m.BT[i]));
+        if (unicodeTextToOem(mBT[i]->text()) != m.BT[i])
+            mBT[i]->setText(oemTextToUnicode(m.BT[i]));
         mBT[i]->setToolTip(m.designationToolTip);
         mInEx[i]->setChecked(m.InExOpt[i] != 0);
     }
@@ -523,7 +506,7 @@ bool frmBtEditWindow::eventFilter(QObject* watched, QEvent* event)
     if (field == BtEditModel::Block)
         return QDialog::eventFilter(watched, event);
     mBT[field]->insert(QString(oemToUnicode(*c)));
-    mModel.BT_Change(field, stored(mBT[field]->text()));
+    mModel.BT_Change(field, unicodeTextToOem(mBT[field]->text()));
     afterAction();
     return true;
 }

@@ -202,3 +202,21 @@ void ReplaceAll(QString& text, const QString& find, const QString& replacement, 
         p = text.indexOf(find, p + replacement.size(), cs);
     }
 }
+
+QString oemTextToUnicode(const QString& oem)
+{
+    QString s = oem;
+    for (QChar& c : s)
+        c = oemToUnicode(c);
+    return s;
+}
+
+QString unicodeTextToOem(const QString& text)
+{
+    QString s = text;
+    for (QChar& c : s) {
+        const QChar o = unicodeToOem(c);
+        c = o.isNull() ? QChar(u'?') : o;
+    }
+    return s;
+}

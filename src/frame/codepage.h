@@ -26,6 +26,10 @@ QString AnsiToOem(const QString& text); // the result carries OEM bytes as Latin
 QChar oemToUnicode(QChar oem);
 // The OEM character of a Unicode character; a null QChar when code page 850 has none.
 QChar unicodeToOem(QChar unicode);
+// A whole OEM text as the characters it means, for showing it in a window; and
+// typed text back as OEM codes, '?' for a character code page 850 lacks.
+QString oemTextToUnicode(const QString& oem);
+QString unicodeTextToOem(const QString& text);
 
 // OemToAnsi when text holds one of the OEM codes of the German umlauts and sharp s
 // (132, 148, 129, 142, 153, 154, 225), else text itself.

@@ -20,26 +20,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-// Field texts hold OEM codes; the window shows them as the characters they mean.
-QString shown(const QString& oem)
-{
-    QString s = oem;
-    for (QChar& c : s)
-        c = oemToUnicode(c);
-    return s;
-}
-QString stored(const QString& text)
-{
-    QString s = text;
-    for (QChar& c : s) {
-        const QChar o = unicodeToOem(c);
-        c = o.isNull() ? QChar(u'?') : o;
-    }
-    return s;
-}
-} // namespace
-
 frmQslNeuWindow::frmQslNeuWindow(QslNeuModel& model, QWidget* owner) : QDialog(owner), mModel(model)
 {
     setObjectName(QStringLiteral("frmQslNeu"));
@@ -145,13 +125,13 @@ void frmQslNeuWindow::setTextOf(int index, const QString& text)
 void frmQslNeuWindow::toModel()
 {
     for (int i = 0; i < QslNeuModel::FieldCount; ++i)
-        mModel.fields[i] = stored(textOf(i));
+        mModel.fields[i] = unicodeTextToOem(textOf(i));
 }
 
 void frmQslNeuWindow::fromModel()
 {
     for (int i = 0; i < QslNeuModel::FieldCount; ++i)
-        setTextOf(i, shown(mModel.fields[i]));
+        setTextOf(i, oemTextToUnicode(mModel.fields[i]));
 }
 
 void frmQslNeuWindow::command()
@@ -221,9 +201,9 @@ bool frmQslNeuWindow::eventFilter(QObject* watched, QEvent* event)
             else
                 QTimer::singleShot(0, mEdit[i], [e = mEdit[i]] { e->end(false); });
         } else if (event->type() == QEvent::FocusOut) {
-            mModel.fields[i] = stored(textOf(i));
+            mModel.fields[i] = unicodeTextToOem(textOf(i));
             mModel.fieldLeft(i);
-            setTextOf(i, shown(mModel.fields[i]));
+            setTextOf(i, oemTextToUnicode(mModel.fields[i]));
         } else if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             // Navigation keys have no text and keep their meaning; Ctrl with a
