@@ -18,6 +18,7 @@
 #include "qlist/fehlqsbt.h"
 #include "qlist/printqsl.h"
 #include "prediction/profiles.h"
+#include "prediction/prognosebt.h"
 #include "prediction/prognoseqsl.h"
 #include "qlist/qslcommands.h"
 #include "qlist/qslimport.h"
@@ -63,6 +64,10 @@ void installProcedures()
     p.PrognoseQsl = [](const QString& desc, const QString& mode, bool print) { PrognoseQsl(desc, mode, print); };
     p.EingabeBauteil = [](QString& Ret) { EingabeBauteil(Ret); };
     p.PosStressEingabe = [](QString& Pos, int M_Edit) { PosStressEingabe(Pos, M_Edit != 0); };
+    p.PrognoseBt = [](const QString& key) {
+        QString k = key;
+        PrognoseBt(k);
+    };
     frmBEProgEin::setDefaultProcedures(p);
 
     // The stress entry of a Q-list position opens the component editor on the

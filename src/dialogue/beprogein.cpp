@@ -96,7 +96,10 @@ int rowOfCaption(const State& s, const QString& text)
 Procedures defaultProcedures()
 {
     Procedures p;
-    p.PrognoseBt = [](const QString& key) { PrognoseBt(key); };
+    p.PrognoseBt = [](const QString&) {
+        notYetConnected(prog().LangNr == 2 ? QStringLiteral("Prediction of a single component")
+                                           : QStringLiteral("Prognose eines einzelnen Bauelements"));
+    };
     return p;
 }
 

@@ -17,10 +17,3 @@ void frmQslEdit::Run(const QString& Ln)
                                         : QStringLiteral("Q-Listen-Editor (Qsl-Nr. %1)"))
                         .arg(LnKurz(Ln)));
 }
-
-void PrognoseBt(const QString& key)
-{
-    Q_UNUSED(key);
-    notYetConnected(prog().LangNr == 2 ? QStringLiteral("Prediction of a single component")
-                                       : QStringLiteral("Prognose eines einzelnen Bauelements"));
-}

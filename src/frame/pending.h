@@ -11,8 +11,5 @@ namespace frmQslEdit {
 void Run(const QString& Ln);
 } // namespace frmQslEdit
 
-// Prediction run
-void PrognoseBt(const QString& key);
-
 // Reports that a procedure is not available in this build (message or batch log).
 void notYetConnected(const QString& what);
