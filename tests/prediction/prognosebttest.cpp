@@ -434,4 +434,37 @@ TEST_F(ResistorRun, ANonRelevantComponentEndsTheLoopWithItsMessage)
     EXPECT_EQ(GetParam(prog().WorkStr[0], QStringLiteral("Re")), QStringLiteral("Ber"));
 }
 
+// Two components in a row: each data page names the block of its own record,
+// and a component that the file lacks carries no block at all.
+TEST_F(ResistorRun, EachComponentNamesItsOwnBlockAndOneEnteredByHandNone)
+{
+    parameters("50");
+    stress();
+    preview();
+    next("2");
+    step("screen", "btx\\tsabrth#tsa", fieldsAt({"", "SJ-WAVE"}));
+    QStringList blocks;
+    ui.onPage = [&blocks](int, const QString& page) {
+        const QRegularExpression block(QStringLiteral("(bt\\\\\\S+):"));
+        const auto m = block.match(page);
+        if (m.hasMatch())
+            blocks << m.captured(1);
+        return enter();
+    };
+    step("screen", "btx\\milq#milqv", key("2"));
+    step("screen", "btx\\milq#piqe", fieldsAt({"", "1"}));
+    step("screen", "btx\\vftbzf#vfi", enter());
+    preview();
+    next("2");
+    step("screen", "btx\\tsabrth#tsa", fieldsAt({"", "NOT-IN-FILE"}));
+    // The entry of its data starts with the class menu; cancelled, the run ends.
+    step("menu", "btx\\bac#hg", Answer::cancel());
+    QString k = QStringLiteral("Typ=HC-R1");
+    PrognoseBt(k);
+    ASSERT_EQ(blocks.size(), 2) << ui.pages.join("\n-----\n").toStdString();
+    EXPECT_NE(blocks[0], blocks[1]);
+    EXPECT_EQ(GetParam(prog().WorkStr[0], QStringLiteral("Badr")), QString());
+    EXPECT_EQ(GetParam(prog().WorkStr[2], QStringLiteral("Typ")), QStringLiteral("NOT-IN-FILE"));
+}
+
 } // namespace
