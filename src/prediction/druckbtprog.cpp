@@ -11,7 +11,32 @@
 
 namespace {
 
+// The column bar of a table after the conversion (the stand-in of OEM 179).
 const QChar kTableBar{char16_t(166)};
+
+// The ANSI code page has no box-drawing characters; the frames and tables of the
+// listings print with the stand-ins that Windows' own conversion uses, not as "?".
+QChar boxStandIn(QChar oem)
+{
+    switch (oem.unicode()) {
+    case 179: case 186: case 204: case 185: return QChar(char16_t(166)); // vertical
+    case 196: case 205: case 193: case 194: case 202: case 203: return QChar(u'-'); // horizontal, tees up and down
+    case 180: case 181: case 182: case 183: case 184: case 187: case 188: case 189: case 190: case 191:
+    case 192: case 195: case 197: case 198: case 199: case 200: case 201: case 206: case 207: case 208:
+    case 209: case 210: case 211: case 212: case 213: case 214: case 215: case 216: case 217: case 218:
+        return QChar(u'+');
+    default: return QChar();
+    }
+}
+
+QString oemToPrinted(const QString& oem)
+{
+    QString out = OemToAnsi(oem);
+    for (qsizetype i = 0; i < oem.size() && i < out.size(); ++i)
+        if (const QChar c = boxStandIn(oem[i]); !c.isNull())
+            out[i] = c;
+    return out;
+}
 
 QString rtrimmed(const QString& s)
 {
@@ -38,7 +63,7 @@ QString printedText(const QString& trimmedRecord)
         qsizetype pi = text.indexOf(PiMark, from);
         if (pi < 0)
             pi = text.size();
-        out += OemToAnsi(text.mid(from, pi - from));
+        out += oemToPrinted(text.mid(from, pi - from));
         if (pi < text.size())
             out += PiMark;
         from = pi + 1;
@@ -149,9 +174,9 @@ void DruckBtProg(bool& MArchPage)
                 PrLf();
             } else if (text.startsWith(QLatin1String("H+"))) {
                 auto tableLine = [&](int i) {
-                    QString raw = records[i];
-                    raw.replace(kTableBar, QStringLiteral("  "));
-                    PrText(printedText(raw));
+                    QString line = printedText(records[i]);
+                    line.replace(kTableBar, QStringLiteral("  "));
+                    PrText(line);
                 };
                 rule(82, 0.6);
                 PrLf();

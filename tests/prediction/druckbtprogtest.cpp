@@ -163,6 +163,25 @@ TEST_F(PrintoutTest, LeadingEmptyLinesAreSkippedAndTheFontFollowsTheRecordType)
     expectGolden(dump, QStringLiteral("druckbtprog-fonts.txt"));
 }
 
+// Frames and tables of the listings print with the ANSI stand-ins of the
+// box-drawing characters.
+TEST_F(PrintoutTest, BoxDrawingCharactersPrintAsTheirStandIns)
+{
+    const auto oem = [](std::initializer_list<int> codes) {
+        QString s;
+        for (const int c : codes)
+            s += QChar(char16_t(c));
+        return s;
+    };
+    rec(QStringLiteral("H"), oem({218, 196, 194, 196, 191}));
+    rec(QStringLiteral("H"), oem({179}) + QStringLiteral("a") + oem({179}) + QStringLiteral("b") + oem({179}));
+    rec(QStringLiteral("H"), oem({192, 196, 193, 196, 217}));
+    const QString dump = print();
+    const QStringList texts = textsOf(dump, 1);
+    EXPECT_EQ(texts.mid(texts.size() - 3),
+              (QStringList{"+---+", QStringLiteral("\u00a6a\u00a6b\u00a6"), "+---+"}));
+}
+
 TEST_F(PrintoutTest, OnlyEmptyLinesPrintNoPage)
 {
     empty();
@@ -207,10 +226,10 @@ TEST_F(PrintoutTest, ABlockThatDoesNotFitMovesWholeToTheNextPage)
 }
 
 // A table block ("H+"): a rule in the rows of its first, third and last records,
-// which print no text; character 166 separates the columns.
+// which print no text; the OEM bar 179 separates the columns (166 once converted).
 void table()
 {
-    const QString bar(QChar(166));
+    const QString bar(QChar(179));
     rec(QStringLiteral("H"), QStringLiteral("H+"));
     rec(QStringLiteral("H"), QStringLiteral("Method") + bar + QStringLiteral("Minimum") + bar + QStringLiteral("Maximum"));
     rec(QStringLiteral("H"), QStringLiteral("H+"));

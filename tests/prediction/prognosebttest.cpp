@@ -467,4 +467,26 @@ TEST_F(ResistorRun, EachComponentNamesItsOwnBlockAndOneEnteredByHandNone)
     EXPECT_EQ(GetParam(prog().WorkStr[2], QStringLiteral("Typ")), QStringLiteral("NOT-IN-FILE"));
 }
 
+// The engineer ends the printout as a PDF file from the preview.
+TEST_F(ResistorRun, ThePrintoutEndsAsAPdfFile)
+{
+    parameters("50");
+    stress();
+    step("preview", "frmPreview", [](const Question&) {
+        Answer a = Answer::word(QStringLiteral("pr"));
+        a.data.insert(QStringLiteral("pdf"), true);
+        return a;
+    });
+    const QString pdf = inst.path("hc-r1.pdf");
+    step("save", "ergdatei", Answer::word(pdf));
+    next("1");
+    QString k = QStringLiteral("Typ=HC-R1");
+    PrognoseBt(k);
+    const QByteArray bytes = testutil::readFile(pdf);
+    EXPECT_TRUE(bytes.startsWith("%PDF")) << pdf.toStdString();
+    // Kept for a look when asked for (TARN_KEEP_PDF names the copy).
+    if (qEnvironmentVariableIsSet("TARN_KEEP_PDF"))
+        testutil::writeFile(qEnvironmentVariable("TARN_KEEP_PDF"), bytes);
+}
+
 } // namespace
