@@ -1,4 +1,5 @@
 #include "app/procedures.h"
+#include "app/windows.h"
 #include "frame/errors.h"
 #include "dialogue/frmbeprogein.h"
 #include "dialogue/frmdia.h"
@@ -61,14 +62,7 @@ int main(int argc, char** argv)
     Program program;
     installProgram(&program);
     QtInteraction qtUi;
-    registerDialogueWindows(qtUi);
-    registerSelectionMenuWindows(qtUi);
-    registerEditWindow(qtUi);
-    registerQslNeuWindow(qtUi);
-    registerQslImportWindows(qtUi);
-    registerQldbListWindow(qtUi);
-    registerRateTableWindows(qtUi);
-    registerBtEditWindow(qtUi);
+    registerWindows(qtUi);
     // The component editor names its components and marks the MIL parameters of
     // their class through the calculation.
     btEditLinks().componentName = [](int language) { return PosBtName(language); };
@@ -83,8 +77,6 @@ int main(int argc, char** argv)
     };
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
-    registerPrintWindows(qtUi);
-    registerPredictionWindows(qtUi);
     installSystemPrinter();
 
     const QString programFile = QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath();
@@ -119,8 +111,6 @@ int main(int argc, char** argv)
             frmTARN window;
             installEntryProcedures(window.dispatcher());
             qtUi.setOwner(&window);
-            qtUi.registerHandler(QStringLiteral("dirfile"),
-                                 [&window](const Question& q) { return frmWahlSyst::ask(q, &window); });
             if (start.action == StartAction::ConfigThenMain)
                 window.showConfiguration();
             window.show();

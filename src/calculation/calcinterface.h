@@ -3,6 +3,7 @@
 #include "frame/errors.h"
 #include "frame/formatters.h"
 #include "frame/markers.h"
+#include "frame/workslots.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,45 +27,7 @@
 // Every failure rate and most factors are minimum/maximum pairs: the minimum is
 // computed from the lower bounds of all inputs, the maximum from the upper ones.
 
-namespace Slot {
-inline constexpr int SyPar = 0;
-inline constexpr int GlPar = 1;
-inline constexpr int Ident = 2;
-inline constexpr int Q = 3;
-inline constexpr int Z = 4;
-inline constexpr int B = 5;
-inline constexpr int S = 6;
-inline constexpr int F = 7;
-inline constexpr int R = 8;
-inline constexpr int AwsDir = 9;
-} // namespace Slot
-
-// Text slots of RunStr shared by the run and the calculation.
-namespace RunSlot {
-inline constexpr int Methods = 1; // method digits of the run ("00000" when none)
-inline constexpr int Tu = 7;      // ambient temperature of the method list, as text
-inline constexpr int Bac = 17;
-inline constexpr int Bac2 = 18;   // first two characters of Bac
-inline constexpr int Bac3 = 19;   // first three
-inline constexpr int Bac1 = 20;   // first one
-inline constexpr int Tec = 22;    // "0000" when empty
-inline constexpr int Pin = 24;    // pin count, or the connection count when Pin is empty
-inline constexpr int Vf = 25;
-} // namespace RunSlot
-
-// Numeric slots: held in Program::RunVal at these indices (each takes the place of
-// four text slots, so RunStr 27..29, 31..33, ... 59..61 are never used).
-namespace RunNum {
-inline constexpr int Dtu = 26;
-inline constexpr int Umax = 30;
-inline constexpr int Ub = 34;
-inline constexpr int Imax = 38;
-inline constexpr int Inen = 42;
-inline constexpr int Ib = 46;
-inline constexpr int Tjmax = 50; // 150 when 0, raised to Tref by the junction look-up
-inline constexpr int Tbmax = 54;
-inline constexpr int Dtr = 58;
-} // namespace RunNum
+// The slot names (Slot::, RunSlot::, RunNum::) are in frame/workslots.h.
 
 // A database error inside a look-up of the calculation (or of any other reader of
 // the system database through DalesXls, LesSin, BtName) has already been shown to

@@ -6,6 +6,7 @@
 #include "frame/program.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 double num(const QString& list, const QString& key)
@@ -48,338 +49,481 @@ int multipleFactor(const QString& text, const QString& bac)
 }
 } // namespace
 
-void FitFaktoren(const QString& data, const QString& stress, double Kf, double& NormMin, double& NormMax,
-                 double& AwsMin, double& AwsMax, bool DoNorm, bool DoAws, bool& Weightable)
+namespace {
+// What every step of the factor model reads of one component record: its class
+// and technology codes, the reference-or-operating mode of the run and the norm
+// parameter record its base rate came from.
+struct ComponentModel {
+    QString data;   // the record (main component or one sub-component entry)
+    QString stress; // its stress data; empty for a sub-component
+    QString bac, tec, prefix1;
+    int class1 = 0, class2 = 0, class3 = 0, classAll = 0;
+    QString re;
+    QString dcode; // key of the norm parameter record
+    QString rec;   // that record
+    double tref = 0;
+};
+
+ComponentModel componentModel(const QString& data, const QString& stress)
 {
-    Program& p = prog();
-    QString& r = p.WorkStr[Slot::R];
-    NormMin = NormMax = AwsMin = AwsMax = 0;
-    Weightable = false;
+    ComponentModel c;
+    c.data = data;
+    c.stress = stress;
+    c.bac = GetParam(data, QStringLiteral("Bac"));
+    c.tec = GetParam(data, QStringLiteral("Tec"));
+    c.prefix1 = c.bac.left(1);
+    c.class1 = prefixNumber(c.bac, 1);
+    c.class2 = prefixNumber(c.bac, 2);
+    c.class3 = prefixNumber(c.bac, 3);
+    c.classAll = prefixNumber(c.bac, 4);
+    c.re = reMode();
+    return c;
+}
 
-    const QString bac = GetParam(data, QStringLiteral("Bac"));
-    QString tec = GetParam(data, QStringLiteral("Tec"));
-    const QString prefix1 = bac.left(1);
-    const int class1 = prefixNumber(bac, 1);
-    const int class2 = prefixNumber(bac, 2);
-    const int class3 = prefixNumber(bac, 3);
-    const int classAll = prefixNumber(bac, 4);
-    const QString re = reMode();
-    const QString rates = QStringLiteral("Armin,Armax,Tref,Dcode");
-
-    // 1. Base rates
+// Base rates of the norm table and the user list; tref and dcode come from the
+// look-up that ran last (the norm's when both run).
+struct TableRates {
     MinMax norm, aws;
     double tref = 0;
     QString dcode;
-    if (DoAws) {
-        const QString res = LesSin(data, 1, rates, aws.min, aws.max, tref, dcode, 1);
+    bool weightable = false;
+};
+
+std::optional<TableRates> tableRates(const QString& data, bool doNorm, bool doAws)
+{
+    const QString rates = QStringLiteral("Armin,Armax,Tref,Dcode");
+    TableRates t;
+    if (doAws) {
+        const QString res = LesSin(data, 1, rates, t.aws.min, t.aws.max, t.tref, t.dcode, 1);
         if (res == QLatin1String("ABBRUCH"))
-            return;
+            return std::nullopt;
         // A complexity above every row has no user-list rate.
         if (res.contains(QLatin1String("max=")))
-            aws = {};
-        if (aws.min > 0)
-            appendResult(QStringLiteral("Ara"), factorFormS(aws, 2));
+            t.aws = {};
+        if (t.aws.min > 0)
+            appendResult(QStringLiteral("Ara"), factorFormS(t.aws, 2));
     }
-    if (DoNorm) {
-        const QString res = LesSin(data, 0, rates, norm.min, norm.max, tref, dcode, 1);
+    if (doNorm) {
+        const QString res = LesSin(data, 0, rates, t.norm.min, t.norm.max, t.tref, t.dcode, 1);
         if (res == QLatin1String("ABBRUCH"))
-            return;
+            return std::nullopt;
         if (res.contains(QLatin1String("max=")))
-            norm = {};
-        if (norm.min > 0) {
-            appendResult(QStringLiteral("Ar"), factorFormS(norm, 2));
-            Weightable = true;
+            t.norm = {};
+        if (t.norm.min > 0) {
+            appendResult(QStringLiteral("Ar"), factorFormS(t.norm, 2));
+            t.weightable = true;
         }
     }
-    const QString rec = record(dcode);
+    return t;
+}
 
-    // Individual rates given with the component.
-    if (!GetParam(stress, QStringLiteral("Arx")).isEmpty()) {
-        if (DoNorm)
-            norm = readPair(stress, QStringLiteral("Arx"));
-        Weightable = false;
-    } else {
-        const QString& source = GetParam(stress, QStringLiteral("Ari")).isEmpty() ? data : stress;
-        if (!GetParam(source, QStringLiteral("Ari")).isEmpty()) {
-            const MinMax ari = readPair(source, QStringLiteral("Ari"));
-            if (DoNorm) {
-                norm = ari;
-                Weightable = false;
-            }
-            if (DoAws)
-                aws = ari;
-        }
+// Individual rates given with the component replace the table rates: "Arx" of
+// the stress data the norm's (never weighted), "Ari" of the stress data or of
+// the record both.
+TableRates withIndividualRates(TableRates t, const ComponentModel& c, bool doNorm, bool doAws)
+{
+    if (!GetParam(c.stress, QStringLiteral("Arx")).isEmpty()) {
+        if (doNorm)
+            t.norm = readPair(c.stress, QStringLiteral("Arx"));
+        t.weightable = false;
+        return t;
     }
-    const bool normZero = norm.min == 0 && norm.max == 0;
-    if (DoNorm && normZero) {
+    const QString& source = GetParam(c.stress, QStringLiteral("Ari")).isEmpty() ? c.data : c.stress;
+    if (!GetParam(source, QStringLiteral("Ari")).isEmpty()) {
+        const MinMax ari = readPair(source, QStringLiteral("Ari"));
+        if (doNorm) {
+            t.norm = ari;
+            t.weightable = false;
+        }
+        if (doAws)
+            t.aws = ari;
+    }
+    return t;
+}
+
+// False when no method that runs has a base rate left (codes NullFitSin,
+// NullFitAws).
+bool anyBaseRate(const TableRates& t, bool doNorm, bool doAws)
+{
+    const bool normZero = t.norm.min == 0 && t.norm.max == 0;
+    if (doNorm && normZero) {
         appendErr(QStringLiteral("NullFitSin"));
-        if (!DoAws)
-            return;
+        if (!doAws)
+            return false;
     }
-    if (DoAws && aws.min == 0 && aws.max == 0) {
+    if (doAws && t.aws.min == 0 && t.aws.max == 0) {
         appendErr(QStringLiteral("NullFitAws"));
-        if (!DoNorm || normZero)
-            return;
+        if (!doNorm || normZero)
+            return false;
     }
+    return true;
+}
 
-    // 2. Chip factor of integrated circuits in chip form. The stress data stays
-    // as the user entered it; a factor taken over from Chpfg is recorded in R.
-    double ch = 1;
-    if (prefix1 == QLatin1String("1") && charAt(tec, 4) == u'3') {
-        const QString chpfg = GetParam(stress, QStringLiteral("Chpfg"));
-        const QString chpf = GetParam(stress, QStringLiteral("Chpf"));
-        if (!chpfg.isEmpty()) {
-            ch = toSingle(readLeadingNumber(chpfg));
-            SetParam(r, QStringLiteral("Chpf"), chpfg);
-        } else if (!chpf.isEmpty()) {
-            ch = toSingle(readLeadingNumber(chpf));
-        } else {
-            ch = 2;
-            SetParam(r, QStringLiteral("Chpfv"), QStringLiteral("2"));
-        }
+// Chip factor of integrated circuits in chip form. The stress data stays as the
+// user entered it; a factor taken over from Chpfg is recorded in R.
+double chipFactor(const ComponentModel& c, QString& r)
+{
+    if (c.prefix1 != QLatin1String("1") || charAt(c.tec, 4) != u'3')
+        return 1;
+    const QString chpfg = GetParam(c.stress, QStringLiteral("Chpfg"));
+    const QString chpf = GetParam(c.stress, QStringLiteral("Chpf"));
+    if (!chpfg.isEmpty()) {
+        SetParam(r, QStringLiteral("Chpf"), chpfg);
+        return toSingle(readLeadingNumber(chpfg));
     }
+    if (!chpf.isEmpty())
+        return toSingle(readLeadingNumber(chpf));
+    SetParam(r, QStringLiteral("Chpfv"), QStringLiteral("2"));
+    return 2;
+}
 
-    // 3. Asic: both base pairs move inside their own range.
-    if (!GetParam(data, QStringLiteral("Asic")).isEmpty()) {
-        const MinMax pc = readPair(data, QStringLiteral("Asic"));
-        for (MinMax* pair : {&norm, &aws}) {
-            const MinMax old = *pair;
-            pair->min = toSingle(old.min + (old.max - old.min) * pc.min / 100);
-            pair->max = toSingle(old.min + (old.max - old.min) * pc.max / 100);
-        }
+// Asic: a base pair moves inside its own range by the percentages pc.
+MinMax withinAsicRange(const MinMax& base, const MinMax& pc)
+{
+    return {toSingle(base.min + (base.max - base.min) * pc.min / 100),
+            toSingle(base.min + (base.max - base.min) * pc.max / 100)};
+}
+
+// Multiple factor; none (code Vf) for the classes that need one.
+std::optional<int> multipleOf(const ComponentModel& c)
+{
+    const QString vfi = GetParam(c.stress, QStringLiteral("Vfi"));
+    const int vf = multipleFactor(vfi.isEmpty() ? GetParam(c.data, QStringLiteral("Vf")) : vfi, c.bac);
+    if (vf != 0)
+        return vf;
+    const int k = c.class3;
+    if (k == 322 || k == 425 || inRange(k, 521, 524) || inRange(k, 531, 536) || inRange(k, 541, 545) || k == 554) {
+        appendErr(QStringLiteral("Vf"));
+        return std::nullopt;
     }
+    return 1;
+}
 
-    // 4.
-    if ((norm.min > 0 || aws.min > 0) && findParamKey(r, QStringLiteral("Tref")) < 0)
-        appendResult(QStringLiteral("Tref"), plainSingle(tref));
-
-    // 5. Multiple factor
-    const QString vfi = GetParam(stress, QStringLiteral("Vfi"));
-    int vf = multipleFactor(vfi.isEmpty() ? GetParam(data, QStringLiteral("Vf")) : vfi, bac);
-    if (vf == 0) {
-        if (class3 == 322 || class3 == 425 || inRange(class3, 521, 524) || inRange(class3, 531, 536) ||
-            inRange(class3, 541, 545) || class3 == 554) {
-            appendErr(QStringLiteral("Vf"));
-            return;
-        }
-        vf = 1;
-    }
-
-    // 6. Operating share
-    QString zfr = GetParam(r, QStringLiteral("Zfr"));
-    const double z = ValProz(zfr.isEmpty() ? QStringLiteral("100%") : zfr);
-
-    // 7. Temperature parameters
+// Parameters of the temperature model: from the component's own record, or for
+// the classes 53 and 58 from the class's temperature record.
+struct TemperatureModel {
     double A = 0, Ea1 = 0, Ea2 = 0, Rf = 0, Tlimit = 25, Tref2 = 0;
-    bool piecewise = false;
-    auto tlimitOf = [&](const QString& rc) {
+    bool piecewise = false; // a second reference temperature Tref2
+};
+
+TemperatureModel temperatureModel(const ComponentModel& c)
+{
+    TemperatureModel m;
+    auto tlimitOf = [](const QString& rc) {
         return rc.contains(QLatin1String("Tlimit=")) ? num(rc, QStringLiteral("Tlimit")) : 25.0;
     };
-    auto rfOf = [&](const QString& code) { return num(record(code), QStringLiteral("Rf")); };
-    if (class2 != 53 && class2 != 58) {
-        A = num(rec, QStringLiteral("A"));
-        Ea1 = num(rec, QStringLiteral("Ea1"));
-        Ea2 = num(rec, QStringLiteral("Ea2"));
-        if (class3 == 544 || class3 == 545) {
-            const QChar t1 = charAt(tec, 1);
+    auto rfOf = [](const QString& code) { return num(record(code), QStringLiteral("Rf")); };
+    if (c.class2 != 53 && c.class2 != 58) {
+        m.A = num(c.rec, QStringLiteral("A"));
+        m.Ea1 = num(c.rec, QStringLiteral("Ea1"));
+        m.Ea2 = num(c.rec, QStringLiteral("Ea2"));
+        if (c.class3 == 544 || c.class3 == 545) {
+            const QChar t1 = charAt(c.tec, 1);
             if (t1 == u'3')
-                Rf = rfOf(QStringLiteral("540R2"));
+                m.Rf = rfOf(QStringLiteral("540R2"));
             else if (t1 == u'0' || t1 == u'4')
-                Rf = rfOf(QStringLiteral("540R1"));
+                m.Rf = rfOf(QStringLiteral("540R1"));
         } else {
-            Rf = num(rec, QStringLiteral("Rf"));
+            m.Rf = num(c.rec, QStringLiteral("Rf"));
         }
-        Tlimit = tlimitOf(rec);
-        if (rec.contains(QLatin1String("Tref2="))) {
-            Tref2 = num(rec, QStringLiteral("Tref2"));
-            piecewise = true;
+        m.Tlimit = tlimitOf(c.rec);
+        if (c.rec.contains(QLatin1String("Tref2="))) {
+            m.Tref2 = num(c.rec, QStringLiteral("Tref2"));
+            m.piecewise = true;
         }
     } else {
-        const QString temperatureRecord = record(bac.left(2) + (charAt(tec, 3) == u'2' ? "0T2" : "0T1"));
-        A = num(temperatureRecord, QStringLiteral("A"));
-        Ea1 = num(temperatureRecord, QStringLiteral("Ea1"));
-        Ea2 = num(temperatureRecord, QStringLiteral("Ea2"));
-        Tlimit = tlimitOf(temperatureRecord);
-        if (inRange(class3, 531, 533)) {
-            const QChar t1 = charAt(tec, 1);
-            Rf = rfOf(t1 >= u'1' && t1 <= u'3' ? QStringLiteral("530R2") : QStringLiteral("530R1"));
-        } else if (class3 == 535 || class3 == 536) {
-            Rf = num(rec, QStringLiteral("Rf"));
+        const QString temperatureRecord = record(c.bac.left(2) + (charAt(c.tec, 3) == u'2' ? "0T2" : "0T1"));
+        m.A = num(temperatureRecord, QStringLiteral("A"));
+        m.Ea1 = num(temperatureRecord, QStringLiteral("Ea1"));
+        m.Ea2 = num(temperatureRecord, QStringLiteral("Ea2"));
+        m.Tlimit = tlimitOf(temperatureRecord);
+        if (inRange(c.class3, 531, 533)) {
+            const QChar t1 = charAt(c.tec, 1);
+            m.Rf = rfOf(t1 >= u'1' && t1 <= u'3' ? QStringLiteral("530R2") : QStringLiteral("530R1"));
+        } else if (c.class3 == 535 || c.class3 == 536) {
+            m.Rf = num(c.rec, QStringLiteral("Rf"));
         }
     }
-    if (dcode == QLatin1String("00000") && Rf == 0)
-        Rf = 1;
+    if (c.dcode == QLatin1String("00000") && m.Rf == 0)
+        m.Rf = 1;
+    return m;
+}
 
-    // 8. Temperature factor
-    double piTMin = 1, piTMax = 1, piTob = 0;
-    if (piecewise)
-        TempFakt2(class1, tref, Tref2, Tlimit, piTMin, piTMax, piTob, A, Ea1, Ea2, Rf, z);
+struct TemperatureFactor {
+    MinMax piT{1, 1};  // operating
+    double piTob = 0;  // the non-operating share
+};
+
+TemperatureFactor temperatureFactor(const ComponentModel& c, const TemperatureModel& m, double z)
+{
+    TemperatureFactor t;
+    if (m.piecewise)
+        TempFakt2(c.class1, c.tref, m.Tref2, m.Tlimit, t.piT.min, t.piT.max, t.piTob, m.A, m.Ea1, m.Ea2, m.Rf, z);
     else
-        TempFakt(class1, tref, Tlimit, piTMin, piTMax, piTob, A, Ea1, Ea2, Rf, z);
+        TempFakt(c.class1, c.tref, m.Tlimit, t.piT.min, t.piT.max, t.piTob, m.A, m.Ea1, m.Ea2, m.Rf, z);
+    return t;
+}
 
-    // 9. Stress factor
-    double sMin = 1, sMax = 1;
-    if (!FaktorSpannungStrom(data, stress, class2, rec, sMin, sMax))
-        return;
+// Voltage and current stress; none when the lamp table has no entry.
+std::optional<MinMax> stressFactor(const ComponentModel& c)
+{
+    MinMax s{1, 1};
+    if (!FaktorSpannungStrom(c.data, c.stress, c.class2, c.rec, s.min, s.max))
+        return std::nullopt;
+    return s;
+}
 
-    // 10. Drift
-    MinMax d{1, 1};
-    if (classAll == 1312 || class2 == 16 || (class3 == 211 && charAt(tec, 1) == u'1') || class3 == 212 ||
-        class3 == 213 || class3 == 221 || class3 == 222) {
-        const QString drift = GetParam(stress, QStringLiteral("Drift"));
-        if (drift == QLatin1String("0")) {
-            appendFactor(QStringLiteral("d"), QStringLiteral("1"));
-        } else if (drift == QLatin1String("1")) {
-            d = {2, 2};
-            appendFactor(QStringLiteral("d"), QStringLiteral("2"));
-        } else if (drift == QLatin1String("0/1") || re == QLatin1String("Ber")) {
-            d = {1, 2};
-            appendFactor(QStringLiteral("d"), QStringLiteral("1/2"));
-        }
+MinMax driftFactor(const ComponentModel& c)
+{
+    const int k = c.class3;
+    if (!(c.classAll == 1312 || c.class2 == 16 || (k == 211 && charAt(c.tec, 1) == u'1') || k == 212 || k == 213 ||
+          k == 221 || k == 222))
+        return {1, 1};
+    const QString drift = GetParam(c.stress, QStringLiteral("Drift"));
+    if (drift == QLatin1String("0")) {
+        appendFactor(QStringLiteral("d"), QStringLiteral("1"));
+    } else if (drift == QLatin1String("1")) {
+        appendFactor(QStringLiteral("d"), QStringLiteral("2"));
+        return {2, 2};
+    } else if (drift == QLatin1String("0/1") || c.re == QLatin1String("Ber")) {
+        appendFactor(QStringLiteral("d"), QStringLiteral("1/2"));
+        return {1, 2};
     }
+    return {1, 1};
+}
 
-    // 11. Quality (resistors)
-    MinMax q{1, 1};
-    if (class2 == 41) {
-        const ParamPair pqs = GetParamPair(rec, QStringLiteral("Pqs"));
-        QString qks = GetParam(stress, QStringLiteral("Qks"));
-        if (qks.isEmpty())
-            qks = GetParam(data, QStringLiteral("Qks"));
-        if (qks == QLatin1String("LL") || qks == QLatin1String("GP")) {
-            const bool ll = qks == QLatin1String("LL");
-            const double f = ll ? pqs.valueMin : pqs.valueMax;
-            q = {f, f};
-            appendFactor(QStringLiteral("q"), ll ? pqs.textMin : pqs.textMax);
-            if (f == 0)
-                appendErr(QStringLiteral("QualSAw"));
-        } else if (pqs.valueMin != 0 && pqs.valueMin != pqs.valueMax && re == QLatin1String("Ber")) {
-            q = {pqs.valueMin, pqs.valueMax};
-            appendResult(QStringLiteral("Qkvs"), QStringLiteral("GP/LL"));
-            appendFactor(QStringLiteral("qv"), pqs.textMin + u'/' + pqs.textMax);
-        }
+// Quality class of resistors (class 41); applied to the classes 4x.
+MinMax qualityFactor(const ComponentModel& c)
+{
+    if (c.class2 != 41)
+        return {1, 1};
+    const ParamPair pqs = GetParamPair(c.rec, QStringLiteral("Pqs"));
+    QString qks = GetParam(c.stress, QStringLiteral("Qks"));
+    if (qks.isEmpty())
+        qks = GetParam(c.data, QStringLiteral("Qks"));
+    if (qks == QLatin1String("LL") || qks == QLatin1String("GP")) {
+        const bool ll = qks == QLatin1String("LL");
+        const double f = ll ? pqs.valueMin : pqs.valueMax;
+        appendFactor(QStringLiteral("q"), ll ? pqs.textMin : pqs.textMax);
+        if (f == 0)
+            appendErr(QStringLiteral("QualSAw"));
+        return {f, f};
     }
+    if (pqs.valueMin != 0 && pqs.valueMin != pqs.valueMax && c.re == QLatin1String("Ber")) {
+        appendResult(QStringLiteral("Qkvs"), QStringLiteral("GP/LL"));
+        appendFactor(QStringLiteral("qv"), pqs.textMin + u'/' + pqs.textMax);
+        return {pqs.valueMin, pqs.valueMax};
+    }
+    return {1, 1};
+}
 
-    // 12. Environment
+// Environment of the method list ("Gb" is the reference).
+MinMax environmentFactor(const ComponentModel& c, const QString& env)
+{
     MinMax e{1, 1};
-    const QString env = GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Env"));
-    if (env != QLatin1String("Gb")) {
-        const QString family = env.left(2);
-        const QString name = env.mid(2);
-        if (class2 == 53 || class2 == 54 || class2 == 58 || class2 == 59) {
-            QString key = name;
-            if (class2 == 53 || class2 == 54)
-                key += charAt(tec, 1);
-            else if (class2 == 58)
-                key += charAt(tec, 2);
-            e = readPair(record(bac.left(2) + u'E' + family), key);
-            if (e.min == 0 || e.max == 0)
-                appendErr(QStringLiteral("EnvSAw"));
-        } else if (name == QLatin1String("Gf") || name == QLatin1String("StGf")) {
-            e = {2, 2};
-        } else if (name == QLatin1String("Gm") || name == QLatin1String("StGm")) {
-            e = {4, 4};
-        }
-        if (!e.isOne())
-            appendFactor(QStringLiteral("e"), factorFormS(e, 1));
+    if (env == QLatin1String("Gb"))
+        return e;
+    const QString family = env.left(2);
+    const QString name = env.mid(2);
+    const int k = c.class2;
+    if (k == 53 || k == 54 || k == 58 || k == 59) {
+        QString key = name;
+        if (k == 53 || k == 54)
+            key += charAt(c.tec, 1);
+        else if (k == 58)
+            key += charAt(c.tec, 2);
+        e = readPair(record(c.bac.left(2) + u'E' + family), key);
+        if (e.min == 0 || e.max == 0)
+            appendErr(QStringLiteral("EnvSAw"));
+    } else if (name == QLatin1String("Gf") || name == QLatin1String("StGf")) {
+        e = {2, 2};
+    } else if (name == QLatin1String("Gm") || name == QLatin1String("StGm")) {
+        e = {4, 4};
     }
+    if (!e.isOne())
+        appendFactor(QStringLiteral("e"), factorFormS(e, 1));
+    return e;
+}
 
+// Contact load of relays and switches.
+MinMax contactLoadFactor(const ComponentModel& c)
+{
+    MinMax la{1, 1};
+    if (inRange(c.class3, 531, 536) || c.class3 == 544 || c.class3 == 545)
+        FaktorKontaktlast(c.stress, c.rec, la.min, la.max);
+    return la;
+}
+
+// Switching frequency relative to the record's reference (classes 55, 58, 59).
+MinMax switchingFactor(const ComponentModel& c)
+{
+    MinMax sh{1, 1};
+    QString shRef, shValue, shKey;
+    if (c.class2 == 58) {
+        shRef = GetParam(c.rec, QStringLiteral("Shy"));
+        shValue = GetParam(c.stress, QStringLiteral("Shy"));
+        shKey = QStringLiteral("Shyref");
+    } else if (c.class2 == 55 || c.class2 == 59) {
+        shRef = c.class2 == 55 ? QStringLiteral("1") : GetParam(c.rec, QStringLiteral("Sh"));
+        shValue = GetParam(c.stress, QStringLiteral("Sh"));
+        shKey = QStringLiteral("Shref");
+    }
+    if (shRef.isEmpty())
+        return sh;
+    const double reference = toSingle(readLeadingNumber(shRef));
+    if (reference == 0)
+        throw TarnError(QStringLiteral("Division by zero"), 11);
+    const double ratio = toSingle(readLeadingNumber(shValue) / reference);
+    if (ratio > 0)
+        sh.min = sh.max = ratio < 1 ? 1 : ratio;
+    else if (c.re == QLatin1String("Ref"))
+        return sh;
+    else
+        sh = {1, 5};
+    appendResult(shKey, shRef);
+    appendFactor(QStringLiteral("sh"), factorFormS(sh, 1));
+    return sh;
+}
+
+// The Akr code of relays (classes 531..533): N the record's lower, S its upper factor.
+MinMax akrFactor(const ComponentModel& c)
+{
+    MinMax akr{1, 1};
+    if (!inRange(c.class3, 531, 533))
+        return akr;
+    const MinMax pa = readPair(c.rec, QStringLiteral("Pa"));
+    QString lower = GetParam(c.stress, QStringLiteral("Akr")).toUpper();
+    QString upper = lower;
+    if (lower.isEmpty()) {
+        lower = upper = QStringLiteral("N");
+        if (c.re == QLatin1String("Ber"))
+            upper = QStringLiteral("S");
+    }
+    akr.min = lower == QLatin1String("N") ? pa.min : pa.max;
+    akr.max = upper == QLatin1String("N") ? pa.min : pa.max;
+    if (akr.min == 0 || akr.max == 0)
+        appendErr(QStringLiteral("AkrSAw"));
+    if (!akr.isOne())
+        appendFactor(QStringLiteral("akr"), factorFormS(akr, 1));
+    return akr;
+}
+
+// Every factor of the model except the base rate.
+struct Factors {
+    double ch = 1, Kf = 1, z = 100, Rf = 0;
+    int vf = 1;
+    TemperatureFactor temperature;
+    MinMax s{1, 1}, d{1, 1}, q{1, 1}, e{1, 1}, la{1, 1}, sh{1, 1}, akr{1, 1};
+};
+
+// The rate of one method from its base pair: the operating share at the
+// operating factors plus the resting share at the non-operating temperature.
+MinMax rateOf(const MinMax& table, bool userList, const ComponentModel& c, const Factors& f)
+{
+    MinMax rate;
+    const MinMax base{toSingle(f.ch * table.min), toSingle(f.ch * table.max)};
+    if (base.min > 0) {
+        const double piT[2] = {f.temperature.piT.min, f.temperature.piT.max};
+        const double s[2] = {f.s.min, f.s.max};
+        const double b[2] = {base.min, base.max};
+        const double dd[2] = {f.d.min, f.d.max};
+        double out[2];
+        for (int k = 0; k < 2; ++k) {
+            const double operating = b[k] * f.vf * piT[k] * s[k] * dd[k] * f.Kf;
+            const double resting = b[k] * f.vf * f.temperature.piTob * dd[k];
+            out[k] = (f.z / 100) * operating + ((100 - f.z) / 100) * f.Rf * resting;
+        }
+        rate = {out[0], out[1]};
+        if (c.prefix1 == QLatin1String("4")) {
+            rate.min *= f.q.min;
+            rate.max *= f.q.max;
+        } else if (c.prefix1 == QLatin1String("5")) {
+            rate.min *= f.la.min * f.sh.min * f.akr.min;
+            rate.max *= f.la.max * f.sh.max * f.akr.max;
+            if (c.class2 == 55) {
+                // Additional contacts at the rate of class 5550 each.
+                const int n = toInt16(readLeadingNumber(GetParam(c.data, QStringLiteral("Hisch"))));
+                double extra = 0;
+                LesSin(QStringLiteral("Bac=5550,Tec=0000"), userList ? 1 : 0, QStringLiteral("Armin"), extra);
+                if (rate.min != 0)
+                    rate.min += n * extra;
+                if (rate.max != 0)
+                    rate.max += n * extra;
+            }
+        }
+    }
+    rate.min *= f.e.min;
+    rate.max *= f.e.max;
+    return rate;
+}
+} // namespace
+
+FitRates FitFaktoren(const QString& data, const QString& stress, double Kf, bool DoNorm, bool DoAws)
+{
+    Program& p = prog();
+    QString& r = p.WorkStr[Slot::R];
+    ComponentModel c = componentModel(data, stress);
+
+    // 1. Base rates
+    const std::optional<TableRates> table = tableRates(data, DoNorm, DoAws);
+    if (!table)
+        return {};
+    c.tref = table->tref;
+    c.dcode = table->dcode;
+    c.rec = record(c.dcode);
+    TableRates base = withIndividualRates(*table, c, DoNorm, DoAws);
+    // A model that ends early gives no rates; whether the norm rate came from
+    // the norm table is still told.
+    const FitRates none{{}, {}, base.weightable};
+    if (!anyBaseRate(base, DoNorm, DoAws))
+        return none;
+
+    Factors f;
+    f.Kf = Kf;
+    // 2. Chip factor
+    f.ch = chipFactor(c, r);
+    // 3. Asic
+    if (!GetParam(data, QStringLiteral("Asic")).isEmpty()) {
+        const MinMax pc = readPair(data, QStringLiteral("Asic"));
+        base.norm = withinAsicRange(base.norm, pc);
+        base.aws = withinAsicRange(base.aws, pc);
+    }
+    // 4.
+    if ((base.norm.min > 0 || base.aws.min > 0) && findParamKey(r, QStringLiteral("Tref")) < 0)
+        appendResult(QStringLiteral("Tref"), plainSingle(c.tref));
+    // 5. Multiple factor
+    const std::optional<int> vf = multipleOf(c);
+    if (!vf)
+        return none;
+    f.vf = *vf;
+    // 6. Operating share
+    const QString zfr = GetParam(r, QStringLiteral("Zfr"));
+    f.z = ValProz(zfr.isEmpty() ? QStringLiteral("100%") : zfr);
+    // 7., 8. Temperature
+    const TemperatureModel model = temperatureModel(c);
+    f.Rf = model.Rf;
+    f.temperature = temperatureFactor(c, model, f.z);
+    // 9. Stress
+    const std::optional<MinMax> s = stressFactor(c);
+    if (!s)
+        return none;
+    f.s = *s;
+    // 10.-12. Drift, quality, environment
+    f.d = driftFactor(c);
+    f.q = qualityFactor(c);
+    f.e = environmentFactor(c, GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Env")));
     // 13. Electromechanical factors
-    MinMax la{1, 1}, sh{1, 1}, akr{1, 1};
-    if (prefix1 == QLatin1String("5")) {
-        if (inRange(class3, 531, 536) || class3 == 544 || class3 == 545)
-            FaktorKontaktlast(stress, rec, la.min, la.max);
-
-        QString shRef, shValue, shKey;
-        if (class2 == 58) {
-            shRef = GetParam(rec, QStringLiteral("Shy"));
-            shValue = GetParam(stress, QStringLiteral("Shy"));
-            shKey = QStringLiteral("Shyref");
-        } else if (class2 == 55 || class2 == 59) {
-            shRef = class2 == 55 ? QStringLiteral("1") : GetParam(rec, QStringLiteral("Sh"));
-            shValue = GetParam(stress, QStringLiteral("Sh"));
-            shKey = QStringLiteral("Shref");
-        }
-        if (!shRef.isEmpty()) {
-            const double reference = toSingle(readLeadingNumber(shRef));
-            if (reference == 0)
-                throw TarnError(QStringLiteral("Division by zero"), 11);
-            const double ratio = toSingle(readLeadingNumber(shValue) / reference);
-            bool write = true;
-            if (ratio > 0) {
-                sh.min = sh.max = ratio < 1 ? 1 : ratio;
-            } else if (re == QLatin1String("Ref")) {
-                write = false;
-            } else {
-                sh = {1, 5};
-            }
-            if (write) {
-                appendResult(shKey, shRef);
-                appendFactor(QStringLiteral("sh"), factorFormS(sh, 1));
-            }
-        }
-
-        if (inRange(class3, 531, 533)) {
-            const MinMax pa = readPair(rec, QStringLiteral("Pa"));
-            QString lower = GetParam(stress, QStringLiteral("Akr")).toUpper();
-            QString upper = lower;
-            if (lower.isEmpty()) {
-                lower = upper = QStringLiteral("N");
-                if (re == QLatin1String("Ber"))
-                    upper = QStringLiteral("S");
-            }
-            akr.min = lower == QLatin1String("N") ? pa.min : pa.max;
-            akr.max = upper == QLatin1String("N") ? pa.min : pa.max;
-            if (akr.min == 0 || akr.max == 0)
-                appendErr(QStringLiteral("AkrSAw"));
-            if (!akr.isOne())
-                appendFactor(QStringLiteral("akr"), factorFormS(akr, 1));
-        }
+    if (c.prefix1 == QLatin1String("5")) {
+        f.la = contactLoadFactor(c);
+        f.sh = switchingFactor(c);
+        f.akr = akrFactor(c);
     }
-
     // 14. Product, norm then user list
-    auto product = [&](const MinMax& table, bool userList) {
-        MinMax rate;
-        const MinMax base{toSingle(ch * table.min), toSingle(ch * table.max)};
-        if (base.min > 0) {
-            const double piT[2] = {piTMin, piTMax};
-            const double s[2] = {sMin, sMax};
-            const double b[2] = {base.min, base.max};
-            const double dd[2] = {d.min, d.max};
-            double out[2];
-            for (int k = 0; k < 2; ++k) {
-                const double operating = b[k] * vf * piT[k] * s[k] * dd[k] * Kf;
-                const double resting = b[k] * vf * piTob * dd[k];
-                out[k] = (z / 100) * operating + ((100 - z) / 100) * Rf * resting;
-            }
-            rate = {out[0], out[1]};
-            if (prefix1 == QLatin1String("4")) {
-                rate.min *= q.min;
-                rate.max *= q.max;
-            } else if (prefix1 == QLatin1String("5")) {
-                rate.min *= la.min * sh.min * akr.min;
-                rate.max *= la.max * sh.max * akr.max;
-                if (class2 == 55) {
-                    // Additional contacts at the rate of class 5550 each.
-                    const int n = toInt16(readLeadingNumber(GetParam(data, QStringLiteral("Hisch"))));
-                    double extra = 0;
-                    LesSin(QStringLiteral("Bac=5550,Tec=0000"), userList ? 1 : 0, QStringLiteral("Armin"), extra);
-                    if (rate.min != 0)
-                        rate.min += n * extra;
-                    if (rate.max != 0)
-                        rate.max += n * extra;
-                }
-            }
-        }
-        rate.min *= e.min;
-        rate.max *= e.max;
-        return rate;
-    };
-    const MinMax normRate = product(norm, false);
-    const MinMax awsRate = product(aws, true);
-    NormMin = normRate.min;
-    NormMax = normRate.max;
-    AwsMin = awsRate.min;
-    AwsMax = awsRate.max;
+    FitRates out;
+    out.norm = rateOf(base.norm, false, c, f);
+    out.aws = rateOf(base.aws, true, c, f);
+    out.weightable = base.weightable;
+    return out;
 }
 
 void FitNorm(int ApplyWeighting)
@@ -405,31 +549,28 @@ void FitNorm(int ApplyWeighting)
     if (are.isEmpty())
         are = GetParam(q, QStringLiteral("Are"));
 
-    double normMin = 0, normMax = 0, awsMin = 0, awsMax = 0;
-    bool weightable = false;
     // An individual base rate given with a record: rate x Kf x Vf, no other factor.
     auto individual = [&](const QString& rateText, const QString& vfText, const QString& recordBac, bool norm,
-                          bool aws, double& nMin, double& nMax, double& aMin, double& aMax) {
+                          bool aws) {
         const ParamPair m = GetParamPair(QStringLiteral("Are=") + rateText, QStringLiteral("Are"));
         int vf = multipleFactor(vfText, recordBac);
         if (vf == 0)
             vf = 1;
-        if (norm) {
-            nMin = m.valueMin * kf * vf;
-            nMax = m.valueMax * kf * vf;
-        }
-        if (aws) {
-            aMin = m.valueMin * kf * vf;
-            aMax = m.valueMax * kf * vf;
-        }
+        const MinMax rate{m.valueMin * kf * vf, m.valueMax * kf * vf};
+        FitRates out;
+        if (norm)
+            out.norm = rate;
+        if (aws)
+            out.aws = rate;
+        return out;
     };
 
+    FitRates total;
     if (!are.isEmpty() && arx.isEmpty()) {
         const QString vfi = GetParam(stress, QStringLiteral("Vfi"));
-        individual(are, vfi.isEmpty() ? GetParam(q, QStringLiteral("Vf")) : vfi, bac, doNorm, doAws, normMin, normMax,
-                   awsMin, awsMax);
+        total = individual(are, vfi.isEmpty() ? GetParam(q, QStringLiteral("Vf")) : vfi, bac, doNorm, doAws);
     } else {
-        FitFaktoren(q, stress, kf, normMin, normMax, awsMin, awsMax, doNorm, doAws, weightable);
+        total = FitFaktoren(q, stress, kf, doNorm, doAws);
 
         const QString& z = p.WorkStr[Slot::Z];
         if (!z.isEmpty() && z.contains(QLatin1String("Bac="))) {
@@ -443,33 +584,33 @@ void FitNorm(int ApplyWeighting)
                 return;
             }
             for (const QString& entry : entries) {
-                double nMin = 0, nMax = 0, aMin = 0, aMax = 0;
+                FitRates sub;
                 const QString entryAre = GetParam(entry, QStringLiteral("Are"));
                 if (!entryAre.isEmpty()) {
-                    individual(entryAre, GetParam(entry, QStringLiteral("Vf")), GetParam(entry, QStringLiteral("Bac")),
-                               doNorm, doAws, nMin, nMax, aMin, aMax);
+                    sub = individual(entryAre, GetParam(entry, QStringLiteral("Vf")),
+                                     GetParam(entry, QStringLiteral("Bac")), doNorm, doAws);
                 } else {
-                    bool unused = false;
-                    FitFaktoren(entry, QString(), kf, nMin, nMax, aMin, aMax, doNorm, doAws, unused);
-                    if ((doNorm && nMin == 0) || (doAws && aMin == 0))
+                    sub = FitFaktoren(entry, QString(), kf, doNorm, doAws);
+                    if ((doNorm && sub.norm.min == 0) || (doAws && sub.aws.min == 0))
                         return;
                 }
-                normMin += nMin;
-                normMax += nMax;
-                awsMin += aMin;
-                awsMax += aMax;
+                total.norm.min += sub.norm.min;
+                total.norm.max += sub.norm.max;
+                total.aws.min += sub.aws.min;
+                total.aws.max += sub.aws.max;
             }
         }
     }
 
-    if (ApplyWeighting != 0 && weightable) {
+    MinMax norm = total.norm;
+    if (ApplyWeighting != 0 && total.weightable) {
         const double factor = toSingle(p.YkBewFaktor);
         SetParam(p.WorkStr[Slot::R], QStringLiteral("ARBew"), factorFormS(factor, factor, 2));
-        normMin *= factor;
-        normMax *= factor;
+        norm.min *= factor;
+        norm.max *= factor;
     }
-    if (normMin > 0)
-        appendResult(QStringLiteral("Fit"), rateForm(normMin, normMax));
-    if (awsMin > 0)
-        appendResult(QStringLiteral("Fita"), rateForm(awsMin, awsMax));
+    if (norm.min > 0)
+        appendResult(QStringLiteral("Fit"), rateForm(norm));
+    if (total.aws.min > 0)
+        appendResult(QStringLiteral("Fita"), rateForm(total.aws));
 }

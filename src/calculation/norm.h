@@ -1,4 +1,6 @@
 #pragma once
+#include "calculation/calcinterface.h"
+
 #include <QString>
 
 // Failure rate by the norm YK 70412 and by the user-specific failure-rate list,
@@ -19,11 +21,18 @@
 // and AwsDb when the method digits hold "3".
 void FitNorm(int ApplyWeighting);
 
+// The rates of one component record by the factor model, each method's a
+// min/max pair; weightable: the norm base rate came from the norm table.
+struct FitRates {
+    MinMax norm;
+    MinMax aws;
+    bool weightable = false;
+};
+
 // The factor model of one component record (main component or one sub-component
-// entry; stress is empty for a sub-component). The four results stay 0 when the
-// model ends early. Weightable: the norm base rate came from the norm table.
-void FitFaktoren(const QString& data, const QString& stress, double Kf, double& NormMin, double& NormMax,
-                 double& AwsMin, double& AwsMax, bool DoNorm, bool DoAws, bool& Weightable);
+// entry; stress is empty for a sub-component). Both rates stay 0 when the model
+// ends early.
+FitRates FitFaktoren(const QString& data, const QString& stress, double Kf, bool DoNorm, bool DoAws);
 
 // Two-term Arrhenius temperature factor of the component temperature (Tj or Tb
 // of slot 8) relative to Tref, and PiTob of the non-operating share at Tur (left

@@ -1,4 +1,5 @@
 #include "component_file/awsedit.h"
+#include "frame/workslots.h"
 #include "frame/interaction.h"
 #include "frame/numbers.h"
 #include "frame/paths.h"
@@ -18,7 +19,7 @@ void AwsEditModel::openDatabase()
 {
     Program& p = prog();
     p.AwsDb.reset();
-    auto db = Database::open(joinDesignPath(p.WorkStr[9], QStringLiteral("ARAWS.sqlite")), false);
+    auto db = Database::open(joinDesignPath(p.WorkStr[Slot::AwsDir], QStringLiteral("ARAWS.sqlite")), false);
     // The editor holds the list exclusively while it is open: the lock taken here
     // is kept until the database is closed, so no other copy of the program reads
     // half-edited values or writes over them; a list in use fails here.
@@ -282,10 +283,8 @@ void Show0()
     model.FormLoad();
     if (model.Tag != QLatin1String("1")) {
         Question q;
-        q.kind = QStringLiteral("awsedit");
         q.key = QStringLiteral("frmAWSedit");
-        q.model = &model;
-        ui().ask(q);
+        ui().askRateTable(q, model, true);
     }
     model.close();
 }

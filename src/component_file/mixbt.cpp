@@ -1,4 +1,5 @@
 #include "component_file/mixbt.h"
+#include "frame/workslots.h"
 #include "component_file/btdatei.h"
 #include "component_file/btinh.h"
 #include "component_file/btjournal.h"
@@ -112,7 +113,7 @@ public:
 
     bool openLog()
     {
-        mLogPath = joinDesignPath(prog().WorkStr[11], QStringLiteral("MixBT.log"));
+        mLogPath = joinDesignPath(prog().WorkStr[Slot::Tp2], QStringLiteral("MixBT.log"));
         QFile::remove(nativePath(mLogPath));
         mLog.setFileName(nativePath(mLogPath));
         return mLog.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -487,19 +488,18 @@ bool MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
             QString profile;
             if (!fileGiven) {
                 Question q;
-                q.kind = QStringLiteral("open");
                 q.key = MixMode;
                 q.text = ResStr(1705, 0, p.LangNr);
                 q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
                 q.data.insert(QStringLiteral("flags"), 4100);
-                const Answer a = ui().ask(q);
+                const Answer a = ui().askOpenFile(q);
                 if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH")) {
                     run.closeLog();
                     ui().beep();
                     return false;
                 }
                 file = a.text;
-                QDir::setCurrent(nativePath(p.WorkStr[17]));
+                QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
             } else {
                 file = *BlAdr;
                 profile = BlFormat ? BlFormat->trimmed() : QString();
@@ -525,12 +525,11 @@ bool MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
             }
         } else if (MixMode == QLatin1String("be.mixdat")) {
             Question q;
-            q.kind = QStringLiteral("dir");
             q.key = MixMode;
             q.text = ResStr(1706, 0, p.LangNr);
-            q.data.insert(QStringLiteral("start"), p.WorkStr[17]);
-            const Answer a = ui().ask(q);
-            QDir::setCurrent(nativePath(p.WorkStr[17]));
+            q.data.insert(QStringLiteral("start"), p.WorkStr[Slot::ProgramDir]);
+            const Answer a = ui().askDirectory(q);
+            QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
             const QString dir = a.cancelled ? QStringLiteral("ABBRUCH") : a.text;
             QString header;
             run.mSource = dir;

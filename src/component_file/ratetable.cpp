@@ -1,4 +1,5 @@
 #include "component_file/ratetable.h"
+#include "frame/workslots.h"
 #include "dialogue/beprogein.h"
 #include "frame/codepage.h"
 #include "frame/interaction.h"
@@ -163,7 +164,7 @@ QString YkViewModel::widthList() const
 void YkViewModel::openDatabase()
 {
     // A handle of its own, read-only: SystDb stays as it is.
-    mDb = Database::open(joinDesignPath(prog().WorkStr[19], QStringLiteral("SYST_DB.sqlite")), true);
+    mDb = Database::open(joinDesignPath(prog().WorkStr[Slot::SystemDir], QStringLiteral("SYST_DB.sqlite")), true);
 }
 
 QString YkViewModel::selectList() const
@@ -191,10 +192,8 @@ void Show0()
     model.FormLoad();
     if (model.Tag != QLatin1String("1")) {
         Question q;
-        q.kind = QStringLiteral("ykedit");
         q.key = QStringLiteral("frmYKedit");
-        q.model = &model;
-        ui().ask(q);
+        ui().askRateTable(q, model, false);
     }
     model.close();
 }

@@ -21,10 +21,8 @@ const QString kRule = QStringLiteral("--------");
 void notifyWindow(const char* what)
 {
     Question q;
-    q.kind = QStringLiteral("menuwindow");
     q.key = QString::fromLatin1(what);
-    q.model = &state();
-    ui().notify(q);
+    ui().menuWindowChanged(q, state());
 }
 
 // What a new window state starts with: the stand-ins of the frame until the
@@ -69,13 +67,11 @@ void waitForChoice(const QString& key, const QString& text)
             continue;
         }
         Question q;
-        q.kind = QStringLiteral("menu");
         q.key = key;
         q.text = text;
         for (std::size_t i = 1; i < s.Menu.size(); ++i)
             q.choices << s.Menu[i].caption;
-        q.model = &s;
-        const Answer a = ui().ask(q);
+        const Answer a = ui().askMenu(q, s);
         if (!a.applied)
             applyMenuAnswer(s, a);
     }
@@ -457,12 +453,10 @@ void RunPrognoseBE(QString& Ret)
                     s.selboxIndex = -1;
                     s.selboxTag = QStringLiteral("1");
                     Question q;
-                    q.kind = QStringLiteral("select");
                     q.key = QStringLiteral("Selbox");
                     q.text = box.text.trimmed();
                     q.choices = s.Selbox;
-                    q.model = &s;
-                    const Answer a = ui().ask(q);
+                    const Answer a = ui().askSelection(q, s);
                     if (a.cancelled)
                         break;
                     if (!a.applied)

@@ -40,13 +40,11 @@ int resultNumber(const QString& word)
 void askScreen(DiaModel& model, const QString& kind, const QString& key, const QString& screenType)
 {
     Question q;
-    q.kind = kind;
     q.key = key;
     q.text = model.caption.isEmpty() ? key : model.caption;
-    q.model = &model;
     if (!screenType.isEmpty())
         q.data.insert(QStringLiteral("screen"), screenType);
-    applyDialogueAnswer(model, ui().ask(q));
+    applyDialogueAnswer(model, kind == QuestionKind::TextPage ? ui().askTextPage(q, model) : ui().askScreen(q, model));
 }
 
 [[noreturn]] void notEnded(const DiaModel& model, const Answer& a)
@@ -113,12 +111,12 @@ QString dialogueKey(const QString& Adia, const QString& Kap)
 
 DiaScreen* screenOf(const Question& q)
 {
-    return q.kind == QLatin1String("screen") ? static_cast<DiaScreen*>(static_cast<DiaModel*>(q.model)) : nullptr;
+    return q.kind == QuestionKind::Screen ? static_cast<DiaScreen*>(static_cast<DiaModel*>(q.model)) : nullptr;
 }
 
 TextPage* textPageOf(const Question& q)
 {
-    return q.kind == QLatin1String("textpage") ? static_cast<TextPage*>(static_cast<DiaModel*>(q.model)) : nullptr;
+    return q.kind == QuestionKind::TextPage ? static_cast<TextPage*>(static_cast<DiaModel*>(q.model)) : nullptr;
 }
 
 void applyDialogueAnswer(DiaModel& model, const Answer& a)

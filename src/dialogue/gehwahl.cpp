@@ -78,13 +78,11 @@ QString showAndWait(std::vector<Row> rows, const QString& key, const QString& ba
     s.TastWarten = true;
     while (s.Tag == QLatin1String("0")) {
         Question q;
-        q.kind = QStringLiteral("menu");
         q.key = key;
         q.text = rows.front().right.isEmpty() ? rows.front().left : rows.front().right;
         for (int i = 1; i <= last; ++i)
             q.choices << s.Menu[i].caption.trimmed();
-        q.model = &s;
-        const Answer a = ui().ask(q);
+        const Answer a = ui().askMenu(q, s);
         if (!a.applied)
             applyMenuAnswer(s, a);
     }

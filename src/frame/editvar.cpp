@@ -223,12 +223,10 @@ int EditVar(const QString& var, const QString& Wert, QString& result, const QStr
     QString checked;
     for (;;) {
         Question q;
-        q.kind = QStringLiteral("edit");
         q.key = name;
         q.text = m.title;
         q.data.insert(QStringLiteral("value"), m.input);
-        q.model = &m;
-        const Answer a = ui().ask(q);
+        const Answer a = ui().askValue(q, m);
         if (!a.applied)
             applyAnswer(m, a);
         if (m.tag > 0)

@@ -379,7 +379,6 @@ int OnError(const QString& module, const QString& procedure, const std::exceptio
 
     ui().beep();
     Question q;
-    q.kind = QStringLiteral("error");
     q.key = module + u'.' + procedure;
     q.text = QStringLiteral("%1 in %2.%3").arg(c.values[0], module, procedure);
     q.data.insert(QStringLiteral("number"), number);
@@ -387,8 +386,7 @@ int OnError(const QString& module, const QString& procedure, const std::exceptio
     q.data.insert(QStringLiteral("allowed"), contBits);
     q.data.insert(QStringLiteral("protocol"), protocol);
     q.data.insert(QStringLiteral("protocolFile"), w.file);
-    q.model = &c;
-    const ::Answer a = ui().ask(q);
+    const ::Answer a = ui().askError(q, c);
     // Without a person (batch) there is no choice: the procedure is left.
     if (a.cancelled)
         return LeaveProcedure;

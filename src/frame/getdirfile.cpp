@@ -5,14 +5,13 @@
 QString GetDirFile(const QString& path, const QString& title, bool showFiles, bool followDirectory, int mode)
 {
     Question q;
-    q.kind = QStringLiteral("dirfile");
     q.key = title;
     q.text = title;
     q.data.insert(QStringLiteral("path"), path);
     q.data.insert(QStringLiteral("showFiles"), showFiles);
     q.data.insert(QStringLiteral("followDirectory"), followDirectory);
     q.data.insert(QStringLiteral("mode"), mode);
-    const Answer a = ui().ask(q);
+    const Answer a = ui().askDirectoryOrFile(q);
     if (a.cancelled || a.text == QLatin1String("ABBRUCH"))
         return QStringLiteral("ABBRUCH");
     if (mode == 2)

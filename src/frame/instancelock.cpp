@@ -1,6 +1,7 @@
 #include "frame/instancelock.h"
 #include "frame/errors.h"
 #include "frame/paths.h"
+#include "frame/program.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,13 +15,6 @@
 namespace {
 
 const QString OwnPrefix = QStringLiteral("inst");
-
-// Like the open files of the process, the hold lives as long as the process.
-std::unique_ptr<InstanceLock>& hold()
-{
-    static std::unique_ptr<InstanceLock> h;
-    return h;
-}
 
 // An open-file-description lock on the first byte: held by this open, not by the
 // process, and converted from exclusive to shared in one step, so that no other
@@ -95,12 +89,13 @@ InstanceLock::~InstanceLock()
 
 const InstanceLock& claimWorkDirectories()
 {
-    hold().reset();
-    hold() = std::make_unique<InstanceLock>();
-    return *hold();
+    std::shared_ptr<InstanceLock>& hold = prog().Instance;
+    hold.reset();
+    hold = std::make_shared<InstanceLock>();
+    return *hold;
 }
 
 const InstanceLock* instanceLock()
 {
-    return hold().get();
+    return prog().Instance.get();
 }

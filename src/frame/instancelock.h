@@ -34,8 +34,8 @@ private:
 };
 
 // Takes the hold of this running copy in the current directory (the program
-// directory), replacing an earlier one; it lasts until the process ends. Throws
-// as the constructor.
+// directory), replacing an earlier one; the Program keeps it (start-up's lasts
+// until the program ends). Throws as the constructor.
 const InstanceLock& claimWorkDirectories();
 // The hold of this running copy, or null before start-up took it.
 const InstanceLock* instanceLock();

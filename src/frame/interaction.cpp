@@ -7,10 +7,140 @@
 #include <QDateTime>
 #include <QFile>
 
+const QStringList& questionKinds()
+{
+    using namespace QuestionKind;
+    static const QStringList all = {Message, Screen, TextPage, Menu, Selection, MenuWindow, Value, OpenFile,
+                                    SaveFile, Directory, DirectoryOrFile, Preview, Profile, Error, NormChoice,
+                                    Input, NewQsl, QlDbList, RateTableEdit, RateTableView, ComponentEditor,
+                                    ComponentText, ComponentPopup};
+    return all;
+}
+
+namespace {
+Question withKind(Question q, const QString& kind, void* model = nullptr)
+{
+    q.kind = kind;
+    if (model)
+        q.model = model;
+    return q;
+}
+} // namespace
+
+Answer Interaction::askScreen(Question q, DiaModel& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::Screen, &model));
+}
+
+Answer Interaction::askTextPage(Question q, DiaModel& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::TextPage, &model));
+}
+
+Answer Interaction::askMenu(Question q, frmBEProgEin::State& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::Menu, &model));
+}
+
+Answer Interaction::askSelection(Question q, frmBEProgEin::State& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::Selection, &model));
+}
+
+void Interaction::menuWindowChanged(Question q, frmBEProgEin::State& model)
+{
+    notify(withKind(std::move(q), QuestionKind::MenuWindow, &model));
+}
+
+Answer Interaction::askValue(Question q, frmEdit::EditModel& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::Value, &model));
+}
+
+Answer Interaction::askOpenFile(Question q)
+{
+    return ask(withKind(std::move(q), QuestionKind::OpenFile));
+}
+
+Answer Interaction::askSaveFile(Question q)
+{
+    return ask(withKind(std::move(q), QuestionKind::SaveFile));
+}
+
+Answer Interaction::askDirectory(Question q)
+{
+    return ask(withKind(std::move(q), QuestionKind::Directory));
+}
+
+Answer Interaction::askDirectoryOrFile(Question q)
+{
+    return ask(withKind(std::move(q), QuestionKind::DirectoryOrFile));
+}
+
+Answer Interaction::askPreview(Question q, PreviewState& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::Preview, &model));
+}
+
+Answer Interaction::askProfile(Question q)
+{
+    return ask(withKind(std::move(q), QuestionKind::Profile));
+}
+
+Answer Interaction::askError(Question q, ErrPtnr::ErrorDialogContent& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::Error, &model));
+}
+
+Answer Interaction::askNormChoice(Question q)
+{
+    return ask(withKind(std::move(q), QuestionKind::NormChoice));
+}
+
+Answer Interaction::askInput(Question q)
+{
+    return ask(withKind(std::move(q), QuestionKind::Input));
+}
+
+Answer Interaction::askNewQsl(Question q, QslNeuModel& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::NewQsl, &model));
+}
+
+Answer Interaction::askQlDbList(Question q, QldbList& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::QlDbList, &model));
+}
+
+Answer Interaction::askRateTable(Question q, RateTableModel& model, bool editable)
+{
+    return ask(withKind(std::move(q), editable ? QuestionKind::RateTableEdit : QuestionKind::RateTableView, &model));
+}
+
+Answer Interaction::askComponentEditor(Question q, BtEditModel& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::ComponentEditor, &model));
+}
+
+void Interaction::componentEditorChanged(Question q, BtEditModel& model)
+{
+    notify(withKind(std::move(q), QuestionKind::ComponentEditor, &model));
+}
+
+Answer Interaction::askComponentText(Question q, BtEditModel& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::ComponentText, &model));
+}
+
+Answer Interaction::askComponentPopup(Question q, BtEditModel& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::ComponentPopup, &model));
+}
+
 int Interaction::messageBox(const QString& id, const QString& text, int buttons, const QString& title)
 {
     Question q;
-    q.kind = QStringLiteral("msg");
+    q.kind = QuestionKind::Message;
     q.key = id;
     q.text = text;
     q.buttons = buttons;

@@ -15,6 +15,55 @@
 // Typed helpers (messageBox, ...) all funnel into ask(), so batch and scripted
 // answers need only one entry point; the Qt side overrides or registers windows.
 
+class DiaModel;
+namespace frmEdit {
+struct EditModel;
+}
+class PreviewState;
+class QslNeuModel;
+class QldbList;
+class RateTableModel;
+class BtEditModel;
+namespace frmBEProgEin {
+class State;
+}
+namespace ErrPtnr {
+struct ErrorDialogContent;
+}
+
+// The kinds of question the core asks: the words by which windows, batch runs
+// and test scripts tell them apart. Each has a typed method in Interaction; the
+// list is held against the windows of the widget library by a test. (A word and
+// not an enum, so that test scripts and windows keyed by the word keep working.)
+namespace QuestionKind {
+inline const QString Message = QStringLiteral("msg");                 // message box by message id
+inline const QString Screen = QStringLiteral("screen");               // character-screen dialogue
+inline const QString TextPage = QStringLiteral("textpage");           // text page of the language directory
+inline const QString Menu = QStringLiteral("menu");                   // selection menu of the menu window
+inline const QString Selection = QStringLiteral("select");            // selection box of the menu window
+inline const QString MenuWindow = QStringLiteral("menuwindow");       // menu window changed (told, not asked)
+inline const QString Value = QStringLiteral("edit");                  // value-input dialog
+inline const QString OpenFile = QStringLiteral("open");               // file to open
+inline const QString SaveFile = QStringLiteral("save");               // file to save
+inline const QString Directory = QStringLiteral("dir");               // folder chooser
+inline const QString DirectoryOrFile = QStringLiteral("dirfile");     // the program's own folder/file chooser
+inline const QString Preview = QStringLiteral("preview");             // print preview
+inline const QString Profile = QStringLiteral("profile");             // prediction profile name
+inline const QString Error = QStringLiteral("error");                 // error dialog of the error handler
+inline const QString NormChoice = QStringLiteral("normwahl");         // one of the offered methods
+inline const QString Input = QStringLiteral("input");                 // one line of text
+inline const QString NewQsl = QStringLiteral("qslneu");               // head of a new Q-list
+inline const QString QlDbList = QStringLiteral("qldblist");           // the Q-list browser
+inline const QString RateTableEdit = QStringLiteral("awsedit");       // user rate list, editable
+inline const QString RateTableView = QStringLiteral("ykedit");         // norm rate table, viewed
+inline const QString ComponentEditor = QStringLiteral("btedit");      // component editor
+inline const QString ComponentText = QStringLiteral("btdesc");        // component description page
+inline const QString ComponentPopup = QStringLiteral("btpopup");      // component editor's value list
+} // namespace QuestionKind
+
+// Every kind above, in that order.
+const QStringList& questionKinds();
+
 // Button sets, icons and answers of the message box, numbered as the design uses them.
 namespace Mb {
 inline constexpr int OKOnly = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5;
@@ -24,13 +73,15 @@ inline constexpr int OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes =
 } // namespace Mb
 
 struct Question {
-    QString kind;          // "msg", "screen", "textpage", "menu", "edit", "open", "save", "dir", "error", ...
+    QString kind;          // one of QuestionKind (set by the typed methods of Interaction)
     QString key;           // message id, "file#chapter", menu name, ...
     QString text;          // what a person would read; logged by batch runs
     int buttons = 0;       // message box buttons and icon
     QStringList choices;   // offered items, where there is a list
     QVariantMap data;      // anything else the window needs
-    void* model = nullptr; // the headless model a window works on (dialogue screens, menus)
+    // The headless model a window works on (dialogue screens, menus, editors);
+    // its type follows from the kind, as the typed methods of Interaction take it.
+    void* model = nullptr;
 };
 
 struct Answer {
@@ -147,6 +198,33 @@ public:
     // Tells the window of a kind that its model changed (loaded, updated,
     // unloaded); nothing is answered, and nothing happens without a display.
     virtual void notify(const Question& q) { (void)q; }
+
+    // One method per kind of question. Each default hands the question to ask()
+    // with its kind and model set, so that batch runs, test scripts and the
+    // windows registered by kind answer it unchanged; the caller fills in key,
+    // text, choices and data.
+    virtual Answer askScreen(Question q, DiaModel& model);
+    virtual Answer askTextPage(Question q, DiaModel& model);
+    virtual Answer askMenu(Question q, frmBEProgEin::State& model);
+    virtual Answer askSelection(Question q, frmBEProgEin::State& model);
+    virtual void menuWindowChanged(Question q, frmBEProgEin::State& model);
+    virtual Answer askValue(Question q, frmEdit::EditModel& model);
+    virtual Answer askOpenFile(Question q);
+    virtual Answer askSaveFile(Question q);
+    virtual Answer askDirectory(Question q);
+    virtual Answer askDirectoryOrFile(Question q);
+    virtual Answer askPreview(Question q, PreviewState& model);
+    virtual Answer askProfile(Question q);
+    virtual Answer askError(Question q, ErrPtnr::ErrorDialogContent& model);
+    virtual Answer askNormChoice(Question q);
+    virtual Answer askInput(Question q);
+    virtual Answer askNewQsl(Question q, QslNeuModel& model);
+    virtual Answer askQlDbList(Question q, QldbList& model);
+    virtual Answer askRateTable(Question q, RateTableModel& model, bool editable);
+    virtual Answer askComponentEditor(Question q, BtEditModel& model);
+    virtual void componentEditorChanged(Question q, BtEditModel& model);
+    virtual Answer askComponentText(Question q, BtEditModel& model);
+    virtual Answer askComponentPopup(Question q, BtEditModel& model);
 
     // Message box: returns the button code (Mb::OK ...).
     virtual int messageBox(const QString& id, const QString& text, int buttons, const QString& title = QString());

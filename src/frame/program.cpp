@@ -7,12 +7,6 @@
 namespace {
 Program* gCurrent = nullptr;
 
-Program& fallbackProgram()
-{
-    static Program p;
-    return p;
-}
-
 BatchInteraction& fallbackInteraction()
 {
     static BatchInteraction b;
@@ -25,7 +19,11 @@ Program::~Program() = default;
 
 Program& prog()
 {
-    return gCurrent ? *gCurrent : fallbackProgram();
+    // State that nobody installed would be shared silently between runs and
+    // tests; every entry point (start-up, batch, tools, test main) installs one.
+    if (!gCurrent)
+        qFatal("TARN: prog() called without an installed Program (installProgram or ProgramScope missing)");
+    return *gCurrent;
 }
 
 Interaction& ui()

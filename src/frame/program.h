@@ -12,6 +12,7 @@ struct PrintState;
 struct ReportState;
 class RunPhases;
 class IniStore;
+class InstanceLock;
 class QslEditGrid;
 namespace frmBEProgEin {
 class State;
@@ -38,6 +39,10 @@ struct Program {
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
+
+    // The hold of this running copy on its work directories (frame/instancelock.h):
+    // first here, so that it is released last, after every file in them is closed.
+    std::shared_ptr<InstanceLock> Instance;
 
     // Work strings 0..22 and the run block 0..62 (see the run and calculation code
     // for the slot meanings). RunVal holds the numeric slots (26, 30, ... 58).

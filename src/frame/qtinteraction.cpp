@@ -73,10 +73,10 @@ bool installQtTranslations(int langNr)
 
 QtInteraction::QtInteraction()
 {
-    registerHandler(QStringLiteral("error"), [this](const Question& q) { return frmErrPtnr::ask(q, mOwner); });
+    registerHandler(QuestionKind::Error, [this](const Question& q) { return frmErrPtnr::ask(q, mOwner); });
     // A directory (the folder of another component file to merge, "be.mixdat"):
     // the text is the dialog's title, data "start" the folder it opens in.
-    registerHandler(QStringLiteral("dir"), [this](const Question& q) {
+    registerHandler(QuestionKind::Directory, [this](const Question& q) {
         FocusKeeper keep;
         const QString start = q.data.value(QStringLiteral("start")).toString();
         const QString dir = QFileDialog::getExistingDirectory(windowInUse(mOwner), q.text,
@@ -126,6 +126,11 @@ void QtInteraction::notify(const Question& q)
     const auto it = mHandlers.constFind(q.kind);
     if (it != mHandlers.constEnd())
         it.value()(q);
+}
+
+bool QtInteraction::answers(const QString& kind) const
+{
+    return kind == QuestionKind::Message || mHandlers.contains(kind);
 }
 
 void QtInteraction::registerHandler(const QString& kind, Handler handler)

@@ -25,6 +25,8 @@ public:
 
     // Windows register the kinds of question they answer ("screen", "menu", ...).
     void registerHandler(const QString& kind, Handler handler);
+    // True when a window answers the kind (message boxes are built in).
+    bool answers(const QString& kind) const;
 
     // The window that owns dialogs (the main window once shown).
     void setOwner(QWidget* owner) { mOwner = owner; }

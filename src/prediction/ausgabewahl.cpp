@@ -1,4 +1,5 @@
 #include "prediction/ausgabewahl.h"
+#include "frame/workslots.h"
 #include "dialogue/dia.h"
 #include "frame/instancelock.h"
 #include "frame/paramstring.h"
@@ -57,7 +58,7 @@ void AusgabeWahl(QString& Ret, bool MErgDat)
     // (With another copy of the installation running, this copy's own folder.)
     if (qpdr[6] == u'7') {
         const QString tp2 = instanceLock() ? instanceLock()->tp2() : QStringLiteral("tp2");
-        p.WorkStr[11] = tp2;
+        p.WorkStr[Slot::Tp2] = tp2;
         SetParam(p.Cf, QStringLiteral("Tp2"), tp2);
     }
 

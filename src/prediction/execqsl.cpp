@@ -87,7 +87,7 @@ void stressOverridesData()
 
 bool noError()
 {
-    return GetParam(prog().WorkStr[7], QStringLiteral("Err")).isEmpty();
+    return GetParam(prog().WorkStr[Slot::F], QStringLiteral("Err")).isEmpty();
 }
 
 struct PassOne {

@@ -1,4 +1,5 @@
 #include "prediction/execqslbtd.h"
+#include "frame/workslots.h"
 #include "frame/errptnr.h"
 #include "frame/interaction.h"
 #include "frame/numbers.h"
@@ -113,7 +114,7 @@ QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
     }
 
     QString number, path, status;
-    QslSuch(QStringLiteral("Pro"), p.WorkStr[16], number, path, status);
+    QslSuch(QStringLiteral("Pro"), p.WorkStr[Slot::Qz], number, path, status);
     if (path.isEmpty() || status == Abbruch)
         return Abbruch;
 

@@ -10,7 +10,6 @@ int NormWahl(const std::array<bool, 4>& Nmarke)
 {
     const int lang = prog().LangNr;
     Question q;
-    q.kind = QStringLiteral("normwahl");
     q.key = QStringLiteral("NormWahl");
     QStringList marks, options;
     for (int i = 1; i <= 3; ++i) {
@@ -25,7 +24,7 @@ int NormWahl(const std::array<bool, 4>& Nmarke)
     q.data.insert(QStringLiteral("ok"), ResStr(0, 1753, lang));
     q.data.insert(QStringLiteral("cancel"), ResStr(0, 1754, lang));
     q.data.insert(QStringLiteral("label"), ResText(QStringLiteral("450"), lang, true));
-    const Answer a = ui().ask(q);
+    const Answer a = ui().askNormChoice(q);
     if (a.cancelled)
         return -1;
     // Only a method that was offered can be the answer.

@@ -1,4 +1,5 @@
 #include "prediction/paramwahl.h"
+#include "frame/workslots.h"
 #include "component_entry/milqkwahl.h"
 #include "dialogue/beprogein.h"
 #include "dialogue/dia.h"
@@ -52,10 +53,10 @@ bool askTemperature(QString& Ret)
     DiaDIN(lang("btx\\glob"), QStringLiteral("tuvl"), kz, startBis, f, Ret);
     if (Ret == Abbruch)
         return false;
-    p.RunStr[7] = f[0].trimmed().isEmpty() ? QStringLiteral("0") : f[0].trimmed();
-    p.RunStr[8] = f[1].trimmed().isEmpty() ? QStringLiteral("0") : f[1].trimmed();
-    SetParam(GlPar(), QStringLiteral("Tu"), p.RunStr[7]);
-    SetParam(GlPar(), QStringLiteral("Vl"), p.RunStr[8]);
+    p.RunStr[RunSlot::Tu] = f[0].trimmed().isEmpty() ? QStringLiteral("0") : f[0].trimmed();
+    p.RunStr[RunSlot::Vl] = f[1].trimmed().isEmpty() ? QStringLiteral("0") : f[1].trimmed();
+    SetParam(GlPar(), QStringLiteral("Tu"), p.RunStr[RunSlot::Tu]);
+    SetParam(GlPar(), QStringLiteral("Vl"), p.RunStr[RunSlot::Vl]);
     return true;
 }
 
@@ -94,20 +95,20 @@ void askMilEnvironment()
     else if (key == QLatin1String("3"))
         envm = QStringLiteral("Gm");
     else if (key == QLatin1String("4")) {
-        p.RunStr[0] = QStringLiteral("1=naval,2=air,3=mis");
-        p.RunStr[5] = envmKey(QStringLiteral("menu"));
-        const QString next = p.RunStr[5].isEmpty() ? QString() : GetParam(p.RunStr[0], p.RunStr[5]);
+        p.RunStr[RunSlot::Scratch] = QStringLiteral("1=naval,2=air,3=mis");
+        p.RunStr[RunSlot::EnvmGroup] = envmKey(QStringLiteral("menu"));
+        const QString next = p.RunStr[RunSlot::EnvmGroup].isEmpty() ? QString() : GetParam(p.RunStr[RunSlot::Scratch], p.RunStr[RunSlot::EnvmGroup]);
         if (next.isEmpty())
             return;
-        p.RunStr[6] = envmKey(next);
-        if (p.RunStr[6].isEmpty())
+        p.RunStr[RunSlot::EnvmEntry] = envmKey(next);
+        if (p.RunStr[RunSlot::EnvmEntry].isEmpty())
             return;
-        p.RunStr[0] = QStringLiteral("11=Ns,12=Nu,21=Aic,22=Aif,23=Auc,24=Auf,25=Arw,31=Sf,32=Mf,33=Ml,34=Cl");
-        envm = GetParam(p.RunStr[0], p.RunStr[5] + p.RunStr[6]);
+        p.RunStr[RunSlot::Scratch] = QStringLiteral("11=Ns,12=Nu,21=Aic,22=Aif,23=Auc,24=Auf,25=Arw,31=Sf,32=Mf,33=Ml,34=Cl");
+        envm = GetParam(p.RunStr[RunSlot::Scratch], p.RunStr[RunSlot::EnvmGroup] + p.RunStr[RunSlot::EnvmEntry]);
     }
     if (envm.isEmpty())
         return;
-    p.RunStr[4] = envm;
+    p.RunStr[RunSlot::Envm] = envm;
     SetParam(GlPar(), QStringLiteral("Envm"), envm);
 }
 
@@ -163,11 +164,11 @@ void ParamWahl(QString& Ret, bool MMenu)
     const QString pw = GetParam(SyPar(), QStringLiteral("Pw"));
     const QString atEntry = gl;
     Ret.clear();
-    p.RunStr[1] = GetParam(gl, QStringLiteral("Norm"));
+    p.RunStr[RunSlot::Methods] = GetParam(gl, QStringLiteral("Norm"));
 
     // Methods.
     if (absent(gl, "Norm")) {
-        p.RunStr[1] = QStringLiteral("00000");
+        p.RunStr[RunSlot::Methods] = QStringLiteral("00000");
         QString kz, startBis = QStringLiteral("1=1,2=0,3=0");
         if (frmDia::DIN(lang("btx\\glob"), QStringLiteral("norm"), kz, startBis, p.DiaFelder, Ret) == 1) {
             Ret = Abbruch;
@@ -175,10 +176,10 @@ void ParamWahl(QString& Ret, bool MMenu)
         }
         for (int i = 1; i <= 5; ++i)
             if (GetParam(startBis, QString::number(i)).remove(u'@') == QLatin1String("1"))
-                p.RunStr[1][i - 1] = QChar(u'0' + i);
-        gl += QStringLiteral(",Norm=") + p.RunStr[1];
+                p.RunStr[RunSlot::Methods][i - 1] = QChar(u'0' + i);
+        gl += QStringLiteral(",Norm=") + p.RunStr[RunSlot::Methods];
     }
-    const QString norm = p.RunStr[1];
+    const QString norm = p.RunStr[RunSlot::Methods];
     const bool mil = methodIn(norm, u'2');
 
     // Operating conditions.
@@ -187,25 +188,25 @@ void ParamWahl(QString& Ret, bool MMenu)
         if (absent(gl, "Tu") && absent(gl, "Vl") && !askTemperature(Ret))
             return;
     } else {
-        p.RunStr[2] = divMenu(QStringLiteral("menu"), 1, MMenu);
-        if (p.RunStr[2] == Abbruch) {
+        p.RunStr[RunSlot::Choice] = divMenu(QStringLiteral("menu"), 1, MMenu);
+        if (p.RunStr[RunSlot::Choice] == Abbruch) {
             Ret = Abbruch;
             return;
         }
-        if (p.RunStr[2] == QLatin1String("1")) {
+        if (p.RunStr[RunSlot::Choice] == QLatin1String("1")) {
             gl += QStringLiteral(",Tu=40,Vl=0,Env=Gb");
             if (mil)
                 gl += QStringLiteral(",Envm=Gb");
             Ret = QStringLiteral("Standard");
             askEnvironments = false;
-        } else if (p.RunStr[2] == QLatin1String("2")) {
+        } else if (p.RunStr[RunSlot::Choice] == QLatin1String("2")) {
             if (!askTemperature(Ret))
                 return;
             gl += QStringLiteral(",Env=Gb");
             if (mil)
                 gl += QStringLiteral(",Envm=Gb");
             askEnvironments = false;
-        } else if (p.RunStr[2] == QLatin1String("3")) {
+        } else if (p.RunStr[RunSlot::Choice] == QLatin1String("3")) {
             if (!askTemperature(Ret))
                 return;
         }
@@ -299,7 +300,7 @@ QString EnvWahl(bool MMenu)
         }
         // A code the menus do not offer leaves the environment as it was.
         if (!env.isEmpty()) {
-            p.RunStr[3] = env;
+            p.RunStr[RunSlot::Env] = env;
             SetParam(GlPar(), QStringLiteral("Env"), env);
         }
         return QString();

@@ -35,7 +35,6 @@ Answer askName(const QString& key, const QStringList& names, const QString& capt
                const QString& hint, bool editable)
 {
     Question q;
-    q.kind = QStringLiteral("profile");
     q.key = key;
     q.text = caption;
     q.choices = names;
@@ -45,7 +44,7 @@ Answer askName(const QString& key, const QStringList& names, const QString& capt
     q.data.insert(QStringLiteral("hint"), hint);
     q.data.insert(QStringLiteral("editable"), editable);
     q.data.insert(QStringLiteral("maxLength"), ProfileNameMax);
-    return ui().ask(q);
+    return ui().askProfile(q);
 }
 
 } // namespace

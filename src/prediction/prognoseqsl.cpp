@@ -79,7 +79,7 @@ bool askQsl(QString criteria[4])
     QStringList& f = p.DiaFelder;
     const QString tsa = GetParam(p.Cf, QStringLiteral("Tsa"));
     while (true) {
-        f[0] = p.WorkStr[16];
+        f[0] = p.WorkStr[Slot::Qz];
         f[1].clear();
         f[2].clear();
         f[3].clear();
@@ -99,7 +99,7 @@ bool askQsl(QString criteria[4])
             any = any || !criteria[i].isEmpty();
         }
         if (any) {
-            p.WorkStr[16] = f.value(0).trimmed().toUpper();
+            p.WorkStr[Slot::Qz] = f.value(0).trimmed().toUpper();
             return true;
         }
     }
@@ -154,7 +154,7 @@ bool askNewProfile(const QString& progmodus, QString& name, RunFlags& flags)
         // The parameters as the listing describes them, for a last look.
         ParamText(QStringLiteral("QC"), false, false);
         DiaBTX(QString(), QStringLiteral("#7"), p.ErgZeilenC, ret);
-        p.WorkStr[22] = emptyListRecord();
+        p.WorkStr[Slot::Record] = emptyListRecord();
         ErgLf(-1, 0);
         if (ret == Abbruch)
             return false;
@@ -310,7 +310,7 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
             }
         }
     }
-    SetParam(sy, QStringLiteral("Qz"), p.WorkStr[16]);
+    SetParam(sy, QStringLiteral("Qz"), p.WorkStr[Slot::Qz]);
     const char* qkeys[] = {"Qlnr", "Qtyp", "Qyk", "Qan"};
     for (int i = 0; i < 4; ++i)
         if (!crit[i].isEmpty())
@@ -351,7 +351,7 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     info.Add(QString());
     info.Wait(2);
 
-    p.WorkStr[16] = GetParam(sy, QStringLiteral("Qz"));
+    p.WorkStr[Slot::Qz] = GetParam(sy, QStringLiteral("Qz"));
     const QString qpdr = GetParam(sy, QStringLiteral("Qpdr"));
     const QString norm = GetParam(gl, QStringLiteral("Norm"));
     p.RunStr[RunSlot::Methods] = norm;
@@ -365,7 +365,7 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
 
     if (methodIn(norm, u'3')) {
         try {
-            p.AwsDb = Database::open(joinDesignPath(p.WorkStr[9], QStringLiteral("ARAWS.sqlite")), true);
+            p.AwsDb = Database::open(joinDesignPath(p.WorkStr[Slot::AwsDir], QStringLiteral("ARAWS.sqlite")), true);
             p.AwsDb->setLookupCache(true);
         } catch (const DbError& e) {
             // Without the user list the run cannot compute what was asked; the
@@ -391,7 +391,7 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     PrintState& ps = printState();
     QString archiveBez, printBez, fileBez;
     if (ps.ArchivAktiv) {
-        archiveBez = ArchivBez(head, QStringLiteral("PROGQL"), p.WorkStr[16], Lnr);
+        archiveBez = ArchivBez(head, QStringLiteral("PROGQL"), p.WorkStr[Slot::Qz], Lnr);
         if (!archiveBez.isEmpty()) {
             const QString& typ = ps.ProgTyp;
             if (typ == QLatin1String("PRT") || typ == QLatin1String("PRT1"))

@@ -1,4 +1,5 @@
 #include "prediction/runparams.h"
+#include "frame/workslots.h"
 #include "frame/markers.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
@@ -10,12 +11,12 @@ const QString PiText = QStringLiteral("{pi}");
 
 QString& SyPar()
 {
-    return prog().WorkStr[0];
+    return prog().WorkStr[Slot::SyPar];
 }
 
 QString& GlPar()
 {
-    return prog().WorkStr[1];
+    return prog().WorkStr[Slot::GlPar];
 }
 
 bool flagSet(const QString& list, const QString& key)

@@ -1,4 +1,5 @@
 #include "prediction/workpass.h"
+#include "frame/workslots.h"
 #include "frame/errors.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
@@ -10,12 +11,12 @@
 
 QString WorkFilePass::qpoPath()
 {
-    return joinDesignPath(prog().WorkStr[11], QStringLiteral("qpo"));
+    return joinDesignPath(prog().WorkStr[Slot::Tp2], QStringLiteral("qpo"));
 }
 
 QString WorkFilePass::qpohPath()
 {
-    return joinDesignPath(prog().WorkStr[11], QStringLiteral("qpoh"));
+    return joinDesignPath(prog().WorkStr[Slot::Tp2], QStringLiteral("qpoh"));
 }
 
 WorkFilePass::WorkFilePass()

@@ -1,4 +1,5 @@
 #include "printing/printoutput.h"
+#include "frame/workslots.h"
 #include "frame/interaction.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
@@ -20,7 +21,7 @@ struct JobCloser {
     ~JobCloser()
     {
         closePageFiles();
-        const QString programDir = prog().WorkStr[17];
+        const QString programDir = prog().WorkStr[Slot::ProgramDir];
         if (!programDir.isEmpty())
             QDir::setCurrent(nativePath(programDir));
     }
@@ -32,12 +33,10 @@ struct JobCloser {
 void askPreview(PreviewState& state)
 {
     Question q;
-    q.kind = QStringLiteral("preview");
     q.key = QStringLiteral("frmPreview");
     q.text = QStringLiteral("%1 pages").arg(state.pages());
     q.data.insert(QStringLiteral("pages"), state.pages());
-    q.model = &state;
-    const Answer a = ui().ask(q);
+    const Answer a = ui().askPreview(q, state);
     if (!a.applied) {
         if (a.cancelled) {
             state.close();
@@ -80,7 +79,7 @@ QString folderOf(const QString& path)
 // belong together; when that PDF exists already, the next free number after it.
 QString pdfNameOfTheRun(const QString& directory, const QString& lnr)
 {
-    const QString base = prog().WorkStr[16] + leftPadOrCut(lnr, 5);
+    const QString base = prog().WorkStr[Slot::Qz] + leftPadOrCut(lnr, 5);
     const QDir dir(nativePath(directory));
     int newest = -1;
     for (const QString& f : dir.entryList({base + QStringLiteral("??.*")}, QDir::Files)) {
@@ -236,7 +235,7 @@ bool WahlErgDatei(QString& directory, const QString& numberOrTitle, const QStrin
                   int mode)
 {
     if (mode != 0) {
-        const QString base = prog().WorkStr[16] + leftPadOrCut(numberOrTitle, 5);
+        const QString base = prog().WorkStr[Slot::Qz] + leftPadOrCut(numberOrTitle, 5);
         for (int k = 0; k <= 99; ++k) {
             const QString candidate = base + QStringLiteral("%1").arg(k, 2, 10, QChar(u'0')) + extensionOrFile;
             if (!Exist(directory + u'\\' + candidate)) {
@@ -250,18 +249,17 @@ bool WahlErgDatei(QString& directory, const QString& numberOrTitle, const QStrin
     }
 
     Question q;
-    q.kind = QStringLiteral("save");
     q.key = QStringLiteral("ergdatei");
     q.text = numberOrTitle;
     q.data.insert(QStringLiteral("dir"), directory);
     q.data.insert(QStringLiteral("file"), extensionOrFile);
     q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
     q.data.insert(QStringLiteral("flags"), 2054);
-    const Answer a = ui().ask(q);
+    const Answer a = ui().askSaveFile(q);
     if (a.cancelled || a.text.isEmpty())
         return false;
     directory = a.text;
-    const QString programDir = prog().WorkStr[17];
+    const QString programDir = prog().WorkStr[Slot::ProgramDir];
     if (!programDir.isEmpty())
         QDir::setCurrent(nativePath(programDir));
     return true;

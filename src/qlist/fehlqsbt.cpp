@@ -207,13 +207,12 @@ public:
     {
         Program& p = prog();
         Question q;
-        q.kind = QStringLiteral("save");
         q.key = QStringLiteral("fehlliste"); // the dialog keeps its own title
         q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
         q.data.insert(QStringLiteral("file"), mHead.mid(mHead.indexOf(u':') + 1).trimmed() + QStringLiteral("_fehl"));
         q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
         q.data.insert(QStringLiteral("flags"), 2054);
-        const Answer a = ui().ask(q);
+        const Answer a = ui().askSaveFile(q);
         if (!p.WorkStr[17].isEmpty())
             QDir::setCurrent(nativePath(p.WorkStr[17]));
         if (a.cancelled || a.text.isEmpty())

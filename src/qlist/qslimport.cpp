@@ -274,7 +274,6 @@ QString fileDialog(const QString& kind, const QString& key, const QString& title
 {
     Program& p = prog();
     Question q;
-    q.kind = kind;
     q.key = key;
     q.text = ResText(titleId, p.LangNr, true);
     if (!dir.isEmpty())
@@ -282,7 +281,7 @@ QString fileDialog(const QString& kind, const QString& key, const QString& title
     q.data.insert(QStringLiteral("file"), lastFileName());
     q.data.insert(QStringLiteral("filter"), filter);
     q.data.insert(QStringLiteral("flags"), flags);
-    const Answer a = ui().ask(q);
+    const Answer a = kind == QuestionKind::SaveFile ? ui().askSaveFile(q) : ui().askOpenFile(q);
     if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH")) {
         ui().beep();
         return QString();
@@ -299,11 +298,10 @@ QString targetLetter()
     const QString current = p.WorkStr[16];
     while (true) {
         Question q;
-        q.kind = QStringLiteral("input");
         q.key = QStringLiteral("15");
         q.text = ResText(QStringLiteral("14"), p.LangNr, true, {current});
         q.data.insert(QStringLiteral("title"), ResText(QStringLiteral("15"), p.LangNr, true));
-        const Answer a = ui().ask(q);
+        const Answer a = ui().askInput(q);
         const QString letter = a.cancelled ? QString() : a.text.trimmed().toUpper();
         if (letter.isEmpty())
             return QString();
@@ -332,7 +330,7 @@ QString QslImport(int mode, const QString& head)
     QString target, number;
     switch (mode) {
     case 0: {
-        QString file = fileDialog(QStringLiteral("open"), QStringLiteral("0kopie"), QStringLiteral("297"), 4100,
+        QString file = fileDialog(QuestionKind::OpenFile, QStringLiteral("0kopie"), QStringLiteral("297"), 4100,
                                   p.WorkStr[17],
                                   QStringLiteral("Excel-Dateien (*.xls;*.xlsx)|*.xls;*.xlsx|Alle Dateien (*.*)|*.*"));
         if (file.isEmpty())
@@ -343,7 +341,7 @@ QString QslImport(int mode, const QString& head)
         return QStringLiteral("Ln=") + LnFormat(number.toLong());
     }
     case 1: {
-        const QString file = fileDialog(QStringLiteral("open"), QStringLiteral("1kopie"), QStringLiteral("297"), 4100,
+        const QString file = fileDialog(QuestionKind::OpenFile, QStringLiteral("1kopie"), QStringLiteral("297"), 4100,
                                         QString());
         if (file.isEmpty())
             return kNo;
@@ -384,7 +382,7 @@ QString QslImport(int mode, const QString& head)
         MsgBoxRes(QStringLiteral("109"), 0, p.LangNr, {current + number});
         return QStringLiteral("ok");
     case 5: {
-        const QString file = fileDialog(QStringLiteral("save"), QStringLiteral("5kopie"), QStringLiteral("298"), 2054,
+        const QString file = fileDialog(QuestionKind::SaveFile, QStringLiteral("5kopie"), QStringLiteral("298"), 2054,
                                         QString());
         if (file.isEmpty())
             return kNo;

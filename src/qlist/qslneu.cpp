@@ -146,11 +146,9 @@ void frmQslNeu::Run(int runmode, const QString& QSL)
     model.tag = QStringLiteral("0");
     model.Form_Load();
     Question q;
-    q.kind = QStringLiteral("qslneu");
     q.key = QStringLiteral("frmQslNeu");
     q.text = model.title;
-    q.model = &model;
-    const Answer a = ui().ask(q);
+    const Answer a = ui().askNewQsl(q, model);
     if (a.applied)
         return;
     if (a.cancelled || a.text == QLatin1String("ABBRUCH"))

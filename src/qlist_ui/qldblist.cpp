@@ -799,12 +799,10 @@ void frmQldbList::Show0()
     QldbList model;
     model.tag = QStringLiteral("0");
     Question q;
-    q.kind = QStringLiteral("qldblist");
     q.key = QStringLiteral("frmQldbList");
     q.text = QldbList::captionText(0);
-    q.model = &model;
     ErrPtnr::guarded(QStringLiteral("frmQldbList"), QStringLiteral("Show0"), false, [&] {
-        ui().ask(q);
+        ui().askQlDbList(q, model);
         return true;
     });
     // Whatever ended the window, its database slot is free afterwards.

@@ -1,4 +1,5 @@
 #include "report/anteilgruppen.h"
+#include "frame/workslots.h"
 #include "frame/formatters.h"
 #include "frame/interaction.h"
 #include "frame/numbers.h"
@@ -75,7 +76,7 @@ void AnteilGruppen(const QString& res, bool MDruck, bool MFile, bool MArchPage)
     const int ld = p.LangDruck;
     list.Add(msgAnsi(237, p.LangNr));
 
-    const int stored = MFile ? int(numParam(p.WorkStr[1], QStringLiteral("Spnorm"))) : 0;
+    const int stored = MFile ? int(numParam(p.WorkStr[Slot::GlPar], QStringLiteral("Spnorm"))) : 0;
     int16_t first = 0, n = 0;
     GetParamPairInt(p.Cf, QStringLiteral("Ag"), first, n);
     // The table of the run may be smaller than the configuration says when the
@@ -94,10 +95,10 @@ void AnteilGruppen(const QString& res, bool MDruck, bool MFile, bool MArchPage)
             continue;
         const bool toFile = k == stored;
         const QString method = msgAnsi(290 + k, ld);
-        QString& title = p.WorkStr[20];
+        QString& title = p.WorkStr[Slot::Line];
         title = msgAnsi(s.MaxWerte ? 269 : 238, ld, {method});
         if (toFile)
-            p.WorkStr[21] += SylkZeile(title, 1, 0, 9);
+            p.WorkStr[Slot::SylkHead] += SylkZeile(title, 1, 0, 9);
         if (MDruck) {
             if (PrPlatz(cnt + 8)) {
                 PrNeueSeite(false, MArchPage);
@@ -122,7 +123,7 @@ void AnteilGruppen(const QString& res, bool MDruck, bool MFile, bool MArchPage)
         }
         list.Add(title);
         if (toFile)
-            p.WorkStr[21] += SylkZeile(msgAnsi(149, ld, {QStringLiteral("\t"), QStringLiteral("\t\t"), QStringLiteral("\t")}),
+            p.WorkStr[Slot::SylkHead] += SylkZeile(msgAnsi(149, ld, {QStringLiteral("\t"), QStringLiteral("\t\t"), QStringLiteral("\t")}),
                                        1, -1, 9, QStringLiteral("C"));
 
         const double total = s.FitSum[size_t(k)][size_t(j)];
@@ -160,7 +161,7 @@ void AnteilGruppen(const QString& res, bool MDruck, bool MFile, bool MArchPage)
             list.Add(row + u',' + percent.trimmed() + u'%');
             if (toFile) {
                 const QStringList cells = fileRows[i].split(u'\t');
-                QString& out = p.WorkStr[21];
+                QString& out = p.WorkStr[Slot::SylkHead];
                 // An empty quantity writes no cell; the column still moves on.
                 out += SylkZeile(cells.value(0), 0, 1, 0);
                 out += SylkZeile(cells.value(1), 0, 2, 9);
@@ -172,7 +173,7 @@ void AnteilGruppen(const QString& res, bool MDruck, bool MFile, bool MArchPage)
         const QString sumQuantity = trimmedNumber(sumstc, 10);
         const QString sumFit = trimmedNumber(total, 11);
         if (toFile) {
-            QString& out = p.WorkStr[21];
+            QString& out = p.WorkStr[Slot::SylkHead];
             out += SylkZeile(plainNumber(sumstc), 0, 1, 0);
             out += SylkZeile(sumName, 0, 2, 9);
             out += SylkZeile(plainNumber(total), 0, 1, 0);

@@ -1,4 +1,5 @@
 #include "report/bewertung.h"
+#include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/formatters.h"
@@ -31,7 +32,7 @@ constexpr double kHoursLimit = 1e8;
 
 QString& rows()
 {
-    return prog().WorkStr[21];
+    return prog().WorkStr[Slot::SylkHead];
 }
 
 void cell(const QString& text, int fmt, const QString& align = QString())
@@ -229,9 +230,9 @@ void BewertungZeile(int n, const QString& Stc, QString& paperRow, QString& bs2Ro
 {
     Program& p = prog();
     const int ld = p.LangDruck;
-    const QString& id = p.WorkStr[2];
-    const QString& desc = p.WorkStr[5];
-    const QString& R = p.WorkStr[8];
+    const QString& id = p.WorkStr[Slot::Ident];
+    const QString& desc = p.WorkStr[Slot::B];
+    const QString& R = p.WorkStr[Slot::R];
     const double quantity = numParam(Stc, QStringLiteral("Stck"));
     const QString code = GetParam(desc, QStringLiteral("Code"));
     const QString fileName = fileDesignation(id);
@@ -244,7 +245,7 @@ void BewertungZeile(int n, const QString& Stc, QString& paperRow, QString& bs2Ro
     cell(fileName, 9);
     cell(code, 9);
 
-    const RowKind kind = kindOf(quantity, p.WorkStr[7]);
+    const RowKind kind = kindOf(quantity, p.WorkStr[Slot::F]);
     switch (kind) {
     case RowKind::Locked:
         paperRow += msgAnsi(247, ld);
@@ -318,10 +319,10 @@ void BewertungQsl(bool MDruck, bool MFile, const QString& ErgFile, bool MArchPag
     PrintState& s = printState();
     list.Add(msgAnsi(240, p.LangNr));
 
-    const QString classFile = joinDesignPath(p.WorkStr[9], QStringLiteral("bew.an"));
+    const QString classFile = joinDesignPath(p.WorkStr[Slot::AwsDir], QStringLiteral("bew.an"));
     QFile bew(nativePath(classFile));
     if (!bew.exists()) {
-        MsgBoxRes(QStringLiteral("146"), 0, p.LangNr, {AnsiToOem(p.WorkStr[9])});
+        MsgBoxRes(QStringLiteral("146"), 0, p.LangNr, {AnsiToOem(p.WorkStr[Slot::AwsDir])});
         return;
     }
     if (!bew.open(QIODevice::ReadOnly))

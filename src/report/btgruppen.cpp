@@ -1,4 +1,5 @@
 #include "report/btgruppen.h"
+#include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/formatters.h"
@@ -67,10 +68,10 @@ void DruckBtGruppen(double unassigned, bool MArchPage, bool M_ARSoList, bool M_A
 void AusFileBtListe(bool M_ARBew, QIODevice& ergfile)
 {
     Program& p = prog();
-    const int spNorm = int(numParam(p.WorkStr[1], QStringLiteral("Spnorm")));
+    const int spNorm = int(numParam(p.WorkStr[Slot::GlPar], QStringLiteral("Spnorm")));
     PrFont(7.5, false);
     const int dr = p.LangDruck;
-    QString& rows = p.WorkStr[21];
+    QString& rows = p.WorkStr[Slot::SylkHead];
     // Without a stored method there is no component list file and no total.
     if (spNorm < 1 || spNorm > 3)
         return;

@@ -1,4 +1,5 @@
 #include "report/druckkopf.h"
+#include "frame/workslots.h"
 #include "frame/clock.h"
 #include "frame/errors.h"
 #include "frame/formatters.h"
@@ -32,21 +33,21 @@ void DruckKopf(QString& Kind, bool MDruck, bool MFile, bool M_ARBew, QString* Ou
 {
     Program& p = prog();
     const int dr = p.LangDruck;
-    const int spnorm = int(numParam(p.WorkStr[1], QStringLiteral("Spnorm")));
+    const int spnorm = int(numParam(p.WorkStr[Slot::GlPar], QStringLiteral("Spnorm")));
     const QString method = methodTitle(spnorm, M_ARBew, dr);
 
     const QString qpo = scratchFile(11, QStringLiteral("qpo"));
     QslLineReader in;
     if (!in.open(qpo))
         throw TarnError(QStringLiteral("File not found: %1").arg(qpo), ErrNo::FileNotFound);
-    p.WorkStr[20] = in.atEnd() ? QString() : in.readPhysicalLine();
+    p.WorkStr[Slot::Line] = in.atEnd() ? QString() : in.readPhysicalLine();
     in.close();
-    const QString& head = p.WorkStr[20];
+    const QString& head = p.WorkStr[Slot::Line];
 
     // The designation: from the control list, then from the head line of qpo.
     QString designation;
     for (const char* key : {"Qyk", "Qan", "Qtyp"}) {
-        QString v = GetParam(p.WorkStr[0], QString::fromLatin1(key)).toUpper();
+        QString v = GetParam(p.WorkStr[Slot::SyPar], QString::fromLatin1(key)).toUpper();
         while (v.endsWith(u' '))
             v.chop(1);
         if (!v.isEmpty())
@@ -80,7 +81,7 @@ void DruckKopf(QString& Kind, bool MDruck, bool MFile, bool M_ARBew, QString* Ou
                           QString(4, u' ') + method + QString(8, u' ') + date;
     const QString crlf = QStringLiteral("\r\n");
     if (MFile)
-        p.WorkStr[21] = SylkZeile(line1, 2, 0, 9);
+        p.WorkStr[Slot::SylkHead] = SylkZeile(line1, 2, 0, 9);
     if (Out)
         *Out = line1.toUpper() + crlf + crlf;
 
@@ -88,7 +89,7 @@ void DruckKopf(QString& Kind, bool MDruck, bool MFile, bool M_ARBew, QString* Ou
     const QString tec = GetParam(head, QStringLiteral("Tec"));
     const QString code = GetParam(head, QStringLiteral("Code"));
     const QString plant = GetParam(head, QStringLiteral("Anlage"));
-    p.WorkStr[5] = GetParam(head, QStringLiteral("Be"));
+    p.WorkStr[Slot::B] = GetParam(head, QStringLiteral("Be"));
     const QString plantText = msgAnsi(217, dr) + QStringLiteral("  ") + plant;
 
     QString identity = QStringLiteral("Lnr:  ") + lnr;
@@ -103,7 +104,7 @@ void DruckKopf(QString& Kind, bool MDruck, bool MFile, bool M_ARBew, QString* Ou
     }
     if (!plant.isEmpty())
         line2 += QString(6, u' ') + plantText;
-    p.WorkStr[20] = identity;
+    p.WorkStr[Slot::Line] = identity;
 
     PrintState& s = printState();
     if (MDruck) {
@@ -115,12 +116,12 @@ void DruckKopf(QString& Kind, bool MDruck, bool MFile, bool M_ARBew, QString* Ou
     if (Out)
         *Out += line2.toUpper() + crlf;
     if (MFile)
-        p.WorkStr[21] += SylkZeile(line2, 1, 0, 9);
+        p.WorkStr[Slot::SylkHead] += SylkZeile(line2, 1, 0, 9);
 
-    const QString description = p.WorkStr[5];
+    const QString description = p.WorkStr[Slot::B];
     if (!description.isEmpty()) {
         if (MFile)
-            p.WorkStr[21] += SylkZeile(description, 1, 0, 9);
+            p.WorkStr[Slot::SylkHead] += SylkZeile(description, 1, 0, 9);
         if (Out)
             *Out += description.toUpper() + crlf;
         ui().infoList().Add(description);

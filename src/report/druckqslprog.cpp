@@ -1,4 +1,5 @@
 #include "report/druckqslprog.h"
+#include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
@@ -52,7 +53,7 @@ QString twoLanguages(const char* german, const char* english)
 // Appends the row buffer to "ergfile" unchanged: the records end in CRLF already.
 void writeRows(QFile& ergfile)
 {
-    QString& rows = prog().WorkStr[21];
+    QString& rows = prog().WorkStr[Slot::SylkHead];
     if (rows.isEmpty())
         return;
     if (ergfile.write(toAnsi(rows)) < 0)
@@ -115,15 +116,15 @@ std::set<QString> openFiles()
 void cleanUp()
 {
     const std::set<QString> keep = openFiles();
-    emptyScratch(prog().WorkStr[10], keep);
-    emptyScratch(prog().WorkStr[11], keep);
-    SetParam(prog().WorkStr[0], QStringLiteral("Pw"), QStringLiteral("Hmenu"));
+    emptyScratch(prog().WorkStr[Slot::Tp1], keep);
+    emptyScratch(prog().WorkStr[Slot::Tp2], keep);
+    SetParam(prog().WorkStr[Slot::SyPar], QStringLiteral("Pw"), QStringLiteral("Hmenu"));
 }
 
 // Column widths of the position table, by the stored method.
 QString positionWidths(bool mainPath)
 {
-    QString list = numParam(prog().WorkStr[1], QStringLiteral("Spnorm")) == 3
+    QString list = numParam(prog().WorkStr[Slot::GlPar], QStringLiteral("Spnorm")) == 3
                        ? QStringLiteral("5,16,16,9,8,8,8,13,4,9,6,5,5,10,4,4,9,9,9")
                        : QStringLiteral("5,16,16,9,8,8,8,4,6,4,4,9,9,9");
     if (mainPath)
@@ -157,7 +158,7 @@ void Run::main()
 {
     Program& p = prog();
     ReportState& rs = reportState();
-    const QString& sy = p.WorkStr[0];
+    const QString& sy = p.WorkStr[Slot::SyPar];
 
     InitDruck();
     ui().infoList().Add(QString(20, QChar(0x2550)));
@@ -165,7 +166,7 @@ void Run::main()
     p.LangDruck = int(numParam(sy, QStringLiteral("Ld")));
     const QString qz = GetParam(sy, QStringLiteral("Qz"));
     if (!qz.isEmpty())
-        p.WorkStr[16] = qz.toUpper();
+        p.WorkStr[Slot::Qz] = qz.toUpper();
     const QString qpdr = GetParam(sy, QStringLiteral("Qpdr"));
     const QString qpsp = GetParam(sy, QStringLiteral("Qpsp"));
     rs.MaxWerte = numParam(sy, QStringLiteral("Mmax")) != 0;
@@ -231,7 +232,7 @@ void Run::main()
         if (!noPrint)
             DruckGesamt(res, Errg, dr, qpdr != QLatin1String("00000070"), M_ARBew, M_ARSoList);
         if (fileOn) {
-            p.WorkStr[21].clear();
+            p.WorkStr[Slot::SylkHead].clear();
             AusFileSumme(res, Errg, sp, qpsp != QLatin1String("0000007"), SlkBreite, mainPath, M_ARBew, M_ARSoList);
             writeRows(ergfile);
             mergeSlkWidths(SlkBreite, QStringLiteral("4,16,13,10,8"));
@@ -239,9 +240,9 @@ void Run::main()
     }
 
     if (dr[2] || sp[2]) {
-        p.WorkStr[21].clear();
+        p.WorkStr[Slot::SylkHead].clear();
         AnteilGruppen(res, dr[2], sp[2] && fileOn, MArchPage);
-        if (!p.WorkStr[21].trimmed().isEmpty() && sp[2] && fileOn) {
+        if (!p.WorkStr[Slot::SylkHead].trimmed().isEmpty() && sp[2] && fileOn) {
             writeRows(ergfile);
             mergeSlkWidths(SlkBreite, QStringLiteral("5,16,13,9,7"));
         }
@@ -259,7 +260,7 @@ void Run::main()
     cancelCheck();
 
     if (QFile::exists(nativePath(scratchFile(11, QStringLiteral("pol"))))) {
-        p.WorkStr[21].clear();
+        p.WorkStr[Slot::SylkHead].clear();
         if (dr[7] || sp[7])
             BewertungQsl(dr[7], sp[7] && fileOn, ErgFile, MArchPage, mainPath, M_ARBew, ergfile);
         if (sp[7] && fileOn) {
@@ -278,7 +279,7 @@ void Run::main()
     }
     cancelCheck();
     if (dr[3] || sp[3]) {
-        p.WorkStr[21].clear();
+        p.WorkStr[Slot::SylkHead].clear();
         DruckPositionen(dr[3], sp[3] && fileOn, SoFormStr, MArchPage, mainPath, M_ARSoList, M_ARBew, ergfile);
         if (sp[3] && fileOn) {
             writeRows(ergfile);
@@ -295,7 +296,7 @@ void Run::main()
     cancelCheck();
 
     if (dr[8]) {
-        SetParam(p.WorkStr[0], QStringLiteral("Qpbt"), QStringLiteral("12345"));
+        SetParam(p.WorkStr[Slot::SyPar], QStringLiteral("Qpbt"), QStringLiteral("12345"));
         PrNeueSeite(true, false);
         DruckQrm(M_ARSoList, M_ARBew);
     }
@@ -324,7 +325,7 @@ void Run::componentLists()
     if (sp[4] && fileOn) {
         AusFileBtListe(M_ARBew, ergfile);
         writeRows(ergfile);
-        const int spNorm = int(numParam(prog().WorkStr[1], QStringLiteral("Spnorm")));
+        const int spNorm = int(numParam(prog().WorkStr[Slot::GlPar], QStringLiteral("Spnorm")));
         if (spNorm == 1 || spNorm == 2)
             mergeSlkWidths(SlkBreite, QStringLiteral("5,16,16,9,8,8,8,4,6,4,4,9,9,9,5"));
         else if (spNorm == 3)
@@ -345,7 +346,7 @@ void Run::resultFile()
     if (!SoFormStr.isEmpty())
         copyResultLines(nativePath(ErgFile), ergfile.fileName());
     else
-        writeSylkFrame(nativePath(ErgFile), nativePath(joinDesignPath(prog().WorkStr[19], QStringLiteral("slk-kopf.txt"))),
+        writeSylkFrame(nativePath(ErgFile), nativePath(joinDesignPath(prog().WorkStr[Slot::SystemDir], QStringLiteral("slk-kopf.txt"))),
                        ergfile.fileName(), SlkBreite);
 }
 

@@ -1,4 +1,5 @@
 #include "report/fehlpos.h"
+#include "frame/workslots.h"
 #include "calculation/systdb.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
@@ -62,7 +63,7 @@ QString FehlPos(bool ADruck, const QString& ProgFehlFile)
         if (!in.atEnd())
             in.readPhysicalLine();
         while (!in.atEnd()) {
-            QString& line = p.WorkStr[20];
+            QString& line = p.WorkStr[Slot::Line];
             line = in.readPhysicalLine();
             if (numParam(line, QStringLiteral("Stck")) < 0)
                 continue;
@@ -221,7 +222,7 @@ void FehlText(QStringList& lines, int16_t& count)
         lines[count + 1] = text;
         ++count;
     };
-    const QString& F = prog().WorkStr[7];
+    const QString& F = prog().WorkStr[Slot::F];
     QString rest = F;
     for (QString code = GetParam(rest, QStringLiteral("Err")); !code.isEmpty(); code = GetParam(rest, QStringLiteral("Err"))) {
         add(QString(11, u' ') + kErrorMark + u' ' + errorCodeText(code));

@@ -1,4 +1,5 @@
 #include "report/gesamt.h"
+#include "frame/workslots.h"
 #include "frame/formatters.h"
 #include "frame/interaction.h"
 #include "frame/numbers.h"
@@ -57,7 +58,7 @@ QString maximumText(const Figures& f, int language, int gap)
 
 std::array<bool, 4> selectedMethods()
 {
-    const QString norm = GetParam(prog().WorkStr[1], QStringLiteral("Norm"));
+    const QString norm = GetParam(prog().WorkStr[Slot::GlPar], QStringLiteral("Norm"));
     return {false, norm.contains(u'1'), norm.contains(u'3'), norm.contains(u'2')};
 }
 
@@ -108,7 +109,7 @@ void DruckGesamt(const QString& res, const ErrCounts& Errg, const SectionFlags& 
     const int ld = p.LangDruck;
     const bool maxOnly = s.MaxWerte;
     const std::array<bool, 4> sel = selectedMethods();
-    const bool ber = GetParam(p.WorkStr[0], QStringLiteral("Re")) == QLatin1String("Ber");
+    const bool ber = GetParam(p.WorkStr[Slot::SyPar], QStringLiteral("Re")) == QLatin1String("Ber");
     const QString anzposq = GetParam(res, QStringLiteral("Anzposq"));
     const QString anzposb = GetParam(res, QStringLiteral("Anzposb"));
     const QString nfein = GetParam(res, QStringLiteral("Nfein"));
@@ -125,9 +126,9 @@ void DruckGesamt(const QString& res, const ErrCounts& Errg, const SectionFlags& 
     static const std::array<QString, 4> labels = {QString(), QStringLiteral("YK :"), QStringLiteral("AWS:"),
                                                   QStringLiteral("MIL:")};
     InfoList& list = ui().infoList();
-    p.WorkStr[20] = QString(80, u' ');
+    p.WorkStr[Slot::Line] = QString(80, u' ');
     list.Clear();
-    list.Add(p.WorkStr[20]);
+    list.Add(p.WorkStr[Slot::Line]);
     if (Errg[-1] > 0)
         list.Add(msgAnsi(218, lu, {QString::number(Errg[-1]), anzposq}));
     for (int m = 1; m <= 3; ++m) {
@@ -140,8 +141,8 @@ void DruckGesamt(const QString& res, const ErrCounts& Errg, const SectionFlags& 
         const QString rate = msgAnsi(40, lu, {f.fit[0]}) + QString(5, u' ');
         const QString mtbf = msgAnsi(41, lu, {f.mtbfHours[0] > 4000 ? f.years[0] + QStringLiteral(" a")
                                                                     : f.hours[0] + QStringLiteral(" h")});
-        p.WorkStr[20] = rate.leftJustified(77, u' ') + mtbf;
-        list.Add(p.WorkStr[20]);
+        p.WorkStr[Slot::Line] = rate.leftJustified(77, u' ') + mtbf;
+        list.Add(p.WorkStr[Slot::Line]);
     }
     list.Add(QString());
     list.Add(u' ' + msgAnsi(222, lu, {nfein, count}));
@@ -291,13 +292,13 @@ void AusFileSumme(const QString& res, const ErrCounts& Errg, const SectionFlags&
     const ReportState& s = reportState();
     const int ld = p.LangDruck;
     const bool maxOnly = s.MaxWerte;
-    const bool ber = GetParam(p.WorkStr[0], QStringLiteral("Re")) == QLatin1String("Ber");
-    const int m = int(numParam(p.WorkStr[1], QStringLiteral("Spnorm")));
+    const bool ber = GetParam(p.WorkStr[Slot::SyPar], QStringLiteral("Re")) == QLatin1String("Ber");
+    const int m = int(numParam(p.WorkStr[Slot::GlPar], QStringLiteral("Spnorm")));
     const QString anzposq = GetParam(res, QStringLiteral("Anzposq"));
     const QString anzposb = GetParam(res, QStringLiteral("Anzposb"));
     const QString nfein = GetParam(res, QStringLiteral("Nfein"));
     const bool english = ld == 2;
-    QString& rows = p.WorkStr[21];
+    QString& rows = p.WorkStr[Slot::SylkHead];
     auto textRow = [&](const QString& text) { rows += SylkZeile(text, 1, 0, 9); };
     auto emptyRow = [] { SylkZeile(QString(), 1, 0, -1); };
     bool block = false;
@@ -307,7 +308,7 @@ void AusFileSumme(const QString& res, const ErrCounts& Errg, const SectionFlags&
         const QString title = methodTitle(m, M_ARBew, ld);
         const double mean = s.FitSum[size_t(m)][0];
         const int n = missing(Errg, m);
-        p.WorkStr[20] = QString(80, u' ');
+        p.WorkStr[Slot::Line] = QString(80, u' ');
         rows.clear();
 
         if (mean > 0 && n == 0) {

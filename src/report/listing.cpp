@@ -1,4 +1,5 @@
 #include "report/listing.h"
+#include "frame/workslots.h"
 #include "report/reportstate.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
@@ -44,7 +45,7 @@ void recreate(int fileNumber, const QString& name)
 {
     std::unique_ptr<QFile>& f = listFile(fileNumber);
     f.reset();
-    const QString path = nativePath(joinDesignPath(prog().WorkStr[10], name));
+    const QString path = nativePath(joinDesignPath(prog().WorkStr[Slot::Tp1], name));
     if (QFile::exists(path))
         QFile::remove(path);
     auto file = std::make_unique<QFile>(path);
@@ -63,20 +64,20 @@ void ErgLf(int16_t& nC, int16_t& nT)
 {
     Program& p = prog();
     if (nC > 0) {
-        writeRecord(7, p.ErgZeilenC, p.WorkStr[22]);
+        writeRecord(7, p.ErgZeilenC, p.WorkStr[Slot::Record]);
         --nC;
     }
     if (nT > 0) {
-        writeRecord(6, p.ErgZeilenT, p.WorkStr[22]);
+        writeRecord(6, p.ErgZeilenT, p.WorkStr[Slot::Record]);
         --nT;
     }
-    p.WorkStr[22] = emptyListRecord();
+    p.WorkStr[Slot::Record] = emptyListRecord();
     while (nC > 0) {
-        writeRecord(7, p.ErgZeilenC, p.WorkStr[22]);
+        writeRecord(7, p.ErgZeilenC, p.WorkStr[Slot::Record]);
         --nC;
     }
     while (nT > 0) {
-        writeRecord(6, p.ErgZeilenT, p.WorkStr[22]);
+        writeRecord(6, p.ErgZeilenT, p.WorkStr[Slot::Record]);
         --nT;
     }
     if (nC < 0)
@@ -100,9 +101,9 @@ void InitDruck()
         p.LangNr = 1;
     else if (p.LangDir == QLatin1String("de\\"))
         p.LangNr = 2;
-    p.WorkStr[9] = GetParam(p.Cf, QStringLiteral("Aws"));
-    p.WorkStr[10] = GetParam(p.Cf, QStringLiteral("Tp1"));
-    p.WorkStr[11] = GetParam(p.Cf, QStringLiteral("Tp2"));
+    p.WorkStr[Slot::AwsDir] = GetParam(p.Cf, QStringLiteral("Aws"));
+    p.WorkStr[Slot::Tp1] = GetParam(p.Cf, QStringLiteral("Tp1"));
+    p.WorkStr[Slot::Tp2] = GetParam(p.Cf, QStringLiteral("Tp2"));
     resetGroupTable();
     recreateListingFiles();
 }

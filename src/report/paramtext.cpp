@@ -1,4 +1,5 @@
 #include "report/paramtext.h"
+#include "frame/workslots.h"
 #include "calculation/systdb.h"
 #include "frame/codepage.h"
 #include "frame/formatters.h"
@@ -36,8 +37,8 @@ struct Emitter {
     {
         Program& p = prog();
         if (l.writeRow)
-            p.WorkStr[21] += SylkZeile(l.row, 1, 0, 9);
-        p.WorkStr[20] = l.screen;
+            p.WorkStr[Slot::SylkHead] += SylkZeile(l.row, 1, 0, 9);
+        p.WorkStr[Slot::Line] = l.screen;
         if (mode == QLatin1String("ZC")) {
             if (l.screenAlways || !l.screen.isEmpty())
                 ui().infoList().Add(u' ' + OemToAnsi(l.windowText.isEmpty() ? l.screen : l.windowText));
@@ -76,14 +77,14 @@ constexpr std::array<Family, 4> kFamilies = {
 void ParamText(const QString& Mode, bool MDruck, bool MFile)
 {
     Program& p = prog();
-    const QString& gl = p.WorkStr[1];
+    const QString& gl = p.WorkStr[Slot::GlPar];
     const int ui_ = p.LangNr;
     const int dr = p.LangDruck;
     const QString norm = GetParam(gl, QStringLiteral("Norm"));
-    p.RunStr[1] = norm;
+    p.RunStr[RunSlot::Methods] = norm;
     const int spnorm = MFile ? int(numParam(gl, QStringLiteral("Spnorm"))) : 0;
     const bool normOrUser = spnorm == 1 || spnorm == 2;
-    p.WorkStr[20].clear();
+    p.WorkStr[Slot::Line].clear();
     Emitter e{Mode, MDruck, MFile};
 
     if (Mode == QLatin1String("E") || Mode == QLatin1String("QC")) {
@@ -91,7 +92,7 @@ void ParamText(const QString& Mode, bool MDruck, bool MFile)
         ErgLf(-1, -1);
         setListRecord(QStringLiteral("I"), msgOem(272, ui_));
         ErgLf(2, 0);
-        if (GetParam(p.WorkStr[0], QStringLiteral("Re")) == QLatin1String("Ber")) {
+        if (GetParam(p.WorkStr[Slot::SyPar], QStringLiteral("Re")) == QLatin1String("Ber")) {
             setListRecord(QStringLiteral("*"), msgOem(223, ui_));
             ErgLf(2, 2);
         }
@@ -114,7 +115,7 @@ void ParamText(const QString& Mode, bool MDruck, bool MFile)
             PrFont(8.5, false);
         }
         if (MFile)
-            p.WorkStr[21] += SylkZeile(text, 2, 0, 9);
+            p.WorkStr[Slot::SylkHead] += SylkZeile(text, 2, 0, 9);
     }
     if (Mode == QLatin1String("E")) {
         setListRecord(QStringLiteral("U"), msgOem(275, ui_));
@@ -123,7 +124,7 @@ void ParamText(const QString& Mode, bool MDruck, bool MFile)
 
     // 1, 2: environment of the norm, with the dust line after an "St" class.
     const QString env = GetParam(gl, QStringLiteral("Env"));
-    p.RunStr[3] = env;
+    p.RunStr[RunSlot::Env] = env;
     int envMsg = 0;
     bool dust = false;
     if (env == QLatin1String("Gb")) {
@@ -164,7 +165,7 @@ void ParamText(const QString& Mode, bool MDruck, bool MFile)
 
     // 3: environment of MIL-HDBK-217F from the system database.
     const QString envm = GetParam(gl, QStringLiteral("Envm"));
-    p.RunStr[4] = envm;
+    p.RunStr[RunSlot::Envm] = envm;
     {
         const QString key = QStringLiteral("Env") + envm;
         const QString shown = DalesXls(QStringLiteral("MILFUNKT"), QStringLiteral("Kl"), key + QString::number(ui_),
@@ -185,8 +186,8 @@ void ParamText(const QString& Mode, bool MDruck, bool MFile)
     // 5: temperature and fan air.
     const QString tu = GetParam(gl, QStringLiteral("Tu"));
     const QString vl = GetParam(gl, QStringLiteral("Vl"));
-    p.RunStr[7] = tu;
-    p.RunStr[8] = vl;
+    p.RunStr[RunSlot::Tu] = tu;
+    p.RunStr[RunSlot::Vl] = vl;
     {
         const bool fan = !vl.isEmpty() && vl != QLatin1String("0");
         Line l;

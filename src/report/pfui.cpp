@@ -1,4 +1,5 @@
 #include "report/pfui.h"
+#include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/interaction.h"
@@ -72,7 +73,7 @@ const QString& resultKey(int m)
 float percentOf(double quantity, int m)
 {
     const ReportState& s = reportState();
-    const ParamPair pair = GetParamPair(prog().WorkStr[8], resultKey(m));
+    const ParamPair pair = GetParamPair(prog().WorkStr[Slot::R], resultKey(m));
     double value = 0;
     if (s.MaxWerte) {
         const double total = s.FitSumOk[size_t(m)][2];
@@ -92,7 +93,7 @@ QString withPercent(const QString& line, int m, float& percent)
     QString Stc;
     PosTrenn(line, Stc);
     percent = percentOf(readLeadingNumber(GetParam(Stc, QStringLiteral("Stck"))), m);
-    SetParam(p.WorkStr[8], percentKey(m), plainSingle(percent));
+    SetParam(p.WorkStr[Slot::R], percentKey(m), plainSingle(percent));
     QString out;
     PosFueg(Stc, out);
     return out;
@@ -100,7 +101,7 @@ QString withPercent(const QString& line, int m, float& percent)
 
 double limitOf(const QString& key)
 {
-    return readLeadingNumber(GetParam(prog().WorkStr[0], key));
+    return readLeadingNumber(GetParam(prog().WorkStr[Slot::SyPar], key));
 }
 
 bool hasTotal(int m)
@@ -205,7 +206,7 @@ void PfuiQsDatei()
 void GruppenDateien(double& unassigned)
 {
     Program& p = prog();
-    QDir tp2(nativePath(p.WorkStr[11]));
+    QDir tp2(nativePath(p.WorkStr[Slot::Tp2]));
     for (const QString& name : tp2.entryList({QStringLiteral("gr.*")}, QDir::Files))
         QFile::remove(tp2.filePath(name));
     unassigned = 0;
@@ -242,7 +243,7 @@ void GruppenDateien(double& unassigned)
             QString Stc;
             PosTrenn(line, Stc);
             const double effective = double(multiplier.back()) * readLeadingNumber(GetParam(Stc, QStringLiteral("Stck")));
-            const QString group = GetParam(p.WorkStr[3], QStringLiteral("Bac")).left(2);
+            const QString group = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Bac")).left(2);
             if (usableGroup(group)) {
                 QString withQuantity = line;
                 SetParam(withQuantity, QStringLiteral("Stck"), plainNumber(effective));
@@ -270,7 +271,7 @@ void GruppenDateien(double& unassigned)
 void GleicheFeinDaten(const QString& stored, QString& result)
 {
     result = QStringLiteral("nein");
-    const QString& current = prog().WorkStr[6];
+    const QString& current = prog().WorkStr[Slot::S];
     static const QStringList asText = {QStringLiteral("Acdc"), QStringLiteral("Akr"), QStringLiteral("Drift"),
                                        QStringLiteral("Lab"), QStringLiteral("Qkm"), QStringLiteral("Qks")};
     static const QStringList order = {
@@ -304,10 +305,10 @@ void PfuiBtDatei(const QString& path, ComponentRankingFiles& files)
         QString Stc;
         PosTrenn(line, Stc);
         const double quantity = readLeadingNumber(GetParam(Stc, QStringLiteral("Stck")));
-        const QString key = mergeKey(p.WorkStr[2]);
+        const QString key = mergeKey(p.WorkStr[Slot::Ident]);
         Entry* found = nullptr;
         for (Entry& e : entries)
-            if (!found && e.key == key && e.stress == p.WorkStr[6])
+            if (!found && e.key == key && e.stress == p.WorkStr[Slot::S])
                 found = &e;
         for (Entry& e : entries) {
             if (found)
@@ -322,7 +323,7 @@ void PfuiBtDatei(const QString& path, ComponentRankingFiles& files)
         if (found)
             found->quantity += quantity;
         else
-            entries.push_back({quantity, key, p.WorkStr[6], line});
+            entries.push_back({quantity, key, p.WorkStr[Slot::S], line});
     }
 
     QStringList merged;
@@ -348,7 +349,7 @@ void SortPfui(const QString& kind, bool ADruck)
     Program& p = prog();
     if (kind == QLatin1String("bt"))
         ui().infoList().Add(msgAnsi(265, p.LangNr));
-    const QString norm = GetParam(p.WorkStr[1], QStringLiteral("Norm"));
+    const QString norm = GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Norm"));
     struct Method {
         QChar digit;
         int m;

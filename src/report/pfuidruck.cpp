@@ -1,4 +1,5 @@
 #include "report/pfuidruck.h"
+#include "frame/workslots.h"
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
 #include "frame/interaction.h"
@@ -69,7 +70,7 @@ int decimalsFor(double v)
 QString rateText(const QString& label, double quantity, bool component, bool& valid)
 {
     const int m = methodOfLabel(label);
-    const ParamPair pair = GetParamPair(prog().WorkStr[8], kResultKeys[size_t(m)]);
+    const ParamPair pair = GetParamPair(prog().WorkStr[Slot::R], kResultKeys[size_t(m)]);
     const float minimum = float(pair.valueMin) * float(quantity);
     const float maximum = float(pair.valueMax) * float(quantity);
     const bool maxOnly = reportState().MaxWerte;
@@ -79,7 +80,7 @@ QString rateText(const QString& label, double quantity, bool component, bool& va
     QString text = label + QLatin1Char(' ') +
                    (maxOnly ? FormWert(0, decimals, v) : FormBerS(minimum, maximum, decimals)) + QStringLiteral(" fit");
     text = FormStr(text, 26, QStringLiteral(" "));
-    const double percent = numParam(prog().WorkStr[8], percentKey(m));
+    const double percent = numParam(prog().WorkStr[Slot::R], percentKey(m));
     if (percent > 0)
         text += FormZahl(percent, 3, 1) + QStringLiteral(" %");
     return text;
@@ -111,7 +112,7 @@ void fillBlock(QString description, const QString& rate, ReportBlock& Poz, int16
 
 void addCodeLines(const QString& key, const QString& lead, ReportBlock& Poz, int16_t& Apz)
 {
-    for (const QString& item : prog().WorkStr[7].split(u',')) {
+    for (const QString& item : prog().WorkStr[Slot::F].split(u',')) {
         if (!item.startsWith(key + QLatin1Char('=')))
             continue;
         const QString code = item.mid(key.size() + 1).trimmed();
@@ -149,12 +150,12 @@ void AusPfuiQslPos(const QString& Nname, const QString& Stc, ReportBlock& Poz, i
         // The warning that a sub-list lacks the other method's results says
         // nothing in the list of this method.
         const QString foreign = Nname == QLatin1String("MIL") ? QStringLiteral("FepSin") : QStringLiteral("FepMil");
-        if (GetParam(p.WorkStr[7], QStringLiteral("Warn")) == foreign)
-            SetParam(p.WorkStr[7], QStringLiteral("Warn"), QString());
+        if (GetParam(p.WorkStr[Slot::F], QStringLiteral("Warn")) == foreign)
+            SetParam(p.WorkStr[Slot::F], QStringLiteral("Warn"), QString());
 
-        QString& d = p.WorkStr[20];
+        QString& d = p.WorkStr[Slot::Line];
         d = FormZahl(quantity, 10, 0) + QLatin1Char(' ');
-        const QString lnr = GetParam(p.WorkStr[2], QStringLiteral("Lnr"));
+        const QString lnr = GetParam(p.WorkStr[Slot::Ident], QStringLiteral("Lnr"));
         if (!lnr.isEmpty())
             d += QStringLiteral("Lnr=") + lnr;
         auto add = [&d](const QString& part) {
@@ -162,13 +163,13 @@ void AusPfuiQslPos(const QString& Nname, const QString& Stc, ReportBlock& Poz, i
                 d += QLatin1Char(',') + part;
         };
         for (const char* key : {"Sl", "Typ", "Yk", "An"})
-            add(GetParam(p.WorkStr[2], QLatin1String(key)));
-        add(p.WorkStr[6]);
-        add(p.WorkStr[7]);
-        QString results = p.WorkStr[8];
+            add(GetParam(p.WorkStr[Slot::Ident], QLatin1String(key)));
+        add(p.WorkStr[Slot::S]);
+        add(p.WorkStr[Slot::F]);
+        QString results = p.WorkStr[Slot::R];
         SetParam(results, QStringLiteral("Nev,Tur,Fit,Fita,Fitm,Pros,Proa,Prom"), QString());
         add(results);
-        add(GetParam(p.WorkStr[5], QStringLiteral("Be")));
+        add(GetParam(p.WorkStr[Slot::B], QStringLiteral("Be")));
 
         fillBlock(d, rate, Poz, Apz);
         addCodeLines(QStringLiteral("Err"), QString(kErrorMark) + QLatin1Char(' '), Poz, Apz);
@@ -182,13 +183,13 @@ void AusPfuiBtPos(const QString& Nname, const QString& Stc, ReportBlock& Poz, in
     Program& p = prog();
     Apz = 0;
     if (Nname == QLatin1String("AWS") || Nname == QLatin1String("MIL"))
-        SetParam(p.WorkStr[8], QStringLiteral("ARBew"), QString());
+        SetParam(p.WorkStr[Slot::R], QStringLiteral("ARBew"), QString());
     const double quantity = readLeadingNumber(GetParam(Stc, QStringLiteral("Stck")));
     bool valid = false;
     const QString rate = rateText(Nname, quantity, true, valid);
-    SetParam(p.WorkStr[8], percentKey(methodOfLabel(Nname)), QString());
-    p.WorkStr[20] = BtBeschreibung(quantity, false);
-    fillBlock(p.WorkStr[20], rate, Poz, Apz);
+    SetParam(p.WorkStr[Slot::R], percentKey(methodOfLabel(Nname)), QString());
+    p.WorkStr[Slot::Line] = BtBeschreibung(quantity, false);
+    fillBlock(p.WorkStr[Slot::Line], rate, Poz, Apz);
     addCodeLines(QStringLiteral("Warn"), QString(kWarningMark), Poz, Apz);
 }
 
@@ -196,9 +197,9 @@ void DruckPfui(const QString& kind, bool MArchPage)
 {
     Program& p = prog();
     const bool sublists = kind == QLatin1String("qs");
-    const QString norm = GetParam(p.WorkStr[1], QStringLiteral("Norm"));
+    const QString norm = GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Norm"));
     const QString limit =
-        limitText(float(numParam(p.WorkStr[0], sublists ? QStringLiteral("Qs%") : QStringLiteral("Bt%"))));
+        limitText(float(numParam(p.WorkStr[Slot::SyPar], sublists ? QStringLiteral("Qs%") : QStringLiteral("Bt%"))));
     const int dr = p.LangDruck;
     const QString indent(11, u' ');
 

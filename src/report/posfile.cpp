@@ -1,4 +1,5 @@
 #include "report/posfile.h"
+#include "frame/workslots.h"
 #include "calculation/names.h"
 #include "calculation/systdb.h"
 #include "frame/codepage.h"
@@ -17,7 +18,7 @@ namespace {
 
 QString& rows()
 {
-    return prog().WorkStr[21];
+    return prog().WorkStr[Slot::SylkHead];
 }
 
 // One cell (or one tab-separated row of cells) along the current row unless
@@ -52,7 +53,7 @@ void quantityCell(double q)
 
 QString designation()
 {
-    const QString& id = prog().WorkStr[2];
+    const QString& id = prog().WorkStr[Slot::Ident];
     QString d = GetParam(id, QStringLiteral("Yk"));
     if (d.isEmpty())
         d = GetParam(id, QStringLiteral("An"));
@@ -138,15 +139,15 @@ void writePositionTableHead(int16_t SpNorm, bool MHwNw, bool M_ARBew)
 void AusFileQslPos(const QString& Stc, int16_t SpNorm, bool MHwNw, bool M_ARBew)
 {
     Program& p = prog();
-    const QString& id = p.WorkStr[2];
-    const QString& R = p.WorkStr[8];
+    const QString& id = p.WorkStr[Slot::Ident];
+    const QString& R = p.WorkStr[Slot::R];
     const QString key = resultKey(SpNorm);
     const ParamPair r = key.isEmpty() ? ParamPair{} : GetParamPair(R, key);
     const double q = numParam(Stc, QStringLiteral("Stck"));
 
     quantityCell(q);
-    p.WorkStr[20] = designation();
-    cell(p.WorkStr[20], 9);
+    p.WorkStr[Slot::Line] = designation();
+    cell(p.WorkStr[Slot::Line], 9);
     QString typ = GetParam(id, QStringLiteral("Typ"));
     if (typ.isEmpty())
         typ = GetParam(id, QStringLiteral("Code"));
@@ -155,7 +156,7 @@ void AusFileQslPos(const QString& Stc, int16_t SpNorm, bool MHwNw, bool M_ARBew)
     cell(GetParam(id, QStringLiteral("Tec")), 9, QStringLiteral("C"));
     cell(QStringLiteral("Pos=") + GetParam(R, QStringLiteral("Pos")), 9);
     cell(QStringLiteral("Fein=") + GetParam(R, QStringLiteral("Fein")), 9);
-    const QString w = GetParam(p.WorkStr[7], QStringLiteral("Warn"));
+    const QString w = GetParam(p.WorkStr[Slot::F], QStringLiteral("Warn"));
     if (w == QLatin1String("FepAll") || (w == QLatin1String("FepSin") && (SpNorm == 1 || SpNorm == 2)) ||
         (w == QLatin1String("FepMil") && SpNorm == 3))
         cell(byLanguage("unvollständig !", "incomplete !"), 9, QStringLiteral("C"), 0, 0);
@@ -171,10 +172,10 @@ void AusFileQslPos(const QString& Stc, int16_t SpNorm, bool MHwNw, bool M_ARBew)
 void AusFileBtDetail(const QString& Stc, int16_t SpNorm, bool MHwNw, bool M_ARBew)
 {
     Program& p = prog();
-    const QString& id = p.WorkStr[2];
-    const QString& Q = p.WorkStr[3];
-    const QString& S = p.WorkStr[6];
-    const QString& Rsec = p.WorkStr[8];
+    const QString& id = p.WorkStr[Slot::Ident];
+    const QString& Q = p.WorkStr[Slot::Q];
+    const QString& S = p.WorkStr[Slot::S];
+    const QString& Rsec = p.WorkStr[Slot::R];
     const int ld = p.LangDruck;
     const QString key = resultKey(SpNorm);
     const ParamPair r = key.isEmpty() ? ParamPair{} : GetParamPair(Rsec, key);
@@ -207,10 +208,10 @@ void AusFileBtDetail(const QString& Stc, int16_t SpNorm, bool MHwNw, bool M_ARBe
     const QString bac = GetParam(Q, QStringLiteral("Bac"));
 
     quantityCell(q);
-    p.WorkStr[20] = designation();
-    cell(p.WorkStr[20], 9);
+    p.WorkStr[Slot::Line] = designation();
+    cell(p.WorkStr[Slot::Line], 9);
     QString typ = GetParam(id, QStringLiteral("Typ"));
-    const bool summary = p.WorkStr[20].isEmpty() && typ.isEmpty() && bac == QLatin1String("5112");
+    const bool summary = p.WorkStr[Slot::Line].isEmpty() && typ.isEmpty() && bac == QLatin1String("5112");
     if (summary)
         typ = OemToAnsi(SpNorm == 3 ? DalesXls(QStringLiteral("MILFITNAME"), QStringLiteral("Bacm"), model,
                                                QStringLiteral("Name"))
@@ -230,7 +231,7 @@ void AusFileBtDetail(const QString& Stc, int16_t SpNorm, bool MHwNw, bool M_ARBe
         cell(vf.isEmpty() ? QString() : vf + QStringLiteral("  v"), 9, QStringLiteral("R"));
     }
     if (SpNorm == 3) {
-        if (GetParam(p.WorkStr[7], QStringLiteral("Err")) == QLatin1String("BacMil")) {
+        if (GetParam(p.WorkStr[Slot::F], QStringLiteral("Err")) == QLatin1String("BacMil")) {
             cell(byLanguage("fehlt !", "missing !"), 9, QStringLiteral("C"), 1, -1);
             return;
         }

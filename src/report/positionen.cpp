@@ -1,4 +1,5 @@
 #include "report/positionen.h"
+#include "frame/workslots.h"
 #include "calculation/names.h"
 #include "calculation/systdb.h"
 #include "frame/codepage.h"
@@ -30,13 +31,13 @@ const QChar kIndividualRate = ListZch(2);
 
 bool qpbtHas(char digit)
 {
-    return GetParam(prog().WorkStr[0], QStringLiteral("Qpbt")).contains(QLatin1Char(digit));
+    return GetParam(prog().WorkStr[Slot::SyPar], QStringLiteral("Qpbt")).contains(QLatin1Char(digit));
 }
 
 // The result keys of a position without the totals the failure-rate lines show.
 QString remainingResults()
 {
-    QString r = prog().WorkStr[8];
+    QString r = prog().WorkStr[Slot::R];
     SetParam(r, QStringLiteral("Nev,Tur,Fit,Fita,Fitm"), QString());
     return r;
 }
@@ -83,13 +84,13 @@ void continueBlock(QStringList& Poz, int16_t& Apz, QString& text, QString& rest,
         setLine(Poz, Apz + 1, line);
         ++Apz;
     }
-    prog().WorkStr[20].clear();
+    prog().WorkStr[Slot::Line].clear();
     FehlText(Poz, Apz);
 }
 
 void appendRows(QFile& ergfile)
 {
-    QString& rows = prog().WorkStr[21];
+    QString& rows = prog().WorkStr[Slot::SylkHead];
     if (!rows.isEmpty() && ergfile.write(toAnsi(rows)) < 0)
         throw TarnError(QStringLiteral("Cannot write %1: %2").arg(ergfile.fileName(), ergfile.errorString()),
                         ErrNo::PathFileAccess);
@@ -101,8 +102,8 @@ void appendRows(QFile& ergfile)
 QString BtBeschreibung(double quantity, bool MitZ)
 {
     Program& p = prog();
-    const QString& id = p.WorkStr[2];
-    const QString& Q = p.WorkStr[3];
+    const QString& id = p.WorkStr[Slot::Ident];
+    const QString& Q = p.WorkStr[Slot::Q];
     QString d = quantityText(quantity);
     for (const char* key : {"Sl", "Typ", "Yk", "An"}) {
         const QString v = GetParam(id, QLatin1String(key));
@@ -126,12 +127,12 @@ QString BtBeschreibung(double quantity, bool MitZ)
                 d += QStringLiteral("Pin=") + pin + u',';
         }
         d += OemToAnsi(PosBtName(p.LangDruck));
-        if (GetParam(p.WorkStr[1], QStringLiteral("Norm")).contains(u'2')) {
+        if (GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Norm")).contains(u'2')) {
             if (!bac.startsWith(u'0')) {
                 QString first = GetParam(Q, QStringLiteral("Bacm"));
                 QString second = first;
                 if (first.isEmpty()) {
-                    const ParamPair m = GetParamPair(p.WorkStr[8], QStringLiteral("Bacm"));
+                    const ParamPair m = GetParamPair(p.WorkStr[Slot::R], QStringLiteral("Bacm"));
                     first = m.textMin;
                     second = m.textMax;
                 }
@@ -157,23 +158,23 @@ QString BtBeschreibung(double quantity, bool MitZ)
             SetParam(rest, QStringLiteral("Bac,Tec,Gec,Pin"), QString());
             if (!rest.isEmpty())
                 d += u',' + rest;
-            if (MitZ && !p.WorkStr[4].isEmpty())
-                d += u',' + p.WorkStr[4];
+            if (MitZ && !p.WorkStr[Slot::Z].isEmpty())
+                d += u',' + p.WorkStr[Slot::Z];
         }
     } else if (d.endsWith(u',')) {
         d.chop(1);
     }
-    if (qpbtHas('2') && !p.WorkStr[6].isEmpty())
-        d += u',' + p.WorkStr[6];
-    if (!p.WorkStr[7].isEmpty())
-        d += u',' + p.WorkStr[7];
+    if (qpbtHas('2') && !p.WorkStr[Slot::S].isEmpty())
+        d += u',' + p.WorkStr[Slot::S];
+    if (!p.WorkStr[Slot::F].isEmpty())
+        d += u',' + p.WorkStr[Slot::F];
     if (qpbtHas('3')) {
         const QString r = remainingResults();
         if (!r.isEmpty())
             d += u',' + r;
     }
-    if (qpbtHas('4') && !p.WorkStr[5].isEmpty())
-        d += u',' + p.WorkStr[5];
+    if (qpbtHas('4') && !p.WorkStr[Slot::B].isEmpty())
+        d += u',' + p.WorkStr[Slot::B];
     return d;
 }
 
@@ -185,10 +186,10 @@ void AusQsPos(const QString& Stc, QStringList& Poz, int16_t& Apz)
     ErrPtnr::CallStackParam(QStringLiteral("Stc"), Stc);
     ErrPtnr::guarded(QStringLiteral("XAQP"), QStringLiteral("AusQsPos"), false, [&] {
         Program& p = prog();
-        const QString& id = p.WorkStr[2];
+        const QString& id = p.WorkStr[Slot::Ident];
         std::array<QString, 4> rates;
         FitText(Stc, rates);
-        if (!p.WorkStr[6].isEmpty())
+        if (!p.WorkStr[Slot::S].isEmpty())
             rates[1] += u'+';
         QString text = quantityText(numParam(Stc, QStringLiteral("Stck")));
         const QString lnr = GetParam(id, QStringLiteral("Lnr"));
@@ -200,10 +201,10 @@ void AusQsPos(const QString& Stc, QStringList& Poz, int16_t& Apz)
         };
         for (const char* key : {"Sl", "Typ", "Yk", "An"})
             add(GetParam(id, QLatin1String(key)));
-        add(p.WorkStr[6]);
-        add(p.WorkStr[7]);
+        add(p.WorkStr[Slot::S]);
+        add(p.WorkStr[Slot::F]);
         add(remainingResults());
-        add(GetParam(p.WorkStr[5], QStringLiteral("Be")));
+        add(GetParam(p.WorkStr[Slot::B], QStringLiteral("Be")));
         QString rest;
         Apz = 0;
         setLine(Poz, 1, ZellText(1, widthWithRate(), text, rest, rates[1]));
@@ -221,8 +222,8 @@ void AusBtPos(const QString& Stc, QStringList& Poz, int16_t& Apz)
     ErrPtnr::CallStackParam(QStringLiteral("Stc"), Stc);
     ErrPtnr::guarded(QStringLiteral("XAQP"), QStringLiteral("AusBtPos"), false, [&] {
         Program& p = prog();
-        const QString& Q = p.WorkStr[3];
-        const QString& S = p.WorkStr[6];
+        const QString& Q = p.WorkStr[Slot::Q];
+        const QString& S = p.WorkStr[Slot::S];
         std::array<QString, 4> rates;
         FitText(Stc, rates);
 
@@ -234,7 +235,7 @@ void AusBtPos(const QString& Stc, QStringList& Poz, int16_t& Apz)
         };
         if (has(S, "Arx"))
             marks[1] = QStringLiteral("#");
-        else if (has(p.WorkStr[8], "ARBew"))
+        else if (has(p.WorkStr[Slot::R], "ARBew"))
             marks[1] = QStringLiteral("*");
         if (has(Q, "Are") || has(Q, "Ari") || has(S, "Are") || has(S, "Ari")) {
             if (marks[1].isEmpty())
@@ -272,7 +273,7 @@ void DruckPositionen(bool Drucken, bool Datei, const QString& SoFormStr, bool MA
     const bool noFont = special && GetParam(SoFormStr, QStringLiteral("NichtDruck")) == QLatin1String("1");
     int16_t SpNorm = 0;
     if (Datei)
-        SpNorm = toInt16(std::trunc(numParam(p.WorkStr[1], QStringLiteral("Spnorm"))));
+        SpNorm = toInt16(std::trunc(numParam(p.WorkStr[Slot::GlPar], QStringLiteral("Spnorm"))));
     if (!noFont)
         PrFont(7.5, true, false, QStringLiteral("Courier New"));
 
@@ -306,10 +307,10 @@ void DruckPositionen(bool Drucken, bool Datei, const QString& SoFormStr, bool MA
                 // The look-up notes a class it cannot find among the position's
                 // codes; the result-file row below reports the codes the run
                 // found, so they are kept as they were.
-                const QString codes = p.WorkStr[7];
+                const QString codes = p.WorkStr[Slot::F];
                 QString fields;
-                LesSin(p.WorkStr[3], 0, QStringLiteral("QRM"), fields, {}, {}, {}, 1);
-                p.WorkStr[7] = codes;
+                LesSin(p.WorkStr[Slot::Q], 0, QStringLiteral("QRM"), fields, {}, {}, {}, 1);
+                p.WorkStr[Slot::F] = codes;
                 QrmFeld(fields, Poz, Apz);
             }
             if (Datei && special) {

@@ -1,4 +1,5 @@
 #include "report/poslist.h"
+#include "frame/workslots.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
@@ -44,12 +45,12 @@ void countPosition(const QString& line, Block& b, bool MHwNw)
     QString Stc;
     PosTrenn(line, Stc);
     b.n += 1;
-    QString rest = p.WorkStr[6];
+    QString rest = p.WorkStr[Slot::S];
     SetParam(rest, QStringLiteral("Arx"), QString());
     if (!rest.trimmed().remove(u',').isEmpty())
         b.f += 1;
-    if (!p.WorkStr[7].isEmpty()) {
-        const QString code = GetParam(p.WorkStr[7], QStringLiteral("Err"));
+    if (!p.WorkStr[Slot::F].isEmpty()) {
+        const QString code = GetParam(p.WorkStr[Slot::F], QStringLiteral("Err"));
         if (!code.isEmpty()) {
             if (code.endsWith(QLatin1String("Sin")))
                 b.fepSin = true;
@@ -60,13 +61,13 @@ void countPosition(const QString& line, Block& b, bool MHwNw)
         }
     }
     const double effective = double(b.running) * numParam(Stc, QStringLiteral("Stck"));
-    const QString bac = GetParam(p.WorkStr[3], QStringLiteral("Bac"));
-    const bool summary = p.WorkStr[2].trimmed().isEmpty() && bac == QLatin1String("5112");
+    const QString bac = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Bac"));
+    const bool summary = p.WorkStr[Slot::Ident].trimmed().isEmpty() && bac == QLatin1String("5112");
     const double hwQuantity =
-        summary ? double(b.running) * numParam(p.WorkStr[8], QStringLiteral("Stck_Hw")) : effective;
-    const bool onMainPath = GetParam(p.WorkStr[8], QStringLiteral("Nbw")).isEmpty();
+        summary ? double(b.running) * numParam(p.WorkStr[Slot::R], QStringLiteral("Stck_Hw")) : effective;
+    const bool onMainPath = GetParam(p.WorkStr[Slot::R], QStringLiteral("Nbw")).isEmpty();
     for (int m = 1; m <= 3; ++m) {
-        const ParamPair r = GetParamPair(p.WorkStr[8], kResultKeys[size_t(m)]);
+        const ParamPair r = GetParamPair(p.WorkStr[Slot::R], kResultKeys[size_t(m)]);
         if (!(r.valueMin > 0))
             continue;
         s.FitSum[size_t(m)][1] += r.valueMin * effective;
@@ -86,7 +87,7 @@ QString condenseBlock(const QString& opening, QslLineReader& in, bool MHwNw)
     Block b;
     while (!in.atEnd()) {
         const QString line = in.readPhysicalLine();
-        p.WorkStr[20] = line;
+        p.WorkStr[Slot::Line] = line;
         if (numParam(line, QStringLiteral("Stck")) <= -1)
             continue;
         const QString Qm = GetParam(line, QStringLiteral("Qm"));
@@ -110,7 +111,7 @@ QString condenseBlock(const QString& opening, QslLineReader& in, bool MHwNw)
     QString Stc;
     PosTrenn(opening, Stc);
     QString r = QStringLiteral("Pos=") + FormBerS(b.n, b.n, 0) + QStringLiteral(",Fein=") + FormBerS(b.f, b.f, 0);
-    QString& F = p.WorkStr[7];
+    QString& F = p.WorkStr[Slot::F];
     if (b.fepQsl)
         F += QStringLiteral(",Warn=FepQsl");
     if (b.fepAll)
@@ -127,7 +128,7 @@ QString condenseBlock(const QString& opening, QslLineReader& in, bool MHwNw)
             r += u',' + kResultKeys[size_t(m)] + QStringLiteral("_Hw=") +
                  FormBerD(s.FitSumHw[size_t(m)], s.FitSumHw[size_t(m)], 2);
     }
-    p.WorkStr[8] = r;
+    p.WorkStr[Slot::R] = r;
     QString condensed;
     PosFueg(Stc, condensed);
     s.FitSum = {};
@@ -159,7 +160,7 @@ bool PosList(bool MHwNw)
             list.Add(in.readPhysicalLine());
         while (!in.atEnd()) {
             QString line = in.readPhysicalLine();
-            p.WorkStr[20] = line;
+            p.WorkStr[Slot::Line] = line;
             if (numParam(line, QStringLiteral("Stck")) > -1 && !GetParam(line, QStringLiteral("Qm")).isEmpty() &&
                 !isMissingSublist(line))
                 line = condenseBlock(line, in, MHwNw);

@@ -1,4 +1,5 @@
 #include "report/printroutines.h"
+#include "frame/workslots.h"
 #include "frame/formatters.h"
 #include "frame/interaction.h"
 #include "frame/paramstring.h"
@@ -100,8 +101,8 @@ void DruckBlock(ReportBlock& block, int16_t& count, bool MArchPage)
         }
     }
     if (count >= 1) {
-        prog().WorkStr[22] = block[1].leftJustified(ListRecordLength, u' ', true);
-        ui().infoList().Update(prog().WorkStr[22]);
+        prog().WorkStr[Slot::Record] = block[1].leftJustified(ListRecordLength, u' ', true);
+        ui().infoList().Update(prog().WorkStr[Slot::Record]);
     }
     count = 0;
     for (QString& entry : block)

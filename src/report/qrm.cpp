@@ -1,4 +1,5 @@
 #include "report/qrm.h"
+#include "frame/workslots.h"
 #include "calculation/systdb.h"
 #include "frame/errors.h"
 #include "frame/inifile.h"
@@ -69,7 +70,7 @@ void QrmFeld(const QString& fields, QStringList& Poz, int16_t& Apz)
         if (item.isEmpty())
             break;
         // An item of slashes only names no key: nothing to ask for.
-        const QString text = missingField(item.trimmed(), p.WorkStr[6], p.LangDruck);
+        const QString text = missingField(item.trimmed(), p.WorkStr[Slot::S], p.LangDruck);
         if (!text.isEmpty())
             missing << text;
     }
@@ -126,7 +127,7 @@ void DruckQrm(bool M_ARSoList, bool M_ARBew)
             PosTrenn(line, Stc);
             AusBtPos(Stc, Poz, Apz);
             QString fields;
-            LesSin(p.WorkStr[3], 0, QStringLiteral("QRM"), fields, {}, {}, {}, 1);
+            LesSin(p.WorkStr[Slot::Q], 0, QStringLiteral("QRM"), fields, {}, {}, {}, 1);
             QrmFeld(fields, Poz, Apz);
         }
         if (first) {

@@ -1,4 +1,5 @@
 #include "report/reporttext.h"
+#include "frame/workslots.h"
 #include "frame/markers.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
@@ -25,7 +26,7 @@ double numParam(const QString& list, const QString& key)
 
 void setListRecord(const QString& letter, const QString& text)
 {
-    prog().WorkStr[22] = (letter + text + EndeZeichen).leftJustified(ListRecordLength, u' ', true);
+    prog().WorkStr[Slot::Record] = (letter + text + EndeZeichen).leftJustified(ListRecordLength, u' ', true);
 }
 
 double printWidth(const QString& text)

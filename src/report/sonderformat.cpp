@@ -1,4 +1,5 @@
 #include "report/sonderformat.h"
+#include "frame/workslots.h"
 #include "frame/errptnr.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
@@ -63,11 +64,11 @@ void AusSonderFilePos(const QString& Stc, int16_t SpNorm, QString SoFormStr, con
         double mean = 0;
         const QString key = resultKeyOf(SpNorm);
         if (!key.isEmpty()) {
-            const ParamPair pair = GetParamPair(p.WorkStr[8], key);
+            const ParamPair pair = GetParamPair(p.WorkStr[Slot::R], key);
             mean = (pair.valueMin + pair.valueMax) / 2.0 * readLeadingNumber(GetParam(Stc, QStringLiteral("Stck")));
         }
 
-        const QString posList = p.WorkStr[2] + QLatin1Char(',') + Stc;
+        const QString posList = p.WorkStr[Slot::Ident] + QLatin1Char(',') + Stc;
         const QStringList identity{QStringLiteral("Typ"), QStringLiteral("Yk"), QStringLiteral("An"),
                                    QStringLiteral("Sl")};
         bool named = false;
@@ -88,7 +89,7 @@ void AusSonderFilePos(const QString& Stc, int16_t SpNorm, QString SoFormStr, con
                 out += GetParam(posList, c.name).leftJustified(c.width, u' ', true);
             }
         }
-        p.WorkStr[21] += out;
+        p.WorkStr[Slot::SylkHead] += out;
         return true;
     });
 }

@@ -1,4 +1,5 @@
 #include "report/totals.h"
+#include "frame/workslots.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
@@ -55,7 +56,7 @@ void addLine(const QString& line, std::vector<float>& mult, Counts& c, ErrCounts
     }
     QString Stc;
     PosTrenn(line, Stc);
-    if (hasIndividualData(p.WorkStr[6]))
+    if (hasIndividualData(p.WorkStr[Slot::S]))
         ++c.nfein;
 
     if (Qm == QLatin1String("Ende")) {
@@ -72,7 +73,7 @@ void addLine(const QString& line, std::vector<float>& mult, Counts& c, ErrCounts
 
     const double M = mult.back();
     ++c.anzposb;
-    QString F = p.WorkStr[7];
+    QString F = p.WorkStr[Slot::F];
     for (QString code = GetParam(F, QStringLiteral("Err")); !code.isEmpty(); code = GetParam(F, QStringLiteral("Err"))) {
         const QString tail = code.right(3);
         if (tail == QLatin1String("Sin"))
@@ -89,19 +90,19 @@ void addLine(const QString& line, std::vector<float>& mult, Counts& c, ErrCounts
         SetParam(F, QStringLiteral("Err"), QString());
     }
 
-    const QString bac = GetParam(p.WorkStr[3], QStringLiteral("Bac"));
+    const QString bac = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Bac"));
     const QString cc = bac.left(2);
     const double quantity = numParam(Stc, QStringLiteral("Stck"));
     const double Stk = M * quantity;
     // The summary position of a sub-list counts on the main path with its
     // main-path connection count.
-    const bool summary = p.WorkStr[2].trimmed().isEmpty() && bac == QLatin1String("5112");
-    const double hwQuantity = summary ? M * numParam(p.WorkStr[8], QStringLiteral("Stck_Hw")) : Stk;
-    const bool onMainPath = GetParam(p.WorkStr[8], QStringLiteral("Nbw")).isEmpty();
+    const bool summary = p.WorkStr[Slot::Ident].trimmed().isEmpty() && bac == QLatin1String("5112");
+    const double hwQuantity = summary ? M * numParam(p.WorkStr[Slot::R], QStringLiteral("Stck_Hw")) : Stk;
+    const bool onMainPath = GetParam(p.WorkStr[Slot::R], QStringLiteral("Nbw")).isEmpty();
 
     std::array<ParamPair, 4> rates;
     for (int k = 1; k <= 3; ++k) {
-        rates[size_t(k)] = GetParamPair(p.WorkStr[8], kResultKeys[size_t(k)]);
+        rates[size_t(k)] = GetParamPair(p.WorkStr[Slot::R], kResultKeys[size_t(k)]);
         const ParamPair& r = rates[size_t(k)];
         if (r.valueMin <= 0)
             continue;
@@ -160,8 +161,8 @@ bool TotalSum(QString& res, ErrCounts& Errg, bool MHwNw, bool M_Stat)
         if (!in.atEnd())
             in.readPhysicalLine(); // the head line of the Q-list
         while (!in.atEnd()) {
-            prog().WorkStr[20] = in.readPhysicalLine();
-            addLine(prog().WorkStr[20], mult, c, Errg, MHwNw, M_Stat);
+            prog().WorkStr[Slot::Line] = in.readPhysicalLine();
+            addLine(prog().WorkStr[Slot::Line], mult, c, Errg, MHwNw, M_Stat);
         }
         in.close();
 
@@ -186,7 +187,7 @@ void FitText(const QString& Stc, std::array<QString, 4>& lines)
     const double quantity = numParam(Stc, QStringLiteral("Stck"));
     size_t n = 0;
     for (int k = 1; k <= 3; ++k) {
-        const ParamPair r = GetParamPair(prog().WorkStr[8], kResultKeys[size_t(k)]);
+        const ParamPair r = GetParamPair(prog().WorkStr[Slot::R], kResultKeys[size_t(k)]);
         const double v = maxOnly ? r.valueMax : r.valueMin;
         if (!(v > 0))
             continue;

@@ -1,11 +1,12 @@
+#include "common/testmain.h"
 #include "app/procedures.h"
 #include "component_file/btjournal.h"
+#include "frame/program.h"
 
-#include <QApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv)
+void prepareTestProcess()
 {
     // Windows are driven headless unless a platform was chosen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -15,8 +16,17 @@ int main(int argc, char** argv)
     // except those that test the flushes and install a policy of their own.
     static NoDiskFlush noFlush;
     setDiskFlush(&noFlush);
-    QApplication app(argc, argv);
+}
+
+int runAllTests(int& argc, char** argv)
+{
+    // The state of tests that need no fresh one of their own (most install a
+    // ProgramScope per test).
+    Program program;
+    installProgram(&program);
     installProcedures();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int rc = RUN_ALL_TESTS();
+    installProgram(nullptr);
+    return rc;
 }
