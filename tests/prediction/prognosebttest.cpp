@@ -467,6 +467,31 @@ TEST_F(ResistorRun, EachComponentNamesItsOwnBlockAndOneEnteredByHandNone)
     EXPECT_EQ(GetParam(prog().WorkStr[2], QStringLiteral("Typ")), QStringLiteral("NOT-IN-FILE"));
 }
 
+// A microcircuit of the demo file gets the comment page of the norm; cancelling
+// it ends the loop without a printout and without the next-step menu.
+TEST_F(ResistorRun, ACancelledCommentPageEndsTheLoop)
+{
+    step("menu", "btx\\div#refber", key("1"));
+    step("screen", "btx\\glob#norm", enter());
+    step("menu", "btx\\div#menu", key("1"));
+    ui.always(QStringLiteral("screen"), QStringLiteral("*"), enter()); // the stress data as proposed
+    step("menu", "btx\\div#drift", key("2"));
+    step("menu", "btx\\div#zf", key("1"));
+    bool commentsSeen = false;
+    ui.onPage = [&commentsSeen](int, const QString& page) {
+        if (!page.contains(QStringLiteral("die Ausfallrate gilt")))
+            return enter();
+        commentsSeen = true;
+        return Answer::cancel();
+    };
+    QString k = QStringLiteral("Typ=IC-OPAMP2");
+    PrognoseBt(k);
+    EXPECT_TRUE(commentsSeen) << ui.pages.join("\n-----\n").toStdString();
+    EXPECT_EQ(asked().count(QStringLiteral("preview frmPreview")), 0);
+    EXPECT_EQ(asked().count(QStringLiteral("menu btx\\div#ret")), 0);
+    EXPECT_EQ(printer->begun, 0);
+}
+
 // The engineer ends the printout as a PDF file from the preview.
 TEST_F(ResistorRun, ThePrintoutEndsAsAPdfFile)
 {
