@@ -52,12 +52,18 @@ bool readHeader(const QString& directory, int kind, int flags, QString& header)
 {
     int lock = -1, data = -1, minimum = 0;
     header.clear();
+    const QString file = directory + QStringLiteral("\\abi");
+    // Within a change the header is kept in memory once it was read or written.
+    if (const QString* known = unitText(file)) {
+        header = *known;
+        return true;
+    }
     const int share = flags == BtFlags::LockedRead ? 2 : 0;
-    if (!OpenBtFile(flags, header, directory + QStringLiteral("\\abi"), directory, kind, 0, share, share, true,
-                    minimum, lock, data)) {
+    if (!OpenBtFile(flags, header, file, directory, kind, 0, share, share, true, minimum, lock, data)) {
         header.clear();
         return false;
     }
+    rememberText(file, header);
     return true;
 }
 

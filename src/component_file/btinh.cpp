@@ -1,5 +1,6 @@
 #include "component_file/btinh.h"
 #include "component_file/btdatei.h"
+#include "component_file/btjournal.h"
 #include "component_file/btlock.h"
 #include "component_file/btmessages.h"
 #include "component_file/btrecord.h"
@@ -49,20 +50,30 @@ bool readPage(const QString& file, const QString& dir, int kind, int flags, QStr
         reportDamagedComponentFile(file);
         return false;
     }
+    // Within a change the page is kept in memory once it was read or written.
+    bool trusted = false;
+    if (const QString* known = unitText(file, &trusted)) {
+        if (!trusted && !indexPageIsSound(*known)) {
+            reportDamagedComponentFile(file);
+            return false;
+        }
+        page = *known;
+        return true;
+    }
     if (!OpenBtFile(flags, text, file, dir, kind, 0, 2, 2, true, minimum, lock, data))
         return false;
     if (!indexPageIsSound(text)) {
         reportDamagedComponentFile(file);
         return false;
     }
+    rememberText(file, text);
     page = text;
     return true;
 }
 
 bool writePage(const QString& file, const QString& page)
 {
-    const QByteArray bytes = toAnsi(page);
-    return gDirectPageWrites ? writeFileDirect(file, bytes) : writeFileAtomic(file, bytes);
+    return gDirectPageWrites ? writeFileDirect(file, toAnsi(page)) : writeTextAtomic(file, page);
 }
 
 bool pageFull(const QString& page)

@@ -1,10 +1,12 @@
 #include "component_file/btjournal.h"
+#include "frame/codepage.h"
 #include "frame/paths.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -61,12 +63,23 @@ const QString NewSuffix = QStringLiteral(".jnew");
 struct Staged {
     QString design; // the path as the caller gave it
     StagedFile file;
+    // A write staged as text: file.bytes are made from it when someone needs
+    // the bytes (a reader of bytes, the commit).
+    QString text;
+    bool textual = false;
+    bool trusted = false;  // text given by the writer, not decoded from bytes
+    bool encoded = true;   // file.bytes hold the text's bytes
 };
 
 struct Unit {
     bool open = false;
     QString directory;
+    QString directoryKey; // with a trailing "/"
     std::map<QString, Staged> files; // by key
+    // What was read from the folder while the unit holds its lock, by key.
+    std::map<QString, QString> remembered;
+    // Keys of the design paths seen, so that each path is cleaned once.
+    QHash<QString, QString> keys;
     std::vector<std::pair<QString, QString>> folderSwaps; // design target, design source
     // Undo log for marks: key and what was staged before (nullopt: nothing).
     std::vector<std::pair<QString, std::optional<Staged>>> undo;
@@ -88,6 +101,25 @@ QString keyOf(const QString& design)
     if (!p.startsWith(u'/'))
         p = QDir::currentPath() + u'/' + p;
     return QDir::cleanPath(p);
+}
+
+// keyOf through the unit's memo.
+const QString& unitKey(Unit& u, const QString& design)
+{
+    auto it = u.keys.constFind(design);
+    if (it == u.keys.cend())
+        it = u.keys.insert(design, keyOf(design));
+    return *it;
+}
+
+// Makes the bytes of a text staged write.
+StagedFile& encoded(Staged& s)
+{
+    if (!s.encoded) {
+        s.file.bytes = toAnsi(s.text);
+        s.encoded = true;
+    }
+    return s.file;
 }
 
 quint64 checksum(const QByteArray& bytes)
@@ -288,6 +320,7 @@ void openChange(const QString& directory)
     u = Unit();
     u.open = true;
     u.directory = directory;
+    u.directoryKey = keyOf(directory) + u'/';
 }
 
 int changeMark()
@@ -308,6 +341,11 @@ void rollbackChange(int mark)
     }
 }
 
+void keepChangeSoFar()
+{
+    unit().undo.clear();
+}
+
 int stagedCount()
 {
     return int(unit().files.size());
@@ -318,34 +356,125 @@ const StagedFile* stagedFile(const QString& file)
     Unit& u = unit();
     if (!u.open || u.files.empty())
         return nullptr;
-    const auto it = u.files.find(keyOf(file));
-    return it == u.files.end() ? nullptr : &it->second.file;
+    const auto it = u.files.find(unitKey(u, file));
+    return it == u.files.end() ? nullptr : &encoded(it->second);
 }
 
 namespace {
 
-void stage(const QString& file, const StagedFile& content)
+void stage(const QString& file, const Staged& content)
 {
     Unit& u = unit();
-    const QString key = keyOf(file);
+    const QString key = unitKey(u, file);
     const auto it = u.files.find(key);
     if (it == u.files.end())
         u.undo.emplace_back(key, std::nullopt);
     else
-        u.undo.emplace_back(key, it->second);
-    u.files[key] = Staged{file, content};
+        u.undo.emplace_back(key, std::move(it->second));
+    Staged& s = u.files[key];
+    s = content;
+    s.design = file;
+}
+
+// True when text reads back from its bytes as it is: every character has a
+// byte of its own in Windows-1252 (undefined codes stay as they are).
+bool readsBackSame(const QString& text)
+{
+    if (QtPrivate::isAscii(QStringView(text)))
+        return true;
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+            continue;
+        if (fromAnsi(toAnsi(QString(ch))) != QString(ch))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
 
 void stageWrite(const QString& file, const QByteArray& bytes)
 {
-    stage(file, StagedFile{false, bytes});
+    Staged s;
+    s.file = StagedFile{false, bytes};
+    stage(file, s);
 }
 
 void stageRemove(const QString& file)
 {
-    stage(file, StagedFile{true, QByteArray()});
+    Staged s;
+    s.file = StagedFile{true, QByteArray()};
+    stage(file, s);
+}
+
+void stageText(const QString& file, const QString& text)
+{
+    if (!readsBackSame(text)) {
+        stageWrite(file, toAnsi(text));
+        return;
+    }
+    Staged s;
+    s.text = text;
+    s.textual = true;
+    s.trusted = true;
+    s.encoded = false;
+    stage(file, s);
+}
+
+void rememberText(const QString& file, const QString& text)
+{
+    Unit& u = unit();
+    if (!u.open)
+        return;
+    const QString& key = unitKey(u, file);
+    if (key.startsWith(u.directoryKey) && u.files.find(key) == u.files.end())
+        u.remembered[key] = text;
+}
+
+const QString* unitText(const QString& file, bool* trusted)
+{
+    Unit& u = unit();
+    if (!u.open)
+        return nullptr;
+    const QString& key = unitKey(u, file);
+    if (const auto it = u.files.find(key); it != u.files.end()) {
+        Staged& s = it->second;
+        if (s.file.removed)
+            return nullptr;
+        if (!s.textual) {
+            s.text = fromAnsi(s.file.bytes);
+            s.textual = true;
+        }
+        if (trusted)
+            *trusted = s.trusted;
+        return &s.text;
+    }
+    if (const auto it = u.remembered.find(key); it != u.remembered.end()) {
+        if (trusted)
+            *trusted = true;
+        return &it->second;
+    }
+    return nullptr;
+}
+
+bool unitLength(const QString& file, qint64& length)
+{
+    Unit& u = unit();
+    if (!u.open)
+        return false;
+    const QString& key = unitKey(u, file);
+    if (const auto it = u.files.find(key); it != u.files.end()) {
+        const Staged& s = it->second;
+        // One byte per character.
+        length = s.file.removed ? -1 : s.encoded ? s.file.bytes.size() : s.text.size();
+        return true;
+    }
+    if (const auto it = u.remembered.find(key); it != u.remembered.end()) {
+        length = it->second.size();
+        return true;
+    }
+    return false;
 }
 
 void stageFolderSwap(const QString& target, const QString& source)
@@ -363,10 +492,12 @@ bool commitChange()
     Unit& u = unit();
     if (!u.open)
         return false;
-    const Unit work = std::move(u);
+    Unit work = std::move(u);
     u = Unit();
     if (work.files.empty() && work.folderSwaps.empty())
         return true;
+    for (auto& entry : work.files)
+        encoded(entry.second);
     const QString dir = nativePath(work.directory);
     std::vector<Entry> entries;
     std::vector<const QByteArray*> contents;

@@ -77,6 +77,9 @@ void openChange(const QString& directory);
 // it (one record of a merge that was refused half way).
 int changeMark();
 void rollbackChange(int mark);
+// Forgets the marks taken so far (the parts they guard are kept for good), so a
+// long merge does not hold every earlier state of its files.
+void keepChangeSoFar();
 // Makes the unit durable and puts it in place; closes the unit. True when the
 // change is durable (it is then in place, or finished by the next opener).
 [[nodiscard]] bool commitChange();
@@ -97,6 +100,23 @@ void stageRemove(const QString& file);
 // Swaps the folder target for the complete folder source at commit (the
 // rebuilt index); the caller has flushed the source before.
 void stageFolderSwap(const QString& target, const QString& source);
+
+// The text layer of the open unit. A merge reads and rewrites the same blocks
+// and index pages for every record; within the unit they stay in memory as
+// text and are turned into bytes once, when the unit is committed.
+//   stageText: stages a write of text (Windows-1252 on disk); a text that would
+//     not read back the same is staged as its bytes at once.
+//   rememberText: keeps what was read from a file of the unit's folder (the unit
+//     holds the exclusive lock, so nobody else changes it); nothing is written.
+//   unitText: the text of a file as the unit sees it (staged or remembered), or
+//     null; trusted tells whether it was given as text (staged or checked by
+//     the caller) rather than decoded from staged bytes.
+//   unitLength: the length in bytes of a staged or remembered file (-1 when
+//     the unit removes it); false when the unit knows nothing of it.
+void stageText(const QString& file, const QString& text);
+void rememberText(const QString& file, const QString& text);
+const QString* unitText(const QString& file, bool* trusted = nullptr);
+bool unitLength(const QString& file, qint64& length);
 
 // Finishes a change that a crash left half done in directory (the caller holds
 // the exclusive lock). Returns what was done.

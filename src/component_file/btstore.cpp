@@ -45,7 +45,7 @@ bool writeBlock(const QString& blockAddress, QStringList& records, int& count)
     const QString file = blockFilePath(prog().BinDir, blockAddress);
     if (text.isEmpty())
         return removeFile(file);
-    return writeFileAtomic(file, toAnsi(text + QStringLiteral("\r\n")));
+    return writeTextAtomic(file, text + QStringLiteral("\r\n"));
 }
 
 bool readBlock(const QString& file, QString& text)
@@ -53,9 +53,17 @@ bool readBlock(const QString& file, QString& text)
     text.clear();
     if (fileSize(file) < 0)
         return true;
+    // Within a change the block is kept in memory once it was read or written.
+    if (const QString* known = unitText(file)) {
+        text = *known;
+        return true;
+    }
     int lock = -1, data = -1, minimum = 0;
-    return OpenBtFile(BtFlags::ReadHoldingLock, text, file, prog().BinDir, BtKind::Internal, 0, 0, 0, true, minimum,
-                      lock, data);
+    if (!OpenBtFile(BtFlags::ReadHoldingLock, text, file, prog().BinDir, BtKind::Internal, 0, 0, 0, true, minimum,
+                    lock, data))
+        return false;
+    rememberText(file, text);
+    return true;
 }
 
 // Adds the record to the group's current block, or to the next block when it
@@ -82,9 +90,11 @@ bool addToBlock(const QString& stored, const QString& group, QString& blockAddre
             return false;
         }
         const QString candidate = group + QString::number(number).rightJustified(3, u'0');
-        QDir().mkpath(nativePath(blockFolderPath(p.BinDir, candidate)));
         const QString file = blockFilePath(p.BinDir, candidate);
-        const qint64 length = qMax<qint64>(0, fileSize(file));
+        const qint64 size = fileSize(file);
+        if (size < 0)
+            QDir().mkpath(nativePath(blockFolderPath(p.BinDir, candidate)));
+        const qint64 length = qMax<qint64>(0, size);
         if (stored.size() + length >= BlockLimit)
             continue;
         if (number != current.toInt()) {
@@ -219,7 +229,9 @@ QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const 
             return success;
         done = true;
         if (joined) {
-            if (!success)
+            if (success)
+                keepChangeSoFar();
+            else
                 rollbackChange(mark);
         } else if (success) {
             success = commitChange();

@@ -221,6 +221,16 @@ bool writeFileAtomic(const QString& file, const QByteArray& bytes)
     return true;
 }
 
+bool writeTextAtomic(const QString& file, const QString& text)
+{
+    if (changeOpen()) {
+        stageText(file, text);
+        table().lastError = 0;
+        return true;
+    }
+    return writeFileAtomic(file, toAnsi(text));
+}
+
 bool writeFileDirect(const QString& file, const QByteArray& bytes)
 {
     if (changeOpen()) {
@@ -268,8 +278,8 @@ bool removeFile(const QString& file)
 
 qint64 fileSize(const QString& file)
 {
-    if (const StagedFile* staged = stagedFile(file))
-        return staged->removed ? -1 : staged->bytes.size();
+    if (qint64 length = 0; unitLength(file, length))
+        return length;
     const QFileInfo info(nativePath(file));
     return info.exists() ? info.size() : -1;
 }

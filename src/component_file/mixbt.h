@@ -18,9 +18,11 @@
 // how long it closes a change, so that other users' readers get in between.
 // Records in a scattered order touch most blocks and index pages in every
 // change, so each change costs about a rewrite of the whole file: fewer, larger
-// changes keep a merge near the cost of writing its data once.
+// changes keep a merge near the cost of writing its data once. A change holds
+// the blocks and pages it touches in memory, at most the size of the file, so
+// the time bounds a change rather than the number of records.
 struct MergeBatch {
-    int records = 2000;
+    int records = 20000;
     int millis = 2000;
 };
 MergeBatch& mergeBatch();

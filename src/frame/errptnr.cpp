@@ -36,6 +36,22 @@ QDateTime now()
     return gClock ? gClock() : QDateTime::currentDateTime();
 }
 
+// The time of a history line. Busy loops (a merge) call this for every record:
+// the local time is formatted once per second.
+QString stamp()
+{
+    if (gClock)
+        return gClock().time().toString(QStringLiteral("hh:mm:ss"));
+    static qint64 second = -1;
+    static QString text;
+    const qint64 s = QDateTime::currentMSecsSinceEpoch() / 1000;
+    if (s != second) {
+        second = s;
+        text = QDateTime::currentDateTime().time().toString(QStringLiteral("hh:mm:ss"));
+    }
+    return text;
+}
+
 void trimHistory(QStringList& h)
 {
     while (h.size() > ErrPtnr::HistorySize)
@@ -70,7 +86,7 @@ namespace ErrPtnr {
 void CallStack(const QString& signature)
 {
     QStringList& h = prog().ErrHistory;
-    h.prepend(now().time().toString(QStringLiteral("hh:mm:ss")) + u' ' + signature);
+    h.prepend(stamp() + u' ' + signature);
     trimHistory(h);
 }
 
@@ -86,6 +102,14 @@ void CallStackParam(const QString& paramName, const QVariant& value)
 
 QString ParamText(const QVariant& value)
 {
+    // The common kinds first: every call of a busy procedure records its
+    // parameters, and the tests below are costly.
+    switch (value.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::Int:
+    case QMetaType::LongLong: return value.toString();
+    default: break;
+    }
     if (isArray(value))
         return QStringLiteral("[ARRAY]");
     if (value.typeId() == QMetaType::Nullptr)

@@ -18,14 +18,16 @@ qsizetype findParamKey(const QString& list, const QString& key)
 {
     if (key.isEmpty())
         return -1;
-    const QString needle = key + u'=';
+    // The key followed by "=", searched without building that text: this runs
+    // for every item of every position of a prediction.
     const bool brace = key.startsWith(u'{');
+    const qsizetype after = key.size();
     qsizetype from = 0;
     while (true) {
-        const qsizetype p = list.indexOf(needle, from);
+        const qsizetype p = list.indexOf(QStringView(key), from);
         if (p < 0)
             return -1;
-        if (brace || p == 0 || list[p - 1] == u',') {
+        if (p + after < list.size() && list[p + after] == u'=' && (brace || p == 0 || list[p - 1] == u',')) {
             checkPosition(p);
             return p;
         }

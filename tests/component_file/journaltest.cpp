@@ -5,7 +5,11 @@
 #include "component_file/btrecord.h"
 #include "component_file/btstore.h"
 #include "component_file/mixbt.h"
+#include "frame/codepage.h"
 #include "frame/restext.h"
+
+#include <QDirIterator>
+#include <map>
 
 #include <functional>
 
@@ -153,6 +157,104 @@ TEST_F(JournalTest, ABatchThatCannotBeMadeDurableReportsItsRecordsNotInserted)
     EXPECT_FALSE(records.contains(QStringLiteral("Typ=M080,An=U080,Q,Bac=4111,Tec=01")));
     EXPECT_TRUE(records.contains(QStringLiteral("Typ=M160,An=U160,Q,Bac=4111,Tec=01")));
     EXPECT_EQ(checkComponentFile(bin), QStringList());
+}
+
+// Every file of a component file folder by its relative path (the lock file and
+// the repair log are no content).
+std::map<QString, QByteArray> folderContents(const QString& dir)
+{
+    std::map<QString, QByteArray> files;
+    for (QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString f = it.next();
+        const QString rel = f.mid(dir.size() + 1);
+        if (rel != QLatin1String("lockfile") && rel != QLatin1String("journal.log"))
+            files[rel] = readFile(f);
+    }
+    return files;
+}
+
+// A merge keeps the blocks and index pages of its batch in memory and writes them
+// at the end of the batch; the files must come out exactly as from the same
+// records added one by one, splits, duplicates and refused records included.
+TEST_F(JournalTest, AMergeBatchWritesTheSameFilesAsTheSameRecordsAddedOneByOne)
+{
+    mergeBatch().records = 150;
+    QStringList records;
+    for (int i = 0; i < 400; ++i) {
+        const int n = (i * 7919) % 400; // scattered, so that pages split all over
+        records << QStringLiteral("Typ=S%1,An=A%1,Q,Bac=4111,Tec=01,Be=Kondensator 10 \u00b5F \u20ac %2")
+                       .arg(n, 3, 10, QChar(u'0'))
+                       .arg(QString(n % 50, u'x'));
+    }
+    records.insert(37, records[12]);                                   // a duplicate
+    records.insert(90, QStringLiteral("Typ=S090B,An=A012,Q,Bac=4111"));  // a duplicate designation
+    records.insert(200, QStringLiteral("Typ=Bad1,Q,Bac=0911"));         // no valid group
+    sp.ui().always(QStringLiteral("msg"), QStringLiteral("btgroup"), Answer{});
+    sp.ui().always(QStringLiteral("msg"), QStringLiteral("mixbt"), Answer{});
+    QByteArray text;
+    for (const QString& r : std::as_const(records))
+        text += toAnsi(r) + "\r\n";
+    testutil::writeFile(tmp.filePath(QStringLiteral("merge.txt")), text);
+    MixBt(QStringLiteral("be.mixbl"), tmp.filePath(QStringLiteral("merge.txt")), QString());
+    EXPECT_EQ(checkComponentFile(bin), QStringList());
+    EXPECT_EQ(allRecords(bin).size(), 400);
+
+    const QString single = tmp.filePath(QStringLiteral("single"));
+    QDir().mkpath(single);
+    sp.program().Cf = QStringLiteral("L=1,Tp1=tp1,Tp2=tp2,Bin=") + single + QStringLiteral(",G11=1,G12=1,G41=1");
+    QString header;
+    ASSERT_TRUE(InitInh(single, header));
+    ASSERT_TRUE(InitBtDatei());
+    int stored = 0;
+    for (const QString& r : std::as_const(records))
+        if (add(r) == QLatin1String("ok"))
+            ++stored;
+    EXPECT_EQ(stored, 400);
+
+    const auto merged = folderContents(bin);
+    const auto added = folderContents(single);
+    EXPECT_GT(merged.size(), 10u) << "pages split";
+    EXPECT_EQ(merged.size(), added.size());
+    for (const auto& [file, bytes] : added) {
+        const auto it = merged.find(file);
+        if (it == merged.end()) {
+            ADD_FAILURE() << "missing after the merge: " << file.toStdString();
+        } else {
+            EXPECT_EQ(it->second, bytes) << file.toStdString();
+        }
+    }
+}
+
+// Within a change, staged text reads back as its bytes will: characters without
+// a byte of their own come back as they would from the disk.
+TEST_F(JournalTest, StagedTextReadsBackAsItsBytesWill)
+{
+    const struct {
+        const char16_t* text;
+        QByteArray bytes;
+    } cases[] = {
+        {u"Typ=R1,Q", "Typ=R1,Q"},
+        {u"\u00e4\u00f6\u00fc \u00b5 \u20ac", "\xe4\xf6\xfc \xb5 \x80"},
+        {u"a\u0080b", "a\x80" "b"},     // a control code that the code page gives another meaning
+        {u"x\u4e2dy\u0081", "x?y\x81"}, // no byte at all; an undefined code stays
+    };
+    for (const auto& c : cases) {
+        const QString file = path(QStringLiteral("b4/10/00"));
+        openChange(bin);
+        const int mark = changeMark();
+        stageText(file, QString::fromUtf16(c.text));
+        const QString* seen = unitText(file);
+        ASSERT_NE(seen, nullptr);
+        EXPECT_EQ(*seen, fromAnsi(c.bytes));
+        qint64 length = 0;
+        EXPECT_TRUE(unitLength(file, length));
+        EXPECT_EQ(length, c.bytes.size());
+        stageText(file, QStringLiteral("later"));
+        rollbackChange(mark + 1);
+        EXPECT_EQ(*unitText(file), fromAnsi(c.bytes)) << "a rolled back write is gone";
+        EXPECT_TRUE(commitChange());
+        EXPECT_EQ(readFile(file), c.bytes);
+    }
 }
 
 // The checker of the crash tests finds each kind of damage it is there for.
