@@ -14,6 +14,7 @@
 #include "qlist/frmqslneu.h"
 #include "qlist/qtqslimport.h"
 #include "qlist_ui/frmqldblist.h"
+#include "qlist_ui/frmqsledit.h"
 #include "component_file/frmratetables.h"
 #include "component_editor/btedit.h"
 #include "component_editor/frmbtedit.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv)
     registerQslNeuWindow(qtUi);
     registerQslImportWindows(qtUi);
     registerQldbListWindow(qtUi);
+    registerQslEditWindow(qtUi);
     registerRateTableWindows(qtUi);
     registerBtEditWindow(qtUi);
     // The component editor names its components and marks the MIL parameters of

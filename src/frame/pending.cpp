@@ -11,13 +11,6 @@ void notYetConnected(const QString& what)
                     0x40);
 }
 
-void frmQslEdit::Run(const QString& Ln)
-{
-    notYetConnected((prog().LangNr == 2 ? QStringLiteral("Q-list editor (QL No %1)")
-                                        : QStringLiteral("Q-Listen-Editor (Qsl-Nr. %1)"))
-                        .arg(LnKurz(Ln)));
-}
-
 void PrognoseBt(const QString& key)
 {
     Q_UNUSED(key);

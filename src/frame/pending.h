@@ -5,12 +5,6 @@
 // deleted together with its declaration.
 #include <QString>
 
-// Quality parts lists
-namespace frmQslEdit {
-// The Q-list editor: shows Q-list Ln of the current database, returns when closed.
-void Run(const QString& Ln);
-} // namespace frmQslEdit
-
 // Prediction run
 void PrognoseBt(const QString& key);
 
