@@ -121,11 +121,11 @@ INSERT INTO AbkTxt (Abk, Z0D, Z0E, Z1D, Z1E, Z2D, Z2E, Einheit, Pop) VALUES
 INSERT INTO AbkTxt (Abk, Z0D, Z0E, Z1D, Z1E, Z2D, Z2E, Einheit, Pop) VALUES
   ('Lab', 'Lastart', 'Load kind', '1 Kleinlast, 2 Normallast, 3 Hochlast', '1 low level, 2 normal, 3 high load', '', '', '', '');
 INSERT INTO AbkTxt (Abk, Z0D, Z0E, Z1D, Z1E, Z2D, Z2E, Einheit, Pop) VALUES
-  ('Kl', 'Lasttyp', 'Load type', 'R ohmsch, L induktiv, C kapazitiv/Lampe, F Motor', 'R resistive, L inductive, C capacitive/lamp, F motor', '', '', '', '');
+  ('Kl', 'Lasttyp', 'Load type', 'R ohmsch, L induktiv, C kapazitiv/Lampe, F Motor', 'R resistive, L inductive, C capacitive/lamp, F motor', '', '', '', '@trcl,btx\div');
 INSERT INTO AbkTxt (Abk, Z0D, Z0E, Z1D, Z1E, Z2D, Z2E, Einheit, Pop) VALUES
-  ('Acdc', 'Stromart', 'Current kind', 'A Wechselstrom, D Gleichstrom', 'A alternating, D direct', '', '', '', '');
+  ('Acdc', 'Stromart', 'Current kind', 'A Wechselstrom, D Gleichstrom', 'A alternating, D direct', '', '', '', '@acdc,btx\div');
 INSERT INTO AbkTxt (Abk, Z0D, Z0E, Z1D, Z1E, Z2D, Z2E, Einheit, Pop) VALUES
-  ('Akr', 'Kontaktbelastung', 'Contact stress', 'N normal, S erhöht', 'N normal, S increased', '', '', '', '');
+  ('Akr', 'Kontaktbelastung', 'Contact stress', 'N normal, S erhöht', 'N normal, S increased', '', '', '', '@akr,btx\div');
 INSERT INTO AbkTxt (Abk, Z0D, Z0E, Z1D, Z1E, Z2D, Z2E, Einheit, Pop) VALUES
   ('Sh', 'Schalthäufigkeit', 'Switching rate', 'Schaltspiele je Stunde', 'Operations per hour', '', '', '1/h', '');
 INSERT INTO AbkTxt (Abk, Z0D, Z0E, Z1D, Z1E, Z2D, Z2E, Einheit, Pop) VALUES

@@ -18,12 +18,19 @@
 #include "qlist/fehlqsbt.h"
 #include "qlist/printqsl.h"
 #include "prediction/profiles.h"
+#include "prediction/execqslbelist.h"
 #include "prediction/prognosebt.h"
 #include "prediction/prognoseqsl.h"
 #include "qlist/qslcommands.h"
 #include "qlist/qslimport.h"
 #include "qlist/qslneu.h"
 #include "qlist_ui/qldblist.h"
+#include "qlist_ui/qsledit.h"
+#include "qlist/neuposeingabe.h"
+#include "component_file/btrecord.h"
+#include "component_file/btsuch.h"
+#include "calculation/systdb.h"
+#include "frame/paramstring.h"
 
 #include <utility>
 
@@ -78,6 +85,43 @@ void installProcedures()
     editor.Show0 = [](QString& Adr, const QString& MSuch) {
         const QString line = std::exchange(qslLine, QString());
         frmBtEdit::Show0(Adr, MSuch, line);
+    };
+
+    // The Q-list editor: opened by the Q-list commands, fed new positions by the
+    // component editor while it is open, and told the class parameters of a
+    // position's component for its popup.
+    qslEditorLink() = [](const QString& Ln) { frmQslEdit::Run(Ln); };
+    btEditLinks().NeuPosEingabe = [](const QString& designation) {
+        return prog().QslEdit != nullptr && NeuPosEingabe(designation);
+    };
+    qslEditLinks().ExecQslBEList = [](const QString& desc) {
+        QString Lnr = desc;
+        ExecQslBEList(Lnr);
+    };
+    qslEditLinks().classParameters = [](const QString& identity, QString& bac, QString& tec) {
+        Program& p = prog();
+        const std::array<QString, 7> kept{p.WorkStr[2], p.WorkStr[3], p.WorkStr[4], p.WorkStr[5],
+                                          p.WorkStr[6], p.WorkStr[7], p.WorkStr[8]};
+        QString list;
+        try {
+            p.WorkStr[2] = identity;
+            QString blockFile, blockText, record;
+            if (SuchBtTsa(p.BexDir.isEmpty() ? 1 : 0, blockFile, blockText, record) != 0 && !record.isEmpty() &&
+                record != QLatin1String("FehlerYk")) {
+                BtdTrenn(record);
+                p.WorkStr[2] = identity;
+                bac = GetParam(p.WorkStr[3], QStringLiteral("Bac"));
+                tec = GetParam(p.WorkStr[3], QStringLiteral("Tec"));
+                LesSin(QStringLiteral("Bac=") + bac + QStringLiteral(",Tec=") +
+                           (tec.isEmpty() ? QStringLiteral("0000") : tec),
+                       0, QStringLiteral("Parameter"), list, {}, {}, {}, 3);
+            }
+        } catch (const std::exception&) {
+            list.clear(); // no class markers rather than no popup
+        }
+        for (int i = 0; i < 7; ++i)
+            p.WorkStr[std::size_t(i) + 2] = kept[std::size_t(i)];
+        return list;
     };
 
     StartProcedures start;

@@ -11,6 +11,7 @@
 #include "qlist/frmqslneu.h"
 #include "qlist/qtqslimport.h"
 #include "qlist_ui/frmqldblist.h"
+#include "qlist_ui/frmqsledit.h"
 
 void registerWindows(QtInteraction& qtUi)
 {
@@ -20,6 +21,7 @@ void registerWindows(QtInteraction& qtUi)
     registerQslNeuWindow(qtUi);
     registerQslImportWindows(qtUi);
     registerQldbListWindow(qtUi);
+    registerQslEditWindow(qtUi);
     registerRateTableWindows(qtUi);
     registerBtEditWindow(qtUi);
     registerPrintWindows(qtUi);

@@ -1,5 +1,4 @@
 #include "frame/pending.h"
-#include "qlist/qslfile.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
 
@@ -9,11 +8,4 @@ void notYetConnected(const QString& what)
                     prog().LangNr == 2 ? QStringLiteral("%1: not available in this version.").arg(what)
                                        : QStringLiteral("%1: in dieser Version nicht verfügbar.").arg(what),
                     0x40);
-}
-
-void frmQslEdit::Run(const QString& Ln)
-{
-    notYetConnected((prog().LangNr == 2 ? QStringLiteral("Q-list editor (QL No %1)")
-                                        : QStringLiteral("Q-Listen-Editor (Qsl-Nr. %1)"))
-                        .arg(LnKurz(Ln)));
 }

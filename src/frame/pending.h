@@ -5,11 +5,5 @@
 // deleted together with its declaration.
 #include <QString>
 
-// Quality parts lists
-namespace frmQslEdit {
-// The Q-list editor: shows Q-list Ln of the current database, returns when closed.
-void Run(const QString& Ln);
-} // namespace frmQslEdit
-
 // Reports that a procedure is not available in this build (message or batch log).
 void notYetConnected(const QString& what);

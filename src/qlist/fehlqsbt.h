@@ -11,6 +11,8 @@ public:
     virtual int currentRow() const = 0;
     virtual void setCurrentRow(int row) = 0;
     virtual QString currentText() const = 0;
+    // Appends text as a new last row (new position lines).
+    virtual void appendRow(const QString& text) = 0;
     // "1" marks the editor as finished (a batch check closes it behind itself).
     virtual void setTag(const QString& tag) = 0;
 };

@@ -177,6 +177,12 @@ QString NeueQsl(const QString& head)
     return number;
 }
 
+std::function<void(const QString& Ln)>& qslEditorLink()
+{
+    static std::function<void(const QString& Ln)> link;
+    return link;
+}
+
 QString OeffneQsl(const QString& head)
 {
     Program& p = prog();
@@ -192,7 +198,12 @@ QString OeffneQsl(const QString& head)
         if (!r->stands.isEmpty())
             MsgBoxRes(r->stands.contains(u',') ? QStringLiteral("123") : QStringLiteral("124"), 0, p.LangNr,
                       {r->stands});
-        frmQslEdit::Run(r->found);
+        if (qslEditorLink())
+            qslEditorLink()(r->found);
+        else
+            notYetConnected((p.LangNr == 2 ? QStringLiteral("Q-list editor (QL No %1)")
+                                           : QStringLiteral("Q-Listen-Editor (Qsl-Nr. %1)"))
+                                .arg(LnKurz(r->found)));
         return r->found;
     }
     notFound(head);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 // The commands on one Q-list of the current database (letter WorkStr 16), named by
 // a head list of the keys Ln, Typ, Yk, An (identity) and Tec, Code, Anlage, Be.
@@ -10,6 +11,11 @@
 // malformed (message 140), and nothing is created. Empty when nothing could be
 // created for another reason (no identity key, database not opened, no number).
 QString NeueQsl(const QString& head);
+
+// The Q-list editor: shows Q-list Ln (5 digits) of the current database and
+// returns when it has been closed. The program binds it at start-up; unbound,
+// opening a Q-list says that the editor is not available.
+std::function<void(const QString& Ln)>& qslEditorLink();
 
 // Finds the Q-list by Ln, Typ, Yk, An (the first key that finds one) and opens it
 // in the editor. Returns its number, or empty (message 162 when none was found).

@@ -24,7 +24,8 @@ void registerQslImportWindows(QtInteraction& qtUi)
     ui->registerHandler(QStringLiteral("input"), [ui](const Question& q) {
         bool ok = false;
         const QString text = QInputDialog::getText(ui->owner(), q.data.value(QStringLiteral("title")).toString(),
-                                                   q.text, QLineEdit::Normal, QString(), &ok);
+                                                   q.text, QLineEdit::Normal,
+                                                   q.data.value(QStringLiteral("default")).toString(), &ok);
         if (!ok)
             return Answer::cancel();
         return Answer::word(text);

@@ -176,6 +176,7 @@ TEST_F(FehlQsBtTest, ReadsTheLinesOfTheOpenEditor)
         void setCurrentRow(int row) override { current = row; }
         QString currentText() const override { return rows.value(current); }
         void setTag(const QString& t) override { tag = t; }
+        void appendRow(const QString& text) override { rows << text; }
     } grid;
     grid.rows = {"An=U-77", "Be=Edited", "Stck=1,Typ=R1", "Stck=1,Typ=EDITED-ONLY"};
     prog().QslEdit = &grid;

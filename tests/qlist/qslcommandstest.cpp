@@ -8,12 +8,19 @@
 namespace {
 
 const QString Msg = QStringLiteral("msg");
-// The editor is not built: opening a Q-list says so with a plain message.
+// Without the editor bound (it belongs to the Q-list windows), opening a Q-list
+// says so with a plain message that names the list.
 const QString EditorNotAvailable = QStringLiteral("0");
 
 class QslCommands : public QlListsFixture {
 protected:
-    QslCommands() { prog().LangNr = 2; }
+    QslCommands()
+    {
+        prog().LangNr = 2;
+        qslEditorLink() = nullptr;
+    }
+    ~QslCommands() override { qslEditorLink() = kept; }
+    const std::function<void(const QString&)> kept = qslEditorLink();
     ScriptedInteraction& ui = program.ui();
     QString fileOf(const QString& ln) const { return QslPfad(QStringLiteral("A"), ln).replace(u'\\', u'/'); }
     QByteArray bytesOf(const QString& ln) const { return testutil::readFile(fileOf(ln)); }

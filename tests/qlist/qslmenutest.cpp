@@ -2,6 +2,7 @@
 #include "qldbtest.h"
 #include "frame/menutarn.h"
 #include "qlist/qslneu.h"
+#include "qlist_ui/qsledit.h"
 
 namespace {
 
@@ -69,18 +70,26 @@ INSTANTIATE_TEST_SUITE_P(Keys, QslMenuModes,
                                            ModeCase{"ExportToDatabase", "3kopie", 5, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(QslMenu, EditOpensHeadDialogThenSaysEditorIsNotAvailable)
+TEST_F(QslMenu, EditOpensHeadDialogThenTheEditor)
 {
+    const QslEditLinks kept = qslEditLinks();
+    qslEditLinks().progInit = [] { return true; };
     Answer typed;
     typed.values = {QStringLiteral("abc")};
     ui.expect(QStringLiteral("qslneu"), QStringLiteral("frmQslNeu"), typed);
-    ui.expect(QStringLiteral("msg"), QStringLiteral("0"), [](const Question& q) {
-        EXPECT_TRUE(q.text.contains(QStringLiteral("not available"))) << q.text.toStdString();
-        return Answer::button(Mb::OK);
+    QStringList rows;
+    ui.expect(QStringLiteral("qsledit"), QStringLiteral("frmQslEdit"), [&rows](const Question& q) {
+        auto* editor = static_cast<QslEditModel*>(q.model);
+        rows = editor->rows;
+        editor->MenuQSL(QStringLiteral("cancel"));
+        return Answer::cancel();
     });
     dispatcher.MenuTARN(QStringLiteral("ql.edit"));
+    qslEditLinks() = kept;
+    EXPECT_EQ(rows, (QStringList{QStringLiteral("Typ=ABC"), QStringLiteral("Be=")}));
     EXPECT_TRUE(ui.allUsed());
     EXPECT_FALSE(view.ended);
+    EXPECT_EQ(prog().QslEdit, nullptr);
 }
 
 TEST_F(QslMenu, ImportedFileIsOpenedInTheEditor)
@@ -89,11 +98,16 @@ TEST_F(QslMenu, ImportedFileIsOpenedInTheEditor)
     testutil::writeFile(source, QByteArray("Typ=IMP\r\nBe=x\r\n"));
     prog().WorkStr[17] = testutil::distDir();
     ui.expect(QStringLiteral("open"), QStringLiteral("1kopie"), Answer::word(source));
-    ui.expect(QStringLiteral("msg"), QStringLiteral("0"), [](const Question& q) {
-        EXPECT_TRUE(q.text.contains(QStringLiteral("QL No 1"))) << q.text.toStdString();
-        return Answer::button(Mb::OK);
+    const QslEditLinks kept = qslEditLinks();
+    qslEditLinks().progInit = [] { return true; };
+    QString opened;
+    ui.expect(QStringLiteral("qsledit"), QStringLiteral("frmQslEdit"), [&opened](const Question& q) {
+        opened = static_cast<QslEditModel*>(q.model)->QslLn;
+        return Answer::cancel();
     });
     dispatcher.MenuTARN(QStringLiteral("1kopie"));
+    qslEditLinks() = kept;
+    EXPECT_EQ(opened, QStringLiteral("00001"));
     EXPECT_TRUE(ui.allUsed()) << ui.unused().join(u' ').toStdString();
 }
 

@@ -1,4 +1,5 @@
 #include "qldbtest.h"
+#include "qlist/qslcommands.h"
 #include "frame/clock.h"
 #include "frame/codepage.h"
 #include "frame/markers.h"
@@ -57,11 +58,15 @@ class HeadDialog : public QlListsFixture {
 protected:
     HeadDialog()
     {
+        // Without the editor bound, opening a list says so with a plain message.
+        qslEditorLink() = nullptr;
         prog().LangNr = 2;
         for (int i = 0; i < 12; ++i)
             addList(LnFormat(i), {QStringLiteral("Typ=T%1").arg(i), QStringLiteral("Be=")});
         addList(QStringLiteral("00012"), {QStringLiteral("Typ=ABC,An=U12"), QStringLiteral("Be=")});
     }
+    ~HeadDialog() override { qslEditorLink() = kept; }
+    const std::function<void(const QString&)> kept = qslEditorLink();
     // Runs the dialog with a person who does what act says, then closes it.
     void run(int mode, const std::function<void(QslNeuModel&)>& act)
     {
