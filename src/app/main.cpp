@@ -16,7 +16,9 @@
 #include "qlist_ui/frmqldblist.h"
 #include "component_file/frmratetables.h"
 #include "component_editor/btedit.h"
+#include "component_editor/btsearch.h"
 #include "component_editor/frmbtedit.h"
+#include "component_editor/frmbebez.h"
 #include "calculation/names.h"
 #include "calculation/systdb.h"
 
@@ -69,9 +71,12 @@ int main(int argc, char** argv)
     registerQldbListWindow(qtUi);
     registerRateTableWindows(qtUi);
     registerBtEditWindow(qtUi);
+    registerBEBezWindow(qtUi);
     // The component editor names its components and marks the MIL parameters of
     // their class through the calculation.
     btEditLinks().componentName = [](int language) { return PosBtName(language); };
+    // Its search and result lists.
+    installBtSearch();
     btEditLinks().milParameters = [](const QString& bacTec) {
         QString list;
         try {

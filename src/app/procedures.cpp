@@ -1,4 +1,5 @@
 #include "app/procedures.h"
+#include "component_editor/bebez.h"
 #include "component_editor/btedit.h"
 #include "component_entry/eingabebauteil.h"
 #include "component_entry/posstress.h"
@@ -115,6 +116,7 @@ void installEntryProcedures(MenuDispatcher& d)
         frmBEProgEin::RunPrognoseBE(ret);
     });
     d.setCommand(QStringLiteral("be.edit"), [] { frmBtEdit::Show0(); });
+    d.setCommand(QStringLiteral("be.add"), [] { frmBEBez::Run(); });
     d.setCommand(QStringLiteral("ql.view"), [] { frmQldbList::Show0(); });
     d.setCommand(QStringLiteral("yk"), [] { frmYKedit::Show0(); });
     d.setCommand(QStringLiteral("aws"), [] { frmAWSedit::Show0(); });
