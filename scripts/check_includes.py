@@ -51,8 +51,6 @@ EXEMPT = {
     ("component_entry/posstress.cpp", "qlist"):
         "the stress entry of a Q-list position splits and rebuilds the position line with the"
         " Q-list's own line parser (PosTrenn); a copy of it would drift apart",
-    ("frame/pending.cpp", "qlist"):
-        "stand-ins for windows still to be built (Q-list editor); they go when the windows come",
 }
 
 # Qt's widget and print-support modules: a logic file includes none of their

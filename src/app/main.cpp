@@ -66,6 +66,7 @@ int main(int argc, char** argv)
     // The component editor names its components and marks the MIL parameters of
     // their class through the calculation.
     btEditLinks().componentName = [](int language) { return PosBtName(language); };
+    // Its search and result lists.
     btEditLinks().milParameters = [](const QString& bacTec) {
         QString list;
         try {

@@ -1,5 +1,7 @@
 #include "app/procedures.h"
+#include "component_editor/bebez.h"
 #include "component_editor/btedit.h"
+#include "component_editor/btsearch.h"
 #include "component_entry/eingabebauteil.h"
 #include "component_entry/posstress.h"
 #include "component_file/awsedit.h"
@@ -91,6 +93,8 @@ void installProcedures()
     // component editor while it is open, and told the class parameters of a
     // position's component for its popup.
     qslEditorLink() = [](const QString& Ln) { frmQslEdit::Run(Ln); };
+    // The component editor's search and result list.
+    installBtSearch();
     btEditLinks().NeuPosEingabe = [](const QString& designation) {
         return prog().QslEdit != nullptr && NeuPosEingabe(designation);
     };
@@ -164,6 +168,7 @@ void installEntryProcedures(MenuDispatcher& d)
         frmBEProgEin::RunPrognoseBE(ret);
     });
     d.setCommand(QStringLiteral("be.edit"), [] { frmBtEdit::Show0(); });
+    d.setCommand(QStringLiteral("be.add"), [] { frmBEBez::Run(); });
     d.setCommand(QStringLiteral("ql.view"), [] { frmQldbList::Show0(); });
     d.setCommand(QStringLiteral("yk"), [] { frmYKedit::Show0(); });
     d.setCommand(QStringLiteral("aws"), [] { frmAWSedit::Show0(); });

@@ -1,4 +1,5 @@
 #include "app/windows.h"
+#include "component_editor/frmbebez.h"
 #include "component_editor/frmbtedit.h"
 #include "component_file/frmratetables.h"
 #include "dialogue/frmbeprogein.h"
@@ -24,6 +25,7 @@ void registerWindows(QtInteraction& qtUi)
     registerQslEditWindow(qtUi);
     registerRateTableWindows(qtUi);
     registerBtEditWindow(qtUi);
+    registerBEBezWindow(qtUi);
     registerPrintWindows(qtUi);
     registerPredictionWindows(qtUi);
     QtInteraction* ui = &qtUi;

@@ -228,6 +228,8 @@ void BtEditModel::MenuBT(const QString& cmdStr)
         else if (cmdStr == QLatin1String("filt")) {
             // The result list comes with the search; its filter redraws it there.
             Cmd[11].enabled = false;
+            IdxBusy = 0;
+            applyFilter = true;
             if (btEditLinks().displayPage)
                 btEditLinks().displayPage(*this);
         } else if (cmdStr == QLatin1String("search in") || cmdStr == QLatin1String("search ex")) {
@@ -1301,6 +1303,9 @@ void BtEditModel::BT_Change(int i, const QString& text)
         EnableCmd(QStringLiteral("2,3,13,14"), false);
     } else {
         BTBlock.clear();
+        // Typing a designation uses the designation area.
+        EingabeBereich = 1;
+        chkSuch = {};
         EnableCmd(QStringLiteral("2,3"), true);
         if (btEditLinks().searchStart)
             EnableCmd(QStringLiteral("13,14"), true);
@@ -1313,6 +1318,8 @@ void BtEditModel::BT_GotFocus(int i)
 {
     txAusg[0].clear();
     txAusg[1].clear();
+    chkSuch = {};
+    EingabeBereich = 1;
     if (i >= 0 && i <= 2 && !BT[i].trimmed().isEmpty()) {
         BTBlock.clear();
         EnableCmd(QStringLiteral("2,3"), true);

@@ -4,6 +4,8 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 // The component editor frmBtEdit without its widgets: the record view of one
 // component (three designation fields, the block field, three data grids, the
@@ -182,12 +184,79 @@ public:
     void BTBe_Change(const QString& text) { BTBe = text; }
     void BTBlock_Change(const QString& text);
 
+    // ---- search and result lists (btsearch.cpp, btlist.cpp)
+    struct ListGrid {
+        QStringList rows;   // index list: row 0 the head, rows 1..IdxRows "designation<TAB>block"
+        int row = 0;        // current row
+        bool visible = false;
+        int fixedRows = 0;
+    };
+    int EingabeBereich = 0;            // 1 designation area, 2 search area
+    std::array<bool, 3> chkSuch{};     // expression, block, all
+    bool FrameAusformVisible = false;
+    int ListArt = 0;                   // 1 index list, 2 data-search list
+    int ListForm = 0;                  // 0 text block, 1 five data blocks per component
+    QString ListKopfText, SuchBegriffText, ListGruppe, IdxKeyName;
+    qint32 AnzGeprueft = 0;
+    std::vector<std::pair<QString, QString>> IdxList; // entry k at k - 1: designation (18), block
+    qint32 IdxCount = 0, IdxTop = 0;
+    int IdxRows = 20, IdxScale = 1, IdxBusy = 0, IdxMouseRow = 0;
+    int pageRowsFit = 20;              // data rows the window's grid shows (set by the window)
+    ScrollBar VS;
+    int VSLargeChange = 1;
+    ListGrid BEGrid;
+    std::array<QString, 2> Label3;
+    QString Info, Cnt;
+    bool Line1Visible = false, FrameSVisible = false;
+    QString EdFilter;
+    bool cursorBusy = false;           // the hourglass of a running scan
+    bool applyFilter = false;          // the next redraw looks for the filter text ("filt")
+    std::function<void()> onYield;     // called where a scan gives the event loop a turn
+    void syncListCell();               // listCell / datListRow from the current row
+
+    void SearchStart(const QString& cmdStr);
+    QString ListTitel(const QString& grp, int BiBe, int width);
+    void DisplayPage(std::optional<int> first = std::nullopt, std::optional<int> last = std::nullopt);
+    void AdjustScroller();
+    void ResizeGrid();
+    void VS_Change(int value);
+    // Returns true when the key was consumed.
+    bool BEGrid_KeyDown(int keyCode, int shift);
+    void BEGrid_KeyPress(int keyAscii);
+    void BEGrid_DblClick();
+    void BEGrid_Click();
+    void BEGrid_GotFocus();
+    void BEGrid_RowColChange(int row);
+    void BEGrid_MouseDownRight();
+    void EdFilter_Change(const QString& text);
+    void chkSuch_Click(int index);
+    void chkAnzeige_Click(int index) { ListForm = index; }
+    void txAusg_Change(int index, const QString& text);
+    void txAusg_GotFocus(int index);
+    // The list output of the pop-up: "lst.print", "lst.file" or "lst.open".
+    void up1cmd_Click(const QString& tag);
+    void AusgabeListe(const QString& Ausgabe, int ModusDruck);
+    static QString BEHead(int BiBe, const QString& bdir);
+    void AusgabeBT(QString& btd);
+    // The printed lines of one record (all of them, however many), wrapped at columns.
+    static QStringList recordPrintLines(QString& btd, int form, int columns);
+    // The selection line of the list head.
+    QString selectionLine(int ModusDruck) const;
+    // The lines of the list file, the head line first.
+    QStringList listFileLines(int ModusDruck) const;
+
     // ---- the window
     void refresh() const;
     void hideWindow();
     void showWindow();
 
 private:
+    bool ViewBEDatList(const QString& bdir, QString& Such, QString& Gr, int BiBe, qint32& found, bool MBlock);
+    void ViewBEIndexList(const QString& bdir, const QString& kind, QString& prefix, const QString& grp, int BiBe,
+                         qint32& found);
+    void listCommonEnd();
+    void positionText();
+    void openListPopup();
     void cmdPrint();
     void cmdProg();
     void cmdGroup();

@@ -1,7 +1,9 @@
 #include "component_editor/frmbtedit.h"
 #include "frame/codepage.h"
 #include "frame/markers.h"
+#include "frame/program.h"
 #include "frame/qtinteraction.h"
+#include "frame/restext.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -25,6 +27,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <QTableWidget>
+#include <QHeaderView>
 #include <QVBoxLayout>
 
 namespace {
@@ -68,7 +72,9 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     setObjectName(QStringLiteral("frmBtEdit"));
     setModal(false);
     const QFont courier(QStringLiteral("Courier New"));
-    auto* top = new QVBoxLayout(this);
+    auto* outer = new QHBoxLayout(this);
+    auto* top = new QVBoxLayout;
+    outer->addLayout(top, 3);
 
     mQslLine = new QTextEdit(this);
     mQslLine->setObjectName(QStringLiteral("QslLine"));
@@ -232,14 +238,149 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
         ++k;
     }
     gGr->addWidget(mCmd[12]);
-    gSu->addWidget(mCmd[13]);
-    gSu->addWidget(mCmd[14]);
-    gList->addWidget(mCmd[11]);
-    gList->addWidget(mCmd[15]);
-    gList->addWidget(mCmd[10]);
+    connect(mGroup, &QLineEdit::textEdited, this, [this](const QString& text) {
+        QString digits;
+        for (QChar c : text)
+            if (c.isDigit())
+                digits += c;
+        if (digits != text)
+            mGroup->setText(digits);
+        mModel.txAusg_Change(2, digits);
+        afterAction();
+    });
+
+    // The search area: expression, block, the kind of search and the list form.
+    auto* suGrid = new QGridLayout;
+    const char* const examples[] = {"e.g.  Bac=11,Gec=SOT | Bac=7,Are=? | Bac=141,Tec=14,Gec=DIP | Bac=2,Text=Diode",
+                                    "e.g.  14003 | 12038"};
+    auto* kinds = new QButtonGroup(this);
+    for (int i = 0; i < 3; ++i) {
+        mChkSuch[i] = new QRadioButton(mFrame[BtEditModel::FrameSuDat]);
+        mChkSuch[i]->setObjectName(QStringLiteral("chkSuch%1").arg(i));
+        kinds->addButton(mChkSuch[i], i);
+        suGrid->addWidget(mChkSuch[i], i, 0);
+        if (i < 2) {
+            mAusg[i] = new QLineEdit(mFrame[BtEditModel::FrameSuDat]);
+            mAusg[i]->setObjectName(QStringLiteral("txAusg%1").arg(i));
+            mAusg[i]->installEventFilter(this);
+            suGrid->addWidget(mAusg[i], i, 1);
+            auto* example = new QLabel(QString::fromLatin1(examples[i]), mFrame[BtEditModel::FrameSuDat]);
+            example->setObjectName(QStringLiteral("Label2_%1").arg(i));
+            suGrid->addWidget(example, i, 2);
+            connect(mAusg[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+                QString kept;
+                for (QChar c : text)
+                    if (i == 0 ? (c != EndeZeichen && c != FolgeZeichen) : c.isDigit())
+                        kept += c;
+                if (kept != text)
+                    mAusg[i]->setText(kept);
+                mModel.txAusg_Change(i, kept);
+                afterAction();
+            });
+        }
+    }
+    mAusg[2] = mGroup;
+    mAusg[1]->setMaxLength(5);
+    connect(kinds, &QButtonGroup::idClicked, this, [this](int id) {
+        mModel.chkSuch_Click(id);
+        afterAction();
+        if (id < 2)
+            mAusg[id]->setFocus();
+    });
+    mFrameAusform = new QGroupBox(mFrame[BtEditModel::FrameSuDat]);
+    mFrameAusform->setObjectName(QStringLiteral("FrameAusform"));
+    auto* form = new QVBoxLayout(mFrameAusform);
+    auto* forms = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        mChkAnzeige[i] = new QRadioButton(mFrameAusform);
+        mChkAnzeige[i]->setObjectName(QStringLiteral("chkAnzeige%1").arg(i));
+        forms->addButton(mChkAnzeige[i], i);
+        form->addWidget(mChkAnzeige[i]);
+    }
+    mChkAnzeige[0]->setChecked(true);
+    connect(forms, &QButtonGroup::idClicked, this, [this](int id) { mModel.chkAnzeige_Click(id); });
+    suGrid->addWidget(mFrameAusform, 0, 3, 3, 1);
+    auto* suButtons = new QVBoxLayout;
+    suButtons->addWidget(mCmd[13]);
+    suButtons->addWidget(mCmd[14]);
+    suGrid->addLayout(suButtons, 0, 4, 3, 1);
+    gSu->addLayout(suGrid);
+
+    // The list view: title and position, the grid with its bar, the filter.
+    auto* vList = new QVBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+        mLabel3[i] = new QLabel(mFrame[BtEditModel::FrameList]);
+        mLabel3[i]->setObjectName(QStringLiteral("Label3_%1").arg(i));
+        mLabel3[i]->setFont(courier);
+        vList->addWidget(mLabel3[i]);
+    }
+    auto* gridRow = new QHBoxLayout;
+    mList = new QTableWidget(mFrame[BtEditModel::FrameList]);
+    mList->setObjectName(QStringLiteral("BEGrid"));
+    mList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    mList->setSelectionMode(QAbstractItemView::SingleSelection);
+    mList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mList->verticalHeader()->hide();
+    mList->installEventFilter(this);
+    mList->viewport()->installEventFilter(this);
+    gridRow->addWidget(mList, 1);
+    mVS = new QScrollBar(Qt::Vertical, mFrame[BtEditModel::FrameList]);
+    mVS->setObjectName(QStringLiteral("VS"));
+    gridRow->addWidget(mVS);
+    vList->addLayout(gridRow, 1);
+    connect(mVS, &QScrollBar::valueChanged, this, [this](int value) {
+        if (mUpdating)
+            return;
+        mModel.VS_Change(value);
+        afterAction();
+    });
+    connect(mList, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
+        if (mUpdating || row < 0)
+            return;
+        mModel.BEGrid_RowColChange(mModel.BEGrid.fixedRows == 1 ? row + 1 : row);
+        listFromModel();
+    });
+    connect(mList, &QTableWidget::cellClicked, this, [this](int, int) {
+        mModel.BEGrid_Click();
+        afterAction();
+    });
+    mInfo = new QLabel(mFrame[BtEditModel::FrameList]);
+    mInfo->setObjectName(QStringLiteral("Info"));
+    mCnt = new QLabel(mFrame[BtEditModel::FrameList]);
+    mCnt->setObjectName(QStringLiteral("Cnt"));
+    auto* progress = new QHBoxLayout;
+    progress->addWidget(mInfo, 1);
+    progress->addWidget(mCnt);
+    vList->addLayout(progress);
+    mFrameS = new QGroupBox(mFrame[BtEditModel::FrameList]);
+    mFrameS->setObjectName(QStringLiteral("FrameS"));
+    auto* gS = new QHBoxLayout(mFrameS);
+    mFilter = new QLineEdit(mFrameS);
+    mFilter->setObjectName(QStringLiteral("EdFilter"));
+    mFilter->setFont(courier);
+    gS->addWidget(mFilter, 1);
+    gS->addWidget(mCmd[11]);
+    connect(mFilter, &QLineEdit::textEdited, this, [this](const QString& text) {
+        QString kept;
+        for (QChar c : text)
+            if (c != u'=' && c != u',' && c != EndeZeichen && c != FolgeZeichen)
+                kept += c;
+        if (kept != text) {
+            QApplication::beep();
+            mFilter->setText(kept);
+        }
+        mModel.EdFilter_Change(kept);
+        afterAction();
+    });
+    vList->addWidget(mFrameS);
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addWidget(mCmd[15]);
+    listButtons->addWidget(mCmd[10]);
+    vList->addLayout(listButtons);
+    gList->addLayout(vList);
     top->addWidget(mFrame[BtEditModel::FrameCmd]);
     top->addWidget(mFrame[BtEditModel::FrameSuDat]);
-    top->addWidget(mFrame[BtEditModel::FrameList]);
+    outer->addWidget(mFrame[BtEditModel::FrameList], 2);
 
     fromModel();
     resize(px(BtEditModel::RecordViewWidth), 720);
@@ -318,7 +459,96 @@ void frmBtEditWindow::fromModel()
     mScroll->setValue(m.BtIScroll.value);
     mScroll->setEnabled(m.BtIScroll.enabled);
     mScroll->setVisible(m.BtIScroll.visible);
+    for (int i = 0; i < 2; ++i)
+        if (mAusg[i]->text() != m.txAusg[i])
+            mAusg[i]->setText(m.txAusg[i]);
+    for (int i = 0; i < 3; ++i) {
+        mAusg[i]->setToolTip(m.txAusgToolTip[i]);
+        mChkSuch[i]->setChecked(m.chkSuch[i]);
+        mChkSuch[i]->setText(ResStr(1661, 30 + i, prog().LangNr));
+    }
+    mChkAnzeige[0]->setText(ResStr(1661, 33, prog().LangNr));
+    mChkAnzeige[1]->setText(ResStr(1661, 34, prog().LangNr));
+    mFrameAusform->setTitle(ResStr(1661, 29, prog().LangNr));
+    mFrameAusform->setVisible(m.FrameAusformVisible);
+    mFrameS->setTitle(ResStr(1661, 23, prog().LangNr));
+    listFromModel();
+    if (m.width > BtEditModel::RecordViewWidth && width() < px(m.width))
+        resize(px(m.width), height());
+    else if (m.width <= BtEditModel::RecordViewWidth && width() > px(BtEditModel::RecordViewWidth))
+        resize(px(BtEditModel::RecordViewWidth), height());
+    if (m.cursorBusy && !mBusyCursor) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        mBusyCursor = true;
+    } else if (!m.cursorBusy && mBusyCursor) {
+        QApplication::restoreOverrideCursor();
+        mBusyCursor = false;
+    }
     mUpdating = false;
+}
+
+void frmBtEditWindow::listFromModel()
+{
+    const bool wasUpdating = mUpdating;
+    mUpdating = true;
+    const BtEditModel& m = mModel;
+    mLabel3[0]->setText(m.Label3[0]);
+    mLabel3[1]->setText(m.Label3[1]);
+    mInfo->setText(m.Info);
+    mCnt->setText(m.Cnt);
+    const bool index = m.BEGrid.fixedRows == 1;
+    if (index) {
+        const QStringList head = m.BEGrid.rows.value(0).split(u'\t');
+        mList->setColumnCount(2);
+        mList->setHorizontalHeaderLabels({head.value(0), head.value(1)});
+        mList->horizontalHeader()->show();
+        mList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        mList->setFont(QFont(QStringLiteral("Courier New"), 9));
+        const int rows = std::max(0, int(m.BEGrid.rows.size()) - 1);
+        mList->setRowCount(rows);
+        for (int r = 0; r < rows; ++r) {
+            const QStringList cells = m.BEGrid.rows[r + 1].split(u'\t');
+            for (int c = 0; c < 2; ++c) {
+                const QString text = oemTextToUnicode(cells.value(c));
+                QTableWidgetItem* item = mList->item(r, c);
+                if (!item)
+                    mList->setItem(r, c, new QTableWidgetItem(text));
+                else if (item->text() != text)
+                    item->setText(text);
+            }
+        }
+        mList->setColumnWidth(0, 160);
+        mList->setColumnWidth(1, 70);
+        if (m.BEGrid.row >= 1 && m.BEGrid.row <= rows)
+            mList->setCurrentCell(m.BEGrid.row - 1, 0);
+    } else {
+        mList->setColumnCount(1);
+        mList->horizontalHeader()->hide();
+        mList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        mList->setFont(QFont(QStringLiteral("Arial"), 8));
+        const int rows = int(m.BEGrid.rows.size());
+        mList->setRowCount(rows);
+        for (int r = 0; r < rows; ++r) {
+            const QString text = oemTextToUnicode(m.BEGrid.rows[r]);
+            QTableWidgetItem* item = mList->item(r, 0);
+            if (!item)
+                mList->setItem(r, 0, new QTableWidgetItem(text));
+            else if (item->text() != text)
+                item->setText(text);
+        }
+        mList->horizontalHeader()->setStretchLastSection(true);
+        if (m.BEGrid.row >= 0 && m.BEGrid.row < rows)
+            mList->setCurrentCell(m.BEGrid.row, 0);
+    }
+    mList->setVisible(m.BEGrid.visible);
+    mVS->setRange(m.VS.minimum, m.VS.maximum);
+    mVS->setPageStep(std::max(1, m.VSLargeChange));
+    mVS->setValue(m.VS.value);
+    mVS->setVisible(m.VS.visible && index);
+    mFrameS->setVisible(m.FrameSVisible);
+    if (mFilter->text() != oemTextToUnicode(m.EdFilter))
+        mFilter->setText(oemTextToUnicode(m.EdFilter));
+    mUpdating = wasUpdating;
 }
 
 void frmBtEditWindow::afterAction()
@@ -328,6 +558,8 @@ void frmBtEditWindow::afterAction()
         QWidget* w = nullptr;
         if (mModel.focus == QLatin1String("BTBe"))
             w = mBe;
+        else if (mModel.focus == QLatin1String("BEGrid"))
+            w = mList;
         else if (mModel.focus.startsWith(QLatin1String("Cmd")))
             w = mCmd[mModel.focus.mid(3).toInt()];
         mModel.focus.clear();
@@ -400,8 +632,94 @@ int frmBtEditWindow::fieldOf(QObject* o) const
     return -1;
 }
 
+bool frmBtEditWindow::listEvent(QObject* watched, QEvent* event)
+{
+    BtEditModel& m = mModel;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (watched == mList) {
+            m.BEGrid_GotFocus();
+            afterAction();
+        } else if (watched == mAusg[0] || watched == mAusg[1]) {
+            m.txAusg_GotFocus(watched == mAusg[0] ? 0 : 1);
+            fromModel();
+        }
+        return false;
+    case QEvent::MouseButtonPress: {
+        if (watched != mList->viewport())
+            return false;
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() == Qt::RightButton) {
+            mList->setFocus();
+            m.BEGrid_MouseDownRight();
+            afterAction();
+            return true;
+        }
+        if (m.ListArt == 1) {
+            const int row = mList->rowAt(int(me->position().y()));
+            m.IdxMouseRow = row < 0 ? mList->rowCount() : row + 1;
+        }
+        return false;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (watched != mList->viewport())
+            return false;
+        {
+            auto* me = static_cast<QMouseEvent*>(event);
+            const int row = mList->rowAt(int(me->position().y()));
+            if (row >= 0) {
+                mUpdating = true;
+                mList->setCurrentCell(row, 0);
+                mUpdating = false;
+                m.BEGrid_RowColChange(m.BEGrid.fixedRows == 1 ? row + 1 : row);
+                if (m.ListArt == 1)
+                    m.IdxMouseRow = row + 1;
+            }
+            m.BEGrid_DblClick();
+            afterAction();
+        }
+        return true;
+    case QEvent::KeyPress: {
+        if (watched != mList)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        int code = 0;
+        switch (key->key()) {
+        case Qt::Key_PageUp: code = 33; break;
+        case Qt::Key_PageDown: code = 34; break;
+        case Qt::Key_End: code = 35; break;
+        case Qt::Key_Home: code = 36; break;
+        case Qt::Key_Up: code = 38; break;
+        case Qt::Key_Down: code = 40; break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            m.BEGrid_KeyPress(13);
+            afterAction();
+            return true;
+        default:
+            return false;
+        }
+        int shift = 0;
+        if (key->modifiers() & Qt::ShiftModifier)
+            shift |= 1;
+        if (key->modifiers() & Qt::ControlModifier)
+            shift |= 2;
+        if (key->modifiers() & Qt::AltModifier)
+            shift |= 4;
+        const bool consumed = m.BEGrid_KeyDown(code, shift);
+        afterAction();
+        return consumed;
+    }
+    default:
+        return false;
+    }
+}
+
 bool frmBtEditWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (mList && (watched == mList || watched == mList->viewport() || watched == mAusg[0] || watched == mAusg[1]))
+        if (listEvent(watched, event))
+            return true;
     const int g = gridOf(watched);
     if (g > 0) {
         switch (event->type()) {

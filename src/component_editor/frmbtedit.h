@@ -14,6 +14,8 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTextEdit;
+class QTableWidget;
+class QCheckBox;
 class QtInteraction;
 
 // The component editor window: shows a BtEditModel modeless over its owner and
@@ -36,6 +38,12 @@ public:
     QPushButton* command(int i) const { return mCmd[i]; }
     QScrollBar* scroller() const { return mScroll; }
     QLabel* name() const { return mName; }
+    QLineEdit* searchField(int i) const { return mAusg[i]; }
+    QRadioButton* searchOption(int i) const { return mChkSuch[i]; }
+    QTableWidget* listGrid() const { return mList; }
+    QScrollBar* listScroller() const { return mVS; }
+    QLineEdit* listFilter() const { return mFilter; }
+    QLabel* listHead(int row) const { return mLabel3[row]; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -59,10 +67,24 @@ private:
     QTextEdit* mQslLine = nullptr;
     QScrollBar* mScroll = nullptr;
     QLineEdit* mGroup = nullptr;
+    std::array<QLineEdit*, 3> mAusg{};
+    std::array<QRadioButton*, 3> mChkSuch{};
+    std::array<QRadioButton*, 2> mChkAnzeige{};
+    QGroupBox* mFrameAusform = nullptr;
+    QGroupBox* mFrameS = nullptr;
+    QTableWidget* mList = nullptr;
+    QScrollBar* mVS = nullptr;
+    QLineEdit* mFilter = nullptr;
+    std::array<QLabel*, 2> mLabel3{};
+    QLabel* mInfo = nullptr;
+    QLabel* mCnt = nullptr;
+    void listFromModel();
+    bool listEvent(QObject* watched, QEvent* event);
     std::array<QPushButton*, BtEditModel::CmdCount> mCmd{};
     QEventLoop* mLoop = nullptr;
     QEventLoop* mDescLoop = nullptr;
     bool mUpdating = false;
+    bool mBusyCursor = false;
 };
 
 // Answers the editor's questions ("btedit", "btdesc", "btpopup") with the window.

@@ -13,7 +13,7 @@ const QStringList& questionKinds()
     static const QStringList all = {Message, Screen, TextPage, Menu, Selection, MenuWindow, Value, OpenFile,
                                     SaveFile, Directory, DirectoryOrFile, Preview, Profile, Error, NormChoice,
                                     Input, NewQsl, QlDbList, RateTableEdit, RateTableView, ComponentEditor,
-                                    ComponentText, ComponentPopup};
+                                    ComponentText, ComponentPopup, QslEditor, QslPopup, DesignationMatch};
     return all;
 }
 

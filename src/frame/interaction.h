@@ -59,6 +59,9 @@ inline const QString RateTableView = QStringLiteral("ykedit");         // norm r
 inline const QString ComponentEditor = QStringLiteral("btedit");      // component editor
 inline const QString ComponentText = QStringLiteral("btdesc");        // component description page
 inline const QString ComponentPopup = QStringLiteral("btpopup");      // component editor's value list
+inline const QString QslEditor = QStringLiteral("qsledit");         // Q-list editor
+inline const QString QslPopup = QStringLiteral("qslpopup");         // parameter popup of a Q-list line
+inline const QString DesignationMatch = QStringLiteral("bebez");   // batch designation matching of a workbook
 } // namespace QuestionKind
 
 // Every kind above, in that order.

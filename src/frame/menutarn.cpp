@@ -11,6 +11,7 @@
 #include "frame/restext.h"
 #include "frame/tarnstart.h"
 
+#include <array>
 #include <QDir>
 #include <QFileInfo>
 
@@ -106,7 +107,7 @@ QString txt(const char* de, const char* en)
 }
 
 // Keys whose windows come with later parts of the program.
-const char* const kNotYetConnected[] = {"be.add"};
+constexpr std::array<const char*, 0> kNotYetConnected{};
 
 // The menu entry of a command key as the user saw it: its caption in the
 // current language, without the "&" of its access key.

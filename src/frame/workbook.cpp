@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 
 #include <quazip.h>
 #include <quazipfile.h>
@@ -14,6 +15,7 @@
 #include <freexl.h>
 
 #include <charconv>
+#include <filesystem>
 #include <cmath>
 
 void Worksheet::setText(int row, int column, const QString& text)
@@ -342,6 +344,7 @@ void readXlsx(const QString& path, Workbook& book)
     }
     for (const SheetRef& ref : refs) {
         auto sheet = std::make_shared<Worksheet>(ref.name);
+        sheet->part = ref.part;
         readSheetXml(pkg, ref.part, shared, *sheet);
         book.sheets.push_back(sheet);
     }
@@ -467,4 +470,269 @@ std::optional<Workbook> Workbook::open(const QString& path, QString* error)
                             .arg(QDir::toNativeSeparators(path), e.reason));
     }
     return book;
+}
+
+// ---------------------------------------------------------------------------
+// Writing
+
+namespace {
+
+QString columnLetters(int column)
+{
+    QString letters;
+    for (int c = column; c > 0; c = (c - 1) / 26)
+        letters.prepend(QChar(u'A' + (c - 1) % 26));
+    return letters;
+}
+
+// One cell as an inline string (or empty), keeping the style of the cell it replaces.
+void writeCell(QXmlStreamWriter& w, int row, int column, const QString& text, const QString& style)
+{
+    w.writeStartElement(QStringLiteral("c"));
+    w.writeAttribute(QStringLiteral("r"), columnLetters(column) + QString::number(row));
+    if (!style.isEmpty())
+        w.writeAttribute(QStringLiteral("s"), style);
+    if (!text.isEmpty()) {
+        w.writeAttribute(QStringLiteral("t"), QStringLiteral("inlineStr"));
+        w.writeStartElement(QStringLiteral("is"));
+        w.writeStartElement(QStringLiteral("t"));
+        w.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+        w.writeCharacters(text);
+        w.writeEndElement();
+        w.writeEndElement();
+    }
+    w.writeEndElement();
+}
+
+// The sheet part with the cells replaced or added; every other token is copied.
+QByteArray rewriteSheetXml(const QByteArray& source, const WorkbookCells& cells)
+{
+    QXmlStreamReader xml(source);
+    QByteArray out;
+    QXmlStreamWriter w(&out);
+    std::map<int, std::map<int, QString>> rows;
+    for (const auto& [at, text] : cells)
+        rows[at.first][at.second] = text;
+    auto writeRow = [&](int r, const std::map<int, QString>& columns) {
+        w.writeStartElement(QStringLiteral("row"));
+        w.writeAttribute(QStringLiteral("r"), QString::number(r));
+        for (const auto& [c, text] : columns)
+            writeCell(w, r, c, text, QString());
+        w.writeEndElement();
+    };
+    int row = 0, column = 0;
+    bool inRow = false;
+    std::map<int, QString> pending; // cells of the current row still to write
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("row")) {
+            bool ok = false;
+            const int r = xml.attributes().value(QLatin1String("r")).toInt(&ok);
+            row = ok && r > 0 ? r : row + 1;
+            column = 0;
+            // Rows to change that have no element of their own come before this one.
+            while (!rows.empty() && rows.begin()->first < row) {
+                writeRow(rows.begin()->first, rows.begin()->second);
+                rows.erase(rows.begin());
+            }
+            pending.clear();
+            if (!rows.empty() && rows.begin()->first == row) {
+                pending = rows.begin()->second;
+                rows.erase(rows.begin());
+            }
+            inRow = true;
+            w.writeCurrentToken(xml);
+            continue;
+        }
+        if (inRow && xml.isStartElement() && xml.name() == QLatin1String("c")) {
+            int r = row, c = column + 1;
+            const auto a = xml.attributes();
+            if (a.hasAttribute(QLatin1String("r")))
+                parseReference(a.value(QLatin1String("r")), r, c);
+            column = c;
+            while (!pending.empty() && pending.begin()->first < c) {
+                writeCell(w, row, pending.begin()->first, pending.begin()->second, QString());
+                pending.erase(pending.begin());
+            }
+            const auto it = pending.find(c);
+            if (it != pending.end()) {
+                writeCell(w, row, c, it->second, a.value(QLatin1String("s")).toString());
+                pending.erase(it);
+                xml.skipCurrentElement();
+                continue;
+            }
+            w.writeCurrentToken(xml);
+            continue;
+        }
+        if (inRow && xml.isEndElement() && xml.name() == QLatin1String("row")) {
+            for (const auto& [c, text] : pending)
+                writeCell(w, row, c, text, QString());
+            pending.clear();
+            inRow = false;
+            w.writeCurrentToken(xml);
+            continue;
+        }
+        if (xml.isEndElement() && xml.name() == QLatin1String("sheetData")) {
+            for (const auto& [r, columns] : rows)
+                writeRow(r, columns);
+            rows.clear();
+        }
+        if (xml.isStartElement() && xml.name() == QLatin1String("sheetData") && xml.isStartElement()) {
+            w.writeCurrentToken(xml);
+            continue;
+        }
+        w.writeCurrentToken(xml);
+    }
+    if (xml.hasError())
+        throw ReadFailure{xml.errorString()};
+    return out;
+}
+
+// Writes parts into a new package at target through a temporary file beside it.
+void writePackage(const QString& target, const std::vector<std::pair<QString, QByteArray>>& parts)
+{
+    const QString temp = target + QStringLiteral(".~tmp");
+    QFile::remove(temp);
+    {
+        QuaZip zip(temp);
+        if (!zip.open(QuaZip::mdCreate))
+            throw ReadFailure{txt("%1 kann nicht angelegt werden", "%1 cannot be created")
+                                  .arg(QDir::toNativeSeparators(temp))};
+        for (const auto& [name, bytes] : parts) {
+            QuaZipFile f(&zip);
+            if (!f.open(QIODevice::WriteOnly, QuaZipNewInfo(name)) || f.write(bytes) != bytes.size()) {
+                f.close();
+                zip.close();
+                QFile::remove(temp);
+                throw ReadFailure{txt("Teil %1 kann nicht geschrieben werden", "part %1 cannot be written").arg(name)};
+            }
+            f.close();
+            if (f.getZipError() != ZIP_OK) {
+                zip.close();
+                QFile::remove(temp);
+                throw ReadFailure{txt("Teil %1 kann nicht geschrieben werden", "part %1 cannot be written").arg(name)};
+            }
+        }
+        zip.close();
+        if (zip.getZipError() != ZIP_OK) {
+            QFile::remove(temp);
+            throw ReadFailure{txt("%1 kann nicht geschrieben werden", "%1 cannot be written")
+                                  .arg(QDir::toNativeSeparators(temp))};
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(temp.toStdString()), std::filesystem::path(target.toStdString()),
+                            ec);
+    if (ec) {
+        QFile::remove(temp);
+        throw ReadFailure{QString::fromStdString(ec.message())};
+    }
+}
+
+QByteArray sheetXmlOf(const Worksheet& sheet)
+{
+    QByteArray out;
+    QXmlStreamWriter w(&out);
+    w.writeStartDocument(QStringLiteral("1.0"), true);
+    w.writeStartElement(QStringLiteral("worksheet"));
+    w.writeDefaultNamespace(QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main"));
+    w.writeStartElement(QStringLiteral("sheetData"));
+    for (int r = 1; r <= sheet.lastRow(); ++r) {
+        w.writeStartElement(QStringLiteral("row"));
+        w.writeAttribute(QStringLiteral("r"), QString::number(r));
+        for (int c = 1; c <= sheet.lastColumn(); ++c) {
+            const QString t = sheet.text(r, c);
+            if (!t.isEmpty())
+                writeCell(w, r, c, t, QString());
+        }
+        w.writeEndElement();
+    }
+    w.writeEndElement();
+    w.writeEndElement();
+    w.writeEndDocument();
+    return out;
+}
+
+} // namespace
+
+bool writeXlsxCells(const QString& path, const QString& target, const QString& sheetName, const WorkbookCells& cells,
+                    QString* error)
+{
+    try {
+        std::optional<Workbook> book = Workbook::open(path, error);
+        if (!book)
+            return false;
+        const Worksheet* sheet = book->sheet(sheetName);
+        if (!sheet)
+            throw ReadFailure{txt("Tabelle %1 fehlt", "sheet %1 is missing").arg(sheetName)};
+        std::vector<std::pair<QString, QByteArray>> parts;
+        if (sheet->part.isEmpty()) {
+            // A binary workbook: a new package with every sheet of it.
+            parts.push_back({QStringLiteral("[Content_Types].xml"), QByteArray()});
+            QByteArray types =
+                "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+                "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+                "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+                "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+                "<Override PartName=\"/xl/workbook.xml\" "
+                "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>";
+            QByteArray sheets, rels;
+            int n = 0;
+            for (const auto& s : book->sheets) {
+                ++n;
+                Worksheet copy = *s;
+                if (s.get() == sheet)
+                    for (const auto& [at, text] : cells)
+                        copy.setText(at.first, at.second, text);
+                const QString part = QStringLiteral("xl/worksheets/sheet%1.xml").arg(n);
+                types += "<Override PartName=\"/" + part.toUtf8() +
+                         "\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>";
+                sheets += "<sheet name=\"" + s->name().toHtmlEscaped().toUtf8() + "\" sheetId=\"" +
+                          QByteArray::number(n) + "\" r:id=\"rId" + QByteArray::number(n) + "\"/>";
+                rels += "<Relationship Id=\"rId" + QByteArray::number(n) +
+                        "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+                        "Target=\"worksheets/sheet" + QByteArray::number(n) + ".xml\"/>";
+                parts.push_back({part, sheetXmlOf(copy)});
+            }
+            parts[0].second = types + "</Types>";
+            parts.push_back({QStringLiteral("_rels/.rels"),
+                             "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+                             "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                             "<Relationship Id=\"rId1\" "
+                             "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+                             "Target=\"xl/workbook.xml\"/></Relationships>"});
+            parts.push_back({QStringLiteral("xl/workbook.xml"),
+                             "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+                             "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+                             "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+                             "<sheets>" + sheets + "</sheets></workbook>"});
+            parts.push_back({QStringLiteral("xl/_rels/workbook.xml.rels"),
+                             "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+                             "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" +
+                                 rels + "</Relationships>"});
+        } else {
+            Package pkg(path);
+            if (!pkg.open())
+                throw ReadFailure{txt("kein lesbares ZIP-Archiv", "not a readable ZIP archive")};
+            QuaZip zip(path);
+            if (!zip.open(QuaZip::mdUnzip))
+                throw ReadFailure{txt("kein lesbares ZIP-Archiv", "not a readable ZIP archive")};
+            const QStringList names = zip.getFileNameList();
+            zip.close();
+            for (const QString& name : names) {
+                QByteArray bytes = pkg.read(name);
+                if (name.compare(sheet->part, Qt::CaseInsensitive) == 0)
+                    bytes = rewriteSheetXml(bytes, cells);
+                parts.push_back({name, bytes});
+            }
+        }
+        writePackage(target, parts);
+        return true;
+    } catch (const ReadFailure& e) {
+        if (error)
+            *error = txt("Die Arbeitsmappe %1 kann nicht geschrieben werden: %2",
+                         "The workbook %1 cannot be written: %2")
+                         .arg(QDir::toNativeSeparators(target), e.reason);
+        return false;
+    }
 }

@@ -2,7 +2,9 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <memory>
+#include <utility>
 #include <optional>
 
 // A spreadsheet workbook read whole into memory: Office Open XML (.xlsx) or the
@@ -14,7 +16,6 @@
 //     1.5 gives "1.5", 0.5 gives "0.5";
 //   - booleans as "TRUE" or "FALSE" (.xlsx; the binary reader sees them as 1 or 0);
 //   - an empty or missing cell as the empty text.
-// The program never writes a workbook through this class.
 class Worksheet {
 public:
     // Rows and columns count from 1; outside the used range the text is empty.
@@ -23,6 +24,8 @@ public:
     int lastRow() const { return mLastRow; }
     int lastColumn() const { return mLastColumn; }
     const QString& name() const { return mName; }
+    // The package part the sheet was read from (.xlsx); empty for a binary workbook.
+    QString part;
 
     void setText(int row, int column, const QString& text);
     explicit Worksheet(const QString& name) : mName(name) {}
@@ -53,3 +56,14 @@ public:
 
 // The shortest "." text of a number that reads back to the same double.
 QString workbookNumberText(double value);
+
+// Cells to write, by (row, column) from 1; an empty text empties the cell.
+using WorkbookCells = std::map<std::pair<int, int>, QString>;
+
+// Writes the cells into the sheet of the workbook at path and stores the result
+// at target (which may be path). An .xlsx keeps every other part and every other
+// cell as it was; a binary workbook becomes a new .xlsx with all its sheets. The
+// result is written to a temporary file beside target and then takes its place,
+// so a failure changes nothing; error then says why, naming the file.
+bool writeXlsxCells(const QString& path, const QString& target, const QString& sheetName, const WorkbookCells& cells,
+                    QString* error = nullptr);

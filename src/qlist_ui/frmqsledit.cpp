@@ -483,7 +483,7 @@ bool frmQslEditWindow::eventFilter(QObject* watched, QEvent* event)
 void registerQslEditWindow(QtInteraction& ui)
 {
     QtInteraction* qt = &ui;
-    ui.registerHandler(QStringLiteral("qsledit"), [qt](const Question& q) {
+    ui.registerHandler(QuestionKind::QslEditor, [qt](const Question& q) {
         auto* model = static_cast<QslEditModel*>(q.model);
         if (!model)
             return Answer::cancel();
@@ -494,7 +494,7 @@ void registerQslEditWindow(QtInteraction& ui)
         a.applied = true;
         return a;
     });
-    ui.registerHandler(QStringLiteral("qslpopup"), [qt](const Question& q) {
+    ui.registerHandler(QuestionKind::QslPopup, [qt](const Question& q) {
         QMenu menu(qt->owner());
         menu.setFont(fixedFont());
         const QStringList tags = q.data.value(QStringLiteral("tags")).toStringList();

@@ -934,7 +934,7 @@ void QslEditModel::ParamPopup()
         keys << abk;
     }
     Question q;
-    q.kind = QStringLiteral("qslpopup");
+    q.kind = QuestionKind::QslPopup;
     q.key = QStringLiteral("up");
     q.choices = captions;
     q.data.insert(QStringLiteral("tags"), tags);
@@ -998,7 +998,7 @@ void frmQslEdit::Run(const QString& Ln)
         if (!model.Open(Ln))
             return true;
         Question q;
-        q.kind = QStringLiteral("qsledit");
+        q.kind = QuestionKind::QslEditor;
         q.key = QStringLiteral("frmQslEdit");
         q.text = model.caption;
         q.model = &model;

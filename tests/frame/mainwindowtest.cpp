@@ -123,22 +123,22 @@ TEST_F(MainWindowTest, MissingDocumentIsSaidNotOpened)
     EXPECT_TRUE(sp.ui().allUsed());
 }
 
-// A command that this build does not offer names the menu entry the user
-// chose, in the interface language, not the program's internal key.
-TEST_F(MainWindowTest, NotAvailableNamesTheMenuEntry)
+// "be.add" starts the batch designation matching: it first asks for the
+// workbook, and a cancelled choice ends it with a beep and no message.
+TEST_F(MainWindowTest, BeAddAsksForTheWorkbook)
 {
     for (int lang : {1, 2}) {
         prog().LangNr = lang;
         frmTARN w;
-        const QString entry = ResStr(1557, 33, lang).remove(u'&').trimmed();
-        ASSERT_FALSE(entry.isEmpty());
-        sp.ui().expect("msg", "0", [&](const Question& q) {
-            EXPECT_TRUE(q.text.startsWith(entry)) << q.text.toStdString();
-            EXPECT_FALSE(q.text.contains("be.add")) << q.text.toStdString();
-            return Answer::button(Mb::OK);
+        installEntryProcedures(w.dispatcher());
+        const int beeps = sp.ui().beeps;
+        sp.ui().expect("open", "be.add", [&](const Question& q) {
+            EXPECT_EQ(q.text, ResStr(1707, 0, lang));
+            return Answer::cancel();
         });
         w.dispatcher().MenuTARN("be.add");
         EXPECT_TRUE(sp.ui().allUsed());
+        EXPECT_EQ(sp.ui().beeps, beeps + 1);
     }
 }
 

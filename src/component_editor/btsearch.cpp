@@ -1,0 +1,544 @@
+#include "component_editor/btsearch.h"
+#include "component_editor/btedit.h"
+#include "component_file/btdatei.h"
+#include "component_file/btinh.h"
+#include "component_file/btlock.h"
+#include "component_file/btrecord.h"
+#include "component_file/dosfile.h"
+#include "frame/errptnr.h"
+#include "frame/interaction.h"
+#include "frame/markers.h"
+#include "frame/paramstring.h"
+#include "frame/program.h"
+#include "frame/restext.h"
+
+#include <QCoreApplication>
+#include <cmath>
+
+namespace {
+
+QString txt(const char* de, const char* en)
+{
+    return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
+}
+
+int leadingNumber(const QString& s)
+{
+    int v = 0;
+    for (QChar c : s) {
+        if (!c.isDigit())
+            break;
+        v = v * 10 + c.digitValue();
+    }
+    return v;
+}
+
+const QString& freeEntry()
+{
+    static const QString e(EntryLength, EndeZeichen);
+    return e;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- expressions
+
+SearchExpression prepareSearchExpression(const QString& such, const QString& dataKeys)
+{
+    SearchExpression out;
+    QStringList invalid;
+    int textTerms = 0;
+    QString rest = such;
+    while (!rest.isEmpty()) {
+        const qsizetype comma = rest.indexOf(u',');
+        const QString piece = comma < 0 ? rest : rest.left(comma);
+        rest = comma < 0 ? QString() : rest.mid(comma + 1);
+        const qsizetype eq = piece.indexOf(u'=');
+        if (eq <= 0) {
+            invalid << piece;
+            continue;
+        }
+        SearchTerm t{piece.left(eq), piece.mid(eq + 1).toUpper()};
+        if (t.value == QLatin1String("?"))
+            t.value.clear();
+        if (t.key == QLatin1String("Text")) {
+            if (textTerms >= 2) {
+                out.message = 525;
+                out.terms.clear();
+                return out;
+            }
+            ++textTerms;
+            t.key += QString::number(textTerms);
+        }
+        out.terms.push_back(t);
+    }
+    const QString allowed = u',' + dataKeys + QStringLiteral(",Text1,Text2,");
+    for (auto it = out.terms.begin(); it != out.terms.end();) {
+        qsizetype at = allowed.indexOf(u',' + it->key + u',', 0, Qt::CaseInsensitive);
+        if (at < 0)
+            at = allowed.indexOf(u',' + it->key + u'=', 0, Qt::CaseInsensitive);
+        if (at < 0) {
+            invalid << it->key + u'=' + it->value;
+            it = out.terms.erase(it);
+            continue;
+        }
+        it->key = allowed.mid(at + 1, it->key.size());
+        ++it;
+    }
+    if (!invalid.isEmpty()) {
+        out.message = 196;
+        out.invalid = invalid.join(u',');
+        out.terms.clear();
+        return out;
+    }
+    QStringList rebuilt;
+    for (SearchTerm& t : out.terms) {
+        rebuilt << t.key + u'=' + t.value;
+        if (out.group.isEmpty() && t.key == QLatin1String("Bac"))
+            out.group = t.value;
+        t.key.replace(QLatin1String("{pi}"), QString(PiMark));
+    }
+    out.rebuilt = rebuilt.join(u',');
+    return out;
+}
+
+bool searchTermsHold(const std::vector<SearchTerm>& terms, const QString& identity, const QString& qSection,
+                     const QString& description)
+{
+    for (const SearchTerm& t : terms) {
+        if (t.key.startsWith(QLatin1String("Text"))) {
+            const QString d = description.toUpper();
+            if (d.isEmpty() || d.size() < t.value.size() || !d.contains(t.value, Qt::CaseSensitive))
+                return false;
+            continue;
+        }
+        QString s = GetParam(qSection, t.key);
+        if (t.key == QLatin1String("Bacm") || t.key == QLatin1String("Gec"))
+            s = s.toUpper();
+        if (s.isEmpty())
+            s = GetParam(identity, t.key);
+        if (s.isEmpty() || !s.startsWith(t.value, Qt::CaseSensitive))
+            return false;
+    }
+    return true;
+}
+
+std::pair<int, int> searchGroupRange(const QString& r)
+{
+    if (r.isEmpty())
+        return {1, 99};
+    if (r.size() == 1) {
+        const int v = leadingNumber(r);
+        return {10 * v, 10 * v + 9};
+    }
+    const int g = leadingNumber(r.left(2));
+    return {g, g};
+}
+
+// ---------------------------------------------------------------- name index
+
+IndexListing listNameIndex(const QString& bdir, int kind, QChar letter, const QString& prefix, bool contains,
+                           const QString& group, const std::function<bool()>& poll)
+{
+    IndexListing out;
+    const Program& p = prog();
+    const QString top = (kind == 2 ? p.InhSeiteExt : p.InhSeiteInt)[0];
+    const QString ssDir = secondLevelFolder(kind);
+    const qsizetype L = prefix.size();
+    // The listing reads into its own pages: the file's page cache keeps what
+    // the look-ups loaded there.
+    auto read = [&](const QString& file, QString& page) {
+        page.clear();
+        if (fileSize(file) < 0 || !lockedReadWhole(file, bdir, kind, page) || !indexPageIsSound(page)) {
+            if (fileSize(file) < 0 || (!page.isEmpty() && !indexPageIsSound(page)))
+                reportDamagedComponentFile(file);
+            out.ok = false;
+            return false;
+        }
+        ++out.pagesRead;
+        return true;
+    };
+    for (int i = 0; i < EntriesPerPage && top.size() >= (i + 1) * EntryLength; ++i) {
+        const QString e = top.mid(i * EntryLength, EntryLength);
+        if (e == freeEntry())
+            break;
+        if (!contains && prefix > e.left(L))
+            continue;
+        QString second;
+        if (!read(ssDir + u'\\' + e.right(2), second))
+            return out;
+        for (int j = 0; j < EntriesPerPage; ++j) {
+            if (poll && poll()) {
+                out.stopped = true;
+                return out;
+            }
+            const QString s = second.mid(j * EntryLength, EntryLength);
+            if (s == freeEntry())
+                break;
+            if (!contains && prefix > s.left(L))
+                continue;
+            QString leaf;
+            if (!read(bdir + QStringLiteral("\\i\\") + s.mid(20, 2) + u'\\' + s.right(2), leaf))
+                return out;
+            if (!contains && leaf.left(L) > prefix)
+                return out;
+            for (int k = 0; k < EntriesPerPage; ++k) {
+                const QString l = leaf.mid(k * EntryLength, EntryLength);
+                if (l == freeEntry())
+                    break;
+                if (l.at(DesignationLength) != letter || !l.mid(19, 5).startsWith(group))
+                    continue;
+                const QString designation = l.left(DesignationLength);
+                if (contains ? !designation.contains(prefix) : designation.left(L) != prefix)
+                    continue;
+                out.entries.emplace_back(designation, l.mid(19, 5));
+            }
+        }
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------- the window's search
+
+QString BtEditModel::ListTitel(const QString& grp, int BiBe, int width)
+{
+    ListBiBe = BiBe;
+    ListGruppe = grp;
+    const int l = prog().LangNr;
+    const QString word = BiBe == 1 ? ResText(QStringLiteral("206"), l, false)
+                         : BiBe == 2 ? ResText(QStringLiteral("207"), l, false)
+                                     : QString();
+    Label3[0] = u' ' + word + txt(" Bauelemente-Datei", " Component Database");
+    if (grp.isEmpty())
+        return QStringLiteral(" ");
+    return u' ' + txt("Gruppe: ", "Group: ") + grp + QString(width, u' ');
+}
+
+void BtEditModel::listCommonEnd()
+{
+    EnableFrames(true);
+    cursorBusy = false;
+    Info.clear();
+    Cnt.clear();
+    Cmd[10].caption = ResStr(1661, 24, prog().LangNr);
+    Cmd[1].enabled = true;
+}
+
+void BtEditModel::SearchStart(const QString& cmdStr)
+{
+    ErrPtnr::CallStack(QStringLiteral("[frmBtEdit] Public Sub SearchStart(cmdStr$)"));
+    ErrPtnr::CallStackParam(QStringLiteral("cmdStr$"), cmdStr);
+    ErrPtnr::guarded(QStringLiteral("frmBtEdit"), QStringLiteral("SearchStart"), false, [&] {
+        Program& p = prog();
+        const int file = cmdStr.right(2) == QLatin1String("ex") ? 2 : 1;
+        QString kind, designation;
+        static const char* const letters[] = {"T", "S", "A"};
+        for (int i = 0; i < 3; ++i) {
+            BT[i] = BT[i].trimmed().toUpper();
+            if (!BT[i].isEmpty()) {
+                kind = QString::fromLatin1(letters[i]);
+                designation = BT[i];
+                break;
+            }
+        }
+        static const char* const options[] = {"s", "b", "a"};
+        for (int i = 0; i < 3; ++i)
+            if (chkSuch[i])
+                kind += QString::fromLatin1(options[i]);
+        if (kind.isEmpty()) {
+            if (EingabeBereich == 1)
+                MsgBoxRes(QStringLiteral("171"), 0, p.LangNr);
+            return true;
+        }
+        const QString dir = file == 1 ? p.BinDir : p.BexDir;
+        if (!dir.isEmpty()) {
+            qint32 found = 0;
+            if (kind == QLatin1String("s")) {
+                QString such = txAusg[0].left(1000);
+                such.replace(PiChar, QStringLiteral("{pi}"));
+                if (such.trimmed().isEmpty()) {
+                    MsgBoxRes(QStringLiteral("180"), 0, p.LangNr);
+                } else {
+                    QString gr = txAusg[2];
+                    ViewBEDatList(dir, such, gr, file, found, false);
+                }
+            } else if (kind == QLatin1String("b")) {
+                QString such = txAusg[1], gr;
+                ViewBEDatList(dir, such, gr, file, found, true);
+            } else if (kind == QLatin1String("a")) {
+                QString such, gr = txAusg[2];
+                ViewBEDatList(dir, such, gr, file, found, false);
+            } else if (EingabeBereich == 1) {
+                ViewBEIndexList(dir, kind.left(1), designation, txAusg[2], file, found);
+            }
+            ui().infoList().Finish();
+        }
+        showWindow();
+        return true;
+    });
+    refresh();
+}
+
+bool BtEditModel::ViewBEDatList(const QString& bdir, QString& Such, QString& Gr, int BiBe, qint32& found, bool MBlock)
+{
+    ErrPtnr::CallStack(QStringLiteral(
+        "[frmBtEdit] Private Sub ViewBEDatList(bdir$, Such$, Gr$, BiBe%, found&, MBlock As Boolean)"));
+    ErrPtnr::CallStackParam(QStringLiteral("Such$"), Such);
+    Program& p = prog();
+    const int l = p.LangNr;
+    AnzGeprueft = 0;
+    qint32 count = 0;
+    found = 0;
+    ListKopfText = ListTitel(Gr, BiBe, 6);
+    QString searchText, blockText, groupText;
+    SearchExpression expr;
+    if (MBlock) {
+        if (Such.size() != 5) {
+            MsgBoxRes(QStringLiteral("54"), 0, l);
+            return false;
+        }
+        searchText = QStringLiteral("Block: ") + Such;
+        SuchBegriffText = searchText;
+        const QString file = blockFilePath(bdir, Such);
+        if (fileSize(file) >= 0 && !lockedReadWhole(file, bdir, BiBe, blockText))
+            return false;
+    } else {
+        expr = prepareSearchExpression(Such, p.AbkListen[2]);
+        if (expr.message == 525) {
+            MsgBoxRes(QStringLiteral("525"), 1, l);
+            return false;
+        }
+        if (expr.message == 196) {
+            MsgBoxRes(QStringLiteral("196"), 1, l, {expr.invalid});
+            return false;
+        }
+        Such = expr.rebuilt.isEmpty() ? ResText(QStringLiteral("199"), l, false) : expr.rebuilt;
+        searchText = Such;
+        SuchBegriffText = txt("Suchbegriff: ", "Search string: ") + searchText;
+        groupText = expr.group.isEmpty() ? Gr : expr.group;
+    }
+    ListKopfText += searchText + QStringLiteral("      ") + txt("Anzahl: ", "Number: ");
+    ListKopfText.replace(QLatin1String("{pi}"), QString(PiChar));
+    Label3[1] = ListKopfText;
+    BEGrid = ListGrid{};
+    width = 15345;
+    Line1Visible = true;
+    VS.visible = false;
+    frameVisible[FrameList] = true;
+    EnableCmd(QStringLiteral("2,3,13,14,15"), false);
+    EnableFrames(false);
+    FrameSVisible = false;
+    Cmd[10].caption = ResStr(1661, 40, l);
+    SuchStop = false;
+    focus = QStringLiteral("Cmd10");
+    cursorBusy = true;
+    Cnt = QStringLiteral("...");
+    refresh();
+    bool cancelled = false;
+    if (MBlock) {
+        QStringList records;
+        int n = 0;
+        ZerlegBtBlock(blockText, records, n);
+        for (int i = 1; i <= n; ++i) {
+            BEGrid.rows << records.value(i);
+            ++count;
+            if (count % 10 == 0)
+                Cnt = QString::number(count);
+        }
+    } else {
+        const QString progress = txt("Gefunden: ", "Found: ") + QString(l == 2 ? 25 : 20, u' ');
+        QString header;
+        if (lockedReadWhole(bdir + QStringLiteral("\\abi"), bdir, BiBe, header)) {
+            const auto [from, to] = searchGroupRange(groupText);
+            for (int g = std::max(from, 0); g <= to && !cancelled; ++g) {
+                Gr = QString::number(g);
+                const QString last = GetParam(header, Gr);
+                if (last.isEmpty())
+                    continue;
+                const int lastBlock = leadingNumber(last.trimmed());
+                for (int b = 0; b <= lastBlock; ++b) {
+                    QCoreApplication::processEvents();
+                    if (onYield)
+                        onYield();
+                    if (SuchStop) {
+                        cancelled = true;
+                        break;
+                    }
+                    const QString address =
+                        QStringLiteral("%1%2").arg(g, 2, 10, QLatin1Char('0')).arg(b, 3, 10, QLatin1Char('0'));
+                    if (b % 5 == 0) {
+                        Info = QStringLiteral("Block: ") + address + progress;
+                        refresh();
+                    }
+                    const QString file = blockFilePath(bdir, address);
+                    if (fileSize(file) < 0)
+                        continue;
+                    QString text;
+                    if (!lockedReadWhole(file, bdir, BiBe, text)) {
+                        cancelled = true;
+                        break;
+                    }
+                    QStringList records;
+                    int n = 0;
+                    ZerlegBtBlock(text, records, n);
+                    for (int i = 1; i <= n; ++i) {
+                        ++AnzGeprueft;
+                        BtdTrenn(records[i]);
+                        if (!searchTermsHold(expr.terms, p.WorkStr[2], p.WorkStr[3], p.WorkStr[5]))
+                            continue;
+                        BEGrid.rows << QString(records[i]).replace(PiMark, PiChar);
+                        BEGrid.row = int(BEGrid.rows.size()) - 1;
+                        ++count;
+                        if (count % 10 == 0) {
+                            Cnt = QString::number(count);
+                            refresh();
+                        }
+                    }
+                }
+            }
+        }
+    }
+    if (!cancelled) {
+        if (count == 0) {
+            MsgBoxRes(QStringLiteral("235"), 0, l);
+        } else {
+            BEGrid.visible = true;
+            BEGrid.row = 0;
+            found = count;
+            ListKopfText += QString::number(count);
+            Label3[1] = ListKopfText + QStringLiteral("/1");
+            if (shown)
+                focus = QStringLiteral("BEGrid");
+        }
+    } else {
+        BEGrid.rows.clear();
+    }
+    listCommonEnd();
+    ListArt = 2;
+    refresh();
+    return count > 0;
+}
+
+void BtEditModel::ViewBEIndexList(const QString& bdir, const QString& kind, QString& prefix, const QString& grp,
+                                  int BiBe, qint32& found)
+{
+    const int l = prog().LangNr;
+    IdxBusy = 1;
+    ListKopfText = ListTitel(grp, BiBe, 10);
+    const int k = kind == QLatin1String("S") ? 1 : kind == QLatin1String("A") ? 2 : 0;
+    static const char* const names[] = {"Typ", "Yk", "An"};
+    IdxKeyName = QString::fromLatin1(names[k]);
+    IdxKeyKind = k;
+    ListKopfText += IdxKeyName + QStringLiteral(":  ");
+    SuchBegriffText = prefix;
+    ListKopfText += prefix.isEmpty() ? ResText(QStringLiteral("199"), l, false) : prefix;
+    ListKopfText += QString(10, u' ') + txt("Anzahl: ", "Number: ");
+    Label3[1] = ListKopfText;
+    IdxScale = 1;
+    IdxTop = 0;
+    IdxCount = 0;
+    BEGrid = ListGrid{};
+    width = 15345;
+    VS = ScrollBar{0, 32767, 0, true, false};
+    BEGrid.rows = {IdxKeyName + QStringLiteral("\tBlock"), QString()};
+    BEGrid.fixedRows = 1;
+    BEGrid.row = 1;
+    ResizeGrid();
+    Line1Visible = true;
+    frameVisible[FrameList] = true;
+    VS.maximum = VS.minimum;
+    VS.value = VS.minimum;
+    found = 0;
+    EnableCmd(QStringLiteral("2,3,13,14,15"), false);
+    Cmd[10].caption = ResStr(1661, 40, l);
+    SuchStop = false;
+    focus = QStringLiteral("Cmd10");
+    cursorBusy = true;
+    FrameSVisible = false;
+    EnableFrames(false);
+    BEGrid.visible = false;
+    VS.visible = false;
+    Info = ResText(QStringLiteral("273"), l, false);
+    Cnt = QStringLiteral("...");
+    IdxList.clear();
+    refresh();
+
+    bool contains = false;
+    if (prefix.size() > 1 && prefix.startsWith(u'*')) {
+        prefix.remove(0, 1);
+        contains = true;
+    } else if (prefix == QLatin1String("*")) {
+        prefix.clear();
+    }
+    const IndexListing listing =
+        listNameIndex(bdir, BiBe, QChar(u"TSA"[k]), prefix, contains, grp, [this] {
+            QCoreApplication::processEvents();
+            if (onYield)
+                onYield();
+            return SuchStop;
+        });
+    // No cap of our own: the list holds every entry found.
+    IdxList = listing.entries;
+    IdxCount = qint32(IdxList.size());
+    found = IdxCount;
+    if (!listing.stopped) {
+        if (IdxCount > 0) {
+            Info.clear();
+            Cnt.clear();
+            AdjustScroller();
+            IdxBusy = 0;
+            DisplayPage();
+            ResizeGrid();
+        } else {
+            IdxBusy = 0;
+            MsgBoxRes(QStringLiteral("235"), 0, l);
+        }
+    }
+    IdxBusy = 0;
+    listCommonEnd();
+    ListArt = 1;
+    refresh();
+}
+
+// ---------------------------------------------------------------- search-area events
+
+void BtEditModel::chkSuch_Click(int index)
+{
+    for (int i = 0; i < 3; ++i) {
+        if (i == index)
+            continue;
+        chkSuch[i] = false;
+        if (i < 2)
+            txAusg[i].clear();
+    }
+    if (index >= 0 && index < 3)
+        chkSuch[index] = true;
+    BT = {};
+    FrameAusformVisible = true;
+    EingabeBereich = 2;
+    Cmd[15].enabled = false;
+    EnableCmd(QStringLiteral("13,14"), true);
+}
+
+void BtEditModel::txAusg_Change(int index, const QString& text)
+{
+    if (index >= 0 && index < 3)
+        txAusg[index] = text;
+    if (!(txAusg[0] + txAusg[1] + txAusg[2]).trimmed().isEmpty())
+        EnableCmd(QStringLiteral("13,14"), true);
+}
+
+void BtEditModel::txAusg_GotFocus(int index)
+{
+    if (index < 0 || index > 1)
+        return;
+    chkSuch_Click(index);
+    EingabeBereich = 2;
+    FrameAusformVisible = true;
+}
+
+void installBtSearch()
+{
+    btEditLinks().searchStart = [](BtEditModel& m, const QString& key) { m.SearchStart(key); };
+    btEditLinks().displayPage = [](BtEditModel& m) { m.DisplayPage(); };
+}

@@ -1,0 +1,563 @@
+#include "bteditfixture.h"
+#include "component_editor/btsearch.h"
+#include "frame/launcher.h"
+#include "frame/markers.h"
+#include "frame/paramstring.h"
+
+namespace {
+
+Answer ok() { return Answer::button(Mb::OK); }
+
+// ---------------------------------------------------------------- expressions
+
+struct ExpressionCase {
+    const char* typed;
+    int message;
+    const char* rebuiltOrInvalid; // the rebuilt text, or the argument of message 196
+    const char* group;
+};
+
+void PrintTo(const ExpressionCase& c, std::ostream* os) { *os << "expr " << c.typed; }
+
+class SearchExpressionTest : public ::testing::TestWithParam<ExpressionCase> {};
+
+TEST_P(SearchExpressionTest, PreparesAsTyped)
+{
+    const ExpressionCase& c = GetParam();
+    const SearchExpression e =
+        prepareSearchExpression(QString::fromUtf8(c.typed), QStringLiteral("Bac=B,Tec=T,Gec=#10C,Pin=#4,{pi}qem,Bacm=C"));
+    EXPECT_EQ(e.message, c.message);
+    if (c.message == 196) {
+        EXPECT_EQ(e.invalid, QString::fromUtf8(c.rebuiltOrInvalid));
+        EXPECT_TRUE(e.terms.empty());
+    } else if (c.message == 0) {
+        EXPECT_EQ(e.rebuilt, QString::fromUtf8(c.rebuiltOrInvalid));
+        EXPECT_EQ(e.group, QString::fromUtf8(c.group));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Terms, SearchExpressionTest,
+    ::testing::Values(
+        // a key takes the letter case of the key list, values go upper case
+        ExpressionCase{"bac=11,GEC=sot", 0, "Bac=11,Gec=SOT", "11"},
+        // pieces without "=", with "=" first, and the empty piece are listed as typed
+        ExpressionCase{"Bac,=5,,Tec=1", 196, "Bac,=5,", ""},
+        // keys not allowed keep their case, values are upper-cased, all are reported
+        ExpressionCase{"Foo=1,Bar=2", 196, "Foo=1,Bar=2", ""},
+        ExpressionCase{"Xyz=abc", 196, "Xyz=ABC", ""},
+        ExpressionCase{"Xyz=?", 196, "Xyz=", ""},
+        // rejected pieces come first, then the keys not allowed
+        ExpressionCase{"Foo=1,Bac", 196, "Bac,Foo=1", ""},
+        // a trailing comma changes nothing
+        ExpressionCase{"Bac=2,", 0, "Bac=2", "2"},
+        ExpressionCase{"Text=a,Text=b", 0, "Text1=A,Text2=B", ""},
+        ExpressionCase{"Text=a,Text=b,Text=c", 525, "", ""},
+        // a third text term fails while splitting, before the keys are tested
+        ExpressionCase{"Foo=1,Text=a,Text=b,Text=c", 525, "", ""},
+        ExpressionCase{"Text=a,Text=b,Text1=c", 0, "Text1=A,Text2=B,Text1=C", ""},
+        ExpressionCase{"Bac=?", 0, "Bac=", ""},
+        ExpressionCase{"Bac=?,Bac=3", 0, "Bac=,Bac=3", "3"},
+        ExpressionCase{"{pi}qem=1", 0, "{pi}qem=1", ""},
+        ExpressionCase{"", 0, "", ""}));
+
+TEST(SearchExpression, PiKeysSearchTheStoredMarker)
+{
+    const SearchExpression e = prepareSearchExpression(QStringLiteral("{PI}QEM=2"), QStringLiteral("Bac,{pi}qem"));
+    ASSERT_EQ(e.terms.size(), 1u);
+    EXPECT_EQ(e.terms[0].key, QString(PiMark) + QStringLiteral("qem"));
+    EXPECT_TRUE(searchTermsHold(e.terms, QStringLiteral("Typ=X"), QString(PiMark) + QStringLiteral("qem=25"), {}));
+}
+
+struct RecordCase {
+    const char* expression;
+    const char* identity;
+    const char* q;
+    const char* description;
+    bool holds;
+};
+
+void PrintTo(const RecordCase& c, std::ostream* os) { *os << c.expression << " on " << c.q << " " << c.description; }
+
+class SearchRecordTest : public ::testing::TestWithParam<RecordCase> {};
+
+TEST_P(SearchRecordTest, AllTermsMustHold)
+{
+    const RecordCase& c = GetParam();
+    const SearchExpression e =
+        prepareSearchExpression(QString::fromUtf8(c.expression), QStringLiteral("Bac=B,Tec=T,Gec=#10C,Pin=#4,Typ"));
+    ASSERT_EQ(e.message, 0);
+    EXPECT_EQ(searchTermsHold(e.terms, QString::fromUtf8(c.identity), QString::fromUtf8(c.q),
+                              QString::fromUtf8(c.description)),
+              c.holds);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, SearchRecordTest,
+    ::testing::Values(
+        // values are text prefixes, not numbers
+        RecordCase{"Pin=1", "Typ=A", "Bac=141,Pin=1", "", true},
+        RecordCase{"Pin=1", "Typ=A", "Bac=141,Pin=14", "", true},
+        RecordCase{"Pin=1", "Typ=A", "Bac=141,Pin=100", "", true},
+        RecordCase{"Pin=1", "Typ=A", "Bac=141,Pin=21", "", false},
+        // stored housing codes are compared in upper case, other keys as stored
+        RecordCase{"Gec=sot", "Typ=A", "Bac=141,Gec=sot23", "", true},
+        RecordCase{"Gec=sot", "Typ=A", "Bac=141,Gec=SOT23", "", true},
+        RecordCase{"Tec=ab", "Typ=A", "Bac=141,Tec=ab1", "", false},
+        RecordCase{"Tec=ab", "Typ=A", "Bac=141,Tec=AB1", "", true},
+        // "?" means present with any value
+        RecordCase{"Bac=7,Pin=?", "Typ=A", "Bac=71,Pin=8", "", true},
+        RecordCase{"Bac=7,Pin=?", "Typ=A", "Bac=71", "", false},
+        // the first failing term ends the test
+        RecordCase{"Bac=2,Pin=1", "Typ=A", "Bac=141,Pin=1", "", false},
+        // the description in any letter case; "?" needs a description
+        RecordCase{"Bac=2,Text=Diode", "Typ=A", "Bac=21", "Schottky-diode 40 V", true},
+        RecordCase{"Text=Diode,Text=40 v", "Typ=A", "Bac=21", "Schottky-diode 40 V", true},
+        RecordCase{"Text=Diode,Text=60", "Typ=A", "Bac=21", "Schottky-diode 40 V", false},
+        RecordCase{"Text=?", "Typ=A", "Bac=21", "x", true},
+        RecordCase{"Text=?", "Typ=A", "Bac=21", "", false},
+        // a designation key is looked up in the identity part
+        RecordCase{"Typ=BC8", "Typ=BC847,Yk=1", "Bac=21", "", true},
+        RecordCase{"", "Typ=BC847", "", "", true}));
+
+TEST(SearchGroups, RangeOfTheRestriction)
+{
+    using R = std::pair<int, int>;
+    EXPECT_EQ(searchGroupRange(QString()), R(1, 99));
+    EXPECT_EQ(searchGroupRange(QStringLiteral("1")), R(10, 19));
+    EXPECT_EQ(searchGroupRange(QStringLiteral("7")), R(70, 79));
+    EXPECT_EQ(searchGroupRange(QStringLiteral("11")), R(11, 11));
+    EXPECT_EQ(searchGroupRange(QStringLiteral("115")), R(11, 11));
+    EXPECT_EQ(searchGroupRange(QStringLiteral("141")), R(14, 14));
+}
+
+// ---------------------------------------------------------------- scan and lists on a component file
+
+class BtSearchTest : public BtEditTest {
+protected:
+    void SetUp() override
+    {
+        BtEditTest::SetUp();
+        installBtSearch();
+    }
+    void setLastBlock(const QString& group, int last)
+    {
+        QString header;
+        ASSERT_TRUE(readHeader(bin, 1, 59, header));
+        SetParam(header, group, QStringLiteral("%1").arg(last, 3, 10, QLatin1Char('0')));
+        ASSERT_TRUE(writeHeader(bin, header));
+    }
+    void search(BtEditModel& m, int area, const QString& key = QStringLiteral("search in"))
+    {
+        m.EingabeBereich = area;
+        m.MenuBT(key);
+    }
+};
+
+TEST_F(BtSearchTest, MessagesOfTheSearchStart)
+{
+    BtEditModel m;
+    loaded(m);
+    // nothing typed: 171 from the designation area, silence from the search area
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("171"), ok());
+    search(m, 1);
+    search(m, 2);
+    m.chkSuch_Click(0);
+    m.txAusg[0] = QStringLiteral("   ");
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("180"), ok());
+    search(m, 2);
+    m.chkSuch_Click(1);
+    for (const char* block : {"1400", "140030"}) {
+        m.txAusg[1] = QString::fromLatin1(block);
+        sp.ui().expect(QStringLiteral("msg"), QStringLiteral("54"), ok());
+        search(m, 2);
+        EXPECT_FALSE(m.frameVisible[BtEditModel::FrameList]) << block;
+    }
+    m.txAusg[1] = QStringLiteral("14077");
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("235"), ok());
+    search(m, 2);
+    EXPECT_EQ(m.ListArt, 2);
+    m.chkSuch_Click(0);
+    m.txAusg[0] = QStringLiteral("Foo=1,Bar=2");
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("196"), [](const Question& q) {
+        EXPECT_TRUE(q.text.contains(QStringLiteral("Foo=1,Bar=2"))) << q.text.toStdString();
+        return Answer::button(Mb::OK);
+    });
+    search(m, 2);
+    EXPECT_TRUE(sp.ui().allUsed());
+}
+
+TEST_F(BtSearchTest, ScanOfAGroupCountsAndShowsProgress)
+{
+    for (int i = 0; i < 25; ++i)
+        store(QStringLiteral("Typ=D%1,Q,Bac=141,Gec=sot%2,B,diode").arg(i, 2, 10, QLatin1Char('0')).arg(i));
+    store(QStringLiteral("Typ=R1,Q,Bac=121,Gec=SOT23"));
+    store(QStringLiteral("Typ=X1,Q,Bac=151,Gec=SOT23,B,Diode"));
+    setLastBlock(QStringLiteral("14"), 6); // blocks 14001 to 14006 do not exist
+    BtEditModel m;
+    loaded(m);
+    QStringList shown;
+    m.onYield = [&] {
+        if (!m.Info.isEmpty() && !shown.contains(m.Info))
+            shown << m.Info;
+    };
+    m.chkSuch_Click(0);
+    m.txAusg[0] = QStringLiteral("gec=sot,Text=DIODE");
+    m.txAusg[2] = QStringLiteral("1"); // groups 10 to 19
+    search(m, 2);
+    ASSERT_EQ(m.BEGrid.rows.size(), 26);
+    EXPECT_TRUE(m.Label3[1].endsWith(QStringLiteral("Anzahl: 26/1"))) << m.Label3[1].toStdString();
+    EXPECT_TRUE(m.Label3[1].contains(QStringLiteral("Gec=SOT,Text1=DIODE"))) << m.Label3[1].toStdString();
+    EXPECT_EQ(m.SuchBegriffText, QStringLiteral("Suchbegriff: Gec=SOT,Text1=DIODE"));
+    EXPECT_EQ(m.AnzGeprueft, 27);
+    EXPECT_EQ(m.ListArt, 2);
+    EXPECT_TRUE(m.BEGrid.visible);
+    EXPECT_EQ(m.BEGrid.row, 0);
+    const QString progress = QStringLiteral("Gefunden: ") + QString(20, u' ');
+    EXPECT_TRUE(shown.contains(QStringLiteral("Block: 14000") + progress)) << shown.join(u'|').toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Block: 14005") + progress)) << shown.join(u'|').toStdString();
+    EXPECT_EQ(m.Info, QString()); // emptied at the end
+
+    // a Bac term restricts the groups; the group field is not used then
+    m.chkSuch_Click(0);
+    m.txAusg[0] = QStringLiteral("Bac=14");
+    m.txAusg[2] = QStringLiteral("12");
+    search(m, 2);
+    EXPECT_EQ(m.BEGrid.rows.size(), 25);
+    EXPECT_TRUE(m.Label3[1].endsWith(QStringLiteral("Anzahl: 25/1"))) << m.Label3[1].toStdString();
+    EXPECT_EQ(m.ListGruppe, QStringLiteral("12"));
+}
+
+TEST_F(BtSearchTest, CancelledScanShowsNothing)
+{
+    for (int i = 0; i < 3; ++i)
+        store(QStringLiteral("Typ=D%1,Q,Bac=141").arg(i));
+    setLastBlock(QStringLiteral("14"), 9);
+    BtEditModel m;
+    loaded(m);
+    int yields = 0;
+    m.onYield = [&] {
+        if (++yields == 3)
+            m.MenuBT(QStringLiteral("exit"));
+    };
+    m.chkSuch_Click(2);
+    search(m, 2); // no message may come
+    EXPECT_TRUE(m.BEGrid.rows.isEmpty());
+    EXPECT_FALSE(m.BEGrid.visible);
+    EXPECT_EQ(m.ListArt, 2);
+    EXPECT_EQ(yields, 3);
+    EXPECT_TRUE(m.frameEnabled[BtEditModel::FrameCmd]);
+}
+
+TEST_F(BtSearchTest, BlockListingInFileOrder)
+{
+    const QString a = store(QStringLiteral("Typ=B1,Q,Bac=141,") + QString(PiMark) + QStringLiteral("qem=2"));
+    store(QStringLiteral("Typ=B2,Q,Bac=141"));
+    BtEditModel m;
+    loaded(m);
+    m.chkSuch_Click(1);
+    m.txAusg[1] = a;
+    search(m, 2);
+    ASSERT_EQ(m.BEGrid.rows.size(), 2);
+    EXPECT_TRUE(m.BEGrid.rows[0].startsWith(QStringLiteral("Typ=B1")));
+    EXPECT_TRUE(m.BEGrid.rows[0].contains(PiMark)); // as the split gives it
+    EXPECT_EQ(m.AnzGeprueft, 0);
+    EXPECT_EQ(m.SuchBegriffText, QStringLiteral("Block: ") + a);
+}
+
+TEST_F(BtSearchTest, NameIndexListing)
+{
+    for (const char* t : {"BCX51", "BC847", "BC807", "BC846", "BC817", "XBC847"})
+        store(QStringLiteral("Typ=%1,Q,Bac=141").arg(QString::fromLatin1(t)));
+    const QString r = store(QStringLiteral("Typ=BC850,Q,Bac=121"));
+    store(QStringLiteral("Typ=S1,Yk=A12-B1-C1,Q,Bac=141"));
+    BtEditModel m;
+    loaded(m);
+    auto list = [&](const QString& typed, const QString& group, int kind = 0) {
+        m.BT = {};
+        m.BT[kind] = typed;
+        m.txAusg[2] = group;
+        search(m, 1);
+        QStringList got;
+        for (const auto& [d, b] : m.IdxList)
+            got << d.trimmed();
+        return got;
+    };
+    EXPECT_EQ(list(QStringLiteral("bc8"), QString()),
+              (QStringList{"BC807", "BC817", "BC846", "BC847", "BC850"}));
+    EXPECT_EQ(m.IdxCount, 5);
+    EXPECT_EQ(m.BEGrid.rows.value(0), QStringLiteral("Typ\tBlock"));
+    EXPECT_EQ(m.ListArt, 1);
+    EXPECT_EQ(m.IdxList[0].first.size(), 18);
+    EXPECT_EQ(list(QStringLiteral("BC8"), QStringLiteral("14")), (QStringList{"BC807", "BC817", "BC846", "BC847"}));
+    EXPECT_EQ(list(QStringLiteral("BC8"), QStringLiteral("1")).size(), 5);
+    EXPECT_EQ(list(QStringLiteral("BC8"), QStringLiteral("12")), QStringList{"BC850"});
+    EXPECT_EQ(m.IdxList[0].second, r);
+    EXPECT_EQ(list(QStringLiteral("*847"), QString()), (QStringList{"BC847", "XBC847"}));
+    EXPECT_EQ(m.SuchBegriffText, QStringLiteral("*847"));
+    EXPECT_EQ(list(QStringLiteral("*"), QString()).size(), 8);
+    EXPECT_TRUE(m.Label3[1].contains(QStringLiteral("Typ:  *"))) << m.Label3[1].toStdString();
+    // kind S lists only item numbers
+    EXPECT_EQ(list(QStringLiteral("*"), QString(), 1).size(), 1);
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("235"), ok());
+    EXPECT_TRUE(list(QStringLiteral("ZZ"), QString()).isEmpty());
+    EXPECT_EQ(m.ListArt, 1);
+    EXPECT_FALSE(m.BEGrid.visible);
+    EXPECT_TRUE(sp.ui().allUsed());
+}
+
+TEST_F(BtSearchTest, ListingKeepsThePageCacheOfTheLookUps)
+{
+    // Enough types for several leaf pages.
+    for (int i = 0; i < 150; ++i)
+        store(QStringLiteral("Typ=T%1,Q,Bac=141").arg(i, 3, 10, QLatin1Char('0')));
+    store(QStringLiteral("Typ=BC847,Q,Bac=141"));
+    BtEditModel m;
+    loaded(m);
+    ASSERT_EQ(open(m, 0, QStringLiteral("T149")), QStringLiteral("ok"));
+    Program& p = sp.program();
+    const QString ss = p.SsDateiInt, ib = p.IbDateiInt;
+    const auto pages = p.InhSeiteInt;
+    m.BT = {QStringLiteral("BC8"), QString(), QString()};
+    search(m, 1);
+    ASSERT_EQ(m.IdxCount, 1);
+    EXPECT_EQ(p.SsDateiInt, ss);
+    EXPECT_EQ(p.IbDateiInt, ib);
+    EXPECT_EQ(p.InhSeiteInt, pages);
+    // a later look-up through the cache finds its own record
+    EXPECT_EQ(open(m, 0, QStringLiteral("T148")), QStringLiteral("ok"));
+    EXPECT_EQ(m.VarBox[1].rows.value(0), QStringLiteral("Typ=T148"));
+}
+
+// ---------------------------------------------------------------- the paged list
+
+class PagedListTest : public BtEditTest {
+protected:
+    void fill(BtEditModel& m, int count, int rows)
+    {
+        installBtSearch();
+        m.IdxList.clear();
+        for (int i = 1; i <= count; ++i)
+            m.IdxList.emplace_back(QStringLiteral("E%1").arg(i, 6, 10, QLatin1Char('0')).leftJustified(18),
+                                   QStringLiteral("14003"));
+        m.IdxCount = count;
+        m.IdxTop = 0;
+        m.IdxScale = 1;
+        m.pageRowsFit = rows;
+        m.ListArt = 1;
+        m.ListKopfText = QStringLiteral("H ");
+        m.BEGrid = {};
+        m.BEGrid.rows = {QStringLiteral("Typ\tBlock"), QString()};
+        m.BEGrid.fixedRows = 1;
+        m.BEGrid.row = 1;
+        m.VS = {0, 32767, 0, true, false};
+        m.ResizeGrid();
+        m.DisplayPage();
+    }
+    static QString entry(int k) { return QStringLiteral("E%1").arg(k, 6, 10, QLatin1Char('0')).leftJustified(18); }
+};
+
+TEST_F(PagedListTest, LongListIsScaledOntoTheBar)
+{
+    BtEditModel m;
+    loaded(m);
+    fill(m, 40000, 25);
+    EXPECT_EQ(m.IdxRows, 25);
+    EXPECT_EQ(m.IdxScale, 2);
+    EXPECT_EQ(m.VS.maximum, 19988);
+    m.VS_Change(m.VS.maximum);
+    EXPECT_EQ(m.IdxTop, 39976);
+    EXPECT_EQ(m.BEGrid.rows[1], entry(39977) + QStringLiteral("\t14003"));
+    EXPECT_EQ(m.BEGrid.rows[24], entry(40000) + QStringLiteral("\t14003"));
+    EXPECT_EQ(m.BEGrid.rows[25], QString());
+    EXPECT_TRUE(m.BEGrid_KeyDown(40, 2));
+    EXPECT_EQ(m.IdxTop, 39975);
+    EXPECT_EQ(m.BEGrid.row, 25);
+    EXPECT_EQ(m.BEGrid.rows[25], entry(40000) + QStringLiteral("\t14003"));
+    EXPECT_TRUE(m.Label3[1].endsWith(QStringLiteral(" 40000/ 40000"))) << m.Label3[1].toStdString();
+    // Ctrl+Up back to the top
+    EXPECT_TRUE(m.BEGrid_KeyDown(38, 2));
+    EXPECT_EQ(m.IdxTop, 0);
+    EXPECT_EQ(m.BEGrid.row, 1);
+}
+
+TEST_F(PagedListTest, FilterFindsTheFirstMatchingEntry)
+{
+    BtEditModel m;
+    loaded(m);
+    fill(m, 40000, 25);
+    m.IdxList[39].first = QStringLiteral("BC807").leftJustified(18);
+    m.IdxList[40].first = QStringLiteral("BC817").leftJustified(18);
+    m.VS_Change(100);
+    m.BEGrid.row = 7;
+    m.EdFilter_Change(QStringLiteral(" bc8"));
+    EXPECT_TRUE(m.Cmd[11].enabled);
+    m.MenuBT(QStringLiteral("filt"));
+    EXPECT_EQ(m.IdxTop, 39);
+    EXPECT_EQ(m.BEGrid.row, 1);
+    EXPECT_TRUE(m.BEGrid.rows[1].startsWith(QStringLiteral("BC807")));
+    EXPECT_TRUE(m.Label3[1].endsWith(QStringLiteral("/ 40"))) << m.Label3[1].toStdString();
+    // nothing matching: 235, nothing moves; paging goes on normally
+    m.EdFilter_Change(QStringLiteral("ZZ"));
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("235"), ok());
+    m.MenuBT(QStringLiteral("filt"));
+    EXPECT_EQ(m.IdxTop, 39);
+    EXPECT_EQ(m.IdxBusy, 0);
+    EXPECT_TRUE(m.BEGrid_KeyDown(34, 0));
+    EXPECT_EQ(m.IdxTop, 64);
+}
+
+TEST_F(PagedListTest, PagingKeys)
+{
+    BtEditModel m;
+    loaded(m);
+    fill(m, 100, 20);
+    m.IdxTop = 75;
+    EXPECT_TRUE(m.BEGrid_KeyDown(34, 0));
+    EXPECT_EQ(m.IdxTop, 80);
+    EXPECT_TRUE(m.BEGrid_KeyDown(34, 1)); // Shift+PgDn pages like PgDn: nothing more here
+    EXPECT_EQ(m.IdxTop, 80);
+    EXPECT_TRUE(m.BEGrid_KeyDown(33, 0));
+    EXPECT_EQ(m.IdxTop, 60);
+    m.IdxTop = 5;
+    EXPECT_TRUE(m.BEGrid_KeyDown(33, 0));
+    EXPECT_EQ(m.IdxTop, 0);
+    // one entry on at the bottom edge
+    m.BEGrid.row = 20;
+    EXPECT_TRUE(m.BEGrid_KeyDown(40, 0));
+    EXPECT_EQ(m.IdxTop, 1);
+    EXPECT_EQ(m.BEGrid.rows[20], entry(21) + QStringLiteral("\t14003"));
+    EXPECT_EQ(m.BEGrid.rows[1], entry(2) + QStringLiteral("\t14003"));
+
+    // a short list: nothing pages, Ctrl+Down goes to the last entry
+    fill(m, 10, 20);
+    EXPECT_EQ(m.VS.maximum, m.VS.minimum);
+    EXPECT_EQ(m.BEGrid.rows[11], QString());
+    EXPECT_TRUE(m.BEGrid_KeyDown(34, 0));
+    EXPECT_EQ(m.IdxTop, 0);
+    EXPECT_TRUE(m.BEGrid_KeyDown(40, 2));
+    EXPECT_EQ(m.BEGrid.row, 10);
+
+    // Up at the top edge with a scale of 2 never goes below the first entry
+    fill(m, 40000, 25);
+    m.IdxTop = 1;
+    m.DisplayPage();
+    m.BEGrid.row = 1;
+    EXPECT_TRUE(m.BEGrid_KeyDown(38, 0));
+    EXPECT_EQ(m.IdxTop, 0);
+    EXPECT_EQ(m.BEGrid.rows[1], entry(1) + QStringLiteral("\t14003"));
+}
+
+TEST(PagedListArithmetic, ScaleAndBar)
+{
+    EXPECT_EQ(pagedScale(40000, 25, 1), 2);
+    EXPECT_EQ(pagedScale(32792, 25, 1), 1);  // d = 32,767
+    EXPECT_EQ(pagedScale(32793, 25, 1), 2);  // d = 32,768
+    EXPECT_EQ(pagedScale(200000, 20, 1), 8); // 199,980 -> 99,990 -> 49,995 -> 24,997
+    EXPECT_EQ(pagedBarMaximum(40000, 25, 2, 0), 19988);
+    EXPECT_EQ(pagedBarMaximum(100, 20, 1, 0), 80);
+    EXPECT_EQ(pagedBarMaximum(10, 20, 1, 0), 0);
+}
+
+// ---------------------------------------------------------------- list output
+
+TEST(ListPrintLayout, ColumnsAndCount)
+{
+    const IndexPrintLayout three = indexPrintLayout(3, 110, 60);
+    EXPECT_EQ(three.cols, 4);
+    EXPECT_EQ(three.gap, 5);
+    ASSERT_EQ(three.places.size(), 3u);
+    EXPECT_EQ(three.places[2].line, 2);
+    EXPECT_EQ(three.places[2].column, 0);
+    EXPECT_EQ(three.countPage, 0);
+    EXPECT_EQ(three.countLine, 59);
+    EXPECT_EQ(three.countColumn, 87);
+    const IndexPrintLayout full = indexPrintLayout(240, 110, 60);
+    EXPECT_EQ(full.places[60].column, 29);
+    EXPECT_EQ(full.places[120].column, 58);
+    EXPECT_EQ(full.places[239].column, 87);
+    EXPECT_EQ(full.places[239].line, 59);
+    EXPECT_EQ(full.countPage, -1); // a full last page prints no count
+    const IndexPrintLayout more = indexPrintLayout(241, 110, 60);
+    EXPECT_EQ(more.places[240].page, 1);
+    EXPECT_EQ(more.places[240].line, 0);
+    // a narrow page prints one column
+    const IndexPrintLayout narrow = indexPrintLayout(5, 40, 60);
+    EXPECT_EQ(narrow.cols, 1);
+    EXPECT_EQ(narrow.gap, 0);
+}
+
+TEST_F(BtEditTest, ListFileLinesAndSelection)
+{
+    BtEditModel m;
+    loaded(m);
+    m.IdxList = {{QStringLiteral("BC847").leftJustified(18), QStringLiteral("14003")}};
+    m.IdxCount = 1;
+    m.IdxKeyKind = 0;
+    m.IdxKeyName = QStringLiteral("Typ");
+    m.ListBiBe = 1;
+    m.SuchBegriffText = QStringLiteral("BC8");
+    m.ListGruppe = QStringLiteral("14");
+    const QStringList lines = m.listFileLines(1);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], QStringLiteral("Interne BE-Datei     Typ \"BC8...\"   Gr 14"));
+    EXPECT_EQ(lines[1], QStringLiteral("BC847") + QString(15, u' ') + QStringLiteral("T  14003"));
+    EXPECT_EQ(lines[1].size(), 28);
+    m.SuchBegriffText = QStringLiteral("*");
+    m.ListGruppe.clear();
+    EXPECT_EQ(m.selectionLine(1), QStringLiteral("Typ   Alle BE"));
+    m.SuchBegriffText.clear();
+    EXPECT_EQ(m.selectionLine(2), QStringLiteral("   Alle BE"));
+    m.SuchBegriffText = QStringLiteral("Block: 14003");
+    EXPECT_EQ(m.selectionLine(2), QStringLiteral("Block: 14003"));
+}
+
+TEST_F(BtEditTest, ListOpenWritesTheListFileWhole)
+{
+    BtEditModel m;
+    loaded(m);
+    RecordingLauncher rec;
+    setLauncher(&rec);
+    sp.program().WorkStr[17] = tmp.path();
+    m.ListArt = 2;
+    m.ListBiBe = 2;
+    m.BEGrid.visible = true;
+    m.BEGrid.rows = {QStringLiteral("Typ=A,Q,Bac=141,") + PiChar + QStringLiteral("qem=2")};
+    m.up1cmd_Click(QStringLiteral("lst.open"));
+    ASSERT_EQ(rec.opened.size(), 1);
+    const QFileInfo file(rec.opened[0]);
+    EXPECT_EQ(file.fileName(), QStringLiteral("BEList.txt"));
+    EXPECT_EQ(file.dir().dirName().toLower(), QStringLiteral("tp2"));
+    EXPECT_EQ(file.dir().absolutePath(), QDir(tmp.filePath(QStringLiteral("tp2"))).absolutePath());
+    const QByteArray bytes = testutil::readFile(file.filePath());
+    EXPECT_EQ(bytes, QByteArray("Externe BE-Datei        Alle BE\r\nTyp=A,Q,Bac=141,\xe3qem=2\r\n"));
+    EXPECT_TRUE(rec.commands.isEmpty());
+    EXPECT_EQ(m.Info, QString());
+
+    // a folder that cannot take the file: a message, no file, nothing opened
+    QDir().mkpath(tmp.filePath(QStringLiteral("bad")));
+    testutil::writeFile(tmp.filePath(QStringLiteral("bad/Tp2")), "a file, not a folder");
+    sp.program().WorkStr[17] = tmp.filePath(QStringLiteral("bad"));
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("lstwrite"), ok());
+    m.up1cmd_Click(QStringLiteral("lst.open"));
+    EXPECT_EQ(rec.opened.size(), 1);
+    EXPECT_TRUE(sp.ui().allUsed());
+    setLauncher(nullptr);
+}
+
+TEST_F(BtEditTest, LongRecordPrintsAllItsLines)
+{
+    QString record = QStringLiteral("Typ=LONG,Q,Bac=141");
+    for (int i = 0; i < 60; ++i)
+        record += QStringLiteral(",K%1=value%1").arg(i);
+    const QStringList lines = BtEditModel::recordPrintLines(record, 0, 30);
+    EXPECT_GT(lines.size(), 20);
+    QString joined;
+    for (const QString& l : lines)
+        joined += l.trimmed();
+    EXPECT_TRUE(joined.endsWith(QStringLiteral("K59=value59"))) << joined.toStdString();
+    for (const QString& l : lines)
+        EXPECT_LE(l.size(), 30) << l.toStdString();
+}
+
+} // namespace
