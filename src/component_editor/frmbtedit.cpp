@@ -156,7 +156,9 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     // The record view.
     mFrame[BtEditModel::FrameBT] = new QGroupBox(this);
     auto* gBT = new QGridLayout(mFrame[BtEditModel::FrameBT]);
-    const int heights[] = {0, 70, 160, 100};
+    // Small minimums: with the search area below, the window must still fit a
+    // screen 1000 pixels high; the boxes grow with the window.
+    const int heights[] = {0, 48, 96, 64};
     for (int g = 1; g <= 3; ++g) {
         mLabel[g + 2] = new QLabel(mFrame[BtEditModel::FrameBT]);
         mGrid[g] = new QListWidget(mFrame[BtEditModel::FrameBT]);
