@@ -400,10 +400,12 @@ void QslEditModel::BT_Click(int mouseRow)
     AktbtLoaded = UpdateHighlCaptAktbt(false, false);
 }
 
-void QslEditModel::BT_DblClick(int mouseRow)
+// A double or right click makes the clicked row current and takes its line as
+// the unchanged original; false when the click was below the last row.
+bool QslEditModel::takeClickedRow(int mouseRow)
 {
     if (mouseRow < 0 || mouseRow >= rows.size())
-        return;
+        return false;
     row = RowSel = mouseRow;
     ResetHighl();
     AktbtLoaded = UpdateHighlCaptAktbt(false, false);
@@ -411,20 +413,20 @@ void QslEditModel::BT_DblClick(int mouseRow)
         AktbtOrig = AktbtText;
         AktbtLoaded = false;
     }
+    return true;
+}
+
+void QslEditModel::BT_DblClick(int mouseRow)
+{
+    if (!takeClickedRow(mouseRow))
+        return;
     MenuQSL(QStringLiteral("edit"));
 }
 
 void QslEditModel::BT_RightClick(int mouseRow)
 {
-    if (mouseRow < 0 || mouseRow >= rows.size())
+    if (!takeClickedRow(mouseRow))
         return;
-    row = RowSel = mouseRow;
-    ResetHighl();
-    AktbtLoaded = UpdateHighlCaptAktbt(false, false);
-    if (AktbtLoaded) {
-        AktbtOrig = AktbtText;
-        AktbtLoaded = false;
-    }
     ParamPopup();
     if (view)
         view->refresh();

@@ -150,6 +150,7 @@ public:
     static QString withoutMarks(const QString& text);
 
 private:
+    bool takeClickedRow(int mouseRow);
     void storeLine(int r, const QString& text);
     void blockCommand(const QString& what);
     void pasteCommand(const QString& what);
