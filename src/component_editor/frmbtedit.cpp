@@ -393,6 +393,24 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     }
 }
 
+// The list opens to the right of the record view and widens the window: move
+// it left as far as needed so that the list stays on the screen.
+void frmBtEditWindow::keepOnScreen()
+{
+    QScreen* s = screen();
+    if (!s || !isVisible() || !layout())
+        return;
+    layout()->activate();
+    const QRect avail = s->availableGeometry();
+    QRect r = frameGeometry();
+    if (r.right() <= avail.right())
+        return;
+    r.moveRight(avail.right());
+    if (r.left() < avail.left())
+        r.moveLeft(avail.left());
+    move(r.topLeft());
+}
+
 void frmBtEditWindow::fromModel()
 {
     mUpdating = true;
@@ -479,6 +497,7 @@ void frmBtEditWindow::fromModel()
         resize(px(m.width), height());
     else if (m.width <= BtEditModel::RecordViewWidth && width() > px(BtEditModel::RecordViewWidth))
         resize(px(BtEditModel::RecordViewWidth), height());
+    keepOnScreen();
     if (m.cursorBusy && !mBusyCursor) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         mBusyCursor = true;

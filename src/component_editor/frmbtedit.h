@@ -30,6 +30,7 @@ public:
     void run();
     void waitForDescription();
     void fromModel();
+    void keepOnScreen();
 
     QLineEdit* designation(int i) const { return mBT[i]; }
     QLineEdit* block() const { return mBlock; }
