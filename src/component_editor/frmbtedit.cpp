@@ -253,8 +253,9 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
 
     // The search area: expression, block, the kind of search and the list form.
     auto* suGrid = new QGridLayout;
-    const char* const examples[] = {"e.g.  Bac=11,Gec=SOT | Bac=7,Are=? | Bac=141,Tec=14,Gec=DIP | Bac=2,Text=Diode",
-                                    "e.g.  14003 | 12038"};
+    const char* const examples[] = {"Bac=11,Gec=SOT | Bac=7,Are=? | Bac=141,Tec=14,Gec=DIP | Bac=2,Text=Diode",
+                                    "14003 | 12038"};
+    const QString examplePrefix = prog().LangNr == 2 ? QStringLiteral("e.g.  ") : QStringLiteral("z. B.  ");
     auto* kinds = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         mChkSuch[i] = new QRadioButton(mFrame[BtEditModel::FrameSuDat]);
@@ -266,7 +267,9 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
             mAusg[i]->setObjectName(QStringLiteral("txAusg%1").arg(i));
             mAusg[i]->installEventFilter(this);
             suGrid->addWidget(mAusg[i], i, 1);
-            auto* example = new QLabel(QString::fromLatin1(examples[i]), mFrame[BtEditModel::FrameSuDat]);
+            // An expression is typed here, so its field gets room for one.
+            mAusg[i]->setMinimumWidth(i == 0 ? 240 : 80);
+            auto* example = new QLabel(examplePrefix + QString::fromLatin1(examples[i]), mFrame[BtEditModel::FrameSuDat]);
             example->setObjectName(QStringLiteral("Label2_%1").arg(i));
             suGrid->addWidget(example, i, 2);
             connect(mAusg[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
