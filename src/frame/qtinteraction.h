@@ -47,3 +47,24 @@ private:
 // interface language (1 German, 2 English); false when the translation files
 // are not installed (the buttons then stay English).
 bool installQtTranslations(int langNr);
+
+// A modal window that works on the headless model the question carries: shown
+// until closed; the model's back pointer to its view, where it has one, is
+// cleared afterwards, because the window is gone.
+template <class Window, class Model>
+void registerModelWindow(QtInteraction& ui, const QString& kind)
+{
+    QtInteraction* qt = &ui;
+    ui.registerHandler(kind, [qt](const Question& q) {
+        auto* model = static_cast<Model*>(q.model);
+        if (!model)
+            return Answer::cancel();
+        Window window(*model, qt->owner());
+        window.run();
+        if constexpr (requires { model->view = nullptr; })
+            model->view = nullptr;
+        Answer a;
+        a.applied = true;
+        return a;
+    });
+}

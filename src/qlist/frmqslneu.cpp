@@ -243,15 +243,5 @@ bool frmQslNeuWindow::eventFilter(QObject* watched, QEvent* event)
 
 void registerQslNeuWindow(QtInteraction& ui)
 {
-    QtInteraction* qt = &ui;
-    ui.registerHandler(QStringLiteral("qslneu"), [qt](const Question& q) {
-        auto* model = static_cast<QslNeuModel*>(q.model);
-        if (!model)
-            return Answer::cancel();
-        frmQslNeuWindow window(*model, qt->owner());
-        window.run();
-        Answer a;
-        a.applied = true;
-        return a;
-    });
+    registerModelWindow<frmQslNeuWindow, QslNeuModel>(ui, QStringLiteral("qslneu"));
 }

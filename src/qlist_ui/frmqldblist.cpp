@@ -428,16 +428,5 @@ bool frmQldbListWindow::eventFilter(QObject* watched, QEvent* event)
 
 void registerQldbListWindow(QtInteraction& ui)
 {
-    QtInteraction* qt = &ui;
-    ui.registerHandler(QStringLiteral("qldblist"), [qt](const Question& q) {
-        auto* model = static_cast<QldbList*>(q.model);
-        if (!model)
-            return Answer::cancel();
-        frmQldbListWindow window(*model, qt->owner());
-        window.run();
-        model->view = nullptr;
-        Answer a;
-        a.applied = true;
-        return a;
-    });
+    registerModelWindow<frmQldbListWindow, QldbList>(ui, QStringLiteral("qldblist"));
 }

@@ -482,18 +482,8 @@ bool frmQslEditWindow::eventFilter(QObject* watched, QEvent* event)
 
 void registerQslEditWindow(QtInteraction& ui)
 {
+    registerModelWindow<frmQslEditWindow, QslEditModel>(ui, QuestionKind::QslEditor);
     QtInteraction* qt = &ui;
-    ui.registerHandler(QuestionKind::QslEditor, [qt](const Question& q) {
-        auto* model = static_cast<QslEditModel*>(q.model);
-        if (!model)
-            return Answer::cancel();
-        frmQslEditWindow window(*model, qt->owner());
-        window.run();
-        model->view = nullptr;
-        Answer a;
-        a.applied = true;
-        return a;
-    });
     ui.registerHandler(QuestionKind::QslPopup, [qt](const Question& q) {
         QMenu menu(qt->owner());
         menu.setFont(fixedFont());
