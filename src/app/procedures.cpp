@@ -1,4 +1,5 @@
 #include "app/procedures.h"
+#include "frame/workslots.h"
 #include "component_editor/bebez.h"
 #include "component_editor/btedit.h"
 #include "component_editor/btsearch.h"
@@ -34,6 +35,7 @@
 #include "calculation/systdb.h"
 #include "frame/paramstring.h"
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -47,7 +49,7 @@ void qslDatabaseService()
 {
     QString kz, startBis, param;
     QStringList anEin;
-    QString ret = prog().WorkStr[16];
+    QString ret = prog().WorkStr[Slot::Qz];
     DiaDIN(prog().LangDir + QStringLiteral("qsl\\isam"), QStringLiteral("menu"), kz, startBis, anEin, ret);
     if (ret == QLatin1String("CREATE"))
         NeuQslDb(param);
@@ -81,11 +83,12 @@ void installProcedures()
 
     // The stress entry of a Q-list position opens the component editor on the
     // position's component; the line being replaced is shown above the record.
-    static QString qslLine;
+    // The line is held by the two links that pass it on, not by the program.
+    auto qslLine = std::make_shared<QString>();
     ComponentEditorLink& editor = componentEditorLink();
-    editor.setQslLine = [](const QString& text) { qslLine = text; };
-    editor.Show0 = [](QString& Adr, const QString& MSuch) {
-        const QString line = std::exchange(qslLine, QString());
+    editor.setQslLine = [qslLine](const QString& text) { *qslLine = text; };
+    editor.Show0 = [qslLine](QString& Adr, const QString& MSuch) {
+        const QString line = std::exchange(*qslLine, QString());
         frmBtEdit::Show0(Adr, MSuch, line);
     };
 
@@ -104,18 +107,18 @@ void installProcedures()
     };
     qslEditLinks().classParameters = [](const QString& identity, QString& bac, QString& tec) {
         Program& p = prog();
-        const std::array<QString, 7> kept{p.WorkStr[2], p.WorkStr[3], p.WorkStr[4], p.WorkStr[5],
-                                          p.WorkStr[6], p.WorkStr[7], p.WorkStr[8]};
+        const std::array<QString, 7> kept{p.WorkStr[Slot::Ident], p.WorkStr[Slot::Q], p.WorkStr[Slot::Z], p.WorkStr[Slot::B],
+                                          p.WorkStr[Slot::S], p.WorkStr[Slot::F], p.WorkStr[Slot::R]};
         QString list;
         try {
-            p.WorkStr[2] = identity;
+            p.WorkStr[Slot::Ident] = identity;
             QString blockFile, blockText, record;
             if (SuchBtTsa(p.BexDir.isEmpty() ? 1 : 0, blockFile, blockText, record) != 0 && !record.isEmpty() &&
                 record != QLatin1String("FehlerYk")) {
                 BtdTrenn(record);
-                p.WorkStr[2] = identity;
-                bac = GetParam(p.WorkStr[3], QStringLiteral("Bac"));
-                tec = GetParam(p.WorkStr[3], QStringLiteral("Tec"));
+                p.WorkStr[Slot::Ident] = identity;
+                bac = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Bac"));
+                tec = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Tec"));
                 LesSin(QStringLiteral("Bac=") + bac + QStringLiteral(",Tec=") +
                            (tec.isEmpty() ? QStringLiteral("0000") : tec),
                        0, QStringLiteral("Parameter"), list, {}, {}, {}, 3);
@@ -124,7 +127,7 @@ void installProcedures()
             list.clear(); // no class markers rather than no popup
         }
         for (int i = 0; i < 7; ++i)
-            p.WorkStr[std::size_t(i) + 2] = kept[std::size_t(i)];
+            p.WorkStr[std::size_t(Slot::Ident + i)] = kept[std::size_t(i)];
         return list;
     };
 

@@ -1,4 +1,5 @@
 #include "component_editor/bebez.h"
+#include "frame/workslots.h"
 #include "component_editor/btedit.h"
 #include "component_file/btmessages.h"
 #include "frame/codepage.h"
@@ -215,8 +216,8 @@ void frmBEBez::Run()
         return;
     }
     m.file = chosen.text;
-    if (!p.WorkStr[17].isEmpty())
-        QDir::setCurrent(nativePath(p.WorkStr[17]));
+    if (!p.WorkStr[Slot::ProgramDir].isEmpty())
+        QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
     m.localise();
     Question q;
     q.kind = QuestionKind::DesignationMatch;

@@ -1,4 +1,5 @@
 #include "component_editor/btedit.h"
+#include "frame/workslots.h"
 #include "component_file/btdatei.h"
 #include "component_file/btmessages.h"
 #include "component_file/btrecord.h"
@@ -415,7 +416,7 @@ QString BtEditModel::OpenBT(int BiBe, int MListBE, bool M_AddBez, bool M_FindMel
         if (!CheckSaveBT(433) && !M_AddBez)
             return QString();
         BT = {sT, sS, sA};
-        p.WorkStr[2].clear();
+        p.WorkStr[Slot::Ident].clear();
         ClearBT();
         RecIdx = 0;
         QString file, text, record;
@@ -433,7 +434,7 @@ QString BtEditModel::OpenBT(int BiBe, int MListBE, bool M_AddBez, bool M_FindMel
             BlockRecords[0].clear();
             RecCount = p.BtSatzAnz;
             RecIdx = index;
-            p.WorkStr[0] += QStringLiteral(",Badr=") + file;
+            p.WorkStr[Slot::SyPar] += QStringLiteral(",Badr=") + file;
             ReloadBtBlock();
             BTKopfZeile(0, BtBlockNr(file), r);
             ShowBT(RecIdx);
@@ -632,7 +633,7 @@ void BtEditModel::cmdNew()
     Program& p = prog();
     ClearBT();
     BTKopfZeile(0, QString(), 0);
-    p.WorkStr[2].clear();
+    p.WorkStr[Slot::Ident].clear();
     for (int i = 0; i < 3; ++i) {
         if (BT[i].trimmed().isEmpty())
             continue;
@@ -645,11 +646,11 @@ void BtEditModel::cmdNew()
             }
             value.remove(u' ');
         }
-        p.WorkStr[2] += u',' + BtKey[i] + u'=' + value;
+        p.WorkStr[Slot::Ident] += u',' + BtKey[i] + u'=' + value;
     }
     hideWindow();
     const QString r = frmBEProgEin::RunEingabe();
-    BlockRecords = QStringList{p.WorkStr[2].mid(1) + QStringLiteral(",Q,") + p.WorkStr[3]};
+    BlockRecords = QStringList{p.WorkStr[Slot::Ident].mid(1) + QStringLiteral(",Q,") + p.WorkStr[Slot::Q]};
     RecIdx = 0;
     RecCount = 0;
     if (r == QLatin1String("ABBRUCH")) {
@@ -701,7 +702,7 @@ void BtEditModel::NeuBTSetup()
     BTBeWait = false;
     // The whole text: a description is never cut.
     QString d = BTBe;
-    prog().WorkStr[5] = d;
+    prog().WorkStr[Slot::B] = d;
     BTBeHighlighted = false;
     BTBe.clear();
     while (d.endsWith(u'\r') || d.endsWith(u'\n'))
@@ -1008,8 +1009,8 @@ void BtEditModel::ShowBTParam(int g, bool n)
     Program& p = prog();
     QString mil;
     if (g == 2 && n && btEditLinks().milParameters) {
-        const QString bac = GetParam(p.WorkStr[3], QStringLiteral("Bac"));
-        const QString tec = GetParam(p.WorkStr[3], QStringLiteral("Tec"));
+        const QString bac = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Bac"));
+        const QString tec = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Tec"));
         mil = btEditLinks().milParameters(QStringLiteral("Bac=") + bac + QStringLiteral(",Tec=") + tec);
     }
     ParamKey.clear();

@@ -1,4 +1,5 @@
 #include "component_editor/btedit.h"
+#include "frame/workslots.h"
 #include "component_editor/btsearch.h"
 #include "component_file/btmessages.h"
 #include "component_file/btrecord.h"
@@ -420,7 +421,7 @@ QStringList BtEditModel::recordPrintLines(QString& btd, int form, int columns)
     } else {
         BtdTrenn(btd);
         const Program& p = prog();
-        const QString identity = p.WorkStr[2], q = p.WorkStr[3], z = p.WorkStr[4], description = p.WorkStr[5];
+        const QString identity = p.WorkStr[Slot::Ident], q = p.WorkStr[Slot::Q], z = p.WorkStr[Slot::Z], description = p.WorkStr[Slot::B];
         wrapped(identity);
         const QString name =
             btEditLinks().componentName ? OemToAnsi(btEditLinks().componentName(p.LangNr)) : QString();
@@ -525,7 +526,7 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
         return;
     QString file;
     if (Ausgabe == QLatin1String("lst.open")) {
-        file = p.WorkStr[17] + QStringLiteral("\\Tp2\\BEList.txt");
+        file = p.WorkStr[Slot::ProgramDir] + QStringLiteral("\\Tp2\\BEList.txt");
     } else {
         Info = ResText(QStringLiteral("524"), l, false);
         refresh();
@@ -537,8 +538,8 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
         q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
         q.data.insert(QStringLiteral("flags"), 2054);
         const Answer a = ui().ask(q);
-        if (!p.WorkStr[17].isEmpty())
-            QDir::setCurrent(nativePath(p.WorkStr[17]));
+        if (!p.WorkStr[Slot::ProgramDir].isEmpty())
+            QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
         if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH"))
             return;
         file = a.text;

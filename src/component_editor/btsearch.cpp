@@ -1,4 +1,5 @@
 #include "component_editor/btsearch.h"
+#include "frame/workslots.h"
 #include "component_editor/btedit.h"
 #include "component_file/btdatei.h"
 #include "component_file/btinh.h"
@@ -384,7 +385,7 @@ bool BtEditModel::ViewBEDatList(const QString& bdir, QString& Such, QString& Gr,
                     for (int i = 1; i <= n; ++i) {
                         ++AnzGeprueft;
                         BtdTrenn(records[i]);
-                        if (!searchTermsHold(expr.terms, p.WorkStr[2], p.WorkStr[3], p.WorkStr[5]))
+                        if (!searchTermsHold(expr.terms, p.WorkStr[Slot::Ident], p.WorkStr[Slot::Q], p.WorkStr[Slot::B]))
                             continue;
                         BEGrid.rows << QString(records[i]).replace(PiMark, PiChar);
                         BEGrid.row = int(BEGrid.rows.size()) - 1;

@@ -1,4 +1,5 @@
 #include "component_entry/belastein.h"
+#include "frame/workslots.h"
 #include "calculation/systdb.h"
 #include "component_entry/entrysteps.h"
 #include "component_entry/listlines.h"
@@ -22,8 +23,8 @@ public:
         : mode(mode), Ret(ret), changes(changes)
     {
         Program& p = prog();
-        Norm = GetParam(p.WorkStr[1], QStringLiteral("Norm"));
-        const QString& q = p.WorkStr[3];
+        Norm = GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Norm"));
+        const QString& q = p.WorkStr[Slot::Q];
         Bac = GetParam(q, QStringLiteral("Bac"));
         d1 = Bac.left(1);
         d2 = Bac.left(2);
@@ -39,7 +40,7 @@ public:
     void run();
 
 private:
-    QString& S() { return prog().WorkStr[6]; }
+    QString& S() { return prog().WorkStr[Slot::S]; }
     void refresh() { frmBEProgEin::AnzQbSdTxt(2, S()); }
 
     void append(const QString& key, const QString& value)
@@ -203,7 +204,7 @@ bool StressEntry::zener()
     const QString z = menu(QStringLiteral("zener"), QStringLiteral("Tei"));
     if (z == QLatin1String("0") || z == QLatin1String("2")) {
         double Tref = 0;
-        LesSin(prog().WorkStr[3], 0, QStringLiteral("Tref"), Tref);
+        LesSin(prog().WorkStr[Slot::Q], 0, QStringLiteral("Tref"), Tref);
         // A class without a reference temperature is taken as one of 40 degrees.
         double d = Tref == 0 ? 0 : Tref - 40;
         if (d == 0)

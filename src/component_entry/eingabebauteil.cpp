@@ -1,4 +1,5 @@
 #include "component_entry/eingabebauteil.h"
+#include "frame/workslots.h"
 #include "component_entry/eingabetec.h"
 #include "component_entry/entrysteps.h"
 #include "component_entry/klassendialoge.h"
@@ -29,7 +30,7 @@ double num(const QString& text)
 
 QString& list()
 {
-    return prog().WorkStr[3];
+    return prog().WorkStr[Slot::Q];
 }
 
 void removeKeys(const QString& keys)
@@ -199,10 +200,10 @@ Go Entry::check()
     if (Ret != kAbbruch) {
         // The class and technology are known now: a refusal of an earlier
         // attempt must not make the models skip the component.
-        dropBacFit(p.WorkStr[7]);
+        dropBacFit(p.WorkStr[Slot::F]);
         return Go::On;
     }
-    const QString code = GetParam(p.WorkStr[7], QStringLiteral("Err"));
+    const QString code = GetParam(p.WorkStr[Slot::F], QStringLiteral("Err"));
     if (code == QLatin1String("BacFit")) {
         MsgBoxRes(QStringLiteral("96"), 0, p.LangNr,
                   {GetParam(list(), QStringLiteral("Bac")), GetParam(list(), QStringLiteral("Tec"))});
@@ -215,7 +216,7 @@ Go Entry::check()
                                        : QStringLiteral("Die Daten der Bauelementeklasse %1 sind nicht prüfbar: %2");
     ui().messageBox(QStringLiteral("ERWA"), head.arg(Bac, why.isEmpty() ? code : why), Mb::Exclamation);
     list().clear();
-    p.WorkStr[7].clear();
+    p.WorkStr[Slot::F].clear();
     checkFailed = true;
     return Go::On;
 }
@@ -371,7 +372,7 @@ int Entry::housing()
 
 bool Entry::typicalPowerCondition() const
 {
-    const QString bbl = GetParam(prog().WorkStr[0], QStringLiteral("Bbl"));
+    const QString bbl = GetParam(prog().WorkStr[Slot::SyPar], QStringLiteral("Bbl"));
     const QString gec = Gec.toUpper();
     return bbl.isEmpty() && gec != QLatin1String("CHIP") && gec != QLatin1String("???") &&
            gec != QLatin1String("XXX");

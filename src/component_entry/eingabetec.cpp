@@ -1,4 +1,5 @@
 #include "component_entry/eingabetec.h"
+#include "frame/workslots.h"
 #include "component_entry/entrysteps.h"
 #include "calculation/systdb.h"
 #include "dialogue/dia.h"
@@ -49,7 +50,7 @@ private:
     Pass ask(const QString& chapter, QString& code, bool again, bool withList = false,
              const QString& listSuffix = QString())
     {
-        const QString bez = withList ? prog().WorkStr[3] + QStringLiteral(",Tec=") + listSuffix : QStringLiteral(",Tec=");
+        const QString bez = withList ? prog().WorkStr[Slot::Q] + QStringLiteral(",Tec=") + listSuffix : QStringLiteral(",Tec=");
         const int m = entry::menu(kTec, chapter, code, bez, 2, 3);
         if (m == 1)
             return Pass::Cancel;
@@ -57,7 +58,7 @@ private:
             return again ? Pass::Again : Pass::Back;
         return Pass::Done;
     }
-    void panel(const QString& code) { entry::panel(prog().WorkStr[3] + QStringLiteral(",Tec=") + code); }
+    void panel(const QString& code) { entry::panel(prog().WorkStr[Slot::Q] + QStringLiteral(",Tec=") + code); }
     Pass milScreen(bool again);
 
     Pass group1(QString& Tec);
@@ -238,7 +239,7 @@ Pass TecQuestions::group3(QString& Tec)
 Pass TecQuestions::milScreen(bool again)
 {
     Program& p = prog();
-    if (!GetParam(p.WorkStr[1], QStringLiteral("Norm")).contains(u'2'))
+    if (!GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Norm")).contains(u'2'))
         return Pass::Done;
     QString kz;
     const int m = frmDia::DIK(entry::langFile(QStringLiteral("btx\\tecm")), d3, kz, 3);
@@ -359,7 +360,7 @@ int EingabeTec(const QString& Bac, QString& Tec)
     if (v1 < 1 || v1 > 7)
         return 0;
     for (;;) {
-        entry::panel(prog().WorkStr[3]);
+        entry::panel(prog().WorkStr[Slot::Q]);
         QString tec;
         switch (questions.run(tec)) {
         case Pass::Done:

@@ -1,4 +1,5 @@
 #include "component_entry/eingabetypyk.h"
+#include "frame/workslots.h"
 #include "component_entry/entrysteps.h"
 #include "dialogue/dia.h"
 #include "frame/formatters.h"
@@ -14,7 +15,7 @@ void EingabeTypYk(QString& Ident, QString& Key, QString& Ret)
     Ident.clear();
     Key.clear();
     Ret.clear();
-    p.WorkStr[18] = GetParam(p.Cf, QStringLiteral("Tsa"));
+    p.WorkStr[Slot::TsaMode] = GetParam(p.Cf, QStringLiteral("Tsa"));
 
     for (;;) {
         QString kz, startBis;

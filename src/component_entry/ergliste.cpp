@@ -1,4 +1,5 @@
 #include "component_entry/ergliste.h"
+#include "frame/workslots.h"
 #include "calculation/systdb.h"
 #include "component_entry/listlines.h"
 #include "frame/codepage.h"
@@ -51,8 +52,8 @@ void rateLines(const QString& lead, const QString& t)
 void intermediate(const QString& Norm)
 {
     Program& p = prog();
-    QString b = p.WorkStr[8];
-    const QString Tei = GetParam(p.WorkStr[6], QStringLiteral("Tei"));
+    QString b = p.WorkStr[Slot::R];
+    const QString Tei = GetParam(p.WorkStr[Slot::S], QStringLiteral("Tei"));
     const QString Tj = take(b, QStringLiteral("Tj"));
     const QString Tb = take(b, QStringLiteral("Tb"));
     if (!Tb.isEmpty()) {
@@ -61,7 +62,7 @@ void intermediate(const QString& Norm)
         plain(text(380, {Tj}));
     } else {
         const QString Tjr = take(b, QStringLiteral("Tjr"));
-        SetParam(p.WorkStr[8], QStringLiteral("Tjr"), QString());
+        SetParam(p.WorkStr[Slot::R], QStringLiteral("Tjr"), QString());
         if (!Tjr.isEmpty()) {
             plain(text(381, {Tjr}));
         } else {
@@ -73,9 +74,9 @@ void intermediate(const QString& Norm)
                 plain(text(542, {Rtv}));
             if (!Tj.isEmpty()) {
                 QString by;
-                if (listing::num(GetParam(p.WorkStr[6], QStringLiteral("Nmw"))) != 0)
+                if (listing::num(GetParam(p.WorkStr[Slot::S], QStringLiteral("Nmw"))) != 0)
                     by = QStringLiteral("Nmw");
-                else if (listing::num(GetParam(p.WorkStr[3], QStringLiteral("Ntyp"))) != 0)
+                else if (listing::num(GetParam(p.WorkStr[Slot::Q], QStringLiteral("Ntyp"))) != 0)
                     by = QStringLiteral("Ntyp");
                 if (!by.isEmpty())
                     plain(text(383, {Tj, by}));
@@ -144,12 +145,12 @@ const char* const kResultKey[] = {"", "Fit", "Fitm", "Fita"};
 void ErgFehlList()
 {
     Program& p = prog();
-    if (p.WorkStr[8].startsWith(u','))
-        p.WorkStr[8].remove(0, 1);
-    const QString Norm = GetParam(p.WorkStr[1], QStringLiteral("Norm"));
+    if (p.WorkStr[Slot::R].startsWith(u','))
+        p.WorkStr[Slot::R].remove(0, 1);
+    const QString Norm = GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Norm"));
     listing::line(QStringLiteral("I"), text(377), 2, 0);
     listing::line(kStar, QString(), 0, 1);
-    const QString& F = p.WorkStr[7];
+    const QString& F = p.WorkStr[Slot::F];
     if (!F.isEmpty()) {
         listing::line(QStringLiteral("U"), text(378), 1, 2);
         if (findParamKey(F, QStringLiteral("Err")) >= 0) {
@@ -183,9 +184,9 @@ void ErgTabelle(const QString& Norm)
     Program& p = prog();
     QString heading;
     // The results may begin with the rate key once the leading comma is gone.
-    if ((u',' + p.WorkStr[8]).contains(QLatin1String(",Fit"))) {
+    if ((u',' + p.WorkStr[Slot::R]).contains(QLatin1String(",Fit"))) {
         listing::line(kStar, QString());
-        heading = text(393, {GetParam(p.WorkStr[1], QStringLiteral("Tu"))});
+        heading = text(393, {GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Tu"))});
     } else {
         listing::line(kStar, QString(), 1, 2);
         heading = text(394);
@@ -207,7 +208,7 @@ void ErgTabelle(const QString& Norm)
     for (int m = 1; m <= 3; ++m) {
         if (!Norm.contains(QChar(u'0' + m)))
             continue;
-        const ParamPair r = GetParamPair(p.WorkStr[8], QLatin1String(kResultKey[m]));
+        const ParamPair r = GetParamPair(p.WorkStr[Slot::R], QLatin1String(kResultKey[m]));
         mn[m] = r.valueMin;
         mx[m] = r.valueMax;
         mean[m] = double(float((float(r.valueMin) + float(r.valueMax)) / 2.0f));

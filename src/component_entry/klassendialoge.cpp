@@ -1,4 +1,5 @@
 #include "component_entry/klassendialoge.h"
+#include "frame/workslots.h"
 #include "component_entry/entrysteps.h"
 #include "dialogue/dia.h"
 #include "frame/editvar.h"
@@ -16,7 +17,7 @@ const QString kDiv = QStringLiteral("btx\\div");
 
 QString bacOfList()
 {
-    return GetParam(prog().WorkStr[3], QStringLiteral("Bac"));
+    return GetParam(prog().WorkStr[Slot::Q], QStringLiteral("Bac"));
 }
 
 bool isDigitText(const QString& s)
@@ -31,7 +32,7 @@ bool isDigitText(const QString& s)
 int freeComplexity(const QString& chapter, const QString& unit, QString& K1)
 {
     Program& p = prog();
-    entry::panel(p.WorkStr[3]);
+    entry::panel(p.WorkStr[Slot::Q]);
     for (;;) {
         QString ret;
         const int r = entry::screen(kKom, chapter, QStringLiteral("1"), ret);
@@ -149,7 +150,7 @@ int NtypWahl(const QString& Bac, QString& Ntyp)
 int RthGeh(QString& Rte)
 {
     Rte.clear();
-    const QString list = prog().WorkStr[3];
+    const QString list = prog().WorkStr[Slot::Q];
     const QString bac = GetParam(list, QStringLiteral("Bac"));
     const QString gec = GetParam(list, QStringLiteral("Gec")).toUpper();
     const bool classAsks = bac.left(2) == QLatin1String("21") || bac.left(1) == QLatin1String("1");

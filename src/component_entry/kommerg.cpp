@@ -1,4 +1,5 @@
 #include "component_entry/kommerg.h"
+#include "frame/workslots.h"
 #include "component_entry/listlines.h"
 #include "frame/codepage.h"
 #include "frame/markers.h"
@@ -16,7 +17,7 @@ const QChar kOpen(16), kClose(17);
 double meanOf(int m)
 {
     static const char* const keys[] = {"", "Fit", "Fitm", "Fita"};
-    const ParamPair r = GetParamPair(prog().WorkStr[8], QLatin1String(keys[m]));
+    const ParamPair r = GetParamPair(prog().WorkStr[Slot::R], QLatin1String(keys[m]));
     return double((float(r.valueMin) + float(r.valueMax)) / 2.0f);
 }
 
@@ -64,7 +65,7 @@ void KommBedingung(QString& cond, bool& result)
 {
     Program& p = prog();
     result = false;
-    QString digits = GetParam(p.WorkStr[1], QStringLiteral("Norm"));
+    QString digits = GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Norm"));
     double mean[4] = {};
     int withResult = 0;
     for (int m = 1; m <= 3; ++m) {
@@ -118,7 +119,7 @@ void KommBedingung(QString& cond, bool& result)
     }
     const QString env = GetParam(cond, QStringLiteral("Env"));
     if (!env.isEmpty()) {
-        const QString runEnv = GetParam(p.WorkStr[1], QStringLiteral("Env"));
+        const QString runEnv = GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Env"));
         const bool fails = env.startsWith(u'-') ? env.mid(1) == runEnv : env != runEnv;
         if (fails)
             return;
@@ -127,7 +128,7 @@ void KommBedingung(QString& cond, bool& result)
             return;
         }
     }
-    const QString& q = p.WorkStr[3];
+    const QString& q = p.WorkStr[Slot::Q];
     const QString bac = GetParam(cond, QStringLiteral("Bac"));
     if (!bac.isEmpty()) {
         if (!matchesPattern(bac, GetParam(q, QStringLiteral("Bac"))))
@@ -159,7 +160,7 @@ void KommBedingung(QString& cond, bool& result)
     const QString zf = GetParam(cond, QStringLiteral("Zf"));
     if (!zf.isEmpty()) {
         const double n = listing::num(zf);
-        double own = listing::num(GetParam(p.WorkStr[6], QStringLiteral("Zf")));
+        double own = listing::num(GetParam(p.WorkStr[Slot::S], QStringLiteral("Zf")));
         if (own == 0)
             own = 100;
         if ((n > 0 && own != n) || (n < 0 && own == -n))
@@ -171,7 +172,7 @@ void KommBedingung(QString& cond, bool& result)
     }
     const QString qklm = GetParam(cond, QStringLiteral("Qklm"));
     if (!qklm.isEmpty()) {
-        const QString own = GetParam(p.WorkStr[6], QStringLiteral("Qklm"));
+        const QString own = GetParam(p.WorkStr[Slot::S], QStringLiteral("Qklm"));
         result = own.isEmpty() || own == qklm;
         if (result)
             SetParam(cond, QStringLiteral("Qklm"), QString());

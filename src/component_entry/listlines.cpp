@@ -1,4 +1,5 @@
 #include "component_entry/listlines.h"
+#include "frame/workslots.h"
 #include "frame/formatters.h"
 #include "frame/markers.h"
 #include "frame/numbers.h"
@@ -15,7 +16,7 @@ QString text(int id, const QStringList& args)
 
 void line(const QString& letter, const QString& line, int nC, int nT)
 {
-    prog().WorkStr[22] = (letter + line + EndeZeichen).leftJustified(ListRecordLength, u' ', true);
+    prog().WorkStr[Slot::Record] = (letter + line + EndeZeichen).leftJustified(ListRecordLength, u' ', true);
     ErgLf(nC, nT);
 }
 

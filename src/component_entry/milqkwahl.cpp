@@ -1,4 +1,5 @@
 #include "component_entry/milqkwahl.h"
+#include "frame/workslots.h"
 #include "dialogue/dia.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
@@ -25,6 +26,6 @@ void MilQkWahl(const QString& Family, QString& Ret)
     Program& p = prog();
     QString kz;
     DiaDIK(p.LangDir + QStringLiteral("btx\\milq"), chapter, kz);
-    p.RunStr[0] = keys;
+    p.RunStr[RunSlot::Scratch] = keys;
     Ret = kz.isEmpty() ? QString() : GetParam(keys, kz);
 }

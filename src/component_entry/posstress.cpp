@@ -1,4 +1,5 @@
 #include "component_entry/posstress.h"
+#include "frame/workslots.h"
 #include "component_entry/belastein.h"
 #include "component_entry/entrysteps.h"
 #include "component_entry/pruefbtdaten.h"
@@ -85,13 +86,13 @@ void editMode(QString& Pos, int found, const QString& record, const QString& Stc
     if (found == 0 || found == -2) {
         // The component file could not be read: searching or creating there now
         // would work on a file that cannot be trusted.
-        MsgBoxRes(QStringLiteral("53"), 0, p.LangNr, {p.WorkStr[2]});
+        MsgBoxRes(QStringLiteral("53"), 0, p.LangNr, {p.WorkStr[Slot::Ident]});
         return;
     }
     if (record.isEmpty()) {
         MSuch = QStringLiteral("replace");
         if (MsgBoxRes(QStringLiteral("53"), Mb::YesNo, p.LangNr,
-                      {p.WorkStr[2], ResText(QStringLiteral("136"), p.LangNr, false)})
+                      {p.WorkStr[Slot::Ident], ResText(QStringLiteral("136"), p.LangNr, false)})
             != Mb::Yes)
             return;
         if (link.setQslLine)
@@ -112,8 +113,8 @@ void editMode(QString& Pos, int found, const QString& record, const QString& Stc
     QString line = Stc + u',' + key + Adr.left(18).trimmed();
     if (!Sl.isEmpty())
         line += QStringLiteral(",Sl=") + Sl;
-    if (!p.WorkStr[6].isEmpty())
-        line += QStringLiteral(",S,") + p.WorkStr[6];
+    if (!p.WorkStr[Slot::S].isEmpty())
+        line += QStringLiteral(",S,") + p.WorkStr[Slot::S];
     Pos = line + comment;
 }
 
@@ -146,7 +147,7 @@ void PosStressEingabe(QString& Pos, bool M_Edit)
     const QString Qm = GetParam(line, QStringLiteral("Qm"));
     QString Stc;
     PosTrenn(line, Stc);
-    QString Ident = p.WorkStr[2];
+    QString Ident = p.WorkStr[Slot::Ident];
     SetParam(Ident, QStringLiteral("Qm"), QString());
     if (Qm == QLatin1String("Qsl")) {
         MsgBoxRes(QStringLiteral("57"), 0, p.LangNr, {Ident});
@@ -166,7 +167,7 @@ void PosStressEingabe(QString& Pos, bool M_Edit)
     if (found != 1 || record.isEmpty()) {
         // Also when the component file could not be read (0) or is damaged (-2):
         // the command ends with the message instead of silently.
-        MsgBoxRes(QStringLiteral("53"), 0, p.LangNr, {p.WorkStr[2]});
+        MsgBoxRes(QStringLiteral("53"), 0, p.LangNr, {p.WorkStr[Slot::Ident]});
         return;
     }
     BtdTrenn(record);
@@ -175,21 +176,21 @@ void PosStressEingabe(QString& Pos, bool M_Edit)
     showScreenListing(Ret);
     if (Ret == QLatin1String("ABBRUCH"))
         return;
-    if (GetParam(p.WorkStr[1], QStringLiteral("Norm")).isEmpty()) {
+    if (GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Norm")).isEmpty()) {
         QString kz;
         if (entry::menu(QStringLiteral("btx\\div"), QStringLiteral("sdmil"), kz, QString(), 2, 1) == 1)
             return;
-        p.WorkStr[1] = kz == QLatin1String("1") ? QStringLiteral("Norm=13") : QStringLiteral("Norm=123");
+        p.WorkStr[Slot::GlPar] = kz == QLatin1String("1") ? QStringLiteral("Norm=13") : QStringLiteral("Norm=123");
     }
-    const QString oldStress = p.WorkStr[6];
+    const QString oldStress = p.WorkStr[Slot::S];
     std::vector<StressItem> changes;
     BelastEin(QStringLiteral("QSL"), Ret, &changes);
     if (Ret == QLatin1String("ABBRUCH"))
         return;
-    p.WorkStr[6] = mergeStressData(oldStress, changes);
+    p.WorkStr[Slot::S] = mergeStressData(oldStress, changes);
     PruefQkBelast();
     showScreenListing(Ret);
-    if (Ret == QLatin1String("ABBRUCH") || p.WorkStr[6].isEmpty())
+    if (Ret == QLatin1String("ABBRUCH") || p.WorkStr[Slot::S].isEmpty())
         return;
-    Pos = Stc + u',' + Ident + QStringLiteral(",S,") + p.WorkStr[6] + comment;
+    Pos = Stc + u',' + Ident + QStringLiteral(",S,") + p.WorkStr[Slot::S] + comment;
 }

@@ -1,4 +1,5 @@
 #include "component_entry/pruefbtdaten.h"
+#include "frame/workslots.h"
 #include "calculation/names.h"
 #include "component_entry/listlines.h"
 #include "frame/codepage.h"
@@ -18,7 +19,7 @@ const QString kStar = QStringLiteral("*");
 
 QString q(const QString& key)
 {
-    return GetParam(prog().WorkStr[3], key);
+    return GetParam(prog().WorkStr[Slot::Q], key);
 }
 
 QString bac()
@@ -95,7 +96,7 @@ void nameLines()
 
 void identityLines()
 {
-    const QString& id = prog().WorkStr[2];
+    const QString& id = prog().WorkStr[Slot::Ident];
     const QString typ = GetParam(id, QStringLiteral("Typ"));
     const QString yk = GetParam(id, QStringLiteral("Yk"));
     const QString an = GetParam(id, QStringLiteral("An"));
@@ -113,7 +114,7 @@ void identityLines()
             s.chop(1);
         listing::wrapped(s, 77, QStringLiteral(" "), 13);
     }
-    QString desc = prog().WorkStr[5];
+    QString desc = prog().WorkStr[Slot::B];
     if (!desc.isEmpty()) {
         // The pi marker has no place in code page 850: it is kept out of the conversion.
         ReplaceAll(desc, QString(PiMark), QStringLiteral("{p}"), 0);
@@ -171,7 +172,7 @@ void PruefBtDaten()
     list("BtName");
     list("Tsab");
     line(kStar, QString());
-    const QString badr = GetParam(p.WorkStr[0], QStringLiteral("Badr"));
+    const QString badr = GetParam(p.WorkStr[Slot::SyPar], QStringLiteral("Badr"));
     line(QStringLiteral("U"), badr.isEmpty() ? text(301) : text(302, {badr}), 2, 2);
 
     QString code = QStringLiteral("Code       : Bac = ") + b + QStringLiteral("  Tec = ") + t;
@@ -182,8 +183,8 @@ void PruefBtDaten()
     if (!bacm.isEmpty())
         code += QStringLiteral("  Bacm = ") + bacm;
     plain(code);
-    if (!p.WorkStr[4].isEmpty())
-        listing::wrapped(text(303, {p.WorkStr[4]}), 77, QStringLiteral(", "), 13);
+    if (!p.WorkStr[Slot::Z].isEmpty())
+        listing::wrapped(text(303, {p.WorkStr[Slot::Z]}), 77, QStringLiteral(", "), 13);
     list("Are");
     list("Ari");
     list("Arem");
@@ -193,7 +194,7 @@ void PruefBtDaten()
         if (!asic.isEmpty())
             plain(text(304, {asic}));
         QString kompl, description;
-        KomplexText(p.WorkStr[3], kompl, description);
+        KomplexText(p.WorkStr[Slot::Q], kompl, description);
         plain(text(305, {description}));
         housingLine();
         for (const char* k : {"Rte", "Ntyp", "Umax", "AchipSac", "Vf"})

@@ -1,4 +1,5 @@
 #include "component_entry/pruefqkbelast.h"
+#include "frame/workslots.h"
 #include "component_entry/listlines.h"
 #include "frame/formatters.h"
 #include "frame/markers.h"
@@ -13,7 +14,7 @@ const QString kStar = QStringLiteral("*");
 
 QString s(const char* key)
 {
-    return GetParam(prog().WorkStr[6], QLatin1String(key));
+    return GetParam(prog().WorkStr[Slot::S], QLatin1String(key));
 }
 
 void plain(const QString& t)
@@ -65,7 +66,7 @@ void tei(const QString& d1)
 
 void rtv()
 {
-    const ParamPair r = GetParamPair(prog().WorkStr[6], QStringLiteral("Rtv"));
+    const ParamPair r = GetParamPair(prog().WorkStr[Slot::S], QStringLiteral("Rtv"));
     if (r.valueMin != 0)
         plain(text(365, {FormBerS(float(r.valueMin), float(r.valueMax), 1)}));
 }
@@ -92,14 +93,14 @@ void zf()
 
 void qClassRange()
 {
-    const ParamPair p = GetParamPair(prog().WorkStr[6], QStringLiteral("Qkm"));
+    const ParamPair p = GetParamPair(prog().WorkStr[Slot::S], QStringLiteral("Qkm"));
     if (!p.textMin.isEmpty() && p.textMax != p.textMin)
         plain(text(350, {p.textMin + u'/' + p.textMax}));
 }
 
 void qClassName()
 {
-    const ParamPair p = GetParamPair(prog().WorkStr[6], QStringLiteral("Qkm"));
+    const ParamPair p = GetParamPair(prog().WorkStr[Slot::S], QStringLiteral("Qkm"));
     if (!p.textMin.isEmpty() && p.textMax == p.textMin)
         plain(text(351, {p.textMin, milClassText(p.textMin)}));
 }
@@ -107,7 +108,7 @@ void qClassName()
 void units(const QString& d2)
 {
     const QString v = s("Vfi");
-    if (v.isEmpty() || v == GetParam(prog().WorkStr[3], QStringLiteral("Vf")))
+    if (v.isEmpty() || v == GetParam(prog().WorkStr[Slot::Q], QStringLiteral("Vf")))
         return;
     QString t = text(352);
     // Groups 5x other than 52 to 54 have no wording of their own: the label alone.
@@ -128,7 +129,7 @@ void switching()
 
 void load()
 {
-    QString& l = prog().WorkStr[20];
+    QString& l = prog().WorkStr[Slot::Line];
     l.clear();
     const QString lab = s("Lab");
     if (!lab.isEmpty())
@@ -166,8 +167,8 @@ void failureCriterion()
 void PruefQkBelast()
 {
     Program& p = prog();
-    const QString Norm = GetParam(p.WorkStr[1], QStringLiteral("Norm"));
-    const QString bac = GetParam(p.WorkStr[3], QStringLiteral("Bac"));
+    const QString Norm = GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Norm"));
+    const QString bac = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Bac"));
     const QString d1 = bac.left(1), d2 = bac.left(2);
 
     listing::line(QStringLiteral("I"), text(340), 2, 0);
@@ -188,7 +189,7 @@ void PruefQkBelast()
     if (Norm.contains(u'2')) {
         const QString qkm = s("Qkm");
         plain(qkm.isEmpty() ? text(347) : text(346, {qkm}));
-        const QString qem = GetParam(p.WorkStr[6], QString(PiMark) + QStringLiteral("qem"));
+        const QString qem = GetParam(p.WorkStr[Slot::S], QString(PiMark) + QStringLiteral("qem"));
         if (!qem.isEmpty())
             listing::line(QString(QChar(149)), text(348, {QString(PiMark), qem}));
     }

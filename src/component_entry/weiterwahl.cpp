@@ -1,4 +1,5 @@
 #include "component_entry/weiterwahl.h"
+#include "frame/workslots.h"
 #include "component_entry/entrysteps.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
@@ -35,7 +36,7 @@ QString WeiterWahl()
     if (r != QLatin1String("3") && r != QLatin1String("4"))
         return QString();
     const QString a = ask(QStringLiteral("beaprof"));
-    QString& gl = p.WorkStr[1];
+    QString& gl = p.WorkStr[Slot::GlPar];
     if (a == QLatin1String("1"))
         SetParam(gl, QStringLiteral("Env,Envm"), QString());
     else if (a == QLatin1String("2"))

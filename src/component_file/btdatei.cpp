@@ -1,4 +1,5 @@
 #include "component_file/btdatei.h"
+#include "frame/workslots.h"
 #include "component_file/btinh.h"
 #include "component_file/btjournal.h"
 #include "component_file/btlock.h"
@@ -85,8 +86,8 @@ bool InitBtDatei(bool loadIndex)
     for (auto* cache : {&p.InhSeiteInt, &p.InhSeiteExt})
         for (QString& page : *cache)
             page = QString(PageLength, u' ');
-    p.WorkStr[10] = GetParam(p.Cf, QStringLiteral("Tp1"));
-    p.WorkStr[11] = GetParam(p.Cf, QStringLiteral("Tp2"));
+    p.WorkStr[Slot::Tp1] = GetParam(p.Cf, QStringLiteral("Tp1"));
+    p.WorkStr[Slot::Tp2] = GetParam(p.Cf, QStringLiteral("Tp2"));
     p.BinDir = GetParam(p.Cf, QStringLiteral("Bin"));
     p.BexDir = GetParam(p.Cf, QStringLiteral("Bex"));
     p.SinDir = GetParam(p.Cf, QStringLiteral("Sin"));

@@ -1,6 +1,7 @@
 #include "component_file/btjournal.h"
 #include "frame/codepage.h"
 #include "frame/paths.h"
+#include "frame/program.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
+#include <memory>
 #include <optional>
 #include <unistd.h>
 #include <vector>
@@ -85,10 +87,21 @@ struct Unit {
     std::vector<std::pair<QString, std::optional<Staged>>> undo;
 };
 
+} // namespace
+
+// Held by the Program: a change in progress belongs to the run that opened it.
+struct JournalUnit {
+    Unit unit;
+};
+
+namespace {
+
 Unit& unit()
 {
-    static Unit u;
-    return u;
+    Program& p = prog();
+    if (!p.Journal)
+        p.Journal = std::make_shared<JournalUnit>();
+    return p.Journal->unit;
 }
 
 // A cheap key for a design path: no look-up on disk, absolute, clean.

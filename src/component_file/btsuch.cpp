@@ -1,4 +1,5 @@
 #include "component_file/btsuch.h"
+#include "frame/workslots.h"
 #include "component_file/btdatei.h"
 #include "component_file/btinh.h"
 #include "component_file/btlock.h"
@@ -101,7 +102,7 @@ int HolBtInh(int kind, const QString& key, QString& blockFile, QString& blockTex
 
 int SuchBtTsa(int kind, QString& blockFile, QString& blockText, QString& record)
 {
-    QString identity = prog().WorkStr[2];
+    QString identity = prog().WorkStr[Slot::Ident];
     blockFile.clear();
     blockText.clear();
     record.clear();

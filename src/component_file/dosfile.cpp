@@ -2,6 +2,7 @@
 #include "component_file/btjournal.h"
 #include "frame/codepage.h"
 #include "frame/paths.h"
+#include "frame/program.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <map>
+#include <memory>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,16 +27,23 @@ struct OpenFile {
     QByteArray staged;
     qint64 position = 0;
 };
-struct FileTable {
+} // namespace
+
+// Held by the Program, so that a run (or a test) starts with no files open.
+struct DosFileTable {
     std::map<int, OpenFile> open;
     int next = 1;
     int lastError = 0;
 };
 
-FileTable& table()
+namespace {
+
+DosFileTable& table()
 {
-    static FileTable t;
-    return t;
+    Program& p = prog();
+    if (!p.DosFiles)
+        p.DosFiles = std::make_shared<DosFileTable>();
+    return *p.DosFiles;
 }
 
 int codeOf(int err)
@@ -60,7 +69,7 @@ QByteArray local(const QString& file)
 
 void FOpenAll(const QString& file, int access, int share, int& handle)
 {
-    FileTable& t = table();
+    DosFileTable& t = table();
     handle = -1;
     // A file changed by the open change is read as it will be.
     if (const StagedFile* staged = stagedFile(file)) {
@@ -128,7 +137,7 @@ QString ErrorMsg(int code)
 
 bool FCreate(const QString& file)
 {
-    FileTable& t = table();
+    DosFileTable& t = table();
     const int fd = ::open(local(file).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) {
         t.lastError = codeOf(errno);
@@ -141,7 +150,7 @@ bool FCreate(const QString& file)
 
 qint64 FLof(int handle)
 {
-    FileTable& t = table();
+    DosFileTable& t = table();
     const auto it = t.open.find(handle);
     if (it == t.open.end())
         return -1;
@@ -157,7 +166,7 @@ qint64 FLof(int handle)
 
 void FGet(int handle, QString& text)
 {
-    FileTable& t = table();
+    DosFileTable& t = table();
     const auto it = t.open.find(handle);
     if (it == t.open.end()) {
         t.lastError = DosErr::AccessRefused;
@@ -190,7 +199,7 @@ void FGet(int handle, QString& text)
 
 void FClose(int handle)
 {
-    FileTable& t = table();
+    DosFileTable& t = table();
     const auto it = t.open.find(handle);
     if (it == t.open.end())
         return;

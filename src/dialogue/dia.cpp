@@ -1,4 +1,5 @@
 #include "dialogue/dia.h"
+#include "frame/workslots.h"
 #include "dialogue/chapterfile.h"
 #include "frame/codepage.h"
 #include "frame/listingfiles.h"
@@ -92,7 +93,7 @@ QStringList recordsOfTextFile(const QString& Aetx)
     for (const QString& line : *lines)
         out << textPageRecord(line);
     // The page's scratch copy in Tp1, rebuilt for every text-file page.
-    QFile scratch(nativePath(joinDesignPath(prog().WorkStr[10], QStringLiteral("btx.tmp"))));
+    QFile scratch(nativePath(joinDesignPath(prog().WorkStr[Slot::Tp1], QStringLiteral("btx.tmp"))));
     if (scratch.exists())
         scratch.remove();
     if (!scratch.open(QIODevice::WriteOnly))
@@ -247,7 +248,7 @@ int DIK(const QString& Adia, const QString& Kap, QString& kz, std::optional<int>
 void BTX(const QString& Aetx, const QString& aAbtx, int Azeilen, QString& Ret, bool NichtAbbruch)
 {
     Program& p = prog();
-    p.WorkStr[10] = GetParam(p.Cf, QStringLiteral("Tp1"));
+    p.WorkStr[Slot::Tp1] = GetParam(p.Cf, QStringLiteral("Tp1"));
     Ret.clear();
     QStringList records;
     if (aAbtx == QLatin1String("#7")) {

@@ -1,4 +1,5 @@
 #include "dialogue/beprogein.h"
+#include "frame/workslots.h"
 #include "dialogue/dia.h"
 #include "frame/database.h"
 #include "frame/editvar.h"
@@ -265,7 +266,7 @@ int BEGehWahl(QString& Gec, QString& Pin, QString& Her, int MPin)
             Her = her.text(0);
 
         if (Gec == QLatin1String("DIK")) {
-            AnzQbSdTxt(1, prog().WorkStr[3] + QStringLiteral(",Gec=") + Gec);
+            AnzQbSdTxt(1, prog().WorkStr[Slot::Q] + QStringLiteral(",Gec=") + Gec);
             QString key;
             const int r = frmDia::DIK(prog().LangDir + QStringLiteral("btx\\vftbzf"), QStringLiteral("dikmil"), key);
             if (r == 2)

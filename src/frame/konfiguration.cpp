@@ -1,4 +1,5 @@
 #include "frame/konfiguration.h"
+#include "frame/workslots.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
@@ -69,9 +70,9 @@ void KonfigModel::LoadKonfig()
     be[1] = p.BinDir;
     be[2] = p.BexDir;
     be[3] = GetParam(p.Cf, QStringLiteral("ResDir"));
-    be[4] = p.WorkStr[9];
-    be[5] = p.WorkStr[13];
-    qsl = p.WorkStr[16];
+    be[4] = p.WorkStr[Slot::AwsDir];
+    be[5] = p.WorkStr[Slot::Vql];
+    qsl = p.WorkStr[Slot::Qz];
     const QString list = ResText(QStringLiteral("443"), p.LangNr, false);
     paperList.clear();
     for (int i = 0;; ++i) {
@@ -157,13 +158,13 @@ KonfigModel::Result KonfigModel::CopyKonfigToCf()
     p.SexDir = p.BexDir + QStringLiteral("\\i\\ss");
     SetParam(p.Cf, QStringLiteral("Sex"), p.SexDir);
     SetParam(p.Cf, QStringLiteral("ResDir"), be[3]);
-    p.WorkStr[9] = be[4];
-    SetParam(p.Cf, QStringLiteral("Aws"), p.WorkStr[9]);
-    p.WorkStr[13] = vql;
+    p.WorkStr[Slot::AwsDir] = be[4];
+    SetParam(p.Cf, QStringLiteral("Aws"), p.WorkStr[Slot::AwsDir]);
+    p.WorkStr[Slot::Vql] = vql;
     SetParam(p.Cf, QStringLiteral("Vql"), vql);
-    p.WorkStr[14] = vql + u'\\';
-    p.WorkStr[15] = p.WorkStr[14] + QStringLiteral("dbase_");
-    p.WorkStr[16] = letter;
+    p.WorkStr[Slot::VqlDir] = vql + u'\\';
+    p.WorkStr[Slot::VqlDbase] = p.WorkStr[Slot::VqlDir] + QStringLiteral("dbase_");
+    p.WorkStr[Slot::Qz] = letter;
     SetParam(p.Cf, QStringLiteral("Qz"), letter);
     for (int i = 0; i < 4; ++i) {
         SetParam(p.Cf, QStringLiteral("Rand") + QString::number(i), rand[i]);

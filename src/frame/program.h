@@ -14,6 +14,8 @@ class RunPhases;
 class IniStore;
 class InstanceLock;
 class QslEditGrid;
+struct DosFileTable;
+struct JournalUnit;
 namespace frmBEProgEin {
 class State;
 }
@@ -43,6 +45,11 @@ struct Program {
     // The hold of this running copy on its work directories (frame/instancelock.h):
     // first here, so that it is released last, after every file in them is closed.
     std::shared_ptr<InstanceLock> Instance;
+    // The component file's table of open files and its change in progress
+    // (component_file/dosfile.h, btjournal.h): next to the lock, so that they go
+    // after everything else that may still close a file.
+    std::shared_ptr<DosFileTable> DosFiles;
+    std::shared_ptr<JournalUnit> Journal;
 
     // Work strings 0..22 and the run block 0..62 (see the run and calculation code
     // for the slot meanings). RunVal holds the numeric slots (26, 30, ... 58).
@@ -116,6 +123,9 @@ struct Program {
     QString ProgInfo;      // SetProgInfo
     QString ProgramFile;   // full path of the program file
     QString ProgramName;   // base name of the program file (".EPT" protocol name)
+    // The file chosen last in the file dialogs of the Q-list import and export:
+    // the dialogs propose it again.
+    QString LastFileName;
 
     // The one service through which everything asks or tells the user.
     Interaction* ui = nullptr;

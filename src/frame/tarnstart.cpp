@@ -1,4 +1,5 @@
 #include "frame/tarnstart.h"
+#include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/database.h"
 #include "frame/errors.h"
@@ -132,16 +133,16 @@ void readConfiguration()
     // The configuration string.
     QString& cf = p.Cf;
     cf = QStringLiteral("De=") + p.LangDir + QStringLiteral(",L=") + QString::number(p.LangNr);
-    p.WorkStr[9] = fv("Aws");
+    p.WorkStr[Slot::AwsDir] = fv("Aws");
 
     // Work directories (relative to the program directory): emptied only when no
     // other copy of this installation runs; otherwise folders of this copy's own.
     const InstanceLock& instance = claimWorkDirectories();
-    p.WorkStr[10] = instance.tp1();
-    p.WorkStr[11] = instance.tp2();
-    p.WorkStr[12] = p.WorkStr[10] + QStringLiteral("\\tqs");
-    cf += QStringLiteral(",Aws=") + p.WorkStr[9] + QStringLiteral(",Tp1=") + p.WorkStr[10] + QStringLiteral(",Tp2=") +
-          p.WorkStr[11] + QStringLiteral(",Tqs=") + p.WorkStr[12];
+    p.WorkStr[Slot::Tp1] = instance.tp1();
+    p.WorkStr[Slot::Tp2] = instance.tp2();
+    p.WorkStr[Slot::Tqs] = p.WorkStr[Slot::Tp1] + QStringLiteral("\\tqs");
+    cf += QStringLiteral(",Aws=") + p.WorkStr[Slot::AwsDir] + QStringLiteral(",Tp1=") + p.WorkStr[Slot::Tp1] + QStringLiteral(",Tp2=") +
+          p.WorkStr[Slot::Tp2] + QStringLiteral(",Tqs=") + p.WorkStr[Slot::Tqs];
 
     p.BinDir = fv("Bin");
     p.BexDir = fv("Bex");
@@ -161,18 +162,18 @@ void readConfiguration()
           QStringLiteral(",Font=") + fv("Font") + QStringLiteral(",Paf=") + fv("Paf") + QStringLiteral(",Res=") +
           fv("Res");
 
-    p.WorkStr[13] = fv("Vql");
-    p.WorkStr[14] = p.WorkStr[13] + u'\\';
-    p.WorkStr[15] = p.WorkStr[14] + QStringLiteral("dbase_");
-    p.WorkStr[16] = fv("Qz").toUpper();
-    cf += QStringLiteral(",Vql=") + p.WorkStr[13] + QStringLiteral(",Qz=") + p.WorkStr[16];
+    p.WorkStr[Slot::Vql] = fv("Vql");
+    p.WorkStr[Slot::VqlDir] = p.WorkStr[Slot::Vql] + u'\\';
+    p.WorkStr[Slot::VqlDbase] = p.WorkStr[Slot::VqlDir] + QStringLiteral("dbase_");
+    p.WorkStr[Slot::Qz] = fv("Qz").toUpper();
+    cf += QStringLiteral(",Vql=") + p.WorkStr[Slot::Vql] + QStringLiteral(",Qz=") + p.WorkStr[Slot::Qz];
     p.HwNwKonfig = readLeadingNumber(fv("HwNw")) != 0;
-    p.WorkStr[18] = fv("Tsa").toUpper();
+    p.WorkStr[Slot::TsaMode] = fv("Tsa").toUpper();
 
     // "vg": its lines are appended unchanged. A missing file is reported once and
     // start-up goes on without extra lines.
     {
-        QFile vg(nativePath(joinDesignPath(p.WorkStr[19], QStringLiteral("vg"))));
+        QFile vg(nativePath(joinDesignPath(p.WorkStr[Slot::SystemDir], QStringLiteral("vg"))));
         if (!vg.open(QIODevice::ReadOnly)) {
             runStep([&] {
                 throw TarnError(QStringLiteral("File not found: %1").arg(vg.fileName()), ErrNo::FileNotFound);
@@ -212,7 +213,7 @@ void readConfiguration()
 
     // "cf.sys": Cf as it stands now, one line.
     runStep([&] {
-        QSaveFile f(nativePath(joinDesignPath(p.WorkStr[19], QStringLiteral("cf.sys"))));
+        QSaveFile f(nativePath(joinDesignPath(p.WorkStr[Slot::SystemDir], QStringLiteral("cf.sys"))));
         if (!f.open(QIODevice::WriteOnly))
             throw TarnError(QStringLiteral("Path/File access error: %1").arg(f.fileName()), ErrNo::PathFileAccess);
         f.write(toAnsi(cf) + "\r\n");
@@ -271,7 +272,7 @@ void readConfiguration()
 void openSystemDatabase()
 {
     Program& p = prog();
-    const QString path = joinDesignPath(p.WorkStr[19], QStringLiteral("SYST_DB.sqlite"));
+    const QString path = joinDesignPath(p.WorkStr[Slot::SystemDir], QStringLiteral("SYST_DB.sqlite"));
     if (!runStep([&] { p.SystDb = Database::open(path, true); }))
         throw ProgramEndRequested();
     runStep([&] {
@@ -293,21 +294,21 @@ StartResult Main(const QString& programFile, const QString& commandLine)
     ErrPtnr::CallStack(QStringLiteral("[TarnStart] Sub Main()"));
     p.ProgramFile = programFile;
     p.ProgramName = QFileInfo(programFile).completeBaseName();
-    p.WorkStr[17] = programDirectoryOf(programFile);
+    p.WorkStr[Slot::ProgramDir] = programDirectoryOf(programFile);
     // The program directory is a native path; the System directory is kept in
     // design form (a root directory gives two separators in a row, as designed)
     // and resolved by nativePath.
-    p.WorkStr[19] = p.WorkStr[17] + QStringLiteral("\\System");
+    p.WorkStr[Slot::SystemDir] = p.WorkStr[Slot::ProgramDir] + QStringLiteral("\\System");
     const QString cmd = commandLine.trimmed().toLower();
-    p.IniFile = p.WorkStr[19] + QStringLiteral("\\tarn.ini");
+    p.IniFile = p.WorkStr[Slot::SystemDir] + QStringLiteral("\\tarn.ini");
 
     StartResult result;
     // Start-up asks the ini file many questions: it is read once.
     const IniMemoryScope iniRead(p.IniFile);
     try {
         if (!runStep([&] {
-                if (!QDir::setCurrent(nativePath(p.WorkStr[17])))
-                    throw TarnError(QStringLiteral("Path not found: %1").arg(p.WorkStr[17]), ErrNo::PathNotFound);
+                if (!QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir])))
+                    throw TarnError(QStringLiteral("Path not found: %1").arg(p.WorkStr[Slot::ProgramDir]), ErrNo::PathNotFound);
             }))
             return {StartAction::End, {}};
         if (!runStep([] { readConfiguration(); }))

@@ -1,4 +1,5 @@
 #include "prediction/execqslbelist.h"
+#include "frame/workslots.h"
 #include "component_file/btsuch.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
@@ -64,10 +65,10 @@ void ExecQslBEList(QString& Lnr)
     ErrPtnr::guarded(QStringLiteral("XHAP"), QStringLiteral("ExecQslBEList"), false, [&] {
         const QString title = QStringLiteral("TARN ") + GetParam(p.Cf, QStringLiteral("Vers")) +
                               QStringLiteral("  ") + ResText(QStringLiteral("472"), p.LangNr, true) + u' ' +
-                              p.WorkStr[16] + u' ' + LnKurz(Lnr.mid(3));
+                              p.WorkStr[Slot::Qz] + u' ' + LnKurz(Lnr.mid(3));
 
         QString number = Lnr, path, status;
-        QslSuch(QStringLiteral("Ln"), p.WorkStr[16], number, path, status);
+        QslSuch(QStringLiteral("Ln"), p.WorkStr[Slot::Qz], number, path, status);
         if (path.isEmpty() || status == Abbruch)
             return false;
 
@@ -122,8 +123,8 @@ void ExecQslBEList(QString& Lnr)
                 q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
                 q.data.insert(QStringLiteral("flags"), 2054);
                 const Answer a = ui().ask(q);
-                if (!p.WorkStr[17].isEmpty())
-                    QDir::setCurrent(nativePath(p.WorkStr[17]));
+                if (!p.WorkStr[Slot::ProgramDir].isEmpty())
+                    QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
                 if (a.cancelled || a.text.isEmpty())
                     return false;
                 chosen = a.text;

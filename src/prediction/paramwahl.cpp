@@ -133,7 +133,7 @@ void askMilQuality(QString& Ret)
         for (int i = 0; i < 4; ++i) {
             QString cls;
             MilQkWahl(QString::fromLatin1(families[i]), cls);
-            p.RunStr[9 + i] = cls;
+            p.RunStr[RunSlot::MilQk + i] = cls;
             gl += QStringLiteral(",Qk%1m=").arg(QString::fromLatin1(families[i])) + cls;
         }
     } else if (key == QLatin1String("2")) {
@@ -148,9 +148,9 @@ void askMilQuality(QString& Ret)
             return;
         const char* families[] = {"1", "2", "4", "5"};
         for (int i = 0; i < 4; ++i) {
-            p.RunStr[13 + i] = f[i].trimmed();
+            p.RunStr[RunSlot::MilPiQ + i] = f[i].trimmed();
             gl += u',' + QString(PiMark) + QStringLiteral("q%1em=").arg(QString::fromLatin1(families[i])) +
-                  p.RunStr[13 + i];
+                  p.RunStr[RunSlot::MilPiQ + i];
         }
     }
 }

@@ -1,4 +1,5 @@
 #include "printing/archiv.h"
+#include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/database.h"
 #include "frame/errors.h"
@@ -67,14 +68,14 @@ void ArchivStart()
     Program& p = prog();
     try {
         s.ArchivAktiv = true;
-        s.ArchivPdfTemp = p.WorkStr[17] + QStringLiteral("\\TPArch\\PDFtemp.pdf");
+        s.ArchivPdfTemp = p.WorkStr[Slot::ProgramDir] + QStringLiteral("\\TPArch\\PDFtemp.pdf");
         s.ArchivArt = iniValue(QStringLiteral("ArchivArt"), 96);
         s.ArchivNr = int(readLeadingNumber(iniValue(QStringLiteral("ArchivNr"), 96)));
         s.ProgTyp = iniValue(QStringLiteral("ProgTyp"), 128);
         s.ArchivDir = iniValue(QStringLiteral("ArchivDir"), 128);
         try {
             // A new installation has neither the folder nor the databases.
-            const QString dir = s.ArchivDir.isEmpty() ? p.WorkStr[17] : s.ArchivDir;
+            const QString dir = s.ArchivDir.isEmpty() ? p.WorkStr[Slot::ProgramDir] : s.ArchivDir;
             if (!QDir().mkpath(nativePath(dir)))
                 throw DbError(QStringLiteral("Cannot create folder '%1'").arg(dir), 3044);
             s.ArchivSuchDb = Database::create(joinDesignPath(dir, QStringLiteral("ArchivSuch.sqlite")));
@@ -149,8 +150,8 @@ bool ArchivSpeichern(const QString& designation, const QString& file, const QStr
     QString marks = QStringLiteral("?,?,?,?,?,?,?");
     QVariantList values{bezeichnung, art, doku, erstellt, type, lnr, s.ArchivNr};
     if (doku == QLatin1String("PROGQL")) {
-        const QString& glPar = prog().WorkStr[1];
-        const QString& syPar = prog().WorkStr[0];
+        const QString& glPar = prog().WorkStr[Slot::GlPar];
+        const QString& syPar = prog().WorkStr[Slot::SyPar];
         QString norm, listen;
         if (type != QLatin1String("slk")) {
             norm = methodLetters(GetParam(glPar, QStringLiteral("Norm")));

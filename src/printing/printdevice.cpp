@@ -1,4 +1,5 @@
 #include "printing/printdevice.h"
+#include "frame/workslots.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
@@ -80,7 +81,7 @@ QString newResultPdfName()
 {
     QString dir = GetParam(prog().Cf, QStringLiteral("ResDir"));
     if (dir.isEmpty())
-        dir = prog().WorkStr[17];
+        dir = prog().WorkStr[Slot::ProgramDir];
     const QString nativeDir = nativePath(dir);
     QDir().mkpath(nativeDir);
     const QString stem = QStringLiteral("TARN_") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss"));

@@ -1,4 +1,5 @@
 #include "printing/printjob.h"
+#include "frame/workslots.h"
 #include "frame/database.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
@@ -95,12 +96,12 @@ int32_t appendPage(QFile& file, const QByteArray& page)
 
 QString pageFilePath()
 {
-    return nativePath(joinDesignPath(prog().WorkStr[10], QStringLiteral("pages")));
+    return nativePath(joinDesignPath(prog().WorkStr[Slot::Tp1], QStringLiteral("pages")));
 }
 
 QString archPageFilePath()
 {
-    return nativePath(joinDesignPath(prog().WorkStr[10], QStringLiteral("archpages")));
+    return nativePath(joinDesignPath(prog().WorkStr[Slot::Tp1], QStringLiteral("archpages")));
 }
 
 bool PrInit()

@@ -1,4 +1,5 @@
 #include "qlist/fehlqsbt.h"
+#include "frame/workslots.h"
 #include "component_file/btdatei.h"
 #include "component_file/btsuch.h"
 #include "frame/codepage.h"
@@ -109,8 +110,8 @@ private:
 SuchLnResult findSubList(int kind, const QString& designation)
 {
     Program& p = prog();
-    const QString Qz = p.WorkStr[16];
-    const int slot = Open_Db(p.WorkStr[15] + Qz, 0);
+    const QString Qz = p.WorkStr[Slot::Qz];
+    const int slot = Open_Db(p.WorkStr[Slot::VqlDbase] + Qz, 0);
     if (slot == 0)
         return {};
     SuchLnResult r;
@@ -165,7 +166,7 @@ public:
     {
         const Program& p = prog();
         const QString title = msg(441);
-        const QString right = mHead + QString(10, u' ') + p.WorkStr[16] + u' ' + mNumber;
+        const QString right = mHead + QString(10, u' ') + p.WorkStr[Slot::Qz] + u' ' + mNumber;
         bool pageOpen = false;
         auto roomForLine = [&] {
             if (pageOpen && !PrPlatz(1))
@@ -213,8 +214,8 @@ public:
         q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
         q.data.insert(QStringLiteral("flags"), 2054);
         const Answer a = ui().askSaveFile(q);
-        if (!p.WorkStr[17].isEmpty())
-            QDir::setCurrent(nativePath(p.WorkStr[17]));
+        if (!p.WorkStr[Slot::ProgramDir].isEmpty())
+            QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
         if (a.cancelled || a.text.isEmpty())
             return false;
 
@@ -222,7 +223,7 @@ public:
         if (!out.open(QIODevice::WriteOnly))
             throw TarnError(QStringLiteral("Cannot write %1: %2").arg(a.text, out.errorString()), ErrNo::PathFileAccess);
         auto writeLine = [&](const QString& text) { out.write(toAnsi(text + QStringLiteral("\r\n"))); };
-        writeLine(listTitle + QStringLiteral("   ") + mHead + QStringLiteral("   ") + p.WorkStr[16] + u' ' + mNumber);
+        writeLine(listTitle + QStringLiteral("   ") + mHead + QStringLiteral("   ") + p.WorkStr[Slot::Qz] + u' ' + mNumber);
         passes([&](const QString& heading) { writeLine(heading.trimmed()); }, writeLine);
         if (!out.commit())
             throw TarnError(QStringLiteral("Cannot write %1: %2").arg(a.text, out.errorString()), ErrNo::PathFileAccess);
@@ -261,7 +262,7 @@ bool checkQsl(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck)
 
     if (QslLesen)
         LnFehl = (QStringLiteral("00000") + LnFehl).right(5);
-    const QString Qz = p.WorkStr[16];
+    const QString Qz = p.WorkStr[Slot::Qz];
     LineSource source(QslLesen, QslPfad(Qz, LnFehl));
     const QString number = LnKurz(LnFehl);
     const QString listTitle = QStringLiteral("TARN ") + GetParam(p.Cf, QStringLiteral("Vers")) + QStringLiteral("  ") +
@@ -272,8 +273,8 @@ bool checkQsl(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck)
     std::vector<Entry> entries;
     QString head;
     bool subLists = false, components = false, faultySubLists = false, faultyComponents = false;
-    QString& line = p.WorkStr[20];
-    QString& identity = p.WorkStr[2];
+    QString& line = p.WorkStr[Slot::Line];
+    QString& identity = p.WorkStr[Slot::Ident];
     for (int i = 0; source.next(line); ++i) {
         if (i == 0) {
             head = headDesignation(line);
@@ -403,9 +404,9 @@ bool FehlQsBt(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck)
     ErrPtnr::CallStackParam(QStringLiteral("QslLesen"), QslLesen);
     ErrPtnr::CallStackParam(QStringLiteral("ADruck"), ADruck);
     Program& p = prog();
-    p.WorkStr[3].clear();
+    p.WorkStr[Slot::Q].clear();
     const bool done = ErrPtnr::guarded(QStringLiteral("EQSL"), QStringLiteral("FehlQsBt"), false,
                                        [&] { return checkQsl(LnFehl, MDruck, QslLesen, ADruck); });
-    p.WorkStr[3].clear();
+    p.WorkStr[Slot::Q].clear();
     return done;
 }

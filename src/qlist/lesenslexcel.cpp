@@ -1,4 +1,5 @@
 #include "qlist/lesenslexcel.h"
+#include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
@@ -159,9 +160,9 @@ bool readPartsList(QString& Qadrq)
     if (!changes.isEmpty()) {
         QStringList report{ResText(QStringLiteral("546"), lang, true), QString()};
         report += changes;
-        writeAnsiLines(joinDesignPath(p.WorkStr[11], QStringLiteral("importfehl.txt")), report);
+        writeAnsiLines(joinDesignPath(p.WorkStr[Slot::Tp2], QStringLiteral("importfehl.txt")), report);
     }
-    const QString target = joinDesignPath(p.WorkStr[11], QStringLiteral("importtemp"));
+    const QString target = joinDesignPath(p.WorkStr[Slot::Tp2], QStringLiteral("importtemp"));
     writeAnsiLines(target, lines);
     Qadrq = target;
     return true;

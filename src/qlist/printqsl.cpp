@@ -1,4 +1,5 @@
 #include "qlist/printqsl.h"
+#include "frame/workslots.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
@@ -76,7 +77,7 @@ void DruckQsl(const QString& Ln, bool ADruck)
     if (!PrInit())
         return;
     PrintState& s = printState();
-    const QString Qz = p.WorkStr[16];
+    const QString Qz = p.WorkStr[Slot::Qz];
     const QString path = QslPfad(Qz, Ln);
     QString archiveTitle;
     bool archiveCopy = false;
@@ -138,7 +139,7 @@ QString PrintQSL(const QString& desc, bool ADruck)
     ErrPtnr::CallStackParam(QStringLiteral("desc"), desc);
     const bool done = ErrPtnr::guarded(QStringLiteral("EQSL"), QStringLiteral("PrintQSL"), false, [&] {
         Program& p = prog();
-        const QString Qz = p.WorkStr[16];
+        const QString Qz = p.WorkStr[Slot::Qz];
         const std::pair<const char*, int> keys[] = {{"Ln", 1}, {"Typ", 2}, {"Yk", 7}, {"An", 4}};
         QString found;
         for (const auto& [key, kind] : keys) {
@@ -148,7 +149,7 @@ QString PrintQSL(const QString& desc, bool ADruck)
             // A number given without its leading zeros names the same Q-list.
             if (kind == 1 && isPlainNumber(value) && value.size() < 5)
                 value = LnFormat(long(readLeadingNumber(value)));
-            const int slot = Open_Db(p.WorkStr[15] + Qz, 0);
+            const int slot = Open_Db(p.WorkStr[Slot::VqlDbase] + Qz, 0);
             if (slot == 0)
                 continue;
             SuchLnResult r;

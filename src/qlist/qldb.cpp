@@ -1,4 +1,5 @@
 #include "qlist/qldb.h"
+#include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/database.h"
 #include "frame/errors.h"
@@ -157,7 +158,7 @@ int Open_Db(const QString& folder, long& count, int check, bool exclusive)
             const long highest = v.isNull() ? -1 : long(readLeadingNumber(v.toString()));
             if (highest != count - 1)
                 MsgBoxRes(QStringLiteral("139"), 0, p.LangNr,
-                          {u' ' + QString::number(std::labs(count - 1 - highest)), p.WorkStr[16]});
+                          {u' ' + QString::number(std::labs(count - 1 - highest)), p.WorkStr[Slot::Qz]});
         }
         return slot;
     } catch (const DbError& e) {
@@ -409,7 +410,7 @@ QString allocateQslNumber(const QString& letter, int slot)
                 return QString();
             }
             if (number.endsWith(QLatin1String("00"))) {
-                const QString top = p.WorkStr[14] + letter + number.left(1);
+                const QString top = p.WorkStr[Slot::VqlDir] + letter + number.left(1);
                 const QString sub = top + u'\\' + number.mid(1, 2);
                 if (DCount(sub) == 0 && !QDir().mkpath(nativePath(top) + u'/' + number.mid(1, 2)))
                     throw TarnError(QStringLiteral("Path/File access error: %1").arg(sub), ErrNo::PathFileAccess);

@@ -1,4 +1,5 @@
 #include "qlist/qslaufloesen.h"
+#include "frame/workslots.h"
 #include "frame/errors.h"
 #include "frame/interaction.h"
 #include "frame/markers.h"
@@ -19,7 +20,7 @@
 namespace {
 QString workFile(const char* name)
 {
-    return joinDesignPath(prog().WorkStr[11], QString::fromLatin1(name));
+    return joinDesignPath(prog().WorkStr[Slot::Tp2], QString::fromLatin1(name));
 }
 
 // Copies the lines of a Q-list file through the line writer of the work file;
@@ -29,7 +30,7 @@ bool copyPositions(const QString& path, QslLineWriter& out, const QString& Rw, c
     QslLineReader in;
     if (!in.open(path))
         throw TarnError(QStringLiteral("File not found: %1").arg(path), ErrNo::FileNotFound);
-    QString& line = prog().WorkStr[20];
+    QString& line = prog().WorkStr[Slot::Line];
     bool sublist = false;
     while (!in.atEnd()) {
         line = QslZeileLesen(in);
@@ -80,7 +81,7 @@ public:
         const auto known = mSlots.find(qz);
         if (known != mSlots.end())
             return known->second;
-        const int opened = Open_Db(prog().WorkStr[15] + qz, 0);
+        const int opened = Open_Db(prog().WorkStr[Slot::VqlDbase] + qz, 0);
         if (opened != 0)
             mSlots.emplace(qz, opened);
         return opened;
@@ -107,7 +108,7 @@ Reference lookUp(ReferenceDatabases& databases, const QString& qz, int kind, con
 QString runPass(QslLineReader& in, QslLineWriter& out, int& more, ReferenceDatabases& databases)
 {
     Program& p = prog();
-    const QString qz = p.WorkStr[16];
+    const QString qz = p.WorkStr[Slot::Qz];
     more = 0;
     if (in.atEnd())
         return QString();
@@ -263,7 +264,7 @@ QString QslAufloesen(const QString& Ln, const QString& path)
         }
         QString identity, rest;
         KopfTrenn(path, identity, rest);
-        qpo.writeLine(QStringLiteral("Lnr=") + p.WorkStr[16] + LnKurz(Ln) + u',' + identity + QStringLiteral(",B,") + rest);
+        qpo.writeLine(QStringLiteral("Lnr=") + p.WorkStr[Slot::Qz] + LnKurz(Ln) + u',' + identity + QStringLiteral(",B,") + rest);
         more = copyPositions(path, qpo, GetParam(rest, QStringLiteral("Rw")), GetParam(rest, QStringLiteral("Chpf")));
         qpo.close();
     }

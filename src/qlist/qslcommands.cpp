@@ -1,4 +1,5 @@
 #include "qlist/qslcommands.h"
+#include "frame/workslots.h"
 #include "dialogue/dia.h"
 #include "frame/codepage.h"
 #include "frame/database.h"
@@ -36,11 +37,11 @@ constexpr IdentityKey kFindKeys[] = {{"Ln", 1}, {"Typ", 2}, {"Yk", 7}, {"An", 4}
 
 QString currentLetter()
 {
-    return prog().WorkStr[16];
+    return prog().WorkStr[Slot::Qz];
 }
 QString currentFolder()
 {
-    return prog().WorkStr[15] + currentLetter();
+    return prog().WorkStr[Slot::VqlDbase] + currentLetter();
 }
 
 // One look-up in its own open and close of the database; nullopt when the
@@ -297,10 +298,10 @@ void NeuQslDb(QString& param)
         const QString letter = anEin.isEmpty() ? QString() : anEin[0].toUpper();
         if (letter.isEmpty() || !letters.contains(letter))
             continue;
-        p.WorkStr[16] = letter;
-        const QString folder = p.WorkStr[15] + letter;
+        p.WorkStr[Slot::Qz] = letter;
+        const QString folder = p.WorkStr[Slot::VqlDbase] + letter;
         if (DCount(folder) == 0) {
-            const QFileInfo fi(nativePath(p.WorkStr[15]));
+            const QFileInfo fi(nativePath(p.WorkStr[Slot::VqlDbase]));
             if (!QDir(fi.path()).mkdir(fi.fileName() + letter))
                 throw TarnError(QStringLiteral("Path/File access error: %1").arg(folder), ErrNo::PathFileAccess);
         } else if (Exist(folder + QStringLiteral("\\qldb.sqlite"))) {
@@ -309,7 +310,7 @@ void NeuQslDb(QString& param)
         }
         param = QString::number(MsgBoxRes(QStringLiteral("3"), 0, p.LangNr, {letter}));
         Create_Db(folder);
-        const QString top = p.WorkStr[14] + letter + u'0';
+        const QString top = p.WorkStr[Slot::VqlDir] + letter + u'0';
         for (const QString& dir : {top, top + QStringLiteral("\\00")}) {
             const QFileInfo fi(nativePath(dir));
             if (fi.exists() || !QDir(fi.path()).mkdir(fi.fileName()))

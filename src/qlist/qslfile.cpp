@@ -1,4 +1,5 @@
 #include "qlist/qslfile.h"
+#include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/markers.h"
@@ -26,7 +27,7 @@ QString LnKurz(const QString& ln)
 
 QString QslPfad(const QString& qz, const QString& ln)
 {
-    return prog().WorkStr[14] + qz + ln.mid(0, 1) + u'\\' + ln.mid(1, 2) + u'\\' + ln.mid(3, 2);
+    return prog().WorkStr[Slot::VqlDir] + qz + ln.mid(0, 1) + u'\\' + ln.mid(1, 2) + u'\\' + ln.mid(3, 2);
 }
 
 // ---- reader
@@ -178,7 +179,7 @@ bool QslZeileSchreiben(QslLineWriter& file, QString& line, const QString& Rw, co
     bool sublist = true;
     if (GetParam(line, QStringLiteral("Qm")).isEmpty()) {
         // The inherited keys are set on the line buffer; line may be another string.
-        QString& buffer = prog().WorkStr[20];
+        QString& buffer = prog().WorkStr[Slot::Line];
         buffer = line;
         PosRwSetz(Rw, Chpfg);
         line = buffer;

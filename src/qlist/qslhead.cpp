@@ -1,4 +1,5 @@
 #include "qlist/qslhead.h"
+#include "frame/workslots.h"
 #include "frame/errors.h"
 #include "frame/itemnumber.h"
 #include "frame/paramstring.h"
@@ -56,16 +57,16 @@ bool KopfToRec(const QString& path, QString* errors)
         tooLong(rec[5]);
     }
 
-    p.WorkStr[20] = QslZeileLesen(file);
+    p.WorkStr[Slot::Line] = QslZeileLesen(file);
     bool ok = true;
     // The database statements of the design could not carry a quote; the head
     // keeps refusing it so files stay exchangeable with other installations.
-    if (line1.contains(u'\'') || p.WorkStr[20].contains(u'\'')) {
+    if (line1.contains(u'\'') || p.WorkStr[Slot::Line].contains(u'\'')) {
         MsgBoxRes(QStringLiteral("113"), 0, p.LangNr, {QStringLiteral("'")});
         ok = false;
     }
-    p.WorkStr[5] = GetParam(p.WorkStr[20], QStringLiteral("Be"));
-    rec[9] = withoutLeadingBlanks(p.WorkStr[5]);
+    p.WorkStr[Slot::B] = GetParam(p.WorkStr[Slot::Line], QStringLiteral("Be"));
+    rec[9] = withoutLeadingBlanks(p.WorkStr[Slot::B]);
     return ok;
 }
 
@@ -86,7 +87,7 @@ void KopfTrenn(const QString& path, QString& identity, QString& rest)
     }
     if (identity.startsWith(u','))
         identity.remove(0, 1);
-    QString& line2 = prog().WorkStr[20];
+    QString& line2 = prog().WorkStr[Slot::Line];
     line2 = QslZeileLesen(file);
     rest = line1.isEmpty() ? line2 : line1 + u',' + line2;
 }

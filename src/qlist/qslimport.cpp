@@ -1,4 +1,5 @@
 #include "qlist/qslimport.h"
+#include "frame/workslots.h"
 #include "component_file/btdatei.h"
 #include "dialogue/dia.h"
 #include "frame/codepage.h"
@@ -37,7 +38,7 @@ const QString kNo = QStringLiteral("no");
 // names elsewhere (dialogue files, reports) rely on the program folder.
 void backToProgramFolder()
 {
-    const QString dir = prog().WorkStr[17];
+    const QString dir = prog().WorkStr[Slot::ProgramDir];
     if (!dir.isEmpty())
         QDir::setCurrent(nativePath(dir));
 }
@@ -87,7 +88,7 @@ void writeWhole(const QString& designPath, const QByteArray& bytes)
 // database could not be opened (Open_Db has said why).
 std::optional<SuchLnResult> lookUp(const QString& letter, int kind, const QString& value)
 {
-    const int slot = Open_Db(prog().WorkStr[15] + letter, 0);
+    const int slot = Open_Db(prog().WorkStr[Slot::VqlDbase] + letter, 0);
     if (slot == 0)
         return std::nullopt;
     SuchLnResult r;
@@ -212,7 +213,7 @@ bool QslInDb(int mode, const QString& source, QString& target, const QString& le
     for (qsizetype i = first; i < lines.size(); ++i)
         bytes += lines[i];
 
-    const int slot = Open_Db(p.WorkStr[15] + letter, 0);
+    const int slot = Open_Db(p.WorkStr[Slot::VqlDbase] + letter, 0);
     if (slot == 0)
         return false;
     try {
@@ -259,13 +260,6 @@ bool QslInDb(int mode, const QString& source, QString& target, const QString& le
 
 namespace {
 
-// The file name chosen last in the file dialogs: the dialogs propose it again.
-QString& lastFileName()
-{
-    static QString name;
-    return name;
-}
-
 // A file dialog of kind "open" or "save"; empty when cancelled (after a beep).
 const QString kAllFiles = QStringLiteral("Alle Dateien (*.*)|*.*");
 
@@ -278,7 +272,7 @@ QString fileDialog(const QString& kind, const QString& key, const QString& title
     q.text = ResText(titleId, p.LangNr, true);
     if (!dir.isEmpty())
         q.data.insert(QStringLiteral("dir"), dir);
-    q.data.insert(QStringLiteral("file"), lastFileName());
+    q.data.insert(QStringLiteral("file"), p.LastFileName);
     q.data.insert(QStringLiteral("filter"), filter);
     q.data.insert(QStringLiteral("flags"), flags);
     const Answer a = kind == QuestionKind::SaveFile ? ui().askSaveFile(q) : ui().askOpenFile(q);
@@ -287,7 +281,7 @@ QString fileDialog(const QString& kind, const QString& key, const QString& title
         return QString();
     }
     backToProgramFolder();
-    lastFileName() = a.text;
+    p.LastFileName = a.text;
     return a.text;
 }
 
@@ -295,7 +289,7 @@ QString fileDialog(const QString& kind, const QString& key, const QString& title
 QString targetLetter()
 {
     Program& p = prog();
-    const QString current = p.WorkStr[16];
+    const QString current = p.WorkStr[Slot::Qz];
     while (true) {
         Question q;
         q.key = QStringLiteral("15");
@@ -307,7 +301,7 @@ QString targetLetter()
             return QString();
         if (letter.size() != 1 || letter[0].unicode() < 'A' || letter[0].unicode() > 'Z' || letter == current)
             continue;
-        if (QFileInfo(nativePath(p.WorkStr[15] + letter)).isDir())
+        if (QFileInfo(nativePath(p.WorkStr[Slot::VqlDbase] + letter)).isDir())
             return letter;
         MsgBoxRes(QStringLiteral("4"), 0, p.LangNr, {letter});
     }
@@ -318,7 +312,7 @@ QString targetLetter()
 QString QslImport(int mode, const QString& head)
 {
     Program& p = prog();
-    const QString current = p.WorkStr[16];
+    const QString current = p.WorkStr[Slot::Qz];
     QString sourcePath;
     if (mode >= 3 && mode <= 5) {
         QString designation = head;
@@ -331,7 +325,7 @@ QString QslImport(int mode, const QString& head)
     switch (mode) {
     case 0: {
         QString file = fileDialog(QuestionKind::OpenFile, QStringLiteral("0kopie"), QStringLiteral("297"), 4100,
-                                  p.WorkStr[17],
+                                  p.WorkStr[Slot::ProgramDir],
                                   QStringLiteral("Excel-Dateien (*.xls;*.xlsx)|*.xls;*.xlsx|Alle Dateien (*.*)|*.*"));
         if (file.isEmpty())
             return kNo;
@@ -350,7 +344,7 @@ QString QslImport(int mode, const QString& head)
         return QStringLiteral("Ln=") + LnFormat(number.toLong());
     }
     case 2: {
-        const QString folder = GetDirFile(p.WorkStr[17], ResText(QStringLiteral("296"), p.LangNr, true), true, false, 3);
+        const QString folder = GetDirFile(p.WorkStr[Slot::ProgramDir], ResText(QStringLiteral("296"), p.LangNr, true), true, false, 3);
         backToProgramFolder();
         if (folder == QLatin1String("ABBRUCH") || folder.isEmpty())
             return kNo;

@@ -1,4 +1,5 @@
 #include "qlist/qslneu.h"
+#include "frame/workslots.h"
 #include "frame/clock.h"
 #include "frame/codepage.h"
 #include "frame/interaction.h"
@@ -49,7 +50,7 @@ QslNeuModel::QslNeuModel(int runmode, const QString& QSL)
 
 void QslNeuModel::Form_Load()
 {
-    const QString qz = prog().WorkStr[16];
+    const QString qz = prog().WorkStr[Slot::Qz];
     for (int i = 0; i < FieldCount; ++i)
         labels[i] = localiseCaption(QString::fromLatin1(LabelCaptions[i]), LabelOffset).text;
     frames[0] = localiseCaption(QStringLiteral("14 id"), LabelOffset).text;

@@ -1,4 +1,5 @@
 #include "qlist/qslsuch.h"
+#include "frame/workslots.h"
 #include "frame/errors.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
@@ -15,7 +16,7 @@ void QslSuch(const QString& mode, const QString& letter, QString& designation, Q
     status.clear();
     QString number, typ, yk, an, lookupMode;
     if (mode == QLatin1String("Pro")) {
-        const QString& syPar = p.WorkStr[0];
+        const QString& syPar = p.WorkStr[Slot::SyPar];
         number = withoutTrailingBlanks(GetParam(syPar, QStringLiteral("Qlnr")));
         if (!number.isEmpty() && number.size() < 5)
             number = number.rightJustified(5, u'0');
@@ -53,7 +54,7 @@ void QslSuch(const QString& mode, const QString& letter, QString& designation, Q
     if (kind == 0)
         return;
 
-    const int slot = Open_Db(p.WorkStr[15] + letter, 0);
+    const int slot = Open_Db(p.WorkStr[Slot::VqlDbase] + letter, 0);
     if (slot == 0) {
         // Open_Db has said why; there is nothing to search in.
         designation.clear();

@@ -1,4 +1,5 @@
 #include "qlist_ui/qldblist.h"
+#include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/database.h"
 #include "frame/errors.h"
@@ -83,7 +84,7 @@ const QStringList QldbList::RecordCommands = {
 
 QString QldbList::captionText(int n)
 {
-    return localiseCaption(QString::number(n), Offset, {prog().WorkStr[16]}).text;
+    return localiseCaption(QString::number(n), Offset, {prog().WorkStr[Slot::Qz]}).text;
 }
 
 std::optional<QString> QldbList::captionToolTip(int n)
@@ -117,7 +118,7 @@ int QldbList::fullColumnChars(int c)
 
 QString QldbList::folder() const
 {
-    return prog().WorkStr[15] + prog().WorkStr[16];
+    return prog().WorkStr[Slot::VqlDbase] + prog().WorkStr[Slot::Qz];
 }
 
 // ---- loading and closing
@@ -233,7 +234,7 @@ void QldbList::LoadQslList()
     vsValue = 0;
     Busy = busy;
 
-    infoText = ResText(QStringLiteral("273"), p.LangNr, false, {p.WorkStr[16]});
+    infoText = ResText(QStringLiteral("273"), p.LangNr, false, {p.WorkStr[Slot::Qz]});
     cntText = QStringLiteral("...");
     if (view)
         view->refresh();
@@ -642,7 +643,7 @@ void QldbList::printHead(const QString& message, const QString& title)
     QString right = title;
     if (!FilterText.isEmpty() && title != fieldKey(1))
         right = title + QStringLiteral("   \"") + FilterText + u'"';
-    PrKopf(ResText(message, p.LangNr, true, {p.WorkStr[16]}), right);
+    PrKopf(ResText(message, p.LangNr, true, {p.WorkStr[Slot::Qz]}), right);
     PrFont(7.5, true, std::nullopt, QStringLiteral("Courier New"));
 }
 

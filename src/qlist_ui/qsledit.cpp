@@ -1,4 +1,5 @@
 #include "qlist_ui/qsledit.h"
+#include "frame/workslots.h"
 #include "component_entry/posstress.h"
 #include "dialogue/beprogein.h"
 #include "frame/codepage.h"
@@ -112,7 +113,7 @@ QString QslEditModel::toolTipText(int k)
 
 QString QslEditModel::path() const
 {
-    return QslPfad(prog().WorkStr[16], QslLn);
+    return QslPfad(prog().WorkStr[Slot::Qz], QslLn);
 }
 
 QString QslEditModel::rowText(const QString& text)
@@ -141,7 +142,7 @@ bool QslEditModel::Open(const QString& Ln)
     RowSettled = false;
     if (Ln.isEmpty())
         return false;
-    caption = localiseCaption(QStringLiteral("0"), Offset, {p.WorkStr[16], LnKurz(Ln)}).text;
+    caption = localiseCaption(QStringLiteral("0"), Offset, {p.WorkStr[Slot::Qz], LnKurz(Ln)}).text;
     const qsizetype colon = caption.indexOf(u':');
     CaptPrefix = (colon >= 0 ? caption.left(colon + 1) : caption) + QStringLiteral("   ");
     QslLn = Ln;
@@ -164,7 +165,7 @@ bool QslEditModel::Open(const QString& Ln)
     }
     row = RowSel = 0;
     if (GetParam(rows[0], QStringLiteral("Typ")) == QLatin1String("FREI")) {
-        msg("162", 0, {QStringLiteral("Ln=") + Ln, p.WorkStr[16]});
+        msg("162", 0, {QStringLiteral("Ln=") + Ln, p.WorkStr[Slot::Qz]});
         Tag = QStringLiteral("1");
         return false;
     }
@@ -753,7 +754,7 @@ bool QslEditModel::stop(const QString& id, const QStringList& args, int r)
 bool QslEditModel::SaveQsl()
 {
     Program& p = prog();
-    const QString qz = p.WorkStr[16];
+    const QString qz = p.WorkStr[Slot::Qz];
     RowSettled = false;
     const int r0 = row;
     auto& rec = p.QslRec;
@@ -808,7 +809,7 @@ bool QslEditModel::SaveQsl()
     for (const Key& k : keys) {
         if (k.key.isEmpty())
             continue;
-        const int slot = Open_Db(p.WorkStr[15] + qz);
+        const int slot = Open_Db(p.WorkStr[Slot::VqlDbase] + qz);
         if (slot < 1)
             throw TarnError(QStringLiteral("Cannot open the Q-list database %1").arg(qz), ErrNo::PathFileAccess);
         SuchLnResult found;
@@ -845,7 +846,7 @@ bool QslEditModel::SaveQsl()
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
     writeQslFile(path(), lines);
-    if (SaveRec_Db(qz, p.WorkStr[15] + qz) == 0)
+    if (SaveRec_Db(qz, p.WorkStr[Slot::VqlDbase] + qz) == 0)
         throw TarnError(QStringLiteral("The record of Q-list %1 could not be written").arg(QslLn),
                         ErrNo::PathFileAccess);
     QslChanged = false;
@@ -887,8 +888,8 @@ void QslEditModel::ParamPopup()
     }
     QString stc;
     PosTrenn(toStored(line), stc);
-    const QString identity = p.WorkStr[2];
-    QString section = p.WorkStr[6];
+    const QString identity = p.WorkStr[Slot::Ident];
+    QString section = p.WorkStr[Slot::S];
 
     QString classList;
     if (!subList && qslEditLinks().classParameters) {
