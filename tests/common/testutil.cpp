@@ -75,3 +75,11 @@ TempInstallation::TempInstallation()
 }
 
 } // namespace testutil
+
+QProcessEnvironment testutil::childTestEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("GTEST_TOTAL_SHARDS"));
+    env.remove(QStringLiteral("GTEST_SHARD_INDEX"));
+    return env;
+}

@@ -3,6 +3,7 @@
 #include "frame/program.h"
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -14,6 +15,11 @@ QString sourceDir();
 QString fixturesDir();
 QString distDir();   // the laid-out installation of the build
 QString tarnBinary();
+
+// The environment for a child process that runs one test of this executable:
+// this process's environment without the sharding of the suite, which would
+// make the child skip its test when the test falls in another shard.
+QProcessEnvironment childTestEnvironment();
 
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);

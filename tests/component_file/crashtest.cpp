@@ -3,6 +3,7 @@
 // reported stored is there. The crash points make it deterministic: a child
 // process runs one operation and ends itself (_exit) at its n-th operation, for
 // every n until the operation completes.
+#include "common/testutil.h"
 #include "compfilecheck.h"
 #include "compfilefixture.h"
 #include "component_file/btjournal.h"
@@ -118,7 +119,7 @@ struct Child {
 std::unique_ptr<QProcess> startChild(const QString& dir, const QString& op, int n)
 {
     auto p = std::make_unique<QProcess>();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = testutil::childTestEnvironment();
     env.insert(QStringLiteral("TARN_CRASH_DIR"), dir);
     env.insert(QStringLiteral("TARN_CRASH_OP"), op);
     env.insert(QStringLiteral("TARN_CRASH_AT"), QString::number(n));

@@ -1,3 +1,4 @@
+#include "common/testutil.h"
 #include "compfilefixture.h"
 #include "component_file/btinh.h"
 #include "component_file/btrecord.h"
@@ -266,7 +267,7 @@ TEST_F(StoreTest, TwoProcessesAddingTheSameDesignationGiveOneOkAndOneDop)
     std::vector<std::unique_ptr<QProcess>> children;
     for (const char* id : {"a", "b"}) {
         auto p = std::make_unique<QProcess>();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = testutil::childTestEnvironment();
         env.insert("TARN_TEST_DIR", bin);
         env.insert("TARN_TEST_ID", id);
         p->setProcessEnvironment(env);

@@ -32,7 +32,7 @@ TEST(PdfOutput, AKillWhilePrintingLeavesNoFileUnderTheFinalName)
 {
     QTemporaryDir tmp;
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = testutil::childTestEnvironment();
     env.insert(QStringLiteral("TARN_PDF_DIR"), tmp.path());
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(),
