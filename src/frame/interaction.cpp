@@ -11,10 +11,11 @@ const std::vector<QuestionKind>& questionKinds()
 {
     using enum QuestionKind;
     static const std::vector<QuestionKind> all = {
-        Message,    Screen,         TextPage,      Menu,          Selection,       MenuWindow,    Value,
-        OpenFile,   SaveFile,       Directory,     DirectoryOrFile, Preview,       Profile,       Error,
-        NormChoice, Input,          NewQsl,        QlDbList,      RateTableEdit,   RateTableView, ComponentEditor,
-        ComponentText, ComponentPopup, QslEditor, QslPopup,      DesignationMatch};
+        Message,       Screen,         TextPage,       Menu,          Selection,       MenuWindow,
+        Value,         OpenFile,       SaveFile,       Directory,     DirectoryOrFile, Preview,
+        Profile,       Error,          NormChoice,     Input,         NewQsl,          QlDbList,
+        RateTableEdit, RateTableView,  ComponentEditor, ComponentText, ComponentPopup, QslEditor,
+        QslPopup,      DesignationMatch};
     return all;
 }
 
@@ -64,10 +65,10 @@ namespace {
 // The model types of QuestionModel, in its order, for the fatal message.
 const char* questionModelName(std::size_t index)
 {
-    static const char* const names[] = {"no model",       "DiaModel",     "frmBEProgEin::State",
+    static const char* const names[] = {"no model",       "DiaModel",          "frmBEProgEin::State",
                                         "frmEdit::EditModel", "PreviewState", "ErrPtnr::ErrorDialogContent",
-                                        "QslNeuModel",    "QldbList",     "RateTableModel",
-                                        "BtEditModel",    "QslEditModel", "BeBezModel"};
+                                        "QslNeuModel",    "QldbList",          "RateTableModel",
+                                        "BtEditModel",    "QslEditModel",      "BeBezModel"};
     static_assert(std::size(names) == std::variant_size_v<QuestionModel>);
     return index < std::size(names) ? names[index] : "?";
 }
