@@ -205,7 +205,7 @@ void frmBEBez::Run()
     Program& p = prog();
     BeBezModel m;
     Question open;
-    open.kind = QStringLiteral("open");
+    open.kind = QuestionKind::OpenFile;
     open.key = QStringLiteral("be.add");
     open.text = ResStr(1707, 0, p.LangNr);
     open.data.insert(QStringLiteral("filter"), QStringLiteral("EXCEL Dateien (*.*)|*.xls;*.xlsx"));

@@ -96,7 +96,7 @@ const QString& BtEditModel::abkList(int g) const
 void BtEditModel::refresh() const
 {
     Question q;
-    q.kind = QStringLiteral("btedit");
+    q.kind = QuestionKind::ComponentEditor;
     q.key = QStringLiteral("update");
     q.model = const_cast<BtEditModel*>(this);
     ui().notify(q);
@@ -106,7 +106,7 @@ void BtEditModel::hideWindow()
 {
     shown = false;
     Question q;
-    q.kind = QStringLiteral("btedit");
+    q.kind = QuestionKind::ComponentEditor;
     q.key = QStringLiteral("hide");
     q.model = this;
     ui().notify(q);
@@ -116,7 +116,7 @@ void BtEditModel::showWindow()
 {
     shown = true;
     Question q;
-    q.kind = QStringLiteral("btedit");
+    q.kind = QuestionKind::ComponentEditor;
     q.key = QStringLiteral("show");
     q.model = this;
     ui().notify(q);
@@ -692,7 +692,7 @@ void BtEditModel::NeuBTSetup()
     focus = QStringLiteral("BTBe");
     showWindow();
     Question q;
-    q.kind = QStringLiteral("btdesc");
+    q.kind = QuestionKind::ComponentText;
     q.key = QStringLiteral("frmBtEdit");
     q.text = descriptionPromptText;
     q.model = this;
@@ -1066,7 +1066,7 @@ void BtEditModel::ShowBTParam(int g, bool n)
     if (topTags.isEmpty())
         return;
     Question q;
-    q.kind = QStringLiteral("btpopup");
+    q.kind = QuestionKind::ComponentPopup;
     q.key = QStringLiteral("up0");
     q.choices = topCaptions;
     q.data[QStringLiteral("tags")] = topTags;
@@ -1371,7 +1371,7 @@ bool frmBtEdit::Show0(QString& Adr, const QString& MSuch, const QString& QslLine
     ErrPtnr::CallStackParam(QStringLiteral("Adr"), Adr);
     BtEditModel m;
     Question q;
-    q.kind = QStringLiteral("btedit");
+    q.kind = QuestionKind::ComponentEditor;
     q.model = &m;
     struct Unload {
         Question& q;

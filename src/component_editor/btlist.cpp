@@ -325,7 +325,7 @@ void BtEditModel::EdFilter_Change(const QString& text)
 void BtEditModel::openListPopup()
 {
     Question q;
-    q.kind = QStringLiteral("btpopup");
+    q.kind = QuestionKind::ComponentPopup;
     q.key = QStringLiteral("up1");
     QStringList tags{QStringLiteral("lst.file"), QStringLiteral("lst.print"), QStringLiteral("lst.open")};
     for (int n : {41, 42, 43})
@@ -531,7 +531,7 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
         Info = ResText(QStringLiteral("524"), l, false);
         refresh();
         Question q;
-        q.kind = QStringLiteral("save");
+        q.kind = QuestionKind::SaveFile;
         q.key = QStringLiteral("lst.file");
         q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
         q.data.insert(QStringLiteral("file"), QString());

@@ -101,7 +101,7 @@ void registerBEBezWindow(QtInteraction& ui)
 {
     QtInteraction* qt = &ui;
     ui.registerHandler(QuestionKind::DesignationMatch, [qt](const Question& q) {
-        auto* model = static_cast<BeBezModel*>(q.model);
+        BeBezModel* model = modelOf<BeBezModel>(q);
         if (!model)
             return Answer::cancel();
         frmBEBezWindow window(*model, qt->owner());

@@ -856,8 +856,8 @@ bool frmBtEditWindow::eventFilter(QObject* watched, QEvent* event)
 void registerBtEditWindow(QtInteraction& ui)
 {
     QtInteraction* qt = &ui;
-    ui.registerHandler(QStringLiteral("btedit"), [qt](const Question& q) {
-        auto* model = static_cast<BtEditModel*>(q.model);
+    ui.registerHandler(QuestionKind::ComponentEditor, [qt](const Question& q) {
+        BtEditModel* model = modelOf<BtEditModel>(q);
         if (!model)
             return Answer::cancel();
         QPointer<frmBtEditWindow>& w = windows()[model];
@@ -884,8 +884,8 @@ void registerBtEditWindow(QtInteraction& ui)
         a.applied = true;
         return a;
     });
-    ui.registerHandler(QStringLiteral("btdesc"), [](const Question& q) {
-        auto* model = static_cast<BtEditModel*>(q.model);
+    ui.registerHandler(QuestionKind::ComponentText, [](const Question& q) {
+        BtEditModel* model = modelOf<BtEditModel>(q);
         QPointer<frmBtEditWindow> w;
         if (model)
             w = windows().value(model);
@@ -896,7 +896,7 @@ void registerBtEditWindow(QtInteraction& ui)
         a.applied = true;
         return a;
     });
-    ui.registerHandler(QStringLiteral("btpopup"), [qt](const Question& q) {
+    ui.registerHandler(QuestionKind::ComponentPopup, [qt](const Question& q) {
         QMenu menu(qt->owner());
         const QStringList tags = q.data.value(QStringLiteral("tags")).toStringList();
         const QStringList paramCaptions = q.data.value(QStringLiteral("paramCaptions")).toStringList();

@@ -294,10 +294,10 @@ bool RateTableWindow::eventFilter(QObject* watched, QEvent* event)
 void registerRateTableWindows(QtInteraction& ui)
 {
     QtInteraction* qt = &ui;
-    for (const char* kind : {"awsedit", "ykedit"}) {
-        const bool editor = QLatin1String(kind) == QLatin1String("awsedit");
-        ui.registerHandler(QString::fromLatin1(kind), [qt, editor](const Question& q) {
-            auto* model = static_cast<RateTableModel*>(q.model);
+    for (const QuestionKind kind : {QuestionKind::RateTableEdit, QuestionKind::RateTableView}) {
+        const bool editor = kind == QuestionKind::RateTableEdit;
+        ui.registerHandler(kind, [qt, editor](const Question& q) {
+            RateTableModel* model = modelOf<RateTableModel>(q);
             if (!model)
                 return Answer::cancel();
             RateTableWindow window(*model, editor, qt->owner());

@@ -38,7 +38,7 @@ int resultNumber(const QString& word)
     return 0;
 }
 
-void askScreen(DiaModel& model, const QString& kind, const QString& key, const QString& screenType)
+void askScreen(DiaModel& model, QuestionKind kind, const QString& key, const QString& screenType)
 {
     Question q;
     q.key = key;
@@ -112,12 +112,12 @@ QString dialogueKey(const QString& Adia, const QString& Kap)
 
 DiaScreen* screenOf(const Question& q)
 {
-    return q.kind == QuestionKind::Screen ? static_cast<DiaScreen*>(static_cast<DiaModel*>(q.model)) : nullptr;
+    return q.kind == QuestionKind::Screen ? static_cast<DiaScreen*>(modelOf<DiaModel>(q)) : nullptr;
 }
 
 TextPage* textPageOf(const Question& q)
 {
-    return q.kind == QuestionKind::TextPage ? static_cast<TextPage*>(static_cast<DiaModel*>(q.model)) : nullptr;
+    return q.kind == QuestionKind::TextPage ? static_cast<TextPage*>(modelOf<DiaModel>(q)) : nullptr;
 }
 
 void applyDialogueAnswer(DiaModel& model, const Answer& a)
@@ -218,7 +218,7 @@ int DIN(const QString& Adia, const QString& Kap, QString& kz, QString& startBis,
     DiaScreen s;
     s.caption = Adia + QStringLiteral(".dia, ") + Kap;
     s.buildInput(ch.lines, startBis, anEin, Ret, AddButt);
-    askScreen(s, QStringLiteral("screen"), dialogueKey(Adia, Kap), QStringLiteral("DIN"));
+    askScreen(s, QuestionKind::Screen, dialogueKey(Adia, Kap), QStringLiteral("DIN"));
     anEin = s.entryCopy;
     startBis = s.edited;
     Ret = s.resultWord;
@@ -238,7 +238,7 @@ int DIK(const QString& Adia, const QString& Kap, QString& kz, std::optional<int>
     }
     DiaScreen s;
     s.buildKeyChoice(ch.lines, AddButt);
-    askScreen(s, QStringLiteral("screen"), dialogueKey(Adia, Kap), QStringLiteral("DIK"));
+    askScreen(s, QuestionKind::Screen, dialogueKey(Adia, Kap), QStringLiteral("DIK"));
     const int r = resultNumber(s.resultWord);
     if (r == 0)
         kz = s.resultWord;
@@ -268,7 +268,7 @@ void BTX(const QString& Aetx, const QString& aAbtx, int Azeilen, QString& Ret, b
     TextPage page;
     page.source = aAbtx;
     page.setup(records, !NichtAbbruch);
-    askScreen(page, QStringLiteral("textpage"), aAbtx.isEmpty() ? withoutLangDir(Aetx) : aAbtx, QString());
+    askScreen(page, QuestionKind::TextPage, aAbtx.isEmpty() ? withoutLangDir(Aetx) : aAbtx, QString());
     Ret = page.resultWord;
 }
 

@@ -398,16 +398,16 @@ void registerSelectionMenuWindows(QtInteraction& ui)
     auto ensure = [qt](const Question& q) {
         QPointer<frmBEProgEinWindow>& w = currentWindow();
         if (!w) {
-            auto* s = static_cast<State*>(q.model);
-            QWidget* owner = qobject_cast<QWidget*>(s->owner);
-            w = new frmBEProgEinWindow(*s, owner ? owner : qt->owner());
+            State& s = requireModel<State>(q);
+            QWidget* owner = qobject_cast<QWidget*>(s.owner);
+            w = new frmBEProgEinWindow(s, owner ? owner : qt->owner());
             w->setAttribute(Qt::WA_DeleteOnClose);
         }
         w->refresh();
         w->show();
         return w.data();
     };
-    ui.registerHandler(QStringLiteral("menuwindow"), [ensure](const Question& q) {
+    ui.registerHandler(QuestionKind::MenuWindow, [ensure](const Question& q) {
         if (q.key == QLatin1String("unload")) {
             if (QPointer<frmBEProgEinWindow>& w = currentWindow())
                 w->deleteLater(), w = nullptr;
@@ -416,7 +416,7 @@ void registerSelectionMenuWindows(QtInteraction& ui)
         }
         return Answer();
     });
-    ui.registerHandler(QStringLiteral("menu"), [ensure](const Question& q) {
+    ui.registerHandler(QuestionKind::Menu, [ensure](const Question& q) {
         QPointer<frmBEProgEinWindow> w = ensure(q);
         w->waitForChoice();
         if (!w)
@@ -425,9 +425,8 @@ void registerSelectionMenuWindows(QtInteraction& ui)
         a.applied = true;
         return a;
     });
-    ui.registerHandler(QStringLiteral("select"), [ensure](const Question& q) {
-        auto* s = static_cast<State*>(q.model);
-        if (s->Selbox.isEmpty())
+    ui.registerHandler(QuestionKind::Selection, [ensure](const Question& q) {
+        if (requireModel<State>(q).Selbox.isEmpty())
             return Answer::cancel();
         QPointer<frmBEProgEinWindow> w = ensure(q);
         w->waitForSelection();

@@ -404,7 +404,7 @@ void registerDialogueWindows(QtInteraction& ui)
 {
     auto window = std::make_shared<std::unique_ptr<frmDiaWindow>>();
     const QtInteraction::Handler handler = [window](const Question& q) {
-        auto* model = static_cast<DiaModel*>(q.model);
+        DiaModel* model = modelOf<DiaModel>(q);
         if (!model)
             return Answer::cancel();
         if (!*window)
@@ -414,6 +414,6 @@ void registerDialogueWindows(QtInteraction& ui)
         a.applied = true;
         return a;
     };
-    ui.registerHandler(QStringLiteral("screen"), handler);
-    ui.registerHandler(QStringLiteral("textpage"), handler);
+    ui.registerHandler(QuestionKind::Screen, handler);
+    ui.registerHandler(QuestionKind::TextPage, handler);
 }

@@ -127,8 +127,8 @@ bool frmEditWindow::eventFilter(QObject* watched, QEvent* event)
 void registerEditWindow(QtInteraction& ui)
 {
     QtInteraction* qt = &ui;
-    ui.registerHandler(QStringLiteral("edit"), [qt](const Question& q) {
-        auto* model = static_cast<frmEdit::EditModel*>(q.model);
+    ui.registerHandler(QuestionKind::Value, [qt](const Question& q) {
+        frmEdit::EditModel* model = modelOf<frmEdit::EditModel>(q);
         if (!model)
             return Answer::cancel();
         QWidget* owner = qobject_cast<QWidget*>(model->owner);

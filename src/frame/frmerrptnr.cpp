@@ -124,8 +124,8 @@ Answer frmErrPtnr::ask(const Question& q, QWidget* owner)
 {
     frmErrPtnr dialog(owner);
     ErrPtnr::ErrorDialogContent content;
-    if (q.model) {
-        content = *static_cast<const ErrPtnr::ErrorDialogContent*>(q.model);
+    if (const ErrPtnr::ErrorDialogContent* given = modelOf<ErrPtnr::ErrorDialogContent>(q)) {
+        content = *given;
     } else {
         content.caption = QStringLiteral("TARN - Fehlermeldung");
         content.values[0] = q.text;

@@ -14,7 +14,7 @@ class frmWahlSyst : public QDialog {
 public:
     frmWahlSyst(const Question& q, QWidget* owner);
     Answer answer() const;
-    // Handler for QtInteraction::registerHandler("dirfile", ...).
+    // Handler for QtInteraction::registerHandler(QuestionKind::DirectoryOrFile, ...).
     static Answer ask(const Question& q, QWidget* owner);
 
     QString currentDirectory() const;

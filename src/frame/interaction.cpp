@@ -7,54 +7,122 @@
 #include <QDateTime>
 #include <QFile>
 
-const QStringList& questionKinds()
+const std::vector<QuestionKind>& questionKinds()
 {
-    using namespace QuestionKind;
-    static const QStringList all = {Message, Screen, TextPage, Menu, Selection, MenuWindow, Value, OpenFile,
-                                    SaveFile, Directory, DirectoryOrFile, Preview, Profile, Error, NormChoice,
-                                    Input, NewQsl, QlDbList, RateTableEdit, RateTableView, ComponentEditor,
-                                    ComponentText, ComponentPopup, QslEditor, QslPopup, DesignationMatch};
+    using enum QuestionKind;
+    static const std::vector<QuestionKind> all = {
+        Message,       Screen,         TextPage,       Menu,          Selection,       MenuWindow,
+        Value,         OpenFile,       SaveFile,       Directory,     DirectoryOrFile, Preview,
+        Profile,       Error,          NormChoice,     Input,         NewQsl,          QlDbList,
+        RateTableEdit, RateTableView,  ComponentEditor, ComponentText, ComponentPopup, QslEditor,
+        QslPopup,      DesignationMatch};
     return all;
 }
 
+QString questionKindWord(QuestionKind kind)
+{
+    // No default: a new kind without a word does not compile (-Wswitch).
+    switch (kind) {
+    case QuestionKind::Message: return QStringLiteral("msg");
+    case QuestionKind::Screen: return QStringLiteral("screen");
+    case QuestionKind::TextPage: return QStringLiteral("textpage");
+    case QuestionKind::Menu: return QStringLiteral("menu");
+    case QuestionKind::Selection: return QStringLiteral("select");
+    case QuestionKind::MenuWindow: return QStringLiteral("menuwindow");
+    case QuestionKind::Value: return QStringLiteral("edit");
+    case QuestionKind::OpenFile: return QStringLiteral("open");
+    case QuestionKind::SaveFile: return QStringLiteral("save");
+    case QuestionKind::Directory: return QStringLiteral("dir");
+    case QuestionKind::DirectoryOrFile: return QStringLiteral("dirfile");
+    case QuestionKind::Preview: return QStringLiteral("preview");
+    case QuestionKind::Profile: return QStringLiteral("profile");
+    case QuestionKind::Error: return QStringLiteral("error");
+    case QuestionKind::NormChoice: return QStringLiteral("normwahl");
+    case QuestionKind::Input: return QStringLiteral("input");
+    case QuestionKind::NewQsl: return QStringLiteral("qslneu");
+    case QuestionKind::QlDbList: return QStringLiteral("qldblist");
+    case QuestionKind::RateTableEdit: return QStringLiteral("awsedit");
+    case QuestionKind::RateTableView: return QStringLiteral("ykedit");
+    case QuestionKind::ComponentEditor: return QStringLiteral("btedit");
+    case QuestionKind::ComponentText: return QStringLiteral("btdesc");
+    case QuestionKind::ComponentPopup: return QStringLiteral("btpopup");
+    case QuestionKind::QslEditor: return QStringLiteral("qsledit");
+    case QuestionKind::QslPopup: return QStringLiteral("qslpopup");
+    case QuestionKind::DesignationMatch: return QStringLiteral("bebez");
+    }
+    return QString();
+}
+
+std::optional<QuestionKind> questionKindOfWord(const QString& word)
+{
+    for (QuestionKind kind : questionKinds())
+        if (questionKindWord(kind) == word)
+            return kind;
+    return std::nullopt;
+}
+
 namespace {
-Question withKind(Question q, const QString& kind, void* model = nullptr)
+// The model types of QuestionModel, in its order, for the fatal message.
+const char* questionModelName(std::size_t index)
+{
+    static const char* const names[] = {"no model",       "DiaModel",          "frmBEProgEin::State",
+                                        "frmEdit::EditModel", "PreviewState", "ErrPtnr::ErrorDialogContent",
+                                        "QslNeuModel",    "QldbList",          "RateTableModel",
+                                        "BtEditModel",    "QslEditModel",      "BeBezModel"};
+    static_assert(std::size(names) == std::variant_size_v<QuestionModel>);
+    return index < std::size(names) ? names[index] : "?";
+}
+
+Question withKind(Question q, QuestionKind kind)
 {
     q.kind = kind;
-    if (model)
-        q.model = model;
+    return q;
+}
+
+template <class M>
+Question withKind(Question q, QuestionKind kind, M& model)
+{
+    q.kind = kind;
+    q.model = &model;
     return q;
 }
 } // namespace
 
+void wrongQuestionModel(const Question& q, std::size_t expected)
+{
+    qFatal("TARN: question \"%s %s\" carries %s where its window expects %s",
+           qPrintable(questionKindWord(q.kind)), qPrintable(q.key), questionModelName(q.model.index()),
+           questionModelName(expected));
+}
+
 Answer Interaction::askScreen(Question q, DiaModel& model)
 {
-    return ask(withKind(std::move(q), QuestionKind::Screen, &model));
+    return ask(withKind(std::move(q), QuestionKind::Screen, model));
 }
 
 Answer Interaction::askTextPage(Question q, DiaModel& model)
 {
-    return ask(withKind(std::move(q), QuestionKind::TextPage, &model));
+    return ask(withKind(std::move(q), QuestionKind::TextPage, model));
 }
 
 Answer Interaction::askMenu(Question q, frmBEProgEin::State& model)
 {
-    return ask(withKind(std::move(q), QuestionKind::Menu, &model));
+    return ask(withKind(std::move(q), QuestionKind::Menu, model));
 }
 
 Answer Interaction::askSelection(Question q, frmBEProgEin::State& model)
 {
-    return ask(withKind(std::move(q), QuestionKind::Selection, &model));
+    return ask(withKind(std::move(q), QuestionKind::Selection, model));
 }
 
 void Interaction::menuWindowChanged(Question q, frmBEProgEin::State& model)
 {
-    notify(withKind(std::move(q), QuestionKind::MenuWindow, &model));
+    notify(withKind(std::move(q), QuestionKind::MenuWindow, model));
 }
 
 Answer Interaction::askValue(Question q, frmEdit::EditModel& model)
 {
-    return ask(withKind(std::move(q), QuestionKind::Value, &model));
+    return ask(withKind(std::move(q), QuestionKind::Value, model));
 }
 
 Answer Interaction::askOpenFile(Question q)
@@ -79,7 +147,7 @@ Answer Interaction::askDirectoryOrFile(Question q)
 
 Answer Interaction::askPreview(Question q, PreviewState& model)
 {
-    return ask(withKind(std::move(q), QuestionKind::Preview, &model));
+    return ask(withKind(std::move(q), QuestionKind::Preview, model));
 }
 
 Answer Interaction::askProfile(Question q)
@@ -89,7 +157,7 @@ Answer Interaction::askProfile(Question q)
 
 Answer Interaction::askError(Question q, ErrPtnr::ErrorDialogContent& model)
 {
-    return ask(withKind(std::move(q), QuestionKind::Error, &model));
+    return ask(withKind(std::move(q), QuestionKind::Error, model));
 }
 
 Answer Interaction::askNormChoice(Question q)
@@ -104,37 +172,37 @@ Answer Interaction::askInput(Question q)
 
 Answer Interaction::askNewQsl(Question q, QslNeuModel& model)
 {
-    return ask(withKind(std::move(q), QuestionKind::NewQsl, &model));
+    return ask(withKind(std::move(q), QuestionKind::NewQsl, model));
 }
 
 Answer Interaction::askQlDbList(Question q, QldbList& model)
 {
-    return ask(withKind(std::move(q), QuestionKind::QlDbList, &model));
+    return ask(withKind(std::move(q), QuestionKind::QlDbList, model));
 }
 
 Answer Interaction::askRateTable(Question q, RateTableModel& model, bool editable)
 {
-    return ask(withKind(std::move(q), editable ? QuestionKind::RateTableEdit : QuestionKind::RateTableView, &model));
+    return ask(withKind(std::move(q), editable ? QuestionKind::RateTableEdit : QuestionKind::RateTableView, model));
 }
 
 Answer Interaction::askComponentEditor(Question q, BtEditModel& model)
 {
-    return ask(withKind(std::move(q), QuestionKind::ComponentEditor, &model));
+    return ask(withKind(std::move(q), QuestionKind::ComponentEditor, model));
 }
 
 void Interaction::componentEditorChanged(Question q, BtEditModel& model)
 {
-    notify(withKind(std::move(q), QuestionKind::ComponentEditor, &model));
+    notify(withKind(std::move(q), QuestionKind::ComponentEditor, model));
 }
 
 Answer Interaction::askComponentText(Question q, BtEditModel& model)
 {
-    return ask(withKind(std::move(q), QuestionKind::ComponentText, &model));
+    return ask(withKind(std::move(q), QuestionKind::ComponentText, model));
 }
 
 Answer Interaction::askComponentPopup(Question q, BtEditModel& model)
 {
-    return ask(withKind(std::move(q), QuestionKind::ComponentPopup, &model));
+    return ask(withKind(std::move(q), QuestionKind::ComponentPopup, model));
 }
 
 int Interaction::messageBox(const QString& id, const QString& text, int buttons, const QString& title)
@@ -279,7 +347,7 @@ Answer BatchInteraction::ask(const Question& q)
 {
     QString text = q.text;
     text.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(u'\n', u' ').replace(u'\r', u' ');
-    if (q.kind == QLatin1String("msg")) {
+    if (q.kind == QuestionKind::Message) {
         log(QStringLiteral("Meldung %1: %2").arg(q.key, text));
         switch (q.buttons & 7) {
         case Mb::OKOnly: return Answer::button(Mb::OK);
@@ -289,32 +357,41 @@ Answer BatchInteraction::ask(const Question& q)
         default: return Answer{true, Mb::Cancel, QStringLiteral("ABBRUCH"), {}, {}, false};
         }
     }
-    log(QStringLiteral("Abbruch (%1 %2): %3").arg(q.kind, q.key, text));
+    log(QStringLiteral("Abbruch (%1 %2): %3").arg(questionKindWord(q.kind), q.key, text));
     return Answer::cancel();
 }
 
 // ---- scripted
 
-void ScriptedInteraction::expect(const QString& kind, const QString& key, Answer a)
+void ScriptedInteraction::expect(QuestionKind kind, const QString& key, Answer a)
 {
     mScript.push_back({kind, key, [a](const Question&) { return a; }, false});
 }
 
-void ScriptedInteraction::expect(const QString& kind, const QString& key, Responder r)
+void ScriptedInteraction::expect(QuestionKind kind, const QString& key, Responder r)
 {
     mScript.push_back({kind, key, std::move(r), false});
 }
 
-void ScriptedInteraction::always(const QString& kind, const QString& key, Answer a)
+void ScriptedInteraction::always(QuestionKind kind, const QString& key, Answer a)
 {
     mStanding.push_back({kind, key, [a](const Question&) { return a; }, true});
+}
+
+QuestionKind ScriptedInteraction::kindOf(const QString& word)
+{
+    // A script line whose word names no kind could never match: a fault of the test.
+    const std::optional<QuestionKind> kind = questionKindOfWord(word);
+    if (!kind)
+        qFatal("TARN: the test script names the question kind \"%s\", which does not exist", qPrintable(word));
+    return *kind;
 }
 
 QStringList ScriptedInteraction::unused() const
 {
     QStringList out;
     for (const Entry& e : mScript)
-        out << e.kind + u' ' + e.key;
+        out << questionKindWord(e.kind) + u' ' + e.key;
     return out;
 }
 
@@ -335,6 +412,6 @@ Answer ScriptedInteraction::ask(const Question& q)
         if (matches(e))
             return e.responder(q);
     if (onUnexpected)
-        onUnexpected(QStringLiteral("unexpected question %1 %2: %3").arg(q.kind, q.key, q.text));
+        onUnexpected(QStringLiteral("unexpected question %1 %2: %3").arg(questionKindWord(q.kind), q.key, q.text));
     return Answer::cancel();
 }

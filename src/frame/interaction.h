@@ -7,6 +7,9 @@
 #include <QVariantMap>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
 
 // Everything that asks or tells the user goes through one Interaction:
 //   QtInteraction        - real windows (tarn_widgets)
@@ -24,6 +27,8 @@ class QslNeuModel;
 class QldbList;
 class RateTableModel;
 class BtEditModel;
+class QslEditModel;
+class BeBezModel;
 namespace frmBEProgEin {
 class State;
 }
@@ -31,41 +36,45 @@ namespace ErrPtnr {
 struct ErrorDialogContent;
 }
 
-// The kinds of question the core asks: the words by which windows, batch runs
-// and test scripts tell them apart. Each has a typed method in Interaction; the
-// list is held against the windows of the widget library by a test. (A word and
-// not an enum, so that test scripts and windows keyed by the word keep working.)
-namespace QuestionKind {
-inline const QString Message = QStringLiteral("msg");                 // message box by message id
-inline const QString Screen = QStringLiteral("screen");               // character-screen dialogue
-inline const QString TextPage = QStringLiteral("textpage");           // text page of the language directory
-inline const QString Menu = QStringLiteral("menu");                   // selection menu of the menu window
-inline const QString Selection = QStringLiteral("select");            // selection box of the menu window
-inline const QString MenuWindow = QStringLiteral("menuwindow");       // menu window changed (told, not asked)
-inline const QString Value = QStringLiteral("edit");                  // value-input dialog
-inline const QString OpenFile = QStringLiteral("open");               // file to open
-inline const QString SaveFile = QStringLiteral("save");               // file to save
-inline const QString Directory = QStringLiteral("dir");               // folder chooser
-inline const QString DirectoryOrFile = QStringLiteral("dirfile");     // the program's own folder/file chooser
-inline const QString Preview = QStringLiteral("preview");             // print preview
-inline const QString Profile = QStringLiteral("profile");             // prediction profile name
-inline const QString Error = QStringLiteral("error");                 // error dialog of the error handler
-inline const QString NormChoice = QStringLiteral("normwahl");         // one of the offered methods
-inline const QString Input = QStringLiteral("input");                 // one line of text
-inline const QString NewQsl = QStringLiteral("qslneu");               // head of a new Q-list
-inline const QString QlDbList = QStringLiteral("qldblist");           // the Q-list browser
-inline const QString RateTableEdit = QStringLiteral("awsedit");       // user rate list, editable
-inline const QString RateTableView = QStringLiteral("ykedit");         // norm rate table, viewed
-inline const QString ComponentEditor = QStringLiteral("btedit");      // component editor
-inline const QString ComponentText = QStringLiteral("btdesc");        // component description page
-inline const QString ComponentPopup = QStringLiteral("btpopup");      // component editor's value list
-inline const QString QslEditor = QStringLiteral("qsledit");         // Q-list editor
-inline const QString QslPopup = QStringLiteral("qslpopup");         // parameter popup of a Q-list line
-inline const QString DesignationMatch = QStringLiteral("bebez");   // batch designation matching of a workbook
-} // namespace QuestionKind
+// The kinds of question the core asks. Each has a typed method in Interaction;
+// windows register by the kind, and the list is held against the windows of the
+// widget library by a test. Keep the order: it is the order of questionKinds().
+enum class QuestionKind {
+    Message,          // message box by message id
+    Screen,           // character-screen dialogue
+    TextPage,         // text page of the language directory
+    Menu,             // selection menu of the menu window
+    Selection,        // selection box of the menu window
+    MenuWindow,       // menu window changed (told, not asked)
+    Value,            // value-input dialog
+    OpenFile,         // file to open
+    SaveFile,         // file to save
+    Directory,        // folder chooser
+    DirectoryOrFile,  // the program's own folder/file chooser
+    Preview,          // print preview
+    Profile,          // prediction profile name
+    Error,            // error dialog of the error handler
+    NormChoice,       // one of the offered methods
+    Input,            // one line of text
+    NewQsl,           // head of a new Q-list
+    QlDbList,         // the Q-list browser
+    RateTableEdit,    // user rate list, editable
+    RateTableView,    // norm rate table, viewed
+    ComponentEditor,  // component editor
+    ComponentText,    // component description page
+    ComponentPopup,   // component editor's value list
+    QslEditor,        // Q-list editor
+    QslPopup,         // parameter popup of a Q-list line
+    DesignationMatch, // batch designation matching of a workbook
+};
 
 // Every kind above, in that order.
-const QStringList& questionKinds();
+const std::vector<QuestionKind>& questionKinds();
+// The word of a kind ("msg", "screen", "edit", "dir", ...): batch logs write it,
+// test scripts may name a kind by it.
+QString questionKindWord(QuestionKind kind);
+// The kind a word names; empty for a word that names none.
+std::optional<QuestionKind> questionKindOfWord(const QString& word);
 
 // Button sets, icons and answers of the message box, numbered as the design uses them.
 namespace Mb {
@@ -75,17 +84,56 @@ inline constexpr int DefaultButton2 = 256, DefaultButton3 = 512;
 inline constexpr int OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;
 } // namespace Mb
 
+// The headless model a window works on (dialogue screens, menus, editors), as
+// the typed methods of Interaction take it; none for questions without one.
+using QuestionModel = std::variant<std::monostate, DiaModel*, frmBEProgEin::State*, frmEdit::EditModel*,
+                                   PreviewState*, ErrPtnr::ErrorDialogContent*, QslNeuModel*, QldbList*,
+                                   RateTableModel*, BtEditModel*, QslEditModel*, BeBezModel*>;
+
 struct Question {
-    QString kind;          // one of QuestionKind (set by the typed methods of Interaction)
+    QuestionKind kind = QuestionKind::Message; // set by the typed methods of Interaction
     QString key;           // message id, "file#chapter", menu name, ...
     QString text;          // what a person would read; logged by batch runs
     int buttons = 0;       // message box buttons and icon
     QStringList choices;   // offered items, where there is a list
     QVariantMap data;      // anything else the window needs
-    // The headless model a window works on (dialogue screens, menus, editors);
-    // its type follows from the kind, as the typed methods of Interaction take it.
-    void* model = nullptr;
+    QuestionModel model;   // read it with modelOf<M>() or requireModel<M>()
+
+    bool hasModel() const { return !std::holds_alternative<std::monostate>(model); }
 };
+
+// A question whose model is not of the type its window expects was built wrong;
+// going on would work on the wrong object, so this ends the program, naming the
+// kind and both types (expected: the index of the type in QuestionModel).
+[[noreturn]] void wrongQuestionModel(const Question& q, std::size_t expected);
+
+template <class M>
+constexpr std::size_t questionModelIndex()
+{
+    return QuestionModel(static_cast<M*>(nullptr)).index();
+}
+
+// The model of a question as type M: null when the question carries none, a
+// fatal error when it carries a model of another type.
+template <class M>
+M* modelOf(const Question& q)
+{
+    if (!q.hasModel())
+        return nullptr;
+    if (M* const* m = std::get_if<M*>(&q.model))
+        return *m;
+    wrongQuestionModel(q, questionModelIndex<M>());
+}
+
+// The same for a window that cannot work without its model: none is fatal too.
+template <class M>
+M& requireModel(const Question& q)
+{
+    M* m = modelOf<M>(q);
+    if (!m)
+        wrongQuestionModel(q, questionModelIndex<M>());
+    return *m;
+}
 
 struct Answer {
     bool cancelled = false;
@@ -265,11 +313,16 @@ class ScriptedInteraction : public Interaction {
 public:
     using Responder = std::function<Answer(const Question&)>;
     // One answer for the next matching question (first match in script order).
-    void expect(const QString& kind, const QString& key, Answer a);
+    void expect(QuestionKind kind, const QString& key, Answer a);
     // A computed answer (may work on Question::model), used once.
-    void expect(const QString& kind, const QString& key, Responder r);
+    void expect(QuestionKind kind, const QString& key, Responder r);
     // An answer for every matching question, after the one-shot expectations.
-    void always(const QString& kind, const QString& key, Answer a);
+    void always(QuestionKind kind, const QString& key, Answer a);
+    // The same with the kind named by its word ("msg", "screen", ...); a word
+    // that names no kind is a fatal fault of the script.
+    void expect(const QString& word, const QString& key, Answer a) { expect(kindOf(word), key, std::move(a)); }
+    void expect(const QString& word, const QString& key, Responder r) { expect(kindOf(word), key, std::move(r)); }
+    void always(const QString& word, const QString& key, Answer a) { always(kindOf(word), key, std::move(a)); }
 
     Answer ask(const Question& q) override;
     void beep() override { ++beeps; }
@@ -285,8 +338,10 @@ public:
     HeadlessInfoBox& headlessBox() { return mInfoBox; }
 
 private:
+    static QuestionKind kindOf(const QString& word);
     struct Entry {
-        QString kind, key;
+        QuestionKind kind;
+        QString key;
         Responder responder;
         bool standing = false;
     };

@@ -6,12 +6,6 @@
 
 namespace {
 Program* gCurrent = nullptr;
-
-BatchInteraction& fallbackInteraction()
-{
-    static BatchInteraction b;
-    return b;
-}
 } // namespace
 
 Program::Program() = default;
@@ -28,8 +22,14 @@ Program& prog()
 
 Interaction& ui()
 {
+    // Answers made up behind the caller's back would hide a missing window or a
+    // batch run that forgot its log: whoever installs the Program installs its
+    // interaction too.
     Program& p = prog();
-    return p.ui ? *p.ui : fallbackInteraction();
+    if (!p.ui)
+        qFatal("TARN: ui() called on a Program without an interaction (set Program::ui where the Program is "
+               "installed)");
+    return *p.ui;
 }
 
 Program* installProgram(Program* p)
@@ -39,7 +39,12 @@ Program* installProgram(Program* p)
     return prev;
 }
 
-ProgramScope::ProgramScope() : mProgram(std::make_unique<Program>()), mPrevious(installProgram(mProgram.get())) {}
+ProgramScope::ProgramScope()
+    : mBatch(std::make_unique<BatchInteraction>()), mProgram(std::make_unique<Program>()),
+      mPrevious(installProgram(mProgram.get()))
+{
+    mProgram->ui = mBatch.get();
+}
 
 ProgramScope::~ProgramScope()
 {

@@ -6,6 +6,7 @@
 #include <memory>
 
 class Interaction;
+class BatchInteraction;
 class Database;
 class Snapshot;
 struct PrintState;
@@ -127,7 +128,9 @@ struct Program {
     // the dialogs propose it again.
     QString LastFileName;
 
-    // The one service through which everything asks or tells the user.
+    // The one service through which everything asks or tells the user. Whoever
+    // installs the Program sets it (start-up: the windows or, for a batch switch,
+    // the batch answers); ui() without one is a fatal error.
     Interaction* ui = nullptr;
 
     bool MenuRunning = false;
@@ -153,9 +156,14 @@ struct Program {
 };
 
 Program& prog();
+// The interaction of the installed Program; fatal when it has none.
 Interaction& ui();
 
-// Installs a fresh Program for the lifetime of the scope (tests, batch runs).
+// Installs a fresh Program for the lifetime of the scope (tests, tools). Its
+// interaction is a BatchInteraction that the scope owns (no person: messages
+// answered and logged in memory, choices cancelled), so that code run in the
+// scope never waits for a person; a test that answers questions itself sets
+// program().ui to its own interaction.
 class ProgramScope {
 public:
     ProgramScope();
@@ -163,6 +171,7 @@ public:
     Program& program() { return *mProgram; }
 
 private:
+    std::unique_ptr<BatchInteraction> mBatch;
     std::unique_ptr<Program> mProgram;
     Program* mPrevious;
 };

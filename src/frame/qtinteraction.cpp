@@ -108,42 +108,49 @@ InfoBox& QtInteraction::infoBox()
     return *mBox;
 }
 
+const QtInteraction::Handler* QtInteraction::handlerOf(QuestionKind kind) const
+{
+    const auto it = mHandlers.find(kind);
+    return it != mHandlers.end() ? &it->second : nullptr;
+}
+
 Answer QtInteraction::ask(const Question& q)
 {
-    const auto it = mHandlers.constFind(q.kind);
-    if (it != mHandlers.constEnd())
-        return it.value()(q);
-    if (q.kind == QLatin1String("msg"))
+    if (const Handler* handler = handlerOf(q.kind))
+        return (*handler)(q);
+    if (q.kind == QuestionKind::Message)
         return Answer::button(messageBox(q.key, q.text, q.buttons));
     // A question without a window of its own: show it as a message, then cancel.
     FocusKeeper keep;
-    QMessageBox::information(windowInUse(mOwner), QStringLiteral("TARN"), q.text.isEmpty() ? q.kind + u' ' + q.key : q.text);
+    QMessageBox::information(windowInUse(mOwner), QStringLiteral("TARN"), q.text.isEmpty() ? questionKindWord(q.kind) + u' ' + q.key : q.text);
     return Answer::cancel();
 }
 
 void QtInteraction::notify(const Question& q)
 {
-    const auto it = mHandlers.constFind(q.kind);
-    if (it != mHandlers.constEnd())
-        it.value()(q);
+    if (const Handler* handler = handlerOf(q.kind))
+        (*handler)(q);
 }
 
-bool QtInteraction::answers(const QString& kind) const
+bool QtInteraction::answers(QuestionKind kind) const
 {
-    return kind == QuestionKind::Message || mHandlers.contains(kind);
+    return kind == QuestionKind::Message || handlerOf(kind);
 }
 
-void QtInteraction::registerHandler(const QString& kind, Handler handler)
+void QtInteraction::registerHandler(QuestionKind kind, Handler handler)
 {
-    mHandlers.insert(kind, std::move(handler));
+    mHandlers.insert_or_assign(kind, std::move(handler));
 }
 
 int QtInteraction::messageBox(const QString& id, const QString& text, int buttons, const QString& title)
 {
-    const auto it = mHandlers.constFind(QStringLiteral("msg"));
-    if (it != mHandlers.constEnd()) {
-        Question q{QStringLiteral("msg"), id, text, buttons, {}, {}, nullptr};
-        return it.value()(q).code;
+    if (const Handler* handler = handlerOf(QuestionKind::Message)) {
+        Question q;
+        q.kind = QuestionKind::Message;
+        q.key = id;
+        q.text = text;
+        q.buttons = buttons;
+        return (*handler)(q).code;
     }
     FocusKeeper keep;
     QMessageBox box(windowInUse(mOwner));

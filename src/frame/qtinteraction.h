@@ -1,9 +1,9 @@
 #pragma once
 #include "frame/interaction.h"
 
-#include <QHash>
 #include <QPointer>
 #include <functional>
+#include <map>
 
 class QWidget;
 class frmInfoBox;
@@ -23,10 +23,10 @@ public:
     int messageBox(const QString& id, const QString& text, int buttons, const QString& title = QString()) override;
     void beep() override;
 
-    // Windows register the kinds of question they answer ("screen", "menu", ...).
-    void registerHandler(const QString& kind, Handler handler);
+    // Windows register the kinds of question they answer.
+    void registerHandler(QuestionKind kind, Handler handler);
     // True when a window answers the kind (message boxes are built in).
-    bool answers(const QString& kind) const;
+    bool answers(QuestionKind kind) const;
 
     // The window that owns dialogs (the main window once shown).
     void setOwner(QWidget* owner) { mOwner = owner; }
@@ -37,7 +37,8 @@ public:
     InfoBox& infoBox() override;
 
 private:
-    QHash<QString, Handler> mHandlers;
+    const Handler* handlerOf(QuestionKind kind) const;
+    std::map<QuestionKind, Handler> mHandlers;
     QWidget* mOwner = nullptr;
     QPointer<frmInfoList> mList;
     QPointer<frmInfoBox> mBox;
@@ -50,13 +51,14 @@ bool installQtTranslations(int langNr);
 
 // A modal window that works on the headless model the question carries: shown
 // until closed; the model's back pointer to its view, where it has one, is
-// cleared afterwards, because the window is gone.
+// cleared afterwards, because the window is gone. A question without a model is
+// cancelled; one with a model of another type is fatal (modelOf).
 template <class Window, class Model>
-void registerModelWindow(QtInteraction& ui, const QString& kind)
+void registerModelWindow(QtInteraction& ui, QuestionKind kind)
 {
     QtInteraction* qt = &ui;
     ui.registerHandler(kind, [qt](const Question& q) {
-        auto* model = static_cast<Model*>(q.model);
+        Model* model = modelOf<Model>(q);
         if (!model)
             return Answer::cancel();
         Window window(*model, qt->owner());

@@ -116,7 +116,7 @@ void ExecQslBEList(QString& Lnr)
                 continue;
             if (!out) {
                 Question q;
-                q.kind = QStringLiteral("save");
+                q.kind = QuestionKind::SaveFile;
                 q.key = QStringLiteral("belist");
                 q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
                 q.data.insert(QStringLiteral("file"), proposedName(designation));

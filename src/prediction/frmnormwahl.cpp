@@ -59,7 +59,7 @@ void frmNormWahl::reject()
 void registerNormWahlWindow(QtInteraction& qtUi)
 {
     QtInteraction* ui = &qtUi;
-    ui->registerHandler(QStringLiteral("normwahl"), [ui](const Question& q) {
+    ui->registerHandler(QuestionKind::NormChoice, [ui](const Question& q) {
         frmNormWahl window(q, ui->owner());
         window.exec();
         return window.result();

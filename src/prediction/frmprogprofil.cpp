@@ -102,7 +102,7 @@ void frmProgProfil::reject()
 void registerPredictionWindows(QtInteraction& qtUi)
 {
     QtInteraction* ui = &qtUi;
-    ui->registerHandler(QStringLiteral("profile"), [ui](const Question& q) {
+    ui->registerHandler(QuestionKind::Profile, [ui](const Question& q) {
         frmProgProfil window(q, ui->owner());
         window.exec();
         return window.result();

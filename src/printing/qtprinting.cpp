@@ -85,8 +85,8 @@ void installSystemPrinter()
 void registerPrintWindows(QtInteraction& qtUi)
 {
     QtInteraction* ui = &qtUi;
-    ui->registerHandler(QStringLiteral("preview"), [ui](const Question& q) {
-        auto* state = static_cast<PreviewState*>(q.model);
+    ui->registerHandler(QuestionKind::Preview, [ui](const Question& q) {
+        PreviewState* state = modelOf<PreviewState>(q);
         if (!state)
             return Answer::cancel();
         frmPreview window(*state, ui->owner());
@@ -96,7 +96,7 @@ void registerPrintWindows(QtInteraction& qtUi)
         a.cancelled = !state->confirmed();
         return a;
     });
-    ui->registerHandler(QStringLiteral("save"), [ui](const Question& q) {
+    ui->registerHandler(QuestionKind::SaveFile, [ui](const Question& q) {
         QString filter = q.data.value(QStringLiteral("filter")).toString();
         // "Text|pattern" pairs of the design become "Text (pattern)".
         const QStringList parts = filter.split(u'|');

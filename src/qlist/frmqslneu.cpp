@@ -243,5 +243,5 @@ bool frmQslNeuWindow::eventFilter(QObject* watched, QEvent* event)
 
 void registerQslNeuWindow(QtInteraction& ui)
 {
-    registerModelWindow<frmQslNeuWindow, QslNeuModel>(ui, QStringLiteral("qslneu"));
+    registerModelWindow<frmQslNeuWindow, QslNeuModel>(ui, QuestionKind::NewQsl);
 }

@@ -263,7 +263,7 @@ namespace {
 // A file dialog of kind "open" or "save"; empty when cancelled (after a beep).
 const QString kAllFiles = QStringLiteral("Alle Dateien (*.*)|*.*");
 
-QString fileDialog(const QString& kind, const QString& key, const QString& titleId, int flags, const QString& dir,
+QString fileDialog(QuestionKind kind, const QString& key, const QString& titleId, int flags, const QString& dir,
                    const QString& filter = kAllFiles)
 {
     Program& p = prog();

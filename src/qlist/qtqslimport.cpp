@@ -21,7 +21,7 @@ QString qtFilter(const QString& filter)
 void registerQslImportWindows(QtInteraction& qtUi)
 {
     QtInteraction* ui = &qtUi;
-    ui->registerHandler(QStringLiteral("input"), [ui](const Question& q) {
+    ui->registerHandler(QuestionKind::Input, [ui](const Question& q) {
         bool ok = false;
         const QString text = QInputDialog::getText(ui->owner(), q.data.value(QStringLiteral("title")).toString(),
                                                    q.text, QLineEdit::Normal,
@@ -30,7 +30,7 @@ void registerQslImportWindows(QtInteraction& qtUi)
             return Answer::cancel();
         return Answer::word(text);
     });
-    ui->registerHandler(QStringLiteral("open"), [ui](const Question& q) {
+    ui->registerHandler(QuestionKind::OpenFile, [ui](const Question& q) {
         const QString start = QDir(q.data.value(QStringLiteral("dir")).toString())
                                   .filePath(q.data.value(QStringLiteral("file")).toString());
         const QString chosen = QFileDialog::getOpenFileName(ui->owner(), q.text, start,

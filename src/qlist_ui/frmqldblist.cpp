@@ -428,5 +428,5 @@ bool frmQldbListWindow::eventFilter(QObject* watched, QEvent* event)
 
 void registerQldbListWindow(QtInteraction& ui)
 {
-    registerModelWindow<frmQldbListWindow, QldbList>(ui, QStringLiteral("qldblist"));
+    registerModelWindow<frmQldbListWindow, QldbList>(ui, QuestionKind::QlDbList);
 }

@@ -692,7 +692,7 @@ void QslEditModel::search(bool next)
     const int s0 = row;
     if (!next) {
         Question q;
-        q.kind = QStringLiteral("input");
+        q.kind = QuestionKind::Input;
         q.key = QStringLiteral("1514");
         q.text = ResStr(1500, 15, prog().LangNr);
         q.data.insert(QStringLiteral("title"), ResStr(1500, 14, prog().LangNr));

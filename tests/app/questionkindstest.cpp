@@ -4,6 +4,7 @@
 #include "frame/qtinteraction.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -14,45 +15,60 @@ TEST(QuestionKinds, EveryKindHasAWindowInTheProgram)
 {
     QtInteraction qtUi;
     registerWindows(qtUi);
-    for (const QString& kind : questionKinds())
-        EXPECT_TRUE(qtUi.answers(kind)) << "no window answers the question kind " << kind.toStdString();
-    EXPECT_FALSE(qtUi.answers(QStringLiteral("no-such-kind")));
+    for (const QuestionKind kind : questionKinds())
+        EXPECT_TRUE(qtUi.answers(kind)) << "no window answers the question kind " << questionKindWord(kind).toStdString();
+    // The windows come from the registrations, not from answers() itself.
+    EXPECT_FALSE(QtInteraction().answers(QuestionKind::Screen));
 }
 
-// A kind that the core sets by its word, outside the typed methods, must be a
-// listed kind, or the test above cannot see it.
+// The test above sees the kinds of questionKinds() only: a kind of the enum that
+// the list misses would go unchecked. The enum is read from the header, and each
+// kind keeps a word of its own, by which batch logs and test scripts name it.
 TEST(QuestionKinds, EveryKindTheCoreNamesIsListed)
 {
-    const QRegularExpression kindWord(QStringLiteral(R"re(\bq\.kind\s*=\s*QStringLiteral\("([^"]+)"\))re"));
-    QStringList unlisted;
-    int files = 0;
+    QFile header(QStringLiteral(TARN_SOURCE_DIR "/src/frame/interaction.h"));
+    ASSERT_TRUE(header.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(header.readAll());
+    const QRegularExpression enumBody(QStringLiteral(R"re(enum class QuestionKind\s*\{([^}]*)\})re"));
+    const QRegularExpressionMatch body = enumBody.match(text);
+    ASSERT_TRUE(body.hasMatch());
+    QStringList names;
+    const QRegularExpression enumerator(QStringLiteral(R"re(^\s*(\w+)\s*,)re"), QRegularExpression::MultilineOption);
+    for (auto m = enumerator.globalMatch(body.captured(1)); m.hasNext();)
+        names << m.next().captured(1);
+    ASSERT_EQ(names.size(), int(questionKinds().size())) << names.join(u' ').toStdString();
+    QStringList words;
+    for (std::size_t i = 0; i < questionKinds().size(); ++i) {
+        const QuestionKind kind = questionKinds()[i];
+        EXPECT_EQ(int(kind), int(i)) << "questionKinds() out of the enum's order at " << names.value(int(i)).toStdString();
+        const QString word = questionKindWord(kind);
+        EXPECT_FALSE(word.isEmpty()) << names.value(int(i)).toStdString();
+        EXPECT_FALSE(words.contains(word)) << "word used twice: " << word.toStdString();
+        EXPECT_EQ(questionKindOfWord(word), std::optional<QuestionKind>(kind)) << word.toStdString();
+        words << word;
+    }
+    EXPECT_EQ(questionKindOfWord(QStringLiteral("no-such-kind")), std::nullopt);
+
+    // The core and the windows name kinds by the enum: the word-to-kind lookup
+    // serves test scripts only.
+    QStringList byWord;
     QDirIterator it(QStringLiteral(TARN_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
                     QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        const QString name = QFileInfo(path).fileName();
-        if (name.startsWith(QLatin1String("frm")) || name.startsWith(QLatin1String("qt")))
-            continue; // windows answer questions, they do not ask them
+        if (QFileInfo(path).baseName() == QLatin1String("interaction"))
+            continue;
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-        ++files;
-        const QString text = QString::fromUtf8(f.readAll());
-        // Only Question kinds (the questions are named q): other records of the
-        // code have kind fields too.
-        if (!text.contains(QLatin1String("Question q")))
-            continue;
-        for (auto m = kindWord.globalMatch(text); m.hasNext();) {
-            const QString kind = m.next().captured(1);
-            if (!questionKinds().contains(kind))
-                unlisted << name + u':' + kind;
-        }
+        if (QString::fromUtf8(f.readAll()).contains(QLatin1String("questionKindOfWord(")))
+            byWord << QFileInfo(path).fileName();
     }
-    EXPECT_GT(files, 0);
-    EXPECT_TRUE(unlisted.isEmpty()) << unlisted.join(u' ').toStdString();
+    EXPECT_TRUE(byWord.isEmpty()) << byWord.join(u' ').toStdString();
 }
 
 // The typed methods ask with their kind and hand the model over, so that batch
 // runs, scripts and windows keyed by the kind see the same question as before.
+// A script may name the kind by the enum or by its word.
 TEST(QuestionKinds, TypedMethodsAskWithTheirKind)
 {
     ScriptedInteraction s;
@@ -61,7 +77,7 @@ TEST(QuestionKinds, TypedMethodsAskWithTheirKind)
     YkViewModel table;
     RateTableModel* m = &table;
     struct Row {
-        QString kind;
+        QuestionKind kind;
         std::function<Answer(Question)> call;
         bool withModel;
     };
@@ -76,20 +92,52 @@ TEST(QuestionKinds, TypedMethodsAskWithTheirKind)
         {QuestionKind::RateTableEdit, [&](Question q) { return s.askRateTable(q, *m, true); }, true},
         {QuestionKind::RateTableView, [&](Question q) { return s.askRateTable(q, *m, false); }, true},
     };
+    bool byWord = false;
     for (const Row& row : rows) {
-        s.expect(row.kind, QStringLiteral("k"), Answer::word(row.kind));
+        const QString word = questionKindWord(row.kind);
+        if (byWord) {
+            s.expect(word, QStringLiteral("k"), Answer::word(word));
+        } else {
+            s.expect(row.kind, QStringLiteral("k"), Answer::word(word));
+        }
+        byWord = !byWord;
         Question q;
         q.key = QStringLiteral("k");
         q.text = QStringLiteral("t");
         const Answer a = row.call(q);
-        EXPECT_EQ(a.text, row.kind);
+        EXPECT_EQ(a.text, word);
         ASSERT_FALSE(s.asked.isEmpty());
-        EXPECT_EQ(s.asked.back().kind, row.kind);
+        EXPECT_EQ(s.asked.back().kind, row.kind) << word.toStdString();
         EXPECT_EQ(s.asked.back().text, QStringLiteral("t"));
-        EXPECT_EQ(s.asked.back().model, row.withModel ? static_cast<void*>(m) : nullptr) << row.kind.toStdString();
+        EXPECT_EQ(s.asked.back().hasModel(), row.withModel) << word.toStdString();
+        EXPECT_EQ(modelOf<RateTableModel>(s.asked.back()), row.withModel ? m : nullptr) << word.toStdString();
     }
     EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join(u' ').toStdString();
     EXPECT_TRUE(s.allUsed());
+}
+
+// A question whose model is not the one its window works on was built wrong:
+// the window must not work on it as if it were (a cast would), nor pass over it.
+TEST(QuestionKindsDeathTest, AWindowGivenAModelOfTheWrongTypeStopsTheProgram)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    YkViewModel table;
+    Question q;
+    q.kind = QuestionKind::QlDbList;
+    q.key = QStringLiteral("frmQldbList");
+    q.model = static_cast<RateTableModel*>(&table);
+    EXPECT_DEATH(
+        {
+            QtInteraction qtUi;
+            registerWindows(qtUi);
+            qtUi.ask(q);
+        },
+        "qldblist frmQldbList.*RateTableModel.*QldbList");
+    // A window that cannot work without its model says so, too.
+    Question none;
+    none.kind = QuestionKind::Selection;
+    none.key = QStringLiteral("Selbox");
+    EXPECT_DEATH(requireModel<frmBEProgEin::State>(none), "select Selbox.*no model.*frmBEProgEin::State");
 }
 
 // A batch run has nobody to choose a folder: it cancels and logs the question.

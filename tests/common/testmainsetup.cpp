@@ -1,6 +1,7 @@
 #include "common/testmain.h"
 #include "app/procedures.h"
 #include "component_file/btjournal.h"
+#include "frame/interaction.h"
 #include "frame/program.h"
 
 #include <QLocale>
@@ -21,8 +22,10 @@ void prepareTestProcess()
 int runAllTests(int& argc, char** argv)
 {
     // The state of tests that need no fresh one of their own (most install a
-    // ProgramScope per test).
+    // ProgramScope per test), answered without a person like a ProgramScope.
     Program program;
+    BatchInteraction batchUi;
+    program.ui = &batchUi;
     installProgram(&program);
     installProcedures();
     ::testing::InitGoogleTest(&argc, argv);

@@ -38,7 +38,7 @@ protected:
     {
         sp.ui().expect(QStringLiteral("open"), QStringLiteral("be.add"), Answer::word(book));
         sp.ui().expect(QStringLiteral("bebez"), QStringLiteral("frmBEBez"), [=](const Question& q) {
-            auto* m = static_cast<BeBezModel*>(q.model);
+            auto* m = modelOf<BeBezModel>(q);
             EXPECT_TRUE(m->DatNam.contains(QStringLiteral("match.xlsx"))) << m->DatNam.toStdString();
             m->RefOpt_Click(ref);
             m->NeuOpt_Click(neu);
@@ -191,7 +191,7 @@ TEST_F(BeBezTest, MissingSheetIsReported)
     ASSERT_TRUE(testutil::writeXlsx(book, {{QStringLiteral("Other"), {{"s:a"}}}}));
     sp.ui().expect(QStringLiteral("open"), QStringLiteral("be.add"), Answer::word(book));
     sp.ui().expect(QStringLiteral("bebez"), QStringLiteral("frmBEBez"), [](const Question& q) {
-        auto* m = static_cast<BeBezModel*>(q.model);
+        auto* m = modelOf<BeBezModel>(q);
         m->RefOpt_Click(0);
         m->NeuOpt_Click(1);
         return Answer::word(QStringLiteral("ok"));

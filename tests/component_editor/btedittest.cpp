@@ -19,7 +19,7 @@ TEST_F(BtEditTest, Show0WithoutArgumentsShowsAnEmptyEditorAndReturnsFalse)
 {
     bool asked = false;
     sp.ui().expect(QStringLiteral("btedit"), QStringLiteral("frmBtEdit"), [&](const Question& q) {
-        auto* m = static_cast<BtEditModel*>(q.model);
+        auto* m = modelOf<BtEditModel>(q);
         asked = true;
         EXPECT_TRUE(m->VarBox[1].rows.isEmpty());
         EXPECT_FALSE(m->Cmd[0].enabled);
@@ -41,7 +41,7 @@ TEST_F(BtEditTest, Show0OpensTheDesignationOrOnlyFillsItInPickMode)
     const QString adr = QStringLiteral("ABC").leftJustified(18) + QStringLiteral("00");
     for (const QString& mode : {QString(), QStringLiteral("replace")}) {
         sp.ui().expect(QStringLiteral("btedit"), QStringLiteral("frmBtEdit"), [&](const Question& q) {
-            auto* m = static_cast<BtEditModel*>(q.model);
+            auto* m = modelOf<BtEditModel>(q);
             if (mode.isEmpty()) {
                 EXPECT_EQ(m->VarBox[1].rows, QStringList{QStringLiteral("Typ=ABC")});
                 EXPECT_EQ(m->AktBiBe, 1);
@@ -62,7 +62,7 @@ TEST_F(BtEditTest, Show0OpensTheDesignationOrOnlyFillsItInPickMode)
 TEST_F(BtEditTest, TransferInReplaceModeReturnsTheItemNumberAsAdr)
 {
     sp.ui().expect(QStringLiteral("btedit"), QStringLiteral("frmBtEdit"), [&](const Question& q) {
-        auto* m = static_cast<BtEditModel*>(q.model);
+        auto* m = modelOf<BtEditModel>(q);
         m->VarBox[1].rows = {QStringLiteral("Typ=T1"), QStringLiteral("Yk=K12345-B1234-C123")};
         m->VarBox[1].row = 1;
         m->up0cmd_Click(QStringLiteral("trans"));
@@ -95,7 +95,7 @@ TEST_F(BtEditTest, MainMenuKeyOpensTheEditor)
     sp.ui().expect(QStringLiteral("btedit"), QStringLiteral("frmBtEdit"), [&](const Question& q) {
         EXPECT_TRUE(prog().MenuRunning);
         shown = true;
-        static_cast<BtEditModel*>(q.model)->MenuBT(QStringLiteral("can"));
+        modelOf<BtEditModel>(q)->MenuBT(QStringLiteral("can"));
         return Answer();
     });
     d.MenuTARN(QStringLiteral("be.edit"));
@@ -479,7 +479,7 @@ TEST_F(BtEditTest, NewComponentTakesTheFieldsUpperCasedAndItsDescription)
     m.BT_Change(1, QStringLiteral("a12-b1-c1"));
     EXPECT_TRUE(m.Cmd[3].enabled);
     sp.ui().expect(QStringLiteral("btdesc"), QStringLiteral("frmBtEdit"), [](const Question& q) {
-        auto* e = static_cast<BtEditModel*>(q.model);
+        auto* e = modelOf<BtEditModel>(q);
         EXPECT_TRUE(e->BTBeWait);
         EXPECT_TRUE(e->descriptionPrompt);
         EXPECT_FALSE(e->frameVisible[BtEditModel::FrameCmd]);
@@ -518,7 +518,7 @@ TEST_F(BtEditTest, CloseDuringTheDescriptionOffersTheNewComponent)
     loaded(m);
     m.BT_Change(2, QStringLiteral("u9"));
     sp.ui().expect(QStringLiteral("btdesc"), QStringLiteral("frmBtEdit"), [](const Question& q) {
-        auto* e = static_cast<BtEditModel*>(q.model);
+        auto* e = modelOf<BtEditModel>(q);
         EXPECT_FALSE(e->Form_QueryUnload());
         Answer a;
         a.applied = true;
@@ -661,8 +661,8 @@ TEST_F(BtEditTest, PopupEditAndDeleteWorkOnTheCurrentRow)
     // A value with a comma would become a further item: refused.
     m.VarBox[2].row = 2;
     sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Kfm"), [](const Question& q) {
-        static_cast<frmEdit::EditModel*>(q.model)->input = QStringLiteral("1,Tec=9");
-        static_cast<frmEdit::EditModel*>(q.model)->tag = 0;
+        modelOf<frmEdit::EditModel>(q)->input = QStringLiteral("1,Tec=9");
+        modelOf<frmEdit::EditModel>(q)->tag = 0;
         Answer a;
         a.applied = true;
         return a;

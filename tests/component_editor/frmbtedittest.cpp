@@ -31,8 +31,8 @@ protected:
     {
         BtEditTest::SetUp();
         registerBtEditWindow(storyUi);
-        storyUi.registerHandler(QStringLiteral("btpopup"), [](const Question&) { return Answer::word(QStringLiteral("edit")); });
-        storyUi.registerHandler(QStringLiteral("edit"), [this](const Question& q) {
+        storyUi.registerHandler(QuestionKind::ComponentPopup, [](const Question&) { return Answer::word(QStringLiteral("edit")); });
+        storyUi.registerHandler(QuestionKind::Value, [this](const Question& q) {
             edits << q.key;
             return Answer::word(values.value(q.key));
         });

@@ -109,7 +109,7 @@ protected:
     {
         QStringList out;
         for (const Question& q : sp.ui().asked)
-            out << q.kind + u' ' + q.key;
+            out << questionKindWord(q.kind) + u' ' + q.key;
         return out;
     }
 

@@ -357,7 +357,7 @@ TEST_F(RateTableTest, ShowZeroHandsTheEditorToTheWindowAndClosesTheDatabase)
 {
     bool shown = false;
     sp.ui().expect(QStringLiteral("awsedit"), QStringLiteral("frmAWSedit"), [&](const Question& q) {
-        auto* m = static_cast<AwsEditModel*>(q.model);
+        auto* m = static_cast<AwsEditModel*>(modelOf<RateTableModel>(q));
         shown = m && m->rowCount() == 90 && prog().AwsDb != nullptr;
         m->MenuAWS(QStringLiteral("can"), false);
         return Answer();
@@ -418,7 +418,7 @@ TEST_F(RateTableTest, MainMenuStartsBothWindows)
                        [&shown, k](const Question& q) {
                            EXPECT_TRUE(prog().MenuRunning);
                            shown << k;
-                           static_cast<RateTableModel*>(q.model)->Tag = QStringLiteral("1");
+                           modelOf<RateTableModel>(q)->Tag = QStringLiteral("1");
                            return Answer();
                        });
     }
@@ -464,7 +464,7 @@ TEST_F(RateTableTest, ViewerUsesItsOwnHandleAndLeavesSystDbOpen)
     sp.program().SystDb = Database::open(inst.path(QStringLiteral("System/SYST_DB.sqlite")), true);
     Database* systDb = sp.program().SystDb.get();
     sp.ui().expect(QStringLiteral("ykedit"), QStringLiteral("frmYKedit"), [&](const Question& q) {
-        auto* m = static_cast<YkViewModel*>(q.model);
+        auto* m = static_cast<YkViewModel*>(modelOf<RateTableModel>(q));
         EXPECT_EQ(m->widthKeys[7], 45);
         EXPECT_EQ(m->rowCount(), 90);
         m->MenuYK(QStringLiteral("save")); // no such command here

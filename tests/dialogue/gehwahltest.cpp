@@ -143,7 +143,7 @@ TEST_F(HousingChoice, WithoutPinTableTheCountIsTypedAndMustBeANumber)
     sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Pin"), w(QStringLiteral("3a")));
     sp.ui().expect(QStringLiteral("msg"), QStringLiteral("425"), Answer::button(Mb::OK));
     sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Pin"), [](const Question& q) {
-        EXPECT_EQ(static_cast<frmEdit::EditModel*>(q.model)->input, QStringLiteral("3a"));
+        EXPECT_EQ(modelOf<frmEdit::EditModel>(q)->input, QStringLiteral("3a"));
         return w(QStringLiteral("3"));
     });
     EXPECT_EQ(BEGehWahl(Gec, Pin, Her, -1), 0);

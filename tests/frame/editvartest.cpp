@@ -122,7 +122,7 @@ protected:
     void answer(const QString& name, Answer a)
     {
         sp.ui().expect(QStringLiteral("edit"), name, [this, a](const Question& q) {
-            shown = *static_cast<EditModel*>(q.model);
+            shown = *modelOf<EditModel>(q);
             return a;
         });
     }
@@ -172,7 +172,7 @@ TEST_F(EditVarTest, AFailedMaskAsksAgainWithTheTypedValue)
     answer(QStringLiteral("Bac"), Answer::word(QStringLiteral("123")));
     sp.ui().expect(QStringLiteral("msg"), QStringLiteral("78"), Answer::button(Mb::OK));
     sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Bac"), [](const Question& q) {
-        EXPECT_EQ(static_cast<EditModel*>(q.model)->input, QStringLiteral("123"));
+        EXPECT_EQ(modelOf<EditModel>(q)->input, QStringLiteral("123"));
         return Answer::word(QStringLiteral("1234"));
     });
     QString result;

@@ -229,7 +229,7 @@ TEST_F(ErrPtnrTest, UnwritableProgramDirectoryUsesTheUserDataDirectoryWithoutASe
     sp.program().ProgramFile = dir.filePath("blocker/tarn");
     QString comment;
     sp.ui().expect("error", "XHAP.PosFueg", [&](const Question& q) {
-        comment = static_cast<const ErrPtnr::ErrorDialogContent*>(q.model)->comment;
+        comment = modelOf<ErrPtnr::ErrorDialogContent>(q)->comment;
         return Answer::button(1);
     });
     EXPECT_EQ(ErrPtnr::OnError("XHAP", "PosFueg", TarnError("x", 5)), 1);
@@ -247,7 +247,7 @@ TEST_F(ErrPtnrTest, NoWritableDirectoryAtAllOnlySaysSo)
     qputenv("XDG_DATA_HOME", dir.filePath("blocker").toLocal8Bit());
     QString comment;
     sp.ui().expect("error", "*", [&](const Question& q) {
-        comment = static_cast<const ErrPtnr::ErrorDialogContent*>(q.model)->comment;
+        comment = modelOf<ErrPtnr::ErrorDialogContent>(q)->comment;
         return Answer::button(3);
     });
     EXPECT_EQ(ErrPtnr::OnError("XHAP", "PosFueg", TarnError("x", 5)), 3);

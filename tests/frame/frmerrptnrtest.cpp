@@ -24,7 +24,7 @@ protected:
         sp.program().ProgramFile = dir.filePath(QStringLiteral("tarn"));
         sp.program().ProgramName = QStringLiteral("tarn");
         sp.program().ui = &qt;
-        qt.registerHandler(QStringLiteral("msg"), [this](const Question& q) {
+        qt.registerHandler(QuestionKind::Message, [this](const Question& q) {
             messages << q.key;
             return Answer::button(Mb::Yes);
         });

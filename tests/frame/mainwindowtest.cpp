@@ -149,7 +149,7 @@ TEST_F(MainWindowTest, QlViewOpensTheDatabaseBrowser)
     installEntryProcedures(w.dispatcher());
     bool asked = false;
     sp.ui().expect("qldblist", "frmQldbList", [&](const Question& q) {
-        asked = q.model != nullptr;
+        asked = q.hasModel();
         Answer a;
         a.applied = true;
         return a;

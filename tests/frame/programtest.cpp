@@ -1,3 +1,4 @@
+#include "frame/interaction.h"
 #include "frame/program.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,40 @@ TEST(ProgramDeathTest, ReachingTheStateWithoutAnInstalledProgramAborts)
             prog();
         },
         "without an installed Program");
+}
+
+// Nor are answers: a Program whose installer set no interaction must not be
+// answered by a hidden batch interaction (a batch run without its log, a window
+// start without its windows).
+TEST(ProgramDeathTest, AskingAProgramWithoutAnInteractionAborts)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            ProgramScope scope;
+            scope.program().ui = nullptr;
+            ui();
+        },
+        "without an interaction");
+}
+
+// A scope answers without a person, with an interaction of its own: what one
+// test's batch answers logged is not seen by the next.
+TEST(ProgramTest, AScopeAnswersWithABatchInteractionOfItsOwn)
+{
+    Interaction* outer = &ui();
+    {
+        ProgramScope scope;
+        auto* batch = dynamic_cast<BatchInteraction*>(&ui());
+        ASSERT_NE(batch, nullptr);
+        EXPECT_NE(static_cast<Interaction*>(batch), outer);
+        EXPECT_EQ(ui().messageBox(QStringLiteral("1"), QStringLiteral("x"), Mb::YesNo), Mb::No);
+        EXPECT_EQ(batch->logged.size(), 1);
+    }
+    ProgramScope next;
+    auto* batch = dynamic_cast<BatchInteraction*>(&ui());
+    ASSERT_NE(batch, nullptr);
+    EXPECT_TRUE(batch->logged.isEmpty());
 }
 
 TEST(ProgramTest, ScopesNestAndRestoreTheProgramBefore)

@@ -29,7 +29,7 @@ TEST(QtDirectoryQuestion, AnswersTheChosenFolderOrCancels)
     const QString other = start + QStringLiteral("/other");
     QtInteraction ui;
     Question q;
-    q.kind = QStringLiteral("dir");
+    q.kind = QuestionKind::Directory;
     q.key = QStringLiteral("be.mixdat");
     q.text = QStringLiteral("Verzeichnis der anderen Bauelemente-Datei");
     q.data.insert(QStringLiteral("start"), start);

@@ -62,7 +62,7 @@ protected:
     bool asked(const char* kind)
     {
         for (const Question& q : program.ui().asked)
-            if (q.kind == QLatin1String(kind))
+            if (questionKindWord(q.kind) == QLatin1String(kind))
                 return true;
         return false;
     }

@@ -12,7 +12,7 @@ namespace {
 Question profileQuestion(const QString& key, const QString& caption)
 {
     Question q;
-    q.kind = QStringLiteral("profile");
+    q.kind = QuestionKind::Profile;
     q.key = key;
     q.choices = {QStringLiteral("Standard"), QStringLiteral("Baugruppe Netzteil")};
     q.data.insert(QStringLiteral("caption"), caption);

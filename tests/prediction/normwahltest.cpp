@@ -51,7 +51,7 @@ TEST(NormChoiceWindow, ShowsTheOfferedMethodsAndNeedsOneForOk)
 {
     testutil::ScriptedProgram sp;
     Question q;
-    q.kind = QStringLiteral("normwahl");
+    q.kind = QuestionKind::NormChoice;
     q.choices = QStringList{"YK 70412", "User list", "MIL-HDBK-217F"};
     q.data.insert(QStringLiteral("marks"), QStringList{"1", "3"});
     {

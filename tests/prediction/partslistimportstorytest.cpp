@@ -40,7 +40,7 @@ TEST(PartsListImportStory, MainMenuImportThenBatchPrediction)
         // The new Q-list is opened in the editor, which is closed at once.
         QString opened;
         sp.ui().expect("qsledit", "frmQslEdit", [&](const Question& q) {
-            auto* editor = static_cast<QslEditModel*>(q.model);
+            auto* editor = modelOf<QslEditModel>(q);
             opened = editor->QslLn;
             editor->MenuQSL("cancel");
             return Answer::cancel();

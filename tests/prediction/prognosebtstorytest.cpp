@@ -29,15 +29,15 @@ class StoryUi : public QtInteraction {
 public:
     Answer ask(const Question& q) override
     {
-        current = q.kind + u' ' + q.key;
+        current = questionKindWord(q.kind) + u' ' + q.key;
         log << current;
         ++asks;
-        if (q.kind == QLatin1String("preview")) {
+        if (q.kind == QuestionKind::Preview) {
             Answer a = Answer::word(QStringLiteral("pr"));
             a.data.insert(QStringLiteral("pdf"), true);
             return a;
         }
-        if (q.kind == QLatin1String("save"))
+        if (q.kind == QuestionKind::SaveFile)
             return Answer::word(pdf);
         return QtInteraction::ask(q);
     }

@@ -63,7 +63,7 @@ class PageRecorder : public ScriptedInteraction {
 public:
     Answer ask(const Question& q) override
     {
-        if (q.kind == QLatin1String("textpage")) {
+        if (q.kind == QuestionKind::TextPage) {
             pages << pageText(q);
             if (onPage)
                 return onPage(pages.size(), pages.back());
@@ -134,7 +134,7 @@ protected:
     {
         QStringList out;
         for (const Question& q : ui.asked)
-            out << q.kind + u' ' + q.key;
+            out << questionKindWord(q.kind) + u' ' + q.key;
         return out;
     }
 

@@ -152,7 +152,7 @@ TEST_F(FehlQsBtTest, UnreadableBlockEndsTheCheckWithoutOutput)
     EXPECT_FALSE(listLines().join('\n').contains("ALSO-GONE")) << "the scan stops at the unreadable block";
     EXPECT_FALSE(program.ui().headlessList().visible);
     EXPECT_TRUE(std::none_of(program.ui().asked.begin(), program.ui().asked.end(),
-                             [](const Question& q) { return q.kind == QLatin1String("preview"); }));
+                             [](const Question& q) { return q.kind == QuestionKind::Preview; }));
     EXPECT_EQ(printer->begun, 0);
 }
 

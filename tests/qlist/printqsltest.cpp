@@ -115,7 +115,7 @@ TEST_F(PrintQslTest, ArchivedKindWritesTheArchivePagesAndOffersTheArchive)
     printState().ArchivArt = QStringLiteral("PROGQL,QSL");
     addList(QStringLiteral("00003"), {"Typ=BOARD,An=U-9", "Be=Board", "Stck=1,Typ=R1"});
     program.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [](const Question& q) {
-        EXPECT_TRUE(static_cast<PreviewState*>(q.model)->ArchivJa);
+        EXPECT_TRUE(modelOf<PreviewState>(q)->ArchivJa);
         EXPECT_EQ(pageCount(PageSource::Archive), 1);
         return Answer::cancel();
     });
@@ -129,7 +129,7 @@ TEST_F(PrintQslTest, KindNotArchivedWritesNoArchivePages)
     printState().ArchivArt = QStringLiteral("PROGQL");
     addList(QStringLiteral("00003"), {"Typ=BOARD,An=U-9", "Be=Board", "Stck=1,Typ=R1"});
     program.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [](const Question& q) {
-        EXPECT_FALSE(static_cast<PreviewState*>(q.model)->ArchivJa);
+        EXPECT_FALSE(modelOf<PreviewState>(q)->ArchivJa);
         EXPECT_EQ(pageCount(PageSource::Archive), 0);
         return Answer::cancel();
     });

@@ -215,7 +215,7 @@ TEST_F(QslImportTest, FolderStoresEachFileAndReportsRefusedOnes)
     EXPECT_EQ(rows(), 3);
     QStringList refused;
     for (const Question& q : ui.asked)
-        if (q.kind == Msg)
+        if (q.kind == QuestionKind::Message)
             refused << q.key;
     refused.sort();
     EXPECT_EQ(refused, (QStringList{QStringLiteral("106"), QStringLiteral("107")}));

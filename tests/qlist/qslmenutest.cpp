@@ -53,8 +53,8 @@ TEST_P(QslMenuModes, KeyOpensHeadDialogInItsMode)
     int mode = -1;
     int copyKind = -1;
     ui.expect(QStringLiteral("qslneu"), QStringLiteral("frmQslNeu"), [&](const Question& q) {
-        mode = static_cast<QslNeuModel*>(q.model)->mode;
-        copyKind = static_cast<QslNeuModel*>(q.model)->copyKind;
+        mode = modelOf<QslNeuModel>(q)->mode;
+        copyKind = modelOf<QslNeuModel>(q)->copyKind;
         return Answer::cancel();
     });
     dispatcher.MenuTARN(QString::fromLatin1(GetParam().key));
@@ -79,7 +79,7 @@ TEST_F(QslMenu, EditOpensHeadDialogThenTheEditor)
     ui.expect(QStringLiteral("qslneu"), QStringLiteral("frmQslNeu"), typed);
     QStringList rows;
     ui.expect(QStringLiteral("qsledit"), QStringLiteral("frmQslEdit"), [&rows](const Question& q) {
-        auto* editor = static_cast<QslEditModel*>(q.model);
+        auto* editor = modelOf<QslEditModel>(q);
         rows = editor->rows;
         editor->MenuQSL(QStringLiteral("cancel"));
         return Answer::cancel();
@@ -102,7 +102,7 @@ TEST_F(QslMenu, ImportedFileIsOpenedInTheEditor)
     qslEditLinks().progInit = [] { return true; };
     QString opened;
     ui.expect(QStringLiteral("qsledit"), QStringLiteral("frmQslEdit"), [&opened](const Question& q) {
-        opened = static_cast<QslEditModel*>(q.model)->QslLn;
+        opened = modelOf<QslEditModel>(q)->QslLn;
         return Answer::cancel();
     });
     dispatcher.MenuTARN(QStringLiteral("1kopie"));

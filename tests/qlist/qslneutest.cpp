@@ -71,7 +71,7 @@ protected:
     void run(int mode, const std::function<void(QslNeuModel&)>& act)
     {
         ui.expect(QStringLiteral("qslneu"), QStringLiteral("frmQslNeu"), [act](const Question& q) {
-            auto& m = *static_cast<QslNeuModel*>(q.model);
+            auto& m = *modelOf<QslNeuModel>(q);
             act(m);
             m.CmdExit_Click();
             Answer a;

@@ -29,7 +29,7 @@ void editDemoBoard(ScriptedProgram& sp, frmTARN& main, const std::function<void(
     number.values[7] = QStringLiteral("1");
     sp.ui().expect("qslneu", "frmQslNeu", number);
     sp.ui().expect("qsledit", "frmQslEdit", [&](const Question& q) {
-        auto* model = static_cast<QslEditModel*>(q.model);
+        auto* model = modelOf<QslEditModel>(q);
         frmQslEditWindow window(*model, nullptr);
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
