@@ -209,6 +209,13 @@ int main(int argc, char** argv)
     std::printf("setup: %.1f s (%d components merged, %d Q-lists in %d levels, %d positions)\n",
                 double(setup.elapsed()) / 1000, components, lists, levels, component);
 
+    // qpo as the calculation passes leave it: the run empties the work folders
+    // at its end, so it is read when the report begins.
+    QByteArray qpoBytes;
+    runPhases().onBegin = [&qpoBytes](const QString& phase) {
+        if (phase == QLatin1String("report"))
+            qpoBytes = readAll(nativePath(scratchFile(11, QStringLiteral("qpo"))));
+    };
     const Clock before = Clock::read();
     PrognoseQsl(QStringLiteral("Ln=") + root, QStringLiteral("Standard"), true);
     const Clock run = Clock::read() - before;
@@ -221,7 +228,11 @@ int main(int argc, char** argv)
     }
     const QString resultFile = QDir(QStringLiteral("results")).filePath(results.first());
     const QByteArray resultBytes = readAll(resultFile);
-    const QByteArray qpoBytes = readAll(nativePath(scratchFile(11, QStringLiteral("qpo"))));
+    runPhases().onBegin = nullptr;
+    if (qpoBytes.isEmpty()) {
+        std::fprintf(stderr, "qpo was not found when the report began\n");
+        return 1;
+    }
     if (!keepDir.isEmpty()) {
         QDir().mkpath(keepDir);
         const QString target = QDir(keepDir).filePath(QStringLiteral("qlist_prediction-%1.slk").arg(component));

@@ -45,11 +45,6 @@ bool readPage(const QString& file, const QString& dir, int kind, int flags, QStr
 {
     QString text;
     int lock = -1, data = -1, minimum = 0;
-    // A page written by the open change exists only in what it staged.
-    if (fileSize(file) < 0) {
-        reportDamagedComponentFile(file);
-        return false;
-    }
     // Within a change the page is kept in memory once it was read or written.
     bool trusted = false;
     if (const QString* known = unitText(file, &trusted)) {
@@ -59,6 +54,11 @@ bool readPage(const QString& file, const QString& dir, int kind, int flags, QStr
         }
         page = *known;
         return true;
+    }
+    // A page written by the open change exists only in what it staged.
+    if (fileSize(file) < 0) {
+        reportDamagedComponentFile(file);
+        return false;
     }
     if (!OpenBtFile(flags, text, file, dir, kind, 0, 2, 2, true, minimum, lock, data))
         return false;
@@ -259,12 +259,12 @@ int searchPage(const QString& page, const QString& key, QString& entry)
         int mid = (lo + hi) / 2;
         if ((lo + hi) % 2 != 0 && mid % 2 != 0)
             ++mid; // a half rounds to the even neighbour
-        const QString e = page.mid((mid - 1) * EntryLength, EntryLength);
-        if (QStringView(e).left(L) == key) {
-            entry = e;
+        const QStringView e = QStringView(page).mid((mid - 1) * EntryLength, EntryLength);
+        if (e.left(L) == key) {
+            entry = e.toString();
             return mid;
         }
-        if (QString::compare(key, e, Qt::CaseSensitive) > 0)
+        if (QStringView(key).compare(e, Qt::CaseSensitive) > 0)
             lo = mid + 1;
         else
             hi = mid - 1;

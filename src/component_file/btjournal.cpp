@@ -10,6 +10,7 @@
 #include <QHash>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <map>
 #include <memory>
@@ -393,7 +394,24 @@ void stage(const QString& file, const Staged& content)
 // byte of its own in Windows-1252 (undefined codes stay as they are).
 bool readsBackSame(const QString& text)
 {
-    if (QtPrivate::isAscii(QStringView(text)))
+    // Almost every text is Latin-1 outside the codes 0x80-0x9F (ASCII, or index
+    // pages with their free mark 254), which reads back as it is; four
+    // characters at a time tell, and only other texts are looked at closely.
+    const char16_t* chars = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
+    quint64 others = 0;
+    qsizetype i = 0;
+    for (; i + 4 <= n; i += 4) {
+        quint64 x;
+        std::memcpy(&x, chars + i, sizeof x);
+        // A character above 0xFF, or one whose bits 5-7 are 100 (0x80-0x9F):
+        // the lane of y is zero exactly there.
+        const quint64 y = (x & 0x00E000E000E000E0ULL) ^ 0x0080008000800080ULL;
+        others |= (x & 0xFF00FF00FF00FF00ULL) | ((y - 0x0001000100010001ULL) & ~y & 0x8000800080008000ULL);
+    }
+    for (; i < n; ++i)
+        others |= quint64(chars[i] > 0xFF || (chars[i] >= 0x80 && chars[i] < 0xA0));
+    if (others == 0)
         return true;
     for (const QChar ch : text) {
         const char16_t c = ch.unicode();
@@ -421,9 +439,14 @@ void stageRemove(const QString& file)
     stage(file, s);
 }
 
-void stageText(const QString& file, const QString& text)
+bool textReadsBack(const QString& text)
 {
-    if (!readsBackSame(text)) {
+    return readsBackSame(text);
+}
+
+void stageText(const QString& file, const QString& text, bool readsBack)
+{
+    if (!readsBack && !readsBackSame(text)) {
         stageWrite(file, toAnsi(text));
         return;
     }

@@ -113,7 +113,10 @@ void stageFolderSwap(const QString& target, const QString& source);
 //     the caller) rather than decoded from staged bytes.
 //   unitLength: the length in bytes of a staged or remembered file (-1 when
 //     the unit removes it); false when the unit knows nothing of it.
-void stageText(const QString& file, const QString& text);
+void stageText(const QString& file, const QString& text, bool readsBack = false);
+// True when text reads back the same from its Windows-1252 bytes; a caller of
+// stageText that knows it for the text passes readsBack and spares the check.
+bool textReadsBack(const QString& text);
 void rememberText(const QString& file, const QString& text);
 const QString* unitText(const QString& file, bool* trusted = nullptr);
 bool unitLength(const QString& file, qint64& length);

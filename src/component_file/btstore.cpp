@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 QString storedForm(const QString& record)
@@ -25,27 +27,120 @@ QString storedForm(const QString& record)
     return r;
 }
 
+bool blank(const QString& record)
+{
+    return std::all_of(record.begin(), record.end(), [](QChar c) { return c.isSpace(); });
+}
+
+// A record that reads back from a block text as it is: no line end inside, no
+// blank at its ends.
+bool splitsBack(const QString& record)
+{
+    return !record.contains(u'\n') && !record.front().isSpace() && !record.back().isSpace();
+}
+
+// The block last written within the open change, with the records it was made
+// of: a merge adds record after record to the same block, and splitting its
+// text anew for every record, or making it anew from all its records, would
+// cost more than the record itself.
+struct WrittenBlock {
+    QString file;
+    QString text;
+    QStringList records;
+    int count = 0;
+    bool encodesBack = false; // the text reads back the same from its bytes
+};
+
+WrittenBlock& lastWritten()
+{
+    static WrittenBlock w;
+    return w;
+}
+
+// The records of a block text as ZerlegBtBlock gives them; from the block last
+// written when the text is that block's.
+void splitBlock(const QString& file, QString& text, QStringList& records, int& count)
+{
+    const WrittenBlock& w = lastWritten();
+    if (changeOpen() && w.file == file && w.text == text) {
+        records = w.records;
+        count = w.count;
+        prog().BtSatzNr = 1;
+        text.clear();
+        return;
+    }
+    ZerlegBtBlock(text, records, count);
+}
+
+// True when records 1..w.count are the records of the block last written.
+bool startsWithWritten(const QStringList& records, const WrittenBlock& w)
+{
+    for (int i = 1; i <= w.count; ++i)
+        if (!records[i].isSharedWith(w.records[i]) && records[i] != w.records[i])
+            return false;
+    return true;
+}
+
 // Drops the empty records and writes the block whole; a block without records
 // is deleted.
 bool writeBlock(const QString& blockAddress, QStringList& records, int& count)
 {
-    QString text;
+    const QString file = blockFilePath(prog().BinDir, blockAddress);
+    WrittenBlock& w = lastWritten();
+    // Records appended to the block last written: its text grows by them.
+    if (changeOpen() && w.file == file && count > w.count && records.size() == count + 1 &&
+        startsWithWritten(records, w)) {
+        bool appendable = true;
+        for (int i = w.count + 1; i <= count && appendable; ++i)
+            appendable = !blank(records[i]) && splitsBack(records[i]);
+        if (appendable) {
+            QString text = QStringView(w.text).chopped(2).toString();
+            bool encodesBack = w.encodesBack;
+            for (int i = w.count + 1; i <= count; ++i) {
+                text += records[i];
+                text += QLatin1String("\r\n");
+                encodesBack = encodesBack && textReadsBack(records[i]);
+            }
+            text += QLatin1String("\r\n");
+            if (!writeTextAtomic(file, text, encodesBack)) {
+                w = WrittenBlock();
+                return false;
+            }
+            w = WrittenBlock{file, text, records, count, encodesBack};
+            return true;
+        }
+    }
+    w = WrittenBlock();
+    qsizetype length = 2;
     int pos = 1;
     while (pos <= count) {
-        if (records[pos].trimmed().isEmpty()) {
+        if (blank(records[pos])) {
             records.removeAt(pos);
             --count;
             continue;
         }
-        text += records[pos] + QStringLiteral("\r\n");
+        length += records[pos].size() + 2;
         ++pos;
     }
     while (records.size() < count + 1)
         records.append(QString());
-    const QString file = blockFilePath(prog().BinDir, blockAddress);
+    QString text;
+    text.reserve(length);
+    bool parsesBack = true;
+    for (int i = 1; i <= count; ++i) {
+        parsesBack = parsesBack && splitsBack(records[i]);
+        text += records[i];
+        text += QLatin1String("\r\n");
+    }
     if (text.isEmpty())
         return removeFile(file);
-    return writeTextAtomic(file, text + QStringLiteral("\r\n"));
+    text += QLatin1String("\r\n");
+    const bool encodesBack = textReadsBack(text);
+    if (!writeTextAtomic(file, text, encodesBack))
+        return false;
+    if (parsesBack && changeOpen())
+        w = WrittenBlock{file, text, records.mid(0, count + 1), count, encodesBack};
+    return true;
 }
 
 bool readBlock(const QString& file, QString& text)
@@ -105,7 +200,7 @@ bool addToBlock(const QString& stored, const QString& group, QString& blockAddre
         QString text;
         if (!readBlock(file, text))
             return false;
-        ZerlegBtBlock(text, records, count);
+        splitBlock(file, text, records, count);
         records.append(stored);
         ++count;
         recordIndex = count;
@@ -120,11 +215,12 @@ bool changeInBlock(const QString& stored, const QString& blockAddress, const QSt
                    int& count, int& recordIndex)
 {
     QString text;
-    if (!readBlock(blockFilePath(prog().BinDir, blockAddress), text))
+    const QString file = blockFilePath(prog().BinDir, blockAddress);
+    if (!readBlock(file, text))
         return false;
     QStringList fresh;
     int freshCount = 0;
-    ZerlegBtBlock(text, fresh, freshCount);
+    splitBlock(file, text, fresh, freshCount);
     int position = 0;
     if (recordIndex <= freshCount && fresh[recordIndex] == old)
         position = recordIndex;

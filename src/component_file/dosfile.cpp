@@ -230,10 +230,10 @@ bool writeFileAtomic(const QString& file, const QByteArray& bytes)
     return true;
 }
 
-bool writeTextAtomic(const QString& file, const QString& text)
+bool writeTextAtomic(const QString& file, const QString& text, bool readsBack)
 {
     if (changeOpen()) {
-        stageText(file, text);
+        stageText(file, text, readsBack);
         table().lastError = 0;
         return true;
     }

@@ -47,7 +47,9 @@ bool writeFileAtomic(const QString& file, const QByteArray& bytes);
 bool writeFileDirect(const QString& file, const QByteArray& bytes);
 // writeFileAtomic of text (Windows-1252); while a change is open the text is
 // staged as it is and turned into bytes at the commit.
-bool writeTextAtomic(const QString& file, const QString& text);
+// readsBack: the caller knows that the text reads back the same from its
+// Windows-1252 bytes (textReadsBack), which spares the check.
+bool writeTextAtomic(const QString& file, const QString& text, bool readsBack = false);
 // Reads a whole file without any lock; false when it cannot be read.
 bool readWholeFile(const QString& file, QByteArray& bytes);
 // Deletes a file (staged while a change is open); true when it is gone.

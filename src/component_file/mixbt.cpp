@@ -293,18 +293,24 @@ public:
         FClose(mLock);
         mLock = -1;
         int merged = 0;
+        // The batch's lines go to the log in one write.
+        QByteArray lines;
         for (const auto& [line, record] : std::as_const(mPending)) {
             if (record.isEmpty()) {
-                writeLog(line);
+                lines += toAnsi(line) + "\r\n";
             } else if (durable) {
                 ++merged;
-                writeLog(line);
+                lines += toAnsi(line) + "\r\n";
             } else {
                 ++mRefused;
-                writeLog(notInserted(QStringLiteral("no"), record));
+                lines += toAnsi(notInserted(QStringLiteral("no"), record)) + "\r\n";
             }
         }
         mPending.clear();
+        if (mLog.isOpen() && !lines.isEmpty()) {
+            mLog.write(lines);
+            mLog.flush();
+        }
         if (merged > 0) {
             mMerged += merged;
             update(QString::number(mMerged));

@@ -108,6 +108,7 @@ QString ParamText(const QVariant& value)
     case QMetaType::QString:
     case QMetaType::Int:
     case QMetaType::LongLong: return value.toString();
+    case QMetaType::Bool: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     default: break;
     }
     if (isArray(value))

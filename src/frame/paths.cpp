@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 QString nativePath(const QString& designPath)
 {
     QString p = designPath;
@@ -14,6 +16,18 @@ QString nativePath(const QString& designPath)
     // Fast path: exact case exists.
     if (QFileInfo::exists(p))
         return p;
+    // A missing name without letters has no other case, and when its folder
+    // exists as written there is nothing else to resolve: the common case of a
+    // file about to be made (a new block or index page), answered without
+    // listing the folder.
+    if (const qsizetype slash = p.lastIndexOf(u'/'); slash > 0 && slash + 1 < p.size()) {
+        const QStringView last = QStringView(p).mid(slash + 1);
+        const bool caseless = std::all_of(last.begin(), last.end(), [](QChar c) {
+            return c.unicode() < 128 && !c.isLetter() && c != u'.';
+        });
+        if (caseless && QFileInfo::exists(p.left(slash)))
+            return p;
+    }
     const bool absolute = p.startsWith(u'/');
     const QStringList parts = p.split(u'/', Qt::KeepEmptyParts);
     QString built = absolute ? QStringLiteral("/") : QString();

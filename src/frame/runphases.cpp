@@ -33,6 +33,8 @@ void RunPhases::charge()
 
 void RunPhases::begin(const QString& name)
 {
+    if (onBegin)
+        onBegin(name);
     charge();
     std::size_t index = 0;
     while (index < mTimes.size() && mTimes[index].name != name)

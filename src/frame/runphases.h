@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // Where the time of a prediction goes. The run marks its phases (expansion,
@@ -21,6 +22,9 @@ public:
     void end();
     // The phases in the order they first began.
     const std::vector<PhaseTime>& times() const { return mTimes; }
+    // Called with the name of each phase as it begins (the benchmark keeps a
+    // work file there that the run empties at its end); kept by clear().
+    std::function<void(const QString& name)> onBegin;
 
 private:
     void charge();

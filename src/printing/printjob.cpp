@@ -31,6 +31,11 @@ PrintState& printState()
 PrintDevice& currentPrinter()
 {
     PrintState& s = printState();
+    if (!s.device && s.systemPrinter) {
+        const auto make = std::move(s.systemPrinter);
+        s.systemPrinter = nullptr;
+        s.device = make();
+    }
     if (!s.device)
         s.device = std::make_unique<PdfPrintDevice>();
     return *s.device;
@@ -38,7 +43,14 @@ PrintDevice& currentPrinter()
 
 void setCurrentPrinter(std::unique_ptr<PrintDevice> device)
 {
-    printState().device = std::move(device);
+    PrintState& s = printState();
+    s.systemPrinter = nullptr;
+    s.device = std::move(device);
+}
+
+void setSystemPrinter(std::function<std::unique_ptr<PrintDevice>()> systemPrinter)
+{
+    printState().systemPrinter = std::move(systemPrinter);
 }
 
 int16_t checkedInt16(int value)

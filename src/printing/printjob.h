@@ -57,6 +57,10 @@ struct PrintState {
     // The current printer. Made on first use: a PDF file in the result directory
     // unless the application installed a system printer (or a test a device).
     std::unique_ptr<PrintDevice> device;
+    // Makes the system printer, or gives none (then the PDF file is the
+    // printer); asked once, on first use: looking for printers loads the
+    // print system, which a run that prints nothing need not wait for.
+    std::function<std::unique_ptr<PrintDevice>()> systemPrinter;
     // Today's date for the page foot (tests fix it).
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 
@@ -70,6 +74,9 @@ PrintState& printState();
 PrintDevice& currentPrinter();
 // Makes a device the current printer.
 void setCurrentPrinter(std::unique_ptr<PrintDevice> device);
+// Lets the current printer be made by systemPrinter on first use, unless a
+// device is set before.
+void setSystemPrinter(std::function<std::unique_ptr<PrintDevice>()> systemPrinter);
 
 // ---- the print job
 

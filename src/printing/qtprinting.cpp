@@ -78,8 +78,11 @@ void QPrinterDevice::killDocument()
 
 void installSystemPrinter()
 {
-    if (!QPrinterInfo::availablePrinterNames().isEmpty())
-        setCurrentPrinter(std::make_unique<QPrinterDevice>());
+    setSystemPrinter([]() -> std::unique_ptr<PrintDevice> {
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            return nullptr;
+        return std::make_unique<QPrinterDevice>();
+    });
 }
 
 void registerPrintWindows(QtInteraction& qtUi)

@@ -27,6 +27,7 @@ private:
 
 // Makes the system's default printer the current printer when one is
 // installed; without one, printouts go to PDF files in the result directory.
+// The printers are looked for when the printer is first needed.
 void installSystemPrinter();
 
 // Registers the windows of the print layer on the Interaction of the screen:

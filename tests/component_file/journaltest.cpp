@@ -237,6 +237,11 @@ TEST_F(JournalTest, StagedTextReadsBackAsItsBytesWill)
         {u"\u00e4\u00f6\u00fc \u00b5 \u20ac", "\xe4\xf6\xfc \xb5 \x80"},
         {u"a\u0080b", "a\x80" "b"},     // a control code that the code page gives another meaning
         {u"x\u4e2dy\u0081", "x?y\x81"}, // no byte at all; an undefined code stays
+        // The same inside longer texts, at each place of a group of four characters.
+        {u"Kondensator \u0080 10 \u00b5F", "Kondensator \x80 10 \xb5" "F"},
+        {u"abcde\u009cfgh\u00fe\u00fe", "abcde\x9c" "fgh\xfe\xfe"},
+        {u"abcdef\u4e2dghij", "abcdef?ghij"},
+        {u"abcdefg\u009fhijkl", "abcdefg\x9fhijkl"},
     };
     for (const auto& c : cases) {
         const QString file = path(QStringLiteral("b4/10/00"));

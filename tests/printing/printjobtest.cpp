@@ -270,3 +270,34 @@ TEST_F(PrintJob, PagePlaceholderExpandsToThePageNumber)
 }
 
 } // namespace
+
+// The system printer is looked for when the printer is first needed, once; a
+// device set before wins, and no system printer leaves the PDF device.
+TEST_F(PrintJob, SystemPrinterIsMadeOnFirstUseOnly)
+{
+    int asked = 0;
+    auto installed = [&asked]() -> std::unique_ptr<PrintDevice> {
+        ++asked;
+        return std::make_unique<FakePrinter>();
+    };
+    setCurrentPrinter(nullptr);
+    setSystemPrinter(installed);
+    EXPECT_EQ(asked, 0);
+    ASSERT_TRUE(PrInit());
+    EXPECT_EQ(asked, 1);
+    EXPECT_NE(dynamic_cast<FakePrinter*>(&currentPrinter()), nullptr);
+    EXPECT_EQ(asked, 1);
+
+    setCurrentPrinter(nullptr);
+    setSystemPrinter([&asked]() -> std::unique_ptr<PrintDevice> {
+        ++asked;
+        return nullptr;
+    });
+    EXPECT_TRUE(currentPrinter().writesPdf()) << "no printer installed: the PDF device";
+    EXPECT_EQ(asked, 2);
+
+    setSystemPrinter(installed);
+    setCurrentPrinter(std::make_unique<FakePrinter>());
+    currentPrinter();
+    EXPECT_EQ(asked, 2) << "a device set before is not replaced";
+}
