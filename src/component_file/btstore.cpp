@@ -17,6 +17,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -43,6 +44,9 @@ bool splitsBack(const QString& record)
 // of: a merge adds record after record to the same block, and splitting its
 // text anew for every record, or making it anew from all its records, would
 // cost more than the record itself.
+} // namespace
+
+// Held by the Program, with the change it belongs to.
 struct WrittenBlock {
     QString file;
     QString text;
@@ -51,10 +55,14 @@ struct WrittenBlock {
     bool encodesBack = false; // the text reads back the same from its bytes
 };
 
+namespace {
+
 WrittenBlock& lastWritten()
 {
-    static WrittenBlock w;
-    return w;
+    Program& p = prog();
+    if (!p.LastBlock)
+        p.LastBlock = std::make_shared<WrittenBlock>();
+    return *p.LastBlock;
 }
 
 // The records of a block text as ZerlegBtBlock gives them; from the block last

@@ -17,6 +17,7 @@ class InstanceLock;
 class QslEditGrid;
 struct DosFileTable;
 struct JournalUnit;
+struct WrittenBlock;
 namespace frmBEProgEin {
 class State;
 }
@@ -51,6 +52,9 @@ struct Program {
     // after everything else that may still close a file.
     std::shared_ptr<DosFileTable> DosFiles;
     std::shared_ptr<JournalUnit> Journal;
+    // The block last written within the open change, kept with its records so
+    // that a merge appends to it without splitting it anew (btstore.cpp).
+    std::shared_ptr<WrittenBlock> LastBlock;
 
     // Work strings 0..22 and the run block 0..62 (see the run and calculation code
     // for the slot meanings). RunVal holds the numeric slots (26, 30, ... 58).
