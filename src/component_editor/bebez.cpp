@@ -205,12 +205,11 @@ void frmBEBez::Run()
     Program& p = prog();
     BeBezModel m;
     Question open;
-    open.kind = QuestionKind::OpenFile;
     open.key = QStringLiteral("be.add");
     open.text = ResStr(1707, 0, p.LangNr);
     open.data.insert(QStringLiteral("filter"), QStringLiteral("EXCEL Dateien (*.*)|*.xls;*.xlsx"));
     open.data.insert(QStringLiteral("flags"), 4100);
-    const Answer chosen = ui().ask(open);
+    const Answer chosen = ui().askOpenFile(open);
     if (chosen.cancelled || chosen.text.isEmpty() || chosen.text == QLatin1String("ABBRUCH")) {
         ui().beep();
         return;
@@ -220,12 +219,10 @@ void frmBEBez::Run()
         QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
     m.localise();
     Question q;
-    q.kind = QuestionKind::DesignationMatch;
     q.key = QStringLiteral("frmBEBez");
     q.text = m.caption;
-    q.model = &m;
     while (m.Tag == QLatin1String("0")) {
-        const Answer a = ui().ask(q);
+        const Answer a = ui().askDesignationMatch(q, m);
         m.MenuBEBez(a.cancelled ? QStringLiteral("can") : a.text);
     }
 }

@@ -96,30 +96,24 @@ const QString& BtEditModel::abkList(int g) const
 void BtEditModel::refresh() const
 {
     Question q;
-    q.kind = QuestionKind::ComponentEditor;
     q.key = QStringLiteral("update");
-    q.model = const_cast<BtEditModel*>(this);
-    ui().notify(q);
+    ui().componentEditorChanged(q, *const_cast<BtEditModel*>(this));
 }
 
 void BtEditModel::hideWindow()
 {
     shown = false;
     Question q;
-    q.kind = QuestionKind::ComponentEditor;
     q.key = QStringLiteral("hide");
-    q.model = this;
-    ui().notify(q);
+    ui().componentEditorChanged(q, *this);
 }
 
 void BtEditModel::showWindow()
 {
     shown = true;
     Question q;
-    q.kind = QuestionKind::ComponentEditor;
     q.key = QStringLiteral("show");
-    q.model = this;
-    ui().notify(q);
+    ui().componentEditorChanged(q, *this);
 }
 
 // ---------------------------------------------------------------- load
@@ -692,11 +686,9 @@ void BtEditModel::NeuBTSetup()
     focus = QStringLiteral("BTBe");
     showWindow();
     Question q;
-    q.kind = QuestionKind::ComponentText;
     q.key = QStringLiteral("frmBtEdit");
     q.text = descriptionPromptText;
-    q.model = this;
-    const Answer a = ui().ask(q);
+    const Answer a = ui().askComponentText(q, *this);
     if (!a.applied && !a.cancelled)
         BTBe = a.text;
     BTBeWait = false;
@@ -1066,15 +1058,13 @@ void BtEditModel::ShowBTParam(int g, bool n)
     if (topTags.isEmpty())
         return;
     Question q;
-    q.kind = QuestionKind::ComponentPopup;
     q.key = QStringLiteral("up0");
     q.choices = topCaptions;
     q.data[QStringLiteral("tags")] = topTags;
     q.data[QStringLiteral("paramCaptions")] = paramCaptions;
     q.data[QStringLiteral("paramTags")] = paramTags;
     q.data[QStringLiteral("grid")] = g;
-    q.model = this;
-    const Answer a = ui().ask(q);
+    const Answer a = ui().askComponentPopup(q, *this);
     if (!a.cancelled && !a.text.isEmpty()) {
         if (topTags.contains(a.text) && a.text != QLatin1String("new"))
             up0cmd_Click(a.text);
@@ -1371,14 +1361,13 @@ bool frmBtEdit::Show0(QString& Adr, const QString& MSuch, const QString& QslLine
     ErrPtnr::CallStackParam(QStringLiteral("Adr"), Adr);
     BtEditModel m;
     Question q;
-    q.kind = QuestionKind::ComponentEditor;
-    q.model = &m;
     struct Unload {
         Question& q;
+        BtEditModel& m;
         ~Unload()
         {
             q.key = QStringLiteral("unload");
-            ui().notify(q);
+            ui().componentEditorChanged(q, m);
         }
     };
     const bool ok = ErrPtnr::guarded(QStringLiteral("frmBtEdit"), QStringLiteral("Show0"), false, [&] {
@@ -1393,12 +1382,12 @@ bool frmBtEdit::Show0(QString& Adr, const QString& MSuch, const QString& QslLine
         m.QslLine = QslLine;
         m.shown = true;
         q.key = QStringLiteral("load");
-        ui().notify(q);
+        ui().componentEditorChanged(q, m);
         return true;
     });
     if (!ok)
         return false;
-    Unload unload{q};
+    Unload unload{q, m};
     return ErrPtnr::guarded(QStringLiteral("frmBtEdit"), QStringLiteral("Show0"), false, [&] {
         if (!Adr.isEmpty()) {
             const int kind = std::clamp(Adr.mid(DesignationLength, 1).toInt(), 0, 2);
@@ -1415,7 +1404,7 @@ bool frmBtEdit::Show0(QString& Adr, const QString& MSuch, const QString& QslLine
         if (m.Tag == QLatin1String("0")) {
             q.key = QStringLiteral("frmBtEdit");
             q.text = m.caption;
-            ui().ask(q);
+            ui().askComponentEditor(q, m);
         }
         if (m.TransOk) {
             static const char* const prefixes[][3] = {{"Typ=", "Typ", "00"}, {"Yk=", "Yk", "10"}, {"An=", "An", "20"}};

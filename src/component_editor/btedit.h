@@ -24,7 +24,7 @@
 //     visible captions, data["tags"] their tags; the answer's text is the tag
 //     clicked ("edit", "del", "trans" or a parameter item "key,value"), a cancel
 //     closes the menu without a click.
-// Every change of the state is told with ui().notify(kind "btedit", key
+// Every change of the state is told with ui().componentEditorChanged(key
 // "update"); "hide" and "show" follow the window's visibility during commands.
 
 class BtEditModel;

@@ -325,13 +325,12 @@ void BtEditModel::EdFilter_Change(const QString& text)
 void BtEditModel::openListPopup()
 {
     Question q;
-    q.kind = QuestionKind::ComponentPopup;
     q.key = QStringLiteral("up1");
     QStringList tags{QStringLiteral("lst.file"), QStringLiteral("lst.print"), QStringLiteral("lst.open")};
     for (int n : {41, 42, 43})
         q.choices << ResStr(1661, n, prog().LangNr);
     q.data.insert(QStringLiteral("tags"), tags);
-    const Answer a = ui().ask(q);
+    const Answer a = ui().askComponentPopup(q, *this);
     if (!a.cancelled && tags.contains(a.text))
         up1cmd_Click(a.text);
 }
@@ -531,13 +530,12 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
         Info = ResText(QStringLiteral("524"), l, false);
         refresh();
         Question q;
-        q.kind = QuestionKind::SaveFile;
         q.key = QStringLiteral("lst.file");
         q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
         q.data.insert(QStringLiteral("file"), QString());
         q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
         q.data.insert(QStringLiteral("flags"), 2054);
-        const Answer a = ui().ask(q);
+        const Answer a = ui().askSaveFile(q);
         if (!p.WorkStr[Slot::ProgramDir].isEmpty())
             QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
         if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH"))

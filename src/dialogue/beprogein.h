@@ -33,7 +33,7 @@ class QObject;
 //   kind "select", key "Selbox": the designation list; text = the chosen
 //     designation, or data["row"] = its index from 0; cancelled ends the command.
 // Loading, changes of the side panels and unloading are told with
-// ui().notify(kind "menuwindow", key "load" / "update" / "unload").
+// ui().menuWindowChanged(key "load" / "update" / "unload").
 namespace frmBEProgEin {
 
 // One label of a row column. Positions are in twips from the window's corner.

@@ -205,6 +205,21 @@ Answer Interaction::askComponentPopup(Question q, BtEditModel& model)
     return ask(withKind(std::move(q), QuestionKind::ComponentPopup, model));
 }
 
+Answer Interaction::askQslEditor(Question q, QslEditModel& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::QslEditor, model));
+}
+
+Answer Interaction::askQslPopup(Question q, QslEditModel& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::QslPopup, model));
+}
+
+Answer Interaction::askDesignationMatch(Question q, BeBezModel& model)
+{
+    return ask(withKind(std::move(q), QuestionKind::DesignationMatch, model));
+}
+
 int Interaction::messageBox(const QString& id, const QString& text, int buttons, const QString& title)
 {
     Question q;

@@ -276,6 +276,9 @@ public:
     virtual void componentEditorChanged(Question q, BtEditModel& model);
     virtual Answer askComponentText(Question q, BtEditModel& model);
     virtual Answer askComponentPopup(Question q, BtEditModel& model);
+    virtual Answer askQslEditor(Question q, QslEditModel& model);
+    virtual Answer askQslPopup(Question q, QslEditModel& model);
+    virtual Answer askDesignationMatch(Question q, BeBezModel& model);
 
     // Message box: returns the button code (Mb::OK ...).
     virtual int messageBox(const QString& id, const QString& text, int buttons, const QString& title = QString());

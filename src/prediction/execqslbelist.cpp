@@ -116,13 +116,12 @@ void ExecQslBEList(QString& Lnr)
                 continue;
             if (!out) {
                 Question q;
-                q.kind = QuestionKind::SaveFile;
                 q.key = QStringLiteral("belist");
                 q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
                 q.data.insert(QStringLiteral("file"), proposedName(designation));
                 q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
                 q.data.insert(QStringLiteral("flags"), 2054);
-                const Answer a = ui().ask(q);
+                const Answer a = ui().askSaveFile(q);
                 if (!p.WorkStr[Slot::ProgramDir].isEmpty())
                     QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
                 if (a.cancelled || a.text.isEmpty())

@@ -692,12 +692,11 @@ void QslEditModel::search(bool next)
     const int s0 = row;
     if (!next) {
         Question q;
-        q.kind = QuestionKind::Input;
         q.key = QStringLiteral("1514");
         q.text = ResStr(1500, 15, prog().LangNr);
         q.data.insert(QStringLiteral("title"), ResStr(1500, 14, prog().LangNr));
         q.data.insert(QStringLiteral("default"), FindText);
-        const Answer a = ui().ask(q);
+        const Answer a = ui().askInput(q);
         if (!a.cancelled && !a.text.isEmpty())
             FindText = a.text;
         start = 1;
@@ -937,12 +936,10 @@ void QslEditModel::ParamPopup()
         keys << abk;
     }
     Question q;
-    q.kind = QuestionKind::QslPopup;
     q.key = QStringLiteral("up");
     q.choices = captions;
     q.data.insert(QStringLiteral("tags"), tags);
-    q.model = this;
-    const Answer a = ui().ask(q);
+    const Answer a = ui().askQslPopup(q, *this);
     const QString chosen = a.cancelled ? QString() : a.text.section(u',', 0, 0);
 
     QString result;
@@ -1001,11 +998,9 @@ void frmQslEdit::Run(const QString& Ln)
         if (!model.Open(Ln))
             return true;
         Question q;
-        q.kind = QuestionKind::QslEditor;
         q.key = QStringLiteral("frmQslEdit");
         q.text = model.caption;
-        q.model = &model;
-        ui().ask(q);
+        ui().askQslEditor(q, model);
         return true;
     });
     p.QslEdit = before;
