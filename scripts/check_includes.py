@@ -41,13 +41,6 @@ EXEMPT = {
     ("component_file/ratetable.cpp", "dialogue"):
         "the rate-table window asks its class in the selection menu of the dialogue;"
         " moving that menu down into frame is a larger change than it saves",
-    ("component_entry/kommerg.cpp", "report"):
-        "the check and result listings write their records through the listing writer of the"
-        " report; it moves down into frame together with the listing readers' next change",
-    ("component_entry/listlines.cpp", "report"):
-        "the listing writer of the report, as above",
-    ("component_entry/posstress.cpp", "report"):
-        "the listing writer of the report, as above",
     ("component_entry/posstress.cpp", "qlist"):
         "the stress entry of a Q-list position splits and rebuilds the position line with the"
         " Q-list's own line parser (PosTrenn); a copy of it would drift apart",

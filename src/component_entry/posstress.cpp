@@ -13,7 +13,7 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "qlist/posline.h"
-#include "report/listing.h"
+#include "frame/listingfiles.h"
 
 namespace {
 
