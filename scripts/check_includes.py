@@ -41,9 +41,6 @@ EXEMPT = {
     ("component_file/ratetable.cpp", "dialogue"):
         "the rate-table window asks its class in the selection menu of the dialogue;"
         " moving that menu down into frame is a larger change than it saves",
-    ("component_entry/posstress.cpp", "qlist"):
-        "the stress entry of a Q-list position splits and rebuilds the position line with the"
-        " Q-list's own line parser (PosTrenn); a copy of it would drift apart",
 }
 
 # Qt's widget and print-support modules: a logic file includes none of their

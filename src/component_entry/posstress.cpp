@@ -12,7 +12,7 @@
 #include "frame/pending.h"
 #include "frame/program.h"
 #include "frame/restext.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 #include "frame/listingfiles.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "frame/restext.h"
 #include "prediction/runparams.h"
 #include "prediction/workpass.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 
 #include <vector>
 

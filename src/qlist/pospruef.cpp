@@ -4,7 +4,7 @@
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "frame/restext.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 
 namespace {
 QString fault(int id, const QStringList& args)

@@ -6,7 +6,7 @@
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 
 #include <QDir>
 #include <QFileInfo>

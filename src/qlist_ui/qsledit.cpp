@@ -19,7 +19,7 @@
 #include "prediction/prognoseqsl.h"
 #include "qlist/neuposeingabe.h"
 #include "qlist/pospruef.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 #include "qlist/printqsl.h"
 #include "qlist/qldb.h"
 #include "qlist/qslcommands.h"

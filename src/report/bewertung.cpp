@@ -12,7 +12,7 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "printing/printjob.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 #include "qlist/qslfile.h"
 #include "report/druckkopf.h"
 #include "report/reportstate.h"

@@ -9,7 +9,7 @@
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "printing/printjob.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 #include "qlist/qslfile.h"
 #include "report/pfui.h"
 #include "report/posfile.h"

@@ -9,7 +9,7 @@
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "frame/restext.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 #include "qlist/qslfile.h"
 #include "report/listing.h"
 #include "report/printroutines.h"

@@ -6,7 +6,7 @@
 #include "frame/interaction.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 #include "qlist/qslfile.h"
 #include "report/reportstate.h"
 #include "report/reporttext.h"

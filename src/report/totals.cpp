@@ -7,7 +7,7 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 #include "qlist/qslfile.h"
 #include "report/reportstate.h"
 

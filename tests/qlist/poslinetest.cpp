@@ -1,7 +1,7 @@
 #include "common/testutil.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 
 #include <gtest/gtest.h>
 

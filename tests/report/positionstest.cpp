@@ -1,7 +1,7 @@
 #include "frame/markers.h"
 #include "frame/paramstring.h"
 #include "printing/printjob.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 #include "report/posfile.h"
 #include "report/poslist.h"
 #include "report/positionen.h"

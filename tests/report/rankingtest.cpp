@@ -1,7 +1,7 @@
 #include "frame/formatters.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 #include "report/btgruppen.h"
 #include "report/druckqslprog.h"
 #include "report/pfui.h"

@@ -1,6 +1,6 @@
 #include "frame/formatters.h"
 #include "frame/paramstring.h"
-#include "qlist/posline.h"
+#include "frame/posline.h"
 #include "report/poslist.h"
 #include "report/reportfixture.h"
 #include "report/totals.h"

@@ -1,4 +1,4 @@
-#include "qlist/posline.h"
+#include "frame/posline.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/paramstring.h"
