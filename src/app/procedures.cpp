@@ -96,6 +96,10 @@ void installProcedures()
     // component editor while it is open, and told the class parameters of a
     // position's component for its popup.
     qslEditorLink() = [](const QString& Ln) { frmQslEdit::Run(Ln); };
+    // The rate-table windows choose their component group in the selection menu.
+    rateTableGroupMenu() = [](const QString& popStr) {
+        return frmBEProgEin::RunWahlBacsonst(QStringLiteral("btx\\bac"), popStr, 3, nullptr, 1);
+    };
     // The component editor's search and result list.
     installBtSearch();
     btEditLinks().NeuPosEingabe = [](const QString& designation) {

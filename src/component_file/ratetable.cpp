@@ -1,6 +1,5 @@
 #include "component_file/ratetable.h"
 #include "frame/workslots.h"
-#include "dialogue/beprogein.h"
 #include "frame/codepage.h"
 #include "frame/interaction.h"
 #include "frame/numbers.h"
@@ -64,9 +63,16 @@ double RateTableModel::cellValue(const QString& text)
     return toSingle(readLeadingNumber(t));
 }
 
+std::function<QString(const QString& popStr)>& rateTableGroupMenu()
+{
+    static std::function<QString(const QString&)> menu;
+    return menu;
+}
+
 QString RateTableModel::chooseGroup(const QString& popStr)
 {
-    return frmBEProgEin::RunWahlBacsonst(QStringLiteral("btx\\bac"), popStr, 3, nullptr, 1);
+    const auto& menu = rateTableGroupMenu();
+    return menu ? menu(popStr) : QString();
 }
 
 void RateTableModel::databaseError(const QString& proc, const DbError& e)

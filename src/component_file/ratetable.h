@@ -65,7 +65,8 @@ public:
     void databaseError(const QString& proc, const DbError& e);
 
 protected:
-    // The group selection menu of the component groups ("aws" or "yk" chapter).
+    // The group selection menu of the component groups ("aws" or "yk" chapter),
+    // through rateTableGroupMenu(); empty when nothing was chosen.
     static QString chooseGroup(const QString& popStr);
 
     virtual QString formName() const = 0;
@@ -101,3 +102,8 @@ namespace frmYKedit {
 // Shows the norm-table viewer over the main window; returns when it has closed.
 void Show0();
 } // namespace frmYKedit
+
+// The selection menu of the component groups that the rate-table windows offer:
+// it belongs to the dialogue, above this folder, so the program binds it at its
+// start (app/procedures.cpp). Unbound, no group can be chosen.
+std::function<QString(const QString& popStr)>& rateTableGroupMenu();
