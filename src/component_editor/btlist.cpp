@@ -346,12 +346,7 @@ void BtEditModel::up1cmd_Click(const QString& tag)
     cursorBusy = true;
     if (BEGrid.visible)
         AusgabeListe(tag, ListArt);
-    EnableFrames(true);
-    cursorBusy = false;
-    Info.clear();
-    Cnt.clear();
-    Cmd[10].caption = ResStr(1661, 24, prog().LangNr);
-    Cmd[1].enabled = true;
+    listCommonEnd();
     refresh();
 }
 

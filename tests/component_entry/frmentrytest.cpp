@@ -1,4 +1,5 @@
 #include "dialogue/frmbeprogein.h"
+#include "common/widgets/shownscreen.h"
 #include "dialogue/frmdia.h"
 #include "entrytestutil.h"
 #include "frame/frmedit.h"
@@ -28,16 +29,6 @@ public:
     QString current;
     int asks = 0;
 };
-
-frmDiaWindow* shownScreen()
-{
-    if (auto* w = qobject_cast<frmDiaWindow*>(QApplication::activeModalWidget()))
-        return w;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* f = qobject_cast<frmDiaWindow*>(top); f && f->isVisible())
-            return f;
-    return nullptr;
-}
 
 // The label of the menu row whose caption begins with caption.
 QLabel* menuRow(frmBEProgEinWindow* w, const QString& caption)

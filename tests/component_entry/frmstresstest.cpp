@@ -4,6 +4,7 @@
 #include "component_file/btlock.h"
 #include "component_file/dosfile.h"
 #include "dialogue/frmbeprogein.h"
+#include "common/widgets/shownscreen.h"
 #include "dialogue/frmdia.h"
 #include "frame/qtinteraction.h"
 #include "listingtestutil.h"
@@ -29,16 +30,6 @@ public:
     QString current;
     int asks = 0;
 };
-
-frmDiaWindow* shownScreen()
-{
-    if (auto* w = qobject_cast<frmDiaWindow*>(QApplication::activeModalWidget()))
-        return w;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* f = qobject_cast<frmDiaWindow*>(top); f && f->isVisible())
-            return f;
-    return nullptr;
-}
 
 // The stress command of the selection-menu window on a Q-list position, with the
 // real windows, in the German and the English installation.

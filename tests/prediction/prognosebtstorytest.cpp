@@ -2,6 +2,7 @@
 #include "common/testutil.h"
 #include "dialogue/beprogein.h"
 #include "dialogue/frmbeprogein.h"
+#include "common/widgets/shownscreen.h"
 #include "dialogue/frmdia.h"
 #include "frame/frmtarn.h"
 #include "frame/program.h"
@@ -45,16 +46,6 @@ public:
     QStringList log;
     int asks = 0;
 };
-
-frmDiaWindow* shownScreen()
-{
-    if (auto* w = qobject_cast<frmDiaWindow*>(QApplication::activeModalWidget()))
-        return w;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* f = qobject_cast<frmDiaWindow*>(top); f && f->isVisible())
-            return f;
-    return nullptr;
-}
 
 TEST(SingleComponentStory, FromTheMainMenuToAPdfAndOut)
 {
