@@ -3,6 +3,7 @@
 #include "component_editor/bebez.h"
 #include "component_editor/btedit.h"
 #include "component_editor/btsearch.h"
+#include "component_entry/classparameters.h"
 #include "component_entry/eingabebauteil.h"
 #include "component_entry/posstress.h"
 #include "component_file/awsedit.h"
@@ -30,10 +31,6 @@
 #include "qlist_ui/qldblist.h"
 #include "qlist_ui/qsledit.h"
 #include "qlist/neuposeingabe.h"
-#include "component_file/btrecord.h"
-#include "component_file/btsuch.h"
-#include "calculation/systdb.h"
-#include "frame/paramstring.h"
 
 #include <memory>
 #include <utility>
@@ -109,31 +106,7 @@ void installProcedures()
         QString Lnr = desc;
         ExecQslBEList(Lnr);
     };
-    qslEditLinks().classParameters = [](const QString& identity, QString& bac, QString& tec) {
-        Program& p = prog();
-        const std::array<QString, 7> kept{p.WorkStr[Slot::Ident], p.WorkStr[Slot::Q], p.WorkStr[Slot::Z], p.WorkStr[Slot::B],
-                                          p.WorkStr[Slot::S], p.WorkStr[Slot::F], p.WorkStr[Slot::R]};
-        QString list;
-        try {
-            p.WorkStr[Slot::Ident] = identity;
-            QString blockFile, blockText, record;
-            if (SuchBtTsa(p.BexDir.isEmpty() ? 1 : 0, blockFile, blockText, record) != 0 && !record.isEmpty() &&
-                record != QLatin1String("FehlerYk")) {
-                BtdTrenn(record);
-                p.WorkStr[Slot::Ident] = identity;
-                bac = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Bac"));
-                tec = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Tec"));
-                LesSin(QStringLiteral("Bac=") + bac + QStringLiteral(",Tec=") +
-                           (tec.isEmpty() ? QStringLiteral("0000") : tec),
-                       0, QStringLiteral("Parameter"), list, {}, {}, {}, 3);
-            }
-        } catch (const std::exception&) {
-            list.clear(); // no class markers rather than no popup
-        }
-        for (int i = 0; i < 7; ++i)
-            p.WorkStr[std::size_t(Slot::Ident + i)] = kept[std::size_t(i)];
-        return list;
-    };
+    qslEditLinks().classParameters = ClassParameterList;
 
     StartProcedures start;
     start.ArchivStart = [] { ArchivStart(); };
