@@ -755,6 +755,12 @@ bool QslEditModel::SaveQsl()
     Program& p = prog();
     const QString qz = p.WorkStr[Slot::Qz];
     RowSettled = false;
+    // Settled again on every way out, also when a failure throws to the error
+    // handler: an unsettled row would leave Ctrl+Enter dead for the session.
+    struct Settle {
+        bool& settled;
+        ~Settle() { settled = true; }
+    } settle{RowSettled};
     const int r0 = row;
     auto& rec = p.QslRec;
     rec[1] = QslLn;

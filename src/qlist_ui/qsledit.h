@@ -73,7 +73,6 @@ public:
     int VisRows = 17;
     bool ProgOk = true;
     QString caption;
-    bool shown = false;
 
     // ---- the grid: rows as shown (PiChar for the pi marker)
     QStringList rows;

@@ -224,6 +224,12 @@ TEST_F(QslEditTest, FailedFileWriteKeepsTheRecordAndIsReported)
     auto db = direct();
     EXPECT_EQ(db->snapshot(QStringLiteral("select typ from qldb where ln='00001'")).text(0).trimmed(),
               QStringLiteral("LIST1"));
+    // The failed save leaves the editor usable: Ctrl+Enter still takes the
+    // current row into the line editor.
+    model.AktbtText.clear();
+    ASSERT_FALSE(model.rows[model.row].isEmpty());
+    model.AktBT_KeyPress(10);
+    EXPECT_EQ(model.AktbtText, model.rows[model.row]);
     expectDone();
 }
 
