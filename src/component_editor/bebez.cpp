@@ -66,14 +66,6 @@ void BeBezModel::NeuOpt_Click(int index)
     NeuGewaehlt = true;
 }
 
-void BeBezModel::ICOpt_MouseDown(int index)
-{
-    if (index == 1)
-        ICOpt[2] = false;
-    else if (index == 2)
-        ICOpt[1] = false;
-}
-
 void BeBezModel::localise()
 {
     caption = iface(0);

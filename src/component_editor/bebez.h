@@ -41,8 +41,6 @@ public:
     void RefOpt_Click(int index);
     void NeuOpt_Click(int index);
     void InExOpt_Click(int index) { DatInEx = index; }
-    // Box 1 or 2 pressed: the other is cleared, so at most one is ever set.
-    void ICOpt_MouseDown(int index);
     void localise();
     // "ok": runs the matching when both kinds were chosen (else message 11);
     // "can": ends the dialog.

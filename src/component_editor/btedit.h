@@ -207,7 +207,7 @@ public:
     ListGrid BEGrid;
     std::array<QString, 2> Label3;
     QString Info, Cnt;
-    bool Line1Visible = false, FrameSVisible = false;
+    bool FrameSVisible = false;
     QString EdFilter;
     bool cursorBusy = false;           // the hourglass of a running scan
     bool applyFilter = false;          // the next redraw looks for the filter text ("filt")

@@ -156,7 +156,6 @@ IndexListing listNameIndex(const QString& bdir, int kind, QChar letter, const QS
             out.ok = false;
             return false;
         }
-        ++out.pagesRead;
         return true;
     };
     for (int i = 0; i < EntriesPerPage && top.size() >= (i + 1) * EntryLength; ++i) {
@@ -323,7 +322,6 @@ bool BtEditModel::ViewBEDatList(const QString& bdir, QString& Such, QString& Gr,
     Label3[1] = ListKopfText;
     BEGrid = ListGrid{};
     width = 15345;
-    Line1Visible = true;
     VS.visible = false;
     frameVisible[FrameList] = true;
     EnableCmd(QStringLiteral("2,3,13,14,15"), false);
@@ -445,7 +443,6 @@ void BtEditModel::ViewBEIndexList(const QString& bdir, const QString& kind, QStr
     BEGrid.fixedRows = 1;
     BEGrid.row = 1;
     ResizeGrid();
-    Line1Visible = true;
     frameVisible[FrameList] = true;
     VS.maximum = VS.minimum;
     VS.value = VS.minimum;

@@ -38,12 +38,11 @@ std::pair<int, int> searchGroupRange(const QString& restriction);
 // The index listing of one kind of designation: entries of the name index whose
 // designation starts with (or, in contains mode, holds) prefix and whose block
 // address starts with group. Pages are read into buffers of this reader, never
-// into the file's page cache. found gets each listed entry: designation (the
-// first 18 characters) and block address. False when a page could not be read
-// (the user was told); what was listed until then stays.
+// into the file's page cache. entries gets each listed entry: designation (the
+// first 18 characters) and block address. ok is false when a page could not be
+// read (the user was told); what was listed until then stays.
 struct IndexListing {
     std::vector<std::pair<QString, QString>> entries;
-    int pagesRead = 0;  // second-level and leaf pages read
     bool stopped = false;
     bool ok = true;
 };

@@ -40,11 +40,8 @@ public:
     QScrollBar* scroller() const { return mScroll; }
     QLabel* name() const { return mName; }
     QLineEdit* searchField(int i) const { return mAusg[i]; }
-    QRadioButton* searchOption(int i) const { return mChkSuch[i]; }
     QTableWidget* listGrid() const { return mList; }
-    QScrollBar* listScroller() const { return mVS; }
     QLineEdit* listFilter() const { return mFilter; }
-    QLabel* listHead(int row) const { return mLabel3[row]; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -577,10 +577,6 @@ QByteArray rewriteSheetXml(const QByteArray& source, const WorkbookCells& cells)
                 writeRow(r, columns);
             rows.clear();
         }
-        if (xml.isStartElement() && xml.name() == QLatin1String("sheetData") && xml.isStartElement()) {
-            w.writeCurrentToken(xml);
-            continue;
-        }
         w.writeCurrentToken(xml);
     }
     if (xml.hasError())
