@@ -1,5 +1,4 @@
-#include "qlist/qldbtest.h"
-#include "component_entry/posstress.h"
+#include "qsleditfixture.h"
 #include "frame/markers.h"
 #include "qlist_ui/frmqsledit.h"
 
@@ -16,23 +15,10 @@ namespace {
 const QString Msg = QStringLiteral("msg");
 
 // The editor window on a Q-list of ten rows: row r holds "Stck=1,Typ=P<r>".
-class QslEditWindow : public QlListsFixture {
+class QslEditWindow : public QslEditFixture {
 protected:
-    QslEditWindow()
+    QslEditWindow() : QslEditFixture(QStringLiteral("Typ=LIST1"), QStringLiteral("Kf,Tei,Dtu"))
     {
-        Program& p = prog();
-        p.LangNr = 2;
-        p.LangDir = QStringLiteral("dd\\");
-        QDir::setCurrent(testutil::distDir());
-        p.AbkListen[5] = QStringLiteral("Kf,Tei,Dtu");
-        keptLinks = qslEditLinks();
-        keptEditor = componentEditorLink();
-        qslEditLinks().progInit = [] { return true; };
-        QStringList lines{QStringLiteral("Typ=LIST1"), QStringLiteral("Be=first list")};
-        for (int i = 2; i < 10; ++i)
-            lines << QStringLiteral("Stck=1,Typ=P%1").arg(i);
-        addList(QStringLiteral("00001"), lines);
-        EXPECT_TRUE(model.Open(QStringLiteral("00001")));
         window = std::make_unique<frmQslEditWindow>(model, nullptr);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -42,8 +28,6 @@ protected:
     {
         model.Tag = QStringLiteral("1");
         window.reset();
-        qslEditLinks() = keptLinks;
-        componentEditorLink() = keptEditor;
     }
     QTextEdit* line() const { return window->lineEditor(); }
     // Makes row r current as a click on it does.
@@ -71,9 +55,6 @@ protected:
     void expectDone() { EXPECT_TRUE(ui.allUsed()) << ui.unused().join(u' ').toStdString(); }
 
     ScriptedInteraction& ui = program.ui();
-    QslEditLinks keptLinks;
-    ComponentEditorLink keptEditor;
-    QslEditModel model;
     std::unique_ptr<frmQslEditWindow> window;
 };
 

@@ -1,5 +1,4 @@
-#include "qlist/qldbtest.h"
-#include "component_entry/posstress.h"
+#include "qsleditfixture.h"
 #include "frame/errptnr.h"
 #include "frame/markers.h"
 #include "frame/restext.h"
@@ -11,33 +10,16 @@ namespace {
 const QString Msg = QStringLiteral("msg");
 
 // A Q-list of ten rows opened in the editor model (no window).
-class QslEditTest : public QlListsFixture {
+class QslEditTest : public QslEditFixture {
 protected:
-    QslEditTest()
+    QslEditTest() : QslEditFixture(QStringLiteral("Typ=LIST1,Tec=T0"), QStringLiteral("Kf,Tei,Dtu,Chpf,Rw,Zf=P"))
     {
         Program& p = prog();
-        p.LangNr = 2;
-        p.LangDir = QStringLiteral("dd\\");
-        QDir::setCurrent(testutil::distDir());
         p.AbkListen[4] = QStringLiteral("Typ,Yk,An,Tec,Code,Anlage");
-        p.AbkListen[5] = QStringLiteral("Kf,Tei,Dtu,Chpf,Rw,Zf=P");
         p.InfoParam.clear();
         p.SonderParam.clear();
         p.MilParam.clear();
         p.QslParam = QStringLiteral("Kf,Dtu");
-        keptLinks = qslEditLinks();
-        keptEditor = componentEditorLink();
-        qslEditLinks().progInit = [] { return true; };
-        QStringList lines{QStringLiteral("Typ=LIST1,Tec=T0"), QStringLiteral("Be=first list")};
-        for (int i = 2; i < 10; ++i)
-            lines << QStringLiteral("Stck=1,Typ=P%1").arg(i);
-        file = addList(QStringLiteral("00001"), lines);
-        EXPECT_TRUE(model.Open(QStringLiteral("00001")));
-    }
-    ~QslEditTest() override
-    {
-        qslEditLinks() = keptLinks;
-        componentEditorLink() = keptEditor;
     }
     QByteArray fileBytes() const { return testutil::readFile(QString(file).replace(u'\\', u'/')); }
     void expectDone() { EXPECT_TRUE(ui.allUsed()) << ui.unused().join(u' ').toStdString(); }
@@ -54,10 +36,6 @@ protected:
     void edit(const QString& text) { model.AktbtText = text; }
 
     ScriptedInteraction& ui = program.ui();
-    QslEditLinks keptLinks;
-    ComponentEditorLink keptEditor;
-    QslEditModel model;
-    QString file;
 };
 
 TEST_F(QslEditTest, OpeningShowsTheRowsAndTheDescriptionInTheLineEditor)
