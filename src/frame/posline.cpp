@@ -137,3 +137,15 @@ void PosRwSetz(const QString& Rw, const QString& Chpfg)
     PosFueg(Stc, line);
     w[20] = line;
 }
+
+QString positionLine(const QString& quantityAndIdentity, const QString& sl, bool subList, const QString& comment)
+{
+    QString line = QStringLiteral("Stck=") + quantityAndIdentity;
+    if (!sl.isEmpty())
+        line += QStringLiteral(",Sl=") + sl;
+    if (subList)
+        line += QStringLiteral(",Qm=Qsl");
+    if (!comment.trimmed().isEmpty())
+        line += QStringLiteral("! ") + comment;
+    return line;
+}

@@ -15,6 +15,11 @@ void PosTrenn(const QString& Pos, QString& Stc);
 // leading comma from each of the slots 3 to 8 (the slots stay changed).
 void PosFueg(const QString& Stc, QString& Pos);
 
+// A new position line: "Stck=" and quantityAndIdentity (the quantity, then the
+// identity items with their leading comma), ",Sl=" sl when given, ",Qm=Qsl" for
+// a sub-list, and "! " comment when the comment holds more than blanks.
+QString positionLine(const QString& quantityAndIdentity, const QString& sl, bool subList, const QString& comment);
+
 // Sets the inherited keys Rw (when "1") and Chpfg (when not empty) in the S section
 // of the line buffer WorkStr 20. With both empty the buffer is left as it is.
 void PosRwSetz(const QString& Rw, const QString& Chpfg);

@@ -1,4 +1,5 @@
 #include "qlist/lesenslexcel.h"
+#include "frame/posline.h"
 #include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
@@ -145,14 +146,7 @@ bool readPartsList(QString& Qadrq)
                                  QStringLiteral("  ") + cell(row, 9).trimmed())
                                     .left(100);
 
-        QString line = QStringLiteral("Stck=") + quantity + u',' + key + name;
-        if (!sl.isEmpty())
-            line += QStringLiteral(",Sl=") + sl;
-        if (subList)
-            line += QStringLiteral(",Qm=Qsl");
-        if (!comment.trimmed().isEmpty())
-            line += QStringLiteral("! ") + comment;
-        lines << line;
+        lines << positionLine(quantity + u',' + key + name, sl, subList, comment);
     }
 
     // Both files are written whole or not at all; the report only when something

@@ -1,5 +1,6 @@
 #include "qlist/neuposeingabe.h"
 #include "dialogue/dia.h"
+#include "frame/posline.h"
 #include "frame/numbers.h"
 #include "frame/program.h"
 #include "frame/restext.h"
@@ -83,14 +84,7 @@ bool NeuPosEingabe()
         if (breaksTheLine(sl))
             continue;
         const bool subList = c3 >= 0 && s.mid(c3 + 1, 1) == QLatin1String("Q");
-        QString line = QStringLiteral("Stck=") + s.left(c1) + key + designation;
-        if (!sl.isEmpty())
-            line += QStringLiteral(",Sl=") + sl;
-        if (subList)
-            line += QStringLiteral(",Qm=Qsl");
-        if (!comment.isEmpty())
-            line += QStringLiteral("! ") + comment;
-        append(line);
+        append(positionLine(s.left(c1) + key + designation, sl, subList, comment));
         appended = true;
     }
 }
@@ -120,12 +114,7 @@ bool NeuPosEingabe(const QString& identity)
         }
         if (breaksTheLine(sl))
             continue;
-        QString line = QStringLiteral("Stck=") + plainNumber(n) + u',' + identity;
-        if (!sl.isEmpty())
-            line += QStringLiteral(",Sl=") + sl;
-        if (!comment.isEmpty())
-            line += QStringLiteral("! ") + comment;
-        append(line);
+        append(positionLine(plainNumber(n) + u',' + identity, sl, false, comment));
         return true;
     }
 }
