@@ -143,7 +143,8 @@ bool writeBlock(const QString& blockAddress, QStringList& records, int& count)
     if (text.isEmpty())
         return removeFile(file);
     text += QLatin1String("\r\n");
-    const bool encodesBack = textReadsBack(text);
+    // Only a change in progress keeps the text (and this block) as text.
+    const bool encodesBack = changeOpen() && textReadsBack(text);
     if (!writeTextAtomic(file, text, encodesBack))
         return false;
     if (parsesBack && changeOpen())

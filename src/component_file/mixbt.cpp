@@ -296,10 +296,9 @@ public:
         // The batch's lines go to the log in one write.
         QByteArray lines;
         for (const auto& [line, record] : std::as_const(mPending)) {
-            if (record.isEmpty()) {
-                lines += toAnsi(line) + "\r\n";
-            } else if (durable) {
-                ++merged;
+            if (record.isEmpty() || durable) {
+                if (!record.isEmpty())
+                    ++merged;
                 lines += toAnsi(line) + "\r\n";
             } else {
                 ++mRefused;

@@ -124,7 +124,6 @@ QString ParamText(const QVariant& value)
         return QStringLiteral("[OBJECT:%1]").arg(QString::fromLatin1(o->metaObject()->className()));
     }
     switch (value.typeId()) {
-    case QMetaType::Bool: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     case QMetaType::Double:
     case QMetaType::Float: return QString::number(value.toDouble(), 'g', value.typeId() == QMetaType::Float ? 7 : 15);
     case QMetaType::QDate: return value.toDate().toString(QStringLiteral("dd.MM.yyyy"));

@@ -1,5 +1,5 @@
 #include "dialogue/frmbeprogein.h"
-#include "common/widgets/shownscreen.h"
+#include "common/widgets/windowtest.h"
 #include "dialogue/frmdia.h"
 #include "entrytestutil.h"
 #include "frame/frmedit.h"
@@ -15,20 +15,6 @@
 #include <vector>
 
 namespace {
-
-// The real windows: records which question waits, so that the test can act on
-// the window that shows it.
-class RecordingQt : public QtInteraction {
-public:
-    Answer ask(const Question& q) override
-    {
-        current = q.key;
-        ++asks;
-        return QtInteraction::ask(q);
-    }
-    QString current;
-    int asks = 0;
-};
 
 // The label of the menu row whose caption begins with caption.
 QLabel* menuRow(frmBEProgEinWindow* w, const QString& caption)

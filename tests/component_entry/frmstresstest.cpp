@@ -4,7 +4,7 @@
 #include "component_file/btlock.h"
 #include "component_file/dosfile.h"
 #include "dialogue/frmbeprogein.h"
-#include "common/widgets/shownscreen.h"
+#include "common/widgets/windowtest.h"
 #include "dialogue/frmdia.h"
 #include "frame/qtinteraction.h"
 #include "listingtestutil.h"
@@ -18,18 +18,6 @@
 #include <vector>
 
 namespace {
-
-class RecordingQt : public QtInteraction {
-public:
-    Answer ask(const Question& q) override
-    {
-        current = q.key;
-        ++asks;
-        return QtInteraction::ask(q);
-    }
-    QString current;
-    int asks = 0;
-};
 
 // The stress command of the selection-menu window on a Q-list position, with the
 // real windows, in the German and the English installation.

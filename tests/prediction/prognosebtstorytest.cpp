@@ -2,7 +2,7 @@
 #include "common/testutil.h"
 #include "dialogue/beprogein.h"
 #include "dialogue/frmbeprogein.h"
-#include "common/widgets/shownscreen.h"
+#include "common/widgets/windowtest.h"
 #include "dialogue/frmdia.h"
 #include "frame/frmtarn.h"
 #include "frame/program.h"

@@ -1,5 +1,6 @@
 #pragma once
 #include "dialogue/frmdia.h"
+#include "frame/qtinteraction.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -15,3 +16,17 @@ inline frmDiaWindow* shownScreen()
             return f;
     return nullptr;
 }
+
+// The real windows: records which question waits, so that a test can act on the
+// window that shows it.
+class RecordingQt : public QtInteraction {
+public:
+    Answer ask(const Question& q) override
+    {
+        current = q.key;
+        ++asks;
+        return QtInteraction::ask(q);
+    }
+    QString current;
+    int asks = 0;
+};
