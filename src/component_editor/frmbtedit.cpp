@@ -521,7 +521,11 @@ void frmBtEditWindow::listFromModel()
     mInfo->setText(m.Info);
     mCnt->setText(m.Cnt);
     const bool index = m.BEGrid.fixedRows == 1;
-    if (index) {
+    if (!m.BEGrid.visible) {
+        // A hidden list is filled when it is shown: a search that finds many
+        // components refreshes the window every few hits, and filling every
+        // row each time grew with the square of the hits.
+    } else if (index) {
         const QStringList head = m.BEGrid.rows.value(0).split(u'\t');
         mList->setColumnCount(2);
         mList->setHorizontalHeaderLabels({head.value(0), head.value(1)});
