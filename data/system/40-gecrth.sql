@@ -6,6 +6,8 @@
 -- 3 bare chip. Sort orders the groups of the housing choice; a kind of Sort 2
 -- and above has one thermal resistance per housing whatever its pin count.
 -- The kind EXTRA holds the special housings without thermal data.
+-- Comment1/Comment2: German and English description of the housing; it does not
+-- name the hermeticity, which the data check listing adds from Her.
 
 -- DIP
 INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her, Comment1, Comment2) VALUES
@@ -21,22 +23,22 @@ INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her
 
 -- DIK
 INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her, Comment1, Comment2) VALUES
-  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,   8,  90, 120, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik, hermetisch', 'Dual in-line, ceramic, hermetic'),
-  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  14,  70,  90, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik, hermetisch', 'Dual in-line, ceramic, hermetic'),
-  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  16,  65,  85, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik, hermetisch', 'Dual in-line, ceramic, hermetic'),
-  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  18,  60,  80, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik, hermetisch', 'Dual in-line, ceramic, hermetic'),
-  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  20,  55,  70, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik, hermetisch', 'Dual in-line, ceramic, hermetic'),
-  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  24,  50,  65, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik, hermetisch', 'Dual in-line, ceramic, hermetic'),
-  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  28,  45,  60, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik, hermetisch', 'Dual in-line, ceramic, hermetic'),
-  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  40,  35,  50, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik, hermetisch', 'Dual in-line, ceramic, hermetic'),
-  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  48,  30,  45, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik, hermetisch', 'Dual in-line, ceramic, hermetic');
+  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,   8,  90, 120, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik', 'Dual in-line, ceramic'),
+  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  14,  70,  90, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik', 'Dual in-line, ceramic'),
+  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  16,  65,  85, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik', 'Dual in-line, ceramic'),
+  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  18,  60,  80, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik', 'Dual in-line, ceramic'),
+  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  20,  55,  70, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik', 'Dual in-line, ceramic'),
+  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  24,  50,  65, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik', 'Dual in-line, ceramic'),
+  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  28,  45,  60, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik', 'Dual in-line, ceramic'),
+  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  40,  35,  50, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik', 'Dual in-line, ceramic'),
+  ('DIK', 'DIK', 'Keramik-DIL (ceramic DIP)', 1,  48,  30,  45, 'Par1=.4,Par2=.6', '1', 'Dual-in-line, Keramik', 'Dual in-line, ceramic');
 
 -- FPK
 INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her, Comment1, Comment2) VALUES
-  ('FPK', 'FPK', 'Keramik-Flachgehäuse (ceramic flatpack)', 1,  10, 150, 200, 'Par1=.4,Par2=.6', '1', 'Flachgehäuse, Keramik, hermetisch', 'Flatpack, ceramic, hermetic'),
-  ('FPK', 'FPK', 'Keramik-Flachgehäuse (ceramic flatpack)', 1,  14, 120, 160, 'Par1=.4,Par2=.6', '1', 'Flachgehäuse, Keramik, hermetisch', 'Flatpack, ceramic, hermetic'),
-  ('FPK', 'FPK', 'Keramik-Flachgehäuse (ceramic flatpack)', 1,  16, 110, 150, 'Par1=.4,Par2=.6', '1', 'Flachgehäuse, Keramik, hermetisch', 'Flatpack, ceramic, hermetic'),
-  ('FPK', 'FPK', 'Keramik-Flachgehäuse (ceramic flatpack)', 1,  24,  90, 120, 'Par1=.4,Par2=.6', '1', 'Flachgehäuse, Keramik, hermetisch', 'Flatpack, ceramic, hermetic');
+  ('FPK', 'FPK', 'Keramik-Flachgehäuse (ceramic flatpack)', 1,  10, 150, 200, 'Par1=.4,Par2=.6', '1', 'Flachgehäuse, Keramik', 'Flatpack, ceramic'),
+  ('FPK', 'FPK', 'Keramik-Flachgehäuse (ceramic flatpack)', 1,  14, 120, 160, 'Par1=.4,Par2=.6', '1', 'Flachgehäuse, Keramik', 'Flatpack, ceramic'),
+  ('FPK', 'FPK', 'Keramik-Flachgehäuse (ceramic flatpack)', 1,  16, 110, 150, 'Par1=.4,Par2=.6', '1', 'Flachgehäuse, Keramik', 'Flatpack, ceramic'),
+  ('FPK', 'FPK', 'Keramik-Flachgehäuse (ceramic flatpack)', 1,  24,  90, 120, 'Par1=.4,Par2=.6', '1', 'Flachgehäuse, Keramik', 'Flatpack, ceramic');
 
 -- CCP
 INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her, Comment1, Comment2) VALUES
@@ -48,19 +50,19 @@ INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her
 
 -- CCK
 INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her, Comment1, Comment2) VALUES
-  ('CCK', 'CCK', 'Keramik-Chipträger LCC (ceramic chip carrier)', 1,  20,  70,  90, 'Par1=.4,Par2=.6', '1', 'Chipträger LCC, Keramik, hermetisch', 'Chip carrier LCC, ceramic, hermetic'),
-  ('CCK', 'CCK', 'Keramik-Chipträger LCC (ceramic chip carrier)', 1,  28,  60,  75, 'Par1=.4,Par2=.6', '1', 'Chipträger LCC, Keramik, hermetisch', 'Chip carrier LCC, ceramic, hermetic'),
-  ('CCK', 'CCK', 'Keramik-Chipträger LCC (ceramic chip carrier)', 1,  44,  45,  60, 'Par1=.4,Par2=.6', '1', 'Chipträger LCC, Keramik, hermetisch', 'Chip carrier LCC, ceramic, hermetic'),
-  ('CCK', 'CCK', 'Keramik-Chipträger LCC (ceramic chip carrier)', 1,  68,  35,  50, 'Par1=.4,Par2=.6', '1', 'Chipträger LCC, Keramik, hermetisch', 'Chip carrier LCC, ceramic, hermetic'),
-  ('CCK', 'CCK', 'Keramik-Chipträger LCC (ceramic chip carrier)', 1,  84,  30,  45, 'Par1=.4,Par2=.6', '1', 'Chipträger LCC, Keramik, hermetisch', 'Chip carrier LCC, ceramic, hermetic');
+  ('CCK', 'CCK', 'Keramik-Chipträger LCC (ceramic chip carrier)', 1,  20,  70,  90, 'Par1=.4,Par2=.6', '1', 'Chipträger LCC, Keramik', 'Chip carrier LCC, ceramic'),
+  ('CCK', 'CCK', 'Keramik-Chipträger LCC (ceramic chip carrier)', 1,  28,  60,  75, 'Par1=.4,Par2=.6', '1', 'Chipträger LCC, Keramik', 'Chip carrier LCC, ceramic'),
+  ('CCK', 'CCK', 'Keramik-Chipträger LCC (ceramic chip carrier)', 1,  44,  45,  60, 'Par1=.4,Par2=.6', '1', 'Chipträger LCC, Keramik', 'Chip carrier LCC, ceramic'),
+  ('CCK', 'CCK', 'Keramik-Chipträger LCC (ceramic chip carrier)', 1,  68,  35,  50, 'Par1=.4,Par2=.6', '1', 'Chipträger LCC, Keramik', 'Chip carrier LCC, ceramic'),
+  ('CCK', 'CCK', 'Keramik-Chipträger LCC (ceramic chip carrier)', 1,  84,  30,  45, 'Par1=.4,Par2=.6', '1', 'Chipträger LCC, Keramik', 'Chip carrier LCC, ceramic');
 
 -- PGAK
 INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her, Comment1, Comment2) VALUES
-  ('PGAK', 'PGAK', 'Keramik-Pin-Grid-Array (ceramic PGA)', 1,  68,  30,  40, 'Par1=.3,Par2=.7', '1', 'Pin-Grid-Array, Keramik, hermetisch', 'Pin grid array, ceramic, hermetic'),
-  ('PGAK', 'PGAK', 'Keramik-Pin-Grid-Array (ceramic PGA)', 1,  84,  28,  38, 'Par1=.3,Par2=.7', '1', 'Pin-Grid-Array, Keramik, hermetisch', 'Pin grid array, ceramic, hermetic'),
-  ('PGAK', 'PGAK', 'Keramik-Pin-Grid-Array (ceramic PGA)', 1, 120,  25,  33, 'Par1=.3,Par2=.7', '1', 'Pin-Grid-Array, Keramik, hermetisch', 'Pin grid array, ceramic, hermetic'),
-  ('PGAK', 'PGAK', 'Keramik-Pin-Grid-Array (ceramic PGA)', 1, 180,  20,  28, 'Par1=.3,Par2=.7', '1', 'Pin-Grid-Array, Keramik, hermetisch', 'Pin grid array, ceramic, hermetic'),
-  ('PGAK', 'PGAK', 'Keramik-Pin-Grid-Array (ceramic PGA)', 1, 240,  18,  25, 'Par1=.3,Par2=.7', '1', 'Pin-Grid-Array, Keramik, hermetisch', 'Pin grid array, ceramic, hermetic');
+  ('PGAK', 'PGAK', 'Keramik-Pin-Grid-Array (ceramic PGA)', 1,  68,  30,  40, 'Par1=.3,Par2=.7', '1', 'Pin-Grid-Array, Keramik', 'Pin grid array, ceramic'),
+  ('PGAK', 'PGAK', 'Keramik-Pin-Grid-Array (ceramic PGA)', 1,  84,  28,  38, 'Par1=.3,Par2=.7', '1', 'Pin-Grid-Array, Keramik', 'Pin grid array, ceramic'),
+  ('PGAK', 'PGAK', 'Keramik-Pin-Grid-Array (ceramic PGA)', 1, 120,  25,  33, 'Par1=.3,Par2=.7', '1', 'Pin-Grid-Array, Keramik', 'Pin grid array, ceramic'),
+  ('PGAK', 'PGAK', 'Keramik-Pin-Grid-Array (ceramic PGA)', 1, 180,  20,  28, 'Par1=.3,Par2=.7', '1', 'Pin-Grid-Array, Keramik', 'Pin grid array, ceramic'),
+  ('PGAK', 'PGAK', 'Keramik-Pin-Grid-Array (ceramic PGA)', 1, 240,  18,  25, 'Par1=.3,Par2=.7', '1', 'Pin-Grid-Array, Keramik', 'Pin grid array, ceramic');
 
 -- PGAP
 INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her, Comment1, Comment2) VALUES
@@ -98,9 +100,9 @@ INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her
 -- TO
 INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her, Comment1, Comment2) VALUES
   ('TO', 'TO', 'Transistorgehäuse TO (transistor outline)', 2,   0,   0,   0, 'Par1=.6,Par2=.4', '', NULL, NULL),
-  ('TO5', 'TO', 'Transistorgehäuse TO (transistor outline)', 2,   3, 150, 200, 'Par1=.6,Par2=.4', '1', 'TO-5, Metall, hermetisch', 'TO-5, metal can, hermetic'),
-  ('TO18', 'TO', 'Transistorgehäuse TO (transistor outline)', 2,   3, 300, 400, 'Par1=.6,Par2=.4', '1', 'TO-18, Metall, hermetisch', 'TO-18, metal can, hermetic'),
-  ('TO39', 'TO', 'Transistorgehäuse TO (transistor outline)', 2,   3, 150, 200, 'Par1=.6,Par2=.4', '1', 'TO-39, Metall, hermetisch', 'TO-39, metal can, hermetic'),
+  ('TO5', 'TO', 'Transistorgehäuse TO (transistor outline)', 2,   3, 150, 200, 'Par1=.6,Par2=.4', '1', 'TO-5, Metall', 'TO-5, metal can'),
+  ('TO18', 'TO', 'Transistorgehäuse TO (transistor outline)', 2,   3, 300, 400, 'Par1=.6,Par2=.4', '1', 'TO-18, Metall', 'TO-18, metal can'),
+  ('TO39', 'TO', 'Transistorgehäuse TO (transistor outline)', 2,   3, 150, 200, 'Par1=.6,Par2=.4', '1', 'TO-39, Metall', 'TO-39, metal can'),
   ('TO92', 'TO', 'Transistorgehäuse TO (transistor outline)', 2,   3, 160, 200, 'Par1=.6,Par2=.4', '2', 'TO-92, Kunststoff', 'TO-92, plastic'),
   ('TO126', 'TO', 'Transistorgehäuse TO (transistor outline)', 2,   3,  80, 100, 'Par1=.6,Par2=.4', '2', 'TO-126, Kunststoff', 'TO-126, plastic'),
   ('TO220', 'TO', 'Transistorgehäuse TO (transistor outline)', 2,   3,  50,  62, 'Par1=.6,Par2=.4', '2', 'TO-220, Kunststoff', 'TO-220, plastic'),
@@ -117,9 +119,9 @@ INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her
 -- DO
 INSERT INTO GECRTH (Gec, Art, Arttext, Sort, Pin, Rthjamin, Rthjamax, Param, Her, Comment1, Comment2) VALUES
   ('DO', 'DO', 'Diodengehäuse (diode outline)', 2,   0,   0,   0, 'Par1=.5,Par2=.5', '', NULL, NULL),
-  ('DO35', 'DO', 'Diodengehäuse (diode outline)', 2,   2, 250, 350, 'Par1=.5,Par2=.5', '1', 'DO-35, Glas, hermetisch', 'DO-35, glass, hermetic'),
+  ('DO35', 'DO', 'Diodengehäuse (diode outline)', 2,   2, 250, 350, 'Par1=.5,Par2=.5', '1', 'DO-35, Glas', 'DO-35, glass'),
   ('DO41', 'DO', 'Diodengehäuse (diode outline)', 2,   2,  80, 120, 'Par1=.5,Par2=.5', '2', 'DO-41, Kunststoff', 'DO-41, plastic'),
-  ('SOD80', 'DO', 'Diodengehäuse (diode outline)', 2,   2, 300, 400, 'Par1=.5,Par2=.5', '1', 'SOD-80, Glas, hermetisch', 'SOD-80, glass, hermetic'),
+  ('SOD80', 'DO', 'Diodengehäuse (diode outline)', 2,   2, 300, 400, 'Par1=.5,Par2=.5', '1', 'SOD-80, Glas', 'SOD-80, glass'),
   ('SOD123', 'DO', 'Diodengehäuse (diode outline)', 2,   2, 250, 350, 'Par1=.5,Par2=.5', '2', 'SOD-123, Kunststoff', 'SOD-123, plastic'),
   ('SMA', 'DO', 'Diodengehäuse (diode outline)', 2,   2,  90, 120, 'Par1=.5,Par2=.5', '2', 'SMA (DO-214AC), Kunststoff', 'SMA (DO-214AC), plastic'),
   ('SMB', 'DO', 'Diodengehäuse (diode outline)', 2,   2,  70,  90, 'Par1=.5,Par2=.5', '2', 'SMB (DO-214AA), Kunststoff', 'SMB (DO-214AA), plastic');

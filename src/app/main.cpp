@@ -8,6 +8,7 @@
 #include "frame/frmwahlsyst.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
+#include "frame/qtapplication.h"
 #include "frame/qtinteraction.h"
 #include "frame/tarnstart.h"
 #include "prediction/frmprogprofil.h"
@@ -55,7 +56,7 @@ int main(int argc, char** argv)
         }
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
+    TarnApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TARN"));
 
     installProcedures();

@@ -54,16 +54,6 @@ void qslDatabaseService()
         NeuDbInh();
 }
 
-// Each chosen profile name goes from both sections; the window then offers the rest.
-void deleteProfiles()
-{
-    while (true) {
-        const QString name = frmProgProfil::SelProfile(1);
-        if (name == QLatin1String("ABBRUCH"))
-            return;
-        deleteProfile(name);
-    }
-}
 } // namespace
 
 void installProcedures()
@@ -123,14 +113,18 @@ void installProcedures()
     // whether the printer can hold the area (PrInit shows message 442 when not).
     printing.checkPrintArea = [](const std::array<double, 4>& r) {
         Program& p = prog();
-        const std::array<double, 4> kept = p.Raender;
+        // The margins in effect come back on every way out, a failure included.
+        struct Restore {
+            std::array<double, 4>& target;
+            std::array<double, 4> kept;
+            ~Restore() { target = kept; }
+        } restore{p.Raender, p.Raender};
         p.Raender = r;
         const bool ok = PrInit();
         if (ok) {
             QString title;
             PrAusgabe(title, -1);
         }
-        p.Raender = kept;
         return ok;
     };
     printing.PrTestSeite = [] { PrTestSeite(); };
@@ -152,7 +146,7 @@ void installEntryProcedures(MenuDispatcher& d)
     d.setCommand(QStringLiteral("ql.view"), [] { frmQldbList::Show0(); });
     d.setCommand(QStringLiteral("yk"), [] { frmYKedit::Show0(); });
     d.setCommand(QStringLiteral("aws"), [] { frmAWSedit::Show0(); });
-    d.setCommand(QStringLiteral("delprof.ql"), [] { deleteProfiles(); });
+    d.setCommand(QStringLiteral("delprof.ql"), [] { frmProgProfil::DeleteProfiles(); });
     for (const char* key : {"be.mixbl", "be.mixdat", "be.db"}) {
         const QString k = QString::fromLatin1(key);
         d.setCommand(k, [k] { RunComponentFileCommand(k); });

@@ -100,6 +100,8 @@ void BeBezModel::SearchBez()
     BEBezIcModus = ICOpt[1] ? 1 : ICOpt[2] ? 2 : 0;
     InfoList& list = ui().infoList();
     list.Begin(ResText(NeuBezNr == 1 ? QStringLiteral("16") : QStringLiteral("17"), l, false));
+    // The log's designations and results stand in columns.
+    list.setFixedPitch(true);
     list.Add(QString());
     list.Wait(2);
 

@@ -362,6 +362,7 @@ void BtEditModel::ClearBT()
     BTBe.clear();
     BEName.clear();
     BTKopfZeile();
+    Cmd[6].enabled = false; // nothing to print
 }
 
 QString BtEditModel::OpenBT(int BiBe, int MListBE, bool M_AddBez, bool M_FindMeldung)
@@ -534,8 +535,16 @@ void BtEditModel::cmdSaveDelete(const QString& key)
                 MsgBoxRes(QStringLiteral("436"), 0, lang());
             return;
         }
-        const QString what =
-            QStringLiteral("  ") + AktBlAdr + QStringLiteral("   ") + BtNrText + QStringLiteral("  ");
+        // The question names the component by its stored designations, so that
+        // the user sees which one goes, then its place in the file.
+        QString identity = BlockRecords.value(RecIdx).section(QStringLiteral(",Q,"), 0, 0).trimmed();
+        if (identity.isEmpty())
+            identity = VarBox[1].rows.join(u',');
+        identity.replace(u',', QStringLiteral(", "));
+        const QString place = AktBlAdr + QStringLiteral("   ") + BtNrText;
+        const QString what = QStringLiteral("  ") + unicodeTextToOem(identity) +
+                             (identity.isEmpty() ? place : QStringLiteral("   (") + place.trimmed() + u')') +
+                             QStringLiteral("  ");
         if (MsgBoxRes(QStringLiteral("435"), Mb::YesNo | Mb::DefaultButton2, lang(), {what}) != Mb::Yes)
             return;
         ClearBT();
@@ -951,6 +960,8 @@ void BtEditModel::ShowBT(int i)
     BEName = btEditLinks().componentName ? OemToAnsi(btEditLinks().componentName(p.LangNr)) : QString();
     EnableCmd(QStringLiteral("2,3,7,8,13,14"), false);
     EnableCmd(QStringLiteral("4,9"), true);
+    // Printing needs a component to print: an empty record view prints nothing.
+    Cmd[6].enabled = !VarBox[1].rows.isEmpty() || !VarBox[2].rows.isEmpty();
     switch (AktBiBe) {
     case 1:
         Cmd[4].visible = false;

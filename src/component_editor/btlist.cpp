@@ -556,5 +556,5 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
         return;
     }
     if (Ausgabe == QLatin1String("lst.open"))
-        launcher().openUrl(path);
+        openDocument(path);
 }

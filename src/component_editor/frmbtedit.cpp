@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QTableWidget>
@@ -73,8 +74,20 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     setModal(false);
     const QFont courier(QStringLiteral("Courier New"));
     auto* outer = new QHBoxLayout(this);
-    auto* top = new QVBoxLayout;
-    outer->addLayout(top, 3);
+    outer->setContentsMargins(6, 6, 6, 6);
+    // The record view, the commands and the search area scroll together where
+    // the screen is lower than they are: on a laptop screen the search stays
+    // reachable and the result list keeps its place beside them.
+    mRecordArea = new QScrollArea(this);
+    mRecordArea->setObjectName(QStringLiteral("RecordArea"));
+    mRecordArea->setFrameShape(QFrame::NoFrame);
+    mRecordArea->setWidgetResizable(true);
+    mRecordArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* recordPane = new QWidget;
+    auto* top = new QVBoxLayout(recordPane);
+    top->setContentsMargins(0, 0, 0, 0);
+    top->setSpacing(4);
+    outer->addWidget(mRecordArea, 3);
 
     mQslLine = new QTextEdit(this);
     mQslLine->setObjectName(QStringLiteral("QslLine"));
@@ -271,6 +284,8 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
             mAusg[i]->setMinimumWidth(i == 0 ? 240 : 80);
             auto* example = new QLabel(examplePrefix + QString::fromLatin1(examples[i]), mFrame[BtEditModel::FrameSuDat]);
             example->setObjectName(QStringLiteral("Label2_%1").arg(i));
+            // The examples break between their parts rather than widen the window.
+            example->setWordWrap(true);
             suGrid->addWidget(example, i, 2);
             connect(mAusg[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
                 QString kept;
@@ -385,10 +400,18 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     gList->addLayout(vList);
     top->addWidget(mFrame[BtEditModel::FrameCmd]);
     top->addWidget(mFrame[BtEditModel::FrameSuDat]);
+    mRecordArea->setWidget(recordPane);
     outer->addWidget(mFrame[BtEditModel::FrameList], 2);
+    // The frames' own margins are kept small: every pixel of height counts on a
+    // screen 768 pixels high.
+    for (QGroupBox* frame : findChildren<QGroupBox*>())
+        if (QLayout* l = frame->layout()) {
+            l->setContentsMargins(6, 2, 6, 4);
+            l->setSpacing(3);
+        }
 
     fromModel();
-    resize(px(BtEditModel::RecordViewWidth), 720);
+    resize(boundedToScreen(QSize(px(BtEditModel::RecordViewWidth), 720)));
     if (QScreen* s = screen()) {
         QRect r = frameGeometry();
         r.moveCenter(s->availableGeometry().center());
@@ -396,8 +419,28 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     }
 }
 
+QSize frmBtEditWindow::boundedToScreen(QSize size) const
+{
+    // Room is left for the title bar and the border that the window manager adds.
+    if (const QScreen* s = screen())
+        size = size.boundedTo(s->availableGeometry().size() - QSize(16, 40));
+    return size.expandedTo(minimumSizeHint());
+}
+
+void frmBtEditWindow::fitRecordArea()
+{
+    // The record view never scrolls sideways: its area is as wide as it needs.
+    QWidget* pane = mRecordArea->widget();
+    if (!pane)
+        return;
+    pane->layout()->activate();
+    const int wanted = pane->minimumSizeHint().width() + mRecordArea->verticalScrollBar()->sizeHint().width();
+    if (mRecordArea->minimumWidth() != wanted)
+        mRecordArea->setMinimumWidth(wanted);
+}
+
 // The list opens to the right of the record view and widens the window: move
-// it left as far as needed so that the list stays on the screen.
+// it left (and up) as far as needed so that the whole window stays on the screen.
 void frmBtEditWindow::keepOnScreen()
 {
     QScreen* s = screen();
@@ -406,11 +449,16 @@ void frmBtEditWindow::keepOnScreen()
     layout()->activate();
     const QRect avail = s->availableGeometry();
     QRect r = frameGeometry();
-    if (r.right() <= avail.right())
+    if (avail.contains(r))
         return;
-    r.moveRight(avail.right());
+    if (r.right() > avail.right())
+        r.moveRight(avail.right());
+    if (r.bottom() > avail.bottom())
+        r.moveBottom(avail.bottom());
     if (r.left() < avail.left())
         r.moveLeft(avail.left());
+    if (r.top() < avail.top())
+        r.moveTop(avail.top());
     move(r.topLeft());
 }
 
@@ -496,10 +544,11 @@ void frmBtEditWindow::fromModel()
     mFrameAusform->setVisible(m.FrameAusformVisible);
     mFrameS->setTitle(ResStr(1661, 23, prog().LangNr));
     listFromModel();
+    fitRecordArea();
     if (m.width > BtEditModel::RecordViewWidth && width() < px(m.width))
-        resize(px(m.width), height());
+        resize(boundedToScreen(QSize(px(m.width), height())));
     else if (m.width <= BtEditModel::RecordViewWidth && width() > px(BtEditModel::RecordViewWidth))
-        resize(px(BtEditModel::RecordViewWidth), height());
+        resize(boundedToScreen(QSize(px(BtEditModel::RecordViewWidth), height())));
     keepOnScreen();
     if (m.cursorBusy && !mBusyCursor) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -901,26 +950,50 @@ void registerBtEditWindow(QtInteraction& ui)
         return a;
     });
     ui.registerHandler(QuestionKind::ComponentPopup, [qt](const Question& q) {
-        QMenu menu(qt->owner());
         const QStringList tags = q.data.value(QStringLiteral("tags")).toStringList();
         const QStringList paramCaptions = q.data.value(QStringLiteral("paramCaptions")).toStringList();
         const QStringList paramTags = q.data.value(QStringLiteral("paramTags")).toStringList();
         QHash<QAction*, QString> tagOf;
-        for (int i = 0; i < tags.size() && i < q.choices.size(); ++i) {
-            if (tags[i] == QLatin1String("new")) {
-                QMenu* sub = menu.addMenu(q.choices[i]);
-                for (int k = 0; k < paramCaptions.size(); ++k)
-                    tagOf[sub->addAction(paramCaptions[k])] = paramTags.value(k);
-                // Opened with the new items shown, as the design sends "n".
-                if (tags.size() == 1)
-                    menu.setActiveAction(sub->menuAction());
-            } else {
-                if (tags[i] == QLatin1String("trans") && i > 0)
-                    menu.addSeparator();
-                tagOf[menu.addAction(q.choices[i])] = tags[i];
+        QMenu menu(qt->owner());
+        menu.setObjectName(QStringLiteral("up0"));
+        auto addParameters = [&](QMenu* to) {
+            for (int k = 0; k < paramCaptions.size(); ++k)
+                tagOf[to->addAction(paramCaptions[k])] = paramTags.value(k);
+        };
+        if (tags.size() == 1 && tags[0] == QLatin1String("new")) {
+            // Opened for a new item (Insert, a right click): the parameter items
+            // themselves, under the caption of "Neu (Einf)", so that the arrow
+            // keys, Enter and the mouse choose one at once.
+            QAction* head = menu.addAction(q.choices.value(0));
+            head->setEnabled(false);
+            menu.addSeparator();
+            addParameters(&menu);
+            const QList<QAction*> all = menu.actions();
+            if (all.size() > 2)
+                menu.setActiveAction(all[2]);
+        } else {
+            for (int i = 0; i < tags.size() && i < q.choices.size(); ++i) {
+                if (tags[i] == QLatin1String("new")) {
+                    QMenu* sub = menu.addMenu(q.choices[i]);
+                    sub->setObjectName(QStringLiteral("up"));
+                    addParameters(sub);
+                } else {
+                    if (tags[i] == QLatin1String("trans") && i > 0)
+                        menu.addSeparator();
+                    tagOf[menu.addAction(q.choices[i])] = tags[i];
+                }
             }
         }
-        QAction* chosen = menu.exec(QCursor::pos());
+        // At the mouse; opened by a key while the mouse is elsewhere, below the
+        // grid's current row.
+        QPoint at = QCursor::pos();
+        if (auto* view = qobject_cast<QAbstractItemView*>(QApplication::focusWidget())) {
+            if (!view->rect().contains(view->mapFromGlobal(at))) {
+                const QRect row = view->visualRect(view->currentIndex());
+                at = view->viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0));
+            }
+        }
+        QAction* chosen = menu.exec(at);
         if (!chosen || !tagOf.contains(chosen))
             return Answer::cancel();
         return Answer::word(tagOf.value(chosen));

@@ -12,6 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QScrollBar;
 class QTextEdit;
 class QTableWidget;
@@ -42,6 +43,7 @@ public:
     QLineEdit* searchField(int i) const { return mAusg[i]; }
     QTableWidget* listGrid() const { return mList; }
     QLineEdit* listFilter() const { return mFilter; }
+    QScrollArea* recordArea() const { return mRecordArea; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,10 +52,15 @@ protected:
 
 private:
     void afterAction();
+    // A size no larger than the screen leaves room for, and no smaller than the
+    // window needs.
+    QSize boundedToScreen(QSize size) const;
+    void fitRecordArea();
     int gridOf(QObject* o) const;
     int fieldOf(QObject* o) const;
 
     BtEditModel& mModel;
+    QScrollArea* mRecordArea = nullptr;
     std::array<QLineEdit*, 3> mBT{};
     QLineEdit* mBlock = nullptr;
     std::array<QRadioButton*, 3> mInEx{};

@@ -1,5 +1,6 @@
 #include "component_file/awsedit.h"
 #include "frame/workslots.h"
+#include "frame/codepage.h"
 #include "frame/interaction.h"
 #include "frame/numbers.h"
 #include "frame/paths.h"
@@ -65,8 +66,9 @@ void AwsEditModel::MenuAWS(const QString& cmd, bool MNeulad)
         save(MNeulad);
     } else if (cmd == QLatin1String("load") || cmd == QLatin1String("can")) {
         if (Geaendert) {
-            if (MsgBoxRes(QStringLiteral("118"), Mb::YesNo, prog().LangNr) == Mb::Yes)
-                MenuAWS(QStringLiteral("save"), false);
+            // A refused save keeps the window and the edits: the user corrects them.
+            if (MsgBoxRes(QStringLiteral("118"), Mb::YesNo, prog().LangNr) == Mb::Yes && !save(false))
+                return;
             Geaendert = false;
         }
         if (cmd == QLatin1String("load"))
@@ -76,8 +78,29 @@ void AwsEditModel::MenuAWS(const QString& cmd, bool MNeulad)
     }
 }
 
-void AwsEditModel::save(bool reload)
+bool AwsEditModel::minAboveMax(int row)
 {
+    const double min = cellValue(cell(row, ColArmin));
+    const double max = cellValue(cell(row, ColArmax));
+    if (!(min > max))
+        return false;
+    Row = row;
+    Col = ColArmax;
+    EditZeile = Row;
+    EditSpalte = Col;
+    const QString which = cell(row, 0).trimmed() + cell(row, 1).trimmed() + QStringLiteral("  ") + cell(row, 7).trimmed();
+    MsgBoxRes(QStringLiteral("503"), Mb::OKOnly, prog().LangNr,
+              {cell(row, ColArmin), cell(row, ColArmax), unicodeTextToOem(which)});
+    return true;
+}
+
+bool AwsEditModel::save(bool reload)
+{
+    // A pair of rates with the minimum above the maximum would be read by every
+    // later prediction: nothing is written while one row holds such a pair.
+    for (int r = 1; r <= rowCount(); ++r)
+        if (minAboveMax(r))
+            return false;
     setStatus(ResText(QStringLiteral("431"), prog().LangNr, true));
     updatesSent = 0;
     Database* db = database();
@@ -104,7 +127,7 @@ void AwsEditModel::save(bool reload)
         // Nothing was written; the edits stay on screen and unsaved.
         setStatus(QString());
         databaseError(QStringLiteral("MenuAWS"), e);
-        return;
+        return false;
     }
     setStatus(QString());
     Geaendert = false;
@@ -114,6 +137,7 @@ void AwsEditModel::save(bool reload)
         AktGruppe.clear();
         SetDoc(g);
     }
+    return true;
 }
 
 void AwsEditModel::AwsTrim(bool& res)
@@ -126,6 +150,13 @@ void AwsEditModel::AwsTrim(bool& res)
     current() = t;
     if (t.count(u',') >= 2) {
         MsgBoxRes(QStringLiteral("68"), Mb::OKOnly, prog().LangNr);
+        res = false;
+        return;
+    }
+    // The maximum is typed after the minimum: a maximum below the row's minimum
+    // is refused where it is typed (a minimum may rise above the old maximum
+    // until its maximum follows; the save refuses a pair left that way).
+    if (Col == ColArmax && minAboveMax(Row)) {
         res = false;
         return;
     }

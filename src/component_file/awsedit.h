@@ -50,7 +50,12 @@ protected:
     void rowFilled(int row) override;
 
 private:
-    void save(bool reload);
+    // False when nothing was written (a row whose minimum exceeds its maximum,
+    // or a database error; the message is shown).
+    bool save(bool reload);
+    // Message 503 when the row's AR min is above its AR max; the row's AR max
+    // becomes the current cell. True when the row is refused.
+    bool minAboveMax(int row);
     bool askAndCheck(); // the leave question, then the check
     QString& current() { return cell(Row, Col); }
 };

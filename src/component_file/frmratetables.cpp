@@ -212,10 +212,14 @@ void RateTableWindow::reject()
 
 void RateTableWindow::closeEvent(QCloseEvent* event)
 {
-    // The close box ends the window without asking about unsaved edits.
-    mModel.Tag = QStringLiteral("1");
-    event->accept();
-    endIfDone();
+    // The close box is the close button: unsaved edits of the user list are
+    // offered for saving first, and a refused save keeps the window open.
+    if (mModel.Tag != QLatin1String("1"))
+        command(QStringLiteral("can"));
+    if (mModel.Tag == QLatin1String("1"))
+        event->accept();
+    else
+        event->ignore();
 }
 
 void RateTableWindow::showEvent(QShowEvent* event)

@@ -9,6 +9,7 @@
 #include "frame/restext.h"
 #include "frame/textlib.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -144,6 +145,52 @@ void State::Form_KeyPress(QChar key)
         TastWahl = k;
         Tag = QStringLiteral("1");
     }
+}
+
+void State::escapePressed()
+{
+    if (!TastWarten)
+        return;
+    int row = rowOfCaption(*this, ResStr(1501, 0, prog().LangNr));
+    if (row < 0)
+        row = rowOfCaption(*this, ResStr(1504, 0, prog().LangNr));
+    if (row >= 0)
+        Menu_Click(row);
+}
+
+bool State::choosable(int row) const
+{
+    if (row < 3 || row >= int(Menu.size()) || row > ZeilenAnz)
+        return false;
+    const MenuLabel& m = Menu[size_t(row)];
+    if (!m.visible)
+        return false;
+    // A menu file's items have their hot key; its headings, rules and
+    // continuation lines have none. The housing menus choose every row but
+    // their rule by click.
+    if (!m.hotKey.isEmpty())
+        return true;
+    const QString caption = m.caption.trimmed();
+    return Spalte2 && !caption.isEmpty() && caption != kRule;
+}
+
+int State::nextChoosableRow(int row, int step) const
+{
+    const int last = std::min(int(Menu.size()) - 1, ZeilenAnz);
+    const int count = last - 2;
+    if (count <= 0)
+        return -1;
+    int r = row < 3 || row > last ? (step > 0 ? 2 : last + 1) : row;
+    for (int i = 0; i < count; ++i) {
+        r += step;
+        if (r > last)
+            r = 3;
+        else if (r < 3)
+            r = last;
+        if (choosable(r))
+            return r;
+    }
+    return -1;
 }
 
 void State::Selbox_KeyPress(int keyAscii)

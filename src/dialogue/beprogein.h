@@ -120,6 +120,16 @@ public:
     void Form_KeyPress(QChar key);
     void Selbox_KeyPress(int keyAscii);
     void Selbox_MouseUp();
+    // The keys every menu takes besides its hot keys, while it waits: Escape
+    // chooses the Cancel row, or the Back row where there is no Cancel row (a
+    // menu with neither keeps waiting); the arrow keys move between the rows
+    // that can be chosen and Enter chooses the row they reached.
+    void escapePressed();
+    bool choosable(int row) const;
+    // The next row that can be chosen from row in direction step (+1 down, -1
+    // up), wrapping around; from a row below 3 the first (or last) one; -1 when
+    // the menu has none.
+    int nextChoosableRow(int row, int step) const;
     // The user's close box never closes the window.
     static bool Form_QueryUnload() { return true; }
 

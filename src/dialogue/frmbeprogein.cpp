@@ -277,6 +277,7 @@ void frmBEProgEinWindow::layoutColumns()
     }
     // Long menus scroll rather than run off the window.
     mCanvas->resize(std::max(right + 20, mArea->width() - 2), std::max(bottom + 20, mArea->height() - 2));
+    mKeyRow = 0;
     highlight(0);
 }
 
@@ -306,6 +307,31 @@ void frmBEProgEinWindow::checkChoice()
 
 void frmBEProgEinWindow::keyPressEvent(QKeyEvent* event)
 {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        mState.escapePressed();
+        checkChoice();
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (mState.TastWarten) {
+            const int row = mState.nextChoosableRow(mKeyRow, event->key() == Qt::Key_Down ? 1 : -1);
+            if (row >= 0) {
+                mKeyRow = row;
+                highlight(row);
+            }
+        }
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (mState.TastWarten && mState.choosable(mKeyRow)) {
+            mState.Menu_Click(mKeyRow);
+            checkChoice();
+        }
+        return;
+    default:
+        break;
+    }
     const QString text = event->text();
     if (text.size() == 1 && text.at(0).isPrint()) {
         mState.Form_KeyPress(text.at(0));
@@ -318,14 +344,29 @@ void frmBEProgEinWindow::keyPressEvent(QKeyEvent* event)
 void frmBEProgEinWindow::closeEvent(QCloseEvent* event)
 {
     // Only the program unloads the window (it deletes it, without closing).
-    if (State::Form_QueryUnload())
-        event->ignore();
+    // The close box does what Escape does: it leaves the designation list, or
+    // chooses the menu's Cancel (or Back) row.
+    event->ignore();
+    if (mSelbox->isVisible()) {
+        mSelectionCancelled = true;
+        emit selectionMade();
+        return;
+    }
+    mState.escapePressed();
+    checkChoice();
 }
 
 bool frmBEProgEinWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (mSelbox && (watched == mSelbox || watched == mSelbox->viewport())) {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return) {
+        const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+        if (key == Qt::Key_Escape) {
+            // Escape leaves the list without a designation, as the menus' Cancel does.
+            mSelectionCancelled = true;
+            emit selectionMade();
+            return true;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             mState.Selbox_KeyPress(13);
         } else if (event->type() == QEvent::MouseButtonRelease) {
             // Let the list select the item under the mouse first.
@@ -357,8 +398,9 @@ bool frmBEProgEinWindow::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseMove:
         // Leaving the column (onto the window, a panel or a heading) clears the
-        // highlight.
-        highlight(isRow ? label->property("row").toInt() : 0);
+        // highlight. The row under the mouse is also the one Enter chooses.
+        mKeyRow = isRow ? label->property("row").toInt() : 0;
+        highlight(mKeyRow);
         break;
     default: break;
     }
@@ -379,6 +421,7 @@ void frmBEProgEinWindow::waitForChoice()
 
 void frmBEProgEinWindow::waitForSelection()
 {
+    mSelectionCancelled = false;
     QEventLoop loop;
     connect(this, &frmBEProgEinWindow::selectionMade, &loop, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
@@ -430,7 +473,7 @@ void registerSelectionMenuWindows(QtInteraction& ui)
             return Answer::cancel();
         QPointer<frmBEProgEinWindow> w = ensure(q);
         w->waitForSelection();
-        if (!w)
+        if (!w || w->selectionCancelled())
             return Answer::cancel();
         Answer a;
         a.applied = true;

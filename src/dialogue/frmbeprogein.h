@@ -25,8 +25,9 @@ public:
     void refresh();
     // Returns when a menu row was chosen (the state's tag turned "1").
     void waitForChoice();
-    // Returns when a designation was taken from the list.
+    // Returns when a designation was taken from the list, or Escape left it.
     void waitForSelection();
+    bool selectionCancelled() const { return mSelectionCancelled; }
 
     QLabel* menuLabel(int index) const { return mMenu.value(index); }
     QLabel* menu1Label(int index) const { return mMenu1.value(index); }
@@ -62,6 +63,8 @@ private:
     QTableWidget* mPanel2 = nullptr;
     QListWidget* mSelbox = nullptr;
     bool mSmallApplied = false;
+    bool mSelectionCancelled = false;
+    int mKeyRow = 0; // the row the arrow keys (or the mouse) marked; Enter chooses it
 };
 
 // Answers "menu" and "select" questions with the selection-menu window and

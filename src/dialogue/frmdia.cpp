@@ -333,8 +333,12 @@ void frmDiaWindow::closeEvent(QCloseEvent* event)
         return;
     }
     pushFields();
-    if (mModel->closeBox()) {
+    // The close box is the screen's cancel (its Escape); a screen without one
+    // keeps the close box for the cases closeBox() lets through.
+    mModel->pressEscape();
+    if (mModel->ended() || mModel->closeBox()) {
         event->accept();
+        hide();
         emit screenEnded();
         return;
     }

@@ -171,6 +171,7 @@ int EditVar(const QString& var, const QString& Wert, QString& result, const QStr
     m.center = MCenter.value_or(false);
     m.okCaption = ResStr(1500, 0, lang);
     m.cancelCaption = ResStr(MCopyEd ? 1503 : 1501, 0, lang);
+    m.cancelDeletes = MCopyEd;
     m.backVisible = MBackJa.value_or(false);
     if (m.backVisible)
         m.backCaption = ResStr(1504, 0, lang);

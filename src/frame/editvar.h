@@ -27,6 +27,7 @@ struct EditModel {
     int maxLength = 0;            // 0: no limit
     QString okCaption, cancelCaption, backCaption;
     bool backVisible = false;
+    bool cancelDeletes = false;   // the cancel button is "delete" (MCopyEd)
     bool center = false;          // placed at 0.35 of the owner's free height, else 0.85
     QObject* owner = nullptr;
     int tag = 0;                  // 0 OK, 1 cancel (delete), 2 back

@@ -97,8 +97,16 @@ void frmEditWindow::reject()
 
 void frmEditWindow::closeEvent(QCloseEvent* event)
 {
-    if (!mPressed)
-        event->ignore();
+    // The close box is the cancel button. Where that button deletes the row, the
+    // close box is the back button, and without one it does nothing: closing a
+    // window never deletes.
+    if (mPressed)
+        return;
+    event->ignore();
+    if (!mModel.cancelDeletes)
+        press(1);
+    else if (mBck->isVisible())
+        press(2);
 }
 
 void frmEditWindow::showEvent(QShowEvent* event)

@@ -12,7 +12,8 @@ struct EditModel;
 
 // The value-input dialog: shows an EditModel modal over its owner and writes the
 // typed text and the button pressed back into it. Enter presses OK, Escape the
-// back button while it is shown; the close box does nothing.
+// back button while it is shown; the close box is the cancel button (the back
+// button where cancel deletes).
 class frmEditWindow : public QDialog {
     Q_OBJECT
 public:

@@ -99,8 +99,20 @@ void frmInfoList::Begin(const QString& titel)
     show();
     if (QScreen* s = screen())
         move(s->geometry().right() + 1 - frameGeometry().width(), s->geometry().top());
+    setFixedPitch(false);
     Clear(true);
     repaint();
+}
+
+void frmInfoList::setFixedPitch(bool on)
+{
+    QFont f = font();
+    if (on) {
+        f = QFont(QStringLiteral("Courier New"), 9);
+        f.setStyleHint(QFont::TypeWriter);
+        f.setFixedPitch(true);
+    }
+    TT->setFont(f);
 }
 
 void frmInfoList::Clear(bool auchFixed)
@@ -189,6 +201,9 @@ void frmInfoList::buttonClicked()
 
 void frmInfoList::closeEvent(QCloseEvent* event)
 {
-    // Only Finish closes the list; the run still writes to it.
+    // Only Finish closes the list; the run still writes to it. While the list
+    // shows its button (Ok or Cancel), the close box does what the button does.
     event->ignore();
+    if (cmdWait->isVisible())
+        buttonClicked();
 }

@@ -26,6 +26,7 @@ public:
     void Def(int row, const QString& text) override;
     QVariant Wait(const QVariant& aufwas, bool autoSchliessen = false) override;
     bool Canceled() const override { return mPressed != 0; }
+    void setFixedPitch(bool on) override;
 
     const InfoListRing& ring() const { return mRing; }
     QTableWidget* grid() const { return TT; }

@@ -207,9 +207,8 @@ void frmKonfiguration::testPage()
     const std::array<double, 4> kept = p.Raender;
     for (int i = 0; i < 4; ++i) {
         double v = 0;
-        if (!ValUnit(mRand[i]->text(), v)) {
+        if (!KonfigModel::readMargin(mRand[i]->text(), v)) {
             p.Raender = kept;
-            ui().beep();
             mRand[i]->setFocus();
             return;
         }

@@ -28,6 +28,7 @@ public:
     QLineEdit* qslField() const { return mQsl; }
     QComboBox* paperList() const { return mPaper; }
     QPushButton* okButton() const { return mOk; }
+    QPushButton* testButton() const { return mTest; }
     QPushButton* saveButton() const { return mSave; }
     QPushButton* cancelButton() const { return mCancel; }
 

@@ -257,6 +257,7 @@ void HeadlessInfoList::Begin(const QString& titel)
     visible = true;
     pressed = 0;
     mAdds = 0;
+    fixedPitch = false;
     ring.clear(true);
 }
 

@@ -165,6 +165,9 @@ public:
     // until the next Begin.
     virtual QVariant Wait(const QVariant& aufwas, bool autoSchliessen = false) = 0;
     virtual bool Canceled() const = 0;
+    // Lines whose fields stand in columns (a log of designations and results)
+    // are shown in a font of fixed pitch until the next Begin.
+    virtual void setFixedPitch(bool on) { (void)on; }
 };
 
 // The progress box with its optional cancel button.
@@ -199,12 +202,14 @@ public:
     void Def(int row, const QString& text) override;
     QVariant Wait(const QVariant& aufwas, bool autoSchliessen = false) override;
     bool Canceled() const override { return pressed != 0; }
+    void setFixedPitch(bool on) override { fixedPitch = on; }
 
     InfoListRing ring;
     QStringList lines;          // every line written, in order (Add, and Update of the newest)
     QString title;
     bool visible = false;
     bool buttonVisible = false;
+    bool fixedPitch = false;
     QString buttonCaption, buttonTag;
     int pressed = 0;
     int cancelAfterAdds = -1;   // >= 0: Canceled() turns true after that many Add calls

@@ -1,5 +1,6 @@
 #include "frame/konfiguration.h"
 #include "frame/workslots.h"
+#include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
@@ -116,14 +117,29 @@ bool KonfigModel::typedInQsl(QChar c)
     return false;
 }
 
+bool KonfigModel::readMargin(const QString& text, double& value)
+{
+    if (ValUnit(text, value))
+        return true;
+    // The unit names are the keys of the unit list ("cm=1440/2.54,in=1440/1").
+    QStringList units;
+    for (const QString& item : prog().EinhListe.split(u',', Qt::SkipEmptyParts)) {
+        const QString name = item.section(u'=', 0, 0).trimmed();
+        if (!name.isEmpty())
+            units << name;
+    }
+    MsgBoxRes(QStringLiteral("539"), Mb::OKOnly, prog().LangNr,
+              {unicodeTextToOem(text.trimmed()), units.join(QStringLiteral(", "))});
+    return false;
+}
+
 KonfigModel::Result KonfigModel::CopyKonfigToCf()
 {
     Program& p = prog();
     Result r;
     std::array<double, 4> raender{};
     for (int i = 0; i < 4; ++i) {
-        if (!ValUnit(rand[i], raender[i])) {
-            ui().beep();
+        if (!readMargin(rand[i], raender[i])) {
             r.check = Check::BadMargin;
             r.field = i;
             return r;

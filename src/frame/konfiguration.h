@@ -44,6 +44,11 @@ public:
     // could not be written (the message is shown).
     bool SaveKonfig();
 
+    // A margin or print-size field read with its unit; a field that is no number
+    // or names a unit the unit list lacks gets message 539 (the field and the
+    // units known) and gives false.
+    static bool readMargin(const QString& text, double& value);
+
     // The print-area check of the print layer (start a job with these margins and
     // close it without output); returns false after showing its message.
     std::function<bool(const std::array<double, 4>& raender)> checkPrintArea;

@@ -9,7 +9,9 @@ public:
     virtual ~Launcher() = default;
     // Starts a command line detached, without waiting; false when it cannot start.
     virtual bool startCommand(const QString& commandLine);
-    // Opens a document, a web address or a "mailto:" address with the desktop.
+    // Opens a document, a web address or a "mailto:" address with the desktop;
+    // false when nothing could open it (no desktop opener, or no program set up
+    // for the document's kind).
     virtual bool openUrl(const QString& urlOrPath);
 };
 
@@ -32,3 +34,8 @@ public:
 
 Launcher& launcher();
 void setLauncher(Launcher* l); // nullptr restores the desktop launcher
+
+// Opens a document of the installation or of the user (a handbook, a list file)
+// with the desktop's viewer; when there is none, message 482 names the file.
+// Returns whether the viewer was started.
+bool openDocument(const QString& path);

@@ -235,5 +235,5 @@ void MenuDispatcher::openAfterProtocol(const QString& what)
                         Mb::Exclamation);
         return;
     }
-    launcher().openUrl(file);
+    openDocument(file);
 }

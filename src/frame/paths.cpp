@@ -68,3 +68,12 @@ QString joinDesignPath(const QString& dir, const QString& name)
         return dir + name;
     return dir + u'\\' + name;
 }
+
+QString withExtension(const QString& path, const QString& extension)
+{
+    const qsizetype slash = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    const QString name = path.mid(slash + 1);
+    if (name.isEmpty() || name.contains(u'.'))
+        return path;
+    return path + u'.' + extension;
+}

@@ -11,3 +11,7 @@ QString nativePath(const QString& designPath);
 
 // Joins a design directory and a name with one "\" between them.
 QString joinDesignPath(const QString& dir, const QString& name);
+
+// A file name the user gave without an extension gets the one its kind has
+// ("liste" becomes "liste.txt"); a name with any extension stays as it is.
+QString withExtension(const QString& path, const QString& extension);

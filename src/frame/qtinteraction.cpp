@@ -114,10 +114,44 @@ const QtInteraction::Handler* QtInteraction::handlerOf(QuestionKind kind) const
     return it != mHandlers.end() ? &it->second : nullptr;
 }
 
+namespace {
+// Dialogs that stand over the window the user works in and end with an answer:
+// when one closes, the keyboard goes back to that window (the Q-list editor
+// after its find, copy, export and list commands), not to the main window that
+// owns every dialog. Windows that stay open or come back for the next question
+// (the selection menus, the editors) are not among them.
+bool returnsFocus(QuestionKind kind)
+{
+    switch (kind) {
+    case QuestionKind::Screen:
+    case QuestionKind::TextPage:
+    case QuestionKind::Value:
+    case QuestionKind::OpenFile:
+    case QuestionKind::SaveFile:
+    case QuestionKind::Directory:
+    case QuestionKind::DirectoryOrFile:
+    case QuestionKind::Preview:
+    case QuestionKind::Profile:
+    case QuestionKind::Error:
+    case QuestionKind::NormChoice:
+    case QuestionKind::Input:
+    case QuestionKind::NewQsl:
+    case QuestionKind::DesignationMatch:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 Answer QtInteraction::ask(const Question& q)
 {
-    if (const Handler* handler = handlerOf(q.kind))
+    if (const Handler* handler = handlerOf(q.kind)) {
+        if (!returnsFocus(q.kind))
+            return (*handler)(q);
+        FocusKeeper keep;
         return (*handler)(q);
+    }
     if (q.kind == QuestionKind::Message)
         return Answer::button(messageBox(q.key, q.text, q.buttons));
     // A question without a window of its own: show it as a message, then cancel.

@@ -130,7 +130,8 @@ QLocale languageLocale(int language)
 
 QString shortDate(const QDate& date, int language)
 {
-    return languageLocale(language).toString(date, QLocale::ShortFormat);
+    return language == 2 ? languageLocale(2).toString(date, QStringLiteral("d MMM yyyy"))
+                         : languageLocale(1).toString(date, QStringLiteral("dd.MM.yyyy"));
 }
 
 QString ExpandText(const QString& text, const QStringList& args, int language)
@@ -156,7 +157,7 @@ QString ExpandText(const QString& text, const QStringList& args, int language)
         } else if (u == u'P' || u == u'p') {
             value = QString::number(gPageNumber ? gPageNumber() : 0);
         } else if (u == u'D' || u == u'd') {
-            value = QLocale().toString(currentDate(), QLocale::ShortFormat);
+            value = shortDate(currentDate(), language);
         } else if (u == u'[') {
             const int n = bracketNumber(out, a, u']', end);
             if (n < 0)

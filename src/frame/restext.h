@@ -53,7 +53,9 @@ QStringList oemArgs(const QStringList& texts);
 // The locale of a program language (1 German, 2 English): dates and names
 // follow the language the text is written in, not the system locale.
 QLocale languageLocale(int language);
-// A date as short text of that language ("10.12.26", "10/12/2026").
+// A date as text of that language, whatever the locale of the machine: German
+// "07.03.2024", English "7 Mar 2024" (the month named, so that no reader takes
+// the day for the month).
 QString shortDate(const QDate& date, int language);
 
 // Expands "@1".."@9", "@/", "@U", "@V", "@P", "@D", "@[n]", "@(n)", "@{id}".

@@ -37,7 +37,7 @@ QString designationOfHead(const QString& head)
 QString proposedName(const QString& designation)
 {
     const qsizetype colon = designation.indexOf(u':');
-    return (colon >= 0 ? designation.mid(colon + 1) : designation).trimmed() + QStringLiteral("_BEListe");
+    return (colon >= 0 ? designation.mid(colon + 1) : designation).trimmed() + QStringLiteral("_BEListe.txt");
 }
 
 void reportNotWritten(const QString& file)
@@ -119,14 +119,16 @@ void ExecQslBEList(QString& Lnr)
                 q.key = QStringLiteral("belist");
                 q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
                 q.data.insert(QStringLiteral("file"), proposedName(designation));
-                q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
+                q.data.insert(QStringLiteral("filter"),
+                              QStringLiteral("Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*"));
                 q.data.insert(QStringLiteral("flags"), 2054);
                 const Answer a = ui().askSaveFile(q);
                 if (!p.WorkStr[Slot::ProgramDir].isEmpty())
                     QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
                 if (a.cancelled || a.text.isEmpty())
                     return false;
-                chosen = a.text;
+                // A text list: a name typed without extension gets ".txt".
+                chosen = withExtension(a.text, QStringLiteral("txt"));
                 out = std::make_unique<QSaveFile>(nativePath(chosen));
                 if (!out->open(QIODevice::WriteOnly))
                     throw TarnError(QStringLiteral("Cannot write %1: %2").arg(chosen, out->errorString()),

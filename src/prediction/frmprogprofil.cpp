@@ -89,9 +89,10 @@ void frmProgProfil::finish(bool cancelled)
 
 void frmProgProfil::closeEvent(QCloseEvent* e)
 {
-    // The close box ends the wait like the OK button.
+    // The close box is the cancel button: closing the window never runs,
+    // stores or deletes the profile that happens to be selected.
     e->ignore();
-    finish(false);
+    finish(true);
 }
 
 void frmProgProfil::reject()

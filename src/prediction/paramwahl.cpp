@@ -279,7 +279,7 @@ QString EnvWahl(bool MMenu)
                 code = divMenu(QStringLiteral("enviec"), 7, MMenu);
                 if (code != QLatin1String("HELP"))
                     break;
-                launcher().openUrl(nativePath(lang("btx\\IEC61709Env.pdf")));
+                openDocument(nativePath(lang("btx\\IEC61709Env.pdf")));
             }
             if (code == Abbruch)
                 return Abbruch;

@@ -1,4 +1,5 @@
 #include "prediction/profiles.h"
+#include "frame/codepage.h"
 #include "frame/errptnr.h"
 #include "frame/inifile.h"
 #include "frame/interaction.h"
@@ -132,6 +133,10 @@ QString SaveProfile()
         const QString name = a.text.trimmed();
         if (name.size() > ProfileNameMax) {
             MsgBoxRes(QStringLiteral("183"), Mb::OKOnly, lang, {QString::number(ProfileNameMax)});
+        } else if (name.contains(u',') || name.contains(u'=')) {
+            // The name is an ini key and a value of the run's lists: a comma or an
+            // equals sign would store it under another name than the one typed.
+            MsgBoxRes(QStringLiteral("505"), Mb::OKOnly, lang);
         } else if (name.isEmpty()) {
             MsgBoxRes(QStringLiteral("178"), Mb::OKOnly, lang);
         } else if (GetProfileStr(SectionGl, name, 256, iniFile()) != Leer) {
@@ -148,6 +153,18 @@ QString SaveProfile()
         }
         if (!ui().isInteractive())
             return QStringLiteral("ABBRUCH");
+    }
+}
+
+void DeleteProfiles()
+{
+    while (true) {
+        const QString name = SelProfile(1);
+        if (name == QLatin1String("ABBRUCH"))
+            return;
+        if (MsgBoxRes(QStringLiteral("506"), Mb::YesNo | Mb::DefaultButton2, prog().LangNr,
+                      {unicodeTextToOem(name)}) == Mb::Yes)
+            deleteProfile(name);
     }
 }
 

@@ -47,6 +47,11 @@ QString SelProfile(int vartxt);
 // or "ABBRUCH".
 QString SaveProfile();
 
+// The main menu's "delprof.ql": the window offers the profiles again and again
+// until cancelled; each chosen one is removed from both sections once the user
+// confirmed it (message 506).
+void DeleteProfiles();
+
 // The names the window offers (the list of profileNames()).
 QStringList PrepareList();
 

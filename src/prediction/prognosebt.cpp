@@ -220,6 +220,11 @@ void PrognoseBt(QString& key)
                     return false;
                 }
                 if (p.RunStr[RunSlot::Bac].isEmpty()) {
+                    // A designation the component file lacks (a typing error, or
+                    // a component never stored) is said before its data are asked.
+                    if (!key.isEmpty())
+                        MsgBoxRes(QStringLiteral("53"), 0, p.LangNr,
+                                  {designationOf(W[Slot::Ident]), ResText(QStringLiteral("483"), p.LangNr, false)});
                     EingabeBauteil(ret);
                     if (ret == Abbruch) {
                         discardJob();

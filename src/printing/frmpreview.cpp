@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -92,6 +93,9 @@ frmPreview::frmPreview(PreviewState& state, QWidget* owner)
     mEdPage = new QLineEdit(this);
     mEdPage->setObjectName(QStringLiteral("edPage"));
     mEdPage->setMaximumWidth(60);
+    // A page number typed and confirmed with Enter turns to that page; a number
+    // that is no page of the job puts the page shown back into the field.
+    connect(mEdPage, &QLineEdit::returnPressed, this, &frmPreview::pageTyped);
     mCbZoom = new QComboBox(this);
     mCbZoom->setObjectName(QStringLiteral("cbZoom"));
     mPdfEin = new QCheckBox(caption(10, 1714, QStringLiteral("Druck in PDF-Datei"), QStringLiteral("Print to PDF File")),
@@ -259,6 +263,19 @@ void frmPreview::command(const QString& key)
         return;
     }
     ActivatePage(mState.AktSeite);
+}
+
+void frmPreview::pageTyped()
+{
+    bool ok = false;
+    const int page = mEdPage->text().trimmed().toInt(&ok);
+    if (ok && mState.goToPage(page)) {
+        ActivatePage(mState.AktSeite);
+        return;
+    }
+    QApplication::beep();
+    mEdPage->setText(QString::number(mGezeigteSeite));
+    mEdPage->selectAll();
 }
 
 void frmPreview::zoomChosen()

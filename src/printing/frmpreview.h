@@ -41,6 +41,7 @@ protected:
 private:
     void command(const QString& key);
     void zoomChosen();
+    void pageTyped();
     void paintPages(QPrinter* printer);
     void showTopOfPage();
 

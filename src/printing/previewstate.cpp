@@ -50,3 +50,11 @@ void PreviewState::close()
         mDecided = true;
     }
 }
+
+bool PreviewState::goToPage(int page)
+{
+    if (mDecided || page < 1 || page > mPages)
+        return false;
+    AktSeite = page;
+    return true;
+}

@@ -15,6 +15,9 @@ public:
     bool command(const QString& key);
     // Closing the window while the user decides counts as "can".
     void close();
+    // The page typed into the page field: turns to it when it is a page of the
+    // job (1 to pages()); false, and the page stays, for anything else.
+    bool goToPage(int page);
 
     int pages() const { return mPages; }
     int32_t AktSeite = 1; // 0: cancelled

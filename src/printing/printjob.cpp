@@ -12,7 +12,6 @@
 #include "printing/pagestream.h"
 
 #include <QFile>
-#include <QLocale>
 #include <cmath>
 
 PrintState::PrintState() = default;
@@ -125,6 +124,17 @@ bool PrInit()
     s.currentY = 0;
 
     const auto& r = prog().Raender;
+    // The printer cannot hold the area: message 442, and no job. An area so
+    // large that its lines or columns outgrow the job's counters ("50000 cm")
+    // is such an area too.
+    auto areaRefused = [] {
+        MsgBoxRes(QStringLiteral("442"), 0, prog().LangNr);
+        return false;
+    };
+    constexpr double kLargestTwips = 2147483647.0;
+    for (double v : {r[0], r[1], r[0] + r[2], r[1] + r[3]})
+        if (!(std::abs(v) <= kLargestTwips))
+            return areaRefused();
     s.PrLinks = toInt32(r[0]);
     s.PrRechts = toInt32(s.PrLinks + r[2]);
     s.PrOben = toInt32(r[1]);
@@ -140,7 +150,11 @@ bool PrInit()
     job += PrLong4(s.PrLinks);
     job += PrLong4(s.PrOben);
 
-    PrFont(10, false, false, QStringLiteral("Courier New"));
+    try {
+        PrFont(10, false, false, QStringLiteral("Courier New"));
+    } catch (const OverflowError&) {
+        return areaRefused();
+    }
     // Lines and columns are counted over the margins, before head and foot.
     const int16_t lines = s.PrZeilen;
     const int16_t columns = s.PrSpalten;
@@ -152,10 +166,8 @@ bool PrInit()
     header += PrStr4(s.font.name);
     header += '5';
 
-    if (pageHeight < s.PrUnten || pageWidth < s.PrRechts || lines < 51 || columns < 67) {
-        MsgBoxRes(QStringLiteral("442"), 0, prog().LangNr);
-        return false;
-    }
+    if (pageHeight < s.PrUnten || pageWidth < s.PrRechts || lines < 51 || columns < 67)
+        return areaRefused();
 
     const int32_t afterHeader = int32_t(header.size() + 1);
     if (s.ArchivAktiv) {
@@ -380,7 +392,7 @@ void PrKopf(std::optional<QString> title, std::optional<QString> right)
 
     const double footY = s.PrUnten + lh;
     PrTextSymAt(s.PrLinks, footY, prog().TitelAnw);
-    const QString date = QLocale().toString(s.today(), QLocale::ShortFormat);
+    const QString date = shortDate(s.today(), prog().LangDruck);
     PrTextSymAt((s.PrRechts - s.PrLinks - textWidth(date)) / 2 + s.PrLinks, footY, date);
     const QString page = QString::number(s.PrSeite);
     PrTextSymAt(s.PrRechts - textWidth(page), footY, page);

@@ -50,6 +50,27 @@ void askPreview(PreviewState& state)
     state.close(); // a window or answer that decided nothing is a cancel
 }
 
+// The Save-As dialog of a PDF printout: titled and filtered for PDF; a name
+// typed without extension gets ".pdf". directory becomes the chosen path.
+bool choosePdfFile(QString& directory, const QString& proposed)
+{
+    Question q;
+    q.key = QStringLiteral("pdfdatei");
+    q.text = ResText(QStringLiteral("481"), prog().LangNr, true);
+    q.data.insert(QStringLiteral("dir"), directory);
+    q.data.insert(QStringLiteral("file"), proposed);
+    q.data.insert(QStringLiteral("filter"), QStringLiteral("PDF (*.pdf)|*.pdf"));
+    q.data.insert(QStringLiteral("flags"), 2054);
+    const Answer a = ui().askSaveFile(q);
+    if (a.cancelled || a.text.isEmpty())
+        return false;
+    directory = withExtension(a.text, QStringLiteral("pdf"));
+    const QString programDir = prog().WorkStr[Slot::ProgramDir];
+    if (!programDir.isEmpty())
+        QDir::setCurrent(nativePath(programDir));
+    return true;
+}
+
 void tellPdfWritten(const QString& file)
 {
     const QString text = prog().LangNr == 2
@@ -171,8 +192,7 @@ bool PrAusgabe(QString& title, int mode)
         QString proposed;
         if (!prog().ErgLnr.isEmpty())
             proposed = pdfNameOfTheRun(directory, prog().ErgLnr);
-        QString unused;
-        if (WahlErgDatei(directory, ResText(QStringLiteral("299"), prog().LangNr, true), proposed, unused, 0)) {
+        if (choosePdfFile(directory, proposed)) {
             pdfPath = directory;
             s.PdfDir = folderOf(pdfPath);
             PdfPrintDevice pdf(nativePath(pdfPath));

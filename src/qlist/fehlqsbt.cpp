@@ -210,8 +210,9 @@ public:
         Question q;
         q.key = QStringLiteral("fehlliste"); // the dialog keeps its own title
         q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
-        q.data.insert(QStringLiteral("file"), mHead.mid(mHead.indexOf(u':') + 1).trimmed() + QStringLiteral("_fehl"));
-        q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
+        q.data.insert(QStringLiteral("file"),
+                      mHead.mid(mHead.indexOf(u':') + 1).trimmed() + QStringLiteral("_fehl.txt"));
+        q.data.insert(QStringLiteral("filter"), QStringLiteral("Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*"));
         q.data.insert(QStringLiteral("flags"), 2054);
         const Answer a = ui().askSaveFile(q);
         if (!p.WorkStr[Slot::ProgramDir].isEmpty())
@@ -219,14 +220,17 @@ public:
         if (a.cancelled || a.text.isEmpty())
             return false;
 
-        QSaveFile out(nativePath(a.text));
+        // A text list: a name typed without extension gets ".txt", so that the
+        // desktop opens the file with an editor.
+        const QString file = withExtension(a.text, QStringLiteral("txt"));
+        QSaveFile out(nativePath(file));
         if (!out.open(QIODevice::WriteOnly))
-            throw TarnError(QStringLiteral("Cannot write %1: %2").arg(a.text, out.errorString()), ErrNo::PathFileAccess);
+            throw TarnError(QStringLiteral("Cannot write %1: %2").arg(file, out.errorString()), ErrNo::PathFileAccess);
         auto writeLine = [&](const QString& text) { out.write(toAnsi(text + QStringLiteral("\r\n"))); };
         writeLine(listTitle + QStringLiteral("   ") + mHead + QStringLiteral("   ") + p.WorkStr[Slot::Qz] + u' ' + mNumber);
         passes([&](const QString& heading) { writeLine(heading.trimmed()); }, writeLine);
         if (!out.commit())
-            throw TarnError(QStringLiteral("Cannot write %1: %2").arg(a.text, out.errorString()), ErrNo::PathFileAccess);
+            throw TarnError(QStringLiteral("Cannot write %1: %2").arg(file, out.errorString()), ErrNo::PathFileAccess);
         return true;
     }
 

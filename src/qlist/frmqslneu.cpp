@@ -148,6 +148,8 @@ void frmQslNeuWindow::command()
     }
     fromModel();
     show();
+    raise();
+    activateWindow();
     if (field >= 0)
         focus = field == QslNeuModel::Be ? static_cast<QWidget*>(mBe) : mEdit[field];
     if (focus)

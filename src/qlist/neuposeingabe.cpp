@@ -42,9 +42,18 @@ bool NeuPosEingabe()
     if (!p.QslEdit)
         return false;
     bool appended = false;
+    int added = 0;
+    QString lastAdded;
     QStringList anEin(4);
     while (true) {
-        QString kz, ret;
+        QString kz;
+        // The screen comes back with the last entry still in its fields: it says
+        // what was added so far, so that a repeated Enter does not add the same
+        // position again unseen.
+        QString ret = added == 0 ? QString()
+                                 : ResText(QStringLiteral("507"), p.LangNr, false,
+                                           {QString::number(added), lastAdded})
+                                       .left(76);
         QString startBis = QStringLiteral("VarS=1");
         DiaDIN(screenFile(), QStringLiteral("neupos"), kz, startBis, anEin, ret);
         if (ret == QLatin1String("ABBRUCH"))
@@ -84,8 +93,10 @@ bool NeuPosEingabe()
         if (breaksTheLine(sl))
             continue;
         const bool subList = c3 >= 0 && s.mid(c3 + 1, 1) == QLatin1String("Q");
-        append(positionLine(s.left(c1) + key + designation, sl, subList, comment));
+        lastAdded = positionLine(s.left(c1) + key + designation, sl, subList, comment);
+        append(lastAdded);
         appended = true;
+        ++added;
     }
 }
 

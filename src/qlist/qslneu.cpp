@@ -3,6 +3,7 @@
 #include "frame/clock.h"
 #include "frame/codepage.h"
 #include "frame/interaction.h"
+#include "frame/itemnumber.h"
 #include "frame/markers.h"
 #include "frame/numbers.h"
 #include "frame/pending.h"
@@ -11,7 +12,6 @@
 #include "frame/restext.h"
 #include "qlist/qslcommands.h"
 
-#include <QLocale>
 
 const std::array<const char*, QslNeuModel::FieldCount> QslNeuModel::Keys{"Typ",  "Yk",     "An", "Tec",
                                                                          "Code", "Anlage", "Be", "Ln"};
@@ -59,7 +59,7 @@ void QslNeuModel::Form_Load()
     commandCaption = localiseCaption(QStringLiteral("0 &Erstellen"), 1508 + mode).text;
     exitCaption = localiseCaption(QStringLiteral("0 A&bbrechen"), 1502).text;
     if (mode == 0)
-        fields[Be] = QLocale::system().toString(currentDate(), QLocale::ShortFormat);
+        fields[Be] = shortDate(currentDate(), prog().LangNr);
 }
 
 std::optional<QChar> headFieldKey(QChar c, bool& beep)
@@ -103,11 +103,46 @@ QString QslNeuModel::headList() const
     return head.mid(1);
 }
 
+int QslNeuModel::refusedHead() const
+{
+    // The same checks, in the same order and with the same messages, as the
+    // editor's save: a head created here must never be one the editor cannot
+    // store again.
+    const int lang = prog().LangNr;
+    const QString yk = fields[Yk].trimmed();
+    if (!yk.isEmpty()) {
+        QString n, stand;
+        YkNorm(OemToAnsi(yk), n, stand, true);
+        if (n.startsWith(QLatin1String("Fehler!")) || n.startsWith(QLatin1String("Error!"))) {
+            MsgBoxRes(QStringLiteral("120"), 0, lang, {AnsiToOem(n) + QStringLiteral(":  Yk=") + yk});
+            return Yk;
+        }
+    }
+    for (const Field f : {Typ, An}) {
+        if (fields[f].size() > 20) {
+            MsgBoxRes(QStringLiteral("504"), 0, lang,
+                      {QString::fromLatin1(Keys[f]) + u'=' + oemUpper(fields[f])});
+            return f;
+        }
+    }
+    for (const Field f : {Typ, Yk, An, Tec, Code, Anlage, Be}) {
+        if (fields[f].contains(u'\'')) {
+            MsgBoxRes(QStringLiteral("31"), 0, lang, {fields[f]});
+            return f;
+        }
+    }
+    return -1;
+}
+
 int QslNeuModel::CmdQSL_Click()
 {
     if (fields[Typ].isEmpty() && fields[Yk].isEmpty() && fields[An].isEmpty() && fields[Ln].isEmpty()) {
         MsgBoxRes(QStringLiteral("10"), 0, prog().LangNr);
         return -1;
+    }
+    if (mode == 0) {
+        if (const int refused = refusedHead(); refused >= 0)
+            return refused;
     }
     const QString head = headList();
     int focus = -1;

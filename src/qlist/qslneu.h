@@ -58,6 +58,10 @@ public:
     // The command button. Returns the field to focus afterwards (-1: the one that
     // had the focus). Message 10 and nothing else when no designation is given.
     int CmdQSL_Click();
+    // A new Q-list's head that the editor's save would refuse (an item number
+    // YkNorm rejects, a designation over 20 characters, an apostrophe) gets the
+    // save's message; returns the field at fault, -1 when the head is good.
+    int refusedHead() const;
     // The close button, and the close box (refused while the tag is "0").
     void CmdExit_Click() { tag = QStringLiteral("1"); }
     bool Form_Unload()

@@ -241,8 +241,13 @@ void frmQslEditWindow::command(const QString& key)
     syncSelection();
     mModel.MenuQSL(key);
     refresh();
-    if (isVisible())
+    // A command's dialog (find, copy, export, the list file) belongs to the
+    // main window; the keyboard comes back here, to the line being edited.
+    if (isVisible()) {
+        raise();
+        activateWindow();
         mLine->setFocus();
+    }
     endIfDone();
 }
 

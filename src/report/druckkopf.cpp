@@ -7,12 +7,12 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
+#include "frame/restext.h"
 #include "printing/printjob.h"
 #include "qlist/qslfile.h"
 #include "report/reporttext.h"
 #include "report/sylk.h"
 
-#include <QLocale>
 
 QString methodTitle(int method, bool weighted, int language)
 {
@@ -76,7 +76,7 @@ void DruckKopf(QString& Kind, bool MDruck, bool MFile, bool M_ARBew, QString* Ou
         PrFont(8.5, false, false, QStringLiteral("Arial"));
     }
 
-    const QString date = QLocale().toString(currentDate(), QLocale::ShortFormat);
+    const QString date = shortDate(currentDate(), p.LangDruck);
     const QString line1 = p.TitelAnw.trimmed() + QString(8, u' ') + p.ProgTitel + QString(6, u' ') + title +
                           QString(4, u' ') + method + QString(8, u' ') + date;
     const QString crlf = QStringLiteral("\r\n");

@@ -163,7 +163,10 @@ void Run::main()
     InitDruck();
     ui().infoList().Add(QString(20, QChar(0x2550)));
 
-    p.LangDruck = int(numParam(sy, QStringLiteral("Ld")));
+    // The report's language is the profile's; a profile that names none (the
+    // shipped "Standard") prints in the language of the user.
+    const int ld = int(numParam(sy, QStringLiteral("Ld")));
+    p.LangDruck = ld == 1 || ld == 2 ? ld : p.LangNr;
     const QString qz = GetParam(sy, QStringLiteral("Qz"));
     if (!qz.isEmpty())
         p.WorkStr[Slot::Qz] = qz.toUpper();

@@ -324,6 +324,42 @@ TEST_F(BtEditTest, EmptySpecificationAsksToDeleteAStoredRecordAndRefusesANewOne)
     EXPECT_EQ(n.SaveResult, QStringLiteral("no"));
 }
 
+// The delete question names the component by its stored designations, then
+// its block and its place there, so that the user knows which one goes.
+TEST_F(BtEditTest, DeleteQuestionNamesTheComponent)
+{
+    store(QStringLiteral("Typ=L1,Q,Bac=4111"));
+    store(QStringLiteral("Typ=L2,An=U-7,Q,Bac=4111"));
+    BtEditModel m;
+    loaded(m);
+    ASSERT_EQ(open(m, 0, QStringLiteral("L2")), QStringLiteral("ok"));
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("435"), [](const Question& q) {
+        EXPECT_TRUE(q.text.contains(QStringLiteral("Typ=L2, An=U-7   (41000   2/2)"))) << q.text.toStdString();
+        return no();
+    });
+    m.MenuBT(QStringLiteral("bt.del"));
+    EXPECT_TRUE(sp.ui().allUsed());
+    EXPECT_EQ(m.RecCount, 2);
+}
+
+// Printing is offered only while a component is shown: at the start, and after
+// the shown component was deleted, there is nothing to print.
+TEST_F(BtEditTest, PrintIsOfferedOnlyForAShownComponent)
+{
+    store(QStringLiteral("Typ=P1,Q,Bac=4111"));
+    BtEditModel m;
+    loaded(m);
+    const int print = 6;
+    ASSERT_EQ(m.Cmd[print].key, QStringLiteral("bt.print"));
+    EXPECT_FALSE(m.Cmd[print].enabled);
+    ASSERT_EQ(open(m, 0, QStringLiteral("P1")), QStringLiteral("ok"));
+    EXPECT_TRUE(m.Cmd[print].enabled);
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("435"), yes());
+    m.MenuBT(QStringLiteral("bt.del"));
+    EXPECT_TRUE(m.VarBox[1].rows.isEmpty());
+    EXPECT_FALSE(m.Cmd[print].enabled);
+}
+
 // Deleting the last record of a block that holds others shows the record now last.
 TEST_F(BtEditTest, DeletingTheLastRecordOfABlockShowsTheOneBefore)
 {

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
@@ -156,6 +157,85 @@ TEST_F(BtEditWindowTest, TypedAndPastedCommasNeverReachTheFields)
         EXPECT_TRUE(w->command(2)->isEnabled());
         EXPECT_TRUE(type->text().isEmpty()) << "a block number empties the designations";
     });
+}
+
+} // namespace
+
+namespace {
+
+// The parameter popup opened for a new item (Insert, a right click): its
+// parameter items are chosen at once with the arrow keys and Enter, or with
+// the mouse; the popup with all its items offers them under "Neu (Einf)".
+class ParameterPopup : public ::testing::Test {
+protected:
+    void SetUp() override { registerBtEditWindow(qt); }
+    Question popup(const QStringList& tags) const
+    {
+        Question q;
+        q.kind = QuestionKind::ComponentPopup;
+        QStringList captions;
+        for (const QString& t : tags)
+            captions << (t == QLatin1String("new") ? QStringLiteral("Neu (Einf)") : t);
+        q.choices = captions;
+        q.data[QStringLiteral("tags")] = tags;
+        q.data[QStringLiteral("paramCaptions")] =
+            QStringList{QStringLiteral("Pin\t\tAnzahl der Anschl\u00fcsse"), QStringLiteral("Gec\t\tGeh\u00e4use"),
+                        QStringLiteral("Vf\t\tVerlustfaktor")};
+        q.data[QStringLiteral("paramTags")] =
+            QStringList{QStringLiteral("Pin,"), QStringLiteral("Gec,"), QStringLiteral("Vf,")};
+        return q;
+    }
+    static void later(std::function<void(QMenu*)> act)
+    {
+        QTimer::singleShot(0, [act] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            act(menu);
+        });
+    }
+    testutil::ScriptedProgram sp;
+    QtInteraction qt;
+};
+
+TEST_F(ParameterPopup, NewItemByKeyboard)
+{
+    later([](QMenu* menu) {
+        for (int i = 0; i < 6 && !(menu->activeAction() && menu->activeAction()->text().startsWith("Gec")); ++i)
+            QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    const Answer a = qt.ask(popup({QStringLiteral("new")}));
+    EXPECT_FALSE(a.cancelled);
+    EXPECT_EQ(a.text, QStringLiteral("Gec,"));
+}
+
+TEST_F(ParameterPopup, NewItemByMouse)
+{
+    later([](QMenu* menu) {
+        QAction* vf = nullptr;
+        for (QAction* action : menu->actions())
+            if (action->text().startsWith(QStringLiteral("Vf")))
+                vf = action;
+        ASSERT_NE(vf, nullptr);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(vf).center());
+    });
+    EXPECT_EQ(qt.ask(popup({QStringLiteral("new")})).text, QStringLiteral("Vf,"));
+}
+
+TEST_F(ParameterPopup, SubmenuOfTheFullPopupByKeyboard)
+{
+    later([](QMenu* menu) {
+        for (int i = 0; i < 6 && !(menu->activeAction() && menu->activeAction()->menu()); ++i)
+            QTest::keyClick(menu, Qt::Key_Down); // to "Neu (Einf)"
+        QTest::keyClick(menu, Qt::Key_Right);
+        QTimer::singleShot(0, [] {
+            auto* sub = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(sub, nullptr);
+            QTest::keyClick(sub, Qt::Key_Return); // its first item
+        });
+    });
+    EXPECT_EQ(qt.ask(popup({QStringLiteral("edit"), QStringLiteral("new"), QStringLiteral("del")})).text,
+              QStringLiteral("Pin,"));
 }
 
 } // namespace

@@ -82,8 +82,8 @@ TEST_F(RateTableTest, SaveWritesOnlyTheEditedValues)
         EXPECT_EQ(m.cell(3, 8), QStringLiteral("1,5"));
         EXPECT_EQ(m.Col, 9);
         m.keyDown(AwsEditModel::KeyDelete);
-        m.keyPress(QChar(13));
-        EXPECT_EQ(m.cell(3, 9), QStringLiteral("0"));
+        type(m, QStringLiteral("4"));
+        EXPECT_EQ(m.cell(3, 9), QStringLiteral("4"));
         EXPECT_TRUE(m.Geaendert);
         m.MenuAWS(QStringLiteral("save"), true);
         EXPECT_EQ(m.updatesSent, 1);
@@ -111,7 +111,7 @@ TEST_F(RateTableTest, SaveWritesOnlyTheEditedValues)
             if (name.compare(QLatin1String("Armin"), Qt::CaseInsensitive) == 0)
                 EXPECT_DOUBLE_EQ(after[i][f].toDouble(), 1.5);
             else if (name.compare(QLatin1String("Armax"), Qt::CaseInsensitive) == 0)
-                EXPECT_DOUBLE_EQ(after[i][f].toDouble(), 0.0);
+                EXPECT_DOUBLE_EQ(after[i][f].toDouble(), 4.0);
             else
                 EXPECT_EQ(before[i][f], after[i][f]) << name.toStdString();
         }
@@ -130,6 +130,50 @@ TEST_F(RateTableTest, SaveWithoutChangedValuesSendsNothing)
     EXPECT_EQ(m.updatesSent, 0);
     m.close();
     EXPECT_EQ(testutil::readFile(araws()), before);
+}
+
+// A maximum typed below the row's minimum is refused where it is typed
+// (message 503 naming both and the row); a minimum raised above the maximum
+// waits for its maximum, and the save refuses the pair while it stays so.
+TEST_F(RateTableTest, MinimumAboveMaximumIsRefused)
+{
+    const QByteArray before = testutil::readFile(araws());
+    AwsEditModel m;
+    m.FormLoad();
+    m.click(3, 8);
+    type(m, QStringLiteral("90000"));
+    EXPECT_EQ(m.Col, 9) << "a minimum above the old maximum is taken; its maximum follows";
+    QString text;
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("503"), [&](const Question& q) {
+        text = q.text;
+        return Answer::button(Mb::OK);
+    });
+    m.keyDown(AwsEditModel::KeyDelete);
+    type(m, QStringLiteral("20"));
+    EXPECT_TRUE(text.contains(QStringLiteral("90000")) && text.contains(QStringLiteral("20"))) << text.toStdString();
+    EXPECT_TRUE(m.EditAktiv) << "the refused maximum stays in editing";
+    EXPECT_EQ(m.Row, 3);
+    EXPECT_EQ(m.Col, 9);
+    // Escape gives the old maximum back; the pair is still wrong, and neither
+    // the save button nor closing with "save" writes it.
+    m.keyPress(QChar(27));
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("503"), Answer::button(Mb::OK));
+    m.cmdClick(QStringLiteral("save"));
+    EXPECT_TRUE(m.Geaendert);
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("118"), Answer::button(Mb::Yes));
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("503"), Answer::button(Mb::OK));
+    m.cmdClick(QStringLiteral("can"));
+    EXPECT_EQ(m.Tag, QStringLiteral("0")) << "the editor stays open for the correction";
+    EXPECT_EQ(m.Row, 3);
+    EXPECT_EQ(m.Col, 9);
+    // A maximum above the minimum is taken and saved.
+    m.keyDown(AwsEditModel::KeyDelete);
+    type(m, QStringLiteral("99000"));
+    m.cmdClick(QStringLiteral("save"));
+    EXPECT_FALSE(m.Geaendert);
+    EXPECT_TRUE(sp.ui().allUsed());
+    m.close();
+    EXPECT_NE(testutil::readFile(araws()), before);
 }
 
 struct TrimCase {

@@ -87,6 +87,69 @@ TEST_F(SelectionMenuWindowTest, KeysAndClicksChooseThroughTheWindow)
     EXPECT_EQ(selectionMenuWindow(), nullptr);
 }
 
+// The keys of every menu besides its hot keys: the arrow keys move over the
+// rows that can be chosen (not the headings, rules and continuation lines),
+// Enter chooses the row reached, Escape is the Cancel row (or Back without one).
+struct MenuKeysRow {
+    const char* name;
+    std::vector<Qt::Key> keys;
+    int addButt;
+    int result; // 0 chosen, 1 Cancel, 2 Back
+    const char* kz;
+};
+
+class SelectionMenuKeys : public SelectionMenuWindowTest, public ::testing::WithParamInterface<MenuKeysRow> {};
+
+TEST_P(SelectionMenuKeys, ArrowsEnterAndEscape)
+{
+    Load();
+    later([] {
+        frmBEProgEinWindow* w = selectionMenuWindow();
+        ASSERT_NE(w, nullptr);
+        for (Qt::Key k : GetParam().keys)
+            QTest::keyClick(w, k);
+    });
+    QString kz;
+    int top = 0;
+    EXPECT_EQ(BEBacTecWahl(QStringLiteral("dd\\btx\\bac"), QStringLiteral("hg"), QString(), kz,
+                           QStringLiteral("Bac="), 0, top, GetParam().addButt),
+              GetParam().result);
+    if (GetParam().result == 0)
+        EXPECT_EQ(kz, QString::fromLatin1(GetParam().kz));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, SelectionMenuKeys,
+    ::testing::Values(
+        MenuKeysRow{"downTwiceThenEnter", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 3, 0, "2"},
+        // From "2" the next row down passes the continuation line, the heading
+        // and the rule to "4".
+        MenuKeysRow{"downSkipsWhatCannotBeChosen", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter}, 3, 0,
+                    "4"},
+        MenuKeysRow{"upFromTheTopReachesCancel", {Qt::Key_Up, Qt::Key_Return}, 3, 1, ""},
+        MenuKeysRow{"escapeIsCancel", {Qt::Key_Escape}, 3, 1, ""},
+        MenuKeysRow{"escapeIsBackWithoutCancel", {Qt::Key_Escape}, 2, 2, ""}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+// The designation list of the single-component prediction: Escape leaves it as
+// the menus' Cancel does.
+TEST_F(SelectionMenuWindowTest, EscapeLeavesTheDesignationList)
+{
+    state().Selbox = QStringList{QStringLiteral("BC847"), QStringLiteral("BC848")};
+    Load();
+    Question q;
+    q.key = QStringLiteral("Selbox");
+    state().selboxVisible = true;
+    later([] {
+        frmBEProgEinWindow* w = selectionMenuWindow();
+        ASSERT_NE(w, nullptr);
+        ASSERT_TRUE(w->selbox()->isVisible());
+        QTest::keyClick(w->selbox(), Qt::Key_Escape);
+    });
+    const Answer a = qtUi.askSelection(q, state());
+    EXPECT_TRUE(a.cancelled);
+}
+
 TEST_F(SelectionMenuWindowTest, ValueDialogFiltersKeysAndChecksTheMask)
 {
     later([] {

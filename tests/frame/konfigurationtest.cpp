@@ -61,17 +61,25 @@ TEST_F(KonfigTest, LetterField)
     EXPECT_EQ(model.qsl, "B");
 }
 
-TEST_F(KonfigTest, BadMarginTakesNothingOver)
+TEST_F(KonfigTest, BadMarginTakesNothingOverAndSaysWhy)
 {
     const double before = prog().Raender[1];
     model.rand[1] = "2 furlong";
     model.lang = 2;
+    // Not a bare beep: message 539 names the field's text and the units known.
+    QStringList text;
+    sp.ui().expect("msg", "539", [&](const Question& q) {
+        text << q.text;
+        return Answer::button(Mb::OK);
+    });
     const KonfigModel::Result r = model.CopyKonfigToCf();
     EXPECT_EQ(r.check, KonfigModel::Check::BadMargin);
     EXPECT_EQ(r.field, 1);
     EXPECT_EQ(prog().Raender[1], before);
     EXPECT_EQ(prog().LangNr, 1);
-    EXPECT_EQ(sp.ui().beeps, 1);
+    ASSERT_EQ(text.size(), 1);
+    EXPECT_TRUE(text[0].contains("2 furlong")) << text[0].toStdString();
+    EXPECT_TRUE(text[0].contains("cm, in")) << text[0].toStdString();
 }
 
 TEST_F(KonfigTest, PrintAreaThePrinterCannotHoldTakesNothingOver)
@@ -181,5 +189,53 @@ TEST_F(KonfigTest, EnterIsOk)
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_TRUE(sp.ui().allUsed());
+}
+} // namespace
+
+namespace {
+struct PrintSizeRow {
+    const char* name;
+    int field;         // 2 print width, 3 print height
+    const char* value; // as typed
+};
+
+class KonfigPrintSize : public KonfigTest, public ::testing::WithParamInterface<PrintSizeRow> {};
+
+// "Ok" with an output size no printer holds: message 442, the dialog stays open
+// and nothing is taken over. A size so large that its lines and columns outgrow
+// the print job's counters (50000 cm) once ended the program from the click.
+TEST_P(KonfigPrintSize, SizeNoPaperHoldsGetsMessage442)
+{
+    const auto before = prog().Raender;
+    frmKonfiguration dlg;
+    dlg.show();
+    QLineEdit* field = dlg.randField(GetParam().field);
+    field->selectAll();
+    QTest::keyClicks(field, QString::fromLatin1(GetParam().value));
+    sp.ui().expect("msg", "442", Answer::button(Mb::OK));
+    EXPECT_NO_THROW(QTest::mouseClick(dlg.okButton(), Qt::LeftButton));
+    EXPECT_TRUE(sp.ui().allUsed());
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(prog().Raender, before);
+    EXPECT_EQ(GetParam(prog().Cf, "Rand2"), QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, KonfigPrintSize,
+                         ::testing::Values(PrintSizeRow{"height10000cm", 3, "10000 cm"},
+                                           PrintSizeRow{"height50000cm", 3, "50000 cm"},
+                                           PrintSizeRow{"width50000cm", 2, "50000 cm"},
+                                           PrintSizeRow{"heightBeyondTheJobsCounters", 3, "9999999999"}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+// The test page's fields are checked the same way as "Ok"'s.
+TEST_F(KonfigTest, TestPageWithABadMarginSaysWhy)
+{
+    frmKonfiguration dlg;
+    dlg.show();
+    dlg.randField(0)->setText("links");
+    sp.ui().expect("msg", "539", Answer::button(Mb::OK));
+    QTest::mouseClick(dlg.testButton(), Qt::LeftButton);
+    EXPECT_TRUE(sp.ui().allUsed());
+    EXPECT_EQ(dlg.focusWidget(), dlg.randField(0));
 }
 } // namespace

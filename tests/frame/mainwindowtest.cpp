@@ -123,6 +123,22 @@ TEST_F(MainWindowTest, MissingDocumentIsSaidNotOpened)
     EXPECT_TRUE(sp.ui().allUsed());
 }
 
+// A document the desktop has no viewer for is said, naming the file, instead
+// of nothing happening after the click.
+TEST_F(MainWindowTest, DocumentWithoutViewerIsSaid)
+{
+    frmTARN w;
+    launcher.result = false;
+    sp.ui().expect("msg", "482", [&](const Question& q) {
+        EXPECT_TRUE(q.text.contains("hdbk.pdf")) << q.text.toStdString();
+        EXPECT_TRUE(q.text.contains("Anzeigeprogramm")) << q.text.toStdString();
+        return Answer::button(Mb::OK);
+    });
+    w.dispatcher().MenuTARN("hdbk");
+    EXPECT_EQ(launcher.opened.size(), 1);
+    EXPECT_TRUE(sp.ui().allUsed());
+}
+
 // "be.add" starts the batch designation matching: it first asks for the
 // workbook, and a cancelled choice ends it with a beep and no message.
 TEST_F(MainWindowTest, BeAddAsksForTheWorkbook)

@@ -109,12 +109,17 @@ INSTANTIATE_TEST_SUITE_P(
         ExpandRow{"braceWithoutCloseStays", QStringLiteral("@{473 @1"), kX, QStringLiteral("@{473 X")}),
     [](const auto& i) { return std::string(i.param.name); });
 
-TEST(Expand, DateComesFromTheClock)
+// The date of the clock, written as the text's language writes dates, whatever
+// the locale of the machine (German output on an English system stays German).
+TEST(Expand, DateComesFromTheClockInTheTextsLanguage)
 {
     ScriptedProgram sp;
     ClockOverride clock(QDateTime(QDate(2024, 3, 5), QTime(10, 0)));
-    const QString shortDate = QLocale().toString(QDate(2024, 3, 5), QLocale::ShortFormat);
-    EXPECT_EQ(ExpandText(QStringLiteral("Stand: @D / @d")), QStringLiteral("Stand: ") + shortDate + " / " + shortDate);
+    const QLocale machine = QLocale();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(ExpandText(QStringLiteral("Stand: @D / @d"), {}, 1), QStringLiteral("Stand: 05.03.2024 / 05.03.2024"));
+    EXPECT_EQ(ExpandText(QStringLiteral("As of @D"), {}, 2), QStringLiteral("As of 5 Mar 2024"));
+    QLocale::setDefault(machine);
 }
 
 TEST(Expand, LanguageZeroMeansUserInterfaceLanguage)

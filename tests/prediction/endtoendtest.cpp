@@ -37,9 +37,10 @@ protected:
     void start(QProcess& tarn, const QString& batchSwitch, const QString& locale = QString())
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        // The printed date follows the platform's short date format, as designed:
-        // it is held to C so that result files compare byte for byte; numbers
-        // follow the locale of the run (the second CI pass runs under German).
+        // The printed date is written in the report's language whatever the
+        // platform's date format (held to C here, English, while the report is
+        // German); numbers follow the locale of the run (the second CI pass
+        // runs under German).
         env.remove(QStringLiteral("LC_ALL"));
         env.insert(QStringLiteral("LC_TIME"), QStringLiteral("C"));
         if (!locale.isEmpty()) {

@@ -27,6 +27,7 @@ protected:
     }
 
     QString target() const { return root.filePath(QStringLiteral("out/list.txt")); }
+    QString typedName = QStringLiteral("out/list.txt"); // as the user typed it
     // Answers the Save dialog with the target file and keeps what it proposed.
     void expectSave(std::function<void()> alsoDo = {})
     {
@@ -35,7 +36,7 @@ protected:
             proposed = q.data.value(QStringLiteral("file")).toString();
             if (alsoDo)
                 alsoDo();
-            return Answer::word(target());
+            return Answer::word(root.filePath(typedName));
         });
     }
     QStringList written() const
@@ -75,10 +76,20 @@ TEST_F(ComponentList, EveryPositionWithAFoundComponentGivesOneLineInTheOrderOfTh
     expectSave();
     run("00003");
     EXPECT_EQ(written(), (QStringList{R1, C1, R1, R1}));
-    EXPECT_EQ(proposed, QStringLiteral("Main A_BEListe"));
+    EXPECT_EQ(proposed, QStringLiteral("Main A_BEListe.txt"));
     // The message list carried the title with the database letter and the short number.
     EXPECT_EQ(program.ui().headlessList().title, QStringLiteral("TARN 4.2  Components in Quality List A 3"));
     EXPECT_FALSE(program.ui().headlessList().visible);
+}
+
+// A name typed without extension gets ".txt": the list is a text file.
+TEST_F(ComponentList, ANameWithoutExtensionBecomesATextFile)
+{
+    typedName = QStringLiteral("out/list");
+    expectSave();
+    run("00003");
+    EXPECT_EQ(written(), (QStringList{R1, C1, R1, R1}));
+    EXPECT_EQ(outputFiles(), QStringList{target()});
 }
 
 TEST_F(ComponentList, NoComponentFoundAsksNothingAndWritesNoFile)

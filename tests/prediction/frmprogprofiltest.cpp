@@ -63,4 +63,24 @@ TEST(ProfileWindow, CaptionIsShownWhole)
     EXPECT_LE(w.width(), 1366);
 }
 
+// The close box is the cancel button, whatever the window is for: closing it
+// never runs, stores or deletes the profile that happens to be marked.
+TEST(ProfileWindow, CloseBoxCancels)
+{
+    testutil::ScriptedProgram sp;
+    for (const char* key : {"delete", "select", "save"}) {
+        Question q = profileQuestion(QString::fromLatin1(key), QStringLiteral("Prognoseprofil"));
+        q.data.insert(QStringLiteral("editable"), QLatin1String(key) == QLatin1String("save"));
+        frmProgProfil w(q, nullptr);
+        w.show();
+        if (w.Namenlst)
+            w.Namenlst->setCurrentRow(0);
+        else
+            w.Namencbo->setEditText(QStringLiteral("Standard"));
+        w.close();
+        EXPECT_TRUE(w.result().cancelled) << key;
+        EXPECT_FALSE(w.isVisible()) << key;
+    }
+}
+
 } // namespace

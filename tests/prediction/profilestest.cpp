@@ -117,6 +117,42 @@ TEST_F(ProfilesTest, SaveChecksLengthAndExistingNames)
     EXPECT_TRUE(ui().allUsed());
 }
 
+// A comma or an equals sign would split the name where it is stored (an ini key,
+// a value of the run's lists): such a name is refused, not changed, and the
+// user types another.
+TEST_F(ProfilesTest, SaveRefusesANameWithACommaOrAnEqualsSign)
+{
+    ini("[profil-gl]\r\nStandard=Norm=10000\r\n");
+    for (const char* bad : {"Netzteil,neu", "Tu=55"}) {
+        ui().expect(QStringLiteral("profile"), QStringLiteral("save"), Answer::word(QString::fromLatin1(bad)));
+        ui().expect(QStringLiteral("msg"), QStringLiteral("505"), Answer::button(Mb::OK));
+    }
+    ui().expect(QStringLiteral("profile"), QStringLiteral("save"), Answer::word(QStringLiteral("Netzteil neu")));
+    EXPECT_EQ(frmProgProfil::SaveProfile(), QStringLiteral("Netzteil neu"));
+    EXPECT_TRUE(ui().allUsed());
+}
+
+// Deleting asks first, naming the profile; No keeps it and offers the list again.
+TEST_F(ProfilesTest, DeleteAsksFirst)
+{
+    ini("[profil-gl]\r\nStandard=Norm=10000\r\nB=Norm=1\r\n[profil-sy]\r\nB=Qpdr=1\r\nStandard=Qpdr=2\r\n");
+    ui().expect(QStringLiteral("profile"), QStringLiteral("delete"), Answer::word(QStringLiteral("Standard")));
+    ui().expect(QStringLiteral("msg"), QStringLiteral("506"), [](const Question& q) {
+        EXPECT_TRUE(q.text.contains(QStringLiteral("Standard"))) << q.text.toStdString();
+        return Answer::button(Mb::No);
+    });
+    ui().expect(QStringLiteral("profile"), QStringLiteral("delete"), Answer::word(QStringLiteral("B")));
+    ui().expect(QStringLiteral("msg"), QStringLiteral("506"), Answer::button(Mb::Yes));
+    ui().expect(QStringLiteral("profile"), QStringLiteral("delete"), [](const Question& q) {
+        EXPECT_EQ(q.choices, QStringList({"Standard"}));
+        return Answer::cancel();
+    });
+    frmProgProfil::DeleteProfiles();
+    EXPECT_TRUE(ui().allUsed());
+    EXPECT_EQ(profileNames(), QStringList({"Standard"}));
+    EXPECT_TRUE(iniText().contains(QStringLiteral("Standard=Qpdr=2")));
+}
+
 TEST_F(ProfilesTest, SaveWithFiftyProfilesOffersOnlyOverwriting)
 {
     QByteArray text = "[profil-gl]\r\n";

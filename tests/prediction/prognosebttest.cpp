@@ -503,7 +503,7 @@ TEST_F(ResistorRun, ThePrintoutEndsAsAPdfFile)
         return a;
     });
     const QString pdf = inst.path("hc-r1.pdf");
-    step("save", "ergdatei", Answer::word(pdf));
+    step("save", "pdfdatei", Answer::word(pdf));
     next("1");
     QString k = QStringLiteral("Typ=HC-R1");
     PrognoseBt(k);

@@ -145,6 +145,33 @@ TEST_F(PreviewWindow, KeysTurnPagesAndEscapeCancels)
     EXPECT_FALSE(state.confirmed());
 }
 
+// A page number typed into the page field and confirmed with Enter turns to
+// that page; one that is no page of the job puts the page shown back.
+TEST_F(PreviewWindow, PageFieldTurnsPages)
+{
+    PreviewState state(5, false, false);
+    frmPreview w(state);
+    w.show();
+    QLineEdit* field = w.pageEdit();
+    for (const char* typed : {"4", "9", "0", "x", "2"}) {
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(typed));
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    EXPECT_EQ(state.AktSeite, 2);
+    EXPECT_EQ(field->text(), QStringLiteral("2"));
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("4"));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(state.AktSeite, 4);
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("6"));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(state.AktSeite, 4) << "the job has five pages";
+    EXPECT_EQ(field->text(), QStringLiteral("4"));
+    EXPECT_FALSE(state.decided());
+}
+
 TEST_F(PreviewWindow, PrintCommandAsksAboutTheLongJob)
 {
     PreviewState state(21, true, true);

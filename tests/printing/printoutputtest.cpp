@@ -182,11 +182,14 @@ TEST_F(Output, PdfFromThePreviewProposesTheNextFreeNameAndRemembersTheFolder)
         ASSERT_TRUE(PrInit());
         writeNumberedPages(2);
         sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), printToPdf);
-        sp.ui().expect(QStringLiteral("save"), QStringLiteral("ergdatei"), [&](const Question& q) {
+        sp.ui().expect(QStringLiteral("save"), QStringLiteral("pdfdatei"), [&](const Question& q) {
             EXPECT_EQ(q.data.value(QStringLiteral("dir")).toString(), round == 0 ? results : chosen);
             EXPECT_EQ(q.data.value(QStringLiteral("file")).toString(),
                       round == 0 ? QStringLiteral("A0004202.pdf") : QStringLiteral("A0004200.pdf"));
-            return Answer::word(chosen + QStringLiteral("/out%1.pdf").arg(round));
+            // Titled and filtered for PDF; a name typed without ".pdf" gets it.
+            EXPECT_EQ(q.text, QStringLiteral("PDF-Datei wählen"));
+            EXPECT_EQ(q.data.value(QStringLiteral("filter")).toString(), QStringLiteral("PDF (*.pdf)|*.pdf"));
+            return Answer::word(chosen + (round == 0 ? QStringLiteral("/out0.pdf") : QStringLiteral("/out1")));
         });
         QString title;
         EXPECT_TRUE(PrAusgabe(title));
@@ -217,7 +220,7 @@ TEST_F(Output, PdfFromThePreviewTakesTheNumberOfTheRunsResultFile)
     writeNumberedPages(2);
     sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), printToPdf);
     QString offered;
-    sp.ui().expect(QStringLiteral("save"), QStringLiteral("ergdatei"), [&](const Question& q) {
+    sp.ui().expect(QStringLiteral("save"), QStringLiteral("pdfdatei"), [&](const Question& q) {
         offered = q.data.value(QStringLiteral("file")).toString();
         return Answer::cancel();
     });
@@ -234,7 +237,7 @@ TEST_F(Output, CancelledSaveDialogCancelsThePdf)
     Answer printToPdf = Answer::word(QStringLiteral("pr mit"));
     printToPdf.data.insert(QStringLiteral("pdf"), true);
     sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), printToPdf);
-    sp.ui().expect(QStringLiteral("save"), QStringLiteral("ergdatei"), Answer::cancel());
+    sp.ui().expect(QStringLiteral("save"), QStringLiteral("pdfdatei"), Answer::cancel());
     QString title;
     EXPECT_TRUE(PrAusgabe(title));
     EXPECT_EQ(title, QStringLiteral("ABBRUCH"));

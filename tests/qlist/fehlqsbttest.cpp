@@ -2,6 +2,7 @@
 #include "qlist/fehlqsbt.h"
 #include "qlprintfixture.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 namespace {
@@ -116,15 +117,19 @@ TEST_F(FehlQsBtTest, LongCommentKeepsItsFirstThirtyCharacters)
     EXPECT_EQ(printedBody()[1], "GONE" + QString(18, ' ') + "Typ" + QString(19, ' ') + comment.left(30));
 }
 
+// The list is a text file: proposed with ".txt", offered with a text-file
+// filter, and a name typed without extension gets ".txt".
 TEST_F(FehlQsBtTest, FileListNamedByTheUserHoldsTitleHeadingsAndEntries)
 {
     const QString target = root.filePath(QStringLiteral("board_fehl"));
     program.ui().expect(QStringLiteral("save"), QStringLiteral("fehlliste"), [&](const Question& q) {
-        EXPECT_EQ(q.data.value("file").toString(), QStringLiteral("BOARD_fehl"));
+        EXPECT_EQ(q.data.value("file").toString(), QStringLiteral("BOARD_fehl.txt"));
+        EXPECT_TRUE(q.data.value("filter").toString().startsWith(QStringLiteral("Textdateien (*.txt)|*.txt")));
         return Answer::word(target);
     });
     check({"Stck=2,Typ=GONE,Sl=R7", "Stck=1,Typ=NOSUB,Qm=Qsl"}, false);
-    EXPECT_EQ(readFile(target), QByteArray("TARN 4.2  Missing Items in Quality ListA 9   Typ:  BOARD   A 9\r\n"
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_EQ(readFile(target + QStringLiteral(".txt")), QByteArray("TARN 4.2  Missing Items in Quality ListA 9   Typ:  BOARD   A 9\r\n"
                                            "Missing Parts Lists    :\r\n"
                                            "NOSUB                 Typ                   \r\n"
                                            "Missing Components    :\r\n"

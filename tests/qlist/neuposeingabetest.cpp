@@ -1,6 +1,8 @@
 #include "qldbtest.h"
 #include "qlist/fehlqsbt.h"
 #include "qlist/neuposeingabe.h"
+#include "dialogue/dia.h"
+#include "dialogue/screen.h"
 
 namespace {
 
@@ -156,4 +158,41 @@ TEST_F(NeuPosTest, NothingIsAskedWithoutAnOpenEditor)
     EXPECT_FALSE(NeuPosEingabe(QStringLiteral("Typ=A")));
 }
 
+} // namespace
+
+namespace {
+// Everything the screen draws, as one text.
+QString screenTextOf(const Question& q)
+{
+    QStringList out;
+    if (const DiaScreen* s = screenOf(q))
+        for (const DrawnText& t : s->texts)
+            out << t.text;
+    return out.join(u' ');
+}
+
+// The screen comes back with the last entry still in its fields, so Enter alone
+// adds that position once more: the screen says how many positions were added
+// and which one last, so that a repeated Enter is seen, not found later.
+TEST_F(NeuPosTest, ScreenSaysWhatWasAdded)
+{
+    QStringList shown;
+    auto record = [&](const Answer& a) {
+        return [&shown, a](const Question& q) {
+            shown << screenTextOf(q);
+            return a;
+        };
+    };
+    ui.expect(QStringLiteral("screen"), NeuPos, record(typed(QStringLiteral("2,BC847,T"), QStringLiteral("R1"))));
+    ui.expect(QStringLiteral("screen"), NeuPos, record(typed(QStringLiteral("2,BC847,T"), QStringLiteral("R1"))));
+    ui.expect(QStringLiteral("screen"), NeuPos, record(Answer::cancel()));
+    EXPECT_TRUE(NeuPosEingabe());
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_FALSE(shown[0].contains(QStringLiteral("added"))) << shown[0].toStdString();
+    EXPECT_TRUE(shown[1].contains(QStringLiteral("1 position(s) added, the last:  Stck=2,Typ=BC847,Sl=R1")))
+        << shown[1].toStdString();
+    EXPECT_TRUE(shown[2].contains(QStringLiteral("2 position(s) added, the last:  Stck=2,Typ=BC847,Sl=R1")))
+        << shown[2].toStdString();
+    EXPECT_EQ(added().size(), 2);
+}
 } // namespace

@@ -319,3 +319,39 @@ TEST_F(Report, PdfOfTheReport)
 }
 
 } // namespace
+
+namespace {
+// The report's language: the profile's "Ld" where it names one, else the
+// language of the user, so that the shipped "Standard" profile prints English
+// for an English user.
+struct LanguageRow {
+    const char* name;
+    const char* ld; // the control list's Ld item, "" for none
+    int user;       // LangNr
+    int printed;    // LangDruck of the report
+    const char* title;
+};
+
+class ReportLanguage : public Report, public ::testing::WithParamInterface<LanguageRow> {};
+
+TEST_P(ReportLanguage, FollowsTheProfileElseTheUser)
+{
+    Program& p = prog();
+    p.WorkStr[0] = QStringLiteral("Pw=ProQs") + QString::fromLatin1(GetParam().ld) +
+                   QStringLiteral(",Qz=A,Qpdr=10000000,Qpsp=1000000,Re=Ref,HwNw=0");
+    p.LangNr = GetParam().user;
+    p.LangDruck = 3 - GetParam().user; // what an earlier run left
+    useQpo("nested.qpo");
+    run();
+    EXPECT_EQ(p.LangDruck, GetParam().printed);
+    EXPECT_TRUE(dumpPages().contains(QString::fromUtf8(GetParam().title)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Profiles, ReportLanguage,
+    ::testing::Values(LanguageRow{"noLdEnglishUser", "", 2, 2, "Failure Rate Prediction"},
+                      LanguageRow{"noLdGermanUser", "", 1, 1, "Ausfallraten-Prognose"},
+                      LanguageRow{"germanProfileEnglishUser", ",Ld=1", 2, 1, "Ausfallraten-Prognose"},
+                      LanguageRow{"englishProfileGermanUser", ",Ld=2", 1, 2, "Failure Rate Prediction"}),
+    [](const auto& i) { return std::string(i.param.name); });
+} // namespace

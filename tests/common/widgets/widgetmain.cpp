@@ -1,11 +1,13 @@
 #include "common/testmain.h"
 
-#include <QApplication>
+#include "frame/qtapplication.h"
 
 // Tests that drive windows: the widget library and a widget application.
 int main(int argc, char** argv)
 {
     prepareTestProcess();
-    QApplication app(argc, argv);
+    // The program's application object: an exception of an event handler
+    // becomes the error dialog, as in the program.
+    TarnApplication app(argc, argv);
     return runAllTests(argc, argv);
 }
