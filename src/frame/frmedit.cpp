@@ -67,7 +67,7 @@ frmEditWindow::frmEditWindow(frmEdit::EditModel& model, QWidget* owner)
     all->addLayout(help);
     all->addLayout(input);
     all->addLayout(buttons);
-    resize(520, sizeHint().height());
+    resize(std::max(520, titleBarWidth(this)), sizeHint().height());
 }
 
 void frmEditWindow::run()

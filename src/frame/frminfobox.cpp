@@ -1,8 +1,10 @@
 #include "frame/frminfobox.h"
-#include <QEventLoop>
 #include "frame/program.h"
+#include "frame/qtinteraction.h"
 #include "frame/restext.h"
 
+#include <QCloseEvent>
+#include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -15,7 +17,8 @@ frmInfoBox::frmInfoBox(QWidget* owner) : QDialog(owner)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(false);
     const int dpi = logicalDpiY();
-    setFixedSize(int(std::lround(8535.0 * dpi / 1440)), int(std::lround(1980.0 * dpi / 1440)));
+    mDesignWidth = int(std::lround(8535.0 * dpi / 1440));
+    setFixedSize(mDesignWidth, int(std::lround(1980.0 * dpi / 1440)));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -41,6 +44,13 @@ frmInfoBox::frmInfoBox(QWidget* owner) : QDialog(owner)
     centre();
 }
 
+void frmInfoBox::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (CmBreak->isVisible())
+        CmBreak->click();
+}
+
 void frmInfoBox::centre()
 {
     if (QScreen* s = screen()) {
@@ -54,6 +64,8 @@ void frmInfoBox::Begin(const QString& text, const QString& titel, bool cbreak)
 {
     Msg->setText(text);
     setWindowTitle(titel);
+    // A long title widens the box rather than being cut in its title bar.
+    setFixedWidth(std::max(mDesignWidth, titleBarWidth(this, 900)));
     Cnt->clear();
     centre();
     CmBreak->setVisible(cbreak);

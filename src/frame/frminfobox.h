@@ -31,6 +31,9 @@ public:
 
 protected:
     void reject() override {} // Escape is no cancel: the run decides when the box goes
+    // The close box is the break button while that is shown; the box itself
+    // stays until the run finishes it.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void centre();
@@ -40,4 +43,5 @@ private:
     QLabel* Cnt = nullptr;
     QPushButton* CmBreak = nullptr;
     bool mBreak = false;
+    int mDesignWidth = 0; // the box's own width; a long title widens it
 };

@@ -1,5 +1,6 @@
 #include "frame/frminfolist.h"
 #include "frame/program.h"
+#include "frame/qtinteraction.h"
 #include "frame/restext.h"
 
 #include <QCloseEvent>
@@ -24,7 +25,8 @@ frmInfoList::frmInfoList(QWidget* owner) : QDialog(owner)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(false);
     const int dpi = logicalDpiY();
-    setFixedSize(twipsToPixels(6570, dpi), twipsToPixels(7725, dpi));
+    mDesignWidth = twipsToPixels(6570, dpi);
+    setFixedSize(mDesignWidth, twipsToPixels(7725, dpi));
 
     TT = new QTableWidget(this);
     TT->setObjectName(QStringLiteral("TT"));
@@ -95,6 +97,14 @@ void frmInfoList::Add(const QString& text)
 void frmInfoList::Begin(const QString& titel)
 {
     setWindowTitle(titel.isEmpty() ? ExpandText(QStringLiteral("TARN @V")) : titel);
+    // A long title widens the list rather than being cut in its title bar.
+    const int wide = std::max(mDesignWidth, titleBarWidth(this, 900));
+    if (width() != wide) {
+        setFixedWidth(wide);
+        TT->setFixedWidth(wide - (mDesignWidth - TT->width()));
+        TT->setColumnWidth(0, TT->width());
+        cmdWait->move((wide - cmdWait->width()) / 2, cmdWait->y());
+    }
     mPressed = 0;
     show();
     if (QScreen* s = screen())

@@ -47,4 +47,5 @@ private:
     QTableWidget* TT = nullptr;
     QPushButton* cmdWait = nullptr;
     QEventLoop* mWaitLoop = nullptr;
+    int mDesignWidth = 0; // the list's own width; a long title widens it
 };

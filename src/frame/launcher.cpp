@@ -1,5 +1,6 @@
 #include "frame/launcher.h"
 #include "frame/codepage.h"
+#include "frame/interaction.h"
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "frame/restext.h"

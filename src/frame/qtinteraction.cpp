@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTranslator>
 
 namespace {
@@ -47,6 +48,17 @@ private:
 };
 
 } // namespace
+
+int titleBarWidth(const QWidget* window, int maxWidth)
+{
+    QFont bold = window->font();
+    bold.setBold(true);
+    const int wanted = QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + 120;
+    int limit = maxWidth;
+    if (const QScreen* s = window->screen())
+        limit = std::min(limit, s->availableGeometry().width() - 40);
+    return std::min(wanted, limit);
+}
 
 bool installQtTranslations(int langNr)
 {

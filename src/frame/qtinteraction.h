@@ -44,6 +44,11 @@ private:
     QPointer<frmInfoBox> mBox;
 };
 
+// The width a window needs for its whole title in the title bar (the text and
+// room for the window manager's buttons), at most maxWidth: a window whose
+// content is narrower than its title is widened to it where the screen has room.
+int titleBarWidth(const QWidget* window, int maxWidth = 700);
+
 // Loads Qt's own translations (standard buttons, file dialogs) for the
 // interface language (1 German, 2 English); false when the translation files
 // are not installed (the buttons then stay English).

@@ -48,6 +48,7 @@ frmNormWahl::frmNormWahl(const Question& q, QWidget* owner) : QDialog(owner)
         accept();
     });
     connect(can, &QPushButton::clicked, this, &frmNormWahl::reject);
+    setMinimumWidth(std::max(titleBarWidth(this), sizeHint().width()));
 }
 
 void frmNormWahl::reject()

@@ -145,3 +145,30 @@ TEST_F(CheckListing, HousingLineOfADiodeIsInTheListing)
 }
 
 } // namespace
+
+namespace {
+// Every housing of the installation's database names its hermeticity once in
+// the data check listing, in both languages: the listing adds it from the
+// housing's Her, so the housing's own description must not name it too.
+TEST(ShippedHousings, HermeticityIsNamedOnce)
+{
+    testutil::ScriptedProgram sp;
+    Program& p = sp.program();
+    p.SystDb = Database::open(testutil::distDir() + QStringLiteral("/System/SYST_DB.sqlite"), true);
+    const Snapshot housings = p.SystDb->snapshot(QStringLiteral("SELECT DISTINCT [Gec] FROM [GECRTH] WHERE [Gec] <> [Art]"));
+    ASSERT_GT(housings.recordCount(), 10);
+    int checked = 0;
+    for (const QVariantList& row : housings.rows()) {
+        const QString gec = row.value(0).toString();
+        for (const int lang : {1, 2}) {
+            p.LangNr = lang;
+            const QString text = GehText(gec, QStringLiteral("1000"));
+            const QString word = lang == 1 ? QStringLiteral("hermetisch") : QStringLiteral("hermetic");
+            EXPECT_LE(text.count(word, Qt::CaseInsensitive), 1) << gec.toStdString() << ": " << text.toStdString();
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 20);
+    p.SystDb.reset();
+}
+} // namespace

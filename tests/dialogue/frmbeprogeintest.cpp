@@ -103,10 +103,11 @@ class SelectionMenuKeys : public SelectionMenuWindowTest, public ::testing::With
 TEST_P(SelectionMenuKeys, ArrowsEnterAndEscape)
 {
     Load();
-    later([] {
+    const std::vector<Qt::Key> keys = GetParam().keys;
+    later([keys] {
         frmBEProgEinWindow* w = selectionMenuWindow();
         ASSERT_NE(w, nullptr);
-        for (Qt::Key k : GetParam().keys)
+        for (Qt::Key k : keys)
             QTest::keyClick(w, k);
     });
     QString kz;

@@ -217,7 +217,7 @@ TEST_P(KonfigPrintSize, SizeNoPaperHoldsGetsMessage442)
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(prog().Raender, before);
-    EXPECT_EQ(GetParam(prog().Cf, "Rand2"), QString());
+    EXPECT_EQ(::GetParam(prog().Cf, "Rand2"), QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, KonfigPrintSize,

@@ -108,7 +108,8 @@ TEST_F(HeadDialog, LoadLocalisesByModeAndDatesANewList)
     EXPECT_EQ(neu.commandCaption, QStringLiteral("C&reate"));
     EXPECT_EQ(neu.exitCaption, QStringLiteral("&Close"));
     EXPECT_EQ(neu.labels[QslNeuModel::Ln], QStringLiteral("&QL No"));
-    EXPECT_EQ(neu.fields[QslNeuModel::Be], QLocale::system().toString(QDate(2026, 3, 4), QLocale::ShortFormat));
+    // The date in the interface language, whatever the system's date format.
+    EXPECT_EQ(neu.fields[QslNeuModel::Be], QStringLiteral("4 Mar 2026"));
     EXPECT_FALSE(neu.lnVisible());
     EXPECT_TRUE(neu.extrasVisible());
 
@@ -145,6 +146,38 @@ TEST_F(HeadDialog, TakenTypeFocusesTypeAndKeepsEntries)
         EXPECT_EQ(m.fields[QslNeuModel::Tec], QStringLiteral("XY"));
     });
 }
+
+// A new list's head that the editor's save would refuse is refused here, with
+// the save's message and the focus in the field at fault; nothing is stored.
+struct RefusedHeadRow {
+    const char* name;
+    int field;
+    const char* value;
+    const char* message;
+};
+
+class HeadDialogRefuses : public HeadDialog, public ::testing::WithParamInterface<RefusedHeadRow> {};
+
+TEST_P(HeadDialogRefuses, WhatTheSaveWouldRefuse)
+{
+    const RefusedHeadRow& row = GetParam();
+    ui.expect(Msg, QString::fromLatin1(row.message), Answer::button(Mb::OK));
+    run(0, [&row](QslNeuModel& m) {
+        m.fields[QslNeuModel::Typ] = QStringLiteral("NEU1");
+        m.fields[row.field] = QString::fromLatin1(row.value);
+        EXPECT_EQ(m.CmdQSL_Click(), row.field);
+        EXPECT_EQ(m.fields[row.field], QString::fromLatin1(row.value)) << "the entry is kept for the correction";
+    });
+    EXPECT_EQ(direct()->snapshot(QStringLiteral("select count(*) from qldb")).value(0).toInt(), 13);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Heads, HeadDialogRefuses,
+    ::testing::Values(RefusedHeadRow{"itemNumberYkNormRejects", QslNeuModel::Yk, "12345", "120"},
+                      RefusedHeadRow{"apostropheInTheType", QslNeuModel::Typ, "R'1", "31"},
+                      RefusedHeadRow{"apostropheInTheDescription", QslNeuModel::Be, "O'Neil board", "31"},
+                      RefusedHeadRow{"typeOverTwentyCharacters", QslNeuModel::Typ, "ABCDEFGHIJKLMNOPQRSTU", "504"}),
+    [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(HeadDialog, SeveralListsInARowThenEditorIsNotAvailable)
 {
