@@ -170,8 +170,8 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     mFrame[BtEditModel::FrameBT] = new QGroupBox(this);
     auto* gBT = new QGridLayout(mFrame[BtEditModel::FrameBT]);
     // Small minimums: with the search area below, the window must still fit a
-    // screen 1000 pixels high; the boxes grow with the window.
-    const int heights[] = {0, 48, 96, 64};
+    // laptop screen 768 pixels high; the boxes grow with the window.
+    const int heights[] = {0, 40, 64, 40};
     for (int g = 1; g <= 3; ++g) {
         mLabel[g + 2] = new QLabel(mFrame[BtEditModel::FrameBT]);
         mGrid[g] = new QListWidget(mFrame[BtEditModel::FrameBT]);
@@ -194,7 +194,7 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     mBe->setObjectName(QStringLiteral("BTBe"));
     mBe->setFont(QFont(QStringLiteral("Courier New"), 10));
     mBe->setAcceptRichText(false);
-    mBe->setFixedHeight(70);
+    mBe->setFixedHeight(56);
     mBe->installEventFilter(this);
     mLabel[6]->setBuddy(mBe);
     gBT->addWidget(mLabel[6], 6, 0);
@@ -266,6 +266,9 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
 
     // The search area: expression, block, the kind of search and the list form.
     auto* suGrid = new QGridLayout;
+    // The examples stand in the empty fields and in their tool tips, not beside
+    // them: the search area with its list format is then no wider than the
+    // record view, and the result list still finds room on a laptop screen.
     const char* const examples[] = {"Bac=11,Gec=SOT | Bac=7,Are=? | Bac=141,Tec=14,Gec=DIP | Bac=2,Text=Diode",
                                     "14003 | 12038"};
     const QString examplePrefix = prog().LangNr == 2 ? QStringLiteral("e.g.  ") : QStringLiteral("z. B.  ");
@@ -281,12 +284,9 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
             mAusg[i]->installEventFilter(this);
             suGrid->addWidget(mAusg[i], i, 1);
             // An expression is typed here, so its field gets room for one.
-            mAusg[i]->setMinimumWidth(i == 0 ? 240 : 80);
-            auto* example = new QLabel(examplePrefix + QString::fromLatin1(examples[i]), mFrame[BtEditModel::FrameSuDat]);
-            example->setObjectName(QStringLiteral("Label2_%1").arg(i));
-            // The examples break between their parts rather than widen the window.
-            example->setWordWrap(true);
-            suGrid->addWidget(example, i, 2);
+            mAusg[i]->setMinimumWidth(i == 0 ? 260 : 120);
+            mExample[i] = examplePrefix + QString::fromLatin1(examples[i]);
+            mAusg[i]->setPlaceholderText(mExample[i]);
             connect(mAusg[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
                 QString kept;
                 for (QChar c : text)
@@ -324,6 +324,7 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     suButtons->addWidget(mCmd[13]);
     suButtons->addWidget(mCmd[14]);
     suGrid->addLayout(suButtons, 0, 4, 3, 1);
+    suGrid->setColumnStretch(1, 1);
     gSu->addLayout(suGrid);
 
     // The list view: title and position, the grid with its bar, the filter.
@@ -341,6 +342,9 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     mList->setSelectionMode(QAbstractItemView::SingleSelection);
     mList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mList->verticalHeader()->hide();
+    // One line per component: a long record is cut at the list's edge, not
+    // broken over several lines.
+    mList->setWordWrap(false);
     mList->installEventFilter(this);
     mList->viewport()->installEventFilter(this);
     gridRow->addWidget(mList, 1);
@@ -423,7 +427,7 @@ QSize frmBtEditWindow::boundedToScreen(QSize size) const
 {
     // Room is left for the title bar and the border that the window manager adds.
     if (const QScreen* s = screen())
-        size = size.boundedTo(s->availableGeometry().size() - QSize(16, 40));
+        size = size.boundedTo(s->availableGeometry().size() - QSize(16, 64));
     return size.expandedTo(minimumSizeHint());
 }
 
@@ -534,7 +538,7 @@ void frmBtEditWindow::fromModel()
         if (mAusg[i]->text() != m.txAusg[i])
             mAusg[i]->setText(m.txAusg[i]);
     for (int i = 0; i < 3; ++i) {
-        mAusg[i]->setToolTip(m.txAusgToolTip[i]);
+        mAusg[i]->setToolTip(i < 2 ? m.txAusgToolTip[i] + u'\n' + mExample[i] : m.txAusgToolTip[i]);
         mChkSuch[i]->setChecked(m.chkSuch[i]);
         mChkSuch[i]->setText(ResStr(1661, 30 + i, prog().LangNr));
     }

@@ -73,6 +73,7 @@ private:
     QScrollBar* mScroll = nullptr;
     QLineEdit* mGroup = nullptr;
     std::array<QLineEdit*, 3> mAusg{};
+    std::array<QString, 2> mExample; // the search fields' examples
     std::array<QRadioButton*, 3> mChkSuch{};
     std::array<QRadioButton*, 2> mChkAnzeige{};
     QGroupBox* mFrameAusform = nullptr;

@@ -105,6 +105,8 @@ TEST_F(BeBezTest, EachMarkedRowGetsItsOwnResult)
         EXPECT_FALSE(line.startsWith(QStringLiteral("SN7400")));
     }
     EXPECT_EQ(log.value(log.size() - 1), ResText(QStringLiteral("8"), 1, false));
+    // The log's designations and results stand in columns: a font of fixed pitch.
+    EXPECT_TRUE(sp.ui().headlessList().fixedPitch);
 
     // the components carry the new item numbers
     BtEditModel m;

@@ -25,7 +25,7 @@ protected:
 
 TEST_P(EditorOnALaptop, SearchAreaAndResultListFit)
 {
-    const QSize room(1366 - 16, 768 - 40);
+    const QSize room(1366 - 16, 768 - 64);
     for (int i = 0; i < 30; ++i)
         store(QStringLiteral("Typ=D%1,Q,Bac=141,Gec=SOT23,B,diode").arg(i, 2, 10, QLatin1Char('0')));
     BtEditModel m;

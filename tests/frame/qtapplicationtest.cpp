@@ -64,11 +64,15 @@ TEST(EventErrors, EndTheProgramLeavesTheEventLoop)
     button.show();
     QTimer::singleShot(0, &button, [&] { QTest::mouseClick(&button, Qt::LeftButton); });
     // A guard: a loop that did not end fails the test instead of hanging it.
+    // It goes with the test, so that it never ends a later test's loop.
     bool guardFired = false;
-    QTimer::singleShot(5000, [&] {
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
         guardFired = true;
         QCoreApplication::exit(0);
     });
+    guard.start(5000);
     // The application's own loop, as the program runs it (it also leaves the
     // loops of later tests free to run).
     const int rc = QApplication::exec();

@@ -1,6 +1,7 @@
 #include "common/testutil.h"
 #include "frame/inifile.h"
 #include "frame/markers.h"
+#include "frame/paramstring.h"
 #include "frame/program.h"
 #include "prediction/profiles.h"
 #include "prediction/runparams.h"
@@ -180,4 +181,18 @@ TEST(RunParams, FlagsAreNumeric)
     EXPECT_FALSE(maxOnly(QStringLiteral("Mmax=1")));
 }
 
+} // namespace
+
+namespace {
+// The shipped "Standard" profile names no report language, so that it prints
+// in the language of whoever runs it (an English user gets an English report).
+TEST(ShippedProfiles, StandardFollowsTheUsersLanguage)
+{
+    testutil::ScriptedProgram sp;
+    sp.program().IniFile = testutil::distDir() + QStringLiteral("/System/tarn.ini");
+    const auto standard = readProfile(QStringLiteral("Standard"));
+    ASSERT_TRUE(standard);
+    EXPECT_FALSE(standard->control.isEmpty());
+    EXPECT_TRUE(GetParam(standard->control, QStringLiteral("Ld")).isEmpty()) << standard->control.toStdString();
+}
 } // namespace

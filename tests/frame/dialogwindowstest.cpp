@@ -3,7 +3,9 @@
 #include "frame/frmedit.h"
 #include "frame/frminfolist.h"
 
+#include <QFontInfo>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -78,4 +80,40 @@ TEST(InfoListCloseBox, PressesTheButtonShown)
     list.Finish();
 }
 
+} // namespace
+
+namespace {
+// A list whose lines stand in columns is shown in a font of fixed pitch, so the
+// columns line up on the screen; the next run's list starts proportional again.
+TEST(InfoListFont, FixedPitchUntilTheNextBegin)
+{
+    testutil::ScriptedProgram sp;
+    frmInfoList list;
+    list.Begin(QStringLiteral("be.add"));
+    const QFont normal = list.grid()->font();
+    list.setFixedPitch(true);
+    list.Add(QStringLiteral("BC847               A12-B1-C1           ok      in"));
+    list.Add(QStringLiteral("WIDE-DESIGNATION-1  A12-B1-C2           nv"));
+    EXPECT_TRUE(QFontInfo(list.grid()->font()).fixedPitch());
+    const QFontMetrics fm(list.grid()->font());
+    EXPECT_EQ(fm.horizontalAdvance(QStringLiteral("iiii")), fm.horizontalAdvance(QStringLiteral("WWWW")));
+    list.Begin(QStringLiteral("next"));
+    EXPECT_EQ(list.grid()->font(), normal);
+    list.Finish();
+}
+
+// A title longer than the list's own width widens the list instead of being cut.
+TEST(InfoListTitle, LongTitleWidensTheList)
+{
+    testutil::ScriptedProgram sp;
+    frmInfoList list;
+    list.Begin(QStringLiteral("x"));
+    const int own = list.width();
+    const QString title = QStringLiteral("Hinzuf\u00fcgen von Anwender-Sachnummern aus der Arbeitsmappe Bauteile-2026.xlsx");
+    list.Begin(title);
+    EXPECT_GT(list.width(), own);
+    EXPECT_GE(list.width(), QFontMetrics(list.font()).horizontalAdvance(title));
+    EXPECT_EQ(list.grid()->columnWidth(0), list.grid()->width());
+    list.Finish();
+}
 } // namespace
