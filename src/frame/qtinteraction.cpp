@@ -51,9 +51,11 @@ private:
 
 int titleBarWidth(const QWidget* window, int maxWidth)
 {
+    // The window manager draws the title in a bold font of its own, often
+    // larger than the window's: a third more than the window's bold font.
     QFont bold = window->font();
     bold.setBold(true);
-    const int wanted = QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + 120;
+    const int wanted = QFontMetrics(bold).horizontalAdvance(window->windowTitle()) * 4 / 3 + 120;
     int limit = maxWidth;
     if (const QScreen* s = window->screen())
         limit = std::min(limit, s->availableGeometry().width() - 40);

@@ -71,8 +71,7 @@ frmProgProfil::frmProgProfil(const Question& q, QWidget* owner) : QDialog(owner)
     else if (deleting)
         Namenlst->setCurrentRow(-1);
     // Wide enough for the whole caption in the title bar.
-    const int titleWidth = QFontMetrics(font()).horizontalAdvance(windowTitle()) + 120;
-    setMinimumWidth(std::min(std::max(titleWidth, sizeHint().width()), 700));
+    setMinimumWidth(std::max(titleBarWidth(this), std::min(sizeHint().width(), 700)));
 }
 
 void frmProgProfil::finish(bool cancelled)

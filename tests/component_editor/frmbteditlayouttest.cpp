@@ -2,6 +2,7 @@
 #include "component_editor/btsearch.h"
 #include "component_editor/frmbtedit.h"
 
+#include <QLayout>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QTableWidget>

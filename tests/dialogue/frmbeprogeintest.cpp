@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -115,8 +116,9 @@ TEST_P(SelectionMenuKeys, ArrowsEnterAndEscape)
     EXPECT_EQ(BEBacTecWahl(QStringLiteral("dd\\btx\\bac"), QStringLiteral("hg"), QString(), kz,
                            QStringLiteral("Bac="), 0, top, GetParam().addButt),
               GetParam().result);
-    if (GetParam().result == 0)
+    if (GetParam().result == 0) {
         EXPECT_EQ(kz, QString::fromLatin1(GetParam().kz));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
