@@ -61,6 +61,17 @@ private:
     BtEditModel& mModel;
 };
 
+// The component's name: wrapped onto two lines, which it always keeps. A label
+// that takes its height from its width would make the scrolling record view
+// as tall as all its boxes would like to be.
+class NameLabel : public QLabel {
+public:
+    explicit NameLabel(QWidget* parent) : QLabel(parent) { setWordWrap(true); }
+    bool hasHeightForWidth() const override { return false; }
+    QSize minimumSizeHint() const override { return {0, 2 * fontMetrics().lineSpacing() + 2}; }
+    QSize sizeHint() const override { return {QLabel::sizeHint().width(), minimumSizeHint().height()}; }
+};
+
 QHash<BtEditModel*, QPointer<frmBtEditWindow>>& windows()
 {
     static QHash<BtEditModel*, QPointer<frmBtEditWindow>> w;
@@ -206,9 +217,8 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
         // Pasted text takes the box's font.
         mBe->setCurrentFont(QFont(QStringLiteral("Courier New"), 10));
     });
-    mName = new QLabel(mFrame[BtEditModel::FrameBT]);
+    mName = new NameLabel(mFrame[BtEditModel::FrameBT]);
     mName->setObjectName(QStringLiteral("BEName"));
-    mName->setWordWrap(true);
     gBT->addWidget(mName, 8, 0);
     mScroll = new QScrollBar(Qt::Vertical, mFrame[BtEditModel::FrameBT]);
     mScroll->setObjectName(QStringLiteral("BtIScroll"));
