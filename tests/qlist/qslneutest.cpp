@@ -173,7 +173,7 @@ TEST_P(HeadDialogRefuses, WhatTheSaveWouldRefuse)
 
 INSTANTIATE_TEST_SUITE_P(
     Heads, HeadDialogRefuses,
-    ::testing::Values(RefusedHeadRow{"itemNumberYkNormRejects", QslNeuModel::Yk, "12345", "120"},
+    ::testing::Values(RefusedHeadRow{"itemNumberBlockTooLong", QslNeuModel::Yk, "ABCDEFG-12", "120"},
                       RefusedHeadRow{"apostropheInTheType", QslNeuModel::Typ, "R'1", "31"},
                       RefusedHeadRow{"apostropheInTheDescription", QslNeuModel::Be, "O'Neil board", "31"},
                       RefusedHeadRow{"typeOverTwentyCharacters", QslNeuModel::Typ, "ABCDEFGHIJKLMNOPQRSTU", "504"}),
