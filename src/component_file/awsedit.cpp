@@ -80,6 +80,9 @@ void AwsEditModel::MenuAWS(const QString& cmd, bool MNeulad)
 
 bool AwsEditModel::minAboveMax(int row)
 {
+    // An empty cell is a rate not given yet, not a rate of 0.
+    if (cell(row, ColArmin).trimmed().isEmpty() || cell(row, ColArmax).trimmed().isEmpty())
+        return false;
     const double min = cellValue(cell(row, ColArmin));
     const double max = cellValue(cell(row, ColArmax));
     if (!(min > max))

@@ -109,10 +109,10 @@ TEST_F(ComponentList, TheProposedNameIsTheDesignationBehindItsFirstColon)
         const char* name;
     };
     const Case cases[] = {
-        {{"Typ=PLAIN"}, "PLAIN_BEListe"},
-        {{"Typ=Project: Board: 2"}, "Board: 2_BEListe"},
-        {{"Typ=BYTYPE", "Yk=A1-B2-C3"}, "A1-B2-C3_BEListe"},
-        {{"An=U17"}, "U17_BEListe"},
+        {{"Typ=PLAIN"}, "PLAIN_BEListe.txt"},
+        {{"Typ=Project: Board: 2"}, "Board: 2_BEListe.txt"},
+        {{"Typ=BYTYPE", "Yk=A1-B2-C3"}, "A1-B2-C3_BEListe.txt"},
+        {{"An=U17"}, "U17_BEListe.txt"},
     };
     int n = 10;
     for (const Case& c : cases) {

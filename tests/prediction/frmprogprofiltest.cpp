@@ -1,6 +1,7 @@
 #include "common/testutil.h"
 #include "prediction/frmprogprofil.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>

@@ -457,7 +457,9 @@ TEST_F(ResistorRun, EachComponentNamesItsOwnBlockAndOneEnteredByHandNone)
     preview();
     next("2");
     step("screen", "btx\\tsabrth#tsa", fieldsAt({"", "NOT-IN-FILE"}));
-    // The entry of its data starts with the class menu; cancelled, the run ends.
+    // The user is told that the designation is not in the component file before
+    // the entry of its data starts with the class menu; cancelled, the run ends.
+    step("msg", "53", Answer::button(Mb::OK));
     step("menu", "btx\\bac#hg", Answer::cancel());
     QString k = QStringLiteral("Typ=HC-R1");
     PrognoseBt(k);

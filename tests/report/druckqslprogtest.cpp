@@ -339,6 +339,9 @@ TEST_P(ReportLanguage, FollowsTheProfileElseTheUser)
     Program& p = prog();
     p.WorkStr[0] = QStringLiteral("Pw=ProQs") + QString::fromLatin1(GetParam().ld) +
                    QStringLiteral(",Qz=A,Qpdr=10000000,Qpsp=1000000,Re=Ref,HwNw=0");
+    // The user's language is the configured language directory, which the
+    // report start reads again.
+    ::SetParam(p.Cf, QStringLiteral("De"), GetParam().user == 2 ? QStringLiteral("de\\") : QStringLiteral("dd\\"));
     p.LangNr = GetParam().user;
     p.LangDruck = 3 - GetParam().user; // what an earlier run left
     useQpo("nested.qpo");
