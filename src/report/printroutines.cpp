@@ -2,6 +2,7 @@
 #include "frame/workslots.h"
 #include "frame/formatters.h"
 #include "frame/interaction.h"
+#include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "frame/restext.h"
@@ -55,7 +56,7 @@ void DruckUeberschrift(const QString& Kind, double& lines, bool MArchPage, bool 
         if (M_ARSoList)
             legend << msgAnsi(529, dr, {reportState().SonderArVersion});
         if (M_ARBew)
-            legend << msgAnsi(530, dr, {QLocale().toString(p.YkBewFaktor)});
+            legend << msgAnsi(530, dr, {plainNumber(p.YkBewFaktor)});
         for (const QString& text : legend) {
             PrTextSym(s.PrLinks, s.currentY, text.trimmed());
             PrLf(1);

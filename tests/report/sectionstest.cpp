@@ -8,6 +8,8 @@
 #include "report/reportfixture.h"
 #include "report/sylk.h"
 
+#include <QLocale>
+#include <QScopeGuard>
 #include <gtest/gtest.h>
 
 using namespace testutil;
@@ -234,6 +236,10 @@ TEST_F(Sections, HeadingWithLegendAsksForItsLinesAndStartsANewPage)
 {
     reportState().SonderArVersion = "007";
     prog().YkBewFaktor = 1.5;
+    // The program runs under the user's locale (the test main fixes another).
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
     double lines = 5;
     DruckUeberschrift("POS", lines, false, true, true, true);
     EXPECT_EQ(lines, 7);
@@ -246,7 +252,10 @@ TEST_F(Sections, HeadingWithLegendAsksForItsLinesAndStartsANewPage)
     DruckUeberschrift("BE", lines, false, false, false, false);
     PrNeueSeite();
     EXPECT_EQ(pageCount(PageSource::Pages), 2);
-    EXPECT_TRUE(dumpPages().contains("Items using base failure rates from the the extra failure rate list version 007"));
+    EXPECT_TRUE(dumpPages().contains("Items using base failure rates from the extra failure rate list version 007"));
+    // The factor is written with "." whatever the machine's locale (the suite
+    // also runs under a German one).
+    EXPECT_TRUE(dumpPages().contains("weighted by factor 1.5")) << dumpPages().toStdString();
 }
 
 } // namespace
