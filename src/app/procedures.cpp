@@ -19,6 +19,7 @@
 #include "printing/archiv.h"
 #include "printing/printjob.h"
 #include "printing/printoutput.h"
+#include "printing/protocolprint.h"
 #include "qlist/fehlqsbt.h"
 #include "qlist/printqsl.h"
 #include "prediction/profiles.h"
@@ -58,7 +59,7 @@ void qslDatabaseService()
 
 void installProcedures()
 {
-    frmBEProgEin::Procedures p = frmBEProgEin::defaultProcedures();
+    frmBEProgEin::Procedures p;
     p.PrognoseQsl = [](const QString& desc, const QString& mode, bool print) { PrognoseQsl(desc, mode, print); };
     p.EingabeBauteil = [](QString& Ret) { EingabeBauteil(Ret); };
     p.PosStressEingabe = [](QString& Pos, int M_Edit) { PosStressEingabe(Pos, M_Edit != 0); };
@@ -129,6 +130,10 @@ void installProcedures()
     };
     printing.PrTestSeite = [] { PrTestSeite(); };
     setKonfigPrinting(printing);
+
+    // The error dialog's print button prints the protocol through the print layer.
+    static ProtocolPrintout protocolPrintout;
+    ErrPtnr::setProtocolPrinter(&protocolPrintout);
 }
 
 void installEntryProcedures(MenuDispatcher& d)

@@ -29,6 +29,22 @@ int columnNamed(const Worksheet& sheet, const QString& name, int place)
     return place;
 }
 
+// Message 473 reports a database error by its number. A workbook is read as the
+// database engine read spreadsheets, so its failures carry that engine's numbers.
+constexpr int WorkbookNotFound = 3024;   // could not find the file
+constexpr int WorkbookLocked = 3051;     // the file cannot be opened (permission, lock)
+constexpr int WorkbookUnreadable = 3274; // not a workbook, or a damaged one
+constexpr int SheetNotFound = 3011;      // no sheet "Tabelle1"
+constexpr int WorkbookNotWritten = 3027; // the results cannot be written
+
+int openFailureNumber(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return WorkbookNotFound;
+    return info.isReadable() ? WorkbookUnreadable : WorkbookLocked;
+}
+
 QString logField(const QString& text, int width)
 {
     // A longer text keeps all of it and one blank before the next field.
@@ -75,7 +91,7 @@ void BeBezModel::localise()
     RefOpt = {iface(4), iface(5), iface(6)};
     NeuOpt = {QString(), iface(5), iface(6)};
     ICOptText = {QString(), iface(10), iface(11)};
-    DatNam = ResText(QStringLiteral("7"), lang(), false, {QDir::toNativeSeparators(nativePath(file))});
+    DatNam = ResText(QStringLiteral("7"), lang(), true, oemArgs({QDir::toNativeSeparators(nativePath(file))}));
 }
 
 void BeBezModel::MenuBEBez(const QString& service)
@@ -99,16 +115,16 @@ void BeBezModel::SearchBez()
     const int l = lang();
     BEBezIcModus = ICOpt[1] ? 1 : ICOpt[2] ? 2 : 0;
     InfoList& list = ui().infoList();
-    list.Begin(ResText(NeuBezNr == 1 ? QStringLiteral("16") : QStringLiteral("17"), l, false));
+    list.Begin(ResText(NeuBezNr == 1 ? QStringLiteral("16") : QStringLiteral("17"), l, true));
     // The log's designations and results stand in columns.
     list.setFixedPitch(true);
     list.Add(QString());
     list.Wait(2);
 
     const QString path = nativePath(file);
-    auto fail = [&](const QString& reason) {
+    auto fail = [&](int number, const QString& reason) {
         MsgBoxRes(QStringLiteral("473"), 0, l,
-                  {QStringLiteral("  frmBEBez: SearchBez !   "), QStringLiteral("0"), unicodeTextToOem(reason)});
+                  {QStringLiteral("  frmBEBez: SearchBez !   "), QString::number(number), unicodeTextToOem(reason)});
     };
     QString error;
     const std::optional<Workbook> book = Workbook::open(path, &error);
@@ -116,7 +132,7 @@ void BeBezModel::SearchBez()
     if (!sheet) {
         if (book)
             error = QStringLiteral("Tabelle1$: ") + QDir::toNativeSeparators(path);
-        fail(error);
+        fail(book ? SheetNotFound : openFailureNumber(path), error);
         Tag = QStringLiteral("1");
         return;
     }
@@ -161,7 +177,7 @@ void BeBezModel::SearchBez()
         results[{r, colC}] = result;
         results[{r, colD}] = d;
         results[{r, colE}] = e;
-        list.Add(logField(unicodeTextToOem(a), 20) + logField(unicodeTextToOem(b), 20) +
+        list.Add(logField(a, 20) + logField(b, 20) +
                  result.leftJustified(8, u' ', true) + d);
     }
     editor.Tag = QStringLiteral("1");
@@ -175,7 +191,7 @@ void BeBezModel::SearchBez()
                          ? path
                          : info.dir().filePath(info.completeBaseName() + QStringLiteral(".xlsx"));
         if (!writeXlsxCells(path, resultFile, QStringLiteral("Tabelle1"), results, &error)) {
-            fail(error);
+            fail(WorkbookNotWritten, error);
             resultFile.clear();
         } else if (resultFile != path) {
             btMessage(QStringLiteral("bebezxlsx"),
@@ -187,7 +203,7 @@ void BeBezModel::SearchBez()
     }
     if (!cancelled) {
         list.Add(QString());
-        list.Add(ResText(QStringLiteral("8"), l, false));
+        list.Add(ResText(QStringLiteral("8"), l, true));
         list.Wait(0, true);
     }
     Tag = QStringLiteral("1");

@@ -16,7 +16,6 @@
 #include "frame/itemnumber.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
-#include "frame/pending.h"
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "printing/printjob.h"
@@ -25,11 +24,6 @@
 #include <algorithm>
 
 namespace {
-
-QString txt(const char* de, const char* en)
-{
-    return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
-}
 
 int lang() { return prog().LangNr; }
 
@@ -1141,12 +1135,8 @@ void BtEditModel::up0cmd_Click(const QString& tag)
                 Tag = QStringLiteral("1");
             }
         } else if (AktMSuch == QLatin1String("add")) {
-            if (btEditLinks().NeuPosEingabe) {
-                if (btEditLinks().NeuPosEingabe(g1.rows[g1.row]))
-                    PosAdded = true;
-            } else {
-                notYetConnected(txt("Übernahme in die Q-Stückliste", "Transfer to the parts list"));
-            }
+            if (btEditLinks().NeuPosEingabe && btEditLinks().NeuPosEingabe(g1.rows[g1.row]))
+                PosAdded = true;
         }
     }
     refresh();

@@ -353,17 +353,17 @@ void BtEditModel::up1cmd_Click(const QString& tag)
 QString BtEditModel::BEHead(int BiBe, const QString& bdir)
 {
     const int l = prog().LangNr;
-    const QString file = ResText(QStringLiteral("208"), l, false);
+    const QString file = ResText(QStringLiteral("208"), l, true);
     if (BiBe == 1)
-        return ResText(QStringLiteral("206"), l, false) + u' ' + file;
+        return ResText(QStringLiteral("206"), l, true) + u' ' + file;
     if (BiBe == 2)
-        return ResText(QStringLiteral("207"), l, false) + u' ' + file;
+        return ResText(QStringLiteral("207"), l, true) + u' ' + file;
     return file + u' ' + bdir;
 }
 
 QString BtEditModel::selectionLine(int ModusDruck) const
 {
-    const QString all = ResText(QStringLiteral("199"), prog().LangNr, false);
+    const QString all = ResText(QStringLiteral("199"), prog().LangNr, true);
     QString sel = SuchBegriffText;
     const QString& grp = ListGruppe;
     if (ModusDruck == 1) {
@@ -459,7 +459,7 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
     if (Ausgabe == QLatin1String("lst.print")) {
         if (!PrInit())
             return;
-        Info = ResText(QStringLiteral("523"), l, false);
+        Info = ResText(QStringLiteral("523"), l, true);
         refresh();
         const QString head = BEHead(ListBiBe, QString());
         const QString sel = selectionLine(ModusDruck);
@@ -492,7 +492,7 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
             }
             if (layout.countPage >= 0)
                 PrTextZS(layout.countLine, layout.countColumn,
-                         ResText(QStringLiteral("179"), l, false, {QString::number(IdxCount)}));
+                         ResText(QStringLiteral("179"), l, true, {QString::number(IdxCount)}));
         } else {
             PrKopf(head, sel);
             PrFont(7.5, true, false, QStringLiteral("Courier New"));
@@ -504,9 +504,9 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
                 PrLf();
                 const qint32 rows = qint32(BEGrid.rows.size());
                 if (sel.startsWith(QLatin1String("Block")))
-                    PrText(ResText(QStringLiteral("179"), l, false, {QString::number(rows)}));
+                    PrText(ResText(QStringLiteral("179"), l, true, {QString::number(rows)}));
                 else
-                    PrText(ResText(QStringLiteral("39"), l, false,
+                    PrText(ResText(QStringLiteral("39"), l, true,
                                    {QString::number(AnzGeprueft), QString::number(rows)}));
                 PrLf();
             }
@@ -522,7 +522,7 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
     if (Ausgabe == QLatin1String("lst.open")) {
         file = p.WorkStr[Slot::ProgramDir] + QStringLiteral("\\Tp2\\BEList.txt");
     } else {
-        Info = ResText(QStringLiteral("524"), l, false);
+        Info = ResText(QStringLiteral("524"), l, true);
         refresh();
         Question q;
         q.key = QStringLiteral("lst.file");

@@ -205,8 +205,8 @@ QString BtEditModel::ListTitel(const QString& grp, int BiBe, int width)
     ListBiBe = BiBe;
     ListGruppe = grp;
     const int l = prog().LangNr;
-    const QString word = BiBe == 1 ? ResText(QStringLiteral("206"), l, false)
-                         : BiBe == 2 ? ResText(QStringLiteral("207"), l, false)
+    const QString word = BiBe == 1 ? ResText(QStringLiteral("206"), l, true)
+                         : BiBe == 2 ? ResText(QStringLiteral("207"), l, true)
                                      : QString();
     Label3[0] = u' ' + word + txt(" Bauelemente-Datei", " Component Database");
     if (grp.isEmpty())
@@ -312,7 +312,7 @@ bool BtEditModel::ViewBEDatList(const QString& bdir, QString& Such, QString& Gr,
             MsgBoxRes(QStringLiteral("196"), 1, l, {expr.invalid});
             return false;
         }
-        Such = expr.rebuilt.isEmpty() ? ResText(QStringLiteral("199"), l, false) : expr.rebuilt;
+        Such = expr.rebuilt.isEmpty() ? ResText(QStringLiteral("199"), l, true) : expr.rebuilt;
         searchText = Such;
         SuchBegriffText = txt("Suchbegriff: ", "Search string: ") + searchText;
         groupText = expr.group.isEmpty() ? Gr : expr.group;
@@ -430,7 +430,7 @@ void BtEditModel::ViewBEIndexList(const QString& bdir, const QString& kind, QStr
     IdxKeyKind = k;
     ListKopfText += IdxKeyName + QStringLiteral(":  ");
     SuchBegriffText = prefix;
-    ListKopfText += prefix.isEmpty() ? ResText(QStringLiteral("199"), l, false) : prefix;
+    ListKopfText += prefix.isEmpty() ? ResText(QStringLiteral("199"), l, true) : prefix;
     ListKopfText += QString(10, u' ') + txt("Anzahl: ", "Number: ");
     Label3[1] = ListKopfText;
     IdxScale = 1;
@@ -456,7 +456,7 @@ void BtEditModel::ViewBEIndexList(const QString& bdir, const QString& kind, QStr
     EnableFrames(false);
     BEGrid.visible = false;
     VS.visible = false;
-    Info = ResText(QStringLiteral("273"), l, false);
+    Info = ResText(QStringLiteral("273"), l, true);
     Cnt = QStringLiteral("...");
     IdxList.clear();
     refresh();

@@ -3,6 +3,7 @@
 #include "frame/markers.h"
 #include "frame/program.h"
 #include "frame/qtinteraction.h"
+#include "frame/qtrichtext.h"
 #include "frame/restext.h"
 
 #include <QApplication>
@@ -31,11 +32,20 @@
 #include <QTableWidget>
 #include <QHeaderView>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace {
 
 // Twips of the design to pixels at 96 dpi.
 int px(int twips) { return twips / 15; }
+
+// The whole description: it is never cut (a record too long for its block is
+// refused when it is saved).
+QString descriptionText(QTextEdit* box)
+{
+    int length = std::numeric_limits<int>::max();
+    return GetRtbText(box, length);
+}
 
 // The description box: pasted text passes the model's key filter.
 class DescriptionBox : public QTextEdit {
@@ -213,7 +223,7 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     connect(mBe, &QTextEdit::textChanged, this, [this] {
         if (mUpdating)
             return;
-        mModel.BTBe_Change(mBe->toPlainText());
+        mModel.BTBe_Change(descriptionText(mBe));
         // Pasted text takes the box's font.
         mBe->setCurrentFont(QFont(QStringLiteral("Courier New"), 10));
     });
@@ -533,12 +543,12 @@ void frmBtEditWindow::fromModel()
                                                  : QString());
     }
     if (mBe->toPlainText() != m.BTBe)
-        mBe->setPlainText(m.BTBe);
+        SetRtbText(mBe, m.BTBe);
     mBe->setEnabled(m.BTBeEnabled);
     mBe->setStyleSheet(m.BTBeHighlighted ? QStringLiteral("QTextEdit { background: rgb(0,192,192); }") : QString());
     mName->setText(m.BEName);
     mName->setEnabled(m.BENameEnabled);
-    mQslLine->setPlainText(m.QslLine);
+    SetRtbText(mQslLine, m.QslLine);
     mQslLine->setVisible(!m.QslLine.isEmpty());
     mScroll->setRange(m.BtIScroll.minimum, m.BtIScroll.maximum);
     mScroll->setValue(m.BtIScroll.value);
@@ -906,9 +916,11 @@ bool frmBtEditWindow::eventFilter(QObject* watched, QEvent* event)
     if (field == BtEditModel::Description) {
         if (u == 13)
             mBe->insertPlainText(QStringLiteral("\n"));
+        else if (*c == PiChar)
+            InsertPi(mBe);
         else
             mBe->insertPlainText(QString(*c));
-        mModel.BTBe_Change(mBe->toPlainText());
+        mModel.BTBe_Change(descriptionText(mBe));
         afterAction();
         return true;
     }

@@ -9,7 +9,6 @@
 #include "dialogue/dia.h"
 #include "frame/interaction.h"
 #include "frame/paramstring.h"
-#include "frame/pending.h"
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/posline.h"
@@ -78,10 +77,8 @@ void editMode(QString& Pos, int found, const QString& record, const QString& Stc
 {
     Program& p = prog();
     ComponentEditorLink& link = componentEditorLink();
-    if (!link.Show0) {
-        notYetConnected(p.LangNr == 2 ? QStringLiteral("Component editor") : QStringLiteral("Bauelemente-Editor"));
+    if (!link.Show0)
         return;
-    }
     QString MSuch;
     if (found == 0 || found == -2) {
         // The component file could not be read: searching or creating there now

@@ -4,7 +4,6 @@
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/markers.h"
-#include "frame/pending.h"
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/textlib.h"
@@ -30,7 +29,7 @@ void notifyWindow(const char* what)
 // composition root installs the subsystems' procedures.
 Procedures& installedProcedures()
 {
-    static Procedures procedures = defaultProcedures();
+    static Procedures procedures;
     return procedures;
 }
 
@@ -89,16 +88,6 @@ int rowOfCaption(const State& s, const QString& text)
 } // namespace
 
 // ---------------------------------------------------------------- state
-
-Procedures defaultProcedures()
-{
-    Procedures p;
-    p.PrognoseBt = [](const QString&) {
-        notYetConnected(prog().LangNr == 2 ? QStringLiteral("Prediction of a single component")
-                                           : QStringLiteral("Prognose eines einzelnen Bauelements"));
-    };
-    return p;
-}
 
 void setDefaultProcedures(const Procedures& procedures)
 {

@@ -66,9 +66,6 @@ struct Procedures {
     std::function<void(QString& Pos, int M_Edit)> PosStressEingabe;
 };
 
-// The frame's stand-ins for the procedures of windows still to come; the Q-list
-// prediction and the component entry are empty until installed.
-Procedures defaultProcedures();
 // The procedures every new window state starts with (once, at start-up).
 void setDefaultProcedures(const Procedures& procedures);
 

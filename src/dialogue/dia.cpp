@@ -186,7 +186,7 @@ std::optional<DiaScreen> loadInputScreen(const QString& Adia, const QString& Kap
     if (ch.status != ChapterStatus::Found)
         return std::nullopt;
     DiaScreen s;
-    s.caption = Adia + QStringLiteral(".dia, ") + Kap;
+    s.caption = AnsiToOem(Adia + QStringLiteral(".dia, ") + Kap); // a path: ANSI, the screen holds OEM
     QStringList anEin;
     for (int i = 0; i < entries; ++i)
         anEin << QString();
@@ -216,7 +216,7 @@ int DIN(const QString& Adia, const QString& Kap, QString& kz, QString& startBis,
         return 1;
     }
     DiaScreen s;
-    s.caption = Adia + QStringLiteral(".dia, ") + Kap;
+    s.caption = AnsiToOem(Adia + QStringLiteral(".dia, ") + Kap); // a path: ANSI, the screen holds OEM
     s.buildInput(ch.lines, startBis, anEin, Ret, AddButt);
     askScreen(s, QuestionKind::Screen, dialogueKey(Adia, Kap), QStringLiteral("DIN"));
     anEin = s.entryCopy;

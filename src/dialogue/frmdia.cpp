@@ -2,7 +2,7 @@
 #include "dialogue/oemtext.h"
 #include "dialogue/screen.h"
 #include "dialogue/textpage.h"
-#include "frame/markers.h"
+#include "frame/qtrichtext.h"
 #include "frame/qtinteraction.h"
 
 #include <QApplication>
@@ -252,7 +252,7 @@ bool frmDiaWindow::handleKey(QKeyEvent* event, QObject* target)
             return true;
         }
         if (key == Qt::Key_P && (event->modifiers() & Qt::ControlModifier)) {
-            edit->insert(QString(PiChar));
+            InsertPi(edit);
             return true;
         }
         const QString text = event->text();

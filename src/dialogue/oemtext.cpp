@@ -1,5 +1,6 @@
 #include "dialogue/oemtext.h"
 #include "frame/markers.h"
+#include "frame/restext.h"
 
 QString screenText(const QString& oem)
 {
@@ -9,6 +10,11 @@ QString screenText(const QString& oem)
         out += (c == PiMark) ? PiChar : oemToUnicode(c);
     out.replace(QLatin1String("{p}"), QString(PiChar));
     return out;
+}
+
+QString interfaceText(int number, int language)
+{
+    return AnsiToOem(ResStr(0, number, language));
 }
 
 QString fieldToDisplay(const QString& memory)

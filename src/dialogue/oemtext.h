@@ -15,6 +15,10 @@
 // literal "{p}" both as the Greek letter pi.
 QString screenText(const QString& oem);
 
+// Interface text number (captions and tool tips, stored in the ANSI code page) of
+// a language, turned into the OEM form in which a screen holds every text it shows.
+QString interfaceText(int number, int language);
+
 // Entry-field text: memory form (OEM, plus the Greek pi that Ctrl+P inserts) to
 // Unicode and back. Characters without an OEM counterpart become "?".
 QString fieldToDisplay(const QString& memory);

@@ -232,13 +232,13 @@ void DiaScreen::makeExtraButtons(bool cancel, bool back, bool help, bool keyChoi
 {
     const int lang = prog().LangNr;
     if (help)
-        addButton({4, ResStr(0, 1505, lang).trimmed(), QStringLiteral("HELP"), ResStr(0, 1802, lang)});
+        addButton({4, interfaceText(1505, lang).trimmed(), QStringLiteral("HELP"), interfaceText(1802, lang)});
     if (back)
-        addButton({2, ResStr(0, 1504, lang).trimmed(), keyChoice ? QStringLiteral("DIKBACK") : QStringLiteral("BACK"),
-                   ResStr(0, 1801, lang)});
+        addButton({2, interfaceText(1504, lang).trimmed(), keyChoice ? QStringLiteral("DIKBACK") : QStringLiteral("BACK"),
+                   interfaceText(1801, lang)});
     if (cancel) {
-        ScreenButton b{3, ResStr(0, 1501, lang).trimmed(), keyChoice ? QStringLiteral("DIKESC") : QStringLiteral("ESC"),
-                       ResStr(0, 1800, lang)};
+        ScreenButton b{3, interfaceText(1501, lang).trimmed(), keyChoice ? QStringLiteral("DIKESC") : QStringLiteral("ESC"),
+                       interfaceText(1800, lang)};
         b.isCancel = true;
         addButton(b);
     }
@@ -256,8 +256,8 @@ void DiaScreen::makeRowButtons(const QString& rowText, bool cancelWanted, bool b
             b.place = 1;
         } else if (rb.caption == QLatin1String("Abbruch") || rb.caption == QLatin1String("Abort") ||
                    rb.caption == QLatin1String("Break") || rb.caption == QLatin1String("Cancel")) {
-            b.caption = ResStr(0, 1501, lang);
-            b.toolTip = ResStr(0, 1800, lang);
+            b.caption = interfaceText(1501, lang);
+            b.toolTip = interfaceText(1800, lang);
             b.place = 3;
         } else {
             b.caption = rb.caption;

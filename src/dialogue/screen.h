@@ -34,9 +34,9 @@ CellColours schemeColours(QChar scheme);
 
 struct ScreenButton {
     int place = 1;   // 1..4 from left to right
-    QString caption; // with its "&" accelerator
+    QString caption; // OEM, like every text of a screen; with its "&" accelerator
     QString tag;     // what a click makes of the result word (see DiaModel)
-    QString toolTip;
+    QString toolTip; // OEM
     bool isDefault = false; // Enter clicks it
     bool isCancel = false;  // Escape clicks it
     double left = 0, top = 0, width = 0, height = 0; // in cells

@@ -1,8 +1,8 @@
 #include "dialogue/textpage.h"
+#include "dialogue/oemtext.h"
 #include "frame/markers.h"
 #include "frame/numbers.h"
 #include "frame/program.h"
-#include "frame/restext.h"
 
 #include <algorithm>
 
@@ -36,7 +36,7 @@ void TextPage::setup(const QStringList& pageRecords, bool cancelButton)
     if (cancelButton) {
         ScreenButton cancel;
         cancel.place = 3;
-        cancel.caption = ResStr(0, 1501, prog().LangNr);
+        cancel.caption = interfaceText(1501, prog().LangNr);
         cancel.tag = QStringLiteral("ESC");
         cancel.isCancel = true;
         addButton(cancel);

@@ -136,61 +136,6 @@ QString OemToAnsiIfOem(const QString& text)
     return text;
 }
 
-namespace {
-struct BoxChar {
-    char16_t oem;
-    char16_t unicode;
-    const char* escape;
-};
-constexpr BoxChar kBoxChars[] = {
-    {179, 0x2502, "{179}"}, {180, 0x2524, "{180}"}, {191, 0x2510, "{191}"}, {192, 0x2514, "{192}"},
-    {193, 0x2534, "{193}"}, {194, 0x252C, "{194}"}, {195, 0x251C, "{195}"}, {196, 0x2500, "{196}"},
-    {197, 0x253C, "{197}"}, {217, 0x2518, "{217}"}, {218, 0x250C, "{218}"}};
-
-bool isTreeLine(const QString& text)
-{
-    if (text.isEmpty())
-        return false;
-    const char16_t c = text[0].unicode();
-    return c == 179 || c == 192 || c == 195 || c == 196 || c == 218;
-}
-} // namespace
-
-QString BoxCharsConv(const QString& text, int mode)
-{
-    QString out = text;
-    switch (mode) {
-    case 0:
-        if (isTreeLine(text))
-            for (const BoxChar& b : kBoxChars)
-                out.replace(QChar(b.oem), QChar(b.unicode));
-        break;
-    case 1:
-        if (isTreeLine(text))
-            for (const BoxChar& b : kBoxChars)
-                out.replace(QChar(b.oem), QLatin1String(b.escape));
-        break;
-    case 2: {
-        static const QStringList starts = {QStringLiteral("{218}"), QStringLiteral("{179}"), QStringLiteral("{195}"),
-                                           QStringLiteral("{192}"), QStringLiteral("{196}")};
-        if (text.size() > 4 && starts.contains(text.left(5)))
-            for (const BoxChar& b : kBoxChars)
-                out.replace(QLatin1String(b.escape), QString(QChar(b.unicode)));
-        break;
-    }
-    default:
-        break;
-    }
-    return out;
-}
-
-QString RemoveChar(const QString& text, QChar c)
-{
-    QString out = text;
-    out.remove(c, Qt::CaseSensitive);
-    return out;
-}
-
 void ReplaceAll(QString& text, const QString& find, const QString& replacement, int compare)
 {
     if (find.isEmpty())

@@ -35,18 +35,6 @@ QString unicodeTextToOem(const QString& text);
 // (132, 148, 129, 142, 153, 154, 225), else text itself.
 QString OemToAnsiIfOem(const QString& text);
 
-// Single-line box characters of the character screen (OEM codes 179, 180, 191,
-// 192, 193, 194, 195, 196, 197, 217, 218). Only tree lines, texts that begin with
-// 179, 192, 195, 196 or 218, are touched.
-//   mode 0: OEM codes -> Unicode box characters
-//   mode 1: OEM codes -> escape texts "{179}" ... (they survive OemToAnsi)
-//   mode 2: escape texts -> Unicode box characters (text must begin with one)
-//   other modes: text unchanged
-QString BoxCharsConv(const QString& text, int mode);
-
-// text without any occurrence of c.
-QString RemoveChar(const QString& text, QChar c);
-
 // Replaces every occurrence of find in text; compare 0 exact, 1 case-insensitive.
 // The inserted replacement is never searched again, so a replacement containing
 // find does not loop. An empty find changes nothing.

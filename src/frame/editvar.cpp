@@ -77,18 +77,6 @@ bool IsDigit(const QString& query)
     return allOf(query, isDigitChar);
 }
 
-bool Is9p9E2(const QString& query)
-{
-    return allOf(query, [](char16_t c) {
-        return isDigitChar(c) || c == u'E' || c == u'e' || c == u'.' || c == u'+' || c == u'-';
-    });
-}
-
-bool IsAlpha(const QString& query)
-{
-    return allOf(query, [](char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u' '; });
-}
-
 bool acceptsKey(QChar key)
 {
     if (key == u',' || key == u'=')

@@ -43,10 +43,8 @@ int EditVar(const QString& var, const QString& Wert, QString& result, const QStr
 // been shown and result is value unchanged.
 bool CheckMask(const QString& value, const QString& mask, QString& result);
 
-// True for the empty text; umlauts count as neither letters nor digits.
-bool IsDigit(const QString& query);   // "0".."9"
-bool Is9p9E2(const QString& query);   // digits, "E", "e", ".", "+", "-"
-bool IsAlpha(const QString& query);   // "A".."Z", "a".."z", blank
+// Every character is "0".."9" (true for the empty text; umlauts are no digits).
+bool IsDigit(const QString& query);
 
 // The key filter of the input field: whether a typed character is taken.
 // "," and "=" would break the name=value list; control characters other than

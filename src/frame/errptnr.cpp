@@ -137,11 +137,6 @@ QStringList history()
     return prog().ErrHistory;
 }
 
-void SetProgInfo(const QString& text)
-{
-    prog().ProgInfo = text;
-}
-
 QString LPSTRToVBString(const QString& text)
 {
     const qsizetype zero = text.indexOf(QChar(0));
@@ -283,16 +278,15 @@ QStringList PrintLines(const QString& protocol)
 
 void PrintProtocol(const QString& protocol)
 {
-    if (!gPrinter) {
-        ui().messageBox(QStringLiteral("ErrPtnr.print"),
-                        QStringLiteral("Das Drucken des Fehlerprotokolls ist nicht verfügbar."),
-                        Mb::OKOnly | Mb::Exclamation);
+    // The program binds the print layer's printer at its start.
+    if (!gPrinter)
         return;
-    }
     QString error;
-    if (!gPrinter->printLines(PrintLines(protocol), &error))
+    if (!gPrinter->printLines(PrintLines(protocol), &error) && !error.isEmpty())
         ui().messageBox(QStringLiteral("ErrPtnr.print"),
-                        QStringLiteral("Das Fehlerprotokoll konnte nicht gedruckt werden: ") + error,
+                        (prog().LangNr == 2 ? QStringLiteral("The error protocol could not be printed: ")
+                                            : QStringLiteral("Das Fehlerprotokoll konnte nicht gedruckt werden: ")) +
+                            error,
                         Mb::OKOnly | Mb::Exclamation);
 }
 
@@ -351,6 +345,11 @@ void MailProtocol(const QString& protocol)
 void setProtocolPrinter(ProtocolPrinter* printer)
 {
     gPrinter = printer;
+}
+
+ProtocolPrinter* protocolPrinter()
+{
+    return gPrinter;
 }
 
 // ---- handler

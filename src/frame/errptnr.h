@@ -40,7 +40,6 @@ void CallStackParam(const QString& paramName, const QVariant& value);
 QString ParamText(const QVariant& value);
 QStringList history(); // newest first
 
-void SetProgInfo(const QString& text);
 // The text up to its first zero character; without one the text is empty.
 QString LPSTRToVBString(const QString& text);
 
@@ -101,14 +100,17 @@ QStringList PrintLines(const QString& protocol);
 QString HotlineAddress();
 inline const QString DefaultHotlineMail = QStringLiteral("tarn-hotline@example.org");
 
-// The printer of the protocol button; the print layer installs one.
+// The printer of the protocol button: the print layer's, which the program binds
+// at its start (the print layer lies above the frame).
 class ProtocolPrinter {
 public:
     virtual ~ProtocolPrinter() = default;
-    // Prints the lines as one document; false with a reason when it cannot.
+    // Prints the lines as one document. False when nothing was printed; the
+    // reason, when it was not told to the user already, in error.
     virtual bool printLines(const QStringList& lines, QString* error) = 0;
 };
-void setProtocolPrinter(ProtocolPrinter* printer); // nullptr: printing not available
+void setProtocolPrinter(ProtocolPrinter* printer);
+ProtocolPrinter* protocolPrinter();
 
 // ---- the handler
 

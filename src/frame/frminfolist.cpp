@@ -160,12 +160,6 @@ void frmInfoList::Update(const QString& text, bool zeilevor)
         yield();
 }
 
-void frmInfoList::Def(int row, const QString& text)
-{
-    mRing.def(row, text);
-    render();
-}
-
 QVariant frmInfoList::Wait(const QVariant& aufwas, bool autoSchliessen)
 {
     const WaitKind kind = waitKindOf(aufwas);

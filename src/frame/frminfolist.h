@@ -23,7 +23,6 @@ public:
     void Finish() override;
     void FixLines(int lines = -1) override;
     void Update(const QString& text, bool zeilevor = false) override;
-    void Def(int row, const QString& text) override;
     QVariant Wait(const QVariant& aufwas, bool autoSchliessen = false) override;
     bool Canceled() const override { return mPressed != 0; }
     void setFixedPitch(bool on) override;

@@ -76,7 +76,7 @@ frmTARN::frmTARN(QWidget* parent) : QMainWindow(parent), mDispatcher(*this)
 
     buildMenus();
     MMenuIni();
-    mStatusText = QStringLiteral("   ") + ResText(QStringLiteral("172"), prog().LangNr, false);
+    mStatusText = QStringLiteral("   ") + ResText(QStringLiteral("172"), prog().LangNr, true);
     mStatus->setText(mStatusText);
     prog().MenuRunning = false;
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
@@ -173,7 +173,7 @@ void frmTARN::showConfiguration()
 void frmTARN::relocalize()
 {
     MMenuIni();
-    mStatusText = QStringLiteral("   ") + ResText(QStringLiteral("172"), prog().LangNr, false);
+    mStatusText = QStringLiteral("   ") + ResText(QStringLiteral("172"), prog().LangNr, true);
 }
 
 void frmTARN::endProgram()

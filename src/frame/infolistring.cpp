@@ -73,12 +73,6 @@ bool InfoListRing::update(const QString& text)
     return true;
 }
 
-void InfoListRing::def(int row, const QString& text)
-{
-    if (row >= 0 && row <= lastRow())
-        mRows[row] = text;
-}
-
 void InfoListRing::settle()
 {
     if (mCurRow >= 0 && mCurRow <= lastRow())

@@ -22,7 +22,6 @@ public:
     void fixLines(int lines); // lines < 0: the lines written so far
     // Overwrites the newest line; false when there is none yet.
     bool update(const QString& text);
-    void def(int row, const QString& text);
     // Before the run waits: unshade the newest line, empty every row below it.
     void settle();
 

@@ -292,11 +292,6 @@ void HeadlessInfoList::Update(const QString& text, bool zeilevor)
         Add(QString());
 }
 
-void HeadlessInfoList::Def(int row, const QString& text)
-{
-    ring.def(row, text);
-}
-
 QVariant HeadlessInfoList::Wait(const QVariant& aufwas, bool autoSchliessen)
 {
     const WaitKind kind = waitKindOf(aufwas);

@@ -158,7 +158,6 @@ public:
     virtual void Finish() = 0;
     virtual void FixLines(int lines = -1) = 0; // -1: the lines written so far
     virtual void Update(const QString& text, bool zeilevor = false) = 0;
-    virtual void Def(int row, const QString& text) = 0;
     // aufwas: a text (wait button with that caption), 0 ("&Ok", wait), 2 (cancel
     // button, no wait), -1 (hide, no wait), other integers (return 0 at once).
     // A wait returns the tag "1" of the button pressed; Canceled then stays true
@@ -199,7 +198,6 @@ public:
     void Finish() override;
     void FixLines(int lines = -1) override;
     void Update(const QString& text, bool zeilevor = false) override;
-    void Def(int row, const QString& text) override;
     QVariant Wait(const QVariant& aufwas, bool autoSchliessen = false) override;
     bool Canceled() const override { return pressed != 0; }
     void setFixedPitch(bool on) override { fixedPitch = on; }

@@ -74,7 +74,7 @@ void KonfigModel::LoadKonfig()
     be[4] = p.WorkStr[Slot::AwsDir];
     be[5] = p.WorkStr[Slot::Vql];
     qsl = p.WorkStr[Slot::Qz];
-    const QString list = ResText(QStringLiteral("443"), p.LangNr, false);
+    const QString list = ResText(QStringLiteral("443"), p.LangNr, true);
     paperList.clear();
     for (int i = 0;; ++i) {
         const QString item = GetParam(list, QString::number(i));

@@ -6,12 +6,10 @@
 #include "frame/launcher.h"
 #include "frame/numbers.h"
 #include "frame/paths.h"
-#include "frame/pending.h"
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/tarnstart.h"
 
-#include <array>
 #include <QDir>
 #include <QFileInfo>
 
@@ -106,9 +104,6 @@ QString txt(const char* de, const char* en)
     return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
 }
 
-// Keys whose windows come with later parts of the program.
-constexpr std::array<const char*, 0> kNotYetConnected{};
-
 // The menu entry of a command key as the user saw it: its caption in the
 // current language, without the "&" of its access key.
 QString menuEntryName(const QString& key)
@@ -131,10 +126,6 @@ MenuDispatcher::MenuDispatcher(MainView& view) : mView(view)
 {
     // The window's own commands; the subsystems' commands are registered by the
     // composition root (src/app) through setCommand.
-    for (const char* key : kNotYetConnected) {
-        const QString k = QString::fromLatin1(key);
-        mCommands[k] = [k] { notYetConnected(menuEntryName(k)); };
-    }
     mCommands[QStringLiteral("config")] = [this] {
         mView.showConfiguration();
         mView.relocalize();

@@ -125,7 +125,7 @@ struct Program {
 
     // Call history of the error handler: the newest 40 entries, newest first.
     QStringList ErrHistory;
-    QString ProgInfo;      // SetProgInfo
+    QString ProgInfo;      // the error dialog's program text, set by the first error
     QString ProgramFile;   // full path of the program file
     QString ProgramName;   // base name of the program file (".EPT" protocol name)
     // The file chosen last in the file dialogs of the Q-list import and export:

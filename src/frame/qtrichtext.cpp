@@ -1,6 +1,7 @@
 #include "frame/qtrichtext.h"
 #include "frame/markers.h"
 
+#include <QLineEdit>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -28,4 +29,9 @@ void InsertPi(QTextEdit* box)
     QTextCursor after(box->document());
     after.setPosition(qMin(s + 1, box->document()->characterCount() - 1));
     box->setTextCursor(after);
+}
+
+void InsertPi(QLineEdit* field)
+{
+    field->insert(QString(PiChar));
 }

@@ -37,28 +37,6 @@ QString withoutTrailingBlanks(const QString& text)
     return text.left(n);
 }
 
-int InCount(const QString& text, QChar ch)
-{
-    return int(text.count(ch));
-}
-
-int InstrTbl(int start, const QString& text, const QString& table)
-{
-    for (int i = qMax(1, start); i <= text.size(); ++i)
-        if (table.contains(text[i - 1]))
-            return i;
-    return 0;
-}
-
-int InstrTblB(int start, const QString& text, const QString& table)
-{
-    const int from = (start < 0 || start > text.size()) ? int(text.size()) : start;
-    for (int i = from; i >= 1; --i)
-        if (table.contains(text[i - 1]))
-            return i;
-    return 0;
-}
-
 bool Exist(const QString& path)
 {
     return QFileInfo::exists(nativePath(path));
@@ -91,9 +69,4 @@ static QStringList matchEntries(const QString& pattern, QDir::Filters filters)
 int DCount(const QString& path)
 {
     return int(matchEntries(path, QDir::Dirs).size());
-}
-
-int FCount(const QString& pattern)
-{
-    return int(matchEntries(pattern, QDir::Files).size());
 }

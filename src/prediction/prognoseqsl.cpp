@@ -1,5 +1,6 @@
 #include "prediction/prognoseqsl.h"
 #include "calculation/calcinterface.h"
+#include "frame/codepage.h"
 #include "dialogue/dia.h"
 #include "frame/database.h"
 #include "frame/errptnr.h"
@@ -371,7 +372,8 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
             // Without the user list the run cannot compute what was asked; the
             // run ends, the program goes on.
             MsgBoxRes(QStringLiteral("473"), Mb::OKOnly, lang,
-                      {QStringLiteral("  XHAP: PrognoseQsl !   "), QString::number(e.number()), e.message()});
+                      {QStringLiteral("  XHAP: PrognoseQsl !   "), QString::number(e.nativeCode()),
+                       AnsiToOem(e.message())});
             return false;
         }
     }

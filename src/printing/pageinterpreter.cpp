@@ -318,8 +318,3 @@ PrintOutcome printPages(PrintDevice& device, const QString& selection, bool arch
     }
     return PrintOutcome::Printed;
 }
-
-bool PrDruckSeiten(const QString& selection, bool archive)
-{
-    return printPages(currentPrinter(), selection, archive) == PrintOutcome::Printed;
-}

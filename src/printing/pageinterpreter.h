@@ -95,8 +95,7 @@ void drawPageRecords(DrawTarget& target, const QByteArray& page, double factor);
 
 enum class PrintOutcome { Printed, Cancelled, Failed };
 
-// Prints pages 1..length of the selection of the open job on a device; checks
-// the progress window's cancel after each page.
+// Prints pages 1..length of the selection of the open job (or of its archive
+// pages) on a device: the current printer or a PDF file; checks the progress
+// window's cancel after each page.
 PrintOutcome printPages(PrintDevice& device, const QString& selection, bool archive);
-// The same on the current printer; False when cancelled or not printed.
-bool PrDruckSeiten(const QString& selection, bool archive);

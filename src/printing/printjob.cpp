@@ -13,6 +13,7 @@
 
 #include <QFile>
 #include <cmath>
+#include <utility>
 
 PrintState::PrintState() = default;
 PrintState::~PrintState() = default;
@@ -219,6 +220,45 @@ void closePageFiles()
     s.PrSeite = 0;
     s.PrSeitenZahl = 0;
     QFile::remove(archPageFilePath());
+}
+
+namespace {
+QString heldName(const QString& path)
+{
+    return path + QStringLiteral(".held");
+}
+
+// Hands the printer and what belongs to the user's session from one state to the other.
+void shareSession(PrintState& from, PrintState& to)
+{
+    to.device = std::move(from.device);
+    to.systemPrinter = std::move(from.systemPrinter);
+    to.PdfDir = from.PdfDir;
+    to.today = from.today;
+}
+} // namespace
+
+PrintJobAside::PrintJobAside()
+{
+    Program& p = prog();
+    printState();
+    mHeld = std::exchange(p.Print, std::make_shared<PrintState>());
+    shareSession(*mHeld, *p.Print);
+    // The open handles stay valid; only the names are freed for the new job.
+    for (const QString& path : {pageFilePath(), archPageFilePath()})
+        if (QFile::exists(path))
+            QFile::rename(path, heldName(path));
+}
+
+PrintJobAside::~PrintJobAside()
+{
+    Program& p = prog();
+    closePageFiles();
+    shareSession(*p.Print, *mHeld);
+    p.Print = std::move(mHeld);
+    for (const QString& path : {pageFilePath(), archPageFilePath()})
+        if (QFile::exists(heldName(path)))
+            QFile::rename(heldName(path), path);
 }
 
 // ---- writers

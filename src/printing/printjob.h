@@ -147,3 +147,19 @@ QString pageFilePath();
 QString archPageFilePath();
 // Closes and deletes both page files and ends the job.
 void closePageFiles();
+
+// Sets the print job in hand aside, so that a printout of its own can run in the
+// middle of it (the error protocol, printed from an error in a report), and puts
+// it back when destroyed: its state is held here and its page files wait under
+// other names in Tp1. The printer, the PDF folder and the date stay shared. The
+// printout in between is never archived.
+class PrintJobAside {
+public:
+    PrintJobAside();
+    ~PrintJobAside();
+    PrintJobAside(const PrintJobAside&) = delete;
+    PrintJobAside& operator=(const PrintJobAside&) = delete;
+
+private:
+    std::shared_ptr<PrintState> mHeld;
+};

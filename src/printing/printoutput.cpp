@@ -156,7 +156,7 @@ bool PrAusgabe(QString& title, int mode)
     }
 
     InfoList& list = ui().infoList();
-    list.Begin(ResText(QStringLiteral("428"), prog().LangNr, false, {QString::number(pages)}));
+    list.Begin(ResText(QStringLiteral("428"), prog().LangNr, true, {QString::number(pages)}));
     // What runs: where the pages go; the page counter follows on the next row.
     const bool english = prog().LangNr == 2;
     QString destination;

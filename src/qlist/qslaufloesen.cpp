@@ -217,7 +217,10 @@ void RecLeeren(const QString& mode, std::array<QString, 10>& rec)
 }
 
 namespace {
-QString levelPass(int& more, ReferenceDatabases& databases)
+// One level pass over qpo through qpoh; more is set to 1 when a line written from
+// a sub-list refers to a further sub-list. "ABBRUCH" on cancel, otherwise empty.
+// The reference look-ups keep their databases open over all passes of a run.
+QString QslAufloesStufe(int& more, ReferenceDatabases& databases)
 {
     const QString qpo = nativePath(workFile("qpo"));
     const QString qpoh = nativePath(workFile("qpoh"));
@@ -242,12 +245,6 @@ QString levelPass(int& more, ReferenceDatabases& databases)
     return result;
 }
 } // namespace
-
-QString QslAufloesStufe(int& more)
-{
-    ReferenceDatabases databases;
-    return levelPass(more, databases);
-}
 
 QString QslAufloesen(const QString& Ln, const QString& path)
 {
@@ -275,7 +272,7 @@ QString QslAufloesen(const QString& Ln, const QString& path)
     const QString text = p.LangNr == 2 ? QStringLiteral("hierarchy:  ") : QStringLiteral("Hierarchiestufe:  ");
     while (again == 1) {
         ui().infoList().Update(text + u' ' + QString::number(level));
-        result = levelPass(again, databases);
+        result = QslAufloesStufe(again, databases);
         if (result == QLatin1String("ABBRUCH"))
             return result;
         ++level;

@@ -20,10 +20,6 @@
 // is missing, empty or deleted (message 134); otherwise empty.
 QString QslAufloesen(const QString& Ln, const QString& path);
 
-// One level pass over qpo; more is set to 1 when a line written from a sub-list
-// refers to a further sub-list. "ABBRUCH" on cancel, otherwise empty.
-QString QslAufloesStufe(int& more);
-
 // "FEHL" no file at path, "LEER" empty file, "FREI" a deleted Q-list, else empty.
 QString QslDateiStatus(const QString& path);
 

@@ -10,7 +10,6 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
-#include "frame/pending.h"
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/textlib.h"
@@ -201,10 +200,6 @@ QString OeffneQsl(const QString& head)
                       {r->stands});
         if (qslEditorLink())
             qslEditorLink()(r->found);
-        else
-            notYetConnected((p.LangNr == 2 ? QStringLiteral("Q-list editor (QL No %1)")
-                                           : QStringLiteral("Q-Listen-Editor (Qsl-Nr. %1)"))
-                                .arg(LnKurz(r->found)));
         return r->found;
     }
     notFound(head);

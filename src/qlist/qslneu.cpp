@@ -6,7 +6,6 @@
 #include "frame/itemnumber.h"
 #include "frame/markers.h"
 #include "frame/numbers.h"
-#include "frame/pending.h"
 #include "qlist/qslimport.h"
 #include "frame/program.h"
 #include "frame/restext.h"

@@ -1,8 +1,8 @@
 #include "qlist_ui/frmqsledit.h"
 #include "component_entry/posstress.h"
 #include "frame/codepage.h"
-#include "frame/markers.h"
 #include "frame/qtinteraction.h"
+#include "frame/qtrichtext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +20,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace {
 QFont fixedFont()
@@ -35,6 +36,13 @@ QFont fixedFont()
 QString caption(int n)
 {
     return QslEditModel::captionText(n).trimmed();
+}
+
+// The whole line: what is typed is never cut.
+QString lineText(QTextEdit* line)
+{
+    int length = std::numeric_limits<int>::max();
+    return GetRtbText(line, length);
 }
 
 int shiftBits(Qt::KeyboardModifiers m)
@@ -146,7 +154,7 @@ frmQslEditWindow::frmQslEditWindow(QslEditModel& model, QWidget* owner) : QDialo
         if (mSyncing)
             return;
         const QTextCursor c = mLine->textCursor();
-        mModel.AktBT_Change(mLine->toPlainText(), c.selectionStart(), c.selectionEnd() - c.selectionStart());
+        mModel.AktBT_Change(lineText(mLine), c.selectionStart(), c.selectionEnd() - c.selectionStart());
         if (mModel.AktbtText != mLine->toPlainText())
             refresh();
         else
@@ -293,7 +301,7 @@ void frmQslEditWindow::refresh()
     if (mGrid->verticalScrollBar()->value() != mModel.topRow)
         mGrid->verticalScrollBar()->setValue(mModel.topRow);
     if (mLine->toPlainText() != mModel.AktbtText)
-        mLine->setPlainText(mModel.AktbtText);
+        SetRtbText(mLine, mModel.AktbtText);
     QTextCursor c = mLine->textCursor();
     const int len = int(mModel.AktbtText.size());
     const int s = std::clamp(mModel.selStart, 0, len);
@@ -429,12 +437,9 @@ bool frmQslEditWindow::lineKeyPress(QKeyEvent* key)
     switch (mModel.AktBT_KeyPress(code)) {
     case QslEditModel::Typed::Insert:
         return false;
-    case QslEditModel::Typed::Pi: {
-        QTextCursor c = mLine->textCursor();
-        c.insertText(QString(PiChar));
-        mLine->setTextCursor(c);
+    case QslEditModel::Typed::Pi:
+        InsertPi(mLine);
         return true;
-    }
     case QslEditModel::Typed::Beep:
         QApplication::beep();
         refresh();

@@ -126,7 +126,8 @@ QString QldbList::folder() const
 void QldbList::Form_Load()
 {
     Busy = 1;
-    CaptionPrefix = captionText(0) + QStringLiteral("  ");
+    // The window shows the caption as it shows the rows, from the OEM code page.
+    CaptionPrefix = AnsiToOem(captionText(0)) + QStringLiteral("  ");
     caption = CaptionPrefix;
     TopRec = 0;
     RecCount = 0;

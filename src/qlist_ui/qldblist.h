@@ -63,8 +63,8 @@ public:
     bool recordCommandsEnabled = false; // edit, del, print, checkprint, checkfile and the Prediction items
     bool gridVisible = false;
     bool scrollVisible = true;
-    QString infoText, cntText;    // the progress labels; empty: hidden
-    QString caption;
+    QString infoText, cntText;    // the progress labels (OEM codes); empty: hidden
+    QString caption;              // OEM codes, as every text the window shows
     // Grid: row 0 holds the column titles, rows 1..PageSize the records; each row
     // holds its cells (fewer cells: the others are empty).
     std::vector<QStringList> grid;

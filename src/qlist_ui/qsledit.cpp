@@ -12,7 +12,6 @@
 #include "frame/markers.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
-#include "frame/pending.h"
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "prediction/proginit.h"
@@ -545,8 +544,6 @@ void QslEditModel::MenuQSL(const QString& what)
             } else if (what == QLatin1String("belist")) {
                 if (qslEditLinks().ExecQslBEList)
                     qslEditLinks().ExecQslBEList(desc);
-                else
-                    notYetConnected(captionText(33).remove(u'&'));
             }
         } else if (what == QLatin1String("del")) {
             if (LoeschQsl(desc) == QLatin1String("T"))
@@ -557,8 +554,6 @@ void QslEditModel::MenuQSL(const QString& what)
                 QString adr;
                 if (componentEditorLink().Show0)
                     componentEditorLink().Show0(adr, QStringLiteral("add"));
-                else
-                    notYetConnected(captionText(31));
             });
             if (rows.size() > before) {
                 changed();

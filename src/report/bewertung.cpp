@@ -211,9 +211,11 @@ QString classOf(const std::vector<BewKlasse>& classes, double mean)
 
 QString evaluationBase(const QString& ergFile)
 {
+    // A point in a folder name is no part of the file's name: the search starts
+    // behind the last separator.
     const qsizetype slash = std::max(ergFile.lastIndexOf(u'/'), ergFile.lastIndexOf(u'\\'));
-    const qsizetype dot = ergFile.lastIndexOf(u'.');
-    return dot > slash ? ergFile.left(dot) : ergFile;
+    const qsizetype dot = ergFile.indexOf(u'.', slash + 1);
+    return dot >= 0 ? ergFile.left(dot) : ergFile;
 }
 
 bool resbs2proOn(const QString& value)

@@ -33,8 +33,8 @@ QString classOf(const std::vector<BewKlasse>& classes, double mean);
 void BewertungZeile(int n, const QString& Stc, QString& paperRow, QString& bs2Row, QString& proRow,
                     const std::vector<BewKlasse>& classes, bool MHwNw);
 
-// The base name of the ".bs2" and ".pro" files: the result file's name without
-// its extension (cut at the last "." of the file name, not of the folders).
+// The base name of the ".bs2" and ".pro" files: the result file's path up to the
+// first "." of its file name ("erg.v2.slk" gives "erg"); points in folder names stay.
 QString evaluationBase(const QString& ergFile);
 
 // The ini value "Resbs2pro" as a truth value: "True" or a non-zero number is on;

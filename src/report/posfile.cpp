@@ -132,7 +132,7 @@ void writePositionTableHead(int16_t SpNorm, bool MHwNw, bool M_ARBew)
     } else {
         return;
     }
-    cell(msgOem(titles, ld), 9, QStringLiteral("C"), 1, -1);
+    cell(msgAnsi(titles, ld), 9, QStringLiteral("C"), 1, -1);
     cell(msgAnsi(units, ld), 9, QStringLiteral("C"), 1, -1);
 }
 

@@ -14,24 +14,32 @@
 #include "report/printroutines.h"
 #include "report/reporttext.h"
 
+#include <optional>
+
 namespace {
 
 const QString kQrmLine = QString(11, u' ') + QStringLiteral("QRM:  ");
 // A "QRM:" line takes further entries until it is longer than this.
 constexpr int kQrmWidth = 80;
 
+// An empty key (what is left of an item "/") names no value.
 bool carries(const QString& stress, const QString& key)
 {
-    return !GetParam(stress, key).isEmpty();
+    return !key.isEmpty() && !GetParam(stress, key).isEmpty();
 }
 
-// The text of a missing field item, empty when the stress data carry it.
-QString missingField(QString item, const QString& stress, int language)
+// The text of a missing field item; nothing when the stress data carry it. A "/"
+// at the start or the end of an item is dropped and the rest looked at again, so
+// an item "/" asks for a field without a name.
+std::optional<QString> missingField(QString item, const QString& stress, int language)
 {
     for (;;) {
         const qsizetype slash = item.indexOf(u'/');
-        if (slash < 0)
-            return item.isEmpty() || carries(stress, item) ? QString() : item;
+        if (slash < 0) {
+            if (carries(stress, item))
+                return std::nullopt;
+            return item;
+        }
         if (slash == 0 || slash == item.size() - 1) {
             item.remove(slash, 1);
             continue;
@@ -39,7 +47,7 @@ QString missingField(QString item, const QString& stress, int language)
         const QString a = item.left(slash);
         const QString b = item.mid(slash + 1);
         if (carries(stress, a) || carries(stress, b))
-            return QString();
+            return std::nullopt;
         return a + (language == 1 ? QStringLiteral(" oder ") : QStringLiteral(" or ")) + b;
     }
 }
@@ -69,10 +77,8 @@ void QrmFeld(const QString& fields, QStringList& Poz, int16_t& Apz)
         const QString item = ListItem(list, n);
         if (item.isEmpty())
             break;
-        // An item of slashes only names no key: nothing to ask for.
-        const QString text = missingField(item.trimmed(), p.WorkStr[Slot::S], p.LangDruck);
-        if (!text.isEmpty())
-            missing << text;
+        if (const std::optional<QString> text = missingField(item.trimmed(), p.WorkStr[Slot::S], p.LangDruck))
+            missing << *text;
     }
     if (missing.isEmpty()) {
         setLine(Poz, Apz + 1, QString());
@@ -80,6 +86,8 @@ void QrmFeld(const QString& fields, QStringList& Poz, int16_t& Apz)
         Apz = int16_t(Apz + 2);
         return;
     }
+    // The count moves on by an empty line; the first entry then finds an empty
+    // last line and opens its "QRM:" line behind a further empty one.
     ++Apz;
     setLine(Poz, Apz, QString());
     for (const QString& field : missing) {
@@ -88,9 +96,7 @@ void QrmFeld(const QString& fields, QStringList& Poz, int16_t& Apz)
         if (!last.isEmpty() && last.size() <= kQrmWidth) {
             Poz[Apz] += QStringLiteral("    ") + entry;
         } else {
-            // The line before the first "QRM:" line is the empty one already.
-            if (!last.isEmpty())
-                setLine(Poz, ++Apz, QString());
+            setLine(Poz, ++Apz, QString());
             setLine(Poz, ++Apz, kQrmLine + entry);
         }
     }

@@ -104,7 +104,9 @@ TEST_F(BeBezTest, EachMarkedRowGetsItsOwnResult)
         EXPECT_FALSE(line.startsWith(QStringLiteral("NOPE1"))) << "an unmarked row is not logged";
         EXPECT_FALSE(line.startsWith(QStringLiteral("SN7400")));
     }
-    EXPECT_EQ(log.value(log.size() - 1), ResText(QStringLiteral("8"), 1, false));
+    // The list's title and closing line are messages, shown with their umlauts.
+    EXPECT_EQ(sp.ui().headlessList().title, QStringLiteral("Hinzuf\u00fcgen von Kelmora-Sachnummern"));
+    EXPECT_EQ(log.value(log.size() - 1), QStringLiteral("Hinzuf\u00fcgen von Bezeichnungen ist beendet"));
     // The log's designations and results stand in columns: a font of fixed pitch.
     EXPECT_TRUE(sp.ui().headlessList().fixedPitch);
 
@@ -163,7 +165,7 @@ TEST_F(BeBezTest, CancelStopsBeforeTheNextRowAndKeepsWhatWasDone)
     EXPECT_EQ(cde(2), (QStringList{"ok", "in", " "}));
     EXPECT_EQ(cde(3), (QStringList{"X", "", ""}));
     EXPECT_NE(sp.ui().headlessList().lines.value(sp.ui().headlessList().lines.size() - 1),
-              ResText(QStringLiteral("8"), 1, false));
+              ResText(QStringLiteral("8"), 1, true));
 }
 
 TEST_F(BeBezTest, KindsMustBeChosen)
@@ -188,19 +190,50 @@ TEST_F(BeBezTest, FailedWriteChangesNothing)
     EXPECT_EQ(testutil::readFile(book), before);
 }
 
-TEST_F(BeBezTest, MissingSheetIsReported)
+TEST_F(BeBezTest, UserItemNumbersTitleTheListInEnglishToo)
 {
-    ASSERT_TRUE(testutil::writeXlsx(book, {{QStringLiteral("Other"), {{"s:a"}}}}));
-    sp.ui().expect(QStringLiteral("open"), QStringLiteral("be.add"), Answer::word(book));
-    sp.ui().expect(QStringLiteral("bebez"), QStringLiteral("frmBEBez"), [](const Question& q) {
-        auto* m = modelOf<BeBezModel>(q);
-        m->RefOpt_Click(0);
-        m->NeuOpt_Click(1);
-        return Answer::word(QStringLiteral("ok"));
-    });
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("473"), Answer::button(Mb::OK));
-    frmBEBez::Run();
-    EXPECT_TRUE(sp.ui().allUsed());
+    sp.program().LangNr = 2;
+    run(0, 2, 1, 0);
+    EXPECT_EQ(sp.ui().headlessList().title, QStringLiteral("Adding user-specific item numbers"));
+    sp.program().LangNr = 1;
+    run(0, 2, 1, 0);
+    EXPECT_EQ(sp.ui().headlessList().title, QStringLiteral("Hinzuf\u00fcgen von Anwender-Sachnummern"));
 }
+
+// A workbook that cannot be used is a database error of the run: message 473
+// names its number, never 0.
+struct WorkbookFailure {
+    const char* name;
+    void (*spoil)(const QString& book);
+    const char* number;
+};
+
+class BeBezFailure : public BeBezTest, public ::testing::WithParamInterface<WorkbookFailure> {};
+
+TEST_P(BeBezFailure, Message473CarriesTheErrorNumber)
+{
+    GetParam().spoil(book);
+    QString shown;
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("473"), [&shown](const Question& q) {
+        shown = q.text;
+        return Answer::button(Mb::OK);
+    });
+    run(0, 1, 1, 0);
+    EXPECT_TRUE(shown.contains(QStringLiteral("Fehler:   %1,").arg(QLatin1String(GetParam().number))))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Prozedur    frmBEBez: SearchBez !"))) << shown.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BeBezFailure,
+    ::testing::Values(
+        WorkbookFailure{"missingFile", [](const QString& b) { QFile::remove(b); }, "3024"},
+        WorkbookFailure{"notAWorkbook", [](const QString& b) { testutil::writeFile(b, "a;b;c\r\n"); }, "3274"},
+        WorkbookFailure{"noSheetTabelle1",
+                        [](const QString& b) { testutil::writeXlsx(b, {{QStringLiteral("Other"), {{"s:a"}}}}); },
+                        "3011"},
+        WorkbookFailure{"resultsNotWritten",
+                        [](const QString& b) { QDir().mkpath(b + QStringLiteral(".~tmp/x")); }, "3027"}),
+    [](const auto& i) { return std::string(i.param.name); });
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "frame/launcher.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
+#include "printing/printfixture.h"
 
 namespace {
 
@@ -305,6 +306,45 @@ TEST_F(BtSearchTest, NameIndexListing)
     EXPECT_FALSE(m.BEGrid.visible);
     EXPECT_TRUE(sp.ui().allUsed());
 }
+
+// The printed index listing ends with its count, a message that holds an umlaut
+// in German: it is printed as the letter, not as its code page 850 byte.
+struct CountLine {
+    const char* name;
+    int language;
+    const char* expected;
+};
+
+class IndexListPrintout : public BtSearchTest, public ::testing::WithParamInterface<CountLine> {};
+
+TEST_P(IndexListPrintout, CountLineReadsInTheInterfaceLanguage)
+{
+    Program& p = sp.program();
+    p.LangNr = GetParam().language;
+    store(QStringLiteral("Typ=BC847,Q,Bac=141"));
+    store(QStringLiteral("Typ=BC807,Q,Bac=141"));
+    BtEditModel m;
+    loaded(m);
+    m.BT = {QStringLiteral("BC8"), QString(), QString()};
+    search(m, 1);
+    ASSERT_EQ(m.IdxCount, 2);
+
+    p.WorkStr[10] = tmp.filePath(QStringLiteral("tp1"));
+    p.Raender = {1134, 850, 10206, 14740};
+    setCurrentPrinter(std::make_unique<FakePrinter>());
+    QStringList printed;
+    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [&printed](const Question&) {
+        printed = pageTexts();
+        return Answer::cancel();
+    });
+    m.AusgabeListe(QStringLiteral("lst.print"), 1);
+    EXPECT_TRUE(sp.ui().allUsed());
+    EXPECT_TRUE(printed.contains(QString::fromUtf8(GetParam().expected))) << printed.join(u'|').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, IndexListPrintout,
+                         ::testing::Values(CountLine{"german", 1, "2 Einträge"}, CountLine{"english", 2, "2 Entries"}),
+                         [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(BtSearchTest, ListingKeepsThePageCacheOfTheLookUps)
 {

@@ -1,4 +1,5 @@
 #include "bteditfixture.h"
+#include "frame/markers.h"
 #include "component_editor/frmbtedit.h"
 #include "frame/qtinteraction.h"
 
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -138,6 +140,30 @@ TEST_F(BtEditWindowTest, EngineerChangesAPinCountAndCopiesTheComponent)
         shot(w, QStringLiteral("btedit-en.png"));
     });
     EXPECT_EQ(storyUi.messages, QStringList{QStringLiteral("164")});
+}
+
+TEST_F(BtEditWindowTest, CtrlPPutsPiInPlaceOfTheSelectedDescriptionText)
+{
+    store(QStringLiteral("Typ=R10,Q,Bac=4111,Tec=1000,B,R in ohm"));
+    runEditor([&](frmBtEditWindow* w) {
+        openType(w, QStringLiteral("R10"));
+        QTextEdit* box = w->description();
+        box->setFocus();
+        QTextCursor c = box->textCursor();
+        c.setPosition(2);
+        c.setPosition(4, QTextCursor::KeepAnchor); // "in"
+        box->setTextCursor(c);
+        QTest::keyClick(box, Qt::Key_P, Qt::ControlModifier);
+        EXPECT_EQ(box->toPlainText(), QStringLiteral("R ") + PiChar + QStringLiteral(" ohm"));
+        EXPECT_EQ(box->textCursor().position(), 3);
+        QTest::keyClicks(box, QStringLiteral("x"));
+        EXPECT_EQ(box->toPlainText(), QStringLiteral("R ") + PiChar + QStringLiteral("x ohm"));
+        ASSERT_TRUE(w->command(0)->isEnabled());
+        QTest::mouseClick(w->command(0), Qt::LeftButton); // save
+    });
+    const QStringList block = blockOf(bin, QStringLiteral("41000"));
+    ASSERT_EQ(block.size(), 1);
+    EXPECT_TRUE(block[0].endsWith(QStringLiteral("x ohm"))) << block[0].toStdString();
 }
 
 TEST_F(BtEditWindowTest, TypedAndPastedCommasNeverReachTheFields)

@@ -87,6 +87,40 @@ TEST_F(DiaWindow, CloseBoxRefusedBeforeAnyKey)
     EXPECT_EQ(s.resultWord, QStringLiteral("1"));
 }
 
+// The screen's own buttons take their captions from the interface texts, which
+// are stored in the ANSI code page, while the window shows screen texts from the
+// OEM code page: the captions must read right all the same.
+struct ButtonCaptions {
+    const char* name;
+    int language;
+    const char* help;
+    const char* back;
+    const char* cancel;
+};
+
+class DiaWindowButtons : public DiaWindow, public ::testing::WithParamInterface<ButtonCaptions> {};
+
+TEST_P(DiaWindowButtons, HelpBackAndCancelReadInTheInterfaceLanguage)
+{
+    sp.program().LangNr = GetParam().language;
+    DiaScreen s;
+    s.buildKeyChoice({"*" + Mk + "A1. eins.", "SPress the corresponding key."}, 7);
+    w.start(s);
+    QStringList captions;
+    for (int i = 0; w.button(i); ++i)
+        captions << w.button(i)->text();
+    captions.sort();
+    QStringList expected{QString::fromUtf8(GetParam().help), QString::fromUtf8(GetParam().back),
+                         QString::fromUtf8(GetParam().cancel)};
+    expected.sort();
+    EXPECT_EQ(captions, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, DiaWindowButtons,
+                         ::testing::Values(ButtonCaptions{"german", 1, "&Hilfe", "&Zurück", "&Abbrechen"},
+                                           ButtonCaptions{"english", 2, "&Help", "&Back", "&Cancel"}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
 TEST_F(DiaWindow, TextPageScrollsAndEndsOnItsButtons)
 {
     TextPage page;

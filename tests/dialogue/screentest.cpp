@@ -1,4 +1,7 @@
 #include "dialogue/screen.h"
+#include "dialogue/oemtext.h"
+#include "frame/codepage.h"
+#include "frame/markers.h"
 #include "diatestutil.h"
 #include "frame/errors.h"
 #include "frame/paramstring.h"
@@ -13,11 +16,12 @@ namespace {
 
 QString GetParamOf(const QString& list, const char* key) { return ::GetParam(list, QString::fromLatin1(key)); }
 
-// Expected texts name interface texts as "{id}" (German).
+// Expected texts name interface texts as "{id}" (German), in the OEM form in
+// which a screen holds its texts.
 QString texts(QString s)
 {
     for (const int id : {1501, 1504, 1505})
-        s.replace(QStringLiteral("{%1}").arg(id), ResStr(0, id, 1));
+        s.replace(QStringLiteral("{%1}").arg(id), AnsiToOem(ResStr(0, id, 1)));
     return s;
 }
 
@@ -76,6 +80,14 @@ INSTANTIATE_TEST_SUITE_P(
                       PrifRow{"twoSpans", S16 + "a" + S17 + "b" + S16 + "c" + S17, 2, "2,4,d:|2,4,h: a |6,4,d:b|7,4,h: c ",
                               2}),
     [](const auto& i) { return std::string(i.param.name); });
+
+TEST(ScreenText, TreeLinesUmlautsAndPiReadAsTheyMean)
+{
+    // The OEM codes of a tree line, an umlaut and the pi marker.
+    const QString line = QString(QChar(195)) + QChar(196) + QStringLiteral(" L") + QChar(132) +
+                         QStringLiteral("nge ") + QChar(179) + u' ' + PiMark + QStringLiteral("{p}");
+    EXPECT_EQ(screenText(line), QStringLiteral("\u251c\u2500 L\u00e4nge \u2502 \u03c0\u03c0"));
+}
 
 TEST(ScreenColours, KoloRTakesTheFirstLetter)
 {

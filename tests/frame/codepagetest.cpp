@@ -97,47 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
                       IfOemRow{"ansiThatLooksOem", QStringLiteral("á"), QStringLiteral("ß")}),
     [](const auto& i) { return std::string(i.param.name); });
 
-struct BoxRow {
-    const char* name;
-    QString text;
-    int mode;
-    QString expected;
-};
-void PrintTo(const BoxRow& r, std::ostream* os) { *os << r.name; }
-class Box : public ::testing::TestWithParam<BoxRow> {};
-TEST_P(Box, Converts)
-{
-    EXPECT_EQ(BoxCharsConv(GetParam().text, GetParam().mode), GetParam().expected);
-}
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Box,
-    ::testing::Values(
-        BoxRow{"treeLineToUnicode", oem({196, 'a', 179, 195, 217}), 0, QStringLiteral("─a│├┘")},
-        BoxRow{"letterFirstUnchanged", oem({'a', 196, 179}), 0, oem({'a', 196, 179})},
-        BoxRow{"treeLineToEscapes", oem({218, 196, 191}), 1, QStringLiteral("{218}{196}{191}")},
-        BoxRow{"escapesToUnicode", QStringLiteral("{192}{193}x{197}"), 2, QStringLiteral("└┴x┼")},
-        BoxRow{"singleEscape", QStringLiteral("{179}"), 2, QStringLiteral("│")},
-        BoxRow{"shortTextUnchanged", QStringLiteral("{17"), 2, QStringLiteral("{17")},
-        BoxRow{"escapeNotFirstUnchanged", QStringLiteral("a{179}"), 2, QStringLiteral("a{179}")},
-        BoxRow{"otherModeUnchanged", oem({196, 179}), 3, oem({196, 179})},
-        BoxRow{"emptyText", QString(), 0, QString()}),
-    [](const auto& i) { return std::string(i.param.name); });
-
-TEST(Box, EscapesCarryBoxCharactersThroughOemConversion)
-{
-    const QString line = oem({195, 196, ' ', 'L', 132, 'n', 'g', 'e', ' ', 179});
-    const QString viaEscapes = BoxCharsConv(OemToAnsi(BoxCharsConv(line, 1)), 2);
-    EXPECT_EQ(viaEscapes, QStringLiteral("├─ Länge │"));
-    EXPECT_EQ(BoxCharsConv(line, 0).left(2), viaEscapes.left(2));
-}
-
-TEST(RemoveChar, RemovesEveryOccurrence)
-{
-    EXPECT_EQ(RemoveChar(QStringLiteral(" 1 234 567 "), u' '), QStringLiteral("1234567"));
-    EXPECT_EQ(RemoveChar(QStringLiteral("&&Datei&"), u'&'), QStringLiteral("Datei"));
-    EXPECT_EQ(RemoveChar(QStringLiteral("aAa"), u'a'), QStringLiteral("A"));
-}
-
 struct ReplaceRow {
     const char* name;
     QString text;

@@ -37,7 +37,7 @@ protected:
     {
         ErrPtnr::setClock({});
         ErrPtnr::setPlatform(std::nullopt);
-        ErrPtnr::setProtocolPrinter(nullptr);
+        ErrPtnr::setProtocolPrinter(keptPrinter);
         setLauncher(nullptr);
         qputenv("XDG_DATA_HOME", oldDataHome);
     }
@@ -56,6 +56,7 @@ protected:
     QTemporaryDir dir;
     RecordingLauncher rec;
     QByteArray oldDataHome;
+    ErrPtnr::ProtocolPrinter* const keptPrinter = ErrPtnr::protocolPrinter();
 };
 
 // Indented call-stack lines of a protocol.
@@ -161,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ErrPtnrTest, ForcedErrorAppendsTheExactProtocol)
 {
-    ErrPtnr::SetProgInfo(QStringLiteral("TARN  V2.5.10"));
+    sp.program().ProgInfo = QStringLiteral("TARN  V2.5.10");
     ErrPtnr::CallStack(QStringLiteral("[XHAP] Sub PosFueg(Stc$, Pos$)"));
     ErrPtnr::CallStackParam(QStringLiteral("Stc"), QStringLiteral("S1"));
     ErrPtnr::CallStackParam(QStringLiteral("Pos"), 7);
@@ -457,25 +458,39 @@ INSTANTIATE_TEST_SUITE_P(
 
 class RecordingPrinter : public ErrPtnr::ProtocolPrinter {
 public:
-    bool printLines(const QStringList& l, QString*) override
+    bool printLines(const QStringList& l, QString* error) override
     {
         lines = l;
-        return true;
+        if (!fails.isEmpty())
+            *error = fails;
+        return fails.isEmpty();
     }
     QStringList lines;
+    QString fails;
 };
 
-TEST_F(ErrPtnrTest, PrintWithoutAPrinterSaysItIsNotAvailable)
+TEST_F(ErrPtnrTest, PrintHandsTheWrappedLinesToThePrinter)
 {
-    sp.ui().expect("msg", "ErrPtnr.print", Answer::button(Mb::OK));
-    ErrPtnr::PrintProtocol(QStringLiteral("x\r\n"));
-    EXPECT_TRUE(sp.ui().allUsed());
-    EXPECT_TRUE(sp.ui().asked[0].text.contains("nicht verfügbar"));
-
     RecordingPrinter printer;
     ErrPtnr::setProtocolPrinter(&printer);
     ErrPtnr::PrintProtocol(QStringLiteral("x\r\n"));
     EXPECT_EQ(printer.lines, (QStringList{"x ", " "}));
+    EXPECT_TRUE(sp.ui().asked.isEmpty());
+}
+
+TEST_F(ErrPtnrTest, AFailedPrintoutIsToldInTheInterfaceLanguage)
+{
+    RecordingPrinter printer;
+    printer.fails = QStringLiteral("no paper");
+    ErrPtnr::setProtocolPrinter(&printer);
+    for (const auto& [language, text] : {std::pair{1, "Das Fehlerprotokoll konnte nicht gedruckt werden: no paper"},
+                                         std::pair{2, "The error protocol could not be printed: no paper"}}) {
+        sp.program().LangNr = language;
+        sp.ui().expect("msg", "ErrPtnr.print", Answer::button(Mb::OK));
+        ErrPtnr::PrintProtocol(QStringLiteral("x\r\n"));
+        ASSERT_TRUE(sp.ui().allUsed());
+        EXPECT_EQ(sp.ui().asked.last().text, QString::fromUtf8(text));
+    }
 }
 
 } // namespace

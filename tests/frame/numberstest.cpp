@@ -152,15 +152,6 @@ TEST(ParseString, TokensAndEnd)
     EXPECT_EQ(pos, 0);
 }
 
-TEST(TextLib, SearchesAndCounts)
-{
-    EXPECT_EQ(InstrTbl(1, "ab3c", "0123456789"), 3);
-    EXPECT_EQ(InstrTbl(4, "ab3c", "0123456789"), 0);
-    EXPECT_EQ(InstrTblB(-1, "a\\b\\c", "\\"), 4);
-    EXPECT_EQ(InCount("a,b,c", u','), 2);
-    EXPECT_EQ(MaxInt(3, 7), 7);
-}
-
 TEST(TextLib, BlanksOnlyAreTrimmed)
 {
     // Tabs and line ends belong to the text (unlike QString::trimmed).

@@ -208,22 +208,10 @@ void expectRow(const QString& page, const char* standard, const Pair& hand)
 // The texts of the pages of the open print job.
 QStringList printedTexts()
 {
-    struct Texts : DrawTarget {
-        void setFontName(const QString& n) override { name = n; }
-        QString fontName() const override { return name; }
-        void setFontSize(double) override {}
-        void setFontBold(bool) override {}
-        void setFontUnderline(bool) override {}
-        void setDrawStyle(int) override {}
-        void setDrawWidth(int) override {}
-        void line(int32_t, int32_t, int32_t, int32_t) override {}
-        void text(int32_t, int32_t, const QString& t) override { out << t; }
-        QString name;
-        QStringList out;
-    } t;
+    DrawnTexts t;
     for (int k = 1; k <= pageCount(PageSource::Pages); ++k)
         drawPageRecords(t, readPage(PageSource::Pages, k), 1.0);
-    return t.out;
+    return t.texts;
 }
 
 class ResistorRun : public SingleComponentRun {

@@ -181,7 +181,7 @@ TEST_F(Interpreter, PrintsEveryPageWithNewPagesBetween)
 {
     ASSERT_TRUE(PrInit());
     writeNumberedPages(3);
-    EXPECT_TRUE(PrDruckSeiten(QStringLiteral("xyz"), false));
+    EXPECT_EQ(printPages(currentPrinter(), QStringLiteral("xyz"), false), PrintOutcome::Printed);
     EXPECT_EQ(printer->begun, 1);
     EXPECT_EQ(printer->newPages, 2);
     EXPECT_EQ(printer->ended, 1);
@@ -199,7 +199,7 @@ TEST_F(Interpreter, CancelStopsAfterThePagePrinting)
     EXPECT_EQ(printer->newPages, 1);
     EXPECT_EQ(printer->ended, 0);
     // On the last page the end of the document is sent before the cancel counts.
-    EXPECT_FALSE(PrDruckSeiten(QStringLiteral("+"), false));
+    EXPECT_EQ(printPages(currentPrinter(), QStringLiteral("+"), false), PrintOutcome::Cancelled);
     EXPECT_EQ(printer->ended, 1);
 }
 
@@ -208,7 +208,7 @@ TEST_F(Interpreter, PaperSizeFollowsTheConfiguration)
     ASSERT_TRUE(PrInit());
     writeNumberedPages(1);
     sp.program().Cf = QStringLiteral(",Paf=1");
-    PrDruckSeiten(QStringLiteral("+"), false);
+    printPages(currentPrinter(), QStringLiteral("+"), false);
     EXPECT_EQ(printer->paper, PaperLetter);
 }
 

@@ -64,6 +64,41 @@ public:
     std::unique_ptr<QPainter> painter;
 };
 
+// The texts a page draws, in the order drawn (empty texts left out).
+class DrawnTexts : public DrawTarget {
+public:
+    void setFontName(const QString& name) override { mName = name; }
+    QString fontName() const override { return mName; }
+    void setFontSize(double) override {}
+    void setFontBold(bool) override {}
+    void setFontUnderline(bool) override {}
+    void setDrawStyle(int) override {}
+    void setDrawWidth(int) override {}
+    void line(int32_t, int32_t, int32_t, int32_t) override {}
+    void text(int32_t, int32_t, const QString& t) override
+    {
+        if (!t.isEmpty())
+            texts << t;
+    }
+
+    QStringList texts;
+
+private:
+    QString mName;
+};
+
+// The texts of every page of the open job, one "=== page k" line before each page.
+inline QStringList pageTexts()
+{
+    DrawnTexts t;
+    const int n = pageCount(PageSource::Pages);
+    for (int k = 1; k <= n; ++k) {
+        t.texts << QStringLiteral("=== page %1").arg(k);
+        drawPageRecords(t, readPage(PageSource::Pages, k), 1.0);
+    }
+    return t.texts;
+}
+
 // A fresh program with scratch directories, the fixed-metric printer and the
 // margins 2 cm, 1.5 cm, 18 cm x 26 cm (twips) already set.
 class PrintFixture : public ::testing::Test {

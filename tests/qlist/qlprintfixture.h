@@ -53,34 +53,6 @@ protected:
         ASSERT_EQ(AddBt(address, index, source, record, records, count, true), QStringLiteral("ok")) << record.toStdString();
     }
 
-    // The texts of every page of the open job, one "page" line before each page.
-    static QStringList pageTexts()
-    {
-        struct Texts : DrawTarget {
-            void setFontName(const QString& n) override { name = n; }
-            QString fontName() const override { return name; }
-            void setFontSize(double) override {}
-            void setFontBold(bool) override {}
-            void setFontUnderline(bool) override {}
-            void setDrawStyle(int) override {}
-            void setDrawWidth(int) override {}
-            void line(int32_t, int32_t, int32_t, int32_t) override {}
-            void text(int32_t, int32_t, const QString& t) override
-            {
-                if (!t.isEmpty())
-                    out << t;
-            }
-            QString name;
-            QStringList out;
-        } t;
-        const int n = pageCount(PageSource::Pages);
-        for (int k = 1; k <= n; ++k) {
-            t.out << QStringLiteral("=== page %1").arg(k);
-            drawPageRecords(t, readPage(PageSource::Pages, k), 1.0);
-        }
-        return t.out;
-    }
-
     // Answers the preview by recording the pages and cancelling.
     void expectPreview()
     {

@@ -39,6 +39,18 @@ TEST_F(BrowserWindow, FilterRefusesSeparatorsAndCtrlPInsertsPiMark)
     w.close();
 }
 
+TEST_F(BrowserWindow, TitleReadsRightInGerman)
+{
+    // The title is an interface text (ANSI) shown beside texts of the OEM code page.
+    prog().LangNr = 1;
+    frmQldbListWindow w(model, nullptr);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_TRUE(w.windowTitle().startsWith(QStringLiteral("QSL-Datenbank   A        Eintr\u00e4ge:")))
+        << w.windowTitle().toStdString();
+    w.close();
+}
+
 TEST_F(BrowserWindow, SortChoiceAndUpdateSwitchTheDirectoryPrintout)
 {
     frmQldbListWindow w(model, nullptr);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextEdit>
 
 namespace {
@@ -70,6 +71,15 @@ TEST_F(QslEditWindow, LineEditorFiltersCharacters)
     EXPECT_EQ(ui.beeps, beeps + 2);
     key(Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(line()->toPlainText(), QStringLiteral("Stck=1,Typ=P2,S,Kf=2") + PiChar);
+    EXPECT_EQ(model.AktbtText, line()->toPlainText());
+    // Pi takes the place of a selection; the caret stands behind it.
+    QTextCursor c = line()->textCursor();
+    c.setPosition(16);
+    c.setPosition(18, QTextCursor::KeepAnchor); // "Kf"
+    line()->setTextCursor(c);
+    key(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(line()->toPlainText(), QStringLiteral("Stck=1,Typ=P2,S,") + PiChar + QStringLiteral("=2") + PiChar);
+    EXPECT_EQ(line()->textCursor().position(), 17);
     EXPECT_EQ(model.AktbtText, line()->toPlainText());
 }
 

@@ -41,14 +41,16 @@ TEST(EvaluationClasses, ItemWithoutNameStillTakesItsRange)
     EXPECT_EQ(classOf(classes, 35), "X");
 }
 
-TEST(EvaluationFiles, BaseNameCutAtTheLastPointOfTheFileName)
+TEST(EvaluationFiles, BaseNameEndsAtTheFirstPointOfTheFileName)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"results/A0000100.slk", "results/A0000100"},
+        {"erg.v2.slk", "erg"},
+        {"/tmp/run/res.final.slk", "/tmp/run/res"},
         // A point in a folder name stays: the files go beside the result file.
         {"C:\\runs.2024\\A1.slk", "C:\\runs.2024\\A1"},
+        {"C:\\runs.2024\\erg.v2.slk", "C:\\runs.2024\\erg"},
         {"/tmp/run.v2/result", "/tmp/run.v2/result"},
-        {"/tmp/run/res.final.slk", "/tmp/run/res.final"},
         {"plain", "plain"},
     };
     for (const auto& [name, base] : cases)
@@ -74,7 +76,7 @@ protected:
         p.WorkStr[9] = dir.path();
         writeFile(tp2 + "/qpo", "Lnr=A1,Typ=BOARD,Code=BD\r\n");
         writeFile(dir.filePath("bew.an"), "A=0/100\r\n  B=100/1000,C=>1000/<1000000\r\n\r\n");
-        ergName = dir.filePath("out.v1/res.slk");
+        ergName = dir.filePath("out.v1/erg.v2.slk");
         QDir().mkpath(dir.filePath("out.v1"));
         ergfile.setFileName(dir.filePath("ergfile"));
         ergfile.open(QIODevice::WriteOnly);
@@ -164,8 +166,9 @@ TEST_F(Evaluation, RowsOnPaperInTheResultFileAndInTheTextFiles)
     // An empty row after the last explanation.
     EXPECT_EQ(reportState().SlkY, 14);
 
-    // ".bs2" and ".pro" beside the result file, although its folder has a point.
-    const QString base = dir.filePath("out.v1/res");
+    // ".bs2" and ".pro" beside the result file, although its folder has a point,
+    // named after the result file up to the first point of its name.
+    const QString base = dir.filePath("out.v1/erg");
     EXPECT_EQ(linesFrom(base + ".bs2", "ITEM NO             |CODE                |C|MTBF HRS. |CP/FEIN"),
               QStringList({
                   "ITEM NO             |CODE                |C|MTBF HRS. |CP/FEIN",
@@ -190,6 +193,7 @@ TEST_F(Evaluation, RowsOnPaperInTheResultFileAndInTheTextFiles)
     // The report head stands above the table, in capitals.
     EXPECT_TRUE(readFile(base + ".bs2").startsWith("RELIABILITY LAB"));
     EXPECT_FALSE(QFile::exists(dir.filePath("out.bs2")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("out.v1/erg.v2.bs2")));
 }
 
 TEST_F(Evaluation, MainPathAddsItsColumn)
@@ -216,7 +220,7 @@ TEST_F(Evaluation, WithoutSubQListsANoticeAndTextFilesWithHeadAndNoticeOnly)
     EXPECT_EQ(cells, QStringList({"1,1=\"Klassifizierung der Q-St\u00fccklisten nach YK-Ausfallraten:\"",
                                   "3,1=\"Keine untergeordneten Q-St\u00fccklisten gefunden\""}));
     for (const char* ext : {".bs2", ".pro"}) {
-        const QStringList lines = QString::fromLatin1(readFile(dir.filePath("out.v1/res") + ext)).split("\r\n");
+        const QStringList lines = QString::fromLatin1(readFile(dir.filePath("out.v1/erg") + ext)).split("\r\n");
         ASSERT_GE(lines.size(), 2);
         // The head lines, then only the notice without umlauts.
         EXPECT_EQ(lines[lines.size() - 2], "KEINE UNTERGEORDNETEN Q-STUECKLISTEN GEFUNDEN") << ext;
@@ -231,8 +235,8 @@ TEST_F(Evaluation, TextFilesOnlyWithTheKeyOn)
     for (const char* ini : {"", "[fewe]\r\nResbs2pro=False\r\n", "[fewe]\r\nResbs2pro=ja\r\n"}) {
         writeFile(prog().IniFile, ini);
         BewertungQsl(false, true, ergName, false, false, false, ergfile);
-        EXPECT_FALSE(QFile::exists(dir.filePath("out.v1/res.bs2"))) << ini;
-        EXPECT_FALSE(QFile::exists(dir.filePath("out.v1/res.pro"))) << ini;
+        EXPECT_FALSE(QFile::exists(dir.filePath("out.v1/erg.bs2"))) << ini;
+        EXPECT_FALSE(QFile::exists(dir.filePath("out.v1/erg.pro"))) << ini;
     }
 }
 

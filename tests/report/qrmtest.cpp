@@ -50,23 +50,27 @@ const QString kLong = kQrm + entry("Aaaa") + "    " + entry("Bbbb") + "    " + e
 INSTANTIATE_TEST_SUITE_P(
     Cases, FillIn,
     ::testing::Values(
-        // Either Ub or Ib is enough: only Tj is asked for.
-        FieldCase{"OneOfTwoGiven", 1, "Tj,Ub/Ib", "Ub=5", {"", kQrm + entry("Tj")}},
-        FieldCase{"NoStressDataGerman", 1, "Tj,Ub/Ib", "", {"", kQrm + entry("Tj") + "    " + entry("Ub oder Ib")}},
-        FieldCase{"NoStressDataEnglish", 2, "Tj,Ub/Ib", "", {"", kQrm + entry("Tj") + "    " + entry("Ub or Ib")}},
+        // Either Ub or Ib is enough: only Tj is asked for. The count moves on by
+        // an empty line, and the first "QRM:" line opens behind a further one.
+        FieldCase{"OneOfTwoGiven", 1, "Tj,Ub/Ib", "Ub=5", {"", "", kQrm + entry("Tj")}},
+        FieldCase{"NoStressDataGerman", 1, "Tj,Ub/Ib", "", {"", "", kQrm + entry("Tj") + "    " + entry("Ub oder Ib")}},
+        FieldCase{"NoStressDataEnglish", 2, "Tj,Ub/Ib", "", {"", "", kQrm + entry("Tj") + "    " + entry("Ub or Ib")}},
+        // Nothing missing: one empty line, then the bare "QRM:" line.
         FieldCase{"EverythingGiven", 1, "Tj,Ub/Ib", "Tj=40,Ib=2", {"", kQrm}},
         FieldCase{"EmptyList", 1, "", "", {"", kQrm}},
-        // A "/" at the start or end of an item belongs to no alternative.
-        FieldCase{"SlashAtStartOrEnd", 2, "/Tj,Ub/", "Tj=40", {"", kQrm + entry("Ub")}},
-        // Slashes alone name nothing: no nameless blank.
-        FieldCase{"SlashesOnly", 2, "/,Tj,//", "", {"", kQrm + entry("Tj")}},
+        // A "/" at the start or end of an item is dropped and the rest looked at again.
+        FieldCase{"SlashAtStartOrEnd", 2, "/Tj,Ub/", "Tj=40", {"", "", kQrm + entry("Ub")}},
+        FieldCase{"SlashesAtBothEnds", 2, "/Ub/,Tj", "Ub=1", {"", "", kQrm + entry("Tj")}},
+        // An item "/" (or "//") loses its slashes and names a key without a name,
+        // which no stress data carry: a blank without a name.
+        FieldCase{"SlashesOnly", 2, "/,Tj,//", "Tj=40", {"", "", kQrm + entry("") + "    " + entry("")}},
         // The first empty item ends the list; trailing blanks of the list go.
-        FieldCase{"EmptyItemEndsTheList", 2, "Tj,,Ub", "", {"", kQrm + entry("Tj")}},
+        FieldCase{"EmptyItemEndsTheList", 2, "Tj,,Ub", "", {"", "", kQrm + entry("Tj")}},
         FieldCase{"TrailingBlanks", 2, "Tj   ", "Tj=1", {"", kQrm}},
         // A line takes entries while it is at most 80 characters long: four of
         // 17 characters make 101; the lines stand apart by an empty line.
         FieldCase{"ManyFieldsWrap", 2, "Aaaa,Bbbb,Cccc,Dddd,Eeee,Ffff,Gggg,Hhhh,Iiii", "",
-                  {"", kLong, "",
+                  {"", "", kLong, "",
                    kQrm + entry("Eeee") + "    " + entry("Ffff") + "    " + entry("Gggg") + "    " + entry("Hhhh"), "",
                    kQrm + entry("Iiii")}}),
     [](const auto& i) { return std::string(i.param.name); });
@@ -83,8 +87,8 @@ TEST(FillInWidth, EntryAddedWhileTheLineIsAtMost80Characters)
         int16_t Apz = 0;
         QrmFeld(first + ",B", Poz, Apz);
         const QStringList expected = width == 50
-                                         ? QStringList{"", kQrm + entry(first) + "    " + entry("B")}
-                                         : QStringList{"", kQrm + entry(first), "", kQrm + entry("B")};
+                                         ? QStringList{"", "", kQrm + entry(first) + "    " + entry("B")}
+                                         : QStringList{"", "", kQrm + entry(first), "", kQrm + entry("B")};
         EXPECT_EQ(Poz.mid(1, Apz), expected) << width;
     }
 }
