@@ -15,13 +15,53 @@ double recordNumber(const QString& rec, const char* key) { return number(GetPara
 // Pin factor of connectors and sockets with n active pins: exp(((n-1)/10)^0.51064).
 double pinFactor(double vf) { return std::exp(power((vf - 1) / 10, 0.51064)); }
 
-// Contact-form factor: more than one contact raises the rate by 2/3 per contact.
-double contactForm(double vf)
+enum class ContactDevice { Relay, Switch };
+
+// Contact forms by their number of contacts (poles x throws) with the factor of
+// relays and of switches; the two tables differ only in SPDT and 3PDT.
+struct ContactForm {
+    double contacts;
+    double relay;
+    double switchFactor;
+};
+const ContactForm ContactForms[] = {
+    {1, 1.00, 1.0},  // SPST
+    {2, 1.50, 1.5},  // DPST
+    {2, 1.75, 1.7},  // SPDT
+    {3, 2.00, 2.0},  // 3PST
+    {4, 2.50, 2.5},  // 4PST
+    {4, 3.00, 3.0},  // DPDT
+    {6, 4.25, 4.2},  // 3PDT
+    {8, 5.50, 5.5},  // 4PDT
+    {12, 8.00, 8.0}, // 6PDT
+};
+
+// Contact-form factor of n contacts. The data gives the count, not the form: where
+// two forms have that count (DPST and SPDT both have 2) the pair of their factors
+// is taken, and a count no form has takes the pair of the forms next below and next
+// above it. Up to one contact is a single contact; beyond the largest form its
+// factor stays.
+MinMax contactForm(double n, ContactDevice device)
 {
-    const double piC = vf > 1 ? vf * 2 / 3 : 1;
-    if (piC != 1)
-        appendFactor(QStringLiteral("cm"), FormBerS(piC, piC, 2));
-    return toSingle(piC);
+    auto factor = [&](const ContactForm& f) { return device == ContactDevice::Relay ? f.relay : f.switchFactor; };
+    double below = 1, above = 12;
+    for (const ContactForm& f : ContactForms) {
+        if (f.contacts <= n)
+            below = f.contacts;
+        if (f.contacts >= n && f.contacts < above)
+            above = f.contacts;
+    }
+    MinMax piC{INFINITY, -INFINITY};
+    for (const ContactForm& f : ContactForms) {
+        if (f.contacts == below || f.contacts == above) {
+            piC.min = std::min(piC.min, factor(f));
+            piC.max = std::max(piC.max, factor(f));
+        }
+    }
+    piC = {toSingle(piC.min), toSingle(piC.max)};
+    if (!piC.isOne())
+        appendFactor(QStringLiteral("cm"), FormBerS(piC.min, piC.max, 2));
+    return piC;
 }
 
 struct Common {
@@ -111,7 +151,7 @@ bool relay(const Common& c, const QString& bac3, const MinMax& tb, MinMax& fit)
             return false;
         }
     }
-    const double piC = contactForm(vf);
+    const MinMax piC = contactForm(vf, ContactDevice::Relay);
     double lMin = 0, lMax = 0;
     MilLastFakt(lMin, lMax);
 
@@ -128,8 +168,8 @@ bool relay(const Common& c, const QString& bac3, const MinMax& tb, MinMax& fit)
     double piE = 1;
     if (!environmentFactor(c.ec, 1, piE))
         return false;
-    fit.min = lMin * lambdaB.min * piC * piCyc.min * pf.min * qMin * piE * c.kfm;
-    fit.max = lMax * lambdaB.max * piC * piCyc.max * pf.max * qMax * piE * c.kfm;
+    fit.min = lMin * lambdaB.min * piC.min * piCyc.min * pf.min * qMin * piE * c.kfm;
+    fit.max = lMax * lambdaB.max * piC.max * piCyc.max * pf.max * qMax * piE * c.kfm;
     return true;
 }
 
@@ -167,7 +207,7 @@ bool switchModel(const Common& c, MinMax& fit)
         return false;
     }
     // the contact count already enters the two-term base rate
-    const double piC = a2 == 0 ? contactForm(c.vf) : 1;
+    const MinMax piC = a2 == 0 ? contactForm(c.vf, ContactDevice::Switch) : MinMax{1, 1};
     double lMin = 0, lMax = 0;
     MilLastFakt(lMin, lMax);
 
@@ -206,8 +246,8 @@ bool switchModel(const Common& c, MinMax& fit)
     double piE = 1;
     if (!environmentFactor(c.ec, 1, piE))
         return false;
-    fit.min = lambdaB.min * piCyc.min * lMin * piC * qMin * piE * c.kfm;
-    fit.max = lambdaB.max * piCyc.max * lMax * piC * qMax * piE * c.kfm;
+    fit.min = lambdaB.min * piCyc.min * lMin * piC.min * qMin * piE * c.kfm;
+    fit.max = lambdaB.max * piCyc.max * lMax * piC.max * qMax * piE * c.kfm;
     return true;
 }
 

@@ -25,6 +25,10 @@ bool diodeVoltageModel(const QString& m)
     return isOneOf(m, {u"2DIOLFGPA", u"2DIOLFS", u"2DIOLFPRF", u"2DIOLFPRS", u"2DIOLFPRH"});
 }
 bool bipolarModel(const QString& m) { return isOneOf(m, {u"2TRLFBIP", u"2TRHFBIP", u"1HYBTRARRAY"}); }
+bool microwavePowerModel(const QString& m) { return isOneOf(m, {u"2TRHFHPBIPAU", u"2TRHFHPBIPAL"}); }
+// Models whose voltage factor depends on the voltage-stress ratio; the others
+// neither read the ratio nor document its default.
+bool voltageStressModel(const QString& m) { return diodeVoltageModel(m) || bipolarModel(m) || m == u"2TRLFTHYR"; }
 bool laserModel(const QString& m) { return isOneOf(m, {u"3LASERDIOGA", u"3LASERDIOIN"}); }
 bool fixedRateModel(const QString& m)
 {
@@ -75,8 +79,15 @@ MinMax applicationByFlag()
 
 MinMax applicationFactor(const QString& model, double nmax, const QString& bac3)
 {
+    // Varactor and step-recovery diodes: voltage control 0.5, multiplier 2.5; no
+    // class of the list says which use it serves.
     if (model == u"2DIOHFVAR")
-        return {2.5, 2.5};
+        return {0.5, 2.5};
+    // Microwave power transistors: continuous wave 7.6, pulsed 0.06 x duty cycle in
+    // % + 0.40. The component data carry neither, so the pair spans pulsed operation
+    // at a vanishing duty cycle to continuous wave.
+    if (microwavePowerModel(model))
+        return {0.40, 7.6};
     if (model == u"2TRLFBIP")
         return applicationByFlag();
     if (model == u"2TRLFMOSFET" || model == u"2TRLFJFET") {
@@ -124,13 +135,14 @@ MinMax ratingFactor(const QString& model, double nmax, double imax, const QStrin
         return {r, r};
     }
     if (model == u"2DIOHFPIN") {
-        // PIN diodes by rated power Pr in W: 0.326 ln(Pr) - 0.25, which the
-        // handbook's table holds at 0.5 up to 10 W and at 2.0 from 1000 W.
+        // PIN diodes by rated power in W: up to 10 W 0.5, to 100 W 1.3, to 1000 W
+        // 2.0, above (the table ends at 3000 W) 2.4.
         if (nmax > 0) {
-            const double r = std::clamp(0.326 * std::log(nmax / 1000) - 0.25, 0.5, 2.0);
+            const double watts = nmax / 1000;
+            const double r = watts <= 10 ? 0.5 : watts <= 100 ? 1.3 : watts <= 1000 ? 2.0 : 2.4;
             return {r, r};
         }
-        return {0.5, 2.0};
+        return {0.5, 2.4};
     }
     if (model == u"2THYR") {
         if (imax != 0) {
@@ -308,18 +320,21 @@ void MilHL(const QString& model, double& FitMin, double& FitMax, double Kfm)
 
     const MinMax piT = temperatureFactor(model, rec);
 
-    MinMax ratio;
-    if (!voltageStressRatio(ratio)) {
-        const double vuv = number(GetParam(rSection(), QStringLiteral("Vuv")));
-        ratio = {vuv, vuv};
-        if (vuv == 0) {
-            ratio = {0.7, 0.7};
-            appendResult(QStringLiteral("Vuv"), plainNumber(0.7, true));
+    double piS = 1;
+    if (voltageStressModel(model)) {
+        MinMax ratio;
+        if (!voltageStressRatio(ratio)) {
+            const double vuv = number(GetParam(rSection(), QStringLiteral("Vuv")));
+            ratio = {vuv, vuv};
+            if (vuv == 0) {
+                ratio = {0.7, 0.7};
+                appendResult(QStringLiteral("Vuv"), plainNumber(0.7, true));
+            }
         }
+        piS = toSingle(voltageFactor(model, ratio.min));
+        if (piS != 1)
+            appendFactor(QStringLiteral("sm"), FormBerS(piS, piS, 2));
     }
-    const double piS = toSingle(voltageFactor(model, ratio.min));
-    if (piS != 1)
-        appendFactor(QStringLiteral("sm"), FormBerS(piS, piS, 2));
 
     const double nmax = single(GetParam(q, QStringLiteral("Nmax")));
     const double imax = single(GetParam(q, QStringLiteral("Imax")));
@@ -343,12 +358,18 @@ void MilHL(const QString& model, double& FitMin, double& FitMax, double Kfm)
     if (!piA.isOne())
         appendFactor(QStringLiteral("am"), FormBerS(piA.min, piA.max, 2));
 
+    // Matching network of microwave power transistors: input and output 1.0, input
+    // only 2.0, none 4.0; the component data do not say which.
+    const MinMax piM = microwavePowerModel(model) ? MinMax{1.0, 4.0} : MinMax{1, 1};
+    if (!piM.isOne())
+        appendFactor(QStringLiteral("mm"), FormBerS(piM.min, piM.max, 2));
+
     double qMin = 1, qMax = 1;
     if (!MilQFakt(model, qc, qMin, qMax))
         return;
 
-    const double factorsMin = piT.min * piA.min * piR.min * piS * qMin * piE * Kfm;
-    const double factorsMax = piT.max * piA.max * piR.max * piS * qMax * piE * Kfm;
+    const double factorsMin = piT.min * piA.min * piR.min * piM.min * piS * qMin * piE * Kfm;
+    const double factorsMax = piT.max * piA.max * piR.max * piM.max * piS * qMax * piE * Kfm;
     if (bac3 == u"322") {
         // Displays: the base rate grows with the number of characters, counted
         // from the segments (7 per character, or 35 for dot matrices).

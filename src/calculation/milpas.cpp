@@ -50,11 +50,12 @@ MinMax capacitor(const QString& model, const QString& rec, double vf)
     if (!piCV.isOne())
         appendFactor(QStringLiteral("cvm"), FormBerS(piCV.min, piCV.max, 2));
     // Series resistance of solid tantalum capacitors, by the circuit resistance per
-    // volt: 3.3 up to 0.1 ohm/V down to 0.66 above 0.8 ohm/V; reference conditions
-    // take the band 0.2 to 0.4 ohm/V.
+    // volt: 0.33 up to 0.1 ohm/V down to 0.066 above 0.8 ohm/V; reference
+    // conditions take the band 0.2 to 0.4 ohm/V. (The ten times larger table
+    // belongs to the later model with a constant base rate, not to this formula.)
     MinMax piSR{1, 1};
     if (model == u"4CFCS")
-        piSR = ref ? MinMax{2.0, 2.0} : MinMax{0.66, 3.3};
+        piSR = ref ? MinMax{0.2, 0.2} : MinMax{0.066, 0.33};
     if (!piSR.isOne())
         appendFactor(QStringLiteral("srm"), FormBerS(piSR.min, piSR.max, 2));
     return {vf * lambdaB.min * toSingle(piSR.min) * toSingle(piCV.min),

@@ -64,10 +64,14 @@ INSTANTIATE_TEST_SUITE_P(
         // S 5/10 = .5 as under reference conditions
         PasRow{"capacitorVoltageRatio", "Bac=4511,Bacm=4CK,Umax=10", "Ub=5", Ber,
                ",Tbmaxv=85,Arm=7.01,πcvm=0.5/2.2,Fitm=3.504/15.419", ""},
-        // series resistance 0.66 (above 0.8 ohm/V) to 3.3 (up to 0.1 ohm/V); minimum: S .1 at
-        // rated 125 -> 2.20756 x .66 x .5 = .728; maximum: S .9 at 85 -> 29.4058 x 2.2 x 3.3 = 213.486
+        // series resistance 0.066 (above 0.8 ohm/V) to 0.33 (up to 0.1 ohm/V); minimum: S .1 at
+        // rated 125 -> 2.20757 x .066 x .5 = .073; maximum: S .9 at 85 -> 29.4060 x 2.2 x .33 = 21.349
         PasRow{"seriesResistanceFactor", "Bac=4521,Bacm=4CFCS", "", Ber,
-               ",Vuv=.1/.9,Tbmaxv=85/125,Arm=2.21/29.41,πcvm=0.5/2.2,πsrm=0.66/3.3,Fitm=0.728/213.486", ""},
+               ",Vuv=.1/.9,Tbmaxv=85/125,Arm=2.21/29.41,πcvm=0.5/2.2,πsrm=0.07/0.33,Fitm=0.073/21.349", ""},
+        // reference conditions: the band 0.2 to 0.4 ohm/V, 0.2; S .5 at 85 (the maximum)
+        // 7.00838 x .2 = 1.402, at 125 (the minimum) .99 x 2.953125 x 2.19559 = 6.41903 x .2 = 1.284
+        PasRow{"seriesResistanceReference", "Bac=4521,Bacm=4CFCS", "", Ref,
+               ",Vuv=.5,Tbmaxv=85/125,Arm=6.42/7.01,πsrm=0.2,Fitm=1.284/1.402", ""},
         // lambda_b = 4.5e-6 exp(12 x 313/343) exp((.25/.6) x 313/273) = .413
         PasRow{"resistorPowerRatio", "Bac=4111,Bacm=4RC,Nmax=1", "Nmw=.25", Ber, ",Arm=0.41,Fitm=0.413", ""},
         // entered rise: body temperature 60, no stress term: 4.5e-6 exp(12 x 333/343) = .516
