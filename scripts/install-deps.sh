@@ -6,7 +6,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config python3
   qt6-base-dev qt6-base-dev-tools qt6-5compat-dev libqt6sql6-sqlite libqt6svg6
   libgtest-dev libgmock-dev
-  libquazip1-qt6-dev libfreexl-dev
+  libquazip1-qt6-dev
   sqlite3 libsqlite3-dev fonts-liberation fonts-dejavu-core
   qt6-translations-l10n
   poppler-utils xvfb xauth

@@ -7,7 +7,7 @@ INSERT INTO ERWA (Fecode, M1, M2) VALUES ('Btd', 'Bauteil nicht in der Bauteiled
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('FehlerYk', 'Sachnummer fehlerhaft', 'Faulty item number');
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('Stand', 'Anderer Stand als angefordert verwendet', 'Another issue state than requested was used');
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('QslFehlt', 'Unter-Qsl nicht gefunden', 'Sub-Q-list not found');
-INSERT INTO ERWA (Fecode, M1, M2) VALUES ('QslZyklus', 'Unter-Qsl verweist auf sich selbst', 'Sub-Q-list refers to itself');
+INSERT INTO ERWA (Fecode, M1, M2) VALUES ('QslZyklus', 'Unter-Qsl enthält sich selbst (Kreis von Unterlisten)', 'Sub-Q-list contains itself (a circle of sub-lists)');
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('Umax', 'Betriebsspannung Ub größer als Grenzspannung Umax', 'Operating voltage Ub above the maximum voltage Umax');
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('Imax', 'Betriebsstrom Ib größer als Grenzstrom Imax', 'Operating current Ib above the maximum current Imax');
 INSERT INTO ERWA (Fecode, M1, M2) VALUES ('Inen', 'Betriebsstrom Ib größer als Nennstrom Inen', 'Operating current Ib above the rated current Inen');

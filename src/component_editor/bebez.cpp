@@ -217,7 +217,7 @@ void frmBEBez::Run()
     Question open;
     open.key = QStringLiteral("be.add");
     open.text = ResStr(1707, 0, p.LangNr);
-    open.data.insert(QStringLiteral("filter"), QStringLiteral("EXCEL Dateien (*.*)|*.xls;*.xlsx"));
+    open.data.insert(QStringLiteral("filter"), workbookFileFilter());
     open.data.insert(QStringLiteral("flags"), 4100);
     const Answer chosen = ui().askOpenFile(open);
     if (chosen.cancelled || chosen.text.isEmpty() || chosen.text == QLatin1String("ABBRUCH")) {

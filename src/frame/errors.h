@@ -25,6 +25,7 @@ inline constexpr int FileAlreadyOpen = 55;
 inline constexpr int PathNotFound = 76;
 inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccess = 75;
+inline constexpr int InvalidFileFormat = 321;
 inline constexpr int Database = 3000;
 }
 

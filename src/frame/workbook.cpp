@@ -1,22 +1,31 @@
 #include "frame/workbook.h"
+#include "frame/binaryworkbook.h"
 #include "frame/program.h"
 
-#include <QDate>
-#include <QDateTime>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringConverter>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include <quazip.h>
 #include <quazipfile.h>
-
-#include <freexl.h>
+#include <quazipfileinfo.h>
+#include <quazipnewinfo.h>
 
 #include <charconv>
-#include <filesystem>
 #include <cmath>
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+// The largest sheet an .xlsx can describe (XFD1048576).
+constexpr int kMaxRow = 1048576;
+constexpr int kMaxColumn = 16384;
+
+} // namespace
 
 void Worksheet::setText(int row, int column, const QString& text)
 {
@@ -36,6 +45,14 @@ QString Worksheet::text(int row, int column) const
     if (row < 1 || column < 1)
         return QString();
     return mCells.value(key(row, column));
+}
+
+WorkbookCells Worksheet::cells() const
+{
+    WorkbookCells all;
+    for (auto it = mCells.constBegin(); it != mCells.constEnd(); ++it)
+        all.emplace(std::make_pair(int(it.key() >> 32), int(it.key() & 0xFFFFFFFFu)), it.value());
+    return all;
 }
 
 QStringList Workbook::sheetNames() const
@@ -75,35 +92,159 @@ QString txt(const char* de, const char* en)
     return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
 }
 
-// Failure while reading a workbook; the text is the reason, without the file.
-struct ReadFailure {
-    QString reason;
-};
+} // namespace
+
+QString workbookFileFilter()
+{
+    return txt("Excel-Dateien (*.xls;*.xlsx)|*.xls;*.xlsx|Alle Dateien (*.*)|*.*",
+               "Excel files (*.xls;*.xlsx)|*.xls;*.xlsx|All files (*.*)|*.*");
+}
+
+namespace {
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(bytes >> 20);
+}
 
 // ---------------------------------------------------------------------------
 // Office Open XML
 
+// One part of the package as the XML reader sees it: the inflated bytes, cut
+// off one byte past the cap, so that an inflated size is never trusted and
+// never read further than needed to know it is too large.
+class CappedPart : public QIODevice {
+public:
+    CappedPart(QuaZipFile& file, qint64 cap) : mFile(file), mCap(cap) {}
+    bool isSequential() const override { return true; }
+    bool atEnd() const override { return mEnded || tooLarge || damaged; }
+    qint64 bytesRead() const { return mRead; }
+    bool tooLarge = false;
+    bool damaged = false;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (tooLarge || damaged)
+            return -1;
+        if (maxSize <= 0)
+            return 0;
+        if (mCap < 0) {
+            tooLarge = true;
+            return -1;
+        }
+        // At most one byte past the cap: enough to know that it is passed.
+        const qint64 want = std::min(maxSize, mCap + 1 - mRead);
+        const qint64 n = mFile.read(data, want);
+        if (n < 0) {
+            damaged = true;
+            return -1;
+        }
+        mRead += n;
+        if (mRead > mCap) {
+            tooLarge = true;
+            return -1;
+        }
+        if (n == 0)
+            mEnded = true;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QuaZipFile& mFile;
+    qint64 mCap;
+    qint64 mRead = 0;
+    bool mEnded = false;
+};
+
 class Package {
 public:
-    explicit Package(const QString& path) : mZip(path) {}
-    bool open() { return mZip.open(QuaZip::mdUnzip); }
+    Package(QIODevice& device, const WorkbookLimits& limits) : mZip(&device), mLimits(limits) {}
+    // Opens the package; throws when it cannot be read or has too many parts
+    // (every look-up of a part walks the list of them).
+    void open()
+    {
+        if (!mZip.open(QuaZip::mdUnzip))
+            throw WorkbookFailure{txt("kein lesbares ZIP-Archiv", "not a readable ZIP archive")};
+        if (mZip.getEntriesCount() > mLimits.parts)
+            throw WorkbookFailure{txt("die Arbeitsmappe hat mehr als %1 Teile", "the workbook has more than %1 parts")
+                                      .arg(mLimits.parts)};
+    }
     bool has(const QString& part) { return mZip.setCurrentFile(part, QuaZip::csInsensitive); }
+    QStringList names() { return mZip.getFileNameList(); }
+
+    // Hands the part to body as XML, read while body reads it.
+    void parse(const QString& part, const std::function<void(QXmlStreamReader&)>& body)
+    {
+        QuaZipFile f(&mZip);
+        const qint64 cap = openPart(part, f);
+        CappedPart device(f, cap);
+        device.open(QIODevice::ReadOnly);
+        QXmlStreamReader xml(&device);
+        body(xml);
+        account(part, device, cap);
+        if (xml.hasError())
+            throw WorkbookFailure{txt("Teil %1: %2", "part %1: %2").arg(part, xml.errorString())};
+        closePart(part, f);
+    }
+
+    // The whole part.
     QByteArray read(const QString& part)
     {
-        if (!mZip.setCurrentFile(part, QuaZip::csInsensitive))
-            throw ReadFailure{txt("Teil %1 fehlt", "part %1 is missing").arg(part)};
         QuaZipFile f(&mZip);
-        if (!f.open(QIODevice::ReadOnly))
-            throw ReadFailure{txt("Teil %1 ist nicht lesbar", "part %1 cannot be read").arg(part)};
-        QByteArray bytes = f.readAll();
-        f.close();
-        if (f.getZipError() != UNZ_OK)
-            throw ReadFailure{txt("Teil %1 ist beschädigt", "part %1 is damaged").arg(part)};
+        const qint64 cap = openPart(part, f);
+        CappedPart device(f, cap);
+        device.open(QIODevice::ReadOnly);
+        QByteArray bytes;
+        char buffer[65536];
+        for (qint64 n; (n = device.read(buffer, sizeof buffer)) > 0;)
+            bytes.append(buffer, n);
+        account(part, device, cap);
+        closePart(part, f);
         return bytes;
     }
 
 private:
+    qint64 openPart(const QString& part, QuaZipFile& f)
+    {
+        if (!mZip.setCurrentFile(part, QuaZip::csInsensitive))
+            throw WorkbookFailure{txt("Teil %1 fehlt", "part %1 is missing").arg(part)};
+        const qint64 cap = std::min(mLimits.partBytes, mLimits.packageBytes - mRead);
+        QuaZipFileInfo64 info;
+        if (mZip.getCurrentFileInfo(&info) && info.uncompressedSize > quint64(std::max<qint64>(cap, 0)))
+            tooLarge(part);
+        if (!f.open(QIODevice::ReadOnly))
+            throw WorkbookFailure{txt("Teil %1 ist nicht lesbar", "part %1 cannot be read").arg(part)};
+        return cap;
+    }
+    void account(const QString& part, const CappedPart& device, qint64)
+    {
+        mRead += device.bytesRead();
+        if (device.tooLarge)
+            tooLarge(part);
+        if (device.damaged)
+            throw WorkbookFailure{txt("Teil %1 ist beschädigt", "part %1 is damaged").arg(part)};
+    }
+    void closePart(const QString& part, QuaZipFile& f)
+    {
+        f.close();
+        if (f.getZipError() != UNZ_OK)
+            throw WorkbookFailure{txt("Teil %1 ist beschädigt", "part %1 is damaged").arg(part)};
+    }
+    [[noreturn]] void tooLarge(const QString& part) const
+    {
+        if (mLimits.partBytes <= mLimits.packageBytes - mRead)
+            throw WorkbookFailure{txt("Teil %1 ist entpackt größer als %2 MB", "part %1 inflates to more than %2 MB")
+                                      .arg(part, megabytes(mLimits.partBytes))};
+        throw WorkbookFailure{txt("die Arbeitsmappe ist entpackt größer als %1 MB",
+                                  "the workbook inflates to more than %1 MB")
+                                  .arg(megabytes(mLimits.packageBytes))};
+    }
+
     QuaZip mZip;
+    const WorkbookLimits& mLimits;
+    qint64 mRead = 0;
 };
 
 struct Relationship {
@@ -128,31 +269,25 @@ QString resolveTarget(const QString& sourcePart, const QString& target)
     return QDir::cleanPath(dir + target);
 }
 
-void checkXml(const QXmlStreamReader& xml, const QString& part)
-{
-    if (xml.hasError())
-        throw ReadFailure{txt("Teil %1: %2", "part %1: %2").arg(part, xml.errorString())};
-}
-
 QHash<QString, Relationship> readRelationships(Package& pkg, const QString& sourcePart)
 {
     QHash<QString, Relationship> rels;
     const QString relsPart = relsPartOf(sourcePart);
     if (!pkg.has(relsPart))
         return rels;
-    QXmlStreamReader xml(pkg.read(relsPart));
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement() || xml.name() != QLatin1String("Relationship"))
-            continue;
-        const auto a = xml.attributes();
-        if (a.value(QLatin1String("TargetMode")) == QLatin1String("External"))
-            continue;
-        rels.insert(a.value(QLatin1String("Id")).toString(),
-                    {a.value(QLatin1String("Type")).toString(),
-                     resolveTarget(sourcePart, a.value(QLatin1String("Target")).toString())});
-    }
-    checkXml(xml, relsPart);
+    pkg.parse(relsPart, [&](QXmlStreamReader& xml) {
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement() || xml.name() != QLatin1String("Relationship"))
+                continue;
+            const auto a = xml.attributes();
+            if (a.value(QLatin1String("TargetMode")) == QLatin1String("External"))
+                continue;
+            rels.insert(a.value(QLatin1String("Id")).toString(),
+                        {a.value(QLatin1String("Type")).toString(),
+                         resolveTarget(sourcePart, a.value(QLatin1String("Target")).toString())});
+        }
+    });
     return rels;
 }
 
@@ -199,28 +334,42 @@ QStringList readSharedStrings(Package& pkg, const QString& part)
     QStringList strings;
     if (part.isEmpty() || !pkg.has(part))
         return strings;
-    QXmlStreamReader xml(pkg.read(part));
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == QLatin1String("si"))
-            strings << readStringItem(xml);
-    }
-    checkXml(xml, part);
+    pkg.parse(part, [&](QXmlStreamReader& xml) {
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.name() == QLatin1String("si"))
+                strings << readStringItem(xml);
+        }
+    });
     return strings;
 }
 
-// "AB12" -> row 12, column 28; false when it is not a cell reference.
+// "AB12" -> row 12, column 28; false when it is not the reference of a cell
+// inside the largest sheet (A1 to XFD1048576).
 bool parseReference(QStringView ref, int& row, int& column)
 {
     qsizetype i = 0;
     int c = 0;
-    while (i < ref.size() && ref[i].isLetter()) {
-        c = c * 26 + (ref[i].toUpper().unicode() - 'A' + 1);
-        ++i;
+    for (; i < ref.size(); ++i) {
+        char16_t ch = ref[i].unicode();
+        if (ch >= u'a' && ch <= u'z')
+            ch = char16_t(ch - u'a' + u'A');
+        if (ch < u'A' || ch > u'Z')
+            break;
+        if (i == 3)
+            return false; // more letters than the largest column has
+        c = c * 26 + (ch - u'A' + 1);
     }
-    bool ok = false;
-    const int r = ref.mid(i).toInt(&ok);
-    if (i == 0 || !ok || r < 1 || c < 1)
+    const QStringView digits = ref.mid(i);
+    if (i == 0 || c > kMaxColumn || digits.isEmpty() || digits.size() > 7)
+        return false;
+    int r = 0;
+    for (const QChar d : digits) {
+        if (d < u'0' || d > u'9')
+            return false;
+        r = r * 10 + (d.unicode() - u'0');
+    }
+    if (r < 1 || r > kMaxRow)
         return false;
     row = r;
     column = c;
@@ -237,9 +386,38 @@ QString numberCellText(const QString& v)
     return workbookNumberText(d);
 }
 
-void readSheetXml(Package& pkg, const QString& part, const QStringList& shared, Worksheet& sheet)
+// The row of a <row> element: its "r", else the one after the row before.
+int rowNumber(const QXmlStreamReader& xml, int previous, const QString& part)
 {
-    QXmlStreamReader xml(pkg.read(part));
+    const QStringView given = xml.attributes().value(QLatin1String("r"));
+    bool ok = false;
+    const int r = given.isEmpty() ? previous + 1 : given.toInt(&ok);
+    if ((!given.isEmpty() && !ok) || r < 1 || r > kMaxRow)
+        throw WorkbookFailure{txt("Teil %1: ungültige Zeilennummer", "part %1: bad row number").arg(part)};
+    return r;
+}
+
+class CellCounter {
+public:
+    explicit CellCounter(qint64 limit) : mLimit(limit) {}
+    void put(Worksheet& sheet, int row, int column, const QString& text)
+    {
+        if (text.isEmpty())
+            return;
+        if (++mCount > mLimit)
+            throw WorkbookFailure{txt("die Arbeitsmappe hat mehr als %1 Zellen", "the workbook has more than %1 cells")
+                                      .arg(mLimit)};
+        sheet.setText(row, column, text);
+    }
+
+private:
+    qint64 mLimit;
+    qint64 mCount = 0;
+};
+
+void readSheetXml(QXmlStreamReader& xml, const QString& part, const QStringList& shared, Worksheet& sheet,
+                  CellCounter& counter)
+{
     int row = 0;
     int column = 0;
     while (!xml.atEnd()) {
@@ -247,18 +425,16 @@ void readSheetXml(Package& pkg, const QString& part, const QStringList& shared, 
         if (!xml.isStartElement())
             continue;
         if (xml.name() == QLatin1String("row")) {
-            bool ok = false;
-            const int r = xml.attributes().value(QLatin1String("r")).toInt(&ok);
-            row = ok && r > 0 ? r : row + 1;
+            row = rowNumber(xml, row, part);
             column = 0;
             continue;
         }
         if (xml.name() != QLatin1String("c"))
             continue;
         const auto a = xml.attributes();
-        int r = row, c = column + 1;
-        if (a.hasAttribute(QLatin1String("r")) && !parseReference(a.value(QLatin1String("r")), r, c))
-            throw ReadFailure{txt("Teil %1: ungültige Zelladresse", "part %1: bad cell reference").arg(part)};
+        int r = std::max(row, 1), c = column + 1;
+        if (a.hasAttribute(QLatin1String("r")) ? !parseReference(a.value(QLatin1String("r")), r, c) : c > kMaxColumn)
+            throw WorkbookFailure{txt("Teil %1: ungültige Zelladresse", "part %1: bad cell reference").arg(part)};
         row = r;
         column = c;
         const QString type = a.value(QLatin1String("t")).toString();
@@ -282,7 +458,8 @@ void readSheetXml(Package& pkg, const QString& part, const QStringList& shared, 
             bool ok = false;
             const int index = value.trimmed().toInt(&ok);
             if (!ok || index < 0 || index >= shared.size())
-                throw ReadFailure{txt("Teil %1: Text %2 fehlt", "part %1: string %2 is missing").arg(part, value)};
+                throw WorkbookFailure{
+                    txt("Teil %1: Text %2 fehlt", "part %1: string %2 is missing").arg(part, value.left(20))};
             text = shared[index];
         } else if (type == QLatin1String("inlineStr")) {
             text = inlineText;
@@ -293,9 +470,8 @@ void readSheetXml(Package& pkg, const QString& part, const QStringList& shared, 
         } else if (!value.isEmpty()) {
             text = numberCellText(value);
         }
-        sheet.setText(row, column, text);
+        counter.put(sheet, row, column, text);
     }
-    checkXml(xml, part);
 }
 
 QString partOfType(const QHash<QString, Relationship>& rels, QLatin1String typeEnd, const QString& fallback)
@@ -306,11 +482,10 @@ QString partOfType(const QHash<QString, Relationship>& rels, QLatin1String typeE
     return fallback;
 }
 
-void readXlsx(const QString& path, Workbook& book)
+void readXlsx(QIODevice& device, Workbook& book, const WorkbookLimits& limits)
 {
-    Package pkg(path);
-    if (!pkg.open())
-        throw ReadFailure{txt("kein lesbares ZIP-Archiv", "not a readable ZIP archive")};
+    Package pkg(device, limits);
+    pkg.open();
     const auto rootRels = readRelationships(pkg, QString());
     const QString workbookPart =
         partOfType(rootRels, QLatin1String("/officeDocument"), QStringLiteral("xl/workbook.xml"));
@@ -324,8 +499,7 @@ void readXlsx(const QString& path, Workbook& book)
         QString part;
     };
     std::vector<SheetRef> refs;
-    {
-        QXmlStreamReader xml(pkg.read(workbookPart));
+    pkg.parse(workbookPart, [&](QXmlStreamReader& xml) {
         while (!xml.atEnd()) {
             xml.readNext();
             if (!xml.isStartElement() || xml.name() != QLatin1String("sheet"))
@@ -338,138 +512,66 @@ void readXlsx(const QString& path, Workbook& book)
             // Chart and dialog sheets are not worksheets.
             if (rel == rels.constEnd() || !rel->type.endsWith(QLatin1String("/worksheet")))
                 continue;
+            if (qint64(refs.size()) >= limits.sheets)
+                throw WorkbookFailure{txt("die Arbeitsmappe hat mehr als %1 Tabellenblätter",
+                                          "the workbook has more than %1 worksheets")
+                                          .arg(limits.sheets)};
             refs.push_back({xml.attributes().value(QLatin1String("name")).toString(), rel->target});
         }
-        checkXml(xml, workbookPart);
-    }
+    });
+    CellCounter counter(limits.cells);
     for (const SheetRef& ref : refs) {
         auto sheet = std::make_shared<Worksheet>(ref.name);
         sheet->part = ref.part;
-        readSheetXml(pkg, ref.part, shared, *sheet);
-        book.sheets.push_back(sheet);
-    }
-}
-
-// ---------------------------------------------------------------------------
-// Binary workbook
-
-// The binary reader hands dates out as text; the serial number is what a
-// cell's value is, as in an .xlsx.
-QString serialOfDateText(const QString& text, bool base1904)
-{
-    const QDate origin = base1904 ? QDate(1904, 1, 1) : QDate(1899, 12, 30);
-    double serial = 0;
-    QString rest = text;
-    if (text.size() >= 10 && text[4] == u'-') {
-        const QDate d = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
-        if (!d.isValid())
-            return text;
-        serial = double(origin.daysTo(d));
-        rest = text.mid(10).trimmed();
-    }
-    if (!rest.isEmpty()) {
-        const QTime t = QTime::fromString(rest, QStringLiteral("HH:mm:ss"));
-        if (!t.isValid())
-            return text;
-        serial += t.msecsSinceStartOfDay() / 86400000.0;
-    }
-    return workbookNumberText(serial);
-}
-
-void readXls(const QString& path, Workbook& book)
-{
-    const void* handle = nullptr;
-    const QByteArray local = QFile::encodeName(path);
-    struct Closer {
-        const void*& h;
-        ~Closer()
-        {
-            if (h)
-                freexl_close(h);
-        }
-    } closer{handle};
-    if (freexl_open(local.constData(), &handle) != FREEXL_OK)
-        throw ReadFailure{txt("keine lesbare Excel-Arbeitsmappe", "not a readable Excel workbook")};
-    unsigned int count = 0;
-    if (freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &count) != FREEXL_OK)
-        throw ReadFailure{txt("Tabellenblätter nicht lesbar", "worksheets cannot be read")};
-    unsigned int dateMode = 0;
-    freexl_get_info(handle, FREEXL_BIFF_DATEMODE, &dateMode);
-    const bool base1904 = dateMode == FREEXL_BIFF_DATEMODE_1904;
-    for (unsigned int i = 0; i < count; ++i) {
-        const char* name = nullptr;
-        if (freexl_get_worksheet_name(handle, static_cast<unsigned short>(i), &name) != FREEXL_OK ||
-            freexl_select_active_worksheet(handle, static_cast<unsigned short>(i)) != FREEXL_OK)
-            throw ReadFailure{txt("Tabellenblatt %1 nicht lesbar", "worksheet %1 cannot be read").arg(i + 1)};
-        auto sheet = std::make_shared<Worksheet>(QString::fromUtf8(name ? name : ""));
-        unsigned int rows = 0;
-        unsigned short columns = 0;
-        if (freexl_worksheet_dimensions(handle, &rows, &columns) != FREEXL_OK)
-            throw ReadFailure{txt("Tabellenblatt %1 nicht lesbar", "worksheet %1 cannot be read").arg(sheet->name())};
-        for (unsigned int r = 0; r < rows; ++r) {
-            for (unsigned short c = 0; c < columns; ++c) {
-                FreeXL_CellValue cell;
-                if (freexl_get_cell_value(handle, r, c, &cell) != FREEXL_OK)
-                    throw ReadFailure{txt("Zelle %1/%2 nicht lesbar", "cell %1/%2 cannot be read").arg(r + 1).arg(c + 1)};
-                QString text;
-                switch (cell.type) {
-                case FREEXL_CELL_INT:
-                    text = QString::number(cell.value.int_value);
-                    break;
-                case FREEXL_CELL_DOUBLE:
-                    text = workbookNumberText(cell.value.double_value);
-                    break;
-                case FREEXL_CELL_TEXT:
-                case FREEXL_CELL_SST_TEXT:
-                    text = QString::fromUtf8(cell.value.text_value);
-                    break;
-                case FREEXL_CELL_DATE:
-                case FREEXL_CELL_DATETIME:
-                case FREEXL_CELL_TIME:
-                    text = serialOfDateText(QString::fromUtf8(cell.value.text_value), base1904);
-                    break;
-                default:
-                    break;
-                }
-                sheet->setText(int(r) + 1, int(c) + 1, text);
-            }
-        }
+        pkg.parse(ref.part, [&](QXmlStreamReader& xml) { readSheetXml(xml, ref.part, shared, *sheet, counter); });
         book.sheets.push_back(sheet);
     }
 }
 
 } // namespace
 
-std::optional<Workbook> Workbook::open(const QString& path, QString* error)
+std::optional<Workbook> Workbook::read(QIODevice& device, const QString& name, QString* error,
+                                       const WorkbookLimits& limits)
 {
     auto failWith = [&](const QString& message) -> std::optional<Workbook> {
         if (error)
             *error = message;
         return std::nullopt;
     };
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return failWith(txt("Die Arbeitsmappe %1 kann nicht geöffnet werden: %2",
-                            "The workbook %1 cannot be opened: %2")
-                            .arg(QDir::toNativeSeparators(path), f.errorString()));
-    const QByteArray magic = f.read(8);
-    f.close();
+    const QString shown = QDir::toNativeSeparators(name);
+    const QByteArray magic = device.peek(8);
     Workbook book;
     try {
-        if (magic.startsWith("PK\x03\x04"))
-            readXlsx(path, book);
-        else if (magic == QByteArray::fromHex("D0CF11E0A1B11AE1"))
-            readXls(path, book);
-        else
+        if (magic.startsWith("PK\x03\x04")) {
+            readXlsx(device, book, limits);
+        } else if (magic == QByteArray::fromHex("D0CF11E0A1B11AE1")) {
+            if (device.size() > limits.fileBytes)
+                throw WorkbookFailure{txt("die Datei ist größer als %1 MB", "the file is larger than %1 MB")
+                                          .arg(megabytes(limits.fileBytes))};
+            readBinaryWorkbook(device.readAll(), book, limits);
+        } else {
             return failWith(txt("Die Datei %1 ist keine Arbeitsmappe (.xlsx oder .xls).",
                                 "The file %1 is not a workbook (.xlsx or .xls).")
-                                .arg(QDir::toNativeSeparators(path)));
-    } catch (const ReadFailure& e) {
-        return failWith(txt("Die Arbeitsmappe %1 kann nicht gelesen werden: %2",
-                            "The workbook %1 cannot be read: %2")
-                            .arg(QDir::toNativeSeparators(path), e.reason));
+                                .arg(shown));
+        }
+    } catch (const WorkbookFailure& e) {
+        return failWith(
+            txt("Die Arbeitsmappe %1 kann nicht gelesen werden: %2", "The workbook %1 cannot be read: %2")
+                .arg(shown, e.reason));
     }
     return book;
+}
+
+std::optional<Workbook> Workbook::open(const QString& path, QString* error, const WorkbookLimits& limits)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = txt("Die Arbeitsmappe %1 kann nicht geöffnet werden: %2", "The workbook %1 cannot be opened: %2")
+                         .arg(QDir::toNativeSeparators(path), f.errorString());
+        return std::nullopt;
+    }
+    return read(f, path, error, limits);
 }
 
 // ---------------------------------------------------------------------------
@@ -485,104 +587,234 @@ QString columnLetters(int column)
     return letters;
 }
 
-// One cell as an inline string (or empty), keeping the style of the cell it replaces.
-void writeCell(QXmlStreamWriter& w, int row, int column, const QString& text, const QString& style)
+// A cell text as XML character data. Characters XML cannot hold (control
+// characters, CR, which a reader turns into LF, a surrogate without its pair)
+// are written as Excel writes them, "_xHHHH_", and a text that looks like such
+// an escape keeps its "_" by escaping it.
+QString cellTextXml(const QString& text)
 {
-    w.writeStartElement(QStringLiteral("c"));
-    w.writeAttribute(QStringLiteral("r"), columnLetters(column) + QString::number(row));
-    if (!style.isEmpty())
-        w.writeAttribute(QStringLiteral("s"), style);
-    if (!text.isEmpty()) {
-        w.writeAttribute(QStringLiteral("t"), QStringLiteral("inlineStr"));
-        w.writeStartElement(QStringLiteral("is"));
-        w.writeStartElement(QStringLiteral("t"));
-        w.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-        w.writeCharacters(text);
-        w.writeEndElement();
-        w.writeEndElement();
+    auto isHex = [](QChar c) { return c.isDigit() || (c.toLower() >= u'a' && c.toLower() <= u'f'); };
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        const char16_t u = ch.unicode();
+        const bool lone = ch.isHighSurrogate()  ? !(i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                          : ch.isLowSurrogate() ? !(i > 0 && text[i - 1].isHighSurrogate())
+                                                : false;
+        const bool escapeLike = u == u'_' && i + 6 < text.size() && text[i + 1] == u'x' && isHex(text[i + 2]) &&
+                                isHex(text[i + 3]) && isHex(text[i + 4]) && isHex(text[i + 5]) && text[i + 6] == u'_';
+        if (escapeLike || lone || (u < 0x20 && u != u'\t' && u != u'\n') || u == 0xFFFE || u == 0xFFFF)
+            out += QStringLiteral("_x") + QString::number(u, 16).toUpper().rightJustified(4, u'0') + u'_';
+        else if (u == u'&')
+            out += QLatin1String("&amp;");
+        else if (u == u'<')
+            out += QLatin1String("&lt;");
+        else if (u == u'>')
+            out += QLatin1String("&gt;");
+        else
+            out += ch;
     }
-    w.writeEndElement();
+    return out;
 }
 
-// The sheet part with the cells replaced or added; every other token is copied.
+// One cell as an inline string (or empty), keeping the style of the cell it
+// replaces; p is the prefix of the sheet's namespace with its ":" (or empty).
+QString cellXml(const QString& p, int row, int column, const QString& text, const QString& style)
+{
+    QString xml = u'<' + p + QStringLiteral("c r=\"") + columnLetters(column) + QString::number(row) + u'"';
+    if (!style.isEmpty())
+        xml += QStringLiteral(" s=\"") + style.toHtmlEscaped() + u'"';
+    if (text.isEmpty())
+        return xml + QStringLiteral("/>");
+    return xml + QStringLiteral(" t=\"inlineStr\"><") + p + QStringLiteral("is><") + p +
+           QStringLiteral("t xml:space=\"preserve\">") + cellTextXml(text) + QStringLiteral("</") + p +
+           QStringLiteral("t></") + p + QStringLiteral("is></") + p + QStringLiteral("c>");
+}
+
+QString rowXml(const QString& p, int row, const std::map<int, QString>& columns)
+{
+    QString xml = u'<' + p + QStringLiteral("row r=\"") + QString::number(row) + QStringLiteral("\">");
+    for (const auto& [c, text] : columns)
+        xml += cellXml(p, row, c, text, QString());
+    return xml + QStringLiteral("</") + p + QStringLiteral("row>");
+}
+
+QString prefixOf(const QXmlStreamReader& xml)
+{
+    return xml.prefix().isEmpty() ? QString() : xml.prefix().toString() + u':';
+}
+
+[[noreturn]] void notWellFormed(const QString& why)
+{
+    throw WorkbookFailure{txt("Tabellenblatt nicht lesbar: %1", "worksheet cannot be read: %1").arg(why)};
+}
+
+} // namespace
+
 QByteArray rewriteSheetXml(const QByteArray& source, const WorkbookCells& cells)
 {
-    QXmlStreamReader xml(source);
-    QByteArray out;
-    QXmlStreamWriter w(&out);
+    // The part is changed where the cells go and copied as it stands
+    // everywhere else, in the encoding it came in.
+    const bool bom = source.startsWith("\xEF\xBB\xBF") || source.startsWith("\xFF\xFE") ||
+                     source.startsWith("\xFE\xFF");
+    const QStringConverter::Encoding encoding =
+        QStringConverter::encodingForData(source, u'<').value_or(QStringConverter::Utf8);
+    QStringDecoder decode(encoding);
+    const QString text = decode(source);
+    if (decode.hasError())
+        notWellFormed(txt("ungültige Zeichen", "invalid characters"));
+
     std::map<int, std::map<int, QString>> rows;
-    for (const auto& [at, text] : cells)
-        rows[at.first][at.second] = text;
-    auto writeRow = [&](int r, const std::map<int, QString>& columns) {
-        w.writeStartElement(QStringLiteral("row"));
-        w.writeAttribute(QStringLiteral("r"), QString::number(r));
-        for (const auto& [c, text] : columns)
-            writeCell(w, r, c, text, QString());
-        w.writeEndElement();
+    for (const auto& [at, cellText] : cells)
+        rows[at.first][at.second] = cellText;
+
+    QString out;
+    qsizetype copied = 0;
+    auto copyUpTo = [&](qsizetype at) {
+        out += QStringView(text).mid(copied, at - copied);
+        copied = at;
     };
+    // Where the tag that ends at end begins ("<" cannot stand inside a tag),
+    // after checking that it is the tag of that element.
+    auto tagStart = [&](qsizetype end, const QString& opening) {
+        const qsizetype lt = end > 0 ? text.lastIndexOf(u'<', end - 1) : -1;
+        if (lt < 0 || !QStringView(text).mid(lt).startsWith(opening))
+            notWellFormed(txt("unerwarteter Aufbau", "unexpected structure"));
+        return lt;
+    };
+    auto selfClosing = [&](qsizetype end) { return end >= 2 && text[end - 2] == u'/' && text[end - 1] == u'>'; };
+
+    QXmlStreamReader xml(text);
+    int depth = 0;
+    int sheetDataDepth = 0, rowDepth = 0;
+    bool sawSheetData = false;
+    QString sheetPrefix, rowPrefix;
+    qsizetype sheetDataEnd = 0;
     int row = 0, column = 0;
-    bool inRow = false;
     std::map<int, QString> pending; // cells of the current row still to write
     while (!xml.atEnd()) {
         xml.readNext();
-        if (xml.isStartElement() && xml.name() == QLatin1String("row")) {
-            bool ok = false;
-            const int r = xml.attributes().value(QLatin1String("r")).toInt(&ok);
-            row = ok && r > 0 ? r : row + 1;
-            column = 0;
-            // Rows to change that have no element of their own come before this one.
-            while (!rows.empty() && rows.begin()->first < row) {
-                writeRow(rows.begin()->first, rows.begin()->second);
-                rows.erase(rows.begin());
+        const qsizetype end = xml.characterOffset();
+        if (xml.tokenType() == QXmlStreamReader::DTD)
+            notWellFormed(txt("Dokumenttyp-Deklaration", "document type declaration"));
+        if (xml.isStartElement()) {
+            ++depth;
+            const QString qname = xml.qualifiedName().toString();
+            if (!sawSheetData && xml.name() == QLatin1String("sheetData")) {
+                sawSheetData = true;
+                sheetDataDepth = depth;
+                sheetPrefix = prefixOf(xml);
+                sheetDataEnd = end;
+                tagStart(end, u'<' + qname);
+            } else if (sheetDataDepth && depth == sheetDataDepth + 1 && xml.name() == QLatin1String("row")) {
+                const qsizetype start = tagStart(end, u'<' + qname);
+                row = rowNumber(xml, row, QStringLiteral("sheet"));
+                column = 0;
+                // Rows to change that have no element of their own come before this one.
+                if (!rows.empty() && rows.begin()->first < row) {
+                    copyUpTo(start);
+                    while (!rows.empty() && rows.begin()->first < row) {
+                        out += rowXml(sheetPrefix, rows.begin()->first, rows.begin()->second);
+                        rows.erase(rows.begin());
+                    }
+                }
+                pending.clear();
+                if (!rows.empty() && rows.begin()->first == row) {
+                    pending = rows.begin()->second;
+                    rows.erase(rows.begin());
+                }
+                rowDepth = depth;
+                rowPrefix = prefixOf(xml);
+                if (selfClosing(end) && !pending.empty()) {
+                    copyUpTo(end - 2);
+                    out += u'>';
+                    for (const auto& [c, cellText] : pending)
+                        out += cellXml(rowPrefix, row, c, cellText, QString());
+                    out += QStringLiteral("</") + qname + u'>';
+                    copied = end;
+                    pending.clear();
+                }
+            } else if (rowDepth && depth == rowDepth + 1 && xml.name() == QLatin1String("c")) {
+                const qsizetype start = tagStart(end, u'<' + qname);
+                const auto a = xml.attributes();
+                int r = row, c = column + 1;
+                if (a.hasAttribute(QLatin1String("r")) ? !parseReference(a.value(QLatin1String("r")), r, c) || r != row
+                                                       : c > kMaxColumn)
+                    notWellFormed(txt("ungültige Zelladresse", "bad cell reference"));
+                column = c;
+                if (!pending.empty() && pending.begin()->first < c) {
+                    copyUpTo(start);
+                    while (!pending.empty() && pending.begin()->first < c) {
+                        out += cellXml(rowPrefix, row, pending.begin()->first, pending.begin()->second, QString());
+                        pending.erase(pending.begin());
+                    }
+                }
+                const auto it = pending.find(c);
+                if (it != pending.end()) {
+                    const QString style = a.value(QLatin1String("s")).toString();
+                    const bool empty = selfClosing(end);
+                    xml.skipCurrentElement(); // up to and with its end tag
+                    const qsizetype cellEnd = empty ? end : xml.characterOffset();
+                    if (!empty && !xml.hasError())
+                        tagStart(cellEnd, QStringLiteral("</") + qname);
+                    --depth;
+                    copyUpTo(start);
+                    out += cellXml(rowPrefix, row, c, it->second, style);
+                    copied = cellEnd;
+                    pending.erase(it);
+                }
             }
-            pending.clear();
-            if (!rows.empty() && rows.begin()->first == row) {
-                pending = rows.begin()->second;
-                rows.erase(rows.begin());
-            }
-            inRow = true;
-            w.writeCurrentToken(xml);
             continue;
         }
-        if (inRow && xml.isStartElement() && xml.name() == QLatin1String("c")) {
-            int r = row, c = column + 1;
-            const auto a = xml.attributes();
-            if (a.hasAttribute(QLatin1String("r")))
-                parseReference(a.value(QLatin1String("r")), r, c);
-            column = c;
-            while (!pending.empty() && pending.begin()->first < c) {
-                writeCell(w, row, pending.begin()->first, pending.begin()->second, QString());
-                pending.erase(pending.begin());
+        if (xml.isEndElement()) {
+            if (rowDepth && depth == rowDepth) {
+                if (!pending.empty()) {
+                    copyUpTo(tagStart(end, QStringLiteral("</") + rowPrefix + QStringLiteral("row")));
+                    for (const auto& [c, cellText] : pending)
+                        out += cellXml(rowPrefix, row, c, cellText, QString());
+                    pending.clear();
+                }
+                rowDepth = 0;
+            } else if (sheetDataDepth && depth == sheetDataDepth) {
+                if (!rows.empty()) {
+                    if (end == sheetDataEnd && selfClosing(end)) {
+                        copyUpTo(end - 2);
+                        out += u'>';
+                        for (const auto& [r, columns] : rows)
+                            out += rowXml(sheetPrefix, r, columns);
+                        out += QStringLiteral("</") + sheetPrefix + QStringLiteral("sheetData>");
+                        copied = end;
+                    } else {
+                        copyUpTo(tagStart(end, QStringLiteral("</") + sheetPrefix + QStringLiteral("sheetData")));
+                        for (const auto& [r, columns] : rows)
+                            out += rowXml(sheetPrefix, r, columns);
+                    }
+                    rows.clear();
+                }
+                sheetDataDepth = 0;
             }
-            const auto it = pending.find(c);
-            if (it != pending.end()) {
-                writeCell(w, row, c, it->second, a.value(QLatin1String("s")).toString());
-                pending.erase(it);
-                xml.skipCurrentElement();
-                continue;
-            }
-            w.writeCurrentToken(xml);
-            continue;
+            --depth;
         }
-        if (inRow && xml.isEndElement() && xml.name() == QLatin1String("row")) {
-            for (const auto& [c, text] : pending)
-                writeCell(w, row, c, text, QString());
-            pending.clear();
-            inRow = false;
-            w.writeCurrentToken(xml);
-            continue;
-        }
-        if (xml.isEndElement() && xml.name() == QLatin1String("sheetData")) {
-            for (const auto& [r, columns] : rows)
-                writeRow(r, columns);
-            rows.clear();
-        }
-        w.writeCurrentToken(xml);
     }
     if (xml.hasError())
-        throw ReadFailure{xml.errorString()};
-    return out;
+        notWellFormed(xml.errorString());
+    if (!sawSheetData)
+        notWellFormed(txt("keine Zelltabelle", "no cell table"));
+    copyUpTo(text.size());
+    QStringEncoder encode(encoding, bom ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+    const QByteArray written = encode(out);
+    // What is written must read back as its bytes stand, declaration included,
+    // as the program's own reader and other programs read it.
+    QXmlStreamReader check(written);
+    while (!check.atEnd())
+        check.readNext();
+    if (check.hasError())
+        notWellFormed(check.errorString());
+    return written;
 }
+
+namespace {
 
 // Writes parts into a new package at target through a temporary file beside it.
 void writePackage(const QString& target, const std::vector<std::pair<QString, QByteArray>>& parts)
@@ -592,28 +824,30 @@ void writePackage(const QString& target, const std::vector<std::pair<QString, QB
     {
         QuaZip zip(temp);
         if (!zip.open(QuaZip::mdCreate))
-            throw ReadFailure{txt("%1 kann nicht angelegt werden", "%1 cannot be created")
-                                  .arg(QDir::toNativeSeparators(temp))};
+            throw WorkbookFailure{txt("%1 kann nicht angelegt werden", "%1 cannot be created")
+                                      .arg(QDir::toNativeSeparators(temp))};
         for (const auto& [name, bytes] : parts) {
             QuaZipFile f(&zip);
             if (!f.open(QIODevice::WriteOnly, QuaZipNewInfo(name)) || f.write(bytes) != bytes.size()) {
                 f.close();
                 zip.close();
                 QFile::remove(temp);
-                throw ReadFailure{txt("Teil %1 kann nicht geschrieben werden", "part %1 cannot be written").arg(name)};
+                throw WorkbookFailure{
+                    txt("Teil %1 kann nicht geschrieben werden", "part %1 cannot be written").arg(name)};
             }
             f.close();
             if (f.getZipError() != ZIP_OK) {
                 zip.close();
                 QFile::remove(temp);
-                throw ReadFailure{txt("Teil %1 kann nicht geschrieben werden", "part %1 cannot be written").arg(name)};
+                throw WorkbookFailure{
+                    txt("Teil %1 kann nicht geschrieben werden", "part %1 cannot be written").arg(name)};
             }
         }
         zip.close();
         if (zip.getZipError() != ZIP_OK) {
             QFile::remove(temp);
-            throw ReadFailure{txt("%1 kann nicht geschrieben werden", "%1 cannot be written")
-                                  .arg(QDir::toNativeSeparators(temp))};
+            throw WorkbookFailure{txt("%1 kann nicht geschrieben werden", "%1 cannot be written")
+                                      .arg(QDir::toNativeSeparators(temp))};
         }
     }
     std::error_code ec;
@@ -621,32 +855,74 @@ void writePackage(const QString& target, const std::vector<std::pair<QString, QB
                             ec);
     if (ec) {
         QFile::remove(temp);
-        throw ReadFailure{QString::fromStdString(ec.message())};
+        throw WorkbookFailure{QString::fromStdString(ec.message())};
     }
 }
 
 QByteArray sheetXmlOf(const Worksheet& sheet)
 {
-    QByteArray out;
-    QXmlStreamWriter w(&out);
-    w.writeStartDocument(QStringLiteral("1.0"), true);
-    w.writeStartElement(QStringLiteral("worksheet"));
-    w.writeDefaultNamespace(QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main"));
-    w.writeStartElement(QStringLiteral("sheetData"));
-    for (int r = 1; r <= sheet.lastRow(); ++r) {
-        w.writeStartElement(QStringLiteral("row"));
-        w.writeAttribute(QStringLiteral("r"), QString::number(r));
-        for (int c = 1; c <= sheet.lastColumn(); ++c) {
-            const QString t = sheet.text(r, c);
-            if (!t.isEmpty())
-                writeCell(w, r, c, t, QString());
-        }
-        w.writeEndElement();
+    QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+                                 "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+                                 "<sheetData>");
+    std::map<int, std::map<int, QString>> rows;
+    for (const auto& [at, text] : sheet.cells())
+        rows[at.first][at.second] = text;
+    for (const auto& [r, columns] : rows)
+        xml += rowXml(QString(), r, columns);
+    xml += QStringLiteral("</sheetData></worksheet>");
+    return xml.toUtf8();
+}
+
+// A new package with every sheet of a binary workbook, the cells written into one.
+std::vector<std::pair<QString, QByteArray>> packageOf(const Workbook& book, const Worksheet* sheet,
+                                                      const WorkbookCells& cells)
+{
+    std::vector<std::pair<QString, QByteArray>> parts;
+    parts.push_back({QStringLiteral("[Content_Types].xml"), QByteArray()});
+    QByteArray types =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+        "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+        "<Override PartName=\"/xl/workbook.xml\" "
+        "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>";
+    QByteArray sheets, rels;
+    int n = 0;
+    for (const auto& s : book.sheets) {
+        ++n;
+        Worksheet copy = *s;
+        if (s.get() == sheet)
+            for (const auto& [at, text] : cells)
+                copy.setText(at.first, at.second, text);
+        const QString part = QStringLiteral("xl/worksheets/sheet%1.xml").arg(n);
+        types += "<Override PartName=\"/" + part.toUtf8() +
+                 "\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>";
+        sheets += "<sheet name=\"" + s->name().toHtmlEscaped().toUtf8() + "\" sheetId=\"" + QByteArray::number(n) +
+                  "\" r:id=\"rId" + QByteArray::number(n) + "\"/>";
+        rels += "<Relationship Id=\"rId" + QByteArray::number(n) +
+                "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+                "Target=\"worksheets/sheet" +
+                QByteArray::number(n) + ".xml\"/>";
+        parts.push_back({part, sheetXmlOf(copy)});
     }
-    w.writeEndElement();
-    w.writeEndElement();
-    w.writeEndDocument();
-    return out;
+    parts[0].second = types + "</Types>";
+    parts.push_back({QStringLiteral("_rels/.rels"),
+                     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+                     "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                     "<Relationship Id=\"rId1\" "
+                     "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+                     "Target=\"xl/workbook.xml\"/></Relationships>"});
+    parts.push_back({QStringLiteral("xl/workbook.xml"),
+                     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+                     "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+                     "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+                     "<sheets>" +
+                         sheets + "</sheets></workbook>"});
+    parts.push_back({QStringLiteral("xl/_rels/workbook.xml.rels"),
+                     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+                     "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" +
+                         rels + "</Relationships>"});
+    return parts;
 }
 
 } // namespace
@@ -655,67 +931,23 @@ bool writeXlsxCells(const QString& path, const QString& target, const QString& s
                     QString* error)
 {
     try {
-        std::optional<Workbook> book = Workbook::open(path, error);
+        const WorkbookLimits limits;
+        std::optional<Workbook> book = Workbook::open(path, error, limits);
         if (!book)
             return false;
         const Worksheet* sheet = book->sheet(sheetName);
         if (!sheet)
-            throw ReadFailure{txt("Tabelle %1 fehlt", "sheet %1 is missing").arg(sheetName)};
+            throw WorkbookFailure{txt("Tabelle %1 fehlt", "sheet %1 is missing").arg(sheetName)};
         std::vector<std::pair<QString, QByteArray>> parts;
         if (sheet->part.isEmpty()) {
-            // A binary workbook: a new package with every sheet of it.
-            parts.push_back({QStringLiteral("[Content_Types].xml"), QByteArray()});
-            QByteArray types =
-                "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
-                "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-                "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-                "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-                "<Override PartName=\"/xl/workbook.xml\" "
-                "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>";
-            QByteArray sheets, rels;
-            int n = 0;
-            for (const auto& s : book->sheets) {
-                ++n;
-                Worksheet copy = *s;
-                if (s.get() == sheet)
-                    for (const auto& [at, text] : cells)
-                        copy.setText(at.first, at.second, text);
-                const QString part = QStringLiteral("xl/worksheets/sheet%1.xml").arg(n);
-                types += "<Override PartName=\"/" + part.toUtf8() +
-                         "\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>";
-                sheets += "<sheet name=\"" + s->name().toHtmlEscaped().toUtf8() + "\" sheetId=\"" +
-                          QByteArray::number(n) + "\" r:id=\"rId" + QByteArray::number(n) + "\"/>";
-                rels += "<Relationship Id=\"rId" + QByteArray::number(n) +
-                        "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
-                        "Target=\"worksheets/sheet" + QByteArray::number(n) + ".xml\"/>";
-                parts.push_back({part, sheetXmlOf(copy)});
-            }
-            parts[0].second = types + "</Types>";
-            parts.push_back({QStringLiteral("_rels/.rels"),
-                             "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
-                             "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-                             "<Relationship Id=\"rId1\" "
-                             "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
-                             "Target=\"xl/workbook.xml\"/></Relationships>"});
-            parts.push_back({QStringLiteral("xl/workbook.xml"),
-                             "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
-                             "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
-                             "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
-                             "<sheets>" + sheets + "</sheets></workbook>"});
-            parts.push_back({QStringLiteral("xl/_rels/workbook.xml.rels"),
-                             "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
-                             "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" +
-                                 rels + "</Relationships>"});
+            parts = packageOf(*book, sheet, cells);
         } else {
-            Package pkg(path);
-            if (!pkg.open())
-                throw ReadFailure{txt("kein lesbares ZIP-Archiv", "not a readable ZIP archive")};
-            QuaZip zip(path);
-            if (!zip.open(QuaZip::mdUnzip))
-                throw ReadFailure{txt("kein lesbares ZIP-Archiv", "not a readable ZIP archive")};
-            const QStringList names = zip.getFileNameList();
-            zip.close();
-            for (const QString& name : names) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                throw WorkbookFailure{file.errorString()};
+            Package pkg(file, limits);
+            pkg.open();
+            for (const QString& name : pkg.names()) {
                 QByteArray bytes = pkg.read(name);
                 if (name.compare(sheet->part, Qt::CaseInsensitive) == 0)
                     bytes = rewriteSheetXml(bytes, cells);
@@ -724,7 +956,7 @@ bool writeXlsxCells(const QString& path, const QString& target, const QString& s
         }
         writePackage(target, parts);
         return true;
-    } catch (const ReadFailure& e) {
+    } catch (const WorkbookFailure& e) {
         if (error)
             *error = txt("Die Arbeitsmappe %1 kann nicht geschrieben werden: %2",
                          "The workbook %1 cannot be written: %2")

@@ -7,6 +7,29 @@
 #include <utility>
 #include <optional>
 
+class QIODevice;
+
+// Cells by (row, column) from 1, in row order.
+using WorkbookCells = std::map<std::pair<int, int>, QString>;
+
+// Why a workbook cannot be read or written, in the user's language and without
+// the file's name (the caller adds it).
+struct WorkbookFailure {
+    QString reason;
+};
+
+// How much of a workbook the program reads before it refuses the file. A
+// workbook comes from outside: a small file can inflate to gigabytes, so each
+// size is checked while it is read, and reading stops at the limit.
+struct WorkbookLimits {
+    qint64 fileBytes = qint64(128) << 20;    // a binary workbook, read whole
+    qint64 partBytes = qint64(128) << 20;    // one part of an .xlsx package, inflated
+    qint64 packageBytes = qint64(256) << 20; // all parts read of one package, inflated
+    qint64 cells = 2'000'000;                // cells with a text, all sheets together
+    qint64 sheets = 4096;
+    qint64 parts = 10000;                    // files in an .xlsx package
+};
+
 // A spreadsheet workbook read whole into memory: Office Open XML (.xlsx) or the
 // older binary format (.xls). The kind is told by the file's content, not by
 // its name. Every cell comes back as text:
@@ -28,6 +51,8 @@ public:
     QString part;
 
     void setText(int row, int column, const QString& text);
+    // Every cell with a text.
+    WorkbookCells cells() const;
     explicit Worksheet(const QString& name) : mName(name) {}
 
 private:
@@ -41,8 +66,13 @@ private:
 class Workbook {
 public:
     // Opens and reads the workbook at a native path. nullopt when it cannot be
-    // read; error then says why, naming the file.
-    static std::optional<Workbook> open(const QString& path, QString* error = nullptr);
+    // read, is damaged or exceeds the limits; error then says why, naming the file.
+    static std::optional<Workbook> open(const QString& path, QString* error = nullptr,
+                                        const WorkbookLimits& limits = {});
+    // The same from an open device (random access); name stands for the file in
+    // the message.
+    static std::optional<Workbook> read(QIODevice& device, const QString& name, QString* error = nullptr,
+                                        const WorkbookLimits& limits = {});
 
     // Worksheet names in workbook order.
     QStringList sheetNames() const;
@@ -54,16 +84,24 @@ public:
     std::vector<std::shared_ptr<Worksheet>> sheets;
 };
 
+// The file filter of a dialog that chooses a workbook, in the user's language
+// ("Text|pattern|..." with patterns joined by ";"): both kinds of workbook, then
+// every file.
+QString workbookFileFilter();
+
 // The shortest "." text of a number that reads back to the same double.
 QString workbookNumberText(double value);
 
-// Cells to write, by (row, column) from 1; an empty text empties the cell.
-using WorkbookCells = std::map<std::pair<int, int>, QString>;
-
-// Writes the cells into the sheet of the workbook at path and stores the result
-// at target (which may be path). An .xlsx keeps every other part and every other
-// cell as it was; a binary workbook becomes a new .xlsx with all its sheets. The
+// Writes the cells (an empty text empties a cell) into the sheet of the workbook
+// at path and stores the result at target (which may be path). An .xlsx keeps
+// every other part as it was, and in the sheet's part every byte outside the
+// cells written: a new or changed cell is written in the sheet's own namespace
+// and prefix. A binary workbook becomes a new .xlsx with all its sheets. The
 // result is written to a temporary file beside target and then takes its place,
 // so a failure changes nothing; error then says why, naming the file.
 bool writeXlsxCells(const QString& path, const QString& target, const QString& sheetName, const WorkbookCells& cells,
                     QString* error = nullptr);
+
+// The text of a worksheet part with the cells written into it as above. Throws
+// WorkbookFailure when the part is not well-formed.
+QByteArray rewriteSheetXml(const QByteArray& source, const WorkbookCells& cells);

@@ -16,6 +16,7 @@
 #include "prediction/runparams.h"
 #include "prediction/workpass.h"
 #include "frame/posline.h"
+#include "qlist/qslaufloesen.h"
 
 #include <vector>
 
@@ -152,7 +153,7 @@ struct PassOne {
                 pass.writeLine(line);
                 info.Update(line);
             } else if (qm == QLatin1String("Qsl")) {
-                if (GetParam(line, QStringLiteral("Err")) != QLatin1String("QslFehlt")) {
+                if (!isUnexpandedSubList(line)) {
                     const Level& above = levels.back();
                     Level next;
                     const QString dtu = GetParam(line, QStringLiteral("Dtu"));

@@ -88,7 +88,7 @@ bool completePosition(QString& line, bool lean, const SpecialRateList* special, 
     return true;
 }
 
-QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
+QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act, QStringList* cycles)
 {
     Program& p = prog();
     InfoList& info = ui().infoList();
@@ -121,7 +121,7 @@ QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
     info.Update(ResText(QStringLiteral("65"), p.LangNr, true));
     {
         PhaseScope phase(QStringLiteral("expansion"));
-        if (QslAufloesen(number, path) == Abbruch || info.Canceled())
+        if (QslAufloesen(number, path, cycles) == Abbruch || info.Canceled())
             return Abbruch;
     }
 
@@ -179,12 +179,12 @@ QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
 
 } // namespace
 
-QString ExecQslBtd(bool& MLahm, QString& Lnr, bool& M_ARSoList_act)
+QString ExecQslBtd(bool& MLahm, QString& Lnr, bool& M_ARSoList_act, QStringList* cycles)
 {
     ErrPtnr::CallStack(QStringLiteral("[XHAP] Function ExecQslBtd(MLahm, Lnr$, M_ARSoList_act)"));
     ErrPtnr::CallStackParam(QStringLiteral("MLahm"), MLahm);
     ErrPtnr::CallStackParam(QStringLiteral("Lnr"), Lnr);
     ErrPtnr::CallStackParam(QStringLiteral("M_ARSoList_act"), M_ARSoList_act);
     return ErrPtnr::guarded(QStringLiteral("XHAP"), QStringLiteral("ExecQslBtd"), Abbruch,
-                            [&] { return run(MLahm, Lnr, M_ARSoList_act); });
+                            [&] { return run(MLahm, Lnr, M_ARSoList_act, cycles); });
 }

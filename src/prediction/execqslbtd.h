@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // First working step of a Q-list prediction: finds the Q-list that the control
 // list names (Qlnr, Qtyp, Qyk, Qan), expands it with all sub-lists into "qpo"
@@ -18,4 +19,6 @@
 // list that cannot be read ends the run with a message naming the file.
 // Returns the head line of the Q-list (the first line of "qpo") and sets Lnr to
 // its number, or returns "ABBRUCH" (not found, component file unreadable, cancel).
-QString ExecQslBtd(bool& MLahm, QString& Lnr, bool& M_ARSoList_act);
+// cycles, when given, receives the paths of the sub-list circles the expansion
+// found (their references stay in "qpo" as positions with ",Err=QslZyklus").
+QString ExecQslBtd(bool& MLahm, QString& Lnr, bool& M_ARSoList_act, QStringList* cycles = nullptr);

@@ -359,7 +359,8 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     bool lean = qpdr == QLatin1String("00000070") && qpsp == QLatin1String("0000007");
 
     QString Lnr;
-    const QString head = ExecQslBtd(lean, Lnr, specialList);
+    QStringList cycles;
+    const QString head = ExecQslBtd(lean, Lnr, specialList, &cycles);
     if (head == Abbruch)
         return false;
     info.Add(QString(20, QChar(0x2500)));
@@ -435,7 +436,10 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
             ArchivSpeichern(fileBez, ErgFile, QStringLiteral("slk"));
         }
     }
-    return true;
+    // A Q-list that contains itself gives a result without the positions of
+    // that circle: it is printed with its error list, but the run is not a
+    // complete one (a batch job stays and says so in its exit status).
+    return cycles.isEmpty();
 }
 
 } // namespace

@@ -12,5 +12,7 @@
 //   ADruck     unattended: printed at once, a result file named automatically
 // Effects: the printout (or its PDF), the result file, the archive entries.
 // True when the run went through to its output; false when it stopped (the user
-// was told why) or was cancelled.
+// was told why) or was cancelled, and when the Q-list contains itself through
+// its sub-lists (message "QslZyklus"; the output is made, without the positions
+// of the circle, which the error list names).
 bool PrognoseQsl(const QString& desc, const QString& progmodus, bool ADruck);

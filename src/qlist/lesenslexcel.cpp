@@ -13,6 +13,7 @@
 #include "frame/restext.h"
 #include "frame/workbook.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -46,12 +47,13 @@ bool readPartsList(QString& Qadrq)
     Program& p = prog();
     const int lang = p.LangNr;
 
+    // A workbook that cannot be opened is a run-time error of the import: the
+    // error handler names it and offers to try again.
     QString error;
-    const std::optional<Workbook> book = Workbook::open(nativePath(Qadrq), &error);
-    if (!book) {
-        ui().messageBox(QStringLiteral("workbook"), error, Mb::OKOnly | Mb::Exclamation);
-        return false;
-    }
+    const QString path = nativePath(Qadrq);
+    const std::optional<Workbook> book = Workbook::open(path, &error);
+    if (!book)
+        throw TarnError(error, QFileInfo::exists(path) ? ErrNo::InvalidFileFormat : ErrNo::FileNotFound);
     const Worksheet* sheet = book->firstSheet();
     auto cell = [sheet](int row, int column) { return sheet ? sheet->text(row, column) : QString(); };
 

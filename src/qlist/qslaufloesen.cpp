@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -105,7 +106,29 @@ Reference lookUp(ReferenceDatabases& databases, const QString& qz, int kind, con
     return r;
 }
 
-QString runPass(QslLineReader& in, QslLineWriter& out, int& more, ReferenceDatabases& databases)
+// A list on the way from the Q-list down to a line: its number in the work
+// file ("A3") and its designation.
+struct Enclosing {
+    QString lnr;
+    QString designation;
+};
+
+QString designationIn(const QString& line)
+{
+    for (const char* key : {"Typ", "Yk", "An"}) {
+        const QString d = GetParam(line, QString::fromLatin1(key));
+        if (!d.isEmpty())
+            return d;
+    }
+    return QString();
+}
+
+QString shown(const Enclosing& e)
+{
+    return e.designation.isEmpty() ? e.lnr : e.designation + QStringLiteral(" (") + e.lnr + u')';
+}
+
+QString runPass(QslLineReader& in, QslLineWriter& out, int& more, ReferenceDatabases& databases, QStringList& cycles)
 {
     Program& p = prog();
     const QString qz = p.WorkStr[Slot::Qz];
@@ -116,7 +139,7 @@ QString runPass(QslLineReader& in, QslLineWriter& out, int& more, ReferenceDatab
     out.writeLine(head);
     // The lists that enclose the current line: a reference to one of them would
     // expand without end.
-    QStringList enclosing{GetParam(head, QStringLiteral("Lnr"))};
+    std::vector<Enclosing> enclosing{{GetParam(head, QStringLiteral("Lnr")), designationIn(head)}};
 
     const QString key[3] = {QStringLiteral("Typ"), QStringLiteral("Yk"), QStringLiteral("An")};
     const int kinds[3] = {2, 7, 4};
@@ -127,9 +150,9 @@ QString runPass(QslLineReader& in, QslLineWriter& out, int& more, ReferenceDatab
         if (!lnr.isEmpty()) {
             if (q == QLatin1String("Ende")) {
                 if (enclosing.size() > 1)
-                    enclosing.removeLast();
+                    enclosing.pop_back();
             } else if (GetParam(line, QStringLiteral("Aufl")) == QLatin1String("ja")) {
-                enclosing << lnr;
+                enclosing.push_back({lnr, designationIn(line)});
             }
         }
         if (readLeadingNumber(GetParam(line, QStringLiteral("Stck"))) < 0) {
@@ -168,8 +191,20 @@ QString runPass(QslLineReader& in, QslLineWriter& out, int& more, ReferenceDatab
             continue;
         }
         const QString subLnr = qz + LnKurz(ref.number);
-        if (enclosing.contains(subLnr, Qt::CaseInsensitive)) {
-            out.writeLine(line + QStringLiteral(",F,Err=QslZyklus"));
+        const auto again = std::find_if(enclosing.begin(), enclosing.end(), [&](const Enclosing& e) {
+            return e.lnr.compare(subLnr, Qt::CaseInsensitive) == 0;
+        });
+        if (again != enclosing.end()) {
+            // The reference stays as a position that cannot be computed; its
+            // path from the list it comes back to names every list of the circle.
+            QStringList path;
+            for (auto e = again; e != enclosing.end(); ++e)
+                path << shown(*e);
+            path << shown(*again);
+            const QString text = path.join(QStringLiteral(" > "));
+            if (!cycles.contains(text))
+                cycles << text;
+            out.writeLine(line + QStringLiteral(",F,Err=QslZyklus,Zyklus=") + text);
             continue;
         }
         if (!ref.shown.isEmpty())
@@ -216,11 +251,20 @@ void RecLeeren(const QString& mode, std::array<QString, 10>& rec)
         rec[i].clear();
 }
 
+bool isUnexpandedSubList(const QString& line)
+{
+    if (GetParam(line, QStringLiteral("Qm")) != QLatin1String("Qsl"))
+        return false;
+    const QString err = GetParam(line, QStringLiteral("Err"));
+    return err == QLatin1String("QslFehlt") || err == QLatin1String("QslZyklus");
+}
+
 namespace {
 // One level pass over qpo through qpoh; more is set to 1 when a line written from
 // a sub-list refers to a further sub-list. "ABBRUCH" on cancel, otherwise empty.
-// The reference look-ups keep their databases open over all passes of a run.
-QString QslAufloesStufe(int& more, ReferenceDatabases& databases)
+// The reference look-ups keep their databases open over all passes of a run;
+// cycles collects the paths of the sub-list circles met.
+QString QslAufloesStufe(int& more, ReferenceDatabases& databases, QStringList& cycles)
 {
     const QString qpo = nativePath(workFile("qpo"));
     const QString qpoh = nativePath(workFile("qpoh"));
@@ -233,7 +277,7 @@ QString QslAufloesStufe(int& more, ReferenceDatabases& databases)
         if (!out.open(workFile("qpoh")))
             throw TarnError(QStringLiteral("Cannot create '%1'").arg(qpoh), ErrNo::PathFileAccess);
         try {
-            result = runPass(in, out, more, databases);
+            result = runPass(in, out, more, databases, cycles);
             out.close();
         } catch (...) {
             out.close();
@@ -246,7 +290,7 @@ QString QslAufloesStufe(int& more, ReferenceDatabases& databases)
 }
 } // namespace
 
-QString QslAufloesen(const QString& Ln, const QString& path)
+QString QslAufloesen(const QString& Ln, const QString& path, QStringList* cyclesFound)
 {
     Program& p = prog();
     bool more = false;
@@ -270,12 +314,29 @@ QString QslAufloesen(const QString& Ln, const QString& path)
     int again = more ? 1 : 0;
     ReferenceDatabases databases;
     const QString text = p.LangNr == 2 ? QStringLiteral("hierarchy:  ") : QStringLiteral("Hierarchiestufe:  ");
+    QStringList cycles;
     while (again == 1) {
         ui().infoList().Update(text + u' ' + QString::number(level));
-        result = QslAufloesStufe(again, databases);
+        result = QslAufloesStufe(again, databases, cycles);
         if (result == QLatin1String("ABBRUCH"))
             return result;
         ++level;
     }
+    if (!cycles.isEmpty()) {
+        // The positions of a list inside itself cannot be counted: the user
+        // learns which lists form the circle before the results are read.
+        const bool en = p.LangNr == 2;
+        ui().messageBox(
+            QStringLiteral("QslZyklus"),
+            (en ? QStringLiteral("The Q-list contains itself through its sub-lists:\n%1\nThese references are not "
+                                 "expanded; the error list names them and the result lacks their positions.")
+                : QStringLiteral("Die Q-Liste enthält sich selbst über ihre Unterlisten:\n%1\nDiese Verweise werden "
+                                 "nicht aufgelöst; die Fehlerliste nennt sie, und dem Ergebnis fehlen ihre "
+                                 "Positionen."))
+                .arg(cycles.join(u'\n')),
+            Mb::OKOnly | Mb::Exclamation);
+    }
+    if (cyclesFound)
+        *cyclesFound = cycles;
     return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <array>
 
 // Expansion of a Q-list with all its nested sub-lists into the work file "qpo" of
@@ -11,14 +12,22 @@
 //                   Lnr=<Qz><n>,Qm=Ende
 //   not expandable  <referring line>,F,Err=QslFehlt   (not found, no designation,
 //                                                      file missing/empty/deleted)
-//                   <referring line>,F,Err=QslZyklus  (refers to a list that
-//                                                      already contains it)
+//                   <referring line>,F,Err=QslZyklus,Zyklus=<path>
+//                                   (refers to a list that already contains it;
+//                                    the path names the lists of the circle,
+//                                    "IO (A3) > CHANNEL (A6) > IO (A3)")
 // Each level pass expands one more level through "qpoh", which then replaces "qpo".
 
 // Expands Q-list Ln (5 digits) of the current letter (WorkStr 16) whose file is
 // path. "ABBRUCH" when the user cancelled in the message-list window or the file
-// is missing, empty or deleted (message 134); otherwise empty.
-QString QslAufloesen(const QString& Ln, const QString& path);
+// is missing, empty or deleted (message 134); otherwise empty. When sub-lists
+// form a circle, a message "QslZyklus" names each path, and cycles (when
+// given) receives them.
+QString QslAufloesen(const QString& Ln, const QString& path, QStringList* cycles = nullptr);
+
+// A sub-list reference that the expansion left unexpanded (not found, or a
+// circle): it opens no frame of lines and has no end line.
+bool isUnexpandedSubList(const QString& line);
 
 // "FEHL" no file at path, "LEER" empty file, "FREI" a deleted Q-list, else empty.
 QString QslDateiStatus(const QString& path);

@@ -11,6 +11,7 @@
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "frame/restext.h"
+#include "frame/workbook.h"
 #include "qlist/lesenslexcel.h"
 #include "qlist/qldb.h"
 #include "qlist/qslaufloesen.h"
@@ -325,8 +326,7 @@ QString QslImport(int mode, const QString& head)
     switch (mode) {
     case 0: {
         QString file = fileDialog(QuestionKind::OpenFile, QStringLiteral("0kopie"), QStringLiteral("297"), 4100,
-                                  p.WorkStr[Slot::ProgramDir],
-                                  QStringLiteral("Excel-Dateien (*.xls;*.xlsx)|*.xls;*.xlsx|Alle Dateien (*.*)|*.*"));
+                                  p.WorkStr[Slot::ProgramDir], workbookFileFilter());
         if (file.isEmpty())
             return kNo;
         // On success file names the Q-list text that the workbook became.

@@ -6,17 +6,18 @@
 #include <QFileDialog>
 #include <QInputDialog>
 
-namespace {
-// "Text|pattern" pairs of the design's filters become "Text (pattern)".
-QString qtFilter(const QString& filter)
+QString qtFileFilter(const QString& filter)
 {
     const QStringList parts = filter.split(u'|');
     QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << parts[i].section(u'(', 0, 0).trimmed() + QStringLiteral(" (") + parts[i + 1] + u')';
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // Qt parts the patterns of a filter at blanks; "*.xls;*.xlsx" would be
+        // one pattern that no file matches.
+        const QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
+        filters << parts[i].section(u'(', 0, 0).trimmed() + QStringLiteral(" (") + patterns.join(u' ') + u')';
+    }
     return filters.join(QStringLiteral(";;"));
 }
-} // namespace
 
 void registerQslImportWindows(QtInteraction& qtUi)
 {
@@ -34,7 +35,7 @@ void registerQslImportWindows(QtInteraction& qtUi)
         const QString start = QDir(q.data.value(QStringLiteral("dir")).toString())
                                   .filePath(q.data.value(QStringLiteral("file")).toString());
         const QString chosen = QFileDialog::getOpenFileName(ui->owner(), q.text, start,
-                                                            qtFilter(q.data.value(QStringLiteral("filter")).toString()));
+                                                            qtFileFilter(q.data.value(QStringLiteral("filter")).toString()));
         if (chosen.isEmpty())
             return Answer::cancel();
         return Answer::word(chosen);

@@ -15,6 +15,7 @@
 #include "frame/posline.h"
 #include "qlist/qslfile.h"
 #include "report/druckkopf.h"
+#include "report/fehlpos.h"
 #include "report/reportstate.h"
 #include "report/reporttext.h"
 #include "report/sylk.h"
@@ -65,7 +66,7 @@ float bound(QString text)
     return float(readLeadingNumber(text));
 }
 
-enum class RowKind { Locked, QslMissing, SubQslMissing, PartsMissing, NormMissing, Classified };
+enum class RowKind { Locked, QslMissing, SubQslMissing, PartsMissing, NormMissing, Classified, QslCycle };
 
 RowKind kindOf(double quantity, const QString& codes)
 {
@@ -73,6 +74,8 @@ RowKind kindOf(double quantity, const QString& codes)
         return RowKind::Locked;
     if (codes.contains(QLatin1String("Err=QslFehlt")))
         return RowKind::QslMissing;
+    if (codes.contains(QLatin1String("Err=QslZyklus")))
+        return RowKind::QslCycle;
     if (codes.contains(QLatin1String("Warn=FepQsl")))
         return RowKind::SubQslMissing;
     if (codes.contains(QLatin1String("Warn=FepAll")))
@@ -260,6 +263,14 @@ void BewertungZeile(int n, const QString& Stc, QString& paperRow, QString& bs2Ro
     case RowKind::PartsMissing:
     case RowKind::NormMissing: {
         const QString text = msgAnsi(248 + int(kind) - int(RowKind::QslMissing), ld);
+        paperRow += text;
+        lastCell(text);
+        proRow += QString(12, u' ') + u'|';
+        return;
+    }
+    case RowKind::QslCycle: {
+        // A list inside itself has no rate of its own; the error list names the circle.
+        const QString text = QStringLiteral("  ") + errorCodeText(QStringLiteral("QslZyklus"));
         paperRow += text;
         lastCell(text);
         proRow += QString(12, u' ') + u'|';

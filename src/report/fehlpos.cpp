@@ -12,6 +12,7 @@
 #include "frame/codepage.h"
 #include "printing/printjob.h"
 #include "qlist/qslfile.h"
+#include "qlist/qslaufloesen.h"
 #include "report/druckkopf.h"
 #include "report/reporttext.h"
 
@@ -70,7 +71,7 @@ QString FehlPos(bool ADruck, const QString& ProgFehlFile)
             const QString Qm = GetParam(line, QStringLiteral("Qm"));
             const QString err = GetParam(line, QStringLiteral("Err"));
             const QString warn = GetParam(line, QStringLiteral("Warn"));
-            if (Qm == QLatin1String("Qsl") && err != QLatin1String("QslFehlt")) {
+            if (Qm == QLatin1String("Qsl") && !isUnexpandedSubList(line)) {
                 stack.push_back(designationOf(line));
                 if (warn.isEmpty())
                     continue;

@@ -11,6 +11,7 @@
 #include "frame/restext.h"
 #include "frame/posline.h"
 #include "qlist/qslfile.h"
+#include "qlist/qslaufloesen.h"
 #include "report/listing.h"
 #include "report/printroutines.h"
 #include "report/reportstate.h"
@@ -253,7 +254,7 @@ void GruppenDateien(double& unassigned)
             }
         } else if (qm == QLatin1String("Qsl")) {
             // A sub-list that was not found has no closing line.
-            if (GetParam(line, QStringLiteral("Err")) != QLatin1String("QslFehlt"))
+            if (!isUnexpandedSubList(line))
                 multiplier.push_back(float(numParam(line, QStringLiteral("Stck"))) * multiplier.back());
         } else if (qm == QLatin1String("Ende")) {
             if (multiplier.size() > 1)

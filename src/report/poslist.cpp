@@ -8,18 +8,13 @@
 #include "frame/program.h"
 #include "frame/posline.h"
 #include "qlist/qslfile.h"
+#include "qlist/qslaufloesen.h"
 #include "report/reportstate.h"
 #include "report/reporttext.h"
 
 #include <vector>
 
 namespace {
-
-bool isMissingSublist(const QString& line)
-{
-    return GetParam(line, QStringLiteral("Qm")) == QLatin1String("Qsl") &&
-           GetParam(line, QStringLiteral("Err")) == QLatin1String("QslFehlt");
-}
 
 struct Block {
     // Quantity factor per nesting level inside the block; level 1 (the block's own
@@ -97,7 +92,7 @@ QString condenseBlock(const QString& opening, QslLineReader& in, bool MHwNw)
             if (b.factors.size() > 1)
                 b.factors.pop_back();
             b.running = productOf(b.factors);
-        } else if (Qm == QLatin1String("Qsl") && !isMissingSublist(line)) {
+        } else if (Qm == QLatin1String("Qsl") && !isUnexpandedSubList(line)) {
             const float factor = float(numParam(line, QStringLiteral("Stck")));
             b.factors.push_back(factor);
             b.running *= factor;
@@ -162,7 +157,7 @@ bool PosList(bool MHwNw)
             QString line = in.readPhysicalLine();
             p.WorkStr[Slot::Line] = line;
             if (numParam(line, QStringLiteral("Stck")) > -1 && !GetParam(line, QStringLiteral("Qm")).isEmpty() &&
-                !isMissingSublist(line))
+                !isUnexpandedSubList(line))
                 line = condenseBlock(line, in, MHwNw);
             out.writeLine(line);
             list.Update(line);

@@ -9,6 +9,7 @@
 #include "frame/program.h"
 #include "frame/posline.h"
 #include "qlist/qslfile.h"
+#include "qlist/qslaufloesen.h"
 #include "report/reportstate.h"
 
 #include <cmath>
@@ -49,7 +50,7 @@ void addLine(const QString& line, std::vector<float>& mult, Counts& c, ErrCounts
     const QString Qm = GetParam(line, QStringLiteral("Qm"));
     if (numParam(line, QStringLiteral("Stck")) < 0)
         return;
-    if (Qm == QLatin1String("Qsl") && GetParam(line, QStringLiteral("Err")) == QLatin1String("QslFehlt")) {
+    if (isUnexpandedSubList(line)) {
         ++Errg[-1];
         ++c.anzposq;
         return;

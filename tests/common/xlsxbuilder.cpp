@@ -2,6 +2,10 @@
 #include "common/testutil.h"
 
 #include <QDir>
+#include <QXmlStreamReader>
+#include <algorithm>
+#include <functional>
+#include <optional>
 #include <clocale>
 #include <quazip.h>
 #include <quazipfile.h>
@@ -41,6 +45,16 @@ bool addPart(QuaZip& zip, const QString& name, const QString& xml)
 const QString kHead = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n");
 const QString kMain = QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main");
 const QString kRel = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+
+// The package's pointer to its workbook part.
+bool addRootRelationships(QuaZip& zip)
+{
+    return addPart(zip, QStringLiteral("_rels/.rels"),
+                   kHead + QStringLiteral("<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+                                          "relationships\"><Relationship Id=\"rId1\" Type=\"%1/officeDocument\" "
+                                          "Target=\"xl/workbook.xml\"/></Relationships>")
+                               .arg(kRel));
+}
 
 QString rowXml(int row, const QStringList& cells, QStringList& shared)
 {
@@ -130,11 +144,7 @@ bool writeXlsx(const QString& path, const std::vector<XlsxSheet>& sheets)
                                         "vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>%1"
                                         "</Types>")
                              .arg(types)) &&
-         addPart(zip, QStringLiteral("_rels/.rels"),
-                 kHead + QStringLiteral("<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
-                                        "relationships\"><Relationship Id=\"rId1\" Type=\"%1/officeDocument\" "
-                                        "Target=\"xl/workbook.xml\"/></Relationships>")
-                             .arg(kRel)) &&
+         addRootRelationships(zip) &&
          addPart(zip, QStringLiteral("xl/workbook.xml"),
                  kHead + QStringLiteral("<workbook xmlns=\"%1\" xmlns:r=\"%2\"><sheets>%3</sheets></workbook>")
                              .arg(kMain, kRel, workbookSheets)) &&
@@ -149,6 +159,176 @@ bool writeXlsx(const QString& path, const std::vector<XlsxSheet>& sheets)
                              .arg(shared.join(QString())));
     zip.close();
     return ok && zip.getZipError() == ZIP_OK;
+}
+
+bool writeXlsxWithSheetXml(const QString& path, const QByteArray& sheetXml)
+{
+    QuaZip zip(path);
+    if (!zip.open(QuaZip::mdCreate))
+        return false;
+    const bool ok =
+        addPart(zip, QStringLiteral("[Content_Types].xml"),
+                kHead + QStringLiteral("<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+                                       "<Default Extension=\"xml\" ContentType=\"application/xml\"/></Types>")) &&
+        addRootRelationships(zip) &&
+        addPart(zip, QStringLiteral("xl/workbook.xml"),
+                kHead + QStringLiteral("<workbook xmlns=\"%1\" xmlns:r=\"%2\"><sheets><sheet name=\"Tabelle1\" "
+                                       "sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>")
+                            .arg(kMain, kRel)) &&
+        addPart(zip, QStringLiteral("xl/_rels/workbook.xml.rels"),
+                kHead + QStringLiteral("<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+                                       "relationships\"><Relationship Id=\"rId1\" Type=\"%1/worksheet\" "
+                                       "Target=\"worksheets/sheet1.xml\"/></Relationships>")
+                            .arg(kRel));
+    QuaZipFile f(&zip);
+    const bool sheetOk = ok && f.open(QIODevice::WriteOnly, QuaZipNewInfo(QStringLiteral("xl/worksheets/sheet1.xml"))) &&
+                         f.write(sheetXml) == sheetXml.size();
+    f.close();
+    zip.close();
+    return sheetOk && zip.getZipError() == ZIP_OK;
+}
+
+namespace {
+
+QByteArray partBytes(QuaZip& zip, const QString& part)
+{
+    if (part.isEmpty() || !zip.setCurrentFile(part))
+        return QByteArray();
+    QuaZipFile f(&zip);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Walks a part's elements with the names of the elements around each; stops
+// (with an empty result for the caller to see) when the part is not well-formed.
+struct Element {
+    QString ns, name;
+};
+bool walk(const QByteArray& xml,
+          const std::function<void(QXmlStreamReader&, const std::vector<Element>& around)>& onStart,
+          const std::function<void(const QString& text, const std::vector<Element>& around)>& onText = {})
+{
+    QXmlStreamReader r(xml);
+    std::vector<Element> stack;
+    while (!r.atEnd()) {
+        r.readNext();
+        if (r.isStartElement()) {
+            onStart(r, stack);
+            stack.push_back({r.namespaceUri().toString(), r.name().toString()});
+        } else if (r.isEndElement()) {
+            stack.pop_back();
+        } else if (r.isCharacters() && onText) {
+            onText(r.text().toString(), stack);
+        }
+    }
+    return !r.hasError();
+}
+
+bool isMain(const Element& e, const char* name)
+{
+    return e.ns == kMain && e.name == QLatin1String(name);
+}
+
+} // namespace
+
+std::map<std::pair<int, int>, QString> namespacedCells(const QString& path, const QString& sheetName)
+{
+    std::map<std::pair<int, int>, QString> cells;
+    QuaZip zip(path);
+    if (!zip.open(QuaZip::mdUnzip))
+        return cells;
+    const QString pkgRel = QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships");
+    QHash<QString, QString> targets;
+    QString sharedPart;
+    walk(partBytes(zip, QStringLiteral("xl/_rels/workbook.xml.rels")),
+         [&](QXmlStreamReader& r, const std::vector<Element>&) {
+             if (r.namespaceUri() != pkgRel || r.name() != QLatin1String("Relationship"))
+                 return;
+             const QString target = r.attributes().value(QLatin1String("Target")).toString();
+             const QString part = target.startsWith(u'/') ? target.mid(1) : QStringLiteral("xl/") + target;
+             targets.insert(r.attributes().value(QLatin1String("Id")).toString(), part);
+             if (r.attributes().value(QLatin1String("Type")).endsWith(QLatin1String("/sharedStrings")))
+                 sharedPart = part;
+         });
+    QString sheetPart;
+    walk(partBytes(zip, QStringLiteral("xl/workbook.xml")), [&](QXmlStreamReader& r, const std::vector<Element>&) {
+        if (r.namespaceUri() != kMain || r.name() != QLatin1String("sheet") ||
+            r.attributes().value(QLatin1String("name")) != sheetName)
+            return;
+        for (const QXmlStreamAttribute& a : r.attributes())
+            if (a.namespaceUri() == kRel && a.name() == QLatin1String("id"))
+                sheetPart = targets.value(a.value().toString());
+    });
+
+    // Shared strings: the <t> texts of each <si>, phonetic runs left out.
+    QStringList shared;
+    walk(
+        partBytes(zip, sharedPart),
+        [&](QXmlStreamReader& r, const std::vector<Element>&) {
+            if (r.namespaceUri() == kMain && r.name() == QLatin1String("si"))
+                shared << QString();
+        },
+        [&](const QString& text, const std::vector<Element>& around) {
+            const bool inPhonetic = std::any_of(around.begin(), around.end(),
+                                                [](const Element& e) { return isMain(e, "rPh"); });
+            if (!around.empty() && isMain(around.back(), "t") && !inPhonetic && !shared.isEmpty())
+                shared.back() += text;
+        });
+
+    // The cells: <c> of the namespace inside a <row> of it, their <v> or inline <is><t>.
+    struct Cell {
+        int row = 0, column = 0;
+        QString type, value;
+    };
+    std::optional<Cell> cell;
+    int row = 0, column = 0; // the place of the last row and cell, for those that leave out "r"
+    auto finish = [&] {
+        if (!cell)
+            return;
+        const QString text = cell->type == QLatin1String("s") ? shared.value(cell->value.toInt()) : cell->value;
+        if (!text.isEmpty())
+            cells[{cell->row, cell->column}] = text;
+        cell.reset();
+    };
+    walk(
+        partBytes(zip, sheetPart),
+        [&](QXmlStreamReader& r, const std::vector<Element>& around) {
+            if (r.namespaceUri() == kMain && r.name() == QLatin1String("row") && !around.empty() &&
+                isMain(around.back(), "sheetData")) {
+                const QStringView given = r.attributes().value(QLatin1String("r"));
+                row = given.isEmpty() ? row + 1 : given.toInt();
+                column = 0;
+                return;
+            }
+            if (r.namespaceUri() != kMain || r.name() != QLatin1String("c") || around.empty() ||
+                !isMain(around.back(), "row"))
+                return;
+            finish();
+            const QString ref = r.attributes().value(QLatin1String("r")).toString();
+            Cell c;
+            c.row = row;
+            c.column = column + 1;
+            if (!ref.isEmpty()) {
+                qsizetype at = 0;
+                c.column = 0;
+                while (at < ref.size() && ref[at].isLetter())
+                    c.column = c.column * 26 + (ref[at++].unicode() - u'A' + 1);
+                c.row = ref.mid(at).toInt();
+            }
+            column = c.column;
+            c.type = r.attributes().value(QLatin1String("t")).toString();
+            cell = c;
+        },
+        [&](const QString& text, const std::vector<Element>& around) {
+            if (!cell || around.size() < 2)
+                return;
+            const Element& inner = around.back();
+            const Element& outer = around[around.size() - 2];
+            if ((isMain(inner, "v") && isMain(outer, "c")) ||
+                (isMain(inner, "t") && isMain(outer, "is") && around.size() >= 3 && isMain(around[around.size() - 3], "c")))
+                cell->value += text;
+        });
+    finish();
+    return cells;
 }
 
 std::vector<XlsxSheet> partsListWorkbook()

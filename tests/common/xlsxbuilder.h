@@ -2,7 +2,9 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testutil {
@@ -28,6 +30,17 @@ struct XlsxSheet {
 // against the workbook order and one is addressed by an absolute target, so a
 // reader must follow the relationships. False when the file cannot be written.
 bool writeXlsx(const QString& path, const std::vector<XlsxSheet>& sheets);
+
+// A workbook of one sheet "Tabelle1" whose part is sheetXml as it stands.
+bool writeXlsxWithSheetXml(const QString& path, const QByteArray& sheetXml);
+
+// The cells of a sheet as a namespace-aware program reads them, by (row,
+// column) from 1: the workbook, its relationships, the shared strings and the
+// sheet are read by namespace and local name, and only the elements of the
+// spreadsheet namespace count. A cell element outside that namespace, as a
+// careless writer leaves it, is not there for such a program. Nothing of the
+// program's own reader is used. An empty map when the sheet cannot be read.
+std::map<std::pair<int, int>, QString> namespacedCells(const QString& path, const QString& sheetName);
 
 // The cells of the parts list and special failure-rate list that
 // tests/fixtures/qlist/partslist.xls holds (sheets "Stueckliste", "VERS", "AR").

@@ -2,8 +2,13 @@
 #include "common/xlsxbuilder.h"
 #include "frame/workbook.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
+#include <quazip.h>
+#include <quazipfile.h>
+#include <quazipnewinfo.h>
 
 using namespace testutil;
 
@@ -123,6 +128,135 @@ TEST_F(WorkbookTest, FilesThatAreNoWorkbookAreNamedInTheMessage)
     const QString missing = dir.filePath(QStringLiteral("missing.xlsx"));
     EXPECT_FALSE(Workbook::open(missing, &error));
     EXPECT_TRUE(error.contains(missing)) << error.toStdString();
+}
+
+// ---- hostile packages
+
+const char* kMain = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+
+QByteArray sheetXml(const QByteArray& data)
+{
+    return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><worksheet xmlns=\"") + kMain +
+           "\"><sheetData>" + data + "</sheetData></worksheet>";
+}
+
+struct ReferenceRow {
+    const char* name;
+    const char* ref;
+    int row, column; // 0: refused
+};
+void PrintTo(const ReferenceRow& r, std::ostream* os) { *os << r.name; }
+
+class CellReference : public ::testing::TestWithParam<ReferenceRow> {
+protected:
+    ScriptedProgram program;
+    QTemporaryDir dir;
+};
+
+TEST_P(CellReference, IsReadOrRefusedWithoutOverflow)
+{
+    const ReferenceRow& r = GetParam();
+    const QString path = dir.filePath(QStringLiteral("ref.xlsx"));
+    ASSERT_TRUE(writeXlsxWithSheetXml(
+        path, sheetXml(QByteArray("<row><c r=\"") + r.ref + "\" t=\"inlineStr\"><is><t>here</t></is></c></row>")));
+    QString error;
+    const auto book = Workbook::open(path, &error);
+    if (r.row == 0) {
+        EXPECT_FALSE(book);
+        EXPECT_TRUE(error.contains(QStringLiteral("ungültige Zelladresse"))) << error.toStdString();
+        return;
+    }
+    ASSERT_TRUE(book) << error.toStdString();
+    EXPECT_EQ(book->firstSheet()->text(r.row, r.column), QStringLiteral("here"));
+    EXPECT_EQ(book->firstSheet()->lastRow(), r.row);
+    EXPECT_EQ(book->firstSheet()->lastColumn(), r.column);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    References, CellReference,
+    ::testing::Values(ReferenceRow{"first", "A1", 1, 1}, ReferenceRow{"lowerCase", "ab12", 12, 28},
+                      ReferenceRow{"lastCell", "XFD1048576", 1048576, 16384},
+                      ReferenceRow{"columnPastTheLast", "XFE1", 0, 0},
+                      // Eight letters overflowed the column number.
+                      ReferenceRow{"eightLetters", "ZZZZZZZZ1", 0, 0}, ReferenceRow{"fourLetters", "AAAA1", 0, 0},
+                      ReferenceRow{"rowPastTheLast", "A1048577", 0, 0},
+                      ReferenceRow{"rowBeyondAnInt", "A99999999999", 0, 0}, ReferenceRow{"rowZero", "A0", 0, 0},
+                      ReferenceRow{"noRow", "AB", 0, 0}, ReferenceRow{"noColumn", "12", 0, 0},
+                      ReferenceRow{"letterAfterDigits", "A1B", 0, 0}, ReferenceRow{"signedRow", "A+1", 0, 0},
+                      ReferenceRow{"umlaut", "\xC3\x84" "1", 0, 0}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+// A package whose sheet part says it inflates to 1 GiB: refused before a byte
+// of it is inflated.
+TEST_F(WorkbookTest, SheetThatInflatesBeyondTheLimitIsRefusedAtOnce)
+{
+    const QString path = dir.filePath(QStringLiteral("bomb.xlsx"));
+    ASSERT_TRUE(writeXlsxWithSheetXml(path, sheetXml("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>")));
+    QByteArray zip = readFile(path);
+    const QByteArray name("xl/worksheets/sheet1.xml");
+    // The uncompressed size in the local header (offset 22) and in the central directory (offset 24).
+    for (const auto& [signature, sizeAt, nameAt] :
+         {std::tuple{QByteArray("PK\x03\x04"), 22, 30}, std::tuple{QByteArray("PK\x01\x02"), 24, 46}}) {
+        for (qsizetype at = zip.indexOf(signature); at >= 0; at = zip.indexOf(signature, at + 4))
+            if (zip.mid(at + nameAt, name.size()) == name)
+                qToLittleEndian<quint32>(0x40000000, zip.data() + at + sizeAt);
+    }
+    writeFile(path, zip);
+    QElapsedTimer timer;
+    timer.start();
+    QString error;
+    EXPECT_FALSE(Workbook::open(path, &error));
+    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_TRUE(error.contains(QStringLiteral("xl/worksheets/sheet1.xml ist entpackt größer als 128 MB")))
+        << error.toStdString();
+}
+
+TEST_F(WorkbookTest, InflatedPartsOverTheLimitsAreRefused)
+{
+    // 3 MB of blanks between the rows: well-formed, so only the size can stop it.
+    const QString path = dir.filePath(QStringLiteral("big.xlsx"));
+    ASSERT_TRUE(writeXlsxWithSheetXml(path, sheetXml("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>" +
+                                                     QByteArray(3 << 20, ' '))));
+    QString error;
+    ASSERT_TRUE(Workbook::open(path, &error)) << error.toStdString();
+    WorkbookLimits part;
+    part.partBytes = 1 << 20;
+    EXPECT_FALSE(Workbook::open(path, &error, part));
+    EXPECT_TRUE(error.contains(QStringLiteral("entpackt größer als 1 MB"))) << error.toStdString();
+    WorkbookLimits package;
+    package.packageBytes = 2 << 20;
+    EXPECT_FALSE(Workbook::open(path, &error, package));
+    EXPECT_TRUE(error.contains(QStringLiteral("Arbeitsmappe ist entpackt größer als 2 MB"))) << error.toStdString();
+}
+
+TEST_F(WorkbookTest, CellsSheetsAndPartsOverTheLimitsAreRefused)
+{
+    const QString path = xlsx({{QStringLiteral("A"), {{"n:1", "n:2"}}}, {QStringLiteral("B"), {{"n:3"}}}});
+    QString error;
+    WorkbookLimits cells;
+    cells.cells = 2;
+    EXPECT_FALSE(Workbook::open(path, &error, cells));
+    EXPECT_TRUE(error.contains(QStringLiteral("mehr als 2 Zellen"))) << error.toStdString();
+    WorkbookLimits sheets;
+    sheets.sheets = 1;
+    EXPECT_FALSE(Workbook::open(path, &error, sheets));
+    EXPECT_TRUE(error.contains(QStringLiteral("mehr als 1 Tabellenbl"))) << error.toStdString();
+    WorkbookLimits parts;
+    parts.parts = 3;
+    EXPECT_FALSE(Workbook::open(path, &error, parts));
+    EXPECT_TRUE(error.contains(QStringLiteral("mehr als 3 Teile"))) << error.toStdString();
+    EXPECT_TRUE(Workbook::open(path, &error)) << error.toStdString();
+}
+
+TEST_F(WorkbookTest, RowNumbersPastTheLastRowAreRefused)
+{
+    const QString path = dir.filePath(QStringLiteral("rows.xlsx"));
+    for (const char* row : {"1048577", "-1", "99999999999", "x"}) {
+        ASSERT_TRUE(writeXlsxWithSheetXml(path, sheetXml(QByteArray("<row r=\"") + row + "\"><c><v>1</v></c></row>")));
+        QString error;
+        EXPECT_FALSE(Workbook::open(path, &error)) << row;
+        EXPECT_TRUE(error.contains(QStringLiteral("ungültige Zeilennummer"))) << error.toStdString();
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -242,6 +243,55 @@ TEST_F(BatchPrediction, ProfilesThatCannotRunAreLoggedAndTheRestRuns)
     ASSERT_EQ(qpo.size(), 5);
     EXPECT_TRUE(qpo[0].startsWith("Lnr=A0,Typ=DEMO3,"));
     EXPECT_TRUE(qpo[4].contains(",Q,Bac=5112")) << qpo[4].toStdString();
+}
+
+// A circle of sub-lists below the Q-list (IO 3 -> CHANNEL 6 -> IO 3, met in each
+// of IO's three channels): each reference is an entry of the error list with
+// the circle's path, every other position is computed as without it, and the
+// batch job fails and stays in the job file.
+TEST_F(BatchPrediction, SubListCircleIsListedWithItsPathAndFailsTheJob)
+{
+    // Without the circle first: the positions it must leave as they are.
+    EXPECT_EQ(run("1,Standard\r\n"), 0);
+    const QStringList plain = lines("qpo-copy.txt");
+    ASSERT_FALSE(plain.isEmpty());
+    QFile::remove(inst.path("qpo-copy.txt"));
+    QFile::remove(inst.path("pr.err"));
+
+    // The channel list gets a reference back to the list it is part of.
+    QFile channel(inst.path("qsl/A0/00/06"));
+    ASSERT_TRUE(channel.open(QIODevice::Append));
+    channel.write("*Stck=1,Typ=IO,Qm=Qsl\xFE\r\n");
+    channel.close();
+    // "Standard" with its result file and error list in files of a given name.
+    addProfile(inst.path("System/tarn.ini"), "Kreis",
+               "Pw=ProQs,Qpdr=12345670,Qs%=5,Bt%=5,Qpbt=12345,Qpsp=1234567,Ld=1,Re=Ber,File=Std|kreis.slk");
+
+    EXPECT_EQ(run("1,Kreis\r\n"), 1);
+    EXPECT_EQ(testutil::readFile(inst.path("pr.dat")), QByteArray("1,Kreis\r\n"));
+    const QString path = QStringLiteral("IO (A3) > CHANNEL (A6) > IO (A3)");
+    const QStringList err = lines("pr.err");
+    EXPECT_EQ(err.filter(QRegularExpression("^Meldung QslZyklus: .*" + QRegularExpression::escape(path))).size(), 1)
+        << err.join("\n").toStdString();
+    ASSERT_FALSE(err.isEmpty());
+    EXPECT_TRUE(err.last().startsWith("Meldung batch: ") && err.last().endsWith("[pr.dat: 1,Kreis]"))
+        << err.join("\n").toStdString();
+
+    // The three references stay as entries; without them, every position and
+    // every summary is the one of the run without the circle.
+    QStringList qpo = lines("qpo-copy.txt");
+    const QStringList circles = qpo.filter("Err=QslZyklus");
+    EXPECT_EQ(circles.size(), 3);
+    for (const QString& c : circles)
+        EXPECT_EQ(c, "Stck=1,Typ=IO,Qm=Qsl,F,Err=QslZyklus,Zyklus=" + path);
+    qpo.removeIf([](const QString& l) { return l.contains("Err=QslZyklus"); });
+    EXPECT_EQ(qpo, plain);
+
+    // The output is there, and its error list names the circle each time.
+    EXPECT_TRUE(QFile::exists(inst.path("results/kreis.slk")));
+    const QString fehl = QString::fromLatin1(testutil::readFile(inst.path("results/kreis.slk_Fehl")));
+    EXPECT_EQ(fehl.count("Zyklus=" + path), 3) << fehl.toStdString();
+    EXPECT_EQ(fehl.count(QString::fromUtf8("Unter-Qsl enthält sich selbst")), 3) << fehl.toStdString();
 }
 
 // Under the locale of the users, where the C library writes "2,75" and reads

@@ -135,6 +135,27 @@ TEST_F(ExecQslTest, IllegalQmIsDroppedAndAMissingSubListOpensNoLevel)
     EXPECT_TRUE(sp.ui().allUsed());
 }
 
+// A reference that would put a list inside itself is left unexpanded: like a
+// missing sub-list it opens no level, so the positions after it stay in the
+// list they belong to and every list gets its own summary.
+TEST_F(ExecQslTest, ASubListCircleOpensNoLevel)
+{
+    writeQpo({"Lnr=A00001,Typ=BOARD,B,Demo", "Lnr=A00003,Stck=1,Typ=IO,Qm=Qsl,S,Dtu=10,B,io",
+              "Stck=1,Typ=R1,Q,Bac=4111,Vf=0",
+              "Stck=1,Typ=BOARD,Qm=Qsl,S,Dtu=20,F,Err=QslZyklus,Zyklus=BOARD (A1) > IO (A3) > BOARD (A1)",
+              "Stck=1,Typ=R2,Q,Bac=4111,Vf=0", "Lnr=A00003,Qm=Ende", "Stck=1,Typ=R3,Q,Bac=4111,Vf=0"});
+    EXPECT_EQ(run(), QString());
+    const QStringList l = qpo();
+    ASSERT_EQ(l.size(), 9) << l.join(u'\n').toStdString();
+    EXPECT_EQ(l[3], "Stck=1,Typ=BOARD,Qm=Qsl,S,Dtu=20,F,Err=QslZyklus,Zyklus=BOARD (A1) > IO (A3) > BOARD (A1)");
+    EXPECT_EQ(GetParam(l[2], "Dtr"), "10");
+    EXPECT_EQ(GetParam(l[4], "Dtr"), "10"); // still inside IO, without the circle's rise
+    EXPECT_TRUE(l[5].contains(",Q,Bac=5112")) << l[5].toStdString(); // IO's summary
+    EXPECT_EQ(l[6], "Lnr=A00003,Qm=Ende");
+    EXPECT_EQ(GetParam(l[7], "Dtr"), ""); // back on the board
+    EXPECT_TRUE(l[8].contains(",Q,Bac=5112")) << l[8].toStdString(); // the board's summary
+}
+
 TEST_F(ExecQslTest, PositionWithAnErrorIsNeitherComputedNorCounted)
 {
     writeQpo({"Lnr=A00001,Typ=BOARD,B,Demo", "Stck=3,Typ=NOPE,F,Err=Btd,R,Tjr=1"});

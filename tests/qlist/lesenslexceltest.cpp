@@ -3,6 +3,12 @@
 #include "frame/errptnr.h"
 #include "qlist/lesenslexcel.h"
 #include "qlist/qslimport.h"
+#include "qlist/qtqslimport.h"
+#include "component_editor/bebez.h"
+
+#include <QFileDialog>
+#include <QListView>
+#include <QTest>
 
 using namespace testutil;
 
@@ -267,18 +273,45 @@ TEST_F(LesenSLExcelTest, ReportStaysUntouchedWhenNothingChanges)
     EXPECT_EQ(tempLines().value(2), QStringLiteral("Stck=1,Typ=R1,Sl=S1"));
 }
 
-TEST_F(LesenSLExcelTest, FileThatIsNoWorkbookIsNamedAndNothingIsWritten)
+// A workbook that cannot be opened goes to the error handler of the import,
+// which names the file and the reason; the answer "leave" gives false.
+struct UnreadableRow {
+    const char* name;
+    QByteArray bytes; // the file; empty: no file at all
+    int number;       // the error number the handler shows
+    const char* reasonHas;
+};
+void PrintTo(const UnreadableRow& r, std::ostream* os) { *os << r.name; }
+
+class UnreadableWorkbook : public LesenSLExcelTest, public ::testing::WithParamInterface<UnreadableRow> {};
+
+TEST_P(UnreadableWorkbook, GoesToTheErrorHandlerAndWritesNothing)
 {
+    const UnreadableRow& row = GetParam();
     const QString bad = root.filePath(QStringLiteral("list.xls"));
-    writeFile(bad, "Typ=ABC\r\n");
+    if (!row.bytes.isEmpty())
+        writeFile(bad, row.bytes);
     QString path = bad;
-    ui.expect(Msg, QStringLiteral("workbook"), Answer::button(Mb::OK));
+    ui.expect(QStringLiteral("error"), QStringLiteral("EQSL.LesenSLExcel"), Answer::button(ErrPtnr::LeaveProcedure));
     EXPECT_FALSE(LesenSLExcel(path));
     expectDone();
-    EXPECT_TRUE(ui.asked.value(0).text.contains(QDir::toNativeSeparators(bad))) << ui.asked.value(0).text.toStdString();
+    const Question& asked = ui.asked.value(0);
+    EXPECT_EQ(asked.data.value(QStringLiteral("number")).toInt(), row.number);
+    EXPECT_TRUE(asked.text.contains(QDir::toNativeSeparators(bad))) << asked.text.toStdString();
+    EXPECT_TRUE(asked.text.contains(QString::fromUtf8(row.reasonHas))) << asked.text.toStdString();
     EXPECT_EQ(path, bad);
     EXPECT_FALSE(QFile::exists(temp()));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnreadableWorkbook,
+    ::testing::Values(UnreadableRow{"missing", QByteArray(), 53, "kann nicht geöffnet werden"},
+                      UnreadableRow{"textFile", "Typ=ABC\r\n", 321, "keine Arbeitsmappe"},
+                      UnreadableRow{"brokenPackage", QByteArray("PK\x03\x04", 4) + QByteArray(64, 'x'), 321,
+                                    "kein lesbares ZIP-Archiv"},
+                      UnreadableRow{"brokenBinary", QByteArray::fromHex("D0CF11E0A1B11AE1") + QByteArray(600, '\0'),
+                                    321, "beschädigt"}),
+    [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(LesenSLExcelTest, UnwritableWorkFileGivesFalseThroughTheErrorHandler)
 {
@@ -300,8 +333,6 @@ TEST_F(LesenSLExcelTest, ImportStoresTheWorkbookUnderTheNextNumber)
     const QString path = root.filePath(QStringLiteral("p.xlsx"));
     ASSERT_TRUE(writeXlsx(path, partsListWorkbook()));
     ui.expect(QStringLiteral("open"), QStringLiteral("0kopie"), [&](const Question& q) {
-        EXPECT_EQ(q.data.value(QStringLiteral("filter")).toString(),
-                  QStringLiteral("Excel-Dateien (*.xls;*.xlsx)|*.xls;*.xlsx|Alle Dateien (*.*)|*.*"));
         EXPECT_EQ(q.data.value(QStringLiteral("dir")).toString(), testutil::distDir());
         QDir::setCurrent(root.path());
         return Answer::word(path);
@@ -322,6 +353,55 @@ TEST_F(LesenSLExcelTest, ImportOfARefusedHeadStoresNothing)
     EXPECT_EQ(QslImport(0), QStringLiteral("no"));
     expectDone();
     EXPECT_FALSE(QFile::exists(QslPfad(QStringLiteral("A"), QStringLiteral("00000")).replace(u'\\', u'/')));
+}
+
+// ---- the file dialogs that choose a workbook
+
+// The files a file dialog shows in dir under the first of the filters that a
+// question of the program carries.
+QStringList filesShown(const QString& designFilter, const QString& dir)
+{
+    QFileDialog dialog(nullptr, QStringLiteral("t"), dir, qtFileFilter(designFilter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    if (!view)
+        return {QStringLiteral("no list")};
+    QStringList shown;
+    // The dialog's model reads the folder in the background.
+    for (int wait = 0; wait < 100 && shown.isEmpty(); ++wait) {
+        QTest::qWait(20);
+        const QAbstractItemModel* model = view->model();
+        for (int r = 0; r < model->rowCount(view->rootIndex()); ++r)
+            shown << model->index(r, 0, view->rootIndex()).data().toString();
+    }
+    shown.sort();
+    return shown;
+}
+
+TEST_F(LesenSLExcelTest, WorkbookDialogsShowBothKindsOfWorkbook)
+{
+    QTemporaryDir files;
+    for (const char* name : {"alt.xls", "neu.xlsx", "notiz.txt"})
+        writeFile(QDir(files.path()).filePath(QString::fromLatin1(name)), "x");
+    const QStringList workbooks{QStringLiteral("alt.xls"), QStringLiteral("neu.xlsx")};
+
+    // The parts-list import and the batch matching of designations.
+    QStringList filters;
+    ui.expect(QStringLiteral("open"), QStringLiteral("0kopie"), [&](const Question& q) {
+        filters << q.data.value(QStringLiteral("filter")).toString();
+        return Answer::cancel();
+    });
+    EXPECT_EQ(QslImport(0), QStringLiteral("no"));
+    ui.expect(QStringLiteral("open"), QStringLiteral("be.add"), [&](const Question& q) {
+        filters << q.data.value(QStringLiteral("filter")).toString();
+        return Answer::cancel();
+    });
+    frmBEBez::Run();
+    expectDone();
+    ASSERT_EQ(filters.size(), 2);
+    for (const QString& filter : filters)
+        EXPECT_EQ(filesShown(filter, files.path()), workbooks) << filter.toStdString();
+    EXPECT_EQ(qtFileFilter(filters.front()), QStringLiteral("Excel-Dateien (*.xls *.xlsx);;Alle Dateien (*.*)"));
 }
 
 } // namespace

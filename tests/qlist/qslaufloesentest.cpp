@@ -67,18 +67,51 @@ TEST_F(Expansion, TwoListCycleStopsWithErrorCode)
     addList(QStringLiteral("00002"), {"Typ=C", "Be=c", "Stck=1,Typ=B,Qm=Qsl"});
     info.Begin();
     info.Add(QString()); // the run's current line, which the level display overwrites
-    EXPECT_EQ(QslAufloesen(QStringLiteral("00000"), a), QString());
+    ui.expect(QStringLiteral("msg"), QStringLiteral("QslZyklus"), Answer::button(Mb::OK));
+    QStringList cycles;
+    EXPECT_EQ(QslAufloesen(QStringLiteral("00000"), a, &cycles), QString());
     // B inside C is no cycle (only A is), so it expands once more there.
     EXPECT_EQ(qpoLines(), (QStringList{"Lnr=A0,Typ=A,B,Be=a",
                                        "Lnr=A1,Stck=1,Typ=B,Qm=Qsl,Aufl=ja,B,Be=b",
-                                       "Stck=1,Typ=A,Qm=Qsl,F,Err=QslZyklus",
+                                       "Stck=1,Typ=A,Qm=Qsl,F,Err=QslZyklus,Zyklus=A (A0) > B (A1) > A (A0)",
                                        "Lnr=A1,Qm=Ende",
                                        "Lnr=A2,Stck=1,Typ=C,Qm=Qsl,Aufl=ja,B,Be=c",
                                        "Lnr=A1,Stck=1,Typ=B,Qm=Qsl,Aufl=ja,B,Be=b",
-                                       "Stck=1,Typ=A,Qm=Qsl,F,Err=QslZyklus",
+                                       "Stck=1,Typ=A,Qm=Qsl,F,Err=QslZyklus,Zyklus=A (A0) > C (A2) > B (A1) > A (A0)",
                                        "Lnr=A1,Qm=Ende",
                                        "Lnr=A2,Qm=Ende"}));
+    EXPECT_EQ(cycles, (QStringList{"A (A0) > B (A1) > A (A0)", "A (A0) > C (A2) > B (A1) > A (A0)"}));
+    EXPECT_TRUE(ui.allUsed());
     EXPECT_TRUE(noQpoh());
+}
+
+// A circle that does not pass the Q-list itself (3 -> 6 -> 3 below 1), met in
+// each of the three places it is referred to: every reference is marked with
+// the circle's path, the user is told once per path, and every other position
+// of every list is there.
+TEST_F(Expansion, CycleBelowTheTopIsMarkedWhereverItIsMet)
+{
+    const QString board = addList(QStringLiteral("00001"), {"Typ=BOARD", "Be=board", "Stck=2,Typ=R1",
+                                                            "Stck=1,Typ=IO,Qm=Qsl", "Stck=3,Typ=R9"});
+    addList(QStringLiteral("00003"), {"Typ=IO", "Be=io", "Stck=4,Typ=OPTO", "Stck=1,Typ=CHANNEL,Qm=Qsl",
+                                      "Stck=1,Typ=CHANNEL,Qm=Qsl", "Stck=1,Typ=C10"});
+    addList(QStringLiteral("00006"), {"Typ=CHANNEL", "Be=ch", "Stck=1,Typ=R1K", "Stck=1,Typ=IO,Qm=Qsl", "Stck=2,Typ=D1"});
+    info.Begin();
+    info.Add(QString()); // the run's current line, which the level display overwrites
+    ui.expect(QStringLiteral("msg"), QStringLiteral("QslZyklus"), Answer::button(Mb::OK));
+    QStringList cycles;
+    EXPECT_EQ(QslAufloesen(QStringLiteral("00001"), board, &cycles), QString());
+    const QStringList channel{"Lnr=A6,Stck=1,Typ=CHANNEL,Qm=Qsl,Aufl=ja,B,Be=ch", "Stck=1,Typ=R1K",
+                              "Stck=1,Typ=IO,Qm=Qsl,F,Err=QslZyklus,Zyklus=IO (A3) > CHANNEL (A6) > IO (A3)",
+                              "Stck=2,Typ=D1", "Lnr=A6,Qm=Ende"};
+    EXPECT_EQ(qpoLines(), QStringList({"Lnr=A1,Typ=BOARD,B,Be=board", "Stck=2,Typ=R1",
+                                       "Lnr=A3,Stck=1,Typ=IO,Qm=Qsl,Aufl=ja,B,Be=io", "Stck=4,Typ=OPTO"}) +
+                              channel + channel + QStringList({"Stck=1,Typ=C10", "Lnr=A3,Qm=Ende", "Stck=3,Typ=R9"}));
+    EXPECT_EQ(cycles, QStringList{"IO (A3) > CHANNEL (A6) > IO (A3)"});
+    ASSERT_TRUE(ui.allUsed());
+    EXPECT_TRUE(ui.asked.value(0).text.contains(QStringLiteral("IO (A3) > CHANNEL (A6) > IO (A3)")))
+        << ui.asked.value(0).text.toStdString();
+    EXPECT_EQ(info.lines, QStringList{QStringLiteral("Hierarchiestufe:   3")});
 }
 
 TEST_F(Expansion, CancelGivesAbbruchAndKeepsExpandedPart)
@@ -197,7 +230,8 @@ INSTANTIATE_TEST_SUITE_P(
                {"Lnr=A7,Stck=1,An=U7,Qm=Qsl,Aufl=ja,B,Rw=1,Chpf=K9,Be=user", "Stck=2,Typ=RR,S,Rw=1,Chpfg=K9", "Lnr=A7,Qm=Ende"}, ""},
         RefRow{"illegalQmLeftOut", "Stck=1,Typ=PSU,Qm=Mod", {}, "130"},
         RefRow{"negativeQuantityNotExpanded", "Stck=-1,Typ=PSU,Qm=Qsl", {"Stck=-1,Typ=PSU,Qm=Qsl"}, ""},
-        RefRow{"selfReference", "Stck=1,Typ=BOARD,Qm=Qsl", {"Stck=1,Typ=BOARD,Qm=Qsl,F,Err=QslZyklus"}, ""}),
+        RefRow{"selfReference", "Stck=1,Typ=BOARD,Qm=Qsl",
+               {"Stck=1,Typ=BOARD,Qm=Qsl,F,Err=QslZyklus,Zyklus=BOARD (A0) > BOARD (A0)"}, "QslZyklus"}),
     [](const auto& i) { return std::string(i.param.name); });
 
 struct StatusRow {

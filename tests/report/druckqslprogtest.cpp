@@ -270,6 +270,28 @@ TEST_F(ErrorList, EntriesWithContextAndCodeTexts)
     EXPECT_EQ(dumpPages(), ""); // nothing printed
 }
 
+// A reference that would put a list inside itself is an entry with the path of
+// the circle; it opens no level, so the entries after it name the list they
+// are in.
+TEST_F(ErrorList, ACircleIsAnEntryAndOpensNoLevel)
+{
+    writeFile(tp2 + "/qpo", "Lnr=A1,Typ=BOARD,B,Be=Board\r\n"
+                            "Lnr=A3,Stck=1,Typ=IO,Qm=Qsl,Aufl=ja,B,Be=io\r\n"
+                            "Stck=1,Typ=IO,Qm=Qsl,F,Err=QslZyklus,Zyklus=IO (A3) > IO (A3)\r\n"
+                            "Stck=1,Typ=C9,Q,Bac=4211,F,Err=BacMil,R,Fit=5\r\n"
+                            "Lnr=A3,Qm=Ende\r\n"
+                            "Stck=1,Typ=C8,Q,Bac=4211,F,Err=BacMil,R,Fit=5\r\n");
+    EXPECT_EQ(FehlPos(true, dir.filePath("e.txt")), "");
+    const QStringList fehl = QString::fromLatin1(readFile(tp2 + "/fehl")).split("\r\n", Qt::SkipEmptyParts);
+    const QString bullet = QString(QChar(149)) + " ";
+    EXPECT_EQ(fehl, QStringList({"Pcs=1,Typ=IO,Qm=Qsl,F,Err=QslZyklus,Zyklus=IO (A3) > IO (A3)",
+                                 "  Part of Ql: IO  ", bullet + "Sub-Q-list contains itself (a circle of sub-lists)",
+                                 "EndPos", "Pcs=1,Typ=C9,Q,Bac=4211,F,Err=BacMil,R,Fit=5", "  Part of Ql: IO  ",
+                                 bullet + "No MIL-HDBK-217F model for the component", "EndPos",
+                                 "Pcs=1,Typ=C8,Q,Bac=4211,F,Err=BacMil,R,Fit=5",
+                                 bullet + "No MIL-HDBK-217F model for the component", "EndPos"}));
+}
+
 TEST_F(ErrorList, GermanLinesKeepStck)
 {
     prog().LangDruck = 1;

@@ -71,6 +71,10 @@ INSTANTIATE_TEST_SUITE_P(
                {false, false, false, true}},
         ErrRow{"missingSublist", "Stck=1,Typ=X,Qm=Qsl,F,Err=QslFehlt\r\nStck=1,Typ=A,Q,Bac=4111,R,Fit=1\r\n",
                {1, 0, 0, 0, 0}, {false, false, false, false}},
+        // A circle of sub-lists is counted as the missing sub-list it stands for.
+        ErrRow{"subListCircle",
+               "Stck=1,Typ=X,Qm=Qsl,F,Err=QslZyklus,Zyklus=X (A1) > X (A1)\r\nStck=1,Typ=A,Q,Bac=4111,R,Fit=1\r\n",
+               {1, 0, 0, 0, 0}, {false, false, false, false}},
         ErrRow{"warningsNotCounted", "Stck=1,Typ=A,Q,Bac=4111,F,Warn=Stand,R,Fit=1\r\n", {0, 0, 0, 0, 0},
                {false, true, false, false}},
         ErrRow{"lockedLineIgnored", "Stck=-1,Typ=A,Q,Bac=4111,F,Err=Bac,R,Fit=1\r\nStck=1,Typ=B,R,Fit=1\r\n",
