@@ -121,7 +121,7 @@ TEST_F(ProtocolPrint, ToAPdfFileThroughThePreview)
     Answer toPdf = Answer::word(QStringLiteral("pr mit"));
     toPdf.data.insert(QStringLiteral("pdf"), true);
     sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), toPdf);
-    sp.ui().expect(QStringLiteral("save"), QStringLiteral("ergdatei"), Answer::word(pdf));
+    sp.ui().expect(QStringLiteral("save"), QStringLiteral("pdfdatei"), Answer::word(pdf));
     ProtocolPrintout printout;
     QString error;
     EXPECT_TRUE(printout.printLines({QStringLiteral("x ")}, &error));
