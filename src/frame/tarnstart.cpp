@@ -22,6 +22,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -360,17 +362,48 @@ QString batchText(const char* german, const char* english)
     return prog().LangNr == 2 ? QString::fromUtf8(english) : QString::fromUtf8(german);
 }
 
+// How a job file was written: the file is rewritten the same way, so that
+// the names in its kept lines stay what they were.
+struct JobFileForm {
+    bool utf8 = false;
+    bool bom = false;
+};
+
+// The lines of a job file. Job files come from Windows editors (Windows-1252,
+// CRLF) and from scripts and editors here (UTF-8, perhaps with a byte-order mark,
+// LF or a lone CR): all of them read alike, so a file name with umlauts is the
+// name that was written and no mark is taken for part of a job.
+QStringList jobLines(QByteArray bytes, JobFileForm& form)
+{
+    form.bom = bytes.startsWith("\xEF\xBB\xBF");
+    if (form.bom)
+        bytes.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString all = utf8(bytes);
+    form.utf8 = form.bom || !utf8.hasError();
+    if (!form.utf8)
+        all = fromAnsi(bytes);
+    all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    all.replace(u'\r', u'\n');
+    QStringList lines = all.split(u'\n');
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
 // Rewrites the job file with the lines that did not complete, or deletes it when
 // every line completed.
-bool keepJobLines(const QString& f, const QStringList& kept)
+bool keepJobLines(const QString& f, const QStringList& kept, const JobFileForm& form)
 {
     if (kept.isEmpty())
         return QFile::remove(nativePath(f)) || !QFile::exists(nativePath(f));
     QSaveFile out(nativePath(f));
     if (!out.open(QIODevice::WriteOnly))
         return false;
+    if (form.bom)
+        out.write("\xEF\xBB\xBF");
     for (const QString& line : kept)
-        out.write(toAnsi(line) + "\r\n");
+        out.write((form.utf8 ? line.toUtf8() : toAnsi(line)) + "\r\n");
     return out.commit();
 }
 
@@ -422,20 +455,33 @@ int RunBatch(const QString& sw)
         return BatchCannotStart;
     }
     QStringList lines;
+    JobFileForm form;
     bool readable = runStep([&] {
         QFile in(nativePath(f));
         if (!in.open(QIODevice::ReadOnly))
             throw TarnError(QStringLiteral("Path/File access error: %1").arg(f), ErrNo::PathFileAccess);
-        QString all = fromAnsi(in.readAll());
-        all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        lines = all.split(u'\n');
+        lines = jobLines(in.readAll(), form);
     });
     if (!readable) {
         p.MenuRunning = false;
         return BatchCannotStart;
     }
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
+    // A job file without a job is a mistake of whoever wrote it (an empty file,
+    // a script that wrote nothing): the run says so instead of ending as done.
+    const bool anyJob = std::any_of(lines.begin(), lines.end(), [](const QString& l) {
+        QString t = l.trimmed();
+        if (t.startsWith(QLatin1String("@,")))
+            t = t.mid(2).trimmed();
+        return !t.isEmpty();
+    });
+    if (!anyJob) {
+        appendBatchLog(errFile, QStringLiteral("Meldung batch: ") +
+                                    batchText("Die Input-Datei  @1  enthält keinen Auftrag !",
+                                              "The input file  @1  holds no job !")
+                                        .replace(QLatin1String("@1"), f));
+        p.MenuRunning = false;
+        return BatchJobFailed;
+    }
 
     QStringList kept;       // the lines that did not complete, as they stood
     QString pendingMarker;  // a line "@," that the kept lines still need
@@ -509,7 +555,7 @@ int RunBatch(const QString& sw)
         kept << original;
     }
     runStep([&] {
-        if (!keepJobLines(f, kept))
+        if (!keepJobLines(f, kept, form))
             throw TarnError(QStringLiteral("Permission denied: %1").arg(f), ErrNo::PermissionDenied);
     });
     p.MenuRunning = false;

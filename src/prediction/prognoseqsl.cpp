@@ -273,6 +273,12 @@ bool readStoredProfile(const QString& progmodus, QString& name, RunFlags& flags)
             return false;
     } else
         name = progmodus.trimmed();
+    // A profile that cannot give the run its methods and conditions stops the
+    // run before anything is computed: the user learns what to mend.
+    if (const QString problem = storedProfileProblem(name); !problem.isEmpty()) {
+        ui().messageBox(QStringLiteral("profil"), problem, Mb::OKOnly | Mb::Exclamation);
+        return false;
+    }
     const std::optional<StoredProfile> profile = readProfile(name);
     if (!profile) {
         // A run under an unknown name would compute no method at all and still
@@ -290,7 +296,25 @@ bool readStoredProfile(const QString& progmodus, QString& name, RunFlags& flags)
     const QString qpsp = GetParam(sy, QStringLiteral("Qpsp"));
     flags.mainPath = flagSet(sy, QStringLiteral("HwNw")) && !maxOnly(sy) && !qpsp.isEmpty() && p.HwNwKonfig &&
                      !(qpsp.mid(2, 1) == QLatin1String("0") && qpsp.mid(6, 1) == QLatin1String("0"));
-    flags.specialList = flagSet(sy, QStringLiteral("ARSoList")) && p.SonderArKonfig && Exist(p.SonderArDatei);
+    // A profile that includes the special failure-rate list is computed with it
+    // or not at all: without it the rates would differ from those asked for.
+    if (flagSet(sy, QStringLiteral("ARSoList")) && (!p.SonderArKonfig || !Exist(p.SonderArDatei))) {
+        ui().messageBox(QStringLiteral("SonderAR"),
+                        p.SonderArKonfig
+                            ? txt("Das Prognose-Profil \"%1\" schließt die Sonder-Ausfallratenliste ein, aber die "
+                                  "Datei %2 ist nicht vorhanden.",
+                                  "The prediction profile \"%1\" includes the special failure-rate list, but the "
+                                  "file %2 does not exist.")
+                                  .arg(name, QDir::toNativeSeparators(nativePath(p.SonderArDatei)))
+                            : txt("Das Prognose-Profil \"%1\" schließt die Sonder-Ausfallratenliste ein, aber tarn.ini "
+                                  "nennt keine (Abschnitt [Sonder-AR], Schlüssel ARListe).",
+                                  "The prediction profile \"%1\" includes the special failure-rate list, but tarn.ini "
+                                  "names none (section [Sonder-AR], key ARListe).")
+                                  .arg(name),
+                        Mb::OKOnly | Mb::Exclamation);
+        return false;
+    }
+    flags.specialList = flagSet(sy, QStringLiteral("ARSoList")) && p.SonderArKonfig;
     flags.weighting = flagSet(sy, QStringLiteral("ARBewert")) && p.YkBewFaktor != 0;
     return true;
 }

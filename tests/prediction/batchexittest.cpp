@@ -85,6 +85,15 @@ TEST_P(BatchExit, StatusLogAndJobFile)
 
 // The leaf page of the demo index (52 records fit one leaf).
 const char* kLeaf = "bt/int/i/00/00";
+// The demo Q-list 0 of database A: R-10K 4 times, C-100N twice, T-BC847 once.
+const char* kQlist0 = "qsl/A0/00/00";
+
+void replaceIn(const QString& path, const QByteArray& from, const QByteArray& to)
+{
+    QByteArray bytes = testutil::readFile(path);
+    ASSERT_TRUE(bytes.contains(from)) << path.toStdString();
+    testutil::writeFile(path, bytes.replace(from, to));
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, BatchExit,
@@ -134,7 +143,44 @@ INSTANTIATE_TEST_SUITE_P(
         BatchRow{"mergeOfAMissingBlockFile", "mb", "nowhere.blk\r\n", {}, 1,
                  {"nowhere.blk", "[mb.dat: nowhere.blk]"}, "nowhere.blk\r\n", false},
         BatchRow{"mergeWithAnUnknownImportProfile", "mb", "System/vg,NoSuchProfile\r\n", {}, 1,
-                 {"NoSuchProfile"}, "System/vg,NoSuchProfile\r\n", false}),
+                 {"NoSuchProfile"}, "System/vg,NoSuchProfile\r\n", false},
+        // Job files written here: a byte-order mark, lone CRs, UTF-8 names.
+        BatchRow{"jobFileWithoutAJob", "pr", " \r\n", {}, 1, {"Meldung batch: ", "pr.dat"}, " \r\n", false},
+        BatchRow{"byteOrderMarkAndCarriageReturns", "pr", "\xEF\xBB\xBF\r0,Standard\r", {}, 0, {"Meldung pdf: "}, "",
+                 true},
+        BatchRow{"mergeOfABlockFileWithUmlauts", "mb", "Bl\xC3\xB6" "cke.blk\n",
+                 [](testutil::TempInstallation& i) {
+                     testutil::writeFile(i.path(QStringLiteral("Bl\u00F6cke.blk")),
+                                         "Typ=NEW-PART,Q,Bac=4210,Tec=0000,Pin=2\r\n");
+                 },
+                 0, {}, "", false},
+        // Values that cannot be read fail the job and say which and where.
+        BatchRow{"mergeOfAFactorWithADecimalComma", "mb", "new.blk\r\n",
+                 [](testutil::TempInstallation& i) {
+                     testutil::writeFile(i.path("new.blk"), "Typ=NEW-PART,Q,Bac=4210,Tec=0000,Pin=2,K1=0,5\r\n");
+                 },
+                 1, {"K1: \"0,5\"", "[mb.dat: new.blk]"}, "new.blk\r\n", false},
+        BatchRow{"quantityWithLetters", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) { replaceIn(i.path(kQlist0), "Stck=4,", "Stck=abc,"); }, 1,
+                 {"Meldung Wert: ", "Stck: \"abc\"", "[pr.dat: 0,Standard]"}, "0,Standard\r\n", false},
+        BatchRow{"positionWithoutQuantity", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) { replaceIn(i.path(kQlist0), "Stck=2,", ""); }, 1,
+                 {"Meldung 63: ", "Typ=C-100N"}, "0,Standard\r\n", false},
+        BatchRow{"ambientWithADecimalComma", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) { replaceIn(i.path("System/tarn.ini"), "Tu=40,", "Tu=40,5,"); }, 1,
+                 {"Meldung profil: ", "Tu: \"40,5\""}, "0,Standard\r\n", false},
+        BatchRow{"profileWithoutControlList", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) {
+                     ASSERT_TRUE(WriteProfileStr("profil-sy", QString("Standard"), std::nullopt,
+                                                 i.path("System/tarn.ini")));
+                 },
+                 1, {"Meldung profil: ", "[profil-sy]"}, "0,Standard\r\n", false},
+        BatchRow{"specialListMissing", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) {
+                     setIni(i, "Sonder-AR", "ARListe", "System\\nothere.xlsx");
+                     replaceIn(i.path("System/tarn.ini"), "Re=Ber,File=Std", "Re=Ber,File=Std,ARSoList=-1");
+                 },
+                 1, {"Meldung SonderAR: ", "nothere.xlsx"}, "0,Standard\r\n", false}),
     [](const auto& i) { return std::string(i.param.name); });
 
 // A merge into a component file whose index cannot be read writes nothing: not a
