@@ -5,6 +5,7 @@
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/inifile.h"
+#include "frame/instancelock.h"
 #include "frame/interaction.h"
 #include "frame/itemnumber.h"
 #include "frame/numbers.h"
@@ -59,6 +60,42 @@ QVariant numberOrNull(const QString& text)
     return text.trimmed().isEmpty() ? QVariant() : QVariant(readLeadingNumber(text));
 }
 
+// An entry is a search row and a data row under one number. Both databases are
+// reached through one connection, so that handing out the number and writing
+// both rows is one transaction: a run killed at any point leaves the entry
+// whole or absent (SQLite commits a transaction over several files at once).
+void joinArchiveDatabases(Database& such, Database& daten)
+{
+    such.execute(QStringLiteral("ATTACH DATABASE ? AS daten"), {daten.connection().databaseName()});
+    // Archives written before could hold data rows whose search row was lost;
+    // their numbers are never handed out again.
+    DbTransaction t(such);
+    such.execute(QStringLiteral("INSERT INTO main.sqlite_sequence (name, seq) SELECT 'ArchivSuche', 0 WHERE NOT EXISTS "
+                                "(SELECT 1 FROM main.sqlite_sequence WHERE name='ArchivSuche')"));
+    such.execute(QStringLiteral("UPDATE main.sqlite_sequence SET seq=(SELECT max([Ref]) FROM daten.[Daten]) "
+                                "WHERE name='ArchivSuche' AND seq<(SELECT max([Ref]) FROM daten.[Daten])"));
+    t.commit();
+}
+
+// The PDF of an archived job is made in the program's own folder TPArch. What a
+// killed run left there (the PDF, or the hidden part of one still being
+// written) is removed when no other copy of the installation runs, so that no
+// writer can still be at work on it.
+void removeLeftOverArchivePdfs(const QString& designTemp)
+{
+    const InstanceLock* instance = instanceLock();
+    if (!instance || !instance->alone())
+        return;
+    const QFileInfo temp(nativePath(designTemp));
+    const QDir folder = temp.dir();
+    if (!folder.exists())
+        return;
+    const QString hiddenPart = u'.' + temp.fileName() + QStringLiteral(".part");
+    for (const QFileInfo& f : folder.entryInfoList(QDir::Files | QDir::Hidden))
+        if (f.fileName() == temp.fileName() || f.fileName() == hiddenPart)
+            QFile::remove(f.absoluteFilePath());
+}
+
 } // namespace
 
 void ArchivStart()
@@ -73,6 +110,7 @@ void ArchivStart()
         s.ArchivNr = int(readLeadingNumber(iniValue(QStringLiteral("ArchivNr"), 96)));
         s.ProgTyp = iniValue(QStringLiteral("ProgTyp"), 128);
         s.ArchivDir = iniValue(QStringLiteral("ArchivDir"), 128);
+        removeLeftOverArchivePdfs(s.ArchivPdfTemp);
         try {
             // A new installation has neither the folder nor the databases.
             const QString dir = s.ArchivDir.isEmpty() ? p.WorkStr[Slot::ProgramDir] : s.ArchivDir;
@@ -82,6 +120,7 @@ void ArchivStart()
             s.ArchivDatDb = Database::create(
                 joinDesignPath(dir, QStringLiteral("Archiv%1.sqlite").arg(s.ArchivNr)));
             createTables(*s.ArchivSuchDb, *s.ArchivDatDb);
+            joinArchiveDatabases(*s.ArchivSuchDb, *s.ArchivDatDb);
         } catch (const DbError& e) {
             s.ArchivSuchDb.reset();
             s.ArchivDatDb.reset();
@@ -170,15 +209,15 @@ bool ArchivSpeichern(const QString& designation, const QString& file, const QStr
                << norm << listen;
     }
 
-    // The search row is committed last: a failure on the way leaves no row that
-    // points at a missing file.
-    DbTransaction suchTx(*s.ArchivSuchDb);
-    const qint64 ref = s.ArchivSuchDb->insert(
-        QStringLiteral("INSERT INTO [ArchivSuche] (%1) VALUES (%2)").arg(columns, marks), values);
-    DbTransaction datTx(*s.ArchivDatDb);
-    s.ArchivDatDb->insert(QStringLiteral("INSERT INTO [Daten] ([Ref],[Datei]) VALUES (?,?)"), {ref, content});
-    datTx.commit();
-    suchTx.commit();
+    // The number, the search row and the data row: one transaction over both
+    // databases, so no number is handed out twice and no search row points at
+    // another entry's data.
+    Database& db = *s.ArchivSuchDb;
+    DbTransaction entry(db);
+    const qint64 ref =
+        db.insert(QStringLiteral("INSERT INTO main.[ArchivSuche] (%1) VALUES (%2)").arg(columns, marks), values);
+    db.insert(QStringLiteral("INSERT INTO daten.[Daten] ([Ref],[Datei]) VALUES (?,?)"), {ref, content});
+    entry.commit();
     return true;
 }
 
