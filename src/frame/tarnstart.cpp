@@ -10,6 +10,7 @@
 #include "frame/interaction.h"
 #include "frame/launcher.h"
 #include "frame/numbers.h"
+#include "frame/outputfiles.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
@@ -162,6 +163,11 @@ void readConfiguration()
           QStringLiteral(",Font=") + fv("Font") + QStringLiteral(",Paf=") + fv("Paf") + QStringLiteral(",Res=") +
           fv("Res");
 
+    // Temporary output files whose writer was killed (a result file or a PDF
+    // under its private name) go; those of copies still running stay.
+    const QString resDir = fv("ResDir");
+    removeStalePartFiles(nativePath(resDir.isEmpty() || resDir == Leer ? p.WorkStr[Slot::ProgramDir] : resDir));
+
     p.WorkStr[Slot::Vql] = fv("Vql");
     p.WorkStr[Slot::VqlDir] = p.WorkStr[Slot::Vql] + u'\\';
     p.WorkStr[Slot::VqlDbase] = p.WorkStr[Slot::VqlDir] + QStringLiteral("dbase_");
@@ -299,6 +305,12 @@ StartResult Main(const QString& programFile, const QString& commandLine)
     p.ProgramFile = programFile;
     p.ProgramName = QFileInfo(programFile).completeBaseName();
     p.WorkStr[Slot::ProgramDir] = programDirectoryOf(programFile);
+    // The program's paths use "\\" as separator, so a folder whose name holds a
+    // backslash cannot be named in them: the program then works from inside its
+    // folder and names it ".".
+    if (const QString nativeDir = QFileInfo(programFile).absolutePath();
+        nativeDir.contains(u'\\') && QDir::setCurrent(nativeDir))
+        p.WorkStr[Slot::ProgramDir] = QStringLiteral(".");
     // The program directory is a native path; the System directory is kept in
     // design form (a root directory gives two separators in a row, as designed)
     // and resolved by nativePath.

@@ -6,6 +6,7 @@
 #include "frame/errptnr.h"
 #include "frame/interaction.h"
 #include "frame/numbers.h"
+#include "frame/outputfiles.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
@@ -28,6 +29,7 @@
 #include "report/paramtext.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <array>
 
 
@@ -72,6 +74,38 @@ struct RunResources {
         p.ErgLnr.clear();
     }
 };
+
+// A result file name taken before the report is written is given back when the
+// run ends without writing the file, so that no empty file stays behind.
+struct ReservedResultFile {
+    QString nativeFile;
+    ~ReservedResultFile()
+    {
+        if (!nativeFile.isEmpty())
+            releaseReservedFile(nativeFile);
+    }
+};
+
+// The rows a SYLK result file can address: its row cursor is 16-bit.
+constexpr qint64 SylkRows = 32767;
+
+// The position table of a result file takes a row per position below at least
+// one head row: a list with more positions cannot be written, and is refused
+// before anything is computed.
+bool resultFileHolds(qint64 positions)
+{
+    if (positions + 1 <= SylkRows)
+        return true;
+    ui().messageBox(QStringLiteral("sylkzeilen"),
+                    txt("Die Q-Liste hat %1 Positionen; die Ergebnisdatei (SYLK) fasst höchstens %2 Zeilen. Die "
+                        "Prognose wird nicht gerechnet.",
+                        "The Q-list has %1 positions; the result file (SYLK) holds at most %2 rows. The prediction "
+                        "is not computed.")
+                        .arg(positions)
+                        .arg(SylkRows),
+                    Mb::OKOnly | Mb::Exclamation);
+    return false;
+}
 
 // The Q-list screen. False when the user cancelled it.
 bool askQsl(QString criteria[4])
@@ -291,6 +325,17 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     } else if (!readStoredProfile(progmodus, name, flags)) {
         return false;
     }
+    // An archive that should keep this run but could not be opened at start:
+    // a batch job would end without its archive entry, so it does not run.
+    PrintState& ps = printState();
+    if (ADruck && !ps.archiveProblem.isEmpty() && ps.ArchivArt.contains(QLatin1String("PROGQL"))) {
+        ui().messageBox(QStringLiteral("archiv"),
+                        txt("Das Archiv in %1 ist nicht lesbar (%2); die Prognose wird nicht gerechnet.",
+                            "The archive in %1 cannot be read (%2); the prediction is not computed.")
+                            .arg(QDir::toNativeSeparators(nativePath(ps.ArchivDir)), ps.archiveProblem),
+                        Mb::OKOnly | Mb::Exclamation);
+        return false;
+    }
     bool mainPath = flags.mainPath;
     bool specialList = flags.specialList;
     bool weighting = flags.weighting;
@@ -360,7 +405,12 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
 
     QString Lnr;
     QStringList cycles;
-    const QString head = ExecQslBtd(lean, Lnr, specialList, &cycles);
+    // Only a result file with the position table needs a row per position.
+    const bool resultFileWanted = qpsp != QLatin1String("0000000");
+    const bool positionRows = !ErgFile.isEmpty() && resultFileWanted && qpsp.mid(2, 1) == QLatin1String("3");
+    const QString head = ExecQslBtd(lean, Lnr, specialList, &cycles, [&](qint64 positions) {
+        return !positionRows || resultFileHolds(positions);
+    });
     if (head == Abbruch)
         return false;
     info.Add(QString(20, QChar(0x2500)));
@@ -382,16 +432,20 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     if (ExecQsl(lean, mainPath, weighting) == Abbruch)
         return false;
 
-    // Output.
-    if (autoName) {
+    // Output. A name is taken only for a file that will be written.
+    ReservedResultFile reserved;
+    if (autoName && !resultFileWanted) {
+        ErgFile.clear();
+    } else if (autoName) {
         QString dir = resDir, fileName;
         if (!WahlErgDatei(dir, Lnr, QStringLiteral(".slk"), fileName, 1))
             return false;
         ErgFile = dir;
+        reserved.nativeFile = nativePath(ErgFile);
     }
+    const bool writesFile = !ErgFile.isEmpty() && resultFileWanted;
     p.ErgLnr = Lnr;
 
-    PrintState& ps = printState();
     QString archiveBez, printBez, fileBez;
     if (ps.ArchivAktiv) {
         archiveBez = ArchivBez(head, QStringLiteral("PROGQL"), p.WorkStr[Slot::Qz], Lnr);
@@ -400,7 +454,7 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
             if (typ == QLatin1String("PRT") || typ == QLatin1String("PRT1"))
                 printBez = archiveBez;
             else if (typ == QLatin1String("DAT1"))
-                (ErgFile.isEmpty() ? printBez : fileBez) = archiveBez;
+                (writesFile ? fileBez : printBez) = archiveBez;
             else if (typ == QLatin1String("DAT"))
                 fileBez = archiveBez;
         }
@@ -416,6 +470,9 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
         printBez.clear();
         fileBez.clear();
     }
+    // A result file that should have been written and was not (the report said
+    // why) fails the run, even though the printout goes on.
+    const bool fileMissing = writesFile && !onlyErrors && QFileInfo(nativePath(ErgFile)).size() == 0;
     p.AwsDb.reset();
     info.Finish();
     res.infoOpen = false;
@@ -438,8 +495,9 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     }
     // A Q-list that contains itself gives a result without the positions of
     // that circle: it is printed with its error list, but the run is not a
-    // complete one (a batch job stays and says so in its exit status).
-    return cycles.isEmpty();
+    // complete one (a batch job stays and says so in its exit status). So is a
+    // run whose printout, PDF or archive copy could not be written.
+    return cycles.isEmpty() && !fileMissing && !ps.outputFailed;
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "common/testutil.h"
 #include "frame/inifile.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <functional>
@@ -121,6 +123,14 @@ INSTANTIATE_TEST_SUITE_P(
                      ASSERT_TRUE(WriteProfileStr("fewe", QString("Bin"), std::nullopt, i.path("System/tarn.ini")));
                  },
                  2, {"Meldung konfig: ", "Bin"}, "0,Standard\r\n", false},
+        // An archive that should keep the run but cannot be read fails the job
+        // before it computes, naming the archive's folder.
+        BatchRow{"archiveUnreadable", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) {
+                     ASSERT_TRUE(QDir().mkpath(i.path("archiv")));
+                     testutil::writeFile(i.path("archiv/ArchivSuch.sqlite"), QByteArray(4096, 'x'));
+                 },
+                 1, {"Meldung archiv: ", "archiv", "[pr.dat: 0,Standard]"}, "0,Standard\r\n", false},
         BatchRow{"mergeOfAMissingBlockFile", "mb", "nowhere.blk\r\n", {}, 1,
                  {"nowhere.blk", "[mb.dat: nowhere.blk]"}, "nowhere.blk\r\n", false},
         BatchRow{"mergeWithAnUnknownImportProfile", "mb", "System/vg,NoSuchProfile\r\n", {}, 1,
@@ -149,6 +159,45 @@ TEST_F(BatchExit, MergeIntoADamagedIndexWritesNothing)
         blockBytesAfter += testutil::readFile(inst.path("bt/int/b4/21/" + b));
     EXPECT_EQ(blockBytesAfter, blockBytes);
     EXPECT_TRUE(QString::fromLatin1(testutil::readFile(inst.path("mb.err"))).contains("Meldung btdefekt: "));
+}
+
+// All hundred result-file numbers of the Q-list used: the job fails before its
+// output and says which names, where and why.
+TEST_F(BatchExit, NoFreeResultFileNumberIsNamed)
+{
+    QDir().mkpath(inst.path("results"));
+    for (int k = 0; k <= 99; ++k)
+        testutil::writeFile(inst.path(QStringLiteral("results/A00000%1.slk").arg(k, 2, 10, QChar(u'0'))), "earlier");
+    testutil::writeFile(inst.path("pr.dat"), "0,Standard\r\n");
+    EXPECT_EQ(run("pr"), 1);
+    EXPECT_EQ(testutil::readFile(inst.path("pr.dat")), QByteArray("0,Standard\r\n"));
+    const QString err = QString::fromLatin1(testutil::readFile(inst.path("pr.err")));
+    const QStringList named = err.split("\r\n").filter("Meldung ergname: ");
+    ASSERT_EQ(named.size(), 1) << err.toStdString();
+    EXPECT_TRUE(named[0].contains("A00000??.slk")) << named[0].toStdString();
+    EXPECT_TRUE(named[0].contains(QFileInfo(inst.path("results")).absoluteFilePath())) << named[0].toStdString();
+    EXPECT_TRUE(named[0].contains("keine freie Nummer")) << named[0].toStdString();
+    EXPECT_TRUE(QDir(inst.path("results")).entryList({"*.pdf"}, QDir::Files).isEmpty());
+}
+
+// Temporary output files of a copy that was killed go at the next start; those
+// of a copy still running (here: this test) stay.
+TEST_F(BatchExit, TemporaryFilesOfAKilledRunGoAtTheNextStart)
+{
+    QProcess ended;
+    ended.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(ended.waitForStarted(10000));
+    const qint64 endedPid = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished(10000));
+    const QString dead = QStringLiteral("results/.A0000000.slk.%1-0a1b2c3d.part").arg(endedPid);
+    const QString live =
+        QStringLiteral("results/.A0000001.slk.%1-0a1b2c3d.part").arg(QCoreApplication::applicationPid());
+    QDir().mkpath(inst.path("results"));
+    testutil::writeFile(inst.path(dead), "half");
+    testutil::writeFile(inst.path(live), "half");
+    EXPECT_EQ(run("fl"), 2); // no job file: the start alone
+    EXPECT_FALSE(QFile::exists(inst.path(dead)));
+    EXPECT_TRUE(QFile::exists(inst.path(live)));
 }
 
 } // namespace
