@@ -5,10 +5,10 @@
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/inifile.h"
-#include "frame/instancelock.h"
 #include "frame/interaction.h"
 #include "frame/itemnumber.h"
 #include "frame/numbers.h"
+#include "frame/outputfiles.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
@@ -77,23 +77,16 @@ void joinArchiveDatabases(Database& such, Database& daten)
     t.commit();
 }
 
-// The PDF of an archived job is made in the program's own folder TPArch. What a
-// killed run left there (the PDF, or the hidden part of one still being
-// written) is removed when no other copy of the installation runs, so that no
-// writer can still be at work on it.
+// What runs that were killed while making the archive's PDF left of it (its
+// hidden part) goes when its writer is gone: in the folder of this copy's PDF
+// and in the program's folder TPArch, where the PDF is made without a work
+// folder.
 void removeLeftOverArchivePdfs(const QString& designTemp)
 {
-    const InstanceLock* instance = instanceLock();
-    if (!instance || !instance->alone())
-        return;
-    const QFileInfo temp(nativePath(designTemp));
-    const QDir folder = temp.dir();
-    if (!folder.exists())
-        return;
-    const QString hiddenPart = u'.' + temp.fileName() + QStringLiteral(".part");
-    for (const QFileInfo& f : folder.entryInfoList(QDir::Files | QDir::Hidden))
-        if (f.fileName() == temp.fileName() || f.fileName() == hiddenPart)
-            QFile::remove(f.absoluteFilePath());
+    removeStalePartFiles(QFileInfo(nativePath(designTemp)).absolutePath());
+    const QString programFolder = nativePath(prog().WorkStr[Slot::ProgramDir] + QStringLiteral("\\TPArch"));
+    if (QFileInfo(programFolder).isDir())
+        removeStalePartFiles(programFolder);
 }
 
 } // namespace

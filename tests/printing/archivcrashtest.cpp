@@ -5,12 +5,12 @@
 #include "common/testutil.h"
 #include "frame/database.h"
 #include "frame/durablefile.h"
-#include "frame/instancelock.h"
 #include "frame/program.h"
 #include "frame/workslots.h"
 #include "printing/archiv.h"
 #include "printing/printjob.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <map>
@@ -166,30 +166,22 @@ TEST_F(ArchiveEntry, TheNumberOfADataRowWithoutSearchRowIsNotHandedOutAgain)
     EXPECT_EQ(rows[0][0].toLongLong(), 4);
 }
 
-// What a killed run left in the archive's PDF folder goes at the next start of
-// a copy that runs alone; with another copy running, it stays.
-TEST_F(ArchiveEntry, LeftOverPdfsGoWhenNoOtherCopyRuns)
+// The hidden parts of the archive's PDF that killed runs left go at the next
+// start; the part of a run that still writes stays.
+TEST_F(ArchiveEntry, LeftOverPartsOfTheArchivePdfGoWhenTheirWriterIsGone)
 {
     const QString folder = tmp.filePath(QStringLiteral("program"));
     QDir().mkpath(folder + QStringLiteral("/TPArch"));
-    const QStringList leftOver{QStringLiteral("TPArch/.PDFtemp.pdf.part"), QStringLiteral("TPArch/PDFtemp.pdf")};
-    for (const QString& f : leftOver)
-        testutil::writeFile(folder + u'/' + f, "%PDF-cut");
-    testutil::writeFile(folder + QStringLiteral("/TPArch/keep.txt"), "not ours");
-    for (const bool alone : {false, true}) {
-        SCOPED_TRACE(alone ? "alone" : "another copy runs");
-        testutil::ScriptedProgram run;
-        useFolder(run.program(), folder);
-        QDir::setCurrent(folder);
-        std::unique_ptr<InstanceLock> other;
-        if (!alone)
-            other = std::make_unique<InstanceLock>();
-        claimWorkDirectories();
-        ArchivStart();
-        for (const QString& f : leftOver)
-            EXPECT_EQ(QFileInfo::exists(folder + u'/' + f), !alone) << f.toStdString();
-        EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/TPArch/keep.txt")));
-    }
+    const QString gone = folder + QStringLiteral("/TPArch/.PDFtemp.pdf.2147483646-0000abcd.part");
+    const QString running = folder + QStringLiteral("/TPArch/.PDFtemp.pdf.%1-0000abcd.part")
+                                         .arg(QCoreApplication::applicationPid());
+    for (const QString& f : {gone, running})
+        testutil::writeFile(f, "%PDF-cut");
+    testutil::ScriptedProgram run;
+    useFolder(run.program(), folder);
+    ArchivStart();
+    EXPECT_FALSE(QFileInfo::exists(gone));
+    EXPECT_TRUE(QFileInfo::exists(running));
 }
 
 } // namespace
