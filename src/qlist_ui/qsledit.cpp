@@ -24,6 +24,7 @@
 #include "qlist/qslcommands.h"
 #include "qlist/qslfile.h"
 #include "qlist/qslimport.h"
+#include "qlist/qslsave.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -838,15 +839,14 @@ bool QslEditModel::SaveQsl()
             return stop(QStringLiteral("120"), {m}, k);
     }
 
-    // The file first, replaced whole; only a written file gets its record, so a
-    // failure leaves both as they were and reaches the error handler.
+    // The file and its record are one unit: a failure (or a killed run) leaves
+    // both as they were, and a failure reaches the error handler.
     QStringList lines;
     for (const QString& r : rows)
         lines << rowText(withoutMarks(toStored(r)));
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
-    writeQslFile(path(), lines);
-    if (SaveRec_Db(qz, p.WorkStr[Slot::VqlDbase] + qz) == 0)
+    if (saveQslWithRecord(p.WorkStr[Slot::VqlDbase] + qz, path(), lines) == 0)
         throw TarnError(QStringLiteral("The record of Q-list %1 could not be written").arg(QslLn),
                         ErrNo::PathFileAccess);
     QslChanged = false;
