@@ -1,4 +1,5 @@
 #include "component_file/btjournal.h"
+#include "component_file/btreads.h"
 #include "frame/codepage.h"
 #include "frame/paths.h"
 #include "frame/program.h"
@@ -333,6 +334,8 @@ void openChange(const QString& directory)
     Unit& u = unit();
     u = Unit();
     u.open = true;
+    // What a run kept of the file may be changed now.
+    forgetKeptReads();
     u.directory = directory;
     u.directoryKey = keyOf(directory) + u'/';
 }
