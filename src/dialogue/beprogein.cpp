@@ -248,14 +248,12 @@ void applyMenuAnswer(State& s, const Answer& a)
         }
         return;
     }
-    if (a.data.contains(QStringLiteral("row"))) {
-        s.Menu_Click(a.data.value(QStringLiteral("row")).toInt());
+    if (a.row) {
+        s.Menu_Click(*a.row);
         return;
     }
-    if (a.data.contains(QStringLiteral("key"))) {
-        const QString k = a.data.value(QStringLiteral("key")).toString();
-        if (!k.isEmpty())
-            s.Form_KeyPress(k.at(0));
+    if (a.menuKey) {
+        s.Form_KeyPress(*a.menuKey);
         return;
     }
     const int last = int(s.Menu.size()) - 1;
@@ -283,8 +281,8 @@ void applyMenuAnswer(State& s, const Answer& a)
 
 void applySelectAnswer(State& s, const Answer& a)
 {
-    if (a.data.contains(QStringLiteral("row"))) {
-        s.selboxIndex = a.data.value(QStringLiteral("row")).toInt();
+    if (a.row) {
+        s.selboxIndex = *a.row;
     } else {
         s.selboxIndex = -1;
         for (int i = 0; i < s.Selbox.size(); ++i)

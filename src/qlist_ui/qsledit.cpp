@@ -689,9 +689,7 @@ void QslEditModel::search(bool next)
         Question q;
         q.key = QStringLiteral("1514");
         q.text = ResStr(1500, 15, prog().LangNr);
-        q.data.insert(QStringLiteral("title"), ResStr(1500, 14, prog().LangNr));
-        q.data.insert(QStringLiteral("default"), FindText);
-        const Answer a = ui().askInput(q);
+        const Answer a = ui().askInput(q, InputParams{ResStr(1500, 14, prog().LangNr), FindText});
         if (!a.cancelled && !a.text.isEmpty())
             FindText = a.text;
         start = 1;
@@ -939,8 +937,7 @@ void QslEditModel::ParamPopup()
     Question q;
     q.key = QStringLiteral("up");
     q.choices = captions;
-    q.data.insert(QStringLiteral("tags"), tags);
-    const Answer a = ui().askQslPopup(q, *this);
+    const Answer a = ui().askQslPopup(q, *this, PopupParams{tags, {}, {}});
     const QString chosen = a.cancelled ? QString() : a.text.section(u',', 0, 0);
 
     QString result;
