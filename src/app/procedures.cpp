@@ -1,5 +1,7 @@
 #include "app/procedures.h"
 #include "frame/workslots.h"
+#include "calculation/names.h"
+#include "calculation/systdb.h"
 #include "component_editor/bebez.h"
 #include "component_editor/btedit.h"
 #include "component_editor/btsearch.h"
@@ -90,6 +92,18 @@ void installProcedures()
     };
     // The component editor's search and result list.
     installBtSearch();
+    // The component editor names its components and marks the MIL parameters of
+    // their class through the calculation.
+    btEditLinks().componentName = [](int language) { return PosBtName(language); };
+    btEditLinks().milParameters = [](const QString& bacTec) {
+        QString list;
+        try {
+            LesSin(bacTec, 0, QStringLiteral("Parameter"), list, {}, {}, {}, 3);
+        } catch (const std::exception&) {
+            list.clear(); // no markers rather than no popup
+        }
+        return list;
+    };
     btEditLinks().NeuPosEingabe = [](const QString& designation) {
         return prog().QslEdit != nullptr && NeuPosEingabe(designation);
     };

@@ -18,11 +18,6 @@
 
 namespace {
 
-QString txt(const char* de, const char* en)
-{
-    return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
-}
-
 int leadingNumber(const QString& s)
 {
     int v = 0;
