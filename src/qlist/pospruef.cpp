@@ -5,6 +5,7 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/posline.h"
+#include "qlist/positionvalues.h"
 
 namespace {
 QString fault(int id, const QStringList& args)
@@ -43,6 +44,10 @@ QString PosPruef(const QString& line, const QString& allowed)
     PosTrenn(line, stc);
     if (stc == QLatin1String("Stck="))
         return fault(63, {line});
+    // The prediction reads the same values with the same checks: a line saved
+    // here is one the run can compute.
+    if (const QString problem = positionValueProblem(line); !problem.isEmpty())
+        return problem + QStringLiteral("   ") + line;
     if (!w[3].isEmpty() || !w[7].isEmpty() || !w[8].isEmpty() || !w[5].isEmpty())
         return fault(62, {line});
     if (GetParam(line, QStringLiteral("Typ")).isEmpty() && GetParam(line, QStringLiteral("Yk")).isEmpty() &&
