@@ -51,6 +51,7 @@ int main(int argc, char** argv)
     installProgram(&program);
     QtInteraction qtUi;
     registerWindows(qtUi);
+    installCalculationLinks();
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
     installSystemPrinter();

@@ -159,8 +159,8 @@ bool State::choosable(int row) const
     // their rule by click.
     if (!m.hotKey.isEmpty())
         return true;
-    const QString caption = m.caption.trimmed();
-    return Spalte2 && !caption.isEmpty() && caption != kRule;
+    const QString shown = m.caption.trimmed();
+    return Spalte2 && !shown.isEmpty() && shown != kRule;
 }
 
 int State::nextChoosableRow(int row, int step) const

@@ -414,8 +414,8 @@ int OnError(const QString& module, const QString& procedure, const std::exceptio
 ErrorAction actionFor(int answer)
 {
     switch (answer) {
-    case Repeat: return ErrorAction::Repeat;
-    case EndProgram: return ErrorAction::EndProgram;
+    case Repeat: return ErrorAction::RunAgain;
+    case EndProgram: return ErrorAction::End;
     default: return ErrorAction::Leave;
     }
 }

@@ -259,9 +259,9 @@ void HeadlessInfoList::Finish()
     ring.reset();
 }
 
-void HeadlessInfoList::FixLines(int lines)
+void HeadlessInfoList::FixLines(int count)
 {
-    ring.fixLines(lines);
+    ring.fixLines(count);
 }
 
 void HeadlessInfoList::Update(const QString& text, bool zeilevor)

@@ -291,7 +291,7 @@ TEST_F(BtEditTest, OpeningByBlockNumberShowsItsFirstRecord)
 
 // ---------------------------------------------------------------- saving
 
-TEST_F(BtEditTest, EmptySpecificationAsksToDeleteAStoredRecordAndRefusesANewOne)
+TEST_F(BtEditTest, EmptyClassParametersAskToDeleteAStoredRecordAndRefuseANewOne)
 {
     const QString block = store(QStringLiteral("Typ=D1,Q,Bac=4111"));
     BtEditModel m;

@@ -333,7 +333,7 @@ TEST_P(ResultName, TakesTheFirstFreeNameByMakingIt)
         testutil::writeFile(dir.filePath(stem + QStringLiteral("%1.slk").arg(k, 2, 10, QChar(u'0'))), "x");
     QString told;
     if (!row.found)
-        sp.ui().expect(QStringLiteral("msg"), QStringLiteral("ergname"), [&](const Question& q) {
+        sp.ui().expect(QuestionKind::Message, QStringLiteral("ergname"), [&](const Question& q) {
             told = q.text;
             return Answer::button(Mb::OK);
         });
