@@ -380,7 +380,7 @@ TEST_P(DataListPrintout, CountLineNamesWhatTheSearchFound)
     p.Raender = {1134, 850, 10206, 14740};
     setCurrentPrinter(std::make_unique<FakePrinter>());
     QStringList printed;
-    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [&printed](const Question&) {
+    sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), [&printed](const Question&) {
         printed = pageTexts();
         return Answer::cancel();
     });

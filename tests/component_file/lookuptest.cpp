@@ -238,7 +238,7 @@ TEST_F(KeptReadsTest, ARunReadsEachBlockOnce)
         EXPECT_GT(keptCharacters(), 0);
     }
     EXPECT_EQ(keptCharacters(), 0);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btdefekt"), Answer::button(1));
     EXPECT_EQ(search(QStringLiteral("Typ=R2"), record), -2);
     EXPECT_TRUE(sp.ui().allUsed());
 }
@@ -270,7 +270,7 @@ TEST_F(KeptReadsTest, NothingIsKeptBeyondTheBound)
     ASSERT_EQ(search(QStringLiteral("Typ=R1"), record), 1);
     EXPECT_LE(keptCharacters(), 2 * 2400 + 10);
     overwriteBlock();
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btdefekt"), Answer::button(1));
     EXPECT_EQ(search(QStringLiteral("Typ=R2"), record), -2);
     EXPECT_TRUE(sp.ui().allUsed());
 }
