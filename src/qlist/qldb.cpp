@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 const QString DbFile = QStringLiteral("qldb.sqlite");
@@ -187,6 +188,28 @@ void Close_Db(int slot)
     s.inUse = 0;
 }
 
+OpenQlDb::OpenQlDb(const QString& folder, int check, bool exclusive) : mSlot(Open_Db(folder, check, exclusive)) {}
+
+OpenQlDb::OpenQlDb(const QString& folder, long& count, int check, bool exclusive)
+    : mSlot(Open_Db(folder, count, check, exclusive))
+{
+}
+
+OpenQlDb::OpenQlDb(OpenQlDb&& other) noexcept : mSlot(std::exchange(other.mSlot, 0)) {}
+
+OpenQlDb::~OpenQlDb()
+{
+    close();
+}
+
+void OpenQlDb::close()
+{
+    const int slot = std::exchange(mSlot, 0);
+    // Closing only frees the slot's connection; it never fails for a slot that is open.
+    if (slot >= 1 && slot <= 30 && prog().DbTab[slot].db)
+        Close_Db(slot);
+}
+
 Database& dbOfSlot(int slot)
 {
     if (slot < 1 || slot > 30 || !prog().DbTab[slot].db)
@@ -277,18 +300,10 @@ void ReadRec_Db(int slot, long position, std::array<QString, 10>& record, QStrin
 
 int SaveRec_Db(const QString&, const QString& folder)
 {
-    const int slot = Open_Db(folder, 0, false);
-    if (slot == 0)
+    const OpenQlDb db(folder, 0, false);
+    if (!db)
         return 0;
-    int result = 0;
-    try {
-        result = NewRec_Db(slot);
-    } catch (...) {
-        Close_Db(slot);
-        throw;
-    }
-    Close_Db(slot);
-    return result;
+    return NewRec_Db(db.slot());
 }
 
 // ---- look-ups
@@ -387,6 +402,27 @@ SuchLnResult SuchLn_Db(const QString&, int slot, int kind, const QString& key, c
         r.position = long(readLeadingNumber(r.found)) + 1;
     }
     return r;
+}
+
+void QslNumberReservation::giveBack()
+{
+    mPending = false;
+    Program& p = prog();
+    p.QslRec[1] = mNumber;
+    p.QslRec[2] = QStringLiteral("*");
+    NewRec_Db(mSlot);
+}
+
+QslNumberReservation::~QslNumberReservation()
+{
+    if (!mPending)
+        return;
+    try {
+        giveBack();
+    } catch (const std::exception&) {
+        // The error that left the file unwritten is on its way to the user; a
+        // failure to give the number back (told by NewRec_Db) must not replace it.
+    }
 }
 
 QString allocateQslNumber(const QString& letter, int slot)

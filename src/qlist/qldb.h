@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <array>
+#include <utility>
 
 class Database;
 
@@ -29,6 +30,27 @@ int Open_Db(const QString& folder, int check = 0, bool exclusive = false);
 void Close_Db(int slot);
 // The database of an open slot (throws for a free slot).
 Database& dbOfSlot(int slot);
+
+// An open Q-list database slot that is closed however the scope is left. slot()
+// is 0 when the database could not be opened (Open_Db has said why then).
+class OpenQlDb {
+public:
+    explicit OpenQlDb(const QString& folder, int check = 0, bool exclusive = false);
+    OpenQlDb(const QString& folder, long& count, int check, bool exclusive = false);
+    ~OpenQlDb();
+    OpenQlDb(OpenQlDb&& other) noexcept;
+    OpenQlDb& operator=(OpenQlDb&&) = delete;
+    OpenQlDb(const OpenQlDb&) = delete;
+    OpenQlDb& operator=(const OpenQlDb&) = delete;
+
+    int slot() const { return mSlot; }
+    explicit operator bool() const { return mSlot != 0; }
+    // Closes the database now (a slot that was never opened is left alone).
+    void close();
+
+private:
+    int mSlot = 0;
+};
 
 // Writes QslRec (fields 1..9; field 2 "*" stores the number as deleted) as the row
 // of its number: the old row is replaced in one transaction, so a failed write keeps
@@ -70,6 +92,28 @@ SuchLnResult SuchLn_Db(const QString& letter, int slot, int kind, const QString&
 // after a message: 141 when the database is full (99999 is never handed out), 429
 // when it is locked, 473 for any other database error.
 QString allocateQslNumber(const QString& letter, int slot);
+
+// A number reserved by allocateQslNumber while its Q-list file is written: when
+// the writing fails with an error, the number goes back (stored as deleted), so
+// the numbers stay dense and every stored row has its file. A refusal after the
+// file was written gives the number back itself.
+class QslNumberReservation {
+public:
+    QslNumberReservation(int slot, QString number) : mSlot(slot), mNumber(std::move(number)) {}
+    ~QslNumberReservation();
+    QslNumberReservation(const QslNumberReservation&) = delete;
+    QslNumberReservation& operator=(const QslNumberReservation&) = delete;
+
+    // The file is in place: an error from here on leaves the reservation alone.
+    void fileWritten() { mPending = false; }
+    // Stores the number as deleted now (through QslRec).
+    void giveBack();
+
+private:
+    int mSlot;
+    QString mNumber;
+    bool mPending = true;
+};
 
 // Keeps in bestStand/bestNumber the stand of the higher rank (blank + digit: the
 // digit; letter + digit: 10 x letter place + digit; digits: 10 x value).

@@ -540,8 +540,8 @@ QString QldbList::Selection()
     if (RecCount == 0 || currentRow < 1 || currentRow > PageSize)
         return result;
     Program& p = prog();
-    const int second = Open_Db(folder(), 1);
-    if (second == 0)
+    const OpenQlDb second(folder(), 1);
+    if (!second)
         return result;
     QString res;
     if (RecCount >= currentRow + TopRec)
@@ -560,7 +560,6 @@ QString QldbList::Selection()
         if (result.startsWith(u','))
             result.remove(0, 1);
     }
-    Close_Db(second);
     return result;
 }
 

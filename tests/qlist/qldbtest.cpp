@@ -59,6 +59,41 @@ TEST_F(QlDb, ThirtyFirstOpenRefusedAndFreedSlotReused)
     EXPECT_TRUE(ui.allUsed());
 }
 
+TEST_F(QlDb, OpenedDatabaseIsClosedHoweverItsScopeIsLeft)
+{
+    auto inUse = [] {
+        int n = 0;
+        for (const QlDbSlot& s : prog().DbTab)
+            n += s.inUse;
+        return n;
+    };
+    EXPECT_THROW(
+        {
+            const OpenQlDb db(folder(), 0);
+            QString status;
+            ReadRec_Db(db.slot(), 1, prog().QslRec, status); // no row 00000: throws
+        },
+        DbError);
+    EXPECT_EQ(inUse(), 0);
+
+    // A guard handed on closes once, from where it ends up; one that could not
+    // open leaves the slots of others alone.
+    const int other = open();
+    {
+        OpenQlDb first(folder(), 0);
+        const int slot = first.slot();
+        OpenQlDb moved(std::move(first));
+        EXPECT_EQ(moved.slot(), slot);
+        EXPECT_FALSE(first);
+        ui.expect(QStringLiteral("msg"), QStringLiteral("48"), Answer::button(Mb::OK));
+        const OpenQlDb missing(folder(QStringLiteral("Z")), 0);
+        EXPECT_FALSE(missing);
+    }
+    EXPECT_EQ(inUse(), 1);
+    EXPECT_EQ(prog().DbTab[other].inUse, 1);
+    EXPECT_TRUE(ui.allUsed());
+}
+
 TEST_F(QlDb, MissingFolderGivesMessageAndFreesSlot)
 {
     ui.expect(QStringLiteral("msg"), QStringLiteral("48"), Answer::button(Mb::OK));

@@ -215,6 +215,18 @@ TEST_F(QslOpen, DeleteAnsweredNoChangesNothingButTheRecordBuffer)
     EXPECT_EQ(prog().QslRec[2], QStringLiteral("*"));
 }
 
+TEST_F(QslOpen, DeleteBrokenOffByAnErrorFreesTheDatabaseAndKeepsTheRow)
+{
+    const QString rowBefore = rowOf(QStringLiteral("00003"));
+    ui.expect(Msg, QStringLiteral("160"), [](const Question&) -> Answer {
+        throw TarnError(QStringLiteral("the question failed"), ErrNo::PathFileAccess);
+    });
+    EXPECT_THROW(LoeschQsl(QStringLiteral("An=U7")), TarnError);
+    EXPECT_EQ(rowOf(QStringLiteral("00003")), rowBefore);
+    for (const QlDbSlot& s : prog().DbTab)
+        EXPECT_EQ(s.inUse, 0);
+}
+
 TEST_F(QslOpen, DeleteWithoutFileMarksRowAndWritesNoFile)
 {
     QFile::remove(fileOf(QStringLiteral("00003")));
