@@ -1,4 +1,5 @@
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "compfilefixture.h"
 #include "component_file/btinh.h"
 #include "component_file/btjournal.h"
@@ -255,7 +256,7 @@ TEST_F(StoreTest, RecordWithoutGroupIsRefused)
 TEST_F(StoreTest, AddedRecordIsFoundByTheLookUp)
 {
     ASSERT_EQ(add(QStringLiteral("Yk=K12345-B1234-C123,Typ=R1,Q,Bac=4111")), QStringLiteral("ok"));
-    sp.program().WorkStr[2] = QStringLiteral("Yk=k12345-b1234-c123");
+    sp.program().WorkStr[Slot::Ident] = QStringLiteral("Yk=k12345-b1234-c123");
     QString file, text, record;
     EXPECT_EQ(SuchBtTsa(0, file, text, record), 1);
     EXPECT_EQ(record, QStringLiteral("Yk=K12345-B1234-C123,Typ=R1,Q,Bac=4111"));

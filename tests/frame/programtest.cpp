@@ -1,4 +1,5 @@
 #include "frame/interaction.h"
+#include "frame/workslots.h"
 #include "frame/program.h"
 
 #include <gtest/gtest.h>
@@ -58,8 +59,8 @@ TEST(ProgramTest, ScopesNestAndRestoreTheProgramBefore)
         ProgramScope scope;
         EXPECT_EQ(&prog(), &scope.program());
         EXPECT_NE(&prog(), &outer);
-        prog().WorkStr[0] = QStringLiteral("inner");
+        prog().WorkStr[Slot::SyPar] = QStringLiteral("inner");
     }
     EXPECT_EQ(&prog(), &outer);
-    EXPECT_NE(outer.WorkStr[0], QStringLiteral("inner"));
+    EXPECT_NE(outer.WorkStr[Slot::SyPar], QStringLiteral("inner"));
 }

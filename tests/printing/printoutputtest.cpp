@@ -1,4 +1,5 @@
 #include "frame/database.h"
+#include "frame/workslots.h"
 #include "frame/markers.h"
 #include "printfixture.h"
 #include "printing/archiv.h"
@@ -168,7 +169,7 @@ TEST_F(Output, PdfFromThePreviewProposesTheNextFreeNameAndRemembersTheFolder)
     Program& p = sp.program();
     p.PdfPrint = QStringLiteral("Acrobat PDFWriter");
     p.ErgLnr = QStringLiteral("00042");
-    p.WorkStr[16] = QStringLiteral("A");
+    p.WorkStr[Slot::Qz] = QStringLiteral("A");
     const QString results = path(QStringLiteral("results"));
     const QString chosen = path(QStringLiteral("chosen"));
     QDir().mkpath(chosen);
@@ -207,7 +208,7 @@ TEST_F(Output, PdfFromThePreviewTakesTheNumberOfTheRunsResultFile)
 {
     Program& p = sp.program();
     p.ErgLnr = QStringLiteral("00001");
-    p.WorkStr[16] = QStringLiteral("A");
+    p.WorkStr[Slot::Qz] = QStringLiteral("A");
     const QString results = path(QStringLiteral("results"));
     p.Cf = QStringLiteral(",ResDir=") + results;
     testutil::writeFile(results + QStringLiteral("/A0000100.slk"), "earlier run");
@@ -306,7 +307,7 @@ protected:
 TEST_P(ResultName, ProposesTheFirstFreeName)
 {
     const NameRow& row = GetParam();
-    sp.program().WorkStr[16] = QStringLiteral("A");
+    sp.program().WorkStr[Slot::Qz] = QStringLiteral("A");
     for (int k = 0; k < row.present; ++k)
         testutil::writeFile(dir.filePath(QStringLiteral("A%1%2.pdf").arg(row.number.left(5).rightJustified(5, u'0')).arg(k, 2, 10, QChar(u'0'))), "x");
     QString directory = dir.path();
@@ -443,8 +444,8 @@ TEST_F(Archive, PredictionRowsCarryMethodsAndLists)
 {
     ArchivStart();
     Program& p = sp.program();
-    p.WorkStr[1] = QStringLiteral("Tu=40,Vl=2.5,Norm=13,Spnorm=3");
-    p.WorkStr[0] = QStringLiteral("Qpdr=110110011,Qpsp=1010101");
+    p.WorkStr[Slot::GlPar] = QStringLiteral("Tu=40,Vl=2.5,Norm=13,Spnorm=3");
+    p.WorkStr[Slot::SyPar] = QStringLiteral("Qpdr=110110011,Qpsp=1010101");
     const QString file = document(QStringLiteral("r"), 200, 'r');
     ASSERT_TRUE(ArchivSpeichern(QStringLiteral("PROGQL,Yk,X,A7"), file, QStringLiteral("pdf")));
     ASSERT_TRUE(ArchivSpeichern(QStringLiteral("PROGQL,Yk,X,A7"), file, QStringLiteral("slk")));
