@@ -61,7 +61,7 @@ QVariant textOrNull(const QString& v)
 void showDbError(const DbError& e)
 {
     MsgBoxRes(QStringLiteral("473"), 0, prog().LangNr,
-              {prog().DbOperation + QStringLiteral(" !"), QString::number(e.nativeCode()), AnsiToOem(e.message())});
+              {qlDbState().DbOperation + QStringLiteral(" !"), QString::number(e.nativeCode()), AnsiToOem(e.message())});
 }
 
 // A write transaction that takes the write lock at once, so two programs never
@@ -89,6 +89,14 @@ private:
     bool mDone = false;
 };
 } // namespace
+
+QlDbState& qlDbState()
+{
+    std::shared_ptr<QlDbState>& held = prog().Subsystems.held<QlDbState>();
+    if (!held)
+        held = std::make_shared<QlDbState>();
+    return *held;
+}
 
 // ---- store
 
@@ -124,11 +132,11 @@ void Create_Db(const QString& folder)
 int Open_Db(const QString& folder, long& count, int check, bool exclusive)
 {
     Program& p = prog();
-    p.DbOperation = QStringLiteral("QLDB: Open_Db");
+    qlDbState().DbOperation = QStringLiteral("QLDB: Open_Db");
     count = 0;
     int slot = 0;
     for (int i = 1; i <= 30; ++i)
-        if (p.DbTab[i].inUse == 0) {
+        if (qlDbState().DbTab[i].inUse == 0) {
             slot = i;
             break;
         }
@@ -136,7 +144,7 @@ int Open_Db(const QString& folder, long& count, int check, bool exclusive)
         MsgBoxRes(QStringLiteral("150"), 0, p.LangNr);
         return 0;
     }
-    QlDbSlot& s = p.DbTab[slot];
+    QlDbSlot& s = qlDbState().DbTab[slot];
     s.inUse = 1;
     try {
         if (!QFileInfo(nativePath(folder)).isDir() || !QFileInfo(nativePath(dbPath(folder))).isFile()) {
@@ -181,9 +189,9 @@ int Open_Db(const QString& folder, int check, bool exclusive)
 
 void Close_Db(int slot)
 {
-    if (slot < 1 || slot > 30 || !prog().DbTab[slot].db)
+    if (slot < 1 || slot > 30 || !qlDbState().DbTab[slot].db)
         throw TarnError(QStringLiteral("Object variable not set (Q-list database slot %1)").arg(slot), 91);
-    QlDbSlot& s = prog().DbTab[slot];
+    QlDbSlot& s = qlDbState().DbTab[slot];
     s.db.reset();
     s.inUse = 0;
 }
@@ -206,15 +214,15 @@ void OpenQlDb::close()
 {
     const int slot = std::exchange(mSlot, 0);
     // Closing only frees the slot's connection; it never fails for a slot that is open.
-    if (slot >= 1 && slot <= 30 && prog().DbTab[slot].db)
+    if (slot >= 1 && slot <= 30 && qlDbState().DbTab[slot].db)
         Close_Db(slot);
 }
 
 Database& dbOfSlot(int slot)
 {
-    if (slot < 1 || slot > 30 || !prog().DbTab[slot].db)
+    if (slot < 1 || slot > 30 || !qlDbState().DbTab[slot].db)
         throw TarnError(QStringLiteral("Object variable not set (Q-list database slot %1)").arg(slot), 91);
-    return *prog().DbTab[slot].db;
+    return *qlDbState().DbTab[slot].db;
 }
 
 // ---- records
@@ -222,8 +230,8 @@ Database& dbOfSlot(int slot)
 int NewRec_Db(int slot)
 {
     Program& p = prog();
-    p.DbOperation = QStringLiteral("QLDB: NewRec_Db");
-    p.DbAenderung = true;
+    qlDbState().DbOperation = QStringLiteral("QLDB: NewRec_Db");
+    qlDbState().DbAenderung = true;
     auto& rec = p.QslRec;
     QString deleted;
     if (rec[2].trimmed() == QLatin1String("*")) {
@@ -428,7 +436,7 @@ QslNumberReservation::~QslNumberReservation()
 QString allocateQslNumber(const QString& letter, int slot)
 {
     Program& p = prog();
-    p.DbOperation = QStringLiteral("QLDB: NewRec_Db");
+    qlDbState().DbOperation = QStringLiteral("QLDB: NewRec_Db");
     Database& db = dbOfSlot(slot);
     try {
         WriteTransaction t(db);
@@ -454,7 +462,7 @@ QString allocateQslNumber(const QString& letter, int slot)
             db.execute(QStringLiteral("insert into qldb (ln, deleted) values (?, '0')"), {number});
         }
         t.commit();
-        p.DbAenderung = true;
+        qlDbState().DbAenderung = true;
         return number;
     } catch (const DbError& e) {
         if (isBusy(e))

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <array>
+#include <memory>
 #include <utility>
 
 class Database;
@@ -14,6 +15,23 @@ class Database;
 // any number of Q-lists without them. Deleting keeps the row (DELETED "1", all else
 // NULL): the numbers are dense, row count = highest number + 1. Text comparisons
 // are case-insensitive, as users expect of designations.
+
+// One slot of the table of open Q-list databases.
+struct QlDbSlot {
+    std::unique_ptr<Database> db;
+    int inUse = 0; // 1 in use, 0 free
+};
+
+// The open Q-list databases, slots 1..30 (slot 0 is never handed out), the name
+// of the running database operation (shown in its error message) and the flag
+// that every record write sets for the browser.
+struct QlDbState {
+    std::array<QlDbSlot, 31> DbTab;
+    QString DbOperation;
+    bool DbAenderung = false;
+};
+// The state of the running program (made on first use).
+QlDbState& qlDbState();
 
 // Creates "qldb.sqlite" with its table and indexes in an existing folder that does
 // not yet hold one. Throws on any error.

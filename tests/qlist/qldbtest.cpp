@@ -63,7 +63,7 @@ TEST_F(QlDb, OpenedDatabaseIsClosedHoweverItsScopeIsLeft)
 {
     auto inUse = [] {
         int n = 0;
-        for (const QlDbSlot& s : prog().DbTab)
+        for (const QlDbSlot& s : qlDbState().DbTab)
             n += s.inUse;
         return n;
     };
@@ -90,7 +90,7 @@ TEST_F(QlDb, OpenedDatabaseIsClosedHoweverItsScopeIsLeft)
         EXPECT_FALSE(missing);
     }
     EXPECT_EQ(inUse(), 1);
-    EXPECT_EQ(prog().DbTab[other].inUse, 1);
+    EXPECT_EQ(qlDbState().DbTab[other].inUse, 1);
     EXPECT_TRUE(ui.allUsed());
 }
 
@@ -98,7 +98,7 @@ TEST_F(QlDb, MissingFolderGivesMessageAndFreesSlot)
 {
     ui.expect(QStringLiteral("msg"), QStringLiteral("48"), Answer::button(Mb::OK));
     EXPECT_EQ(Open_Db(folder(QStringLiteral("Q")), 0), 0);
-    EXPECT_EQ(prog().DbTab[1].inUse, 0);
+    EXPECT_EQ(qlDbState().DbTab[1].inUse, 0);
     EXPECT_TRUE(ui.allUsed());
 }
 
@@ -133,7 +133,7 @@ TEST_F(QlDb, ManyQListsWithoutIdentityStoreSideBySide)
     }
     EXPECT_EQ(direct()->snapshot(QStringLiteral("select count(*) from qldb where typ is null and an is null and yk is null"))
                   .value(0).toInt(), 5);
-    EXPECT_TRUE(prog().DbAenderung);
+    EXPECT_TRUE(qlDbState().DbAenderung);
 }
 
 TEST_F(QlDb, RecordIsPaddedAndStandNormalised)
@@ -257,7 +257,7 @@ TEST_F(QlDb, SaveRecordOpensWritesAndCloses)
 {
     setRec({"00000", "S1"});
     EXPECT_EQ(SaveRec_Db(QStringLiteral("A"), folder()), 1);
-    EXPECT_EQ(prog().DbTab[1].inUse, 0);
+    EXPECT_EQ(qlDbState().DbTab[1].inUse, 0);
     EXPECT_FALSE(row(QStringLiteral("00000")).eof());
 }
 

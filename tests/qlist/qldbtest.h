@@ -30,7 +30,7 @@ protected:
     ~QlRootFixture() override
     {
         for (int i = 1; i <= 30; ++i)
-            if (prog().DbTab[i].inUse)
+            if (qlDbState().DbTab[i].inUse)
                 Close_Db(i);
     }
     QString folder(const QString& letter = QStringLiteral("A")) const { return prog().WorkStr[Slot::VqlDbase] + letter; }

@@ -223,7 +223,7 @@ TEST_F(QslOpen, DeleteBrokenOffByAnErrorFreesTheDatabaseAndKeepsTheRow)
     });
     EXPECT_THROW(LoeschQsl(QStringLiteral("An=U7")), TarnError);
     EXPECT_EQ(rowOf(QStringLiteral("00003")), rowBefore);
-    for (const QlDbSlot& s : prog().DbTab)
+    for (const QlDbSlot& s : qlDbState().DbTab)
         EXPECT_EQ(s.inUse, 0);
 }
 
@@ -257,7 +257,7 @@ TEST_F(QslCommands, NewWhoseFileCannotBeWrittenGivesItsNumberBack)
     QDir().mkpath(fileOf(QStringLiteral("00000")));
     EXPECT_THROW(NeueQsl(QStringLiteral("Typ=ABC")), TarnError);
     EXPECT_EQ(rowOf(QStringLiteral("00000")), QStringLiteral("~|~|~|~|1"));
-    EXPECT_EQ(prog().DbTab[1].inUse, 0);
+    EXPECT_EQ(qlDbState().DbTab[1].inUse, 0);
 }
 
 } // namespace

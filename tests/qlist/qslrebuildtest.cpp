@@ -160,7 +160,7 @@ TEST_F(RebuildQslDatabase, IndexesFilesUpToFirstGapWithReports)
     EXPECT_EQ(box.waited[2], ResText(QStringLiteral("161"), 2, true, {QStringLiteral("NeuInhDoppelQsl.err")}));
     EXPECT_EQ(box.title, QStringLiteral("Recreation of Q-List Database A"));
     EXPECT_FALSE(box.visible);
-    EXPECT_EQ(prog().DbTab[1].inUse, 0);
+    EXPECT_EQ(qlDbState().DbTab[1].inUse, 0);
 }
 
 TEST_F(RebuildQslDatabase, MissingFirstFileGivesEmptyIndexAndKeepsOldReports)

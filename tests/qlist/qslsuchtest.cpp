@@ -29,7 +29,7 @@ TEST_F(Search, NumberWinsOverTypeInRun)
     EXPECT_EQ(designation, QStringLiteral("00012"));
     EXPECT_EQ(path, expectedPath("00012"));
     EXPECT_TRUE(path.endsWith(QStringLiteral("A0\\00\\12")));
-    EXPECT_EQ(prog().DbTab[1].inUse, 0);
+    EXPECT_EQ(qlDbState().DbTab[1].inUse, 0);
 }
 
 TEST_F(Search, TypeInUpperCaseInRun)
