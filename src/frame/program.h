@@ -31,7 +31,7 @@ struct QslFeld {
 };
 
 // The state objects of the folders above the frame (the print job, the report,
-// the Q-list database slots, the selection menu). Each folder defines its own and
+// the Q-list database slots, the dialogue). Each folder defines its own and
 // reaches it through its own accessor; the Program only keeps them, so that a
 // fresh Program (a test, a batch run) starts every one of them afresh. They go in
 // the reverse order of their making.
@@ -131,10 +131,6 @@ struct Program {
     std::array<int, 9> QlSuchArt{};     // 1..8
     std::array<QString, 10> QslRec;     // 1..9
     std::array<QString, 10> QslRecAlt;  // 1..9
-    // Entry-field texts of the dialogue input screens (fields 0..8): a caller
-    // presets what it needs; the others keep the text of the screen that used
-    // them last.
-    QStringList DiaFelder = QStringList(9);
 
     std::unique_ptr<Database> SystDb;
     std::unique_ptr<Snapshot> AbkRs;
@@ -171,9 +167,9 @@ struct Program {
     // Number of the Q-list whose prediction is running (five digits); empty
     // outside a run. PDF result files are named after it.
     QString ErgLnr;
-    // The print job, the report, the Q-list database slots and the selection menu,
-    // each reached through its folder's accessor (printState(), reportState(),
-    // qlDbState(), frmBEProgEin::state()).
+    // The print job, the report, the Q-list database slots, the selection menu and
+    // the dialogue's entry fields, each reached through its folder's accessor
+    // (printState(), reportState(), qlDbState(), frmBEProgEin::state(), diaFields()).
     SubsystemStates Subsystems;
     // The times of the phases of the last prediction (frame/runphases.h).
     std::shared_ptr<RunPhases> Phases;

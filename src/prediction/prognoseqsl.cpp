@@ -77,7 +77,7 @@ struct RunResources {
 bool askQsl(QString criteria[4])
 {
     Program& p = prog();
-    QStringList& f = p.DiaFelder;
+    QStringList& f = diaFields();
     const QString tsa = GetParam(p.Cf, QStringLiteral("Tsa"));
     while (true) {
         f[0] = p.WorkStr[Slot::Qz];
