@@ -6,6 +6,7 @@
 #include "frame/workslots.h"
 #include "frame/restext.h"
 #include "frame/posline.h"
+#include "qlist/positionvalues.h"
 
 namespace {
 QString fault(int id, const QStringList& args)
@@ -44,6 +45,10 @@ QString PosPruef(const QString& line, const QString& allowed)
     PosTrenn(line, stc);
     if (stc == QLatin1String("Stck="))
         return fault(63, {line});
+    // The prediction reads the same values with the same checks: a line saved
+    // here is one the run can compute.
+    if (const QString problem = positionValueProblem(line); !problem.isEmpty())
+        return problem + QStringLiteral("   ") + line;
     if (!w[Slot::Q].isEmpty() || !w[Slot::F].isEmpty() || !w[Slot::R].isEmpty() || !w[Slot::B].isEmpty())
         return fault(62, {line});
     if (GetParam(line, QStringLiteral("Typ")).isEmpty() && GetParam(line, QStringLiteral("Yk")).isEmpty() &&
