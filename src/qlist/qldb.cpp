@@ -74,7 +74,8 @@ public:
         if (!mDone) {
             try {
                 mDb.execute(QStringLiteral("ROLLBACK"));
-            } catch (...) {
+            } catch (const DbError&) {
+                // A connection that cannot roll back has lost the transaction with it.
             }
         }
     }
