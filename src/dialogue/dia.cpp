@@ -10,6 +10,7 @@
 #include "frame/restext.h"
 
 #include <QFile>
+#include <memory>
 
 namespace {
 
@@ -286,4 +287,18 @@ void DiaDIK(const QString& Adia, const QString& Kap, QString& kz, std::optional<
 void DiaBTX(const QString& Aetx, const QString& aAbtx, int Azeilen, QString& Ret, bool NichtAbbruch)
 {
     frmDia::BTX(Aetx, aAbtx, Azeilen, Ret, NichtAbbruch);
+}
+
+namespace {
+struct DiaFieldTexts {
+    QStringList fields = QStringList(9);
+};
+} // namespace
+
+QStringList& diaFields()
+{
+    std::shared_ptr<DiaFieldTexts>& held = prog().Subsystems.held<DiaFieldTexts>();
+    if (!held)
+        held = std::make_shared<DiaFieldTexts>();
+    return held->fields;
 }

@@ -49,6 +49,11 @@ void BTX(const QString& Aetx, const QString& aAbtx, int Azeilen, QString& Ret, b
 
 } // namespace frmDia
 
+// Entry-field texts of the dialogue input screens (fields 0..8) of the running
+// program: a caller presets what it needs; the others keep the text of the
+// screen that used them last.
+QStringList& diaFields();
+
 // The wrappers most callers use; they drop the result number.
 void DiaDIN(const QString& Adia, const QString& Kap, QString& kz, QString& startBis, QStringList& anEin, QString& Ret,
             std::optional<int> AddButt = std::nullopt);

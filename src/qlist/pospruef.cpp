@@ -3,6 +3,7 @@
 #include "frame/markers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
+#include "frame/workslots.h"
 #include "frame/restext.h"
 #include "frame/posline.h"
 #include "qlist/positionvalues.h"
@@ -48,13 +49,13 @@ QString PosPruef(const QString& line, const QString& allowed)
     // here is one the run can compute.
     if (const QString problem = positionValueProblem(line); !problem.isEmpty())
         return problem + QStringLiteral("   ") + line;
-    if (!w[3].isEmpty() || !w[7].isEmpty() || !w[8].isEmpty() || !w[5].isEmpty())
+    if (!w[Slot::Q].isEmpty() || !w[Slot::F].isEmpty() || !w[Slot::R].isEmpty() || !w[Slot::B].isEmpty())
         return fault(62, {line});
     if (GetParam(line, QStringLiteral("Typ")).isEmpty() && GetParam(line, QStringLiteral("Yk")).isEmpty() &&
         GetParam(line, QStringLiteral("An")).isEmpty())
         return fault(464, {line});
 
-    const QString identity = w[2];
+    const QString identity = w[Slot::Ident];
     QString copy = identity;
     const bool sublist = !GetParam(copy, QStringLiteral("Qm")).isEmpty();
     SetParam(copy, QStringLiteral("Qm"), QString());
@@ -77,7 +78,7 @@ QString PosPruef(const QString& line, const QString& allowed)
     if (!copy.isEmpty())
         return fault(72, {identity});
 
-    const QString stress = w[6];
+    const QString stress = w[Slot::S];
     if (stress.isEmpty())
         return QString();
     for (const QString& item : stress.split(u',')) {

@@ -1,4 +1,5 @@
 #include "app/procedures.h"
+#include "frame/workslots.h"
 #include "bteditfixture.h"
 #include "component_file/btmessages.h"
 #include "dialogue/beprogein.h"
@@ -209,7 +210,7 @@ TEST_F(BtEditTest, LastFilledFieldDecidesAndItemNumbersAreNormalised)
     m.BT = {QStringLiteral("abc"), QString(), QStringLiteral("x1")};
     EXPECT_EQ(m.OpenBT(0, 0, false, true), QStringLiteral("ok"));
     EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("An=X1")});
-    EXPECT_TRUE(sp.program().WorkStr[0].contains(QStringLiteral(",Badr=")));
+    EXPECT_TRUE(sp.program().WorkStr[Slot::SyPar].contains(QStringLiteral(",Badr=")));
 
     EXPECT_EQ(open(m, 1, QStringLiteral("a12-b1-c1")), QStringLiteral("ok"));
     EXPECT_EQ(m.VarBox[2].rows, QStringList{QStringLiteral("Bac=4113")});
@@ -506,8 +507,8 @@ TEST_F(BtEditTest, CopySavedUnchangedIsRefusedAndTheSaveQuestionThenStops)
 TEST_F(BtEditTest, NewComponentTakesTheFieldsUpperCasedAndItsDescription)
 {
     frmBEProgEin::state().procedures.EingabeBauteil = [this](QString& Ret) {
-        EXPECT_EQ(sp.program().WorkStr[2], QStringLiteral(",Yk=A12-B1-C1"));
-        sp.program().WorkStr[3] = QStringLiteral("Bac=4111,Tec=1000");
+        EXPECT_EQ(sp.program().WorkStr[Slot::Ident], QStringLiteral(",Yk=A12-B1-C1"));
+        sp.program().WorkStr[Slot::Q] = QStringLiteral("Bac=4111,Tec=1000");
         Ret.clear();
     };
     BtEditModel m;
@@ -547,7 +548,7 @@ TEST_F(BtEditTest, NewComponentTakesTheFieldsUpperCasedAndItsDescription)
 TEST_F(BtEditTest, CloseDuringTheDescriptionOffersTheNewComponent)
 {
     frmBEProgEin::state().procedures.EingabeBauteil = [this](QString& Ret) {
-        sp.program().WorkStr[3] = QStringLiteral("Bac=4111");
+        sp.program().WorkStr[Slot::Q] = QStringLiteral("Bac=4111");
         Ret.clear();
     };
     BtEditModel m;

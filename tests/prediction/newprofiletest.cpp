@@ -1,5 +1,6 @@
 #include "common/answers.h"
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "dialogue/dia.h"
 #include "frame/inifile.h"
 #include "frame/launcher.h"
@@ -294,7 +295,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(NewProfile, CalculationFilesSectionResetsTheSecondScratchDirectory)
 {
-    p().WorkStr[11] = QStringLiteral("C:\\elsewhere");
+    p().WorkStr[Slot::Tp2] = QStringLiteral("C:\\elsewhere");
     SetParam(p().Cf, QStringLiteral("Tp2"), QStringLiteral("C:\\elsewhere"));
     script({{QuestionKind::Screen, "qsl\\para#teil", toggles({{'1', 0}, {'2', 0}, {'3', 0}, {'7', 1}})},
             {QuestionKind::Screen, "qsl\\para#var", enter()}});
@@ -302,7 +303,7 @@ TEST_F(NewProfile, CalculationFilesSectionResetsTheSecondScratchDirectory)
     QString ret;
     AusgabeWahl(ret, false);
     EXPECT_EQ(GetParam(SyPar(), QStringLiteral("Qpdr")), QStringLiteral("00000070"));
-    EXPECT_EQ(p().WorkStr[11], QStringLiteral("tp2"));
+    EXPECT_EQ(p().WorkStr[Slot::Tp2], QStringLiteral("tp2"));
     EXPECT_EQ(GetParam(p().Cf, QStringLiteral("Tp2")), QStringLiteral("tp2"));
 }
 
