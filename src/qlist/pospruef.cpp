@@ -1,4 +1,6 @@
 #include "qlist/pospruef.h"
+#include "frame/codepage.h"
+#include "frame/entrycheck.h"
 #include "frame/itemnumber.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
@@ -24,6 +26,12 @@ bool abbreviationAllowed(const QString& allowed, const QString& abbreviation)
     return false;
 }
 
+// A value that is no number of its parameter's kind: key, the position and why.
+QString badValue(const QString& key, const QString& identity, const QString& refusal)
+{
+    return fault(427, {key, identity, AnsiToOem(refusal)});
+}
+
 // Removes every item of key that SetParam finds.
 void removeAll(QString& list, const QString& key)
 {
@@ -43,6 +51,10 @@ QString PosPruef(const QString& line, const QString& allowed)
     PosTrenn(line, stc);
     if (stc == QLatin1String("Stck="))
         return fault(63, {line});
+    // The quantity is read by the same check as in every other place a Q-list is
+    // read, so that a line saved here is never one the prediction counts wrong.
+    if (const CheckedValue q = checkQuantity(GetParam(stc, QStringLiteral("Stck"))); !q.ok())
+        return badValue(QStringLiteral("Stck"), w[2], q.refusal);
     if (!w[3].isEmpty() || !w[7].isEmpty() || !w[8].isEmpty() || !w[5].isEmpty())
         return fault(62, {line});
     if (GetParam(line, QStringLiteral("Typ")).isEmpty() && GetParam(line, QStringLiteral("Yk")).isEmpty() &&
@@ -85,6 +97,11 @@ QString PosPruef(const QString& line, const QString& allowed)
         abbreviation.replace(PiMark, QStringLiteral("{pi}"));
         if (!abbreviationAllowed(allowed, abbreviation))
             return fault(467, {abbreviation, identity});
+        if (const ValueCheck check = parameterCheck(abbreviation)) {
+            const CheckedValue v = check(item.mid(eq + 1));
+            if (!v.ok())
+                return badValue(abbreviation, identity, v.refusal);
+        }
     }
     QString result;
     const QString zf = GetParam(stress, QStringLiteral("Zf"));
