@@ -4,6 +4,7 @@
 #include "component_file/btrecord.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
+#include "frame/valuecheck.h"
 
 #include <cfloat>
 #include <cmath>
@@ -96,13 +97,19 @@ QString recordRefusal(const QString& record, const QString& cf)
     QString data = record;
     if (const qsizetype b = data.indexOf(QLatin1String(",B,")); b >= 0)
         data.truncate(b);
-    for (const QString& item : data.split(u',')) {
+    const QStringList items = data.split(u',');
+    for (qsizetype n = 0; n < items.size(); ++n) {
+        const QString& item = items[n];
         const qsizetype eq = item.indexOf(u'=');
         if (eq < 0)
             continue;
         const QString value = item.mid(eq + 1);
         if (!wholeNumber(value))
             continue;
+        // "K1=0,5" splits into "K1=0" and a bare "5": merged, it would read 0.
+        if (n + 1 < items.size() && !items[n + 1].contains(u'=') && wholeNumber(items[n + 1]))
+            return item.left(eq).trimmed() + QStringLiteral(": ") +
+                   checkNumber(QString(value + u',' + items[n + 1])).refusal;
         const double v = readLeadingNumber(value);
         if (!std::isfinite(v) || std::fabs(v) > double(FLT_MAX))
             return btText(QStringLiteral("Zahl außerhalb des zulässigen Bereichs: @1=@2"),

@@ -85,13 +85,13 @@ const FieldKind kFieldKinds[] = {
     {"btx\\milq", "piqe", 1, checkFactor},
     {"btx\\hl", "tumaxe", 1, checkTemperature},
     {"btx\\hl", "tjmaxe", 1, checkTemperature},
-    {"btx\\hl", "teie", 1, checkMagnitudePair},      // self-heating (K), or a min/max pair
+    {"btx\\hl", "teie", 1, checkTemperatureRisePair}, // self-heating (K), or a min/max pair
     {"btx\\hl", "nmw", 1, checkMagnitude},           // power (mW)
     {"btx\\div", "ntyp", 1, checkMagnitude},
     {"btx\\div", "nmax", 1, checkMagnitude},
     {"btx\\div", "hisch", 1, checkCount},            // auxiliary contacts
     {"btx\\div", "degr", 1, checkPercentage},
-    {"btx\\div", "tei", 1, checkMagnitudePair},
+    {"btx\\div", "tei", 1, checkTemperatureRisePair},
     {"btx\\div", "sh", 1, checkMagnitude},           // switching operations per hour
     {"btx\\kom", "asac", 1, checkMagnitude},         // chip and active area (mm2)
     {"btx\\kom", "asac", 2, checkMagnitude},

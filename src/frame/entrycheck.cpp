@@ -82,7 +82,7 @@ const ParameterKind kParameters[] = {
     {"Vue", checkMagnitude},
     {"Vie", checkMagnitude},
     {"Vne", checkMagnitude},
-    {"Tei", checkMagnitudePair},
+    {"Tei", checkTemperatureRisePair},
     {"Rte", checkMagnitudePair},
     {"Zf", checkPercentage},
     {"Degr", checkPercentage},
@@ -124,6 +124,11 @@ CheckedValue checkMagnitude(QStringView text)
 CheckedValue checkMagnitudePair(QStringView text)
 {
     return pairOf(text, checkMagnitude);
+}
+
+CheckedValue checkTemperatureRisePair(QStringView text)
+{
+    return pairOf(text, checkTemperatureRise);
 }
 
 CheckedValue checkPercentagePair(QStringView text)

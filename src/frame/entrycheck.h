@@ -20,8 +20,12 @@ CheckedValue checkCount(QStringView text);
 CheckedValue checkMagnitude(QStringView text);
 
 // A size that cannot be negative, or a minimum/maximum pair of them written
-// "a/b" (self-heating, thermal resistance).
+// "a/b" (thermal resistance).
 CheckedValue checkMagnitudePair(QStringView text);
+
+// A self-heating (temperature rise, see checkTemperatureRise), or a
+// minimum/maximum pair of them written "a/b".
+CheckedValue checkTemperatureRisePair(QStringView text);
 
 // A percentage, or a pair of percentages written "a/b" (position in a range).
 CheckedValue checkPercentagePair(QStringView text);

@@ -347,7 +347,9 @@ void BatchInteraction::log(const QString& line)
     logged << line;
     if (mLogFile.isEmpty())
         return;
-    QFile f(nativePath(mLogFile));
+    // A native path (made from the program's own location), taken as it
+    // stands: a backslash in a folder name is no separator here.
+    QFile f(mLogFile);
     if (f.open(QIODevice::Append)) {
         f.write(toAnsi(line));
         f.write("\r\n");

@@ -298,7 +298,7 @@ protected:
 };
 
 // Answers without a person and never blocks. Every message is appended to the
-// log file (the batch run's ".err" file) with its id and text.
+// log file (the batch run's ".err" file, a native path) with its id and text.
 class BatchInteraction : public Interaction {
 public:
     explicit BatchInteraction(QString logFile = QString());

@@ -10,6 +10,7 @@
 #include "frame/interaction.h"
 #include "frame/launcher.h"
 #include "frame/numbers.h"
+#include "frame/outputfiles.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
@@ -21,6 +22,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -162,6 +165,11 @@ void readConfiguration()
           QStringLiteral(",Font=") + fv("Font") + QStringLiteral(",Paf=") + fv("Paf") + QStringLiteral(",Res=") +
           fv("Res");
 
+    // Temporary output files whose writer was killed (a result file or a PDF
+    // under its private name) go; those of copies still running stay.
+    const QString resDir = fv("ResDir");
+    removeStalePartFiles(nativePath(resDir.isEmpty() || resDir == Leer ? p.WorkStr[Slot::ProgramDir] : resDir));
+
     p.WorkStr[Slot::Vql] = fv("Vql");
     p.WorkStr[Slot::VqlDir] = p.WorkStr[Slot::Vql] + u'\\';
     p.WorkStr[Slot::VqlDbase] = p.WorkStr[Slot::VqlDir] + QStringLiteral("dbase_");
@@ -295,6 +303,12 @@ StartResult Main(const QString& programFile, const QString& commandLine)
     p.ProgramFile = programFile;
     p.ProgramName = QFileInfo(programFile).completeBaseName();
     p.WorkStr[Slot::ProgramDir] = programDirectoryOf(programFile);
+    // The program's paths use "\\" as separator, so a folder whose name holds a
+    // backslash cannot be named in them: the program then works from inside its
+    // folder and names it ".".
+    if (const QString nativeDir = QFileInfo(programFile).absolutePath();
+        nativeDir.contains(u'\\') && QDir::setCurrent(nativeDir))
+        p.WorkStr[Slot::ProgramDir] = QStringLiteral(".");
     // The program directory is a native path; the System directory is kept in
     // design form (a root directory gives two separators in a row, as designed)
     // and resolved by nativePath.
@@ -348,17 +362,48 @@ QString batchText(const char* german, const char* english)
     return prog().LangNr == 2 ? QString::fromUtf8(english) : QString::fromUtf8(german);
 }
 
+// How a job file was written: the file is rewritten the same way, so that
+// the names in its kept lines stay what they were.
+struct JobFileForm {
+    bool utf8 = false;
+    bool bom = false;
+};
+
+// The lines of a job file. Job files come from Windows editors (Windows-1252,
+// CRLF) and from scripts and editors here (UTF-8, perhaps with a byte-order mark,
+// LF or a lone CR): all of them read alike, so a file name with umlauts is the
+// name that was written and no mark is taken for part of a job.
+QStringList jobLines(QByteArray bytes, JobFileForm& form)
+{
+    form.bom = bytes.startsWith("\xEF\xBB\xBF");
+    if (form.bom)
+        bytes.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString all = utf8(bytes);
+    form.utf8 = form.bom || !utf8.hasError();
+    if (!form.utf8)
+        all = fromAnsi(bytes);
+    all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    all.replace(u'\r', u'\n');
+    QStringList lines = all.split(u'\n');
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
 // Rewrites the job file with the lines that did not complete, or deletes it when
 // every line completed.
-bool keepJobLines(const QString& f, const QStringList& kept)
+bool keepJobLines(const QString& f, const QStringList& kept, const JobFileForm& form)
 {
     if (kept.isEmpty())
         return QFile::remove(nativePath(f)) || !QFile::exists(nativePath(f));
     QSaveFile out(nativePath(f));
     if (!out.open(QIODevice::WriteOnly))
         return false;
+    if (form.bom)
+        out.write("\xEF\xBB\xBF");
     for (const QString& line : kept)
-        out.write(toAnsi(line) + "\r\n");
+        out.write((form.utf8 ? line.toUtf8() : toAnsi(line)) + "\r\n");
     return out.commit();
 }
 
@@ -410,20 +455,33 @@ int RunBatch(const QString& sw)
         return BatchCannotStart;
     }
     QStringList lines;
+    JobFileForm form;
     bool readable = runStep([&] {
         QFile in(nativePath(f));
         if (!in.open(QIODevice::ReadOnly))
             throw TarnError(QStringLiteral("Path/File access error: %1").arg(f), ErrNo::PathFileAccess);
-        QString all = fromAnsi(in.readAll());
-        all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        lines = all.split(u'\n');
+        lines = jobLines(in.readAll(), form);
     });
     if (!readable) {
         p.MenuRunning = false;
         return BatchCannotStart;
     }
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
+    // A job file without a job is a mistake of whoever wrote it (an empty file,
+    // a script that wrote nothing): the run says so instead of ending as done.
+    const bool anyJob = std::any_of(lines.begin(), lines.end(), [](const QString& l) {
+        QString t = l.trimmed();
+        if (t.startsWith(QLatin1String("@,")))
+            t = t.mid(2).trimmed();
+        return !t.isEmpty();
+    });
+    if (!anyJob) {
+        appendBatchLog(errFile, QStringLiteral("Meldung batch: ") +
+                                    batchText("Die Input-Datei  @1  enthält keinen Auftrag !",
+                                              "The input file  @1  holds no job !")
+                                        .replace(QLatin1String("@1"), f));
+        p.MenuRunning = false;
+        return BatchJobFailed;
+    }
 
     QStringList kept;       // the lines that did not complete, as they stood
     QString pendingMarker;  // a line "@," that the kept lines still need
@@ -497,7 +555,7 @@ int RunBatch(const QString& sw)
         kept << original;
     }
     runStep([&] {
-        if (!keepJobLines(f, kept))
+        if (!keepJobLines(f, kept, form))
             throw TarnError(QStringLiteral("Permission denied: %1").arg(f), ErrNo::PermissionDenied);
     });
     p.MenuRunning = false;

@@ -1,5 +1,7 @@
 #include "frame/valuecheck.h"
+#include "frame/markers.h"
 #include "frame/numbers.h"
+#include "frame/paramstring.h"
 #include "frame/program.h"
 
 #include <cfloat>
@@ -151,7 +153,37 @@ CheckedValue checkRate(QStringView text)
     return r;
 }
 
+CheckedValue checkTemperatureRise(QStringView text)
+{
+    CheckedValue r = readPlain(text);
+    if (r.ok() && r.value < 0)
+        return refuse("%1 ist negativ; eine Eigenerwärmung ist 0 oder mehr",
+                      "%1 is negative; a self-heating is 0 or more", text);
+    return r;
+}
+
 CheckedValue checkNumber(QStringView text)
 {
     return readPlain(text);
+}
+
+QString typedParamValue(const QString& list, const QString& key)
+{
+    const qsizetype at = findParamKey(list, key);
+    if (at < 0)
+        return QString();
+    QString value = GetParam(list, key);
+    qsizetype comma = list.indexOf(u',', at + key.size() + 1);
+    while (comma >= 0) {
+        const qsizetype next = list.indexOf(u',', comma + 1);
+        QStringView item = QStringView(list).mid(comma + 1, next < 0 ? -1 : next - comma - 1);
+        if (item.endsWith(EndeZeichen))
+            item.chop(1);
+        item = item.trimmed();
+        if (item.isEmpty() || item.contains(u'=') || !(item[0] >= u'0' && item[0] <= u'9'))
+            break;
+        value += u',' + item.toString();
+        comma = next;
+    }
+    return value;
 }

@@ -44,6 +44,17 @@ CheckedValue checkFactor(QStringView text);
 // Failure rate in fit: 0 or more.
 CheckedValue checkRate(QStringView text);
 
+// Temperature rise of a component over its surroundings (self-heating), in
+// kelvin: 0 or more.
+CheckedValue checkTemperatureRise(QStringView text);
+
 // Signed measured value: electrical stress (voltage, current, power) or a
 // temperature difference; any sign.
 CheckedValue checkNumber(QStringView text);
+
+// The value of key in the parameter string list as it was written. A decimal
+// comma splits "Tu=40,5" into the item "Tu=40" and a bare item "5", and GetParam
+// then reads "40"; the bare items that follow the value and begin with a digit
+// are taken back, so that the check sees "40,5" and refuses it. Empty when the
+// key is absent.
+QString typedParamValue(const QString& list, const QString& key);

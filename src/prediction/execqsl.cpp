@@ -274,6 +274,20 @@ void QslSumPos(double& sum, double& sumHw, bool norm, QString& SumLine, bool M_A
 {
     Program& p = prog();
     auto& w = p.WorkStr;
+    // The connection count of a list is a whole number of its field; quantities
+    // that sum beyond it cannot be predicted, and the user is told which list.
+    for (const double s : {sum, sumHw}) {
+        if (!(s < 2147483647.5)) {
+            ui().messageBox(QStringLiteral("Wert"),
+                            (p.LangNr == 2 ? QStringLiteral("The connection count %1 of a list is too large; check "
+                                                            "the quantities (Stck) of its positions.")
+                                           : QStringLiteral("Die Anschlusszahl %1 einer Liste ist zu groß; bitte die "
+                                                            "Stückzahlen (Stck) ihrer Positionen prüfen."))
+                                .arg(plainNumber(s)),
+                            Mb::OKOnly | Mb::Exclamation);
+            throw CalculationAborted(QStringLiteral("connection count"));
+        }
+    }
     const int32_t count = toInt32(sum);
     if (count <= 0)
         return;

@@ -88,7 +88,23 @@ bool completePosition(QString& line, bool lean, const SpecialRateList* special, 
     return true;
 }
 
-QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act, QStringList* cycles)
+// The positions of the expanded list: lines that are neither markers nor
+// sub-list references.
+qint64 positionsOfQpo()
+{
+    QslLineReader in(WorkFilePass::qpoPath());
+    qint64 positions = 0;
+    if (!in.atEnd())
+        in.readPhysicalLine(); // the head
+    while (!in.atEnd()) {
+        const QString line = in.readPhysicalLine();
+        positions += quantityOf(line) > -1 && GetParam(line, QStringLiteral("Qm")).isEmpty();
+    }
+    return positions;
+}
+
+QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act, QStringList* cycles,
+            const std::function<bool(qint64)>& expanded)
 {
     Program& p = prog();
     InfoList& info = ui().infoList();
@@ -124,6 +140,8 @@ QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act, QStringList* cycles
         if (QslAufloesen(number, path, cycles) == Abbruch || info.Canceled())
             return Abbruch;
     }
+    if (expanded && !expanded(positionsOfQpo()))
+        return Abbruch;
 
     Lnr = number;
     info.Update(ResText(QStringLiteral("105"), p.LangNr, true));
@@ -179,12 +197,13 @@ QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act, QStringList* cycles
 
 } // namespace
 
-QString ExecQslBtd(bool& MLahm, QString& Lnr, bool& M_ARSoList_act, QStringList* cycles)
+QString ExecQslBtd(bool& MLahm, QString& Lnr, bool& M_ARSoList_act, QStringList* cycles,
+                   const std::function<bool(qint64)>& expanded)
 {
     ErrPtnr::CallStack(QStringLiteral("[XHAP] Function ExecQslBtd(MLahm, Lnr$, M_ARSoList_act)"));
     ErrPtnr::CallStackParam(QStringLiteral("MLahm"), MLahm);
     ErrPtnr::CallStackParam(QStringLiteral("Lnr"), Lnr);
     ErrPtnr::CallStackParam(QStringLiteral("M_ARSoList_act"), M_ARSoList_act);
     return ErrPtnr::guarded(QStringLiteral("XHAP"), QStringLiteral("ExecQslBtd"), Abbruch,
-                            [&] { return run(MLahm, Lnr, M_ARSoList_act, cycles); });
+                            [&] { return run(MLahm, Lnr, M_ARSoList_act, cycles, expanded); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // First working step of a Q-list prediction: finds the Q-list that the control
 // list names (Qlnr, Qtyp, Qyk, Qan), expands it with all sub-lists into "qpo"
@@ -21,4 +22,7 @@
 // its number, or returns "ABBRUCH" (not found, component file unreadable, cancel).
 // cycles, when given, receives the paths of the sub-list circles the expansion
 // found (their references stay in "qpo" as positions with ",Err=QslZyklus").
-QString ExecQslBtd(bool& MLahm, QString& Lnr, bool& M_ARSoList_act, QStringList* cycles = nullptr);
+// expanded, when given, is told the number of positions of the expanded list
+// before the (slow) completion starts; false from it ends the run there.
+QString ExecQslBtd(bool& MLahm, QString& Lnr, bool& M_ARSoList_act, QStringList* cycles = nullptr,
+                   const std::function<bool(qint64 positions)>& expanded = {});

@@ -2,6 +2,8 @@
 #include "frame/codepage.h"
 #include "frame/errptnr.h"
 #include "frame/inifile.h"
+#include "frame/paramstring.h"
+#include "frame/valuecheck.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
 #include "frame/restext.h"
@@ -78,6 +80,45 @@ std::optional<StoredProfile> readProfile(const QString& name)
     const std::optional<QString> sy = wholeValue(SectionSy, name);
     p.control = sy ? sy->trimmed() : QString();
     return p;
+}
+
+QString storedProfileProblem(const QString& name)
+{
+    const bool en = prog().LangNr == 2;
+    const QString shown = u'"' + name + u'"';
+    const std::optional<QString> gl = wholeValue(SectionGl, name);
+    if (!gl || name.trimmed().isEmpty())
+        return QString();
+    if (!wholeValue(SectionSy, name))
+        return (en ? QStringLiteral("The prediction profile %1 has no entry in section [%2] of %3.")
+                   : QStringLiteral("Das Prognose-Profil %1 hat keinen Eintrag im Abschnitt [%2] von %3."))
+            .arg(shown, SectionSy, QStringLiteral("tarn.ini"));
+    const QString methods = methodListFromStored(gl->trimmed());
+    const QString norm = GetParam(methods, QStringLiteral("Norm"));
+    bool known = false, unknown = false;
+    for (const QChar c : norm) {
+        known = known || (c >= u'1' && c <= u'3');
+        unknown = unknown || !(c >= u'0' && c <= u'3');
+    }
+    if (norm.isEmpty() || !known || unknown)
+        return (en ? QStringLiteral("The prediction profile %1 names no known method (Norm=%2; the digits are 1 "
+                                    "YK 70412, 2 MIL-HDBK-217F, 3 the user list).")
+                   : QStringLiteral("Das Prognose-Profil %1 nennt kein bekanntes Verfahren (Norm=%2; die Ziffern "
+                                    "sind 1 YK 70412, 2 MIL-HDBK-217F, 3 die Anwenderliste)."))
+            .arg(shown, norm);
+    using Check = CheckedValue (*)(QStringView);
+    for (const auto& [key, check] : {std::pair<const char*, Check>{"Tu", checkTemperature},
+                                     std::pair<const char*, Check>{"Zf", checkPercentage}}) {
+        const QString k = QString::fromLatin1(key);
+        if (findParamKey(methods, k) < 0)
+            continue;
+        const CheckedValue v = check(typedParamValue(methods, k));
+        if (!v.ok())
+            return (en ? QStringLiteral("The prediction profile %1: %2: %3")
+                       : QStringLiteral("Das Prognose-Profil %1: %2: %3"))
+                .arg(shown, k, v.refusal);
+    }
+    return QString();
 }
 
 bool storeProfile(const QString& name, const StoredProfile& profile)

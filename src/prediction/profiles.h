@@ -26,6 +26,14 @@ QStringList profileNames();
 // std::nullopt when the name has no method list in "profil-gl".
 std::optional<StoredProfile> readProfile(const QString& name);
 
+// What keeps the stored profile of a name from a run, in the user's language;
+// empty when nothing does (or when the name has no method list at all, which
+// the caller reports as a profile that is not stored): no entry in
+// "profil-sy", no method or a method digit that is not known ("Norm": the digits
+// 1, 2, 3 and 0 for none), or an ambient temperature "Tu" or time share "Zf"
+// that does not read as one.
+QString storedProfileProblem(const QString& name);
+
 // Stores both lists under the name; false when tarn.ini cannot be written.
 bool storeProfile(const QString& name, const StoredProfile& profile);
 

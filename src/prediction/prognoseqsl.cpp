@@ -6,6 +6,7 @@
 #include "frame/errptnr.h"
 #include "frame/interaction.h"
 #include "frame/numbers.h"
+#include "frame/outputfiles.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
@@ -28,6 +29,7 @@
 #include "report/paramtext.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <array>
 
 
@@ -72,6 +74,38 @@ struct RunResources {
         p.ErgLnr.clear();
     }
 };
+
+// A result file name taken before the report is written is given back when the
+// run ends without writing the file, so that no empty file stays behind.
+struct ReservedResultFile {
+    QString nativeFile;
+    ~ReservedResultFile()
+    {
+        if (!nativeFile.isEmpty())
+            releaseReservedFile(nativeFile);
+    }
+};
+
+// The rows a SYLK result file can address: its row cursor is 16-bit.
+constexpr qint64 SylkRows = 32767;
+
+// The position table of a result file takes a row per position below at least
+// one head row: a list with more positions cannot be written, and is refused
+// before anything is computed.
+bool resultFileHolds(qint64 positions)
+{
+    if (positions + 1 <= SylkRows)
+        return true;
+    ui().messageBox(QStringLiteral("sylkzeilen"),
+                    txt("Die Q-Liste hat %1 Positionen; die Ergebnisdatei (SYLK) fasst höchstens %2 Zeilen. Die "
+                        "Prognose wird nicht gerechnet.",
+                        "The Q-list has %1 positions; the result file (SYLK) holds at most %2 rows. The prediction "
+                        "is not computed.")
+                        .arg(positions)
+                        .arg(SylkRows),
+                    Mb::OKOnly | Mb::Exclamation);
+    return false;
+}
 
 // The Q-list screen. False when the user cancelled it.
 bool askQsl(QString criteria[4])
@@ -239,6 +273,12 @@ bool readStoredProfile(const QString& progmodus, QString& name, RunFlags& flags)
             return false;
     } else
         name = progmodus.trimmed();
+    // A profile that cannot give the run its methods and conditions stops the
+    // run before anything is computed: the user learns what to mend.
+    if (const QString problem = storedProfileProblem(name); !problem.isEmpty()) {
+        ui().messageBox(QStringLiteral("profil"), problem, Mb::OKOnly | Mb::Exclamation);
+        return false;
+    }
     const std::optional<StoredProfile> profile = readProfile(name);
     if (!profile) {
         // A run under an unknown name would compute no method at all and still
@@ -256,7 +296,25 @@ bool readStoredProfile(const QString& progmodus, QString& name, RunFlags& flags)
     const QString qpsp = GetParam(sy, QStringLiteral("Qpsp"));
     flags.mainPath = flagSet(sy, QStringLiteral("HwNw")) && !maxOnly(sy) && !qpsp.isEmpty() && p.HwNwKonfig &&
                      !(qpsp.mid(2, 1) == QLatin1String("0") && qpsp.mid(6, 1) == QLatin1String("0"));
-    flags.specialList = flagSet(sy, QStringLiteral("ARSoList")) && p.SonderArKonfig && Exist(p.SonderArDatei);
+    // A profile that includes the special failure-rate list is computed with it
+    // or not at all: without it the rates would differ from those asked for.
+    if (flagSet(sy, QStringLiteral("ARSoList")) && (!p.SonderArKonfig || !Exist(p.SonderArDatei))) {
+        ui().messageBox(QStringLiteral("SonderAR"),
+                        p.SonderArKonfig
+                            ? txt("Das Prognose-Profil \"%1\" schließt die Sonder-Ausfallratenliste ein, aber die "
+                                  "Datei %2 ist nicht vorhanden.",
+                                  "The prediction profile \"%1\" includes the special failure-rate list, but the "
+                                  "file %2 does not exist.")
+                                  .arg(name, QDir::toNativeSeparators(nativePath(p.SonderArDatei)))
+                            : txt("Das Prognose-Profil \"%1\" schließt die Sonder-Ausfallratenliste ein, aber tarn.ini "
+                                  "nennt keine (Abschnitt [Sonder-AR], Schlüssel ARListe).",
+                                  "The prediction profile \"%1\" includes the special failure-rate list, but tarn.ini "
+                                  "names none (section [Sonder-AR], key ARListe).")
+                                  .arg(name),
+                        Mb::OKOnly | Mb::Exclamation);
+        return false;
+    }
+    flags.specialList = flagSet(sy, QStringLiteral("ARSoList")) && p.SonderArKonfig;
     flags.weighting = flagSet(sy, QStringLiteral("ARBewert")) && p.YkBewFaktor != 0;
     return true;
 }
@@ -289,6 +347,17 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
         if (!askNewProfile(progmodus, name, flags))
             return false;
     } else if (!readStoredProfile(progmodus, name, flags)) {
+        return false;
+    }
+    // An archive that should keep this run but could not be opened at start:
+    // a batch job would end without its archive entry, so it does not run.
+    PrintState& ps = printState();
+    if (ADruck && !ps.archiveProblem.isEmpty() && ps.ArchivArt.contains(QLatin1String("PROGQL"))) {
+        ui().messageBox(QStringLiteral("archiv"),
+                        txt("Das Archiv in %1 ist nicht lesbar (%2); die Prognose wird nicht gerechnet.",
+                            "The archive in %1 cannot be read (%2); the prediction is not computed.")
+                            .arg(QDir::toNativeSeparators(nativePath(ps.ArchivDir)), ps.archiveProblem),
+                        Mb::OKOnly | Mb::Exclamation);
         return false;
     }
     bool mainPath = flags.mainPath;
@@ -360,7 +429,12 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
 
     QString Lnr;
     QStringList cycles;
-    const QString head = ExecQslBtd(lean, Lnr, specialList, &cycles);
+    // Only a result file with the position table needs a row per position.
+    const bool resultFileWanted = qpsp != QLatin1String("0000000");
+    const bool positionRows = !ErgFile.isEmpty() && resultFileWanted && qpsp.mid(2, 1) == QLatin1String("3");
+    const QString head = ExecQslBtd(lean, Lnr, specialList, &cycles, [&](qint64 positions) {
+        return !positionRows || resultFileHolds(positions);
+    });
     if (head == Abbruch)
         return false;
     info.Add(QString(20, QChar(0x2500)));
@@ -382,16 +456,20 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     if (ExecQsl(lean, mainPath, weighting) == Abbruch)
         return false;
 
-    // Output.
-    if (autoName) {
+    // Output. A name is taken only for a file that will be written.
+    ReservedResultFile reserved;
+    if (autoName && !resultFileWanted) {
+        ErgFile.clear();
+    } else if (autoName) {
         QString dir = resDir, fileName;
         if (!WahlErgDatei(dir, Lnr, QStringLiteral(".slk"), fileName, 1))
             return false;
         ErgFile = dir;
+        reserved.nativeFile = nativePath(ErgFile);
     }
+    const bool writesFile = !ErgFile.isEmpty() && resultFileWanted;
     p.ErgLnr = Lnr;
 
-    PrintState& ps = printState();
     QString archiveBez, printBez, fileBez;
     if (ps.ArchivAktiv) {
         archiveBez = ArchivBez(head, QStringLiteral("PROGQL"), p.WorkStr[Slot::Qz], Lnr);
@@ -400,7 +478,7 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
             if (typ == QLatin1String("PRT") || typ == QLatin1String("PRT1"))
                 printBez = archiveBez;
             else if (typ == QLatin1String("DAT1"))
-                (ErgFile.isEmpty() ? printBez : fileBez) = archiveBez;
+                (writesFile ? fileBez : printBez) = archiveBez;
             else if (typ == QLatin1String("DAT"))
                 fileBez = archiveBez;
         }
@@ -416,6 +494,9 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
         printBez.clear();
         fileBez.clear();
     }
+    // A result file that should have been written and was not (the report said
+    // why) fails the run, even though the printout goes on.
+    const bool fileMissing = writesFile && !onlyErrors && QFileInfo(nativePath(ErgFile)).size() == 0;
     p.AwsDb.reset();
     info.Finish();
     res.infoOpen = false;
@@ -438,8 +519,9 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     }
     // A Q-list that contains itself gives a result without the positions of
     // that circle: it is printed with its error list, but the run is not a
-    // complete one (a batch job stays and says so in its exit status).
-    return cycles.isEmpty();
+    // complete one (a batch job stays and says so in its exit status). So is a
+    // run whose printout, PDF or archive copy could not be written.
+    return cycles.isEmpty() && !fileMissing && !ps.outputFailed;
 }
 
 } // namespace

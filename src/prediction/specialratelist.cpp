@@ -1,5 +1,6 @@
 #include "prediction/specialratelist.h"
 #include "frame/program.h"
+#include "frame/valuecheck.h"
 #include "frame/workbook.h"
 
 #include <QDir>
@@ -116,9 +117,20 @@ std::optional<SpecialRateList> readSpecialRateList(const QString& path, QString*
         // A row without a rate gives nothing to set; the position keeps its data.
         if (rate.isEmpty())
             continue;
+        // The list is a spreadsheet of the user's own: a decimal comma typed in a
+        // text cell is its decimal point. Anything else that is not a rate ends the
+        // reading, rather than being used as read.
+        const QString withPoint = QString(rate).replace(u',', u'.');
+        CheckedValue checked = checkRate(rate);
+        if (!checked.ok() && rate.count(u',') == 1 && !rate.contains(u'.') && checkRate(withPoint).ok())
+            checked = checkRate(withPoint);
+        if (!checked.ok())
+            return fail(txt("Die Sonder-Ausfallratenliste %1, Tabellenblatt \"AR\", Zeile %2: %3",
+                            "The special failure-rate list %1, sheet \"AR\", row %2: %3")
+                            .arg(shown, QString::number(r), checked.refusal));
         const QString key = SpecialRateList::keyOf(ar->text(r, nameColumn), ar->text(r, kindColumn));
         if (!list.rates.contains(key))
-            list.rates.insert(key, QString(rate).replace(u',', u'.'));
+            list.rates.insert(key, withPoint);
     }
     return list;
 }

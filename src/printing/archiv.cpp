@@ -68,7 +68,14 @@ void ArchivStart()
     Program& p = prog();
     try {
         s.ArchivAktiv = true;
-        s.ArchivPdfTemp = p.WorkStr[Slot::ProgramDir] + QStringLiteral("\\TPArch\\PDFtemp.pdf");
+        s.archiveProblem.clear();
+        // The archive's PDF is made in the work folder of this copy of the
+        // program: copies running at the same time each have their own, and a
+        // file left by a copy that was killed goes when the folder is emptied
+        // at the next start.
+        const QString& own = p.WorkStr[Slot::Tp1];
+        s.ArchivPdfTemp = joinDesignPath(own.isEmpty() ? p.WorkStr[Slot::ProgramDir] + QStringLiteral("\\TPArch") : own,
+                                         QStringLiteral("PDFtemp.pdf"));
         s.ArchivArt = iniValue(QStringLiteral("ArchivArt"), 96);
         s.ArchivNr = int(readLeadingNumber(iniValue(QStringLiteral("ArchivNr"), 96)));
         s.ProgTyp = iniValue(QStringLiteral("ProgTyp"), 128);
@@ -86,8 +93,9 @@ void ArchivStart()
             s.ArchivSuchDb.reset();
             s.ArchivDatDb.reset();
             // Without its databases the archive is off, so no later store meets
-            // an unopened database.
+            // an unopened database; a run that should archive is told why.
             s.ArchivAktiv = false;
+            s.archiveProblem = QStringLiteral("%1 (%2)").arg(e.message(), QString::number(e.nativeCode()));
             MsgBoxRes(QStringLiteral("473"), Mb::OKOnly, p.LangNr,
                       {QStringLiteral("  Archiv: ArchivStart !   "), QString::number(e.nativeCode()), AnsiToOem(e.message())});
         }
@@ -139,7 +147,8 @@ bool ArchivSpeichern(const QString& designation, const QString& file, const QStr
 
     QFile f(nativePath(file));
     if (!f.open(QIODevice::ReadOnly))
-        throw TarnError(QStringLiteral("%1: %2").arg(file, f.errorString()), ErrNo::FileNotFound);
+        throw TarnError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(f.fileName()), f.errorString()),
+                        ErrNo::FileNotFound);
     const QByteArray content = f.readAll();
     // A file this short is no document; nothing is stored (no empty rows left).
     if (content.size() <= 100)
@@ -193,6 +202,11 @@ void ArchivPdf(QString& Title, QString& pdf)
     if (!pdf.trimmed().isEmpty()) {
         archiveFile = pdf;
         ok = true;
+    } else if (s.PrArchWahl.isEmpty()) {
+        // The printout wrote no page for the archive (the feedback form alone):
+        // there is no document to keep, which is no failure.
+        Title.clear();
+        return;
     } else if (!s.ArchivPdfTemp.isEmpty()) {
         archiveFile = s.ArchivPdfTemp;
         QDir().mkpath(QFileInfo(temp).absolutePath());
@@ -200,11 +214,14 @@ void ArchivPdf(QString& Title, QString& pdf)
         ok = printPages(device, s.PrArchWahl, true) == PrintOutcome::Printed;
     }
     if (ok) {
-        if (!ArchivSpeichern(Title, archiveFile, QStringLiteral("pdf")))
+        if (!ArchivSpeichern(Title, archiveFile, QStringLiteral("pdf"))) {
+            s.outputFailed = true;
             MsgBoxRes(QStringLiteral("487"), Mb::OKOnly, prog().LangNr);
+        }
         Title = archiveFile;
     } else {
         Title.clear();
+        s.outputFailed = true;
         MsgBoxRes(QStringLiteral("487"), Mb::OKOnly, prog().LangNr);
     }
 }

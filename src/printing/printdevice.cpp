@@ -1,6 +1,7 @@
 #include "printing/printdevice.h"
 #include "frame/workslots.h"
 #include "frame/paramstring.h"
+#include "frame/outputfiles.h"
 #include "frame/paths.h"
 #include "frame/program.h"
 
@@ -82,19 +83,19 @@ QString newResultPdfName()
     QString dir = GetParam(prog().Cf, QStringLiteral("ResDir"));
     if (dir.isEmpty())
         dir = prog().WorkStr[Slot::ProgramDir];
-    const QString nativeDir = nativePath(dir);
+    const QString nativeDir = QFileInfo(nativePath(dir)).absoluteFilePath();
     QDir().mkpath(nativeDir);
     const QString stem = QStringLiteral("TARN_") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss"));
+    // The name is taken by making the file: two runs printing in the same second
+    // (copies of the program on one installation) never choose the same one.
     QString name = QDir(nativeDir).filePath(stem + QStringLiteral(".pdf"));
-    for (int n = 2; QFileInfo::exists(name); ++n)
+    QString error;
+    for (int n = 2; !reserveFile(name, &error); ++n) {
+        if (!error.isEmpty())
+            return QString();
         name = QDir(nativeDir).filePath(stem + u'_' + QString::number(n) + QStringLiteral(".pdf"));
-    return QDir::cleanPath(QFileInfo(name).absoluteFilePath());
-}
-
-QString partNameOf(const QString& nativeFile)
-{
-    const QFileInfo info(nativeFile);
-    return info.dir().filePath(u'.' + info.fileName() + QStringLiteral(".part"));
+    }
+    return QDir::cleanPath(name);
 }
 
 PdfPrintDevice::PdfPrintDevice(QString file) : mFile(std::move(file)) {}
@@ -123,16 +124,23 @@ QPainter* PdfPrintDevice::beginDocument()
 {
     killDocument();
     mError.clear();
+    mReserved = mFile.isEmpty();
     mCurrentFile = mFile.isEmpty() ? newResultPdfName() : mFile;
-    // The document grows under a temporary name beside the final one and gets
-    // the final name only when it is complete: a run killed while printing
-    // leaves no cut file under the final name.
-    mPartFile = partNameOf(mCurrentFile);
+    if (mCurrentFile.isEmpty()) {
+        mError = QStringLiteral("no free file name in the result directory");
+        return nullptr;
+    }
+    // The document grows under a temporary name of this process beside the
+    // final one and gets the final name only when it is complete: a run killed
+    // while printing leaves no cut file under the final name, and two copies of
+    // the program never write into the same temporary file.
+    mPartFile = privatePartName(mCurrentFile);
     // QPdfWriter does not create folders and would fail without a word.
     QDir().mkpath(QFileInfo(mCurrentFile).absolutePath());
     QFile probe(mPartFile);
     if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         mError = probe.errorString();
+        dropReservation();
         return nullptr;
     }
     probe.close();
@@ -146,6 +154,8 @@ QPainter* PdfPrintDevice::beginDocument()
         mError = QStringLiteral("cannot write %1").arg(mCurrentFile);
         mPainter.reset();
         mWriter.reset();
+        QFile::remove(mPartFile);
+        dropReservation();
         return nullptr;
     }
     return mPainter.get();
@@ -166,11 +176,13 @@ bool PdfPrintDevice::endDocument()
     if (!ended || !isPdfFile(mPartFile) ||
         ::rename(QFile::encodeName(mPartFile).constData(), QFile::encodeName(mCurrentFile).constData()) != 0) {
         QFile::remove(mPartFile);
+        dropReservation();
         if (mError.isEmpty())
             mError = QStringLiteral("cannot write %1").arg(mCurrentFile);
         return false;
     }
     mPartFile.clear();
+    mReserved = false;
     return true;
 }
 
@@ -186,4 +198,14 @@ void PdfPrintDevice::killDocument()
     if (!mPartFile.isEmpty())
         QFile::remove(mPartFile);
     mPartFile.clear();
+    dropReservation();
+}
+
+void PdfPrintDevice::dropReservation()
+{
+    // The name this device took for itself is given back when no document
+    // came of it.
+    if (mReserved)
+        releaseReservedFile(mCurrentFile);
+    mReserved = false;
 }

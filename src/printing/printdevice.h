@@ -94,9 +94,12 @@ public:
     void setFile(const QString& file) { mFile = file; }
 
 private:
+    void dropReservation();
+
     QString mFile;        // native path, or empty: a new file in the result directory
     QString mCurrentFile; // the file of the document under way or last written
     QString mPartFile;    // the temporary name it has while it is written
+    bool mReserved = false; // mCurrentFile was taken by this device and not yet written
     QString mError;
     int mPaper = PaperA4;
     std::unique_ptr<QPdfWriter> mWriter;
@@ -105,8 +108,6 @@ private:
 
 // True when the file exists, is not empty and begins like a PDF file.
 bool isPdfFile(const QString& nativeFile);
-// The temporary name a PDF has while it is written: hidden, beside the final one.
-QString partNameOf(const QString& nativeFile);
-
-// A free file name in the result directory for a printout without a printer.
+// A free file name in the result directory for a printout without a printer,
+// taken by making the file (empty); an empty text when none can be made.
 QString newResultPdfName();

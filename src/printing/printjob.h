@@ -38,9 +38,15 @@ struct PrintState {
 
     QString PdfDir;          // folder of the last PDF chosen; proposed next time
     bool PdfErzeugt = false; // the last PrAusgabe made a PDF of its job
+    // The last PrAusgabe could not write an output it should have (a printout,
+    // its PDF or the archive's copy); the message said why.
+    bool outputFailed = false;
 
     // Archive (started at program start when configured).
     bool ArchivAktiv = false;
+    // Why the configured archive could not be opened at start (empty when it
+    // was, or is not configured).
+    QString archiveProblem;
     QString ArchivPdfTemp;
     QString ArchivArt;
     int ArchivNr = 0;

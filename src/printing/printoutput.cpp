@@ -2,6 +2,7 @@
 #include "frame/workslots.h"
 #include "frame/interaction.h"
 #include "frame/numbers.h"
+#include "frame/outputfiles.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
@@ -13,6 +14,7 @@
 #include "printing/printjob.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -81,7 +83,21 @@ void tellPdfWritten(const QString& file)
 
 void tellPdfFailed(const QString& file, const QString& why)
 {
+    printState().outputFailed = true;
     MsgBoxRes(QStringLiteral("487"), Mb::OKOnly, prog().LangNr, oemArgs({file, why}));
+}
+
+// Why a result file could not be named: the file (or the name stem with "??"
+// for the counter) in its folder, and the reason.
+void tellNoResultName(const QString& file, const QString& why)
+{
+    const QString native = QDir::toNativeSeparators(nativePath(file));
+    const QString text = prog().LangNr == 2
+                             ? QStringLiteral("The result file %1 cannot be made in the folder %2: %3")
+                             : QStringLiteral("Die Ergebnisdatei %1 kann im Ordner %2 nicht angelegt werden: %3");
+    ui().messageBox(QStringLiteral("ergname"),
+                    text.arg(QFileInfo(native).fileName(), QFileInfo(native).absolutePath(), why),
+                    Mb::OKOnly | Mb::Exclamation);
 }
 
 QString leftPadOrCut(const QString& text, int width)
@@ -95,26 +111,12 @@ QString folderOf(const QString& path)
     return cut < 0 ? QString() : path.left(cut);
 }
 
-// The PDF of a run carries the number of the run's result file (the newest
-// file of the Q-list's name stem), so that "A0000101.slk" and "A0000101.pdf"
-// belong together; when that PDF exists already, the next free number after it.
+// The proposed name of a run's PDF: the first free number of the Q-list's
+// name stem. Only proposed: the Save-As dialog asks before it replaces a file.
 QString pdfNameOfTheRun(const QString& directory, const QString& lnr)
 {
-    const QString base = prog().WorkStr[Slot::Qz] + leftPadOrCut(lnr, 5);
-    const QDir dir(nativePath(directory));
-    int newest = -1;
-    for (const QString& f : dir.entryList({base + QStringLiteral("??.*")}, QDir::Files)) {
-        bool ok = false;
-        const int k = f.mid(base.size(), 2).toInt(&ok);
-        if (ok && f.at(base.size() + 2) == u'.')
-            newest = std::max(newest, k);
-    }
-    for (int k = std::max(newest, 0); k <= 99; ++k) {
-        const QString candidate = base + QStringLiteral("%1").arg(k, 2, 10, QChar(u'0')) + QStringLiteral(".pdf");
-        if (!Exist(directory + u'\\' + candidate))
-            return candidate;
-    }
-    return QString();
+    QString folder = directory, name;
+    return WahlErgDatei(folder, lnr, QStringLiteral(".pdf"), name, -1) ? name : QString();
 }
 
 } // namespace
@@ -131,6 +133,7 @@ bool PrAusgabe(QString& title, int mode)
     PrintState& s = printState();
     JobCloser closer;
     s.PdfErzeugt = false;
+    s.outputFailed = false;
     bool archiveWanted = !title.isEmpty();
     const bool result = s.PrSeitenZahl > 1;
     const int pages = s.PrSeitenTab.isEmpty() ? 0 : pageCount(PageSource::Pages);
@@ -256,14 +259,29 @@ bool WahlErgDatei(QString& directory, const QString& numberOrTitle, const QStrin
 {
     if (mode != 0) {
         const QString base = prog().WorkStr[Slot::Qz] + leftPadOrCut(numberOrTitle, 5);
+        const bool reserve = mode > 0;
         for (int k = 0; k <= 99; ++k) {
             const QString candidate = base + QStringLiteral("%1").arg(k, 2, 10, QChar(u'0')) + extensionOrFile;
-            if (!Exist(directory + u'\\' + candidate)) {
+            const QString path = directory + u'\\' + candidate;
+            QString error;
+            // Taking the name is making the file: a copy of the program that
+            // looks at the same moment finds it taken and goes on to the next.
+            const bool free = reserve ? reserveFile(nativePath(path), &error) : !Exist(path);
+            if (free) {
                 name = candidate;
-                directory = directory + u'\\' + candidate;
+                directory = path;
                 return true;
             }
+            if (!error.isEmpty()) {
+                tellNoResultName(path, error);
+                name.clear();
+                return false;
+            }
         }
+        if (reserve)
+            tellNoResultName(directory + u'\\' + base + QStringLiteral("??") + extensionOrFile,
+                             prog().LangNr == 2 ? QStringLiteral("no free number (00 to 99 are used)")
+                                                : QStringLiteral("keine freie Nummer (00 bis 99 sind belegt)"));
         name.clear();
         return false;
     }

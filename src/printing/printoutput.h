@@ -17,11 +17,14 @@ void PrTestSeite();
 // PDF writer, so it is always offered, whatever the key PdfPrint says.
 bool pdfOffered();
 
-// Names a result file. Mode other than 0: proposes Qz + the number in five
+// Names a result file. Mode -1 proposes, mode 1 takes: Qz + the number in five
 // digits + a counter 00..99 + the extension, the first name not present in the
-// directory; directory becomes the full path and name the file name; false
-// (name empty) when all hundred exist. Mode 0: the Save-As dialog (question kind
-// "save", key "ergdatei") with the title, opening in directory with the proposed
-// file name; directory becomes the chosen path; false on cancel.
+// directory; mode 1 takes it by making the file (empty) exclusively, so that a
+// copy of the program running at the same time never gets the same name, and
+// says why when no name can be taken. directory becomes the full path and name
+// the file name; false (name empty) when none is free. Mode 0: the Save-As
+// dialog (question kind "save", key "ergdatei") with the title, opening in
+// directory with the proposed file name; directory becomes the chosen path;
+// false on cancel.
 bool WahlErgDatei(QString& directory, const QString& numberOrTitle, const QString& extensionOrFile, QString& name,
                   int mode);

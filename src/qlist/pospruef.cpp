@@ -1,5 +1,4 @@
 #include "qlist/pospruef.h"
-#include "frame/codepage.h"
 #include "frame/entrycheck.h"
 #include "frame/itemnumber.h"
 #include "frame/markers.h"
@@ -7,6 +6,7 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "frame/posline.h"
+#include "qlist/positionvalues.h"
 
 namespace {
 QString fault(int id, const QStringList& args)
@@ -24,12 +24,6 @@ bool abbreviationAllowed(const QString& allowed, const QString& abbreviation)
             return true;
     }
     return false;
-}
-
-// A value that is no number of its parameter's kind: key, the position and why.
-QString badValue(const QString& key, const QString& identity, const QString& refusal)
-{
-    return fault(427, {key, identity, AnsiToOem(refusal)});
 }
 
 // Removes every item of key that SetParam finds.
@@ -51,10 +45,10 @@ QString PosPruef(const QString& line, const QString& allowed)
     PosTrenn(line, stc);
     if (stc == QLatin1String("Stck="))
         return fault(63, {line});
-    // The quantity is read by the same check as in every other place a Q-list is
-    // read, so that a line saved here is never one the prediction counts wrong.
-    if (const CheckedValue q = checkQuantity(GetParam(stc, QStringLiteral("Stck"))); !q.ok())
-        return badValue(QStringLiteral("Stck"), w[2], q.refusal);
+    // The prediction reads the same values with the same checks: a line saved
+    // here is one the run can compute.
+    if (const QString problem = positionValueProblem(line); !problem.isEmpty())
+        return problem + QStringLiteral("   ") + line;
     if (!w[3].isEmpty() || !w[7].isEmpty() || !w[8].isEmpty() || !w[5].isEmpty())
         return fault(62, {line});
     if (GetParam(line, QStringLiteral("Typ")).isEmpty() && GetParam(line, QStringLiteral("Yk")).isEmpty() &&
@@ -97,10 +91,12 @@ QString PosPruef(const QString& line, const QString& allowed)
         abbreviation.replace(PiMark, QStringLiteral("{pi}"));
         if (!abbreviationAllowed(allowed, abbreviation))
             return fault(467, {abbreviation, identity});
+        // Every other stored number must be one of its kind too (the values the
+        // calculation reads were checked above, as the run checks them).
         if (const ValueCheck check = parameterCheck(abbreviation)) {
             const CheckedValue v = check(item.mid(eq + 1));
             if (!v.ok())
-                return badValue(abbreviation, identity, v.refusal);
+                return abbreviation + QStringLiteral(": ") + v.refusal + QStringLiteral("   ") + line;
         }
     }
     QString result;

@@ -11,7 +11,9 @@
 #include "qlist/qldb.h"
 #include "qlist/qslfile.h"
 #include "qlist/qslhead.h"
+#include "qlist/positionvalues.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -24,6 +26,43 @@ QString workFile(const char* name)
     return joinDesignPath(prog().WorkStr[Slot::Tp2], QString::fromLatin1(name));
 }
 
+// A position whose values cannot be read ends the expansion (the user has been
+// told which): counted as 0 pieces, or with a value cut short, it would give a
+// result that looks sound.
+struct PositionRefused {};
+
+QString placeOf(const QString& path, int lineNo)
+{
+    return (prog().LangNr == 2 ? QStringLiteral("Q-list %1, line %2") : QStringLiteral("Q-Liste %1, Zeile %2"))
+        .arg(QDir::toNativeSeparators(nativePath(path)))
+        .arg(lineNo);
+}
+
+// The lines after the two head lines: a line naming a component or a sub-list
+// needs a quantity, and every value of it must read as what it is.
+void checkPosition(const QString& path, int lineNo, const QString& line)
+{
+    if (lineNo <= 2)
+        return;
+    if (GetParam(line, QStringLiteral("Stck")).isEmpty()) {
+        bool named = !GetParam(line, QStringLiteral("Qm")).isEmpty();
+        for (const char* key : {"Typ", "Yk", "An"})
+            named = named || !GetParam(line, QString::fromLatin1(key)).isEmpty();
+        if (named) {
+            MsgBoxRes(QStringLiteral("63"), 0, prog().LangNr,
+                      oemArgs({line + QStringLiteral("   (") + placeOf(path, lineNo) + u')'}));
+            throw PositionRefused{};
+        }
+        return;
+    }
+    const QString problem = positionValueProblem(line);
+    if (problem.isEmpty())
+        return;
+    ui().messageBox(QStringLiteral("Wert"), placeOf(path, lineNo) + QStringLiteral(": ") + problem + u'\n' + line,
+                    Mb::OKOnly | Mb::Exclamation);
+    throw PositionRefused{};
+}
+
 // Copies the lines of a Q-list file through the line writer of the work file;
 // true when a written line refers to a sub-list.
 bool copyPositions(const QString& path, QslLineWriter& out, const QString& Rw, const QString& Chpf)
@@ -33,8 +72,10 @@ bool copyPositions(const QString& path, QslLineWriter& out, const QString& Rw, c
         throw TarnError(QStringLiteral("File not found: %1").arg(path), ErrNo::FileNotFound);
     QString& line = prog().WorkStr[Slot::Line];
     bool sublist = false;
+    int lineNo = 0;
     while (!in.atEnd()) {
         line = QslZeileLesen(in);
+        checkPosition(path, ++lineNo, line);
         if (QslZeileSchreiben(out, line, Rw, Chpf))
             sublist = true;
     }
@@ -306,7 +347,11 @@ QString QslAufloesen(const QString& Ln, const QString& path, QStringList* cycles
         QString identity, rest;
         KopfTrenn(path, identity, rest);
         qpo.writeLine(QStringLiteral("Lnr=") + p.WorkStr[Slot::Qz] + LnKurz(Ln) + u',' + identity + QStringLiteral(",B,") + rest);
-        more = copyPositions(path, qpo, GetParam(rest, QStringLiteral("Rw")), GetParam(rest, QStringLiteral("Chpf")));
+        try {
+            more = copyPositions(path, qpo, GetParam(rest, QStringLiteral("Rw")), GetParam(rest, QStringLiteral("Chpf")));
+        } catch (const PositionRefused&) {
+            return QStringLiteral("ABBRUCH");
+        }
         qpo.close();
     }
     QString result;
@@ -317,7 +362,11 @@ QString QslAufloesen(const QString& Ln, const QString& path, QStringList* cycles
     QStringList cycles;
     while (again == 1) {
         ui().infoList().Update(text + u' ' + QString::number(level));
-        result = QslAufloesStufe(again, databases, cycles);
+        try {
+            result = QslAufloesStufe(again, databases, cycles);
+        } catch (const PositionRefused&) {
+            return QStringLiteral("ABBRUCH");
+        }
         if (result == QLatin1String("ABBRUCH"))
             return result;
         ++level;

@@ -2,10 +2,10 @@
 #include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/numbers.h"
+#include "frame/outputfiles.h"
 #include "report/reportstate.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -36,7 +36,7 @@ QString cellRecords(const QString& value, int fmt, const QString& align, int row
 }
 
 // Copies the lines of a file, each ended by CRLF whatever it ended with.
-void copyLines(QSaveFile& out, const QString& path)
+void copyLines(OutputFile& out, const QString& path)
 {
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
@@ -52,14 +52,14 @@ void copyLines(QSaveFile& out, const QString& path)
     }
 }
 
-void openResult(QSaveFile& out)
+void openResult(OutputFile& out)
 {
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open())
         throw TarnError(QStringLiteral("Cannot write the result file %1: %2").arg(out.fileName(), out.errorString()),
                         ErrNo::PathFileAccess);
 }
 
-void commitResult(QSaveFile& out)
+void commitResult(OutputFile& out)
 {
     if (!out.commit())
         throw TarnError(QStringLiteral("Cannot write the result file %1: %2").arg(out.fileName(), out.errorString()),
@@ -141,7 +141,7 @@ void writeSylkFrame(const QString& resultFile, const QString& headFile, const QS
     // The head file is checked before the result file is touched.
     if (!QFile::exists(headFile))
         throw TarnError(QStringLiteral("File not found: %1").arg(headFile), ErrNo::FileNotFound);
-    QSaveFile out(resultFile);
+    OutputFile out(resultFile);
     openResult(out);
     copyLines(out, headFile);
     QString frame = QStringLiteral("B;Y%1;X%2;D0 0 25 9").arg(s.SlkY).arg(s.SlkXMax) + kCrLf;
@@ -157,7 +157,7 @@ void writeSylkFrame(const QString& resultFile, const QString& headFile, const QS
 
 void copyResultLines(const QString& resultFile, const QString& cellsFile)
 {
-    QSaveFile out(resultFile);
+    OutputFile out(resultFile);
     openResult(out);
     copyLines(out, cellsFile);
     commitResult(out);

@@ -1,7 +1,9 @@
 #include "common/testutil.h"
 #include "frame/inifile.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <functional>
@@ -83,6 +85,15 @@ TEST_P(BatchExit, StatusLogAndJobFile)
 
 // The leaf page of the demo index (52 records fit one leaf).
 const char* kLeaf = "bt/int/i/00/00";
+// The demo Q-list 0 of database A: R-10K 4 times, C-100N twice, T-BC847 once.
+const char* kQlist0 = "qsl/A0/00/00";
+
+void replaceIn(const QString& path, const QByteArray& from, const QByteArray& to)
+{
+    QByteArray bytes = testutil::readFile(path);
+    ASSERT_TRUE(bytes.contains(from)) << path.toStdString();
+    testutil::writeFile(path, bytes.replace(from, to));
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, BatchExit,
@@ -121,10 +132,55 @@ INSTANTIATE_TEST_SUITE_P(
                      ASSERT_TRUE(WriteProfileStr("fewe", QString("Bin"), std::nullopt, i.path("System/tarn.ini")));
                  },
                  2, {"Meldung konfig: ", "Bin"}, "0,Standard\r\n", false},
+        // An archive that should keep the run but cannot be read fails the job
+        // before it computes, naming the archive's folder.
+        BatchRow{"archiveUnreadable", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) {
+                     ASSERT_TRUE(QDir().mkpath(i.path("archiv")));
+                     testutil::writeFile(i.path("archiv/ArchivSuch.sqlite"), QByteArray(4096, 'x'));
+                 },
+                 1, {"Meldung archiv: ", "archiv", "[pr.dat: 0,Standard]"}, "0,Standard\r\n", false},
         BatchRow{"mergeOfAMissingBlockFile", "mb", "nowhere.blk\r\n", {}, 1,
                  {"nowhere.blk", "[mb.dat: nowhere.blk]"}, "nowhere.blk\r\n", false},
         BatchRow{"mergeWithAnUnknownImportProfile", "mb", "System/vg,NoSuchProfile\r\n", {}, 1,
-                 {"NoSuchProfile"}, "System/vg,NoSuchProfile\r\n", false}),
+                 {"NoSuchProfile"}, "System/vg,NoSuchProfile\r\n", false},
+        // Job files written here: a byte-order mark, lone CRs, UTF-8 names.
+        BatchRow{"jobFileWithoutAJob", "pr", " \r\n", {}, 1, {"Meldung batch: ", "pr.dat"}, " \r\n", false},
+        BatchRow{"byteOrderMarkAndCarriageReturns", "pr", "\xEF\xBB\xBF\r0,Standard\r", {}, 0, {"Meldung pdf: "}, "",
+                 true},
+        BatchRow{"mergeOfABlockFileWithUmlauts", "mb", "Bl\xC3\xB6" "cke.blk\n",
+                 [](testutil::TempInstallation& i) {
+                     testutil::writeFile(i.path(QStringLiteral("Bl\u00F6cke.blk")),
+                                         "Typ=NEW-PART,Q,Bac=4210,Tec=0000,Pin=2\r\n");
+                 },
+                 0, {}, "", false},
+        // Values that cannot be read fail the job and say which and where.
+        BatchRow{"mergeOfAFactorWithADecimalComma", "mb", "new.blk\r\n",
+                 [](testutil::TempInstallation& i) {
+                     testutil::writeFile(i.path("new.blk"), "Typ=NEW-PART,Q,Bac=4210,Tec=0000,Pin=2,K1=0,5\r\n");
+                 },
+                 1, {"K1: \"0,5\"", "[mb.dat: new.blk]"}, "new.blk\r\n", false},
+        BatchRow{"quantityWithLetters", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) { replaceIn(i.path(kQlist0), "Stck=4,", "Stck=abc,"); }, 1,
+                 {"Meldung Wert: ", "Stck: \"abc\"", "[pr.dat: 0,Standard]"}, "0,Standard\r\n", false},
+        BatchRow{"positionWithoutQuantity", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) { replaceIn(i.path(kQlist0), "Stck=2,", ""); }, 1,
+                 {"Meldung 63: ", "Typ=C-100N"}, "0,Standard\r\n", false},
+        BatchRow{"ambientWithADecimalComma", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) { replaceIn(i.path("System/tarn.ini"), "Tu=40,", "Tu=40,5,"); }, 1,
+                 {"Meldung profil: ", "Tu: \"40,5\""}, "0,Standard\r\n", false},
+        BatchRow{"profileWithoutControlList", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) {
+                     ASSERT_TRUE(WriteProfileStr("profil-sy", QString("Standard"), std::nullopt,
+                                                 i.path("System/tarn.ini")));
+                 },
+                 1, {"Meldung profil: ", "[profil-sy]"}, "0,Standard\r\n", false},
+        BatchRow{"specialListMissing", "pr", "0,Standard\r\n",
+                 [](testutil::TempInstallation& i) {
+                     setIni(i, "Sonder-AR", "ARListe", "System\\nothere.xlsx");
+                     replaceIn(i.path("System/tarn.ini"), "Re=Ber,File=Std", "Re=Ber,File=Std,ARSoList=-1");
+                 },
+                 1, {"Meldung SonderAR: ", "nothere.xlsx"}, "0,Standard\r\n", false}),
     [](const auto& i) { return std::string(i.param.name); });
 
 // A merge into a component file whose index cannot be read writes nothing: not a
@@ -149,6 +205,45 @@ TEST_F(BatchExit, MergeIntoADamagedIndexWritesNothing)
         blockBytesAfter += testutil::readFile(inst.path("bt/int/b4/21/" + b));
     EXPECT_EQ(blockBytesAfter, blockBytes);
     EXPECT_TRUE(QString::fromLatin1(testutil::readFile(inst.path("mb.err"))).contains("Meldung btdefekt: "));
+}
+
+// All hundred result-file numbers of the Q-list used: the job fails before its
+// output and says which names, where and why.
+TEST_F(BatchExit, NoFreeResultFileNumberIsNamed)
+{
+    QDir().mkpath(inst.path("results"));
+    for (int k = 0; k <= 99; ++k)
+        testutil::writeFile(inst.path(QStringLiteral("results/A00000%1.slk").arg(k, 2, 10, QChar(u'0'))), "earlier");
+    testutil::writeFile(inst.path("pr.dat"), "0,Standard\r\n");
+    EXPECT_EQ(run("pr"), 1);
+    EXPECT_EQ(testutil::readFile(inst.path("pr.dat")), QByteArray("0,Standard\r\n"));
+    const QString err = QString::fromLatin1(testutil::readFile(inst.path("pr.err")));
+    const QStringList named = err.split("\r\n").filter("Meldung ergname: ");
+    ASSERT_EQ(named.size(), 1) << err.toStdString();
+    EXPECT_TRUE(named[0].contains("A00000??.slk")) << named[0].toStdString();
+    EXPECT_TRUE(named[0].contains(QFileInfo(inst.path("results")).absoluteFilePath())) << named[0].toStdString();
+    EXPECT_TRUE(named[0].contains("keine freie Nummer")) << named[0].toStdString();
+    EXPECT_TRUE(QDir(inst.path("results")).entryList({"*.pdf"}, QDir::Files).isEmpty());
+}
+
+// Temporary output files of a copy that was killed go at the next start; those
+// of a copy still running (here: this test) stay.
+TEST_F(BatchExit, TemporaryFilesOfAKilledRunGoAtTheNextStart)
+{
+    QProcess ended;
+    ended.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(ended.waitForStarted(10000));
+    const qint64 endedPid = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished(10000));
+    const QString dead = QStringLiteral("results/.A0000000.slk.%1-0a1b2c3d.part").arg(endedPid);
+    const QString live =
+        QStringLiteral("results/.A0000001.slk.%1-0a1b2c3d.part").arg(QCoreApplication::applicationPid());
+    QDir().mkpath(inst.path("results"));
+    testutil::writeFile(inst.path(dead), "half");
+    testutil::writeFile(inst.path(live), "half");
+    EXPECT_EQ(run("fl"), 2); // no job file: the start alone
+    EXPECT_FALSE(QFile::exists(inst.path(dead)));
+    EXPECT_TRUE(QFile::exists(inst.path(live)));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 // The batch prediction of the demo Q-list, run by the program itself in a
@@ -306,6 +307,165 @@ TEST_F(BatchPrediction, GermanLocaleWritesTheSameResultFile)
     EXPECT_EQ(testutil::readFile(inst.path("results/A0000101.slk")), underC);
     const QStringList pdfs = QDir(inst.path("results")).entryList({"*.pdf"}, QDir::Files);
     EXPECT_EQ(pdfs.size(), 2) << "a printout of each run";
+}
+
+// Outputs of one installation: result files, PDFs and archive rows.
+struct Outputs {
+    int slk = 0, pdf = 0, parts = 0;
+    QStringList archived; // the file types of the archive rows
+};
+Outputs outputsOf(const testutil::TempInstallation& inst)
+{
+    Outputs o;
+    const QDir results(inst.path("results"));
+    o.slk = int(results.entryList({"*.slk"}, QDir::Files).size());
+    o.pdf = int(results.entryList({"*.pdf"}, QDir::Files).size());
+    o.parts = int(results.entryList({"*.part"}, QDir::Files | QDir::Hidden).size());
+    if (QFile::exists(inst.path("archiv/ArchivSuch.sqlite"))) {
+        const auto db = Database::open(inst.path("archiv/ArchivSuch.sqlite"), true);
+        const Snapshot rows = db->snapshot("SELECT [Typ] FROM [ArchivSuche] ORDER BY [Ref]");
+        for (const QVariantList& row : rows.rows())
+            o.archived << row[0].toString();
+    }
+    return o;
+}
+
+// Three copies of the program run the same job file on one installation at
+// the same time (and in the same second of the clock): every prediction keeps
+// its result file, its PDF and its archive row.
+TEST_F(BatchPrediction, ThreeCopiesAtOnceKeepEveryOutput)
+{
+    const int jobs = 3, copies = 3;
+    QByteArray prDat;
+    for (int k = 0; k < jobs; ++k)
+        prDat += "0,Standard\r\n";
+    testutil::writeFile(inst.path("pr.dat"), prDat);
+    std::vector<std::unique_ptr<QProcess>> running;
+    for (int c = 0; c < copies; ++c) {
+        running.push_back(std::make_unique<QProcess>());
+        start(*running.back(), QStringLiteral("/pr"));
+    }
+    for (auto& tarn : running) {
+        ASSERT_TRUE(tarn->waitForFinished(300000));
+        EXPECT_EQ(tarn->exitCode(), 0) << lines("pr.err").join("\n").toStdString();
+    }
+    const Outputs o = outputsOf(inst);
+    EXPECT_EQ(o.slk, jobs * copies);
+    EXPECT_EQ(o.pdf, jobs * copies);
+    EXPECT_EQ(o.archived, QStringList(jobs * copies, QStringLiteral("slk")));
+    EXPECT_EQ(o.parts, 0);
+    // Every result file is whole, and they are the same run after run.
+    const QDir results(inst.path("results"));
+    const QStringList slk = results.entryList({"*.slk"}, QDir::Files);
+    ASSERT_FALSE(slk.isEmpty());
+    const QByteArray first = testutil::readFile(results.filePath(slk.first()));
+    EXPECT_TRUE(first.endsWith("E\r\n"));
+    for (const QString& f : slk)
+        EXPECT_EQ(testutil::readFile(results.filePath(f)), first) << f.toStdString();
+    EXPECT_TRUE(lines("pr.err").filter(QRegularExpression("^Meldung (?!pdf: )")).isEmpty())
+        << lines("pr.err").join("\n").toStdString();
+    std::printf("[ three copies ] %d predictions: %d result files, %d PDFs, %d archive rows\n", jobs * copies, o.slk,
+                o.pdf, int(o.archived.size()));
+}
+
+// The printed sections and the result-file switches of a profile, under the
+// installation's archive routing DAT1 (the result file when there is one, else
+// the printout): every combination runs cleanly and archives what it made.
+struct ProfileRow {
+    const char* name;
+    const char* output; // the profile's control list
+    int slk, pdf;
+    QStringList archived;
+};
+void PrintTo(const ProfileRow& r, std::ostream* os) { *os << r.name; }
+class ProfileArchive : public BatchPrediction, public ::testing::WithParamInterface<ProfileRow> {};
+
+TEST_P(ProfileArchive, RunsCleanlyAndArchivesWhatItMade)
+{
+    const ProfileRow& row = GetParam();
+    addProfile(inst.path("System/tarn.ini"), "Probe", QString::fromLatin1(row.output));
+    EXPECT_EQ(run("0,Probe\r\n"), 0) << lines("pr.err").join("\n").toStdString();
+    EXPECT_FALSE(QFile::exists(inst.path("pr.dat")));
+    const Outputs o = outputsOf(inst);
+    EXPECT_EQ(o.slk, row.slk);
+    EXPECT_EQ(o.pdf, row.pdf);
+    EXPECT_EQ(o.archived, row.archived);
+    EXPECT_EQ(o.parts, 0);
+    EXPECT_TRUE(lines("pr.err").filter(QRegularExpression("^Meldung (?!pdf: )")).isEmpty())
+        << lines("pr.err").join("\n").toStdString();
+}
+
+const QStringList kSlk{QStringLiteral("slk")};
+const QStringList kPdf{QStringLiteral("pdf")};
+
+INSTANTIATE_TEST_SUITE_P(
+    Profiles, ProfileArchive,
+    ::testing::Values(
+        ProfileRow{"everySectionAndFile", "Pw=ProQs,Qpdr=12345670,Qs%=5,Bt%=5,Qpbt=12345,Qpsp=1234567,File=Std", 1, 1,
+                   kSlk},
+        ProfileRow{"reportWithoutFile", "Pw=ProQs,Qpdr=12345670,Qs%=5,Bt%=5,Qpbt=12345,Qpsp=1234567", 0, 1, kPdf},
+        ProfileRow{"reportWithEveryFileSectionOff",
+                   "Pw=ProQs,Qpdr=12345670,Qs%=5,Bt%=5,Qpbt=12345,Qpsp=0000000,File=Std", 0, 1, kPdf},
+        ProfileRow{"feedbackFormAlone", "Pw=ProQs,Qpdr=00000008,Qs%=5,Bt%=5,Qpbt=1,Qpsp=0000000,Ld=2", 0, 1, {}},
+        ProfileRow{"feedbackFormWithFileSwitchButNoSection",
+                   "Pw=ProQs,Qpdr=00000008,Qs%=5,Bt%=5,Qpbt=1,Qpsp=0000000,Ld=2,File=Std", 0, 1, {}},
+        ProfileRow{"feedbackFormAndFile", "Pw=ProQs,Qpdr=00000008,Qs%=5,Bt%=5,Qpbt=1,Qpsp=1234567,File=Std", 1, 1,
+                   kSlk},
+        ProfileRow{"fileAndNoPrintedSection", "Pw=ProQs,Qpdr=00000000,Qs%=5,Bt%=5,Qpbt=1,Qpsp=1234567,File=Std", 1, 1,
+                   kSlk},
+        ProfileRow{"namedFile", "Pw=ProQs,Qpdr=12345670,Qs%=5,Bt%=5,Qpbt=12345,Qpsp=1234567,File=Std|named.slk", 1,
+                   1, kSlk}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+// A flat Q-list with more positions than the result file has rows is refused
+// before anything is computed: no result file, no printout, the job stays.
+TEST_F(BatchPrediction, AListLongerThanTheResultFileIsRefusedAtOnce)
+{
+    QFile list(inst.path("qsl/A0/00/00"));
+    ASSERT_TRUE(list.open(QIODevice::Append));
+    QByteArray extra;
+    for (int k = 0; k < 32767; ++k)
+        extra += "*Stck=1,Typ=R-10K\xFE\r\n";
+    list.write(extra);
+    list.close();
+    EXPECT_EQ(run("0,Standard\r\n"), 1);
+    EXPECT_EQ(testutil::readFile(inst.path("pr.dat")), QByteArray("0,Standard\r\n"));
+    const QStringList err = lines("pr.err");
+    ASSERT_FALSE(err.isEmpty());
+    EXPECT_TRUE(err[0].startsWith("Meldung sylkzeilen: ") && err[0].contains("32770") && err[0].contains("32767"))
+        << err.join("\n").toStdString();
+    const Outputs o = outputsOf(inst);
+    EXPECT_EQ(o.slk + o.pdf, 0);
+    EXPECT_FALSE(QFile::exists(inst.path("qpo-copy.txt"))) << "the report ran";
+}
+
+// An installation in a folder whose name holds a backslash works as any other.
+TEST_F(BatchPrediction, AnInstallationPathWithABackslashWorks)
+{
+    QTemporaryDir outer;
+    const QString moved = outer.filePath(QStringLiteral("TARN\\Demo"));
+    ASSERT_TRUE(QDir().rename(inst.dir(), moved));
+    testutil::writeFile(moved + "/pr.dat", "0,Standard\r\n");
+    QProcess tarn;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.remove(QStringLiteral("DISPLAY"));
+    tarn.setProcessEnvironment(env);
+    tarn.setWorkingDirectory(outer.path());
+    tarn.start(moved + QStringLiteral("/tarn"), {QStringLiteral("/pr")});
+    EXPECT_TRUE(tarn.waitForFinished(120000));
+    const int code = tarn.exitCode();
+    const QString err = QString::fromLatin1(testutil::readFile(moved + "/pr.err"));
+    const QStringList slk = QDir(moved + "/results").entryList({"*.slk"}, QDir::Files);
+    const QStringList pdf = QDir(moved + "/results").entryList({"*.pdf"}, QDir::Files);
+    const bool archived = QFile::exists(moved + "/archiv/ArchivSuch.sqlite");
+    ASSERT_TRUE(QDir().rename(moved, inst.dir()));
+    EXPECT_EQ(code, 0) << err.toStdString();
+    EXPECT_EQ(slk, QStringList{QStringLiteral("A0000000.slk")});
+    EXPECT_EQ(pdf.size(), 1);
+    EXPECT_TRUE(archived);
+    EXPECT_FALSE(QFile::exists(inst.path("pr.dat")));
+    EXPECT_EQ(outputsOf(inst).archived, kSlk);
 }
 
 } // namespace

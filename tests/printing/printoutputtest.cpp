@@ -1,5 +1,6 @@
 #include "frame/database.h"
 #include "frame/markers.h"
+#include "frame/paths.h"
 #include "printfixture.h"
 #include "printing/archiv.h"
 #include "printing/printoutput.h"
@@ -111,6 +112,7 @@ TEST_F(Output, APdfThatCannotBeWrittenIsCancelledWithAMessage)
     QString title;
     EXPECT_TRUE(PrAusgabe(title, 1));
     EXPECT_EQ(title, QStringLiteral("ABBRUCH"));
+    EXPECT_TRUE(state().outputFailed) << "a run must not count this printout as done";
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_FALSE(QFileInfo::exists(pageFilePath()));
 }
@@ -157,6 +159,7 @@ TEST_F(Output, CancelledPreviewPrintsNothing)
     QString title;
     EXPECT_TRUE(PrAusgabe(title));
     EXPECT_EQ(title, QStringLiteral("ABBRUCH"));
+    EXPECT_FALSE(state().outputFailed) << "a cancel is the user's choice, no failure";
     EXPECT_EQ(printer->begun, 0);
     EXPECT_FALSE(QFileInfo::exists(pageFilePath()));
 }
@@ -201,9 +204,10 @@ TEST_F(Output, PdfFromThePreviewProposesTheNextFreeNameAndRemembersTheFolder)
     }
 }
 
-// The PDF of a run is offered under the number of the run's result file, not
-// under the first number that has no PDF yet.
-TEST_F(Output, PdfFromThePreviewTakesTheNumberOfTheRunsResultFile)
+// The PDF of a run is offered under the first number that has no PDF, whatever
+// result files the Q-list has: an earlier run that printed on paper left
+// result files but no PDF.
+TEST_F(Output, PdfFromThePreviewProposesTheFirstNumberWithoutAPdf)
 {
     Program& p = sp.program();
     p.ErgLnr = QStringLiteral("00001");
@@ -211,7 +215,6 @@ TEST_F(Output, PdfFromThePreviewTakesTheNumberOfTheRunsResultFile)
     const QString results = path(QStringLiteral("results"));
     p.Cf = QStringLiteral(",ResDir=") + results;
     testutil::writeFile(results + QStringLiteral("/A0000100.slk"), "earlier run");
-    testutil::writeFile(results + QStringLiteral("/A0000100.pdf"), "earlier run");
     testutil::writeFile(results + QStringLiteral("/A0000101.slk"), "this run");
 
     Answer printToPdf = Answer::word(QStringLiteral("pr mit"));
@@ -226,7 +229,9 @@ TEST_F(Output, PdfFromThePreviewTakesTheNumberOfTheRunsResultFile)
     });
     QString title;
     PrAusgabe(title);
-    EXPECT_EQ(offered, QStringLiteral("A0000101.pdf"));
+    EXPECT_EQ(offered, QStringLiteral("A0000100.pdf"));
+    // Only proposed: the name is not taken before the user saves under it.
+    EXPECT_FALSE(QFileInfo::exists(results + QStringLiteral("/A0000100.pdf")));
 }
 
 TEST_F(Output, CancelledSaveDialogCancelsThePdf)
@@ -314,6 +319,43 @@ TEST_P(ResultName, ProposesTheFirstFreeName)
     EXPECT_EQ(WahlErgDatei(directory, row.number, QStringLiteral(".pdf"), name, -1), row.found);
     EXPECT_EQ(name, row.proposal);
     EXPECT_EQ(directory, row.found ? dir.path() + u'\\' + row.proposal : dir.path());
+}
+
+// Taking a name (the result file of a run) makes the file, empty, so that a
+// copy of the program running at the same time passes on to the next number;
+// when none is free the run is told the stem, the folder and why.
+TEST_P(ResultName, TakesTheFirstFreeNameByMakingIt)
+{
+    const NameRow& row = GetParam();
+    sp.program().WorkStr[16] = QStringLiteral("A");
+    const QString stem = QStringLiteral("A%1").arg(row.number.left(5).rightJustified(5, u'0'));
+    for (int k = 0; k < row.present; ++k)
+        testutil::writeFile(dir.filePath(stem + QStringLiteral("%1.slk").arg(k, 2, 10, QChar(u'0'))), "x");
+    QString told;
+    if (!row.found)
+        sp.ui().expect(QStringLiteral("msg"), QStringLiteral("ergname"), [&](const Question& q) {
+            told = q.text;
+            return Answer::button(Mb::OK);
+        });
+    QString directory = dir.path();
+    QString name;
+    EXPECT_EQ(WahlErgDatei(directory, row.number, QStringLiteral(".slk"), name, 1), row.found);
+    const QString proposal = QString(row.proposal).replace(QStringLiteral(".pdf"), QStringLiteral(".slk"));
+    EXPECT_EQ(name, proposal);
+    if (row.found) {
+        EXPECT_TRUE(QFileInfo::exists(dir.filePath(proposal)));
+        EXPECT_EQ(QFileInfo(dir.filePath(proposal)).size(), 0);
+        // The next run of the same Q-list gets the next number.
+        QString again = dir.path(), next;
+        if (row.present < 99) {
+            EXPECT_TRUE(WahlErgDatei(again, row.number, QStringLiteral(".slk"), next, 1));
+            EXPECT_NE(next, proposal);
+        }
+    } else {
+        EXPECT_TRUE(told.contains(stem + QStringLiteral("??.slk"))) << told.toStdString();
+        EXPECT_TRUE(told.contains(QFileInfo(dir.path()).absoluteFilePath())) << told.toStdString();
+        EXPECT_TRUE(told.contains(QStringLiteral("keine freie Nummer"))) << told.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -502,7 +544,9 @@ TEST_F(Archive, AnArchivedJobIsStoredAsPdfOfItsArchivePages)
     QString title = QStringLiteral("QSL,An,X1,A12");
     EXPECT_TRUE(PrAusgabe(title, 1));
     EXPECT_EQ(title, state().ArchivPdfTemp);
-    const QString temp = path(QStringLiteral("TPArch/PDFtemp.pdf"));
+    // Made in the work folder of this copy of the program.
+    const QString temp = nativePath(state().ArchivPdfTemp);
+    EXPECT_EQ(QFileInfo(temp).absolutePath(), QFileInfo(sp.program().WorkStr[10]).absoluteFilePath());
     ASSERT_TRUE(isPdfFile(temp));
     if (havePoppler()) {
         EXPECT_EQ(pdfPages(temp), 1);
@@ -512,6 +556,22 @@ TEST_F(Archive, AnArchivedJobIsStoredAsPdfOfItsArchivePages)
     ASSERT_EQ(data.size(), 1u);
     EXPECT_EQ(data[0][0].toByteArray(), testutil::readFile(temp));
     EXPECT_EQ(printer->ended, 1); // and printed on the printer
+}
+
+// A printout that wrote no page for the archive (the feedback form alone) has
+// no document to keep: nothing is stored, and that is no failure.
+TEST_F(Archive, AJobWithoutArchivePagesStoresNothingAndFailsNothing)
+{
+    ArchivStart();
+    ASSERT_TRUE(PrInit());
+    PrText("printed only");
+    PrNeueSeite(false, false);
+    QString title = QStringLiteral("PROGQL,Typ,FORM,A1");
+    EXPECT_TRUE(PrAusgabe(title, 1));
+    EXPECT_TRUE(title.isEmpty());
+    EXPECT_FALSE(state().outputFailed);
+    EXPECT_TRUE(rows(QStringLiteral("SELECT [Ref] FROM [ArchivSuche]")).empty());
+    EXPECT_EQ(printer->ended, 1);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "frame/markers.h"
 #include "frame/restext.h"
 #include "qlist/pospruef.h"
+#include "qlist/positionvalues.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,22 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"degradationReplacesTimeFactor", "Stck=1,Typ=X,S,Zf=50,Degr=3", 469, {"Typ=X"}},
         CheckRow{"bothPercent", "Stck=1,Typ=X,S,Zf=50%,Degr=3%", 0, {}}),
     [](const auto& i) { return std::string(i.param.name); });
+
+// The save check refuses what the prediction would refuse, with the same words:
+// a position saved as "Stck=abc" would be counted as 0 pieces.
+TEST(PositionCheckValues, RefusesWhatThePredictionRefuses)
+{
+    testutil::ScriptedProgram program;
+    program.program().LangNr = 2;
+    for (const char* text : {"Stck=abc,Typ=IC-CPU32", "Stck=-3,Typ=IC-CPU32", "Stck=1,5,Typ=IC-CPU32",
+                             "Stck=1,Typ=X,S,Zf=150%"}) {
+        const QString line = QString::fromLatin1(text);
+        const QString problem = positionValueProblem(line);
+        ASSERT_FALSE(problem.isEmpty()) << text;
+        EXPECT_EQ(PosPruef(line, Allowed), problem + QStringLiteral("   ") + line);
+    }
+    EXPECT_EQ(PosPruef(QStringLiteral("Stck=.5,Typ=X,S,Zf=50%"), Allowed), QString());
+}
 
 class PositionCheckItemNumbers : public ::testing::Test {
 protected:

@@ -131,10 +131,11 @@ TEST_F(QslEditTest, PositionValuesThatAreNoNumbersStopTheSave)
         const char* said; // part of the message
     };
     const Case cases[] = {
-        {"Stck=abc,Typ=IC-CPU32", "\"abc\" is not a number"},
-        {"Stck=-3,Typ=IC-CPU32", "\"-3\" is negative"},
-        {"Stck=2,Typ=IC-CPU32,S,Dtu=abc", "Dtu  at  Typ=IC-CPU32"},
-        {"Stck=2,Typ=IC-CPU32,S,Tei=-5", "\"-5\" is negative"},
+        {"Stck=abc,Typ=IC-CPU32", "Stck: \"abc\" is not a number"},
+        {"Stck=-3,Typ=IC-CPU32", "Stck: \"-3\" is negative"},
+        {"Stck=2,Typ=IC-CPU32,S,Dtu=abc", "Dtu: \"abc\" is not a number"},
+        {"Stck=2,Typ=IC-CPU32,S,Tei=-5", "Tei: \"-5\""},
+        {"Stck=2,Typ=IC-CPU32,S,Kf=-2", "Kf: \"-2\" is negative"},
     };
     const QByteArray before = fileBytes();
     for (const Case& c : cases) {
