@@ -29,6 +29,7 @@
 #include "qlist/qslcommands.h"
 #include "qlist/qslimport.h"
 #include "qlist/qslneu.h"
+#include "qlist/qslsave.h"
 #include "qlist_ui/qldblist.h"
 #include "qlist_ui/qsledit.h"
 #include "qlist/neuposeingabe.h"
@@ -101,6 +102,7 @@ void installProcedures()
 
     StartProcedures start;
     start.ArchivStart = [] { ArchivStart(); };
+    start.RecoverQslSaves = [] { recoverAllQslSaves(); };
     start.FehlQsBt = [](QString& LnFehl) { return FehlQsBt(LnFehl, true, true, true); };
     start.PrintQSL = [](const QString& desc) { return PrintQSL(desc, true).isEmpty(); };
     start.PrognoseQsl = [](const QString& desc, const QString& profile) { return PrognoseQsl(desc, profile, true); };

@@ -104,26 +104,32 @@ QString range(double min, double max)
 {
     return FormBerS(min, max, 1);
 }
-} // namespace
 
-void PosBelastung(int SecondaryPathFlag, const QStringList& SecondaryPrefixes)
+// What the later steps read of the position: its class code, the given pin and
+// multiple counts, and the ambient limits.
+struct Position {
+    QString bac, pin, vf;
+    double tumax = 0;
+    double tu = 0;
+};
+
+// Copies the position's codes and limits into the run slots the rate models read.
+Position loadRunValues(Program& p)
 {
-    Program& p = prog();
-    const QString& methods = p.WorkStr[Slot::GlPar];
     const QString& q = p.WorkStr[Slot::Q];
     const QString& stress = p.WorkStr[Slot::S];
-    QString& r = p.WorkStr[Slot::R];
-
-    const QString bac = GetParam(q, QStringLiteral("Bac"));
-    const QString pin = GetParam(q, QStringLiteral("Pin"));
-    const QString vf = GetParam(q, QStringLiteral("Vf"));
-    p.RunStr[RunSlot::Tu] = GetParam(methods, QStringLiteral("Tu"));
-    p.RunStr[RunSlot::Bac] = bac;
-    p.RunStr[RunSlot::Bac2] = bac.left(2);
-    p.RunStr[RunSlot::Bac3] = bac.left(3);
-    p.RunStr[RunSlot::Bac1] = bac.left(1);
-    p.RunStr[RunSlot::Pin] = pin;
-    p.RunStr[RunSlot::Vf] = vf;
+    const QString& r = p.WorkStr[Slot::R];
+    Position pos;
+    pos.bac = GetParam(q, QStringLiteral("Bac"));
+    pos.pin = GetParam(q, QStringLiteral("Pin"));
+    pos.vf = GetParam(q, QStringLiteral("Vf"));
+    p.RunStr[RunSlot::Tu] = GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Tu"));
+    p.RunStr[RunSlot::Bac] = pos.bac;
+    p.RunStr[RunSlot::Bac2] = pos.bac.left(2);
+    p.RunStr[RunSlot::Bac3] = pos.bac.left(3);
+    p.RunStr[RunSlot::Bac1] = pos.bac.left(1);
+    p.RunStr[RunSlot::Pin] = pos.pin;
+    p.RunStr[RunSlot::Vf] = pos.vf;
     auto& val = p.RunVal;
     val[RunNum::Dtu] = number(stress, "Dtu");
     val[RunNum::Umax] = number(q, "Umax");
@@ -134,24 +140,36 @@ void PosBelastung(int SecondaryPathFlag, const QStringList& SecondaryPrefixes)
     val[RunNum::Tjmax] = number(q, "Tjmax");
     val[RunNum::Tbmax] = number(q, "Tbmax");
     val[RunNum::Dtr] = number(r, "Dtr");
-    const double tumax = number(q, "Tumax");
-    const double tu = toSingle(readLeadingNumber(p.RunStr[RunSlot::Tu]));
+    pos.tumax = number(q, "Tumax");
+    pos.tu = toSingle(readLeadingNumber(p.RunStr[RunSlot::Tu]));
+    return pos;
+}
 
-    if (SecondaryPathFlag != 0) {
-        for (const QString& prefix : SecondaryPrefixes) {
-            if (bac.left(prefix.size()) == prefix) {
-                r += QStringLiteral(",Nbw=true");
-                break;
-            }
+void markSecondaryPath(QString& r, const QString& bac, const QStringList& prefixes)
+{
+    for (const QString& prefix : prefixes) {
+        if (bac.left(prefix.size()) == prefix) {
+            r += QStringLiteral(",Nbw=true");
+            return;
         }
     }
+}
 
+// Ambient temperature of the position (Tur) with the rises passed down to it;
+// the rises add up in Dtr.
+double ambientTemperature(Program& p, QString& r, double tu)
+{
+    const auto& val = p.RunVal;
     const double tur = toSingle(tu + val[RunNum::Dtu] + val[RunNum::Dtr]);
     appendResult(QStringLiteral("Tur"), plainSingle(tur));
-
     if (val[RunNum::Dtu] != 0 && val[RunNum::Dtr] != 0)
         SetParam(r, QStringLiteral("Dtr"), plainSingle(val[RunNum::Dtu] + val[RunNum::Dtr]));
+    return tur;
+}
 
+// The position's operating share multiplies the one passed down to it.
+void combineOperatingShare(QString& r, const QString& stress)
+{
     QString zfr = GetParam(r, QStringLiteral("Zfr"));
     QString zf = GetParam(stress, QStringLiteral("Zf"));
     if (zfr.isEmpty())
@@ -159,101 +177,153 @@ void PosBelastung(int SecondaryPathFlag, const QStringList& SecondaryPrefixes)
     if (zf.isEmpty())
         zf = QStringLiteral("100%");
     SetParam(r, QStringLiteral("Zfr"), plainSingle(ValProz(zf) * ValProz(zfr) / 100) + u'%');
+}
 
+// Voltage and current over their maxima stop the position; over the nominal
+// current or the ambient maximum only warn. False when the position stops.
+bool withinRatings(const Program& p, double tumax, double tur)
+{
+    const auto& val = p.RunVal;
     if (val[RunNum::Umax] > 0 && val[RunNum::Ub] > val[RunNum::Umax]) {
         appendErr(QStringLiteral("Umax"));
-        return;
+        return false;
     }
     if (val[RunNum::Imax] > 0 && val[RunNum::Ib] > val[RunNum::Imax]) {
         appendErr(QStringLiteral("Imax"));
-        return;
+        return false;
     }
     if (val[RunNum::Inen] > 0 && val[RunNum::Ib] > val[RunNum::Inen])
         appendWarn(QStringLiteral("Inen"));
     if (tumax != 0 && tur > tumax)
         appendWarn(QStringLiteral("Tu"));
+    return true;
+}
 
-    if (pin.isEmpty())
-        p.RunStr[RunSlot::Pin] = plainSingle(connectionCount(bac, vf, number(q, "Hisch")));
+void connectionResult(Program& p, const Position& pos)
+{
+    if (pos.pin.isEmpty())
+        p.RunStr[RunSlot::Pin] = plainSingle(connectionCount(pos.bac, pos.vf, number(p.WorkStr[Slot::Q], "Hisch")));
     if (!p.RunStr[RunSlot::Pin].isEmpty())
         appendResult(QStringLiteral("Nev"), p.RunStr[RunSlot::Pin]);
+}
 
-    if (val[RunNum::Tjmax] == 0)
-        val[RunNum::Tjmax] = 150;
+// Rise of the component over its surroundings under operating conditions,
+// derived from the reference temperature of its base rate.
+MinMax riseRange(double tref)
+{
+    double riseMin = toSingle(tref - 40 - 10);
+    if (riseMin <= 5)
+        riseMin = 5;
+    return MinMax{riseMin, toSingle(tref - 40 + 15)};
+}
 
-    const QString tei = GetParam(stress, QStringLiteral("Tei"));
-    const bool reference = GetParam(p.WorkStr[Slot::SyPar], QStringLiteral("Re")) == QLatin1String("Ref");
-    // Rise of the component over its surroundings under operating conditions,
-    // derived from the reference temperature of its base rate.
-    auto riseRange = [](double tref) {
-        double riseMin = toSingle(tref - 40 - 10);
-        if (riseMin <= 5)
-            riseMin = 5;
-        return MinMax{riseMin, toSingle(tref - 40 + 15)};
-    };
-    const QChar first = bac.isEmpty() ? QChar() : bac[0];
-
-    if (first == u'4' || first == u'5') {
-        MinMax tb;
-        if (!tei.isEmpty()) {
-            tb.min = tb.max = toSingle(tur + readLeadingNumber(tei));
-            appendResult(QStringLiteral("Tb"), range(tb.min, tb.max));
-        } else {
-            double tref = 0;
-            if (LesSin(q, 0, QStringLiteral("Tref"), tref) == QLatin1String("ABBRUCH"))
-                return;
-            appendResult(QStringLiteral("Tref"), plainSingle(tref));
-            if (reference) {
-                tb.min = tb.max = toSingle(tur + (tref - 40));
-            } else {
-                const MinMax rise = riseRange(tref);
-                appendResult(QStringLiteral("Teiv"), range(rise.min, rise.max));
-                tb = {toSingle(tur + rise.min), toSingle(tur + rise.max)};
-            }
-            if (tb.min != tref || tb.max != tref)
-                appendResult(QStringLiteral("Tb"), range(tb.min, tb.max));
-        }
-        if (val[RunNum::Tbmax] > 0 && tb.max > val[RunNum::Tbmax])
-            appendWarn(QStringLiteral("Tb"));
-        return;
-    }
-
-    if (first == u'1' || first == u'2' || first == u'3') {
-        if (!tei.isEmpty()) {
-            const ParamPair t = GetParamPair(stress, QStringLiteral("Tei"));
-            const MinMax tj{toSingle(tur + t.valueMin), toSingle(tur + t.valueMax)};
-            appendResult(QStringLiteral("Tj"), range(tj.min, tj.max));
-            if (tj.max > val[RunNum::Tjmax])
-                appendWarn(QStringLiteral("Tj"));
-            return;
-        }
-        QString fromPower;
-        LesRth(fromPower);
-        if (readPair(QStringLiteral("Tj=") + fromPower, QStringLiteral("Tj")).max > val[RunNum::Tjmax])
-            appendWarn(QStringLiteral("Tj"));
-        if (!fromPower.isEmpty()) {
-            appendResult(QStringLiteral("Tj"), fromPower);
-            return;
-        }
+// Passive and electromechanical components: body temperature Tb, from the given
+// rise or from the reference temperature of the base rate.
+void bodyTemperature(Program& p, double tur, bool reference)
+{
+    const QString& q = p.WorkStr[Slot::Q];
+    const QString tei = GetParam(p.WorkStr[Slot::S], QStringLiteral("Tei"));
+    MinMax tb;
+    if (!tei.isEmpty()) {
+        tb.min = tb.max = toSingle(tur + readLeadingNumber(tei));
+        appendResult(QStringLiteral("Tb"), range(tb.min, tb.max));
+    } else {
         double tref = 0;
-        if (LesSin(q, 0, QStringLiteral("Tref"), tref, {}, {}, {}, 1) == QLatin1String("ABBRUCH"))
+        if (LesSin(q, 0, QStringLiteral("Tref"), tref) == QLatin1String("ABBRUCH"))
             return;
         appendResult(QStringLiteral("Tref"), plainSingle(tref));
-        if (tref > val[RunNum::Tjmax])
-            val[RunNum::Tjmax] = tref;
-        MinMax tj;
         if (reference) {
-            tj.min = tj.max = toSingle(tur + tref - 40);
-            if (tj.max > val[RunNum::Tjmax])
-                appendWarn(QStringLiteral("Tj"));
+            tb.min = tb.max = toSingle(tur + (tref - 40));
         } else {
             const MinMax rise = riseRange(tref);
             appendResult(QStringLiteral("Teiv"), range(rise.min, rise.max));
-            tj = {toSingle(tur + rise.min), toSingle(tur + rise.max)};
+            tb = {toSingle(tur + rise.min), toSingle(tur + rise.max)};
         }
-        if (tj.min != tref || tj.max != tref) {
-            appendResult(QStringLiteral("Tj"), range(tj.min, tj.max));
-            appendResult(QStringLiteral("Tjr"), range(tj.min, tj.max));
-        }
+        if (tb.min != tref || tb.max != tref)
+            appendResult(QStringLiteral("Tb"), range(tb.min, tb.max));
     }
+    if (p.RunVal[RunNum::Tbmax] > 0 && tb.max > p.RunVal[RunNum::Tbmax])
+        appendWarn(QStringLiteral("Tb"));
+}
+
+// Junction from the reference temperature of the base rate, when neither a
+// rise nor a power dissipation is given.
+void junctionFromReference(Program& p, double tur, bool reference)
+{
+    auto& val = p.RunVal;
+    double tref = 0;
+    if (LesSin(p.WorkStr[Slot::Q], 0, QStringLiteral("Tref"), tref, {}, {}, {}, 1) == QLatin1String("ABBRUCH"))
+        return;
+    appendResult(QStringLiteral("Tref"), plainSingle(tref));
+    if (tref > val[RunNum::Tjmax])
+        val[RunNum::Tjmax] = tref;
+    MinMax tj;
+    if (reference) {
+        tj.min = tj.max = toSingle(tur + tref - 40);
+        if (tj.max > val[RunNum::Tjmax])
+            appendWarn(QStringLiteral("Tj"));
+    } else {
+        const MinMax rise = riseRange(tref);
+        appendResult(QStringLiteral("Teiv"), range(rise.min, rise.max));
+        tj = {toSingle(tur + rise.min), toSingle(tur + rise.max)};
+    }
+    if (tj.min != tref || tj.max != tref) {
+        appendResult(QStringLiteral("Tj"), range(tj.min, tj.max));
+        appendResult(QStringLiteral("Tjr"), range(tj.min, tj.max));
+    }
+}
+
+// Semiconductors and integrated circuits: junction temperature Tj, from the
+// given rise, the power dissipation or the reference temperature.
+void junctionTemperature(Program& p, double tur, bool reference)
+{
+    const QString& stress = p.WorkStr[Slot::S];
+    const double tjmax = p.RunVal[RunNum::Tjmax];
+    if (!GetParam(stress, QStringLiteral("Tei")).isEmpty()) {
+        const ParamPair t = GetParamPair(stress, QStringLiteral("Tei"));
+        const MinMax tj{toSingle(tur + t.valueMin), toSingle(tur + t.valueMax)};
+        appendResult(QStringLiteral("Tj"), range(tj.min, tj.max));
+        if (tj.max > tjmax)
+            appendWarn(QStringLiteral("Tj"));
+        return;
+    }
+    QString fromPower;
+    LesRth(fromPower);
+    if (readPair(QStringLiteral("Tj=") + fromPower, QStringLiteral("Tj")).max > p.RunVal[RunNum::Tjmax])
+        appendWarn(QStringLiteral("Tj"));
+    if (!fromPower.isEmpty()) {
+        appendResult(QStringLiteral("Tj"), fromPower);
+        return;
+    }
+    junctionFromReference(p, tur, reference);
+}
+} // namespace
+
+void PosBelastung(int SecondaryPathFlag, const QStringList& SecondaryPrefixes)
+{
+    Program& p = prog();
+    QString& r = p.WorkStr[Slot::R];
+
+    // 1. Codes and limits of the position into the run slots
+    const Position pos = loadRunValues(p);
+    // 2. Secondary path
+    if (SecondaryPathFlag != 0)
+        markSecondaryPath(r, pos.bac, SecondaryPrefixes);
+    // 3. Ambient temperature and operating share
+    const double tur = ambientTemperature(p, r, pos.tu);
+    combineOperatingShare(r, p.WorkStr[Slot::S]);
+    // 4. Ratings
+    if (!withinRatings(p, pos.tumax, tur))
+        return;
+    // 5. Connections
+    connectionResult(p, pos);
+    if (p.RunVal[RunNum::Tjmax] == 0)
+        p.RunVal[RunNum::Tjmax] = 150;
+    // 6. Body or junction temperature by the component's class
+    const bool reference = GetParam(p.WorkStr[Slot::SyPar], QStringLiteral("Re")) == QLatin1String("Ref");
+    const QChar first = pos.bac.isEmpty() ? QChar() : pos.bac[0];
+    if (first == u'4' || first == u'5')
+        bodyTemperature(p, tur, reference);
+    else if (first == u'1' || first == u'2' || first == u'3')
+        junctionTemperature(p, tur, reference);
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 using namespace mil;
 
@@ -133,98 +134,102 @@ void FitMil()
         appendResult(QStringLiteral("Fitm"), FormBerD(fitMin, fitMax, 3));
 }
 
-bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMax, QString* classPair)
+namespace {
+// The digit of the family in the method list's keys of quality factors and classes.
+QString familyDigitOf(QChar family)
 {
-    if (classPair)
-        classPair->clear();
-    const QString& q = componentData();
-    const QString& s = stressData();
-    const QString bac2 = GetParam(q, QStringLiteral("Bac")).left(2);
-    QString tec = GetParam(q, QStringLiteral("Tec"));
-    if (tec.isEmpty())
-        tec = QStringLiteral("0000");
-    const QString tec2 = tec.left(2);
-    const QChar tecLast = tec.back();
-    const QChar family = model.isEmpty() ? QChar() : model.front();
+    if (family == u'1')
+        return QStringLiteral("1");
+    if (family == u'2' || family == u'3')
+        return QStringLiteral("2");
+    if (family == u'4')
+        return QStringLiteral("4");
+    if (family == u'5')
+        return QStringLiteral("5");
+    return QString();
+}
 
+// Where the quality comes from: a factor given as a number, or else the class
+// (empty when no source names one).
+struct QualitySource {
+    std::optional<MinMax> factor;
+    QString klass;
+};
+
+// The most specific source: stress data, component data, then the method list.
+QualitySource qualitySource(const QString& q, const QString& s, const QString& familyDigit)
+{
     const QString qem = piKey(QStringLiteral("qem"));
     auto givenPair = [&](const QString& list) {
         const ParamPair p = GetParamPair(list, qem);
-        qMin = p.valueMin;
-        qMax = p.valueMax;
+        return QualitySource{MinMax{p.valueMin, p.valueMax}, QString()};
     };
-    QString familyDigit;
-    if (family == u'1')
-        familyDigit = QStringLiteral("1");
-    else if (family == u'2' || family == u'3')
-        familyDigit = QStringLiteral("2");
-    else if (family == u'4')
-        familyDigit = QStringLiteral("4");
-    else if (family == u'5')
-        familyDigit = QStringLiteral("5");
-
-    QString klass;
-    if (!GetParam(s, qem).isEmpty()) {
-        givenPair(s);
-        return true;
-    }
-    if (klass = GetParam(s, QStringLiteral("Qkm")); klass.isEmpty()) {
-        if (!GetParam(q, qem).isEmpty()) {
-            givenPair(q);
-            return true;
-        }
+    if (!GetParam(s, qem).isEmpty())
+        return givenPair(s);
+    QString klass = GetParam(s, QStringLiteral("Qkm"));
+    if (klass.isEmpty()) {
+        if (!GetParam(q, qem).isEmpty())
+            return givenPair(q);
         klass = GetParam(q, QStringLiteral("Qkm"));
     }
     if (klass.isEmpty() && !familyDigit.isEmpty()) {
         const QString runFactor = GetParam(methodList(), piKey(u'q' + familyDigit + QStringLiteral("em")));
         if (!runFactor.isEmpty()) {
-            qMin = qMax = single(runFactor);
-            return true;
+            const double f = single(runFactor);
+            return QualitySource{MinMax{f, f}, QString()};
         }
         klass = GetParam(methodList(), QStringLiteral("Qk") + familyDigit + u'm');
     }
-    const QString table =
-        DalesXls(QStringLiteral("MILFUNKT"), QStringLiteral("Kl"), Qc, QStringLiteral("Param")).toUpper();
-    if (klass.isEmpty()) {
-        // Default classes: the usual quality of parts bought without a screening
-        // requirement, by family and hermetic or plastic technology.
-        if (family == u'1') {
-            klass = tecLast == u'1' ? QStringLiteral("B/CSH") : QStringLiteral("CSP");
-        } else if (family == u'2' || family == u'3') {
-            klass = tecLast == u'0'   ? QStringLiteral("JANTX/Plastic")
-                    : tecLast == u'1' ? QStringLiteral("JANTX/Lower")
-                                      : QStringLiteral("Plastic");
-            // A table without a plastic level (high-frequency transistors) counts
-            // plastic parts as its lowest level.
-            if (GetParam(table, QStringLiteral("PLASTIC")).isEmpty())
-                klass.replace(QStringLiteral("Plastic"), QStringLiteral("Lower"));
-        } else if (family == u'4') {
-            // Resistor networks (4Q7) have no established-reliability levels.
-            klass = Qc == u"4Q3"                    ? QStringLiteral("M/MIL")
-                    : Qc == u"4Q4"                  ? QStringLiteral("R/L")
-                    : Qc == u"4Q7"                  ? QStringLiteral("MIL")
-                    : (Qc == u"4Q8" || Qc == u"4Q11") ? QStringLiteral("S/MIL")
-                                                    : QStringLiteral("R/MIL");
-        } else if (family == u'5') {
-            if (bac2 != u"53" && bac2 != u"55")
-                klass = QStringLiteral("MIL");
-            else if (tec2 == u"13")
-                klass = QStringLiteral("R/P");
-            else if (tec2 == u"11" || tec2 == u"12" || tec2 == u"14")
-                klass = QStringLiteral("P/U");
-            else if (tec2 == u"21" || tec2 == u"22")
-                klass = QStringLiteral("U/M");
-            else if (tec2 == u"31" || tec2 == u"32")
-                klass = QStringLiteral("M/L");
-            else
-                klass = QStringLiteral("L/MIL");
-        } else {
-            return true;
-        }
-        if (!resultHasValue(QStringLiteral("Qkvm")))
-            appendResult(QStringLiteral("Qkvm"), klass);
-    }
+    return QualitySource{std::nullopt, klass};
+}
 
+// Default classes: the usual quality of parts bought without a screening
+// requirement, by family and hermetic or plastic technology. Empty for a family
+// without a default.
+QString defaultClass(QChar family, const QString& Qc, const QString& table, const QString& bac2, const QString& tec)
+{
+    const QChar tecLast = tec.back();
+    const QString tec2 = tec.left(2);
+    if (family == u'1')
+        return tecLast == u'1' ? QStringLiteral("B/CSH") : QStringLiteral("CSP");
+    if (family == u'2' || family == u'3') {
+        QString klass = tecLast == u'0'   ? QStringLiteral("JANTX/Plastic")
+                        : tecLast == u'1' ? QStringLiteral("JANTX/Lower")
+                                          : QStringLiteral("Plastic");
+        // A table without a plastic level (high-frequency transistors) counts
+        // plastic parts as its lowest level.
+        if (GetParam(table, QStringLiteral("PLASTIC")).isEmpty())
+            klass.replace(QStringLiteral("Plastic"), QStringLiteral("Lower"));
+        return klass;
+    }
+    if (family == u'4') {
+        // Resistor networks (4Q7) have no established-reliability levels.
+        return Qc == u"4Q3"                      ? QStringLiteral("M/MIL")
+               : Qc == u"4Q4"                    ? QStringLiteral("R/L")
+               : Qc == u"4Q7"                    ? QStringLiteral("MIL")
+               : (Qc == u"4Q8" || Qc == u"4Q11") ? QStringLiteral("S/MIL")
+                                                 : QStringLiteral("R/MIL");
+    }
+    if (family == u'5') {
+        if (bac2 != u"53" && bac2 != u"55")
+            return QStringLiteral("MIL");
+        if (tec2 == u"13")
+            return QStringLiteral("R/P");
+        if (tec2 == u"11" || tec2 == u"12" || tec2 == u"14")
+            return QStringLiteral("P/U");
+        if (tec2 == u"21" || tec2 == u"22")
+            return QStringLiteral("U/M");
+        if (tec2 == u"31" || tec2 == u"32")
+            return QStringLiteral("M/L");
+        return QStringLiteral("L/MIL");
+    }
+    return QString();
+}
+
+// The factor pair of the class (one class, or "lower/upper") in the model's
+// quality table; false, with the code appended, when an entry is missing.
+bool factorOfClass(const QString& table, const QString& klass, double& qMin, double& qMax, QString* classPair)
+{
     QString lower, upper;
     splitPair(klass.toUpper(), lower, upper);
     const QString entryMin = GetParam(table, lower);
@@ -240,6 +245,39 @@ bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMa
     if (!(qMin == 1 && qMax == 1) && !factorHasValue(QStringLiteral("qm")))
         appendFactor(QStringLiteral("qm"), FormBerS(qMin, qMax, 2));
     return true;
+}
+} // namespace
+
+bool MilQFakt(const QString& model, const QString& Qc, double& qMin, double& qMax, QString* classPair)
+{
+    if (classPair)
+        classPair->clear();
+    const QString& q = componentData();
+    QString tec = GetParam(q, QStringLiteral("Tec"));
+    if (tec.isEmpty())
+        tec = QStringLiteral("0000");
+    const QChar family = model.isEmpty() ? QChar() : model.front();
+
+    // 1. A factor or a class from the most specific source
+    const QualitySource source = qualitySource(q, stressData(), familyDigitOf(family));
+    if (source.factor) {
+        qMin = source.factor->min;
+        qMax = source.factor->max;
+        return true;
+    }
+    // 2. The model's quality table; the family's default class where none is named
+    const QString table =
+        DalesXls(QStringLiteral("MILFUNKT"), QStringLiteral("Kl"), Qc, QStringLiteral("Param")).toUpper();
+    QString klass = source.klass;
+    if (klass.isEmpty()) {
+        klass = defaultClass(family, Qc, table, GetParam(q, QStringLiteral("Bac")).left(2), tec);
+        if (klass.isEmpty())
+            return true;
+        if (!resultHasValue(QStringLiteral("Qkvm")))
+            appendResult(QStringLiteral("Qkvm"), klass);
+    }
+    // 3. The factor of the class
+    return factorOfClass(table, klass, qMin, qMax, classPair);
 }
 
 void MilLastFakt(double& lMin, double& lMax)

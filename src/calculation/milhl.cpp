@@ -270,6 +270,106 @@ void lamp(const Record& rec, int vf, double piE, double kfm, double& fitMin, dou
     fitMax = lambdaB * vf * toSingle(piU) * toSingle(piA.max) * piE * kfm;
 }
 
+Record readRecord(const QString& model)
+{
+    Record rec;
+    rec.text = modelRecord(model);
+    rec.arText = GetParam(rec.text, QStringLiteral("Ar"));
+    rec.ctText = GetParam(rec.text, QStringLiteral("Ct"));
+    rec.c1 = number(rec.arText);
+    rec.c2 = number(GetParam(rec.text, QStringLiteral("Ar2")));
+    rec.ct = number(rec.ctText);
+    return rec;
+}
+
+bool ownRateModel(const QString& model)
+{
+    return laserModel(model) || model == u"3LAMPS" || fixedRateModel(model);
+}
+
+// Laser diodes, lamps and the parts of a fixed rate have models of their own.
+void ownRate(const QString& model, const Record& rec, int vf, double piE, double kfm, double& fitMin,
+             double& fitMax)
+{
+    if (vf == 0)
+        vf = 1;
+    if (laserModel(model))
+        laserDiode(model, rec, vf, piE, kfm, fitMin, fitMax);
+    else if (model == u"3LAMPS")
+        lamp(rec, vf, piE, kfm, fitMin, fitMax);
+    else
+        fixedRate(rec, vf, piE, kfm, fitMin, fitMax);
+}
+
+// The record's constants; false (code BacMil) when it has no base rate.
+bool reportBaseRate(const Record& rec)
+{
+    if (!(rec.c1 > 0)) {
+        appendErr(QStringLiteral("BacMil"));
+        return false;
+    }
+    appendResult(QStringLiteral("C1m"), FormBerD(rec.c1, rec.c1, 2));
+    if (rec.c2 > 0)
+        appendResult(QStringLiteral("C2m"), FormBerD(rec.c2, rec.c2, 2));
+    return true;
+}
+
+// Voltage factor from the voltage-stress ratio; without one, from the ratio
+// passed down to the position, else 0.7.
+double voltageStressFactor(const QString& model)
+{
+    if (!voltageStressModel(model))
+        return 1;
+    MinMax ratio;
+    if (!voltageStressRatio(ratio)) {
+        const double vuv = number(GetParam(rSection(), QStringLiteral("Vuv")));
+        ratio = {vuv, vuv};
+        if (vuv == 0) {
+            ratio = {0.7, 0.7};
+            appendResult(QStringLiteral("Vuv"), plainNumber(0.7, true));
+        }
+    }
+    const double piS = toSingle(voltageFactor(model, ratio.min));
+    if (piS != 1)
+        appendFactor(QStringLiteral("sm"), FormBerS(piS, piS, 2));
+    return piS;
+}
+
+// A factor pair in single precision, reported under its key unless it is one.
+MinMax reportedFactor(const MinMax& factor, const QString& key)
+{
+    const MinMax f{toSingle(factor.min), toSingle(factor.max)};
+    if (!f.isOne())
+        appendFactor(key, FormBerS(f.min, f.max, 2));
+    return f;
+}
+
+// The rate of vf devices. Displays: the base rate grows with the number of
+// characters, counted from the segments (7 per character, or 35 for dot matrices).
+void deviceRate(const QString& bac, const Record& rec, int vf, const MinMax& factors, double& fitMin, double& fitMax)
+{
+    if (bac.left(3) != u"322") {
+        if (vf == 0)
+            vf = 1;
+        fitMin = rec.c1 * vf * factors.min;
+        fitMax = rec.c1 * vf * factors.max;
+        return;
+    }
+    if (vf == 0) {
+        appendErr(QStringLiteral("Vf"));
+        return;
+    }
+    MinMax k;
+    if (bac == u"3220")
+        k = {vf / 35.0, vf / 7.0};
+    else if (bac == u"3221" || bac == u"3222")
+        k = {vf / 7.0, vf / 7.0};
+    else if (bac == u"3223" || bac == u"3224")
+        k = {vf / 35.0, vf / 35.0};
+    fitMin = (rec.c1 * k.min + rec.c2) * factors.min;
+    fitMax = (rec.c1 * k.max + rec.c2) * factors.max;
+}
+
 } // namespace
 
 void MilHL(const QString& model, double& FitMin, double& FitMax, double Kfm)
@@ -280,68 +380,31 @@ void MilHL(const QString& model, double& FitMin, double& FitMax, double Kfm)
     const QString bac3 = bac.left(3);
     const QString tec = GetParam(q, QStringLiteral("Tec"));
 
-    Record rec;
-    rec.text = modelRecord(model);
-    rec.arText = GetParam(rec.text, QStringLiteral("Ar"));
-    rec.ctText = GetParam(rec.text, QStringLiteral("Ct"));
-    rec.c1 = number(rec.arText);
-    rec.c2 = number(GetParam(rec.text, QStringLiteral("Ar2")));
-    rec.ct = number(rec.ctText);
+    const Record rec = readRecord(model);
     // a count of devices: the nearest whole number
-    int vf = toInt16(partialUseFactor());
+    const int vf = toInt16(partialUseFactor());
 
     QString qc;
     double piE = 1;
     if (!hybrid) {
+        // 1. Environment; models of their own; base rate
         qc = GetParam(rec.text, QStringLiteral("Qc"));
         const QString ec = GetParam(rec.text, QStringLiteral("Ec"));
         if (!ec.isEmpty() && !environmentFactor(ec, 1, piE))
             return;
-        const bool isLamp = model == u"3LAMPS";
-        if (laserModel(model) || isLamp || fixedRateModel(model)) {
-            if (vf == 0)
-                vf = 1;
-            if (laserModel(model))
-                laserDiode(model, rec, vf, piE, Kfm, FitMin, FitMax);
-            else if (isLamp)
-                lamp(rec, vf, piE, Kfm, FitMin, FitMax);
-            else
-                fixedRate(rec, vf, piE, Kfm, FitMin, FitMax);
+        if (ownRateModel(model)) {
+            ownRate(model, rec, vf, piE, Kfm, FitMin, FitMax);
             return;
         }
-        if (!(rec.c1 > 0)) {
-            appendErr(QStringLiteral("BacMil"));
+        if (!reportBaseRate(rec))
             return;
-        }
-        appendResult(QStringLiteral("C1m"), FormBerD(rec.c1, rec.c1, 2));
-        if (rec.c2 > 0)
-            appendResult(QStringLiteral("C2m"), FormBerD(rec.c2, rec.c2, 2));
     }
-
+    // 2. Temperature, voltage stress, rating
     const MinMax piT = temperatureFactor(model, rec);
-
-    double piS = 1;
-    if (voltageStressModel(model)) {
-        MinMax ratio;
-        if (!voltageStressRatio(ratio)) {
-            const double vuv = number(GetParam(rSection(), QStringLiteral("Vuv")));
-            ratio = {vuv, vuv};
-            if (vuv == 0) {
-                ratio = {0.7, 0.7};
-                appendResult(QStringLiteral("Vuv"), plainNumber(0.7, true));
-            }
-        }
-        piS = toSingle(voltageFactor(model, ratio.min));
-        if (piS != 1)
-            appendFactor(QStringLiteral("sm"), FormBerS(piS, piS, 2));
-    }
-
+    const double piS = voltageStressFactor(model);
     const double nmax = single(GetParam(q, QStringLiteral("Nmax")));
     const double imax = single(GetParam(q, QStringLiteral("Imax")));
-    MinMax piR = ratingFactor(model, nmax, imax, bac3, tec);
-    piR = {toSingle(piR.min), toSingle(piR.max)};
-    if (!piR.isOne())
-        appendFactor(QStringLiteral("prm"), FormBerS(piR.min, piR.max, 2));
+    const MinMax piR = reportedFactor(ratingFactor(model, nmax, imax, bac3, tec), QStringLiteral("prm"));
 
     if (hybrid) {
         if (vf == 0) {
@@ -353,43 +416,19 @@ void MilHL(const QString& model, double& FitMin, double& FitMax, double Kfm)
         return;
     }
 
-    MinMax piA = applicationFactor(model, nmax, bac3);
-    piA = {toSingle(piA.min), toSingle(piA.max)};
-    if (!piA.isOne())
-        appendFactor(QStringLiteral("am"), FormBerS(piA.min, piA.max, 2));
+    // 3. Application; matching network of microwave power transistors: input
+    // and output 1.0, input only 2.0, none 4.0; the component data do not say which.
+    const MinMax piA = reportedFactor(applicationFactor(model, nmax, bac3), QStringLiteral("am"));
+    const MinMax piM =
+        reportedFactor(microwavePowerModel(model) ? MinMax{1.0, 4.0} : MinMax{1, 1}, QStringLiteral("mm"));
 
-    // Matching network of microwave power transistors: input and output 1.0, input
-    // only 2.0, none 4.0; the component data do not say which.
-    const MinMax piM = microwavePowerModel(model) ? MinMax{1.0, 4.0} : MinMax{1, 1};
-    if (!piM.isOne())
-        appendFactor(QStringLiteral("mm"), FormBerS(piM.min, piM.max, 2));
-
+    // 4. Quality
     double qMin = 1, qMax = 1;
     if (!MilQFakt(model, qc, qMin, qMax))
         return;
 
-    const double factorsMin = piT.min * piA.min * piR.min * piM.min * piS * qMin * piE * Kfm;
-    const double factorsMax = piT.max * piA.max * piR.max * piM.max * piS * qMax * piE * Kfm;
-    if (bac3 == u"322") {
-        // Displays: the base rate grows with the number of characters, counted
-        // from the segments (7 per character, or 35 for dot matrices).
-        if (vf == 0) {
-            appendErr(QStringLiteral("Vf"));
-            return;
-        }
-        MinMax k;
-        if (bac == u"3220")
-            k = {vf / 35.0, vf / 7.0};
-        else if (bac == u"3221" || bac == u"3222")
-            k = {vf / 7.0, vf / 7.0};
-        else if (bac == u"3223" || bac == u"3224")
-            k = {vf / 35.0, vf / 35.0};
-        FitMin = (rec.c1 * k.min + rec.c2) * factorsMin;
-        FitMax = (rec.c1 * k.max + rec.c2) * factorsMax;
-        return;
-    }
-    if (vf == 0)
-        vf = 1;
-    FitMin = rec.c1 * vf * factorsMin;
-    FitMax = rec.c1 * vf * factorsMax;
+    // 5. Rate
+    const MinMax factors{piT.min * piA.min * piR.min * piM.min * piS * qMin * piE * Kfm,
+                         piT.max * piA.max * piR.max * piM.max * piS * qMax * piE * Kfm};
+    deviceRate(bac, rec, vf, factors, FitMin, FitMax);
 }

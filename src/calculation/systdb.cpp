@@ -123,6 +123,186 @@ void LesSinValue::clear()
         *mNumber = 0;
 }
 
+namespace {
+QString abortMark()
+{
+    return QStringLiteral("ABBRUCH");
+}
+
+// Upper bound of the complexity K1 of the component data; 0 when none is given.
+double complexityBound(const QString& componentData)
+{
+    QString k1 = GetParam(componentData, QStringLiteral("K1"));
+    double k1max = 0;
+    if (!k1.isEmpty()) {
+        double lo = 0;
+        ValBereich(k1, lo, k1max);
+    }
+    return k1max;
+}
+
+// Some groups share their rates across technology variants: the
+// distinguishing characters of the key are neutralised.
+QString sharedRateKey(const QString& bac, const QString& tec)
+{
+    QString key = bac + tec;
+    switch (int(readLeadingNumber(bac.left(2)))) {
+    case 11:
+        if (tec.startsWith(u'3') || tec.startsWith(u'5'))
+            setCharAt(key, 5, u'4');
+        break;
+    case 53:
+        setCharAt(key, 4, u'0');
+        setCharAt(key, 7, u'0');
+        break;
+    case 54:
+        setCharAt(key, 5, u'0');
+        break;
+    case 58:
+        setCharAt(key, 6, u'0');
+        setCharAt(key, 7, u'0');
+        break;
+    default:
+        break;
+    }
+    return key;
+}
+
+// The parameter text of the class, from the list of classes held in memory.
+void classParameter(const QString& pattern, LesSinValue& value)
+{
+    value.clear();
+    Snapshot* list = prog().BacTecListe.get();
+    if (!list)
+        throw DbError(QStringLiteral("Object variable not set: BacTecListe"), 91);
+    const int bacTec = list->fieldIndex(QStringLiteral("BacTec"));
+    if (list->findFirst([&](const Snapshot& s) { return jetLikeMatch(s.text(bacTec), pattern); })) {
+        const QVariant parameter = list->value(QStringLiteral("Parameter"));
+        if (!parameter.isNull())
+            value.assign(parameter.toString());
+    }
+}
+
+bool classExists(const QString& pattern)
+{
+    QVariantList params;
+    const QString where = bacTecCondition(pattern, params);
+    const Snapshot s =
+        systemDb().snapshot(QStringLiteral("SELECT [BacTec],[K1] FROM [ARMILQRM] WHERE ") + where, params);
+    return s.recordCount() != 0;
+}
+
+// What a look-up selects and which of its columns it hands back.
+struct RateQuery {
+    QString select;
+    QString filledColumn; // the column that must not be empty for a row to serve
+    QStringList columns;
+};
+
+RateQuery rateQuery(const QString& columns)
+{
+    RateQuery q;
+    if (columns == QLatin1String("Bacm")) {
+        q.select = QStringLiteral("SELECT [BacTec],[K1],[Bacm]");
+        q.filledColumn = QStringLiteral("Bacm");
+        q.columns << QStringLiteral("Bacm");
+    } else if (columns == QLatin1String("QRM")) {
+        q.select = QStringLiteral("SELECT [BacTec],[K1],[Dcode],[QRM]");
+        q.filledColumn = QStringLiteral("Dcode");
+        q.columns << QStringLiteral("QRM");
+    } else {
+        q.select = QStringLiteral("SELECT [BacTec],[K1],[Armin],[Armax],[Tref],[Dcode]");
+        q.filledColumn = QStringLiteral("Dcode");
+        int pos = 1;
+        while (q.columns.size() < 4) {
+            const QString item = ParseString(pos, columns, QStringLiteral(","));
+            if (!item.isEmpty())
+                q.columns << item;
+            if (pos == 0)
+                break;
+        }
+    }
+    return q;
+}
+
+// The first row whose complexity reaches the bound and whose filled column has
+// a value. Without one, a strict look-up ends (nullopt, code appended); a
+// lenient one takes the last row and tells its complexity.
+std::optional<QString> rowByComplexity(Snapshot& s, double k1max, const QString& filledColumn,
+                                       const QString& columns, std::optional<int> mode)
+{
+    // The criterion names the complexity as a whole number.
+    const double bound = std::nearbyint(k1max);
+    const int k1Field = s.fieldIndex(QStringLiteral("K1"));
+    const int filled = s.fieldIndex(filledColumn);
+    const bool found = s.findFirst([&](const Snapshot& r) {
+        const QVariant k = r.value(k1Field);
+        return !k.isNull() && k.toDouble() >= bound && !isNullOrEmptyText(r.value(filled));
+    });
+    if (found)
+        return QString();
+    if (!mode) {
+        appendErr(columns == QLatin1String("Bacm") ? QStringLiteral("BacMil") : QStringLiteral("Kom1SAw"));
+        return std::nullopt;
+    }
+    s.moveLast();
+    const QVariant k = s.value(k1Field);
+    return QStringLiteral("K1max=") + (k.isNull() ? QString() : plainNumber(k.toDouble()));
+}
+
+// Without a complexity, the row of exactly the key where the key names one
+// variant and there is a choice; else the first row.
+void rowByKey(Snapshot& s, const QString& key)
+{
+    s.moveFirst();
+    if (s.recordCount() > 1 && !(key.size() >= 8 && key[7] == u'0')) {
+        const int bacTec = s.fieldIndex(QStringLiteral("BacTec"));
+        if (!s.findFirst([&](const Snapshot& r) { return r.text(bacTec).compare(key, Qt::CaseInsensitive) == 0; }))
+            s.moveFirst();
+    }
+}
+
+// Strict and lenient look-ups of the rate list; see LesSin.
+QString lookUpRates(const QString& key, double k1max, int useUserList, const QString& columns,
+                    LesSinValue* const (&values)[4], std::optional<int> mode)
+{
+    const RateQuery query = rateQuery(columns);
+    Database& db = useUserList != 0 ? userListDb() : systemDb();
+    QVariantList params;
+    const QString where = bacTecCondition(key.left(7) + u'?', params);
+    Snapshot s = db.snapshot(
+        query.select + QStringLiteral(" FROM [ARMILQRM] WHERE ") + where + QStringLiteral(" ORDER BY [BacTec],[K1]"),
+        params);
+    if (s.recordCount() == 0) {
+        appendErr(QStringLiteral("BacFit"));
+        return abortMark();
+    }
+
+    QString result;
+    if (k1max != 0) {
+        const std::optional<QString> found = rowByComplexity(s, k1max, query.filledColumn, columns, mode);
+        if (!found)
+            return abortMark();
+        result = *found;
+    } else {
+        rowByKey(s, key);
+    }
+
+    for (int k = 0; k < 4; ++k) {
+        if (k < query.columns.size())
+            values[k]->assign(s.value(query.columns[k]));
+        else
+            values[k]->clear();
+    }
+
+    if (columns == QLatin1String("Bacm") && s.text(QStringLiteral("Bacm")).trimmed().isEmpty()) {
+        appendErr(QStringLiteral("BacMil"));
+        return abortMark();
+    }
+    return result;
+}
+} // namespace
+
 QString LesSin(const QString& ComponentData, int UseUserList, const QString& Columns, LesSinValue Value1,
                LesSinValue Value2, LesSinValue Value3, LesSinValue Value4, std::optional<int> Mode)
 {
@@ -131,145 +311,26 @@ QString LesSin(const QString& ComponentData, int UseUserList, const QString& Col
         QString tec = GetParam(ComponentData, QStringLiteral("Tec"));
         if (tec.isEmpty())
             tec = QStringLiteral("0000");
-        QString k1 = GetParam(ComponentData, QStringLiteral("K1"));
-        double k1max = 0;
-        if (!k1.isEmpty()) {
-            double lo = 0;
-            ValBereich(k1, lo, k1max);
-        }
-
-        // Some groups share their rates across technology variants: the
-        // distinguishing characters of the key are neutralised.
-        QString key = bac + tec;
-        switch (int(readLeadingNumber(bac.left(2)))) {
-        case 11:
-            if (tec.startsWith(u'3') || tec.startsWith(u'5'))
-                setCharAt(key, 5, u'4');
-            break;
-        case 53:
-            setCharAt(key, 4, u'0');
-            setCharAt(key, 7, u'0');
-            break;
-        case 54:
-            setCharAt(key, 5, u'0');
-            break;
-        case 58:
-            setCharAt(key, 6, u'0');
-            setCharAt(key, 7, u'0');
-            break;
-        default:
-            break;
-        }
+        const double k1max = complexityBound(ComponentData);
+        const QString key = sharedRateKey(bac, tec);
         const QString pattern = key.left(7) + u'?';
 
         if (Mode == 3) {
-            Value1.clear();
-            Snapshot* list = prog().BacTecListe.get();
-            if (!list)
-                throw DbError(QStringLiteral("Object variable not set: BacTecListe"), 91);
-            const int bacTec = list->fieldIndex(QStringLiteral("BacTec"));
-            if (list->findFirst([&](const Snapshot& s) { return jetLikeMatch(s.text(bacTec), pattern); })) {
-                const QVariant parameter = list->value(QStringLiteral("Parameter"));
-                if (!parameter.isNull())
-                    Value1.assign(parameter.toString());
-            }
+            classParameter(pattern, Value1);
             return QString();
         }
-
         if (bac.startsWith(u'1') && k1max == 0 && Mode != 2) {
             appendErr(QStringLiteral("Kom"));
-            return QStringLiteral("ABBRUCH");
+            return abortMark();
         }
-
         if (Mode == 2) {
-            QVariantList params;
-            const QString where = bacTecCondition(pattern, params);
-            const Snapshot s =
-                systemDb().snapshot(QStringLiteral("SELECT [BacTec],[K1] FROM [ARMILQRM] WHERE ") + where, params);
-            if (s.recordCount() == 0) {
-                appendErr(QStringLiteral("BacFit"));
-                return QStringLiteral("ABBRUCH");
-            }
-            return QString();
-        }
-
-        QString select;
-        QString filledColumn; // the column that must not be empty for a row to serve
-        QStringList columns;
-        if (Columns == QLatin1String("Bacm")) {
-            select = QStringLiteral("SELECT [BacTec],[K1],[Bacm]");
-            filledColumn = QStringLiteral("Bacm");
-            columns << QStringLiteral("Bacm");
-        } else if (Columns == QLatin1String("QRM")) {
-            select = QStringLiteral("SELECT [BacTec],[K1],[Dcode],[QRM]");
-            filledColumn = QStringLiteral("Dcode");
-            columns << QStringLiteral("QRM");
-        } else {
-            select = QStringLiteral("SELECT [BacTec],[K1],[Armin],[Armax],[Tref],[Dcode]");
-            filledColumn = QStringLiteral("Dcode");
-            int pos = 1;
-            while (columns.size() < 4) {
-                const QString item = ParseString(pos, Columns, QStringLiteral(","));
-                if (!item.isEmpty())
-                    columns << item;
-                if (pos == 0)
-                    break;
-            }
-        }
-        Database& db = UseUserList != 0 ? userListDb() : systemDb();
-        QVariantList params;
-        const QString where = bacTecCondition(pattern, params);
-        Snapshot s = db.snapshot(
-            select + QStringLiteral(" FROM [ARMILQRM] WHERE ") + where + QStringLiteral(" ORDER BY [BacTec],[K1]"),
-            params);
-        if (s.recordCount() == 0) {
+            if (classExists(pattern))
+                return QString();
             appendErr(QStringLiteral("BacFit"));
-            return QStringLiteral("ABBRUCH");
+            return abortMark();
         }
-
-        QString result;
-        if (k1max != 0) {
-            // The criterion names the complexity as a whole number.
-            const double bound = std::nearbyint(k1max);
-            const int k1Field = s.fieldIndex(QStringLiteral("K1"));
-            const int filled = s.fieldIndex(filledColumn);
-            const bool found = s.findFirst([&](const Snapshot& r) {
-                const QVariant k = r.value(k1Field);
-                return !k.isNull() && k.toDouble() >= bound && !isNullOrEmptyText(r.value(filled));
-            });
-            if (!found) {
-                if (!Mode) {
-                    appendErr(Columns == QLatin1String("Bacm") ? QStringLiteral("BacMil") : QStringLiteral("Kom1SAw"));
-                    return QStringLiteral("ABBRUCH");
-                }
-                s.moveLast();
-                const QVariant k = s.value(k1Field);
-                result = QStringLiteral("K1max=") + (k.isNull() ? QString() : plainNumber(k.toDouble()));
-            }
-        } else {
-            s.moveFirst();
-            if (s.recordCount() > 1 && !(key.size() >= 8 && key[7] == u'0')) {
-                const int bacTec = s.fieldIndex(QStringLiteral("BacTec"));
-                if (!s.findFirst([&](const Snapshot& r) {
-                        return r.text(bacTec).compare(key, Qt::CaseInsensitive) == 0;
-                    }))
-                    s.moveFirst();
-            }
-        }
-
-        LesSinValue* values[4] = {&Value1, &Value2, &Value3, &Value4};
-        for (int k = 0; k < 4; ++k) {
-            if (k < columns.size())
-                values[k]->assign(s.value(columns[k]));
-            else
-                values[k]->clear();
-        }
-
-        if (Columns == QLatin1String("Bacm") && s.text(QStringLiteral("Bacm")).trimmed().isEmpty()) {
-            appendErr(QStringLiteral("BacMil"));
-            return QStringLiteral("ABBRUCH");
-        }
-        return result;
+        LesSinValue* const values[4] = {&Value1, &Value2, &Value3, &Value4};
+        return lookUpRates(key, k1max, UseUserList, Columns, values, Mode);
     } catch (const DbError& e) {
         abortOnDbError(QStringLiteral("  XHAP: LesSin !   "), e);
     }

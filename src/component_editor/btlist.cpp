@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QSaveFile>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -452,65 +453,121 @@ void BtEditModel::AusgabeBT(QString& btd)
     PrLf(0.75);
 }
 
-void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
+namespace {
+// The name index on pages in columns, its count at the end.
+void printIndexList(const BtEditModel& m, const QString& head, const QString& sel)
+{
+    const int l = prog().LangNr;
+    int page = -1;
+    IndexPrintLayout layout;
+    const QChar letter = kindLetter(m.IdxKeyKind);
+    auto openPage = [&](bool first) {
+        if (!first)
+            PrNeueSeite(false, false);
+        PrKopf(head, sel);
+        PrFont(7.5, true, false, QStringLiteral("Courier New"));
+        if (first)
+            layout = indexPrintLayout(m.IdxCount, printState().PrSpalten, printState().PrZeilen);
+    };
+    for (qint32 j = 0; j < m.IdxCount; ++j) {
+        if (page < 0) {
+            openPage(true);
+            page = 0;
+        }
+        const IndexPrintLayout::Place& at = layout.places[size_t(j)];
+        if (at.page != page) {
+            openPage(false);
+            page = at.page;
+        }
+        const auto& [designation, block] = m.IdxList[size_t(j)];
+        const QString text =
+            (designation.trimmed() + u' ' + QString(18, u'.')).left(18) + letter + u'.' + block.trimmed();
+        PrTextZS(at.line, at.column, text);
+    }
+    if (layout.countPage >= 0)
+        PrTextZS(layout.countLine, layout.countColumn,
+                 ResText(QStringLiteral("179"), l, true, {QString::number(m.IdxCount)}));
+}
+
+// The records found, each as the list form shows it, and where room is left
+// the count (of a block, or found of those checked).
+void printDataList(BtEditModel& m, const QString& head, const QString& sel)
+{
+    const int l = prog().LangNr;
+    PrKopf(head, sel);
+    PrFont(7.5, true, false, QStringLiteral("Courier New"));
+    for (const QString& row : m.BEGrid.rows) {
+        QString btd = QString(row).replace(PiChar, PiMark);
+        m.AusgabeBT(btd);
+    }
+    if (!PrPlatz(2)) {
+        PrLf();
+        const qint32 rows = qint32(m.BEGrid.rows.size());
+        if (sel.startsWith(QLatin1String("Block")))
+            PrText(ResText(QStringLiteral("179"), l, true, {QString::number(rows)}));
+        else
+            PrText(ResText(QStringLiteral("39"), l, true, {QString::number(m.AnzGeprueft), QString::number(rows)}));
+        PrLf();
+    }
+}
+
+// The file the list goes to: the fixed list file that is then opened, or one
+// the user names; nullopt when the user cancels.
+std::optional<QString> listFileTarget(BtEditModel& m, const QString& Ausgabe)
 {
     const Program& p = prog();
-    const int l = p.LangNr;
+    if (Ausgabe == QLatin1String("lst.open"))
+        return p.WorkStr[Slot::ProgramDir] + QStringLiteral("\\Tp2\\BEList.txt");
+    m.Info = ResText(QStringLiteral("524"), p.LangNr, true);
+    m.refresh();
+    Question q;
+    q.key = QStringLiteral("lst.file");
+    q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
+    q.data.insert(QStringLiteral("file"), QString());
+    q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
+    q.data.insert(QStringLiteral("flags"), 2054);
+    const Answer a = ui().askSaveFile(q);
+    if (!p.WorkStr[Slot::ProgramDir].isEmpty())
+        QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
+    if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH"))
+        return std::nullopt;
+    return a.text;
+}
+
+// Written whole through a temporary file: a failure leaves no partial list
+// and keeps a list written before. False, after the message, on a failure.
+bool writeListFile(const QString& path, const QStringList& lines)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile out(path);
+    bool ok = out.open(QIODevice::WriteOnly);
+    if (ok) {
+        for (const QString& line : lines)
+            ok = ok && out.write(toAnsi(line + QStringLiteral("\r\n"))) >= 0;
+        ok = ok && out.commit();
+    }
+    if (!ok)
+        btMessage(QStringLiteral("lstwrite"),
+                  QStringLiteral("Die Liste konnte nicht in die Datei  @1  geschrieben werden:@/@2"),
+                  QStringLiteral("The list could not be written to the file  @1:@/@2"),
+                  {unicodeTextToOem(path), unicodeTextToOem(out.errorString())});
+    return ok;
+}
+} // namespace
+
+void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
+{
     if (Ausgabe == QLatin1String("lst.print")) {
         if (!PrInit())
             return;
-        Info = ResText(QStringLiteral("523"), l, true);
+        Info = ResText(QStringLiteral("523"), prog().LangNr, true);
         refresh();
         const QString head = BEHead(ListBiBe, QString());
         const QString sel = selectionLine(ModusDruck);
-        if (ModusDruck == 1) {
-            int page = -1;
-            IndexPrintLayout layout;
-            const QChar letter = kindLetter(IdxKeyKind);
-            auto openPage = [&](bool first) {
-                if (!first)
-                    PrNeueSeite(false, false);
-                PrKopf(head, sel);
-                PrFont(7.5, true, false, QStringLiteral("Courier New"));
-                if (first)
-                    layout = indexPrintLayout(IdxCount, printState().PrSpalten, printState().PrZeilen);
-            };
-            for (qint32 j = 0; j < IdxCount; ++j) {
-                if (page < 0) {
-                    openPage(true);
-                    page = 0;
-                }
-                const IndexPrintLayout::Place& at = layout.places[size_t(j)];
-                if (at.page != page) {
-                    openPage(false);
-                    page = at.page;
-                }
-                const auto& [designation, block] = IdxList[size_t(j)];
-                const QString text = (designation.trimmed() + u' ' + QString(18, u'.')).left(18) + letter + u'.' +
-                                     block.trimmed();
-                PrTextZS(at.line, at.column, text);
-            }
-            if (layout.countPage >= 0)
-                PrTextZS(layout.countLine, layout.countColumn,
-                         ResText(QStringLiteral("179"), l, true, {QString::number(IdxCount)}));
-        } else {
-            PrKopf(head, sel);
-            PrFont(7.5, true, false, QStringLiteral("Courier New"));
-            for (const QString& row : BEGrid.rows) {
-                QString btd = QString(row).replace(PiChar, PiMark);
-                AusgabeBT(btd);
-            }
-            if (!PrPlatz(2)) {
-                PrLf();
-                const qint32 rows = qint32(BEGrid.rows.size());
-                if (sel.startsWith(QLatin1String("Block")))
-                    PrText(ResText(QStringLiteral("179"), l, true, {QString::number(rows)}));
-                else
-                    PrText(ResText(QStringLiteral("39"), l, true,
-                                   {QString::number(AnzGeprueft), QString::number(rows)}));
-                PrLf();
-            }
-        }
+        if (ModusDruck == 1)
+            printIndexList(*this, head, sel);
+        else
+            printDataList(*this, head, sel);
         PrNeueSeite(true, false);
         QString title;
         PrAusgabe(title);
@@ -518,43 +575,12 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
     }
     if (Ausgabe != QLatin1String("lst.file") && Ausgabe != QLatin1String("lst.open"))
         return;
-    QString file;
-    if (Ausgabe == QLatin1String("lst.open")) {
-        file = p.WorkStr[Slot::ProgramDir] + QStringLiteral("\\Tp2\\BEList.txt");
-    } else {
-        Info = ResText(QStringLiteral("524"), l, true);
-        refresh();
-        Question q;
-        q.key = QStringLiteral("lst.file");
-        q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
-        q.data.insert(QStringLiteral("file"), QString());
-        q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
-        q.data.insert(QStringLiteral("flags"), 2054);
-        const Answer a = ui().askSaveFile(q);
-        if (!p.WorkStr[Slot::ProgramDir].isEmpty())
-            QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
-        if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH"))
-            return;
-        file = a.text;
-    }
-    // Written whole through a temporary file: a failure leaves no partial list
-    // and keeps a list written before.
-    const QString path = nativePath(file);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile out(path);
-    bool ok = out.open(QIODevice::WriteOnly);
-    if (ok) {
-        for (const QString& line : listFileLines(ModusDruck))
-            ok = ok && out.write(toAnsi(line + QStringLiteral("\r\n"))) >= 0;
-        ok = ok && out.commit();
-    }
-    if (!ok) {
-        btMessage(QStringLiteral("lstwrite"),
-                  QStringLiteral("Die Liste konnte nicht in die Datei  @1  geschrieben werden:@/@2"),
-                  QStringLiteral("The list could not be written to the file  @1:@/@2"),
-                  {unicodeTextToOem(path), unicodeTextToOem(out.errorString())});
+    const std::optional<QString> file = listFileTarget(*this, Ausgabe);
+    if (!file)
         return;
-    }
+    const QString path = nativePath(*file);
+    if (!writeListFile(path, listFileLines(ModusDruck)))
+        return;
     if (Ausgabe == QLatin1String("lst.open"))
         openDocument(path);
 }

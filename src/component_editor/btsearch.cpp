@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -279,139 +280,200 @@ void BtEditModel::SearchStart(const QString& cmdStr)
     refresh();
 }
 
+namespace {
+// What a data search looks for: a block's records, or the records that the
+// expression matches in the groups named.
+struct DataSearch {
+    QString searchText, blockText, groupText;
+    SearchExpression expr;
+};
+
+// The block named (five digits) read whole; nullopt when the name or the read fails.
+std::optional<DataSearch> blockSearch(BtEditModel& m, const QString& bdir, const QString& Such, int BiBe)
+{
+    if (Such.size() != 5) {
+        MsgBoxRes(QStringLiteral("54"), 0, prog().LangNr);
+        return std::nullopt;
+    }
+    DataSearch d;
+    d.searchText = QStringLiteral("Block: ") + Such;
+    m.SuchBegriffText = d.searchText;
+    const QString file = blockFilePath(bdir, Such);
+    if (fileSize(file) >= 0 && !lockedReadWhole(file, bdir, BiBe, d.blockText))
+        return std::nullopt;
+    return d;
+}
+
+// The expression checked against the component-data keys; Such receives it as
+// rebuilt. Nullopt, after its message, when it is refused.
+std::optional<DataSearch> expressionSearch(BtEditModel& m, QString& Such, const QString& Gr)
+{
+    const Program& p = prog();
+    const int l = p.LangNr;
+    DataSearch d;
+    d.expr = prepareSearchExpression(Such, p.AbkListen[2]);
+    if (d.expr.message == 525) {
+        MsgBoxRes(QStringLiteral("525"), 1, l);
+        return std::nullopt;
+    }
+    if (d.expr.message == 196) {
+        MsgBoxRes(QStringLiteral("196"), 1, l, {d.expr.invalid});
+        return std::nullopt;
+    }
+    Such = d.expr.rebuilt.isEmpty() ? ResText(QStringLiteral("199"), l, true) : d.expr.rebuilt;
+    d.searchText = Such;
+    m.SuchBegriffText = txt("Suchbegriff: ", "Search string: ") + d.searchText;
+    d.groupText = d.expr.group.isEmpty() ? Gr : d.expr.group;
+    return d;
+}
+
+// The list frame replaces the record view while the scan runs; the stop
+// button ends it.
+void showScanStart(BtEditModel& m, const QString& searchText)
+{
+    const int l = prog().LangNr;
+    m.ListKopfText += searchText + QStringLiteral("      ") + txt("Anzahl: ", "Number: ");
+    m.ListKopfText.replace(QLatin1String("{pi}"), QString(PiChar));
+    m.Label3[1] = m.ListKopfText;
+    m.BEGrid = BtEditModel::ListGrid{};
+    m.width = 15345;
+    m.VS.visible = false;
+    m.frameVisible[BtEditModel::FrameList] = true;
+    m.EnableCmd(QStringLiteral("2,3,13,14,15"), false);
+    m.EnableFrames(false);
+    m.FrameSVisible = false;
+    m.Cmd[10].caption = ResStr(1661, 40, l);
+    m.SuchStop = false;
+    m.focus = QStringLiteral("Cmd10");
+    m.cursorBusy = true;
+    m.Cnt = QStringLiteral("...");
+    m.refresh();
+}
+
+void listBlock(BtEditModel& m, QString blockText, qint32& count)
+{
+    QStringList records;
+    int n = 0;
+    ZerlegBtBlock(blockText, records, n);
+    for (int i = 1; i <= n; ++i) {
+        m.BEGrid.rows << records.value(i);
+        ++count;
+        if (count % 10 == 0)
+            m.Cnt = QString::number(count);
+    }
+}
+
+// The records of one block file that the expression matches join the list;
+// false when the file could not be read.
+bool scanBlockFile(BtEditModel& m, const QString& file, const QString& bdir, int BiBe,
+                   const std::vector<SearchTerm>& terms, qint32& count)
+{
+    Program& p = prog();
+    QString text;
+    if (!lockedReadWhole(file, bdir, BiBe, text))
+        return false;
+    QStringList records;
+    int n = 0;
+    ZerlegBtBlock(text, records, n);
+    for (int i = 1; i <= n; ++i) {
+        ++m.AnzGeprueft;
+        BtdTrenn(records[i]);
+        if (!searchTermsHold(terms, p.WorkStr[Slot::Ident], p.WorkStr[Slot::Q], p.WorkStr[Slot::B]))
+            continue;
+        m.BEGrid.rows << QString(records[i]).replace(PiMark, PiChar);
+        m.BEGrid.row = int(m.BEGrid.rows.size()) - 1;
+        ++count;
+        if (count % 10 == 0) {
+            m.Cnt = QString::number(count);
+            m.refresh();
+        }
+    }
+    return true;
+}
+
+// Every block of the groups in turn, up to the last block the header names for
+// each; Gr follows the group scanned. False when stopped or a block could not
+// be read.
+bool scanGroups(BtEditModel& m, const QString& bdir, int BiBe, const DataSearch& d, QString& Gr, qint32& count)
+{
+    const QString progress = txt("Gefunden: ", "Found: ") + QString(prog().LangNr == 2 ? 25 : 20, u' ');
+    QString header;
+    if (!lockedReadWhole(bdir + QStringLiteral("\\abi"), bdir, BiBe, header))
+        return true;
+    const auto [from, to] = searchGroupRange(d.groupText);
+    for (int g = std::max(from, 0); g <= to; ++g) {
+        Gr = QString::number(g);
+        const QString last = GetParam(header, Gr);
+        if (last.isEmpty())
+            continue;
+        const int lastBlock = leadingNumber(last.trimmed());
+        for (int b = 0; b <= lastBlock; ++b) {
+            QCoreApplication::processEvents();
+            if (m.onYield)
+                m.onYield();
+            if (m.SuchStop)
+                return false;
+            const QString address =
+                QStringLiteral("%1%2").arg(g, 2, 10, QLatin1Char('0')).arg(b, 3, 10, QLatin1Char('0'));
+            if (b % 5 == 0) {
+                m.Info = QStringLiteral("Block: ") + address + progress;
+                m.refresh();
+            }
+            const QString file = blockFilePath(bdir, address);
+            if (fileSize(file) < 0)
+                continue;
+            if (!scanBlockFile(m, file, bdir, BiBe, d.expr.terms, count))
+                return false;
+        }
+    }
+    return true;
+}
+
+// The list as the scan left it: shown with its count, or message 235 when
+// nothing was found; a stopped scan shows nothing.
+void showScanResult(BtEditModel& m, bool cancelled, qint32 count, qint32& found)
+{
+    if (cancelled) {
+        m.BEGrid.rows.clear();
+        return;
+    }
+    if (count == 0) {
+        MsgBoxRes(QStringLiteral("235"), 0, prog().LangNr);
+        return;
+    }
+    m.BEGrid.visible = true;
+    m.BEGrid.row = 0;
+    found = count;
+    m.ListKopfText += QString::number(count);
+    m.Label3[1] = m.ListKopfText + QStringLiteral("/1");
+    if (m.shown)
+        m.focus = QStringLiteral("BEGrid");
+}
+} // namespace
+
 bool BtEditModel::ViewBEDatList(const QString& bdir, QString& Such, QString& Gr, int BiBe, qint32& found, bool MBlock)
 {
     ErrPtnr::CallStack(QStringLiteral(
         "[frmBtEdit] Private Sub ViewBEDatList(bdir$, Such$, Gr$, BiBe%, found&, MBlock As Boolean)"));
     ErrPtnr::CallStackParam(QStringLiteral("Such$"), Such);
-    Program& p = prog();
-    const int l = p.LangNr;
     AnzGeprueft = 0;
     qint32 count = 0;
     found = 0;
     ListKopfText = ListTitel(Gr, BiBe, 6);
-    QString searchText, blockText, groupText;
-    SearchExpression expr;
-    if (MBlock) {
-        if (Such.size() != 5) {
-            MsgBoxRes(QStringLiteral("54"), 0, l);
-            return false;
-        }
-        searchText = QStringLiteral("Block: ") + Such;
-        SuchBegriffText = searchText;
-        const QString file = blockFilePath(bdir, Such);
-        if (fileSize(file) >= 0 && !lockedReadWhole(file, bdir, BiBe, blockText))
-            return false;
-    } else {
-        expr = prepareSearchExpression(Such, p.AbkListen[2]);
-        if (expr.message == 525) {
-            MsgBoxRes(QStringLiteral("525"), 1, l);
-            return false;
-        }
-        if (expr.message == 196) {
-            MsgBoxRes(QStringLiteral("196"), 1, l, {expr.invalid});
-            return false;
-        }
-        Such = expr.rebuilt.isEmpty() ? ResText(QStringLiteral("199"), l, true) : expr.rebuilt;
-        searchText = Such;
-        SuchBegriffText = txt("Suchbegriff: ", "Search string: ") + searchText;
-        groupText = expr.group.isEmpty() ? Gr : expr.group;
-    }
-    ListKopfText += searchText + QStringLiteral("      ") + txt("Anzahl: ", "Number: ");
-    ListKopfText.replace(QLatin1String("{pi}"), QString(PiChar));
-    Label3[1] = ListKopfText;
-    BEGrid = ListGrid{};
-    width = 15345;
-    VS.visible = false;
-    frameVisible[FrameList] = true;
-    EnableCmd(QStringLiteral("2,3,13,14,15"), false);
-    EnableFrames(false);
-    FrameSVisible = false;
-    Cmd[10].caption = ResStr(1661, 40, l);
-    SuchStop = false;
-    focus = QStringLiteral("Cmd10");
-    cursorBusy = true;
-    Cnt = QStringLiteral("...");
-    refresh();
+    // 1. What to look for
+    const std::optional<DataSearch> search =
+        MBlock ? blockSearch(*this, bdir, Such, BiBe) : expressionSearch(*this, Such, Gr);
+    if (!search)
+        return false;
+    // 2. The scan
+    showScanStart(*this, search->searchText);
     bool cancelled = false;
-    if (MBlock) {
-        QStringList records;
-        int n = 0;
-        ZerlegBtBlock(blockText, records, n);
-        for (int i = 1; i <= n; ++i) {
-            BEGrid.rows << records.value(i);
-            ++count;
-            if (count % 10 == 0)
-                Cnt = QString::number(count);
-        }
-    } else {
-        const QString progress = txt("Gefunden: ", "Found: ") + QString(l == 2 ? 25 : 20, u' ');
-        QString header;
-        if (lockedReadWhole(bdir + QStringLiteral("\\abi"), bdir, BiBe, header)) {
-            const auto [from, to] = searchGroupRange(groupText);
-            for (int g = std::max(from, 0); g <= to && !cancelled; ++g) {
-                Gr = QString::number(g);
-                const QString last = GetParam(header, Gr);
-                if (last.isEmpty())
-                    continue;
-                const int lastBlock = leadingNumber(last.trimmed());
-                for (int b = 0; b <= lastBlock; ++b) {
-                    QCoreApplication::processEvents();
-                    if (onYield)
-                        onYield();
-                    if (SuchStop) {
-                        cancelled = true;
-                        break;
-                    }
-                    const QString address =
-                        QStringLiteral("%1%2").arg(g, 2, 10, QLatin1Char('0')).arg(b, 3, 10, QLatin1Char('0'));
-                    if (b % 5 == 0) {
-                        Info = QStringLiteral("Block: ") + address + progress;
-                        refresh();
-                    }
-                    const QString file = blockFilePath(bdir, address);
-                    if (fileSize(file) < 0)
-                        continue;
-                    QString text;
-                    if (!lockedReadWhole(file, bdir, BiBe, text)) {
-                        cancelled = true;
-                        break;
-                    }
-                    QStringList records;
-                    int n = 0;
-                    ZerlegBtBlock(text, records, n);
-                    for (int i = 1; i <= n; ++i) {
-                        ++AnzGeprueft;
-                        BtdTrenn(records[i]);
-                        if (!searchTermsHold(expr.terms, p.WorkStr[Slot::Ident], p.WorkStr[Slot::Q], p.WorkStr[Slot::B]))
-                            continue;
-                        BEGrid.rows << QString(records[i]).replace(PiMark, PiChar);
-                        BEGrid.row = int(BEGrid.rows.size()) - 1;
-                        ++count;
-                        if (count % 10 == 0) {
-                            Cnt = QString::number(count);
-                            refresh();
-                        }
-                    }
-                }
-            }
-        }
-    }
-    if (!cancelled) {
-        if (count == 0) {
-            MsgBoxRes(QStringLiteral("235"), 0, l);
-        } else {
-            BEGrid.visible = true;
-            BEGrid.row = 0;
-            found = count;
-            ListKopfText += QString::number(count);
-            Label3[1] = ListKopfText + QStringLiteral("/1");
-            if (shown)
-                focus = QStringLiteral("BEGrid");
-        }
-    } else {
-        BEGrid.rows.clear();
-    }
+    if (MBlock)
+        listBlock(*this, search->blockText, count);
+    else
+        cancelled = !scanGroups(*this, bdir, BiBe, *search, Gr, count);
+    // 3. The result
+    showScanResult(*this, cancelled, count, found);
     listCommonEnd();
     ListArt = 2;
     refresh();

@@ -9,53 +9,13 @@
 #include <QFileInfo>
 #include <QHash>
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <map>
 #include <memory>
 #include <optional>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-
-// ---- flushes ----
-
-class RealDiskFlush : public DiskFlush {
-public:
-    bool flushFile(int fd) override { return ::fdatasync(fd) == 0; }
-    bool flushFileSystem(const QString& nativeFolder) override
-    {
-        const int fd = ::open(QFile::encodeName(nativeFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
-            return false;
-        const bool ok = ::syncfs(fd) == 0;
-        ::close(fd);
-        return ok;
-    }
-};
-
-RealDiskFlush gRealFlush;
-DiskFlush* gFlush = &gRealFlush;
-
-// ---- crash points ----
-
-int gCrashAt = 0;
-int gOperations = 0;
-
-// Reports whether this operation is the armed one; the caller then cuts its
-// write and ends the process.
-bool atCrashPoint()
-{
-    ++gOperations;
-    return gCrashAt > 0 && gOperations == gCrashAt;
-}
-
-[[noreturn]] void crashNow()
-{
-    ::_exit(crashpoint::ExitCode);
-}
 
 // ---- the unit ----
 
@@ -136,21 +96,6 @@ StagedFile& encoded(Staged& s)
     return s.file;
 }
 
-quint64 checksum(const QByteArray& bytes)
-{
-    quint64 h = 14695981039346656037ULL; // FNV-1a, 64 bits
-    for (const char c : bytes) {
-        h ^= quint8(c);
-        h *= 1099511628211ULL;
-    }
-    return h;
-}
-
-QByteArray hex(quint64 value)
-{
-    return QByteArray::number(value, 16).rightJustified(16, '0');
-}
-
 bool readAll(const QString& nativeFile, QByteArray& bytes)
 {
     QFile f(nativeFile);
@@ -226,12 +171,6 @@ bool applyEntries(const std::vector<Entry>& entries)
     return ok;
 }
 
-bool flushFolder(const QString& nativeDir)
-{
-    crashpoint::reached();
-    return diskFlush().flushFileSystem(nativeDir);
-}
-
 void logRepair(const QString& nativeDir, const QString& line)
 {
     QFile log(nativeDir + QStringLiteral("/journal.log"));
@@ -240,83 +179,6 @@ void logRepair(const QString& nativeDir, const QString& line)
 }
 
 } // namespace
-
-DiskFlush& diskFlush()
-{
-    return *gFlush;
-}
-
-DiskFlush* setDiskFlush(DiskFlush* policy)
-{
-    DiskFlush* previous = gFlush;
-    gFlush = policy ? policy : &gRealFlush;
-    return previous;
-}
-
-void crashpoint::arm(int n)
-{
-    gCrashAt = n;
-}
-
-void crashpoint::reset()
-{
-    gCrashAt = 0;
-    gOperations = 0;
-}
-
-int crashpoint::count()
-{
-    return gOperations;
-}
-
-void crashpoint::reached()
-{
-    if (atCrashPoint())
-        crashNow();
-}
-
-bool writeRaw(const QString& nativeFile, const QByteArray& bytes, bool flush)
-{
-    const bool crash = atCrashPoint();
-    const int fd = ::open(QFile::encodeName(nativeFile).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    // At a crash point the write is cut in half: a torn write.
-    const qsizetype length = crash ? bytes.size() / 2 : bytes.size();
-    qsizetype done = 0;
-    while (done < length) {
-        const ssize_t w = ::write(fd, bytes.constData() + done, size_t(length - done));
-        if (w < 0) {
-            if (errno == EINTR)
-                continue;
-            ::close(fd);
-            return false;
-        }
-        done += w;
-    }
-    if (crash)
-        crashNow();
-    if (flush) {
-        crashpoint::reached();
-        if (!diskFlush().flushFile(fd)) {
-            ::close(fd);
-            return false;
-        }
-    }
-    return ::close(fd) == 0;
-}
-
-bool renameRaw(const QString& nativeFrom, const QString& nativeTo)
-{
-    crashpoint::reached();
-    return ::rename(QFile::encodeName(nativeFrom).constData(), QFile::encodeName(nativeTo).constData()) == 0;
-}
-
-bool removeRaw(const QString& nativeFile)
-{
-    crashpoint::reached();
-    return ::unlink(QFile::encodeName(nativeFile).constData()) == 0 || errno == ENOENT;
-}
 
 bool changeOpen()
 {
@@ -548,7 +410,7 @@ bool commitChange()
             e.kind = 'W';
             e.source = e.target + NewSuffix;
             e.size = staged.file.bytes.size();
-            e.sum = hex(checksum(staged.file.bytes));
+            e.sum = contentSum(staged.file.bytes);
             journal += "W\t" + journalPath(dir, e.target) + '\t' + journalPath(dir, e.source) + '\t' +
                        QByteArray::number(e.size) + '\t' + e.sum + '\n';
         }
@@ -564,7 +426,7 @@ bool commitChange()
         entries.push_back(e);
         contents.push_back(nullptr);
     }
-    journal += "E\t" + hex(checksum(journal)) + '\n';
+    journal += "E\t" + contentSum(journal) + '\n';
 
     const QString journalFile = dir + u'/' + QString::fromLatin1(JournalName);
     auto dropNewContents = [&] {
@@ -586,13 +448,13 @@ bool commitChange()
             return false;
         }
     }
-    if (!flushFolder(dir)) {
+    if (!flushFolderRaw(dir)) {
         dropNewContents();
         return false;
     }
     // Durable from here on: a failure below is finished by the next opener.
     const bool applied = applyEntries(entries);
-    if (applied && flushFolder(dir))
+    if (applied && flushFolderRaw(dir))
         removeRaw(journalFile);
     return true;
 }
@@ -619,7 +481,7 @@ Recovery recoverChange(const QString& directory)
     std::vector<Entry> entries;
     const qsizetype endLine = journal.lastIndexOf("\nE\t") + 1;
     if (journal.startsWith(JournalHead) && endLine > 0 && journal.endsWith('\n') &&
-        journal.mid(endLine + 2, 16) == hex(checksum(journal.left(endLine)))) {
+        journal.mid(endLine + 2, 16) == contentSum(journal.left(endLine))) {
         whole = true;
         const QList<QByteArray> lines = journal.left(endLine).mid(JournalHead.size()).split('\n');
         for (const QByteArray& line : lines) {
@@ -656,13 +518,13 @@ Recovery recoverChange(const QString& directory)
             continue;
         QByteArray bytes;
         if (readAll(e.source, bytes)) {
-            complete = bytes.size() == e.size && hex(checksum(bytes)) == e.sum;
+            complete = bytes.size() == e.size && contentSum(bytes) == e.sum;
         } else {
-            complete = readAll(e.target, bytes) && bytes.size() == e.size && hex(checksum(bytes)) == e.sum;
+            complete = readAll(e.target, bytes) && bytes.size() == e.size && contentSum(bytes) == e.sum;
         }
     }
     if (complete) {
-        const bool ok = applyEntries(entries) && flushFolder(dir);
+        const bool ok = applyEntries(entries) && flushFolderRaw(dir);
         if (!ok) {
             logRepair(dir, QStringLiteral("a change left half done could not be finished; it stays in the journal"));
             return Recovery::Failed;

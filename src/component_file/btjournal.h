@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include "frame/durablefile.h"
 
 // Crash safety of the component file.
 //
@@ -24,47 +25,6 @@
 // writes a line about it into "journal.log" beside the journal. Everything
 // happens under the exclusive lock, so readers under the shared lock never see
 // half a change.
-
-// How written data reaches the disk. The real policy flushes; tests that do not
-// test durability run without flushes.
-class DiskFlush {
-public:
-    virtual ~DiskFlush() = default;
-    // Makes the data of one open file durable.
-    virtual bool flushFile(int fd) = 0;
-    // Makes everything written so far to the file system that holds the folder
-    // durable, new and renamed files included.
-    virtual bool flushFileSystem(const QString& nativeFolder) = 0;
-};
-class NoDiskFlush : public DiskFlush {
-public:
-    bool flushFile(int) override { return true; }
-    bool flushFileSystem(const QString&) override { return true; }
-};
-DiskFlush& diskFlush();
-// Installs a policy (nullptr: the real one again); returns the previous one.
-DiskFlush* setDiskFlush(DiskFlush* policy);
-
-// Test-only crash points: counts every write, flush and rename of the component
-// file layer and, once armed, ends the process at once (_exit, no clean-up) at
-// the n-th of them. A write at the crash point is cut in half first.
-namespace crashpoint {
-inline constexpr int ExitCode = 86;
-void arm(int n); // 0 disarms
-void reset();    // disarms and sets the count to 0
-int count();
-// Called by the layer before each operation; does not return at the armed one.
-void reached();
-}
-
-// Writes bytes to a file in place (created or truncated), counting as one write
-// of the layer; with flush, the file is flushed before it is closed (one more
-// operation). False on failure.
-bool writeRaw(const QString& nativeFile, const QByteArray& bytes, bool flush = false);
-// Renames, counting as one rename of the layer.
-bool renameRaw(const QString& nativeFrom, const QString& nativeTo);
-// Removes a file, counting as one rename of the layer (a name goes).
-bool removeRaw(const QString& nativeFile);
 
 // The open unit of this process (one at a time).
 bool changeOpen();

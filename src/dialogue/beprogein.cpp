@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace frmBEProgEin {
@@ -329,6 +330,114 @@ void AnzQbSdTxt(int TabNr, const QString& AnzTxt)
 
 // ---------------------------------------------------------------- menu interpreter
 
+namespace {
+// Where a menu of the chain stands: its file and chapter, the text and the
+// designation shown for the items chosen before it, its depth and its place.
+struct MenuLevel {
+    QString APop, Kap, AnzTxt, Bez;
+    int PopNr = 0;
+    int left = 0;
+    int top = 0;
+};
+
+// Layout: the band, the title, then the rows overlapping by 15 twips.
+void layOutMenu(State& s, const MenuRows& m, int left, int top)
+{
+    const int n = m.last();
+    s.Menu.assign(std::max(n + 1, 2), MenuLabel{});
+    for (int i = 0; i < int(s.Menu.size()); ++i) {
+        MenuLabel& l = s.Menu[i];
+        l.left = left;
+        l.height = LabelHeight;
+        l.top = i == 0 ? top : i == 1 ? top + LabelHeight - 15 : top + (LabelHeight - 15) * i;
+        l.visible = true;
+        if (i >= 1 && i <= n) {
+            l.caption = QString(5, u' ') + m.rows[i].text;
+            l.hotKey = m.rows[i].hotKey;
+            l.submenu = m.rows[i].submenu;
+        }
+    }
+    s.Menu[1].bold = true;
+    s.Menu1.resize(2);
+}
+
+// Waits for a row: clicked or by its hot key; a row marked "-" gives the one
+// above it. Nullopt when nobody can choose.
+std::optional<int> waitForRow(State& s, const MenuRows& m, const QString& key)
+{
+    const int n = m.last();
+    s.ZeilenAnz = n;
+    s.Tag = QStringLiteral("0");
+    s.TastWahl.clear();
+    s.TastWarten = true;
+    waitForChoice(key, n >= 1 ? m.rows[1].text : QString());
+    s.TastWarten = false;
+
+    if (std::exchange(s.abandoned, false)) {
+        s.resetLabels();
+        return std::nullopt;
+    }
+    if (!s.TastWahl.isEmpty()) {
+        const QString typed = s.TastWahl.toUpper();
+        for (int r = n; r >= 1; --r)
+            if (m.rows[r].hotKey == typed) {
+                s.WahlZeile = r;
+                break;
+            }
+    }
+    int row = (s.WahlZeile >= 0 && s.WahlZeile <= n) ? s.WahlZeile : 0;
+    while (row > 0 && m.rows[row].state == QLatin1String("-"))
+        --row;
+    s.WahlZeile = row;
+    return row;
+}
+
+// The return value of a standard item: help 4, back 2, cancel 1; 0 for any
+// other row.
+int standardItemMode(const QString& caption, const StandardItems& items)
+{
+    if (caption == items.help)
+        return 4;
+    if (caption == items.back)
+        return 2;
+    if (caption == items.cancel)
+        return 1;
+    return 0;
+}
+
+// Submenu: one column further right, below a heading box with the item. Its
+// code is appended to kz when a choice ends it; the result is its return value.
+int runSubmenu(const MenuLevel& level, const QString& caption, const QString& submenu, QString& kz)
+{
+    State& s = state();
+    const QString T = level.AnzTxt + kz;
+    const QString C = submenu != QLatin1String(">") ? submenu : level.Kap == QLatin1String("hg") ? kz : level.Kap + kz;
+    HeadingBox& box = s.Vortext[level.PopNr];
+    box.text = caption.left(std::max<qsizetype>(0, caption.size() - 4));
+    box.left = level.left;
+    box.top = level.top;
+    box.visible = true;
+    const int boxHeight = int(std::lround(TextHeight * 1.2));
+    AnzQbSdTxt(1, level.Bez + T);
+
+    int subTop = level.top + boxHeight;
+    QString K2;
+    const int sub = BEBacTecWahl(level.APop, C, T, K2, level.Bez, level.PopNr + 1, subTop, 3);
+
+    if (level.PopNr > 0) {
+        s.Vortext.erase(level.PopNr);
+    } else {
+        HeadingBox& first = s.Vortext[0];
+        first.text.clear();
+        first.left = 240;
+        first.top = 120;
+    }
+    if (sub == 0)
+        kz += K2;
+    return sub;
+}
+} // namespace
+
 int BEBacTecWahl(const QString& APop, const QString& Kap, const QString& AnzTxt, QString& kz, const QString& Bez,
                  int PopNr, int& ComTop, int AddButt)
 {
@@ -343,8 +452,10 @@ int BEBacTecWahl(const QString& APop, const QString& Kap, const QString& AnzTxt,
     kz.clear();
     const QString file = APop + QStringLiteral(".pop");
     const QString key = dialogueKey(APop, Kap);
+    const MenuLevel level{APop, Kap, AnzTxt, Bez, PopNr, left, ComTop};
 
     for (;;) {
+        // 1. The chapter's rows
         const MenuChapter chapter = readMenuChapter(file, Kap);
         if (!chapter.found) {
             kz.clear();
@@ -352,98 +463,29 @@ int BEBacTecWahl(const QString& APop, const QString& Kap, const QString& AnzTxt,
         }
         s.WahlZeile = 0;
         const MenuRows m = buildMenuRows(chapter.lines, items);
-        const int n = m.last();
         s.HotKeys = m.hotKeys;
+        layOutMenu(s, m, left, ComTop);
 
-        // Layout: the band, the title, then the rows overlapping by 15 twips.
-        s.Menu.assign(std::max(n + 1, 2), MenuLabel{});
-        for (int i = 0; i < int(s.Menu.size()); ++i) {
-            MenuLabel& l = s.Menu[i];
-            l.left = left;
-            l.height = LabelHeight;
-            l.top = i == 0 ? ComTop : i == 1 ? ComTop + LabelHeight - 15 : ComTop + (LabelHeight - 15) * i;
-            l.visible = true;
-            if (i >= 1 && i <= n) {
-                l.caption = QString(5, u' ') + m.rows[i].text;
-                l.hotKey = m.rows[i].hotKey;
-                l.submenu = m.rows[i].submenu;
-            }
-        }
-        s.Menu[1].bold = true;
-        s.Menu1.resize(2);
-
-        s.ZeilenAnz = n;
-        s.Tag = QStringLiteral("0");
-        s.TastWahl.clear();
-        s.TastWarten = true;
-        waitForChoice(key, n >= 1 ? m.rows[1].text : QString());
-        s.TastWarten = false;
-
-        if (std::exchange(s.abandoned, false)) {
-            s.resetLabels();
+        // 2. The choice
+        const std::optional<int> chosen = waitForRow(s, m, key);
+        if (!chosen)
             return 1;
-        }
-        if (!s.TastWahl.isEmpty()) {
-            const QString typed = s.TastWahl.toUpper();
-            for (int r = n; r >= 1; --r)
-                if (m.rows[r].hotKey == typed) {
-                    s.WahlZeile = r;
-                    break;
-                }
-        }
-        int row = (s.WahlZeile >= 0 && s.WahlZeile <= n) ? s.WahlZeile : 0;
-        while (row > 0 && m.rows[row].state == QLatin1String("-"))
-            --row;
-        s.WahlZeile = row;
+        const int row = *chosen;
         const QString S = row > 0 ? s.Menu[row].caption.trimmed() : QString();
         s.resetLabels();
         if (m.rows[row].state == QLatin1String("0"))
             continue;
-
-        int mode = 0;
-        if (S == items.help)
-            mode = 4;
-        else if (S == items.back)
-            mode = 2;
-        else if (S == items.cancel)
-            mode = 1;
-        if (mode > 0)
+        if (const int mode = standardItemMode(S, items); mode > 0)
             return mode;
 
+        // 3. The item's code, and its submenu
         kz = menuRowCode(S);
         const QString submenu = m.rows[row].submenu;
         if (submenu.isEmpty())
             return 0;
-
-        // Submenu: one column further right, below a heading box with the item.
-        const QString T = AnzTxt + kz;
-        const QString C = submenu != QLatin1String(">") ? submenu : Kap == QLatin1String("hg") ? kz : Kap + kz;
-        HeadingBox& box = s.Vortext[PopNr];
-        box.text = S.left(std::max<qsizetype>(0, S.size() - 4));
-        box.left = left;
-        box.top = ComTop;
-        box.visible = true;
-        const int boxHeight = int(std::lround(TextHeight * 1.2));
-        AnzQbSdTxt(1, Bez + T);
-
-        int subTop = ComTop + boxHeight;
-        QString K2;
-        const int sub = BEBacTecWahl(APop, C, T, K2, Bez, PopNr + 1, subTop, 3);
-
-        if (PopNr > 0) {
-            s.Vortext.erase(PopNr);
-        } else {
-            HeadingBox& first = s.Vortext[0];
-            first.text.clear();
-            first.left = 240;
-            first.top = 120;
-        }
-        if (sub == 0) {
-            kz += K2;
-            return 0;
-        }
-        if (sub == 1)
-            return 1;
+        const int sub = runSubmenu(level, S, submenu, kz);
+        if (sub == 0 || sub == 1)
+            return sub;
         if (sub == 2)
             AnzQbSdTxt(1, Bez + AnzTxt);
     }

@@ -129,142 +129,181 @@ int askPin(QString& Pin)
     }
 }
 
+// How a menu of the housing choice ends: a choice made, back to the kind menu
+// (Back of a later menu), Back of the kind menu, or Cancel.
+enum class Outcome { Chosen, BackToKinds, Back, Cancel };
+
+struct MenuTexts {
+    QString back, cancel, other;
+};
+
+// The kind menu, in groups by the table's sort order.
+Outcome chooseKind(Database& db, const MenuTexts& t, QString& kind)
+{
+    State& s = state();
+    Snapshot kinds =
+        db.snapshot(QStringLiteral("SELECT DISTINCT [Art], [Arttext], [Sort] FROM [GECRTH] ORDER BY [Sort], [Art]"));
+    std::vector<Row> rows{{message("484"), message("488")}};
+    QString previousSort;
+    bool first = true;
+    for (kinds.moveFirst(); !kinds.eof(); kinds.moveNext()) {
+        const QString sort = kinds.text(QStringLiteral("Sort"));
+        if (first || sort != previousSort)
+            rows.push_back(separatorRow());
+        first = false;
+        previousSort = sort;
+        const QString art = kinds.text(QStringLiteral("Art"));
+        rows.push_back({art, art == QLatin1String("EXTRA") ? message("492") : kinds.text(QStringLiteral("Arttext"))});
+    }
+    QString choice;
+    do {
+        s.WahlZeile = 0;
+        choice = showAndWait(rows, QStringLiteral("GECRTH#Art"), t.back, t.cancel);
+    } while (isSeparator(choice) || s.WahlZeile < 3);
+    if (choice == t.back)
+        return Outcome::Back;
+    if (choice == t.cancel)
+        return Outcome::Cancel;
+    kind = choice;
+    return Outcome::Chosen;
+}
+
+// The housing number typed for the free entry of a kind; asked until given.
+Outcome askHousingNumber(const QString& kind, QString& code)
+{
+    const QString name = kind + QStringLiteral("-Nr.");
+    QString number;
+    while (number.isEmpty()) {
+        QString answer;
+        const int r = frmEdit::EditVar(name, QString(), answer, QString(), nullptr, false, true);
+        if (r == 1)
+            return Outcome::Cancel;
+        if (r == 2)
+            return Outcome::BackToKinds;
+        number = GetParam(answer, name);
+    }
+    code = kind + number;
+    return Outcome::Chosen;
+}
+
+// The housings of the kind; a kind without housings of its own is the housing.
+Outcome chooseHousing(Database& db, const MenuTexts& t, const QString& kind, QString& code)
+{
+    State& s = state();
+    Snapshot cases =
+        db.snapshot(QStringLiteral("SELECT [Gec], [Comment%1] FROM [GECRTH] WHERE [Art] = ? AND [Gec] <> [Art]")
+                        .arg(prog().LangNr),
+                    {kind});
+    if (cases.recordCount() == 0) {
+        code = kind;
+        return Outcome::Chosen;
+    }
+    const bool extra = kind == QLatin1String("EXTRA");
+    std::vector<Row> housings{{message("484"), message("489")}};
+    if (extra)
+        housings.push_back({QString(), message("491")});
+    housings.push_back(separatorRow());
+    for (cases.moveFirst(); !cases.eof(); cases.moveNext())
+        housings.push_back({cases.text(0), cases.text(1)});
+    if (!extra) {
+        housings.push_back(separatorRow());
+        housings.push_back({t.other + u' ' + kind + QStringLiteral("-Nr."), QString()});
+    }
+    QString choice;
+    do {
+        s.WahlZeile = 0;
+        choice = showAndWait(housings, QStringLiteral("GECRTH#Gec"), t.back, t.cancel);
+    } while (choice.isEmpty() || isSeparator(choice) || s.WahlZeile < 3);
+    if (choice == t.back)
+        return Outcome::BackToKinds;
+    if (choice == t.cancel)
+        return Outcome::Cancel;
+    if (choice.contains(t.other))
+        return askHousingNumber(kind, code);
+    const qsizetype tab = choice.indexOf(u'\t');
+    code = tab >= 0 ? choice.left(tab) : choice;
+    return Outcome::Chosen;
+}
+
+// The pin count of the housing: from its rows in the table, or typed; none for
+// a chip.
+Outcome choosePin(Database& db, const MenuTexts& t, const QString& code, QString& Pin)
+{
+    State& s = state();
+    Snapshot pins =
+        db.snapshot(QStringLiteral("SELECT [Pin],[Rthjamin] FROM [GECRTH] WHERE [Gec] = ? ORDER BY [Pin]"), {code});
+    bool freePin = true;
+    QString choice;
+    if (pins.recordCount() > 0 && pins.value(0).toDouble() != 0) {
+        std::vector<Row> rows{{message("511", {code}), QString()}, {message("509"), message("510")}, separatorRow()};
+        for (pins.moveFirst(); !pins.eof(); pins.moveNext())
+            rows.push_back({pins.text(0), pins.text(1)});
+        rows.push_back(separatorRow());
+        rows.push_back({t.other, QString()});
+        do {
+            s.WahlZeile = 0;
+            choice = showAndWait(rows, QStringLiteral("GECRTH#Pin"), t.back, t.cancel);
+        } while (isSeparator(choice) || s.WahlZeile < 3);
+        if (choice == t.back)
+            return Outcome::BackToKinds;
+        if (choice == t.cancel)
+            return Outcome::Cancel;
+        freePin = choice == t.other;
+    }
+    if (code == QLatin1String("CHIP"))
+        return Outcome::Chosen;
+    if (!freePin) {
+        Pin = choice;
+        return Outcome::Chosen;
+    }
+    const int r = askPin(Pin);
+    return r == 1 ? Outcome::Cancel : r == 2 ? Outcome::BackToKinds : Outcome::Chosen;
+}
+
 } // namespace
 
 int BEGehWahl(QString& Gec, QString& Pin, QString& Her, int MPin)
 {
     State& s = state();
     const int lang = prog().LangNr;
-    const QString back = ResStr(1504, 0, lang);
-    const QString cancel = ResStr(1501, 0, lang);
-    const QString other = message("493");
+    const MenuTexts texts{ResStr(1504, 0, lang), ResStr(1501, 0, lang), message("493")};
     s.ZeilenAnz = 1;
-    s.HotKeys = back.mid(1, 1) + u',' + cancel.mid(1, 1);
+    s.HotKeys = texts.back.mid(1, 1) + u',' + texts.cancel.mid(1, 1);
     s.WahlZeile = 0;
     Database& db = systemDatabase();
 
     for (;;) { // the kind menu: where every Back of a later menu comes back to
         Pin.clear();
         Her.clear();
-        Snapshot kinds = db.snapshot(
-            QStringLiteral("SELECT DISTINCT [Art], [Arttext], [Sort] FROM [GECRTH] ORDER BY [Sort], [Art]"));
-        std::vector<Row> rows{{message("484"), message("488")}};
-        QString previousSort;
-        bool first = true;
-        for (kinds.moveFirst(); !kinds.eof(); kinds.moveNext()) {
-            const QString sort = kinds.text(QStringLiteral("Sort"));
-            if (first || sort != previousSort)
-                rows.push_back(separatorRow());
-            first = false;
-            previousSort = sort;
-            const QString art = kinds.text(QStringLiteral("Art"));
-            rows.push_back({art, art == QLatin1String("EXTRA") ? message("492") : kinds.text(QStringLiteral("Arttext"))});
-        }
-        QString choice;
-        do {
-            s.WahlZeile = 0;
-            choice = showAndWait(rows, QStringLiteral("GECRTH#Art"), back, cancel);
-        } while (isSeparator(choice) || s.WahlZeile < 3);
-        if (choice == back)
+        // 1. Kind
+        QString kind;
+        const Outcome k = chooseKind(db, texts, kind);
+        if (k == Outcome::Back)
             return 2;
-        if (choice == cancel)
+        if (k == Outcome::Cancel)
             return 1;
-        const QString kind = choice;
-
-        // The housings of the kind.
+        // 2. Housing
         QString code;
-        Snapshot cases = db.snapshot(QStringLiteral("SELECT [Gec], [Comment%1] FROM [GECRTH] WHERE [Art] = ? AND [Gec] <> [Art]")
-                                         .arg(lang),
-                                     {kind});
-        if (cases.recordCount() == 0) {
-            code = kind;
-        } else {
-            const bool extra = kind == QLatin1String("EXTRA");
-            std::vector<Row> housings{{message("484"), message("489")}};
-            if (extra)
-                housings.push_back({QString(), message("491")});
-            housings.push_back(separatorRow());
-            for (cases.moveFirst(); !cases.eof(); cases.moveNext())
-                housings.push_back({cases.text(0), cases.text(1)});
-            const QString freeEntry = other + u' ' + kind + QStringLiteral("-Nr.");
-            if (!extra) {
-                housings.push_back(separatorRow());
-                housings.push_back({freeEntry, QString()});
-            }
-            do {
-                s.WahlZeile = 0;
-                choice = showAndWait(housings, QStringLiteral("GECRTH#Gec"), back, cancel);
-            } while (choice.isEmpty() || isSeparator(choice) || s.WahlZeile < 3);
-            if (choice == back)
-                continue;
-            if (choice == cancel)
-                return 1;
-            if (choice.contains(other)) {
-                const QString name = kind + QStringLiteral("-Nr.");
-                QString number;
-                bool backToKinds = false;
-                while (number.isEmpty()) {
-                    QString answer;
-                    const int r = frmEdit::EditVar(name, QString(), answer, QString(), nullptr, false, true);
-                    if (r == 1)
-                        return 1;
-                    if (r == 2) {
-                        backToKinds = true;
-                        break;
-                    }
-                    number = GetParam(answer, name);
-                }
-                if (backToKinds)
-                    continue;
-                code = kind + number;
-            } else {
-                const qsizetype tab = choice.indexOf(u'\t');
-                code = tab >= 0 ? choice.left(tab) : choice;
-            }
-        }
-
+        const Outcome h = chooseHousing(db, texts, kind, code);
+        if (h == Outcome::BackToKinds)
+            continue;
+        if (h == Outcome::Cancel)
+            return 1;
         if (MPin == 0) {
             Gec = code;
             return 0;
         }
-
-        // The pin count.
-        Snapshot pins = db.snapshot(QStringLiteral("SELECT [Pin],[Rthjamin] FROM [GECRTH] WHERE [Gec] = ? ORDER BY [Pin]"),
-                                    {code});
-        bool freePin = true;
-        if (pins.recordCount() > 0 && pins.value(0).toDouble() != 0) {
-            std::vector<Row> rows2{{message("511", {code}), QString()}, {message("509"), message("510")}, separatorRow()};
-            for (pins.moveFirst(); !pins.eof(); pins.moveNext())
-                rows2.push_back({pins.text(0), pins.text(1)});
-            rows2.push_back(separatorRow());
-            rows2.push_back({other, QString()});
-            do {
-                s.WahlZeile = 0;
-                choice = showAndWait(rows2, QStringLiteral("GECRTH#Pin"), back, cancel);
-            } while (isSeparator(choice) || s.WahlZeile < 3);
-            if (choice == back)
-                continue;
-            if (choice == cancel)
-                return 1;
-            freePin = choice == other;
-        }
-        if (code != QLatin1String("CHIP")) {
-            if (freePin) {
-                const int r = askPin(Pin);
-                if (r == 1)
-                    return 1;
-                if (r == 2)
-                    continue;
-            } else {
-                Pin = choice;
-            }
-        }
-
+        // 3. Pin count
+        const Outcome p = choosePin(db, texts, code, Pin);
+        if (p == Outcome::BackToKinds)
+            continue;
+        if (p == Outcome::Cancel)
+            return 1;
+        // 4. Maker and, for a DIK housing, its variant
         Gec = code;
         Snapshot her = db.snapshot(QStringLiteral("SELECT [Her] FROM [GECRTH] WHERE [Gec] = ?"), {Gec});
         if (her.recordCount() > 0)
             Her = her.text(0);
-
         if (Gec == QLatin1String("DIK")) {
             AnzQbSdTxt(1, prog().WorkStr[Slot::Q] + QStringLiteral(",Gec=") + Gec);
             QString key;

@@ -329,24 +329,148 @@ void DiaScreen::buildKeyChoice(const QStringList& lines, std::optional<int> addB
     layoutButtons();
 }
 
+namespace {
+// The rest of a line still to be drawn, and the column it starts at.
+struct LineCursor {
+    QString text;
+    int col = 3;
+};
+
+void startInput(DiaScreen& s, const QString& startBis, const QStringList& anEin)
+{
+    s.keyResult.clear();
+    s.resultWord.clear();
+    s.edited = startBis;
+    s.separatorsAllowed = !GetParam(startBis, QStringLiteral("VarS")).isEmpty();
+    s.columns = 80;
+    s.rows = 25;
+    s.keyTypes.clear();
+    s.optionLists.clear();
+    s.toggleIndex.clear();
+    s.keyList.clear();
+    s.KoloR(QStringLiteral("b"));
+    s.mode.clear();
+    s.entryCopy = anEin;
+}
+
+// An action marker at the start of the line becomes a clickable label. False
+// for a help line, which is only reached through the help button.
+bool takeAction(DiaScreen& s, LineCursor& c, int row)
+{
+    const DiaMarker a = findActionMarker(c.text);
+    if (!a.found)
+        return true;
+    if (a.key.toUpper() == u'H')
+        return false;
+    s.keyTypes += u',' + QString(a.key.toUpper()) + QStringLiteral("=A");
+    s.actions << ActionLabel{a.pos + 2, row, a.key};
+    c.col = a.pos + 6;
+    c.text = a.rest;
+    return true;
+}
+
+// The toggle's control by its number of options: none or one a check box, two
+// a label that shows the option of the value.
+void layToggle(ToggleControl& tg, const DiaMarker& t, LineCursor& c)
+{
+    const int n = int(tg.options.size());
+    const int q = t.end;
+    if (n == 0) {
+        tg.kind = ToggleControl::CheckBox;
+        tg.caption = QStringLiteral(" &") + QString(tg.key);
+        tg.width = 5;
+        c.col = t.pos + 5;
+        c.text = t.rest;
+    } else if (n == 1) {
+        tg.kind = ToggleControl::CheckBox;
+        tg.caption = QStringLiteral(" &") + tg.options[0];
+        tg.width = std::max(q - t.pos + 2, 5);
+        c.col = t.pos + q + 5;
+        c.text = t.rest;
+    } else if (n == 2) {
+        tg.kind = ToggleControl::Label;
+        tg.width = q + 3;
+        c.col = t.pos + q + 2;
+        c.text = t.rest;
+    } else {
+        tg.kind = ToggleControl::Raw; // not supported: the marker is drawn as it stands
+        c.col = t.pos + 2;
+        c.text = c.text.mid(t.pos - 1);
+    }
+}
+
+// A toggle marker: its value in the edited list as a number ("@" before it
+// makes the toggle exclusive), its options from the last "B" line.
+ToggleControl toggleOf(DiaScreen& s, const DiaMarker& t, int number, int row, LineCursor& c)
+{
+    ToggleControl tg;
+    tg.key = t.key;
+    const QString k(t.key);
+    QString itemType = u',' + QString(t.key.toUpper()) + QStringLiteral("=B");
+    QString v = GetParam(s.edited, k);
+    if (v.isEmpty())
+        v = QStringLiteral("0");
+    tg.number = number;
+    if (v.size() > 1 && v[0] == u'@') {
+        tg.exclusive = true;
+        v = v.mid(1);
+        SetParam(s.edited, k, v);
+    }
+    SetParam(s.toggleIndex, k, QString::number(tg.number));
+    const QString opts = GetParam(s.optionLists, k);
+    if (!opts.isEmpty())
+        tg.options = opts.split(u'/');
+    const double num = readLeadingNumber(v);
+    SetParam(s.edited, k, plainNumber(num, true));
+    tg.value = int(num);
+    const int n = int(tg.options.size());
+    if (n != 0)
+        itemType += QString::number(n);
+    s.keyTypes += itemType;
+    tg.row = row;
+    tg.col = t.pos + 2;
+    layToggle(tg, t, c);
+    return tg;
+}
+
+// The start text of an entry field: an empty-entry mark stands for nothing.
+QString entryStart(QString start)
+{
+    if (start == QChar(kEmptyEntryA) || start == QChar(kEmptyEntryB))
+        start.clear();
+    else if (start.size() > 1 && start.indexOf(QChar(kEmptyEntryA)) == start.size() - 1)
+        start.chop(1);
+    return start;
+}
+
+// An entry marker: the field of the caller's entry array it names, as wide as
+// its fillers; a field whose last filler is not 1 is not shown.
+void takeEntry(DiaScreen& s, const DiaMarker& e, int row, LineCursor& c)
+{
+    const int d = e.key.digitValue();
+    if (d < 0 || d >= s.entryCopy.size())
+        throw TarnError(QStringLiteral("Entry field %1 outside the entry array (%2 fields)")
+                            .arg(QString(e.key))
+                            .arg(s.entryCopy.size()),
+                        ErrNo::SubscriptOutOfRange);
+    const QString fillers = c.text.mid(e.pos + 2, e.end - e.pos - 3);
+    const int w = int(fillers.size());
+    const int h = fillers.isEmpty() ? 0 : fillers.back().digitValue();
+    s.mode = QStringLiteral("E");
+    const QString start = entryStart(s.entryCopy[d]);
+    if (h == 1)
+        s.fields << EntryField{d, e.pos + 2, row, w + 2, start};
+    c.col = e.end + 1;
+    c.text = e.rest;
+}
+} // namespace
+
 void DiaScreen::buildInput(const QStringList& lines, const QString& startBis, const QStringList& anEin,
                            const QString& ret, std::optional<int> addButt)
 {
     kind = Kind::Input;
     const int bits = addButtBits(addButt);
-    keyResult.clear();
-    resultWord.clear();
-    edited = startBis;
-    separatorsAllowed = !GetParam(startBis, QStringLiteral("VarS")).isEmpty();
-    columns = 80;
-    rows = 25;
-    keyTypes.clear();
-    optionLists.clear();
-    toggleIndex.clear();
-    keyList.clear();
-    KoloR(QStringLiteral("b"));
-    mode.clear();
-    entryCopy = anEin;
+    startInput(*this, startBis, anEin);
     int row = 2;
     int toggleCount = 0;
     for (const QString& raw : lines) {
@@ -361,104 +485,21 @@ void DiaScreen::buildInput(const QStringList& lines, const QString& startBis, co
             ++row;
             continue;
         }
-        QString text = finishDiaText(l->text, l->flag, TrennZeichen);
-        keyList = keyListOf(text);
-        int col = 3;
-
-        const DiaMarker a = findActionMarker(text);
-        if (a.found) {
-            if (a.key.toUpper() == u'H') {
-                ++row;
-                continue;
-            }
-            keyTypes += u',' + QString(a.key.toUpper()) + QStringLiteral("=A");
-            actions << ActionLabel{a.pos + 2, row, a.key};
-            col = a.pos + 6;
-            text = a.rest;
-        }
-
-        const DiaMarker t = findClosedMarker(text, QChar(u'B'));
-        if (t.found) {
-            ToggleControl tg;
-            tg.key = t.key;
-            const QString k(t.key);
-            QString itemType = u',' + QString(t.key.toUpper()) + QStringLiteral("=B");
-            QString v = GetParam(edited, k);
-            if (v.isEmpty())
-                v = QStringLiteral("0");
-            tg.number = toggleCount++;
-            if (v.size() > 1 && v[0] == u'@') {
-                tg.exclusive = true;
-                v = v.mid(1);
-                SetParam(edited, k, v);
-            }
-            SetParam(toggleIndex, k, QString::number(tg.number));
-            const QString opts = GetParam(optionLists, k);
-            if (!opts.isEmpty())
-                tg.options = opts.split(u'/');
-            const double num = readLeadingNumber(v);
-            SetParam(edited, k, plainNumber(num, true));
-            tg.value = int(num);
-            const int n = int(tg.options.size());
-            if (n != 0)
-                itemType += QString::number(n);
-            keyTypes += itemType;
-            tg.row = row;
-            tg.col = t.pos + 2;
-            const int q = t.end;
-            if (n == 0) {
-                tg.kind = ToggleControl::CheckBox;
-                tg.caption = QStringLiteral(" &") + k;
-                tg.width = 5;
-                col = t.pos + 5;
-                text = t.rest;
-            } else if (n == 1) {
-                tg.kind = ToggleControl::CheckBox;
-                tg.caption = QStringLiteral(" &") + tg.options[0];
-                tg.width = std::max(q - t.pos + 2, 5);
-                col = t.pos + q + 5;
-                text = t.rest;
-            } else if (n == 2) {
-                tg.kind = ToggleControl::Label;
-                tg.width = q + 3;
-                col = t.pos + q + 2;
-                text = t.rest;
-            } else {
-                tg.kind = ToggleControl::Raw; // not supported: the marker is drawn as it stands
-                col = t.pos + 2;
-                text = text.mid(t.pos - 1);
-            }
-            toggles << tg;
-        }
-
-        const DiaMarker e = findClosedMarker(text, QChar(u'E'));
-        if (e.found) {
-            const int d = e.key.digitValue();
-            if (d < 0 || d >= entryCopy.size())
-                throw TarnError(QStringLiteral("Entry field %1 outside the entry array (%2 fields)")
-                                    .arg(QString(e.key))
-                                    .arg(entryCopy.size()),
-                                ErrNo::SubscriptOutOfRange);
-            const QString fillers = text.mid(e.pos + 2, e.end - e.pos - 3);
-            const int w = int(fillers.size());
-            const int h = fillers.isEmpty() ? 0 : fillers.back().digitValue();
-            mode = QStringLiteral("E");
-            QString start = entryCopy[d];
-            if (start == QChar(kEmptyEntryA) || start == QChar(kEmptyEntryB))
-                start.clear();
-            else if (start.size() > 1 && start.indexOf(QChar(kEmptyEntryA)) == start.size() - 1)
-                start.chop(1);
-            if (h == 1)
-                fields << EntryField{d, e.pos + 2, row, w + 2, start};
-            col = e.end + 1;
-            text = e.rest;
-        }
-
-        if (l->type == u'S') {
-            makeRowButtons(text, bits & 1, bits & 2, bits & 4);
+        LineCursor c{finishDiaText(l->text, l->flag, TrennZeichen)};
+        keyList = keyListOf(c.text);
+        if (!takeAction(*this, c, row)) {
+            ++row;
             continue;
         }
-        drawLine(l->type, text, row, col);
+        if (const DiaMarker t = findClosedMarker(c.text, QChar(u'B')); t.found)
+            toggles << toggleOf(*this, t, toggleCount++, row, c);
+        if (const DiaMarker e = findClosedMarker(c.text, QChar(u'E')); e.found)
+            takeEntry(*this, e, row, c);
+        if (l->type == u'S') {
+            makeRowButtons(c.text, bits & 1, bits & 2, bits & 4);
+            continue;
+        }
+        drawLine(l->type, c.text, row, c.col);
     }
     layoutButtons();
     for (ScreenButton& b : buttons) {

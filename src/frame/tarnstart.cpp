@@ -268,6 +268,10 @@ void readConfiguration()
     p.PsFile = ini(QStringLiteral("fewe"), QStringLiteral("PsFile"), 96);
     if (ini(QStringLiteral("archive"), QStringLiteral("ArchivFlag"), 96) == QLatin1String("1"))
         runStep([] { startProcedures().ArchivStart(); });
+    // A Q-list save that a killed run left half done is finished or undone
+    // before anything reads the Q-lists.
+    if (startProcedures().RecoverQslSaves)
+        runStep([] { startProcedures().RecoverQslSaves(); });
     p.SonderArDatei = ini(QStringLiteral("Sonder-AR"), QStringLiteral("ARListe"), 96);
     p.SonderArKonfig = !p.SonderArDatei.isEmpty() && p.SonderArDatei != Leer;
     const QString ykBew = ini(QStringLiteral("Sonder-AR"), QStringLiteral("YKBewertung"), 96);

@@ -21,6 +21,7 @@ struct StartResult {
 // frame. The composition root installs them (src/app) before the start.
 struct StartProcedures {
     std::function<void()> ArchivStart;                                            // [archive] ArchivFlag=1
+    std::function<void()> RecoverQslSaves;                                        // Q-list saves left half done
     std::function<bool(QString& LnFehl)> FehlQsBt;                                // "/fl": check and print
     std::function<bool(const QString& desc)> PrintQSL;                            // "/dr": print the Q-list
     std::function<bool(const QString& desc, const QString& profile)> PrognoseQsl; // "/pr": predict and print

@@ -8,6 +8,7 @@
 #include "frame/interaction.h"
 #include "frame/itemnumber.h"
 #include "frame/numbers.h"
+#include "frame/outputfiles.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
@@ -59,6 +60,35 @@ QVariant numberOrNull(const QString& text)
     return text.trimmed().isEmpty() ? QVariant() : QVariant(readLeadingNumber(text));
 }
 
+// An entry is a search row and a data row under one number. Both databases are
+// reached through one connection, so that handing out the number and writing
+// both rows is one transaction: a run killed at any point leaves the entry
+// whole or absent (SQLite commits a transaction over several files at once).
+void joinArchiveDatabases(Database& such, Database& daten)
+{
+    such.execute(QStringLiteral("ATTACH DATABASE ? AS daten"), {daten.connection().databaseName()});
+    // Archives written before could hold data rows whose search row was lost;
+    // their numbers are never handed out again.
+    DbTransaction t(such);
+    such.execute(QStringLiteral("INSERT INTO main.sqlite_sequence (name, seq) SELECT 'ArchivSuche', 0 WHERE NOT EXISTS "
+                                "(SELECT 1 FROM main.sqlite_sequence WHERE name='ArchivSuche')"));
+    such.execute(QStringLiteral("UPDATE main.sqlite_sequence SET seq=(SELECT max([Ref]) FROM daten.[Daten]) "
+                                "WHERE name='ArchivSuche' AND seq<(SELECT max([Ref]) FROM daten.[Daten])"));
+    t.commit();
+}
+
+// What runs that were killed while making the archive's PDF left of it (its
+// hidden part) goes when its writer is gone: in the folder of this copy's PDF
+// and in the program's folder TPArch, where the PDF is made without a work
+// folder.
+void removeLeftOverArchivePdfs(const QString& designTemp)
+{
+    removeStalePartFiles(QFileInfo(nativePath(designTemp)).absolutePath());
+    const QString programFolder = nativePath(prog().WorkStr[Slot::ProgramDir] + QStringLiteral("\\TPArch"));
+    if (QFileInfo(programFolder).isDir())
+        removeStalePartFiles(programFolder);
+}
+
 } // namespace
 
 void ArchivStart()
@@ -80,6 +110,7 @@ void ArchivStart()
         s.ArchivNr = int(readLeadingNumber(iniValue(QStringLiteral("ArchivNr"), 96)));
         s.ProgTyp = iniValue(QStringLiteral("ProgTyp"), 128);
         s.ArchivDir = iniValue(QStringLiteral("ArchivDir"), 128);
+        removeLeftOverArchivePdfs(s.ArchivPdfTemp);
         try {
             // A new installation has neither the folder nor the databases.
             const QString dir = s.ArchivDir.isEmpty() ? p.WorkStr[Slot::ProgramDir] : s.ArchivDir;
@@ -89,6 +120,7 @@ void ArchivStart()
             s.ArchivDatDb = Database::create(
                 joinDesignPath(dir, QStringLiteral("Archiv%1.sqlite").arg(s.ArchivNr)));
             createTables(*s.ArchivSuchDb, *s.ArchivDatDb);
+            joinArchiveDatabases(*s.ArchivSuchDb, *s.ArchivDatDb);
         } catch (const DbError& e) {
             s.ArchivSuchDb.reset();
             s.ArchivDatDb.reset();
@@ -179,15 +211,15 @@ bool ArchivSpeichern(const QString& designation, const QString& file, const QStr
                << norm << listen;
     }
 
-    // The search row is committed last: a failure on the way leaves no row that
-    // points at a missing file.
-    DbTransaction suchTx(*s.ArchivSuchDb);
-    const qint64 ref = s.ArchivSuchDb->insert(
-        QStringLiteral("INSERT INTO [ArchivSuche] (%1) VALUES (%2)").arg(columns, marks), values);
-    DbTransaction datTx(*s.ArchivDatDb);
-    s.ArchivDatDb->insert(QStringLiteral("INSERT INTO [Daten] ([Ref],[Datei]) VALUES (?,?)"), {ref, content});
-    datTx.commit();
-    suchTx.commit();
+    // The number, the search row and the data row: one transaction over both
+    // databases, so no number is handed out twice and no search row points at
+    // another entry's data.
+    Database& db = *s.ArchivSuchDb;
+    DbTransaction entry(db);
+    const qint64 ref =
+        db.insert(QStringLiteral("INSERT INTO main.[ArchivSuche] (%1) VALUES (%2)").arg(columns, marks), values);
+    db.insert(QStringLiteral("INSERT INTO daten.[Daten] ([Ref],[Datei]) VALUES (?,?)"), {ref, content});
+    entry.commit();
     return true;
 }
 

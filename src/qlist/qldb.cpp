@@ -196,7 +196,7 @@ Database& dbOfSlot(int slot)
 
 // ---- records
 
-int NewRec_Db(int slot)
+int NewRec_Db(int slot, const std::function<void()>& beforeCommit, bool* committed)
 {
     Program& p = prog();
     p.DbOperation = QStringLiteral("QLDB: NewRec_Db");
@@ -247,7 +247,11 @@ int NewRec_Db(int slot)
             db.insert(insert, noIdentity);
             result = -1;
         }
+        if (beforeCommit)
+            beforeCommit();
         t.commit();
+        if (committed)
+            *committed = true;
         return result;
     } catch (const DbError& e) {
         if (isBusy(e)) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <array>
+#include <functional>
 
 class Database;
 
@@ -35,8 +36,11 @@ Database& dbOfSlot(int slot);
 // it. Returns 1 when stored with all fields, -1 when stored without its identity
 // (type, item number or user number of another Q-list) or not stored after message
 // 429 (row locked). Any other database error shows message 473 and ends the program.
-// The padded values stay in QslRec.
-int NewRec_Db(int slot);
+// The padded values stay in QslRec. beforeCommit runs inside the transaction,
+// after the row is written and before it counts; when it throws, the row stays
+// as it was and the exception goes on to the caller. committed (when given) is
+// set once the row counts.
+int NewRec_Db(int slot, const std::function<void()>& beforeCommit = {}, bool* committed = nullptr);
 
 // Reads the row of number position - 1 into record fields first..last; a deleted
 // row gives field 1 = its number and field 2 = "*". Sets status to "T". Throws

@@ -189,12 +189,8 @@ bool QslZeileSchreiben(QslLineWriter& file, QString& line, const QString& Rw, co
     return sublist;
 }
 
-void writeQslFile(const QString& designPath, const QStringList& lines)
+QByteArray qslFileBytes(const QStringList& lines)
 {
-    const QString path = nativePath(designPath);
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        throw TarnError(QStringLiteral("Cannot write '%1': %2").arg(designPath, f.errorString()), ErrNo::PathFileAccess);
     QByteArray bytes;
     for (const QString& l : lines) {
         bytes += '*';
@@ -202,6 +198,16 @@ void writeQslFile(const QString& designPath, const QStringList& lines)
         bytes += char(EndeZeichenCode);
         bytes += "\r\n";
     }
+    return bytes;
+}
+
+void writeQslFile(const QString& designPath, const QStringList& lines)
+{
+    const QString path = nativePath(designPath);
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        throw TarnError(QStringLiteral("Cannot write '%1': %2").arg(designPath, f.errorString()), ErrNo::PathFileAccess);
+    const QByteArray bytes = qslFileBytes(lines);
     if (f.write(bytes) != bytes.size() || !f.commit())
         throw TarnError(QStringLiteral("Cannot write '%1': %2").arg(designPath, f.errorString()), ErrNo::PathFileAccess);
 }

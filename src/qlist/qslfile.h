@@ -68,6 +68,8 @@ QString QslZeileLesen(QslLineReader& file);
 // WorkStr 20 and may be changed. True when the line refers to a sub-list (Qm value).
 bool QslZeileSchreiben(QslLineWriter& file, QString& line, const QString& Rw, const QString& Chpfg);
 
+// The bytes of a Q-list file of lines ("*", text, end mark, CR LF each).
+QByteArray qslFileBytes(const QStringList& lines);
 // Stores lines as a Q-list file ("*", text, end mark, CR LF each), replacing the
 // file atomically. Throws TarnError when it cannot be written.
 void writeQslFile(const QString& designPath, const QStringList& lines);

@@ -24,11 +24,13 @@
 #include "qlist/qslcommands.h"
 #include "qlist/qslfile.h"
 #include "qlist/qslimport.h"
+#include "qlist/qslsave.h"
 
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -471,28 +473,11 @@ void QslEditModel::MenuQSL(const QString& what)
     ErrPtnr::guarded(QStringLiteral("frmQslEdit"), QStringLiteral("MenuQSL"), false, [&] {
         const QString desc = QStringLiteral("Ln=") + QslLn;
         const bool group = kGroup.contains(what);
-        bool saveNow = false;
 
         // Stage 1: the line in the editor was changed.
-        if (lineChanged()) {
-            if (what == QLatin1String("save") || what == QLatin1String("print")) {
-                if (msg("103", 4) == 6)
-                    storeLine(row, AktbtText);
-                else
-                    setAktBT(rows.value(row));
-                AktbtOrig = AktbtText;
-            } else if (group) {
-                const int r = msg("122", 3);
-                if (r == 6) {
-                    storeLine(row, AktbtText);
-                    saveNow = true;
-                } else if (r == 7) {
-                    setAktBT(rows.value(row));
-                } else {
-                    return true;
-                }
-            }
-        }
+        bool saveNow = false;
+        if (lineChanged() && !settleChangedLine(what, group, saveNow))
+            return true;
 
         // Stage 2: the command.
         if (what == QLatin1String("save")) {
@@ -501,65 +486,14 @@ void QslEditModel::MenuQSL(const QString& what)
             else
                 msg("119", 0);
         } else if (what == QLatin1String("print")) {
-            if (QslChanged) {
-                if (msg("153", 1) != 1)
-                    return true;
-                // A list that cannot be saved is not printed from its old file.
-                if (!SaveQsl())
-                    return true;
-            }
-            runHidden([&] { PrintQSL(desc, false); });
+            printCommand(desc);
         } else if (group) {
-            if (what == QLatin1String("cancel"))
-                Tag = QStringLiteral("1");
-            bool saved = true;
-            if (saveNow) {
-                saved = SaveQsl();
-            } else if (QslChanged) {
-                const int r = msg("163", 3);
-                if (r == 6) {
-                    saved = SaveQsl();
-                } else if (r == 2) {
-                    if (what == QLatin1String("cancel"))
-                        Tag = QStringLiteral("0");
-                }
-            }
-            // A save the user asked for that stopped at a check keeps the window
-            // open on the faulty line and runs no command: closing would drop
-            // every edit.
-            if (!saved) {
-                Tag = QStringLiteral("0");
-                return true;
-            }
-            if (what == QLatin1String("checkprint") || what == QLatin1String("checkfile")) {
-                runHidden([&] {
-                    QString ln = QslLn;
-                    prog().QslEdit = this;
-                    FehlQsBt(ln, what == QLatin1String("checkprint"), false, false);
-                });
-            } else if (kProfiles.contains(what)) {
-                runHidden([&] { PrognoseQsl(desc, what, false); });
-            } else if (what.endsWith(QLatin1String("kopie"))) {
-                QslImport(what.left(1).toInt(), desc);
-            } else if (what == QLatin1String("belist")) {
-                if (qslEditLinks().ExecQslBEList)
-                    qslEditLinks().ExecQslBEList(desc);
-            }
+            groupCommand(what, desc, saveNow);
         } else if (what == QLatin1String("del")) {
             if (LoeschQsl(desc) == QLatin1String("T"))
                 Tag = QStringLiteral("1");
         } else if (what == QLatin1String("import")) {
-            const int before = int(rows.size());
-            runHidden([&] {
-                QString adr;
-                if (componentEditorLink().Show0)
-                    componentEditorLink().Show0(adr, QStringLiteral("add"));
-            });
-            if (rows.size() > before) {
-                changed();
-                row = RowSel = int(rows.size()) - 1;
-                AktbtLoaded = UpdateHighlCaptAktbt(true, false);
-            }
+            importCommand();
         } else if (what == QLatin1String("new")) {
             if (NeuPosEingabe()) {
                 row = RowSel = int(rows.size()) - 1;
@@ -575,21 +509,120 @@ void QslEditModel::MenuQSL(const QString& what)
             pasteCommand(what);
         } else if (what == QLatin1String("cut") || what == QLatin1String("copy") || what == QLatin1String("paste")) {
             textCommand(what);
-        } else if (what == QLatin1String("edit")) {
-            QString text = toStored(rows.value(row));
-            PosStressEingabe(text, true);
-            setAktBT(toShown(text));
-        } else if (what == QLatin1String("dias")) {
-            QString text = toStored(rows.value(row));
-            frmBEProgEin::RunDiaStress(text, nullptr, 0);
-            if (view)
-                view->showWindow();
-            setAktBT(toShown(text));
+        } else if (what == QLatin1String("edit") || what == QLatin1String("dias")) {
+            stressCommand(what == QLatin1String("dias"));
         }
         return true;
     });
     if (view)
         view->refresh();
+}
+
+// Save and print keep or drop the changed line as the user says; the commands
+// of the group may also save the list with it, or not run at all.
+bool QslEditModel::settleChangedLine(const QString& what, bool group, bool& saveNow)
+{
+    if (what == QLatin1String("save") || what == QLatin1String("print")) {
+        if (msg("103", 4) == 6)
+            storeLine(row, AktbtText);
+        else
+            setAktBT(rows.value(row));
+        AktbtOrig = AktbtText;
+    } else if (group) {
+        const int r = msg("122", 3);
+        if (r == 6) {
+            storeLine(row, AktbtText);
+            saveNow = true;
+        } else if (r == 7) {
+            setAktBT(rows.value(row));
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+void QslEditModel::printCommand(const QString& desc)
+{
+    if (QslChanged) {
+        if (msg("153", 1) != 1)
+            return;
+        // A list that cannot be saved is not printed from its old file.
+        if (!SaveQsl())
+            return;
+    }
+    runHidden([&] { PrintQSL(desc, false); });
+}
+
+// The commands that work on the saved file: the checks, the predictions, the
+// imports, the component list and closing.
+void QslEditModel::groupCommand(const QString& what, const QString& desc, bool saveNow)
+{
+    if (what == QLatin1String("cancel"))
+        Tag = QStringLiteral("1");
+    bool saved = true;
+    if (saveNow) {
+        saved = SaveQsl();
+    } else if (QslChanged) {
+        const int r = msg("163", 3);
+        if (r == 6) {
+            saved = SaveQsl();
+        } else if (r == 2) {
+            if (what == QLatin1String("cancel"))
+                Tag = QStringLiteral("0");
+        }
+    }
+    // A save the user asked for that stopped at a check keeps the window
+    // open on the faulty line and runs no command: closing would drop
+    // every edit.
+    if (!saved) {
+        Tag = QStringLiteral("0");
+        return;
+    }
+    if (what == QLatin1String("checkprint") || what == QLatin1String("checkfile")) {
+        runHidden([&] {
+            QString ln = QslLn;
+            prog().QslEdit = this;
+            FehlQsBt(ln, what == QLatin1String("checkprint"), false, false);
+        });
+    } else if (kProfiles.contains(what)) {
+        runHidden([&] { PrognoseQsl(desc, what, false); });
+    } else if (what.endsWith(QLatin1String("kopie"))) {
+        QslImport(what.left(1).toInt(), desc);
+    } else if (what == QLatin1String("belist")) {
+        if (qslEditLinks().ExecQslBEList)
+            qslEditLinks().ExecQslBEList(desc);
+    }
+}
+
+// Components taken over from the component editor join the list at its end.
+void QslEditModel::importCommand()
+{
+    const int before = int(rows.size());
+    runHidden([&] {
+        QString adr;
+        if (componentEditorLink().Show0)
+            componentEditorLink().Show0(adr, QStringLiteral("add"));
+    });
+    if (rows.size() > before) {
+        changed();
+        row = RowSel = int(rows.size()) - 1;
+        AktbtLoaded = UpdateHighlCaptAktbt(true, false);
+    }
+}
+
+// The stress data of the current row, entered as a list or through the dialogue.
+void QslEditModel::stressCommand(bool dialogue)
+{
+    QString text = toStored(rows.value(row));
+    if (dialogue) {
+        frmBEProgEin::RunDiaStress(text, nullptr, 0);
+        if (view)
+            view->showWindow();
+    } else {
+        PosStressEingabe(text, true);
+    }
+    setAktBT(toShown(text));
 }
 
 void QslEditModel::blockCommand(const QString& what)
@@ -838,15 +871,14 @@ bool QslEditModel::SaveQsl()
             return stop(QStringLiteral("120"), {m}, k);
     }
 
-    // The file first, replaced whole; only a written file gets its record, so a
-    // failure leaves both as they were and reaches the error handler.
+    // The file and its record are one unit: a failure (or a killed run) leaves
+    // both as they were, and a failure reaches the error handler.
     QStringList lines;
     for (const QString& r : rows)
         lines << rowText(withoutMarks(toStored(r)));
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
-    writeQslFile(path(), lines);
-    if (SaveRec_Db(qz, p.WorkStr[Slot::VqlDbase] + qz) == 0)
+    if (saveQslWithRecord(p.WorkStr[Slot::VqlDbase] + qz, path(), lines) == 0)
         throw TarnError(QStringLiteral("The record of Q-list %1 could not be written").arg(QslLn),
                         ErrNo::PathFileAccess);
     QslChanged = false;
@@ -858,60 +890,86 @@ bool QslEditModel::SaveQsl()
 
 // ---------------------------------------------------------------- parameter popup
 
-void QslEditModel::ParamPopup()
-{
-    Program& p = prog();
-    QString line = AktbtText;
-    QString comment;
-    const qsizetype bang = line.indexOf(u'!');
-    if (bang >= 0) {
-        comment = line.mid(bang);
-        line = line.left(bang);
-    }
-    bool position = false, subList = false;
+namespace {
+// The parameters a line offers: a position line those of the stress data
+// (a sub-list's line marks the parameters it passes down), the head line those
+// of the component data.
+struct PopupKind {
+    bool position = false;
+    bool subList = false;
     QString list;
+};
+
+// Nullopt for a line that offers no parameters.
+std::optional<PopupKind> popupKind(const Program& p, const QString& line, int row)
+{
+    PopupKind k;
     if (line.startsWith(QLatin1String("Stck="))) {
-        position = true;
-        subList = line.contains(QLatin1String(",Qm=Qsl"));
-        list = p.AbkListen[5];
+        k.position = true;
+        k.subList = line.contains(QLatin1String(",Qm=Qsl"));
+        k.list = p.AbkListen[5];
     } else if (row == 0 && (line.startsWith(QLatin1String("Typ")) || line.startsWith(QLatin1String("Yk")) ||
                             line.startsWith(QLatin1String("An")))) {
-        list = p.AbkListen[4];
+        k.list = p.AbkListen[4];
     } else {
-        ui().beep();
-        return;
+        return std::nullopt;
     }
     // An empty parameter list has nothing to offer.
-    if (list.isEmpty() || list.startsWith(u',')) {
-        ui().beep();
-        return;
-    }
-    QString stc;
-    PosTrenn(toStored(line), stc);
-    const QString identity = p.WorkStr[Slot::Ident];
-    QString section = p.WorkStr[Slot::S];
+    if (k.list.isEmpty() || k.list.startsWith(u','))
+        return std::nullopt;
+    return k;
+}
 
-    QString classList;
-    if (!subList && qslEditLinks().classParameters) {
-        QString bac, tec;
-        classList = qslEditLinks().classParameters(identity, bac, tec);
-        if (tec.isEmpty())
-            tec = QStringLiteral("0000");
-        if (classList.startsWith(u','))
-            classList.remove(0, 1);
-        // The chip parameter belongs to the classes of chips in thin-film
-        // technology only.
-        if (!(tec.endsWith(u'3') && bac.startsWith(u'1'))) {
-            const qsizetype at = classList.indexOf(QLatin1String("Chpf"));
-            if (at == 0)
-                classList = classList.size() < 6 ? QString() : classList.mid(5);
-            else if (at > 1)
-                classList.remove(at, 5);
-        }
+// The parameters of the component's class, marked in the popup.
+QString classParameterList(const QString& identity)
+{
+    if (!qslEditLinks().classParameters)
+        return QString();
+    QString bac, tec;
+    QString classList = qslEditLinks().classParameters(identity, bac, tec);
+    if (tec.isEmpty())
+        tec = QStringLiteral("0000");
+    if (classList.startsWith(u','))
+        classList.remove(0, 1);
+    // The chip parameter belongs to the classes of chips in thin-film
+    // technology only.
+    if (!(tec.endsWith(u'3') && bac.startsWith(u'1'))) {
+        const qsizetype at = classList.indexOf(QLatin1String("Chpf"));
+        if (at == 0)
+            classList = classList.size() < 6 ? QString() : classList.mid(5);
+        else if (at > 1)
+            classList.remove(at, 5);
     }
+    return classList;
+}
 
-    QStringList captions, tags, keys;
-    for (const QString& item : list.split(u',')) {
+// The mark of a parameter in the popup: passed down to a sub-list, shown for
+// information, special, used by the handbook model, or one of the class.
+QString parameterMarker(const Program& p, const QString& abk, bool subList, const QString& classList)
+{
+    const QString comma = QStringLiteral(",");
+    if (subList)
+        return InListe(p.QslParam, abk, comma) ? QStringLiteral("  >>     ") : QString(13, u' ');
+    if (InListe(p.InfoParam, abk, comma))
+        return QStringLiteral("   i         ");
+    if (InListe(p.SonderParam, abk, comma))
+        return QStringLiteral("   *        ");
+    if (InListe(p.MilParam, abk, comma))
+        return QStringLiteral("  Mil       ");
+    if (InListe(classList, abk, comma))
+        return QStringLiteral("  >>     ");
+    return QString(13, u' ');
+}
+
+// The popup's captions (key, mark, name) and their tags "key,value".
+struct PopupItems {
+    QStringList captions, tags;
+};
+
+PopupItems popupItems(const Program& p, const PopupKind& kind, const QString& classList)
+{
+    PopupItems items;
+    for (const QString& item : kind.list.split(u',')) {
         if (item.isEmpty())
             break;
         const qsizetype eq = item.indexOf(u'=');
@@ -919,56 +977,73 @@ void QslEditModel::ParamPopup()
         QString text;
         if (p.AbkRs && p.AbkRs->findFirst(QStringLiteral("Abk"), abk))
             text = p.AbkRs->text(p.LangNr == 2 ? 2 : 1);
-        QString marker;
-        if (subList)
-            marker = InListe(p.QslParam, abk, QStringLiteral(",")) ? QStringLiteral("  >>     ") : QString(13, u' ');
-        else if (InListe(p.InfoParam, abk, QStringLiteral(",")))
-            marker = QStringLiteral("   i         ");
-        else if (InListe(p.SonderParam, abk, QStringLiteral(",")))
-            marker = QStringLiteral("   *        ");
-        else if (InListe(p.MilParam, abk, QStringLiteral(",")))
-            marker = QStringLiteral("  Mil       ");
-        else if (InListe(classList, abk, QStringLiteral(",")))
-            marker = QStringLiteral("  >>     ");
-        else
-            marker = QString(13, u' ');
-        captions << toShown(abk) + u'\t' + marker + text;
-        tags << abk + u',' + (eq >= 0 ? item.mid(eq + 1) : item);
-        keys << abk;
+        items.captions << toShown(abk) + u'\t' + parameterMarker(p, abk, kind.subList, classList) + text;
+        items.tags << abk + u',' + (eq >= 0 ? item.mid(eq + 1) : item);
     }
+    return items;
+}
+
+// The new "key=value" of the parameter chosen: from its own selection menu, or
+// typed ("key=" removes it); empty or "ABBRUCH" when nothing changes.
+QString askParameterValue(const Program& p, const QString& line, const QString& chosen, const QString& list)
+{
+    if (chosen == QLatin1String("Rw"))
+        return QStringLiteral("Rw=1");
+    const QString current = GetParam(toStored(line), chosen);
+    QString pop;
+    if (p.AbkRs && p.AbkRs->findFirst(QStringLiteral("Abk"), chosen))
+        pop = p.AbkRs->text(QStringLiteral("Pop"));
+    if (pop.startsWith(u'@') && pop.contains(u',')) {
+        const qsizetype comma = pop.indexOf(u',');
+        const QString code = frmBEProgEin::RunWahlBacsonst(pop.mid(comma + 1), pop.mid(1, comma - 1), 5, nullptr, 1);
+        return code == QLatin1String("ABBRUCH") ? code : chosen + u'=' + code;
+    }
+    // OK with an empty value removes the parameter from the line.
+    QString result;
+    if (frmEdit::EditVar(chosen, current, result, list, nullptr, false) == 0 && result.isEmpty())
+        result = chosen + u'=';
+    return result;
+}
+} // namespace
+
+void QslEditModel::ParamPopup()
+{
+    Program& p = prog();
+    // 1. The line without its comment, and what it offers
+    QString line = AktbtText;
+    QString comment;
+    const qsizetype bang = line.indexOf(u'!');
+    if (bang >= 0) {
+        comment = line.mid(bang);
+        line = line.left(bang);
+    }
+    const std::optional<PopupKind> kind = popupKind(p, line, row);
+    if (!kind) {
+        ui().beep();
+        return;
+    }
+    QString stc;
+    PosTrenn(toStored(line), stc);
+    const QString identity = p.WorkStr[Slot::Ident];
+    QString section = p.WorkStr[Slot::S];
+    const QString classList = kind->subList ? QString() : classParameterList(identity);
+
+    // 2. The popup
+    const PopupItems items = popupItems(p, *kind, classList);
     Question q;
     q.key = QStringLiteral("up");
-    q.choices = captions;
-    q.data.insert(QStringLiteral("tags"), tags);
+    q.choices = items.captions;
+    q.data.insert(QStringLiteral("tags"), items.tags);
     const Answer a = ui().askQslPopup(q, *this);
     const QString chosen = a.cancelled ? QString() : a.text.section(u',', 0, 0);
 
-    QString result;
-    if (!chosen.isEmpty()) {
-        if (chosen == QLatin1String("Rw")) {
-            result = QStringLiteral("Rw=1");
-        } else {
-            const QString current = GetParam(toStored(line), chosen);
-            QString pop;
-            if (p.AbkRs && p.AbkRs->findFirst(QStringLiteral("Abk"), chosen))
-                pop = p.AbkRs->text(QStringLiteral("Pop"));
-            if (pop.startsWith(u'@') && pop.contains(u',')) {
-                const qsizetype comma = pop.indexOf(u',');
-                const QString code =
-                    frmBEProgEin::RunWahlBacsonst(pop.mid(comma + 1), pop.mid(1, comma - 1), 5, nullptr, 1);
-                result = code == QLatin1String("ABBRUCH") ? code : chosen + u'=' + code;
-            } else {
-                // OK with an empty value removes the parameter from the line.
-                if (frmEdit::EditVar(chosen, current, result, list, nullptr, false) == 0 && result.isEmpty())
-                    result = chosen + u'=';
-            }
-        }
-    }
+    // 3. The new value into the stress data of a position, or into the line
+    const QString result = chosen.isEmpty() ? QString() : askParameterValue(p, line, chosen, kind->list);
     if (!result.isEmpty() && result != QLatin1String("ABBRUCH")) {
         const qsizetype eq = result.indexOf(u'=');
         const QString key = eq >= 0 ? result.left(eq) : result;
         const QString value = eq >= 0 ? result.mid(eq + 1) : QString();
-        if (position) {
+        if (kind->position) {
             SetParam(section, key, value);
             if (section.startsWith(u','))
                 section.remove(0, 1);

@@ -151,6 +151,11 @@ public:
 private:
     bool takeClickedRow(int mouseRow);
     void storeLine(int r, const QString& text);
+    bool settleChangedLine(const QString& what, bool group, bool& saveNow);
+    void printCommand(const QString& desc);
+    void groupCommand(const QString& what, const QString& desc, bool saveNow);
+    void importCommand();
+    void stressCommand(bool dialogue);
     void blockCommand(const QString& what);
     void pasteCommand(const QString& what);
     void textCommand(const QString& what);

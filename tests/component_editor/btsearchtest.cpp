@@ -3,6 +3,7 @@
 #include "frame/launcher.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
+#include "frame/restext.h"
 #include "printing/printfixture.h"
 
 namespace {
@@ -346,6 +347,57 @@ INSTANTIATE_TEST_SUITE_P(Languages, IndexListPrintout,
                          ::testing::Values(CountLine{"german", 1, "2 Einträge"}, CountLine{"english", 2, "2 Entries"}),
                          [](const auto& i) { return std::string(i.param.name); });
 
+// The printed data list ends with its count: the entries of a block, or the
+// components found of those checked by an expression.
+struct DataCountCase {
+    const char* name;
+    int searchKind;   // check box of the search area: 0 expression, 1 block
+    const char* expr; // the expression typed; for a block, its address is typed
+    const char* countMessage;
+    int checked;      // components the expression checked (unused for a block)
+};
+
+class DataListPrintout : public BtSearchTest, public ::testing::WithParamInterface<DataCountCase> {};
+
+TEST_P(DataListPrintout, CountLineNamesWhatTheSearchFound)
+{
+    const DataCountCase& c = GetParam();
+    Program& p = sp.program();
+    const QString block = store(QStringLiteral("Typ=D1,Q,Bac=141,Gec=SOT23"));
+    store(QStringLiteral("Typ=D2,Q,Bac=141,Gec=SOT23"));
+    store(QStringLiteral("Typ=D3,Q,Bac=141,Gec=TO92"));
+    BtEditModel m;
+    loaded(m);
+    m.chkSuch_Click(c.searchKind);
+    m.txAusg[c.searchKind] = c.searchKind == 1 ? block : QString::fromLatin1(c.expr);
+    m.txAusg[2] = QStringLiteral("14");
+    search(m, 2);
+    const qsizetype rows = m.BEGrid.rows.size();
+    ASSERT_EQ(rows, c.searchKind == 1 ? 3 : 2);
+    EXPECT_EQ(m.AnzGeprueft, c.checked);
+
+    p.WorkStr[10] = tmp.filePath(QStringLiteral("tp1"));
+    p.Raender = {1134, 850, 10206, 14740};
+    setCurrentPrinter(std::make_unique<FakePrinter>());
+    QStringList printed;
+    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [&printed](const Question&) {
+        printed = pageTexts();
+        return Answer::cancel();
+    });
+    m.AusgabeListe(QStringLiteral("lst.print"), 2);
+    EXPECT_TRUE(sp.ui().allUsed());
+    const QStringList args = c.searchKind == 1 ? QStringList{QString::number(rows)}
+                                               : QStringList{QString::number(c.checked), QString::number(rows)};
+    const QString count = ResText(QString::fromLatin1(c.countMessage), p.LangNr, true, args);
+    EXPECT_TRUE(printed.contains(count)) << count.toStdString() << " in " << printed.join(u'|').toStdString();
+    EXPECT_TRUE(printed.join(u'|').contains(QStringLiteral("Typ=D2"))) << printed.join(u'|').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Searches, DataListPrintout,
+                         ::testing::Values(DataCountCase{"block", 1, "", "179", 0},
+                                           DataCountCase{"expression", 0, "Gec=SOT23", "39", 3}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
 TEST_F(BtSearchTest, ListingKeepsThePageCacheOfTheLookUps)
 {
     // Enough types for several leaf pages.
@@ -581,6 +633,32 @@ TEST_F(BtEditTest, ListOpenWritesTheListFileWhole)
     sp.ui().expect(QStringLiteral("msg"), QStringLiteral("lstwrite"), ok());
     m.up1cmd_Click(QStringLiteral("lst.open"));
     EXPECT_EQ(rec.opened.size(), 1);
+    EXPECT_TRUE(sp.ui().allUsed());
+    setLauncher(nullptr);
+}
+
+TEST_F(BtEditTest, ListFileGoesWhereTheUserSaysAndIsNotOpened)
+{
+    BtEditModel m;
+    loaded(m);
+    RecordingLauncher rec;
+    setLauncher(&rec);
+    sp.program().WorkStr[17] = tmp.path();
+    m.ListArt = 2;
+    m.ListBiBe = 2;
+    m.BEGrid.visible = true;
+    m.BEGrid.rows = {QStringLiteral("Typ=A,Q,Bac=141")};
+    const QString chosen = tmp.filePath(QStringLiteral("out/list.txt"));
+    sp.ui().expect(QuestionKind::SaveFile, QStringLiteral("lst.file"), Answer::word(chosen));
+    m.up1cmd_Click(QStringLiteral("lst.file"));
+    EXPECT_EQ(testutil::readFile(chosen), QByteArray("Externe BE-Datei        Alle BE\r\nTyp=A,Q,Bac=141\r\n"));
+    EXPECT_TRUE(rec.opened.isEmpty());
+
+    // a cancelled choice writes nothing
+    QFile::remove(chosen);
+    sp.ui().expect(QuestionKind::SaveFile, QStringLiteral("lst.file"), Answer::cancel());
+    m.up1cmd_Click(QStringLiteral("lst.file"));
+    EXPECT_FALSE(QFileInfo::exists(chosen));
     EXPECT_TRUE(sp.ui().allUsed());
     setLauncher(nullptr);
 }
