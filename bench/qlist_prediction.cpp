@@ -5,7 +5,10 @@
 // those to 10, ... down to lists of 10 positions (10,000 positions: four levels,
 // 1,111 Q-lists). Works on a copy of the laid-out installation (build/dist).
 //
-//   qlist_prediction [1k|10k|100k] [--keep <dir>]
+//   qlist_prediction [1k|10k|100k] [--no-sl] [--keep <dir>]
+//
+// Each position carries its reference designators ("Sl=R1 R2", one per piece),
+// as the positions of real lists do; --no-sl leaves them out, for comparison.
 //
 // Prints the time of each phase of the run (wall clock and CPU of the process),
 // and the floor measured in the same process right after the run: reading each
@@ -13,6 +16,8 @@
 // qpo and of the result file once. The ratio of the run without its PDF output
 // to the floor is the figure that machines of different speed and load agree
 // on. --keep copies the result file into <dir>, for comparing runs byte by byte.
+// The last line gives the run's start and end on the monotonic clock, so that
+// a profile taken with perf can be cut to the run.
 #include "component_file/btdatei.h"
 #include "component_file/btsuch.h"
 #include "component_file/mixbt.h"
@@ -135,6 +140,7 @@ int main(int argc, char** argv)
 
     int levels = 4; // 10,000 positions
     QString keepDir;
+    bool designators = true;
     for (int i = 1; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);
         if (a == QLatin1String("1k"))
@@ -143,10 +149,12 @@ int main(int argc, char** argv)
             levels = 4;
         else if (a == QLatin1String("100k"))
             levels = 5;
+        else if (a == QLatin1String("--no-sl"))
+            designators = false;
         else if (a == QLatin1String("--keep") && i + 1 < argc)
             keepDir = QString::fromLocal8Bit(argv[++i]);
         else {
-            std::fprintf(stderr, "usage: %s [1k|10k|100k] [--keep <dir>]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [1k|10k|100k] [--no-sl] [--keep <dir>]\n", argv[0]);
             return 2;
         }
     }
@@ -182,6 +190,7 @@ int main(int argc, char** argv)
     Create_Db(program.WorkStr[15] + QStringLiteral("A"));
     const int slot = Open_Db(program.WorkStr[15] + QStringLiteral("A"), 0);
     int component = 0;
+    int designator = 1;
     int lists = 0;
     // The list of level `level` (0 the root) at the path `at` ("-3-7" for the
     // eighth list below the fourth list below the root) and its lists below; the
@@ -190,9 +199,15 @@ int main(int argc, char** argv)
         QStringList lines;
         for (int i = 0; i < 10; ++i) {
             if (level == levels - 1) {
-                lines << QStringLiteral("Stck=%1,Typ=B%2")
-                             .arg(1 + component % 3)
-                             .arg(component % components, 4, 10, QChar(u'0'));
+                const int pieces = 1 + component % 3;
+                QString line = QStringLiteral("Stck=%1,Typ=B%2").arg(pieces).arg(component % components, 4, 10, QChar(u'0'));
+                if (designators) {
+                    QStringList sl;
+                    for (int k = 0; k < pieces; ++k)
+                        sl << QStringLiteral("R%1").arg(designator++);
+                    line += QStringLiteral(",Sl=") + sl.join(u' ');
+                }
+                lines << line;
                 ++component;
             } else {
                 const QString below = at + u'-' + QString::number(i);
@@ -206,8 +221,9 @@ int main(int argc, char** argv)
     const QString root = makeTree(0, QString());
     Close_Db(slot);
     const long setupKiB = peakKiB();
-    std::printf("setup: %.1f s (%d components merged, %d Q-lists in %d levels, %d positions)\n",
-                double(setup.elapsed()) / 1000, components, lists, levels, component);
+    std::printf("setup: %.1f s (%d components merged, %d Q-lists in %d levels, %d positions%s)\n",
+                double(setup.elapsed()) / 1000, components, lists, levels, component,
+                designators ? " with designators" : ", no designators");
 
     // qpo as the calculation passes leave it: the run empties the work folders
     // at its end, so it is read when the report begins.
@@ -218,7 +234,8 @@ int main(int argc, char** argv)
     };
     const Clock before = Clock::read();
     PrognoseQsl(QStringLiteral("Ln=") + root, QStringLiteral("Standard"), true);
-    const Clock run = Clock::read() - before;
+    const Clock after = Clock::read();
+    const Clock run = after - before;
     const int statements = program.SystDb ? program.SystDb->statementsRun() : -1;
 
     const QStringList results = QDir(QStringLiteral("results")).entryList({QStringLiteral("*.slk")}, QDir::Files);
@@ -279,6 +296,9 @@ int main(int argc, char** argv)
     std::printf("statements on the system database: %d; peak resident memory %ld KiB (after setup %ld KiB)\n",
                 statements, peakKiB(), setupKiB);
     std::printf("result file: %s, %lld bytes\n", qPrintable(results.first()), static_cast<long long>(resultBytes.size()));
+    // For a profile of the run alone: perf record -k CLOCK_MONOTONIC, then
+    // perf report --time <from>,<to>.
+    std::printf("run on the monotonic clock: %.6f,%.6f\n", double(before.wallNs) / 1e9, double(after.wallNs) / 1e9);
     installProgram(nullptr);
     return 0;
 }

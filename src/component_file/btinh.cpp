@@ -3,6 +3,7 @@
 #include "component_file/btjournal.h"
 #include "component_file/btlock.h"
 #include "component_file/btmessages.h"
+#include "component_file/btreads.h"
 #include "component_file/btrecord.h"
 #include "component_file/dosfile.h"
 #include "frame/codepage.h"
@@ -55,6 +56,11 @@ bool readPage(const QString& file, const QString& dir, int kind, int flags, QStr
         page = *known;
         return true;
     }
+    // Within a run that keeps its reads, a page is read and checked once.
+    if (const QString* kept = keptPage(file)) {
+        page = *kept;
+        return true;
+    }
     // A page written by the open change exists only in what it staged.
     if (fileSize(file) < 0) {
         reportDamagedComponentFile(file);
@@ -67,6 +73,7 @@ bool readPage(const QString& file, const QString& dir, int kind, int flags, QStr
         return false;
     }
     rememberText(file, text);
+    keepPage(file, text);
     page = text;
     return true;
 }

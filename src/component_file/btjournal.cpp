@@ -1,4 +1,5 @@
 #include "component_file/btjournal.h"
+#include "component_file/btreads.h"
 #include "frame/codepage.h"
 #include "frame/paths.h"
 #include "frame/program.h"
@@ -46,6 +47,7 @@ struct Unit {
     std::vector<std::pair<QString, QString>> folderSwaps; // design target, design source
     // Undo log for marks: key and what was staged before (nullopt: nothing).
     std::vector<std::pair<QString, std::optional<Staged>>> undo;
+    qint64 bytes = 0; // of everything staged
 };
 
 } // namespace
@@ -84,6 +86,14 @@ const QString& unitKey(Unit& u, const QString& design)
     if (it == u.keys.cend())
         it = u.keys.insert(design, keyOf(design));
     return *it;
+}
+
+// The bytes a staged file writes (one byte per character of a text).
+qint64 sizeOf(const Staged& s)
+{
+    if (s.file.removed)
+        return 0;
+    return s.textual && !s.encoded ? s.text.size() : s.file.bytes.size();
 }
 
 // Makes the bytes of a text staged write.
@@ -195,6 +205,8 @@ void openChange(const QString& directory)
     Unit& u = unit();
     u = Unit();
     u.open = true;
+    // What a run kept of the file may be changed now.
+    forgetKeptReads();
     u.directory = directory;
     u.directoryKey = keyOf(directory) + u'/';
 }
@@ -209,10 +221,14 @@ void rollbackChange(int mark)
     Unit& u = unit();
     while (int(u.undo.size()) > mark) {
         auto& [key, before] = u.undo.back();
-        if (before)
+        if (const auto now = u.files.find(key); now != u.files.end())
+            u.bytes -= sizeOf(now->second);
+        if (before) {
+            u.bytes += sizeOf(*before);
             u.files[key] = *before;
-        else
+        } else {
             u.files.erase(key);
+        }
         u.undo.pop_back();
     }
 }
@@ -225,6 +241,11 @@ void keepChangeSoFar()
 int stagedCount()
 {
     return int(unit().files.size());
+}
+
+qint64 stagedBytes()
+{
+    return unit().bytes;
 }
 
 const StagedFile* stagedFile(const QString& file)
@@ -243,12 +264,15 @@ void stage(const QString& file, const Staged& content)
     Unit& u = unit();
     const QString key = unitKey(u, file);
     const auto it = u.files.find(key);
-    if (it == u.files.end())
+    if (it == u.files.end()) {
         u.undo.emplace_back(key, std::nullopt);
-    else
+    } else {
+        u.bytes -= sizeOf(it->second);
         u.undo.emplace_back(key, std::move(it->second));
+    }
     Staged& s = u.files[key];
     s = content;
+    u.bytes += sizeOf(s);
     s.design = file;
 }
 

@@ -45,8 +45,9 @@ void keepChangeSoFar();
 [[nodiscard]] bool commitChange();
 // Drops everything staged; closes the unit.
 void abandonChange();
-// The number of files the open unit stages.
+// The number of files the open unit stages, and the bytes they write.
 int stagedCount();
+qint64 stagedBytes();
 
 // Staging, used by the file functions. A design path; null when the file is not
 // staged (or no unit is open).

@@ -3,6 +3,7 @@
 #include "component_file/btdatei.h"
 #include "component_file/btinh.h"
 #include "component_file/btlock.h"
+#include "component_file/btreads.h"
 #include "component_file/btrecord.h"
 #include "component_file/dosfile.h"
 #include "frame/itemnumber.h"
@@ -17,17 +18,11 @@ namespace {
 // The first record of the block whose identity items give the key. Records are
 // compared item by item, so a designation inside a description or another key
 // ("XTyp=") never matches.
-bool findRecord(const QString& blockText, const QString& key, QString& record, int& position)
+bool findRecord(const KeptBlock& block, const QString& key, QString& record, int& position)
 {
-    QString text = blockText;
-    QStringList records;
-    int count = 0;
-    const int keepNr = prog().BtSatzNr;
-    ZerlegBtBlock(text, records, count);
-    prog().BtSatzNr = keepNr;
-    for (int i = 1; i <= count; ++i)
-        if (recordHasKey(records[i], key)) {
-            record = records[i];
+    for (int i = 1; i <= block.count; ++i)
+        if (recordHasKey(block.records[i], key)) {
+            record = block.records[i];
             position = i;
             return true;
         }
@@ -44,6 +39,26 @@ bool indexedBlockReadable(const QString& blockFile)
     return false;
 }
 
+// Reads the block that an index entry names from the component file in dir:
+// from what the run kept, else from the disk under the shared lock. Returns 1
+// when read, 0 when it could not be read, -1 when it is missing (the user was
+// told).
+int readIndexedBlock(const QString& dir, int kind, const QString& entry, QString& blockFile, KeptBlock& block)
+{
+    blockFile = blockFilePath(dir, entry.right(5));
+    if (const KeptBlock* kept = keptBlock(blockFile)) {
+        block = *kept;
+        return 1;
+    }
+    if (!indexedBlockReadable(blockFile))
+        return -1;
+    QString text;
+    if (!lockedReadWhole(blockFile, dir, kind, text))
+        return 0;
+    keepBlock(blockFile, text, block);
+    return 1;
+}
+
 } // namespace
 
 int HolBtInh(int kind, const QString& key, QString& blockFile, QString& blockText, QString& record, int* recordIndex)
@@ -53,6 +68,7 @@ int HolBtInh(int kind, const QString& key, QString& blockFile, QString& blockTex
     int result = -1;
     int source = 0;
     QString entry;
+    KeptBlock block;
     if (kind == 0 || kind == 1) {
         int n = 0;
         if (!p.BinDir.isEmpty()) {
@@ -60,10 +76,10 @@ int HolBtInh(int kind, const QString& key, QString& blockFile, QString& blockTex
             if (!SuchInh(key, 2, n, entry, BtKind::Internal, BtFlags::LockedRead))
                 return 0;
             if (n > 0) {
-                blockFile = blockFilePath(p.BinDir, entry.right(5));
-                if (!indexedBlockReadable(blockFile))
+                const int read = readIndexedBlock(p.BinDir, BtKind::Internal, entry, blockFile, block);
+                if (read < 0)
                     return 0;
-                if (lockedReadWhole(blockFile, p.BinDir, BtKind::Internal, blockText))
+                if (read > 0)
                     source = 1;
                 else
                     result = 0;
@@ -75,10 +91,10 @@ int HolBtInh(int kind, const QString& key, QString& blockFile, QString& blockTex
         if (!SuchInh(key, 2, n, entry, BtKind::External, BtFlags::LockedRead))
             return 0;
         if (n > 0) {
-            blockFile = blockFilePath(p.BexDir, entry.right(5));
-            if (!indexedBlockReadable(blockFile))
+            const int read = readIndexedBlock(p.BexDir, BtKind::External, entry, blockFile, block);
+            if (read < 0)
                 return 0;
-            if (lockedReadWhole(blockFile, p.BexDir, BtKind::External, blockText))
+            if (read > 0)
                 source = 2;
             else
                 result = 0;
@@ -86,59 +102,69 @@ int HolBtInh(int kind, const QString& key, QString& blockFile, QString& blockTex
     }
     if (source == 0)
         return result;
+    blockText = block.text;
     int position = 0;
-    if (!findRecord(blockText, entry.left(KeyLength), record, position)) {
+    if (!findRecord(block, entry.left(KeyLength), record, position)) {
         // The index names this block for the key: a block without the record
         // was cut or overwritten.
         reportDamagedComponentFile(blockFile);
         return -2;
     }
     if (recordIndex) {
-        ZerlegBtBlock(blockText, p.BtSatz, p.BtSatzAnz);
+        p.BtSatz = block.records;
+        p.BtSatzAnz = block.count;
+        p.BtSatzNr = 1;
+        blockText.clear();
         *recordIndex = position;
     }
     return source;
 }
 
+QStringList componentSearchKeys(const QString& identity)
+{
+    QString rest = identity;
+    QStringList keys;
+    while (findParamKey(rest, QStringLiteral("Yk")) >= 0) {
+        const QString value = GetParam(rest, QStringLiteral("Yk")).toUpper();
+        SetParam(rest, QStringLiteral("Yk"), QString());
+        const QString number = SachNrForm(value);
+        if (isItemNumberError(number)) {
+            keys << QString(); // the rejected item number ends the item numbers
+            break;
+        }
+        keys << componentKey(number, u'S');
+    }
+    const std::pair<const char*, QChar> others[] = {{"An", u'A'}, {"Typ", u'T'}};
+    for (const auto& [item, letter] : others) {
+        while (findParamKey(rest, QLatin1String(item)) >= 0) {
+            const QString value = GetParam(rest, QLatin1String(item)).toUpper();
+            SetParam(rest, QLatin1String(item), QString());
+            keys << componentKey(value, letter);
+        }
+    }
+    return keys;
+}
+
 int SuchBtTsa(int kind, QString& blockFile, QString& blockText, QString& record)
 {
-    QString identity = prog().WorkStr[Slot::Ident];
+    const QStringList keys = componentSearchKeys(prog().WorkStr[Slot::Ident]);
     blockFile.clear();
     blockText.clear();
     record.clear();
     bool nothingSearched = true;
     int result = 0;
-    // One key: true when the search ends here.
-    auto lookUp = [&](const QString& key) {
-        const int r = HolBtInh(kind, key, blockFile, blockText, record);
-        if (r == -2 || r == 0) {
-            result = r;
-            return true;
-        }
-        result = 1;
-        return !record.isEmpty();
-    };
-    while (findParamKey(identity, QStringLiteral("Yk")) >= 0) {
-        const QString value = GetParam(identity, QStringLiteral("Yk")).toUpper();
-        SetParam(identity, QStringLiteral("Yk"), QString());
-        const QString number = SachNrForm(value);
-        if (isItemNumberError(number)) {
+    for (const QString& key : keys) {
+        if (key.isEmpty()) {
             record = QStringLiteral("FehlerYk");
-            break;
+            continue;
         }
         nothingSearched = false;
-        if (lookUp(componentKey(number, u'S')))
+        const int r = HolBtInh(kind, key, blockFile, blockText, record);
+        if (r == -2 || r == 0)
+            return r;
+        result = 1;
+        if (!record.isEmpty())
             return result;
-    }
-    const std::pair<const char*, QChar> others[] = {{"An", u'A'}, {"Typ", u'T'}};
-    for (const auto& [item, letter] : others) {
-        while (findParamKey(identity, QLatin1String(item)) >= 0) {
-            nothingSearched = false;
-            const QString value = GetParam(identity, QLatin1String(item)).toUpper();
-            SetParam(identity, QLatin1String(item), QString());
-            if (lookUp(componentKey(value, letter)))
-                return result;
-        }
     }
     return nothingSearched ? -3 : result;
 }

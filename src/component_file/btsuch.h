@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // Look-up of component records.
 // Kind of search: 0 the internal, then the external file; 1 internal only;
@@ -14,6 +15,13 @@
 // user was told which file, and the caller must not take the record as missing. record is "FehlerYk" when an item number was rejected
 // and nothing later was looked up.
 int SuchBtTsa(int kind, QString& blockFile, QString& blockText, QString& record);
+
+// The component keys SuchBtTsa searches for an identity, in its order; an empty
+// entry stands where an item number was rejected (the later item numbers are
+// not searched). Everything else in the identity (quantities, designators "Sl=",
+// comments) does not change what is found: two identities with the same keys
+// find the same record.
+QStringList componentSearchKeys(const QString& identity);
 
 // Looks up one 19-character component key. Returns the source (1, 2) when found,
 // -1 when the key is not indexed, -2 when the indexed block does not hold a record

@@ -259,9 +259,18 @@ public:
         } else {
             refuse(notInserted(result, record));
         }
-        if (mLock >= 0 && (++mBatchCount >= mergeBatch().records || mBatchClock.hasExpired(mergeBatch().millis)))
+        if (mLock >= 0 && batchFull())
             settle();
         return true;
+    }
+
+    // Whether the open change has taken what one change should hold.
+    bool batchFull()
+    {
+        const MergeBatch& bound = mergeBatch();
+        ++mBatchCount;
+        return stagedBytes() >= bound.bytes || (bound.records > 0 && mBatchCount >= bound.records) ||
+               (bound.millis > 0 && mBatchClock.hasExpired(bound.millis));
     }
 
     // Takes the exclusive lock and opens a change for the next records; without

@@ -14,16 +14,19 @@
 // Nothing is written when the internal file or its index cannot be read. Every
 // record must pass recordRefusal. True when the run went through and no record
 // was refused (records found in the file already are no failure).
-// How many records a merge groups into one durable change at most, and after
-// how long it closes a change, so that other users' readers get in between.
-// Records in a scattered order touch most blocks and index pages in every
-// change, so each change costs about a rewrite of the whole file: fewer, larger
-// changes keep a merge near the cost of writing its data once. A change holds
-// the blocks and pages it touches in memory, at most the size of the file, so
-// the time bounds a change rather than the number of records.
+// When a merge closes a durable change. Records in a scattered order touch most
+// blocks and index pages, so every change costs about a rewrite of what it
+// staged: a change is closed when the bytes it stages reach `bytes` (48 MB, which
+// holds a component file of several 100,000 records whole), so that a merge
+// of any size commits its data about once and its cost per record stays flat.
+// The staged contents are held in memory (as text, two bytes a character), which
+// the bound limits as well. `records` and `millis` (0: none) cut changes after a
+// number of records or a time; a merge uses neither, tests take them to make
+// small changes.
 struct MergeBatch {
-    int records = 20000;
-    int millis = 2000;
+    qint64 bytes = 48 * 1024 * 1024;
+    int records = 0;
+    int millis = 0;
 };
 MergeBatch& mergeBatch();
 

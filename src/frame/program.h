@@ -18,6 +18,7 @@ class QslEditGrid;
 struct DosFileTable;
 struct JournalUnit;
 struct WrittenBlock;
+struct ComponentReads;
 namespace frmBEProgEin {
 class State;
 }
@@ -55,6 +56,9 @@ struct Program {
     // The block last written within the open change, kept with its records so
     // that a merge appends to it without splitting it anew (btstore.cpp).
     std::shared_ptr<WrittenBlock> LastBlock;
+    // Index pages and blocks kept for a run that reads many components
+    // (component_file/btreads.h); empty outside such a run.
+    std::shared_ptr<ComponentReads> Reads;
 
     // Work strings 0..22 and the run block 0..62 (see the run and calculation code
     // for the slot meanings). RunVal holds the numeric slots (26, 30, ... 58).

@@ -16,6 +16,7 @@
 #include "qlist/qslaufloesen.h"
 #include "qlist/qslsuch.h"
 
+#include "component_file/btreads.h"
 #include "component_file/btrecord.h"
 #include "component_file/btsuch.h"
 
@@ -25,8 +26,9 @@ namespace {
 
 const QString Abbruch = QStringLiteral("ABBRUCH");
 
-// The component records a run has read, by the identity of the position that
-// asked: a component used at many positions is read from the file once.
+// The component records a run has read, by the keys the look-up searched (not
+// by the whole identity: positions of one component differ in their
+// designators): a component used at many positions is read from the file once.
 using RecordsRead = QHash<QString, QString>;
 
 // Completes one position line (split into the work strings) with its component
@@ -41,7 +43,8 @@ bool completePosition(QString& line, bool lean, const SpecialRateList* special, 
     const QString ownIdentity = w[2];
 
     QString record;
-    const auto known = recordsRead.constFind(ownIdentity);
+    const QString searched = componentSearchKeys(ownIdentity).join(u'\n');
+    const auto known = recordsRead.constFind(searched);
     if (known != recordsRead.constEnd()) {
         record = *known;
     } else {
@@ -50,7 +53,7 @@ bool completePosition(QString& line, bool lean, const SpecialRateList* special, 
         const int found = SuchBtTsa(0, blockFile, blockText, record);
         if (found == 0 || found == -2)
             return false;
-        recordsRead.insert(ownIdentity, record);
+        recordsRead.insert(searched, record);
     }
     QString recordType;
     if (record.isEmpty()) {
@@ -151,6 +154,8 @@ QString run(bool& MLahm, QString& Lnr, bool& M_ARSoList_act, QStringList* cycles
     RecordsRead recordsRead;
     {
         PhaseScope phase(QStringLiteral("completion"));
+        // The components of the positions lie in few blocks and index pages.
+        const ComponentReadScope keepReads;
         WorkFilePass pass;
         head = pass.readLine();
         pass.writeLine(head);

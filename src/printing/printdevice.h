@@ -104,6 +104,8 @@ private:
     int mPaper = PaperA4;
     std::unique_ptr<QPdfWriter> mWriter;
     std::unique_ptr<QPainter> mPainter;
+    bool mHoldsHeap = false; // the heap is held for the pages of the open document
+    void letHeapGo();
 };
 
 // True when the file exists, is not empty and begins like a PDF file.

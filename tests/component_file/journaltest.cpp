@@ -142,6 +142,54 @@ TEST_F(JournalTest, AMergeReportsARecordOnlyWhenItsBatchIsDurable)
     EXPECT_EQ(checkComponentFile(bin), QStringList());
 }
 
+// A merge closes a change when what it stages reaches the bound, whatever the
+// number of records or the time: the bytes of each change (the sizes its
+// journal names) reach the bound, and pass it by no more than one record's
+// step stages (a block, a split's pages, the header).
+TEST_F(JournalTest, AMergeClosesAChangeWhenItsStagedBytesReachTheBound)
+{
+    mergeBatch().millis = 0;
+    mergeBatch().records = 0;
+    const qint64 bound = 20000;
+    mergeBatch().bytes = bound;
+    std::vector<qint64> changeBytes;
+    flush.onFlush = [&] {
+        if (flush.fileSystems % 2 == 0)
+            return; // the second flush of a change
+        qint64 bytes = 0;
+        for (const QByteArray& line : readFile(path(QStringLiteral("journal"))).split('\n')) {
+            const QList<QByteArray> f = line.split('\t');
+            if (f.size() == 5 && f[0] == "W")
+                bytes += f[3].toLongLong();
+        }
+        changeBytes.push_back(bytes);
+    };
+    MixBt(QStringLiteral("be.mixbl"), mergeFile(1000), QString());
+    ASSERT_GE(changeBytes.size(), 2u);
+    // One record's step stages at most a whole block, the pages on its path and the header.
+    const qint64 step = BlockLimit + 3 * 2400 + 1000;
+    for (size_t i = 0; i < changeBytes.size(); ++i) {
+        if (i + 1 < changeBytes.size()) {
+            EXPECT_GE(changeBytes[i], bound) << "change " << i;
+        }
+        EXPECT_LT(changeBytes[i], bound + step) << "change " << i;
+    }
+    EXPECT_EQ(insertedLines(), 1000);
+    EXPECT_EQ(allRecords(bin).size(), 1000);
+    EXPECT_EQ(checkComponentFile(bin), QStringList());
+
+    // Under the merge's own bound these records are one change.
+    mergeBatch() = MergeBatch{};
+    const int before = flush.fileSystems;
+    QByteArray text;
+    for (int i = 0; i < 300; ++i)
+        text += QStringLiteral("Typ=N%1,Q,Bac=4111").arg(i, 3, 10, QChar(u'0')).toLatin1() + "\r\n";
+    testutil::writeFile(tmp.filePath(QStringLiteral("more.txt")), text);
+    MixBt(QStringLiteral("be.mixbl"), tmp.filePath(QStringLiteral("more.txt")), QString());
+    EXPECT_EQ(flush.fileSystems - before, 2);
+    EXPECT_EQ(allRecords(bin).size(), 1300);
+}
+
 TEST_F(JournalTest, ABatchThatCannotBeMadeDurableReportsItsRecordsNotInserted)
 {
     mergeBatch().records = 80;

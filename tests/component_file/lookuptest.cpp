@@ -1,6 +1,8 @@
 #include "compfilefixture.h"
 #include "component_file/btinh.h"
+#include "component_file/btreads.h"
 #include "component_file/btrecord.h"
+#include "component_file/btstore.h"
 #include "component_file/btsuch.h"
 #include "component_file/dosfile.h"
 #include "frame/itemnumber.h"
@@ -174,6 +176,102 @@ TEST_F(LookupTest, MissingAndEmptyBlocksGiveMessage27)
     putBlock(bin, "41000", "\r\n\r\n");
     sp.ui().expect(QStringLiteral("msg"), QStringLiteral("27"), Answer::button(1));
     EXPECT_EQ(LiesBtBlock(QStringLiteral("41000"), 0), -2);
+    EXPECT_TRUE(sp.ui().allUsed());
+}
+
+// What a position's identity holds besides its designations (quantity,
+// designators, comments) never changes the component found; a run may reuse a
+// record for every identity with the same search keys.
+struct SameSearchRow {
+    const char* name;
+    QString a, b;
+    bool same;
+};
+void PrintTo(const SameSearchRow& r, std::ostream* os) { *os << r.name; }
+class SearchKeys : public ::testing::TestWithParam<SameSearchRow> {
+protected:
+    testutil::ScriptedProgram sp;
+};
+
+TEST_P(SearchKeys, DependOnTheDesignationsOnly)
+{
+    const QStringList a = componentSearchKeys(GetParam().a);
+    EXPECT_FALSE(a.isEmpty());
+    EXPECT_EQ(a == componentSearchKeys(GetParam().b), GetParam().same);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SearchKeys,
+    ::testing::Values(SameSearchRow{"designators", "Typ=R1,Sl=R1 R2", "Typ=R1,Sl=C7", true},
+                      SameSearchRow{"quantityAndCase", "Stck=2,Typ=r1", "Typ=R1", true},
+                      SameSearchRow{"otherType", "Typ=R1,Sl=R1", "Typ=R2,Sl=R1", false},
+                      SameSearchRow{"itemNumberFirst", "Typ=R1,Yk=A1-B2-C3", "Typ=R1", false},
+                      SameSearchRow{"orderOfKinds", "An=U7,Typ=R1", "Typ=R1,An=U7", true},
+                      SameSearchRow{"orderWithinAKind", "Typ=R1,Typ=R2", "Typ=R2,Typ=R1", false},
+                      SameSearchRow{"rejectedItemNumber", "Yk=123456,Typ=R1", "Typ=R1", false}),
+    [](const auto& i) { return std::string(i.param.name); });
+
+class KeptReadsTest : public LookupTest {
+protected:
+    void SetUp() override
+    {
+        LookupTest::SetUp();
+        putBlock(bin, "41000", "Typ=R1,Q,Bac=4111\r\nTyp=R2,Q,Bac=4112\r\n\r\n");
+        index(key("R1", 'T'), "41000");
+        index(key("R2", 'T'), "41000");
+    }
+    // The block as another program might leave it while a run reads.
+    void overwriteBlock() { putBlock(bin, "41000", "Typ=OTHER,Q,Bac=4111\r\n\r\n"); }
+};
+
+// Within a run the block is read once: later look-ups do not see the disk; once
+// the run ends, the disk decides again.
+TEST_F(KeptReadsTest, ARunReadsEachBlockOnce)
+{
+    QString record;
+    {
+        const ComponentReadScope keep;
+        ASSERT_EQ(search(QStringLiteral("Typ=R1"), record), 1);
+        overwriteBlock();
+        EXPECT_EQ(search(QStringLiteral("Typ=R2,Sl=C3"), record), 1);
+        EXPECT_EQ(record, QStringLiteral("Typ=R2,Q,Bac=4112"));
+        EXPECT_GT(keptCharacters(), 0);
+    }
+    EXPECT_EQ(keptCharacters(), 0);
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), Answer::button(1));
+    EXPECT_EQ(search(QStringLiteral("Typ=R2"), record), -2);
+    EXPECT_TRUE(sp.ui().allUsed());
+}
+
+// A change of the file made by the same program during the run is seen by
+// every later look-up: the kept pages and blocks are forgotten.
+TEST_F(KeptReadsTest, AChangeOfTheFileIsSeenByTheRun)
+{
+    const ComponentReadScope keep;
+    QString record;
+    ASSERT_EQ(search(QStringLiteral("Typ=R1"), record), 1);
+    QString address;
+    int index = 0, source = 0, count = 0;
+    QStringList records;
+    ASSERT_EQ(AddBt(address, index, source, QStringLiteral("Typ=R9,Q,Bac=4113"), records, count, true),
+              QStringLiteral("ok"));
+    EXPECT_EQ(search(QStringLiteral("Typ=R9"), record), 1);
+    EXPECT_EQ(record, QStringLiteral("Typ=R9,Q,Bac=4113"));
+    EXPECT_EQ(search(QStringLiteral("Typ=R2"), record), 1);
+    EXPECT_EQ(record, QStringLiteral("Typ=R2,Q,Bac=4112"));
+}
+
+// Beyond its bound a run keeps nothing more and reads from the disk.
+TEST_F(KeptReadsTest, NothingIsKeptBeyondTheBound)
+{
+    // Room for the two index pages below the top page, not for the block.
+    const ComponentReadScope keep(2 * 2400 + 10);
+    QString record;
+    ASSERT_EQ(search(QStringLiteral("Typ=R1"), record), 1);
+    EXPECT_LE(keptCharacters(), 2 * 2400 + 10);
+    overwriteBlock();
+    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), Answer::button(1));
+    EXPECT_EQ(search(QStringLiteral("Typ=R2"), record), -2);
     EXPECT_TRUE(sp.ui().allUsed());
 }
 
