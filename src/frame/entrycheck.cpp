@@ -9,11 +9,6 @@
 
 namespace {
 
-QString txt(const char* de, const char* en)
-{
-    return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
-}
-
 CheckedValue refused(const QString& why)
 {
     CheckedValue r;

@@ -61,7 +61,7 @@ TEST_P(TypedEntry, RefusedInPlaceOrTaken)
 
     QString message;
     if (c.refusal)
-        sp.ui().expect(QStringLiteral("msg"), QStringLiteral("426"), [&](const Question& q) {
+        sp.ui().expect(QuestionKind::Message, QStringLiteral("426"), [&](const Question& q) {
             message = q.text;
             return Answer::button(Mb::OK);
         });
