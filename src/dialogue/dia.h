@@ -64,7 +64,14 @@ void DiaBTX(const QString& Aetx, const QString& aAbtx, int Azeilen, QString& Ret
 // directory, "#", the chapter.
 QString dialogueKey(const QString& Adia, const QString& Kap);
 
-// Plays an answer that a window did not apply on the model (see above).
+// The check of entry field `field` (its digit) of an input screen, by the
+// question key of its file and chapter; null for fields that take texts. DIN
+// checks these fields on Enter and on every button but cancel, back and help: a
+// refused entry is told (message 426) and the screen is asked again.
+ValueCheck entryFieldCheck(const QString& key, int field);
+
+// Plays an answer that a window did not apply on the model (see above). An
+// answer whose entries were refused leaves the screen open with its refusal.
 void applyDialogueAnswer(DiaModel& model, const Answer& answer);
 
 // The model of a question of kind "screen" or "textpage" (for responders).

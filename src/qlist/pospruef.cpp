@@ -1,4 +1,5 @@
 #include "qlist/pospruef.h"
+#include "frame/entrycheck.h"
 #include "frame/itemnumber.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
@@ -91,6 +92,13 @@ QString PosPruef(const QString& line, const QString& allowed)
         abbreviation.replace(PiMark, QStringLiteral("{pi}"));
         if (!abbreviationAllowed(allowed, abbreviation))
             return fault(467, {abbreviation, identity});
+        // Every other stored number must be one of its kind too (the values the
+        // calculation reads were checked above, as the run checks them).
+        if (const ValueCheck check = parameterCheck(abbreviation)) {
+            const CheckedValue v = check(item.mid(eq + 1));
+            if (!v.ok())
+                return abbreviation + QStringLiteral(": ") + v.refusal + QStringLiteral("   ") + line;
+        }
     }
     QString result;
     const QString zf = GetParam(stress, QStringLiteral("Zf"));
