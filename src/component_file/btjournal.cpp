@@ -181,18 +181,15 @@ bool applyEntries(const std::vector<Entry>& entries)
     return ok;
 }
 
-// Overwrites a target with its new content without truncating it first and
-// without a rename over it: a file system that sees a file replaced by a rename,
-// or truncated and rewritten, writes the new data out at once and makes the
-// writer wait for it, for every page of every change. Counts as one write of
-// the layer. Safe only once the journal and the new content beside the target
-// are durable: a write cut short is finished by the next opener from there.
-bool overwriteInPlace(const QString& nativeFile, const QByteArray& bytes)
+// Puts a new content in place once the journal and the content are durable:
+// the target goes first, then the content is renamed to its name. A file
+// system that sees a file renamed over another one writes the new file's data
+// out at once and makes the writer wait for it, for every page of every change;
+// a rename to a free name does not. A crash between the two is finished by the
+// next opener from the content beside the target.
+bool moveIntoPlace(const Entry& e)
 {
-    crashpoint::reached();
-    QFile f(nativeFile);
-    return f.open(QIODevice::ReadWrite) && f.write(bytes) == bytes.size() &&
-           (f.size() <= bytes.size() || f.resize(bytes.size()));
+    return removeRaw(e.target) && renameRaw(e.source, e.target);
 }
 
 void logRepair(const QString& nativeDir, const QString& line)
@@ -491,25 +488,17 @@ bool commitChange()
         return false;
     }
     // Durable from here on: a failure below is finished by the next opener.
-    // The new contents are written over their targets (the copies beside them
-    // stay until that is durable, so a write cut short is finished from them);
-    // what goes and the folder swaps are put in place as the opener would.
     bool applied = true;
     std::vector<Entry> rest;
-    for (size_t k = 0; k < entries.size(); ++k) {
-        if (entries[k].kind == 'W')
-            applied = overwriteInPlace(entries[k].target, *contents[k]) && applied;
+    for (const Entry& e : entries) {
+        if (e.kind == 'W')
+            applied = moveIntoPlace(e) && applied;
         else
-            rest.push_back(entries[k]);
+            rest.push_back(e);
     }
     applied = applyEntries(rest) && applied;
-    if (applied && flushFolderRaw(dir)) {
-        // A copy that goes before the journal is found in place by the opener.
-        for (const Entry& e : entries)
-            if (e.kind == 'W')
-                removeRaw(e.source);
+    if (applied && flushFolderRaw(dir))
         removeRaw(journalFile);
-    }
     return true;
 }
 
