@@ -1,26 +1,13 @@
 #include "app/procedures.h"
 #include "app/windows.h"
 #include "frame/errors.h"
-#include "dialogue/frmbeprogein.h"
-#include "dialogue/frmdia.h"
-#include "frame/frmedit.h"
 #include "frame/frmtarn.h"
-#include "frame/frmwahlsyst.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
 #include "frame/qtapplication.h"
 #include "frame/qtinteraction.h"
 #include "frame/tarnstart.h"
-#include "prediction/frmprogprofil.h"
 #include "printing/qtprinting.h"
-#include "qlist/frmqslneu.h"
-#include "qlist/qtqslimport.h"
-#include "qlist_ui/frmqldblist.h"
-#include "component_file/frmratetables.h"
-#include "component_editor/btedit.h"
-#include "component_editor/frmbtedit.h"
-#include "calculation/names.h"
-#include "calculation/systdb.h"
 
 #include <QApplication>
 #include <QDir>
@@ -64,19 +51,7 @@ int main(int argc, char** argv)
     installProgram(&program);
     QtInteraction qtUi;
     registerWindows(qtUi);
-    // The component editor names its components and marks the MIL parameters of
-    // their class through the calculation.
-    btEditLinks().componentName = [](int language) { return PosBtName(language); };
-    // Its search and result lists.
-    btEditLinks().milParameters = [](const QString& bacTec) {
-        QString list;
-        try {
-            LesSin(bacTec, 0, QStringLiteral("Parameter"), list, {}, {}, {}, 3);
-        } catch (const std::exception&) {
-            list.clear(); // no markers rather than no popup
-        }
-        return list;
-    };
+    installCalculationLinks();
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
     installSystemPrinter();

@@ -1,5 +1,7 @@
 #include "app/procedures.h"
 #include "frame/workslots.h"
+#include "calculation/names.h"
+#include "calculation/systdb.h"
 #include "component_editor/bebez.h"
 #include "component_editor/btedit.h"
 #include "component_editor/btsearch.h"
@@ -115,14 +117,14 @@ void installProcedures()
     // A print job started with the new margins and closed without output tells
     // whether the printer can hold the area (PrInit shows message 442 when not).
     printing.checkPrintArea = [](const std::array<double, 4>& r) {
-        Program& p = prog();
+        Program& program = prog();
         // The margins in effect come back on every way out, a failure included.
         struct Restore {
             std::array<double, 4>& target;
             std::array<double, 4> kept;
             ~Restore() { target = kept; }
-        } restore{p.Raender, p.Raender};
-        p.Raender = r;
+        } restore{program.Raender, program.Raender};
+        program.Raender = r;
         const bool ok = PrInit();
         if (ok) {
             QString title;
@@ -173,4 +175,21 @@ void installEntryProcedures(MenuDispatcher& d)
     d.setCommand(QStringLiteral("4kopie"), [] { frmQslNeu::Run(4, QStringLiteral("4")); });
     d.setCommand(QStringLiteral("5kopie"), [] { frmQslNeu::Run(5, QStringLiteral("5")); });
     d.setCommand(QStringLiteral("3kopie"), [] { frmQslNeu::Run(5, QStringLiteral("3")); });
+}
+
+void installCalculationLinks()
+{
+    // The component editor names its components and marks the MIL parameters of
+    // their class through the calculation; both read the system database, which
+    // only the program's start opens.
+    btEditLinks().componentName = [](int language) { return PosBtName(language); };
+    btEditLinks().milParameters = [](const QString& bacTec) {
+        QString list;
+        try {
+            LesSin(bacTec, 0, QStringLiteral("Parameter"), list, {}, {}, {}, 3);
+        } catch (const std::exception&) {
+            list.clear(); // no markers rather than no popup
+        }
+        return list;
+    };
 }

@@ -9,5 +9,9 @@ class MenuDispatcher;
 // component entry). Once per process, before any window state is made.
 void installProcedures();
 
+// The links of the component editor into the calculation, which need the
+// system database of a started program.
+void installCalculationLinks();
+
 // Every menu command of the main window that a subsystem carries out.
 void installEntryProcedures(MenuDispatcher& dispatcher);

@@ -217,9 +217,7 @@ void frmBEBez::Run()
     Question open;
     open.key = QStringLiteral("be.add");
     open.text = ResStr(1707, 0, p.LangNr);
-    open.data.insert(QStringLiteral("filter"), workbookFileFilter());
-    open.data.insert(QStringLiteral("flags"), 4100);
-    const Answer chosen = ui().askOpenFile(open);
+    const Answer chosen = ui().askOpenFile(open, FileParams{QString(), QString(), workbookFileFilter()});
     if (chosen.cancelled || chosen.text.isEmpty() || chosen.text == QLatin1String("ABBRUCH")) {
         ui().beep();
         return;

@@ -1065,11 +1065,7 @@ void BtEditModel::ShowBTParam(int g, bool n)
     Question q;
     q.key = QStringLiteral("up0");
     q.choices = topCaptions;
-    q.data[QStringLiteral("tags")] = topTags;
-    q.data[QStringLiteral("paramCaptions")] = paramCaptions;
-    q.data[QStringLiteral("paramTags")] = paramTags;
-    q.data[QStringLiteral("grid")] = g;
-    const Answer a = ui().askComponentPopup(q, *this);
+    const Answer a = ui().askComponentPopup(q, *this, PopupParams{topTags, paramCaptions, paramTags});
     if (!a.cancelled && !a.text.isEmpty()) {
         if (topTags.contains(a.text) && a.text != QLatin1String("new"))
             up0cmd_Click(a.text);

@@ -215,7 +215,7 @@ public:
     void syncListCell();               // listCell / datListRow from the current row
 
     void SearchStart(const QString& cmdStr);
-    QString ListTitel(const QString& grp, int BiBe, int width);
+    QString ListTitel(const QString& grp, int BiBe, int padding);
     void DisplayPage(std::optional<int> first = std::nullopt, std::optional<int> last = std::nullopt);
     void AdjustScroller();
     void ResizeGrid();

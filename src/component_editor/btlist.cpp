@@ -330,8 +330,7 @@ void BtEditModel::openListPopup()
     QStringList tags{QStringLiteral("lst.file"), QStringLiteral("lst.print"), QStringLiteral("lst.open")};
     for (int n : {41, 42, 43})
         q.choices << ResStr(1661, n, prog().LangNr);
-    q.data.insert(QStringLiteral("tags"), tags);
-    const Answer a = ui().askComponentPopup(q, *this);
+    const Answer a = ui().askComponentPopup(q, *this, PopupParams{tags, {}, {}});
     if (!a.cancelled && tags.contains(a.text))
         up1cmd_Click(a.text);
 }
@@ -522,11 +521,8 @@ std::optional<QString> listFileTarget(BtEditModel& m, const QString& Ausgabe)
     m.refresh();
     Question q;
     q.key = QStringLiteral("lst.file");
-    q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
-    q.data.insert(QStringLiteral("file"), QString());
-    q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
-    q.data.insert(QStringLiteral("flags"), 2054);
-    const Answer a = ui().askSaveFile(q);
+    const Answer a = ui().askSaveFile(
+        q, FileParams{GetParam(p.Cf, QStringLiteral("ResDir")), QString(), QStringLiteral("Alle Dateien (*.*)|*.*")});
     if (!p.WorkStr[Slot::ProgramDir].isEmpty())
         QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
     if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH"))

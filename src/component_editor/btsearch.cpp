@@ -19,11 +19,6 @@
 
 namespace {
 
-QString txt(const char* de, const char* en)
-{
-    return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
-}
-
 int leadingNumber(const QString& s)
 {
     int v = 0;
@@ -201,7 +196,7 @@ IndexListing listNameIndex(const QString& bdir, int kind, QChar letter, const QS
 
 // ---------------------------------------------------------------- the window's search
 
-QString BtEditModel::ListTitel(const QString& grp, int BiBe, int width)
+QString BtEditModel::ListTitel(const QString& grp, int BiBe, int padding)
 {
     ListBiBe = BiBe;
     ListGruppe = grp;
@@ -212,7 +207,7 @@ QString BtEditModel::ListTitel(const QString& grp, int BiBe, int width)
     Label3[0] = u' ' + word + txt(" Bauelemente-Datei", " Component Database");
     if (grp.isEmpty())
         return QStringLiteral(" ");
-    return u' ' + txt("Gruppe: ", "Group: ") + grp + QString(width, u' ');
+    return u' ' + txt("Gruppe: ", "Group: ") + grp + QString(padding, u' ');
 }
 
 void BtEditModel::listCommonEnd()

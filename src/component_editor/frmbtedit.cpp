@@ -976,9 +976,10 @@ void registerBtEditWindow(QtInteraction& ui)
         return a;
     });
     ui.registerHandler(QuestionKind::ComponentPopup, [qt](const Question& q) {
-        const QStringList tags = q.data.value(QStringLiteral("tags")).toStringList();
-        const QStringList paramCaptions = q.data.value(QStringLiteral("paramCaptions")).toStringList();
-        const QStringList paramTags = q.data.value(QStringLiteral("paramTags")).toStringList();
+        const PopupParams& params = paramsOf<PopupParams>(q);
+        const QStringList& tags = params.tags;
+        const QStringList& paramCaptions = params.paramCaptions;
+        const QStringList& paramTags = params.paramTags;
         QHash<QAction*, QString> tagOf;
         QMenu menu(qt->owner());
         menu.setObjectName(QStringLiteral("up0"));

@@ -19,8 +19,8 @@ const QString kDiv = QStringLiteral("btx\\div");
 
 class StressEntry {
 public:
-    StressEntry(const QString& mode, QString& ret, std::vector<StressItem>* changes)
-        : mode(mode), Ret(ret), changes(changes)
+    StressEntry(const QString& entryMode, QString& ret, std::vector<StressItem>* changedItems)
+        : mode(entryMode), Ret(ret), changes(changedItems)
     {
         Program& p = prog();
         Norm = GetParam(p.WorkStr[Slot::GlPar], QStringLiteral("Norm"));
@@ -73,12 +73,12 @@ private:
         DiaDIN(entry::langFile(file), chapter, kz, startBis, f, Ret);
         return entry::field(1);
     }
-    QString menu(const QString& chapter, const QString& Bez = QString(), int AddButt = 0, int* mode = nullptr)
+    QString menu(const QString& chapter, const QString& Bez = QString(), int AddButt = 0, int* chosenMode = nullptr)
     {
         QString kz;
         const int m = entry::menu(kDiv, chapter, kz, Bez, 2, AddButt);
-        if (mode)
-            *mode = m;
+        if (chosenMode)
+            *chosenMode = m;
         return kz;
     }
     bool grpOf(std::initializer_list<const char*> codes, const QString& d) const

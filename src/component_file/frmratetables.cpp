@@ -71,12 +71,12 @@ RateTableWindow::RateTableWindow(RateTableModel& model, bool editor, QWidget* ow
     mStatus->setObjectName(QStringLiteral("lblStatus"));
     top->addWidget(mStatus);
 
-    auto* row = new QHBoxLayout;
+    auto* topRow = new QHBoxLayout;
     mGroup = new QComboBox(this);
     mGroup->setObjectName(QStringLiteral("cboGruppe"));
     mGroup->setEditable(true);
     mGroup->addItems(mModel.groups);
-    row->addWidget(mGroup);
+    topRow->addWidget(mGroup);
     const QStringList captions = editor ? QStringList{"1 #gr", "2 #save", "3 #can", "4 #load"}
                                         : QStringList{"1 #gr", "2 #can", "3 #load"};
     QList<QObject*> controls;
@@ -85,7 +85,7 @@ RateTableWindow::RateTableWindow(RateTableModel& model, bool editor, QWidget* ow
         b->setAutoDefault(false);
         mCmd << b;
         controls << b;
-        row->addWidget(b);
+        topRow->addWidget(b);
     }
     LoadCaptions(controls, offset);
     for (QPushButton* b : std::as_const(mCmd)) {
@@ -93,7 +93,7 @@ RateTableWindow::RateTableWindow(RateTableModel& model, bool editor, QWidget* ow
         b->setObjectName(QStringLiteral("cmd_") + key);
         connect(b, &QPushButton::clicked, this, [this, key] { command(key); });
     }
-    top->addLayout(row);
+    top->addLayout(topRow);
 
     connect(mGroup, &QComboBox::editTextChanged, this, [this](const QString& t) {
         if (!mSyncing)

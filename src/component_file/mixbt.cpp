@@ -504,9 +504,8 @@ bool MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
                 Question q;
                 q.key = MixMode;
                 q.text = ResStr(1705, 0, p.LangNr);
-                q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
-                q.data.insert(QStringLiteral("flags"), 4100);
-                const Answer a = ui().askOpenFile(q);
+                const Answer a =
+                    ui().askOpenFile(q, FileParams{QString(), QString(), QStringLiteral("Alle Dateien (*.*)|*.*")});
                 if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH")) {
                     run.closeLog();
                     ui().beep();
@@ -541,8 +540,7 @@ bool MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
             Question q;
             q.key = MixMode;
             q.text = ResStr(1706, 0, p.LangNr);
-            q.data.insert(QStringLiteral("start"), p.WorkStr[Slot::ProgramDir]);
-            const Answer a = ui().askDirectory(q);
+            const Answer a = ui().askDirectory(q, FileParams{p.WorkStr[Slot::ProgramDir], QString(), QString()});
             QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
             const QString dir = a.cancelled ? QStringLiteral("ABBRUCH") : a.text;
             QString header;

@@ -160,8 +160,8 @@ bool State::choosable(int row) const
     // their rule by click.
     if (!m.hotKey.isEmpty())
         return true;
-    const QString caption = m.caption.trimmed();
-    return Spalte2 && !caption.isEmpty() && caption != kRule;
+    const QString shown = m.caption.trimmed();
+    return Spalte2 && !shown.isEmpty() && shown != kRule;
 }
 
 int State::nextChoosableRow(int row, int step) const
@@ -249,14 +249,12 @@ void applyMenuAnswer(State& s, const Answer& a)
         }
         return;
     }
-    if (a.data.contains(QStringLiteral("row"))) {
-        s.Menu_Click(a.data.value(QStringLiteral("row")).toInt());
+    if (a.row) {
+        s.Menu_Click(*a.row);
         return;
     }
-    if (a.data.contains(QStringLiteral("key"))) {
-        const QString k = a.data.value(QStringLiteral("key")).toString();
-        if (!k.isEmpty())
-            s.Form_KeyPress(k.at(0));
+    if (a.menuKey) {
+        s.Form_KeyPress(*a.menuKey);
         return;
     }
     const int last = int(s.Menu.size()) - 1;
@@ -284,8 +282,8 @@ void applyMenuAnswer(State& s, const Answer& a)
 
 void applySelectAnswer(State& s, const Answer& a)
 {
-    if (a.data.contains(QStringLiteral("row"))) {
-        s.selboxIndex = a.data.value(QStringLiteral("row")).toInt();
+    if (a.row) {
+        s.selboxIndex = *a.row;
     } else {
         s.selboxIndex = -1;
         for (int i = 0; i < s.Selbox.size(); ++i)

@@ -43,9 +43,9 @@ void askScreen(DiaModel& model, QuestionKind kind, const QString& key, const QSt
     Question q;
     q.key = key;
     q.text = model.caption.isEmpty() ? key : model.caption;
-    if (!screenType.isEmpty())
-        q.data.insert(QStringLiteral("screen"), screenType);
-    applyDialogueAnswer(model, kind == QuestionKind::TextPage ? ui().askTextPage(q, model) : ui().askScreen(q, model));
+    ScreenParams params{screenType};
+    applyDialogueAnswer(model, kind == QuestionKind::TextPage ? ui().askTextPage(q, model, params)
+                                                              : ui().askScreen(q, model, params));
 }
 
 [[noreturn]] void notEnded(const DiaModel& model, const Answer& a)
@@ -138,11 +138,9 @@ void applyDialogueAnswer(DiaModel& model, const Answer& a)
         return;
     }
     if (auto* s = dynamic_cast<DiaScreen*>(&model)) {
-        for (auto it = a.data.constBegin(); it != a.data.constEnd(); ++it) {
-            if (it.key().size() != 1)
-                continue;
-            if (!s->setToggle(it.key()[0], it.value().toInt()))
-                throw TarnError(QStringLiteral("The screen %1 has no toggle %2").arg(model.caption, it.key()));
+        for (auto it = a.toggles.constBegin(); it != a.toggles.constEnd(); ++it) {
+            if (!s->setToggle(it.key(), it.value()))
+                throw TarnError(QStringLiteral("The screen %1 has no toggle %2").arg(model.caption, QString(it.key())));
         }
         for (int i = 0; i < a.values.size(); ++i) {
             const int f = s->fieldOfIndex(i);
@@ -151,14 +149,14 @@ void applyDialogueAnswer(DiaModel& model, const Answer& a)
             else if (!a.values[i].isEmpty())
                 throw TarnError(QStringLiteral("The screen %1 has no entry field %2").arg(model.caption).arg(i));
         }
-        for (const QChar c : a.data.value(QStringLiteral("keys")).toString()) {
+        for (const QChar c : a.keys) {
             if (model.ended())
                 break;
             s->pressKey(c);
         }
     }
-    if (page && a.data.contains(QStringLiteral("scroll")))
-        page->scrollTo(a.data.value(QStringLiteral("scroll")).toInt());
+    if (page && a.scroll)
+        page->scrollTo(*a.scroll);
     if (model.ended())
         return;
 

@@ -9,11 +9,6 @@
 
 namespace {
 
-QString txt(const char* de, const char* en)
-{
-    return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
-}
-
 [[noreturn]] void damaged(const char* where)
 {
     throw WorkbookFailure{txt("die Datei ist beschädigt (%1)", "the file is damaged (%1)").arg(QLatin1String(where))};

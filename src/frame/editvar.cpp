@@ -214,8 +214,7 @@ int EditVar(const QString& var, const QString& Wert, QString& result, const QStr
         Question q;
         q.key = name;
         q.text = m.title;
-        q.data.insert(QStringLiteral("value"), m.input);
-        const Answer a = ui().askValue(q, m);
+        const Answer a = ui().askValue(q, m, ValueParams{m.input});
         if (!a.applied)
             applyAnswer(m, a);
         if (m.tag > 0)

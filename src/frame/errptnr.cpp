@@ -404,12 +404,7 @@ int OnError(const QString& module, const QString& procedure, const std::exceptio
     Question q;
     q.key = module + u'.' + procedure;
     q.text = QStringLiteral("%1 in %2.%3").arg(c.values[0], module, procedure);
-    q.data.insert(QStringLiteral("number"), number);
-    q.data.insert(QStringLiteral("line"), line);
-    q.data.insert(QStringLiteral("allowed"), contBits);
-    q.data.insert(QStringLiteral("protocol"), protocol);
-    q.data.insert(QStringLiteral("protocolFile"), w.file);
-    const ::Answer a = ui().askError(q, c);
+    const ::Answer a = ui().askError(q, c, ErrorParams{number, line, contBits, protocol, w.file});
     // Without a person (batch) there is no choice: the procedure is left.
     if (a.cancelled)
         return LeaveProcedure;
@@ -419,8 +414,8 @@ int OnError(const QString& module, const QString& procedure, const std::exceptio
 ErrorAction actionFor(int answer)
 {
     switch (answer) {
-    case Repeat: return ErrorAction::Repeat;
-    case EndProgram: return ErrorAction::EndProgram;
+    case Repeat: return ErrorAction::RunAgain;
+    case EndProgram: return ErrorAction::End;
     default: return ErrorAction::Leave;
     }
 }

@@ -123,7 +123,7 @@ int OnError(const QString& module, const QString& procedure, const std::exceptio
 std::pair<int, QString> describe(const std::exception& error);
 
 // What the procedure that caught the error does with an answer.
-enum class ErrorAction { Repeat, Leave, EndProgram };
+enum class ErrorAction { RunAgain, Leave, End };
 ErrorAction actionFor(int answer);
 
 // Runs body under the handler of module/procedure: an exception asks the user;
@@ -139,12 +139,12 @@ R guarded(const QString& module, const QString& procedure, R failure, F&& body, 
             throw;
         } catch (const std::exception& e) {
             switch (actionFor(OnError(module, procedure, e))) {
-            case ErrorAction::Repeat:
+            case ErrorAction::RunAgain:
                 if (attempt < maxRepeats)
                     continue;
                 return failure;
             case ErrorAction::Leave: return failure;
-            case ErrorAction::EndProgram: throw ProgramEndRequested();
+            case ErrorAction::End: throw ProgramEndRequested();
             }
         }
     }

@@ -33,7 +33,7 @@ frmWahlSyst::frmWahlSyst(const Question& q, QWidget* owner) : QDialog(owner)
     mFiles->setFilter(QDir::Files);
     mFileView = new QListView(this);
     mFileView->setModel(mFiles);
-    mFileView->setVisible(q.data.value(QStringLiteral("showFiles")).toBool());
+    mFileView->setVisible(paramsOf<DirectoryOrFileParams>(q).showFiles);
     lists->addWidget(mFileView, 1);
     top->addLayout(lists);
     auto* buttons = new QDialogButtonBox(this);
@@ -49,7 +49,7 @@ frmWahlSyst::frmWahlSyst(const Question& q, QWidget* owner) : QDialog(owner)
                 const QString dir = mDirs->filePath(current);
                 mFileView->setRootIndex(mFiles->setRootPath(dir));
             });
-    QString start = nativePath(q.data.value(QStringLiteral("path")).toString());
+    QString start = nativePath(paramsOf<DirectoryOrFileParams>(q).path);
     if (start.isEmpty() || !QFileInfo(start).isDir())
         start = QDir::currentPath();
     setCurrentDirectory(QFileInfo(start).absoluteFilePath());

@@ -7,11 +7,7 @@ QString GetDirFile(const QString& path, const QString& title, bool showFiles, bo
     Question q;
     q.key = title;
     q.text = title;
-    q.data.insert(QStringLiteral("path"), path);
-    q.data.insert(QStringLiteral("showFiles"), showFiles);
-    q.data.insert(QStringLiteral("followDirectory"), followDirectory);
-    q.data.insert(QStringLiteral("mode"), mode);
-    const Answer a = ui().askDirectoryOrFile(q);
+    const Answer a = ui().askDirectoryOrFile(q, DirectoryOrFileParams{path, showFiles, followDirectory, mode});
     if (a.cancelled || a.text == QLatin1String("ABBRUCH"))
         return QStringLiteral("ABBRUCH");
     if (mode == 2)

@@ -9,56 +9,23 @@
 
 const std::vector<QuestionKind>& questionKinds()
 {
-    using enum QuestionKind;
     static const std::vector<QuestionKind> all = {
-        Message,       Screen,         TextPage,       Menu,          Selection,       MenuWindow,
-        Value,         OpenFile,       SaveFile,       Directory,     DirectoryOrFile, Preview,
-        Profile,       Error,          NormChoice,     Input,         NewQsl,          QlDbList,
-        RateTableEdit, RateTableView,  ComponentEditor, ComponentText, ComponentPopup, QslEditor,
-        QslPopup,      DesignationMatch};
+#define TARN_QUESTION_KIND_LISTED(name, word) QuestionKind::name,
+        TARN_QUESTION_KINDS(TARN_QUESTION_KIND_LISTED)
+#undef TARN_QUESTION_KIND_LISTED
+    };
     return all;
 }
 
 QString questionKindWord(QuestionKind kind)
 {
-    // No default: a new kind without a word does not compile (-Wswitch).
-    switch (kind) {
-    case QuestionKind::Message: return QStringLiteral("msg");
-    case QuestionKind::Screen: return QStringLiteral("screen");
-    case QuestionKind::TextPage: return QStringLiteral("textpage");
-    case QuestionKind::Menu: return QStringLiteral("menu");
-    case QuestionKind::Selection: return QStringLiteral("select");
-    case QuestionKind::MenuWindow: return QStringLiteral("menuwindow");
-    case QuestionKind::Value: return QStringLiteral("edit");
-    case QuestionKind::OpenFile: return QStringLiteral("open");
-    case QuestionKind::SaveFile: return QStringLiteral("save");
-    case QuestionKind::Directory: return QStringLiteral("dir");
-    case QuestionKind::DirectoryOrFile: return QStringLiteral("dirfile");
-    case QuestionKind::Preview: return QStringLiteral("preview");
-    case QuestionKind::Profile: return QStringLiteral("profile");
-    case QuestionKind::Error: return QStringLiteral("error");
-    case QuestionKind::NormChoice: return QStringLiteral("normwahl");
-    case QuestionKind::Input: return QStringLiteral("input");
-    case QuestionKind::NewQsl: return QStringLiteral("qslneu");
-    case QuestionKind::QlDbList: return QStringLiteral("qldblist");
-    case QuestionKind::RateTableEdit: return QStringLiteral("awsedit");
-    case QuestionKind::RateTableView: return QStringLiteral("ykedit");
-    case QuestionKind::ComponentEditor: return QStringLiteral("btedit");
-    case QuestionKind::ComponentText: return QStringLiteral("btdesc");
-    case QuestionKind::ComponentPopup: return QStringLiteral("btpopup");
-    case QuestionKind::QslEditor: return QStringLiteral("qsledit");
-    case QuestionKind::QslPopup: return QStringLiteral("qslpopup");
-    case QuestionKind::DesignationMatch: return QStringLiteral("bebez");
-    }
-    return QString();
-}
-
-std::optional<QuestionKind> questionKindOfWord(const QString& word)
-{
-    for (QuestionKind kind : questionKinds())
-        if (questionKindWord(kind) == word)
-            return kind;
-    return std::nullopt;
+    static const char* const words[] = {
+#define TARN_QUESTION_KIND_WORD(name, word) word,
+        TARN_QUESTION_KINDS(TARN_QUESTION_KIND_WORD)
+#undef TARN_QUESTION_KIND_WORD
+    };
+    const auto i = std::size_t(kind);
+    return i < std::size(words) ? QString::fromLatin1(words[i]) : QString();
 }
 
 namespace {
@@ -73,9 +40,11 @@ const char* questionModelName(std::size_t index)
     return index < std::size(names) ? names[index] : "?";
 }
 
-Question withKind(Question q, QuestionKind kind)
+template <class P>
+Question withParams(Question q, QuestionKind kind, P params)
 {
     q.kind = kind;
+    q.params = std::move(params);
     return q;
 }
 
@@ -84,6 +53,15 @@ Question withKind(Question q, QuestionKind kind, M& model)
 {
     q.kind = kind;
     q.model = &model;
+    return q;
+}
+
+template <class M, class P>
+Question withKind(Question q, QuestionKind kind, M& model, P params)
+{
+    q.kind = kind;
+    q.model = &model;
+    q.params = std::move(params);
     return q;
 }
 } // namespace
@@ -95,14 +73,20 @@ void wrongQuestionModel(const Question& q, std::size_t expected)
            questionModelName(expected));
 }
 
-Answer Interaction::askScreen(Question q, DiaModel& model)
+void wrongQuestionParams(const Question& q)
 {
-    return ask(withKind(std::move(q), QuestionKind::Screen, model));
+    qFatal("TARN: question \"%s %s\" carries parameters of another kind (index %d)",
+           qPrintable(questionKindWord(q.kind)), qPrintable(q.key), int(q.params.index()));
 }
 
-Answer Interaction::askTextPage(Question q, DiaModel& model)
+Answer Interaction::askScreen(Question q, DiaModel& model, ScreenParams params)
 {
-    return ask(withKind(std::move(q), QuestionKind::TextPage, model));
+    return ask(withKind(std::move(q), QuestionKind::Screen, model, std::move(params)));
+}
+
+Answer Interaction::askTextPage(Question q, DiaModel& model, ScreenParams params)
+{
+    return ask(withKind(std::move(q), QuestionKind::TextPage, model, std::move(params)));
 }
 
 Answer Interaction::askMenu(Question q, frmBEProgEin::State& model)
@@ -120,29 +104,29 @@ void Interaction::menuWindowChanged(Question q, frmBEProgEin::State& model)
     notify(withKind(std::move(q), QuestionKind::MenuWindow, model));
 }
 
-Answer Interaction::askValue(Question q, frmEdit::EditModel& model)
+Answer Interaction::askValue(Question q, frmEdit::EditModel& model, ValueParams params)
 {
-    return ask(withKind(std::move(q), QuestionKind::Value, model));
+    return ask(withKind(std::move(q), QuestionKind::Value, model, std::move(params)));
 }
 
-Answer Interaction::askOpenFile(Question q)
+Answer Interaction::askOpenFile(Question q, FileParams params)
 {
-    return ask(withKind(std::move(q), QuestionKind::OpenFile));
+    return ask(withParams(std::move(q), QuestionKind::OpenFile, std::move(params)));
 }
 
-Answer Interaction::askSaveFile(Question q)
+Answer Interaction::askSaveFile(Question q, FileParams params)
 {
-    return ask(withKind(std::move(q), QuestionKind::SaveFile));
+    return ask(withParams(std::move(q), QuestionKind::SaveFile, std::move(params)));
 }
 
-Answer Interaction::askDirectory(Question q)
+Answer Interaction::askDirectory(Question q, FileParams params)
 {
-    return ask(withKind(std::move(q), QuestionKind::Directory));
+    return ask(withParams(std::move(q), QuestionKind::Directory, std::move(params)));
 }
 
-Answer Interaction::askDirectoryOrFile(Question q)
+Answer Interaction::askDirectoryOrFile(Question q, DirectoryOrFileParams params)
 {
-    return ask(withKind(std::move(q), QuestionKind::DirectoryOrFile));
+    return ask(withParams(std::move(q), QuestionKind::DirectoryOrFile, std::move(params)));
 }
 
 Answer Interaction::askPreview(Question q, PreviewState& model)
@@ -150,24 +134,24 @@ Answer Interaction::askPreview(Question q, PreviewState& model)
     return ask(withKind(std::move(q), QuestionKind::Preview, model));
 }
 
-Answer Interaction::askProfile(Question q)
+Answer Interaction::askProfile(Question q, ProfileParams params)
 {
-    return ask(withKind(std::move(q), QuestionKind::Profile));
+    return ask(withParams(std::move(q), QuestionKind::Profile, std::move(params)));
 }
 
-Answer Interaction::askError(Question q, ErrPtnr::ErrorDialogContent& model)
+Answer Interaction::askError(Question q, ErrPtnr::ErrorDialogContent& model, ErrorParams params)
 {
-    return ask(withKind(std::move(q), QuestionKind::Error, model));
+    return ask(withKind(std::move(q), QuestionKind::Error, model, std::move(params)));
 }
 
-Answer Interaction::askNormChoice(Question q)
+Answer Interaction::askNormChoice(Question q, NormChoiceParams params)
 {
-    return ask(withKind(std::move(q), QuestionKind::NormChoice));
+    return ask(withParams(std::move(q), QuestionKind::NormChoice, std::move(params)));
 }
 
-Answer Interaction::askInput(Question q)
+Answer Interaction::askInput(Question q, InputParams params)
 {
-    return ask(withKind(std::move(q), QuestionKind::Input));
+    return ask(withParams(std::move(q), QuestionKind::Input, std::move(params)));
 }
 
 Answer Interaction::askNewQsl(Question q, QslNeuModel& model)
@@ -200,9 +184,9 @@ Answer Interaction::askComponentText(Question q, BtEditModel& model)
     return ask(withKind(std::move(q), QuestionKind::ComponentText, model));
 }
 
-Answer Interaction::askComponentPopup(Question q, BtEditModel& model)
+Answer Interaction::askComponentPopup(Question q, BtEditModel& model, PopupParams params)
 {
-    return ask(withKind(std::move(q), QuestionKind::ComponentPopup, model));
+    return ask(withKind(std::move(q), QuestionKind::ComponentPopup, model, std::move(params)));
 }
 
 Answer Interaction::askQslEditor(Question q, QslEditModel& model)
@@ -210,9 +194,9 @@ Answer Interaction::askQslEditor(Question q, QslEditModel& model)
     return ask(withKind(std::move(q), QuestionKind::QslEditor, model));
 }
 
-Answer Interaction::askQslPopup(Question q, QslEditModel& model)
+Answer Interaction::askQslPopup(Question q, QslEditModel& model, PopupParams params)
 {
-    return ask(withKind(std::move(q), QuestionKind::QslPopup, model));
+    return ask(withKind(std::move(q), QuestionKind::QslPopup, model, std::move(params)));
 }
 
 Answer Interaction::askDesignationMatch(Question q, BeBezModel& model)
@@ -228,7 +212,7 @@ int Interaction::messageBox(const QString& id, const QString& text, int buttons,
     q.text = text;
     q.buttons = buttons;
     if (!title.isEmpty())
-        q.data.insert(QStringLiteral("title"), title);
+        q.params = MessageParams{title};
     const Answer a = ask(q);
     if (a.code != 0)
         return a.code;
@@ -275,9 +259,9 @@ void HeadlessInfoList::Finish()
     ring.reset();
 }
 
-void HeadlessInfoList::FixLines(int lines)
+void HeadlessInfoList::FixLines(int count)
 {
-    ring.fixLines(lines);
+    ring.fixLines(count);
 }
 
 void HeadlessInfoList::Update(const QString& text, bool zeilevor)
@@ -367,7 +351,7 @@ Answer BatchInteraction::ask(const Question& q)
         case Mb::YesNo:
         case Mb::YesNoCancel: return Answer::button(Mb::No);
         case Mb::AbortRetryIgnore: return Answer::button(Mb::Abort);
-        default: return Answer{true, Mb::Cancel, QStringLiteral("ABBRUCH"), {}, {}, false};
+        default: return Answer::cancel();
         }
     }
     log(QStringLiteral("Abbruch (%1 %2): %3").arg(questionKindWord(q.kind), q.key, text));
@@ -389,15 +373,6 @@ void ScriptedInteraction::expect(QuestionKind kind, const QString& key, Responde
 void ScriptedInteraction::always(QuestionKind kind, const QString& key, Answer a)
 {
     mStanding.push_back({kind, key, [a](const Question&) { return a; }, true});
-}
-
-QuestionKind ScriptedInteraction::kindOf(const QString& word)
-{
-    // A script line whose word names no kind could never match: a fault of the test.
-    const std::optional<QuestionKind> kind = questionKindOfWord(word);
-    if (!kind)
-        qFatal("TARN: the test script names the question kind \"%s\", which does not exist", qPrintable(word));
-    return *kind;
 }
 
 QStringList ScriptedInteraction::unused() const

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <QVariantMap>
+#include <QMap>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -36,45 +36,49 @@ namespace ErrPtnr {
 struct ErrorDialogContent;
 }
 
-// The kinds of question the core asks. Each has a typed method in Interaction;
-// windows register by the kind, and the list is held against the windows of the
-// widget library by a test. Keep the order: it is the order of questionKinds().
+// The kinds of question the core asks, each with its word ("msg", "screen",
+// "edit", "dir", ...) that batch logs write. Each has a typed method in
+// Interaction; windows register by the kind, and a test holds the list against
+// the windows of the widget library. The enum, questionKinds() and the words
+// are all made from this one list.
+#define TARN_QUESTION_KINDS(X)                                                    \
+    X(Message, "msg")             /* message box by message id */                 \
+    X(Screen, "screen")           /* character-screen dialogue */                 \
+    X(TextPage, "textpage")       /* text page of the language directory */        \
+    X(Menu, "menu")               /* selection menu of the menu window */          \
+    X(Selection, "select")        /* selection box of the menu window */           \
+    X(MenuWindow, "menuwindow")   /* menu window changed (told, not asked) */      \
+    X(Value, "edit")              /* value-input dialog */                         \
+    X(OpenFile, "open")           /* file to open */                               \
+    X(SaveFile, "save")           /* file to save */                               \
+    X(Directory, "dir")           /* folder chooser */                             \
+    X(DirectoryOrFile, "dirfile") /* the program's own folder/file chooser */      \
+    X(Preview, "preview")         /* print preview */                              \
+    X(Profile, "profile")         /* prediction profile name */                    \
+    X(Error, "error")             /* error dialog of the error handler */          \
+    X(NormChoice, "normwahl")     /* one of the offered methods */                 \
+    X(Input, "input")             /* one line of text */                           \
+    X(NewQsl, "qslneu")           /* head of a new Q-list */                       \
+    X(QlDbList, "qldblist")       /* the Q-list browser */                         \
+    X(RateTableEdit, "awsedit")   /* user rate list, editable */                   \
+    X(RateTableView, "ykedit")    /* norm rate table, viewed */                    \
+    X(ComponentEditor, "btedit")  /* component editor */                           \
+    X(ComponentText, "btdesc")    /* component description page */                \
+    X(ComponentPopup, "btpopup")  /* component editor's value list */              \
+    X(QslEditor, "qsledit")       /* Q-list editor */                              \
+    X(QslPopup, "qslpopup")       /* parameter popup of a Q-list line */           \
+    X(DesignationMatch, "bebez")  /* batch designation matching of a workbook */
+
 enum class QuestionKind {
-    Message,          // message box by message id
-    Screen,           // character-screen dialogue
-    TextPage,         // text page of the language directory
-    Menu,             // selection menu of the menu window
-    Selection,        // selection box of the menu window
-    MenuWindow,       // menu window changed (told, not asked)
-    Value,            // value-input dialog
-    OpenFile,         // file to open
-    SaveFile,         // file to save
-    Directory,        // folder chooser
-    DirectoryOrFile,  // the program's own folder/file chooser
-    Preview,          // print preview
-    Profile,          // prediction profile name
-    Error,            // error dialog of the error handler
-    NormChoice,       // one of the offered methods
-    Input,            // one line of text
-    NewQsl,           // head of a new Q-list
-    QlDbList,         // the Q-list browser
-    RateTableEdit,    // user rate list, editable
-    RateTableView,    // norm rate table, viewed
-    ComponentEditor,  // component editor
-    ComponentText,    // component description page
-    ComponentPopup,   // component editor's value list
-    QslEditor,        // Q-list editor
-    QslPopup,         // parameter popup of a Q-list line
-    DesignationMatch, // batch designation matching of a workbook
+#define TARN_QUESTION_KIND_ENUMERATOR(name, word) name,
+    TARN_QUESTION_KINDS(TARN_QUESTION_KIND_ENUMERATOR)
+#undef TARN_QUESTION_KIND_ENUMERATOR
 };
 
 // Every kind above, in that order.
 const std::vector<QuestionKind>& questionKinds();
-// The word of a kind ("msg", "screen", "edit", "dir", ...): batch logs write it,
-// test scripts may name a kind by it.
+// The word of a kind: batch logs write it.
 QString questionKindWord(QuestionKind kind);
-// The kind a word names; empty for a word that names none.
-std::optional<QuestionKind> questionKindOfWord(const QString& word);
 
 // Button sets, icons and answers of the message box, numbered as the design uses them.
 namespace Mb {
@@ -90,17 +94,99 @@ using QuestionModel = std::variant<std::monostate, DiaModel*, frmBEProgEin::Stat
                                    PreviewState*, ErrPtnr::ErrorDialogContent*, QslNeuModel*, QldbList*,
                                    RateTableModel*, BtEditModel*, QslEditModel*, BeBezModel*>;
 
+// What a question carries besides its key, text and model, one struct per kind
+// that needs more; the typed methods of Interaction take them.
+
+// Message: the box's title, when it is not the program's name.
+struct MessageParams {
+    QString title;
+};
+// Screen and TextPage: the screen type of the dialogue ("DIN", "DIK", ...).
+struct ScreenParams {
+    QString screen;
+};
+// Value: the value as the field shows it before the edit.
+struct ValueParams {
+    QString value;
+};
+// OpenFile, SaveFile and Directory: the folder the chooser opens in, the name
+// it proposes and the filter ("Text (*.txt)|*.txt|All (*.*)|*.*"). Open asks for
+// an existing file, save confirms the overwriting of one: the kind says which.
+struct FileParams {
+    QString dir;
+    QString file;
+    QString filter;
+};
+// DirectoryOrFile: the program's own chooser, its start path and its mode.
+struct DirectoryOrFileParams {
+    QString path;
+    bool showFiles = false;
+    bool followDirectory = false;
+    int mode = 0;
+};
+// Error: the run-time error, the answers allowed (bits) and the protocol written.
+struct ErrorParams {
+    int number = 0;
+    int line = 0;
+    int allowed = 0;
+    QString protocol;
+    QString protocolFile;
+};
+// NormChoice: the marks of the offered methods and the window's texts.
+struct NormChoiceParams {
+    QStringList marks;
+    QString frame, ok, cancel, label;
+};
+// Input: the dialog's title and the text it proposes.
+struct InputParams {
+    QString title;
+    QString proposal;
+};
+// Profile: the window's texts, whether a new name may be typed, and its length.
+struct ProfileParams {
+    QString caption, ok, cancel, hint;
+    bool editable = false;
+    int maxLength = 0;
+};
+// ComponentPopup and QslPopup: the tags of the rows offered (Question::choices
+// are their captions), and for the component editor the parameter rows of a class.
+struct PopupParams {
+    QStringList tags;
+    QStringList paramCaptions;
+    QStringList paramTags;
+};
+
+using QuestionParams =
+    std::variant<std::monostate, MessageParams, ScreenParams, ValueParams, FileParams, DirectoryOrFileParams,
+                 ErrorParams, NormChoiceParams, InputParams, ProfileParams, PopupParams>;
+
 struct Question {
     QuestionKind kind = QuestionKind::Message; // set by the typed methods of Interaction
     QString key;           // message id, "file#chapter", menu name, ...
     QString text;          // what a person would read; logged by batch runs
     int buttons = 0;       // message box buttons and icon
     QStringList choices;   // offered items, where there is a list
-    QVariantMap data;      // anything else the window needs
+    QuestionParams params; // read it with paramsOf<P>()
     QuestionModel model;   // read it with modelOf<M>() or requireModel<M>()
 
     bool hasModel() const { return !std::holds_alternative<std::monostate>(model); }
 };
+
+// Parameters of another type than the window expects mean the question was
+// built wrong; like a wrong model, this ends the program.
+[[noreturn]] void wrongQuestionParams(const Question& q);
+
+// The parameters of a question as type P; the defaults when it carries none.
+template <class P>
+const P& paramsOf(const Question& q)
+{
+    static const P none{};
+    if (std::holds_alternative<std::monostate>(q.params))
+        return none;
+    if (const P* p = std::get_if<P>(&q.params))
+        return *p;
+    wrongQuestionParams(q);
+}
 
 // A question whose model is not of the type its window expects was built wrong;
 // going on would work on the wrong object, so this ends the program, naming the
@@ -140,12 +226,34 @@ struct Answer {
     int code = 0;        // button code or result number
     QString text;        // result word, path, chosen item
     QStringList values;  // field values
-    QVariantMap data;
+    QMap<QChar, int> toggles;   // a screen's toggles by their letter, set before its keys
+    QString keys;               // keys pressed on a screen, in order
+    std::optional<int> scroll;  // the line a text page was scrolled to
+    std::optional<int> row;     // the row chosen in a menu or selection box
+    std::optional<QChar> menuKey; // the key pressed in a menu
+    bool toPdf = false;         // the preview was left by its PDF button
     bool applied = false; // the window already worked on Question::model
 
-    static Answer cancel() { return Answer{true, Mb::Cancel, QStringLiteral("ABBRUCH"), {}, {}, false}; }
-    static Answer button(int code) { return Answer{false, code, {}, {}, {}, false}; }
-    static Answer word(const QString& t) { return Answer{false, 0, t, {}, {}, false}; }
+    static Answer cancel()
+    {
+        Answer a;
+        a.cancelled = true;
+        a.code = Mb::Cancel;
+        a.text = QStringLiteral("ABBRUCH");
+        return a;
+    }
+    static Answer button(int code)
+    {
+        Answer a;
+        a.code = code;
+        return a;
+    }
+    static Answer word(const QString& t)
+    {
+        Answer a;
+        a.text = t;
+        return a;
+    }
 };
 
 // The message-list window of long runs (one per program, like the design's form).
@@ -254,33 +362,33 @@ public:
     virtual void notify(const Question& q) { (void)q; }
 
     // One method per kind of question. Each default hands the question to ask()
-    // with its kind and model set, so that batch runs, test scripts and the
-    // windows registered by kind answer it unchanged; the caller fills in key,
-    // text, choices and data.
-    virtual Answer askScreen(Question q, DiaModel& model);
-    virtual Answer askTextPage(Question q, DiaModel& model);
+    // with its kind, parameters and model set, so that batch runs, test scripts
+    // and the windows registered by kind answer it unchanged; the caller fills
+    // in key, text and choices.
+    virtual Answer askScreen(Question q, DiaModel& model, ScreenParams params);
+    virtual Answer askTextPage(Question q, DiaModel& model, ScreenParams params);
     virtual Answer askMenu(Question q, frmBEProgEin::State& model);
     virtual Answer askSelection(Question q, frmBEProgEin::State& model);
     virtual void menuWindowChanged(Question q, frmBEProgEin::State& model);
-    virtual Answer askValue(Question q, frmEdit::EditModel& model);
-    virtual Answer askOpenFile(Question q);
-    virtual Answer askSaveFile(Question q);
-    virtual Answer askDirectory(Question q);
-    virtual Answer askDirectoryOrFile(Question q);
+    virtual Answer askValue(Question q, frmEdit::EditModel& model, ValueParams params);
+    virtual Answer askOpenFile(Question q, FileParams params);
+    virtual Answer askSaveFile(Question q, FileParams params);
+    virtual Answer askDirectory(Question q, FileParams params);
+    virtual Answer askDirectoryOrFile(Question q, DirectoryOrFileParams params);
     virtual Answer askPreview(Question q, PreviewState& model);
-    virtual Answer askProfile(Question q);
-    virtual Answer askError(Question q, ErrPtnr::ErrorDialogContent& model);
-    virtual Answer askNormChoice(Question q);
-    virtual Answer askInput(Question q);
+    virtual Answer askProfile(Question q, ProfileParams params);
+    virtual Answer askError(Question q, ErrPtnr::ErrorDialogContent& model, ErrorParams params);
+    virtual Answer askNormChoice(Question q, NormChoiceParams params);
+    virtual Answer askInput(Question q, InputParams params);
     virtual Answer askNewQsl(Question q, QslNeuModel& model);
     virtual Answer askQlDbList(Question q, QldbList& model);
     virtual Answer askRateTable(Question q, RateTableModel& model, bool editable);
     virtual Answer askComponentEditor(Question q, BtEditModel& model);
     virtual void componentEditorChanged(Question q, BtEditModel& model);
     virtual Answer askComponentText(Question q, BtEditModel& model);
-    virtual Answer askComponentPopup(Question q, BtEditModel& model);
+    virtual Answer askComponentPopup(Question q, BtEditModel& model, PopupParams params);
     virtual Answer askQslEditor(Question q, QslEditModel& model);
-    virtual Answer askQslPopup(Question q, QslEditModel& model);
+    virtual Answer askQslPopup(Question q, QslEditModel& model, PopupParams params);
     virtual Answer askDesignationMatch(Question q, BeBezModel& model);
 
     // Message box: returns the button code (Mb::OK ...).
@@ -324,12 +432,6 @@ public:
     void expect(QuestionKind kind, const QString& key, Responder r);
     // An answer for every matching question, after the one-shot expectations.
     void always(QuestionKind kind, const QString& key, Answer a);
-    // The same with the kind named by its word ("msg", "screen", ...); a word
-    // that names no kind is a fatal fault of the script.
-    void expect(const QString& word, const QString& key, Answer a) { expect(kindOf(word), key, std::move(a)); }
-    void expect(const QString& word, const QString& key, Responder r) { expect(kindOf(word), key, std::move(r)); }
-    void always(const QString& word, const QString& key, Answer a) { always(kindOf(word), key, std::move(a)); }
-
     Answer ask(const Question& q) override;
     void beep() override { ++beeps; }
 
@@ -344,7 +446,6 @@ public:
     HeadlessInfoBox& headlessBox() { return mInfoBox; }
 
 private:
-    static QuestionKind kindOf(const QString& word);
     struct Entry {
         QuestionKind kind;
         QString key;

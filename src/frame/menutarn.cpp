@@ -99,11 +99,6 @@ DesignCaption parseDesignCaption(const QString& caption)
 
 namespace {
 // Literal texts of the dispatcher, German and English.
-QString txt(const char* de, const char* en)
-{
-    return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
-}
-
 // The menu entry of a command key as the user saw it: its caption in the
 // current language, without the "&" of its access key.
 QString menuEntryName(const QString& key)

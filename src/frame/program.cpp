@@ -20,6 +20,11 @@ Program& prog()
     return *gCurrent;
 }
 
+QString txt(const char* de, const char* en)
+{
+    return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
+}
+
 Interaction& ui()
 {
     // Answers made up behind the caller's back would hide a missing window or a

@@ -164,6 +164,8 @@ struct Program {
 };
 
 Program& prog();
+// A text of our own in the program's language: English for language 2, else German.
+QString txt(const char* de, const char* en);
 // The interaction of the installed Program; fatal when it has none.
 Interaction& ui();
 

@@ -59,7 +59,7 @@ void TarnApplication::reportEventError(QObject* receiver, QEvent* event, const s
     const QString procedure = procedureOf(receiver, event);
     try {
         ErrPtnr::CallStack(QStringLiteral("[%1] %2").arg(module, procedure));
-        if (ErrPtnr::actionFor(ErrPtnr::OnError(module, procedure, error)) == ErrPtnr::ErrorAction::EndProgram) {
+        if (ErrPtnr::actionFor(ErrPtnr::OnError(module, procedure, error)) == ErrPtnr::ErrorAction::End) {
             mEndRequested = true;
             exit(1);
         }

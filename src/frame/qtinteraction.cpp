@@ -89,10 +89,10 @@ QtInteraction::QtInteraction()
 {
     registerHandler(QuestionKind::Error, [this](const Question& q) { return frmErrPtnr::ask(q, mOwner); });
     // A directory (the folder of another component file to merge, "be.mixdat"):
-    // the text is the dialog's title, data "start" the folder it opens in.
+    // the text is the dialog's title, the parameters' folder the one it opens in.
     registerHandler(QuestionKind::Directory, [this](const Question& q) {
         FocusKeeper keep;
-        const QString start = q.data.value(QStringLiteral("start")).toString();
+        const QString start = paramsOf<FileParams>(q).dir;
         const QString dir = QFileDialog::getExistingDirectory(windowInUse(mOwner), q.text,
                                                               start.isEmpty() ? QString() : nativePath(start));
         return dir.isEmpty() ? Answer::cancel() : Answer::word(QDir::toNativeSeparators(dir));

@@ -87,11 +87,6 @@ QString workbookNumberText(double value)
 
 namespace {
 
-QString txt(const char* de, const char* en)
-{
-    return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
-}
-
 } // namespace
 
 QString workbookFileFilter()

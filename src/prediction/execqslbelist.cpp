@@ -117,12 +117,9 @@ void ExecQslBEList(QString& Lnr)
             if (!out) {
                 Question q;
                 q.key = QStringLiteral("belist");
-                q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
-                q.data.insert(QStringLiteral("file"), proposedName(designation));
-                q.data.insert(QStringLiteral("filter"),
-                              QStringLiteral("Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*"));
-                q.data.insert(QStringLiteral("flags"), 2054);
-                const Answer a = ui().askSaveFile(q);
+                const Answer a = ui().askSaveFile(
+                    q, FileParams{GetParam(p.Cf, QStringLiteral("ResDir")), proposedName(designation),
+                                  QStringLiteral("Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*")});
                 if (!p.WorkStr[Slot::ProgramDir].isEmpty())
                     QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
                 if (a.cancelled || a.text.isEmpty())

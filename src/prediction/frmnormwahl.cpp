@@ -12,25 +12,25 @@ frmNormWahl::frmNormWahl(const Question& q, QWidget* owner) : QDialog(owner)
 {
     setWindowTitle(q.text);
     auto* layout = new QVBoxLayout(this);
-    DatNam = new QLabel(q.data.value(QStringLiteral("label")).toString(), this);
+    const NormChoiceParams& params = paramsOf<NormChoiceParams>(q);
+    DatNam = new QLabel(params.label, this);
     DatNam->setWordWrap(true);
     layout->addWidget(DatNam);
-    auto* frame = new QGroupBox(q.data.value(QStringLiteral("frame")).toString(), this);
+    auto* frame = new QGroupBox(params.frame, this);
     auto* options = new QVBoxLayout(frame);
-    const QStringList marks = q.data.value(QStringLiteral("marks")).toStringList();
     for (int i = 0; i < 3; ++i) {
         RefOpt[i] = new QRadioButton(q.choices.value(i), frame);
         RefOpt[i]->setObjectName(QStringLiteral("RefOpt%1").arg(i));
-        RefOpt[i]->setVisible(marks.contains(QString::number(i + 1)));
+        RefOpt[i]->setVisible(params.marks.contains(QString::number(i + 1)));
         options->addWidget(RefOpt[i]);
     }
     layout->addWidget(frame);
     auto* row = new QHBoxLayout;
-    ok = new QPushButton(q.data.value(QStringLiteral("ok")).toString(), this);
+    ok = new QPushButton(params.ok, this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     ok->setEnabled(false);
-    can = new QPushButton(q.data.value(QStringLiteral("cancel")).toString(), this);
+    can = new QPushButton(params.cancel, this);
     can->setObjectName(QStringLiteral("can"));
     row->addStretch();
     row->addWidget(ok);

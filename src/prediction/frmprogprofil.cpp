@@ -14,8 +14,9 @@
 
 frmProgProfil::frmProgProfil(const Question& q, QWidget* owner) : QDialog(owner)
 {
-    setWindowTitle(q.data.value(QStringLiteral("caption")).toString().trimmed());
-    mEditable = q.data.value(QStringLiteral("editable")).toBool();
+    const ProfileParams& params = paramsOf<ProfileParams>(q);
+    setWindowTitle(params.caption.trimmed());
+    mEditable = params.editable;
     auto* layout = new QVBoxLayout(this);
     const QFont arial(QStringLiteral("Arial"));
     // The caption says what the choice is for (delete, run, save); the title
@@ -28,7 +29,7 @@ frmProgProfil::frmProgProfil(const Question& q, QWidget* owner) : QDialog(owner)
     heading->setWordWrap(true);
     heading->setVisible(!heading->text().isEmpty());
     layout->addWidget(heading);
-    meldtxt = new QLabel(q.data.value(QStringLiteral("hint")).toString(), this);
+    meldtxt = new QLabel(params.hint, this);
     meldtxt->setFont(arial);
     meldtxt->setVisible(!meldtxt->text().isEmpty());
     layout->addWidget(meldtxt);
@@ -39,7 +40,7 @@ frmProgProfil::frmProgProfil(const Question& q, QWidget* owner) : QDialog(owner)
         Namencbo->setEditable(true);
         Namencbo->addItems(q.choices);
         Namencbo->setCurrentIndex(-1);
-        Namencbo->lineEdit()->setMaxLength(q.data.value(QStringLiteral("maxLength")).toInt() + 1);
+        Namencbo->lineEdit()->setMaxLength(params.maxLength + 1);
         layout->addWidget(Namencbo);
     } else {
         Namenlst = new QListWidget(this);
@@ -50,10 +51,10 @@ frmProgProfil::frmProgProfil(const Question& q, QWidget* owner) : QDialog(owner)
         layout->addWidget(Namenlst);
     }
     auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(q.data.value(QStringLiteral("ok")).toString(), this);
+    auto* ok = new QPushButton(params.ok, this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setAutoDefault(false);
-    auto* cancel = new QPushButton(q.data.value(QStringLiteral("cancel")).toString(), this);
+    auto* cancel = new QPushButton(params.cancel, this);
     cancel->setObjectName(QStringLiteral("can"));
     cancel->setAutoDefault(false);
     // Enter confirms a choice, but never deletes a profile the user did not

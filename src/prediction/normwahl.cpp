@@ -19,12 +19,9 @@ int NormWahl(const std::array<bool, 4>& Nmarke)
     }
     q.text = ResStr(0, 1752, lang);
     q.choices = options;
-    q.data.insert(QStringLiteral("marks"), marks);
-    q.data.insert(QStringLiteral("frame"), ResStr(0, 1755, lang));
-    q.data.insert(QStringLiteral("ok"), ResStr(0, 1753, lang));
-    q.data.insert(QStringLiteral("cancel"), ResStr(0, 1754, lang));
-    q.data.insert(QStringLiteral("label"), ResText(QStringLiteral("450"), lang, true));
-    const Answer a = ui().askNormChoice(q);
+    const Answer a = ui().askNormChoice(q, NormChoiceParams{marks, ResStr(0, 1755, lang), ResStr(0, 1753, lang),
+                                                            ResStr(0, 1754, lang),
+                                                            ResText(QStringLiteral("450"), lang, true)});
     if (a.cancelled)
         return -1;
     // Only a method that was offered can be the answer.

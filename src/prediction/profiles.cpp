@@ -41,13 +41,7 @@ Answer askName(const QString& key, const QStringList& names, const QString& capt
     q.key = key;
     q.text = caption;
     q.choices = names;
-    q.data.insert(QStringLiteral("caption"), caption);
-    q.data.insert(QStringLiteral("ok"), ok);
-    q.data.insert(QStringLiteral("cancel"), iface(1501));
-    q.data.insert(QStringLiteral("hint"), hint);
-    q.data.insert(QStringLiteral("editable"), editable);
-    q.data.insert(QStringLiteral("maxLength"), ProfileNameMax);
-    return ui().askProfile(q);
+    return ui().askProfile(q, ProfileParams{caption, ok, iface(1501), hint, editable, ProfileNameMax});
 }
 
 } // namespace

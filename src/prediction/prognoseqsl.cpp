@@ -37,11 +37,6 @@ namespace {
 
 const QString Abbruch = QStringLiteral("ABBRUCH");
 
-QString txt(const char* de, const char* en)
-{
-    return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
-}
-
 bool isNewProfileMode(const QString& mode)
 {
     return mode == QLatin1String("newprof.ql") || mode == QLatin1String("newprofspstd.ql") ||

@@ -11,11 +11,6 @@
 
 namespace {
 
-QString txt(const char* de, const char* en)
-{
-    return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
-}
-
 // Column (from 1) whose name in row 1 is name; 0 when none.
 int columnOf(const Worksheet& sheet, const QString& name)
 {

@@ -31,19 +31,18 @@ struct JobCloser {
 
 // The preview decides through the Interaction service; an answer that did not
 // work on the model itself names the command ("pr mit", "pr ohne", "arch",
-// "can") and may tick the PDF box (data "pdf").
+// "can") and may tick the PDF box (toPdf).
 void askPreview(PreviewState& state)
 {
     Question q;
     q.key = QStringLiteral("frmPreview");
     q.text = QStringLiteral("%1 pages").arg(state.pages());
-    q.data.insert(QStringLiteral("pages"), state.pages());
     const Answer a = ui().askPreview(q, state);
     if (!a.applied) {
         if (a.cancelled) {
             state.close();
         } else {
-            if (a.data.value(QStringLiteral("pdf")).toBool() && state.pdfOffered)
+            if (a.toPdf && state.pdfOffered)
                 state.pdfTicked = true;
             for (const QString& key : a.text.split(u'|', Qt::SkipEmptyParts))
                 state.command(key);
@@ -59,11 +58,7 @@ bool choosePdfFile(QString& directory, const QString& proposed)
     Question q;
     q.key = QStringLiteral("pdfdatei");
     q.text = ResText(QStringLiteral("481"), prog().LangNr, true);
-    q.data.insert(QStringLiteral("dir"), directory);
-    q.data.insert(QStringLiteral("file"), proposed);
-    q.data.insert(QStringLiteral("filter"), QStringLiteral("PDF (*.pdf)|*.pdf"));
-    q.data.insert(QStringLiteral("flags"), 2054);
-    const Answer a = ui().askSaveFile(q);
+    const Answer a = ui().askSaveFile(q, FileParams{directory, proposed, QStringLiteral("PDF (*.pdf)|*.pdf")});
     if (a.cancelled || a.text.isEmpty())
         return false;
     directory = withExtension(a.text, QStringLiteral("pdf"));
@@ -289,11 +284,8 @@ bool WahlErgDatei(QString& directory, const QString& numberOrTitle, const QStrin
     Question q;
     q.key = QStringLiteral("ergdatei");
     q.text = numberOrTitle;
-    q.data.insert(QStringLiteral("dir"), directory);
-    q.data.insert(QStringLiteral("file"), extensionOrFile);
-    q.data.insert(QStringLiteral("filter"), QStringLiteral("Alle Dateien (*.*)|*.*"));
-    q.data.insert(QStringLiteral("flags"), 2054);
-    const Answer a = ui().askSaveFile(q);
+    const Answer a =
+        ui().askSaveFile(q, FileParams{directory, extensionOrFile, QStringLiteral("Alle Dateien (*.*)|*.*")});
     if (a.cancelled || a.text.isEmpty())
         return false;
     directory = a.text;

@@ -100,14 +100,14 @@ void registerPrintWindows(QtInteraction& qtUi)
         return a;
     });
     ui->registerHandler(QuestionKind::SaveFile, [ui](const Question& q) {
-        QString filter = q.data.value(QStringLiteral("filter")).toString();
+        const FileParams& params = paramsOf<FileParams>(q);
+        const QString& filter = params.filter;
         // "Text|pattern" pairs of the design become "Text (pattern)".
         const QStringList parts = filter.split(u'|');
         QStringList filters;
         for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
             filters << parts[i].section(u'(', 0, 0).trimmed() + QStringLiteral(" (") + parts[i + 1] + u')';
-        const QString start = QDir(q.data.value(QStringLiteral("dir")).toString())
-                                  .filePath(q.data.value(QStringLiteral("file")).toString());
+        const QString start = QDir(params.dir).filePath(params.file);
         const QString chosen = QFileDialog::getSaveFileName(ui->owner(), q.text, start, filters.join(QStringLiteral(";;")));
         if (chosen.isEmpty())
             return Answer::cancel();

@@ -209,12 +209,10 @@ public:
         Program& p = prog();
         Question q;
         q.key = QStringLiteral("fehlliste"); // the dialog keeps its own title
-        q.data.insert(QStringLiteral("dir"), GetParam(p.Cf, QStringLiteral("ResDir")));
-        q.data.insert(QStringLiteral("file"),
-                      mHead.mid(mHead.indexOf(u':') + 1).trimmed() + QStringLiteral("_fehl.txt"));
-        q.data.insert(QStringLiteral("filter"), QStringLiteral("Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*"));
-        q.data.insert(QStringLiteral("flags"), 2054);
-        const Answer a = ui().askSaveFile(q);
+        const Answer a = ui().askSaveFile(
+            q, FileParams{GetParam(p.Cf, QStringLiteral("ResDir")),
+                          mHead.mid(mHead.indexOf(u':') + 1).trimmed() + QStringLiteral("_fehl.txt"),
+                          QStringLiteral("Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*")});
         if (!p.WorkStr[Slot::ProgramDir].isEmpty())
             QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
         if (a.cancelled || a.text.isEmpty())

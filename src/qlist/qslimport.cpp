@@ -264,19 +264,15 @@ namespace {
 // A file dialog of kind "open" or "save"; empty when cancelled (after a beep).
 const QString kAllFiles = QStringLiteral("Alle Dateien (*.*)|*.*");
 
-QString fileDialog(QuestionKind kind, const QString& key, const QString& titleId, int flags, const QString& dir,
+QString fileDialog(QuestionKind kind, const QString& key, const QString& titleId, const QString& dir,
                    const QString& filter = kAllFiles)
 {
     Program& p = prog();
     Question q;
     q.key = key;
     q.text = ResText(titleId, p.LangNr, true);
-    if (!dir.isEmpty())
-        q.data.insert(QStringLiteral("dir"), dir);
-    q.data.insert(QStringLiteral("file"), p.LastFileName);
-    q.data.insert(QStringLiteral("filter"), filter);
-    q.data.insert(QStringLiteral("flags"), flags);
-    const Answer a = kind == QuestionKind::SaveFile ? ui().askSaveFile(q) : ui().askOpenFile(q);
+    const FileParams params{dir, p.LastFileName, filter};
+    const Answer a = kind == QuestionKind::SaveFile ? ui().askSaveFile(q, params) : ui().askOpenFile(q, params);
     if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH")) {
         ui().beep();
         return QString();
@@ -295,8 +291,7 @@ QString targetLetter()
         Question q;
         q.key = QStringLiteral("15");
         q.text = ResText(QStringLiteral("14"), p.LangNr, true, {current});
-        q.data.insert(QStringLiteral("title"), ResText(QStringLiteral("15"), p.LangNr, true));
-        const Answer a = ui().askInput(q);
+        const Answer a = ui().askInput(q, InputParams{ResText(QStringLiteral("15"), p.LangNr, true), QString()});
         const QString letter = a.cancelled ? QString() : a.text.trimmed().toUpper();
         if (letter.isEmpty())
             return QString();
@@ -325,7 +320,7 @@ QString QslImport(int mode, const QString& head)
     QString target, number;
     switch (mode) {
     case 0: {
-        QString file = fileDialog(QuestionKind::OpenFile, QStringLiteral("0kopie"), QStringLiteral("297"), 4100,
+        QString file = fileDialog(QuestionKind::OpenFile, QStringLiteral("0kopie"), QStringLiteral("297"),
                                   p.WorkStr[Slot::ProgramDir], workbookFileFilter());
         if (file.isEmpty())
             return kNo;
@@ -335,7 +330,7 @@ QString QslImport(int mode, const QString& head)
         return QStringLiteral("Ln=") + LnFormat(number.toLong());
     }
     case 1: {
-        const QString file = fileDialog(QuestionKind::OpenFile, QStringLiteral("1kopie"), QStringLiteral("297"), 4100,
+        const QString file = fileDialog(QuestionKind::OpenFile, QStringLiteral("1kopie"), QStringLiteral("297"),
                                         QString());
         if (file.isEmpty())
             return kNo;
@@ -376,7 +371,7 @@ QString QslImport(int mode, const QString& head)
         MsgBoxRes(QStringLiteral("109"), 0, p.LangNr, {current + number});
         return QStringLiteral("ok");
     case 5: {
-        const QString file = fileDialog(QuestionKind::SaveFile, QStringLiteral("5kopie"), QStringLiteral("298"), 2054,
+        const QString file = fileDialog(QuestionKind::SaveFile, QStringLiteral("5kopie"), QStringLiteral("298"),
                                         QString());
         if (file.isEmpty())
             return kNo;

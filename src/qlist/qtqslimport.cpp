@@ -24,18 +24,17 @@ void registerQslImportWindows(QtInteraction& qtUi)
     QtInteraction* ui = &qtUi;
     ui->registerHandler(QuestionKind::Input, [ui](const Question& q) {
         bool ok = false;
-        const QString text = QInputDialog::getText(ui->owner(), q.data.value(QStringLiteral("title")).toString(),
-                                                   q.text, QLineEdit::Normal,
-                                                   q.data.value(QStringLiteral("default")).toString(), &ok);
+        const InputParams& params = paramsOf<InputParams>(q);
+        const QString text =
+            QInputDialog::getText(ui->owner(), params.title, q.text, QLineEdit::Normal, params.proposal, &ok);
         if (!ok)
             return Answer::cancel();
         return Answer::word(text);
     });
     ui->registerHandler(QuestionKind::OpenFile, [ui](const Question& q) {
-        const QString start = QDir(q.data.value(QStringLiteral("dir")).toString())
-                                  .filePath(q.data.value(QStringLiteral("file")).toString());
-        const QString chosen = QFileDialog::getOpenFileName(ui->owner(), q.text, start,
-                                                            qtFileFilter(q.data.value(QStringLiteral("filter")).toString()));
+        const FileParams& params = paramsOf<FileParams>(q);
+        const QString start = QDir(params.dir).filePath(params.file);
+        const QString chosen = QFileDialog::getOpenFileName(ui->owner(), q.text, start, qtFileFilter(params.filter));
         if (chosen.isEmpty())
             return Answer::cancel();
         return Answer::word(chosen);

@@ -497,7 +497,7 @@ void registerQslEditWindow(QtInteraction& ui)
     ui.registerHandler(QuestionKind::QslPopup, [qt](const Question& q) {
         QMenu menu(qt->owner());
         menu.setFont(fixedFont());
-        const QStringList tags = q.data.value(QStringLiteral("tags")).toStringList();
+        const QStringList& tags = paramsOf<PopupParams>(q).tags;
         QHash<QAction*, QString> tagOf;
         for (int i = 0; i < q.choices.size(); ++i)
             tagOf[menu.addAction(q.choices[i])] = tags.value(i);

@@ -722,9 +722,7 @@ void QslEditModel::search(bool next)
         Question q;
         q.key = QStringLiteral("1514");
         q.text = ResStr(1500, 15, prog().LangNr);
-        q.data.insert(QStringLiteral("title"), ResStr(1500, 14, prog().LangNr));
-        q.data.insert(QStringLiteral("default"), FindText);
-        const Answer a = ui().askInput(q);
+        const Answer a = ui().askInput(q, InputParams{ResStr(1500, 14, prog().LangNr), FindText});
         if (!a.cancelled && !a.text.isEmpty())
             FindText = a.text;
         start = 1;
@@ -1033,8 +1031,7 @@ void QslEditModel::ParamPopup()
     Question q;
     q.key = QStringLiteral("up");
     q.choices = items.captions;
-    q.data.insert(QStringLiteral("tags"), items.tags);
-    const Answer a = ui().askQslPopup(q, *this);
+    const Answer a = ui().askQslPopup(q, *this, PopupParams{items.tags, {}, {}});
     const QString chosen = a.cancelled ? QString() : a.text.section(u',', 0, 0);
 
     // 3. The new value into the stress data of a position, or into the line

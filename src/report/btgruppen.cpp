@@ -46,8 +46,8 @@ void DruckBtGruppen(double unassigned, bool MArchPage, bool M_ARSoList, bool M_A
             AusBtPos(Stc, lines, count);
             ReportBlock block(lines.begin(), lines.end());
             if (!printed) {
-                double lines = count + 7.5;
-                DruckUeberschrift(QStringLiteral("BE"), lines, MArchPage, true, M_ARSoList, M_ARBew);
+                double needed = count + 7.5;
+                DruckUeberschrift(QStringLiteral("BE"), needed, MArchPage, true, M_ARSoList, M_ARBew);
                 printed = true;
             }
             DruckBlock(block, count, MArchPage);

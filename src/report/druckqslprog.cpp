@@ -389,7 +389,7 @@ void DruckQslProg(bool ADruck, QString& ErgFile, QString& ProgFehlFile, bool MAr
         // the user is told that there is none.
         const int answer = ErrPtnr::OnError(QStringLiteral("XHAP"), QStringLiteral("DruckQslProg"), e);
         run.ergfile.close();
-        if (ErrPtnr::actionFor(answer) == ErrPtnr::ErrorAction::EndProgram) {
+        if (ErrPtnr::actionFor(answer) == ErrPtnr::ErrorAction::End) {
             cleanUp();
             throw ProgramEndRequested();
         }

@@ -31,7 +31,7 @@ TEST_F(ErrorDialogPrintout, PrintButtonShowsTheProtocolInThePreview)
     dialog.fill(content);
 
     QStringList pages;
-    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [&pages](const Question&) {
+    sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), [&pages](const Question&) {
         pages = pageTexts();
         return Answer::cancel();
     });

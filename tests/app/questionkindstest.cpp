@@ -3,9 +3,6 @@
 #include "frame/interaction.h"
 #include "frame/qtinteraction.h"
 
-#include <QDirIterator>
-#include <QFile>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 // Every kind of question the core can ask must have a window at the screen:
@@ -21,97 +18,83 @@ TEST(QuestionKinds, EveryKindHasAWindowInTheProgram)
     EXPECT_FALSE(QtInteraction().answers(QuestionKind::Screen));
 }
 
-// The test above sees the kinds of questionKinds() only: a kind of the enum that
-// the list misses would go unchecked. The enum is read from the header, and each
-// kind keeps a word of its own, by which batch logs and test scripts name it.
-TEST(QuestionKinds, EveryKindTheCoreNamesIsListed)
+// Batch logs name a kind by its word: two kinds with one word, or one without,
+// would make the log ambiguous. questionKinds() lists the enum in its order.
+TEST(QuestionKinds, EveryKindHasAWordOfItsOwn)
 {
-    QFile header(QStringLiteral(TARN_SOURCE_DIR "/src/frame/interaction.h"));
-    ASSERT_TRUE(header.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(header.readAll());
-    const QRegularExpression enumBody(QStringLiteral(R"re(enum class QuestionKind\s*\{([^}]*)\})re"));
-    const QRegularExpressionMatch body = enumBody.match(text);
-    ASSERT_TRUE(body.hasMatch());
-    QStringList names;
-    const QRegularExpression enumerator(QStringLiteral(R"re(^\s*(\w+)\s*,)re"), QRegularExpression::MultilineOption);
-    for (auto m = enumerator.globalMatch(body.captured(1)); m.hasNext();)
-        names << m.next().captured(1);
-    ASSERT_EQ(names.size(), int(questionKinds().size())) << names.join(u' ').toStdString();
     QStringList words;
     for (std::size_t i = 0; i < questionKinds().size(); ++i) {
         const QuestionKind kind = questionKinds()[i];
-        EXPECT_EQ(int(kind), int(i)) << "questionKinds() out of the enum's order at " << names.value(int(i)).toStdString();
+        EXPECT_EQ(int(kind), int(i)) << "questionKinds() out of the enum's order at " << i;
         const QString word = questionKindWord(kind);
-        EXPECT_FALSE(word.isEmpty()) << names.value(int(i)).toStdString();
+        EXPECT_FALSE(word.isEmpty()) << i;
         EXPECT_FALSE(words.contains(word)) << "word used twice: " << word.toStdString();
-        EXPECT_EQ(questionKindOfWord(word), std::optional<QuestionKind>(kind)) << word.toStdString();
         words << word;
     }
-    EXPECT_EQ(questionKindOfWord(QStringLiteral("no-such-kind")), std::nullopt);
-
-    // The core and the windows name kinds by the enum: the word-to-kind lookup
-    // serves test scripts only.
-    QStringList byWord;
-    QDirIterator it(QStringLiteral(TARN_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
-                    QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (QFileInfo(path).baseName() == QLatin1String("interaction"))
-            continue;
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-        if (QString::fromUtf8(f.readAll()).contains(QLatin1String("questionKindOfWord(")))
-            byWord << QFileInfo(path).fileName();
-    }
-    EXPECT_TRUE(byWord.isEmpty()) << byWord.join(u' ').toStdString();
+    EXPECT_EQ(questionKindWord(QuestionKind::DesignationMatch), QStringLiteral("bebez"));
+    EXPECT_EQ(int(QuestionKind::DesignationMatch) + 1, int(questionKinds().size()));
 }
 
-// The typed methods ask with their kind and hand the model over, so that batch
-// runs, scripts and windows keyed by the kind see the same question as before.
-// A script may name the kind by the enum or by its word.
-TEST(QuestionKinds, TypedMethodsAskWithTheirKind)
+// The typed methods ask with their kind and hand the parameters and the model
+// over, so that batch runs, scripts and windows keyed by the kind see the same
+// question as the caller built.
+TEST(QuestionKinds, TypedMethodsAskWithTheirKindAndParameters)
 {
     ScriptedInteraction s;
     QStringList unexpected;
     s.onUnexpected = [&](const QString& what) { unexpected << what; };
     YkViewModel table;
     RateTableModel* m = &table;
+    const FileParams file{QStringLiteral("/results"), QStringLiteral("A.txt"), QStringLiteral("Text (*.txt)|*.txt")};
     struct Row {
         QuestionKind kind;
         std::function<Answer(Question)> call;
         bool withModel;
+        std::size_t paramsIndex;
     };
     const std::vector<Row> rows = {
-        {QuestionKind::OpenFile, [&](Question q) { return s.askOpenFile(q); }, false},
-        {QuestionKind::SaveFile, [&](Question q) { return s.askSaveFile(q); }, false},
-        {QuestionKind::Directory, [&](Question q) { return s.askDirectory(q); }, false},
-        {QuestionKind::DirectoryOrFile, [&](Question q) { return s.askDirectoryOrFile(q); }, false},
-        {QuestionKind::Profile, [&](Question q) { return s.askProfile(q); }, false},
-        {QuestionKind::NormChoice, [&](Question q) { return s.askNormChoice(q); }, false},
-        {QuestionKind::Input, [&](Question q) { return s.askInput(q); }, false},
-        {QuestionKind::RateTableEdit, [&](Question q) { return s.askRateTable(q, *m, true); }, true},
-        {QuestionKind::RateTableView, [&](Question q) { return s.askRateTable(q, *m, false); }, true},
+        {QuestionKind::OpenFile, [&](Question q) { return s.askOpenFile(q, file); }, false,
+         QuestionParams(file).index()},
+        {QuestionKind::SaveFile, [&](Question q) { return s.askSaveFile(q, file); }, false,
+         QuestionParams(file).index()},
+        {QuestionKind::Directory, [&](Question q) { return s.askDirectory(q, file); }, false,
+         QuestionParams(file).index()},
+        {QuestionKind::DirectoryOrFile,
+         [&](Question q) { return s.askDirectoryOrFile(q, DirectoryOrFileParams{QStringLiteral("c:\\"), true, false, 2}); },
+         false, QuestionParams(DirectoryOrFileParams{}).index()},
+        {QuestionKind::Profile, [&](Question q) { return s.askProfile(q, ProfileParams{}); }, false,
+         QuestionParams(ProfileParams{}).index()},
+        {QuestionKind::NormChoice, [&](Question q) { return s.askNormChoice(q, NormChoiceParams{}); }, false,
+         QuestionParams(NormChoiceParams{}).index()},
+        {QuestionKind::Input, [&](Question q) { return s.askInput(q, InputParams{}); }, false,
+         QuestionParams(InputParams{}).index()},
+        {QuestionKind::RateTableEdit, [&](Question q) { return s.askRateTable(q, *m, true); }, true, 0},
+        {QuestionKind::RateTableView, [&](Question q) { return s.askRateTable(q, *m, false); }, true, 0},
     };
-    bool byWord = false;
     for (const Row& row : rows) {
         const QString word = questionKindWord(row.kind);
-        if (byWord) {
-            s.expect(word, QStringLiteral("k"), Answer::word(word));
-        } else {
-            s.expect(row.kind, QStringLiteral("k"), Answer::word(word));
-        }
-        byWord = !byWord;
+        s.expect(row.kind, QStringLiteral("k"), Answer::word(word));
         Question q;
         q.key = QStringLiteral("k");
         q.text = QStringLiteral("t");
         const Answer a = row.call(q);
         EXPECT_EQ(a.text, word);
         ASSERT_FALSE(s.asked.isEmpty());
-        EXPECT_EQ(s.asked.back().kind, row.kind) << word.toStdString();
-        EXPECT_EQ(s.asked.back().text, QStringLiteral("t"));
-        EXPECT_EQ(s.asked.back().hasModel(), row.withModel) << word.toStdString();
-        EXPECT_EQ(modelOf<RateTableModel>(s.asked.back()), row.withModel ? m : nullptr) << word.toStdString();
+        const Question& asked = s.asked.back();
+        EXPECT_EQ(asked.kind, row.kind) << word.toStdString();
+        EXPECT_EQ(asked.text, QStringLiteral("t"));
+        EXPECT_EQ(asked.params.index(), row.paramsIndex) << word.toStdString();
+        EXPECT_EQ(asked.hasModel(), row.withModel) << word.toStdString();
+        EXPECT_EQ(modelOf<RateTableModel>(asked), row.withModel ? m : nullptr) << word.toStdString();
     }
+    // The file choosers get what the caller gave, field by field.
+    EXPECT_EQ(paramsOf<FileParams>(s.asked[1]).dir, QStringLiteral("/results"));
+    EXPECT_EQ(paramsOf<FileParams>(s.asked[1]).file, QStringLiteral("A.txt"));
+    EXPECT_EQ(paramsOf<FileParams>(s.asked[1]).filter, QStringLiteral("Text (*.txt)|*.txt"));
+    EXPECT_EQ(paramsOf<DirectoryOrFileParams>(s.asked[3]).mode, 2);
+    EXPECT_TRUE(paramsOf<DirectoryOrFileParams>(s.asked[3]).showFiles);
+    // A question without parameters reads as the defaults.
+    EXPECT_TRUE(paramsOf<FileParams>(s.asked[7]).dir.isEmpty());
     EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join(u' ').toStdString();
     EXPECT_TRUE(s.allUsed());
 }
@@ -138,6 +121,12 @@ TEST(QuestionKindsDeathTest, AWindowGivenAModelOfTheWrongTypeStopsTheProgram)
     none.kind = QuestionKind::Selection;
     none.key = QStringLiteral("Selbox");
     EXPECT_DEATH(requireModel<frmBEProgEin::State>(none), "select Selbox.*no model.*frmBEProgEin::State");
+    // Parameters of another kind are the same fault.
+    Question file;
+    file.kind = QuestionKind::SaveFile;
+    file.key = QStringLiteral("ergdatei");
+    file.params = InputParams{};
+    EXPECT_DEATH(paramsOf<FileParams>(file), "save ergdatei.*parameters of another kind");
 }
 
 // A batch run has nobody to choose a folder: it cancels and logs the question.
@@ -147,7 +136,7 @@ TEST(QuestionKinds, BatchRunsCancelTypedQuestionsAndLogThem)
     Question q;
     q.key = QStringLiteral("be.mixdat");
     q.text = QStringLiteral("Verzeichnis");
-    const Answer a = b.askDirectory(q);
+    const Answer a = b.askDirectory(q, FileParams{});
     EXPECT_TRUE(a.cancelled);
     ASSERT_EQ(b.logged.size(), 1);
     EXPECT_TRUE(b.logged.front().contains(QLatin1String("dir be.mixdat"))) << b.logged.front().toStdString();

@@ -91,7 +91,7 @@ TEST_F(CalcTest, LesSinReadsUserListOnlyWhenAsked)
 // A database error shows message 473 and cancels the run instead of ending the program.
 TEST_F(CalcTest, DatabaseErrorShows473AndAborts)
 {
-    sp.ui().always("msg", "473", Answer::button(Mb::OK));
+    sp.ui().always(QuestionKind::Message, "473", Answer::button(Mb::OK));
     p().SystDb = buildDatabase("broken.sqlite", "DROP TABLE ARMILQRM;\nDROP TABLE SINDAT;");
     double v = 0;
     EXPECT_THROW(LesSin("Bac=4111", 0, "Tref", v), CalculationAborted);

@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A look-up failure of the database cancels the run; nothing is written.
 TEST_F(CalcTest, FitNormWithoutUserListAborts)
 {
-    sp.ui().expect("msg", "473", Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, "473", Answer::button(Mb::OK));
     setPosition("Bac=2311,Vf=1", "", ",Tur=40,Tref=55", "Norm=13,Env=Gb", "Re=Ref");
     EXPECT_THROW(FitNorm(0), CalculationAborted);
     EXPECT_EQ(work(8), ",Tur=40,Tref=55");

@@ -36,8 +36,8 @@ protected:
     // Runs "be.add" on the workbook with the choices of the dialog.
     void run(int ref, int neu, int inEx, int ic)
     {
-        sp.ui().expect(QStringLiteral("open"), QStringLiteral("be.add"), Answer::word(book));
-        sp.ui().expect(QStringLiteral("bebez"), QStringLiteral("frmBEBez"), [=](const Question& q) {
+        sp.ui().expect(QuestionKind::OpenFile, QStringLiteral("be.add"), Answer::word(book));
+        sp.ui().expect(QuestionKind::DesignationMatch, QStringLiteral("frmBEBez"), [=](const Question& q) {
             auto* m = modelOf<BeBezModel>(q);
             EXPECT_TRUE(m->DatNam.contains(QStringLiteral("match.xlsx"))) << m->DatNam.toStdString();
             m->RefOpt_Click(ref);
@@ -176,10 +176,10 @@ TEST_F(BeBezTest, CancelStopsBeforeTheNextRowAndKeepsWhatWasDone)
 
 TEST_F(BeBezTest, KindsMustBeChosen)
 {
-    sp.ui().expect(QStringLiteral("open"), QStringLiteral("be.add"), Answer::word(book));
-    sp.ui().expect(QStringLiteral("bebez"), QStringLiteral("frmBEBez"), Answer::word(QStringLiteral("ok")));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("11"), Answer::button(Mb::OK));
-    sp.ui().expect(QStringLiteral("bebez"), QStringLiteral("frmBEBez"), Answer::cancel());
+    sp.ui().expect(QuestionKind::OpenFile, QStringLiteral("be.add"), Answer::word(book));
+    sp.ui().expect(QuestionKind::DesignationMatch, QStringLiteral("frmBEBez"), Answer::word(QStringLiteral("ok")));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("11"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::DesignationMatch, QStringLiteral("frmBEBez"), Answer::cancel());
     const QByteArray before = testutil::readFile(book);
     frmBEBez::Run();
     EXPECT_TRUE(sp.ui().allUsed());
@@ -191,7 +191,7 @@ TEST_F(BeBezTest, FailedWriteChangesNothing)
     // the temporary file beside the workbook cannot be made
     QDir().mkpath(book + QStringLiteral(".~tmp/x"));
     const QByteArray before = testutil::readFile(book);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("473"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("473"), Answer::button(Mb::OK));
     run(0, 1, 1, 0);
     EXPECT_EQ(testutil::readFile(book), before);
 }
@@ -220,7 +220,7 @@ TEST_P(BeBezFailure, Message473CarriesTheErrorNumber)
 {
     GetParam().spoil(book);
     QString shown;
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("473"), [&shown](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("473"), [&shown](const Question& q) {
         shown = q.text;
         return Answer::button(Mb::OK);
     });

@@ -18,7 +18,7 @@ Answer ok() { return Answer::button(Mb::OK); }
 TEST_F(BtEditTest, Show0WithoutArgumentsShowsAnEmptyEditorAndReturnsFalse)
 {
     bool asked = false;
-    sp.ui().expect(QStringLiteral("btedit"), QStringLiteral("frmBtEdit"), [&](const Question& q) {
+    sp.ui().expect(QuestionKind::ComponentEditor, QStringLiteral("frmBtEdit"), [&](const Question& q) {
         auto* m = modelOf<BtEditModel>(q);
         asked = true;
         EXPECT_TRUE(m->VarBox[1].rows.isEmpty());
@@ -40,7 +40,7 @@ TEST_F(BtEditTest, Show0OpensTheDesignationOrOnlyFillsItInPickMode)
     store(QStringLiteral("Typ=ABC,Q,Bac=4111,Tec=1000"));
     const QString adr = QStringLiteral("ABC").leftJustified(18) + QStringLiteral("00");
     for (const QString& mode : {QString(), QStringLiteral("replace")}) {
-        sp.ui().expect(QStringLiteral("btedit"), QStringLiteral("frmBtEdit"), [&](const Question& q) {
+        sp.ui().expect(QuestionKind::ComponentEditor, QStringLiteral("frmBtEdit"), [&](const Question& q) {
             auto* m = modelOf<BtEditModel>(q);
             if (mode.isEmpty()) {
                 EXPECT_EQ(m->VarBox[1].rows, QStringList{QStringLiteral("Typ=ABC")});
@@ -61,7 +61,7 @@ TEST_F(BtEditTest, Show0OpensTheDesignationOrOnlyFillsItInPickMode)
 
 TEST_F(BtEditTest, TransferInReplaceModeReturnsTheItemNumberAsAdr)
 {
-    sp.ui().expect(QStringLiteral("btedit"), QStringLiteral("frmBtEdit"), [&](const Question& q) {
+    sp.ui().expect(QuestionKind::ComponentEditor, QStringLiteral("frmBtEdit"), [&](const Question& q) {
         auto* m = modelOf<BtEditModel>(q);
         m->VarBox[1].rows = {QStringLiteral("Typ=T1"), QStringLiteral("Yk=K12345-B1234-C123")};
         m->VarBox[1].row = 1;
@@ -92,7 +92,7 @@ TEST_F(BtEditTest, MainMenuKeyOpensTheEditor)
     MenuDispatcher d(view);
     installEntryProcedures(d);
     bool shown = false;
-    sp.ui().expect(QStringLiteral("btedit"), QStringLiteral("frmBtEdit"), [&](const Question& q) {
+    sp.ui().expect(QuestionKind::ComponentEditor, QStringLiteral("frmBtEdit"), [&](const Question& q) {
         EXPECT_TRUE(prog().MenuRunning);
         shown = true;
         modelOf<BtEditModel>(q)->MenuBT(QStringLiteral("can"));
@@ -111,10 +111,10 @@ TEST_F(BtEditTest, CloseBoxAsksToSaveChangesAndCancelKeepsTheEditorOpen)
     m.VarBox[1].rows = {QStringLiteral("Typ=Q1")};
     m.VarBox[2].rows = {QStringLiteral("Bac=4111")};
     m.Cmd[0].enabled = true;
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("433"), Answer::button(Mb::Cancel));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("433"), Answer::button(Mb::Cancel));
     EXPECT_FALSE(m.Form_QueryUnload());
     EXPECT_EQ(m.Tag, QStringLiteral("0"));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("433"), no());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("433"), no());
     EXPECT_TRUE(m.Form_QueryUnload());
     EXPECT_EQ(m.Tag, QStringLiteral("1"));
 }
@@ -145,7 +145,7 @@ TEST_F(BtEditTest, PredictionListsEveryDesignationInGridOrder)
     m.MenuBT(QStringLiteral("bt.prog")); // no designation: nothing asked
     m.VarBox[1].rows = {QStringLiteral("Typ=A"), QStringLiteral("Yk=K12345-B1234-C123"), QStringLiteral("An=U1")};
     QStringList listed;
-    sp.ui().expect(QStringLiteral("select"), QStringLiteral("Selbox"), [&](const Question&) {
+    sp.ui().expect(QuestionKind::Selection, QStringLiteral("Selbox"), [&](const Question&) {
         listed = frmBEProgEin::state().Selbox;
         return Answer::cancel();
     });
@@ -216,7 +216,7 @@ TEST_F(BtEditTest, LastFilledFieldDecidesAndItemNumbersAreNormalised)
     EXPECT_EQ(m.Cmd[6].enabled, true);
 
     m.BT = {QStringLiteral("T"), QStringLiteral("123456"), QStringLiteral("U")};
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("67"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("67"), ok());
     EXPECT_EQ(m.OpenBT(0, 0, false, true), QString());
     EXPECT_EQ(m.BT, (std::array<QString, 3>{QString(), QStringLiteral("123456"), QString()}));
 }
@@ -238,11 +238,11 @@ TEST_F(BtEditTest, IndexWithoutTheRecordGivesDbxWithMessageUnlessAdding)
     BtEditModel m;
     loaded(m);
     // The file layer tells which block is damaged; the editor adds message 170.
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), ok());
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("170"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btdefekt"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("170"), ok());
     EXPECT_EQ(open(m, 0, QStringLiteral("GHOST")), QStringLiteral("dbx"));
     EXPECT_TRUE(sp.ui().allUsed());
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btdefekt"), ok());
     m.BT = {QStringLiteral("GHOST"), QString(), QString()};
     EXPECT_EQ(m.OpenBT(1, 0, true, false), QStringLiteral("dbx"));
 }
@@ -252,9 +252,9 @@ TEST_F(BtEditTest, NotFoundAsksToCreateExceptInTheExternalFile)
     makeExternal({QStringLiteral("Typ=EXT1,Q,Bac=4111")});
     BtEditModel m;
     loaded(m);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("53"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("53"), ok());
     EXPECT_EQ(open(m, 0, QStringLiteral("NONE"), 2), QStringLiteral("nv"));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("194"), no());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("194"), no());
     EXPECT_EQ(open(m, 0, QStringLiteral("NONE"), 0), QStringLiteral("nv"));
     EXPECT_EQ(open(m, 0, QStringLiteral("EXT1"), 0), QStringLiteral("ok"));
     EXPECT_EQ(m.AktBiBe, 2);
@@ -283,7 +283,7 @@ TEST_F(BtEditTest, OpeningByBlockNumberShowsItsFirstRecord)
     EXPECT_TRUE(m.BtIScroll.visible && m.BtIScroll.enabled);
     m.BtIScroll_Change(2);
     EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=B2")});
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("27"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("27"), ok());
     m.BTBlock = QStringLiteral("41999");
     m.MenuBT(QStringLiteral("open"));
     EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=B2")}) << "nothing else shown";
@@ -291,17 +291,17 @@ TEST_F(BtEditTest, OpeningByBlockNumberShowsItsFirstRecord)
 
 // ---------------------------------------------------------------- saving
 
-TEST_F(BtEditTest, EmptySpecificationAsksToDeleteAStoredRecordAndRefusesANewOne)
+TEST_F(BtEditTest, EmptyClassParametersAskToDeleteAStoredRecordAndRefuseANewOne)
 {
     const QString block = store(QStringLiteral("Typ=D1,Q,Bac=4111"));
     BtEditModel m;
     loaded(m);
     ASSERT_EQ(open(m, 0, QStringLiteral("D1")), QStringLiteral("ok"));
     m.VarBox[2].rows.clear();
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("435"), no());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("435"), no());
     m.MenuBT(QStringLiteral("bt.save"));
     EXPECT_TRUE(blockExists(bin, block));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("435"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("435"), [](const Question& q) {
         EXPECT_TRUE(q.text.contains(QStringLiteral("41000   1/1")));
         return yes();
     });
@@ -316,9 +316,9 @@ TEST_F(BtEditTest, EmptySpecificationAsksToDeleteAStoredRecordAndRefusesANewOne)
     BtEditModel n;
     loaded(n);
     n.VarBox[1].rows = {QStringLiteral("Typ=NEU")};
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("436"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("436"), ok());
     n.MenuBT(QStringLiteral("bt.save"));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("437"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("437"), ok());
     n.VarBox[2].rows = {QStringLiteral("Tec=1000")};
     n.MenuBT(QStringLiteral("bt.save"));
     EXPECT_EQ(n.SaveResult, QStringLiteral("no"));
@@ -333,7 +333,7 @@ TEST_F(BtEditTest, DeleteQuestionNamesTheComponent)
     BtEditModel m;
     loaded(m);
     ASSERT_EQ(open(m, 0, QStringLiteral("L2")), QStringLiteral("ok"));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("435"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("435"), [](const Question& q) {
         EXPECT_TRUE(q.text.contains(QStringLiteral("Typ=L2, An=U-7   (41000   2/2)"))) << q.text.toStdString();
         return no();
     });
@@ -354,7 +354,7 @@ TEST_F(BtEditTest, PrintIsOfferedOnlyForAShownComponent)
     EXPECT_FALSE(m.Cmd[print].enabled);
     ASSERT_EQ(open(m, 0, QStringLiteral("P1")), QStringLiteral("ok"));
     EXPECT_TRUE(m.Cmd[print].enabled);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("435"), yes());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("435"), yes());
     m.MenuBT(QStringLiteral("bt.del"));
     EXPECT_TRUE(m.VarBox[1].rows.isEmpty());
     EXPECT_FALSE(m.Cmd[print].enabled);
@@ -369,7 +369,7 @@ TEST_F(BtEditTest, DeletingTheLastRecordOfABlockShowsTheOneBefore)
     loaded(m);
     ASSERT_EQ(open(m, 0, QStringLiteral("L2")), QStringLiteral("ok"));
     ASSERT_EQ(m.RecIdx, 2);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("435"), yes());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("435"), yes());
     m.MenuBT(QStringLiteral("bt.del"));
     EXPECT_EQ(m.RecCount, 1);
     EXPECT_EQ(m.RecIdx, 1);
@@ -418,7 +418,7 @@ TEST_F(BtEditTest, RefusedGroupChangeKeepsTheRecordAndTheChanges)
     m.VarBox[1].rows << QStringLiteral("Typ=TAKEN");
     m.VarBox[2].rows[0] = QStringLiteral("Bac=1511");
     m.Cmd[0].enabled = true;
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("92"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("92"), ok());
     m.MenuBT(QStringLiteral("bt.save"));
     EXPECT_EQ(m.SaveResult, QStringLiteral("dop"));
     EXPECT_TRUE(m.Cmd[0].enabled);
@@ -463,7 +463,7 @@ TEST_F(BtEditTest, RecordTooLongForABlockIsRefusedWithAMessage)
     ASSERT_EQ(open(m, 0, QStringLiteral("LONG")), QStringLiteral("ok"));
     m.BTBe = QString(13000, u'x');
     m.Cmd[0].enabled = true;
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btlong"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btlong"), ok());
     m.MenuBT(QStringLiteral("bt.save"));
     EXPECT_EQ(m.SaveResult, QStringLiteral("no"));
     EXPECT_EQ(blockOf(bin, QStringLiteral("41000")), QStringList{QStringLiteral("Typ=LONG,Q,Bac=4111")});
@@ -477,24 +477,24 @@ TEST_F(BtEditTest, CopySavedUnchangedIsRefusedAndTheSaveQuestionThenStops)
     BtEditModel m;
     loaded(m);
     ASSERT_EQ(open(m, 0, QStringLiteral("ORIG")), QStringLiteral("ok"));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("164"), ok());
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Typ"), Answer::word(QStringLiteral("ORIG")));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("164"), ok());
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Typ"), Answer::word(QStringLiteral("ORIG")));
     m.MenuBT(QStringLiteral("bt.copy"));
     EXPECT_EQ(m.AktBlAdr, QString());
     EXPECT_TRUE(m.Cmd[0].enabled);
     EXPECT_FALSE(m.Cmd[7].enabled);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("92"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("92"), ok());
     m.MenuBT(QStringLiteral("bt.save"));
     EXPECT_EQ(m.SaveResult, QStringLiteral("dop"));
 
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("433"), yes());
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("92"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("433"), yes());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("92"), ok());
     m.BT[0] = QStringLiteral("OTHER");
     EXPECT_EQ(m.OpenBT(0, 0, false, true), QString());
     EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=ORIG")}) << "the unsaved copy stays";
 
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("164"), ok());
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Typ"), Answer::word(QStringLiteral("COPY")));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("164"), ok());
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Typ"), Answer::word(QStringLiteral("COPY")));
     m.BTNamenChange();
     m.MenuBT(QStringLiteral("bt.save"));
     EXPECT_EQ(m.SaveResult, QStringLiteral("ok"));
@@ -514,7 +514,7 @@ TEST_F(BtEditTest, NewComponentTakesTheFieldsUpperCasedAndItsDescription)
     loaded(m);
     m.BT_Change(1, QStringLiteral("a12-b1-c1"));
     EXPECT_TRUE(m.Cmd[3].enabled);
-    sp.ui().expect(QStringLiteral("btdesc"), QStringLiteral("frmBtEdit"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::ComponentText, QStringLiteral("frmBtEdit"), [](const Question& q) {
         auto* e = modelOf<BtEditModel>(q);
         EXPECT_TRUE(e->BTBeWait);
         EXPECT_TRUE(e->descriptionPrompt);
@@ -553,14 +553,14 @@ TEST_F(BtEditTest, CloseDuringTheDescriptionOffersTheNewComponent)
     BtEditModel m;
     loaded(m);
     m.BT_Change(2, QStringLiteral("u9"));
-    sp.ui().expect(QStringLiteral("btdesc"), QStringLiteral("frmBtEdit"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::ComponentText, QStringLiteral("frmBtEdit"), [](const Question& q) {
         auto* e = modelOf<BtEditModel>(q);
         EXPECT_FALSE(e->Form_QueryUnload());
         Answer a;
         a.applied = true;
         return a;
     });
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("433"), yes());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("433"), yes());
     m.MenuBT(QStringLiteral("bt.new"));
     EXPECT_EQ(m.Tag, QStringLiteral("1"));
     EXPECT_EQ(blockOf(bin, QStringLiteral("41000")), QStringList{QStringLiteral("An=U9,Q,Bac=4111")});
@@ -588,7 +588,7 @@ TEST_F(BtEditTest, CopyIntoTheInternalFileAndBack)
     EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=E2")});
     // The same record again: the internal file has its type already.
     ASSERT_EQ(open(m, 0, QStringLiteral("E1"), 2), QStringLiteral("ok"));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("92"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("92"), ok());
     m.MenuBT(QStringLiteral("bt.copyint"));
     EXPECT_EQ(m.AktBiBe, 2);
     EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=E1")});
@@ -635,10 +635,10 @@ TEST_F(BtEditTest, ScrollingWithUnsavedChangesAsksAndCancelKeepsTheRecord)
     ASSERT_EQ(open(m, 0, QStringLiteral("S1")), QStringLiteral("ok"));
     m.VarBox[2].rows << QStringLiteral("Tec=1000");
     m.Cmd[0].enabled = true;
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("433"), Answer::button(Mb::Cancel));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("433"), Answer::button(Mb::Cancel));
     m.BtIScroll_Change(2);
     EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=S1")});
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("433"), no());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("433"), no());
     m.BtIScroll_Change(2);
     EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=S2")});
     EXPECT_TRUE(m.Cmd[0].enabled) << "No leaves the save button as it was";
@@ -655,12 +655,12 @@ TEST_F(BtEditTest, NewItemPopupMarksParametersAndTakesPi)
     m.AktBiBe = 1;
     m.ShowBT(1);
     QStringList captions;
-    sp.ui().expect(QStringLiteral("btpopup"), QStringLiteral("up0"), [&](const Question& q) {
-        captions = q.data.value(QStringLiteral("paramCaptions")).toStringList();
-        EXPECT_EQ(q.data.value(QStringLiteral("tags")).toStringList(), QStringList{QStringLiteral("new")});
+    sp.ui().expect(QuestionKind::ComponentPopup, QStringLiteral("up0"), [&](const Question& q) {
+        captions = paramsOf<PopupParams>(q).paramCaptions;
+        EXPECT_EQ(paramsOf<PopupParams>(q).tags, QStringList{QStringLiteral("new")});
         return Answer::word(QStringLiteral("{pi}qem,{pi}qem"));
     });
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("{pi}qem"), Answer::word(QStringLiteral("2")));
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("{pi}qem"), Answer::word(QStringLiteral("2")));
     m.VarBox_MouseDownRight(2);
     ASSERT_EQ(captions.size(), 7);
     EXPECT_EQ(captions[5], QStringLiteral("Tumax\t   i         "));
@@ -670,7 +670,7 @@ TEST_F(BtEditTest, NewItemPopupMarksParametersAndTakesPi)
     EXPECT_TRUE(m.Cmd[0].enabled);
 
     // A popup closed without a choice adds nothing.
-    sp.ui().expect(QStringLiteral("btpopup"), QStringLiteral("up0"), Answer::cancel());
+    sp.ui().expect(QuestionKind::ComponentPopup, QStringLiteral("up0"), Answer::cancel());
     const qsizetype rows = m.VarBox[2].rows.size();
     m.VarBox_KeyDown(2, 45);
     EXPECT_EQ(m.VarBox[2].rows.size(), rows);
@@ -685,25 +685,25 @@ TEST_F(BtEditTest, PopupEditAndDeleteWorkOnTheCurrentRow)
     m.AktBiBe = 1;
     m.ShowBT(1);
     m.VarBox[2].row = 1;
-    sp.ui().expect(QStringLiteral("btpopup"), QStringLiteral("up0"), [](const Question& q) {
-        EXPECT_EQ(q.data.value(QStringLiteral("tags")).toStringList(),
+    sp.ui().expect(QuestionKind::ComponentPopup, QStringLiteral("up0"), [](const Question& q) {
+        EXPECT_EQ(paramsOf<PopupParams>(q).tags,
                   (QStringList{QStringLiteral("edit"), QStringLiteral("del")}));
         return Answer::word(QStringLiteral("edit"));
     });
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Pin"), Answer::word(QStringLiteral("4")));
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Pin"), Answer::word(QStringLiteral("4")));
     m.VarBox_DblClick(2, true);
     EXPECT_EQ(m.VarBox[2].rows,
               (QStringList{QStringLiteral("Bac=2111"), QStringLiteral("Pin=4"), QStringLiteral("Kfm=1")}));
     // A value with a comma would become a further item: refused.
     m.VarBox[2].row = 2;
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Kfm"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Kfm"), [](const Question& q) {
         modelOf<frmEdit::EditModel>(q)->input = QStringLiteral("1,Tec=9");
         modelOf<frmEdit::EditModel>(q)->tag = 0;
         Answer a;
         a.applied = true;
         return a;
     });
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btcomma"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btcomma"), ok());
     m.VarBox_KeyPress(2, u'=');
     EXPECT_EQ(m.VarBox[2].rows.value(2), QStringLiteral("Kfm=1"));
     m.VarBox_KeyDown(2, 46);
@@ -711,7 +711,7 @@ TEST_F(BtEditTest, PopupEditAndDeleteWorkOnTheCurrentRow)
     EXPECT_EQ(m.VarBox[2].row, 1) << "the new last row is current";
     m.VarBox[2].rows = {QStringLiteral("Bac=2111")};
     m.VarBox[2].row = 0;
-    sp.ui().expect(QStringLiteral("btpopup"), QStringLiteral("up0"), Answer::word(QStringLiteral("del")));
+    sp.ui().expect(QuestionKind::ComponentPopup, QStringLiteral("up0"), Answer::word(QStringLiteral("del")));
     m.VarBox_DblClick(2, true);
     EXPECT_TRUE(m.VarBox[2].rows.isEmpty());
 }
@@ -729,8 +729,8 @@ TEST_F(BtEditTest, ExternalRecordOffersOnlyTheTransferInPickMode)
     m.VarBox_DblClick(2, true);
     m.VarBox_DblClick(1, true); // nothing to offer outside pick mode
     m.AktMSuch = QStringLiteral("replace");
-    sp.ui().expect(QStringLiteral("btpopup"), QStringLiteral("up0"), [](const Question& q) {
-        EXPECT_EQ(q.data.value(QStringLiteral("tags")).toStringList(), QStringList{QStringLiteral("trans")});
+    sp.ui().expect(QuestionKind::ComponentPopup, QStringLiteral("up0"), [](const Question& q) {
+        EXPECT_EQ(paramsOf<PopupParams>(q).tags, QStringList{QStringLiteral("trans")});
         return Answer::cancel();
     });
     m.VarBox_DblClick(1, true);
@@ -760,17 +760,17 @@ TEST_F(BtEditTest, ChangingTheCopysDesignationsDeletesCancelledOnes)
     BtEditModel m;
     loaded(m);
     m.VarBox[1].rows = {QStringLiteral("Typ=A"), QStringLiteral("Typ=B"), QStringLiteral("An=C")};
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("164"), ok());
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Typ"), Answer::word(QStringLiteral("A2")));
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Typ"), Answer::cancel());
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("An"), Answer::word(QStringLiteral("C2")));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("164"), ok());
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Typ"), Answer::word(QStringLiteral("A2")));
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Typ"), Answer::cancel());
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("An"), Answer::word(QStringLiteral("C2")));
     m.BTNamenChange();
     EXPECT_EQ(m.VarBox[1].rows, (QStringList{QStringLiteral("Typ=A2"), QStringLiteral("An=C2")}));
     EXPECT_FALSE(m.VarBox[1].highlighted);
 
     m.VarBox[1].rows = {QStringLiteral("Typ=ONLY")};
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("164"), ok());
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Typ"), Answer::cancel());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("164"), ok());
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Typ"), Answer::cancel());
     m.BTNamenChange();
     EXPECT_TRUE(m.VarBox[1].rows.isEmpty());
 }

@@ -161,27 +161,27 @@ TEST_F(BtSearchTest, MessagesOfTheSearchStart)
     BtEditModel m;
     loaded(m);
     // nothing typed: 171 from the designation area, silence from the search area
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("171"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("171"), ok());
     search(m, 1);
     search(m, 2);
     m.chkSuch_Click(0);
     m.txAusg[0] = QStringLiteral("   ");
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("180"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("180"), ok());
     search(m, 2);
     m.chkSuch_Click(1);
     for (const char* block : {"1400", "140030"}) {
         m.txAusg[1] = QString::fromLatin1(block);
-        sp.ui().expect(QStringLiteral("msg"), QStringLiteral("54"), ok());
+        sp.ui().expect(QuestionKind::Message, QStringLiteral("54"), ok());
         search(m, 2);
         EXPECT_FALSE(m.frameVisible[BtEditModel::FrameList]) << block;
     }
     m.txAusg[1] = QStringLiteral("14077");
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("235"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("235"), ok());
     search(m, 2);
     EXPECT_EQ(m.ListArt, 2);
     m.chkSuch_Click(0);
     m.txAusg[0] = QStringLiteral("Foo=1,Bar=2");
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("196"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("196"), [](const Question& q) {
         EXPECT_TRUE(q.text.contains(QStringLiteral("Foo=1,Bar=2"))) << q.text.toStdString();
         return Answer::button(Mb::OK);
     });
@@ -301,7 +301,7 @@ TEST_F(BtSearchTest, NameIndexListing)
     EXPECT_TRUE(m.Label3[1].contains(QStringLiteral("Typ:  *"))) << m.Label3[1].toStdString();
     // kind S lists only item numbers
     EXPECT_EQ(list(QStringLiteral("*"), QString(), 1).size(), 1);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("235"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("235"), ok());
     EXPECT_TRUE(list(QStringLiteral("ZZ"), QString()).isEmpty());
     EXPECT_EQ(m.ListArt, 1);
     EXPECT_FALSE(m.BEGrid.visible);
@@ -334,7 +334,7 @@ TEST_P(IndexListPrintout, CountLineReadsInTheInterfaceLanguage)
     p.Raender = {1134, 850, 10206, 14740};
     setCurrentPrinter(std::make_unique<FakePrinter>());
     QStringList printed;
-    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [&printed](const Question&) {
+    sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), [&printed](const Question&) {
         printed = pageTexts();
         return Answer::cancel();
     });
@@ -380,7 +380,7 @@ TEST_P(DataListPrintout, CountLineNamesWhatTheSearchFound)
     p.Raender = {1134, 850, 10206, 14740};
     setCurrentPrinter(std::make_unique<FakePrinter>());
     QStringList printed;
-    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [&printed](const Question&) {
+    sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), [&printed](const Question&) {
         printed = pageTexts();
         return Answer::cancel();
     });
@@ -491,7 +491,7 @@ TEST_F(PagedListTest, FilterFindsTheFirstMatchingEntry)
     EXPECT_TRUE(m.Label3[1].endsWith(QStringLiteral("/ 40"))) << m.Label3[1].toStdString();
     // nothing matching: 235, nothing moves; paging goes on normally
     m.EdFilter_Change(QStringLiteral("ZZ"));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("235"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("235"), ok());
     m.MenuBT(QStringLiteral("filt"));
     EXPECT_EQ(m.IdxTop, 39);
     EXPECT_EQ(m.IdxBusy, 0);
@@ -630,7 +630,7 @@ TEST_F(BtEditTest, ListOpenWritesTheListFileWhole)
     QDir().mkpath(tmp.filePath(QStringLiteral("bad")));
     testutil::writeFile(tmp.filePath(QStringLiteral("bad/Tp2")), "a file, not a folder");
     sp.program().WorkStr[17] = tmp.filePath(QStringLiteral("bad"));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("lstwrite"), ok());
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("lstwrite"), ok());
     m.up1cmd_Click(QStringLiteral("lst.open"));
     EXPECT_EQ(rec.opened.size(), 1);
     EXPECT_TRUE(sp.ui().allUsed());

@@ -203,12 +203,11 @@ protected:
         for (const QString& t : tags)
             captions << (t == QLatin1String("new") ? QStringLiteral("Neu (Einf)") : t);
         q.choices = captions;
-        q.data[QStringLiteral("tags")] = tags;
-        q.data[QStringLiteral("paramCaptions")] =
+        q.params = PopupParams{
+            tags,
             QStringList{QStringLiteral("Pin\t\tAnzahl der Anschl\u00fcsse"), QStringLiteral("Gec\t\tGeh\u00e4use"),
-                        QStringLiteral("Vf\t\tVerlustfaktor")};
-        q.data[QStringLiteral("paramTags")] =
-            QStringList{QStringLiteral("Pin,"), QStringLiteral("Gec,"), QStringLiteral("Vf,")};
+                        QStringLiteral("Vf\t\tVerlustfaktor")},
+            QStringList{QStringLiteral("Pin,"), QStringLiteral("Gec,"), QStringLiteral("Vf,")}};
         return q;
     }
     static void later(std::function<void(QMenu*)> act)

@@ -15,7 +15,7 @@ protected:
     }
     void q(const QString& list) { prog().WorkStr[3] = list; }
     QString& S() { return prog().WorkStr[6]; }
-    void key(const QString& k, const QString& letter) { ui().expect(QStringLiteral("screen"), k, Answer::word(letter)); }
+    void key(const QString& k, const QString& letter) { ui().expect(QuestionKind::Screen, k, Answer::word(letter)); }
     void field(const QString& k, const QString& value) { screen(k, {value}); }
     QString run(const QString& mode = QStringLiteral("QSL"))
     {
@@ -100,11 +100,11 @@ TEST_F(StressEntry, NoMilQualityWithoutTheMethodOrForItsExceptions)
         prog().WorkStr[1] = QStringLiteral("Norm=12");
         q(QStringLiteral("Bac=") + QLatin1String(bac) + QStringLiteral(",Tec=1000"));
         S().clear();
-        ui().always(QStringLiteral("screen"), QStringLiteral("btx\\uif#ub"), Answer::word(QString()));
-        ui().always(QStringLiteral("screen"), QStringLiteral("btx\\uif#ib"), Answer::word(QString()));
-        ui().always(QStringLiteral("screen"), QStringLiteral("btx\\hl#teie"), Answer::word(QString()));
-        ui().always(QStringLiteral("screen"), QStringLiteral("btx\\div#degr"), Answer::word(QString()));
-        ui().always(QStringLiteral("menu"), QStringLiteral("btx\\div#zf"), Answer::cancel());
+        ui().always(QuestionKind::Screen, QStringLiteral("btx\\uif#ub"), Answer::word(QString()));
+        ui().always(QuestionKind::Screen, QStringLiteral("btx\\uif#ib"), Answer::word(QString()));
+        ui().always(QuestionKind::Screen, QStringLiteral("btx\\hl#teie"), Answer::word(QString()));
+        ui().always(QuestionKind::Screen, QStringLiteral("btx\\div#degr"), Answer::word(QString()));
+        ui().always(QuestionKind::Menu, QStringLiteral("btx\\div#zf"), Answer::cancel());
         run(QStringLiteral("EBT"));
         for (const Question& asked : ui().asked)
             EXPECT_FALSE(asked.key.startsWith(QLatin1String("btx\\milq"))) << bac;
@@ -175,13 +175,13 @@ TEST_F(StressEntry, UnitsLargerThanTheMultipleFactorAreRefusedUntilTheyFit)
 {
     prog().WorkStr[1] = QStringLiteral("Norm=1");
     q(QStringLiteral("Bac=5510,Tec=3000,Vf=4"));
-    ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\vftbzf#vfi"), [](const Question&) {
+    ui().expect(QuestionKind::Screen, QStringLiteral("btx\\vftbzf#vfi"), [](const Question&) {
         EXPECT_EQ(frmBEProgEin::state().EingabeFelder.value(1), QStringLiteral("4")) << "preset with Vf";
         Answer a;
         a.values = QStringList{QString(), QStringLiteral("6")};
         return a;
     });
-    ui().expect(QStringLiteral("msg"), QStringLiteral("74"), Answer::button(Mb::OK));
+    ui().expect(QuestionKind::Message, QStringLiteral("74"), Answer::button(Mb::OK));
     field(QStringLiteral("btx\\vftbzf#vfi"), QStringLiteral("h"));
     message(QStringLiteral("95"));
     field(QStringLiteral("btx\\vftbzf#vfi"), QStringLiteral("2"));
@@ -255,7 +255,7 @@ TEST_F(StressEntry, DriftHelpShowsItsPageAndAsksAgain)
     field(QStringLiteral("btx\\hl#teie"), QString());
     field(QStringLiteral("btx\\uif#ub"), QString());
     menu(QStringLiteral("btx\\div#drift"), QStringLiteral("HELP"));
-    ui().expect(QStringLiteral("textpage"), QStringLiteral("btx\\drift.txt"), Answer::word(QString()));
+    ui().expect(QuestionKind::TextPage, QStringLiteral("btx\\drift.txt"), Answer::word(QString()));
     cancelMenu(QStringLiteral("btx\\div#drift"));
     cancelMenu(QStringLiteral("btx\\div#zf"));
     run(QStringLiteral("EBT"));

@@ -42,7 +42,7 @@ TEST_F(ComponentEntry, CancelInTheClassMenu)
 TEST_F(ComponentEntry, ShortClassCodeIsFilledAndUnknownClassGoesBackToTheClassMenu)
 {
     menu(kHg, QStringLiteral("21"));
-    ui().expect(QStringLiteral("msg"), QStringLiteral("96"), [this](const Question& q) {
+    ui().expect(QuestionKind::Message, QStringLiteral("96"), [this](const Question& q) {
         EXPECT_EQ(list(), QStringLiteral("Bac=2100,Tec=0000"));
         EXPECT_TRUE(q.text.contains(QStringLiteral("Bac = 2100")));
         EXPECT_TRUE(q.text.contains(QStringLiteral("Tec = 0000")));
@@ -88,7 +88,7 @@ TEST_F(ComponentEntry, RefusedTechnologyIsAskedAgainAndItsCodeDropped)
         EXPECT_TRUE(prog().WorkStr[7].contains(QStringLiteral("Err=BacFit")));
         return Answer::word(QStringLiteral("1"));
     });
-    ui().expect(QStringLiteral("menu"), QStringLiteral("GECRTH#Art"), Answer::cancel());
+    ui().expect(QuestionKind::Menu, QStringLiteral("GECRTH#Art"), Answer::cancel());
     EXPECT_EQ(run(), QStringLiteral("ABBRUCH"));
     EXPECT_EQ(list(), QStringLiteral("Bac=2110,Tec=1000"));
     // The models must not skip the component for the first, refused attempt.
@@ -138,7 +138,7 @@ TEST_F(ComponentEntry, ComplexityBeyondTheTableWarnsAndAsksTheIndividualRate)
     menu(kHg, QStringLiteral("1310"));
     menu(QStringLiteral("btx\\tec#s1"), QStringLiteral("4"));
     menu(QStringLiteral("btx\\kom#groblsi"), QStringLiteral("5")); // 100K/1Mg, the table ends at 10 000 gates
-    ui().expect(QStringLiteral("msg"), QStringLiteral("97"), [](const Question& q) {
+    ui().expect(QuestionKind::Message, QStringLiteral("97"), [](const Question& q) {
         EXPECT_TRUE(q.text.contains(QStringLiteral("K1 = 10000g,"))) << q.text.toStdString();
         EXPECT_TRUE(q.text.contains(QStringLiteral("K1 = 100K/1Mg !"))) << q.text.toStdString();
         return Answer::button(Mb::OK);
@@ -186,8 +186,8 @@ TEST_F(ComponentEntry, LargeAsicAsksItsRange)
     message(QStringLiteral("97"));
     screen(QStringLiteral("btx\\vftbzf#ari"), {QString()});
     screen(QStringLiteral("btx\\kom#asac"), {QString(), QString()});
-    ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\tec#asic"), Answer::word(QStringLiteral("HELP")));
-    ui().expect(QStringLiteral("textpage"), QStringLiteral("btx1\\asic.txt"), Answer::word(QString()));
+    ui().expect(QuestionKind::Menu, QStringLiteral("btx\\tec#asic"), Answer::word(QStringLiteral("HELP")));
+    ui().expect(QuestionKind::TextPage, QStringLiteral("btx1\\asic.txt"), Answer::word(QString()));
     menu(QStringLiteral("btx\\tec#asic"), QStringLiteral("1"));
     screen(QStringLiteral("btx\\kom#asice"), {QString(), QString()});         // both empty: again
     screen(QStringLiteral("btx\\kom#asice"), {QStringLiteral("20"), QStringLiteral("0")}); // upper 0: again
@@ -270,7 +270,7 @@ TEST_F(ComponentEntry, FactorHelpIsNotAvailable)
     menu(kHg, QStringLiteral("3222"));
     screen(QStringLiteral("btx\\vftbzf#vf"), {QStringLiteral("h")});
     message(QStringLiteral("95"));
-    ui().expect(QStringLiteral("edit"), QStringLiteral("Pin"), Answer::cancel());
+    ui().expect(QuestionKind::Value, QStringLiteral("Pin"), Answer::cancel());
     EXPECT_EQ(run(), QStringLiteral("ABBRUCH"));
     EXPECT_EQ(list(), QStringLiteral("Bac=3222,Tec=0000"));
 }

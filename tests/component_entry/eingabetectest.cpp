@@ -115,11 +115,11 @@ TEST_F(TechnologyCode, MilScreenOnlyWhenTheRunComputesMil)
     list() = QStringLiteral("Bac=4110");
     menu(QStringLiteral("btx\\tec#411"), QStringLiteral("3"));
     menu(QStringLiteral("btx\\tec#411t2"), QStringLiteral("1"));
-    ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\tecm#411"), Answer::word(QStringLiteral("BACK")));
+    ui().expect(QuestionKind::Screen, QStringLiteral("btx\\tecm#411"), Answer::word(QStringLiteral("BACK")));
     // Back in the MIL screen asks the class again.
     menu(QStringLiteral("btx\\tec#411"), QStringLiteral("2"));
     menu(QStringLiteral("btx\\tec#411t2"), QStringLiteral("0"));
-    ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\tecm#411"), Answer::word(QStringLiteral("2")));
+    ui().expect(QuestionKind::Screen, QStringLiteral("btx\\tecm#411"), Answer::word(QStringLiteral("2")));
     QString Tec;
     EXPECT_EQ(EingabeTec(QStringLiteral("4110"), Tec), 0);
     EXPECT_EQ(Tec, QStringLiteral("2000"));
@@ -128,7 +128,7 @@ TEST_F(TechnologyCode, MilScreenOnlyWhenTheRunComputesMil)
     // Class 426 goes back to the class menu from its MIL screen.
     list() = QStringLiteral("Bac=4260");
     menu(QStringLiteral("btx\\tec#426"), QStringLiteral("1"));
-    ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\tecm#426"), Answer::word(QStringLiteral("BACK")));
+    ui().expect(QuestionKind::Screen, QStringLiteral("btx\\tecm#426"), Answer::word(QStringLiteral("BACK")));
     EXPECT_EQ(EingabeTec(QStringLiteral("4260"), Tec), 2);
     EXPECT_TRUE(Tec.isEmpty());
 

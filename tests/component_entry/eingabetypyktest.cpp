@@ -60,7 +60,7 @@ TEST_F(IdentityEntry, WrongItemNumberIsShownAgainAlone)
 {
     screen(kTsa, {QStringLiteral("bc547"), QStringLiteral("a1234567-b1-c1"), QStringLiteral("u1")});
     message(QStringLiteral("67"));
-    ui().expect(QStringLiteral("screen"), kTsa, [](const Question&) {
+    ui().expect(QuestionKind::Screen, kTsa, [](const Question&) {
         // Only the item number comes back, upper-cased.
         EXPECT_EQ(frmBEProgEin::state().EingabeFelder,
                   (QStringList{QString(), QString(), QStringLiteral("A1234567-B1-C1"), QString()}));
@@ -81,7 +81,7 @@ TEST_F(IdentityEntry, CancelAfterWrongItemNumberKeepsTheType)
 {
     screen(kTsa, {QStringLiteral("bc547"), QStringLiteral("a1234567-b1-c1")});
     message(QStringLiteral("67"));
-    ui().expect(QStringLiteral("screen"), kTsa, Answer::cancel());
+    ui().expect(QuestionKind::Screen, kTsa, Answer::cancel());
     EingabeTypYk(Ident, Key, Ret);
     EXPECT_EQ(Ret, QStringLiteral("ABBRUCH"));
     EXPECT_EQ(Ident, QStringLiteral("Typ=BC547"));
@@ -91,7 +91,7 @@ TEST_F(IdentityEntry, CancelAfterWrongItemNumberKeepsTheType)
 TEST_F(IdentityEntry, CancelAtOnceLeavesEverythingEmpty)
 {
     prog().Cf = QStringLiteral("Tsa=7,Xy=1");
-    ui().expect(QStringLiteral("screen"), kTsa, Answer::cancel());
+    ui().expect(QuestionKind::Screen, kTsa, Answer::cancel());
     EingabeTypYk(Ident, Key, Ret);
     EXPECT_EQ(Ret, QStringLiteral("ABBRUCH"));
     EXPECT_TRUE(Ident.isEmpty());

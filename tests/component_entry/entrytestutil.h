@@ -73,25 +73,25 @@ protected:
     }
 
     ScriptedInteraction& ui() { return sp.ui(); }
-    void menu(const QString& key, const QString& code) { ui().expect(QStringLiteral("menu"), key, Answer::word(code)); }
-    void menu(const QString& key, ScriptedInteraction::Responder r) { ui().expect(QStringLiteral("menu"), key, r); }
-    void cancelMenu(const QString& key) { ui().expect(QStringLiteral("menu"), key, Answer::cancel()); }
+    void menu(const QString& key, const QString& code) { ui().expect(QuestionKind::Menu, key, Answer::word(code)); }
+    void menu(const QString& key, ScriptedInteraction::Responder r) { ui().expect(QuestionKind::Menu, key, r); }
+    void cancelMenu(const QString& key) { ui().expect(QuestionKind::Menu, key, Answer::cancel()); }
     void backMenu(const QString& key) { menu(key, QStringLiteral("BACK")); }
     // An input screen answered with the texts of its entry fields 1, 2, ...
     void screen(const QString& key, const QStringList& fields)
     {
         Answer a;
         a.values = QStringList{QString()} + fields;
-        ui().expect(QStringLiteral("screen"), key, a);
+        ui().expect(QuestionKind::Screen, key, a);
     }
     void screenWord(const QString& key, const QString& word)
     {
-        ui().expect(QStringLiteral("screen"), key, Answer::word(word));
+        ui().expect(QuestionKind::Screen, key, Answer::word(word));
     }
-    void message(const QString& id) { ui().expect(QStringLiteral("msg"), id, Answer::button(Mb::OK)); }
+    void message(const QString& id) { ui().expect(QuestionKind::Message, id, Answer::button(Mb::OK)); }
     void edit(const QString& name, const QString& value)
     {
-        ui().expect(QStringLiteral("edit"), name, Answer::word(value));
+        ui().expect(QuestionKind::Value, name, Answer::word(value));
     }
     // The housing TO92 (Her "2") with 3 pins.
     void housingTO92()

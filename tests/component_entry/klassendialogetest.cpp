@@ -65,8 +65,8 @@ TEST_F(ClassDialogues, ComplexityMenusGiveTheirListValues)
 
     // Help shows the text page and the menu again.
     classCode("1310");
-    ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\kom#groblsi"), Answer::word(QStringLiteral("HELP")));
-    ui().expect(QStringLiteral("textpage"), QStringLiteral("btx1\\kom211.txt"), Answer::word(QString()));
+    ui().expect(QuestionKind::Menu, QStringLiteral("btx\\kom#groblsi"), Answer::word(QStringLiteral("HELP")));
+    ui().expect(QuestionKind::TextPage, QStringLiteral("btx1\\kom211.txt"), Answer::word(QString()));
     menu(QStringLiteral("btx\\kom#groblsi"), QStringLiteral("7"));
     EXPECT_EQ(KomplexWahl(K1), 0);
     EXPECT_EQ(K1, QStringLiteral("10M/100Mg"));
@@ -201,7 +201,7 @@ TEST_F(ClassDialogues, PinCountWithOtherCharactersIsRefused)
     EXPECT_TRUE(ui().asked[1].text.contains(QStringLiteral("1.6")));
     EXPECT_TRUE(ui().allUsed());
 
-    ui().expect(QStringLiteral("edit"), QStringLiteral("Pin"), Answer::cancel());
+    ui().expect(QuestionKind::Value, QStringLiteral("Pin"), Answer::cancel());
     EXPECT_EQ(BacKlasse(Pin), 1);
 
     // A class without pins leaves the caller's value.

@@ -50,7 +50,7 @@ protected:
     // The screen listing shown next, recorded when it is shown.
     void listing(QStringList* shown, const QString& word = QString())
     {
-        ui().expect(QStringLiteral("textpage"), QStringLiteral("#7"), [shown, word](const Question&) {
+        ui().expect(QuestionKind::TextPage, QStringLiteral("#7"), [shown, word](const Question&) {
             if (shown)
                 *shown = screenLines();
             return Answer::word(word);
@@ -59,8 +59,8 @@ protected:
     void answers(const QString& tei)
     {
         screen(QStringLiteral("qsl\\kopfpos#dtu"), {QStringLiteral("5")});
-        ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\milq#milqv"), Answer::word(QStringLiteral("1")));
-        ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\milq#qkl2"), Answer::word(QStringLiteral("2")));
+        ui().expect(QuestionKind::Screen, QStringLiteral("btx\\milq#milqv"), Answer::word(QStringLiteral("1")));
+        ui().expect(QuestionKind::Screen, QStringLiteral("btx\\milq#qkl2"), Answer::word(QStringLiteral("2")));
         screen(QStringLiteral("btx\\hl#teie"), {tei});
         screen(QStringLiteral("btx\\uif#ub"), {QStringLiteral("5")});
         menu(QStringLiteral("btx\\div#drift"), QStringLiteral("2"));
@@ -70,7 +70,7 @@ protected:
     // A message expected with its text holding part.
     void messageWith(const char* id, const QString& part, int button = Mb::OK)
     {
-        ui().expect(QStringLiteral("msg"), QString::fromLatin1(id), [part, button](const Question& q) {
+        ui().expect(QuestionKind::Message, QString::fromLatin1(id), [part, button](const Question& q) {
             EXPECT_TRUE(q.text.contains(part)) << q.text.toStdString();
             return Answer::button(button);
         });
@@ -137,7 +137,7 @@ TEST_F(PositionStress, ADamagedComponentFileIsReportedNotPassedOverSilently)
 {
     index("BROKEN", "21000"); // the block holds no such record
     QString pos = QStringLiteral("Stck=1,Typ=BROKEN");
-    ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), Answer::button(Mb::OK));
+    ui().expect(QuestionKind::Message, QStringLiteral("btdefekt"), Answer::button(Mb::OK));
     messageWith("53", QStringLiteral("Typ=BROKEN"));
     PosStressEingabe(pos, false);
     EXPECT_TRUE(ui().allUsed());

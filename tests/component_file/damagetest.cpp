@@ -38,7 +38,7 @@ protected:
     // Expects the damage message once and returns its text.
     void expectDamageMessage(QString* text)
     {
-        sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), [text](const Question& q) {
+        sp.ui().expect(QuestionKind::Message, QStringLiteral("btdefekt"), [text](const Question& q) {
             *text = q.text;
             return Answer::button(Mb::OK);
         });

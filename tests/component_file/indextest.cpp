@@ -183,7 +183,7 @@ TEST_F(IndexTest, SurplusPageStopsTheSplitAndLosesNoEntry)
     }
     const QByteArray leaf = readFile(path("i/00/00"));
     testutil::writeFile(path("i/00/01"), "surplus");
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("84"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("84"), Answer::button(1));
     int n = 0;
     EXPECT_FALSE(insert(typeKey("T099"), "11000", n));
     EXPECT_EQ(n, 0);
@@ -203,7 +203,7 @@ TEST_F(IndexTest, FullLeafPageIsRefusedBeforeTheInsert)
         page += typeKey(QStringLiteral("T%1").arg(i, 3, 10, QChar(u'0'))) + "11000";
     testutil::writeFile(path("i/00/00"), page.toLatin1());
     forgetCachedPages(1);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("82"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("82"), Answer::button(1));
     int n = 0;
     EXPECT_FALSE(insert(typeKey("T0505"), "11000", n));
     EXPECT_EQ(readFile(path("i/00/00")), page.toLatin1());

@@ -237,8 +237,8 @@ TEST_F(JournalTest, AMergeBatchWritesTheSameFilesAsTheSameRecordsAddedOneByOne)
     records.insert(37, records[12]);                                   // a duplicate
     records.insert(90, QStringLiteral("Typ=S090B,An=A012,Q,Bac=4111"));  // a duplicate designation
     records.insert(200, QStringLiteral("Typ=Bad1,Q,Bac=0911"));         // no valid group
-    sp.ui().always(QStringLiteral("msg"), QStringLiteral("btgroup"), Answer{});
-    sp.ui().always(QStringLiteral("msg"), QStringLiteral("mixbt"), Answer{});
+    sp.ui().always(QuestionKind::Message, QStringLiteral("btgroup"), Answer{});
+    sp.ui().always(QuestionKind::Message, QStringLiteral("mixbt"), Answer{});
     QByteArray text;
     for (const QString& r : std::as_const(records))
         text += toAnsi(r) + "\r\n";

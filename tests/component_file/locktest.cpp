@@ -175,7 +175,7 @@ TEST_F(LockTest, PartialReadTakesAsManyCharactersAsTheTextHolds)
 
 TEST_F(LockTest, MissingDataFileGivesMessage155AndReleasesTheLock)
 {
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("155"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("155"), Answer::button(1));
     QString text;
     int lock = -1, handle = -1, m = 0;
     EXPECT_FALSE(OpenBtFile(59, text, dir + QStringLiteral("/missing"), dir, 1, 0, 2, 2, true, m, lock, handle));
@@ -196,7 +196,7 @@ TEST_F(LockTest, LockFileThatCannotBeCreatedIsReadWithoutLockAndRefusesAWriter)
     EXPECT_TRUE(read(59, text, lock));
     EXPECT_EQ(text, QStringLiteral("0123456789"));
     EXPECT_EQ(lock, -1) << "nothing left to close";
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("155"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("155"), Answer::button(1));
     EXPECT_EQ(takeWriteLock(dir, 1), -1);
     EXPECT_TRUE(sp.ui().allUsed());
 }

@@ -126,8 +126,8 @@ TEST_F(LookupTest, IndexNamingABlockWithoutTheRecordStopsTheSearch)
     index(key("GOOD", 'T'), "41001");
     QString file, text, record;
     // Each time the user learns which block is damaged.
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), Answer::button(1));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btdefekt"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btdefekt"), Answer::button(1));
     EXPECT_EQ(HolBtInh(0, key("GONE", 'T'), file, text, record), -2);
     EXPECT_EQ(search(QStringLiteral("Typ=GONE,Typ=GOOD"), record), -2);
     EXPECT_TRUE(record.isEmpty());
@@ -152,7 +152,7 @@ TEST_F(LookupTest, UnreadableInternalBlockFallsBackToTheExternalFile)
     makeExternal([&] { putBlock(ext, "12000", "Typ=C5,Q,Bac=1211\r\n\r\n"); });
     // The internal block "file" is a folder: it exists but cannot be read.
     QDir().mkpath(QString(blockFilePath(bin, "12000")).replace(u'\\', u'/'));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("155"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("155"), Answer::button(1));
     EXPECT_EQ(LiesBtBlock(QStringLiteral("B12000"), 0), 2);
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_EQ(sp.program().BtSatzAnz, 1);
@@ -171,10 +171,10 @@ TEST_F(LookupTest, ReadingABlockKeepsLinesUntrimmed)
 
 TEST_F(LookupTest, MissingAndEmptyBlocksGiveMessage27)
 {
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("27"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("27"), Answer::button(1));
     EXPECT_EQ(LiesBtBlock(QStringLiteral("41009"), 0), -1);
     putBlock(bin, "41000", "\r\n\r\n");
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("27"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("27"), Answer::button(1));
     EXPECT_EQ(LiesBtBlock(QStringLiteral("41000"), 0), -2);
     EXPECT_TRUE(sp.ui().allUsed());
 }
@@ -238,7 +238,7 @@ TEST_F(KeptReadsTest, ARunReadsEachBlockOnce)
         EXPECT_GT(keptCharacters(), 0);
     }
     EXPECT_EQ(keptCharacters(), 0);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btdefekt"), Answer::button(1));
     EXPECT_EQ(search(QStringLiteral("Typ=R2"), record), -2);
     EXPECT_TRUE(sp.ui().allUsed());
 }
@@ -270,7 +270,7 @@ TEST_F(KeptReadsTest, NothingIsKeptBeyondTheBound)
     ASSERT_EQ(search(QStringLiteral("Typ=R1"), record), 1);
     EXPECT_LE(keptCharacters(), 2 * 2400 + 10);
     overwriteBlock();
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btdefekt"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btdefekt"), Answer::button(1));
     EXPECT_EQ(search(QStringLiteral("Typ=R2"), record), -2);
     EXPECT_TRUE(sp.ui().allUsed());
 }

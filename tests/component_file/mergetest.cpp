@@ -109,14 +109,14 @@ TEST_F(MergeTest, MissingAndEmptyFilesAreReported)
 TEST_F(MergeTest, MenuMergeAsksForTheFileAndWaitsAtTheEnd)
 {
     const QString f = file("one.txt", "Typ=X1,Q,Bac=4111\r\n");
-    sp.ui().expect(QStringLiteral("open"), QStringLiteral("be.mixbl"), Answer::word(f));
+    sp.ui().expect(QuestionKind::OpenFile, QStringLiteral("be.mixbl"), Answer::word(f));
     MixBt(QStringLiteral("be.mixbl"));
     EXPECT_EQ(logLines(), (QStringList{msg("512", {"Typ=X1,Q,Bac=4111"}), msg("26", {" 1", " 1"})}));
     const QStringList lines = sp.ui().headlessList().lines;
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_EQ(lines.last(), msg("463", {QFileInfo(tmp.filePath(QStringLiteral("tp2/MixBT.log"))).absoluteFilePath()}));
 
-    sp.ui().expect(QStringLiteral("open"), QStringLiteral("be.mixbl"), Answer::cancel());
+    sp.ui().expect(QuestionKind::OpenFile, QStringLiteral("be.mixbl"), Answer::cancel());
     const int beeps = sp.ui().beeps;
     MixBt(QStringLiteral("be.mixbl"));
     EXPECT_EQ(sp.ui().beeps, beeps + 1);
@@ -215,7 +215,7 @@ protected:
 
 TEST_F(MergeDirectoryTest, MergesEveryBlockUpToTheHeadersNumber)
 {
-    sp.ui().expect(QStringLiteral("dir"), QStringLiteral("be.mixdat"), Answer::word(other));
+    sp.ui().expect(QuestionKind::Directory, QStringLiteral("be.mixdat"), Answer::word(other));
     MixBt(QStringLiteral("be.mixdat"));
     EXPECT_EQ(logLines(), (QStringList{msg("512", {"Typ=G1,Q,Bac=1111"}), msg("512", {"Typ=H1,Q,Bac=4111"}),
                                        msg("23", {""}), msg("512", {"Typ=H2,Q,Bac=4111"}),
@@ -227,8 +227,8 @@ TEST_F(MergeDirectoryTest, UnreadableBlockIsLoggedAndTheRunGoesOn)
 {
     QFile::remove(other + QStringLiteral("/b4/10/00"));
     QDir().mkpath(other + QStringLiteral("/b4/10/00"));
-    sp.ui().expect(QStringLiteral("dir"), QStringLiteral("be.mixdat"), Answer::word(other));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("155"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Directory, QStringLiteral("be.mixdat"), Answer::word(other));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("155"), Answer::button(1));
     MixBt(QStringLiteral("be.mixdat"));
     const QStringList lines = logLines();
     ASSERT_EQ(lines.size(), 4);
@@ -238,8 +238,8 @@ TEST_F(MergeDirectoryTest, UnreadableBlockIsLoggedAndTheRunGoesOn)
 
 TEST_F(MergeDirectoryTest, TheInternalFileItselfIsRefused)
 {
-    sp.ui().expect(QStringLiteral("dir"), QStringLiteral("be.mixdat"), Answer::word(bin));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("19"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Directory, QStringLiteral("be.mixdat"), Answer::word(bin));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("19"), Answer::button(1));
     MixBt(QStringLiteral("be.mixdat"));
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_TRUE(readFile(tmp.filePath(QStringLiteral("tp2/MixBT.log"))).isEmpty());

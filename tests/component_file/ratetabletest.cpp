@@ -144,7 +144,7 @@ TEST_F(RateTableTest, MinimumAboveMaximumIsRefused)
     type(m, QStringLiteral("90000"));
     EXPECT_EQ(m.Col, 9) << "a minimum above the old maximum is taken; its maximum follows";
     QString text;
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("503"), [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("503"), [&](const Question& q) {
         text = q.text;
         return Answer::button(Mb::OK);
     });
@@ -157,11 +157,11 @@ TEST_F(RateTableTest, MinimumAboveMaximumIsRefused)
     // Escape gives the old maximum back; the pair is still wrong, and neither
     // the save button nor closing with "save" writes it.
     m.keyPress(QChar(27));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("503"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("503"), Answer::button(Mb::OK));
     m.cmdClick(QStringLiteral("save"));
     EXPECT_TRUE(m.Geaendert);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("118"), Answer::button(Mb::Yes));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("503"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("118"), Answer::button(Mb::Yes));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("503"), Answer::button(Mb::OK));
     m.cmdClick(QStringLiteral("can"));
     EXPECT_EQ(m.Tag, QStringLiteral("0")) << "the editor stays open for the correction";
     EXPECT_EQ(m.Row, 3);
@@ -192,7 +192,7 @@ TEST_P(CellCheckTest, EnterChecksTheCell)
     AwsEditModel m;
     m.FormLoad();
     if (!c.accepted)
-        sp.ui().expect(QStringLiteral("msg"), QStringLiteral("68"), Answer::button(Mb::OK));
+        sp.ui().expect(QuestionKind::Message, QStringLiteral("68"), Answer::button(Mb::OK));
     m.keyDown(AwsEditModel::KeyDelete);
     type(m, QString::fromLatin1(c.typed));
     EXPECT_EQ(m.cell(1, 8), QString::fromLatin1(c.cell));
@@ -219,11 +219,11 @@ TEST_F(RateTableTest, RefusedCellIsNotSaved)
     const QByteArray before = testutil::readFile(araws());
     AwsEditModel m;
     m.FormLoad();
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("68"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("68"), Answer::button(Mb::OK));
     type(m, QStringLiteral("1,2,3"));
     // The button asks the leave question; the check refuses again, so "save" is dropped.
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("103"), Answer::button(Mb::Yes));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("68"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("103"), Answer::button(Mb::Yes));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("68"), Answer::button(Mb::OK));
     m.cmdClick(QStringLiteral("save"));
     EXPECT_TRUE(m.EditAktiv);
     EXPECT_TRUE(sp.ui().allUsed());
@@ -269,13 +269,13 @@ TEST_F(RateTableTest, LeaveQuestionNoRestoresAndCloseAsks)
     type(m, QString()); // Enter only: nothing edited
     m.cellMoved(1, 8);
     m.keyPress(QChar(u'7'));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("103"), Answer::button(Mb::No));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("103"), Answer::button(Mb::No));
     m.click(2, 9);
     EXPECT_EQ(m.cell(1, 8), QStringLiteral("3"));
     EXPECT_EQ(m.Row, 2);
     EXPECT_EQ(m.Col, 9);
     EXPECT_TRUE(m.Geaendert);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("118"), Answer::button(Mb::No));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("118"), Answer::button(Mb::No));
     m.MenuAWS(QStringLiteral("can"), false);
     EXPECT_EQ(m.Tag, QStringLiteral("1"));
     EXPECT_TRUE(sp.ui().allUsed());
@@ -291,14 +291,14 @@ TEST_F(RateTableTest, ScrollAwayFromAnEditedCell)
     m.scroll(1); // row 1 stays visible: nothing asked
     EXPECT_TRUE(m.EditAktiv);
     // Row 1 would vanish: No keeps the view on the edited cell with its old text.
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("103"), Answer::button(Mb::No));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("103"), Answer::button(Mb::No));
     m.scroll(2);
     EXPECT_EQ(m.TopRow, 1);
     EXPECT_EQ(m.cell(1, 8), QStringLiteral("3"));
     EXPECT_FALSE(m.EditAktiv);
     // Yes with a valid text applies the scroll.
     m.keyPress(QChar(u'8'));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("103"), Answer::button(Mb::Yes));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("103"), Answer::button(Mb::Yes));
     m.scroll(4);
     EXPECT_EQ(m.TopRow, 4);
     EXPECT_EQ(m.cell(1, 8), QStringLiteral("8"));
@@ -311,7 +311,7 @@ TEST_F(RateTableTest, GroupWithoutRowsKeepsTheGrid)
     AwsEditModel m;
     m.FormLoad();
     m.groupText = QStringLiteral("99");
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("44"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("44"), Answer::button(Mb::OK));
     m.MenuAWS(QStringLiteral("load"), false);
     EXPECT_EQ(m.groupText, QStringLiteral("99"));
     EXPECT_EQ(m.rowCount(), 90);
@@ -369,7 +369,7 @@ TEST_F(RateTableTest, RowWithEmptyK1AndValuesIsSaved)
 TEST_F(RateTableTest, MissingUserDatabaseShowsMessage473)
 {
     QFile::remove(araws());
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("473"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("473"), Answer::button(Mb::OK));
     frmAWSedit::Show0();
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_EQ(prog().AwsDb, nullptr);
@@ -382,7 +382,7 @@ TEST_F(RateTableTest, TheListIsHeldExclusively)
     {
         auto other = Database::open(araws(), false);
         other->execute(QStringLiteral("BEGIN EXCLUSIVE"));
-        sp.ui().expect(QStringLiteral("msg"), QStringLiteral("473"), Answer::button(Mb::OK));
+        sp.ui().expect(QuestionKind::Message, QStringLiteral("473"), Answer::button(Mb::OK));
         AwsEditModel m;
         m.FormLoad();
         EXPECT_EQ(m.Tag, QStringLiteral("1"));
@@ -400,7 +400,7 @@ TEST_F(RateTableTest, TheListIsHeldExclusively)
 TEST_F(RateTableTest, ShowZeroHandsTheEditorToTheWindowAndClosesTheDatabase)
 {
     bool shown = false;
-    sp.ui().expect(QStringLiteral("awsedit"), QStringLiteral("frmAWSedit"), [&](const Question& q) {
+    sp.ui().expect(QuestionKind::RateTableEdit, QStringLiteral("frmAWSedit"), [&](const Question& q) {
         auto* m = static_cast<AwsEditModel*>(modelOf<RateTableModel>(q));
         shown = m && m->rowCount() == 90 && prog().AwsDb != nullptr;
         m->MenuAWS(QStringLiteral("can"), false);
@@ -421,17 +421,17 @@ TEST_F(RateTableTest, GroupSelection)
     m.FormLoad();
     m.keyPress(QChar(u'7'));
     m.keyPress(QChar(13));
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#aws"), Answer::cancel());
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#aws"), Answer::cancel());
     m.MenuAWS(QStringLiteral("gr"), false);
     EXPECT_EQ(m.AktGruppe, QStringLiteral("11"));
     EXPECT_EQ(m.cell(1, 8), QStringLiteral("7"));
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#aws"), Answer::word(QStringLiteral("12")));
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#aws"), Answer::word(QStringLiteral("12")));
     m.MenuAWS(QStringLiteral("gr"), false);
     EXPECT_EQ(m.AktGruppe, QStringLiteral("12"));
     ASSERT_GT(m.rowCount(), 0);
     EXPECT_TRUE(m.cell(1, 0).startsWith(QStringLiteral("12")));
     EXPECT_EQ(m.AltWerte.size(), size_t(m.rowCount()));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("118"), Answer::button(Mb::No));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("118"), Answer::button(Mb::No));
     m.MenuAWS(QStringLiteral("can"), false);
     EXPECT_TRUE(sp.ui().allUsed());
     m.close();
@@ -456,9 +456,9 @@ TEST_F(RateTableTest, MainMenuStartsBothWindows)
     MenuDispatcher d(view);
     installEntryProcedures(d);
     QStringList shown;
-    for (const char* kind : {"awsedit", "ykedit"}) {
-        const QString k = QString::fromLatin1(kind);
-        sp.ui().expect(k, k == QLatin1String("awsedit") ? QStringLiteral("frmAWSedit") : QStringLiteral("frmYKedit"),
+    for (const QuestionKind kind : {QuestionKind::RateTableEdit, QuestionKind::RateTableView}) {
+        const QString k = questionKindWord(kind);
+        sp.ui().expect(kind, kind == QuestionKind::RateTableEdit ? QStringLiteral("frmAWSedit") : QStringLiteral("frmYKedit"),
                        [&shown, k](const Question& q) {
                            EXPECT_TRUE(prog().MenuRunning);
                            shown << k;
@@ -507,7 +507,7 @@ TEST_F(RateTableTest, ViewerUsesItsOwnHandleAndLeavesSystDbOpen)
 {
     sp.program().SystDb = Database::open(inst.path(QStringLiteral("System/SYST_DB.sqlite")), true);
     Database* systDb = sp.program().SystDb.get();
-    sp.ui().expect(QStringLiteral("ykedit"), QStringLiteral("frmYKedit"), [&](const Question& q) {
+    sp.ui().expect(QuestionKind::RateTableView, QStringLiteral("frmYKedit"), [&](const Question& q) {
         auto* m = static_cast<YkViewModel*>(modelOf<RateTableModel>(q));
         EXPECT_EQ(m->widthKeys[7], 45);
         EXPECT_EQ(m->rowCount(), 90);
@@ -525,7 +525,7 @@ TEST_F(RateTableTest, ViewerUsesItsOwnHandleAndLeavesSystDbOpen)
 TEST_F(RateTableTest, ViewerWithoutSystemDatabaseShowsMessage473)
 {
     sp.program().WorkStr[19] = inst.path(QStringLiteral("nowhere"));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("473"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("473"), Answer::button(Mb::OK));
     frmYKedit::Show0();
     EXPECT_TRUE(sp.ui().allUsed());
 }

@@ -149,7 +149,7 @@ TEST_F(RebuildTest, MenuKeyAsksFirst)
 {
     add(QStringLiteral("Typ=R1,Q,Bac=4111"));
     const QMap<QString, QByteArray> before = indexFiles();
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("33"), Answer::button(7));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("33"), Answer::button(7));
     EXPECT_TRUE(RunComponentFileCommand(QStringLiteral("be.db")));
     EXPECT_EQ(indexFiles(), before);
     EXPECT_FALSE(QFileInfo::exists(tmp.filePath(QStringLiteral("NeuInhBE.err"))));

@@ -109,7 +109,7 @@ TEST_F(RefusedOnMerge, RebuildListsEveryRecordItSkips)
 {
     testutil::writeFile(path(QStringLiteral("b6/90/00")), "Typ=PCB,Q,Bac=6911\r\nTyp=PCB2,Q,Bac=6912\r\n\r\n");
     testutil::writeFile(path(QStringLiteral("b4/10/00")), "Typ=R1,Q,Bac=4111\r\nTyp=,Q,Bac=4111\r\n\r\n");
-    sp.ui().always(QStringLiteral("msg"), QStringLiteral("*"), Answer::button(1));
+    sp.ui().always(QuestionKind::Message, QStringLiteral("*"), Answer::button(1));
     NeuInh();
     const QStringList err = QString::fromLatin1(testutil::readFile(tmp.filePath(QStringLiteral("NeuInhBE.err"))))
                                 .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);

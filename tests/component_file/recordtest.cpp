@@ -122,7 +122,7 @@ TEST(UmfoBtTsa, SecondColumnFlagsNewKeys)
 TEST(UmfoBtTsa, MoreThanTwentyDesignationsGoToTheErrorHandlerAndGiveNoKeys)
 {
     testutil::ScriptedProgram sp;
-    sp.ui().expect(QStringLiteral("error"), QStringLiteral("*"), Answer::button(2));
+    sp.ui().expect(QuestionKind::Error, QStringLiteral("*"), Answer::button(2));
     QString record;
     for (int i = 0; i < 21; ++i)
         record += QStringLiteral("Typ=T%1,").arg(i);

@@ -103,7 +103,7 @@ TEST_F(StoreTest, FullGroupIsReportedNotLoopedOver)
     SetParam(h, QStringLiteral("41"), QStringLiteral("999"));
     ASSERT_TRUE(writeHeader(bin, h));
     testutil::writeFile(QString(blockFilePath(bin, "41999")).replace(u'\\', u'/'), QByteArray(12795, 'x'));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btgroupfull"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btgroupfull"), Answer::button(1));
     EXPECT_EQ(add(QStringLiteral("Typ=R1,Q,Bac=4111")), QStringLiteral("no"));
     EXPECT_LT(indexed("R1", 'T'), 0);
     EXPECT_TRUE(sp.ui().allUsed());
@@ -113,7 +113,7 @@ TEST_F(StoreTest, DuplicateIsRefusedWithMessage92OrQuietly)
 {
     ASSERT_EQ(add(QStringLiteral("Typ=R1,Q,Bac=4111")), QStringLiteral("ok"));
     const QByteArray leaf = readFile(path("i/00/00"));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("92"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("92"), [](const Question& q) {
         EXPECT_TRUE(q.text.contains(QStringLiteral("'R1                T'  in  B41000"))) << q.text.toStdString();
         return Answer::button(1);
     });
@@ -211,14 +211,14 @@ TEST_F(StoreTest, ReplacingARecordThatAnotherUserChangedIsRefused)
     ASSERT_EQ(change("41000", 1, QStringLiteral("Typ=R1,Q,Bac=4111,Tec=1")), QStringLiteral("ok"));
     records = stale;
     count = 1;
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btchanged"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btchanged"), Answer::button(1));
     EXPECT_EQ(change("41000", 1, QStringLiteral("Typ=R1,Q,Bac=4111,Tec=2")), QStringLiteral("no"));
     EXPECT_EQ(block("41000"), QByteArray("Typ=R1,Q,Bac=4111,Tec=1\r\n\r\n"));
 }
 
 TEST_F(StoreTest, DesignationAboveTheFreeMarkerIsRefused)
 {
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btchar"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btchar"), Answer::button(1));
     EXPECT_EQ(add(QStringLiteral("Typ=A") + QChar(0x2013) + QStringLiteral("B,Q,Bac=4111")), QStringLiteral("no"));
     EXPECT_FALSE(QFileInfo::exists(path("b4/10/00")));
     EXPECT_TRUE(sp.ui().allUsed());
@@ -226,7 +226,7 @@ TEST_F(StoreTest, DesignationAboveTheFreeMarkerIsRefused)
 
 TEST_F(StoreTest, RecordWithoutGroupIsRefused)
 {
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("btgroup"), Answer::button(1));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btgroup"), Answer::button(1));
     EXPECT_EQ(add(QStringLiteral("Typ=A,Q,Tec=1")), QStringLiteral("no"));
     EXPECT_TRUE(sp.ui().allUsed());
 }

@@ -51,7 +51,7 @@ class MissingChapter : public Dialogue, public ::testing::WithParamInterface<Mis
 TEST_P(MissingChapter, DinShowsMessage100AndCancels)
 {
     // Mended: the program goes on; the caller sees a cancel.
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("100"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("100"), Answer::button(Mb::OK));
     QString kz = QStringLiteral("old"), startBis = QStringLiteral("A=1"), ret = QStringLiteral("in");
     QStringList anEin{QStringLiteral("x")};
     EXPECT_EQ(frmDia::DIN(GetParam().file, GetParam().kap, kz, startBis, anEin, ret), 1);
@@ -64,7 +64,7 @@ TEST_P(MissingChapter, DinShowsMessage100AndCancels)
 
 TEST_P(MissingChapter, DikShowsMessage100AndCancels)
 {
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("100"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("100"), Answer::button(Mb::OK));
     QString kz = QStringLiteral("old");
     EXPECT_EQ(frmDia::DIK(GetParam().file, GetParam().kap, kz), 1);
     EXPECT_EQ(kz, QString());
@@ -80,9 +80,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, MissingChapter,
 
 TEST_F(Dialogue, DinExclusiveToggles)
 {
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\t#excl"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\t#excl"), [](const Question& q) {
         DiaScreen* s = screenOf(q);
-        EXPECT_EQ(q.data.value(QStringLiteral("screen")).toString(), QStringLiteral("DIN"));
+        EXPECT_EQ(paramsOf<ScreenParams>(q).screen, QStringLiteral("DIN"));
         EXPECT_EQ(s->caption, QStringLiteral("Test"));
         s->clickCheckBox(1); // Y on: X goes off
         s->pressEnter();     // a screen with toggles ends on Enter
@@ -102,9 +102,9 @@ TEST_F(Dialogue, DinCancelReturnsTypedTextsAndToggles)
 {
     Answer a;
     a.values = {QStringLiteral("R1"), QString(), QString(1500, u'x')}; // mended: no cut at 1000 characters
-    a.data.insert(QStringLiteral("T"), 1);
+    a.toggles.insert(u'T', 1);
     a.code = 27;
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\t#esc"), a);
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\t#esc"), a);
     QString kz = QStringLiteral("K"), startBis, ret;
     QStringList anEin{QString(), QStringLiteral("one"), QString()};
     EXPECT_EQ(frmDia::DIN(t, QStringLiteral("esc"), kz, startBis, anEin, ret), 1);
@@ -120,7 +120,7 @@ TEST_F(Dialogue, DinEscapeOnlyWhereTheLastLineAllowsIt)
 {
     Answer esc;
     esc.code = 27;
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\t#noesc"), esc);
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\t#noesc"), esc);
     QString kz, startBis, ret;
     QStringList anEin{QString()};
     EXPECT_THROW(frmDia::DIN(t, QStringLiteral("noesc"), kz, startBis, anEin, ret), TarnError);
@@ -128,7 +128,7 @@ TEST_F(Dialogue, DinEscapeOnlyWhereTheLastLineAllowsIt)
 
 TEST_F(Dialogue, DinButtonTagIsTheResultWord)
 {
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\t#db"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\t#db"), [](const Question& q) {
         DiaScreen* s = screenOf(q);
         EXPECT_EQ(s->texts.value(0).text, QStringLiteral("Datenbank A, nicht RET$"));
         return Answer::word(QStringLiteral("CREATE"));
@@ -143,13 +143,13 @@ TEST_F(Dialogue, DinButtonTagIsTheResultWord)
 TEST_F(Dialogue, DiaDinBackButtonOnlyWhenAsked)
 {
     Answer back = Answer::word(QStringLiteral("BACK"));
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\t#db"), back);
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\t#db"), back);
     QString kz, startBis, ret;
     QStringList anEin;
     DiaDIN(t, QStringLiteral("db"), kz, startBis, anEin, ret, 2);
     EXPECT_EQ(ret, QStringLiteral("BACK"));
 
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\t#db"), back);
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\t#db"), back);
     EXPECT_THROW(DiaDIN(t, QStringLiteral("db"), kz, startBis, anEin, ret), TarnError);
 }
 
@@ -167,34 +167,34 @@ TEST_F(Dialogue, BatchCancelsEveryScreen)
 
 TEST_F(Dialogue, DikReturnsTheChosenKey)
 {
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\t#keys"), Answer::word(QStringLiteral("2")));
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\t#keys"), Answer::word(QStringLiteral("2")));
     QString kz;
     EXPECT_EQ(frmDia::DIK(t, QStringLiteral("keys"), kz), 0);
     EXPECT_EQ(kz, QStringLiteral("2"));
-    EXPECT_EQ(sp.ui().asked.back().data.value(QStringLiteral("screen")).toString(), QStringLiteral("DIK"));
+    EXPECT_EQ(paramsOf<ScreenParams>(sp.ui().asked.back()).screen, QStringLiteral("DIK"));
 }
 
 TEST_F(Dialogue, DikKeyOutsideTheChapterDoesNothing)
 {
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\t#keys"), Answer::word(QStringLiteral("4")));
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\t#keys"), Answer::word(QStringLiteral("4")));
     QString kz;
     EXPECT_THROW(frmDia::DIK(t, QStringLiteral("keys"), kz), TarnError);
 }
 
 TEST_F(Dialogue, DikExtraButtons)
 {
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\t#keys"), Answer::word(QStringLiteral("BACK")));
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\t#keys"), Answer::word(QStringLiteral("BACK")));
     QString kz = QStringLiteral("x");
     EXPECT_EQ(frmDia::DIK(t, QStringLiteral("keys"), kz, 3), 2);
     EXPECT_EQ(kz, QString());
 
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\t#keys"), Answer::word(QStringLiteral("BACK")));
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\t#keys"), Answer::word(QStringLiteral("BACK")));
     DiaDIK(t, QStringLiteral("keys"), kz, 3);
     EXPECT_EQ(kz, QString());
 
     Answer esc;
     esc.code = 27;
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\t#keys"), esc);
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\t#keys"), esc);
     EXPECT_EQ(frmDia::DIK(t, QStringLiteral("keys"), kz, 1), 1);
 }
 
@@ -223,7 +223,7 @@ protected:
 TEST_F(TextPages, TwentyLinesNeedNoScrollBar)
 {
     writeLines(20);
-    sp.ui().expect(QStringLiteral("textpage"), QStringLiteral("btx\\page.txt"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::TextPage, QStringLiteral("btx\\page.txt"), [](const Question& q) {
         TextPage* p = textPageOf(q);
         EXPECT_FALSE(p->scrollBarVisible);
         EXPECT_EQ(p->texts.size(), 20);
@@ -239,7 +239,7 @@ TEST_F(TextPages, TwentyLinesNeedNoScrollBar)
 TEST_F(TextPages, TwentyOneLinesScroll)
 {
     writeLines(21);
-    sp.ui().expect(QStringLiteral("textpage"), QStringLiteral("btx\\page.txt"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::TextPage, QStringLiteral("btx\\page.txt"), [](const Question& q) {
         TextPage* p = textPageOf(q);
         EXPECT_TRUE(p->scrollBarVisible);
         EXPECT_EQ(p->scrollMax, 1);
@@ -258,7 +258,7 @@ TEST_F(TextPages, TwentyOneLinesScroll)
 TEST_F(TextPages, WithoutCancelEscapeDoesNothing)
 {
     writeLines(3);
-    sp.ui().expect(QStringLiteral("textpage"), QStringLiteral("btx\\page.txt"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::TextPage, QStringLiteral("btx\\page.txt"), [](const Question& q) {
         TextPage* p = textPageOf(q);
         EXPECT_EQ(p->buttons.size(), 1);
         p->pressEscape();
@@ -280,7 +280,7 @@ TEST_F(TextPages, RecordsAreDrawnByTheirType)
             oemFile({"IListe^der^Werte.", "*Ger" + QString(QChar(char16_t(132))) + "t.", "*.", "*Trenn" + Folge,
                      "*vor " + QString(QChar(char16_t(16))) + "mitte" + QString(QChar(char16_t(17))) + " nach.",
                      "FFett.", "L196.", "", "Xanders." + QString(130, u'y')}));
-    sp.ui().expect(QStringLiteral("textpage"), QStringLiteral("btx\\page.txt"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::TextPage, QStringLiteral("btx\\page.txt"), [](const Question& q) {
         TextPage* p = textPageOf(q);
         EXPECT_EQ(p->caption, QStringLiteral("Liste der Werte"));
         const QString expected = QStringLiteral("1:Ger") + QChar(char16_t(132)) +
@@ -305,7 +305,7 @@ TEST_F(TextPages, ListingFileBoundsTheRecordCount)
         ErgLf(1, 0);
     }
     for (const int asked : {80, -1}) {
-        sp.ui().expect(QStringLiteral("textpage"), QStringLiteral("#7"), [](const Question& q) {
+        sp.ui().expect(QuestionKind::TextPage, QStringLiteral("#7"), [](const Question& q) {
             EXPECT_EQ(textPageOf(q)->recordCount(), 50);
             return Answer::word(QString());
         });
@@ -327,7 +327,7 @@ TEST_F(TextPages, NamedRecordFile)
     d.write(QStringLiteral("tp1/rec.tmp"), toBytes(QStringLiteral("*eins").leftJustified(120) +
                                                     QStringLiteral("*zwei").leftJustified(120) +
                                                     QStringLiteral("*drei").leftJustified(120)));
-    sp.ui().expect(QStringLiteral("textpage"), QStringLiteral("tp1\\rec.tmp"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::TextPage, QStringLiteral("tp1\\rec.tmp"), [](const Question& q) {
         EXPECT_EQ(textPageOf(q)->recordCount(), 2);
         return Answer::word(QString());
     });

@@ -81,7 +81,7 @@ TEST_F(EntryCommands, SelectTakesTheChosenDesignation)
         EXPECT_FALSE(state().selboxVisible);
     };
     state().Selbox = QStringList{QStringLiteral(" R1 "), QStringLiteral("R2")};
-    sp.ui().expect(QStringLiteral("select"), QStringLiteral("Selbox"), [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Selection, QStringLiteral("Selbox"), [&](const Question& q) {
         EXPECT_EQ(q.choices.size(), 2);
         EXPECT_TRUE(state().selboxVisible);
         EXPECT_EQ(state().caption, captionOf(1759, QStringLiteral("Select")));
@@ -105,7 +105,7 @@ TEST_F(EntryCommands, SelectFromAnEmptyListIsACancel)
 
     // A cancel (nobody at the screen) ends the wait too.
     state().Selbox = QStringList{QStringLiteral("R1")};
-    sp.ui().expect(QStringLiteral("select"), QStringLiteral("Selbox"), Answer::cancel());
+    sp.ui().expect(QuestionKind::Selection, QStringLiteral("Selbox"), Answer::cancel());
     ret = QStringLiteral("Select");
     RunPrognoseBE(ret);
     EXPECT_FALSE(started);
@@ -115,7 +115,7 @@ TEST_F(EntryCommands, SelectFromAnEmptyListIsACancel)
 TEST_F(EntryCommands, AFailingPredictionGoesToTheErrorDialog)
 {
     state().procedures.PrognoseBt = [](const QString&) { throw TarnError(QStringLiteral("kaputt")); };
-    sp.ui().expect(QStringLiteral("error"), QStringLiteral("frmBEProgEin.RunPrognoseBE"),
+    sp.ui().expect(QuestionKind::Error, QStringLiteral("frmBEProgEin.RunPrognoseBE"),
                    Answer::button(ErrPtnr::LeaveProcedure));
     QString ret = QStringLiteral("Typ=X");
     EXPECT_NO_THROW(RunPrognoseBE(ret));
@@ -144,7 +144,7 @@ TEST_F(EntryCommands, EntryAndStressHandBackTheirResults)
 
 TEST_F(EntryCommands, OneMenuChoiceInAWindowOfItsOwn)
 {
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\div#menu"), [](const Question&) {
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\div#menu"), [](const Question&) {
         EXPECT_TRUE(state().smallSize);
         EXPECT_EQ(state().Menu[3].left, 2000);
         EXPECT_EQ(state().Menu[0].top, 800);
@@ -153,9 +153,9 @@ TEST_F(EntryCommands, OneMenuChoiceInAWindowOfItsOwn)
     EXPECT_EQ(RunWahlBacsonst(QStringLiteral("btx\\div"), QStringLiteral("menu"), 4, nullptr, 3), QStringLiteral("2"));
     EXPECT_FALSE(state().loaded);
 
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\div#menu"), Answer::word(QStringLiteral("HELP")));
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\div#menu"), Answer::word(QStringLiteral("HELP")));
     EXPECT_EQ(RunWahlBacsonst(QStringLiteral("btx\\div"), QStringLiteral("menu"), 4, nullptr, 7), QStringLiteral("HELP"));
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\div#menu"), Answer::cancel());
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\div#menu"), Answer::cancel());
     EXPECT_EQ(RunWahlBacsonst(QStringLiteral("btx\\div"), QStringLiteral("menu"), 4, nullptr, 7),
               QStringLiteral("ABBRUCH"));
     // A chapter that does not exist: the empty text, nothing asked.

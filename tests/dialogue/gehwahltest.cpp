@@ -1,3 +1,4 @@
+#include "common/answers.h"
 #include "dialogue/beprogein.h"
 #include "dialogue/menutestutil.h"
 #include "frame/database.h"
@@ -41,25 +42,15 @@ protected:
 
     void menu(const char* which, Answer a)
     {
-        sp.ui().expect(QStringLiteral("menu"), QStringLiteral("GECRTH#") + QString::fromLatin1(which), std::move(a));
+        sp.ui().expect(QuestionKind::Menu, QStringLiteral("GECRTH#") + QString::fromLatin1(which), std::move(a));
     }
     void menu(const char* which, ScriptedInteraction::Responder r)
     {
-        sp.ui().expect(QStringLiteral("menu"), QStringLiteral("GECRTH#") + QString::fromLatin1(which), std::move(r));
+        sp.ui().expect(QuestionKind::Menu, QStringLiteral("GECRTH#") + QString::fromLatin1(which), std::move(r));
     }
     static Answer w(const QString& text) { return Answer::word(text); }
-    static Answer key(const char* k)
-    {
-        Answer a;
-        a.data.insert(QStringLiteral("key"), QString::fromLatin1(k));
-        return a;
-    }
-    static Answer row(int n)
-    {
-        Answer a;
-        a.data.insert(QStringLiteral("row"), n);
-        return a;
-    }
+    static Answer key(const char* k) { return answers::menuKey(k[0]); }
+    static Answer row(int n) { return answers::row(n); }
 
     testutil::ScriptedProgram sp;
     mtest::MenuDir d;
@@ -93,7 +84,7 @@ TEST_F(HousingChoice, FreeHousingNumberIsAppendedToTheKind)
         EXPECT_EQ(q.choices.value(q.choices.size() - 4), other + QStringLiteral(" SO-Nr."));
         return w(other + QStringLiteral(" SO-Nr."));
     });
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("SO-Nr."), w(QStringLiteral("14")));
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("SO-Nr."), w(QStringLiteral("14")));
     EXPECT_EQ(BEGehWahl(Gec, Pin, Her, 0), 0);
     EXPECT_EQ(Gec, QStringLiteral("SO14"));
     EXPECT_TRUE(Pin.isEmpty());
@@ -140,9 +131,9 @@ TEST_F(HousingChoice, WithoutPinTableTheCountIsTypedAndMustBeANumber)
 {
     menu("Art", w(QStringLiteral("TO")));
     menu("Gec", w(QStringLiteral("TO220")));
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Pin"), w(QStringLiteral("3a")));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("425"), Answer::button(Mb::OK));
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Pin"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Pin"), w(QStringLiteral("3a")));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("425"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Pin"), [](const Question& q) {
         EXPECT_EQ(modelOf<frmEdit::EditModel>(q)->input, QStringLiteral("3a"));
         return w(QStringLiteral("3"));
     });
@@ -158,8 +149,8 @@ TEST_F(HousingChoice, TypedHousingNumberIsOnlyEverABoundValue)
     // A quote in the typed number would break a pasted statement.
     menu("Art", w(QStringLiteral("SO")));
     menu("Gec", w(other + QStringLiteral(" SO-Nr.")));
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("SO-Nr."), w(QStringLiteral("1' OR 'x'='x")));
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Pin"), Answer::cancel());
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("SO-Nr."), w(QStringLiteral("1' OR 'x'='x")));
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Pin"), Answer::cancel());
     EXPECT_EQ(BEGehWahl(Gec, Pin, Her, -1), 1);
     EXPECT_EQ(Gec, QStringLiteral("old"));
 }
@@ -167,19 +158,19 @@ TEST_F(HousingChoice, TypedHousingNumberIsOnlyEverABoundValue)
 TEST_F(HousingChoice, ChipHousingAsksItsKind)
 {
     menu("Art", w(QStringLiteral("DIK")));
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\vftbzf#dikmil"), [](const Question&) {
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\vftbzf#dikmil"), [](const Question&) {
         EXPECT_EQ(state().QbSdTxt[1].value(1), QStringLiteral("Gec=DIK"));
         return w(QStringLiteral("3"));
     });
     sp.program().WorkStr[3] = QStringLiteral("Bac=1110");
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Pin"), w(QStringLiteral("2")));
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Pin"), w(QStringLiteral("2")));
     EXPECT_EQ(BEGehWahl(Gec, Pin, Her, -1), 0);
     EXPECT_EQ(Gec, QStringLiteral("DIK3"));
     EXPECT_EQ(Her, QStringLiteral("HerDik"));
 
     menu("Art", w(QStringLiteral("DIK")));
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Pin"), w(QStringLiteral("2")));
-    sp.ui().expect(QStringLiteral("screen"), QStringLiteral("btx\\vftbzf#dikmil"), w(QStringLiteral("0")));
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Pin"), w(QStringLiteral("2")));
+    sp.ui().expect(QuestionKind::Screen, QStringLiteral("btx\\vftbzf#dikmil"), w(QStringLiteral("0")));
     EXPECT_EQ(BEGehWahl(Gec, Pin, Her, -1), 0);
     EXPECT_EQ(Gec, QStringLiteral("DIK"));
 }

@@ -46,7 +46,7 @@ TEST_P(HelpPage, ShowsItsTitleAndWholeLines)
     const HelpRow& row = GetParam();
     QStringList shown;
     QString title;
-    sp.ui().expect(QStringLiteral("textpage"), QString::fromLatin1(row.file), [&](const Question& q) {
+    sp.ui().expect(QuestionKind::TextPage, QString::fromLatin1(row.file), [&](const Question& q) {
         const TextPage* page = textPageOf(q);
         title = screenText(page->caption);
         for (const DrawnText& t : page->texts)
@@ -100,7 +100,7 @@ TEST(HelpPageWindow, LinesLieInsideTheWindow)
     sp.program().LangDir = QStringLiteral("dd\\");
     sp.program().Cf = QStringLiteral("Tp1=tp1");
     int checked = 0;
-    sp.ui().expect(QStringLiteral("textpage"), QStringLiteral("btx\\envmg.txt"), [&](const Question& q) {
+    sp.ui().expect(QuestionKind::TextPage, QStringLiteral("btx\\envmg.txt"), [&](const Question& q) {
         TextPage* page = textPageOf(q);
         frmDiaWindow w;
         w.start(*page);

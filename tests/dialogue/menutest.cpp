@@ -1,3 +1,4 @@
+#include "common/answers.h"
 #include "dialogue/beprogein.h"
 #include "dialogue/menufile.h"
 #include "dialogue/menutestutil.h"
@@ -190,18 +191,8 @@ protected:
                             addButt);
     }
 
-    static Answer row(int n)
-    {
-        Answer a;
-        a.data.insert(QStringLiteral("row"), n);
-        return a;
-    }
-    static Answer key(const char* k)
-    {
-        Answer a;
-        a.data.insert(QStringLiteral("key"), QString::fromLatin1(k));
-        return a;
-    }
+    static Answer row(int n) { return answers::row(n); }
+    static Answer key(const char* k) { return answers::menuKey(k[0]); }
 
     testutil::ScriptedProgram sp;
     mtest::MenuDir d;
@@ -210,17 +201,17 @@ protected:
 TEST_F(MenuInterpreter, TwoLevelsJoinTheCodesAndBackRestoresTheSidePanel)
 {
     auto& ui = sp.ui();
-    ui.expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), Answer::word(QStringLiteral("1")));
-    ui.expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#1"), [](const Question&) {
+    ui.expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), Answer::word(QStringLiteral("1")));
+    ui.expect(QuestionKind::Menu, QStringLiteral("btx\\bac#1"), [](const Question&) {
         EXPECT_EQ(state().QbSdTxt[1].value(0), QStringLiteral("Bac=1"));
         EXPECT_EQ(state().Vortext[0].text, QStringLiteral("1     Integrierte Schaltungen "));
         return Answer::word(QStringLiteral("BACK"));
     });
-    ui.expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), [](const Question&) {
+    ui.expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), [](const Question&) {
         EXPECT_EQ(state().QbSdTxt[1].value(0), QStringLiteral("Bac="));
         return Answer::word(QStringLiteral("1"));
     });
-    ui.expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#1"), Answer::word(QStringLiteral("5")));
+    ui.expect(QuestionKind::Menu, QStringLiteral("btx\\bac#1"), Answer::word(QStringLiteral("5")));
     QString kz;
     int top = 0;
     EXPECT_EQ(BEBacTecWahl(QStringLiteral("dd\\btx\\bac"), QStringLiteral("hg"), QString(), kz, QStringLiteral("Bac="), 0,
@@ -239,7 +230,7 @@ TEST_F(MenuInterpreter, TwoLevelsJoinTheCodesAndBackRestoresTheSidePanel)
 
 TEST_F(MenuInterpreter, APathAnswersTheSubmenusToo)
 {
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), Answer::word(QStringLiteral("15")));
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), Answer::word(QStringLiteral("15")));
     QString kz;
     EXPECT_EQ(ask(QStringLiteral("hg"), kz), 0);
     EXPECT_EQ(kz, QStringLiteral("15"));
@@ -247,8 +238,8 @@ TEST_F(MenuInterpreter, APathAnswersTheSubmenusToo)
 
 TEST_F(MenuInterpreter, NamedSubmenuAndCancelInsideKeepsTheOuterCodes)
 {
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), Answer::word(QStringLiteral("3")));
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#opto"), Answer::cancel());
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), Answer::word(QStringLiteral("3")));
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#opto"), Answer::cancel());
     QString kz;
     EXPECT_EQ(ask(QStringLiteral("hg"), kz), 1);
     EXPECT_EQ(kz, QStringLiteral("3"));
@@ -257,7 +248,7 @@ TEST_F(MenuInterpreter, NamedSubmenuAndCancelInsideKeepsTheOuterCodes)
 TEST_F(MenuInterpreter, AContinuationRowChoosesTheItemAbove)
 {
     // Rows: 1 title, 2 rule, 3 item 1, 4 item 2, 5 its continuation.
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), row(5));
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), row(5));
     QString kz;
     EXPECT_EQ(ask(QStringLiteral("hg"), kz), 0);
     EXPECT_EQ(kz, QStringLiteral("2"));
@@ -267,9 +258,9 @@ TEST_F(MenuInterpreter, RowsThatCannotBeChosenShowTheMenuAgain)
 {
     // The title row cannot be clicked; the comment row "Passive" (8) is clicked
     // but not chosen.
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), row(1));
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), row(8));
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), row(1));
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), row(8));
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), [](const Question& q) {
         EXPECT_EQ(q.choices.value(7).trimmed(), QStringLiteral("Passive"));
         return Answer::word(QStringLiteral("4"));
     });
@@ -293,9 +284,9 @@ class MenuHotKeys : public MenuInterpreter, public ::testing::WithParamInterface
 TEST_P(MenuHotKeys, ChooseTheLowestRowOfTheKey)
 {
     const HotKeyRow& r = GetParam();
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), key(r.typed));
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), key(r.typed));
     for (int i = 0; i < r.extraQuestions; ++i)
-        sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), Answer::word(QStringLiteral("2")));
+        sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), Answer::word(QStringLiteral("2")));
     QString kz;
     EXPECT_EQ(ask(QStringLiteral("hg"), kz, 7), r.mode);
     if (r.mode == 0) {
@@ -326,11 +317,11 @@ TEST_F(MenuInterpreter, MissingChapterEndsWithoutAsking)
 
 TEST_F(MenuInterpreter, SubmenuColumnsMoveRightByLevel)
 {
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), [](const Question&) {
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), [](const Question&) {
         EXPECT_EQ(state().Menu[3].left, 2000);
         return Answer::word(QStringLiteral("1"));
     });
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#1"), [](const Question&) {
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#1"), [](const Question&) {
         EXPECT_EQ(state().Menu[3].left, 2800);
         EXPECT_TRUE(state().Vortext.count(2));
         EXPECT_EQ(state().Vortext[2].left, 2000);
@@ -344,7 +335,7 @@ TEST_F(MenuInterpreter, SubmenuColumnsMoveRightByLevel)
 
 TEST_F(MenuInterpreter, MoreThanThirtyRowsCanBeChosen)
 {
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#long"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#long"), [](const Question& q) {
         EXPECT_EQ(q.choices.size(), 44); // title, rule, 40 items, rule, Cancel
         return Answer::word(QStringLiteral("49"));
     });
@@ -356,14 +347,14 @@ TEST_F(MenuInterpreter, MoreThanThirtyRowsCanBeChosen)
 TEST_F(MenuInterpreter, ACancelWithoutCancelRowEndsTheMenu)
 {
     // A batch run cannot choose; the menu must not be shown forever.
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), Answer::cancel());
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), Answer::cancel());
     QString kz;
     EXPECT_EQ(ask(QStringLiteral("hg"), kz, 0), 1);
 }
 
 TEST_F(MenuInterpreter, AnAnswerNamingNoItemIsAFaultyScript)
 {
-    sp.ui().expect(QStringLiteral("menu"), QStringLiteral("btx\\bac#hg"), Answer::word(QStringLiteral("9")));
+    sp.ui().expect(QuestionKind::Menu, QStringLiteral("btx\\bac#hg"), Answer::word(QStringLiteral("9")));
     QString kz;
     EXPECT_THROW(ask(QStringLiteral("hg"), kz), TarnError);
 }

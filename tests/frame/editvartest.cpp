@@ -29,7 +29,7 @@ TEST_P(CheckMaskTable, NormalisesOrRefuses)
     testutil::ScriptedProgram sp;
     sp.program().Cf = QStringLiteral(",Vers=1,12G=1,41G=4");
     if (*r.message)
-        sp.ui().expect(QStringLiteral("msg"), QString::fromLatin1(r.message), Answer::button(Mb::OK));
+        sp.ui().expect(QuestionKind::Message, QString::fromLatin1(r.message), Answer::button(Mb::OK));
     QString result;
     EXPECT_EQ(CheckMask(r.value, QString::fromLatin1(r.mask), result), r.ok);
     EXPECT_EQ(result.toStdString(), r.result.toStdString());
@@ -119,7 +119,7 @@ protected:
     // Answers the dialog of name with a responder that records the model.
     void answer(const QString& name, Answer a)
     {
-        sp.ui().expect(QStringLiteral("edit"), name, [this, a](const Question& q) {
+        sp.ui().expect(QuestionKind::Value, name, [this, a](const Question& q) {
             shown = *modelOf<EditModel>(q);
             return a;
         });
@@ -168,8 +168,8 @@ TEST_F(EditVarTest, AFailedMaskAsksAgainWithTheTypedValue)
 {
     sp.program().Cf = QStringLiteral(",12G=1");
     answer(QStringLiteral("Bac"), Answer::word(QStringLiteral("123")));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("78"), Answer::button(Mb::OK));
-    sp.ui().expect(QStringLiteral("edit"), QStringLiteral("Bac"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("78"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Bac"), [](const Question& q) {
         EXPECT_EQ(modelOf<EditModel>(q)->input, QStringLiteral("123"));
         return Answer::word(QStringLiteral("1234"));
     });

@@ -45,7 +45,7 @@ protected:
     // A failure of PosFueg in XHAP at statement 50030, answered with `answer`.
     int failPosFueg(int answer = ErrPtnr::ContinueNext)
     {
-        sp.ui().expect("error", "XHAP.PosFueg", Answer::button(answer));
+        sp.ui().expect(QuestionKind::Error, "XHAP.PosFueg", Answer::button(answer));
         return ErrPtnr::OnError(QStringLiteral("XHAP"), QStringLiteral("PosFueg"),
                                 TarnError(QStringLiteral("Datei nicht gefunden: Prüf.txt"), ErrNo::FileNotFound),
                                 ErrPtnr::AllAnswers, 50030);
@@ -194,7 +194,7 @@ TEST_F(ErrPtnrTest, ForcedErrorAppendsTheExactProtocol)
 
     // The dialog received the same protocol, and a beep.
     ASSERT_EQ(sp.ui().asked.size(), 1);
-    EXPECT_EQ(sp.ui().asked[0].data.value("protocol").toString() + "\r\n", expected);
+    EXPECT_EQ(paramsOf<ErrorParams>(sp.ui().asked[0]).protocol + "\r\n", expected);
     EXPECT_EQ(sp.ui().beeps, 1);
 }
 
@@ -219,7 +219,7 @@ TEST_F(ErrPtnrTest, FirstErrorNamesTheProgramAndLaterErrorsKeepIt)
     sp.program().ProgramName = QStringLiteral("other");
     failPosFueg();
     EXPECT_EQ(sp.program().ProgInfo, info);
-    EXPECT_TRUE(sp.ui().asked[1].data.value("protocol").toString().contains(info + " - Fehlermeldung\r\n"));
+    EXPECT_TRUE(paramsOf<ErrorParams>(sp.ui().asked[1]).protocol.contains(info + " - Fehlermeldung\r\n"));
 }
 
 TEST_F(ErrPtnrTest, UnwritableProgramDirectoryUsesTheUserDataDirectoryWithoutASecondError)
@@ -229,7 +229,7 @@ TEST_F(ErrPtnrTest, UnwritableProgramDirectoryUsesTheUserDataDirectoryWithoutASe
     writeFile(dir.filePath("blocker"), "x");
     sp.program().ProgramFile = dir.filePath("blocker/tarn");
     QString comment;
-    sp.ui().expect("error", "XHAP.PosFueg", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Error, "XHAP.PosFueg", [&](const Question& q) {
         comment = modelOf<ErrPtnr::ErrorDialogContent>(q)->comment;
         return Answer::button(1);
     });
@@ -247,7 +247,7 @@ TEST_F(ErrPtnrTest, NoWritableDirectoryAtAllOnlySaysSo)
     sp.program().ProgramFile = dir.filePath("blocker/tarn");
     qputenv("XDG_DATA_HOME", dir.filePath("blocker").toLocal8Bit());
     QString comment;
-    sp.ui().expect("error", "*", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Error, "*", [&](const Question& q) {
         comment = modelOf<ErrPtnr::ErrorDialogContent>(q)->comment;
         return Answer::button(3);
     });
@@ -317,7 +317,7 @@ TEST_P(GuardedProcedure, ActsOnTheAnswer)
     QTemporaryDir dir;
     sp.program().ProgramFile = dir.filePath("tarn");
     const GuardRow& row = GetParam();
-    sp.ui().expect("error", "M.P", row.answer ? Answer::button(*row.answer) : Answer::cancel());
+    sp.ui().expect(QuestionKind::Error, "M.P", row.answer ? Answer::button(*row.answer) : Answer::cancel());
     int runs = 0;
     auto body = [&] {
         if (++runs == 1)
@@ -357,9 +357,9 @@ TEST_P(SaveProtocol, WritesTheSavedProtocol)
     if (row.exists)
         writeFile(err, "old");
     if (row.overwrite)
-        sp.ui().expect("msg", "ErrPtnr.overwrite", Answer::button(*row.overwrite));
+        sp.ui().expect(QuestionKind::Message, "ErrPtnr.overwrite", Answer::button(*row.overwrite));
     if (row.replaced)
-        sp.ui().expect("msg", "ErrPtnr.saved", Answer::button(Mb::OK));
+        sp.ui().expect(QuestionKind::Message, "ErrPtnr.saved", Answer::button(Mb::OK));
     ErrPtnr::SaveProtocol(QStringLiteral("line 1\r\nÄ\r\n"));
     EXPECT_EQ(readFile(err), row.replaced ? QByteArray("line 1\r\n\xC4\r\n\r\n") : QByteArray("old"));
     EXPECT_TRUE(sp.ui().allUsed());
@@ -376,7 +376,7 @@ TEST_F(ErrPtnrTest, SaveFailureIsReportedNotRaised)
     writeFile(dir.filePath("blocker"), "x");
     sp.program().ProgramFile = dir.filePath("blocker/tarn");
     QString text;
-    sp.ui().expect("msg", "ErrPtnr.saved", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, "ErrPtnr.saved", [&](const Question& q) {
         text = q.text;
         return Answer::button(Mb::OK);
     });
@@ -412,7 +412,7 @@ TEST_F(ErrPtnrTest, MailPutsTheProtocolOnTheClipboardAndOpensTheMailProgram)
 {
     writeFile(sp.program().IniFile, "[fewe]\r\nHotlineMail=help@tarn.test\r\n");
     QString shown;
-    sp.ui().expect("msg", "ErrPtnr.mail", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, "ErrPtnr.mail", [&](const Question& q) {
         shown = q.text;
         return Answer::button(Mb::OK);
     });
@@ -486,7 +486,7 @@ TEST_F(ErrPtnrTest, AFailedPrintoutIsToldInTheInterfaceLanguage)
     for (const auto& [language, text] : {std::pair{1, "Das Fehlerprotokoll konnte nicht gedruckt werden: no paper"},
                                          std::pair{2, "The error protocol could not be printed: no paper"}}) {
         sp.program().LangNr = language;
-        sp.ui().expect("msg", "ErrPtnr.print", Answer::button(Mb::OK));
+        sp.ui().expect(QuestionKind::Message, "ErrPtnr.print", Answer::button(Mb::OK));
         ErrPtnr::PrintProtocol(QStringLiteral("x\r\n"));
         ASSERT_TRUE(sp.ui().allUsed());
         EXPECT_EQ(sp.ui().asked.last().text, QString::fromUtf8(text));

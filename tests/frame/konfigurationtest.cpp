@@ -68,7 +68,7 @@ TEST_F(KonfigTest, BadMarginTakesNothingOverAndSaysWhy)
     model.lang = 2;
     // Not a bare beep: message 539 names the field's text and the units known.
     QStringList text;
-    sp.ui().expect("msg", "539", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, "539", [&](const Question& q) {
         text << q.text;
         return Answer::button(Mb::OK);
     });
@@ -87,7 +87,7 @@ TEST_F(KonfigTest, PrintAreaThePrinterCannotHoldTakesNothingOver)
     const auto before = prog().Raender;
     model.rand[2] = "100 cm"; // wider than any paper
     model.lang = 2;
-    sp.ui().expect("msg", "442", Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, "442", Answer::button(Mb::OK));
     EXPECT_EQ(model.CopyKonfigToCf().check, KonfigModel::Check::PrintArea);
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_EQ(prog().Raender, before);
@@ -100,7 +100,7 @@ TEST_F(KonfigTest, RefusedLetterChangesNothing)
     model.qsl = "Q";
     model.lang = 2;
     model.be[1] = "elsewhere";
-    sp.ui().expect("msg", "131", Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, "131", Answer::button(Mb::OK));
     EXPECT_EQ(model.CopyKonfigToCf().check, KonfigModel::Check::NoDatabase);
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_EQ(prog().Cf, cfBefore);
@@ -165,7 +165,7 @@ TEST_F(KonfigTest, DialogTypingAndOk)
     QTest::keyClicks(dlg.qslField(), "b1 ");
     EXPECT_EQ(dlg.qslField()->text(), "B");
     // Letter B has no database folder: message 131, the dialog stays open, nothing taken over.
-    sp.ui().expect("msg", "131", Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, "131", Answer::button(Mb::OK));
     QTest::mouseClick(dlg.okButton(), Qt::LeftButton);
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(prog().WorkStr[16], "A");
@@ -212,7 +212,7 @@ TEST_P(KonfigPrintSize, SizeNoPaperHoldsGetsMessage442)
     QLineEdit* field = dlg.randField(GetParam().field);
     field->selectAll();
     QTest::keyClicks(field, QString::fromLatin1(GetParam().value));
-    sp.ui().expect("msg", "442", Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, "442", Answer::button(Mb::OK));
     EXPECT_NO_THROW(QTest::mouseClick(dlg.okButton(), Qt::LeftButton));
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_TRUE(dlg.isVisible());
@@ -233,7 +233,7 @@ TEST_F(KonfigTest, TestPageWithABadMarginSaysWhy)
     frmKonfiguration dlg;
     dlg.show();
     dlg.randField(0)->setText("links");
-    sp.ui().expect("msg", "539", Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, "539", Answer::button(Mb::OK));
     QTest::mouseClick(dlg.testButton(), Qt::LeftButton);
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_EQ(dlg.focusWidget(), dlg.randField(0));

@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, MenusComeBackAfterACommandThatThrows)
 {
     frmTARN w;
     w.dispatcher().setCommand("yk", [] { throw std::runtime_error("broken"); });
-    sp.ui().expect("error", "frmTARN.MenuTARN", Answer::button(1));
+    sp.ui().expect(QuestionKind::Error, "frmTARN.MenuTARN", Answer::button(1));
     w.dispatcher().MenuTARN("yk");
     EXPECT_TRUE(sp.ui().allUsed());
     for (QAction* a : w.barActions())
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, SubmenuKeyHidesPictureForGood)
 TEST_F(MainWindowTest, WebAndMailWithoutAddressSaySo)
 {
     frmTARN w;
-    sp.ui().expect("msg", "0", Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, "0", Answer::button(Mb::OK));
     w.dispatcher().MenuTARN("www");
     EXPECT_TRUE(launcher.opened.isEmpty());
 }
@@ -112,7 +112,7 @@ TEST_F(MainWindowTest, MissingDocumentIsSaidNotOpened)
     frmTARN w;
     ASSERT_TRUE(QFile::remove(inst.path("dd/tarn-start.pdf")));
     const QString entry = ResStr(1557, 38, 1).remove(u'&').trimmed();
-    sp.ui().expect("msg", "0", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, "0", [&](const Question& q) {
         EXPECT_TRUE(q.text.contains("nicht installiert")) << q.text.toStdString();
         EXPECT_TRUE(q.text.contains(entry)) << q.text.toStdString();
         EXPECT_TRUE(q.text.contains("tarn-start.pdf")) << q.text.toStdString();
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, DocumentWithoutViewerIsSaid)
 {
     frmTARN w;
     launcher.result = false;
-    sp.ui().expect("msg", "482", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, "482", [&](const Question& q) {
         EXPECT_TRUE(q.text.contains("hdbk.pdf")) << q.text.toStdString();
         EXPECT_TRUE(q.text.contains("Anzeigeprogramm")) << q.text.toStdString();
         return Answer::button(Mb::OK);
@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, BeAddAsksForTheWorkbook)
         frmTARN w;
         installEntryProcedures(w.dispatcher());
         const int beeps = sp.ui().beeps;
-        sp.ui().expect("open", "be.add", [&](const Question& q) {
+        sp.ui().expect(QuestionKind::OpenFile, "be.add", [&](const Question& q) {
             EXPECT_EQ(q.text, ResStr(1707, 0, lang));
             return Answer::cancel();
         });
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, QlViewOpensTheDatabaseBrowser)
     frmTARN w;
     installEntryProcedures(w.dispatcher());
     bool asked = false;
-    sp.ui().expect("qldblist", "frmQldbList", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::QlDbList, "frmQldbList", [&](const Question& q) {
         asked = q.hasModel();
         Answer a;
         a.applied = true;
@@ -179,7 +179,7 @@ TEST_F(MainWindowTest, BeDbAnsweredNoDoesNothing)
 {
     frmTARN w;
     installEntryProcedures(w.dispatcher());
-    sp.ui().expect("msg", "33", Answer::button(Mb::No));
+    sp.ui().expect(QuestionKind::Message, "33", Answer::button(Mb::No));
     w.dispatcher().MenuTARN("be.db");
     EXPECT_TRUE(sp.ui().allUsed());
 }

@@ -39,7 +39,7 @@ TEST(EventErrors, AnExceptionOfAHandlerBecomesTheErrorDialog)
     button->setParent(&window);
     window.show();
     int dialogs = 0;
-    sp.ui().always(QStringLiteral("error"), QStringLiteral("*"), Answer::button(ErrPtnr::ContinueNext));
+    sp.ui().always(QuestionKind::Error, QStringLiteral("*"), Answer::button(ErrPtnr::ContinueNext));
     for (int click = 0; click < 2; ++click)
         EXPECT_NO_THROW(QTest::mouseClick(button, Qt::LeftButton));
     for (const Question& q : sp.ui().asked) {
@@ -47,7 +47,7 @@ TEST(EventErrors, AnExceptionOfAHandlerBecomesTheErrorDialog)
             continue;
         ++dialogs;
         EXPECT_TRUE(q.key.startsWith(QStringLiteral("frmSample.cmdFail "))) << q.key.toStdString();
-        EXPECT_EQ(q.data.value(QStringLiteral("number")).toInt(), ErrNo::Overflow);
+        EXPECT_EQ(paramsOf<ErrorParams>(q).number, ErrNo::Overflow);
     }
     EXPECT_EQ(dialogs, 2) << "every failing click is reported, and the window takes the next one";
     EXPECT_TRUE(window.isVisible());
@@ -59,7 +59,7 @@ TEST(EventErrors, EndTheProgramLeavesTheEventLoop)
 {
     ASSERT_NE(app(), nullptr);
     ScriptedProgram sp;
-    sp.ui().expect(QStringLiteral("error"), QStringLiteral("*"), Answer::button(ErrPtnr::EndProgram));
+    sp.ui().expect(QuestionKind::Error, QStringLiteral("*"), Answer::button(ErrPtnr::EndProgram));
     FailingButton button;
     button.show();
     QTimer::singleShot(0, &button, [&] { QTest::mouseClick(&button, Qt::LeftButton); });

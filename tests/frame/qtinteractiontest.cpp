@@ -32,7 +32,7 @@ TEST(QtDirectoryQuestion, AnswersTheChosenFolderOrCancels)
     q.kind = QuestionKind::Directory;
     q.key = QStringLiteral("be.mixdat");
     q.text = QStringLiteral("Verzeichnis der anderen Bauelemente-Datei");
-    q.data.insert(QStringLiteral("start"), start);
+    q.params = FileParams{start, QString(), QString()};
 
     for (const bool accept : {true, false}) {
         QString openedIn;

@@ -153,7 +153,7 @@ TEST(MsgBoxRes, ShowsConvertedTextKeyedByNumberAndReturnsTheButton)
 {
     ScriptedProgram sp;
     Question seen;
-    sp.ui().expect("msg", "473", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, "473", [&](const Question& q) {
         seen = q;
         return Answer::button(Mb::OK);
     });
@@ -161,14 +161,14 @@ TEST(MsgBoxRes, ShowsConvertedTextKeyedByNumberAndReturnsTheButton)
     // One argument: "@2" and "@3" become empty.
     EXPECT_EQ(seen.text, QStringLiteral("Prozedur  XHAP Datenbankfehler !\nFehler:   ,    !"));
     EXPECT_EQ(seen.buttons, Mb::OKOnly);
-    EXPECT_EQ(seen.data.value(QStringLiteral("title")).toString(), QStringLiteral("TARN"));
+    EXPECT_EQ(paramsOf<MessageParams>(seen).title, QStringLiteral("TARN"));
 }
 
 TEST(MsgBoxRes, ConvertsInsertedArgumentsFromOemToo)
 {
     ScriptedProgram sp;
     Question seen;
-    sp.ui().expect("msg", "290", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, "290", [&](const Question& q) {
         seen = q;
         return Answer::button(Mb::OK);
     });
@@ -181,7 +181,7 @@ TEST(MsgBoxRes, SixthAndLaterArgumentsAreAlwaysEmpty)
 {
     ScriptedProgram sp;
     Question seen;
-    sp.ui().expect("msg", "473", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, "473", [&](const Question& q) {
         seen = q;
         return Answer::button(Mb::OK);
     });
@@ -196,7 +196,7 @@ TEST(MsgNoHelp, ShowsMessage95InTheUserLanguage)
     ScriptedProgram sp;
     sp.program().LangNr = 2;
     Question seen;
-    sp.ui().expect("msg", "95", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, "95", [&](const Question& q) {
         seen = q;
         return Answer::button(Mb::OK);
     });
@@ -270,7 +270,7 @@ TEST(MsgBoxRes, ReadableArgumentsKeepTheirUmlautsThroughOemArgs)
 {
     ScriptedProgram sp;
     QString shown;
-    sp.ui().expect("msg", "134", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, "134", [&](const Question& q) {
         shown = q.text;
         return Answer::button(Mb::OK);
     });

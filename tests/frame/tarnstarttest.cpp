@@ -121,7 +121,7 @@ TEST_F(StartupTest, MissingVgIsReportedOnce)
 {
     writeIni(kIni);
     QFile::remove(inst.path("System/vg"));
-    sp.ui().expect("error", "TarnStart.Main", Answer::button(1));
+    sp.ui().expect(QuestionKind::Error, "TarnStart.Main", Answer::button(1));
     const StartResult r = start();
     EXPECT_EQ(r.action, StartAction::ShowMain);
     EXPECT_TRUE(sp.ui().allUsed());
@@ -132,7 +132,7 @@ TEST_F(StartupTest, MissingSystemDatabaseEndsWhenLeft)
 {
     writeIni(kIni);
     QFile::remove(inst.path("System/SYST_DB.sqlite"));
-    sp.ui().expect("error", "TarnStart.Main", Answer::button(2));
+    sp.ui().expect(QuestionKind::Error, "TarnStart.Main", Answer::button(2));
     EXPECT_EQ(start().action, StartAction::End);
 }
 

@@ -32,8 +32,8 @@ protected:
     void expectSave(std::function<void()> alsoDo = {})
     {
         QDir().mkpath(root.filePath(QStringLiteral("out")));
-        program.ui().expect(QStringLiteral("save"), QStringLiteral("belist"), [this, alsoDo](const Question& q) {
-            proposed = q.data.value(QStringLiteral("file")).toString();
+        program.ui().expect(QuestionKind::SaveFile, QStringLiteral("belist"), [this, alsoDo](const Question& q) {
+            proposed = paramsOf<FileParams>(q).file;
             if (alsoDo)
                 alsoDo();
             return Answer::word(root.filePath(typedName));
@@ -60,10 +60,10 @@ protected:
         QString lnr = QStringLiteral("Ln=") + QLatin1String(ln);
         ExecQslBEList(lnr);
     }
-    bool asked(const char* kind)
+    bool asked(QuestionKind kind)
     {
         for (const Question& q : program.ui().asked)
-            if (questionKindWord(q.kind) == QLatin1String(kind))
+            if (q.kind == kind)
                 return true;
         return false;
     }
@@ -98,7 +98,7 @@ TEST_F(ComponentList, NoComponentFoundAsksNothingAndWritesNoFile)
                                       "Stck=2,Typ=ALSO-UNKNOWN"});
     QDir().mkpath(root.filePath(QStringLiteral("out")));
     run("00004");
-    EXPECT_FALSE(asked("save"));
+    EXPECT_FALSE(asked(QuestionKind::SaveFile));
     EXPECT_TRUE(outputFiles().isEmpty());
 }
 
@@ -129,7 +129,7 @@ TEST_F(ComponentList, TheProposedNameIsTheDesignationBehindItsFirstColon)
 TEST_F(ComponentList, ACancelledSaveDialogWritesNothing)
 {
     QDir().mkpath(root.filePath(QStringLiteral("out")));
-    program.ui().expect(QStringLiteral("save"), QStringLiteral("belist"), Answer::cancel());
+    program.ui().expect(QuestionKind::SaveFile, QStringLiteral("belist"), Answer::cancel());
     run("00003");
     EXPECT_TRUE(outputFiles().isEmpty());
 }
@@ -162,7 +162,7 @@ TEST_F(ComponentList, AListThatEndsEarlyLeavesNoPartialFileAndIsReported)
         program.ui().headlessList().pressed = 0;
         expectSave(c.during);
         for (const QString& m : c.messages)
-            program.ui().expect(QStringLiteral("msg"), m, Answer::button(Mb::OK));
+            program.ui().expect(QuestionKind::Message, m, Answer::button(Mb::OK));
         run("00003");
         EXPECT_TRUE(outputFiles().isEmpty()) << outputFiles().join(' ').toStdString();
         EXPECT_TRUE(program.ui().allUsed()) << program.ui().unused().join(' ').toStdString();

@@ -122,7 +122,7 @@ TEST_F(ExecQslTest, FractionalConnectionsAreSummedBeforeRounding)
 
 TEST_F(ExecQslTest, IllegalQmIsDroppedAndAMissingSubListOpensNoLevel)
 {
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("70"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("70"), Answer::button(Mb::OK));
     writeQpo({"Lnr=A00001,Typ=BOARD,B,Demo", "Lnr=A00009,Stck=1,Typ=GONE,Qm=Qsl,S,Dtu=20,F,Err=QslFehlt",
               "Stck=1,Typ=R1,Q,Bac=4111,Vf=0", "Stck=1,Typ=X,Qm=Odd", "Stck=-1,Typ=Text only"});
     EXPECT_EQ(run(), QString());
@@ -210,7 +210,7 @@ TEST_F(ExecQslTest, CancelAtASubListEndKeepsWhatWasWritten)
 
 TEST_F(ExecQslTest, DatabaseErrorEndsTheRunAndKeepsThePositionFile)
 {
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("473"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("473"), Answer::button(Mb::OK));
     p().SystDb.reset();
     const QStringList before{"Lnr=A00001,Typ=BOARD,B,Demo", "Stck=1,Typ=R1,Q,Bac=2311,Vf=1"};
     writeQpo(before);

@@ -16,10 +16,7 @@ Question profileQuestion(const QString& key, const QString& caption)
     q.kind = QuestionKind::Profile;
     q.key = key;
     q.choices = {QStringLiteral("Standard"), QStringLiteral("Baugruppe Netzteil")};
-    q.data.insert(QStringLiteral("caption"), caption);
-    q.data.insert(QStringLiteral("ok"), QStringLiteral("OK"));
-    q.data.insert(QStringLiteral("cancel"), QStringLiteral("Abbrechen"));
-    q.data.insert(QStringLiteral("editable"), false);
+    q.params = ProfileParams{caption, QStringLiteral("OK"), QStringLiteral("Abbrechen"), QString(), false, 0};
     return q;
 }
 
@@ -71,7 +68,7 @@ TEST(ProfileWindow, CloseBoxCancels)
     testutil::ScriptedProgram sp;
     for (const char* key : {"delete", "select", "save"}) {
         Question q = profileQuestion(QString::fromLatin1(key), QStringLiteral("Prognoseprofil"));
-        q.data.insert(QStringLiteral("editable"), QLatin1String(key) == QLatin1String("save"));
+        std::get<ProfileParams>(q.params).editable = QLatin1String(key) == QLatin1String("save");
         frmProgProfil w(q, nullptr);
         w.show();
         if (w.Namenlst)

@@ -283,7 +283,7 @@ void expectRate(const QString& line, const char* key, const Pair& hand)
 TEST_F(HandCheckedPrediction, EveryMethodOfEveryPositionAndTheTotalOfTheStoredMethod)
 {
     // No printer: the direct printout becomes a PDF file, and the run says where.
-    sp.ui().always(QStringLiteral("msg"), QStringLiteral("pdf"), Answer::button(Mb::OK));
+    sp.ui().always(QuestionKind::Message, QStringLiteral("pdf"), Answer::button(Mb::OK));
     PrognoseQsl(QStringLiteral("Ln=0"), QStringLiteral("Hand"), true);
 
     const Hand c = capacitor(), r = resistor(), f = fuse(), s = summary();
@@ -363,7 +363,7 @@ protected:
         ASSERT_TRUE(WriteProfileStr("profil-sy", QString("HandSo"), QString(Control) + ",ARSoList=-1", ini));
         prog().SonderArDatei = inst.path("sonderar.xlsx");
         prog().SonderArKonfig = true;
-        sp.ui().always(QStringLiteral("msg"), QStringLiteral("pdf"), Answer::button(Mb::OK));
+        sp.ui().always(QuestionKind::Message, QStringLiteral("pdf"), Answer::button(Mb::OK));
     }
     void writeList(const std::vector<QStringList>& versions)
     {
@@ -426,7 +426,7 @@ TEST_F(SpecialListPrediction, ListWithoutVersionSaysSoAndKeepsTheOldVersion)
 {
     writeList({{"s:Version"}});
     reportState().SonderArVersion = "007";
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("SonderARVersion"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("SonderARVersion"), Answer::button(Mb::OK));
     PrognoseQsl(QStringLiteral("Ln=0"), QStringLiteral("HandSo"), true);
     EXPECT_TRUE(sp.ui().allUsed());
     const auto shown = std::find_if(sp.ui().asked.begin(), sp.ui().asked.end(),
@@ -443,7 +443,7 @@ TEST_F(SpecialListPrediction, ListWithoutVersionSaysSoAndKeepsTheOldVersion)
 TEST_F(SpecialListPrediction, ListThatCannotBeReadEndsTheRunNamingTheFile)
 {
     testutil::writeFile(inst.path("sonderar.xlsx"), "not a workbook");
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("SonderAR"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("SonderAR"), Answer::button(Mb::OK));
     PrognoseQsl(QStringLiteral("Ln=0"), QStringLiteral("HandSo"), true);
     EXPECT_TRUE(sp.ui().allUsed());
     const auto shown = std::find_if(sp.ui().asked.begin(), sp.ui().asked.end(),

@@ -1,3 +1,4 @@
+#include "common/answers.h"
 #include "common/testutil.h"
 #include "dialogue/dia.h"
 #include "frame/inifile.h"
@@ -28,33 +29,15 @@ using testutil::TempInstallation;
 
 // One scripted answer: question kind, key (file#chapter), answer.
 struct Step {
-    const char* kind;
+    QuestionKind kind;
     const char* key;
     Answer answer;
 };
 
-Answer enter()
-{
-    return Answer::word(QString());
-}
-Answer key(const char* k)
-{
-    return Answer::word(QString::fromLatin1(k));
-}
-// Toggles set to the values given, then Enter.
-Answer toggles(std::initializer_list<std::pair<const char*, int>> t)
-{
-    Answer a;
-    for (const auto& [k, v] : t)
-        a.data.insert(QString::fromLatin1(k), v);
-    return a;
-}
-Answer fields(const QStringList& v)
-{
-    Answer a;
-    a.values = v;
-    return a;
-}
+using answers::enter;
+using answers::fields;
+using answers::key;
+using answers::toggles;
 
 class NewProfile : public ::testing::Test {
 protected:
@@ -78,7 +61,7 @@ protected:
     void script(const std::vector<Step>& steps)
     {
         for (const Step& s : steps)
-            sp.ui().expect(QString::fromLatin1(s.kind), QString::fromLatin1(s.key), s.answer);
+            sp.ui().expect(s.kind, QString::fromLatin1(s.key), s.answer);
     }
     QString ini(const char* section, const char* name)
     {
@@ -124,78 +107,78 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The factor screen writes its result word: no longer "Standard".
         MethodCase{"normAndMilStandardConditionsWithClasses",
-                   {{"screen", "btx\\glob#norm", toggles({{"2", 1}})},
-                    {"menu", "btx\\div#menu", key("1")},
-                    {"screen", "btx\\glob#zfgl", enter()},
-                    {"screen", "btx\\milq#milqvgl", key("1")},
-                    {"screen", "btx\\milq#qkl1", key("2")},
-                    {"screen", "btx\\milq#qkl2", key("1")},
-                    {"screen", "btx\\milq#qkl4", key("6")},
-                    {"screen", "btx\\milq#qkl5", key("1")}},
+                   {{QuestionKind::Screen, "btx\\glob#norm", toggles({{'2', 1}})},
+                    {QuestionKind::Menu, "btx\\div#menu", key("1")},
+                    {QuestionKind::Screen, "btx\\glob#zfgl", enter()},
+                    {QuestionKind::Screen, "btx\\milq#milqvgl", key("1")},
+                    {QuestionKind::Screen, "btx\\milq#qkl1", key("2")},
+                    {QuestionKind::Screen, "btx\\milq#qkl2", key("1")},
+                    {QuestionKind::Screen, "btx\\milq#qkl4", key("6")},
+                    {QuestionKind::Screen, "btx\\milq#qkl5", key("1")}},
                    "Norm=12000,Tu=40,Vl=0,Env=Gb,Envm=Gb,Zf=100%,Qk1m=B,Qk2m=JANTXV,Qk4m=Lower,Qk5m=MIL",
                    ""},
         MethodCase{"milAloneHasNoFactorAndStaysStandard",
-                   {{"screen", "btx\\glob#norm", toggles({{"1", 0}, {"2", 1}})},
-                    {"menu", "btx\\div#menu", key("1")},
-                    {"screen", "btx\\milq#milqvgl", key("0")}},
+                   {{QuestionKind::Screen, "btx\\glob#norm", toggles({{'1', 0}, {'2', 1}})},
+                    {QuestionKind::Menu, "btx\\div#menu", key("1")},
+                    {QuestionKind::Screen, "btx\\milq#milqvgl", key("0")}},
                    "Norm=02000,Tu=40,Vl=0,Env=Gb,Envm=Gb",
                    "Standard"},
         MethodCase{"userListBlankTemperatureIecDust",
-                   {{"screen", "btx\\glob#norm", toggles({{"1", 0}, {"3", 1}})},
-                    {"menu", "btx\\div#menu", key("3")},
-                    {"screen", "btx\\glob#tuvl", fields({"  ", "2"})},
-                    {"menu", "btx\\div#env", key("2")},
-                    {"menu", "btx\\div#enviec", key("3")},
-                    {"menu", "btx\\div#enviecstaub", key("1")},
-                    {"screen", "btx\\glob#zfgl", fields({"80  "})}},
+                   {{QuestionKind::Screen, "btx\\glob#norm", toggles({{'1', 0}, {'3', 1}})},
+                    {QuestionKind::Menu, "btx\\div#menu", key("3")},
+                    {QuestionKind::Screen, "btx\\glob#tuvl", fields({"  ", "2"})},
+                    {QuestionKind::Menu, "btx\\div#env", key("2")},
+                    {QuestionKind::Menu, "btx\\div#enviec", key("3")},
+                    {QuestionKind::Menu, "btx\\div#enviecstaub", key("1")},
+                    {QuestionKind::Screen, "btx\\glob#zfgl", fields({"80  "})}},
                    "Norm=00300,Tu=0,Vl=2,Env=IEStGm,Zf=80%",
                    ""},
         MethodCase{"normEnvironmentOfTheNorm",
-                   {{"screen", "btx\\glob#norm", enter()},
-                    {"menu", "btx\\div#menu", key("3")},
-                    {"screen", "btx\\glob#tuvl", fields({"55", "1"})},
-                    {"menu", "btx\\div#env", key("1")},
-                    {"menu", "btx\\div#envsn", key("HELP")},
-                    {"textpage", "btx\\envsn.txt", enter()},
-                    {"menu", "btx\\div#envsn", key("2")},
-                    {"screen", "btx\\glob#zfgl", enter()}},
+                   {{QuestionKind::Screen, "btx\\glob#norm", enter()},
+                    {QuestionKind::Menu, "btx\\div#menu", key("3")},
+                    {QuestionKind::Screen, "btx\\glob#tuvl", fields({"55", "1"})},
+                    {QuestionKind::Menu, "btx\\div#env", key("1")},
+                    {QuestionKind::Menu, "btx\\div#envsn", key("HELP")},
+                    {QuestionKind::TextPage, "btx\\envsn.txt", enter()},
+                    {QuestionKind::Menu, "btx\\div#envsn", key("2")},
+                    {QuestionKind::Screen, "btx\\glob#zfgl", enter()}},
                    "Norm=10000,Tu=55,Vl=1,Env=YKKfz,Zf=100%",
                    ""},
         MethodCase{"detailedMilEnvironmentAndPiFactors",
-                   {{"screen", "btx\\glob#norm", toggles({{"1", 0}, {"2", 1}})},
-                    {"menu", "btx\\div#menu", key("3")},
-                    {"screen", "btx\\glob#tuvl", enter()},
-                    {"screen", "btx\\envm#grob", key("HELP")},
-                    {"textpage", "btx\\envmg.txt", enter()},
-                    {"screen", "btx\\envm#grob", key("4")},
-                    {"screen", "btx\\envm#menu", key("2")},
-                    {"screen", "btx\\envm#air", key("3")},
-                    {"screen", "btx\\milq#milqvgl", key("2")},
-                    {"screen", "btx\\milq#piqegl", fields({"1.5", " 2 ", "", ""})}},
+                   {{QuestionKind::Screen, "btx\\glob#norm", toggles({{'1', 0}, {'2', 1}})},
+                    {QuestionKind::Menu, "btx\\div#menu", key("3")},
+                    {QuestionKind::Screen, "btx\\glob#tuvl", enter()},
+                    {QuestionKind::Screen, "btx\\envm#grob", key("HELP")},
+                    {QuestionKind::TextPage, "btx\\envmg.txt", enter()},
+                    {QuestionKind::Screen, "btx\\envm#grob", key("4")},
+                    {QuestionKind::Screen, "btx\\envm#menu", key("2")},
+                    {QuestionKind::Screen, "btx\\envm#air", key("3")},
+                    {QuestionKind::Screen, "btx\\milq#milqvgl", key("2")},
+                    {QuestionKind::Screen, "btx\\milq#piqegl", fields({"1.5", " 2 ", "", ""})}},
                    "Norm=02000,Tu=40,Vl=0,Envm=Auc," + Pi + "q1em=1.5," + Pi + "q2em=2," + Pi + "q4em=," + Pi +
                        "q5em=",
                    ""},
         // A cancelled MIL environment is left to be asked again, not taken from
         // an earlier choice.
         MethodCase{"cancelledMilEnvironmentStaysAbsent",
-                   {{"screen", "btx\\glob#norm", toggles({{"1", 0}, {"2", 1}})},
-                    {"menu", "btx\\div#menu", key("3")},
-                    {"screen", "btx\\glob#tuvl", enter()},
-                    {"screen", "btx\\envm#grob", Answer::cancel()},
-                    {"screen", "btx\\milq#milqvgl", key("0")}},
+                   {{QuestionKind::Screen, "btx\\glob#norm", toggles({{'1', 0}, {'2', 1}})},
+                    {QuestionKind::Menu, "btx\\div#menu", key("3")},
+                    {QuestionKind::Screen, "btx\\glob#tuvl", enter()},
+                    {QuestionKind::Screen, "btx\\envm#grob", Answer::cancel()},
+                    {QuestionKind::Screen, "btx\\milq#milqvgl", key("0")}},
                    "Norm=02000,Tu=40,Vl=0",
                    ""},
-        MethodCase{"cancelledMethodScreen", {{"screen", "btx\\glob#norm", Answer::cancel()}}, "", "ABBRUCH"},
+        MethodCase{"cancelledMethodScreen", {{QuestionKind::Screen, "btx\\glob#norm", Answer::cancel()}}, "", "ABBRUCH"},
         MethodCase{"cancelledTemperature",
-                   {{"screen", "btx\\glob#norm", enter()},
-                    {"menu", "btx\\div#menu", key("2")},
-                    {"screen", "btx\\glob#tuvl", Answer::cancel()}},
+                   {{QuestionKind::Screen, "btx\\glob#norm", enter()},
+                    {QuestionKind::Menu, "btx\\div#menu", key("2")},
+                    {QuestionKind::Screen, "btx\\glob#tuvl", Answer::cancel()}},
                    ",Norm=10000",
                    "ABBRUCH"},
         MethodCase{"cancelledFactor",
-                   {{"screen", "btx\\glob#norm", enter()},
-                    {"menu", "btx\\div#menu", key("1")},
-                    {"screen", "btx\\glob#zfgl", Answer::cancel()}},
+                   {{QuestionKind::Screen, "btx\\glob#norm", enter()},
+                    {QuestionKind::Menu, "btx\\div#menu", key("1")},
+                    {QuestionKind::Screen, "btx\\glob#zfgl", Answer::cancel()}},
                    ",Norm=10000,Tu=40,Vl=0,Env=Gb",
                    "ABBRUCH"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -216,12 +199,12 @@ class EnvironmentMenus : public NewProfile, public ::testing::WithParamInterface
 
 TEST_P(EnvironmentMenus, IecHelpOpensTheDocumentAndBackReturnsToTheFirstMenu)
 {
-    script({{"menu", "btx\\div#env", key("2")},
-            {"menu", "btx\\div#enviec", key("HELP")},
-            {"menu", "btx\\div#enviec", key("BACK")},
-            {"menu", "btx\\div#env", key("2")},
-            {"menu", "btx\\div#enviec", key("2")},
-            {"menu", "btx\\div#enviecstaub", key("2")}});
+    script({{QuestionKind::Menu, "btx\\div#env", key("2")},
+            {QuestionKind::Menu, "btx\\div#enviec", key("HELP")},
+            {QuestionKind::Menu, "btx\\div#enviec", key("BACK")},
+            {QuestionKind::Menu, "btx\\div#env", key("2")},
+            {QuestionKind::Menu, "btx\\div#enviec", key("2")},
+            {QuestionKind::Menu, "btx\\div#enviecstaub", key("2")}});
     GlPar() = QStringLiteral("Norm=10000");
     EXPECT_EQ(EnvWahl(GetParam()), QString());
     EXPECT_EQ(GlPar(), QStringLiteral("Norm=10000,Env=IEGf"));
@@ -259,7 +242,7 @@ TEST_P(OutputDialog, BuildsTheControlList)
     EXPECT_EQ(ret, c.ret);
 }
 
-Answer cancelWith(std::initializer_list<std::pair<const char*, int>> t)
+Answer cancelWith(std::initializer_list<std::pair<char, int>> t)
 {
     Answer a = toggles(t);
     a.text = QStringLiteral("ABBRUCH");
@@ -271,40 +254,40 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         OutputCase{"presetsWithoutResultFile",
                    false,
-                   {{"screen", "qsl\\para#teil", enter()},
-                    {"screen", "qsl\\para#btqrm", enter()},
-                    {"screen", "qsl\\para#var", enter()}},
+                   {{QuestionKind::Screen, "qsl\\para#teil", enter()},
+                    {QuestionKind::Screen, "qsl\\para#btqrm", enter()},
+                    {QuestionKind::Screen, "qsl\\para#var", enter()}},
                    ",Qpdr=12300000,Qpbt=12340,Ld=1,Re=Ref",
                    ""},
         OutputCase{"componentRankingWithoutTable",
                    false,
-                   {{"screen", "qsl\\para#teil", toggles({{"3", 0}, {"4", 1}, {"6", 1}})},
-                    {"screen", "qsl\\para#prozqs", fields({"2"})},
-                    {"screen", "qsl\\para#prozbt", fields({"10"})},
-                    {"screen", "qsl\\para#btlist", toggles({{"2", 0}})},
-                    {"screen", "qsl\\para#var", enter()}},
+                   {{QuestionKind::Screen, "qsl\\para#teil", toggles({{'3', 0}, {'4', 1}, {'6', 1}})},
+                    {QuestionKind::Screen, "qsl\\para#prozqs", fields({"2"})},
+                    {QuestionKind::Screen, "qsl\\para#prozbt", fields({"10"})},
+                    {QuestionKind::Screen, "qsl\\para#btlist", toggles({{'2', 0}})},
+                    {QuestionKind::Screen, "qsl\\para#var", enter()}},
                    ",Qpdr=12040600,Qs%=2,Bt%=10,Qpbt=10340,Ld=1,Re=Ref",
                    ""},
         // Toggles 3, 4 and 7 of the result file are alternatives.
         OutputCase{"resultFileAndEveryOption",
                    true,
-                   {{"screen", "qsl\\para#teil", enter()},
-                    {"screen", "qsl\\para#btqrm", enter()},
-                    {"screen", "qsl\\para#teilsp", toggles({{"4", 1}})},
-                    {"screen", "qsl\\para#var", toggles({{"1", 1}, {"2", 1}, {"3", 1}, {"4", 1}})}},
+                   {{QuestionKind::Screen, "qsl\\para#teil", enter()},
+                    {QuestionKind::Screen, "qsl\\para#btqrm", enter()},
+                    {QuestionKind::Screen, "qsl\\para#teilsp", toggles({{'4', 1}})},
+                    {QuestionKind::Screen, "qsl\\para#var", toggles({{'1', 1}, {'2', 1}, {'3', 1}, {'4', 1}})}},
                    ",Qpdr=12300000,Qpbt=12340,Qpsp=1204000,Ld=2,Re=Ber,Mmax=-1",
                    "SPEICH"},
         OutputCase{"cancelledSectionsScreenGoesOn",
                    false,
-                   {{"screen", "qsl\\para#teil", cancelWith({{"2", 0}})},
-                    {"screen", "qsl\\para#btqrm", Answer::cancel()},
-                    {"screen", "qsl\\para#var", enter()}},
+                   {{QuestionKind::Screen, "qsl\\para#teil", cancelWith({{'2', 0}})},
+                    {QuestionKind::Screen, "qsl\\para#btqrm", Answer::cancel()},
+                    {QuestionKind::Screen, "qsl\\para#var", enter()}},
                    ",Qpdr=10300000,Qpbt=12340,Ld=1,Re=Ref",
                    ""},
         OutputCase{"cancelledLastScreen",
                    false,
-                   {{"screen", "qsl\\para#teil", toggles({{"3", 0}})},
-                    {"screen", "qsl\\para#var", Answer::cancel()}},
+                   {{QuestionKind::Screen, "qsl\\para#teil", toggles({{'3', 0}})},
+                    {QuestionKind::Screen, "qsl\\para#var", Answer::cancel()}},
                    ",Qpdr=12000000",
                    "ABBRUCH"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -313,8 +296,8 @@ TEST_F(NewProfile, CalculationFilesSectionResetsTheSecondScratchDirectory)
 {
     p().WorkStr[11] = QStringLiteral("C:\\elsewhere");
     SetParam(p().Cf, QStringLiteral("Tp2"), QStringLiteral("C:\\elsewhere"));
-    script({{"screen", "qsl\\para#teil", toggles({{"1", 0}, {"2", 0}, {"3", 0}, {"7", 1}})},
-            {"screen", "qsl\\para#var", enter()}});
+    script({{QuestionKind::Screen, "qsl\\para#teil", toggles({{'1', 0}, {'2', 0}, {'3', 0}, {'7', 1}})},
+            {QuestionKind::Screen, "qsl\\para#var", enter()}});
     SyPar().clear();
     QString ret;
     AusgabeWahl(ret, false);
@@ -329,10 +312,10 @@ TEST_F(NewProfile, CalculationFilesSectionResetsTheSecondScratchDirectory)
 
 namespace {
 
-const std::vector<Step> normOnlyStandard = {{"screen", "btx\\glob#norm", enter()},
-                                            {"menu", "btx\\div#menu", key("1")},
-                                            {"screen", "btx\\glob#zfgl", enter()},
-                                            {"textpage", "#7", enter()}};
+const std::vector<Step> normOnlyStandard = {{QuestionKind::Screen, "btx\\glob#norm", enter()},
+                                            {QuestionKind::Menu, "btx\\div#menu", key("1")},
+                                            {QuestionKind::Screen, "btx\\glob#zfgl", enter()},
+                                            {QuestionKind::TextPage, "#7", enter()}};
 
 class NewProfileRun : public NewProfile {
 protected:
@@ -341,21 +324,21 @@ protected:
 
 TEST_F(NewProfileRun, StoredResultFileProfileIsSavedAndRuns)
 {
-    script({{"screen", "btx\\glob#norm", enter()},
-            {"menu", "btx\\div#menu", key("1")},
-            {"screen", "btx\\glob#zfgl", fields({"90"})}});
+    script({{QuestionKind::Screen, "btx\\glob#norm", enter()},
+            {QuestionKind::Menu, "btx\\div#menu", key("1")},
+            {QuestionKind::Screen, "btx\\glob#zfgl", fields({"90"})}});
     // The parameter page lists what was asked before the output options.
     QString page;
-    sp.ui().expect(QStringLiteral("textpage"), QStringLiteral("#7"), [&](const Question& q) {
+    sp.ui().expect(QuestionKind::TextPage, QStringLiteral("#7"), [&](const Question& q) {
         page = textPageOf(q)->records.join(QChar(10));
         return Answer::word(QString());
     });
-    script({{"screen", "qsl\\para#teil", enter()},
-            {"screen", "qsl\\para#btqrm", enter()},
-            {"screen", "qsl\\para#teilsp", enter()},
-            {"screen", "qsl\\para#var", toggles({{"4", 1}})},
-            {"profile", "save", Answer::word(QStringLiteral("Neu"))},
-            {"preview", "frmPreview", Answer::cancel()}});
+    script({{QuestionKind::Screen, "qsl\\para#teil", enter()},
+            {QuestionKind::Screen, "qsl\\para#btqrm", enter()},
+            {QuestionKind::Screen, "qsl\\para#teilsp", enter()},
+            {QuestionKind::Screen, "qsl\\para#var", toggles({{'4', 1}})},
+            {QuestionKind::Profile, "save", Answer::word(QStringLiteral("Neu"))},
+            {QuestionKind::Preview, "frmPreview", Answer::cancel()}});
     PrognoseQsl(QStringLiteral("Ln=0"), QStringLiteral("newprofspstd.ql"), false);
 
     // One method: no choice window, and it is the stored one.
@@ -376,10 +359,10 @@ TEST_F(NewProfileRun, StoredResultFileProfileIsSavedAndRuns)
 TEST_F(NewProfileRun, PlainNewProfileStoresNothingAndHasNoResultFile)
 {
     script(normOnlyStandard);
-    script({{"screen", "qsl\\para#teil", enter()},
-            {"screen", "qsl\\para#btqrm", enter()},
-            {"screen", "qsl\\para#var", enter()},
-            {"preview", "frmPreview", Answer::cancel()}});
+    script({{QuestionKind::Screen, "qsl\\para#teil", enter()},
+            {QuestionKind::Screen, "qsl\\para#btqrm", enter()},
+            {QuestionKind::Screen, "qsl\\para#var", enter()},
+            {QuestionKind::Preview, "frmPreview", Answer::cancel()}});
     const QStringList before = profileNames();
     PrognoseQsl(QStringLiteral("Ln=0"), QStringLiteral("newprof.ql"), false);
     EXPECT_EQ(GlPar(), QStringLiteral("Norm=10000,Tu=40,Vl=0,Env=Gb,Zf=100%"));
@@ -390,13 +373,13 @@ TEST_F(NewProfileRun, PlainNewProfileStoresNothingAndHasNoResultFile)
 
 TEST_F(NewProfileRun, CancelledMethodChoiceEndsWithoutOutput)
 {
-    script({{"screen", "btx\\glob#norm", toggles({{"2", 1}})},
-            {"menu", "btx\\div#menu", key("1")},
-            {"screen", "btx\\glob#zfgl", enter()},
-            {"screen", "btx\\milq#milqvgl", key("0")}});
+    script({{QuestionKind::Screen, "btx\\glob#norm", toggles({{'2', 1}})},
+            {QuestionKind::Menu, "btx\\div#menu", key("1")},
+            {QuestionKind::Screen, "btx\\glob#zfgl", enter()},
+            {QuestionKind::Screen, "btx\\milq#milqvgl", key("0")}});
     QStringList offered;
-    sp.ui().expect(QStringLiteral("normwahl"), QStringLiteral("NormWahl"), [&](const Question& q) {
-        offered = q.data.value(QStringLiteral("marks")).toStringList();
+    sp.ui().expect(QuestionKind::NormChoice, QStringLiteral("NormWahl"), [&](const Question& q) {
+        offered = paramsOf<NormChoiceParams>(q).marks;
         return Answer::cancel();
     });
     PrognoseQsl(QStringLiteral("Ln=0"), QStringLiteral("newprofspwahl.ql"), false);
@@ -413,26 +396,26 @@ TEST_F(NewProfileRun, SpecialListReducesTheStoredProfileToTheNorm)
     p().SonderArKonfig = true;
     p().HwNwKonfig = true;
     p().YkBewFaktor = 1.5;
-    script({{"screen", "btx\\glob#norm", toggles({{"2", 1}, {"3", 1}})},
-            {"menu", "btx\\div#menu", key("1")},
-            {"screen", "btx\\glob#zfgl", enter()},
-            {"screen", "btx\\milq#milqvgl", key("1")},
-            {"screen", "btx\\milq#qkl1", key("1")},
-            {"screen", "btx\\milq#qkl2", key("1")},
-            {"screen", "btx\\milq#qkl4", key("1")},
-            {"screen", "btx\\milq#qkl5", key("1")}});
-    sp.ui().expect(QStringLiteral("normwahl"), QStringLiteral("NormWahl"), Answer::button(3));
-    script({{"textpage", "#7", enter()},
-            {"screen", "qsl\\para#teil", enter()},
-            {"screen", "qsl\\para#btqrm", enter()},
-            {"screen", "qsl\\para#teilsp", enter()},
-            {"screen", "qsl\\para#var", toggles({{"4", 1}})},
-            {"msg", "490", Answer::button(Mb::Yes)},
-            {"msg", "526", Answer::button(Mb::Yes)},
-            {"msg", "528", Answer::button(Mb::OK)},
-            {"msg", "527", Answer::button(Mb::No)},
-            {"profile", "save", Answer::word(QStringLiteral("Sonder"))},
-            {"screen", "qsl\\kopfpos#suchqz", Answer::cancel()}});
+    script({{QuestionKind::Screen, "btx\\glob#norm", toggles({{'2', 1}, {'3', 1}})},
+            {QuestionKind::Menu, "btx\\div#menu", key("1")},
+            {QuestionKind::Screen, "btx\\glob#zfgl", enter()},
+            {QuestionKind::Screen, "btx\\milq#milqvgl", key("1")},
+            {QuestionKind::Screen, "btx\\milq#qkl1", key("1")},
+            {QuestionKind::Screen, "btx\\milq#qkl2", key("1")},
+            {QuestionKind::Screen, "btx\\milq#qkl4", key("1")},
+            {QuestionKind::Screen, "btx\\milq#qkl5", key("1")}});
+    sp.ui().expect(QuestionKind::NormChoice, QStringLiteral("NormWahl"), Answer::button(3));
+    script({{QuestionKind::TextPage, "#7", enter()},
+            {QuestionKind::Screen, "qsl\\para#teil", enter()},
+            {QuestionKind::Screen, "qsl\\para#btqrm", enter()},
+            {QuestionKind::Screen, "qsl\\para#teilsp", enter()},
+            {QuestionKind::Screen, "qsl\\para#var", toggles({{'4', 1}})},
+            {QuestionKind::Message, "490", Answer::button(Mb::Yes)},
+            {QuestionKind::Message, "526", Answer::button(Mb::Yes)},
+            {QuestionKind::Message, "528", Answer::button(Mb::OK)},
+            {QuestionKind::Message, "527", Answer::button(Mb::No)},
+            {QuestionKind::Profile, "save", Answer::word(QStringLiteral("Sonder"))},
+            {QuestionKind::Screen, "qsl\\kopfpos#suchqz", Answer::cancel()}});
     PrognoseQsl(QString(), QStringLiteral("newprofspstd.ql"), false);
 
     EXPECT_EQ(ini("profil-gl", "Sonder"), QStringLiteral("Norm=10000,Tu=40,Vl=0,Env=Gb,Zf=100%,Spnorm=1"));
@@ -445,12 +428,12 @@ TEST_F(NewProfileRun, AProfileThatCannotBeStoredIsReported)
 {
     p().IniFile = inst.path("missing-directory/tarn.ini");
     script(normOnlyStandard);
-    script({{"screen", "qsl\\para#teil", enter()},
-            {"screen", "qsl\\para#btqrm", enter()},
-            {"screen", "qsl\\para#var", toggles({{"4", 1}})},
-            {"profile", "save", Answer::word(QStringLiteral("Neu"))},
-            {"msg", "profilsave", Answer::button(Mb::OK)},
-            {"screen", "qsl\\kopfpos#suchqz", Answer::cancel()}});
+    script({{QuestionKind::Screen, "qsl\\para#teil", enter()},
+            {QuestionKind::Screen, "qsl\\para#btqrm", enter()},
+            {QuestionKind::Screen, "qsl\\para#var", toggles({{'4', 1}})},
+            {QuestionKind::Profile, "save", Answer::word(QStringLiteral("Neu"))},
+            {QuestionKind::Message, "profilsave", Answer::button(Mb::OK)},
+            {QuestionKind::Screen, "qsl\\kopfpos#suchqz", Answer::cancel()}});
     PrognoseQsl(QString(), QStringLiteral("newprof.ql"), false);
     EXPECT_FALSE(QFile::exists(p().IniFile));
 }

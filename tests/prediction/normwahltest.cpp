@@ -31,8 +31,8 @@ protected:
 TEST_P(NormChoice, AnswersWithTheMethodOffered)
 {
     QStringList offered;
-    sp.ui().expect(QStringLiteral("normwahl"), QStringLiteral("NormWahl"), [&](const Question& q) {
-        offered = q.data.value(QStringLiteral("marks")).toStringList();
+    sp.ui().expect(QuestionKind::NormChoice, QStringLiteral("NormWahl"), [&](const Question& q) {
+        offered = paramsOf<NormChoiceParams>(q).marks;
         return GetParam().answer;
     });
     EXPECT_EQ(frmBEBez::NormWahl({false, true, false, true}), GetParam().expected);
@@ -53,7 +53,7 @@ TEST(NormChoiceWindow, ShowsTheOfferedMethodsAndNeedsOneForOk)
     Question q;
     q.kind = QuestionKind::NormChoice;
     q.choices = QStringList{"YK 70412", "User list", "MIL-HDBK-217F"};
-    q.data.insert(QStringLiteral("marks"), QStringList{"1", "3"});
+    q.params = NormChoiceParams{QStringList{"1", "3"}, {}, {}, {}, {}};
     {
         frmNormWahl w(q, nullptr);
         w.show();

@@ -33,13 +33,13 @@ TEST(PartsListImportStory, MainMenuImportThenBatchPrediction)
         setLauncher(&launcher);
         ASSERT_EQ(Main(inst.programFile(), QString()).action, StartAction::ShowMain);
         // The file chooser offers workbooks and is answered with the demo workbook.
-        sp.ui().expect("open", "0kopie", [&](const Question& q) {
-            EXPECT_TRUE(q.data.value("filter").toString().startsWith("Excel-Dateien (*.xls;*.xlsx)|"));
+        sp.ui().expect(QuestionKind::OpenFile, "0kopie", [&](const Question& q) {
+            EXPECT_TRUE(paramsOf<FileParams>(q).filter.startsWith("Excel-Dateien (*.xls;*.xlsx)|"));
             return Answer::word(workbook);
         });
         // The new Q-list is opened in the editor, which is closed at once.
         QString opened;
-        sp.ui().expect("qsledit", "frmQslEdit", [&](const Question& q) {
+        sp.ui().expect(QuestionKind::QslEditor, "frmQslEdit", [&](const Question& q) {
             auto* editor = modelOf<QslEditModel>(q);
             opened = editor->QslLn;
             editor->MenuQSL("cancel");

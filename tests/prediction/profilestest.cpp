@@ -81,9 +81,9 @@ TEST_F(ProfilesTest, NoSectionGivesNoNames)
 TEST_F(ProfilesTest, SelectRefusesAnEmptyChoiceThenReturnsTheName)
 {
     ini("[profil-gl]\r\nStandard=Norm=10000\r\n");
-    ui().expect(QStringLiteral("profile"), QStringLiteral("select"), Answer::word(QString()));
-    ui().expect(QStringLiteral("msg"), QStringLiteral("178"), Answer::button(Mb::OK));
-    ui().expect(QStringLiteral("profile"), QStringLiteral("select"), [](const Question& q) {
+    ui().expect(QuestionKind::Profile, QStringLiteral("select"), Answer::word(QString()));
+    ui().expect(QuestionKind::Message, QStringLiteral("178"), Answer::button(Mb::OK));
+    ui().expect(QuestionKind::Profile, QStringLiteral("select"), [](const Question& q) {
         EXPECT_EQ(q.choices, QStringList({"Standard"}));
         return Answer::word(QStringLiteral(" Standard "));
     });
@@ -93,7 +93,7 @@ TEST_F(ProfilesTest, SelectRefusesAnEmptyChoiceThenReturnsTheName)
 
 TEST_F(ProfilesTest, SelectCancelled)
 {
-    ui().expect(QStringLiteral("profile"), QStringLiteral("delete"), Answer::cancel());
+    ui().expect(QuestionKind::Profile, QStringLiteral("delete"), Answer::cancel());
     EXPECT_EQ(frmProgProfil::SelProfile(1), QStringLiteral("ABBRUCH"));
 }
 
@@ -101,19 +101,19 @@ TEST_F(ProfilesTest, SaveChecksLengthAndExistingNames)
 {
     ini("[profil-gl]\r\nStandard=Norm=10000\r\n");
     const QString thirty(30, u'n');
-    ui().expect(QStringLiteral("profile"), QStringLiteral("save"), Answer::word(thirty + u'x'));
-    ui().expect(QStringLiteral("msg"), QStringLiteral("183"), Answer::button(Mb::OK));
-    ui().expect(QStringLiteral("profile"), QStringLiteral("save"), Answer::word(thirty));
+    ui().expect(QuestionKind::Profile, QStringLiteral("save"), Answer::word(thirty + u'x'));
+    ui().expect(QuestionKind::Message, QStringLiteral("183"), Answer::button(Mb::OK));
+    ui().expect(QuestionKind::Profile, QStringLiteral("save"), Answer::word(thirty));
     EXPECT_EQ(frmProgProfil::SaveProfile(), thirty);
 
     // Existing name: Cancel asks again, No stores nothing, Yes overwrites.
-    ui().expect(QStringLiteral("profile"), QStringLiteral("save"), Answer::word(QStringLiteral("Standard")));
-    ui().expect(QStringLiteral("msg"), QStringLiteral("181"), Answer::button(Mb::Cancel));
-    ui().expect(QStringLiteral("profile"), QStringLiteral("save"), Answer::word(QStringLiteral("Standard")));
-    ui().expect(QStringLiteral("msg"), QStringLiteral("181"), Answer::button(Mb::No));
+    ui().expect(QuestionKind::Profile, QStringLiteral("save"), Answer::word(QStringLiteral("Standard")));
+    ui().expect(QuestionKind::Message, QStringLiteral("181"), Answer::button(Mb::Cancel));
+    ui().expect(QuestionKind::Profile, QStringLiteral("save"), Answer::word(QStringLiteral("Standard")));
+    ui().expect(QuestionKind::Message, QStringLiteral("181"), Answer::button(Mb::No));
     EXPECT_EQ(frmProgProfil::SaveProfile(), QString());
-    ui().expect(QStringLiteral("profile"), QStringLiteral("save"), Answer::word(QStringLiteral("Standard")));
-    ui().expect(QStringLiteral("msg"), QStringLiteral("181"), Answer::button(Mb::Yes));
+    ui().expect(QuestionKind::Profile, QStringLiteral("save"), Answer::word(QStringLiteral("Standard")));
+    ui().expect(QuestionKind::Message, QStringLiteral("181"), Answer::button(Mb::Yes));
     EXPECT_EQ(frmProgProfil::SaveProfile(), QStringLiteral("Standard"));
     EXPECT_TRUE(ui().allUsed());
 }
@@ -125,10 +125,10 @@ TEST_F(ProfilesTest, SaveRefusesANameWithACommaOrAnEqualsSign)
 {
     ini("[profil-gl]\r\nStandard=Norm=10000\r\n");
     for (const char* bad : {"Netzteil,neu", "Tu=55"}) {
-        ui().expect(QStringLiteral("profile"), QStringLiteral("save"), Answer::word(QString::fromLatin1(bad)));
-        ui().expect(QStringLiteral("msg"), QStringLiteral("505"), Answer::button(Mb::OK));
+        ui().expect(QuestionKind::Profile, QStringLiteral("save"), Answer::word(QString::fromLatin1(bad)));
+        ui().expect(QuestionKind::Message, QStringLiteral("505"), Answer::button(Mb::OK));
     }
-    ui().expect(QStringLiteral("profile"), QStringLiteral("save"), Answer::word(QStringLiteral("Netzteil neu")));
+    ui().expect(QuestionKind::Profile, QStringLiteral("save"), Answer::word(QStringLiteral("Netzteil neu")));
     EXPECT_EQ(frmProgProfil::SaveProfile(), QStringLiteral("Netzteil neu"));
     EXPECT_TRUE(ui().allUsed());
 }
@@ -137,14 +137,14 @@ TEST_F(ProfilesTest, SaveRefusesANameWithACommaOrAnEqualsSign)
 TEST_F(ProfilesTest, DeleteAsksFirst)
 {
     ini("[profil-gl]\r\nStandard=Norm=10000\r\nB=Norm=1\r\n[profil-sy]\r\nB=Qpdr=1\r\nStandard=Qpdr=2\r\n");
-    ui().expect(QStringLiteral("profile"), QStringLiteral("delete"), Answer::word(QStringLiteral("Standard")));
-    ui().expect(QStringLiteral("msg"), QStringLiteral("506"), [](const Question& q) {
+    ui().expect(QuestionKind::Profile, QStringLiteral("delete"), Answer::word(QStringLiteral("Standard")));
+    ui().expect(QuestionKind::Message, QStringLiteral("506"), [](const Question& q) {
         EXPECT_TRUE(q.text.contains(QStringLiteral("Standard"))) << q.text.toStdString();
         return Answer::button(Mb::No);
     });
-    ui().expect(QStringLiteral("profile"), QStringLiteral("delete"), Answer::word(QStringLiteral("B")));
-    ui().expect(QStringLiteral("msg"), QStringLiteral("506"), Answer::button(Mb::Yes));
-    ui().expect(QStringLiteral("profile"), QStringLiteral("delete"), [](const Question& q) {
+    ui().expect(QuestionKind::Profile, QStringLiteral("delete"), Answer::word(QStringLiteral("B")));
+    ui().expect(QuestionKind::Message, QStringLiteral("506"), Answer::button(Mb::Yes));
+    ui().expect(QuestionKind::Profile, QStringLiteral("delete"), [](const Question& q) {
         EXPECT_EQ(q.choices, QStringList({"Standard"}));
         return Answer::cancel();
     });
@@ -160,13 +160,13 @@ TEST_F(ProfilesTest, SaveWithFiftyProfilesOffersOnlyOverwriting)
     for (int i = 0; i < 50; ++i)
         text += "P" + QByteArray::number(i) + "=Norm=10000\r\n";
     ini(text);
-    ui().expect(QStringLiteral("profile"), QStringLiteral("save"), Answer::word(QStringLiteral("New")));
-    ui().expect(QStringLiteral("msg"), QStringLiteral("182"), Answer::button(Mb::Yes));
-    ui().expect(QStringLiteral("profile"), QStringLiteral("save"), Answer::word(QStringLiteral("P7")));
-    ui().expect(QStringLiteral("msg"), QStringLiteral("181"), Answer::button(Mb::Yes));
+    ui().expect(QuestionKind::Profile, QStringLiteral("save"), Answer::word(QStringLiteral("New")));
+    ui().expect(QuestionKind::Message, QStringLiteral("182"), Answer::button(Mb::Yes));
+    ui().expect(QuestionKind::Profile, QStringLiteral("save"), Answer::word(QStringLiteral("P7")));
+    ui().expect(QuestionKind::Message, QStringLiteral("181"), Answer::button(Mb::Yes));
     EXPECT_EQ(frmProgProfil::SaveProfile(), QStringLiteral("P7"));
-    ui().expect(QStringLiteral("profile"), QStringLiteral("save"), Answer::word(QStringLiteral("New")));
-    ui().expect(QStringLiteral("msg"), QStringLiteral("182"), Answer::button(Mb::No));
+    ui().expect(QuestionKind::Profile, QStringLiteral("save"), Answer::word(QStringLiteral("New")));
+    ui().expect(QuestionKind::Message, QStringLiteral("182"), Answer::button(Mb::No));
     EXPECT_EQ(frmProgProfil::SaveProfile(), QString());
 }
 

@@ -35,7 +35,7 @@ public:
         ++asks;
         if (q.kind == QuestionKind::Preview) {
             Answer a = Answer::word(QStringLiteral("pr"));
-            a.data.insert(QStringLiteral("pdf"), true);
+            a.toPdf = true;
             return a;
         }
         if (q.kind == QuestionKind::SaveFile)

@@ -1,3 +1,4 @@
+#include "common/answers.h"
 #include "common/testutil.h"
 #include "component_file/mixbt.h"
 #include "dialogue/beprogein.h"
@@ -24,29 +25,10 @@
 // their classes from the hand-check rows of the system database and the user list).
 namespace {
 
-Answer enter()
-{
-    return Answer::word(QString());
-}
-Answer key(const char* k)
-{
-    return Answer::word(QString::fromLatin1(k));
-}
-Answer toggles(std::initializer_list<std::pair<const char*, int>> t)
-{
-    Answer a;
-    for (const auto& [k, v] : t)
-        a.data.insert(QString::fromLatin1(k), v);
-    return a;
-}
-
-// Entry fields from 0 on.
-Answer fieldsAt(const QStringList& v)
-{
-    Answer a;
-    a.values = v;
-    return a;
-}
+using answers::enter;
+using answers::fields;
+using answers::key;
+using answers::toggles;
 
 // The text of a page in the form the screen shows (one line per record).
 QString pageText(const Question& q)
@@ -95,7 +77,7 @@ protected:
             return Database::open(path, true);
         };
         ui.onUnexpected = [](const QString& what) { ADD_FAILURE() << what.toStdString(); };
-        ui.always(QStringLiteral("textpage"), QStringLiteral("#7"), enter());
+        ui.always(QuestionKind::TextPage, QStringLiteral("#7"), enter());
         sp.program().ui = &ui;
     }
     void TearDown() override
@@ -122,13 +104,13 @@ protected:
             ADD_FAILURE() << "merge: " << line.toStdString();
     }
 
-    void step(const char* kind, const char* k, Answer a)
+    void step(QuestionKind kind, const char* k, Answer a)
     {
-        ui.expect(QString::fromLatin1(kind), QString::fromLatin1(k), a);
+        ui.expect(kind, QString::fromLatin1(k), a);
     }
-    void step(const char* kind, const char* k, ScriptedInteraction::Responder r)
+    void step(QuestionKind kind, const char* k, ScriptedInteraction::Responder r)
     {
-        ui.expect(QString::fromLatin1(kind), QString::fromLatin1(k), r);
+        ui.expect(kind, QString::fromLatin1(k), r);
     }
     QStringList asked() const
     {
@@ -218,30 +200,30 @@ class ResistorRun : public SingleComponentRun {
 protected:
     // Conditions, the three methods (or the ones given), temperature Tu, then
     // the stress data of the resistor: MIL quality factor 3, no self-heating.
-    void parameters(const char* Tu, Answer methods = toggles({{"2", 1}, {"3", 1}}))
+    void parameters(const char* Tu, Answer methods = toggles({{'2', 1}, {'3', 1}}))
     {
-        step("menu", "btx\\div#refber", key("1"));
-        step("screen", "btx\\glob#norm", methods);
-        step("menu", "btx\\div#menu", key("2"));
-        step("screen", "btx\\glob#tuvl", fieldsAt({QString::fromLatin1(Tu), "0"}));
+        step(QuestionKind::Menu, "btx\\div#refber", key("1"));
+        step(QuestionKind::Screen, "btx\\glob#norm", methods);
+        step(QuestionKind::Menu, "btx\\div#menu", key("2"));
+        step(QuestionKind::Screen, "btx\\glob#tuvl", fields({QString::fromLatin1(Tu), "0"}));
     }
     void stress(bool withMil = true)
     {
         if (withMil) {
-            step("screen", "btx\\milq#milqv", key("2"));
-            step("screen", "btx\\milq#piqe", fieldsAt({"", "3"}));
+            step(QuestionKind::Screen, "btx\\milq#milqv", key("2"));
+            step(QuestionKind::Screen, "btx\\milq#piqe", fields({"", "3"}));
         }
-        step("screen", "btx\\div#tei", enter());
+        step(QuestionKind::Screen, "btx\\div#tei", enter());
     }
     // The preview keeps the printed texts and closes.
     void preview()
     {
-        step("preview", "frmPreview", [this](const Question&) {
+        step(QuestionKind::Preview, "frmPreview", [this](const Question&) {
             printed << printedTexts();
             return Answer::cancel();
         });
     }
-    void next(const char* code) { step("menu", "btx\\div#ret", key(code)); }
+    void next(const char* code) { step(QuestionKind::Menu, "btx\\div#ret", key(code)); }
     // The results of the component at each result page (the page with the rate table).
     void keepResults()
     {
@@ -295,7 +277,7 @@ TEST_F(ResistorRun, EveryMethodGivesTheRateOfTheModelInTheTableAndOnThePrintedPa
 
 TEST_F(ResistorRun, OnlyMilComputesOnlyMilAndNeverOpensTheUserList)
 {
-    parameters("50", toggles({{"1", 0}, {"2", 1}}));
+    parameters("50", toggles({{'1', 0}, {'2', 1}}));
     stress();
     preview();
     next("1");
@@ -316,7 +298,7 @@ TEST_F(ResistorRun, AnItemNumberArgumentIsNormalisedAndAfterTheNextComponentChoi
     preview();
     next("2");
     // The next component is asked, never taken from the argument again.
-    step("screen", "btx\\tsabrth#tsa", Answer::cancel());
+    step(QuestionKind::Screen, "btx\\tsabrth#tsa", Answer::cancel());
     QString k = QStringLiteral("Yk=a12-b3-c4");
     PrognoseBt(k);
     ASSERT_GE(ui.pages.size(), 2);
@@ -333,8 +315,8 @@ TEST_F(ResistorRun, NewRunParametersKeepTheComponentAndItsStressDataAndRecompute
     preview();
     // "GL": new temperature only, then the same component is computed again.
     next("3");
-    step("menu", "btx\\div#beaprof", key("2"));
-    step("screen", "btx\\glob#tuvl", fieldsAt({"60", "0"}));
+    step(QuestionKind::Menu, "btx\\div#beaprof", key("2"));
+    step(QuestionKind::Screen, "btx\\glob#tuvl", fields({"60", "0"}));
     preview();
     next("1");
     keepResults();
@@ -353,8 +335,8 @@ TEST_F(ResistorRun, NewStressDataAskTheParametersAndTheStressDataAgain)
     stress();
     preview();
     next("4");
-    step("menu", "btx\\div#beaprof", key("2"));
-    step("screen", "btx\\glob#tuvl", fieldsAt({"60", "0"}));
+    step(QuestionKind::Menu, "btx\\div#beaprof", key("2"));
+    step(QuestionKind::Screen, "btx\\glob#tuvl", fields({"60", "0"}));
     stress();
     preview();
     next("1");
@@ -392,7 +374,7 @@ TEST_F(ResistorRun, AUserListThatCannotBeOpenedEndsOnlyThisComponent)
     parameters("50");
     stress();
     QString shown;
-    step("msg", "473", [&shown](const Question& q) {
+    step(QuestionKind::Message, "473", [&shown](const Question& q) {
         shown = q.text;
         return Answer::button(Mb::OK);
     });
@@ -408,11 +390,11 @@ TEST_F(ResistorRun, AUserListThatCannotBeOpenedEndsOnlyThisComponent)
 
 TEST_F(ResistorRun, ANonRelevantComponentEndsTheLoopWithItsMessage)
 {
-    step("menu", "btx\\div#refber", key("2"));
-    step("screen", "btx\\glob#norm", enter());
-    step("menu", "btx\\div#menu", key("1"));
+    step(QuestionKind::Menu, "btx\\div#refber", key("2"));
+    step(QuestionKind::Screen, "btx\\glob#norm", enter());
+    step(QuestionKind::Menu, "btx\\div#menu", key("1"));
     QString shown;
-    step("msg", "64", [&shown](const Question& q) {
+    step(QuestionKind::Message, "64", [&shown](const Question& q) {
         shown = q.text;
         return Answer::button(Mb::OK);
     });
@@ -430,7 +412,7 @@ TEST_F(ResistorRun, EachComponentNamesItsOwnBlockAndOneEnteredByHandNone)
     stress();
     preview();
     next("2");
-    step("screen", "btx\\tsabrth#tsa", fieldsAt({"", "SJ-WAVE"}));
+    step(QuestionKind::Screen, "btx\\tsabrth#tsa", fields({"", "SJ-WAVE"}));
     QStringList blocks;
     ui.onPage = [&blocks](int, const QString& page) {
         const QRegularExpression block(QStringLiteral("(bt\\\\\\S+):"));
@@ -439,16 +421,16 @@ TEST_F(ResistorRun, EachComponentNamesItsOwnBlockAndOneEnteredByHandNone)
             blocks << m.captured(1);
         return enter();
     };
-    step("screen", "btx\\milq#milqv", key("2"));
-    step("screen", "btx\\milq#piqe", fieldsAt({"", "1"}));
-    step("screen", "btx\\vftbzf#vfi", enter());
+    step(QuestionKind::Screen, "btx\\milq#milqv", key("2"));
+    step(QuestionKind::Screen, "btx\\milq#piqe", fields({"", "1"}));
+    step(QuestionKind::Screen, "btx\\vftbzf#vfi", enter());
     preview();
     next("2");
-    step("screen", "btx\\tsabrth#tsa", fieldsAt({"", "NOT-IN-FILE"}));
+    step(QuestionKind::Screen, "btx\\tsabrth#tsa", fields({"", "NOT-IN-FILE"}));
     // The user is told that the designation is not in the component file before
     // the entry of its data starts with the class menu; cancelled, the run ends.
-    step("msg", "53", Answer::button(Mb::OK));
-    step("menu", "btx\\bac#hg", Answer::cancel());
+    step(QuestionKind::Message, "53", Answer::button(Mb::OK));
+    step(QuestionKind::Menu, "btx\\bac#hg", Answer::cancel());
     QString k = QStringLiteral("Typ=HC-R1");
     PrognoseBt(k);
     ASSERT_EQ(blocks.size(), 2) << ui.pages.join("\n-----\n").toStdString();
@@ -461,12 +443,12 @@ TEST_F(ResistorRun, EachComponentNamesItsOwnBlockAndOneEnteredByHandNone)
 // it ends the loop without a printout and without the next-step menu.
 TEST_F(ResistorRun, ACancelledCommentPageEndsTheLoop)
 {
-    step("menu", "btx\\div#refber", key("1"));
-    step("screen", "btx\\glob#norm", enter());
-    step("menu", "btx\\div#menu", key("1"));
-    ui.always(QStringLiteral("screen"), QStringLiteral("*"), enter()); // the stress data as proposed
-    step("menu", "btx\\div#drift", key("2"));
-    step("menu", "btx\\div#zf", key("1"));
+    step(QuestionKind::Menu, "btx\\div#refber", key("1"));
+    step(QuestionKind::Screen, "btx\\glob#norm", enter());
+    step(QuestionKind::Menu, "btx\\div#menu", key("1"));
+    ui.always(QuestionKind::Screen, QStringLiteral("*"), enter()); // the stress data as proposed
+    step(QuestionKind::Menu, "btx\\div#drift", key("2"));
+    step(QuestionKind::Menu, "btx\\div#zf", key("1"));
     bool commentsSeen = false;
     ui.onPage = [&commentsSeen](int, const QString& page) {
         if (!page.contains(QStringLiteral("die Ausfallrate gilt")))
@@ -487,13 +469,13 @@ TEST_F(ResistorRun, ThePrintoutEndsAsAPdfFile)
 {
     parameters("50");
     stress();
-    step("preview", "frmPreview", [](const Question&) {
+    step(QuestionKind::Preview, "frmPreview", [](const Question&) {
         Answer a = Answer::word(QStringLiteral("pr"));
-        a.data.insert(QStringLiteral("pdf"), true);
+        a.toPdf = true;
         return a;
     });
     const QString pdf = inst.path("hc-r1.pdf");
-    step("save", "pdfdatei", Answer::word(pdf));
+    step(QuestionKind::SaveFile, "pdfdatei", Answer::word(pdf));
     next("1");
     QString k = QStringLiteral("Typ=HC-R1");
     PrognoseBt(k);

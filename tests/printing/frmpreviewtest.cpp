@@ -179,12 +179,12 @@ TEST_F(PreviewWindow, PrintCommandAsksAboutTheLongJob)
     w.show();
     EXPECT_TRUE(w.button(QStringLiteral("arch"))->isVisible());
     EXPECT_TRUE(w.pdfBox()->isVisible());
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("94"), Answer::button(Mb::No));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("94"), Answer::button(Mb::No));
     click(w, "pr mit");
     EXPECT_FALSE(state.decided());
     EXPECT_TRUE(w.button(QStringLiteral("pr mit"))->isEnabled());
     w.pdfBox()->setChecked(true);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("94"), Answer::button(Mb::Yes));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("94"), Answer::button(Mb::Yes));
     click(w, "pr ohne");
     EXPECT_TRUE(state.confirmed());
     EXPECT_FALSE(state.ArchivJa);

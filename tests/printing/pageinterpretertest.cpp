@@ -145,7 +145,7 @@ TEST_F(Interpreter, APageWithoutEndDrawsItsRecordsThenReportsTheError)
                               int pos = 5;
                               return PrGetLong(state().PrSeitenTab, pos) - 1;
                           }());
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("0"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("0"), Answer::button(Mb::OK));
     RecordingTarget t;
     PrZeigSeite(t, 1, -1, PageSource::Pages);
     EXPECT_TRUE(t.calls.contains(QStringLiteral("line 100,200-300,400")));

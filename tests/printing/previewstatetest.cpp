@@ -12,11 +12,11 @@ TEST_F(Preview, MoreThanTwentyPagesAskBeforePrinting)
 {
     PreviewState s(21, true, false);
     s.command(QStringLiteral(">"));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("94"), Answer::button(Mb::No));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("94"), Answer::button(Mb::No));
     s.command(QStringLiteral("pr mit"));
     EXPECT_FALSE(s.decided());
     EXPECT_EQ(s.AktSeite, 2);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("94"), Answer::button(Mb::Yes));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("94"), Answer::button(Mb::Yes));
     s.command(QStringLiteral("pr mit"));
     EXPECT_TRUE(s.confirmed());
     EXPECT_TRUE(s.ArchivJa);
@@ -46,8 +46,8 @@ TEST_F(Preview, ArchiveChoices)
 TEST_F(Preview, ArchiveAnsweredNoThenPrintKeepsArchiveOnlyOff)
 {
     PreviewState s(25, true, false);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("94"), Answer::button(Mb::No));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("94"), Answer::button(Mb::Yes));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("94"), Answer::button(Mb::No));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("94"), Answer::button(Mb::Yes));
     s.command(QStringLiteral("arch"));
     s.command(QStringLiteral("pr mit"));
     EXPECT_TRUE(s.confirmed());

@@ -76,7 +76,7 @@ TEST_P(PrintArea, TooSmallRefusesWithMessage442AndOpensNothing)
     const AreaRow& row = GetParam();
     sp.program().Raender = {1134, 850, row.width, row.height};
     if (!row.accepted)
-        sp.ui().expect(QStringLiteral("msg"), QStringLiteral("442"), Answer::button(Mb::OK));
+        sp.ui().expect(QuestionKind::Message, QStringLiteral("442"), Answer::button(Mb::OK));
     EXPECT_EQ(PrInit(), row.accepted);
     EXPECT_EQ(QFileInfo::exists(pagesFile()), row.accepted);
     EXPECT_TRUE(sp.ui().allUsed());

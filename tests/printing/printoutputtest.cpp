@@ -108,7 +108,7 @@ TEST_F(Output, APdfThatCannotBeWrittenIsCancelledWithAMessage)
     usePdfPrinter(path(QStringLiteral("blocker/job.pdf")));
     ASSERT_TRUE(PrInit());
     writeNumberedPages(1);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("487"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("487"), Answer::button(Mb::OK));
     QString title;
     EXPECT_TRUE(PrAusgabe(title, 1));
     EXPECT_EQ(title, QStringLiteral("ABBRUCH"));
@@ -123,7 +123,7 @@ TEST_F(Output, WithoutPrinterTheDirectPrintoutGoesToAPdfInTheResultFolder)
     sp.program().Cf = QStringLiteral(",ResDir=") + path(QStringLiteral("results"));
     ASSERT_TRUE(PrInit());
     writeNumberedPages(2);
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("pdf"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("pdf"), Answer::button(Mb::OK));
     QString title;
     EXPECT_TRUE(PrAusgabe(title, 1));
     EXPECT_TRUE(title.isEmpty());
@@ -141,7 +141,7 @@ TEST_F(Output, PreviewPrintCommandPrintsOnTheCurrentPrinter)
 {
     ASSERT_TRUE(PrInit());
     writeNumberedPages(2);
-    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), Answer::word(QStringLiteral("pr mit")));
+    sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), Answer::word(QStringLiteral("pr mit")));
     QString title;
     EXPECT_TRUE(PrAusgabe(title));
     EXPECT_TRUE(title.isEmpty());
@@ -155,7 +155,7 @@ TEST_F(Output, CancelledPreviewPrintsNothing)
 {
     ASSERT_TRUE(PrInit());
     writeNumberedPages(2);
-    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), Answer::cancel());
+    sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), Answer::cancel());
     QString title;
     EXPECT_TRUE(PrAusgabe(title));
     EXPECT_EQ(title, QStringLiteral("ABBRUCH"));
@@ -180,18 +180,18 @@ TEST_F(Output, PdfFromThePreviewProposesTheNextFreeNameAndRemembersTheFolder)
     testutil::writeFile(results + QStringLiteral("/A0004201.pdf"), "x");
 
     Answer printToPdf = Answer::word(QStringLiteral("pr mit"));
-    printToPdf.data.insert(QStringLiteral("pdf"), true);
+    printToPdf.toPdf = true;
     for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(PrInit());
         writeNumberedPages(2);
-        sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), printToPdf);
-        sp.ui().expect(QStringLiteral("save"), QStringLiteral("pdfdatei"), [&](const Question& q) {
-            EXPECT_EQ(q.data.value(QStringLiteral("dir")).toString(), round == 0 ? results : chosen);
-            EXPECT_EQ(q.data.value(QStringLiteral("file")).toString(),
+        sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), printToPdf);
+        sp.ui().expect(QuestionKind::SaveFile, QStringLiteral("pdfdatei"), [&](const Question& q) {
+            EXPECT_EQ(paramsOf<FileParams>(q).dir, round == 0 ? results : chosen);
+            EXPECT_EQ(paramsOf<FileParams>(q).file,
                       round == 0 ? QStringLiteral("A0004202.pdf") : QStringLiteral("A0004200.pdf"));
             // Titled and filtered for PDF; a name typed without ".pdf" gets it.
             EXPECT_EQ(q.text, QStringLiteral("PDF-Datei wählen"));
-            EXPECT_EQ(q.data.value(QStringLiteral("filter")).toString(), QStringLiteral("PDF (*.pdf)|*.pdf"));
+            EXPECT_EQ(paramsOf<FileParams>(q).filter, QStringLiteral("PDF (*.pdf)|*.pdf"));
             return Answer::word(chosen + (round == 0 ? QStringLiteral("/out0.pdf") : QStringLiteral("/out1")));
         });
         QString title;
@@ -218,13 +218,13 @@ TEST_F(Output, PdfFromThePreviewProposesTheFirstNumberWithoutAPdf)
     testutil::writeFile(results + QStringLiteral("/A0000101.slk"), "this run");
 
     Answer printToPdf = Answer::word(QStringLiteral("pr mit"));
-    printToPdf.data.insert(QStringLiteral("pdf"), true);
+    printToPdf.toPdf = true;
     ASSERT_TRUE(PrInit());
     writeNumberedPages(2);
-    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), printToPdf);
+    sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), printToPdf);
     QString offered;
-    sp.ui().expect(QStringLiteral("save"), QStringLiteral("pdfdatei"), [&](const Question& q) {
-        offered = q.data.value(QStringLiteral("file")).toString();
+    sp.ui().expect(QuestionKind::SaveFile, QStringLiteral("pdfdatei"), [&](const Question& q) {
+        offered = paramsOf<FileParams>(q).file;
         return Answer::cancel();
     });
     QString title;
@@ -240,9 +240,9 @@ TEST_F(Output, CancelledSaveDialogCancelsThePdf)
     ASSERT_TRUE(PrInit());
     writeNumberedPages(1);
     Answer printToPdf = Answer::word(QStringLiteral("pr mit"));
-    printToPdf.data.insert(QStringLiteral("pdf"), true);
-    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), printToPdf);
-    sp.ui().expect(QStringLiteral("save"), QStringLiteral("pdfdatei"), Answer::cancel());
+    printToPdf.toPdf = true;
+    sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), printToPdf);
+    sp.ui().expect(QuestionKind::SaveFile, QStringLiteral("pdfdatei"), Answer::cancel());
     QString title;
     EXPECT_TRUE(PrAusgabe(title));
     EXPECT_EQ(title, QStringLiteral("ABBRUCH"));
@@ -333,7 +333,7 @@ TEST_P(ResultName, TakesTheFirstFreeNameByMakingIt)
         testutil::writeFile(dir.filePath(stem + QStringLiteral("%1.slk").arg(k, 2, 10, QChar(u'0'))), "x");
     QString told;
     if (!row.found)
-        sp.ui().expect(QStringLiteral("msg"), QStringLiteral("ergname"), [&](const Question& q) {
+        sp.ui().expect(QuestionKind::Message, QStringLiteral("ergname"), [&](const Question& q) {
             told = q.text;
             return Answer::button(Mb::OK);
         });
@@ -373,12 +373,11 @@ TEST(ResultNameDialog, ConfirmedPathOrUnchangedOnCancel)
     testutil::ScriptedProgram sp;
     QString directory = QStringLiteral("/start");
     QString unused;
-    sp.ui().expect(QStringLiteral("save"), QStringLiteral("ergdatei"), Answer::cancel());
+    sp.ui().expect(QuestionKind::SaveFile, QStringLiteral("ergdatei"), Answer::cancel());
     EXPECT_FALSE(WahlErgDatei(directory, QStringLiteral("Title"), QStringLiteral("A.pdf"), unused, 0));
     EXPECT_EQ(directory, QStringLiteral("/start"));
-    sp.ui().expect(QStringLiteral("save"), QStringLiteral("ergdatei"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::SaveFile, QStringLiteral("ergdatei"), [](const Question& q) {
         EXPECT_EQ(q.text, QStringLiteral("Title"));
-        EXPECT_EQ(q.data.value(QStringLiteral("flags")).toInt(), 2054);
         return Answer::word(QStringLiteral("/chosen/B.pdf"));
     });
     EXPECT_TRUE(WahlErgDatei(directory, QStringLiteral("Title"), QStringLiteral("A.pdf"), unused, 0));
@@ -428,7 +427,7 @@ TEST_F(Archive, AFailedOpenTurnsTheArchiveOff)
 {
     testutil::writeFile(path(QStringLiteral("plainfile")), "x");
     writeIni(path(QStringLiteral("plainfile")));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("473"), Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("473"), Answer::button(Mb::OK));
     ArchivStart();
     EXPECT_FALSE(state().ArchivAktiv);
     EXPECT_TRUE(sp.ui().allUsed());
@@ -441,7 +440,7 @@ TEST_F(Archive, TheDatabaseErrorKeepsItsUmlautsInTheMessage)
     // The error description is ANSI text; the message shows OEM arguments.
     testutil::writeFile(path(QStringLiteral("Prüfung")), "x");
     writeIni(path(QStringLiteral("Prüfung")));
-    sp.ui().expect(QStringLiteral("msg"), QStringLiteral("473"), [](const Question& q) {
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("473"), [](const Question& q) {
         EXPECT_TRUE(q.text.contains(QStringLiteral("Prüfung"))) << q.text.toStdString();
         return Answer::button(Mb::OK);
     });

@@ -13,7 +13,7 @@ protected:
     QStringList printed(const QStringList& lines)
     {
         QStringList pages;
-        sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [&pages](const Question&) {
+        sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), [&pages](const Question&) {
             pages = pageTexts();
             return Answer::cancel();
         });
@@ -79,7 +79,7 @@ TEST_F(ProtocolPrint, ContinuationLinesFitThePrintArea)
     closePageFiles();
 
     double widest = 0, area = 0;
-    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [&](const Question&) {
+    sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), [&](const Question&) {
         // While the preview shows, the protocol's job is the one in hand.
         const PrintState& s = printState();
         widest = currentPrinter().textWidth(s.font, lines.value(1));
@@ -119,9 +119,9 @@ TEST_F(ProtocolPrint, ToAPdfFileThroughThePreview)
 {
     const QString pdf = dir.filePath(QStringLiteral("protocol.pdf"));
     Answer toPdf = Answer::word(QStringLiteral("pr mit"));
-    toPdf.data.insert(QStringLiteral("pdf"), true);
-    sp.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), toPdf);
-    sp.ui().expect(QStringLiteral("save"), QStringLiteral("pdfdatei"), Answer::word(pdf));
+    toPdf.toPdf = true;
+    sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), toPdf);
+    sp.ui().expect(QuestionKind::SaveFile, QStringLiteral("pdfdatei"), Answer::word(pdf));
     ProtocolPrintout printout;
     QString error;
     EXPECT_TRUE(printout.printLines({QStringLiteral("x ")}, &error));

@@ -122,9 +122,9 @@ TEST_F(FehlQsBtTest, LongCommentKeepsItsFirstThirtyCharacters)
 TEST_F(FehlQsBtTest, FileListNamedByTheUserHoldsTitleHeadingsAndEntries)
 {
     const QString target = root.filePath(QStringLiteral("board_fehl"));
-    program.ui().expect(QStringLiteral("save"), QStringLiteral("fehlliste"), [&](const Question& q) {
-        EXPECT_EQ(q.data.value("file").toString(), QStringLiteral("BOARD_fehl.txt"));
-        EXPECT_TRUE(q.data.value("filter").toString().startsWith(QStringLiteral("Textdateien (*.txt)|*.txt")));
+    program.ui().expect(QuestionKind::SaveFile, QStringLiteral("fehlliste"), [&](const Question& q) {
+        EXPECT_EQ(paramsOf<FileParams>(q).file, QStringLiteral("BOARD_fehl.txt"));
+        EXPECT_TRUE(paramsOf<FileParams>(q).filter.startsWith(QStringLiteral("Textdateien (*.txt)|*.txt")));
         return Answer::word(target);
     });
     check({"Stck=2,Typ=GONE,Sl=R7", "Stck=1,Typ=NOSUB,Qm=Qsl"}, false);
@@ -139,7 +139,7 @@ TEST_F(FehlQsBtTest, FileListNamedByTheUserHoldsTitleHeadingsAndEntries)
 
 TEST_F(FehlQsBtTest, CancelledSaveAsWritesNothing)
 {
-    program.ui().expect(QStringLiteral("save"), QStringLiteral("fehlliste"), Answer::cancel());
+    program.ui().expect(QuestionKind::SaveFile, QStringLiteral("fehlliste"), Answer::cancel());
     check({"Stck=2,Typ=GONE"}, false);
     EXPECT_TRUE(QDir(root.path()).entryList({"*_fehl"}).isEmpty());
     EXPECT_FALSE(program.ui().headlessList().visible);
@@ -151,7 +151,7 @@ TEST_F(FehlQsBtTest, UnreadableBlockEndsTheCheckWithoutOutput)
     const QString block = QString(blockFilePath(bin, QStringLiteral("41000"))).replace(u'\\', u'/');
     ASSERT_TRUE(QFile::remove(block));
     ASSERT_TRUE(QDir().mkpath(block));
-    program.ui().always(QStringLiteral("msg"), QStringLiteral("*"), Answer::button(Mb::OK));
+    program.ui().always(QuestionKind::Message, QStringLiteral("*"), Answer::button(Mb::OK));
     check({"Stck=1,Typ=GONE", "Stck=1,Typ=R1", "Stck=1,Typ=ALSO-GONE"});
     EXPECT_TRUE(listLines().contains("Pos.: 3,  GONE        BE missing"));
     EXPECT_FALSE(listLines().join('\n').contains("ALSO-GONE")) << "the scan stops at the unreadable block";
@@ -163,7 +163,7 @@ TEST_F(FehlQsBtTest, UnreadableBlockEndsTheCheckWithoutOutput)
 
 TEST_F(FehlQsBtTest, MissingQslFileGoesToTheErrorHandler)
 {
-    program.ui().expect(QStringLiteral("error"), QStringLiteral("*"), Answer::button(ErrPtnr::LeaveProcedure));
+    program.ui().expect(QuestionKind::Error, QStringLiteral("*"), Answer::button(ErrPtnr::LeaveProcedure));
     QString ln = QStringLiteral("42");
     FehlQsBt(ln, false, true, false);
     EXPECT_EQ(ln, QStringLiteral("00042"));

@@ -14,7 +14,7 @@ using namespace testutil;
 
 namespace {
 
-const QString Msg = QStringLiteral("msg");
+constexpr QuestionKind Msg = QuestionKind::Message;
 
 // Lines as ANSI bytes, each ended with CR LF.
 QByteArray ansiLines(const std::vector<QByteArray>& lines)
@@ -292,11 +292,11 @@ TEST_P(UnreadableWorkbook, GoesToTheErrorHandlerAndWritesNothing)
     if (!row.bytes.isEmpty())
         writeFile(bad, row.bytes);
     QString path = bad;
-    ui.expect(QStringLiteral("error"), QStringLiteral("EQSL.LesenSLExcel"), Answer::button(ErrPtnr::LeaveProcedure));
+    ui.expect(QuestionKind::Error, QStringLiteral("EQSL.LesenSLExcel"), Answer::button(ErrPtnr::LeaveProcedure));
     EXPECT_FALSE(LesenSLExcel(path));
     expectDone();
     const Question& asked = ui.asked.value(0);
-    EXPECT_EQ(asked.data.value(QStringLiteral("number")).toInt(), row.number);
+    EXPECT_EQ(paramsOf<ErrorParams>(asked).number, row.number);
     EXPECT_TRUE(asked.text.contains(QDir::toNativeSeparators(bad))) << asked.text.toStdString();
     EXPECT_TRUE(asked.text.contains(QString::fromUtf8(row.reasonHas))) << asked.text.toStdString();
     EXPECT_EQ(path, bad);
@@ -319,7 +319,7 @@ TEST_F(LesenSLExcelTest, UnwritableWorkFileGivesFalseThroughTheErrorHandler)
     QDir(root.path()).mkpath(QStringLiteral("importtemp"));
     QString path = listOf({{"", "n:1", "s:T", "s:R1"}});
     const QString given = path;
-    ui.expect(QStringLiteral("error"), QStringLiteral("EQSL.LesenSLExcel"), Answer::button(ErrPtnr::LeaveProcedure));
+    ui.expect(QuestionKind::Error, QStringLiteral("EQSL.LesenSLExcel"), Answer::button(ErrPtnr::LeaveProcedure));
     EXPECT_FALSE(LesenSLExcel(path));
     EXPECT_EQ(path, given);
 }
@@ -332,8 +332,8 @@ TEST_F(LesenSLExcelTest, ImportStoresTheWorkbookUnderTheNextNumber)
     prog().WorkStr[17] = testutil::distDir();
     const QString path = root.filePath(QStringLiteral("p.xlsx"));
     ASSERT_TRUE(writeXlsx(path, partsListWorkbook()));
-    ui.expect(QStringLiteral("open"), QStringLiteral("0kopie"), [&](const Question& q) {
-        EXPECT_EQ(q.data.value(QStringLiteral("dir")).toString(), testutil::distDir());
+    ui.expect(QuestionKind::OpenFile, QStringLiteral("0kopie"), [&](const Question& q) {
+        EXPECT_EQ(paramsOf<FileParams>(q).dir, testutil::distDir());
         QDir::setCurrent(root.path());
         return Answer::word(path);
     });
@@ -348,7 +348,7 @@ TEST_F(LesenSLExcelTest, ImportStoresTheWorkbookUnderTheNextNumber)
 TEST_F(LesenSLExcelTest, ImportOfARefusedHeadStoresNothing)
 {
     QString path = book({{"", "", "s:T", "s:A,B"}});
-    ui.expect(QStringLiteral("open"), QStringLiteral("0kopie"), Answer::word(path));
+    ui.expect(QuestionKind::OpenFile, QStringLiteral("0kopie"), Answer::word(path));
     ui.expect(Msg, QStringLiteral("544"), Answer::button(Mb::OK));
     EXPECT_EQ(QslImport(0), QStringLiteral("no"));
     expectDone();
@@ -387,13 +387,13 @@ TEST_F(LesenSLExcelTest, WorkbookDialogsShowBothKindsOfWorkbook)
 
     // The parts-list import and the batch matching of designations.
     QStringList filters;
-    ui.expect(QStringLiteral("open"), QStringLiteral("0kopie"), [&](const Question& q) {
-        filters << q.data.value(QStringLiteral("filter")).toString();
+    ui.expect(QuestionKind::OpenFile, QStringLiteral("0kopie"), [&](const Question& q) {
+        filters << paramsOf<FileParams>(q).filter;
         return Answer::cancel();
     });
     EXPECT_EQ(QslImport(0), QStringLiteral("no"));
-    ui.expect(QStringLiteral("open"), QStringLiteral("be.add"), [&](const Question& q) {
-        filters << q.data.value(QStringLiteral("filter")).toString();
+    ui.expect(QuestionKind::OpenFile, QStringLiteral("be.add"), [&](const Question& q) {
+        filters << paramsOf<FileParams>(q).filter;
         return Answer::cancel();
     });
     frmBEBez::Run();

@@ -6,7 +6,7 @@
 
 namespace {
 
-const QString Msg = QStringLiteral("msg");
+constexpr QuestionKind Msg = QuestionKind::Message;
 const QString NeuPos = QStringLiteral("qsl\\kopfpos#neupos");
 const QString NeuBe = QStringLiteral("qsl\\kopfpos#neube");
 
@@ -62,9 +62,9 @@ class NeuPosLines : public NeuPosTest, public ::testing::WithParamInterface<Line
 TEST_P(NeuPosLines, EntryBecomesOneLine)
 {
     const LineCase& c = GetParam();
-    ui.expect(QStringLiteral("screen"), NeuPos,
+    ui.expect(QuestionKind::Screen, NeuPos,
               typed(QString::fromUtf8(c.entry), QString::fromUtf8(c.sl), QString::fromUtf8(c.comment)));
-    ui.expect(QStringLiteral("screen"), NeuPos, Answer::cancel());
+    ui.expect(QuestionKind::Screen, NeuPos, Answer::cancel());
     EXPECT_TRUE(NeuPosEingabe());
     EXPECT_EQ(added(), QStringList{QString::fromUtf8(c.line)});
     EXPECT_TRUE(ui.allUsed());
@@ -96,10 +96,10 @@ class NeuPosRefusals : public NeuPosTest, public ::testing::WithParamInterface<R
 TEST_P(NeuPosRefusals, FaultyEntryShowsTheScreenAgainAndAddsNothing)
 {
     const RefusalCase& c = GetParam();
-    ui.expect(QStringLiteral("screen"), NeuPos, typed(QString::fromUtf8(c.entry), QString::fromUtf8(c.sl)));
+    ui.expect(QuestionKind::Screen, NeuPos, typed(QString::fromUtf8(c.entry), QString::fromUtf8(c.sl)));
     if (*c.message)
         ui.expect(Msg, QString::fromLatin1(c.message), Answer::button(Mb::OK));
-    ui.expect(QStringLiteral("screen"), NeuPos, Answer::cancel());
+    ui.expect(QuestionKind::Screen, NeuPos, Answer::cancel());
     EXPECT_FALSE(NeuPosEingabe());
     EXPECT_TRUE(added().isEmpty());
     EXPECT_TRUE(ui.allUsed()) << ui.unused().join(u' ').toStdString();
@@ -120,32 +120,32 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(NeuPosTest, CancelAfterTwoEntriesKeepsBothAndReportsThem)
 {
-    ui.expect(QStringLiteral("screen"), NeuPos, typed(QStringLiteral("1,A,T")));
+    ui.expect(QuestionKind::Screen, NeuPos, typed(QStringLiteral("1,A,T")));
     // The screen comes again with the texts of the entry before it.
-    ui.expect(QStringLiteral("screen"), NeuPos, [](const Question& q) {
+    ui.expect(QuestionKind::Screen, NeuPos, [](const Question& q) {
         (void)q;
         return typed(QStringLiteral("2,B,S"));
     });
-    ui.expect(QStringLiteral("screen"), NeuPos, Answer::cancel());
+    ui.expect(QuestionKind::Screen, NeuPos, Answer::cancel());
     EXPECT_TRUE(NeuPosEingabe());
     EXPECT_EQ(added(), (QStringList{QStringLiteral("Stck=1,Typ=A"), QStringLiteral("Stck=2,Yk=B")}));
 }
 
 TEST_F(NeuPosTest, CancelAtOnceReturnsFalse)
 {
-    ui.expect(QStringLiteral("screen"), NeuPos, Answer::cancel());
+    ui.expect(QuestionKind::Screen, NeuPos, Answer::cancel());
     EXPECT_FALSE(NeuPosEingabe());
-    ui.expect(QStringLiteral("screen"), NeuBe, Answer::cancel());
+    ui.expect(QuestionKind::Screen, NeuBe, Answer::cancel());
     EXPECT_FALSE(NeuPosEingabe(QStringLiteral("Typ=BC847")));
     EXPECT_TRUE(added().isEmpty());
 }
 
 TEST_F(NeuPosTest, ComponentFormTakesTheWholeQuantity)
 {
-    ui.expect(QStringLiteral("screen"), NeuBe, typed(QString()));      // empty: asked again, no message
-    ui.expect(QStringLiteral("screen"), NeuBe, typed(QStringLiteral("0")));
+    ui.expect(QuestionKind::Screen, NeuBe, typed(QString()));      // empty: asked again, no message
+    ui.expect(QuestionKind::Screen, NeuBe, typed(QStringLiteral("0")));
     ui.expect(Msg, QStringLiteral("201"), Answer::button(Mb::OK));
-    ui.expect(QStringLiteral("screen"), NeuBe, typed(QStringLiteral("2.5"), QStringLiteral("R7"), QStringLiteral("spare")));
+    ui.expect(QuestionKind::Screen, NeuBe, typed(QStringLiteral("2.5"), QStringLiteral("R7"), QStringLiteral("spare")));
     EXPECT_TRUE(NeuPosEingabe(QStringLiteral("Typ=BC847")));
     EXPECT_EQ(added(), QStringList{QStringLiteral("Stck=2,Typ=BC847,Sl=R7! spare")});
     EXPECT_TRUE(ui.allUsed()) << ui.unused().join(u' ').toStdString();
@@ -183,9 +183,9 @@ TEST_F(NeuPosTest, ScreenSaysWhatWasAdded)
             return a;
         };
     };
-    ui.expect(QStringLiteral("screen"), NeuPos, record(typed(QStringLiteral("2,BC847,T"), QStringLiteral("R1"))));
-    ui.expect(QStringLiteral("screen"), NeuPos, record(typed(QStringLiteral("2,BC847,T"), QStringLiteral("R1"))));
-    ui.expect(QStringLiteral("screen"), NeuPos, record(Answer::cancel()));
+    ui.expect(QuestionKind::Screen, NeuPos, record(typed(QStringLiteral("2,BC847,T"), QStringLiteral("R1"))));
+    ui.expect(QuestionKind::Screen, NeuPos, record(typed(QStringLiteral("2,BC847,T"), QStringLiteral("R1"))));
+    ui.expect(QuestionKind::Screen, NeuPos, record(Answer::cancel()));
     EXPECT_TRUE(NeuPosEingabe());
     ASSERT_EQ(shown.size(), 3);
     EXPECT_FALSE(shown[0].contains(QStringLiteral("added"))) << shown[0].toStdString();

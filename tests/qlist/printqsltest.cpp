@@ -114,7 +114,7 @@ TEST_F(PrintQslTest, ArchivedKindWritesTheArchivePagesAndOffersTheArchive)
     printState().ArchivAktiv = true;
     printState().ArchivArt = QStringLiteral("PROGQL,QSL");
     addList(QStringLiteral("00003"), {"Typ=BOARD,An=U-9", "Be=Board", "Stck=1,Typ=R1"});
-    program.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [](const Question& q) {
+    program.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), [](const Question& q) {
         EXPECT_TRUE(modelOf<PreviewState>(q)->ArchivJa);
         EXPECT_EQ(pageCount(PageSource::Archive), 1);
         return Answer::cancel();
@@ -128,7 +128,7 @@ TEST_F(PrintQslTest, KindNotArchivedWritesNoArchivePages)
     printState().ArchivAktiv = true;
     printState().ArchivArt = QStringLiteral("PROGQL");
     addList(QStringLiteral("00003"), {"Typ=BOARD,An=U-9", "Be=Board", "Stck=1,Typ=R1"});
-    program.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [](const Question& q) {
+    program.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), [](const Question& q) {
         EXPECT_FALSE(modelOf<PreviewState>(q)->ArchivJa);
         EXPECT_EQ(pageCount(PageSource::Archive), 0);
         return Answer::cancel();
@@ -139,7 +139,7 @@ TEST_F(PrintQslTest, KindNotArchivedWritesNoArchivePages)
 
 TEST_F(PrintQslTest, UnknownQslGivesMessage162AndNoPrintout)
 {
-    program.ui().expect(QStringLiteral("msg"), QStringLiteral("162"), [](const Question& q) {
+    program.ui().expect(QuestionKind::Message, QStringLiteral("162"), [](const Question& q) {
         EXPECT_TRUE(q.text.contains(QLatin1String("Ln=00077  not found in  QL database  -A-"))) << q.text.toStdString();
         return Answer::button(Mb::OK);
     });
@@ -150,8 +150,8 @@ TEST_F(PrintQslTest, UnknownQslGivesMessage162AndNoPrintout)
 
 TEST_F(PrintQslTest, MalformedItemNumberGivesMessages140And162)
 {
-    program.ui().expect(QStringLiteral("msg"), QStringLiteral("140"), Answer::button(Mb::OK));
-    program.ui().expect(QStringLiteral("msg"), QStringLiteral("162"), Answer::button(Mb::OK));
+    program.ui().expect(QuestionKind::Message, QStringLiteral("140"), Answer::button(Mb::OK));
+    program.ui().expect(QuestionKind::Message, QStringLiteral("162"), Answer::button(Mb::OK));
     PrintQSL(QStringLiteral("Yk=A1234567-B1-C1"), true);
     EXPECT_TRUE(program.ui().allUsed());
 }
@@ -160,7 +160,7 @@ TEST_F(PrintQslTest, EmptyFileGivesMessage112AndAJobWithoutPages)
 {
     addList(QStringLiteral("00001"), {"Typ=BOARD", "Be=Board"});
     testutil::writeFile(QString(QslPfad("A", "00001")).replace(u'\\', u'/'), QByteArray());
-    program.ui().expect(QStringLiteral("msg"), QStringLiteral("112"), Answer::button(Mb::OK));
+    program.ui().expect(QuestionKind::Message, QStringLiteral("112"), Answer::button(Mb::OK));
     PrintQSL(QStringLiteral("Ln=00001"), false);
     EXPECT_TRUE(program.ui().allUsed()) << "no preview for a job without pages";
 }

@@ -39,7 +39,7 @@ TEST_F(QlDb, GapInNumbersWarnsButStaysOpen)
     for (int i = 0; i <= 9; ++i)
         if (i != 4)
             addRow(LnFormat(i));
-    ui.expect(QStringLiteral("msg"), QStringLiteral("139"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("139"), Answer::button(Mb::OK));
     long count = 0;
     const int slot = Open_Db(folder(), count, 1);
     EXPECT_GT(slot, 0);
@@ -51,7 +51,7 @@ TEST_F(QlDb, ThirtyFirstOpenRefusedAndFreedSlotReused)
 {
     for (int i = 1; i <= 30; ++i)
         ASSERT_EQ(Open_Db(folder(), 0), i);
-    ui.expect(QStringLiteral("msg"), QStringLiteral("150"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("150"), Answer::button(Mb::OK));
     EXPECT_EQ(Open_Db(folder(), 0), 0);
     Close_Db(7);
     Close_Db(12);
@@ -61,7 +61,7 @@ TEST_F(QlDb, ThirtyFirstOpenRefusedAndFreedSlotReused)
 
 TEST_F(QlDb, MissingFolderGivesMessageAndFreesSlot)
 {
-    ui.expect(QStringLiteral("msg"), QStringLiteral("48"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("48"), Answer::button(Mb::OK));
     EXPECT_EQ(Open_Db(folder(QStringLiteral("Q")), 0), 0);
     EXPECT_EQ(prog().DbTab[1].inUse, 0);
     EXPECT_TRUE(ui.allUsed());
@@ -70,7 +70,7 @@ TEST_F(QlDb, MissingFolderGivesMessageAndFreesSlot)
 TEST_F(QlDb, FolderWithoutDatabaseIsNotCreatedByOpen)
 {
     QDir(root.path()).mkpath(QStringLiteral("dbase_B"));
-    ui.expect(QStringLiteral("msg"), QStringLiteral("48"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("48"), Answer::button(Mb::OK));
     EXPECT_EQ(Open_Db(folder(QStringLiteral("B")), 0), 0);
     EXPECT_FALSE(QFileInfo::exists(root.filePath(QStringLiteral("dbase_B/qldb.sqlite"))));
 }
@@ -195,7 +195,7 @@ TEST_F(QlDb, FailedInsertKeepsOldRow)
     Close_Db(slot);
     const int again = open();
     setRec({"00000", "NEW", "", "", "", "", "", "", "boom"});
-    ui.expect(QStringLiteral("msg"), QStringLiteral("473"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("473"), Answer::button(Mb::OK));
     EXPECT_THROW(NewRec_Db(again), ProgramEndRequested);
     EXPECT_EQ(row(QStringLiteral("00000")).text(QStringLiteral("TYP")).trimmed(), QStringLiteral("OLD"));
 }
@@ -209,9 +209,9 @@ TEST_F(QlDb, LockedDatabaseRefusesWriteAndKeepsRow)
     auto other = direct();
     other->execute(QStringLiteral("BEGIN IMMEDIATE"));
     setRec({"00000", "NEW"});
-    ui.expect(QStringLiteral("msg"), QStringLiteral("429"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("429"), Answer::button(Mb::OK));
     EXPECT_EQ(NewRec_Db(slot), -1);
-    ui.expect(QStringLiteral("msg"), QStringLiteral("429"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("429"), Answer::button(Mb::OK));
     EXPECT_EQ(allocateQslNumber(QStringLiteral("A"), slot), QString());
     other->execute(QStringLiteral("ROLLBACK"));
     EXPECT_EQ(row(QStringLiteral("00000")).text(QStringLiteral("TYP")).trimmed(), QStringLiteral("OLD"));
@@ -274,7 +274,7 @@ TEST_F(QlDb, FullDatabaseRefusesNumberWithoutEndingProgram)
     // A look-up still works.
     EXPECT_EQ(SuchLn_Db(QStringLiteral("A"), slot, 1, QStringLiteral("99998"), QStringLiteral("2")).found,
               QStringLiteral("99998"));
-    ui.expect(QStringLiteral("msg"), QStringLiteral("141"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("141"), Answer::button(Mb::OK));
     EXPECT_EQ(allocateQslNumber(QStringLiteral("A"), slot), QString());
     EXPECT_TRUE(ui.allUsed());
     EXPECT_TRUE(row(QStringLiteral("99999")).eof());
@@ -302,7 +302,7 @@ TEST_F(QlDb, LookUpByNumberTypeAndUserNumber)
 TEST_F(QlDb, MalformedItemNumberGivesError)
 {
     const int slot = open();
-    ui.expect(QStringLiteral("msg"), QStringLiteral("140"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("140"), Answer::button(Mb::OK));
     EXPECT_EQ(SuchLn_Db(QStringLiteral("A"), slot, 7, QStringLiteral("A1234567-B1"), QStringLiteral("0")).found,
               QStringLiteral("ERROR"));
     EXPECT_TRUE(ui.allUsed());

@@ -56,7 +56,7 @@ protected:
     // Answers the preview by recording the pages and cancelling.
     void expectPreview()
     {
-        program.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [this](const Question&) {
+        program.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), [this](const Question&) {
             printed = pageTexts();
             return Answer::cancel();
         });

@@ -67,7 +67,7 @@ TEST_F(Expansion, TwoListCycleStopsWithErrorCode)
     addList(QStringLiteral("00002"), {"Typ=C", "Be=c", "Stck=1,Typ=B,Qm=Qsl"});
     info.Begin();
     info.Add(QString()); // the run's current line, which the level display overwrites
-    ui.expect(QStringLiteral("msg"), QStringLiteral("QslZyklus"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("QslZyklus"), Answer::button(Mb::OK));
     QStringList cycles;
     EXPECT_EQ(QslAufloesen(QStringLiteral("00000"), a, &cycles), QString());
     // B inside C is no cycle (only A is), so it expands once more there.
@@ -98,7 +98,7 @@ TEST_F(Expansion, CycleBelowTheTopIsMarkedWhereverItIsMet)
     addList(QStringLiteral("00006"), {"Typ=CHANNEL", "Be=ch", "Stck=1,Typ=R1K", "Stck=1,Typ=IO,Qm=Qsl", "Stck=2,Typ=D1"});
     info.Begin();
     info.Add(QString()); // the run's current line, which the level display overwrites
-    ui.expect(QStringLiteral("msg"), QStringLiteral("QslZyklus"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("QslZyklus"), Answer::button(Mb::OK));
     QStringList cycles;
     EXPECT_EQ(QslAufloesen(QStringLiteral("00001"), board, &cycles), QString());
     const QStringList channel{"Lnr=A6,Stck=1,Typ=CHANNEL,Qm=Qsl,Aufl=ja,B,Be=ch", "Stck=1,Typ=R1K",
@@ -162,7 +162,7 @@ TEST_F(Expansion, MissingListFileStops)
 {
     info.Begin();
     info.Add(QString()); // the run's current line, which the level display overwrites
-    ui.expect(QStringLiteral("msg"), QStringLiteral("134"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("134"), Answer::button(Mb::OK));
     EXPECT_EQ(QslAufloesen(QStringLiteral("00005"), QslPfad(QStringLiteral("A"), QStringLiteral("00005"))),
               QStringLiteral("ABBRUCH"));
     EXPECT_TRUE(ui.allUsed());
@@ -196,7 +196,7 @@ TEST_P(References, ExpandOrMark)
     const QString rootPath = addList(QStringLiteral("00000"), {"Typ=BOARD", "Be=Root", row.reference});
 
     if (!row.message.isEmpty())
-        ui.expect(QStringLiteral("msg"), row.message, Answer::button(Mb::OK));
+        ui.expect(QuestionKind::Message, row.message, Answer::button(Mb::OK));
     info.Begin();
     info.Add(QString()); // the run's current line, which the level display overwrites
     EXPECT_EQ(QslAufloesen(QStringLiteral("00000"), rootPath), QString());

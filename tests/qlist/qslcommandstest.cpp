@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString Msg = QStringLiteral("msg");
+constexpr QuestionKind Msg = QuestionKind::Message;
 
 class QslCommands : public QlListsFixture {
 protected:

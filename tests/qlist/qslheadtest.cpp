@@ -69,7 +69,7 @@ TEST_F(Head, MalformedItemNumberReported)
 
 TEST_F(Head, QuoteRefusedButRecordFilled)
 {
-    program.ui().expect(QStringLiteral("msg"), QStringLiteral("113"), Answer::button(Mb::OK));
+    program.ui().expect(QuestionKind::Message, QStringLiteral("113"), Answer::button(Mb::OK));
     EXPECT_FALSE(KopfToRec(file({"Typ=ABC", "Be=Bob's board"})));
     EXPECT_EQ(rec[2], QStringLiteral("ABC"));
     EXPECT_EQ(rec[9], QStringLiteral("Bob's board"));

@@ -52,7 +52,7 @@ TEST_P(QslMenuModes, KeyOpensHeadDialogInItsMode)
 {
     int mode = -1;
     int copyKind = -1;
-    ui.expect(QStringLiteral("qslneu"), QStringLiteral("frmQslNeu"), [&](const Question& q) {
+    ui.expect(QuestionKind::NewQsl, QStringLiteral("frmQslNeu"), [&](const Question& q) {
         mode = modelOf<QslNeuModel>(q)->mode;
         copyKind = modelOf<QslNeuModel>(q)->copyKind;
         return Answer::cancel();
@@ -76,9 +76,9 @@ TEST_F(QslMenu, EditOpensHeadDialogThenTheEditor)
     qslEditLinks().progInit = [] { return true; };
     Answer typed;
     typed.values = {QStringLiteral("abc")};
-    ui.expect(QStringLiteral("qslneu"), QStringLiteral("frmQslNeu"), typed);
+    ui.expect(QuestionKind::NewQsl, QStringLiteral("frmQslNeu"), typed);
     QStringList rows;
-    ui.expect(QStringLiteral("qsledit"), QStringLiteral("frmQslEdit"), [&rows](const Question& q) {
+    ui.expect(QuestionKind::QslEditor, QStringLiteral("frmQslEdit"), [&rows](const Question& q) {
         auto* editor = modelOf<QslEditModel>(q);
         rows = editor->rows;
         editor->MenuQSL(QStringLiteral("cancel"));
@@ -97,11 +97,11 @@ TEST_F(QslMenu, ImportedFileIsOpenedInTheEditor)
     const QString source = root.filePath(QStringLiteral("src.txt"));
     testutil::writeFile(source, QByteArray("Typ=IMP\r\nBe=x\r\n"));
     prog().WorkStr[17] = testutil::distDir();
-    ui.expect(QStringLiteral("open"), QStringLiteral("1kopie"), Answer::word(source));
+    ui.expect(QuestionKind::OpenFile, QStringLiteral("1kopie"), Answer::word(source));
     const QslEditLinks kept = qslEditLinks();
     qslEditLinks().progInit = [] { return true; };
     QString opened;
-    ui.expect(QStringLiteral("qsledit"), QStringLiteral("frmQslEdit"), [&opened](const Question& q) {
+    ui.expect(QuestionKind::QslEditor, QStringLiteral("frmQslEdit"), [&opened](const Question& q) {
         opened = modelOf<QslEditModel>(q)->QslLn;
         return Answer::cancel();
     });
@@ -113,14 +113,14 @@ TEST_F(QslMenu, ImportedFileIsOpenedInTheEditor)
 
 TEST_F(QslMenu, CancelledImportOpensNothing)
 {
-    ui.expect(QStringLiteral("open"), QStringLiteral("1kopie"), Answer::cancel());
+    ui.expect(QuestionKind::OpenFile, QStringLiteral("1kopie"), Answer::cancel());
     dispatcher.MenuTARN(QStringLiteral("1kopie"));
     EXPECT_TRUE(ui.allUsed());
 }
 
 TEST_F(QslMenu, DatabasePageRecreateRebuildsCurrentDatabase)
 {
-    ui.expect(QStringLiteral("screen"), QStringLiteral("qsl\\isam#menu"), Answer::word(QStringLiteral("RECREATE")));
+    ui.expect(QuestionKind::Screen, QStringLiteral("qsl\\isam#menu"), Answer::word(QStringLiteral("RECREATE")));
     QDir::setCurrent(root.path());
     // The page is read from the installation: the rebuild writes its reports here.
     prog().LangDir = testutil::distDir() + QStringLiteral("/dd\\");
@@ -132,11 +132,11 @@ TEST_F(QslMenu, DatabasePageRecreateRebuildsCurrentDatabase)
 
 TEST_F(QslMenu, DatabasePageCreateAsksTheLetter)
 {
-    ui.expect(QStringLiteral("screen"), QStringLiteral("qsl\\isam#menu"), Answer::word(QStringLiteral("CREATE")));
+    ui.expect(QuestionKind::Screen, QStringLiteral("qsl\\isam#menu"), Answer::word(QStringLiteral("CREATE")));
     Answer letter;
     letter.values = {QStringLiteral("q")};
-    ui.expect(QStringLiteral("screen"), QStringLiteral("qsl\\isam#neuqz"), letter);
-    ui.expect(QStringLiteral("msg"), QStringLiteral("3"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Screen, QStringLiteral("qsl\\isam#neuqz"), letter);
+    ui.expect(QuestionKind::Message, QStringLiteral("3"), Answer::button(Mb::OK));
     dispatcher.MenuTARN(QStringLiteral("ql.db"));
     EXPECT_TRUE(ui.allUsed()) << ui.unused().join(u' ').toStdString();
     EXPECT_TRUE(QFileInfo::exists(root.filePath(QStringLiteral("dbase_Q/qldb.sqlite"))));

@@ -15,7 +15,7 @@
 
 namespace {
 
-const QString Msg = QStringLiteral("msg");
+constexpr QuestionKind Msg = QuestionKind::Message;
 
 struct KeyCase {
     const char* name;
@@ -71,7 +71,7 @@ protected:
     // Runs the dialog with a person who does what act says, then closes it.
     void run(int mode, const std::function<void(QslNeuModel&)>& act)
     {
-        ui.expect(QStringLiteral("qslneu"), QStringLiteral("frmQslNeu"), [act](const Question& q) {
+        ui.expect(QuestionKind::NewQsl, QStringLiteral("frmQslNeu"), [act](const Question& q) {
             auto& m = *modelOf<QslNeuModel>(q);
             act(m);
             m.CmdExit_Click();

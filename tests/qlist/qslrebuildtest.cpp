@@ -6,7 +6,7 @@
 
 namespace {
 
-const QString Msg = QStringLiteral("msg");
+constexpr QuestionKind Msg = QuestionKind::Message;
 const QString LetterPage = QStringLiteral("qsl\\isam#neuqz");
 
 Answer letter(const QString& text)
@@ -31,7 +31,7 @@ protected:
 
 TEST_F(NewQslDatabase, LowerCaseLetterCreatesFolderDatabaseAndNumberFolders)
 {
-    ui.expect(QStringLiteral("screen"), LetterPage, letter(QStringLiteral("b")));
+    ui.expect(QuestionKind::Screen, LetterPage, letter(QStringLiteral("b")));
     bool existedAtMessage = true;
     ui.expect(Msg, QStringLiteral("3"), [&](const Question& q) {
         existedAtMessage = dbExists(QStringLiteral("B"));
@@ -53,9 +53,9 @@ TEST_F(NewQslDatabase, LowerCaseLetterCreatesFolderDatabaseAndNumberFolders)
 
 TEST_F(NewQslDatabase, EmptyAnswerOrDigitAsksAgainWithoutMessage)
 {
-    ui.expect(QStringLiteral("screen"), LetterPage, letter(QString()));
-    ui.expect(QStringLiteral("screen"), LetterPage, letter(QStringLiteral("7")));
-    ui.expect(QStringLiteral("screen"), LetterPage, letter(QStringLiteral("c")));
+    ui.expect(QuestionKind::Screen, LetterPage, letter(QString()));
+    ui.expect(QuestionKind::Screen, LetterPage, letter(QStringLiteral("7")));
+    ui.expect(QuestionKind::Screen, LetterPage, letter(QStringLiteral("c")));
     ui.expect(Msg, QStringLiteral("3"), Answer::button(Mb::OK));
     QString param;
     NeuQslDb(param);
@@ -66,9 +66,9 @@ TEST_F(NewQslDatabase, EmptyAnswerOrDigitAsksAgainWithoutMessage)
 TEST_F(NewQslDatabase, ExistingDatabaseAsksAgainAndCancelKeepsItsLetter)
 {
     prog().WorkStr[16] = QStringLiteral("Z");
-    ui.expect(QStringLiteral("screen"), LetterPage, letter(QStringLiteral("a")));
+    ui.expect(QuestionKind::Screen, LetterPage, letter(QStringLiteral("a")));
     ui.expect(Msg, QStringLiteral("2"), Answer::button(Mb::OK));
-    ui.expect(QStringLiteral("screen"), LetterPage, Answer::cancel());
+    ui.expect(QuestionKind::Screen, LetterPage, Answer::cancel());
     QString param;
     NeuQslDb(param);
     EXPECT_EQ(param, QStringLiteral("ABBRUCH"));
@@ -79,7 +79,7 @@ TEST_F(NewQslDatabase, ExistingDatabaseAsksAgainAndCancelKeepsItsLetter)
 TEST_F(NewQslDatabase, FolderLeftWithoutDatabaseGetsOne)
 {
     QDir(root.path()).mkpath(QStringLiteral("dbase_D"));
-    ui.expect(QStringLiteral("screen"), LetterPage, letter(QStringLiteral("D")));
+    ui.expect(QuestionKind::Screen, LetterPage, letter(QStringLiteral("D")));
     ui.expect(Msg, QStringLiteral("3"), Answer::button(Mb::OK));
     QString param;
     NeuQslDb(param);
@@ -210,7 +210,7 @@ TEST_F(RebuildQslDatabase, DatabaseInUseIsLeftUntouched)
     addFile(QStringLiteral("00000"), {QStringLiteral("Typ=OTHER"), QStringLiteral("Be=")});
     std::unique_ptr<Database> other = direct();
     other->execute(QStringLiteral("BEGIN EXCLUSIVE"));
-    program.ui().expect(QStringLiteral("msg"), QStringLiteral("284"), Answer::button(Mb::OK));
+    program.ui().expect(QuestionKind::Message, QStringLiteral("284"), Answer::button(Mb::OK));
     NeuDbInh();
     other->execute(QStringLiteral("ROLLBACK"));
     EXPECT_EQ(rowOf(QStringLiteral("00000")), QStringLiteral("KEPT|~|0"));

@@ -220,7 +220,7 @@ TEST_F(QslSave, ALockedDatabaseLeavesTheFileAsItWas)
     setDatabaseBusyTimeout(50);
     auto holder = Database::open(dbFolder() + QStringLiteral("\\qldb.sqlite"), false);
     holder->execute(QStringLiteral("BEGIN IMMEDIATE"));
-    program.ui().expect(QStringLiteral("msg"), QStringLiteral("429"), Answer::button(Mb::OK));
+    program.ui().expect(QuestionKind::Message, QStringLiteral("429"), Answer::button(Mb::OK));
     recordOf(Saved, QStringLiteral("NEWTYPE"), QStringLiteral("NEWAN"), QStringLiteral("new description"));
     EXPECT_EQ(saveQslWithRecord(dbFolder(), QslPfad(Letter, Saved), NewLines), 0);
     holder->execute(QStringLiteral("ROLLBACK"));

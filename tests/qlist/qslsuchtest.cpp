@@ -50,7 +50,7 @@ TEST_F(Search, RunTakesHighestStandCopyDoesNot)
 
     designation = QStringLiteral("Yk=A12345-B1234-C123-C1");
     path = QStringLiteral("old");
-    ui.expect(QStringLiteral("msg"), QStringLiteral("101"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("101"), Answer::button(Mb::OK));
     QslSuch(QStringLiteral("Kopie"), QStringLiteral("A"), designation, path, status);
     EXPECT_EQ(status, QStringLiteral("ABBRUCH"));
     EXPECT_EQ(designation, QString());
@@ -76,7 +76,7 @@ TEST_F(Search, CopyByNumber)
 TEST_F(Search, DeletedListRefused)
 {
     QString designation = QStringLiteral("Ln=13"), path, status;
-    ui.expect(QStringLiteral("msg"), QStringLiteral("101"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("101"), Answer::button(Mb::OK));
     QslSuch(QStringLiteral("Kopie"), QStringLiteral("A"), designation, path, status);
     EXPECT_EQ(status, QStringLiteral("FREI"));
     EXPECT_EQ(path, QString());
@@ -86,7 +86,7 @@ TEST_F(Search, DeletedListRefused)
 TEST_F(Search, NothingFound)
 {
     QString designation = QStringLiteral("Typ=NONE"), path = QStringLiteral("old"), status;
-    ui.expect(QStringLiteral("msg"), QStringLiteral("101"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("101"), Answer::button(Mb::OK));
     QslSuch(QStringLiteral("Kopie"), QStringLiteral("A"), designation, path, status);
     EXPECT_EQ(status, QStringLiteral("ABBRUCH"));
     EXPECT_EQ(path, QString());
@@ -105,7 +105,7 @@ TEST_F(Search, NoDesignationLeavesPath)
 TEST_F(Search, MalformedItemNumber)
 {
     QString designation = QStringLiteral("Yk=A1234567-B1"), path, status;
-    ui.expect(QStringLiteral("msg"), QStringLiteral("140"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("140"), Answer::button(Mb::OK));
     QslSuch(QStringLiteral("Kopie"), QStringLiteral("A"), designation, path, status);
     EXPECT_EQ(designation, QStringLiteral("ERROR"));
     EXPECT_EQ(status, QStringLiteral("ABBRUCH"));
@@ -115,7 +115,7 @@ TEST_F(Search, MalformedItemNumber)
 TEST_F(Search, MissingDatabaseEndsWithAbbruch)
 {
     QString designation = QStringLiteral("Typ=T1"), path = QStringLiteral("old"), status;
-    ui.expect(QStringLiteral("msg"), QStringLiteral("48"), Answer::button(Mb::OK));
+    ui.expect(QuestionKind::Message, QStringLiteral("48"), Answer::button(Mb::OK));
     QslSuch(QStringLiteral("Kopie"), QStringLiteral("B"), designation, path, status);
     EXPECT_EQ(status, QStringLiteral("ABBRUCH"));
     EXPECT_EQ(path, QString());

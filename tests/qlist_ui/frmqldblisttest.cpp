@@ -67,7 +67,7 @@ TEST_F(BrowserWindow, SortChoiceAndUpdateSwitchTheDirectoryPrintout)
     EXPECT_TRUE(w.printDirectoryMenu()->menuAction()->isEnabled());
     // Code, Anl and Be have no directory printout. The rows have no code: the
     // list stays as it was after "no search result".
-    program.ui().always(QStringLiteral("msg"), QStringLiteral("235"), Answer::button(Mb::OK));
+    program.ui().always(QuestionKind::Message, QStringLiteral("235"), Answer::button(Mb::OK));
     for (int kind : {5, 6, 7}) {
         QTest::mouseClick(w.sortOption(kind), Qt::LeftButton);
         QTest::mouseClick(w.cmdUpdate(), Qt::LeftButton);

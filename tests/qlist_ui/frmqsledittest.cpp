@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString Msg = QStringLiteral("msg");
+constexpr QuestionKind Msg = QuestionKind::Message;
 
 // The editor window on a Q-list of ten rows: row r holds "Stck=1,Typ=P<r>".
 class QslEditWindow : public QslEditFixture {
@@ -212,11 +212,11 @@ TEST_F(QslEditWindow, PastedBlockComesInFrontOfTheCurrentRow)
 
 TEST_F(QslEditWindow, SearchIgnoresCaseAndWrapsToTheHeadRow)
 {
-    ui.expect(QStringLiteral("input"), QStringLiteral("1514"), Answer::word(QStringLiteral("typ=p6")));
+    ui.expect(QuestionKind::Input, QStringLiteral("1514"), Answer::word(QStringLiteral("typ=p6")));
     trigger("find");
     EXPECT_EQ(model.row, 6);
     // The head row holds "Typ=LIST1" but "find" starts at row 1.
-    ui.expect(QStringLiteral("input"), QStringLiteral("1514"), Answer::word(QStringLiteral("list1")));
+    ui.expect(QuestionKind::Input, QStringLiteral("1514"), Answer::word(QStringLiteral("list1")));
     trigger("find");
     EXPECT_EQ(model.row, 6);
     go(9);

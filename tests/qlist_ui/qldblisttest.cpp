@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString Msg = QStringLiteral("msg");
+constexpr QuestionKind Msg = QuestionKind::Message;
 
 QString five(long n)
 {
@@ -357,7 +357,7 @@ TEST_F(Directory, ShortFormColumnsAndPages)
     };
     std::vector<std::vector<Placed::Item>> pages;
     int columns = 0, lines = 0, linksX = 0;
-    program.ui().expect(QStringLiteral("preview"), QStringLiteral("frmPreview"), [&](const Question&) {
+    program.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), [&](const Question&) {
         for (int k = 1; k <= pageCount(PageSource::Pages); ++k) {
             Placed p;
             drawPageRecords(p, readPage(PageSource::Pages, k), 1.0);

@@ -27,8 +27,8 @@ void editDemoBoard(ScriptedProgram& sp, frmTARN& main, const std::function<void(
     Answer number;
     number.values = QStringList(8);
     number.values[7] = QStringLiteral("1");
-    sp.ui().expect("qslneu", "frmQslNeu", number);
-    sp.ui().expect("qsledit", "frmQslEdit", [&](const Question& q) {
+    sp.ui().expect(QuestionKind::NewQsl, "frmQslNeu", number);
+    sp.ui().expect(QuestionKind::QslEditor, "frmQslEdit", [&](const Question& q) {
         auto* model = modelOf<QslEditModel>(q);
         frmQslEditWindow window(*model, nullptr);
         window.show();
@@ -62,20 +62,20 @@ TEST(QslEditStory, PopupValueAndNewItemAreSaved)
         ASSERT_GE(grid->rowCount(), 4);
         position = grid->item(3, 0)->text();
         // Right click on the position, "Tei" from the popup, value 15.
-        sp.ui().expect("qslpopup", "up", [](const Question& q) {
-            for (const QString& tag : q.data.value("tags").toStringList())
+        sp.ui().expect(QuestionKind::QslPopup, "up", [](const Question& q) {
+            for (const QString& tag : paramsOf<PopupParams>(q).tags)
                 if (tag.startsWith("Tei,"))
                     return Answer::word(tag);
             return Answer::cancel();
         });
         Answer fifteen;
         fifteen.values = {QStringLiteral("15")};
-        sp.ui().expect("edit", "Tei", fifteen);
+        sp.ui().expect(QuestionKind::Value, "Tei", fifteen);
         const QRect cell = grid->visualItemRect(grid->item(3, 0));
         QTest::mousePress(grid->viewport(), Qt::RightButton, {}, cell.center());
         EXPECT_EQ(w.lineEditor()->toPlainText(), position + QStringLiteral(",S,Tei=15"));
         QTest::keyClick(w.lineEditor(), Qt::Key_Return);
-        sp.ui().expect("msg", "110", Answer::button(Mb::OK));
+        sp.ui().expect(QuestionKind::Message, "110", Answer::button(Mb::OK));
         QTest::keyClick(w.lineEditor(), Qt::Key_F8);
     });
     ASSERT_FALSE(position.isEmpty());
@@ -87,11 +87,11 @@ TEST(QslEditStory, PopupValueAndNewItemAreSaved)
         Answer entry;
         entry.values = QStringList{QString(), QStringLiteral("2,BC847,T"), QString(), QString()};
         entry.code = 13;
-        sp.ui().expect("screen", "qsl\\kopfpos#neupos", entry);
-        sp.ui().expect("screen", "qsl\\kopfpos#neupos", Answer::cancel());
+        sp.ui().expect(QuestionKind::Screen, "qsl\\kopfpos#neupos", entry);
+        sp.ui().expect(QuestionKind::Screen, "qsl\\kopfpos#neupos", Answer::cancel());
         QTest::mouseClick(w.button("new"), Qt::LeftButton);
         EXPECT_EQ(w.lineEditor()->toPlainText(), QStringLiteral("Stck=2,Typ=BC847"));
-        sp.ui().expect("msg", "110", Answer::button(Mb::OK));
+        sp.ui().expect(QuestionKind::Message, "110", Answer::button(Mb::OK));
         QTest::mouseClick(w.button("save"), Qt::LeftButton);
     });
     EXPECT_TRUE(readFile(file).endsWith("*Stck=2,Typ=BC847\xfe\r\n")) << readFile(file).toStdString();

@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString Msg = QStringLiteral("msg");
+constexpr QuestionKind Msg = QuestionKind::Message;
 
 // A Q-list of ten rows opened in the editor model (no window).
 class QslEditTest : public QslEditFixture {
@@ -195,7 +195,7 @@ TEST_F(QslEditTest, FailedFileWriteKeepsTheRecordAndIsReported)
     QDir().mkpath(native);
     model.rows[0] = QStringLiteral("Typ=RENAMED");
     model.QslChanged = true;
-    ui.expect(QStringLiteral("error"), QStringLiteral("frmQslEdit.MenuQSL"),
+    ui.expect(QuestionKind::Error, QStringLiteral("frmQslEdit.MenuQSL"),
               Answer::button(ErrPtnr::LeaveProcedure));
     model.MenuQSL(QStringLiteral("save"));
     EXPECT_TRUE(model.QslChanged);
@@ -353,9 +353,9 @@ protected:
         model.rows[r] = text;
         model.row = model.RowSel = r;
         model.AktbtText = text;
-        ui.expect(QStringLiteral("qslpopup"), QStringLiteral("up"), [this, abk](const Question& q) {
+        ui.expect(QuestionKind::QslPopup, QStringLiteral("up"), [this, abk](const Question& q) {
             captions = q.choices;
-            const QStringList tags = q.data.value(QStringLiteral("tags")).toStringList();
+            const QStringList tags = paramsOf<PopupParams>(q).tags;
             for (const QString& t : tags)
                 if (t.section(u',', 0, 0) == abk)
                     return Answer::word(t);
@@ -367,7 +367,7 @@ protected:
     {
         Answer a;
         a.values = QStringList{v};
-        ui.expect(QStringLiteral("edit"), abk, a);
+        ui.expect(QuestionKind::Value, abk, a);
     }
     QString captionOf(const QString& abk) const
     {

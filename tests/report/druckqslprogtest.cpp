@@ -166,8 +166,8 @@ TEST_F(Report, FailedFrameLeavesNoResultFileAndSaysSo)
     useQpo("nested.qpo");
     writeFile(result, "previous");
     prog().WorkStr[19] = dir.filePath("no-system");
-    sp.ui().expect("error", "XHAP.DruckQslProg", Answer::button(2));
-    sp.ui().expect("msg", "ergfile", Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Error, "XHAP.DruckQslProg", Answer::button(2));
+    sp.ui().expect(QuestionKind::Message, "ergfile", Answer::button(Mb::OK));
     run();
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_EQ(readFile(result), "previous"); // never half-written
@@ -179,7 +179,7 @@ TEST_F(Report, UnknownSpecialFormatIsReportedAndSylkIsWritten)
     useQpo("nested.qpo");
     SetParam(prog().WorkStr[0], "Soform", "Nowhere");
     errorFile = dir.filePath("errors.txt");
-    sp.ui().expect("msg", "soform", Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, "soform", Answer::button(Mb::OK));
     run();
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_TRUE(readFile(result).startsWith("ID;"));
@@ -220,8 +220,8 @@ TEST_F(Report, DeclinedErrorListStopsTheReportAndAppendsQpoToTheResFile)
     useQpo("faulty.qpo");
     const QString resFile = dir.filePath("runs.res");
     prog().Cf += ",Res=" + resFile;
-    sp.ui().expect("msg", "12", Answer::button(Mb::No));
-    sp.ui().expect("msg", "13", Answer::button(Mb::No));
+    sp.ui().expect(QuestionKind::Message, "12", Answer::button(Mb::No));
+    sp.ui().expect(QuestionKind::Message, "13", Answer::button(Mb::No));
     run(false);
     EXPECT_TRUE(nurFehl);
     EXPECT_FALSE(QFile::exists(result));
@@ -312,8 +312,8 @@ TEST_F(ErrorList, CleanListAsksNothing)
 TEST_F(ErrorList, PrintedListWrapsLongLinesAndShowsTheHead)
 {
     useQpo("faulty.qpo");
-    sp.ui().expect("msg", "12", Answer::button(Mb::Yes));
-    sp.ui().expect("msg", "13", Answer::button(Mb::Yes));
+    sp.ui().expect(QuestionKind::Message, "12", Answer::button(Mb::Yes));
+    sp.ui().expect(QuestionKind::Message, "13", Answer::button(Mb::Yes));
     EXPECT_EQ(FehlPos(false, QString()), "");
     const QString pages = dumpPages();
     expectGolden(pages.toUtf8(), "faulty-errorlist-pages.txt");

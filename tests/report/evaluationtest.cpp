@@ -257,7 +257,7 @@ TEST_F(Evaluation, MissingClassFileIsReportedAndNothingIsMade)
 {
     QFile::remove(dir.filePath("bew.an"));
     writePol(kPol);
-    sp.ui().expect("msg", "146", Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, "146", Answer::button(Mb::OK));
     run();
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_EQ(dumpPages(), "");

@@ -221,7 +221,7 @@ TEST_F(Ranking, TooLongFileIsReplacedAndStopsTheSort)
         many << QString("Stck=1,Typ=P%1,R,Pros=%2").arg(i).arg(i);
     writeFile(tp2Path("pfuiqss"), many.join("\r\n").toLatin1() + "\r\n");
     writeFile(tp2Path("pfuiqsm"), "Stck=1,R,Prom=1\r\nStck=1,R,Prom=2\r\n");
-    sp.ui().expect("msg", "438", Answer::button(Mb::OK));
+    sp.ui().expect(QuestionKind::Message, "438", Answer::button(Mb::OK));
     SortPfui("qs", false);
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_EQ(readFile(tp2Path("pfuiqss")), "ABBRUCH100\r\n");

@@ -119,7 +119,7 @@ TEST_F(Totals, GroupOutsideTheTableIsReportedAndNoKeysAreAppended)
 {
     prog().Cf += ",G47=77";
     qpo("Stck=1,Typ=A,Q,Bac=4711,R,Fit=1\r\n");
-    sp.ui().expect("error", "XAQP.TotalSum", Answer::button(2));
+    sp.ui().expect(QuestionKind::Error, "XAQP.TotalSum", Answer::button(2));
     EXPECT_FALSE(TotalSum(res, Errg, false, true));
     EXPECT_TRUE(res.isEmpty());
 }
