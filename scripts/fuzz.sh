@@ -29,10 +29,10 @@ bash scripts/install-deps.sh
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DTARN_LIBFUZZER=ON -DTARN_BUILD_TESTS=OFF
-cmake --build build-fuzz --parallel "${JOBS:-3}" --target fuzz_workbook fuzz_sheetrewrite
+cmake --build build-fuzz --parallel "${JOBS:-3}" --target fuzz_workbook fuzz_sheetrewrite fuzz_positionvalues
 
 status=0
-for t in workbook sheetrewrite; do
+for t in workbook sheetrewrite positionvalues; do
   corpus=build-fuzz/corpus-$t
   mkdir -p "$corpus"
   cp -n fuzz/corpus/$t/* "$corpus"/
