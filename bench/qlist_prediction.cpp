@@ -15,7 +15,8 @@
 // referenced component record once through the index, and writing the bytes of
 // qpo and of the result file once. The ratio of the run without its PDF output
 // to the floor is the figure that machines of different speed and load agree
-// on. --keep copies the result file into <dir>, for comparing runs byte by byte.
+// on. --keep copies the result file into <dir>, for comparing runs byte by byte,
+// and the printout's pages as the PDF stage begins (<dir>/pages, for pdf_floor).
 // The last line gives the run's start and end on the monotonic clock, so that
 // a profile taken with perf can be cut to the run.
 #include "component_file/btdatei.h"
@@ -28,6 +29,7 @@
 #include "frame/runphases.h"
 #include "frame/tarnstart.h"
 #include "prediction/prognoseqsl.h"
+#include "printing/printjob.h"
 #include "qlist/qldb.h"
 #include "qlist/qslfile.h"
 #include "qlist/qslhead.h"
@@ -228,9 +230,17 @@ int main(int argc, char** argv)
     // qpo as the calculation passes leave it: the run empties the work folders
     // at its end, so it is read when the report begins.
     QByteArray qpoBytes;
-    runPhases().onBegin = [&qpoBytes](const QString& phase) {
+    // With --keep, the printout's pages as the PDF stage finds them, for the
+    // floor of that stage (bench/pdf_floor).
+    runPhases().onBegin = [&qpoBytes, &keepDir](const QString& phase) {
         if (phase == QLatin1String("report"))
             qpoBytes = readAll(nativePath(scratchFile(11, QStringLiteral("qpo"))));
+        if (phase == QLatin1String("PDF") && !keepDir.isEmpty()) {
+            QDir().mkpath(keepDir);
+            const QString target = QDir(keepDir).filePath(QStringLiteral("pages"));
+            QFile::remove(target);
+            QFile::copy(pageFilePath(), target);
+        }
     };
     const Clock before = Clock::read();
     PrognoseQsl(QStringLiteral("Ln=") + root, QStringLiteral("Standard"), true);

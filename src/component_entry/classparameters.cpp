@@ -2,19 +2,17 @@
 #include "calculation/systdb.h"
 #include "component_file/btrecord.h"
 #include "component_file/btsuch.h"
+#include "frame/keptworkslots.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "frame/workslots.h"
 
-#include <array>
 #include <exception>
 
 QString ClassParameterList(const QString& identity, QString& bac, QString& tec)
 {
     Program& p = prog();
-    const std::array<QString, 7> kept{p.WorkStr[Slot::Ident], p.WorkStr[Slot::Q], p.WorkStr[Slot::Z],
-                                      p.WorkStr[Slot::B],     p.WorkStr[Slot::S], p.WorkStr[Slot::F],
-                                      p.WorkStr[Slot::R]};
+    const KeptWorkSlots kept(Slot::Ident, Slot::R);
     QString list;
     try {
         p.WorkStr[Slot::Ident] = identity;
@@ -32,7 +30,5 @@ QString ClassParameterList(const QString& identity, QString& bac, QString& tec)
     } catch (const std::exception&) {
         list.clear(); // no class markers rather than no popup
     }
-    for (int i = 0; i < 7; ++i)
-        p.WorkStr[std::size_t(Slot::Ident + i)] = kept[std::size_t(i)];
     return list;
 }

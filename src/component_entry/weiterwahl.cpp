@@ -26,11 +26,11 @@ QString WeiterWahl()
     Program& p = prog();
     const QString r = ask(QStringLiteral("ret"));
     if (r == QLatin1String("1")) {
-        clearSlots(0, 8);
+        clearSlots(Slot::SyPar, Slot::R);
         return QStringLiteral("ABBRUCH");
     }
     if (r == QLatin1String("2")) {
-        clearSlots(2, 8);
+        clearSlots(Slot::Ident, Slot::R);
         return QStringLiteral("KB");
     }
     if (r != QLatin1String("3") && r != QLatin1String("4"))
@@ -44,9 +44,9 @@ QString WeiterWahl()
     else if (a == QLatin1String("3"))
         gl = QStringLiteral("Norm=") + GetParam(gl, QStringLiteral("Norm"));
     if (r == QLatin1String("3")) {
-        clearSlots(7, 8);
+        clearSlots(Slot::F, Slot::R);
         return QStringLiteral("GL");
     }
-    clearSlots(6, 8);
+    clearSlots(Slot::S, Slot::R);
     return QStringLiteral("SD");
 }

@@ -201,6 +201,55 @@ bool insertSecondLevel(const QString& entry)
     return writeSecondLevel(oldFile, halfPage(page, false));
 }
 
+// An index write that no change of the caller encloses is a change of its own:
+// its pages (a split touches the new leaf, the second-level pages, the top page,
+// the header and the old leaf) stay in memory while it runs and are written
+// once each when it is done, all of them or none.
+class OwnChange {
+public:
+    OwnChange() : mMine(!changeOpen() && !DirectPageWrites::active())
+    {
+        if (mMine)
+            openChange(prog().BinDir);
+    }
+    ~OwnChange()
+    {
+        if (mMine)
+            drop();
+    }
+    OwnChange(const OwnChange&) = delete;
+    OwnChange& operator=(const OwnChange&) = delete;
+    // True when what was staged is durable (or nothing was the change's own).
+    bool commit()
+    {
+        if (!mMine)
+            return true;
+        mMine = false;
+        if (commitChange())
+            return true;
+        forgetPages();
+        return false;
+    }
+
+private:
+    // The cached pages may hold what was staged and never written.
+    static void forgetPages()
+    {
+        forgetCachedPages(BtKind::Internal);
+        prog().InhSeiteInt[0].clear();
+        loadTopPage(BtKind::Internal, BtFlags::ReadHoldingLock);
+    }
+    void drop()
+    {
+        mMine = false;
+        const bool staged = stagedCount() > 0;
+        abandonChange();
+        if (staged)
+            forgetPages();
+    }
+    bool mMine;
+};
+
 } // namespace
 
 DirectPageWrites::DirectPageWrites() : mPrevious(gDirectPageWrites)
@@ -368,6 +417,7 @@ bool InsInh(const QString& Neuadr, int& n, QString& Iret)
         // A key that sorts above the free marker would break the page order.
         if (!keySortsBelowFree(Neuadr.left(KeyLength)))
             return false;
+        OwnChange change;
         if (!SuchInh(Neuadr.left(KeyLength), 2, n, Iret, BtKind::Internal, BtFlags::ReadHoldingLock)) {
             n = 0;
             return false;
@@ -393,6 +443,10 @@ bool InsInh(const QString& Neuadr, int& n, QString& Iret)
                 return false;
             }
             p.InhSeiteInt[2] = page;
+            if (!change.commit()) {
+                n = 0;
+                return false;
+            }
             return true;
         }
         // Split: the lower half goes to a new page, its last key into the parent;
@@ -412,7 +466,7 @@ bool InsInh(const QString& Neuadr, int& n, QString& Iret)
         }
         p.IbDateiInt.clear();
         p.InhSeiteInt[2].clear();
-        if (!writePage(oldFile, halfPage(page, false))) {
+        if (!writePage(oldFile, halfPage(page, false)) || !change.commit()) {
             n = 0;
             return false;
         }
@@ -438,11 +492,14 @@ bool EntfInh(const QString& key, bool* removed)
         return false;
     if (m <= 0)
         return true;
+    OwnChange change;
     const QString& leaf = p.InhSeiteInt[2];
     const QString page = leaf.left((m - 1) * EntryLength) + leaf.mid(m * EntryLength) + QString(EntryLength, EndeZeichen);
     if (!writePage(p.IbDateiInt, page))
         return false;
     p.InhSeiteInt[2] = page;
+    if (!change.commit())
+        return false;
     if (removed)
         *removed = true;
     return true;

@@ -181,6 +181,17 @@ bool applyEntries(const std::vector<Entry>& entries)
     return ok;
 }
 
+// Puts a new content in place once the journal and the content are durable:
+// the target goes first, then the content is renamed to its name. A file
+// system that sees a file renamed over another one writes the new file's data
+// out at once and makes the writer wait for it, for every page of every change;
+// a rename to a free name does not. A crash between the two is finished by the
+// next opener from the content beside the target.
+bool moveIntoPlace(const Entry& e)
+{
+    return removeRaw(e.target) && renameRaw(e.source, e.target);
+}
+
 void logRepair(const QString& nativeDir, const QString& line)
 {
     QFile log(nativeDir + QStringLiteral("/journal.log"));
@@ -477,7 +488,15 @@ bool commitChange()
         return false;
     }
     // Durable from here on: a failure below is finished by the next opener.
-    const bool applied = applyEntries(entries);
+    bool applied = true;
+    std::vector<Entry> rest;
+    for (const Entry& e : entries) {
+        if (e.kind == 'W')
+            applied = moveIntoPlace(e) && applied;
+        else
+            rest.push_back(e);
+    }
+    applied = applyEntries(rest) && applied;
     if (applied && flushFolderRaw(dir))
         removeRaw(journalFile);
     return true;

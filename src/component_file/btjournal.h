@@ -49,6 +49,29 @@ void abandonChange();
 int stagedCount();
 qint64 stagedBytes();
 
+// A unit opened for a scope: made durable when commit() is called, dropped
+// otherwise, whichever way the scope is left.
+class ComponentFileChange {
+public:
+    explicit ComponentFileChange(const QString& directory) { openChange(directory); }
+    ~ComponentFileChange()
+    {
+        if (mOpen)
+            abandonChange();
+    }
+    ComponentFileChange(const ComponentFileChange&) = delete;
+    ComponentFileChange& operator=(const ComponentFileChange&) = delete;
+    // As commitChange.
+    [[nodiscard]] bool commit()
+    {
+        mOpen = false;
+        return commitChange();
+    }
+
+private:
+    bool mOpen = true;
+};
+
 // Staging, used by the file functions. A design path; null when the file is not
 // staged (or no unit is open).
 struct StagedFile {

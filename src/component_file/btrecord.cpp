@@ -6,11 +6,12 @@
 #include "frame/markers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
+#include "frame/workslots.h"
 
 void BtdTrenn(const QString& record)
 {
     auto& w = prog().WorkStr;
-    for (int i = 2; i <= 5; ++i)
+    for (int i = Slot::Ident; i <= Slot::B; ++i)
         w[i].clear();
     if (record.isEmpty())
         return;
@@ -25,19 +26,19 @@ void BtdTrenn(const QString& record)
         }
     }
     if (!any) {
-        w[2] = r;
+        w[Slot::Ident] = r;
         return;
     }
     const QStringList pieces = r.split(sep);
-    w[2] = pieces.first();
+    w[Slot::Ident] = pieces.first();
     for (qsizetype i = 1; i < pieces.size(); ++i) {
         const QString& piece = pieces[i];
         if (piece.startsWith(QLatin1String("Q,")))
-            w[3] = piece.mid(2);
+            w[Slot::Q] = piece.mid(2);
         else if (piece.startsWith(QLatin1String("Z,")))
-            w[4] = piece.mid(2);
+            w[Slot::Z] = piece.mid(2);
         else if (piece.startsWith(QLatin1String("B,")))
-            w[5] = OemToAnsiIfOem(piece.mid(2));
+            w[Slot::B] = OemToAnsiIfOem(piece.mid(2));
     }
 }
 

@@ -17,7 +17,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <exception>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -258,6 +260,85 @@ namespace {
 // The writer behind AddBt and MoveBt. With moving, record recordIndex of
 // blockAddress leaves its block and the changed record goes to the last block of
 // its group, in the same unit.
+// The change of one record: a unit of its own under the exclusive lock, or a
+// part of the unit that a merge holds open already (then a refused record drops
+// only its own part). Kept only when committed; dropped however else the write
+// ends, and the cached index pages are read afresh.
+class RecordChange {
+public:
+    explicit RecordChange(const QString& bin)
+        : mBin(bin), mJoined(changeOpen() && sameFolder(changeDirectory(), bin)), mMark(mJoined ? changeMark() : 0),
+          mUncaught(std::uncaught_exceptions())
+    {
+    }
+    // Throws on a normal exit like the write itself would; while an error unwinds,
+    // a second failure of the rollback is swallowed so that the first reaches
+    // the user instead of ending the program.
+    ~RecordChange() noexcept(false)
+    {
+        if (std::uncaught_exceptions() == mUncaught) {
+            end(false);
+            return;
+        }
+        try {
+            end(false);
+        } catch (const std::exception&) {
+        }
+    }
+    RecordChange(const RecordChange&) = delete;
+    RecordChange& operator=(const RecordChange&) = delete;
+
+    // Takes the exclusive lock and opens the unit (a joined change holds both
+    // already); false when the lock was refused.
+    bool open()
+    {
+        if (mJoined)
+            return true;
+        mLock = takeWriteLock(mBin, BtKind::Internal);
+        if (mLock < 0) {
+            mDone = true;
+            return false;
+        }
+        openChange(mBin);
+        return true;
+    }
+    // True when the change is durable (or kept in the merge's unit).
+    bool commit() { return end(true); }
+    void drop() { end(false); }
+
+private:
+    bool end(bool success)
+    {
+        if (std::exchange(mDone, true))
+            return success;
+        if (mJoined) {
+            if (success)
+                keepChangeSoFar();
+            else
+                rollbackChange(mMark);
+        } else if (success) {
+            success = commitChange();
+        } else {
+            abandonChange();
+        }
+        forgetCachedPages(BtKind::Internal);
+        // The page as it is, without the dropped change; while an error unwinds,
+        // the next reader loads it instead.
+        if (!success && std::uncaught_exceptions() == mUncaught)
+            loadTopPage(BtKind::Internal, BtFlags::ReadHoldingLock);
+        if (mLock >= 0)
+            FClose(mLock);
+        return success;
+    }
+
+    QString mBin;
+    bool mJoined;
+    int mMark;
+    int mUncaught;
+    int mLock = -1;
+    bool mDone = false;
+};
+
 QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const QString& record, QStringList& records,
                     int& count, bool noMessage, bool moving)
 {
@@ -317,42 +398,13 @@ QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const 
     // made durable and put in place at the end, or not at all. Inside a merge
     // batch (a unit open already, with the lock held) it joins that unit, and a
     // refused record drops only its own part.
-    const bool joined = changeOpen() && sameFolder(changeDirectory(), p.BinDir);
-    const int mark = joined ? changeMark() : 0;
-    int lock = -1;
-    if (!joined) {
-        lock = takeWriteLock(p.BinDir, BtKind::Internal);
-        if (lock < 0)
-            return QStringLiteral("no");
-        openChange(p.BinDir);
-    }
+    RecordChange change(p.BinDir);
+    if (!change.open())
+        return QStringLiteral("no");
     QString result = QStringLiteral("no");
     QString duplicateKey, duplicateBlock;
-    bool done = false;
-    auto finish = [&](bool success) {
-        if (done)
-            return success;
-        done = true;
-        if (joined) {
-            if (success)
-                keepChangeSoFar();
-            else
-                rollbackChange(mark);
-        } else if (success) {
-            success = commitChange();
-        } else {
-            abandonChange();
-        }
-        forgetCachedPages(BtKind::Internal);
-        if (!success)
-            loadTopPage(BtKind::Internal, BtFlags::ReadHoldingLock); // the page as it is, without the dropped change
-        if (lock >= 0)
-            FClose(lock);
-        return success;
-    };
     forgetCachedPages(BtKind::Internal);
     if (!loadTopPage(BtKind::Internal, BtFlags::ReadHoldingLock)) {
-        finish(false);
         return result;
     }
     for (int k = 1; k <= t.AnzTsa[2]; ++k) {
@@ -361,7 +413,6 @@ QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const 
         int m = 0;
         QString entry;
         if (!SuchInh(t.Tsa[2][k].left(KeyLength), 2, m, entry, BtKind::Internal, BtFlags::ReadHoldingLock)) {
-            finish(false);
             return result;
         }
         if (m > 0) {
@@ -371,7 +422,7 @@ QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const 
         }
     }
     if (!duplicateKey.isEmpty()) {
-        finish(false); // the lock is not held while the message waits for the user
+        change.drop(); // the lock is not held while the message waits for the user
         if (!noMessage)
             MsgBoxRes(QStringLiteral("92"), 0, p.LangNr, oemArgs({duplicateKey, QStringLiteral("B") + duplicateBlock}));
         return QStringLiteral("dop");
@@ -386,7 +437,6 @@ QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const 
         // so that a new block of the same file sees the block without it.
         if (!changeInBlock(QString(), address, old, newRecords, newCount, newIndex) ||
             !writeBlock(address, newRecords, newCount)) {
-            finish(false);
             return result;
         }
         address.clear();
@@ -395,7 +445,6 @@ QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const 
     const bool changed = adding ? addToBlock(stored, group, address, newRecords, newCount, newIndex)
                                 : changeInBlock(stored, address, old, newRecords, newCount, newIndex);
     if (!changed || !writeBlock(address, newRecords, newCount)) {
-        finish(false);
         return result;
     }
     // A moved record keeps its designations, but their entries name the old
@@ -403,7 +452,6 @@ QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const 
     for (int i = 1; i <= t.AnzTsa[1]; ++i)
         if ((t.Tsa[1][i][KeyLength] == u'G' || (moving && t.Tsa[1][i][KeyLength] == u'*')) &&
             !EntfInh(t.Tsa[1][i].left(KeyLength))) {
-            finish(false);
             return result;
         }
     for (int k = 1; k <= t.AnzTsa[2]; ++k) {
@@ -412,12 +460,11 @@ QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const 
         int n = 0;
         QString entry;
         if (!InsInh(t.Tsa[2][k].left(KeyLength) + address, n, entry) && n <= 0) {
-            finish(false);
             return result;
         }
     }
     // The caller's copy of the block changes only with the stored one.
-    if (!finish(true))
+    if (!change.commit())
         return result;
     records = newRecords;
     count = newCount;

@@ -65,10 +65,10 @@ bool installIndex(const QString& bin, const QString& temp, const QString& header
     crashpoint::reached();
     if (!diskFlush().flushFileSystem(nativePath(temp)))
         return false;
-    openChange(bin);
+    ComponentFileChange change(bin);
     stageFolderSwap(bin + QStringLiteral("\\i"), temp + QStringLiteral("\\i"));
     writeFileAtomic(bin + QStringLiteral("\\abi"), toAnsi(header));
-    if (!commitChange())
+    if (!change.commit())
         return false;
     // A second-level folder of its own (setting Sin) gets the new pages too.
     const QString nativeBin = nativePath(bin);

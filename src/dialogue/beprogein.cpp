@@ -196,10 +196,10 @@ void State::Selbox_MouseUp()
 
 State& state()
 {
-    Program& p = prog();
-    if (!p.BEProgEin)
-        p.BEProgEin = std::make_shared<State>();
-    return *p.BEProgEin;
+    std::shared_ptr<State>& held = prog().Subsystems.held<State>();
+    if (!held)
+        held = std::make_shared<State>();
+    return *held;
 }
 
 void Load(QObject* owner)

@@ -10,6 +10,7 @@
 #include "frame/restext.h"
 
 #include <QFile>
+#include <memory>
 
 namespace {
 
@@ -44,8 +45,84 @@ void askScreen(DiaModel& model, QuestionKind kind, const QString& key, const QSt
     q.key = key;
     q.text = model.caption.isEmpty() ? key : model.caption;
     ScreenParams params{screenType};
-    applyDialogueAnswer(model, kind == QuestionKind::TextPage ? ui().askTextPage(q, model, params)
-                                                              : ui().askScreen(q, model, params));
+    auto* screen = dynamic_cast<DiaScreen*>(&model);
+    for (;;) {
+        applyDialogueAnswer(model, kind == QuestionKind::TextPage ? ui().askTextPage(q, model, params)
+                                                                  : ui().askScreen(q, model, params));
+        if (model.ended() || !screen || screen->refusedField < 0)
+            return;
+        // The entries stay as typed; the same screen is asked again.
+        showRefusal(screen->takeRefusal());
+    }
+}
+
+// A number of units (the multiple factor, the units in use), or "H" for the
+// help the screen offers. Complexities ("64K", "2.5M") are checked by their own
+// reader and are not in the table below.
+CheckedValue checkUnitsOrHelp(QStringView text)
+{
+    if (text.trimmed().compare(QLatin1String("H"), Qt::CaseInsensitive) == 0)
+        return CheckedValue{};
+    return checkMagnitude(text);
+}
+
+struct FieldKind {
+    const char* file; // without the language directory
+    const char* chapter;
+    int field;
+    ValueCheck check;
+};
+
+// The numeric entry fields of the input screens (both language directories
+// hold the same chapters and field digits).
+const FieldKind kFieldKinds[] = {
+    {"btx\\glob", "tuvl", 0, checkTemperature},      // ambient temperature (degrees C)
+    {"btx\\glob", "tuvl", 1, checkMagnitude},        // cooling air speed (m/s)
+    {"btx\\glob", "zfgl", 0, checkPercentage},       // factor on the failure rates (%)
+    {"btx\\milq", "piqegl", 0, checkFactor},         // quality factors of the four families
+    {"btx\\milq", "piqegl", 1, checkFactor},
+    {"btx\\milq", "piqegl", 2, checkFactor},
+    {"btx\\milq", "piqegl", 3, checkFactor},
+    {"btx\\milq", "piqe", 1, checkFactor},
+    {"btx\\hl", "tumaxe", 1, checkTemperature},
+    {"btx\\hl", "tjmaxe", 1, checkTemperature},
+    {"btx\\hl", "teie", 1, checkTemperatureRisePair}, // self-heating (K), or a min/max pair
+    {"btx\\hl", "nmw", 1, checkMagnitude},           // power (mW)
+    {"btx\\div", "ntyp", 1, checkMagnitude},
+    {"btx\\div", "nmax", 1, checkMagnitude},
+    {"btx\\div", "hisch", 1, checkCount},            // auxiliary contacts
+    {"btx\\div", "degr", 1, checkPercentage},
+    {"btx\\div", "tei", 1, checkTemperatureRisePair},
+    {"btx\\div", "sh", 1, checkMagnitude},           // switching operations per hour
+    {"btx\\kom", "asac", 1, checkMagnitude},         // chip and active area (mm2)
+    {"btx\\kom", "asac", 2, checkMagnitude},
+    {"btx\\kom", "asice", 1, checkPercentage},
+    {"btx\\kom", "asice", 2, checkPercentage},
+    {"btx\\tsabrth", "rth", 1, checkMagnitude},      // thermal resistance (K/W)
+    {"btx\\tsabrth", "rtk", 1, checkMagnitude},
+    {"btx\\uif", "ubmax", 1, checkNumber},
+    {"btx\\uif", "unen", 1, checkNumber},
+    {"btx\\uif", "ibmax", 1, checkNumber},
+    {"btx\\uif", "fnen", 1, checkMagnitude},         // frequency (Hz)
+    {"btx\\uif", "inen", 1, checkNumber},
+    {"btx\\uif", "ub", 1, checkNumber},
+    {"btx\\uif", "ib", 1, checkNumber},
+    {"btx\\vftbzf", "vf", 1, checkUnitsOrHelp},
+    {"btx\\vftbzf", "tbmax", 1, checkTemperature},
+    {"btx\\vftbzf", "are", 1, checkRate},
+    {"btx\\vftbzf", "ari", 1, checkRate},
+    {"btx\\vftbzf", "zfe", 1, checkPercentage},
+    {"btx\\vftbzf", "vfi", 1, checkUnitsOrHelp},
+    {"qsl\\kopfpos", "dtu", 1, checkNumber},         // temperature difference to the ambient (K)
+    {"qsl\\kopfpos", "neube", 1, checkQuantity},
+    {"qsl\\para", "prozqs", 0, checkPercentage},
+    {"qsl\\para", "prozbt", 0, checkPercentage},
+};
+
+void setFieldChecks(DiaScreen& s, const QString& key)
+{
+    for (EntryField& f : s.fields)
+        f.check = entryFieldCheck(key, f.index);
 }
 
 [[noreturn]] void notEnded(const DiaModel& model, const Answer& a)
@@ -108,6 +185,18 @@ QStringList recordsOfTextFile(const QString& Aetx)
 QString dialogueKey(const QString& Adia, const QString& Kap)
 {
     return withoutLangDir(Adia) + u'#' + Kap;
+}
+
+ValueCheck entryFieldCheck(const QString& key, int field)
+{
+    const qsizetype hash = key.lastIndexOf(u'#');
+    const QStringView file = QStringView(key).left(hash < 0 ? 0 : hash);
+    const QStringView chapter = QStringView(key).mid(hash + 1);
+    for (const FieldKind& k : kFieldKinds)
+        if (k.field == field && file.compare(QLatin1String(k.file), Qt::CaseInsensitive) == 0 &&
+            chapter.compare(QLatin1String(k.chapter), Qt::CaseInsensitive) == 0)
+            return k.check;
+    return nullptr;
 }
 
 DiaScreen* screenOf(const Question& q)
@@ -173,6 +262,8 @@ void applyDialogueAnswer(DiaModel& model, const Answer& a)
             model.pressEscape();
     } else if (a.text.size() == 1)
         model.pressKey(a.text[0]);
+    if (auto* s = dynamic_cast<DiaScreen*>(&model); s && s->refusedField >= 0)
+        return;
     if (!model.ended())
         notEnded(model, a);
 }
@@ -189,6 +280,7 @@ std::optional<DiaScreen> loadInputScreen(const QString& Adia, const QString& Kap
     for (int i = 0; i < entries; ++i)
         anEin << QString();
     s.buildInput(ch.lines, startBis, anEin, ret, std::nullopt);
+    setFieldChecks(s, dialogueKey(Adia, Kap));
     return s;
 }
 
@@ -216,6 +308,7 @@ int DIN(const QString& Adia, const QString& Kap, QString& kz, QString& startBis,
     DiaScreen s;
     s.caption = AnsiToOem(Adia + QStringLiteral(".dia, ") + Kap); // a path: ANSI, the screen holds OEM
     s.buildInput(ch.lines, startBis, anEin, Ret, AddButt);
+    setFieldChecks(s, dialogueKey(Adia, Kap));
     askScreen(s, QuestionKind::Screen, dialogueKey(Adia, Kap), QStringLiteral("DIN"));
     anEin = s.entryCopy;
     startBis = s.edited;
@@ -286,4 +379,18 @@ void DiaDIK(const QString& Adia, const QString& Kap, QString& kz, std::optional<
 void DiaBTX(const QString& Aetx, const QString& aAbtx, int Azeilen, QString& Ret, bool NichtAbbruch)
 {
     frmDia::BTX(Aetx, aAbtx, Azeilen, Ret, NichtAbbruch);
+}
+
+namespace {
+struct DiaFieldTexts {
+    QStringList fields = QStringList(9);
+};
+} // namespace
+
+QStringList& diaFields()
+{
+    std::shared_ptr<DiaFieldTexts>& held = prog().Subsystems.held<DiaFieldTexts>();
+    if (!held)
+        held = std::make_shared<DiaFieldTexts>();
+    return held->fields;
 }

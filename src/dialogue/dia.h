@@ -49,6 +49,11 @@ void BTX(const QString& Aetx, const QString& aAbtx, int Azeilen, QString& Ret, b
 
 } // namespace frmDia
 
+// Entry-field texts of the dialogue input screens (fields 0..8) of the running
+// program: a caller presets what it needs; the others keep the text of the
+// screen that used them last.
+QStringList& diaFields();
+
 // The wrappers most callers use; they drop the result number.
 void DiaDIN(const QString& Adia, const QString& Kap, QString& kz, QString& startBis, QStringList& anEin, QString& Ret,
             std::optional<int> AddButt = std::nullopt);
@@ -59,7 +64,14 @@ void DiaBTX(const QString& Aetx, const QString& aAbtx, int Azeilen, QString& Ret
 // directory, "#", the chapter.
 QString dialogueKey(const QString& Adia, const QString& Kap);
 
-// Plays an answer that a window did not apply on the model (see above).
+// The check of entry field `field` (its digit) of an input screen, by the
+// question key of its file and chapter; null for fields that take texts. DIN
+// checks these fields on Enter and on every button but cancel, back and help: a
+// refused entry is told (message 426) and the screen is asked again.
+ValueCheck entryFieldCheck(const QString& key, int field);
+
+// Plays an answer that a window did not apply on the model (see above). An
+// answer whose entries were refused leaves the screen open with its refusal.
 void applyDialogueAnswer(DiaModel& model, const Answer& answer);
 
 // The model of a question of kind "screen" or "textpage" (for responders).

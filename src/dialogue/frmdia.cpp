@@ -218,6 +218,17 @@ template <typename F> void frmDiaWindow::forward(F action)
     if (mModel->ended()) {
         hide();
         emit screenEnded();
+        return;
+    }
+    if (mScreen && mScreen->refusedField >= 0) {
+        // The screen stays open: say why, and put the user back into the field
+        // with its text marked, so that typing replaces it.
+        QLineEdit* field = mFields.value(mScreen->refusedField);
+        showRefusal(mScreen->takeRefusal());
+        if (field) {
+            field->setFocus(Qt::OtherFocusReason);
+            field->selectAll();
+        }
     }
 }
 
@@ -256,8 +267,13 @@ bool frmDiaWindow::handleKey(QKeyEvent* event, QObject* target)
         const QString text = event->text();
         if (text.size() != 1 || !text[0].isPrint() || (event->modifiers() & Qt::ControlModifier))
             return false; // Backspace, arrows and editing keys pass
-        if (!mScreen->typeAllowed(text[0], nullptr)) {
+        const QChar typed = mScreen->typedInto(int(mFields.indexOf(edit)), text[0]);
+        if (typed.isNull()) {
             QApplication::beep();
+            return true;
+        }
+        if (typed != text[0]) {
+            edit->insert(QString(typed));
             return true;
         }
         return false;

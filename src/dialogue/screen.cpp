@@ -75,6 +75,8 @@ void DiaModel::clickButton(int index)
     if (mEnded || index < 0 || index >= buttons.size())
         return;
     const QString& tag = buttons[index].tag;
+    if (!mayEnd(tag))
+        return;
     if (tag == QLatin1String("ESC") || tag == QLatin1String("DIKESC"))
         resultWord = QStringLiteral("ABBRUCH");
     else if (tag == QLatin1String("BACK") || tag == QLatin1String("DIKBACK"))
@@ -597,6 +599,8 @@ void DiaScreen::pressEnter()
 {
     if (mEnded || kind == Kind::KeyChoice)
         return;
+    if (!fieldsAccepted())
+        return;
     resultWord.clear();
     if (mode == QLatin1String("E") || !toggles.isEmpty()) {
         end();
@@ -636,6 +640,53 @@ bool DiaScreen::typeAllowed(QChar unicode, QChar* memory) const
     if (memory)
         *memory = m;
     return true;
+}
+
+QChar DiaScreen::typedInto(int fieldPosition, QChar unicode) const
+{
+    // In a number the comma is a decimal separator typed by habit, not a list
+    // separator: it is let in (or made the point) so that it is never dropped
+    // silently; the check on Enter refuses what is still no number.
+    const bool numeric = fieldPosition >= 0 && fieldPosition < fields.size() && fields[fieldPosition].check;
+    if (numeric && unicode == u',')
+        return numericFieldKey(unicode);
+    return typeAllowed(unicode, nullptr) ? unicode : QChar();
+}
+
+bool DiaScreen::fieldsAccepted()
+{
+    refusal.clear();
+    refusedField = -1;
+    for (int i = 0; i < fields.size(); ++i) {
+        const EntryField& f = fields[i];
+        // An empty field is no entry: the caller takes its default or asks nothing.
+        if (!f.check || f.text.trimmed().isEmpty())
+            continue;
+        const CheckedValue v = f.check(OemToAnsi(f.text));
+        if (!v.ok()) {
+            refusal = v.refusal;
+            refusedField = i;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DiaScreen::mayEnd(const QString& tag)
+{
+    // Leaving without the entries (cancel, back, help) needs no check.
+    if (tag == QLatin1String("ESC") || tag == QLatin1String("DIKESC") || tag == QLatin1String("BACK") ||
+        tag == QLatin1String("DIKBACK") || tag == QLatin1String("HELP"))
+        return true;
+    return fieldsAccepted();
+}
+
+QString DiaScreen::takeRefusal()
+{
+    QString r = refusal;
+    refusal.clear();
+    refusedField = -1;
+    return r;
 }
 
 void DiaScreen::setFieldText(int fieldPosition, const QString& memoryText)

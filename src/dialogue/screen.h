@@ -1,4 +1,6 @@
 #pragma once
+#include "frame/entrycheck.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -84,6 +86,8 @@ public:
 protected:
     void end();
     virtual void finish() {}
+    // Whether a button with this tag may end the screen now (entries checked).
+    virtual bool mayEnd(const QString& tag) { (void)tag; return true; }
     virtual bool hasWayOut() const = 0;
     // Lays the buttons out (height 1.5 cells, equal widths, top 22.5 cells).
     void layoutButtons();
@@ -115,6 +119,7 @@ struct EntryField {
     int index = 0; // index into the caller's entry array
     int col = 0, row = 0, width = 0;
     QString text;  // memory form
+    ValueCheck check = nullptr; // the kind of number the field takes; null for texts
 };
 
 // Input screen (DIN) and key-choice screen (DIK).
@@ -136,6 +141,13 @@ public:
     QStringList entryCopy;
     bool separatorsAllowed = false; // key "VarS": "=" and "," may be typed
 
+    // The entry refused by the last Enter or button: why, and which field
+    // (position in fields; -1 when none). The screen stays open; whoever shows
+    // it says why (takeRefusal) and puts the user back into that field.
+    QString refusal;
+    int refusedField = -1;
+    QString takeRefusal();
+
     // Build from the chapter's lines. addButt: bits 1 cancel, 2 back, 4 help;
     // std::nullopt when the caller gave none.
     void buildInput(const QStringList& lines, const QString& startBis, const QStringList& anEin, const QString& ret,
@@ -149,6 +161,10 @@ public:
     void clickCheckBox(int toggleNumber);
     // Whether a typed character (Unicode) may enter an entry field; out: its memory form.
     bool typeAllowed(QChar unicode, QChar* memory) const;
+    // What a character typed into field fieldPosition enters (Unicode): the
+    // character, the decimal point for the comma of a numeric field under the
+    // German interface, or a null character when it is refused.
+    QChar typedInto(int fieldPosition, QChar unicode) const;
     void setFieldText(int fieldPosition, const QString& memoryText);
     int fieldOfIndex(int index) const; // position in fields, -1 when none
     ToggleControl* toggleOfKey(QChar key);
@@ -159,8 +175,11 @@ public:
 protected:
     void finish() override;
     bool hasWayOut() const override;
+    bool mayEnd(const QString& tag) override;
 
 private:
+    // Checks every numeric field that holds text; false (refusal set) at the first bad one.
+    bool fieldsAccepted();
     void flip(QChar c);
     void drawLine(QChar type, const QString& text, int& row, int col);
     void makeRowButtons(const QString& rowText, bool cancelWanted, bool backWanted, bool helpWanted);

@@ -63,8 +63,8 @@ void applyAnswer(EditModel& m, const Answer& a)
         // What the key filter and the field's length would not have let through.
         QString kept;
         for (const QChar c : typed)
-            if (acceptsKey(c))
-                kept += c;
+            if (const QChar k = keyInto(m, c); !k.isNull())
+                kept += k;
         m.input = m.maxLength > 0 ? kept.left(m.maxLength) : kept;
         m.tag = 0;
     }
@@ -86,6 +86,16 @@ bool acceptsKey(QChar key)
     if (code == 3 || code == 8 || code == 13 || code == 27 || code == 255)
         return true;
     return (code >= 32 && code <= 194) || (code >= 196 && code <= 253);
+}
+
+QChar keyInto(const EditModel& model, QChar key)
+{
+    // In a number the comma can only be meant as a decimal separator; it is
+    // never a separator of the name=value list there, because the check below
+    // refuses any value that still holds one.
+    if (model.check && key == u',')
+        return numericFieldKey(key);
+    return acceptsKey(key) ? key : QChar();
 }
 
 bool CheckMask(const QString& value, const QString& mask, QString& result)
@@ -196,6 +206,11 @@ int EditVar(const QString& var, const QString& Wert, QString& result, const QStr
                                 : ResText(QStringLiteral("177"), lang, true, {QString()});
         }
         mask = GetParam(Possible, name);
+        // The record and line editors pass their parameter list: there the value
+        // is stored as typed, so it is checked here. Callers without a list (the
+        // pin count of the class dialogues) check the answer themselves.
+        if (!Possible.isEmpty())
+            m.check = parameterCheck(name);
         const qsizetype hash = mask.indexOf(u'#');
         if (hash >= 0)
             m.maxLength = std::max(0, int(readLeadingNumber(QStringView(mask).mid(hash + 1))));
@@ -219,6 +234,15 @@ int EditVar(const QString& var, const QString& Wert, QString& result, const QStr
             applyAnswer(m, a);
         if (m.tag > 0)
             break;
+        // An empty value removes the parameter; anything else must be a number
+        // of its kind before the mask normalises it.
+        if (m.check && !m.input.trimmed().isEmpty()) {
+            const CheckedValue v = m.check(m.input);
+            if (!v.ok()) {
+                showRefusal(v.refusal);
+                continue;
+            }
+        }
         if (CheckMask(m.input, mask, checked))
             break;
     }

@@ -1,4 +1,6 @@
 #pragma once
+#include "frame/entrycheck.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -14,7 +16,8 @@ class QObject;
 // window applies the user's action on the model (applied = true); any other answer
 // is played on it: cancelled or text "ABBRUCH" -> the cancel button, text "BACK" ->
 // the back button, otherwise values[0] (or, without values, text) is typed and OK
-// pressed. A value that fails its mask shows the mask's message and asks again.
+// pressed. A value that fails its mask, or that is not a number of the
+// parameter's kind, shows the message and asks again with the text as typed.
 namespace frmEdit {
 
 // What the dialog shows, and what the user did.
@@ -31,6 +34,7 @@ struct EditModel {
     bool center = false;          // placed at 0.35 of the owner's free height, else 0.85
     QObject* owner = nullptr;
     int tag = 0;                  // 0 OK, 1 cancel (delete), 2 back
+    ValueCheck check = nullptr;   // the parameter's kind of number; null for texts and codes
 };
 
 // Asks the value of var (or, with var "=", of the name=value pair in Wert).
@@ -50,5 +54,10 @@ bool IsDigit(const QString& query);
 // "," and "=" would break the name=value list; control characters other than
 // copy, backspace, Enter and Escape, and the marker codes 195 and 254, are refused.
 bool acceptsKey(QChar key);
+
+// What a typed key enters into the field of model: the key, another key in its
+// place (the decimal comma of a numeric parameter, see numericFieldKey), or a
+// null character when the key filter refuses it.
+QChar keyInto(const EditModel& model, QChar key);
 
 } // namespace frmEdit

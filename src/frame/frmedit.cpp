@@ -124,9 +124,16 @@ bool frmEditWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         const QString text = key->text();
-        if (text.size() == 1 && !frmEdit::acceptsKey(text.at(0))) {
-            QApplication::beep();
-            return true;
+        if (text.size() == 1) {
+            const QChar k = frmEdit::keyInto(mModel, text.at(0));
+            if (k.isNull()) {
+                QApplication::beep();
+                return true;
+            }
+            if (k != text.at(0)) {
+                mEdit->insert(QString(k));
+                return true;
+            }
         }
     }
     return QDialog::eventFilter(watched, event);

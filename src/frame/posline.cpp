@@ -3,6 +3,7 @@
 #include "frame/errptnr.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
+#include "frame/workslots.h"
 
 #include <algorithm>
 #include <array>
@@ -19,7 +20,7 @@ constexpr std::array<Marker, 6> Markers{{{u",Q,", 3}, {u",Z,", 4}, {u",S,", 6}, 
 void splitLine(const QString& Pos, QString& Stc)
 {
     auto& w = prog().WorkStr;
-    for (int i = 2; i <= 8; ++i)
+    for (int i = Slot::Ident; i <= Slot::R; ++i)
         w[i].clear();
     Stc = QStringLiteral("Stck=") + GetParam(Pos, QStringLiteral("Stck"));
 
@@ -47,12 +48,12 @@ void splitLine(const QString& Pos, QString& Stc)
         }
     }
     if (found.empty()) {
-        w[2] = copy;
+        w[Slot::Ident] = copy;
         return;
     }
     std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.pos < b.pos; });
 
-    w[2] = copy.left(found[0].pos);
+    w[Slot::Ident] = copy.left(found[0].pos);
     if (!hasQ) {
         // A sub-list reference in the work file carries its head in the B section;
         // its code and technology belong to the identity of the position.
@@ -61,7 +62,7 @@ void splitLine(const QString& Pos, QString& Stc)
             const QString k = QString::fromLatin1(key);
             const QString v = GetParam(behind, k);
             if (!v.isEmpty())
-                SetParam(w[2], k, v);
+                SetParam(w[Slot::Ident], k, v);
         }
     }
     for (std::size_t i = 0; i < found.size(); ++i) {
@@ -75,8 +76,8 @@ void joinLine(const QString& Stc, QString& Pos)
 {
     auto& w = prog().WorkStr;
     Pos = Stc;
-    if (!w[2].isEmpty())
-        Pos += u',' + w[2];
+    if (!w[Slot::Ident].isEmpty())
+        Pos += u',' + w[Slot::Ident];
     for (const Marker& m : Markers) {
         QString& slot = w[m.slot];
         if (slot.startsWith(u','))
@@ -128,14 +129,14 @@ void PosRwSetz(const QString& Rw, const QString& Chpfg)
         return;
     auto& w = prog().WorkStr;
     QString Stc;
-    PosTrenn(w[20], Stc);
+    PosTrenn(w[Slot::Line], Stc);
     if (Rw == QLatin1String("1"))
-        SetParam(w[6], QStringLiteral("Rw"), QStringLiteral("1"));
+        SetParam(w[Slot::S], QStringLiteral("Rw"), QStringLiteral("1"));
     if (!Chpfg.isEmpty())
-        SetParam(w[6], QStringLiteral("Chpfg"), Chpfg);
+        SetParam(w[Slot::S], QStringLiteral("Chpfg"), Chpfg);
     QString line;
     PosFueg(Stc, line);
-    w[20] = line;
+    w[Slot::Line] = line;
 }
 
 QString positionLine(const QString& quantityAndIdentity, const QString& sl, bool subList, const QString& comment)

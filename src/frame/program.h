@@ -4,13 +4,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <typeindex>
+#include <typeinfo>
+#include <vector>
 
 class Interaction;
 class BatchInteraction;
 class Database;
 class Snapshot;
-struct PrintState;
-struct ReportState;
 class RunPhases;
 class IniStore;
 class InstanceLock;
@@ -19,9 +20,6 @@ struct DosFileTable;
 struct JournalUnit;
 struct WrittenBlock;
 struct ComponentReads;
-namespace frmBEProgEin {
-class State;
-}
 class QFile;
 
 // Program-wide state: everything that start-up sets and that the procedures
@@ -33,10 +31,45 @@ struct QslFeld {
     int width = 0;
 };
 
-// One slot of the table of open Q-list databases.
-struct QlDbSlot {
-    std::unique_ptr<Database> db;
-    int inUse = 0; // 1 in use, 0 free
+// The state objects of the folders above the frame (the print job, the report,
+// the Q-list database slots, the dialogue). Each folder defines its own and
+// reaches it through its own accessor; the Program only keeps them, so that a
+// fresh Program (a test, a batch run) starts every one of them afresh. They go in
+// the reverse order of their making.
+class SubsystemStates {
+public:
+    SubsystemStates() = default;
+    ~SubsystemStates()
+    {
+        while (!mHeld.empty())
+            mHeld.pop_back();
+    }
+    SubsystemStates(const SubsystemStates&) = delete;
+    SubsystemStates& operator=(const SubsystemStates&) = delete;
+
+    // The holder of the state of type T; empty until its folder makes one.
+    template <class T>
+    std::shared_ptr<T>& held()
+    {
+        for (const std::unique_ptr<Base>& b : mHeld)
+            if (b->type == typeid(T))
+                return static_cast<Entry<T>&>(*b).state;
+        mHeld.push_back(std::make_unique<Entry<T>>());
+        return static_cast<Entry<T>&>(*mHeld.back()).state;
+    }
+
+private:
+    struct Base {
+        explicit Base(std::type_index t) : type(t) {}
+        virtual ~Base() = default;
+        std::type_index type;
+    };
+    template <class T>
+    struct Entry : Base {
+        Entry() : Base(typeid(T)) {}
+        std::shared_ptr<T> state;
+    };
+    std::vector<std::unique_ptr<Base>> mHeld;
 };
 
 struct Program {
@@ -102,10 +135,6 @@ struct Program {
     std::array<int, 9> QlSuchArt{};     // 1..8
     std::array<QString, 10> QslRec;     // 1..9
     std::array<QString, 10> QslRecAlt;  // 1..9
-    // Entry-field texts of the dialogue input screens (fields 0..8): a caller
-    // presets what it needs; the others keep the text of the screen that used
-    // them last.
-    QStringList DiaFelder = QStringList(9);
 
     std::unique_ptr<Database> SystDb;
     std::unique_ptr<Snapshot> AbkRs;
@@ -119,13 +148,6 @@ struct Program {
     std::unique_ptr<QFile> ListFile6;
     int16_t ErgZeilenC = 0;
     int16_t ErgZeilenT = 0;
-
-    // Open Q-list databases, slots 1..30 (slot 0 is never handed out), the name of
-    // the running database operation (shown in its error message) and the flag that
-    // every record write sets for the browser.
-    std::array<QlDbSlot, 31> DbTab;
-    QString DbOperation;
-    bool DbAenderung = false;
 
     // Call history of the error handler: the newest 40 entries, newest first.
     QStringList ErrHistory;
@@ -149,14 +171,10 @@ struct Program {
     // Number of the Q-list whose prediction is running (five digits); empty
     // outside a run. PDF result files are named after it.
     QString ErgLnr;
-    // The print layer: the one print job, the current printer and the archive.
-    // Shared pointer so that this header needs only the declaration.
-    std::shared_ptr<PrintState> Print;
-    // The report's totals, SYLK cursor and flags (report/reportstate.h).
-    std::shared_ptr<ReportState> Report;
-    // The selection-menu window: one per program, as its menus, housing choice and
-    // entry commands share its rows, side panels and designation list.
-    std::shared_ptr<frmBEProgEin::State> BEProgEin;
+    // The print job, the report, the Q-list database slots, the selection menu and
+    // the dialogue's entry fields, each reached through its folder's accessor
+    // (printState(), reportState(), qlDbState(), frmBEProgEin::state(), diaFields()).
+    SubsystemStates Subsystems;
     // The times of the phases of the last prediction (frame/runphases.h).
     std::shared_ptr<RunPhases> Phases;
     // The copy of the ini file that start-up reads once (frame/inifile.h).

@@ -32,7 +32,7 @@ QString digits(const QString& startBis, int length)
 
 void screen(const QString& chapter, QString& startBis, QString& Ret, QString& kz)
 {
-    DiaDIN(paraFile(), chapter, kz, startBis, prog().DiaFelder, Ret);
+    DiaDIN(paraFile(), chapter, kz, startBis, diaFields(), Ret);
 }
 
 } // namespace
@@ -41,7 +41,7 @@ void AusgabeWahl(QString& Ret, bool MErgDat)
 {
     Program& p = prog();
     QString& sy = SyPar();
-    QStringList& f = p.DiaFelder;
+    QStringList& f = diaFields();
     Ret.clear();
     for (QString& t : f)
         t.clear();

@@ -11,6 +11,7 @@
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
+#include "frame/workslots.h"
 #include "frame/runphases.h"
 #include "frame/restext.h"
 #include "prediction/runparams.h"
@@ -65,8 +66,8 @@ QStringList mainPathClasses()
 void stressOverridesData()
 {
     auto& w = prog().WorkStr;
-    QString& q = w[3];
-    QString& s = w[6];
+    QString& q = w[Slot::Q];
+    QString& s = w[Slot::S];
     for (const char* key : {"Are", "Ari", "Kfm", "Qks"}) {
         const QString k = QString::fromLatin1(key);
         if (!GetParam(s, k).isEmpty())
@@ -110,23 +111,23 @@ struct PassOne {
         stressOverridesData();
         if (noError()) {
             if (cur.dtr != 0)
-                w[8] += QStringLiteral(",Dtr=") + plainNumber(cur.dtr, true);
+                w[Slot::R] += QStringLiteral(",Dtr=") + plainNumber(cur.dtr, true);
             if (cur.zf != 100)
-                w[8] += QStringLiteral(",Zfr=") + plainNumber(cur.zf, true) + u'%';
+                w[Slot::R] += QStringLiteral(",Zfr=") + plainNumber(cur.zf, true) + u'%';
             PosBelastung(MHwNw_act ? 1 : 0, classes);
             if (noError()) {
                 if (norm)
                     FitNorm(M_ARBew ? 1 : 0);
-                const double n = readLeadingNumber(GetParam(w[8], QStringLiteral("Nev"))) *
+                const double n = readLeadingNumber(GetParam(w[Slot::R], QStringLiteral("Nev"))) *
                                  readLeadingNumber(GetParam(Stc, QStringLiteral("Stck")));
                 cur.sum += n;
-                if (MHwNw_act && GetParam(w[8], QStringLiteral("Nbw")).isEmpty())
+                if (MHwNw_act && GetParam(w[Slot::R], QStringLiteral("Nbw")).isEmpty())
                     cur.sumHw += n;
             }
         }
-        SetParam(w[8], QStringLiteral("Tjr"), QString());
+        SetParam(w[Slot::R], QStringLiteral("Tjr"), QString());
         if (MLahm)
-            removeKeys(w[8], {QStringLiteral("Nev"), QStringLiteral("Ar"), QStringLiteral("A"), QStringLiteral("Ea1"),
+            removeKeys(w[Slot::R], {QStringLiteral("Nev"), QStringLiteral("Ar"), QStringLiteral("A"), QStringLiteral("Ea1"),
                               QStringLiteral("Ea2"), piKey(QStringLiteral("t"))});
         PosFueg(Stc, line);
     }
@@ -209,7 +210,7 @@ bool passTwo(bool lean)
             PosTrenn(line, Stc);
             FitMil();
             if (lean)
-                removeKeys(w[8], {QStringLiteral("Bacm"), QStringLiteral("Arm"), QStringLiteral("Eam"),
+                removeKeys(w[Slot::R], {QStringLiteral("Bacm"), QStringLiteral("Arm"), QStringLiteral("Eam"),
                                   QStringLiteral("C1m"), QStringLiteral("C2m"), QStringLiteral("Qkvm"),
                                   piKey(QStringLiteral("tm")), piKey(QStringLiteral("qm"))});
             PosFueg(Stc, line);
@@ -295,13 +296,13 @@ void QslSumPos(double& sum, double& sumHw, bool norm, QString& SumLine, bool M_A
     QString line = QStringLiteral("Stck=") + QString::number(count) + QStringLiteral(",Q,Bac=5112");
     QString Stc;
     PosTrenn(line, Stc);
-    if (!w[3].isEmpty() && norm)
+    if (!w[Slot::Q].isEmpty() && norm)
         FitNorm(M_ARBewertung_act ? 1 : 0);
     const QString tu = GetParam(GlPar(), QStringLiteral("Tu"));
     p.RunStr[RunSlot::Tu] = tu;
-    const double tref = toSingle(readLeadingNumber(GetParam(w[8], QStringLiteral("Tref"))));
+    const double tref = toSingle(readLeadingNumber(GetParam(w[Slot::R], QStringLiteral("Tref"))));
     if (tref != 0 && tref < readLeadingNumber(tu))
-        w[8] += QStringLiteral(",Tb=") + tu;
+        w[Slot::R] += QStringLiteral(",Tb=") + tu;
     PosFueg(Stc, line);
     if (countHw > 0)
         line += QStringLiteral(",Stck_Hw=") + QString::number(countHw);

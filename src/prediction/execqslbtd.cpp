@@ -40,7 +40,7 @@ bool completePosition(QString& line, bool lean, const SpecialRateList* special, 
     auto& w = p.WorkStr;
     QString Stc;
     PosTrenn(line, Stc);
-    const QString ownIdentity = w[2];
+    const QString ownIdentity = w[Slot::Ident];
 
     QString record;
     const QString searched = componentSearchKeys(ownIdentity).join(u'\n');
@@ -57,19 +57,19 @@ bool completePosition(QString& line, bool lean, const SpecialRateList* special, 
     }
     QString recordType;
     if (record.isEmpty()) {
-        w[7] += QStringLiteral(",Err=Btd");
+        w[Slot::F] += QStringLiteral(",Err=Btd");
     } else if (record == QLatin1String("FehlerYk")) {
-        w[7] += QStringLiteral(",Err=FehlerYk");
+        w[Slot::F] += QStringLiteral(",Err=FehlerYk");
     } else {
         BtdTrenn(record);
-        recordType = GetParam(w[2], QStringLiteral("Typ"));
+        recordType = GetParam(w[Slot::Ident], QStringLiteral("Typ"));
         // Class 69 marks records that are kept in the file but never predicted.
-        if (GetParam(w[3], QStringLiteral("Bac")).startsWith(QLatin1String("69")))
+        if (GetParam(w[Slot::Q], QStringLiteral("Bac")).startsWith(QLatin1String("69")))
             drop = true;
     }
-    w[2] = ownIdentity;
+    w[Slot::Ident] = ownIdentity;
     if (GetParam(ownIdentity, QStringLiteral("Typ")).isEmpty() && !recordType.isEmpty())
-        w[2] = QStringLiteral("Typ=") + recordType + u',' + ownIdentity;
+        w[Slot::Ident] = QStringLiteral("Typ=") + recordType + u',' + ownIdentity;
     if (special) {
         // The position's own designation: item number, else user number, else type.
         QString designation = GetParam(ownIdentity, QStringLiteral("Yk"));
@@ -83,10 +83,10 @@ bool completePosition(QString& line, bool lean, const SpecialRateList* special, 
             kind = QStringLiteral("T");
         }
         if (const std::optional<QString> rate = special->rate(designation, kind))
-            SetParam(w[6], QStringLiteral("Arx"), *rate);
+            SetParam(w[Slot::S], QStringLiteral("Arx"), *rate);
     }
     if (lean)
-        w[5].clear();
+        w[Slot::B].clear();
     PosFueg(Stc, line);
     return true;
 }

@@ -46,7 +46,7 @@ bool absent(const QString& list, const char* key)
 bool askTemperature(QString& Ret)
 {
     Program& p = prog();
-    QStringList& f = p.DiaFelder;
+    QStringList& f = diaFields();
     f[0] = QStringLiteral("40");
     f[1] = QStringLiteral("0");
     QString kz, startBis;
@@ -137,7 +137,7 @@ void askMilQuality(QString& Ret)
             gl += QStringLiteral(",Qk%1m=").arg(QString::fromLatin1(families[i])) + cls;
         }
     } else if (key == QLatin1String("2")) {
-        QStringList& f = p.DiaFelder;
+        QStringList& f = diaFields();
         for (int i = 0; i < 4; ++i)
             f[i].clear();
         QString kz, startBis;
@@ -170,7 +170,7 @@ void ParamWahl(QString& Ret, bool MMenu)
     if (absent(gl, "Norm")) {
         p.RunStr[RunSlot::Methods] = QStringLiteral("00000");
         QString kz, startBis = QStringLiteral("1=1,2=0,3=0");
-        if (frmDia::DIN(lang("btx\\glob"), QStringLiteral("norm"), kz, startBis, p.DiaFelder, Ret) == 1) {
+        if (frmDia::DIN(lang("btx\\glob"), QStringLiteral("norm"), kz, startBis, diaFields(), Ret) == 1) {
             Ret = Abbruch;
             return;
         }
@@ -224,7 +224,7 @@ void ParamWahl(QString& Ret, bool MMenu)
 
     // Factor.
     if (pw == QLatin1String("ProQs") && norm != QLatin1String("02000")) {
-        QStringList& f = p.DiaFelder;
+        QStringList& f = diaFields();
         f[0] = QStringLiteral("100");
         QString kz, startBis;
         DiaDIN(lang("btx\\glob"), QStringLiteral("zfgl"), kz, startBis, f, Ret);

@@ -22,6 +22,7 @@
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
+#include "frame/workslots.h"
 #include "frame/restext.h"
 #include "prediction/druckbtprog.h"
 #include "prediction/paramwahl.h"
@@ -125,7 +126,7 @@ void PrognoseBt(QString& key)
     ErrPtnr::guarded(QStringLiteral("XHAP"), QStringLiteral("PrognoseBt"), false, [&] {
         Program& p = prog();
         auto& W = p.WorkStr;
-        for (int i = 1; i <= 8; ++i)
+        for (int i = Slot::GlPar; i <= Slot::R; ++i)
             W[i].clear();
         W[Slot::SyPar] = QStringLiteral("Pw=ProBt");
 

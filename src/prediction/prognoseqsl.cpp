@@ -106,7 +106,7 @@ bool resultFileHolds(qint64 positions)
 bool askQsl(QString criteria[4])
 {
     Program& p = prog();
-    QStringList& f = p.DiaFelder;
+    QStringList& f = diaFields();
     const QString tsa = GetParam(p.Cf, QStringLiteral("Tsa"));
     while (true) {
         f[0] = p.WorkStr[Slot::Qz];

@@ -18,14 +18,21 @@
 PrintState::PrintState() = default;
 PrintState::~PrintState() = default;
 
+namespace {
+std::shared_ptr<PrintState>& heldPrintState()
+{
+    return prog().Subsystems.held<PrintState>();
+}
+} // namespace
+
 PrintState& printState()
 {
-    Program& p = prog();
-    if (!p.Print) {
-        p.Print = std::make_shared<PrintState>();
+    std::shared_ptr<PrintState>& held = heldPrintState();
+    if (!held) {
+        held = std::make_shared<PrintState>();
         setPageNumberSource([]() -> int { return PrSeiteNr(); });
     }
-    return *p.Print;
+    return *held;
 }
 
 PrintDevice& currentPrinter()
@@ -240,10 +247,10 @@ void shareSession(PrintState& from, PrintState& to)
 
 PrintJobAside::PrintJobAside()
 {
-    Program& p = prog();
     printState();
-    mHeld = std::exchange(p.Print, std::make_shared<PrintState>());
-    shareSession(*mHeld, *p.Print);
+    std::shared_ptr<PrintState>& current = heldPrintState();
+    mHeld = std::exchange(current, std::make_shared<PrintState>());
+    shareSession(*mHeld, *current);
     // The open handles stay valid; only the names are freed for the new job.
     for (const QString& path : {pageFilePath(), archPageFilePath()})
         if (QFile::exists(path))
@@ -252,10 +259,10 @@ PrintJobAside::PrintJobAside()
 
 PrintJobAside::~PrintJobAside()
 {
-    Program& p = prog();
     closePageFiles();
-    shareSession(*p.Print, *mHeld);
-    p.Print = std::move(mHeld);
+    std::shared_ptr<PrintState>& current = heldPrintState();
+    shareSession(*current, *mHeld);
+    current = std::move(mHeld);
     for (const QString& path : {pageFilePath(), archPageFilePath()})
         if (QFile::exists(heldName(path)))
             QFile::rename(heldName(path), path);

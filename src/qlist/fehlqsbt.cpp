@@ -111,18 +111,10 @@ SuchLnResult findSubList(int kind, const QString& designation)
 {
     Program& p = prog();
     const QString Qz = p.WorkStr[Slot::Qz];
-    const int slot = Open_Db(p.WorkStr[Slot::VqlDbase] + Qz, 0);
-    if (slot == 0)
+    const OpenQlDb db(p.WorkStr[Slot::VqlDbase] + Qz, 0);
+    if (!db)
         return {};
-    SuchLnResult r;
-    try {
-        r = SuchLn_Db(Qz, slot, kind, designation, QStringLiteral("0"));
-    } catch (...) {
-        Close_Db(slot);
-        throw;
-    }
-    Close_Db(slot);
-    return r;
+    return SuchLn_Db(Qz, db.slot(), kind, designation, QStringLiteral("0"));
 }
 
 class FaultList {

@@ -1,8 +1,10 @@
 #include "qlist/pospruef.h"
+#include "frame/entrycheck.h"
 #include "frame/itemnumber.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
+#include "frame/workslots.h"
 #include "frame/restext.h"
 #include "frame/posline.h"
 #include "qlist/positionvalues.h"
@@ -48,13 +50,13 @@ QString PosPruef(const QString& line, const QString& allowed)
     // here is one the run can compute.
     if (const QString problem = positionValueProblem(line); !problem.isEmpty())
         return problem + QStringLiteral("   ") + line;
-    if (!w[3].isEmpty() || !w[7].isEmpty() || !w[8].isEmpty() || !w[5].isEmpty())
+    if (!w[Slot::Q].isEmpty() || !w[Slot::F].isEmpty() || !w[Slot::R].isEmpty() || !w[Slot::B].isEmpty())
         return fault(62, {line});
     if (GetParam(line, QStringLiteral("Typ")).isEmpty() && GetParam(line, QStringLiteral("Yk")).isEmpty() &&
         GetParam(line, QStringLiteral("An")).isEmpty())
         return fault(464, {line});
 
-    const QString identity = w[2];
+    const QString identity = w[Slot::Ident];
     QString copy = identity;
     const bool sublist = !GetParam(copy, QStringLiteral("Qm")).isEmpty();
     SetParam(copy, QStringLiteral("Qm"), QString());
@@ -77,7 +79,7 @@ QString PosPruef(const QString& line, const QString& allowed)
     if (!copy.isEmpty())
         return fault(72, {identity});
 
-    const QString stress = w[6];
+    const QString stress = w[Slot::S];
     if (stress.isEmpty())
         return QString();
     for (const QString& item : stress.split(u',')) {
@@ -90,6 +92,13 @@ QString PosPruef(const QString& line, const QString& allowed)
         abbreviation.replace(PiMark, QStringLiteral("{pi}"));
         if (!abbreviationAllowed(allowed, abbreviation))
             return fault(467, {abbreviation, identity});
+        // Every other stored number must be one of its kind too (the values the
+        // calculation reads were checked above, as the run checks them).
+        if (const ValueCheck check = parameterCheck(abbreviation)) {
+            const CheckedValue v = check(item.mid(eq + 1));
+            if (!v.ok())
+                return abbreviation + QStringLiteral(": ") + v.refusal + QStringLiteral("   ") + line;
+        }
     }
     QString result;
     const QString zf = GetParam(stress, QStringLiteral("Zf"));

@@ -149,18 +149,12 @@ QString PrintQSL(const QString& desc, bool ADruck)
             // A number given without its leading zeros names the same Q-list.
             if (kind == 1 && isPlainNumber(value) && value.size() < 5)
                 value = LnFormat(long(readLeadingNumber(value)));
-            const int slot = Open_Db(p.WorkStr[Slot::VqlDbase] + Qz, 0);
-            if (slot == 0)
-                continue;
-            SuchLnResult r;
-            try {
-                r = SuchLn_Db(Qz, slot, kind, value, QStringLiteral("2"));
-            } catch (...) {
-                Close_Db(slot);
-                throw;
+            {
+                const OpenQlDb db(p.WorkStr[Slot::VqlDbase] + Qz, 0);
+                if (!db)
+                    continue;
+                found = SuchLn_Db(Qz, db.slot(), kind, value, QStringLiteral("2")).found;
             }
-            Close_Db(slot);
-            found = r.found;
             if (!found.isEmpty())
                 break;
         }

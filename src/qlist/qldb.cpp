@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 const QString DbFile = QStringLiteral("qldb.sqlite");
@@ -60,7 +61,7 @@ QVariant textOrNull(const QString& v)
 void showDbError(const DbError& e)
 {
     MsgBoxRes(QStringLiteral("473"), 0, prog().LangNr,
-              {prog().DbOperation + QStringLiteral(" !"), QString::number(e.nativeCode()), AnsiToOem(e.message())});
+              {qlDbState().DbOperation + QStringLiteral(" !"), QString::number(e.nativeCode()), AnsiToOem(e.message())});
 }
 
 // A write transaction that takes the write lock at once, so two programs never
@@ -73,7 +74,8 @@ public:
         if (!mDone) {
             try {
                 mDb.execute(QStringLiteral("ROLLBACK"));
-            } catch (...) {
+            } catch (const DbError&) {
+                // A connection that cannot roll back has lost the transaction with it.
             }
         }
     }
@@ -88,6 +90,14 @@ private:
     bool mDone = false;
 };
 } // namespace
+
+QlDbState& qlDbState()
+{
+    std::shared_ptr<QlDbState>& held = prog().Subsystems.held<QlDbState>();
+    if (!held)
+        held = std::make_shared<QlDbState>();
+    return *held;
+}
 
 // ---- store
 
@@ -123,11 +133,11 @@ void Create_Db(const QString& folder)
 int Open_Db(const QString& folder, long& count, int check, bool exclusive)
 {
     Program& p = prog();
-    p.DbOperation = QStringLiteral("QLDB: Open_Db");
+    qlDbState().DbOperation = QStringLiteral("QLDB: Open_Db");
     count = 0;
     int slot = 0;
     for (int i = 1; i <= 30; ++i)
-        if (p.DbTab[i].inUse == 0) {
+        if (qlDbState().DbTab[i].inUse == 0) {
             slot = i;
             break;
         }
@@ -135,7 +145,7 @@ int Open_Db(const QString& folder, long& count, int check, bool exclusive)
         MsgBoxRes(QStringLiteral("150"), 0, p.LangNr);
         return 0;
     }
-    QlDbSlot& s = p.DbTab[slot];
+    QlDbSlot& s = qlDbState().DbTab[slot];
     s.inUse = 1;
     try {
         if (!QFileInfo(nativePath(folder)).isDir() || !QFileInfo(nativePath(dbPath(folder))).isFile()) {
@@ -180,18 +190,40 @@ int Open_Db(const QString& folder, int check, bool exclusive)
 
 void Close_Db(int slot)
 {
-    if (slot < 1 || slot > 30 || !prog().DbTab[slot].db)
+    if (slot < 1 || slot > 30 || !qlDbState().DbTab[slot].db)
         throw TarnError(QStringLiteral("Object variable not set (Q-list database slot %1)").arg(slot), 91);
-    QlDbSlot& s = prog().DbTab[slot];
+    QlDbSlot& s = qlDbState().DbTab[slot];
     s.db.reset();
     s.inUse = 0;
 }
 
+OpenQlDb::OpenQlDb(const QString& folder, int check, bool exclusive) : mSlot(Open_Db(folder, check, exclusive)) {}
+
+OpenQlDb::OpenQlDb(const QString& folder, long& count, int check, bool exclusive)
+    : mSlot(Open_Db(folder, count, check, exclusive))
+{
+}
+
+OpenQlDb::OpenQlDb(OpenQlDb&& other) noexcept : mSlot(std::exchange(other.mSlot, 0)) {}
+
+OpenQlDb::~OpenQlDb()
+{
+    close();
+}
+
+void OpenQlDb::close()
+{
+    const int slot = std::exchange(mSlot, 0);
+    // Closing only frees the slot's connection; it never fails for a slot that is open.
+    if (slot >= 1 && slot <= 30 && qlDbState().DbTab[slot].db)
+        Close_Db(slot);
+}
+
 Database& dbOfSlot(int slot)
 {
-    if (slot < 1 || slot > 30 || !prog().DbTab[slot].db)
+    if (slot < 1 || slot > 30 || !qlDbState().DbTab[slot].db)
         throw TarnError(QStringLiteral("Object variable not set (Q-list database slot %1)").arg(slot), 91);
-    return *prog().DbTab[slot].db;
+    return *qlDbState().DbTab[slot].db;
 }
 
 // ---- records
@@ -199,8 +231,8 @@ Database& dbOfSlot(int slot)
 int NewRec_Db(int slot, const std::function<void()>& beforeCommit, bool* committed)
 {
     Program& p = prog();
-    p.DbOperation = QStringLiteral("QLDB: NewRec_Db");
-    p.DbAenderung = true;
+    qlDbState().DbOperation = QStringLiteral("QLDB: NewRec_Db");
+    qlDbState().DbAenderung = true;
     auto& rec = p.QslRec;
     QString deleted;
     if (rec[2].trimmed() == QLatin1String("*")) {
@@ -281,18 +313,10 @@ void ReadRec_Db(int slot, long position, std::array<QString, 10>& record, QStrin
 
 int SaveRec_Db(const QString&, const QString& folder)
 {
-    const int slot = Open_Db(folder, 0, false);
-    if (slot == 0)
+    const OpenQlDb db(folder, 0, false);
+    if (!db)
         return 0;
-    int result = 0;
-    try {
-        result = NewRec_Db(slot);
-    } catch (...) {
-        Close_Db(slot);
-        throw;
-    }
-    Close_Db(slot);
-    return result;
+    return NewRec_Db(db.slot());
 }
 
 // ---- look-ups
@@ -393,10 +417,31 @@ SuchLnResult SuchLn_Db(const QString&, int slot, int kind, const QString& key, c
     return r;
 }
 
+void QslNumberReservation::giveBack()
+{
+    mPending = false;
+    Program& p = prog();
+    p.QslRec[1] = mNumber;
+    p.QslRec[2] = QStringLiteral("*");
+    NewRec_Db(mSlot);
+}
+
+QslNumberReservation::~QslNumberReservation()
+{
+    if (!mPending)
+        return;
+    try {
+        giveBack();
+    } catch (const std::exception&) {
+        // The error that left the file unwritten is on its way to the user; a
+        // failure to give the number back (told by NewRec_Db) must not replace it.
+    }
+}
+
 QString allocateQslNumber(const QString& letter, int slot)
 {
     Program& p = prog();
-    p.DbOperation = QStringLiteral("QLDB: NewRec_Db");
+    qlDbState().DbOperation = QStringLiteral("QLDB: NewRec_Db");
     Database& db = dbOfSlot(slot);
     try {
         WriteTransaction t(db);
@@ -422,7 +467,7 @@ QString allocateQslNumber(const QString& letter, int slot)
             db.execute(QStringLiteral("insert into qldb (ln, deleted) values (?, '0')"), {number});
         }
         t.commit();
-        p.DbAenderung = true;
+        qlDbState().DbAenderung = true;
         return number;
     } catch (const DbError& e) {
         if (isBusy(e))

@@ -2,6 +2,8 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
+#include <utility>
 
 class Database;
 
@@ -14,6 +16,23 @@ class Database;
 // any number of Q-lists without them. Deleting keeps the row (DELETED "1", all else
 // NULL): the numbers are dense, row count = highest number + 1. Text comparisons
 // are case-insensitive, as users expect of designations.
+
+// One slot of the table of open Q-list databases.
+struct QlDbSlot {
+    std::unique_ptr<Database> db;
+    int inUse = 0; // 1 in use, 0 free
+};
+
+// The open Q-list databases, slots 1..30 (slot 0 is never handed out), the name
+// of the running database operation (shown in its error message) and the flag
+// that every record write sets for the browser.
+struct QlDbState {
+    std::array<QlDbSlot, 31> DbTab;
+    QString DbOperation;
+    bool DbAenderung = false;
+};
+// The state of the running program (made on first use).
+QlDbState& qlDbState();
 
 // Creates "qldb.sqlite" with its table and indexes in an existing folder that does
 // not yet hold one. Throws on any error.
@@ -30,6 +49,27 @@ int Open_Db(const QString& folder, int check = 0, bool exclusive = false);
 void Close_Db(int slot);
 // The database of an open slot (throws for a free slot).
 Database& dbOfSlot(int slot);
+
+// An open Q-list database slot that is closed however the scope is left. slot()
+// is 0 when the database could not be opened (Open_Db has said why then).
+class OpenQlDb {
+public:
+    explicit OpenQlDb(const QString& folder, int check = 0, bool exclusive = false);
+    OpenQlDb(const QString& folder, long& count, int check, bool exclusive = false);
+    ~OpenQlDb();
+    OpenQlDb(OpenQlDb&& other) noexcept;
+    OpenQlDb& operator=(OpenQlDb&&) = delete;
+    OpenQlDb(const OpenQlDb&) = delete;
+    OpenQlDb& operator=(const OpenQlDb&) = delete;
+
+    int slot() const { return mSlot; }
+    explicit operator bool() const { return mSlot != 0; }
+    // Closes the database now (a slot that was never opened is left alone).
+    void close();
+
+private:
+    int mSlot = 0;
+};
 
 // Writes QslRec (fields 1..9; field 2 "*" stores the number as deleted) as the row
 // of its number: the old row is replaced in one transaction, so a failed write keeps
@@ -74,6 +114,28 @@ SuchLnResult SuchLn_Db(const QString& letter, int slot, int kind, const QString&
 // after a message: 141 when the database is full (99999 is never handed out), 429
 // when it is locked, 473 for any other database error.
 QString allocateQslNumber(const QString& letter, int slot);
+
+// A number reserved by allocateQslNumber while its Q-list file is written: when
+// the writing fails with an error, the number goes back (stored as deleted), so
+// the numbers stay dense and every stored row has its file. A refusal after the
+// file was written gives the number back itself.
+class QslNumberReservation {
+public:
+    QslNumberReservation(int slot, QString number) : mSlot(slot), mNumber(std::move(number)) {}
+    ~QslNumberReservation();
+    QslNumberReservation(const QslNumberReservation&) = delete;
+    QslNumberReservation& operator=(const QslNumberReservation&) = delete;
+
+    // The file is in place: an error from here on leaves the reservation alone.
+    void fileWritten() { mPending = false; }
+    // Stores the number as deleted now (through QslRec).
+    void giveBack();
+
+private:
+    int mSlot;
+    QString mNumber;
+    bool mPending = true;
+};
 
 // Keeps in bestStand/bestNumber the stand of the higher rank (blank + digit: the
 // digit; letter + digit: 10 x letter place + digit; digits: 10 x value).

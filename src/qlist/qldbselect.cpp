@@ -89,7 +89,7 @@ void Select_Db(int slot, std::shared_ptr<QldbRows>& rows, QString& filter, long&
         if (stand.size() == 1)
             stand.prepend(u' ');
     }
-    prog().DbAenderung = false;
+    qlDbState().DbAenderung = false;
 
     const QString head = QStringLiteral("select %1 from qldb").arg(Columns);
     QString sql;

@@ -104,33 +104,21 @@ struct Reference {
 // reference, so each of them gets its message as before.
 class ReferenceDatabases {
 public:
-    ReferenceDatabases() = default;
-    ReferenceDatabases(const ReferenceDatabases&) = delete;
-    ReferenceDatabases& operator=(const ReferenceDatabases&) = delete;
-    ~ReferenceDatabases()
-    {
-        for (const auto& [letter, slot] : mSlots) {
-            try {
-                Close_Db(slot);
-            } catch (...) {
-                // The slot is gone already; nothing is left to close.
-            }
-        }
-    }
     // The slot of the database of letter qz; 0 when it cannot be opened.
     int slot(const QString& qz)
     {
-        const auto known = mSlots.find(qz);
-        if (known != mSlots.end())
-            return known->second;
-        const int opened = Open_Db(prog().WorkStr[Slot::VqlDbase] + qz, 0);
-        if (opened != 0)
-            mSlots.emplace(qz, opened);
-        return opened;
+        const auto known = mOpen.find(qz);
+        if (known != mOpen.end())
+            return known->second.slot();
+        OpenQlDb opened(prog().WorkStr[Slot::VqlDbase] + qz, 0);
+        const int slot = opened.slot();
+        if (opened)
+            mOpen.emplace(qz, std::move(opened));
+        return slot;
     }
 
 private:
-    std::map<QString, int> mSlots;
+    std::map<QString, OpenQlDb> mOpen;
 };
 
 Reference lookUp(ReferenceDatabases& databases, const QString& qz, int kind, const QString& designation)
@@ -301,6 +289,25 @@ bool isUnexpandedSubList(const QString& line)
 }
 
 namespace {
+// The output of a pass that an error broke off is removed, so that no half pass
+// is ever taken for the next level.
+class PartialPass {
+public:
+    explicit PartialPass(QString nativeFile) : mFile(std::move(nativeFile)) {}
+    ~PartialPass()
+    {
+        if (!mComplete)
+            QFile::remove(mFile);
+    }
+    PartialPass(const PartialPass&) = delete;
+    PartialPass& operator=(const PartialPass&) = delete;
+    void complete() { mComplete = true; }
+
+private:
+    QString mFile;
+    bool mComplete = false;
+};
+
 // One level pass over qpo through qpoh; more is set to 1 when a line written from
 // a sub-list refers to a further sub-list. "ABBRUCH" on cancel, otherwise empty.
 // The reference look-ups keep their databases open over all passes of a run;
@@ -314,17 +321,14 @@ QString QslAufloesStufe(int& more, ReferenceDatabases& databases, QStringList& c
         QslLineReader in;
         if (!in.open(workFile("qpo")))
             throw TarnError(QStringLiteral("File not found: %1").arg(qpo), ErrNo::FileNotFound);
+        // Declared before the writer, so that the file is closed before it goes.
+        PartialPass partial(qpoh);
         QslLineWriter out;
         if (!out.open(workFile("qpoh")))
             throw TarnError(QStringLiteral("Cannot create '%1'").arg(qpoh), ErrNo::PathFileAccess);
-        try {
-            result = runPass(in, out, more, databases, cycles);
-            out.close();
-        } catch (...) {
-            out.close();
-            QFile::remove(qpoh);
-            throw;
-        }
+        result = runPass(in, out, more, databases, cycles);
+        out.close();
+        partial.complete();
     }
     replaceWorkFile(qpoh, qpo);
     return result;

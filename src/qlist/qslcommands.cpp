@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -46,18 +47,10 @@ QString currentFolder()
 // database could not be opened (Open_Db has said why).
 std::optional<SuchLnResult> lookUp(int kind, const QString& value, const QString& mode)
 {
-    const int slot = Open_Db(currentFolder(), 0);
-    if (slot == 0)
+    const OpenQlDb db(currentFolder(), 0);
+    if (!db)
         return std::nullopt;
-    SuchLnResult r;
-    try {
-        r = SuchLn_Db(currentLetter(), slot, kind, value, mode);
-    } catch (...) {
-        Close_Db(slot);
-        throw;
-    }
-    Close_Db(slot);
-    return r;
+    return SuchLn_Db(currentLetter(), db.slot(), kind, value, mode);
 }
 
 QString numberShown(const QString& ln)
@@ -84,6 +77,24 @@ void writePlainHead(const QString& designPath, const QStringList& lines)
     if (f.write(bytes) != bytes.size() || !f.commit())
         throw TarnError(QStringLiteral("Cannot write '%1': %2").arg(designPath, f.errorString()), ErrNo::PathFileAccess);
 }
+
+// The progress box of a rebuild, closed however the rebuild ends.
+class ShownBox {
+public:
+    explicit ShownBox(InfoBox& box) : mBox(box) {}
+    ~ShownBox() { finish(); }
+    ShownBox(const ShownBox&) = delete;
+    ShownBox& operator=(const ShownBox&) = delete;
+    void finish()
+    {
+        if (!std::exchange(mDone, true))
+            mBox.Finish();
+    }
+
+private:
+    InfoBox& mBox;
+    bool mDone = false;
+};
 
 QString cleanField(const QString& v)
 {
@@ -120,16 +131,15 @@ QString NeueQsl(const QString& head)
         return QString();
     }
 
-    const int slot = Open_Db(currentFolder(), 0);
-    if (slot == 0)
-        return QString();
     QString number;
-    try {
-        number = allocateQslNumber(currentLetter(), slot);
-        if (number.isEmpty()) {
-            Close_Db(slot);
+    {
+        const OpenQlDb db(currentFolder(), 0);
+        if (!db)
             return QString();
-        }
+        const int slot = db.slot();
+        number = allocateQslNumber(currentLetter(), slot);
+        if (number.isEmpty())
+            return QString();
 
         auto& alt = p.QslRecAlt;
         alt[1] = number;
@@ -156,21 +166,12 @@ QString NeueQsl(const QString& head)
         }
         // The file first: when it cannot be written, the reserved number goes back
         // as deleted, so the numbers stay dense and every stored row has its file.
-        try {
-            writePlainHead(QslPfad(currentLetter(), number),
-                           {items.join(u','), QStringLiteral("Be=") + GetParam(head, QStringLiteral("Be"))});
-        } catch (const TarnError&) {
-            p.QslRec[1] = number;
-            p.QslRec[2] = QStringLiteral("*");
-            NewRec_Db(slot);
-            throw;
-        }
+        QslNumberReservation reserved(slot, number);
+        writePlainHead(QslPfad(currentLetter(), number),
+                       {items.join(u','), QStringLiteral("Be=") + GetParam(head, QStringLiteral("Be"))});
+        reserved.fileWritten();
         NewRec_Db(slot);
-    } catch (...) {
-        Close_Db(slot);
-        throw;
     }
-    Close_Db(slot);
 
     OeffneQsl(QStringLiteral("Ln=") + number + u',' + head);
     return number;
@@ -232,11 +233,12 @@ QString LoeschQsl(const QString& head)
 
     p.QslRec[1] = number;
     p.QslRec[2] = QStringLiteral("*");
-    const int slot = Open_Db(currentFolder(), 0);
-    if (slot == 0)
-        return QString();
     int answer = Mb::No;
-    try {
+    {
+        const OpenQlDb db(currentFolder(), 0);
+        if (!db)
+            return QString();
+        const int slot = db.slot();
         std::array<QString, 10> work;
         QString status;
         ReadRec_Db(slot, long(readLeadingNumber(number)) + 1, work, status);
@@ -254,11 +256,7 @@ QString LoeschQsl(const QString& head)
         answer = MsgBoxRes(QStringLiteral("160"), Mb::YesNo | Mb::DefaultButton2, p.LangNr, texts);
         if (answer == Mb::Yes)
             NewRec_Db(slot);
-    } catch (...) {
-        Close_Db(slot);
-        throw;
     }
-    Close_Db(slot);
     if (answer != Mb::Yes)
         return QString();
 
@@ -413,11 +411,13 @@ void NeuDbInh()
     for (const char* side : {"-journal", "-wal", "-shm"})
         removeIfThere(dbFile + QString::fromLatin1(side));
     Create_Db(folder);
-    const int slot = Open_Db(folder, 0, true);
-    if (slot == 0)
+    OpenQlDb db(folder, 0, true);
+    if (!db)
         return;
+    const int slot = db.slot();
 
     InfoBox& box = ui().infoBox();
+    ShownBox shown(box);
     box.Begin(QString(), ResText(QStringLiteral("168"), p.LangNr, true, {letter}));
     box.EnableBreak(true);
     box.setMsg1(ResText(QStringLiteral("169"), p.LangNr, true));
@@ -465,19 +465,17 @@ void NeuDbInh()
                         scanning = scanOne(ln);
                         break;
                     } catch (const ProgramEndRequested&) {
-                        Close_Db(slot);
-                        box.Finish();
-                        throw;
+                        throw; // not a failure of this number: the program ends
                     } catch (const std::exception& e) {
                         const int answer = ErrPtnr::OnError(QStringLiteral("EQSL"), QStringLiteral("NeuDbInh"), e);
                         if (answer == 0 && attempt < 3)
                             continue; // repeat this number
                         if (answer == 1)
                             break; // go on with the next number
-                        Close_Db(slot);
+                        db.close();
                         errors.close();
                         duplicates.close();
-                        box.Finish();
+                        shown.finish();
                         if (answer == 3)
                             throw ProgramEndRequested();
                         leave = true;
@@ -490,7 +488,7 @@ void NeuDbInh()
         }
     }
 
-    Close_Db(slot);
+    db.close();
     errors.close();
     duplicates.close();
 
@@ -502,5 +500,5 @@ void NeuDbInh()
     if (duplicates.begun())
         box.Counter(ResText(QStringLiteral("161"), p.LangNr, true, oemArgs({duplicates.name()})));
     box.waitForBreak();
-    box.Finish();
+    shown.finish();
 }

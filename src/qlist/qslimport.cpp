@@ -89,18 +89,10 @@ void writeWhole(const QString& designPath, const QByteArray& bytes)
 // database could not be opened (Open_Db has said why).
 std::optional<SuchLnResult> lookUp(const QString& letter, int kind, const QString& value)
 {
-    const int slot = Open_Db(prog().WorkStr[Slot::VqlDbase] + letter, 0);
-    if (slot == 0)
+    const OpenQlDb db(prog().WorkStr[Slot::VqlDbase] + letter, 0);
+    if (!db)
         return std::nullopt;
-    SuchLnResult r;
-    try {
-        r = SuchLn_Db(letter, slot, kind, value, QStringLiteral("1"));
-    } catch (...) {
-        Close_Db(slot);
-        throw;
-    }
-    Close_Db(slot);
-    return r;
+    return SuchLn_Db(letter, db.slot(), kind, value, QStringLiteral("1"));
 }
 
 // Typ and An fit their 20-character columns; an item number is well formed.
@@ -214,48 +206,31 @@ bool QslInDb(int mode, const QString& source, QString& target, const QString& le
     for (qsizetype i = first; i < lines.size(); ++i)
         bytes += lines[i];
 
-    const int slot = Open_Db(p.WorkStr[Slot::VqlDbase] + letter, 0);
-    if (slot == 0)
+    const OpenQlDb db(p.WorkStr[Slot::VqlDbase] + letter, 0);
+    if (!db)
         return false;
-    try {
-        const QString ln = allocateQslNumber(letter, slot);
-        if (ln.isEmpty()) {
-            Close_Db(slot);
-            return false;
-        }
-        const QString path = QslPfad(letter, ln);
-        auto giveBack = [&] {
-            p.QslRec[1] = ln;
-            p.QslRec[2] = QStringLiteral("*");
-            NewRec_Db(slot);
-        };
-        try {
-            writeWhole(path, bytes);
-        } catch (...) {
-            giveBack();
-            throw;
-        }
-        if (!KopfToRec(path)) {
-            QFile::remove(nativePath(path));
-            giveBack();
-            Close_Db(slot);
-            return false;
-        }
-        if (NewRec_Db(slot) != 1) {
-            // Locked (message 429), or another user took a designation since the
-            // check: no file without its row, no copy without its name.
-            QFile::remove(nativePath(path));
-            giveBack();
-            Close_Db(slot);
-            return false;
-        }
-        target = path;
-        number = ln;
-    } catch (...) {
-        Close_Db(slot);
-        throw;
+    const int slot = db.slot();
+    const QString ln = allocateQslNumber(letter, slot);
+    if (ln.isEmpty())
+        return false;
+    const QString path = QslPfad(letter, ln);
+    QslNumberReservation reserved(slot, ln);
+    writeWhole(path, bytes);
+    reserved.fileWritten();
+    if (!KopfToRec(path)) {
+        QFile::remove(nativePath(path));
+        reserved.giveBack();
+        return false;
     }
-    Close_Db(slot);
+    if (NewRec_Db(slot) != 1) {
+        // Locked (message 429), or another user took a designation since the
+        // check: no file without its row, no copy without its name.
+        QFile::remove(nativePath(path));
+        reserved.giveBack();
+        return false;
+    }
+    target = path;
+    number = ln;
     return true;
 }
 

@@ -12,8 +12,44 @@
 #include <QFile>
 #include <QFileInfo>
 #include <array>
+#include <exception>
+#include <utility>
 
 namespace {
+// Runs the settling of a save once: when told, or when the save is left by an
+// error.
+template <class F>
+class SettledOnExit {
+public:
+    explicit SettledOnExit(F& settle) : mSettle(settle), mErrorsAtStart(std::uncaught_exceptions()) {}
+    ~SettledOnExit()
+    {
+        if (std::uncaught_exceptions() == mErrorsAtStart) {
+            now();
+            return;
+        }
+        // The save is left by an error: settle what can be settled, but a second
+        // failure must not end the program while the first is on its way to the
+        // user; the journal then stays and the next start settles it.
+        try {
+            now();
+        } catch (const std::exception&) {
+        }
+    }
+    SettledOnExit(const SettledOnExit&) = delete;
+    SettledOnExit& operator=(const SettledOnExit&) = delete;
+    void now()
+    {
+        if (!std::exchange(mDone, true))
+            mSettle();
+    }
+
+private:
+    F& mSettle;
+    int mErrorsAtStart;
+    bool mDone = false;
+};
+
 
 const QByteArray JournalHead = "TARN Q-list save 1\n";
 const QString JournalPattern = QStringLiteral("qslsave-*.journal");
@@ -104,12 +140,11 @@ bool writeRowOfFile(const QString& folder, const SaveJournal& j)
     const std::array<QString, 10> kept = p.QslRec;
     p.QslRec = j.rec;
     bool done = false;
-    const int slot = Open_Db(folder, 0, false);
-    if (slot > 0) {
+    if (const OpenQlDb db(folder, 0, false); db) {
         try {
             bool committed = false;
             NewRec_Db(
-                slot,
+                db.slot(),
                 [&] {
                     if (!holdsContent(j))
                         throw SavedSinceThen();
@@ -121,7 +156,6 @@ bool writeRowOfFile(const QString& folder, const SaveJournal& j)
         } catch (...) {
             // The journal stays and is finished later.
         }
-        Close_Db(slot);
     }
     p.QslRec = kept;
     return done;
@@ -230,18 +264,19 @@ int saveQslWithRecord(const QString& folder, const QString& designPath, const QS
         throw cannotWrite(designPath);
     }
 
-    const int slot = Open_Db(folder, 0, false);
-    if (slot == 0) {
+    OpenQlDb db(folder, 0, false);
+    if (!db) {
         goBack();
         return 0;
     }
+    const int slot = db.slot();
     bool renamed = false;
     bool committed = false;
     int result = 0;
     // Whatever happened: the row counted, or the file is still the old one, or
     // the row is written once more for the new file.
     auto finish = [&] {
-        Close_Db(slot);
+        db.close();
         if (committed) {
             removeRaw(journal);
         } else if (!renamed) {
@@ -252,20 +287,16 @@ int saveQslWithRecord(const QString& folder, const QString& designPath, const QS
         }
         // Otherwise the journal stays for the next start to finish.
     };
-    try {
-        result = NewRec_Db(
-            slot,
-            [&] {
-                if (!renameRaw(j.temp, j.target))
-                    throw cannotWrite(designPath);
-                renamed = true;
-                flushFolderRaw(target.path());
-            },
-            &committed);
-    } catch (...) {
-        finish();
-        throw;
-    }
-    finish();
+    SettledOnExit settled(finish);
+    result = NewRec_Db(
+        slot,
+        [&] {
+            if (!renameRaw(j.temp, j.target))
+                throw cannotWrite(designPath);
+            renamed = true;
+            flushFolderRaw(target.path());
+        },
+        &committed);
+    settled.now();
     return committed ? result : 0;
 }

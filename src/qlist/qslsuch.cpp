@@ -54,22 +54,18 @@ void QslSuch(const QString& mode, const QString& letter, QString& designation, Q
     if (kind == 0)
         return;
 
-    const int slot = Open_Db(p.WorkStr[Slot::VqlDbase] + letter, 0);
-    if (slot == 0) {
-        // Open_Db has said why; there is nothing to search in.
-        designation.clear();
-        status = QStringLiteral("ABBRUCH");
-        path.clear();
-        return;
-    }
     SuchLnResult found;
-    try {
-        found = SuchLn_Db(letter, slot, kind, key, lookupMode);
-    } catch (...) {
-        Close_Db(slot);
-        throw;
+    {
+        const OpenQlDb db(p.WorkStr[Slot::VqlDbase] + letter, 0);
+        if (!db) {
+            // Open_Db has said why; there is nothing to search in.
+            designation.clear();
+            status = QStringLiteral("ABBRUCH");
+            path.clear();
+            return;
+        }
+        found = SuchLn_Db(letter, db.slot(), kind, key, lookupMode);
     }
-    Close_Db(slot);
     designation = found.found;
 
     if (found.found == QLatin1String("ERROR")) {

@@ -163,7 +163,7 @@ void QldbList::Form_Load()
 
 bool QldbList::Form_Unload()
 {
-    if (DbSlot >= 1 && DbSlot <= 30 && prog().DbTab[DbSlot].inUse) {
+    if (DbSlot >= 1 && DbSlot <= 30 && qlDbState().DbTab[DbSlot].inUse) {
         Close_Db(DbSlot);
         DbSlot = 0; // the slot may be handed out again
     }
@@ -215,7 +215,7 @@ void QldbList::CmdUpdate_Click()
 void QldbList::LoadQslList()
 {
     Program& p = prog();
-    p.DbOperation = QStringLiteral("Loadqsllist");
+    qlDbState().DbOperation = QStringLiteral("Loadqsllist");
     gridVisible = false;
     scrollVisible = false;
     const int rememberedRow = currentRow;
@@ -292,11 +292,11 @@ bool QldbList::GetPage_DB(int globDBfile, long unten, long oben, std::vector<QVa
     Program& p = prog();
     ergebnis.clear();
     try {
-        if (p.DbAenderung) {
+        if (qlDbState().DbAenderung) {
             // Another command wrote the database: the set may have lost or gained rows.
             if (Rs)
                 Rs->requery();
-            p.DbAenderung = false;
+            qlDbState().DbAenderung = false;
             const Snapshot c = dbOfSlot(globDBfile).snapshot(QStringLiteral("select count(*) from qldb"));
             globtRec = c.eof() ? 0 : long(c.value(0).toLongLong());
             if (!Rs || Rs->recordCount() == 0) {
@@ -541,8 +541,8 @@ QString QldbList::Selection()
     if (RecCount == 0 || currentRow < 1 || currentRow > PageSize)
         return result;
     Program& p = prog();
-    const int second = Open_Db(folder(), 1);
-    if (second == 0)
+    const OpenQlDb second(folder(), 1);
+    if (!second)
         return result;
     QString res;
     if (RecCount >= currentRow + TopRec)
@@ -561,7 +561,6 @@ QString QldbList::Selection()
         if (result.startsWith(u','))
             result.remove(0, 1);
     }
-    Close_Db(second);
     return result;
 }
 

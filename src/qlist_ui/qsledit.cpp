@@ -840,17 +840,13 @@ bool QslEditModel::SaveQsl()
     for (const Key& k : keys) {
         if (k.key.isEmpty())
             continue;
-        const int slot = Open_Db(p.WorkStr[Slot::VqlDbase] + qz);
-        if (slot < 1)
-            throw TarnError(QStringLiteral("Cannot open the Q-list database %1").arg(qz), ErrNo::PathFileAccess);
         SuchLnResult found;
-        try {
-            found = SuchLn_Db(qz, slot, k.kind, k.key, QStringLiteral("2"));
-        } catch (...) {
-            Close_Db(slot);
-            throw;
+        {
+            const OpenQlDb db(p.WorkStr[Slot::VqlDbase] + qz);
+            if (!db)
+                throw TarnError(QStringLiteral("Cannot open the Q-list database %1").arg(qz), ErrNo::PathFileAccess);
+            found = SuchLn_Db(qz, db.slot(), k.kind, k.key, QStringLiteral("2"));
         }
-        Close_Db(slot);
         if (!found.found.isEmpty() && found.found != QLatin1String("ERROR") && found.found != QslLn)
             return stop(QStringLiteral("107"), {AnsiToOem(k.key), QslPfad(qz, found.found), QString()}, 1);
     }

@@ -379,7 +379,7 @@ void BewertungQsl(bool MDruck, bool MFile, const QString& ErgFile, bool MArchPag
     if (MFile)
         rows() = SylkZeile(title, 1, 0, 9);
 
-    const QString pol = scratchFile(11, QStringLiteral("pol"));
+    const QString pol = scratchFile(Slot::Tp2, QStringLiteral("pol"));
     auto isSubList = [](const QString& line) { return GetParam(line, QStringLiteral("Qm")) == QLatin1String("Qsl"); };
     bool any = false;
     {

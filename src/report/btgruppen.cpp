@@ -28,7 +28,7 @@ void DruckBtGruppen(double unassigned, bool MArchPage, bool M_ARSoList, bool M_A
     ui().infoList().Add(QString());
     bool printed = false;
     for (int group = 1; group <= 99; ++group) {
-        const QString file = scratchFile(11, QStringLiteral("gr.") + QStringLiteral("%1").arg(group, 2, 10, QLatin1Char('0')));
+        const QString file = scratchFile(Slot::Tp2, QStringLiteral("gr.") + QStringLiteral("%1").arg(group, 2, 10, QLatin1Char('0')));
         const QFileInfo info(nativePath(file));
         if (!info.exists() || info.size() == 0)
             continue;
@@ -90,7 +90,7 @@ void AusFileBtListe(bool M_ARBew, QIODevice& ergfile)
         units = maxOnly ? 458 : 457;
     }
 
-    const QString file = scratchFile(11, QStringLiteral("filebt") + methodSuffix(spNorm));
+    const QString file = scratchFile(Slot::Tp2, QStringLiteral("filebt") + methodSuffix(spNorm));
     QslLineReader in;
     if (!in.open(file))
         throw TarnError(QStringLiteral("Cannot read %1: %2").arg(file, in.errorString()), ErrNo::PathFileAccess);

@@ -36,7 +36,7 @@ void DruckKopf(QString& Kind, bool MDruck, bool MFile, bool M_ARBew, QString* Ou
     const int spnorm = int(numParam(p.WorkStr[Slot::GlPar], QStringLiteral("Spnorm")));
     const QString method = methodTitle(spnorm, M_ARBew, dr);
 
-    const QString qpo = scratchFile(11, QStringLiteral("qpo"));
+    const QString qpo = scratchFile(Slot::Tp2, QStringLiteral("qpo"));
     QslLineReader in;
     if (!in.open(qpo))
         throw TarnError(QStringLiteral("File not found: %1").arg(qpo), ErrNo::FileNotFound);

@@ -71,7 +71,7 @@ void appendToResFile()
     QFile out(nativePath(res));
     if (!out.open(QIODevice::Append))
         throw TarnError(QStringLiteral("Cannot write %1: %2").arg(res, out.errorString()), ErrNo::PathFileAccess);
-    QFile in(nativePath(scratchFile(11, QStringLiteral("qpo"))));
+    QFile in(nativePath(scratchFile(Slot::Tp2, QStringLiteral("qpo"))));
     if (in.open(QIODevice::ReadOnly)) {
         while (!in.atEnd()) {
             QByteArray line = in.readLine();
@@ -214,7 +214,7 @@ void Run::main()
     fileOn = !ErgFile.isEmpty() && qpsp != QLatin1String("0000000");
 
     if (fileOn) {
-        ergfile.setFileName(nativePath(scratchFile(10, QStringLiteral("ergfile"))));
+        ergfile.setFileName(nativePath(scratchFile(Slot::Tp1, QStringLiteral("ergfile"))));
         if (!ergfile.open(QIODevice::WriteOnly | QIODevice::Truncate))
             throw TarnError(QStringLiteral("Cannot write %1: %2").arg(ergfile.fileName(), ergfile.errorString()),
                             ErrNo::PathFileAccess);
@@ -257,12 +257,12 @@ void Run::main()
         PrLf(1);
     }
 
-    QFile::remove(nativePath(scratchFile(11, QStringLiteral("pol"))));
+    QFile::remove(nativePath(scratchFile(Slot::Tp2, QStringLiteral("pol"))));
     if (dr[3] || dr[6] || dr[7] || dr[8] || sp[3] || sp[7])
         PosList(mainPath);
     cancelCheck();
 
-    if (QFile::exists(nativePath(scratchFile(11, QStringLiteral("pol"))))) {
+    if (QFile::exists(nativePath(scratchFile(Slot::Tp2, QStringLiteral("pol"))))) {
         p.WorkStr[Slot::SylkHead].clear();
         if (dr[7] || sp[7])
             BewertungQsl(dr[7], sp[7] && fileOn, ErgFile, MArchPage, mainPath, M_ARBew, ergfile);
@@ -318,7 +318,7 @@ void Run::componentLists()
     files.open();
     ui().infoList().Add(QStringLiteral(" "));
     for (int n = 1; n <= 99; ++n) {
-        const QString name = scratchFile(11, QStringLiteral("gr.") + QString::number(n));
+        const QString name = scratchFile(Slot::Tp2, QStringLiteral("gr.") + QString::number(n));
         ui().infoList().Update(name + QLatin1Char(' '));
         if (QFile::exists(nativePath(name)))
             PfuiBtDatei(name, files);

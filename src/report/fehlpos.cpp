@@ -48,13 +48,13 @@ QString FehlPos(bool ADruck, const QString& ProgFehlFile)
     return ErrPtnr::guarded(QStringLiteral("XAQP"), QStringLiteral("FehlPos"), QString(), [&]() -> QString {
         Program& p = prog();
         const int ld = p.LangDruck;
-        const QString fehl = scratchFile(11, QStringLiteral("fehl"));
+        const QString fehl = scratchFile(Slot::Tp2, QStringLiteral("fehl"));
         QFile::remove(nativePath(fehl));
         QslLineWriter out;
         if (!out.open(fehl))
             throw TarnError(QStringLiteral("Cannot write %1").arg(fehl), ErrNo::PathFileAccess);
         QslLineReader in;
-        const QString qpo = scratchFile(11, QStringLiteral("qpo"));
+        const QString qpo = scratchFile(Slot::Tp2, QStringLiteral("qpo"));
         if (!in.open(qpo))
             throw TarnError(QStringLiteral("File not found: %1").arg(qpo), ErrNo::FileNotFound);
 
@@ -145,7 +145,7 @@ void AusFehlPos()
     ErrPtnr::guarded(QStringLiteral("XAQP"), QStringLiteral("AusFehlPos"), false, [&] {
         Program& p = prog();
         QslLineReader in;
-        const QString fehl = scratchFile(11, QStringLiteral("fehl"));
+        const QString fehl = scratchFile(Slot::Tp2, QStringLiteral("fehl"));
         if (!in.open(fehl))
             throw TarnError(QStringLiteral("File not found: %1").arg(fehl), ErrNo::FileNotFound);
         ui().infoList().Add(msgAnsi(211, p.LangNr));
@@ -190,7 +190,7 @@ void AusFileAsciiFehlPos(const QString& ProgFehlFile)
     ErrPtnr::CallStackParam(QStringLiteral("ProgFehlFile"), ProgFehlFile);
     ErrPtnr::guarded(QStringLiteral("XERGFILE"), QStringLiteral("AusFileAsciiFehlPos"), false, [&] {
         QslLineReader in;
-        const QString fehl = scratchFile(11, QStringLiteral("fehl"));
+        const QString fehl = scratchFile(Slot::Tp2, QStringLiteral("fehl"));
         if (!in.open(fehl))
             throw TarnError(QStringLiteral("File not found: %1").arg(fehl), ErrNo::FileNotFound);
         QSaveFile out(nativePath(ProgFehlFile));

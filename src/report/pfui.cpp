@@ -30,7 +30,7 @@ constexpr int kSortLimit = 100;
 
 QString tp2File(const QString& name)
 {
-    return nativePath(scratchFile(11, name));
+    return nativePath(scratchFile(Slot::Tp2, name));
 }
 
 QStringList readLines(const QString& designPath)
@@ -179,7 +179,7 @@ void PfuiQsDatei()
     ui().infoList().Add(msgAnsi(256, p.LangNr));
 
     std::array<QStringList, 4> out;
-    const QStringList pol = readLines(scratchFile(11, QStringLiteral("pol")));
+    const QStringList pol = readLines(scratchFile(Slot::Tp2, QStringLiteral("pol")));
     auto isSublist = [](const QString& line) { return GetParam(line, QStringLiteral("Qm")) == QLatin1String("Qsl"); };
     bool any = false;
     for (const QString& line : pol)
@@ -216,7 +216,7 @@ void GruppenDateien(double& unassigned)
     std::vector<float> multiplier{1.0f};
 
     QslLineReader in;
-    const QString qpo = scratchFile(11, QStringLiteral("qpo"));
+    const QString qpo = scratchFile(Slot::Tp2, QStringLiteral("qpo"));
     if (!in.open(qpo))
         throw TarnError(QStringLiteral("Cannot read %1: %2").arg(qpo, in.errorString()), ErrNo::PathFileAccess);
     if (in.atEnd())
@@ -361,7 +361,7 @@ void SortPfui(const QString& kind, bool ADruck)
         const QString path = tp2File(QStringLiteral("pfui") + kind + methodSuffix(method.m));
         if (!QFile::exists(path) || QFileInfo(path).size() == 0)
             continue;
-        QStringList lines = readLines(scratchFile(11, QStringLiteral("pfui") + kind + methodSuffix(method.m)));
+        QStringList lines = readLines(scratchFile(Slot::Tp2, QStringLiteral("pfui") + kind + methodSuffix(method.m)));
         if (lines.size() > kSortLimit) {
             writeLines(path, {QStringLiteral("ABBRUCH") + QString::number(kSortLimit)});
             if (!ADruck)

@@ -219,7 +219,7 @@ void DruckPfui(const QString& kind, bool MArchPage)
             continue;
         }
 
-        const QString file = scratchFile(11, QStringLiteral("pfui") + kind + methodSuffix(method.m));
+        const QString file = scratchFile(Slot::Tp2, QStringLiteral("pfui") + kind + methodSuffix(method.m));
         const QFileInfo info(nativePath(file));
         if (!info.exists() || info.size() == 0) {
             heading(kind, 4.4, MArchPage, false, limit, textId);

@@ -278,7 +278,7 @@ void DruckPositionen(bool Drucken, bool Datei, const QString& SoFormStr, bool MA
         PrFont(7.5, true, false, QStringLiteral("Courier New"));
 
     QslLineReader in;
-    const QString pol = scratchFile(11, QStringLiteral("pol"));
+    const QString pol = scratchFile(Slot::Tp2, QStringLiteral("pol"));
     if (!in.open(pol))
         throw TarnError(QStringLiteral("File not found: %1").arg(pol), ErrNo::FileNotFound);
     bool first = true;

@@ -142,12 +142,12 @@ bool PosList(bool MHwNw)
         ReportState& s = reportState();
         s.FitSum = {};
         s.FitSumHw = {};
-        const QString qpo = scratchFile(11, QStringLiteral("qpo"));
+        const QString qpo = scratchFile(Slot::Tp2, QStringLiteral("qpo"));
         QslLineReader in;
         if (!in.open(qpo))
             throw TarnError(QStringLiteral("File not found: %1").arg(qpo), ErrNo::FileNotFound);
         QslLineWriter out;
-        const QString pol = scratchFile(11, QStringLiteral("pol"));
+        const QString pol = scratchFile(Slot::Tp2, QStringLiteral("pol"));
         if (!out.open(pol))
             throw TarnError(QStringLiteral("Cannot write %1").arg(pol), ErrNo::PathFileAccess);
         InfoList& list = ui().infoList();

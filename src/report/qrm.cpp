@@ -112,7 +112,7 @@ void DruckQrm(bool M_ARSoList, bool M_ARBew)
     DruckKopf(kind, true, false, M_ARBew);
     PrFont(7.5, true, false, QStringLiteral("Courier New"));
 
-    const QString pol = scratchFile(11, QStringLiteral("pol"));
+    const QString pol = scratchFile(Slot::Tp2, QStringLiteral("pol"));
     QslLineReader in;
     if (!in.open(pol))
         throw TarnError(QStringLiteral("File not found: %1").arg(pol), ErrNo::FileNotFound);

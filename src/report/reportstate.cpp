@@ -6,10 +6,10 @@
 
 ReportState& reportState()
 {
-    Program& p = prog();
-    if (!p.Report)
-        p.Report = std::make_shared<ReportState>();
-    return *p.Report;
+    std::shared_ptr<ReportState>& held = prog().Subsystems.held<ReportState>();
+    if (!held)
+        held = std::make_shared<ReportState>();
+    return *held;
 }
 
 void resetGroupTable()

@@ -153,7 +153,7 @@ bool TotalSum(QString& res, ErrCounts& Errg, bool MHwNw, bool M_Stat)
         ui().infoList().Add(msgAnsi(210, prog().LangNr));
 
         QslLineReader in;
-        const QString qpo = scratchFile(11, QStringLiteral("qpo"));
+        const QString qpo = scratchFile(Slot::Tp2, QStringLiteral("qpo"));
         if (!in.open(qpo))
             throw TarnError(QStringLiteral("File not found: %1").arg(qpo), ErrNo::FileNotFound);
         // One multiplier per open nesting level; level 0 holds 1.

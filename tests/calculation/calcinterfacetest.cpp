@@ -1,4 +1,5 @@
 #include "calculation/calcinterface.h"
+#include "frame/workslots.h"
 #include "common/testutil.h"
 
 #include <gtest/gtest.h>
@@ -18,8 +19,8 @@ TEST(CalcInterface, FactorKeyStartsWithPiMark)
     appendResult("Fit", "2");
     appendErr("Vf");
     appendWarn("Tj");
-    EXPECT_EQ(sp.program().WorkStr[8], QStringLiteral(",") + QChar(227) + "t=1.5,Fit=2");
-    EXPECT_EQ(sp.program().WorkStr[7], ",Err=Vf,Warn=Tj");
+    EXPECT_EQ(sp.program().WorkStr[Slot::R], QStringLiteral(",") + QChar(227) + "t=1.5,Fit=2");
+    EXPECT_EQ(sp.program().WorkStr[Slot::F], ",Err=Vf,Warn=Tj");
 }
 
 } // namespace

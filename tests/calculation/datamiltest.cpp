@@ -1,4 +1,5 @@
 #include "calculation/mil.h"
+#include "frame/workslots.h"
 #include "calculation/shippeddb.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
@@ -207,8 +208,8 @@ TEST_P(HandbookRates, ShippedDataGiveTheHandbookRate)
     setComponent(QStringLiteral("Re=Ref"), QStringLiteral("Norm=2,Envm=") + QString::fromLatin1(c.environment), c.q,
                  c.s, c.r);
     FitMil();
-    const QString& result = p().WorkStr[8];
-    EXPECT_EQ(p().WorkStr[7].toStdString(), "") << result.toStdString();
+    const QString& result = p().WorkStr[Slot::R];
+    EXPECT_EQ(p().WorkStr[Slot::F].toStdString(), "") << result.toStdString();
     EXPECT_EQ(::GetParam(result, QStringLiteral("Bacm")).toStdString(), c.model);
     const ParamPair rate = GetParamPair(result, QStringLiteral("Fitm"));
     ASSERT_FALSE(rate.textMin.isEmpty()) << result.toStdString();
@@ -332,9 +333,9 @@ TEST_F(ShippedDb, SummaryPositionHasAMilRate)
     setComponent(QStringLiteral("Re=Ref"), QStringLiteral("Norm=2,Envm=Gb"), QStringLiteral("Bac=5112"), {},
                  QStringLiteral("Tur=40,Tb=40"));
     FitMil();
-    EXPECT_EQ(p().WorkStr[7].toStdString(), "");
+    EXPECT_EQ(p().WorkStr[Slot::F].toStdString(), "");
     // reflow solder .069 per connection, pi_E Gb 1
-    EXPECT_EQ(GetParam(p().WorkStr[8], QStringLiteral("Fitm")).toStdString(), "0.069");
+    EXPECT_EQ(GetParam(p().WorkStr[Slot::R], QStringLiteral("Fitm")).toStdString(), "0.069");
 }
 
 // Relays have no environment factor for cannon launch in the handbook: the model
@@ -344,8 +345,8 @@ TEST_F(ShippedDb, RelayInAnEnvironmentWithoutFactorReportsTheCode)
     setComponent(QStringLiteral("Re=Ref"), QStringLiteral("Norm=2,Envm=Cl"), QStringLiteral("Bac=5310,Tec=1210,Vf=1"),
                  {}, QStringLiteral("Tur=40,Tb=60"));
     FitMil();
-    EXPECT_TRUE(p().WorkStr[7].contains(QStringLiteral("Err=EnvMil"))) << p().WorkStr[7].toStdString();
-    EXPECT_TRUE(GetParam(p().WorkStr[8], QStringLiteral("Fitm")).isEmpty());
+    EXPECT_TRUE(p().WorkStr[Slot::F].contains(QStringLiteral("Err=EnvMil"))) << p().WorkStr[Slot::F].toStdString();
+    EXPECT_TRUE(GetParam(p().WorkStr[Slot::R], QStringLiteral("Fitm")).isEmpty());
 }
 
 } // namespace

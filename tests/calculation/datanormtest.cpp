@@ -1,4 +1,5 @@
 #include "calculation/calcinterface.h"
+#include "frame/workslots.h"
 #include "calculation/conditions.h"
 #include "calculation/norm.h"
 #include "calculation/shippeddb.h"
@@ -51,9 +52,9 @@ TEST_F(ShippedDb, EveryClassPredictsItsBaseRatesUnderReferenceConditions)
         setComponent(QStringLiteral("Re=Ref"), QStringLiteral("Norm=13,Env=Gb,Tu=40"), q);
         PosBelastung(0);
         FitNorm(0);
-        const QString& r = p().WorkStr[8];
-        SCOPED_TRACE(q.toStdString() + " R: " + r.toStdString() + " F: " + p().WorkStr[7].toStdString());
-        EXPECT_TRUE(errCodes(p().WorkStr[7]).isEmpty());
+        const QString& r = p().WorkStr[Slot::R];
+        SCOPED_TRACE(q.toStdString() + " R: " + r.toStdString() + " F: " + p().WorkStr[Slot::F].toStdString());
+        EXPECT_TRUE(errCodes(p().WorkStr[Slot::F]).isEmpty());
         EXPECT_EQ(GetParam(r, QStringLiteral("Fit")).toStdString(), row.norm.toStdString());
         const ParamPair aws = GetParamPair(r, QStringLiteral("Fita"));
         EXPECT_GT(aws.valueMin, 0);
@@ -67,7 +68,7 @@ TEST_F(ShippedDb, UserListRatesDifferWhereTheUserEnteredThem)
     setComponent(QStringLiteral("Re=Ref"), QStringLiteral("Norm=13,Env=Gb,Tu=40"), QStringLiteral("Bac=4210,Tec=0000"));
     PosBelastung(0);
     FitNorm(0);
-    const QString& r = p().WorkStr[8];
+    const QString& r = p().WorkStr[Slot::R];
     EXPECT_EQ(GetParam(r, QStringLiteral("Fit")).toStdString(), "0.2/0.6");
     EXPECT_EQ(GetParam(r, QStringLiteral("Fita")).toStdString(), "0.1/0.4");
 }
@@ -80,7 +81,7 @@ TEST_F(ShippedDb, ContactorAddsTheRateOfItsAuxiliaryContacts)
     PosBelastung(0);
     FitNorm(0);
     // base 10/30 plus 2 x 2 (Armin of 5550)
-    EXPECT_EQ(GetParam(p().WorkStr[8], QStringLiteral("Fit")).toStdString(), "14/34");
+    EXPECT_EQ(GetParam(p().WorkStr[Slot::R], QStringLiteral("Fit")).toStdString(), "14/34");
 }
 
 // The summary position at the end of every sub-list is computed with the norm.
@@ -89,7 +90,7 @@ TEST_F(ShippedDb, SummaryPositionHasANormRate)
     setComponent(QStringLiteral("Re=Ref"), QStringLiteral("Norm=1,Env=Gb,Tu=40"), QStringLiteral("Bac=5112"));
     PosBelastung(0);
     FitNorm(0);
-    EXPECT_EQ(GetParam(p().WorkStr[8], QStringLiteral("Fit")).toStdString(), "0.5/2");
+    EXPECT_EQ(GetParam(p().WorkStr[Slot::R], QStringLiteral("Fit")).toStdString(), "0.5/2");
 }
 
 } // namespace

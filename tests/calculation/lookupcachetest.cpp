@@ -1,4 +1,5 @@
 #include "calculation/calcinterface.h"
+#include "frame/workslots.h"
 #include "calculation/shippeddb.h"
 #include "calculation/systdb.h"
 #include "frame/database.h"
@@ -70,10 +71,10 @@ protected:
                             {0, "Parameter", 3}};
         QStringList out;
         for (const Ask& a : asks) {
-            p().WorkStr[7].clear();
+            p().WorkStr[Slot::F].clear();
             QString v[4] = {"x", "x", "x", "x"};
             const QString result = LesSin(component, a.userList, a.columns, v[0], v[1], v[2], v[3], a.mode);
-            out << QStringList{a.columns, result, v[0], v[1], v[2], v[3], p().WorkStr[7]}.join(u'|');
+            out << QStringList{a.columns, result, v[0], v[1], v[2], v[3], p().WorkStr[Slot::F]}.join(u'|');
         }
         double number = -1;
         LesSin(component, 1, "Armax", number);

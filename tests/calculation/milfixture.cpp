@@ -1,4 +1,5 @@
 #include "calculation/milfixture.h"
+#include "frame/workslots.h"
 
 namespace miltest {
 
@@ -37,12 +38,12 @@ void MilFixture::work(const QString& q, const QString& s, const QString& r, cons
 {
     auto& w = prog().WorkStr;
     auto marked = [](const QString& t) { return QString(t).replace(QChar(0x03C0), PiMark); };
-    w[0] = control;
-    w[1] = marked(methods);
-    w[3] = marked(q);
-    w[6] = marked(s);
-    w[7] = f;
-    w[8] = marked(r);
+    w[Slot::SyPar] = control;
+    w[Slot::GlPar] = marked(methods);
+    w[Slot::Q] = marked(q);
+    w[Slot::S] = marked(s);
+    w[Slot::F] = f;
+    w[Slot::R] = marked(r);
 }
 
 } // namespace miltest

@@ -1,5 +1,6 @@
 #pragma once
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "frame/database.h"
 #include "frame/markers.h"
 
@@ -34,10 +35,10 @@ protected:
     void work(const QString& q, const QString& s, const QString& r = QString(),
               const QString& methods = QStringLiteral("Norm=2,Envm=Gb"), const QString& control = QStringLiteral("Re=Ber"),
               const QString& f = QString());
-    QString& Q() { return prog().WorkStr[3]; }
-    QString& S() { return prog().WorkStr[6]; }
-    QString& F() { return prog().WorkStr[7]; }
-    QString& R() { return prog().WorkStr[8]; }
+    QString& Q() { return prog().WorkStr[Slot::Q]; }
+    QString& S() { return prog().WorkStr[Slot::S]; }
+    QString& F() { return prog().WorkStr[Slot::F]; }
+    QString& R() { return prog().WorkStr[Slot::R]; }
 
     testutil::ScriptedProgram program;
     QTemporaryDir dir;

@@ -1,4 +1,5 @@
 #include "calculation/shippeddb.h"
+#include "frame/workslots.h"
 
 QString distFile(const QString& relative)
 {
@@ -43,9 +44,9 @@ void ShippedDb::setComponent(const QString& control, const QString& methods, con
     auto& w = p().WorkStr;
     for (int k = 0; k <= 8; ++k)
         w[k].clear();
-    w[0] = control;
-    w[1] = methods;
-    w[3] = q;
-    w[6] = s;
-    w[8] = r;
+    w[Slot::SyPar] = control;
+    w[Slot::GlPar] = methods;
+    w[Slot::Q] = q;
+    w[Slot::S] = s;
+    w[Slot::R] = r;
 }

@@ -1,4 +1,5 @@
 #include "app/procedures.h"
+#include "frame/workslots.h"
 #include "bteditfixture.h"
 #include "component_file/btmessages.h"
 #include "dialogue/beprogein.h"
@@ -209,7 +210,7 @@ TEST_F(BtEditTest, LastFilledFieldDecidesAndItemNumbersAreNormalised)
     m.BT = {QStringLiteral("abc"), QString(), QStringLiteral("x1")};
     EXPECT_EQ(m.OpenBT(0, 0, false, true), QStringLiteral("ok"));
     EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("An=X1")});
-    EXPECT_TRUE(sp.program().WorkStr[0].contains(QStringLiteral(",Badr=")));
+    EXPECT_TRUE(sp.program().WorkStr[Slot::SyPar].contains(QStringLiteral(",Badr=")));
 
     EXPECT_EQ(open(m, 1, QStringLiteral("a12-b1-c1")), QStringLiteral("ok"));
     EXPECT_EQ(m.VarBox[2].rows, QStringList{QStringLiteral("Bac=4113")});
@@ -506,8 +507,8 @@ TEST_F(BtEditTest, CopySavedUnchangedIsRefusedAndTheSaveQuestionThenStops)
 TEST_F(BtEditTest, NewComponentTakesTheFieldsUpperCasedAndItsDescription)
 {
     frmBEProgEin::state().procedures.EingabeBauteil = [this](QString& Ret) {
-        EXPECT_EQ(sp.program().WorkStr[2], QStringLiteral(",Yk=A12-B1-C1"));
-        sp.program().WorkStr[3] = QStringLiteral("Bac=4111,Tec=1000");
+        EXPECT_EQ(sp.program().WorkStr[Slot::Ident], QStringLiteral(",Yk=A12-B1-C1"));
+        sp.program().WorkStr[Slot::Q] = QStringLiteral("Bac=4111,Tec=1000");
         Ret.clear();
     };
     BtEditModel m;
@@ -547,7 +548,7 @@ TEST_F(BtEditTest, NewComponentTakesTheFieldsUpperCasedAndItsDescription)
 TEST_F(BtEditTest, CloseDuringTheDescriptionOffersTheNewComponent)
 {
     frmBEProgEin::state().procedures.EingabeBauteil = [this](QString& Ret) {
-        sp.program().WorkStr[3] = QStringLiteral("Bac=4111");
+        sp.program().WorkStr[Slot::Q] = QStringLiteral("Bac=4111");
         Ret.clear();
     };
     BtEditModel m;
@@ -694,18 +695,35 @@ TEST_F(BtEditTest, PopupEditAndDeleteWorkOnTheCurrentRow)
     m.VarBox_DblClick(2, true);
     EXPECT_EQ(m.VarBox[2].rows,
               (QStringList{QStringLiteral("Bac=2111"), QStringLiteral("Pin=4"), QStringLiteral("Kfm=1")}));
-    // A value with a comma would become a further item: refused.
+    // A value with a comma would become a further item: refused. A number is
+    // refused in the value dialog, which asks again with the text as typed.
+    const auto typed = [](const QString& text) {
+        return [text](const Question& q) {
+            modelOf<frmEdit::EditModel>(q)->input = text;
+            modelOf<frmEdit::EditModel>(q)->tag = 0;
+            Answer a;
+            a.applied = true;
+            return a;
+        };
+    };
     m.VarBox[2].row = 2;
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("Kfm"), typed(QStringLiteral("1,Tec=9")));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("426"), ok());
     sp.ui().expect(QuestionKind::Value, QStringLiteral("Kfm"), [](const Question& q) {
-        modelOf<frmEdit::EditModel>(q)->input = QStringLiteral("1,Tec=9");
-        modelOf<frmEdit::EditModel>(q)->tag = 0;
-        Answer a;
-        a.applied = true;
-        return a;
+        EXPECT_EQ(paramsOf<ValueParams>(q).value, QStringLiteral("1,Tec=9"));
+        return Answer::cancel();
     });
-    sp.ui().expect(QuestionKind::Message, QStringLiteral("btcomma"), ok());
     m.VarBox_KeyPress(2, u'=');
     EXPECT_EQ(m.VarBox[2].rows.value(2), QStringLiteral("Kfm=1"));
+    // A text is refused when the dialog has closed.
+    m.VarBox[2].rows << QStringLiteral("K1=ab");
+    m.VarBox[2].row = 3;
+    sp.ui().expect(QuestionKind::Value, QStringLiteral("K1"), typed(QStringLiteral("a,Tec=9")));
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btcomma"), ok());
+    m.VarBox_KeyPress(2, u'=');
+    EXPECT_EQ(m.VarBox[2].rows.value(3), QStringLiteral("K1=ab"));
+    m.VarBox[2].rows.removeLast();
+    m.VarBox[2].row = 2;
     m.VarBox_KeyDown(2, 46);
     EXPECT_EQ(m.VarBox[2].rows, (QStringList{QStringLiteral("Bac=2111"), QStringLiteral("Pin=4")}));
     EXPECT_EQ(m.VarBox[2].row, 1) << "the new last row is current";

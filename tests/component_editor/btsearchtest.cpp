@@ -1,4 +1,5 @@
 #include "bteditfixture.h"
+#include "frame/workslots.h"
 #include "component_editor/btsearch.h"
 #include "frame/launcher.h"
 #include "frame/markers.h"
@@ -330,7 +331,7 @@ TEST_P(IndexListPrintout, CountLineReadsInTheInterfaceLanguage)
     search(m, 1);
     ASSERT_EQ(m.IdxCount, 2);
 
-    p.WorkStr[10] = tmp.filePath(QStringLiteral("tp1"));
+    p.WorkStr[Slot::Tp1] = tmp.filePath(QStringLiteral("tp1"));
     p.Raender = {1134, 850, 10206, 14740};
     setCurrentPrinter(std::make_unique<FakePrinter>());
     QStringList printed;
@@ -376,7 +377,7 @@ TEST_P(DataListPrintout, CountLineNamesWhatTheSearchFound)
     ASSERT_EQ(rows, c.searchKind == 1 ? 3 : 2);
     EXPECT_EQ(m.AnzGeprueft, c.checked);
 
-    p.WorkStr[10] = tmp.filePath(QStringLiteral("tp1"));
+    p.WorkStr[Slot::Tp1] = tmp.filePath(QStringLiteral("tp1"));
     p.Raender = {1134, 850, 10206, 14740};
     setCurrentPrinter(std::make_unique<FakePrinter>());
     QStringList printed;
@@ -610,7 +611,7 @@ TEST_F(BtEditTest, ListOpenWritesTheListFileWhole)
     loaded(m);
     RecordingLauncher rec;
     setLauncher(&rec);
-    sp.program().WorkStr[17] = tmp.path();
+    sp.program().WorkStr[Slot::ProgramDir] = tmp.path();
     m.ListArt = 2;
     m.ListBiBe = 2;
     m.BEGrid.visible = true;
@@ -629,7 +630,7 @@ TEST_F(BtEditTest, ListOpenWritesTheListFileWhole)
     // a folder that cannot take the file: a message, no file, nothing opened
     QDir().mkpath(tmp.filePath(QStringLiteral("bad")));
     testutil::writeFile(tmp.filePath(QStringLiteral("bad/Tp2")), "a file, not a folder");
-    sp.program().WorkStr[17] = tmp.filePath(QStringLiteral("bad"));
+    sp.program().WorkStr[Slot::ProgramDir] = tmp.filePath(QStringLiteral("bad"));
     sp.ui().expect(QuestionKind::Message, QStringLiteral("lstwrite"), ok());
     m.up1cmd_Click(QStringLiteral("lst.open"));
     EXPECT_EQ(rec.opened.size(), 1);
@@ -643,7 +644,7 @@ TEST_F(BtEditTest, ListFileGoesWhereTheUserSaysAndIsNotOpened)
     loaded(m);
     RecordingLauncher rec;
     setLauncher(&rec);
-    sp.program().WorkStr[17] = tmp.path();
+    sp.program().WorkStr[Slot::ProgramDir] = tmp.path();
     m.ListArt = 2;
     m.ListBiBe = 2;
     m.BEGrid.visible = true;

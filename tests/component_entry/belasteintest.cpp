@@ -1,4 +1,5 @@
 #include "component_entry/belastein.h"
+#include "frame/workslots.h"
 #include "component_entry/pruefqkbelast.h"
 #include "frame/paramstring.h"
 #include "listingtestutil.h"
@@ -10,11 +11,11 @@ protected:
     void SetUp() override
     {
         ListingTest::SetUp();
-        prog().WorkStr[1] = QStringLiteral("Norm=12");
-        prog().WorkStr[6].clear();
+        prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=12");
+        prog().WorkStr[Slot::S].clear();
     }
-    void q(const QString& list) { prog().WorkStr[3] = list; }
-    QString& S() { return prog().WorkStr[6]; }
+    void q(const QString& list) { prog().WorkStr[Slot::Q] = list; }
+    QString& S() { return prog().WorkStr[Slot::S]; }
     void key(const QString& k, const QString& letter) { ui().expect(QuestionKind::Screen, k, Answer::word(letter)); }
     void field(const QString& k, const QString& value) { screen(k, {value}); }
     QString run(const QString& mode = QStringLiteral("QSL"))
@@ -66,7 +67,7 @@ TEST_F(StressEntry, SmallSignalTransistorOfAQListPosition)
 TEST_F(StressEntry, SingleComponentRunAsksNoOffset)
 {
     q(QStringLiteral("Bac=2110,Tec=1000"));
-    prog().WorkStr[1] = QStringLiteral("Norm=1");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=1");
     field(QStringLiteral("btx\\hl#teie"), QString());
     field(QStringLiteral("btx\\hl#nmw"), QStringLiteral("120"));
     field(QStringLiteral("btx\\uif#ub"), QString());
@@ -78,7 +79,7 @@ TEST_F(StressEntry, SingleComponentRunAsksNoOffset)
 
 TEST_F(StressEntry, OffsetIsNotAskedForLampsAndForContactGroupsButRelays)
 {
-    prog().WorkStr[1] = QStringLiteral("Norm=1");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=1");
     q(QStringLiteral("Bac=3710,Tec=1100"));
     field(QStringLiteral("btx\\uif#ub"), QStringLiteral("24"));
     run();
@@ -97,7 +98,7 @@ TEST_F(StressEntry, OffsetIsNotAskedForLampsAndForContactGroupsButRelays)
 TEST_F(StressEntry, NoMilQualityWithoutTheMethodOrForItsExceptions)
 {
     for (const char* bac : {"3250", "3770", "3430"}) {
-        prog().WorkStr[1] = QStringLiteral("Norm=12");
+        prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=12");
         q(QStringLiteral("Bac=") + QLatin1String(bac) + QStringLiteral(",Tec=1000"));
         S().clear();
         ui().always(QuestionKind::Screen, QStringLiteral("btx\\uif#ub"), Answer::word(QString()));
@@ -110,7 +111,7 @@ TEST_F(StressEntry, NoMilQualityWithoutTheMethodOrForItsExceptions)
             EXPECT_FALSE(asked.key.startsWith(QLatin1String("btx\\milq"))) << bac;
     }
     ui().asked.clear();
-    prog().WorkStr[1] = QStringLiteral("Norm=13");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=13");
     q(QStringLiteral("Bac=6910,Tec=0000"));
     run(QStringLiteral("EBT"));
     EXPECT_TRUE(ui().asked.isEmpty());
@@ -118,7 +119,7 @@ TEST_F(StressEntry, NoMilQualityWithoutTheMethodOrForItsExceptions)
 
 TEST_F(StressEntry, MilQualityAsAFactor)
 {
-    prog().WorkStr[1] = QStringLiteral("Norm=2");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=2");
     q(QStringLiteral("Bac=6910,Tec=0000"));
     key(QStringLiteral("btx\\milq#milqv"), QStringLiteral("2"));
     field(QStringLiteral("btx\\milq#piqe"), QStringLiteral("2.5 "));
@@ -138,7 +139,7 @@ class Zener : public StressEntry, public ::testing::WithParamInterface<ZenerCase
 TEST_P(Zener, ChoiceGivesTheSelfHeating)
 {
     const ZenerCase& c = GetParam();
-    prog().WorkStr[1] = QStringLiteral("Norm=1");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=1");
     if (c.Tref > 0) {
         prog().SystDb.reset();
         Database::open(QStringLiteral("SYST_DB.sqlite"), false)
@@ -173,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StressEntry, UnitsLargerThanTheMultipleFactorAreRefusedUntilTheyFit)
 {
-    prog().WorkStr[1] = QStringLiteral("Norm=1");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=1");
     q(QStringLiteral("Bac=5510,Tec=3000,Vf=4"));
     ui().expect(QuestionKind::Screen, QStringLiteral("btx\\vftbzf#vfi"), [](const Question&) {
         EXPECT_EQ(frmBEProgEin::state().EingabeFelder.value(1), QStringLiteral("4")) << "preset with Vf";
@@ -194,7 +195,7 @@ TEST_F(StressEntry, UnitsLargerThanTheMultipleFactorAreRefusedUntilTheyFit)
 
 TEST_F(StressEntry, RelayCancelledMenusFollowTheirRules)
 {
-    prog().WorkStr[1] = QStringLiteral("Norm=1");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=1");
     q(QStringLiteral("Bac=5320,Tec=112,Vf=2"));
     field(QStringLiteral("qsl\\kopfpos#dtu"), QString());
     field(QStringLiteral("btx\\vftbzf#vfi"), QStringLiteral("2"));
@@ -212,7 +213,7 @@ TEST_F(StressEntry, RelayCancelledMenusFollowTheirRules)
 
 TEST_F(StressEntry, RelayLoadDataAndTheirListing)
 {
-    prog().WorkStr[1] = QStringLiteral("Norm=1");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=1");
     q(QStringLiteral("Bac=5320,Tec=112"));
     field(QStringLiteral("qsl\\kopfpos#dtu"), QString());
     field(QStringLiteral("btx\\div#tei"), QString());
@@ -233,7 +234,7 @@ TEST_F(StressEntry, RelayLoadDataAndTheirListing)
 
 TEST_F(StressEntry, DutyCycleOfPassivePartsNeedsASelfHeatingAlsoAnOldOne)
 {
-    prog().WorkStr[1] = QStringLiteral("Norm=1");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=1");
     q(QStringLiteral("Bac=4310,Tec=1000"));
     field(QStringLiteral("qsl\\kopfpos#dtu"), QString());
     field(QStringLiteral("btx\\div#tei"), QString());
@@ -250,7 +251,7 @@ TEST_F(StressEntry, DutyCycleOfPassivePartsNeedsASelfHeatingAlsoAnOldOne)
 
 TEST_F(StressEntry, DriftHelpShowsItsPageAndAsksAgain)
 {
-    prog().WorkStr[1] = QStringLiteral("Norm=1");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=1");
     q(QStringLiteral("Bac=1610,Tec=1000,Gec=CHIP"));
     field(QStringLiteral("btx\\hl#teie"), QString());
     field(QStringLiteral("btx\\uif#ub"), QString());
@@ -274,7 +275,7 @@ class QualityListing : public StressEntry, public ::testing::WithParamInterface<
 TEST_P(QualityListing, Lines)
 {
     const QualityListCase& c = GetParam();
-    prog().WorkStr[1] = QStringLiteral("Norm=") + QLatin1String(c.norm);
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=") + QLatin1String(c.norm);
     q(QStringLiteral("Bac=") + QLatin1String(c.bac) + QStringLiteral(",Vf=4"));
     S() = QString::fromLatin1(c.stress);
     PruefQkBelast();
@@ -306,7 +307,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StressEntry, UnitsLineNamesPinsContactsOrStandsAlone)
 {
-    prog().WorkStr[1] = QStringLiteral("Norm=3");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=3");
     const std::pair<const char*, QString> cases[] = {{"5210", msg(352) + msg(353, {QStringLiteral("2")})},
                                                      {"5310", msg(352) + msg(354, {QStringLiteral("2")})},
                                                      {"5510", msg(352)}};

@@ -1,4 +1,5 @@
 #include "component_entry/eingabebauteil.h"
+#include "frame/workslots.h"
 #include "entrytestutil.h"
 
 namespace {
@@ -85,14 +86,14 @@ TEST_F(ComponentEntry, RefusedTechnologyIsAskedAgainAndItsCodeDropped)
     message(QStringLiteral("96"));
     // "3000" has a value: back to the technology.
     menu(QStringLiteral("btx\\tec#211"), [](const Question&) {
-        EXPECT_TRUE(prog().WorkStr[7].contains(QStringLiteral("Err=BacFit")));
+        EXPECT_TRUE(prog().WorkStr[Slot::F].contains(QStringLiteral("Err=BacFit")));
         return Answer::word(QStringLiteral("1"));
     });
     ui().expect(QuestionKind::Menu, QStringLiteral("GECRTH#Art"), Answer::cancel());
     EXPECT_EQ(run(), QStringLiteral("ABBRUCH"));
     EXPECT_EQ(list(), QStringLiteral("Bac=2110,Tec=1000"));
     // The models must not skip the component for the first, refused attempt.
-    EXPECT_FALSE(prog().WorkStr[7].contains(QStringLiteral("BacFit")));
+    EXPECT_FALSE(prog().WorkStr[Slot::F].contains(QStringLiteral("BacFit")));
     EXPECT_TRUE(ui().allUsed());
 }
 

@@ -1,4 +1,5 @@
 #include "component_entry/eingabetec.h"
+#include "frame/workslots.h"
 #include "entrytestutil.h"
 
 #include <utility>
@@ -111,7 +112,7 @@ TEST_F(TechnologyCode, SidePanelShowsTheCodeSoFar)
 
 TEST_F(TechnologyCode, MilScreenOnlyWhenTheRunComputesMil)
 {
-    prog().WorkStr[1] = QStringLiteral("Norm=12");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=12");
     list() = QStringLiteral("Bac=4110");
     menu(QStringLiteral("btx\\tec#411"), QStringLiteral("3"));
     menu(QStringLiteral("btx\\tec#411t2"), QStringLiteral("1"));
@@ -133,7 +134,7 @@ TEST_F(TechnologyCode, MilScreenOnlyWhenTheRunComputesMil)
     EXPECT_TRUE(Tec.isEmpty());
 
     // Without method 2 no MIL screen.
-    prog().WorkStr[1] = QStringLiteral("Norm=13");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=13");
     menu(QStringLiteral("btx\\tec#426"), QStringLiteral("3"));
     EXPECT_EQ(EingabeTec(QStringLiteral("4260"), Tec), 0);
     EXPECT_EQ(Tec, QStringLiteral("3000"));

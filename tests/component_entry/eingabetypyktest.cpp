@@ -1,4 +1,5 @@
 #include "component_entry/eingabetypyk.h"
+#include "frame/workslots.h"
 #include "entrytestutil.h"
 
 namespace {
@@ -96,7 +97,7 @@ TEST_F(IdentityEntry, CancelAtOnceLeavesEverythingEmpty)
     EXPECT_EQ(Ret, QStringLiteral("ABBRUCH"));
     EXPECT_TRUE(Ident.isEmpty());
     EXPECT_TRUE(Key.isEmpty());
-    EXPECT_EQ(prog().WorkStr[18], QStringLiteral("7"));
+    EXPECT_EQ(prog().WorkStr[Slot::TsaMode], QStringLiteral("7"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "dialogue/beprogein.h"
 #include "dialogue/menutestutil.h"
 #include "frame/database.h"
@@ -104,7 +105,7 @@ protected:
     {
         menu(QStringLiteral("GECRTH#Art"), QStringLiteral("CHIP"));
     }
-    QString& list() { return prog().WorkStr[3]; }
+    QString& list() { return prog().WorkStr[Slot::Q]; }
     QStringList asked()
     {
         QStringList out;

@@ -1,4 +1,5 @@
 #include "component_entry/ergliste.h"
+#include "frame/workslots.h"
 #include "component_entry/kommerg.h"
 #include "component_entry/weiterwahl.h"
 #include "frame/formatters.h"
@@ -16,7 +17,7 @@ protected:
         ListingTest::SetUp();
         Program& p = prog();
         p.Cf = QStringLiteral("No1=YK 70412/2004-09,No2=MIL-HDBK-217F/Notice2,No3=Anwenderliste/Ver.1.0");
-        p.WorkStr[1] = QStringLiteral("Norm=13,Tu=40");
+        p.WorkStr[Slot::GlPar] = QStringLiteral("Norm=13,Tu=40");
         for (int i = 3; i <= 8; ++i)
             p.WorkStr[size_t(i)].clear();
     }
@@ -38,7 +39,7 @@ protected:
 
 TEST_F(ResultListing, TableOfNormAndUserListRates)
 {
-    prog().WorkStr[8] = QStringLiteral("Fit=100/200,Fita=40/60");
+    prog().WorkStr[Slot::R] = QStringLiteral("Fit=100/200,Fita=40/60");
     ErgTabelle(QStringLiteral("13"));
     const QChar v(179);
     const QString h20(20, QChar(196)), h9(9, QChar(196)), h12(12, QChar(196)), h5(5, QChar(196));
@@ -76,7 +77,7 @@ class Decimals : public ResultListing, public ::testing::WithParamInterface<Deci
 
 TEST_P(Decimals, FollowTheSmallestMeans)
 {
-    prog().WorkStr[8] = QString::fromLatin1(GetParam().results);
+    prog().WorkStr[Slot::R] = QString::fromLatin1(GetParam().results);
     ErgTabelle(QString::fromLatin1(GetParam().norm));
     const QString row = screenLines().value(5);
     EXPECT_EQ(row.mid(60, 10), QString::fromLatin1(GetParam().normMean)) << row.toStdString();
@@ -93,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Decimals,
 
 TEST_F(ResultListing, EditionColumnTakesTheLastSevenOfAZeroAndTheEdition)
 {
-    prog().WorkStr[8] = QStringLiteral("Fit=1/3");
+    prog().WorkStr[Slot::R] = QStringLiteral("Fit=1/3");
     prog().Cf = QStringLiteral("No1=YK/12345");
     ErgTabelle(QStringLiteral("1"));
     EXPECT_EQ(screenLines().value(5).mid(23, 9), QStringLiteral(" 012345 ") + QChar(179))
@@ -106,7 +107,7 @@ TEST_F(ResultListing, EditionColumnTakesTheLastSevenOfAZeroAndTheEdition)
 
 TEST_F(ResultListing, NoRateGivesTheBreakOffHeadingAndAnEmptyTable)
 {
-    prog().WorkStr[8] = QStringLiteral("Nev=1");
+    prog().WorkStr[Slot::R] = QStringLiteral("Nev=1");
     ErgTabelle(QStringLiteral("13"));
     const QStringList s = screenLines();
     ASSERT_EQ(s.size(), 6);
@@ -114,7 +115,7 @@ TEST_F(ResultListing, NoRateGivesTheBreakOffHeadingAndAnEmptyTable)
     EXPECT_TRUE(s[5].startsWith(u'H' + QChar(192)));
     // A minimum of 0 has no row even with a maximum.
     ErgLf(-1, -1);
-    prog().WorkStr[8] = QStringLiteral("Fit=0/5");
+    prog().WorkStr[Slot::R] = QStringLiteral("Fit=0/5");
     ErgTabelle(QStringLiteral("1"));
     EXPECT_EQ(screenLines().size(), 6);
 }
@@ -128,8 +129,8 @@ TEST_F(ResultListing, ErrorsWarningsAndALongWarningSplit)
     ASSERT_NE(long79[78], u' ');
     addErwa(QStringLiteral("W1"), QStringLiteral("Erste Warnung"));
     addErwa(QStringLiteral("W2"), long79);
-    prog().WorkStr[7] = QStringLiteral("Err=BacFit,Err=Other,Warn=W1,Warn=W2");
-    prog().WorkStr[8] = QStringLiteral(",Nev=1,Fit=5/7");
+    prog().WorkStr[Slot::F] = QStringLiteral("Err=BacFit,Err=Other,Warn=W1,Warn=W2");
+    prog().WorkStr[Slot::R] = QStringLiteral(",Nev=1,Fit=5/7");
     ErgFehlList();
     QString first = long79, rest;
     TextUmbruch(first, 78, QStringLiteral(" -,"), rest);
@@ -139,15 +140,15 @@ TEST_F(ResultListing, ErrorsWarningsAndALongWarningSplit)
                                         QStringLiteral("*Klasse und Technologie fehlen"),
                                         QStringLiteral("*Erste Warnung"), u'*' + first,
                                         QStringLiteral("*          ") + rest}));
-    EXPECT_EQ(prog().WorkStr[8], QStringLiteral("Nev=1,Fit=5/7")) << "the leading comma goes";
+    EXPECT_EQ(prog().WorkStr[Slot::R], QStringLiteral("Nev=1,Fit=5/7")) << "the leading comma goes";
     EXPECT_FALSE(rest.isEmpty());
 }
 
 TEST_F(ResultListing, IntermediateResultsDefaultsAndRates)
 {
-    prog().WorkStr[1] = QStringLiteral("Norm=12");
-    prog().WorkStr[3] = QStringLiteral("Bac=1610,Ntyp=30");
-    prog().WorkStr[8] =
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=12");
+    prog().WorkStr[Slot::Q] = QStringLiteral("Bac=1610,Ntyp=30");
+    prog().WorkStr[Slot::R] =
         QStringLiteral("Tj=55,Rtv=120,Qkvm=B,Acdcv=D,Nev=1,Tur=2,Ar=5,Tref=55,Fit=5/7,Bacm=M1,C1m=.01,Fitm=3/4");
     ErgFehlList();
     const QStringList s = screenLines();
@@ -161,8 +162,8 @@ TEST_F(ResultListing, IntermediateResultsDefaultsAndRates)
 
 TEST_F(ResultListing, WithoutAnyRateTheMissingDataLine)
 {
-    prog().WorkStr[6] = QStringLiteral("Tei=5");
-    prog().WorkStr[8] = QStringLiteral("Tj=60,Nev=1");
+    prog().WorkStr[Slot::S] = QStringLiteral("Tei=5");
+    prog().WorkStr[Slot::R] = QStringLiteral("Tj=60,Nev=1");
     ErgFehlList();
     EXPECT_EQ(screenLines().mid(2), (QStringList{QStringLiteral("*"), u'U' + msg(379),
                                                  u'*' + msg(380, {QStringLiteral("60")}), u'*' + msg(392)}));
@@ -185,10 +186,10 @@ class Condition : public ResultListing, public ::testing::WithParamInterface<Con
 TEST_P(Condition, Holds)
 {
     const CondCase& c = GetParam();
-    prog().WorkStr[1] = QString::fromLatin1(c.norm);
-    prog().WorkStr[8] = QString::fromLatin1(c.results);
-    prog().WorkStr[3] = QString::fromLatin1(c.q);
-    prog().WorkStr[6] = QString::fromLatin1(c.s);
+    prog().WorkStr[Slot::GlPar] = QString::fromLatin1(c.norm);
+    prog().WorkStr[Slot::R] = QString::fromLatin1(c.results);
+    prog().WorkStr[Slot::Q] = QString::fromLatin1(c.q);
+    prog().WorkStr[Slot::S] = QString::fromLatin1(c.s);
     QString cond = QString::fromLatin1(c.cond);
     bool result = !c.holds;
     KommBedingung(cond, result);
@@ -237,9 +238,9 @@ protected:
 
 TEST_F(Comments, ActiveBlocksUnderOneHeadingUntilTheEndLine)
 {
-    prog().WorkStr[1] = QStringLiteral("Norm=1");
-    prog().WorkStr[8] = QStringLiteral("Fit=1/1");
-    prog().WorkStr[3] = QStringLiteral("Bac=2110");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=1");
+    prog().WorkStr[Slot::R] = QStringLiteral("Fit=1/1");
+    prog().WorkStr[Slot::Q] = QStringLiteral("Bac=2110");
     file("*never listed\r\n"
          "\x10" "Bac=3" "\x11\r\n"
          "*not for this class\r\n"
@@ -261,8 +262,8 @@ TEST_F(Comments, ActiveBlocksUnderOneHeadingUntilTheEndLine)
 
 TEST_F(Comments, NothingWithoutActiveBlockOrWithoutFile)
 {
-    prog().WorkStr[8] = QStringLiteral("Fit=1/1");
-    prog().WorkStr[1] = QStringLiteral("Norm=1");
+    prog().WorkStr[Slot::R] = QStringLiteral("Fit=1/1");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=1");
     file("\x10" "Norm=2" "\x11\r\n*no\r\n");
     KommErg();
     EXPECT_EQ(prog().ErgZeilenC + prog().ErgZeilenT, 0);
@@ -273,9 +274,9 @@ TEST_F(Comments, NothingWithoutActiveBlockOrWithoutFile)
 
 TEST_F(Comments, InstalledFilesHaveTheirHeadingInEachLanguage)
 {
-    prog().WorkStr[1] = QStringLiteral("Norm=1");
-    prog().WorkStr[8] = QStringLiteral("Fit=1/1");
-    prog().WorkStr[3] = QStringLiteral("Bac=1310");
+    prog().WorkStr[Slot::GlPar] = QStringLiteral("Norm=1");
+    prog().WorkStr[Slot::R] = QStringLiteral("Fit=1/1");
+    prog().WorkStr[Slot::Q] = QStringLiteral("Bac=1310");
     KommErg();
     EXPECT_EQ(screenLines().value(0), QStringLiteral("ITARN  KOMMENTARE ZU DEN ERMITTELTEN ERGEBNISSEN"));
     ASSERT_TRUE(testutil::copyTree(testutil::sourceDir() + QStringLiteral("/data/install/de"),
@@ -304,8 +305,8 @@ TEST_P(NextStep, PreparesTheWorkStrings)
 {
     const NextCase& c = GetParam();
     Program& p = prog();
-    p.WorkStr[0] = QStringLiteral("Re=Ber");
-    p.WorkStr[1] = QStringLiteral("Norm=12,Env=GB,Envm=GB,Tu=40,Vl=0");
+    p.WorkStr[Slot::SyPar] = QStringLiteral("Re=Ber");
+    p.WorkStr[Slot::GlPar] = QStringLiteral("Norm=12,Env=GB,Envm=GB,Tu=40,Vl=0");
     for (int i = 2; i <= 8; ++i)
         p.WorkStr[size_t(i)] = QStringLiteral("x");
     auto answer = [this](const char* key, const char* code) {
@@ -319,11 +320,11 @@ TEST_P(NextStep, PreparesTheWorkStrings)
         answer("btx\\div#beaprof", c.beaprof);
     EXPECT_EQ(WeiterWahl(), QString::fromLatin1(c.word));
     EXPECT_TRUE(ui().allUsed());
-    EXPECT_EQ(p.WorkStr[1], QString::fromLatin1(c.methods));
-    EXPECT_EQ(p.WorkStr[0].isEmpty(), c.control);
-    EXPECT_EQ(p.WorkStr[2].isEmpty(), c.position);
-    EXPECT_EQ(p.WorkStr[6].isEmpty(), c.stress);
-    EXPECT_EQ(p.WorkStr[7].isEmpty() && p.WorkStr[8].isEmpty(), c.results);
+    EXPECT_EQ(p.WorkStr[Slot::GlPar], QString::fromLatin1(c.methods));
+    EXPECT_EQ(p.WorkStr[Slot::SyPar].isEmpty(), c.control);
+    EXPECT_EQ(p.WorkStr[Slot::Ident].isEmpty(), c.position);
+    EXPECT_EQ(p.WorkStr[Slot::S].isEmpty(), c.stress);
+    EXPECT_EQ(p.WorkStr[Slot::F].isEmpty() && p.WorkStr[Slot::R].isEmpty(), c.results);
 }
 
 INSTANTIATE_TEST_SUITE_P(

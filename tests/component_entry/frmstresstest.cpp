@@ -1,4 +1,5 @@
 #include "component_entry/posstress.h"
+#include "frame/workslots.h"
 #include "component_file/btdatei.h"
 #include "component_file/btinh.h"
 #include "component_file/btlock.h"
@@ -50,7 +51,7 @@ protected:
         ASSERT_TRUE(InsInh(QStringLiteral("BC847").leftJustified(18) + QStringLiteral("T21000"), n, found));
         forgetCachedPages(1);
         FClose(lock);
-        p.WorkStr[1] = QStringLiteral("Norm=12");
+        p.WorkStr[Slot::GlPar] = QStringLiteral("Norm=12");
         registerSelectionMenuWindows(qt);
         registerDialogueWindows(qt);
         sp.program().ui = &qt;

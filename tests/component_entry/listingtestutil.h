@@ -1,5 +1,6 @@
 #pragma once
 #include "entrytestutil.h"
+#include "frame/workslots.h"
 #include "frame/markers.h"
 #include "frame/restext.h"
 #include "report/listing.h"
@@ -13,7 +14,7 @@ protected:
     void SetUp() override
     {
         EntryTest::SetUp();
-        prog().WorkStr[10] = d.dir.path();
+        prog().WorkStr[Slot::Tp1] = d.dir.path();
         recreateListingFiles();
         ErgLf(-1, -1);
     }

@@ -1,8 +1,10 @@
+#include "component_entry/classparameters.h"
 #include "component_entry/posstress.h"
 #include "component_file/btdatei.h"
 #include "component_file/btinh.h"
 #include "component_file/btlock.h"
 #include "component_file/dosfile.h"
+#include "frame/workslots.h"
 #include "listingtestutil.h"
 
 namespace {
@@ -25,7 +27,7 @@ protected:
         ASSERT_TRUE(InitBtDatei());
         block("21000", "Typ=BC847,Q,Bac=2110,Tec=1000\r\n\r\n");
         index("BC847", "21000");
-        p.WorkStr[1] = QStringLiteral("Norm=12");
+        p.WorkStr[Slot::GlPar] = QStringLiteral("Norm=12");
         componentEditorLink() = ComponentEditorLink{};
     }
     void TearDown() override
@@ -152,7 +154,7 @@ TEST_F(PositionStress, CancelInTheFirstListingOrTheMethodMenuEnds)
     PosStressEingabe(pos, false);
     EXPECT_EQ(pos, line);
 
-    prog().WorkStr[1].clear();
+    prog().WorkStr[Slot::GlPar].clear();
     ErgLf(-1, -1);
     listing(nullptr);
     cancelMenu(QStringLiteral("btx\\div#sdmil"));
@@ -163,7 +165,7 @@ TEST_F(PositionStress, CancelInTheFirstListingOrTheMethodMenuEnds)
 
 TEST_F(PositionStress, MethodMenuWithoutNormChoosesTheMethods)
 {
-    prog().WorkStr[1].clear();
+    prog().WorkStr[Slot::GlPar].clear();
     QString pos = QStringLiteral("Stck=1,Typ=BC847");
     listing(nullptr);
     menu(QStringLiteral("btx\\div#sdmil"), QStringLiteral("1"));
@@ -175,7 +177,7 @@ TEST_F(PositionStress, MethodMenuWithoutNormChoosesTheMethods)
     listing(nullptr);
     PosStressEingabe(pos, false);
     EXPECT_TRUE(ui().allUsed()) << ui().unused().join(u',').toStdString();
-    EXPECT_EQ(prog().WorkStr[1], QStringLiteral("Norm=13")) << "no MIL quality was asked";
+    EXPECT_EQ(prog().WorkStr[Slot::GlPar], QStringLiteral("Norm=13")) << "no MIL quality was asked";
     EXPECT_EQ(pos, QStringLiteral("Stck=1,Typ=BC847,S,Tei=7,Drift=0"));
 }
 
@@ -213,6 +215,24 @@ TEST_F(PositionStress, EditModeOpensTheEditorAndRewritesOnlyAReplacedDesignation
     EXPECT_EQ(pos, line);
     EXPECT_TRUE(calls.isEmpty());
     EXPECT_TRUE(ui().allUsed());
+}
+
+TEST_F(PositionStress, ClassLookUpOfAnotherComponentLeavesThePositionInHand)
+{
+    auto& w = prog().WorkStr;
+    const QStringList position{QStringLiteral("Typ=R7"), QStringLiteral("Bac=4111"), QStringLiteral("Z1"),
+                               QStringLiteral("Be=mine"), QStringLiteral("Ub=5"), QStringLiteral("Err=X"),
+                               QStringLiteral("Tu=40")};
+    for (int i = Slot::Ident; i <= Slot::R; ++i)
+        w[i] = position[i - Slot::Ident];
+    // Without reference data the list itself is not read; the look-up still is.
+    ui().expect(QuestionKind::Message, QStringLiteral("473"), Answer::button(Mb::OK));
+    QString bac, tec;
+    ClassParameterList(QStringLiteral("Typ=BC847"), bac, tec);
+    EXPECT_EQ(bac, QStringLiteral("2110"));
+    EXPECT_EQ(tec, QStringLiteral("1000"));
+    for (int i = Slot::Ident; i <= Slot::R; ++i)
+        EXPECT_EQ(w[i], position[i - Slot::Ident]) << "slot " << i;
 }
 
 } // namespace

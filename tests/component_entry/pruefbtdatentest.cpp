@@ -1,4 +1,5 @@
 #include "component_entry/pruefbtdaten.h"
+#include "frame/workslots.h"
 #include "listingtestutil.h"
 
 namespace {
@@ -21,10 +22,10 @@ protected:
     void component(const QString& q, const QString& identity = QStringLiteral("Typ=X1"))
     {
         Program& p = prog();
-        p.WorkStr[2] = identity;
-        p.WorkStr[3] = q;
-        p.WorkStr[4].clear();
-        p.WorkStr[5].clear();
+        p.WorkStr[Slot::Ident] = identity;
+        p.WorkStr[Slot::Q] = q;
+        p.WorkStr[Slot::Z].clear();
+        p.WorkStr[Slot::B].clear();
     }
 };
 
@@ -82,10 +83,10 @@ TEST_F(CheckListing, LongNameTakesTwoScreenLinesAndIsFramedByRulesOnPaper)
 TEST_F(CheckListing, HeadingNamesTheBlockAddressOfAStoredComponent)
 {
     component(QStringLiteral("Bac=6910,Tec=0000"));
-    prog().WorkStr[0] = QStringLiteral("Badr=21007");
+    prog().WorkStr[Slot::SyPar] = QStringLiteral("Badr=21007");
     PruefBtDaten();
     EXPECT_TRUE(printLines().contains(u'U' + msg(302, {QStringLiteral("21007")})));
-    prog().WorkStr[0].clear();
+    prog().WorkStr[Slot::SyPar].clear();
     ErgLf(-1, -1);
     PruefBtDaten();
     EXPECT_TRUE(printLines().contains(u'U' + msg(301)));

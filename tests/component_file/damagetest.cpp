@@ -1,4 +1,5 @@
 #include "compfilefixture.h"
+#include "frame/workslots.h"
 #include "component_file/btinh.h"
 #include "component_file/btrecord.h"
 #include "component_file/btstore.h"
@@ -31,7 +32,7 @@ protected:
     }
     int search(const QString& identity, QString& record)
     {
-        sp.program().WorkStr[2] = identity;
+        sp.program().WorkStr[Slot::Ident] = identity;
         QString file, text;
         return SuchBtTsa(0, file, text, record);
     }

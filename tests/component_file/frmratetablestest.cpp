@@ -1,4 +1,5 @@
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "component_file/frmratetables.h"
 #include "frame/database.h"
 
@@ -16,7 +17,7 @@ TEST(RateTableWindow, TypingAndSavingInTheEditorWindow)
     testutil::TempInstallation inst;
     ASSERT_TRUE(inst.ok());
     testutil::ScriptedProgram sp;
-    sp.program().WorkStr[9] = inst.path(QStringLiteral("System"));
+    sp.program().WorkStr[Slot::AwsDir] = inst.path(QStringLiteral("System"));
     sp.program().LangNr = 1;
     AwsEditModel model;
     model.FormLoad();
@@ -64,7 +65,7 @@ TEST(RateTableWindow, ViewerGridIgnoresTyping)
     testutil::TempInstallation inst;
     ASSERT_TRUE(inst.ok());
     testutil::ScriptedProgram sp;
-    sp.program().WorkStr[19] = inst.path(QStringLiteral("System"));
+    sp.program().WorkStr[Slot::SystemDir] = inst.path(QStringLiteral("System"));
     sp.program().LangNr = 1;
     YkViewModel model;
     model.FormLoad();
@@ -99,8 +100,8 @@ TEST(RateTableWindow, EscapeCancelsTheViewerAndTheEditorWhenNotEditing)
     testutil::TempInstallation inst;
     ASSERT_TRUE(inst.ok());
     testutil::ScriptedProgram sp;
-    sp.program().WorkStr[9] = inst.path(QStringLiteral("System"));
-    sp.program().WorkStr[19] = inst.path(QStringLiteral("System"));
+    sp.program().WorkStr[Slot::AwsDir] = inst.path(QStringLiteral("System"));
+    sp.program().WorkStr[Slot::SystemDir] = inst.path(QStringLiteral("System"));
     sp.program().LangNr = 1;
     {
         YkViewModel viewer;

@@ -1,4 +1,5 @@
 #include "compfilecheck.h"
+#include "frame/workslots.h"
 #include "compfilefixture.h"
 #include "component_file/btinh.h"
 #include "component_file/btjournal.h"
@@ -45,7 +46,7 @@ protected:
     {
         CompFileTest::SetUp();
         previous = setDiskFlush(&flush);
-        sp.program().WorkStr[17] = tmp.path();
+        sp.program().WorkStr[Slot::ProgramDir] = tmp.path();
         batchBefore = mergeBatch();
         mergeBatch().millis = 600000; // batches by their number of records only
     }

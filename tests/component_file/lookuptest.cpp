@@ -1,4 +1,5 @@
 #include "compfilefixture.h"
+#include "frame/workslots.h"
 #include "component_file/btinh.h"
 #include "component_file/btreads.h"
 #include "component_file/btrecord.h"
@@ -44,10 +45,10 @@ protected:
     }
     int search(const QString& identity, QString& record, int kind = 0)
     {
-        sp.program().WorkStr[2] = identity;
+        sp.program().WorkStr[Slot::Ident] = identity;
         QString file, text;
         const int r = SuchBtTsa(kind, file, text, record);
-        EXPECT_EQ(sp.program().WorkStr[2], identity) << "the identity part stays";
+        EXPECT_EQ(sp.program().WorkStr[Slot::Ident], identity) << "the identity part stays";
         return r;
     }
     QString ext;

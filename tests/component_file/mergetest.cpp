@@ -1,4 +1,5 @@
 #include "compfilefixture.h"
+#include "frame/workslots.h"
 #include "component_file/btinh.h"
 #include "component_file/btrecord.h"
 #include "component_file/btstore.h"
@@ -22,7 +23,7 @@ protected:
     {
         CompFileTest::SetUp();
         sp.program().IniFile = tmp.filePath(QStringLiteral("tarn.ini"));
-        sp.program().WorkStr[17] = tmp.path();
+        sp.program().WorkStr[Slot::ProgramDir] = tmp.path();
     }
     QStringList logLines()
     {

@@ -1,4 +1,5 @@
 #include "app/procedures.h"
+#include "frame/workslots.h"
 #include "component_file/awsedit.h"
 #include "frame/database.h"
 #include "frame/menutarn.h"
@@ -26,8 +27,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(inst.ok());
-        sp.program().WorkStr[9] = inst.path(QStringLiteral("System"));
-        sp.program().WorkStr[19] = inst.path(QStringLiteral("System"));
+        sp.program().WorkStr[Slot::AwsDir] = inst.path(QStringLiteral("System"));
+        sp.program().WorkStr[Slot::SystemDir] = inst.path(QStringLiteral("System"));
         sp.program().LangNr = 1;
     }
     QString araws() const { return inst.path(QStringLiteral("System/ARAWS.sqlite")); }
@@ -524,7 +525,7 @@ TEST_F(RateTableTest, ViewerUsesItsOwnHandleAndLeavesSystDbOpen)
 
 TEST_F(RateTableTest, ViewerWithoutSystemDatabaseShowsMessage473)
 {
-    sp.program().WorkStr[19] = inst.path(QStringLiteral("nowhere"));
+    sp.program().WorkStr[Slot::SystemDir] = inst.path(QStringLiteral("nowhere"));
     sp.ui().expect(QuestionKind::Message, QStringLiteral("473"), Answer::button(Mb::OK));
     frmYKedit::Show0();
     EXPECT_TRUE(sp.ui().allUsed());

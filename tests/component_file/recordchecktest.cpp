@@ -1,4 +1,5 @@
 #include "compfilefixture.h"
+#include "frame/workslots.h"
 #include "component_file/btinh.h"
 #include "component_file/mixbt.h"
 #include "component_file/neuinh.h"
@@ -68,7 +69,7 @@ protected:
     {
         CompFileTest::SetUp();
         sp.program().IniFile = tmp.filePath(QStringLiteral("tarn.ini"));
-        sp.program().WorkStr[17] = tmp.path();
+        sp.program().WorkStr[Slot::ProgramDir] = tmp.path();
     }
     QStringList mergeLog()
     {

@@ -1,4 +1,5 @@
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "component_file/btrecord.h"
 #include "frame/itemnumber.h"
 #include "frame/codepage.h"
@@ -23,10 +24,10 @@ TEST_P(BtdTrennTable, FillsWorkStrings)
     for (int i = 2; i <= 5; ++i)
         sp.program().WorkStr[i] = QStringLiteral("old");
     BtdTrenn(row.record);
-    EXPECT_EQ(sp.program().WorkStr[2], row.identity);
-    EXPECT_EQ(sp.program().WorkStr[3], row.q);
-    EXPECT_EQ(sp.program().WorkStr[4], row.z);
-    EXPECT_EQ(sp.program().WorkStr[5], row.b);
+    EXPECT_EQ(sp.program().WorkStr[Slot::Ident], row.identity);
+    EXPECT_EQ(sp.program().WorkStr[Slot::Q], row.q);
+    EXPECT_EQ(sp.program().WorkStr[Slot::Z], row.z);
+    EXPECT_EQ(sp.program().WorkStr[Slot::B], row.b);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,10 +1,13 @@
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "compfilefixture.h"
 #include "component_file/btinh.h"
+#include "component_file/btjournal.h"
 #include "component_file/btrecord.h"
 #include "component_file/btstore.h"
 #include "component_file/btsuch.h"
 #include "component_file/dosfile.h"
+#include "frame/errors.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
 
@@ -216,6 +219,25 @@ TEST_F(StoreTest, ReplacingARecordThatAnotherUserChangedIsRefused)
     EXPECT_EQ(block("41000"), QByteArray("Typ=R1,Q,Bac=4111,Tec=1\r\n\r\n"));
 }
 
+TEST_F(StoreTest, AChangeBrokenOffByAnErrorLeavesNoUnitOpenAndTheLockFree)
+{
+    ASSERT_EQ(add(QStringLiteral("Typ=R1,Q,Bac=4111")), QStringLiteral("ok"));
+    QStringList stale = records;
+    ASSERT_EQ(change("41000", 1, QStringLiteral("Typ=R1,Q,Bac=4111,Tec=1")), QStringLiteral("ok"));
+    records = stale;
+    count = 1;
+    // The message about the stale record comes while the file is locked.
+    sp.ui().expect(QuestionKind::Message, QStringLiteral("btchanged"), [](const Question&) -> Answer {
+        throw TarnError(QStringLiteral("the message failed"));
+    });
+    EXPECT_THROW(change("41000", 1, QStringLiteral("Typ=R1,Q,Bac=4111,Tec=2")), TarnError);
+    EXPECT_FALSE(changeOpen());
+    EXPECT_EQ(block("41000"), QByteArray("Typ=R1,Q,Bac=4111,Tec=1\r\n\r\n"));
+    // The next change takes the lock and is stored.
+    EXPECT_EQ(add(QStringLiteral("Typ=R2,Q,Bac=4111")), QStringLiteral("ok"));
+    EXPECT_GT(indexed("R2", 'T'), 0);
+}
+
 TEST_F(StoreTest, DesignationAboveTheFreeMarkerIsRefused)
 {
     sp.ui().expect(QuestionKind::Message, QStringLiteral("btchar"), Answer::button(1));
@@ -234,7 +256,7 @@ TEST_F(StoreTest, RecordWithoutGroupIsRefused)
 TEST_F(StoreTest, AddedRecordIsFoundByTheLookUp)
 {
     ASSERT_EQ(add(QStringLiteral("Yk=K12345-B1234-C123,Typ=R1,Q,Bac=4111")), QStringLiteral("ok"));
-    sp.program().WorkStr[2] = QStringLiteral("Yk=k12345-b1234-c123");
+    sp.program().WorkStr[Slot::Ident] = QStringLiteral("Yk=k12345-b1234-c123");
     QString file, text, record;
     EXPECT_EQ(SuchBtTsa(0, file, text, record), 1);
     EXPECT_EQ(record, QStringLiteral("Yk=K12345-B1234-C123,Typ=R1,Q,Bac=4111"));

@@ -1,4 +1,5 @@
 #include "dialogue/dia.h"
+#include "frame/workslots.h"
 #include "diatestutil.h"
 #include "frame/errors.h"
 #include "frame/paramstring.h"
@@ -297,11 +298,11 @@ TEST_F(TextPages, RecordsAreDrawnByTheirType)
 
 TEST_F(TextPages, ListingFileBoundsTheRecordCount)
 {
-    sp.program().WorkStr[10] = QStringLiteral("tp1");
+    sp.program().WorkStr[Slot::Tp1] = QStringLiteral("tp1");
     recreateListingFiles();
     ErgLf(-1, -1);
     for (int i = 1; i <= 50; ++i) {
-        sp.program().WorkStr[22] = QStringLiteral("*Satz %1").arg(i) + End;
+        sp.program().WorkStr[Slot::Record] = QStringLiteral("*Satz %1").arg(i) + End;
         ErgLf(1, 0);
     }
     for (const int asked : {80, -1}) {
@@ -313,7 +314,7 @@ TEST_F(TextPages, ListingFileBoundsTheRecordCount)
         frmDia::BTX(QString(), QStringLiteral("#7"), asked, ret);
     }
     // Reading the page leaves the listing's write position alone.
-    sp.program().WorkStr[22] = QStringLiteral("*Satz 51") + End;
+    sp.program().WorkStr[Slot::Record] = QStringLiteral("*Satz 51") + End;
     ErgLf(1, 0);
     EXPECT_EQ(listingRecordCount(7), 51);
     // Nothing to show: no page at all.

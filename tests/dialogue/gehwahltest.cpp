@@ -1,5 +1,6 @@
 #include "common/answers.h"
 #include "dialogue/beprogein.h"
+#include "frame/workslots.h"
 #include "dialogue/menutestutil.h"
 #include "frame/database.h"
 #include "frame/editvar.h"
@@ -162,7 +163,7 @@ TEST_F(HousingChoice, ChipHousingAsksItsKind)
         EXPECT_EQ(state().QbSdTxt[1].value(1), QStringLiteral("Gec=DIK"));
         return w(QStringLiteral("3"));
     });
-    sp.program().WorkStr[3] = QStringLiteral("Bac=1110");
+    sp.program().WorkStr[Slot::Q] = QStringLiteral("Bac=1110");
     sp.ui().expect(QuestionKind::Value, QStringLiteral("Pin"), w(QStringLiteral("2")));
     EXPECT_EQ(BEGehWahl(Gec, Pin, Her, -1), 0);
     EXPECT_EQ(Gec, QStringLiteral("DIK3"));

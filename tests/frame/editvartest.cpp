@@ -232,6 +232,64 @@ INSTANTIATE_TEST_SUITE_P(Units, EditVarUnits,
                                            UnitRow{"micro", "Ir", QStringLiteral("\u00b5A")}),
                          [](const auto& i) { return std::string(i.param.name); });
 
+// A parameter of a record or line editor (a parameter list is given) that holds
+// a number: what is typed, and what the value dialog makes of it.
+struct NumberRow {
+    const char* name;
+    int lang;
+    const char* parameter;
+    const char* typed;
+    const char* result;  // the "name=value" given back; nullptr when refused
+    const char* refusal; // part of message 426 when refused
+};
+void PrintTo(const NumberRow& r, std::ostream* os) { *os << r.name; }
+
+class EditVarNumbers : public EditVarTest, public ::testing::WithParamInterface<NumberRow> {};
+
+TEST_P(EditVarNumbers, RefusedAndAskedAgainOrTaken)
+{
+    const NumberRow& r = GetParam();
+    sp.program().LangNr = r.lang;
+    const QString parameter = QString::fromLatin1(r.parameter);
+    answer(parameter, Answer::word(QString::fromUtf8(r.typed)));
+    QString message;
+    if (r.refusal) {
+        sp.ui().expect(QuestionKind::Message, QStringLiteral("426"), [&](const Question& q) {
+            message = q.text;
+            return Answer::button(Mb::OK);
+        });
+        sp.ui().expect(QuestionKind::Value, parameter, [&](const Question& q) {
+            EXPECT_EQ(modelOf<EditModel>(q)->input, QString::fromUtf8(r.typed)) << "the text as typed is kept";
+            return Answer::cancel();
+        });
+    }
+    QString result;
+    EditVar(parameter, QString(), result, QStringLiteral("Stck,Tu,Dtu,Tei,Zf=P,{pi}qem,Typ=#20"), nullptr, false);
+    EXPECT_TRUE(sp.ui().allUsed());
+    if (r.refusal) {
+        EXPECT_TRUE(result.isEmpty());
+        EXPECT_TRUE(message.contains(QString::fromUtf8(r.refusal))) << message.toStdString();
+    } else {
+        EXPECT_EQ(result, QString::fromUtf8(r.result));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Parameters, EditVarNumbers,
+    ::testing::Values(NumberRow{"quantityLetters", 1, "Stck", "abc", nullptr, "\"abc\" ist keine Zahl"},
+                      NumberRow{"temperatureLetter", 2, "Tu", "4o", nullptr, "\"4o\" is not a number"},
+                      NumberRow{"temperatureBelowAbsoluteZero", 2, "Tu", "-300", nullptr, "absolute zero"},
+                      NumberRow{"offsetLetters", 1, "Dtu", "abc", nullptr, "keine Zahl"},
+                      NumberRow{"offsetNegative", 1, "Dtu", "-5", "Dtu=-5", nullptr},
+                      NumberRow{"selfHeatingNegative", 2, "Tei", "-5", nullptr, "is negative"},
+                      NumberRow{"selfHeatingPair", 2, "Tei", "0/30", "Tei=0/30", nullptr},
+                      NumberRow{"percentageAboveHundred", 2, "Zf", "150", nullptr, "more than 100"},
+                      NumberRow{"percentageThroughItsMask", 1, "Zf", "50", "Zf=50%", nullptr},
+                      NumberRow{"piFactorGermanComma", 1, "{pi}qem", "1,5", "{pi}qem=1.5", nullptr},
+                      NumberRow{"piFactorEnglishComma", 2, "{pi}qem", "1,5", nullptr, "write it with a point: 1.5"},
+                      NumberRow{"textDropsTheComma", 1, "Typ", "A,B", "Typ=AB", nullptr}),
+    [](const auto& i) { return std::string(i.param.name); });
+
 TEST_F(EditVarTest, TypedTextPassesTheKeyFilterAndTheLengthLimit)
 {
     answer(QStringLiteral("Typ"), Answer::word(QStringLiteral("AB,C=DEFGH")));

@@ -1,4 +1,5 @@
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "frame/formatters.h"
 #include "frame/inifile.h"
 #include "frame/konfiguration.h"
@@ -168,11 +169,11 @@ TEST_F(KonfigTest, DialogTypingAndOk)
     sp.ui().expect(QuestionKind::Message, "131", Answer::button(Mb::OK));
     QTest::mouseClick(dlg.okButton(), Qt::LeftButton);
     EXPECT_TRUE(dlg.isVisible());
-    EXPECT_EQ(prog().WorkStr[16], "A");
+    EXPECT_EQ(prog().WorkStr[Slot::Qz], "A");
     QDir().mkpath(inst.path("qsl/dbase_B"));
     QTest::mouseClick(dlg.okButton(), Qt::LeftButton);
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(prog().WorkStr[16], "B");
+    EXPECT_EQ(prog().WorkStr[Slot::Qz], "B");
     EXPECT_EQ(GetParam(prog().Cf, "Paf"), "2");
 }
 } // namespace

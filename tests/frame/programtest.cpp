@@ -1,7 +1,10 @@
 #include "frame/interaction.h"
+#include "frame/workslots.h"
 #include "frame/program.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 // State that nobody installed must not be made up behind the caller's back: a
 // tool or test that forgot to install a Program would otherwise share one hidden
@@ -58,8 +61,40 @@ TEST(ProgramTest, ScopesNestAndRestoreTheProgramBefore)
         ProgramScope scope;
         EXPECT_EQ(&prog(), &scope.program());
         EXPECT_NE(&prog(), &outer);
-        prog().WorkStr[0] = QStringLiteral("inner");
+        prog().WorkStr[Slot::SyPar] = QStringLiteral("inner");
     }
     EXPECT_EQ(&prog(), &outer);
-    EXPECT_NE(outer.WorkStr[0], QStringLiteral("inner"));
+    EXPECT_NE(outer.WorkStr[Slot::SyPar], QStringLiteral("inner"));
+}
+
+namespace {
+// A state that notes when it goes; the log outlives the Program.
+template <int N>
+struct NotedState {
+    explicit NotedState(std::vector<int>* log) : gone(log) {}
+    ~NotedState() { gone->push_back(N); }
+    std::vector<int>* gone;
+};
+} // namespace
+
+// A state made later may use one made earlier while it goes (a print job that
+// closes a file of a session), so they go in the reverse order of their making;
+// a fresh Program starts every folder's state afresh.
+TEST(ProgramTest, SubsystemStatesAreKeptPerProgramAndGoInReverseOrder)
+{
+    std::vector<int> gone;
+    {
+        ProgramScope scope;
+        SubsystemStates& states = scope.program().Subsystems;
+        states.held<NotedState<2>>() = std::make_shared<NotedState<2>>(&gone);
+        states.held<NotedState<1>>() = std::make_shared<NotedState<1>>(&gone);
+        states.held<NotedState<3>>() = std::make_shared<NotedState<3>>(&gone);
+        EXPECT_EQ(states.held<NotedState<1>>()->gone, &gone); // found again, not made anew
+        {
+            ProgramScope inner;
+            EXPECT_FALSE(inner.program().Subsystems.held<NotedState<1>>());
+        }
+        EXPECT_TRUE(gone.empty());
+    }
+    EXPECT_EQ(gone, (std::vector<int>{3, 1, 2}));
 }

@@ -1,4 +1,5 @@
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "frame/database.h"
 #include "frame/formatters.h"
 #include "frame/inifile.h"
@@ -55,7 +56,7 @@ TEST_F(StartupTest, BuildsCfAndState)
     EXPECT_EQ(cfsys, QByteArray("De=de\\,L=2,Aws=aws,Tp1=tp1,Tp2=tp2,Tqs=tp1\\tqs,Bin=C:\\bt,Bex=ext,Sin=C:\\bt\\i\\ss,"
                                 "Sex=ext\\i\\ss,Lpt=LPT1,Tsa=TAS,QslDruck=2,ResDir=res,Font=Courier,Paf=0,Res=out.txt,"
                                 "Vql=qsl,Qz=B,Vers=7.2,DefUnit=mm\r\n"));
-    EXPECT_EQ(p.WorkStr[16], "B");
+    EXPECT_EQ(p.WorkStr[Slot::Qz], "B");
     EXPECT_EQ(p.QslDruckNr, 2); // 2.5 to the even neighbour
     EXPECT_TRUE(p.HwNwKonfig);
     // The ini's DefUnit replaces the one from vg in place; the margins follow.

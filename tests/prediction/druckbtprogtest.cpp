@@ -1,4 +1,5 @@
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "frame/listingfiles.h"
 #include "frame/markers.h"
 #include "frame/program.h"
@@ -67,7 +68,7 @@ void expectGolden(const QString& actual, const QString& name)
 // One record of the print listing as the listing writers make it.
 void rec(const QString& letter, const QString& text)
 {
-    prog().WorkStr[22] = (letter + text + EndeZeichen).leftJustified(ListRecordLength, u' ', true);
+    prog().WorkStr[Slot::Record] = (letter + text + EndeZeichen).leftJustified(ListRecordLength, u' ', true);
     ErgLf(0, 1);
 }
 void empty()

@@ -1,4 +1,5 @@
 #include "frame/numbers.h"
+#include "frame/workslots.h"
 #include "frame/paramstring.h"
 #include "prediction/execqsl.h"
 #include "prediction/predfixture.h"
@@ -19,8 +20,8 @@ protected:
     {
         PassTest::SetUp();
         openUserList(QString::fromLatin1(UserList));
-        p().WorkStr[0] = QStringLiteral("Re=Ref");
-        p().WorkStr[1] = QStringLiteral("Norm=13000,Tu=40,Env=Gb");
+        p().WorkStr[Slot::SyPar] = QStringLiteral("Re=Ref");
+        p().WorkStr[Slot::GlPar] = QStringLiteral("Norm=13000,Tu=40,Env=Gb");
     }
     QString run(bool lean = false, bool mainPath = false)
     {
@@ -68,7 +69,7 @@ TEST_F(ExecQslTest, ThreePositionsAndTheirSummaryPosition)
 
 TEST_F(ExecQslTest, SubListsPassTheirRiseAndFactorDownAndCountTheirOwnConnections)
 {
-    p().WorkStr[1] += QStringLiteral(",Zf=80%");
+    p().WorkStr[Slot::GlPar] += QStringLiteral(",Zf=80%");
     writeQpo({"Lnr=A00001,Typ=BOARD,B,Demo", "Stck=1,Typ=R1,Q,Bac=4111,Vf=0",
               "Lnr=A00002,Stck=4,Typ=SUB,Qm=Qsl,S,Dtu=10,Zf=50%,B,Sub", "Stck=1,Typ=R2,Q,Bac=4111,Vf=0",
               "Lnr=A00003,Stck=2,Typ=SUBSUB,Qm=Qsl,S,Dtu=5,B,Subsub", "Stck=5,Typ=R3,Q,Bac=4111,Vf=0",
@@ -174,11 +175,11 @@ TEST_F(ExecQslTest, LeanModeDropsIntermediateKeysExceptOnSummaries)
 
 TEST_F(ExecQslTest, MainPathWithoutClassListIsSwitchedOff)
 {
-    p().WorkStr[0] += QStringLiteral(",HwNw=-1");
+    p().WorkStr[Slot::SyPar] += QStringLiteral(",HwNw=-1");
     writeQpo({"Lnr=A00001,Typ=BOARD,B,Demo", "Stck=1,Typ=R1,Q,Bac=2311,Vf=1"});
     EXPECT_EQ(run(false, true), QString());
     EXPECT_FALSE(mMainPath);
-    EXPECT_EQ(p().WorkStr[0], QStringLiteral("Re=Ref"));
+    EXPECT_EQ(p().WorkStr[Slot::SyPar], QStringLiteral("Re=Ref"));
     EXPECT_FALSE(qpo().last().contains("Stck_Hw"));
 }
 

@@ -1,4 +1,5 @@
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "common/xlsxbuilder.h"
 #include "component_file/mixbt.h"
 #include "frame/database.h"
@@ -248,7 +249,7 @@ protected:
         writeQslFile(path, {"Typ=HANDCHECK", "Be=Three positions computed by hand", "Stck=3,Typ=HC-C1,S,Ub=40",
                             "Stck=10,Typ=HC-R1", "Stck=2,Typ=HC-F1"});
         ASSERT_TRUE(KopfToRec(path));
-        ASSERT_EQ(SaveRec_Db(letter, p.WorkStr[15] + letter), 1);
+        ASSERT_EQ(SaveRec_Db(letter, p.WorkStr[Slot::VqlDbase] + letter), 1);
     }
 
     QStringList qpoCopy()

@@ -1,5 +1,6 @@
 #include "common/answers.h"
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "dialogue/dia.h"
 #include "frame/inifile.h"
 #include "frame/launcher.h"
@@ -168,6 +169,35 @@ INSTANTIATE_TEST_SUITE_P(
                     {QuestionKind::Screen, "btx\\milq#milqvgl", key("0")}},
                    "Norm=02000,Tu=40,Vl=0",
                    ""},
+        // A value that is no number of its field's kind is told and the screen
+        // asked again with what was typed; nothing of it reaches the method list.
+        MethodCase{"temperatureWithALetterIsAskedAgain",
+                   {{QuestionKind::Screen, "btx\\glob#norm", enter()},
+                    {QuestionKind::Menu, "btx\\div#menu", key("2")},
+                    {QuestionKind::Screen, "btx\\glob#tuvl", fields({"4o", "0"})},
+                    {QuestionKind::Message, "426", Answer::button(Mb::OK)},
+                    {QuestionKind::Screen, "btx\\glob#tuvl", fields({"40", "0"})},
+                    {QuestionKind::Screen, "btx\\glob#zfgl", enter()}},
+                   "Norm=10000,Tu=40,Vl=0,Env=Gb,Zf=100%",
+                   ""},
+        MethodCase{"timeFactorThatIsNoNumberIsAskedAgain",
+                   {{QuestionKind::Screen, "btx\\glob#norm", enter()},
+                    {QuestionKind::Menu, "btx\\div#menu", key("1")},
+                    {QuestionKind::Screen, "btx\\glob#zfgl", fields({"abc"})},
+                    {QuestionKind::Message, "426", Answer::button(Mb::OK)},
+                    {QuestionKind::Screen, "btx\\glob#zfgl", fields({"80"})}},
+                   "Norm=10000,Tu=40,Vl=0,Env=Gb,Zf=80%",
+                   ""},
+        MethodCase{"piFactorWithADecimalCommaIsAskedAgain",
+                   {{QuestionKind::Screen, "btx\\glob#norm", toggles({{'1', 0}, {'2', 1}})},
+                    {QuestionKind::Menu, "btx\\div#menu", key("1")},
+                    {QuestionKind::Screen, "btx\\milq#milqvgl", key("2")},
+                    {QuestionKind::Screen, "btx\\milq#piqegl", fields({"1,5", "", "", ""})},
+                    {QuestionKind::Message, "426", Answer::button(Mb::OK)},
+                    {QuestionKind::Screen, "btx\\milq#piqegl", fields({"1.5", "", "", ""})}},
+                   "Norm=02000,Tu=40,Vl=0,Env=Gb,Envm=Gb," + Pi + "q1em=1.5," + Pi + "q2em=," + Pi + "q4em=," + Pi +
+                       "q5em=",
+                   ""},
         MethodCase{"cancelledMethodScreen", {{QuestionKind::Screen, "btx\\glob#norm", Answer::cancel()}}, "", "ABBRUCH"},
         MethodCase{"cancelledTemperature",
                    {{QuestionKind::Screen, "btx\\glob#norm", enter()},
@@ -294,7 +324,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(NewProfile, CalculationFilesSectionResetsTheSecondScratchDirectory)
 {
-    p().WorkStr[11] = QStringLiteral("C:\\elsewhere");
+    p().WorkStr[Slot::Tp2] = QStringLiteral("C:\\elsewhere");
     SetParam(p().Cf, QStringLiteral("Tp2"), QStringLiteral("C:\\elsewhere"));
     script({{QuestionKind::Screen, "qsl\\para#teil", toggles({{'1', 0}, {'2', 0}, {'3', 0}, {'7', 1}})},
             {QuestionKind::Screen, "qsl\\para#var", enter()}});
@@ -302,7 +332,7 @@ TEST_F(NewProfile, CalculationFilesSectionResetsTheSecondScratchDirectory)
     QString ret;
     AusgabeWahl(ret, false);
     EXPECT_EQ(GetParam(SyPar(), QStringLiteral("Qpdr")), QStringLiteral("00000070"));
-    EXPECT_EQ(p().WorkStr[11], QStringLiteral("tp2"));
+    EXPECT_EQ(p().WorkStr[Slot::Tp2], QStringLiteral("tp2"));
     EXPECT_EQ(GetParam(p().Cf, QStringLiteral("Tp2")), QStringLiteral("tp2"));
 }
 

@@ -1,4 +1,5 @@
 #include "prediction/predfixture.h"
+#include "frame/workslots.h"
 
 #include <QFile>
 
@@ -36,8 +37,8 @@ void PassTest::SetUp()
         p().SystDb->snapshot(QStringLiteral("SELECT DISTINCT [BacTec],[Parameter] FROM [ARMILQRM]")));
     p().LangNr = 1;
     p().LangDruck = 1;
-    p().WorkStr[10] = dir.path();
-    p().WorkStr[11] = dir.path();
+    p().WorkStr[Slot::Tp1] = dir.path();
+    p().WorkStr[Slot::Tp2] = dir.path();
     p().IniFile = dir.filePath(QStringLiteral("tarn.ini"));
 }
 

@@ -1,5 +1,6 @@
 #include "common/answers.h"
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "component_file/mixbt.h"
 #include "dialogue/beprogein.h"
 #include "dialogue/dia.h"
@@ -229,7 +230,7 @@ protected:
     {
         ui.onPage = [this](int, const QString& page) {
             if (page.contains(QStringLiteral("YK 70412")) || page.contains(QStringLiteral("MIL-HDBK-217F")))
-                results << prog().WorkStr[8];
+                results << prog().WorkStr[Slot::R];
             return enter();
         };
     }
@@ -401,7 +402,7 @@ TEST_F(ResistorRun, ANonRelevantComponentEndsTheLoopWithItsMessage)
     QString k = QStringLiteral("Typ=HC-NR");
     PrognoseBt(k);
     EXPECT_TRUE(shown.contains(QStringLiteral("HC-NR"))) << shown.toStdString();
-    EXPECT_EQ(GetParam(prog().WorkStr[0], QStringLiteral("Re")), QStringLiteral("Ber"));
+    EXPECT_EQ(GetParam(prog().WorkStr[Slot::SyPar], QStringLiteral("Re")), QStringLiteral("Ber"));
 }
 
 // Two components in a row: each data page names the block of its own record,
@@ -435,8 +436,8 @@ TEST_F(ResistorRun, EachComponentNamesItsOwnBlockAndOneEnteredByHandNone)
     PrognoseBt(k);
     ASSERT_EQ(blocks.size(), 2) << ui.pages.join("\n-----\n").toStdString();
     EXPECT_NE(blocks[0], blocks[1]);
-    EXPECT_EQ(GetParam(prog().WorkStr[0], QStringLiteral("Badr")), QString());
-    EXPECT_EQ(GetParam(prog().WorkStr[2], QStringLiteral("Typ")), QStringLiteral("NOT-IN-FILE"));
+    EXPECT_EQ(GetParam(prog().WorkStr[Slot::SyPar], QStringLiteral("Badr")), QString());
+    EXPECT_EQ(GetParam(prog().WorkStr[Slot::Ident], QStringLiteral("Typ")), QStringLiteral("NOT-IN-FILE"));
 }
 
 // A microcircuit of the demo file gets the comment page of the norm; cancelling

@@ -1,5 +1,6 @@
 #pragma once
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "frame/program.h"
 #include "printing/pageinterpreter.h"
 #include "printing/printdevice.h"
@@ -106,9 +107,9 @@ protected:
     PrintFixture()
     {
         Program& p = sp.program();
-        p.WorkStr[10] = dir.filePath(QStringLiteral("tp1"));
-        p.WorkStr[17] = dir.path();
-        QDir().mkpath(p.WorkStr[10]);
+        p.WorkStr[Slot::Tp1] = dir.filePath(QStringLiteral("tp1"));
+        p.WorkStr[Slot::ProgramDir] = dir.path();
+        QDir().mkpath(p.WorkStr[Slot::Tp1]);
         p.Raender = {1134, 850, 10206, 14740};
         p.ProgTitel = QStringLiteral("TARN 1.0");
         p.TitelAnw = QStringLiteral("User title").leftJustified(30);

@@ -1,4 +1,5 @@
 #include "frame/database.h"
+#include "frame/workslots.h"
 #include "frame/markers.h"
 #include "frame/paths.h"
 #include "printfixture.h"
@@ -171,7 +172,7 @@ TEST_F(Output, PdfFromThePreviewProposesTheNextFreeNameAndRemembersTheFolder)
     Program& p = sp.program();
     p.PdfPrint = QStringLiteral("Acrobat PDFWriter");
     p.ErgLnr = QStringLiteral("00042");
-    p.WorkStr[16] = QStringLiteral("A");
+    p.WorkStr[Slot::Qz] = QStringLiteral("A");
     const QString results = path(QStringLiteral("results"));
     const QString chosen = path(QStringLiteral("chosen"));
     QDir().mkpath(chosen);
@@ -211,7 +212,7 @@ TEST_F(Output, PdfFromThePreviewProposesTheFirstNumberWithoutAPdf)
 {
     Program& p = sp.program();
     p.ErgLnr = QStringLiteral("00001");
-    p.WorkStr[16] = QStringLiteral("A");
+    p.WorkStr[Slot::Qz] = QStringLiteral("A");
     const QString results = path(QStringLiteral("results"));
     p.Cf = QStringLiteral(",ResDir=") + results;
     testutil::writeFile(results + QStringLiteral("/A0000100.slk"), "earlier run");
@@ -311,7 +312,7 @@ protected:
 TEST_P(ResultName, ProposesTheFirstFreeName)
 {
     const NameRow& row = GetParam();
-    sp.program().WorkStr[16] = QStringLiteral("A");
+    sp.program().WorkStr[Slot::Qz] = QStringLiteral("A");
     for (int k = 0; k < row.present; ++k)
         testutil::writeFile(dir.filePath(QStringLiteral("A%1%2.pdf").arg(row.number.left(5).rightJustified(5, u'0')).arg(k, 2, 10, QChar(u'0'))), "x");
     QString directory = dir.path();
@@ -327,7 +328,7 @@ TEST_P(ResultName, ProposesTheFirstFreeName)
 TEST_P(ResultName, TakesTheFirstFreeNameByMakingIt)
 {
     const NameRow& row = GetParam();
-    sp.program().WorkStr[16] = QStringLiteral("A");
+    sp.program().WorkStr[Slot::Qz] = QStringLiteral("A");
     const QString stem = QStringLiteral("A%1").arg(row.number.left(5).rightJustified(5, u'0'));
     for (int k = 0; k < row.present; ++k)
         testutil::writeFile(dir.filePath(stem + QStringLiteral("%1.slk").arg(k, 2, 10, QChar(u'0'))), "x");
@@ -484,8 +485,8 @@ TEST_F(Archive, PredictionRowsCarryMethodsAndLists)
 {
     ArchivStart();
     Program& p = sp.program();
-    p.WorkStr[1] = QStringLiteral("Tu=40,Vl=2.5,Norm=13,Spnorm=3");
-    p.WorkStr[0] = QStringLiteral("Qpdr=110110011,Qpsp=1010101");
+    p.WorkStr[Slot::GlPar] = QStringLiteral("Tu=40,Vl=2.5,Norm=13,Spnorm=3");
+    p.WorkStr[Slot::SyPar] = QStringLiteral("Qpdr=110110011,Qpsp=1010101");
     const QString file = document(QStringLiteral("r"), 200, 'r');
     ASSERT_TRUE(ArchivSpeichern(QStringLiteral("PROGQL,Yk,X,A7"), file, QStringLiteral("pdf")));
     ASSERT_TRUE(ArchivSpeichern(QStringLiteral("PROGQL,Yk,X,A7"), file, QStringLiteral("slk")));
@@ -545,7 +546,7 @@ TEST_F(Archive, AnArchivedJobIsStoredAsPdfOfItsArchivePages)
     EXPECT_EQ(title, state().ArchivPdfTemp);
     // Made in the work folder of this copy of the program.
     const QString temp = nativePath(state().ArchivPdfTemp);
-    EXPECT_EQ(QFileInfo(temp).absolutePath(), QFileInfo(sp.program().WorkStr[10]).absoluteFilePath());
+    EXPECT_EQ(QFileInfo(temp).absolutePath(), QFileInfo(sp.program().WorkStr[Slot::Tp1]).absoluteFilePath());
     ASSERT_TRUE(isPdfFile(temp));
     if (havePoppler()) {
         EXPECT_EQ(pdfPages(temp), 1);

@@ -1,4 +1,5 @@
 #include "common/xlsxbuilder.h"
+#include "frame/workslots.h"
 #include "qldbtest.h"
 #include "frame/errptnr.h"
 #include "qlist/lesenslexcel.h"
@@ -82,7 +83,7 @@ TEST_P(FixtureWorkbook, GivesTheQlistFileAndTheReportByteForByte)
     }
     ASSERT_TRUE(LesenSLExcel(path));
     expectDone();
-    EXPECT_EQ(path, prog().WorkStr[11] + QStringLiteral("\\importtemp"));
+    EXPECT_EQ(path, prog().WorkStr[Slot::Tp2] + QStringLiteral("\\importtemp"));
     EXPECT_EQ(readFile(temp()),
               ansiLines({
                   // Row 1: kind "t", the designation upper-cased, Tec cut to 3.
@@ -329,7 +330,7 @@ TEST_F(LesenSLExcelTest, UnwritableWorkFileGivesFalseThroughTheErrorHandler)
 TEST_F(LesenSLExcelTest, ImportStoresTheWorkbookUnderTheNextNumber)
 {
     addList(QStringLiteral("00000"), {QStringLiteral("Typ=FIRST"), QStringLiteral("Be=first")});
-    prog().WorkStr[17] = testutil::distDir();
+    prog().WorkStr[Slot::ProgramDir] = testutil::distDir();
     const QString path = root.filePath(QStringLiteral("p.xlsx"));
     ASSERT_TRUE(writeXlsx(path, partsListWorkbook()));
     ui.expect(QuestionKind::OpenFile, QStringLiteral("0kopie"), [&](const Question& q) {

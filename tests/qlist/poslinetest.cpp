@@ -1,4 +1,5 @@
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "frame/posline.h"
@@ -32,13 +33,13 @@ TEST_P(PosSplitJoin, SplitsAndJoinsCanonically)
     QString stc = QStringLiteral("stale");
     PosTrenn(row.line, stc);
     EXPECT_EQ(stc, row.stc);
-    EXPECT_EQ(w[2], row.ident);
-    EXPECT_EQ(w[3], row.q);
-    EXPECT_EQ(w[4], row.z);
-    EXPECT_EQ(w[6], row.s);
-    EXPECT_EQ(w[7], row.f);
-    EXPECT_EQ(w[8], row.r);
-    EXPECT_EQ(w[5], row.b);
+    EXPECT_EQ(w[Slot::Ident], row.ident);
+    EXPECT_EQ(w[Slot::Q], row.q);
+    EXPECT_EQ(w[Slot::Z], row.z);
+    EXPECT_EQ(w[Slot::S], row.s);
+    EXPECT_EQ(w[Slot::F], row.f);
+    EXPECT_EQ(w[Slot::R], row.r);
+    EXPECT_EQ(w[Slot::B], row.b);
     QString pos;
     PosFueg(stc, pos);
     EXPECT_EQ(pos, row.joined);
@@ -81,12 +82,12 @@ TEST_F(PosLine, CommentValueReadsWithComment)
 {
     QString stc;
     PosTrenn(QStringLiteral("Stck=1,Typ=X,Sl=R1 ! spare"), stc);
-    EXPECT_EQ(GetParam(w[2], QStringLiteral("Sl")), QStringLiteral("R1 ! spare"));
+    EXPECT_EQ(GetParam(w[Slot::Ident], QStringLiteral("Sl")), QStringLiteral("R1 ! spare"));
 }
 
 TEST_F(PosLine, JoinWithEmptyQuantityBeginsWithComma)
 {
-    w[2] = QStringLiteral("Typ=X");
+    w[Slot::Ident] = QStringLiteral("Typ=X");
     for (int i = 3; i <= 8; ++i)
         w[i].clear();
     QString pos;
@@ -96,18 +97,18 @@ TEST_F(PosLine, JoinWithEmptyQuantityBeginsWithComma)
 
 TEST_F(PosLine, JoinDropsOneLeadingCommaOfEachSection)
 {
-    w[2] = QStringLiteral(",Typ=X");
-    w[3].clear();
-    w[4].clear();
-    w[5] = QStringLiteral(",,Be=a");
-    w[6] = QStringLiteral(",Rw=1");
-    w[7].clear();
-    w[8] = QStringLiteral(",");
+    w[Slot::Ident] = QStringLiteral(",Typ=X");
+    w[Slot::Q].clear();
+    w[Slot::Z].clear();
+    w[Slot::B] = QStringLiteral(",,Be=a");
+    w[Slot::S] = QStringLiteral(",Rw=1");
+    w[Slot::F].clear();
+    w[Slot::R] = QStringLiteral(",");
     QString pos;
     PosFueg(QStringLiteral("Stck=1"), pos);
     EXPECT_EQ(pos, QStringLiteral("Stck=1,,Typ=X,S,Rw=1,B,,Be=a"));
-    EXPECT_EQ(w[6], QStringLiteral("Rw=1"));
-    EXPECT_EQ(w[8], QString());
+    EXPECT_EQ(w[Slot::S], QStringLiteral("Rw=1"));
+    EXPECT_EQ(w[Slot::R], QString());
 }
 
 struct RwRow {
@@ -122,9 +123,9 @@ protected:
 
 TEST_P(PosRw, SetsInheritedKeys)
 {
-    prog().WorkStr[20] = GetParam().line;
+    prog().WorkStr[Slot::Line] = GetParam().line;
     PosRwSetz(GetParam().rw, GetParam().chpfg);
-    EXPECT_EQ(prog().WorkStr[20], GetParam().expected);
+    EXPECT_EQ(prog().WorkStr[Slot::Line], GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

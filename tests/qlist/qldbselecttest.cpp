@@ -99,11 +99,11 @@ TEST_F(SelectDb, NoRowsGiveCountZeroAndKeepThePreviousSet)
     std::shared_ptr<QldbRows> rows = previous;
     QString filter = QStringLiteral("ZZZ");
     long count = -1, first = -1;
-    prog().DbAenderung = true;
+    qlDbState().DbAenderung = true;
     Select_Db(slot, rows, filter, count, 0, first, 0);
     EXPECT_EQ(count, 0);
     EXPECT_EQ(rows, previous);
-    EXPECT_FALSE(prog().DbAenderung);
+    EXPECT_FALSE(qlDbState().DbAenderung);
 }
 
 // The filter is a value, never statement text: a quote is a plain character and

@@ -59,11 +59,46 @@ TEST_F(QlDb, ThirtyFirstOpenRefusedAndFreedSlotReused)
     EXPECT_TRUE(ui.allUsed());
 }
 
+TEST_F(QlDb, OpenedDatabaseIsClosedHoweverItsScopeIsLeft)
+{
+    auto inUse = [] {
+        int n = 0;
+        for (const QlDbSlot& s : qlDbState().DbTab)
+            n += s.inUse;
+        return n;
+    };
+    EXPECT_THROW(
+        {
+            const OpenQlDb db(folder(), 0);
+            QString status;
+            ReadRec_Db(db.slot(), 1, prog().QslRec, status); // no row 00000: throws
+        },
+        DbError);
+    EXPECT_EQ(inUse(), 0);
+
+    // A guard handed on closes once, from where it ends up; one that could not
+    // open leaves the slots of others alone.
+    const int other = open();
+    {
+        OpenQlDb first(folder(), 0);
+        const int slot = first.slot();
+        OpenQlDb moved(std::move(first));
+        EXPECT_EQ(moved.slot(), slot);
+        EXPECT_FALSE(first);
+        ui.expect(QuestionKind::Message, QStringLiteral("48"), Answer::button(Mb::OK));
+        const OpenQlDb missing(folder(QStringLiteral("Z")), 0);
+        EXPECT_FALSE(missing);
+    }
+    EXPECT_EQ(inUse(), 1);
+    EXPECT_EQ(qlDbState().DbTab[other].inUse, 1);
+    EXPECT_TRUE(ui.allUsed());
+}
+
 TEST_F(QlDb, MissingFolderGivesMessageAndFreesSlot)
 {
     ui.expect(QuestionKind::Message, QStringLiteral("48"), Answer::button(Mb::OK));
     EXPECT_EQ(Open_Db(folder(QStringLiteral("Q")), 0), 0);
-    EXPECT_EQ(prog().DbTab[1].inUse, 0);
+    EXPECT_EQ(qlDbState().DbTab[1].inUse, 0);
     EXPECT_TRUE(ui.allUsed());
 }
 
@@ -98,7 +133,7 @@ TEST_F(QlDb, ManyQListsWithoutIdentityStoreSideBySide)
     }
     EXPECT_EQ(direct()->snapshot(QStringLiteral("select count(*) from qldb where typ is null and an is null and yk is null"))
                   .value(0).toInt(), 5);
-    EXPECT_TRUE(prog().DbAenderung);
+    EXPECT_TRUE(qlDbState().DbAenderung);
 }
 
 TEST_F(QlDb, RecordIsPaddedAndStandNormalised)
@@ -222,7 +257,7 @@ TEST_F(QlDb, SaveRecordOpensWritesAndCloses)
 {
     setRec({"00000", "S1"});
     EXPECT_EQ(SaveRec_Db(QStringLiteral("A"), folder()), 1);
-    EXPECT_EQ(prog().DbTab[1].inUse, 0);
+    EXPECT_EQ(qlDbState().DbTab[1].inUse, 0);
     EXPECT_FALSE(row(QStringLiteral("00000")).eof());
 }
 

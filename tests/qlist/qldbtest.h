@@ -1,5 +1,6 @@
 #pragma once
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "frame/database.h"
 #include "frame/program.h"
 #include "frame/tarnstart.h"
@@ -18,21 +19,21 @@ protected:
     {
         fillQslFieldTables();
         auto& w = prog().WorkStr;
-        w[13] = root.path();
-        w[14] = w[13] + u'\\';
-        w[15] = w[14] + QStringLiteral("dbase_");
-        w[16] = QStringLiteral("A");
-        w[11] = root.path();
+        w[Slot::Vql] = root.path();
+        w[Slot::VqlDir] = w[Slot::Vql] + u'\\';
+        w[Slot::VqlDbase] = w[Slot::VqlDir] + QStringLiteral("dbase_");
+        w[Slot::Qz] = QStringLiteral("A");
+        w[Slot::Tp2] = root.path();
         QDir(root.path()).mkpath(QStringLiteral("dbase_A"));
         Create_Db(folder());
     }
     ~QlRootFixture() override
     {
         for (int i = 1; i <= 30; ++i)
-            if (prog().DbTab[i].inUse)
+            if (qlDbState().DbTab[i].inUse)
                 Close_Db(i);
     }
-    QString folder(const QString& letter = QStringLiteral("A")) const { return prog().WorkStr[15] + letter; }
+    QString folder(const QString& letter = QStringLiteral("A")) const { return prog().WorkStr[Slot::VqlDbase] + letter; }
     std::unique_ptr<Database> direct() const { return Database::open(folder() + QStringLiteral("\\qldb.sqlite"), false); }
     // Row of number ln with (typ, yk, stand, an, deleted); empty texts are NULL.
     void addRow(const QString& ln, const QString& typ = {}, const QString& yk = {}, const QString& stand = {},

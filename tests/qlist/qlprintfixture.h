@@ -1,5 +1,6 @@
 #pragma once
 #include "component_file/btdatei.h"
+#include "frame/workslots.h"
 #include "component_file/btlock.h"
 #include "component_file/btstore.h"
 #include "printing/pageinterpreter.h"
@@ -27,8 +28,8 @@ protected:
         p.LangDruck = 2;
         p.Cf = QStringLiteral("Tp1=%1,Tp2=%2,Bin=%3,G41=1,G23=1,Vers=4.2,ResDir=%2")
                    .arg(root.filePath(QStringLiteral("tp1")), root.path(), bin);
-        p.WorkStr[10] = root.filePath(QStringLiteral("tp1"));
-        p.WorkStr[17] = root.path();
+        p.WorkStr[Slot::Tp1] = root.filePath(QStringLiteral("tp1"));
+        p.WorkStr[Slot::ProgramDir] = root.path();
         p.Raender = {1134, 850, 10206, 14740};
         p.ProgTitel = QStringLiteral("TARN 4.2");
         QString header;

@@ -135,7 +135,7 @@ TEST_F(Expansion, LeavesNoDatabaseSlotOpen)
 {
     auto openSlots = [] {
         int n = 0;
-        for (const QlDbSlot& s : prog().DbTab)
+        for (const QlDbSlot& s : qlDbState().DbTab)
             n += s.inUse != 0 || s.db != nullptr;
         return n;
     };

@@ -215,6 +215,18 @@ TEST_F(QslOpen, DeleteAnsweredNoChangesNothingButTheRecordBuffer)
     EXPECT_EQ(prog().QslRec[2], QStringLiteral("*"));
 }
 
+TEST_F(QslOpen, DeleteBrokenOffByAnErrorFreesTheDatabaseAndKeepsTheRow)
+{
+    const QString rowBefore = rowOf(QStringLiteral("00003"));
+    ui.expect(Msg, QStringLiteral("160"), [](const Question&) -> Answer {
+        throw TarnError(QStringLiteral("the question failed"), ErrNo::PathFileAccess);
+    });
+    EXPECT_THROW(LoeschQsl(QStringLiteral("An=U7")), TarnError);
+    EXPECT_EQ(rowOf(QStringLiteral("00003")), rowBefore);
+    for (const QlDbSlot& s : qlDbState().DbTab)
+        EXPECT_EQ(s.inUse, 0);
+}
+
 TEST_F(QslOpen, DeleteWithoutFileMarksRowAndWritesNoFile)
 {
     QFile::remove(fileOf(QStringLiteral("00003")));
@@ -245,7 +257,7 @@ TEST_F(QslCommands, NewWhoseFileCannotBeWrittenGivesItsNumberBack)
     QDir().mkpath(fileOf(QStringLiteral("00000")));
     EXPECT_THROW(NeueQsl(QStringLiteral("Typ=ABC")), TarnError);
     EXPECT_EQ(rowOf(QStringLiteral("00000")), QStringLiteral("~|~|~|~|1"));
-    EXPECT_EQ(prog().DbTab[1].inUse, 0);
+    EXPECT_EQ(qlDbState().DbTab[1].inUse, 0);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "frame/markers.h"
 #include "frame/program.h"
 #include "qlist/qslfile.h"
@@ -112,7 +113,7 @@ TEST(LnFormatTest, PadsToFiveDigits)
 
 TEST_F(QslFileTest, PathOfNumber)
 {
-    prog().WorkStr[14] = QStringLiteral("C:\\ql\\");
+    prog().WorkStr[Slot::VqlDir] = QStringLiteral("C:\\ql\\");
     EXPECT_EQ(QslPfad(QStringLiteral("A"), QStringLiteral("01234")), QStringLiteral("C:\\ql\\A0\\12\\34"));
 }
 

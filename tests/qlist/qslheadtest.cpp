@@ -1,4 +1,5 @@
 #include "qldbtest.h"
+#include "frame/workslots.h"
 #include "frame/restext.h"
 
 namespace {
@@ -22,8 +23,8 @@ TEST_F(Head, RecordFromHead)
     EXPECT_EQ(QStringList(rec.begin() + 1, rec.end()),
               (QStringList{"01234", "ABC", "", "", "", "SMD", "17", "K5", "Supply"}));
     EXPECT_EQ(errors, QString());
-    EXPECT_EQ(prog().WorkStr[20], QStringLiteral("Be=Supply"));
-    EXPECT_EQ(prog().WorkStr[5], QStringLiteral("Supply"));
+    EXPECT_EQ(prog().WorkStr[Slot::Line], QStringLiteral("Be=Supply"));
+    EXPECT_EQ(prog().WorkStr[Slot::B], QStringLiteral("Supply"));
 }
 
 struct StandRow {
@@ -93,7 +94,7 @@ TEST_P(HeadSplit, IdentityAndRest)
     KopfTrenn(file({GetParam().line1, "Be=Supply"}), identity, rest);
     EXPECT_EQ(identity, GetParam().identity);
     EXPECT_EQ(rest, GetParam().rest);
-    EXPECT_EQ(prog().WorkStr[20], QStringLiteral("Be=Supply"));
+    EXPECT_EQ(prog().WorkStr[Slot::Line], QStringLiteral("Be=Supply"));
 }
 INSTANTIATE_TEST_SUITE_P(
     Cases, HeadSplit,

@@ -1,4 +1,5 @@
 #include "qldbtest.h"
+#include "frame/workslots.h"
 #include "frame/errors.h"
 #include "frame/restext.h"
 #include "qlist/qslimport.h"
@@ -20,7 +21,7 @@ protected:
     {
         prog().LangNr = 2;
         prog().LangDir = QStringLiteral("dd\\");
-        prog().WorkStr[17] = testutil::distDir();
+        prog().WorkStr[Slot::ProgramDir] = testutil::distDir();
         QDir::setCurrent(testutil::distDir());
         QDir(root.path()).mkpath(QStringLiteral("in"));
         addList(QStringLiteral("00000"), {QStringLiteral("Typ=ABC,Tec=T0"), QStringLiteral("Be=first")});

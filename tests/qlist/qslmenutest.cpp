@@ -1,4 +1,5 @@
 #include "app/procedures.h"
+#include "frame/workslots.h"
 #include "qldbtest.h"
 #include "frame/menutarn.h"
 #include "qlist/qslneu.h"
@@ -96,7 +97,7 @@ TEST_F(QslMenu, ImportedFileIsOpenedInTheEditor)
 {
     const QString source = root.filePath(QStringLiteral("src.txt"));
     testutil::writeFile(source, QByteArray("Typ=IMP\r\nBe=x\r\n"));
-    prog().WorkStr[17] = testutil::distDir();
+    prog().WorkStr[Slot::ProgramDir] = testutil::distDir();
     ui.expect(QuestionKind::OpenFile, QStringLiteral("1kopie"), Answer::word(source));
     const QslEditLinks kept = qslEditLinks();
     qslEditLinks().progInit = [] { return true; };
@@ -140,7 +141,7 @@ TEST_F(QslMenu, DatabasePageCreateAsksTheLetter)
     dispatcher.MenuTARN(QStringLiteral("ql.db"));
     EXPECT_TRUE(ui.allUsed()) << ui.unused().join(u' ').toStdString();
     EXPECT_TRUE(QFileInfo::exists(root.filePath(QStringLiteral("dbase_Q/qldb.sqlite"))));
-    EXPECT_EQ(prog().WorkStr[16], QStringLiteral("Q"));
+    EXPECT_EQ(prog().WorkStr[Slot::Qz], QStringLiteral("Q"));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "qldbtest.h"
+#include "frame/workslots.h"
 #include "frame/restext.h"
 #include "qlist/qslcommands.h"
 
@@ -41,7 +42,7 @@ TEST_F(NewQslDatabase, LowerCaseLetterCreatesFolderDatabaseAndNumberFolders)
     NeuQslDb(param);
     EXPECT_EQ(param, QStringLiteral("1"));
     EXPECT_FALSE(existedAtMessage);
-    EXPECT_EQ(prog().WorkStr[16], QStringLiteral("B"));
+    EXPECT_EQ(prog().WorkStr[Slot::Qz], QStringLiteral("B"));
     EXPECT_TRUE(QFileInfo(root.filePath(QStringLiteral("B0/00"))).isDir());
     long count = -1;
     const int slot = Open_Db(folder(QStringLiteral("B")), count, 1);
@@ -64,14 +65,14 @@ TEST_F(NewQslDatabase, EmptyAnswerOrDigitAsksAgainWithoutMessage)
 
 TEST_F(NewQslDatabase, ExistingDatabaseAsksAgainAndCancelKeepsItsLetter)
 {
-    prog().WorkStr[16] = QStringLiteral("Z");
+    prog().WorkStr[Slot::Qz] = QStringLiteral("Z");
     ui.expect(QuestionKind::Screen, LetterPage, letter(QStringLiteral("a")));
     ui.expect(Msg, QStringLiteral("2"), Answer::button(Mb::OK));
     ui.expect(QuestionKind::Screen, LetterPage, Answer::cancel());
     QString param;
     NeuQslDb(param);
     EXPECT_EQ(param, QStringLiteral("ABBRUCH"));
-    EXPECT_EQ(prog().WorkStr[16], QStringLiteral("A"));
+    EXPECT_EQ(prog().WorkStr[Slot::Qz], QStringLiteral("A"));
     EXPECT_TRUE(ui.allUsed());
 }
 
@@ -158,7 +159,7 @@ TEST_F(RebuildQslDatabase, IndexesFilesUpToFirstGapWithReports)
     EXPECT_EQ(box.waited[2], ResText(QStringLiteral("161"), 2, true, {QStringLiteral("NeuInhDoppelQsl.err")}));
     EXPECT_EQ(box.title, QStringLiteral("Recreation of Q-List Database A"));
     EXPECT_FALSE(box.visible);
-    EXPECT_EQ(prog().DbTab[1].inUse, 0);
+    EXPECT_EQ(qlDbState().DbTab[1].inUse, 0);
 }
 
 TEST_F(RebuildQslDatabase, MissingFirstFileGivesEmptyIndexAndKeepsOldReports)

@@ -1,4 +1,5 @@
 #include "qldbtest.h"
+#include "frame/workslots.h"
 #include "frame/errors.h"
 #include "qlist/qslsuch.h"
 
@@ -21,19 +22,19 @@ protected:
 
 TEST_F(Search, NumberWinsOverTypeInRun)
 {
-    prog().WorkStr[0] = QStringLiteral("Qlnr=12,Qtyp=T3");
+    prog().WorkStr[Slot::SyPar] = QStringLiteral("Qlnr=12,Qtyp=T3");
     QString designation, path, status = QStringLiteral("x");
     QslSuch(QStringLiteral("Pro"), QStringLiteral("A"), designation, path, status);
     EXPECT_EQ(status, QString());
     EXPECT_EQ(designation, QStringLiteral("00012"));
     EXPECT_EQ(path, expectedPath("00012"));
     EXPECT_TRUE(path.endsWith(QStringLiteral("A0\\00\\12")));
-    EXPECT_EQ(prog().DbTab[1].inUse, 0);
+    EXPECT_EQ(qlDbState().DbTab[1].inUse, 0);
 }
 
 TEST_F(Search, TypeInUpperCaseInRun)
 {
-    prog().WorkStr[0] = QStringLiteral("Qtyp=abc ");
+    prog().WorkStr[Slot::SyPar] = QStringLiteral("Qtyp=abc ");
     QString designation, path, status;
     QslSuch(QStringLiteral("Pro"), QStringLiteral("A"), designation, path, status);
     EXPECT_EQ(designation, QStringLiteral("00012"));
@@ -42,7 +43,7 @@ TEST_F(Search, TypeInUpperCaseInRun)
 
 TEST_F(Search, RunTakesHighestStandCopyDoesNot)
 {
-    prog().WorkStr[0] = QStringLiteral("Qyk=A12345-B1234-C123-C1");
+    prog().WorkStr[Slot::SyPar] = QStringLiteral("Qyk=A12345-B1234-C123-C1");
     QString designation, path, status;
     QslSuch(QStringLiteral("Pro"), QStringLiteral("A"), designation, path, status);
     EXPECT_EQ(designation, QStringLiteral("00014"));

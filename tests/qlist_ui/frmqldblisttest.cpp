@@ -136,9 +136,9 @@ TEST_F(BrowserWindow, CloseBoxFreesTheSlot)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     const int slot = model.DbSlot;
     ASSERT_GE(slot, 1);
-    ASSERT_EQ(prog().DbTab[slot].inUse, 1);
+    ASSERT_EQ(qlDbState().DbTab[slot].inUse, 1);
     w.close();
-    EXPECT_EQ(prog().DbTab[slot].inUse, 0);
+    EXPECT_EQ(qlDbState().DbTab[slot].inUse, 0);
     EXPECT_EQ(model.tag, QStringLiteral("1"));
 }
 

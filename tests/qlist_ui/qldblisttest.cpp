@@ -1,4 +1,5 @@
 #include "qlist/qlprintfixture.h"
+#include "qlist/qldb.h"
 #include "qlist_ui/qldblist.h"
 
 #include <QElapsedTimer>
@@ -229,7 +230,7 @@ TEST_F(Browser, UnloadFreesTheSlotOnce)
     const int slot = list.DbSlot;
     ASSERT_GE(slot, 1);
     EXPECT_FALSE(list.Form_Unload()); // refused while the browser waits
-    EXPECT_EQ(prog().DbTab[slot].inUse, 0);
+    EXPECT_EQ(qlDbState().DbTab[slot].inUse, 0);
     EXPECT_TRUE(list.Form_Unload());
 }
 

@@ -122,6 +122,40 @@ TEST_F(QslEditTest, FaultyPositionStopsWithThatRowInTheLineEditor)
     expectDone();
 }
 
+TEST_F(QslEditTest, PositionValuesThatAreNoNumbersStopTheSave)
+{
+    // The quantity is read by the same check as everywhere a Q-list is read: a
+    // line the prediction would count as 0 pieces is not saved.
+    struct Case {
+        const char* line;
+        const char* said; // part of the message
+    };
+    const Case cases[] = {
+        {"Stck=abc,Typ=IC-CPU32", "Stck: \"abc\" is not a number"},
+        {"Stck=-3,Typ=IC-CPU32", "Stck: \"-3\" is negative"},
+        {"Stck=2,Typ=IC-CPU32,S,Dtu=abc", "Dtu: \"abc\" is not a number"},
+        {"Stck=2,Typ=IC-CPU32,S,Tei=-5", "Tei: \"-5\""},
+        {"Stck=2,Typ=IC-CPU32,S,Kf=-2", "Kf: \"-2\" is negative"},
+    };
+    const QByteArray before = fileBytes();
+    for (const Case& c : cases) {
+        model.rows[6] = QString::fromLatin1(c.line);
+        model.row = 2;
+        model.QslChanged = true;
+        QString text;
+        answer("120", Mb::OK, &text);
+        EXPECT_FALSE(model.SaveQsl()) << c.line;
+        EXPECT_TRUE(text.contains(QString::fromUtf8(c.said))) << c.line << ": " << text.toStdString();
+        EXPECT_EQ(model.row, 6) << c.line;
+        EXPECT_EQ(fileBytes(), before) << c.line;
+    }
+    // A locked position (-1) and numbers of their kind pass.
+    model.rows[6] = QStringLiteral("Stck=-1,Typ=IC-CPU32,S,Dtu=-5,Tei=0/30,Kf=1.5");
+    answer("110", Mb::OK);
+    EXPECT_TRUE(model.SaveQsl());
+    expectDone();
+}
+
 TEST_F(QslEditTest, IdentityOfAnotherListStopsTheSaveButNotTheListsOwn)
 {
     addList(QStringLiteral("00002"), {QStringLiteral("Typ=OTHER"), QStringLiteral("Be=")});

@@ -1,4 +1,5 @@
 #include "frame/paramstring.h"
+#include "frame/workslots.h"
 #include "printing/printdevice.h"
 #include "printing/printoutput.h"
 #include "report/druckqslprog.h"
@@ -69,7 +70,7 @@ TEST_F(Report, NestedExampleResultFileAndPages)
     // Only the files still open stay: the print job's page file and the listings.
     EXPECT_EQ(filesIn(tp1), QStringList({"c.tmp", "pages", "t.tmp"}));
     EXPECT_TRUE(filesIn(tp2).isEmpty());
-    EXPECT_EQ(GetParam(prog().WorkStr[0], "Pw"), "Hmenu");
+    EXPECT_EQ(GetParam(prog().WorkStr[Slot::SyPar], "Pw"), "Hmenu");
     EXPECT_FALSE(nurFehl);
 }
 
@@ -77,9 +78,9 @@ TEST_F(Report, GroupSharesAndPositionsInFileAndPrint)
 {
     useQpo("nested.qpo");
     prog().Cf += ",Gne1=Resistors,Gne2=Capacitors";
-    SetParam(prog().WorkStr[0], "Qpdr", "12300000");
-    SetParam(prog().WorkStr[0], "Qpsp", "1230000");
-    SetParam(prog().WorkStr[0], "Qpbt", "13");
+    SetParam(prog().WorkStr[Slot::SyPar], "Qpdr", "12300000");
+    SetParam(prog().WorkStr[Slot::SyPar], "Qpsp", "1230000");
+    SetParam(prog().WorkStr[Slot::SyPar], "Qpbt", "13");
     run();
     const QByteArray slk = readFile(result);
     expectGolden(slk, "nested-sections.slk");
@@ -102,8 +103,8 @@ TEST_F(Report, EvaluationSectionInFileAndPrintWithItsWidths)
     useQpo("nested.qpo");
     prog().Cf += ",Aws=" + dir.path(); // the user-list directory, set by the report's start-up
     writeFile(dir.filePath("bew.an"), "A=0/10\r\nB=10/100\r\n");
-    SetParam(prog().WorkStr[0], "Qpdr", "10000070");
-    SetParam(prog().WorkStr[0], "Qpsp", "1000007");
+    SetParam(prog().WorkStr[Slot::SyPar], "Qpdr", "10000070");
+    SetParam(prog().WorkStr[Slot::SyPar], "Qpsp", "1000007");
     run();
     const QByteArray slk = readFile(result);
     // The one sub-Q-list SUB1 holds three SUB2 of two R1 at 2/4 fit: 12/24 fit a
@@ -123,11 +124,11 @@ TEST_F(Report, EvaluationSectionInFileAndPrintWithItsWidths)
 TEST_F(Report, FeedbackFormAloneHasNoHeadNorTotal)
 {
     useQpo("nested.qpo");
-    SetParam(prog().WorkStr[0], "Qpdr", "00000008");
-    SetParam(prog().WorkStr[0], "Qpsp", "0000000");
+    SetParam(prog().WorkStr[Slot::SyPar], "Qpdr", "00000008");
+    SetParam(prog().WorkStr[Slot::SyPar], "Qpsp", "0000000");
     run();
     EXPECT_FALSE(QFile::exists(result));
-    EXPECT_EQ(GetParam(prog().WorkStr[0], "Qpbt"), "12345");
+    EXPECT_EQ(GetParam(prog().WorkStr[Slot::SyPar], "Qpbt"), "12345");
     PrNeueSeite();
     const QString pages = dumpPages();
     EXPECT_FALSE(pages.contains("12 195 122"));
@@ -165,7 +166,7 @@ TEST_F(Report, FailedFrameLeavesNoResultFileAndSaysSo)
 {
     useQpo("nested.qpo");
     writeFile(result, "previous");
-    prog().WorkStr[19] = dir.filePath("no-system");
+    prog().WorkStr[Slot::SystemDir] = dir.filePath("no-system");
     sp.ui().expect(QuestionKind::Error, "XHAP.DruckQslProg", Answer::button(2));
     sp.ui().expect(QuestionKind::Message, "ergfile", Answer::button(Mb::OK));
     run();
@@ -177,7 +178,7 @@ TEST_F(Report, FailedFrameLeavesNoResultFileAndSaysSo)
 TEST_F(Report, UnknownSpecialFormatIsReportedAndSylkIsWritten)
 {
     useQpo("nested.qpo");
-    SetParam(prog().WorkStr[0], "Soform", "Nowhere");
+    SetParam(prog().WorkStr[Slot::SyPar], "Soform", "Nowhere");
     errorFile = dir.filePath("errors.txt");
     sp.ui().expect(QuestionKind::Message, "soform", Answer::button(Mb::OK));
     run();
@@ -191,7 +192,7 @@ TEST_F(Report, SpecialFormatCopiesTheCollectedLinesWithoutFrame)
 {
     useQpo("nested.qpo");
     writeFile(prog().IniFile, "[Sonder-Formate]\r\nTab=NichtDruck=1,FehlFile=0,Col=Typ\r\n");
-    SetParam(prog().WorkStr[0], "Soform", "Tab");
+    SetParam(prog().WorkStr[Slot::SyPar], "Soform", "Tab");
     errorFile = dir.filePath("errors.txt");
     run();
     const QByteArray out = readFile(result);
@@ -205,10 +206,10 @@ TEST_F(Report, SpecialFormatCopiesTheCollectedLinesWithoutFrame)
 TEST_F(Report, NoResultFileWithoutFileSectionsOrName)
 {
     useQpo("nested.qpo");
-    SetParam(prog().WorkStr[0], "Qpsp", "0000000");
+    SetParam(prog().WorkStr[Slot::SyPar], "Qpsp", "0000000");
     run();
     EXPECT_FALSE(QFile::exists(result));
-    SetParam(prog().WorkStr[0], "Qpsp", "1000000");
+    SetParam(prog().WorkStr[Slot::SyPar], "Qpsp", "1000000");
     ergFile.clear();
     useQpo("nested.qpo");
     run();
@@ -359,7 +360,7 @@ class ReportLanguage : public Report, public ::testing::WithParamInterface<Langu
 TEST_P(ReportLanguage, FollowsTheProfileElseTheUser)
 {
     Program& p = prog();
-    p.WorkStr[0] = QStringLiteral("Pw=ProQs") + QString::fromLatin1(GetParam().ld) +
+    p.WorkStr[Slot::SyPar] = QStringLiteral("Pw=ProQs") + QString::fromLatin1(GetParam().ld) +
                    QStringLiteral(",Qz=A,Qpdr=10000000,Qpsp=1000000,Re=Ref,HwNw=0");
     // The user's language is the configured language directory, which the
     // report start reads again.

@@ -1,4 +1,5 @@
 #include "frame/paramstring.h"
+#include "frame/workslots.h"
 #include "report/bewertung.h"
 #include "report/reportfixture.h"
 
@@ -73,7 +74,7 @@ protected:
     Evaluation()
     {
         Program& p = prog();
-        p.WorkStr[9] = dir.path();
+        p.WorkStr[Slot::AwsDir] = dir.path();
         writeFile(tp2 + "/qpo", "Lnr=A1,Typ=BOARD,Code=BD\r\n");
         writeFile(dir.filePath("bew.an"), "A=0/100\r\n  B=100/1000,C=>1000/<1000000\r\n\r\n");
         ergName = dir.filePath("out.v1/erg.v2.slk");
@@ -149,7 +150,7 @@ TEST_F(Evaluation, RowsOnPaperInTheResultFileAndInTheTextFiles)
     EXPECT_TRUE(pages.contains("     Fein: Number of positions with individual temperature or stress data"));
 
     // The result file: title, two head rows, one row per sub-Q-list.
-    const QStringList cells = sylkCells(QString::fromLatin1(readFile(ergfile.fileName())) + prog().WorkStr[21]);
+    const QStringList cells = sylkCells(QString::fromLatin1(readFile(ergfile.fileName())) + prog().WorkStr[Slot::SylkHead]);
     const QStringList rows = cells.filter(QRegularExpression("^[4-8],"));
     EXPECT_EQ(rows, QStringList({
                         "4,1=1", "4,2=\"A   12-B   3-C  4\"", "4,3=\"P1\"", "4,4=1000", "4,5=3000", "4,6=2000",
@@ -201,7 +202,7 @@ TEST_F(Evaluation, MainPathAddsItsColumn)
     writePol("Stck=1,Typ=PSU,Qm=Qsl,Lnr=A2,R,Fit=10/30,Fit_Hw=12.5,Pos=1,Fein=0\r\n");
     BewertungQsl(false, true, ergName, false, true, false, ergfile);
     ergfile.close();
-    const QStringList cells = sylkCells(prog().WorkStr[21] + QString::fromLatin1(readFile(ergfile.fileName())));
+    const QStringList cells = sylkCells(prog().WorkStr[Slot::SylkHead] + QString::fromLatin1(readFile(ergfile.fileName())));
     EXPECT_TRUE(cells.contains("2,11=\"FR Main P.\"")) << cells.join(" | ").toStdString();
     EXPECT_TRUE(cells.contains("4,10=\"1/0\""));
     EXPECT_TRUE(cells.contains("4,11=12.5"));
@@ -215,7 +216,7 @@ TEST_F(Evaluation, WithoutSubQListsANoticeAndTextFilesWithHeadAndNoticeOnly)
     writePol("Stck=2,Typ=R1,Q,Bac=4111,R,Fit=2/4\r\n");
     run();
     EXPECT_TRUE(dumpPages().contains("           Keine untergeordneten Q-St\u00fccklisten gefunden\n"));
-    const QStringList cells = sylkCells(prog().WorkStr[21]);
+    const QStringList cells = sylkCells(prog().WorkStr[Slot::SylkHead]);
     // Title in row 1, the notice one row further down.
     EXPECT_EQ(cells, QStringList({"1,1=\"Klassifizierung der Q-St\u00fccklisten nach YK-Ausfallraten:\"",
                                   "3,1=\"Keine untergeordneten Q-St\u00fccklisten gefunden\""}));
@@ -248,7 +249,7 @@ TEST_F(Evaluation, PaperOnlyLeavesTheResultFileCursorAlone)
     run(true, false);
     EXPECT_EQ(reportState().SlkY, 20);
     EXPECT_EQ(reportState().SlkX, 1);
-    EXPECT_TRUE(prog().WorkStr[21].isEmpty());
+    EXPECT_TRUE(prog().WorkStr[Slot::SylkHead].isEmpty());
     EXPECT_TRUE(readFile(ergfile.fileName()).isEmpty());
     EXPECT_TRUE(dumpPages().contains("57,1  12/3\n"));
 }
@@ -261,7 +262,7 @@ TEST_F(Evaluation, MissingClassFileIsReportedAndNothingIsMade)
     run();
     EXPECT_TRUE(sp.ui().allUsed());
     EXPECT_EQ(dumpPages(), "");
-    EXPECT_TRUE(prog().WorkStr[21].isEmpty());
+    EXPECT_TRUE(prog().WorkStr[Slot::SylkHead].isEmpty());
 }
 
 } // namespace

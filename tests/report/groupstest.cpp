@@ -1,4 +1,5 @@
 #include "frame/interaction.h"
+#include "frame/workslots.h"
 #include "frame/paramstring.h"
 #include "printing/printjob.h"
 #include "report/anteilgruppen.h"
@@ -22,7 +23,7 @@ protected:
         Program& p = prog();
         p.Cf += ",Gnd1=Integrierte Schaltungen,Gne1=Integrated circuits,Gne2=Transistors,Gne4=Resistors,"
                 "Gne5=Connectors,Gne13=Cables,Gnd2=Transistoren";
-        p.WorkStr[1] = "Norm=12,Spnorm=1";
+        p.WorkStr[Slot::GlPar] = "Norm=12,Spnorm=1";
         resetGroupTable();
         ReportState& s = reportState();
         auto set = [&](int g, double quantity, int m, double lo, double hi) {
@@ -47,14 +48,14 @@ TEST_F(GroupShares, TablesOfBothMethodsAndRowsOfTheStoredOne)
 {
     HeadlessInfoList& list = sp.ui().headlessList();
     list.lines.clear();
-    prog().WorkStr[21].clear();
+    prog().WorkStr[Slot::SylkHead].clear();
     AnteilGruppen(res, true, true, false);
     PrNeueSeite();
 
     // Group 2 and 4 have equal shares and keep group order; group 13 writes no
     // quantity cell; group 5 (no rate) is left out; the sum row counts all 24
     // components and one empty row follows.
-    EXPECT_EQ(sylkCells(prog().WorkStr[21]),
+    EXPECT_EQ(sylkCells(prog().WorkStr[Slot::SylkHead]),
               QStringList({"1,1=\"Mean failure rates of the component groups:  EN/IEC 61709  (YK 70412)\"",
                            "2,1=\"Quantity\"", "2,2=\"Component Group\"", "2,3=\"\"", "2,4=\"fit\"",
                            "2,5=\"Percent.\"",
@@ -83,9 +84,9 @@ TEST_F(GroupShares, TablesOfBothMethodsAndRowsOfTheStoredOne)
 TEST_F(GroupShares, MaximumValuesUseTheMaximumTotals)
 {
     reportState().MaxWerte = true;
-    prog().WorkStr[21].clear();
+    prog().WorkStr[Slot::SylkHead].clear();
     AnteilGruppen(res, false, true, false);
-    const QStringList c = sylkCells(prog().WorkStr[21]);
+    const QStringList c = sylkCells(prog().WorkStr[Slot::SylkHead]);
     ASSERT_GE(c.size(), 10);
     EXPECT_EQ(c[0], "1,1=\"Failure rates of the component groups:  EN/IEC 61709  (YK 70412)\"");
     // 300 of 580 fit.
@@ -98,9 +99,9 @@ TEST_F(GroupShares, MaximumValuesUseTheMaximumTotals)
 TEST_F(GroupShares, GermanNamesAndSumText)
 {
     prog().LangDruck = 1;
-    prog().WorkStr[21].clear();
+    prog().WorkStr[Slot::SylkHead].clear();
     AnteilGruppen(res, false, true, false);
-    const QStringList c = sylkCells(prog().WorkStr[21]);
+    const QStringList c = sylkCells(prog().WorkStr[Slot::SylkHead]);
     EXPECT_TRUE(c.contains("3,2=\"Integrierte Schaltungen\""));
     EXPECT_TRUE(c.contains("7,2=\"Summe\""));
 }
@@ -143,10 +144,10 @@ TEST_P(GroupFaults, OnlyMethodsFreeOfErrorsAreShown)
         s.FitSumOk[3] = {};
     HeadlessInfoList& list = sp.ui().headlessList();
     list.lines.clear();
-    prog().WorkStr[21].clear();
+    prog().WorkStr[Slot::SylkHead].clear();
     AnteilGruppen(res, true, true, false);
     PrNeueSeite();
-    EXPECT_EQ(!prog().WorkStr[21].isEmpty(), GetParam().rowsWritten);
+    EXPECT_EQ(!prog().WorkStr[Slot::SylkHead].isEmpty(), GetParam().rowsWritten);
     EXPECT_EQ(dumpPages().count("Mean failure rates of the component groups"), GetParam().tablesPrinted);
     if (GetParam().tablesPrinted == 0) {
         EXPECT_EQ(list.lines, QStringList({"Evaluating the share on the total failure rate for component groups"}));

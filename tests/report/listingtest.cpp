@@ -1,4 +1,5 @@
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/program.h"
@@ -27,7 +28,7 @@ protected:
     }
     QByteArray c() { return testutil::readFile(dir.filePath(QStringLiteral("tp1/c.tmp"))); }
     QByteArray t() { return testutil::readFile(dir.filePath(QStringLiteral("tp1/t.tmp"))); }
-    void setLine(const QByteArray& bytes) { sp.program().WorkStr[22] = fromBytes(bytes); }
+    void setLine(const QByteArray& bytes) { sp.program().WorkStr[Slot::Record] = fromBytes(bytes); }
 
     testutil::ScriptedProgram sp;
     QTemporaryDir dir;
@@ -50,7 +51,7 @@ TEST_F(Listing, LineAndEmptyLineToBothFiles)
     EXPECT_EQ(sp.program().ErgZeilenT, 2);
     EXPECT_EQ(nC, 0); // positive counts are consumed
     EXPECT_EQ(nT, 0);
-    EXPECT_EQ(toBytes(sp.program().WorkStr[22]), kEmpty);
+    EXPECT_EQ(toBytes(sp.program().WorkStr[Slot::Record]), kEmpty);
 }
 
 TEST_F(Listing, ScreenOnlyWithTwoEmptyLines)
@@ -67,7 +68,7 @@ TEST_F(Listing, ZeroCountsOnlyEmptyTheBuffer)
     setLine("*Zeile\xFE");
     ErgLf(0, 0);
     EXPECT_EQ(c(), QByteArray());
-    EXPECT_EQ(toBytes(sp.program().WorkStr[22]), kEmpty);
+    EXPECT_EQ(toBytes(sp.program().WorkStr[Slot::Record]), kEmpty);
 }
 
 TEST_F(Listing, RewindOverwritesWithoutTruncating)
@@ -109,8 +110,8 @@ TEST_F(Listing, InitDruckRecreatesAndTakesTheLanguage)
     InitDruck();
     EXPECT_EQ(sp.program().LangDir, QStringLiteral("de\\"));
     EXPECT_EQ(sp.program().LangNr, 2);
-    EXPECT_EQ(sp.program().WorkStr[9], QStringLiteral("aws"));
-    EXPECT_EQ(sp.program().WorkStr[11], QStringLiteral("tp2"));
+    EXPECT_EQ(sp.program().WorkStr[Slot::AwsDir], QStringLiteral("aws"));
+    EXPECT_EQ(sp.program().WorkStr[Slot::Tp2], QStringLiteral("tp2"));
     EXPECT_EQ(c(), QByteArray());
     EXPECT_EQ(t(), QByteArray());
     EXPECT_EQ(sp.program().ErgZeilenC, 5); // the next listing starts with a rewind

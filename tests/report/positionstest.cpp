@@ -1,4 +1,5 @@
 #include "frame/markers.h"
+#include "frame/workslots.h"
 #include "frame/paramstring.h"
 #include "printing/printjob.h"
 #include "frame/posline.h"
@@ -32,12 +33,12 @@ protected:
         PosTrenn(line, Stc);
         reportState().SlkY = 1;
         reportState().SlkX = 1;
-        prog().WorkStr[21].clear();
+        prog().WorkStr[Slot::SylkHead].clear();
         if (GetParam(line, "Qm") == "Qsl")
             AusFileQslPos(Stc, spnorm, mainPath, weighted);
         else
             AusFileBtDetail(Stc, spnorm, mainPath, weighted);
-        return sylkCells(prog().WorkStr[21]);
+        return sylkCells(prog().WorkStr[Slot::SylkHead]);
     }
 };
 
@@ -144,9 +145,9 @@ TEST_P(PositionHead, TitleAndColumnRows)
 {
     const HeadCase& c = GetParam();
     reportState().MaxWerte = c.maxOnly;
-    prog().WorkStr[21].clear();
+    prog().WorkStr[Slot::SylkHead].clear();
     writePositionTableHead(c.spnorm, c.mainPath, c.weighted);
-    const QStringList all = sylkCells(prog().WorkStr[21]);
+    const QStringList all = sylkCells(prog().WorkStr[Slot::SylkHead]);
     ASSERT_FALSE(all.isEmpty());
     EXPECT_EQ(all[0], "1,1=\"Failure rates for all positions of the Quality-list:\"");
     if (c.lastTitle.isEmpty()) {
@@ -190,8 +191,8 @@ class Description : public Positions, public ::testing::WithParamInterface<TextC
 TEST_P(Description, TextOfAComponentPosition)
 {
     const TextCase& c = GetParam();
-    ::SetParam(prog().WorkStr[0], "Qpbt", c.qpbt);
-    ::SetParam(prog().WorkStr[1], "Norm", c.norm);
+    ::SetParam(prog().WorkStr[Slot::SyPar], "Qpbt", c.qpbt);
+    ::SetParam(prog().WorkStr[Slot::GlPar], "Norm", c.norm);
     QString Stc;
     PosTrenn(c.line, Stc);
     EXPECT_EQ(BtBeschreibung(numParam(Stc, "Stck"), true).toStdString(), c.text.toStdString());
@@ -288,11 +289,11 @@ protected:
 
 TEST_F(PositionReport, PrintedBlocksAndFileRows)
 {
-    SetParam(prog().WorkStr[0], "Qpbt", "123");
+    SetParam(prog().WorkStr[Slot::SyPar], "Qpbt", "123");
     makePol();
     DruckPositionen(true, true, QString(), false, false, false, false, ergfile);
     ergfile.close();
-    EXPECT_TRUE(prog().WorkStr[21].isEmpty());
+    EXPECT_TRUE(prog().WorkStr[Slot::SylkHead].isEmpty());
     PrNeueSeite();
     const QString pages = dumpPages();
     expectGolden(pages.toUtf8(), "positions-pages.txt");

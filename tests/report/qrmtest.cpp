@@ -1,4 +1,5 @@
 #include "frame/paramstring.h"
+#include "frame/workslots.h"
 #include "report/positionen.h"
 #include "report/printroutines.h"
 #include "report/qrm.h"
@@ -37,7 +38,7 @@ TEST_P(FillIn, LinesAppendedToTheBlock)
 {
     const FieldCase& c = GetParam();
     prog().LangDruck = c.language;
-    prog().WorkStr[6] = QString::fromLatin1(c.stress);
+    prog().WorkStr[Slot::S] = QString::fromLatin1(c.stress);
     QStringList Poz{QString(), "         2 R1"};
     int16_t Apz = 1;
     QrmFeld(QString::fromLatin1(c.fields), Poz, Apz);
@@ -103,7 +104,7 @@ protected:
         writeFile(tp2 + "/pol", "Stck=1,Typ=SUB,Qm=Qsl,Lnr=A2,R,Fit=10,Pos=1,Fein=0\r\n"
                                 "Stck=-1,Typ=GONE-C,Q,Bac=4110,Tec=2100,R,Fit=3\r\n"
                                 "Stck=2,Typ=C1,Q,Bac=4110,Tec=2100,S,Tei=40,R,Fit=2/4\r\n");
-        SetParam(prog().WorkStr[0], "Qpbt", "12345");
+        SetParam(prog().WorkStr[Slot::SyPar], "Qpbt", "12345");
     }
     QStringList textLines(const QString& pages, const QString& text)
     {
@@ -175,7 +176,7 @@ TEST_F(FeedbackForm, DetailReportCarriesTheFillInLinesWithDigit5Only)
     const QString line = kQrm + entry("Ub or Vue") + "    " + entry("Qks") + "    " + entry("Kf") + "    " +
                          entry("Qkm");
     for (const char* qpbt : {"5", "1234"}) {
-        SetParam(prog().WorkStr[0], "Qpbt", qpbt);
+        SetParam(prog().WorkStr[Slot::SyPar], "Qpbt", qpbt);
         QFile ergfile;
         DruckPositionen(true, false, QString(), false, false, false, false, ergfile);
     }

@@ -1,4 +1,5 @@
 #include "frame/formatters.h"
+#include "frame/workslots.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
 #include "frame/posline.h"
@@ -90,7 +91,7 @@ TEST_F(Ranking, MoreThanAThousandDistinctComponentsInAGroupAreAllKept)
 
 TEST_F(Ranking, SublistFilesCarryOnlyTheirOwnMethodsShare)
 {
-    SetParam(prog().WorkStr[0], "Qs%", "10");
+    SetParam(prog().WorkStr[Slot::SyPar], "Qs%", "10");
     totals(1, 100, 80, 120);
     totals(3, 200, 150, 250);
     writeFile(tp2Path("pol"), "Lnr=A2,Stck=2,Typ=S1,Qm=Qsl,R,Fit=4/6,Fitm=10\r\n"
@@ -111,7 +112,7 @@ TEST_F(Ranking, SublistFilesCarryOnlyTheirOwnMethodsShare)
     EXPECT_TRUE(sp.ui().headlessList().lines.contains("Sorting the relevant Q-lists according to percentage"));
 
     // No sub-list with a positive quantity: the files stay empty, also at limit 0.
-    SetParam(prog().WorkStr[0], "Qs%", "0");
+    SetParam(prog().WorkStr[Slot::SyPar], "Qs%", "0");
     writeFile(tp2Path("pol"), "Lnr=A2,Stck=0,Typ=S1,Qm=Qsl,R,Fit=4/6\r\n");
     PfuiQsDatei();
     EXPECT_TRUE(readFile(tp2Path("pfuiqss")).isEmpty());
@@ -119,7 +120,7 @@ TEST_F(Ranking, SublistFilesCarryOnlyTheirOwnMethodsShare)
 
 TEST_F(Ranking, MergedComponentsWithSharesAtAndAboveTheLimit)
 {
-    SetParam(prog().WorkStr[0], "Bt%", "20");
+    SetParam(prog().WorkStr[Slot::SyPar], "Bt%", "20");
     totals(1, 100, 80, 120);
     totals(3, 50, 50, 50); // no MIL-HDBK-217F results on the lines: share 0
     writeFile(tp2Path("gr.41"), "Stck=2,Typ=A,Q,Bac=4111,R,Fit=2/4\r\n"
@@ -174,7 +175,7 @@ class StressComparison : public Ranking, public ::testing::WithParamInterface<Sa
 
 TEST_P(StressComparison, Result)
 {
-    prog().WorkStr[6] = QString::fromUtf8(GetParam().current);
+    prog().WorkStr[Slot::S] = QString::fromUtf8(GetParam().current);
     QString result;
     GleicheFeinDaten(QString::fromUtf8(GetParam().stored), result);
     EXPECT_EQ(result, GetParam().same ? "ja" : "nein");
@@ -194,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Ranking, SortDescendingAndStable)
 {
-    prog().WorkStr[1] = "Norm=12,Spnorm=1";
+    prog().WorkStr[Slot::GlPar] = "Norm=12,Spnorm=1";
     writeFile(tp2Path("pfuibts"), "Stck=1,Typ=A,R,Pros=5\r\nStck=1,Typ=B,R,Pros=30\r\nStck=1,Typ=C,R,Pros=5\r\n"
                                   "Stck=1,Typ=D,R,Pros=12.5\r\n");
     QStringList many;
@@ -215,7 +216,7 @@ TEST_F(Ranking, SortDescendingAndStable)
 
 TEST_F(Ranking, TooLongFileIsReplacedAndStopsTheSort)
 {
-    prog().WorkStr[1] = "Norm=123,Spnorm=1";
+    prog().WorkStr[Slot::GlPar] = "Norm=123,Spnorm=1";
     QStringList many;
     for (int i = 1; i <= 101; ++i)
         many << QString("Stck=1,Typ=P%1,R,Pros=%2").arg(i).arg(i);
@@ -288,7 +289,7 @@ TEST_F(Ranking, SublistEntryWithShareErrorsAndWarnings)
     EXPECT_TRUE(block[2].startsWith(QString(11, ' ') + QChar(149) + ' '));
     EXPECT_TRUE(block[3].startsWith(QString(11, ' ') + QChar(187)));
     EXPECT_FALSE(block[3].contains("#"));
-    EXPECT_EQ(prog().WorkStr[7], "Err=NullFitSin,Warn=FepAll");
+    EXPECT_EQ(prog().WorkStr[Slot::F], "Err=NullFitSin,Warn=FepAll");
 
     // Quantity 0: no lines.
     PosTrenn("Stck=0,Lnr=A2,Typ=SUB1,Qm=Qsl,R,Fit=2/4", Stc);
@@ -308,14 +309,14 @@ TEST_F(Ranking, ComponentEntryTakesWeightingAndShareOutOfTheResults)
     const int w1 = printState().PrSpalten - 37;
     // The share in the report's number form, width 3 with one decimal.
     EXPECT_EQ(block[1].mid(w1 + 1), QString("AWS 2/6 fit").leftJustified(26) + FormZahl(40, 3, 1) + " %");
-    EXPECT_EQ(prog().WorkStr[8], "Fita=1/3");
+    EXPECT_EQ(prog().WorkStr[Slot::R], "Fita=1/3");
 
     // The norm keeps its weighting; a rate of 0 still gives an entry.
     PosTrenn("Stck=1,Typ=R1,Q,Bac=4111,R,Fit=0,ARBew=2,Pros=0", Stc);
     AusPfuiBtPos("YK ", Stc, block, count);
     ASSERT_GE(count, 1);
     EXPECT_EQ(block[1].mid(w1 + 1).toStdString(), QString("YK  0 fit").leftJustified(26).toStdString());
-    EXPECT_EQ(prog().WorkStr[8], "Fit=0,ARBew=2");
+    EXPECT_EQ(prog().WorkStr[Slot::R], "Fit=0,ARBew=2");
 }
 
 class RankingReport : public Ranking {
@@ -334,8 +335,8 @@ TEST_F(RankingReport, SublistAndComponentListsOfTheMethodsOfTheRun)
     useQpo("nested.qpo");
     // Norm 12: the norm list, then the MIL-HDBK-217F list (no results: none);
     // never a user-list list.
-    prog().WorkStr[0] = "Pw=ProQs,Ld=2,Qz=A,Qpdr=00045600,Qpsp=0000000,Qs%=5,Bt%=5,HwNw=0";
-    prog().WorkStr[1] = "Norm=12,Spnorm=1";
+    prog().WorkStr[Slot::SyPar] = "Pw=ProQs,Ld=2,Qz=A,Qpdr=00045600,Qpsp=0000000,Qs%=5,Bt%=5,HwNw=0";
+    prog().WorkStr[Slot::GlPar] = "Norm=12,Spnorm=1";
     run();
     const QString pages = dumpPages();
     expectGolden(pages.toUtf8(), "ranking-pages.txt");
@@ -353,7 +354,7 @@ TEST_F(RankingReport, SublistAndComponentListsOfTheMethodsOfTheRun)
 TEST_F(RankingReport, ComponentListRowsOfTheResultFile)
 {
     useQpo("nested.qpo");
-    prog().WorkStr[0] = "Pw=ProQs,Ld=2,Qz=A,Qpdr=00000000,Qpsp=0004000,Bt%=5,HwNw=0";
+    prog().WorkStr[Slot::SyPar] = "Pw=ProQs,Ld=2,Qz=A,Qpdr=00000000,Qpsp=0004000,Bt%=5,HwNw=0";
     run();
     const QByteArray slk = readFile(dir.filePath("result.slk"));
     expectGolden(slk, "ranking.slk");
@@ -364,7 +365,7 @@ TEST_F(RankingReport, ComponentListRowsOfTheResultFile)
 
 TEST_F(Ranking, ListsOfMethodsWithoutEntriesSayWhy)
 {
-    prog().WorkStr[1] = "Norm=123,Spnorm=1";
+    prog().WorkStr[Slot::GlPar] = "Norm=123,Spnorm=1";
     totals(1, 10, 5, 15);
     totals(3, 10, 5, 15); // the user list has no complete totals
     writeFile(tp2Path("pfuibts"), "");
@@ -393,20 +394,20 @@ TEST_F(Ranking, ListsOfMethodsWithoutEntriesSayWhy)
 TEST_F(RankingReport, ComponentListRowsWithoutResultFileNameWriteNothing)
 {
     useQpo("nested.qpo");
-    prog().WorkStr[0] = "Pw=ProQs,Ld=2,Qz=A,Qpdr=00000000,Qpsp=0004000,Bt%=5,HwNw=0";
+    prog().WorkStr[Slot::SyPar] = "Pw=ProQs,Ld=2,Qz=A,Qpdr=00000000,Qpsp=0004000,Bt%=5,HwNw=0";
     QString ergFile;
     QString errorFile;
     bool nurFehl = false;
     DruckQslProg(true, ergFile, errorFile, false, nurFehl, false, false);
     EXPECT_FALSE(QFile::exists(tp1 + "/ergfile"));
-    EXPECT_EQ(GetParam(prog().WorkStr[0], "Pw"), "Hmenu"); // the report ran to its end
+    EXPECT_EQ(GetParam(prog().WorkStr[Slot::SyPar], "Pw"), "Hmenu"); // the report ran to its end
 }
 
 TEST_F(RankingReport, SpecialFormatWritesTheColumnsOfEveryComponentPosition)
 {
     useQpo("nested.qpo");
     writeFile(prog().IniFile, "[Sonder-Formate]\r\nCols=Format=ASCII,NichtKopf=1,Typ=6,Stck=4,Ar=8\r\n");
-    prog().WorkStr[0] = "Pw=ProQs,Ld=2,Qz=A,Qpdr=00000000,Qpsp=0030000,Soform=Cols,HwNw=0";
+    prog().WorkStr[Slot::SyPar] = "Pw=ProQs,Ld=2,Qz=A,Qpdr=00000000,Qpsp=0030000,Soform=Cols,HwNw=0";
     run();
     // The sub-list writes nothing; the top-level component C1 one row.
     const QByteArray result = readFile(dir.filePath("result.slk"));
@@ -429,13 +430,13 @@ class ComponentListHead : public Ranking, public ::testing::WithParamInterface<L
 TEST_P(ComponentListHead, TitlesAndUnitsOfTheStoredMethod)
 {
     const ListHead& c = GetParam();
-    prog().WorkStr[1] = QString("Norm=123,Spnorm=%1").arg(c.spNorm);
+    prog().WorkStr[Slot::GlPar] = QString("Norm=123,Spnorm=%1").arg(c.spNorm);
     reportState().MaxWerte = c.maxOnly;
     totals(c.spNorm, 10, 5, 15);
     writeFile(tp2Path("filebt" + methodSuffix(c.spNorm)), "Stck=1,Typ=A,R,Fit=1\r\n");
     QBuffer erg;
     erg.open(QIODevice::WriteOnly);
-    prog().WorkStr[21].clear();
+    prog().WorkStr[Slot::SylkHead].clear();
     AusFileBtListe(c.weighted, erg);
     const QString rows = QString::fromLatin1(erg.data());
     EXPECT_TRUE(rows.contains(QString("C;K\"Vf\"\r\n")));
@@ -459,23 +460,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Ranking, ComponentListWithoutCompleteTotalsSaysSo)
 {
-    prog().WorkStr[1] = "Norm=1,Spnorm=1";
+    prog().WorkStr[Slot::GlPar] = "Norm=1,Spnorm=1";
     writeFile(tp2Path("filebts"), "Stck=1,Typ=A,R,Fit=1\r\n");
     QBuffer erg;
     erg.open(QIODevice::WriteOnly);
-    prog().WorkStr[21].clear();
+    prog().WorkStr[Slot::SylkHead].clear();
     AusFileBtListe(false, erg);
     EXPECT_TRUE(erg.data().isEmpty());
-    EXPECT_TRUE(prog().WorkStr[21].contains("Failure rates for all components of the Quality-list:"));
-    EXPECT_TRUE(prog().WorkStr[21].contains("No results due to missing positions"));
+    EXPECT_TRUE(prog().WorkStr[Slot::SylkHead].contains("Failure rates for all components of the Quality-list:"));
+    EXPECT_TRUE(prog().WorkStr[Slot::SylkHead].contains("No results due to missing positions"));
 
     // With totals but an empty list file: no rows at all.
     totals(1, 10, 5, 15);
     writeFile(tp2Path("filebts"), "");
-    prog().WorkStr[21].clear();
+    prog().WorkStr[Slot::SylkHead].clear();
     AusFileBtListe(false, erg);
     EXPECT_TRUE(erg.data().isEmpty());
-    EXPECT_TRUE(prog().WorkStr[21].isEmpty());
+    EXPECT_TRUE(prog().WorkStr[Slot::SylkHead].isEmpty());
 }
 
 TEST_F(Ranking, GroupListFollowsTheGroupNumbers)
@@ -521,9 +522,9 @@ TEST_P(SpecialFormat, PositionText)
     const SpecialCase& c = GetParam();
     QString Stc;
     PosTrenn(QString::fromUtf8(c.position), Stc);
-    prog().WorkStr[21] = "before|";
+    prog().WorkStr[Slot::SylkHead] = "before|";
     AusSonderFilePos(Stc, 1, QString::fromUtf8(c.format), "BE");
-    EXPECT_EQ(prog().WorkStr[21].toStdString(), std::string("before|") + c.expected);
+    EXPECT_EQ(prog().WorkStr[Slot::SylkHead].toStdString(), std::string("before|") + c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -551,10 +552,10 @@ TEST_F(Ranking, SpecialFormatDecimalPointUnderGermanSettings)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QString Stc;
     PosTrenn("Stck=1,Typ=AB,R,Fita=10/15", Stc);
-    prog().WorkStr[21].clear();
+    prog().WorkStr[Slot::SylkHead].clear();
     AusSonderFilePos(Stc, 2, "Format=ASCII,Ar=1", "BE");
     QLocale::setDefault(before);
-    EXPECT_EQ(prog().WorkStr[21], "12.50\r\n");
+    EXPECT_EQ(prog().WorkStr[Slot::SylkHead], "12.50\r\n");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 #include "common/testutil.h"
+#include "frame/workslots.h"
 #include "frame/clock.h"
 #include "frame/database.h"
 #include "frame/program.h"
@@ -29,12 +30,12 @@ protected:
         QDir().mkpath(tp1);
         QDir().mkpath(tp2);
         p.Cf = QStringLiteral("Tp1=%1,Tp2=%2,De=de\\,Ag=0/20,G41=1,G42=2,G43=3,G51=9").arg(tp1, tp2);
-        p.WorkStr[0] = QStringLiteral("Pw=ProQs,Ld=2,Qz=A,Qpdr=10000000,Qpsp=1000000,Re=Ref,HwNw=0");
-        p.WorkStr[1] = QStringLiteral("Norm=1,Spnorm=1,Env=Gb,Tu=40,Vl=0,Zf=100%");
-        p.WorkStr[10] = tp1;
-        p.WorkStr[11] = tp2;
-        p.WorkStr[17] = dir.path();
-        p.WorkStr[19] = testutil::distDir() + QStringLiteral("/System");
+        p.WorkStr[Slot::SyPar] = QStringLiteral("Pw=ProQs,Ld=2,Qz=A,Qpdr=10000000,Qpsp=1000000,Re=Ref,HwNw=0");
+        p.WorkStr[Slot::GlPar] = QStringLiteral("Norm=1,Spnorm=1,Env=Gb,Tu=40,Vl=0,Zf=100%");
+        p.WorkStr[Slot::Tp1] = tp1;
+        p.WorkStr[Slot::Tp2] = tp2;
+        p.WorkStr[Slot::ProgramDir] = dir.path();
+        p.WorkStr[Slot::SystemDir] = testutil::distDir() + QStringLiteral("/System");
         p.LangNr = 2;
         p.LangDruck = 2;
         p.IniFile = dir.filePath(QStringLiteral("tarn.ini"));

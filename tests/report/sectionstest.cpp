@@ -1,4 +1,5 @@
 #include "frame/codepage.h"
+#include "frame/workslots.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
 #include "report/druckkopf.h"
@@ -45,7 +46,7 @@ QString record(const QString& letterAndText)
 
 TEST_F(Sections, ParamTextHeadOfASingleComponentListing)
 {
-    prog().WorkStr[1] = "Norm=13,Env=Gb,Tu=40";
+    prog().WorkStr[Slot::GlPar] = "Norm=13,Env=Gb,Tu=40";
     ParamText("E", false, false);
     const QStringList r = records();
     ASSERT_GE(r.size(), 5);
@@ -67,10 +68,10 @@ class ParamRows : public Sections, public ::testing::WithParamInterface<RowCase>
 
 TEST_P(ParamRows, FileRowsOfTheStoredMethod)
 {
-    prog().WorkStr[1] = GetParam().gl;
-    prog().WorkStr[21].clear();
+    prog().WorkStr[Slot::GlPar] = GetParam().gl;
+    prog().WorkStr[Slot::SylkHead].clear();
     ParamText("QD", false, true);
-    EXPECT_EQ(cellTexts(prog().WorkStr[21]), GetParam().rows);
+    EXPECT_EQ(cellTexts(prog().WorkStr[Slot::SylkHead]), GetParam().rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Sections, ParamTextMessageListLines)
 {
-    prog().WorkStr[1] = "Norm=1,Env=Gb,Tu=40,Zf=100%";
+    prog().WorkStr[Slot::GlPar] = "Norm=1,Env=Gb,Tu=40,Zf=100%";
     HeadlessInfoList& list = sp.ui().headlessList();
     list.lines.clear();
     ParamText("ZC", false, false);
@@ -113,7 +114,7 @@ class HeadDesignation : public Sections, public ::testing::WithParamInterface<He
 
 TEST_P(HeadDesignation, FromControlListThenQpoHead)
 {
-    prog().WorkStr[0] = GetParam().sy;
+    prog().WorkStr[Slot::SyPar] = GetParam().sy;
     writeFile(tp2 + "/qpo", (GetParam().head + "\r\n").toLatin1());
     QString kind;
     DruckKopf(kind, true, true, false);
@@ -131,14 +132,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Sections, HeadRowsWithoutPrinting)
 {
-    prog().WorkStr[1] = "Spnorm=0";
+    prog().WorkStr[Slot::GlPar] = "Spnorm=0";
     writeFile(tp2 + "/qpo", "Lnr=a4,Typ=T,Anlage=Hall,B,Be=Board\r\n");
     QString kind = "Fehl";
     QString out;
     DruckKopf(kind, false, true, false, &out);
     EXPECT_EQ(kind, "215");
     // No method title: its 4 and 8 blanks stay.
-    EXPECT_EQ(cellTexts(prog().WorkStr[21]),
+    EXPECT_EQ(cellTexts(prog().WorkStr[Slot::SylkHead]),
               QStringList({"\"Reliability Lab        TARN 1.0      Missing Items            7 Mar 2024\"",
                            "\"T        Lnr: A4       Install:   Hall\"", "\"Board\""}));
     EXPECT_TRUE(out.startsWith("RELIABILITY LAB"));
@@ -150,11 +151,11 @@ class FileTotals : public Sections {
 protected:
     QStringList run()
     {
-        prog().WorkStr[21].clear();
+        prog().WorkStr[Slot::SylkHead].clear();
         SectionFlags sp{};
         sp[1] = true;
         AusFileSumme(res, Errg, sp, false, widths, mainPath, false, false);
-        return cellTexts(prog().WorkStr[21]);
+        return cellTexts(prog().WorkStr[Slot::SylkHead]);
     }
     QString res = ",Anzposq=0,Anzposb=1,Nfein=0,Sumstc=1";
     ErrCounts Errg;

@@ -1,4 +1,5 @@
 #include "frame/formatters.h"
+#include "frame/workslots.h"
 #include "frame/paramstring.h"
 #include "frame/posline.h"
 #include "report/poslist.h"
@@ -132,7 +133,7 @@ TEST_F(Totals, PositionListCondensesTheNestedBlockPerUnit)
     ASSERT_EQ(pol.size(), 2);
     QString stc;
     PosTrenn(pol[0], stc);
-    EXPECT_EQ(prog().WorkStr[8], "Pos=1,Fein=0,Fit=12/24");
+    EXPECT_EQ(prog().WorkStr[Slot::R], "Pos=1,Fein=0,Fit=12/24");
     EXPECT_EQ(GetParam(stc, "Stck"), "4");
     EXPECT_EQ(pol[1], "Stck=1,Typ=C1,Q,Bac=4211,R,Fit=10");
     EXPECT_DOUBLE_EQ(reportState().FitSum[1][1], 0);
@@ -152,9 +153,9 @@ TEST_F(Totals, PositionListWarningsAndMainPathSums)
     ASSERT_EQ(pol.size(), 2);
     QString stc;
     PosTrenn(pol[0], stc);
-    EXPECT_EQ(prog().WorkStr[7], "Err=Own,Warn=FepQsl,Warn=FepAll,Warn=FepSin,Warn=FepMil");
+    EXPECT_EQ(prog().WorkStr[Slot::F], "Err=Own,Warn=FepQsl,Warn=FepAll,Warn=FepSin,Warn=FepMil");
     // B: 2 x 1/3 = 2/6, main path 2 x 2 = 4; C: 2 off the main path.
-    EXPECT_EQ(prog().WorkStr[8], "Pos=3,Fein=1,Fit=4/8,Fit_Hw=4");
+    EXPECT_EQ(prog().WorkStr[Slot::R], "Pos=3,Fein=1,Fit=4/8,Fit_Hw=4");
     EXPECT_EQ(pol[1], "Stck=1,Typ=Y,Qm=Qsl,F,Err=QslFehlt");
 }
 
@@ -174,7 +175,7 @@ protected:
 TEST_P(FitTexts, Lines)
 {
     const FitRow& r = GetParam();
-    prog().WorkStr[8] = r.r;
+    prog().WorkStr[Slot::R] = r.r;
     reportState().MaxWerte = r.maxOnly;
     std::array<QString, 4> lines = {"", "keep1", "keep2", "keep3"};
     FitText(r.stc, lines);
