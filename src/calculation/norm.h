@@ -6,8 +6,8 @@
 // Failure rate by the norm YK 70412 and by the user-specific failure-rate list,
 // as minimum/maximum pairs in fit. Work strings as in calcinterface.h.
 //
-// Data faults are codes in slot 7, never exceptions. Codes of our own beside the
-// design's, all ending in "SAw" like the other norm/user-list codes, so that the
+// Data faults are codes in slot 7, never exceptions. Codes of the program's own
+// beside those of the reference data, all ending in "SAw" like the other norm/user-list codes, so that the
 // listings and the error texts (table ERWA) treat them alike:
 //   EnvSAw   the environment has no factor in the class's record
 //   QualSAw  the quality class LL or GP has no factor in the record (Pqs)

@@ -13,7 +13,6 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 
-#include <QCoreApplication>
 #include <cmath>
 #include <optional>
 
@@ -403,7 +402,6 @@ bool scanGroups(BtEditModel& m, const QString& bdir, int BiBe, const DataSearch&
             continue;
         const int lastBlock = leadingNumber(last.trimmed());
         for (int b = 0; b <= lastBlock; ++b) {
-            QCoreApplication::processEvents();
             if (m.onYield)
                 m.onYield();
             if (m.SuchStop)
@@ -527,7 +525,6 @@ void BtEditModel::ViewBEIndexList(const QString& bdir, const QString& kind, QStr
     }
     const IndexListing listing =
         listNameIndex(bdir, BiBe, QChar(u"TSA"[k]), prefix, contains, grp, [this] {
-            QCoreApplication::processEvents();
             if (onYield)
                 onYield();
             return SuchStop;

@@ -10,7 +10,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,7 +35,7 @@
 
 namespace {
 
-// Twips of the design to pixels at 96 dpi.
+// Twips of the window layout to pixels at 96 dpi.
 int px(int twips) { return twips / 15; }
 
 // The whole description: it is never cut (a record too long for its block is
@@ -93,6 +92,9 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
 {
     setObjectName(QStringLiteral("frmBtEdit"));
     setModal(false);
+    // A search over the component file gives the window its turn now and then,
+    // so that the stop key is seen while it runs.
+    mModel.onYield = [] { QCoreApplication::processEvents(); };
     const QFont courier(QStringLiteral("Courier New"));
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(6, 6, 6, 6);
@@ -667,10 +669,10 @@ void frmBtEditWindow::afterAction()
         if (w && w->isVisible() && w->isEnabled())
             w->setFocus();
     }
-    if (mDescLoop && !mModel.BTBeWait)
-        mDescLoop->quit();
-    if (mLoop && mModel.Tag != QLatin1String("0"))
-        mLoop->quit();
+    if (!mModel.BTBeWait)
+        mDescWait.end();
+    if (mModel.Tag != QLatin1String("0"))
+        mWait.end();
 }
 
 void frmBtEditWindow::run()
@@ -679,10 +681,7 @@ void frmBtEditWindow::run()
         return;
     fromModel();
     show();
-    QEventLoop loop;
-    mLoop = &loop;
-    loop.exec();
-    mLoop = nullptr;
+    mWait.run();
     hide();
 }
 
@@ -694,10 +693,7 @@ void frmBtEditWindow::waitForDescription()
     mBe->setFocus();
     if (!mModel.BTBeWait)
         return;
-    QEventLoop loop;
-    mDescLoop = &loop;
-    loop.exec();
-    mDescLoop = nullptr;
+    mDescWait.run();
 }
 
 void frmBtEditWindow::closeEvent(QCloseEvent* event)

@@ -1,11 +1,11 @@
 #pragma once
 #include "component_editor/btedit.h"
+#include "frame/qtmodal.h"
 
 #include <QDialog>
 #include <array>
 
 class QButtonGroup;
-class QEventLoop;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -87,8 +87,8 @@ private:
     void listFromModel();
     bool listEvent(QObject* watched, QEvent* event);
     std::array<QPushButton*, BtEditModel::CmdCount> mCmd{};
-    QEventLoop* mLoop = nullptr;
-    QEventLoop* mDescLoop = nullptr;
+    ModalWait mWait;
+    ModalWait mDescWait;
     bool mUpdating = false;
     bool mBusyCursor = false;
 };

@@ -42,7 +42,7 @@ struct Unit {
     std::map<QString, Staged> files; // by key
     // What was read from the folder while the unit holds its lock, by key.
     std::map<QString, QString> remembered;
-    // Keys of the design paths seen, so that each path is cleaned once.
+    // Keys of the paths seen (in their "\" form), so that each path is cleaned once.
     QHash<QString, QString> keys;
     std::vector<std::pair<QString, QString>> folderSwaps; // design target, design source
     // Undo log for marks: key and what was staged before (nullopt: nothing).

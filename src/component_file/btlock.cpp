@@ -6,7 +6,6 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
 #include <algorithm>
@@ -45,8 +44,8 @@ void runPendingEvents(int attempt)
 {
     if (lockWait().pendingEvents)
         lockWait().pendingEvents(attempt);
-    else if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+    else
+        ui().infoBox().yield();
 }
 
 // The pause between two attempts; window events keep running from the fourth

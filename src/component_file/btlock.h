@@ -26,8 +26,8 @@ inline constexpr int Other = 0, Internal = 1, External = 2;
 // (an external component file on a read-only share). FClose ignores it.
 inline constexpr int NoLockHandle = 0;
 
-// How long and how often a refused open is tried again. The pause is the
-// design's second; tests shorten it. A run without a person to press cancel
+// How long and how often a refused open is tried again. The pause is a
+// second; tests shorten it. A run without a person to press cancel
 // (batch) gives up after unattendedAttempts; a person can always cancel.
 struct LockWait {
     int pauseMs = 1000;

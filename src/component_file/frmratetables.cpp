@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -186,8 +185,8 @@ void RateTableWindow::command(const QString& key)
 
 void RateTableWindow::endIfDone()
 {
-    if (mModel.Tag == QLatin1String("1") && mLoop)
-        mLoop->quit();
+    if (mModel.Tag == QLatin1String("1"))
+        mWait.end();
 }
 
 void RateTableWindow::run()
@@ -196,10 +195,7 @@ void RateTableWindow::run()
     mGrid->setFocus();
     if (mModel.Tag == QLatin1String("1"))
         return;
-    QEventLoop loop;
-    mLoop = &loop;
-    loop.exec();
-    mLoop = nullptr;
+    mWait.run();
     hide();
 }
 

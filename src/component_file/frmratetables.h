@@ -1,11 +1,11 @@
 #pragma once
 #include "component_file/awsedit.h"
+#include "frame/qtmodal.h"
 
 #include <QDialog>
 #include <QList>
 
 class QComboBox;
-class QEventLoop;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -48,7 +48,7 @@ private:
     QComboBox* mGroup = nullptr;
     QLabel* mStatus = nullptr;
     QList<QPushButton*> mCmd;
-    QEventLoop* mLoop = nullptr;
+    ModalWait mWait;
     bool mSyncing = false;
 };
 

@@ -130,7 +130,7 @@ public:
     // The user's close box never closes the window.
     static bool Form_QueryUnload() { return true; }
 
-    // Labels 2 and up removed, 0 and 1 hidden; the design state of both columns.
+    // Labels 2 and up removed, 0 and 1 hidden; the initial state of both columns.
     void resetLabels();
 };
 

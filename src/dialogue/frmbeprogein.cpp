@@ -1,9 +1,9 @@
 #include "dialogue/frmbeprogein.h"
 #include "dialogue/beprogein.h"
 #include "frame/qtinteraction.h"
+#include "frame/qtmodal.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -411,23 +411,17 @@ void frmBEProgEinWindow::waitForChoice()
 {
     if (mState.Tag != QLatin1String("0"))
         return;
-    QEventLoop loop;
-    connect(this, &frmBEProgEinWindow::choiceMade, &loop, &QEventLoop::quit);
-    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     activateWindow();
     setFocus();
-    loop.exec();
+    waitForSignal(this, &frmBEProgEinWindow::choiceMade, this);
 }
 
 void frmBEProgEinWindow::waitForSelection()
 {
     mSelectionCancelled = false;
-    QEventLoop loop;
-    connect(this, &frmBEProgEinWindow::selectionMade, &loop, &QEventLoop::quit);
-    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     activateWindow();
     mSelbox->setFocus();
-    loop.exec();
+    waitForSignal(this, &frmBEProgEinWindow::selectionMade, this);
 }
 
 frmBEProgEinWindow* selectionMenuWindow()

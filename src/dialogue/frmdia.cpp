@@ -4,11 +4,11 @@
 #include "dialogue/textpage.h"
 #include "frame/qtrichtext.h"
 #include "frame/qtinteraction.h"
+#include "frame/qtmodal.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -61,9 +61,7 @@ void frmDiaWindow::run(DiaModel& model)
     start(model);
     if (model.ended())
         return;
-    QEventLoop loop;
-    connect(this, &frmDiaWindow::screenEnded, &loop, &QEventLoop::quit);
-    loop.exec();
+    waitForSignal(this, &frmDiaWindow::screenEnded);
 }
 
 void frmDiaWindow::start(DiaModel& model)

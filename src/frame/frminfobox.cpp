@@ -1,10 +1,11 @@
 #include "frame/frminfobox.h"
 #include "frame/program.h"
 #include "frame/qtinteraction.h"
+#include "frame/qtmodal.h"
 #include "frame/restext.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -113,13 +114,15 @@ void frmInfoBox::setBreakCaption(const QString& text)
     CmBreak->setText(text);
 }
 
+void frmInfoBox::yield()
+{
+    QCoreApplication::processEvents();
+}
+
 void frmInfoBox::waitForBreak()
 {
     if (mBreak)
         return;
     CmBreak->show();
-    QEventLoop loop;
-    connect(CmBreak, &QPushButton::clicked, &loop, &QEventLoop::quit);
-    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
-    loop.exec();
+    waitForSignal(CmBreak, &QPushButton::clicked, this);
 }

@@ -24,6 +24,7 @@ public:
     void setMsg(const QString& text) override;
     void setBreakCaption(const QString& text) override;
     void waitForBreak() override;
+    void yield() override;
 
     QLabel* message() const { return Msg; }
     QLabel* counter() const { return Cnt; }

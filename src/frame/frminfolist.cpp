@@ -5,7 +5,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
@@ -58,8 +57,7 @@ frmInfoList::frmInfoList(QWidget* owner) : QDialog(owner)
 
 frmInfoList::~frmInfoList()
 {
-    if (mWaitLoop)
-        mWaitLoop->quit();
+    mWait.end();
 }
 
 void frmInfoList::render()
@@ -134,8 +132,7 @@ void frmInfoList::Clear(bool auchFixed)
 
 void frmInfoList::Finish()
 {
-    if (mWaitLoop)
-        mWaitLoop->quit();
+    mWait.end();
     hide();
     // Unloaded: the next use starts like a freshly loaded window.
     mPressed = 0;
@@ -182,11 +179,8 @@ QVariant frmInfoList::Wait(const QVariant& aufwas, bool autoSchliessen)
         return QVariant();
 
     mPressed = 0;
-    QEventLoop loop;
-    mWaitLoop = &loop;
     if (isVisible())
-        loop.exec();
-    mWaitLoop = nullptr;
+        mWait.run();
     cmdWait->hide();
     const QString result = mPressed != 0 ? mTag : QString();
     if (autoSchliessen)
@@ -199,8 +193,7 @@ void frmInfoList::buttonClicked()
     mPressed = 1;
     if (mTag == QLatin1String("2"))
         cmdWait->hide();
-    if (mWaitLoop)
-        mWaitLoop->quit();
+    mWait.end();
 }
 
 void frmInfoList::closeEvent(QCloseEvent* event)

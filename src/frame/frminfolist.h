@@ -1,9 +1,9 @@
 #pragma once
 #include "frame/interaction.h"
+#include "frame/qtmodal.h"
 
 #include <QDialog>
 
-class QEventLoop;
 class QPushButton;
 class QTableWidget;
 
@@ -45,6 +45,6 @@ private:
     QString mTag;
     QTableWidget* TT = nullptr;
     QPushButton* cmdWait = nullptr;
-    QEventLoop* mWaitLoop = nullptr;
+    ModalWait mWait;
     int mDesignWidth = 0; // the list's own width; a long title widens it
 };

@@ -80,7 +80,8 @@ const std::vector<QuestionKind>& questionKinds();
 // The word of a kind: batch logs write it.
 QString questionKindWord(QuestionKind kind);
 
-// Button sets, icons and answers of the message box, numbered as the design uses them.
+// Button sets, icons and answers of the message box; a button set, an icon and a
+// default button add up to the one code that callers pass.
 namespace Mb {
 inline constexpr int OKOnly = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5;
 inline constexpr int Critical = 16, QuestionIcon = 32, Exclamation = 48, Information = 64;
@@ -256,7 +257,7 @@ struct Answer {
     }
 };
 
-// The message-list window of long runs (one per program, like the design's form).
+// The message-list window of long runs (one per program: every run writes into it).
 class InfoList {
 public:
     virtual ~InfoList() = default;
@@ -285,13 +286,16 @@ public:
     virtual void Counter(const QString& text) = 0;
     virtual void EnableBreak(bool yes = true) = 0;
     virtual void Finish() = 0;
-    virtual bool breakRequested() const = 0; // the design's public flag "break"
+    virtual bool breakRequested() const = 0; // set by the break button; the run polls it
     virtual void setBreak(bool value) = 0;
     virtual void setMsg1(const QString& text) = 0; // the second line, set by callers directly
     virtual void setMsg(const QString& text) { (void)text; } // the outcome line
     virtual void setBreakCaption(const QString& text) { (void)text; }
     // Waits until the break button was pressed (at once when it was before).
     virtual void waitForBreak() { setBreak(true); }
+    // Called often by a long run while the box shows, so that a press of the
+    // break button is seen; without a display there is nothing to handle.
+    virtual void yield() {}
 };
 
 // Headless list and box: the same rows and flags as the windows, without a
@@ -342,6 +346,14 @@ public:
         waited = {message, msg1, counter};
         mBreak = true;
     }
+    // A script presses the break button from here, as a person would while the
+    // run gives the windows their turn.
+    void yield() override
+    {
+        if (onYield)
+            onYield();
+    }
+    std::function<void()> onYield;
 
     QString message, msg1, title, counter, breakCaption;
     QStringList waited;

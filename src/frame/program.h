@@ -22,8 +22,8 @@ struct WrittenBlock;
 struct ComponentReads;
 class QFile;
 
-// Program-wide state: everything that start-up sets and that the design keeps in
-// global variables lives here, in one object reached through prog(). Start-up owns
+// Program-wide state: everything that start-up sets and that the procedures
+// share lives here, in one object reached through prog(). Start-up owns
 // it; tests install a fresh one per test (ProgramScope).
 struct QslFeld {
     QString name;

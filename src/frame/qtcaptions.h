@@ -4,8 +4,8 @@
 
 class QObject;
 
-// Localises a form, button, label, frame, menu or menu item from the design caption
-// it carries (its text, title or window title): the caption becomes the resource
+// Localises a form, button, label, frame, menu or menu item from the caption
+// number it carries (its text, title or window title): the caption becomes the resource
 // text of its number + offset in LangNr, the dynamic property "tag" receives the
 // number or the command key behind "#", and "\k" sets the tool tip of a widget.
 // A missing resource text throws ResourceNotFoundError.

@@ -313,9 +313,9 @@ StartResult Main(const QString& programFile, const QString& commandLine)
     if (const QString nativeDir = QFileInfo(programFile).absolutePath();
         nativeDir.contains(u'\\') && QDir::setCurrent(nativeDir))
         p.WorkStr[Slot::ProgramDir] = QStringLiteral(".");
-    // The program directory is a native path; the System directory is kept in
-    // design form (a root directory gives two separators in a row, as designed)
-    // and resolved by nativePath.
+    // The program directory is a native path; the System directory is kept with
+    // "\" separators like every path the program stores (a root directory gives
+    // two separators in a row) and resolved by nativePath.
     p.WorkStr[Slot::SystemDir] = p.WorkStr[Slot::ProgramDir] + QStringLiteral("\\System");
     const QString cmd = commandLine.trimmed().toLower();
     p.IniFile = p.WorkStr[Slot::SystemDir] + QStringLiteral("\\tarn.ini");

@@ -18,8 +18,8 @@ struct StoredProfile {
     QString control; // control list
 };
 
-// The names of the stored profiles, read as the design reads them (a buffer of
-// 1024 characters: names beyond it are not offered, the last one may be cut).
+// The names of the stored profiles, read through a buffer of 1024 characters:
+// names beyond it are not offered, the last one may be cut.
 QStringList profileNames();
 
 // The profile of a name, whole (a list longer than 255 characters is not cut);

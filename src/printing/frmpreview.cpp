@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -38,7 +37,7 @@ struct ButtonDef {
     const char* german;
     const char* english;
 };
-// Index order of the design's button array; the archive captions (offset 1725)
+// Index order of the preview's buttons; the archive captions (offset 1725)
 // differ only for "pr mit".
 const ButtonDef kButtons[8] = {{"pr mit", 2, "&Drucken", "&Print"},
                                {"can", 5, "&Abbrechen", "&Cancel"},
@@ -194,10 +193,7 @@ bool frmPreview::Preview()
     show();
     raise();
     if (!mState.decided()) {
-        QEventLoop loop;
-        mLoop = &loop;
-        loop.exec();
-        mLoop = nullptr;
+        mWait.run();
     }
     hide();
     return mState.confirmed();
@@ -258,8 +254,7 @@ void frmPreview::command(const QString& key)
     mState.pdfTicked = mPdfEin->isVisible() && mPdfEin->isChecked();
     mState.command(key);
     if (mState.decided()) {
-        if (mLoop)
-            mLoop->quit();
+        mWait.end();
         return;
     }
     ActivatePage(mState.AktSeite);
@@ -306,8 +301,7 @@ void frmPreview::closeEvent(QCloseEvent* event)
     // Closing the window while deciding is a cancel.
     mState.pdfTicked = mPdfEin->isVisible() && mPdfEin->isChecked();
     mState.close();
-    if (mLoop)
-        mLoop->quit();
+    mWait.end();
     event->accept();
 }
 

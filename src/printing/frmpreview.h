@@ -1,11 +1,12 @@
 #pragma once
+#include "frame/qtmodal.h"
+
 #include <QWidget>
 #include <array>
 
 class PreviewState;
 class QCheckBox;
 class QComboBox;
-class QEventLoop;
 class QLineEdit;
 class QPrintPreviewWidget;
 class QPrinter;
@@ -52,7 +53,7 @@ private:
     QCheckBox* mPdfEin = nullptr;
     QPrintPreviewWidget* mView = nullptr;
     std::unique_ptr<QPrinter> mPrinter;
-    QEventLoop* mLoop = nullptr;
+    ModalWait mWait;
     int mGezeigteSeite = 0;
     int mZoomWert = 100;
     QPoint mDragStart;

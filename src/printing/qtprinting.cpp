@@ -102,7 +102,7 @@ void registerPrintWindows(QtInteraction& qtUi)
     ui->registerHandler(QuestionKind::SaveFile, [ui](const Question& q) {
         const FileParams& params = paramsOf<FileParams>(q);
         const QString& filter = params.filter;
-        // "Text|pattern" pairs of the design become "Text (pattern)".
+        // The callers' "Text|pattern" pairs become the file dialog's "Text (pattern)".
         const QStringList parts = filter.split(u'|');
         QStringList filters;
         for (qsizetype i = 0; i + 1 < parts.size(); i += 2)

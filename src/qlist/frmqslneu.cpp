@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -58,7 +57,7 @@ frmQslNeuWindow::frmQslNeuWindow(QslNeuModel& model, QWidget* owner) : QDialog(o
         mLabel[i]->setBuddy(edit);
         auto* key = new QLabel(QString::fromLatin1(QslNeuModel::Keys[i]), frame);
         key->setObjectName(QStringLiteral("EQSLKey%1").arg(i));
-        key->hide(); // carries the key only, as in the design
+        key->hide(); // carries the field's key, never shown
         QGridLayout* g = grids[frameOf[i]];
         g->addWidget(mLabel[i], rows[frameOf[i]], 0);
         g->addWidget(edit, rows[frameOf[i]], 1);
@@ -78,7 +77,7 @@ frmQslNeuWindow::frmQslNeuWindow(QslNeuModel& model, QWidget* owner) : QDialog(o
     mLabel[QslNeuModel::Ln]->setVisible(lnVisible);
     mEdit[QslNeuModel::Ln]->setVisible(lnVisible);
     mFrame[1]->setVisible(mModel.extrasVisible());
-    // Tab order as the design lists it.
+    // Tab order of the fields, as the model lists it.
     QWidget* previous = nullptr;
     for (int i : QslNeuModel::TabOrder) {
         QWidget* w = i == QslNeuModel::Be ? static_cast<QWidget*>(mBe) : mEdit[i];
@@ -162,17 +161,14 @@ void frmQslNeuWindow::run()
         return;
     show();
     // Shown modeless: the event loop runs until an action ends the dialog.
-    QEventLoop loop;
-    mLoop = &loop;
-    loop.exec();
-    mLoop = nullptr;
+    mWait.run();
     hide();
 }
 
 void frmQslNeuWindow::endIfDone()
 {
-    if (mModel.tag != QLatin1String("0") && mLoop)
-        mLoop->quit();
+    if (mModel.tag != QLatin1String("0"))
+        mWait.end();
 }
 
 void frmQslNeuWindow::closeEvent(QCloseEvent* event)

@@ -1,10 +1,10 @@
 #pragma once
 #include "qlist/qslneu.h"
+#include "frame/qtmodal.h"
 
 #include <QDialog>
 #include <array>
 
-class QEventLoop;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -49,7 +49,7 @@ private:
     std::array<QGroupBox*, 2> mFrame{};
     QPushButton* mCmd = nullptr;
     QPushButton* mExit = nullptr;
-    QEventLoop* mLoop = nullptr;
+    ModalWait mWait;
 };
 
 // Answers "qslneu" questions with the dialog.

@@ -18,7 +18,6 @@
 #include "qlist/qslfile.h"
 #include "qlist/qslhead.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -430,7 +429,7 @@ void NeuDbInh()
 
     // One number: false ends the scan (cancel or end of the numbers).
     auto scanOne = [&](const QString& ln) {
-        QCoreApplication::processEvents();
+        box.yield();
         if (box.breakRequested())
             return false;
         const QString path = QslPfad(letter, ln);

@@ -59,8 +59,8 @@ bool KopfToRec(const QString& path, QString* errors)
 
     p.WorkStr[Slot::Line] = QslZeileLesen(file);
     bool ok = true;
-    // The database statements of the design could not carry a quote; the head
-    // keeps refusing it so files stay exchangeable with other installations.
+    // Older installations' database statements could not carry a quote; the head
+    // keeps refusing it so files stay exchangeable with them.
     if (line1.contains(u'\'') || p.WorkStr[Slot::Line].contains(u'\'')) {
         MsgBoxRes(QStringLiteral("113"), 0, p.LangNr, {QStringLiteral("'")});
         ok = false;

@@ -21,7 +21,7 @@ std::optional<QChar> headFieldKey(QChar c, bool& beep);
 
 class QslNeuModel {
 public:
-    // Field indexes, as the design numbers the rows.
+    // Field indexes; the window names its key labels by them ("EQSLKey<i>").
     enum Field { Typ = 0, Yk = 1, An = 2, Tec = 3, Code = 4, Anlage = 5, Be = 6, Ln = 7 };
     static constexpr int FieldCount = 8;
     static const std::array<const char*, FieldCount> Keys;       // "Typ", "Yk", ... "Ln"

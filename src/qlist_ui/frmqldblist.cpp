@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -324,18 +323,15 @@ void frmQldbListWindow::run()
     show();
     relayout();
     mGrid->setFocus();
-    QEventLoop loop;
-    mLoop = &loop;
     if (mModel.tag == QLatin1String("0"))
-        loop.exec();
-    mLoop = nullptr;
+        mWait.run();
     hide();
 }
 
 void frmQldbListWindow::endIfDone()
 {
-    if (mModel.tag != QLatin1String("0") && mLoop)
-        mLoop->quit();
+    if (mModel.tag != QLatin1String("0"))
+        mWait.end();
 }
 
 void frmQldbListWindow::closeEvent(QCloseEvent* event)

@@ -1,12 +1,12 @@
 #pragma once
 #include "qlist_ui/qldblist.h"
+#include "frame/qtmodal.h"
 
 #include <QDialog>
 #include <QMap>
 #include <array>
 
 class QAction;
-class QEventLoop;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -69,7 +69,7 @@ private:
     QMenu* mPredictionMenu = nullptr;
     QMenu* mResultMenu = nullptr;
     QMap<QString, QAction*> mActions;
-    QEventLoop* mLoop = nullptr;
+    ModalWait mWait;
     bool mSyncing = false;
     bool mLoaded = false;
 };

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -338,19 +337,16 @@ void frmQslEditWindow::run()
     mLine->setFocus();
     mModel.renewCaption();
     refresh();
-    QEventLoop loop;
-    mLoop = &loop;
     if (mModel.Tag == QLatin1String("0"))
-        loop.exec();
-    mLoop = nullptr;
+        mWait.run();
     hide();
 }
 
 void frmQslEditWindow::endIfDone()
 {
     if (mModel.Tag != QLatin1String("0")) {
-        if (mLoop)
-            mLoop->quit();
+        if (mWait.running())
+            mWait.end();
         else
             hide();
     }

@@ -1,11 +1,11 @@
 #pragma once
 #include "qlist_ui/qsledit.h"
+#include "frame/qtmodal.h"
 
 #include <QDialog>
 #include <QMap>
 
 class QAction;
-class QEventLoop;
 class QMenu;
 class QPushButton;
 class QTableWidget;
@@ -48,7 +48,7 @@ private:
     QTextEdit* mLine = nullptr;
     QMap<QString, QAction*> mActions;
     QMap<QString, QPushButton*> mButtons;
-    QEventLoop* mLoop = nullptr;
+    ModalWait mWait;
     bool mSyncing = false;
 };
 

@@ -406,7 +406,8 @@ void QldbList::Form_Resize(int rowsThatFit)
     if (RecCount < PageSize) {
         vsMax = 0;
     } else {
-        // Rounded half to even, as the design's conversion does.
+        // Rounded half to even, so that at an exact half the scroll range stays the
+        // one the list has always had.
         const double m = double(RecCount - PageSize + ScaleFak) / ScaleFak;
         double whole = std::floor(m);
         const double frac = m - whole;

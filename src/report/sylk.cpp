@@ -11,7 +11,8 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// The cursor is 16-bit as designed: a file beyond 32767 rows or columns overflows.
+// The cursor is 16-bit, the range of the row and column numbers in the file:
+// a file beyond 32767 rows or columns is refused rather than written wrong.
 int16_t moved(int16_t value, int by)
 {
     const int result = int(value) + by;

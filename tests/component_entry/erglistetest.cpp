@@ -98,7 +98,7 @@ TEST_F(ResultListing, EditionColumnTakesTheLastSevenOfAZeroAndTheEdition)
     prog().Cf = QStringLiteral("No1=YK/12345");
     ErgTabelle(QStringLiteral("1"));
     EXPECT_EQ(screenLines().value(5).mid(23, 9), QStringLiteral(" 012345 ") + QChar(179))
-        << "as designed, a short edition makes the column narrower";
+        << "a short edition makes the column narrower";
     ErgLf(-1, -1);
     prog().Cf = QStringLiteral("No1=YK/ABCDEFGH");
     ErgTabelle(QStringLiteral("1"));

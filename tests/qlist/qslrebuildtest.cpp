@@ -3,7 +3,6 @@
 #include "frame/restext.h"
 #include "qlist/qslcommands.h"
 
-#include <QTimer>
 
 namespace {
 
@@ -197,7 +196,7 @@ TEST_F(RebuildQslDatabase, CancelLeavesIndexOfNumbersBeforeAndShowsOutcomeAtOnce
     addFile(QStringLiteral("00000"), {QStringLiteral("Typ=ONE"), QStringLiteral("Be=")});
     addFile(QStringLiteral("00001"), {QStringLiteral("Typ=TWO"), QStringLiteral("Be=")});
     // The cancel button is pressed before the first number is read.
-    QTimer::singleShot(0, [this] { box.setBreak(true); });
+    box.onYield = [this] { box.setBreak(true); };
     NeuDbInh();
     EXPECT_EQ(rows(), 0);
     ASSERT_EQ(box.waited.size(), 3);

@@ -81,8 +81,8 @@ TEST_F(SylkFrame, CursorMaxComesFromRowsEndingWithAColumnMoveAndFromWrittenCells
     rows += SylkZeile("x", 1, 0, 9);
     writeFile(cells, rows.toLatin1());
     writeSylkFrame(result, head, cells, widths);
-    // Mended: the designed count would be 1 (rows ending in column 1 don't raise
-    // it), which leaves columns 2 and 3 outside the bounds.
+    // Counting only the rows' last columns would give 1 (rows ending in column 1
+    // don't raise it), which leaves columns 2 and 3 outside the bounds.
     EXPECT_TRUE(readFile(result).contains("B;Y3;X3;D0 0 25 9\r\n"));
 }
 
