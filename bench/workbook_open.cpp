@@ -6,7 +6,7 @@
 // opens those files instead.
 #include "frame/interaction.h"
 #include "frame/program.h"
-#include "frame/workbook.h"
+#include "workbook/workbook.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

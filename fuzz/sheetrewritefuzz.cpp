@@ -4,7 +4,7 @@
 // be well-formed, and a namespace-aware reading of it must find every written
 // cell once more, in the namespace of the row around it, with its text.
 #include "frame/program.h"
-#include "frame/workbook.h"
+#include "workbook/workbook.h"
 
 #include <QXmlStreamReader>
 

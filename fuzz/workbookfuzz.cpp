@@ -7,7 +7,7 @@
 // (parts left out take a plain default). Mutations of compressed bytes rarely
 // get past the checksums; this form lets them reach the XML readers.
 #include "frame/program.h"
-#include "frame/workbook.h"
+#include "workbook/workbook.h"
 
 #include <QBuffer>
 #include <quazip.h>

@@ -21,17 +21,22 @@ import tempfile
 # besides itself and frame/.
 ALLOWED = {
     "frame": set(),
-    "dialogue": set(),
+    "workbook": set(),
+    "position_line": set(),
+    "listing": set(),
+    "dialogue": {"listing"},
     "calculation": set(),
     "component_file": set(),
     "printing": set(),
     "resources": set(),
-    "qlist": {"component_file", "dialogue", "printing"},
-    "report": {"qlist", "calculation", "printing"},
-    "component_entry": {"dialogue", "calculation", "component_file"},
-    "prediction": {"calculation", "qlist", "component_file", "report", "printing", "dialogue", "component_entry"},
-    "component_editor": {"component_file", "component_entry", "prediction", "dialogue", "printing"},
-    "qlist_ui": {"qlist", "prediction", "component_entry", "dialogue", "printing"},
+    "qlist": {"component_file", "dialogue", "printing", "workbook", "position_line"},
+    "report": {"qlist", "calculation", "printing", "position_line", "listing"},
+    "component_entry": {"dialogue", "calculation", "component_file", "position_line", "listing"},
+    "prediction": {"calculation", "qlist", "component_file", "report", "printing", "dialogue", "component_entry",
+                   "workbook", "position_line", "listing"},
+    "component_editor": {"component_file", "component_entry", "prediction", "dialogue", "printing", "workbook"},
+    "qlist_ui": {"qlist", "prediction", "component_entry", "dialogue", "printing", "position_line"},
+    "main_window": set(),
 }
 ROOT = "app"  # the composition root uses every folder
 

@@ -1,7 +1,7 @@
 #include "app/procedures.h"
 #include "app/windows.h"
 #include "frame/errors.h"
-#include "frame/frmtarn.h"
+#include "main_window/frmtarn.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
 #include "frame/qtapplication.h"

@@ -8,7 +8,7 @@
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "frame/restext.h"
-#include "frame/workbook.h"
+#include "workbook/workbook.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
-#include "frame/listingfiles.h"
+#include "listing/listingfiles.h"
 
 #include <QFile>
 

@@ -5,7 +5,7 @@
 #include "frame/numbers.h"
 #include "frame/program.h"
 #include "frame/restext.h"
-#include "frame/listingfiles.h"
+#include "listing/listingfiles.h"
 
 namespace listing {
 

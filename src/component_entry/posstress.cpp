@@ -11,8 +11,8 @@
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "frame/restext.h"
-#include "frame/posline.h"
-#include "frame/listingfiles.h"
+#include "position_line/posline.h"
+#include "listing/listingfiles.h"
 
 namespace {
 

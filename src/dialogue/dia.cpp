@@ -2,7 +2,7 @@
 #include "frame/workslots.h"
 #include "dialogue/chapterfile.h"
 #include "frame/codepage.h"
-#include "frame/listingfiles.h"
+#include "listing/listingfiles.h"
 #include "frame/errors.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"

@@ -1,7 +1,7 @@
 #include "prediction/druckbtprog.h"
 #include "frame/codepage.h"
 #include "frame/errptnr.h"
-#include "frame/listingfiles.h"
+#include "listing/listingfiles.h"
 #include "frame/markers.h"
 #include "frame/program.h"
 #include "frame/restext.h"

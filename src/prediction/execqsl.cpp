@@ -16,7 +16,7 @@
 #include "frame/restext.h"
 #include "prediction/runparams.h"
 #include "prediction/workpass.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "qlist/qslaufloesen.h"
 
 #include <vector>

@@ -10,7 +10,7 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "prediction/workpass.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "qlist/qslaufloesen.h"
 #include "qlist/qslfile.h"
 #include "qlist/qslsuch.h"

@@ -12,7 +12,7 @@
 #include "prediction/specialratelist.h"
 #include "prediction/workpass.h"
 #include "report/reportstate.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "qlist/qslaufloesen.h"
 #include "qlist/qslsuch.h"
 

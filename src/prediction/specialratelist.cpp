@@ -1,7 +1,7 @@
 #include "prediction/specialratelist.h"
 #include "frame/program.h"
 #include "frame/valuecheck.h"
-#include "frame/workbook.h"
+#include "workbook/workbook.h"
 
 #include <QDir>
 

@@ -1,5 +1,5 @@
 #include "qlist/lesenslexcel.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
@@ -11,7 +11,7 @@
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "frame/restext.h"
-#include "frame/workbook.h"
+#include "workbook/workbook.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

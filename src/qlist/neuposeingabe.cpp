@@ -1,6 +1,6 @@
 #include "qlist/neuposeingabe.h"
 #include "dialogue/dia.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "frame/numbers.h"
 #include "frame/program.h"
 #include "frame/restext.h"

@@ -6,7 +6,7 @@
 #include "frame/program.h"
 #include "frame/workslots.h"
 #include "frame/restext.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "qlist/positionvalues.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "frame/paramstring.h"
 #include "frame/paths.h"
 #include "frame/program.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 
 #include <QDir>
 #include <QFileInfo>

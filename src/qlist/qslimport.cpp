@@ -11,7 +11,7 @@
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "frame/restext.h"
-#include "frame/workbook.h"
+#include "workbook/workbook.h"
 #include "qlist/lesenslexcel.h"
 #include "qlist/qldb.h"
 #include "qlist/qslaufloesen.h"

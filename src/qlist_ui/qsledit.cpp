@@ -18,7 +18,7 @@
 #include "prediction/prognoseqsl.h"
 #include "qlist/neuposeingabe.h"
 #include "qlist/pospruef.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "qlist/printqsl.h"
 #include "qlist/qldb.h"
 #include "qlist/qslcommands.h"

@@ -12,7 +12,7 @@
 #include "frame/program.h"
 #include "frame/restext.h"
 #include "printing/printjob.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "qlist/qslfile.h"
 #include "report/druckkopf.h"
 #include "report/fehlpos.h"

@@ -9,7 +9,7 @@
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "printing/printjob.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "qlist/qslfile.h"
 #include "report/pfui.h"
 #include "report/posfile.h"

@@ -9,7 +9,7 @@
 #include "frame/paths.h"
 #include "frame/program.h"
 #include "frame/restext.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "qlist/qslfile.h"
 #include "qlist/qslaufloesen.h"
 #include "report/listing.h"

@@ -11,7 +11,7 @@
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "printing/printjob.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "qlist/qslfile.h"
 #include "report/fehlpos.h"
 #include "report/posfile.h"

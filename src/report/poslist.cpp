@@ -6,7 +6,7 @@
 #include "frame/interaction.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "qlist/qslfile.h"
 #include "qlist/qslaufloesen.h"
 #include "report/reportstate.h"

@@ -6,7 +6,7 @@
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "printing/printjob.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "qlist/qslfile.h"
 #include "report/druckkopf.h"
 #include "report/paramtext.h"

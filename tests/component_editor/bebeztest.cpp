@@ -2,7 +2,7 @@
 #include "common/xlsxbuilder.h"
 #include "component_editor/bebez.h"
 #include "frame/restext.h"
-#include "frame/workbook.h"
+#include "workbook/workbook.h"
 
 namespace {
 

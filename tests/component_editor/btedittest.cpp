@@ -6,7 +6,7 @@
 #include "frame/editvar.h"
 #include "frame/itemnumber.h"
 #include "frame/markers.h"
-#include "frame/menutarn.h"
+#include "main_window/menutarn.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "frame/workslots.h"
 #include "component_file/awsedit.h"
 #include "frame/database.h"
-#include "frame/menutarn.h"
+#include "main_window/menutarn.h"
 #include "frame/restext.h"
 #include "common/testutil.h"
 

@@ -2,7 +2,7 @@
 #include "dialogue/beprogein.h"
 #include "dialogue/menutestutil.h"
 #include "frame/errptnr.h"
-#include "frame/menutarn.h"
+#include "main_window/menutarn.h"
 #include "frame/restext.h"
 
 #include <gtest/gtest.h>

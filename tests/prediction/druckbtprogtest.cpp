@@ -1,6 +1,6 @@
 #include "common/testutil.h"
 #include "frame/workslots.h"
-#include "frame/listingfiles.h"
+#include "listing/listingfiles.h"
 #include "frame/markers.h"
 #include "frame/program.h"
 #include "prediction/druckbtprog.h"

@@ -1,6 +1,6 @@
 #include "app/procedures.h"
 #include "common/testutil.h"
-#include "frame/frmtarn.h"
+#include "main_window/frmtarn.h"
 #include "frame/inifile.h"
 #include "frame/launcher.h"
 #include "frame/tarnstart.h"

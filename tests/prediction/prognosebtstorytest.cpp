@@ -4,7 +4,7 @@
 #include "dialogue/frmbeprogein.h"
 #include "common/widgets/windowtest.h"
 #include "dialogue/frmdia.h"
-#include "frame/frmtarn.h"
+#include "main_window/frmtarn.h"
 #include "frame/program.h"
 #include "frame/qtinteraction.h"
 #include "frame/tarnstart.h"

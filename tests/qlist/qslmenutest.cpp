@@ -1,7 +1,7 @@
 #include "app/procedures.h"
 #include "frame/workslots.h"
 #include "qldbtest.h"
-#include "frame/menutarn.h"
+#include "main_window/menutarn.h"
 #include "qlist/qslneu.h"
 #include "qlist_ui/qsledit.h"
 

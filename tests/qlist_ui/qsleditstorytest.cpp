@@ -1,7 +1,7 @@
 #include "app/procedures.h"
 #include "common/testutil.h"
 #include "frame/codepage.h"
-#include "frame/frmtarn.h"
+#include "main_window/frmtarn.h"
 #include "frame/paths.h"
 #include "frame/markers.h"
 #include "frame/tarnstart.h"

@@ -2,7 +2,7 @@
 #include "frame/workslots.h"
 #include "frame/paramstring.h"
 #include "printing/printjob.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "report/posfile.h"
 #include "report/poslist.h"
 #include "report/positionen.h"

@@ -2,7 +2,7 @@
 #include "frame/workslots.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "report/btgruppen.h"
 #include "report/druckqslprog.h"
 #include "report/pfui.h"

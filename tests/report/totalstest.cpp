@@ -1,7 +1,7 @@
 #include "frame/formatters.h"
 #include "frame/workslots.h"
 #include "frame/paramstring.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "report/poslist.h"
 #include "report/reportfixture.h"
 #include "report/totals.h"

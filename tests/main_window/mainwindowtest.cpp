@@ -1,8 +1,8 @@
 #include "app/procedures.h"
 #include "common/testutil.h"
-#include "frame/frmtarn.h"
+#include "main_window/frmtarn.h"
 #include "frame/launcher.h"
-#include "frame/menutarn.h"
+#include "main_window/menutarn.h"
 #include "frame/restext.h"
 #include "frame/tarnstart.h"
 

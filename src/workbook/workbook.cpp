@@ -1,5 +1,5 @@
-#include "frame/workbook.h"
-#include "frame/binaryworkbook.h"
+#include "workbook/workbook.h"
+#include "workbook/binaryworkbook.h"
 #include "frame/program.h"
 
 #include <QBuffer>

@@ -1,5 +1,5 @@
 #pragma once
-#include "frame/menutarn.h"
+#include "main_window/menutarn.h"
 
 #include <QMainWindow>
 #include <QMap>

@@ -1,4 +1,4 @@
-#include "frame/frmkonfiguration.h"
+#include "main_window/frmkonfiguration.h"
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
 #include "frame/interaction.h"

@@ -1,4 +1,4 @@
-#include "frame/listingfiles.h"
+#include "listing/listingfiles.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
 #include "frame/markers.h"

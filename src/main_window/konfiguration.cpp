@@ -1,4 +1,4 @@
-#include "frame/konfiguration.h"
+#include "main_window/konfiguration.h"
 #include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"

@@ -1,4 +1,4 @@
-#include "frame/menutarn.h"
+#include "main_window/menutarn.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/inifile.h"

@@ -1,6 +1,6 @@
 #include "common/testutil.h"
 #include "common/xlsbuilder.h"
-#include "frame/workbook.h"
+#include "workbook/workbook.h"
 
 #include <QBuffer>
 #include <QtEndian>

@@ -2,7 +2,7 @@
 #include "frame/workslots.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
-#include "frame/posline.h"
+#include "position_line/posline.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "frame/posline.h"
+#include "position_line/posline.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/paramstring.h"

@@ -2,7 +2,7 @@
 #include "frame/workslots.h"
 #include "frame/formatters.h"
 #include "frame/inifile.h"
-#include "frame/konfiguration.h"
+#include "main_window/konfiguration.h"
 #include "frame/launcher.h"
 #include "frame/paramstring.h"
 #include "frame/tarnstart.h"
@@ -146,7 +146,7 @@ TEST_F(KonfigTest, SaveChangesExactlyTheEditedKeys)
 } // namespace
 
 
-#include "frame/frmkonfiguration.h"
+#include "main_window/frmkonfiguration.h"
 
 #include <QComboBox>
 #include <QLineEdit>

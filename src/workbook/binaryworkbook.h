@@ -1,5 +1,5 @@
 #pragma once
-#include "frame/workbook.h"
+#include "workbook/workbook.h"
 
 #include <QByteArray>
 

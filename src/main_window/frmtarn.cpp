@@ -1,6 +1,6 @@
-#include "frame/frmtarn.h"
+#include "main_window/frmtarn.h"
 #include "frame/frminfo.h"
-#include "frame/frmkonfiguration.h"
+#include "main_window/frmkonfiguration.h"
 #include "frame/errptnr.h"
 #include "frame/interaction.h"
 #include "frame/program.h"

@@ -1,6 +1,6 @@
 #include "common/testutil.h"
 #include "common/xlsxbuilder.h"
-#include "frame/workbook.h"
+#include "workbook/workbook.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

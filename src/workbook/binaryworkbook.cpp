@@ -1,7 +1,7 @@
-#include "frame/binaryworkbook.h"
+#include "workbook/binaryworkbook.h"
 #include "frame/codepage.h"
 #include "frame/program.h"
-#include "frame/workbook.h"
+#include "workbook/workbook.h"
 
 #include <QtEndian>
 #include <cstring>

@@ -1,5 +1,5 @@
 #pragma once
-#include "frame/konfiguration.h"
+#include "main_window/konfiguration.h"
 
 #include <QDialog>
 #include <array>
