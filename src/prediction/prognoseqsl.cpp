@@ -142,94 +142,106 @@ struct RunFlags {
     bool weighting = false;
 };
 
-// The new-profile path: the parameters are asked in the dialogs and may be
-// stored as a profile. False when the user cancelled a dialog (the run then
-// goes to its closing).
-bool askNewProfile(const QString& progmodus, QString& name, RunFlags& flags)
+// The method the result file is written for, when it is written (it holds the
+// results of one method only). False when the user cancelled the choice.
+bool chooseFileMethod()
+{
+    Program& p = prog();
+    QString& gl = GlPar();
+    p.RunStr[RunSlot::Methods] = GetParam(gl, QStringLiteral("Norm"));
+    const QString& norm = p.RunStr[RunSlot::Methods];
+    std::array<bool, 4> marks{false, methodIn(norm, u'1'), methodIn(norm, u'3'), methodIn(norm, u'2')};
+    const int count = int(marks[1]) + int(marks[2]) + int(marks[3]);
+    int r = 0;
+    if (count >= 2) {
+        r = frmBEBez::NormWahl(marks);
+        if (r == -1)
+            return false;
+    } else {
+        for (int i = 1; i <= 3; ++i)
+            if (marks[i])
+                r = i;
+    }
+    // A method list without any method has nothing to store.
+    if (r != 0 || count >= 2)
+        gl += QStringLiteral(",Spnorm=") + QString::number(r);
+    return true;
+}
+
+// The parameters as the listing describes them, for a last look. False when
+// the user cancelled.
+bool reviewParameters(QString& ret)
+{
+    Program& p = prog();
+    ParamText(QStringLiteral("QC"), false, false);
+    DiaBTX(QString(), QStringLiteral("#7"), p.ErgZeilenC, ret);
+    p.WorkStr[Slot::Record] = emptyListRecord();
+    ErgLf(-1, 0);
+    return ret != Abbruch;
+}
+
+// Whether the run also computes the main path, when the output allows it.
+void askMainPath(RunFlags& flags)
+{
+    Program& p = prog();
+    QString& sy = SyPar();
+    const QString qpsp = GetParam(sy, QStringLiteral("Qpsp"));
+    if (!qpsp.isEmpty() && p.HwNwKonfig && !(qpsp.mid(2, 1) == QLatin1String("0") && qpsp.mid(6, 1) == QLatin1String("0")) &&
+        !maxOnly(sy)) {
+        if (MsgBoxRes(QStringLiteral("490"), Mb::YesNo | Mb::QuestionIcon, p.LangNr) == Mb::Yes) {
+            flags.mainPath = true;
+            sy += QStringLiteral(",HwNw=-1");
+        }
+    }
+}
+
+// Whether the norm rates come from the special failure-rate list. That list
+// holds norm rates only, so the other methods are dropped with it.
+void askSpecialList(RunFlags& flags)
 {
     Program& p = prog();
     const int lang = p.LangNr;
     QString& sy = SyPar();
     QString& gl = GlPar();
-
-    SetParam(sy, QStringLiteral("Pw"), QStringLiteral("ProQs"));
-    QString ret;
-    ParamWahl(ret, false);
-    if (ret == Abbruch)
-        return false;
-
-    const bool withFile = progmodus.contains(QLatin1String("newprofsp"));
-    if (withFile) {
-        // The result file holds the results of one method only.
-        p.RunStr[RunSlot::Methods] = GetParam(gl, QStringLiteral("Norm"));
-        const QString& norm = p.RunStr[RunSlot::Methods];
-        std::array<bool, 4> marks{false, methodIn(norm, u'1'), methodIn(norm, u'3'), methodIn(norm, u'2')};
-        const int count = int(marks[1]) + int(marks[2]) + int(marks[3]);
-        int r = 0;
-        if (count >= 2) {
-            r = frmBEBez::NormWahl(marks);
-            if (r == -1)
-                return false;
-        } else {
-            for (int i = 1; i <= 3; ++i)
-                if (marks[i])
-                    r = i;
-        }
-        // A method list without any method has nothing to store.
-        if (r != 0 || count >= 2)
-            gl += QStringLiteral(",Spnorm=") + QString::number(r);
+    if (MsgBoxRes(QStringLiteral("526"), Mb::YesNo | Mb::QuestionIcon, lang) != Mb::Yes)
+        return;
+    flags.specialList = true;
+    sy += QStringLiteral(",ARSoList=-1");
+    const QString norm = GetParam(gl, QStringLiteral("Norm"));
+    if (methodIn(norm, u'2') || methodIn(norm, u'3')) {
+        MsgBoxRes(QStringLiteral("528"), Mb::OKOnly | Mb::Information, lang);
+        SetParam(gl, QStringLiteral("Norm"), QStringLiteral("10000"));
+        SetParam(gl, QStringLiteral("Envm"), QString());
+        for (const char* k : {"Qk1m", "Qk2m", "Qk3m", "Qk4m", "Qk5m"})
+            SetParam(gl, QString::fromLatin1(k), QString());
+        if (readLeadingNumber(GetParam(gl, QStringLiteral("Spnorm"))) > 1)
+            SetParam(gl, QStringLiteral("Spnorm"), QStringLiteral("1"));
     }
+}
 
-    if (ret != QLatin1String("Standard")) {
-        // The parameters as the listing describes them, for a last look.
-        ParamText(QStringLiteral("QC"), false, false);
-        DiaBTX(QString(), QStringLiteral("#7"), p.ErgZeilenC, ret);
-        p.WorkStr[Slot::Record] = emptyListRecord();
-        ErgLf(-1, 0);
-        if (ret == Abbruch)
-            return false;
-    }
-
-    AusgabeWahl(ret, withFile);
-    if (ret == Abbruch)
-        return false;
-
-    const QString qpsp = GetParam(sy, QStringLiteral("Qpsp"));
-    if (!qpsp.isEmpty() && p.HwNwKonfig && !(qpsp.mid(2, 1) == QLatin1String("0") && qpsp.mid(6, 1) == QLatin1String("0")) &&
-        !maxOnly(sy)) {
-        if (MsgBoxRes(QStringLiteral("490"), Mb::YesNo | Mb::QuestionIcon, lang) == Mb::Yes) {
-            flags.mainPath = true;
-            sy += QStringLiteral(",HwNw=-1");
+// The options of the norm method: the special list and the weighting of norm rates.
+void askNormOptions(RunFlags& flags)
+{
+    Program& p = prog();
+    QString& sy = SyPar();
+    if (!methodIn(GetParam(GlPar(), QStringLiteral("Norm")), u'1'))
+        return;
+    if (p.SonderArKonfig)
+        askSpecialList(flags);
+    if (p.YkBewFaktor != 0) {
+        if (MsgBoxRes(QStringLiteral("527"), Mb::YesNo | Mb::QuestionIcon, p.LangNr,
+                      {plainNumber(p.YkBewFaktor, true)}) == Mb::Yes) {
+            flags.weighting = true;
+            sy += QStringLiteral(",ARBewert=-1");
         }
     }
+}
 
-    if (methodIn(GetParam(gl, QStringLiteral("Norm")), u'1')) {
-        if (p.SonderArKonfig) {
-            if (MsgBoxRes(QStringLiteral("526"), Mb::YesNo | Mb::QuestionIcon, lang) == Mb::Yes) {
-                flags.specialList = true;
-                sy += QStringLiteral(",ARSoList=-1");
-                const QString norm = GetParam(gl, QStringLiteral("Norm"));
-                if (methodIn(norm, u'2') || methodIn(norm, u'3')) {
-                    // The special list holds norm rates only.
-                    MsgBoxRes(QStringLiteral("528"), Mb::OKOnly | Mb::Information, lang);
-                    SetParam(gl, QStringLiteral("Norm"), QStringLiteral("10000"));
-                    SetParam(gl, QStringLiteral("Envm"), QString());
-                    for (const char* k : {"Qk1m", "Qk2m", "Qk3m", "Qk4m", "Qk5m"})
-                        SetParam(gl, QString::fromLatin1(k), QString());
-                    if (readLeadingNumber(GetParam(gl, QStringLiteral("Spnorm"))) > 1)
-                        SetParam(gl, QStringLiteral("Spnorm"), QStringLiteral("1"));
-                }
-            }
-        }
-        if (p.YkBewFaktor != 0) {
-            if (MsgBoxRes(QStringLiteral("527"), Mb::YesNo | Mb::QuestionIcon, lang,
-                          {plainNumber(p.YkBewFaktor, true)}) == Mb::Yes) {
-                flags.weighting = true;
-                sy += QStringLiteral(",ARBewert=-1");
-            }
-        }
-    }
-
+// The parameter strings without a leading separator, and the result file's mode.
+void tidyParameters(const QString& progmodus, bool withFile)
+{
+    QString& sy = SyPar();
+    QString& gl = GlPar();
     if (sy.startsWith(u','))
         sy.remove(0, 1);
     if (gl.startsWith(u','))
@@ -237,20 +249,53 @@ bool askNewProfile(const QString& progmodus, QString& name, RunFlags& flags)
     if (withFile)
         SetParam(sy, QStringLiteral("File"),
                  progmodus == QLatin1String("newprofspstd.ql") ? QStringLiteral("Std") : QStringLiteral("Wahl"));
+}
 
-    if (ret == QLatin1String("SPEICH")) {
-        name = frmProgProfil::SaveProfile();
-        if (name == Abbruch)
-            name.clear();
-        // Stored before the Q-list is asked: the profile stays even when the run
-        // is cancelled later.
-        if (!name.isEmpty() && !storeProfile(name, StoredProfile{gl, sy}))
-            ui().messageBox(QStringLiteral("profilsave"),
-                            txt("Das Prognose-Profil \"%1\" konnte nicht gespeichert werden.",
-                                "The prediction profile \"%1\" could not be stored.")
-                                .arg(name),
-                            Mb::OKOnly | Mb::Exclamation);
-    }
+// The parameters stored under a name the user gives. Stored before the Q-list
+// is asked: the profile stays even when the run is cancelled later.
+void saveNewProfile(QString& name)
+{
+    name = frmProgProfil::SaveProfile();
+    if (name == Abbruch)
+        name.clear();
+    if (!name.isEmpty() && !storeProfile(name, StoredProfile{GlPar(), SyPar()}))
+        ui().messageBox(QStringLiteral("profilsave"),
+                        txt("Das Prognose-Profil \"%1\" konnte nicht gespeichert werden.",
+                            "The prediction profile \"%1\" could not be stored.")
+                            .arg(name),
+                        Mb::OKOnly | Mb::Exclamation);
+}
+
+// The new-profile path: the parameters are asked in the dialogs and may be
+// stored as a profile. False when the user cancelled a dialog (the run then
+// goes to its closing).
+bool askNewProfile(const QString& progmodus, QString& name, RunFlags& flags)
+{
+    // 1. The parameters
+    SetParam(SyPar(), QStringLiteral("Pw"), QStringLiteral("ProQs"));
+    QString ret;
+    ParamWahl(ret, false);
+    if (ret == Abbruch)
+        return false;
+    // 2. The method of the result file
+    const bool withFile = progmodus.contains(QLatin1String("newprofsp"));
+    if (withFile && !chooseFileMethod())
+        return false;
+    // 3. A last look at the parameters
+    if (ret != QLatin1String("Standard") && !reviewParameters(ret))
+        return false;
+    // 4. The output
+    AusgabeWahl(ret, withFile);
+    if (ret == Abbruch)
+        return false;
+    // 5. Main path, special list, weighting
+    askMainPath(flags);
+    askNormOptions(flags);
+    // 6. Tidy parameter strings
+    tidyParameters(progmodus, withFile);
+    // 7. Store the profile when asked
+    if (ret == QLatin1String("SPEICH"))
+        saveNewProfile(name);
     return true;
 }
 
@@ -314,53 +359,60 @@ bool readStoredProfile(const QString& progmodus, QString& name, RunFlags& flags)
     return true;
 }
 
-bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, RunResources& res)
-{
-    Program& p = prog();
-    const int lang = p.LangNr;
-    QString& sy = SyPar();
-    QString& gl = GlPar();
-    sy.clear();
-    runPhases().clear();
-    // The system database is read-only during the run: every look-up is
-    // answered once and then from memory.
-    if (p.SystDb)
-        p.SystDb->setLookupCache(true);
-
-    QString name;
+// What the steps of a run share.
+struct PredictionRun {
+    QString name;  // the profile's name, shown in the progress window
     RunFlags flags;
-    if (isNewProfileMode(progmodus)) {
-        if (ADruck) {
-            // New profiles are asked in dialogs; without a person they cannot be made.
-            ui().messageBox(QStringLiteral("newprof"),
-                            txt("Neue Profile werden im Dialog erstellt; %1 ist hier nicht möglich.",
-                                "New profiles are made in dialogs; %1 is not possible here.")
-                                .arg(progmodus),
-                            Mb::OKOnly | Mb::Exclamation);
-            return false;
-        }
-        if (!askNewProfile(progmodus, name, flags))
-            return false;
-    } else if (!readStoredProfile(progmodus, name, flags)) {
-        return false;
-    }
-    // An archive that should keep this run but could not be opened at start:
-    // a batch job would end without its archive entry, so it does not run.
-    PrintState& ps = printState();
-    if (ADruck && !ps.archiveProblem.isEmpty() && ps.ArchivArt.contains(QLatin1String("PROGQL"))) {
-        ui().messageBox(QStringLiteral("archiv"),
-                        txt("Das Archiv in %1 ist nicht lesbar (%2); die Prognose wird nicht gerechnet.",
-                            "The archive in %1 cannot be read (%2); the prediction is not computed.")
-                            .arg(QDir::toNativeSeparators(nativePath(ps.ArchivDir)), ps.archiveProblem),
+    QString qpsp;  // what the result file holds
+    QString resDir;
+    QString ErgFile, ProgFehlFile;
+    bool autoName = false;  // the result file is named after the Q-list once it is known
+    bool resultFileWanted = false;
+    bool lean = false;
+    QString norm;
+    QString Lnr, head;
+    QStringList cycles;
+};
+
+// The run's parameters: asked as a new profile or read from a stored one.
+// False when the run does not go on.
+bool chooseProfile(const QString& progmodus, bool ADruck, PredictionRun& run)
+{
+    if (!isNewProfileMode(progmodus))
+        return readStoredProfile(progmodus, run.name, run.flags);
+    if (ADruck) {
+        // New profiles are asked in dialogs; without a person they cannot be made.
+        ui().messageBox(QStringLiteral("newprof"),
+                        txt("Neue Profile werden im Dialog erstellt; %1 ist hier nicht möglich.",
+                            "New profiles are made in dialogs; %1 is not possible here.")
+                            .arg(progmodus),
                         Mb::OKOnly | Mb::Exclamation);
         return false;
     }
-    bool mainPath = flags.mainPath;
-    bool specialList = flags.specialList;
-    bool weighting = flags.weighting;
-    const QString qpsp = GetParam(sy, QStringLiteral("Qpsp"));
+    return askNewProfile(progmodus, run.name, run.flags);
+}
 
-    // The Q-list.
+// An archive that should keep this run but could not be opened at start:
+// a batch job would end without its archive entry, so it does not run.
+bool archiveReady(bool ADruck)
+{
+    const PrintState& ps = printState();
+    if (!ADruck || ps.archiveProblem.isEmpty() || !ps.ArchivArt.contains(QLatin1String("PROGQL")))
+        return true;
+    ui().messageBox(QStringLiteral("archiv"),
+                    txt("Das Archiv in %1 ist nicht lesbar (%2); die Prognose wird nicht gerechnet.",
+                        "The archive in %1 cannot be read (%2); the prediction is not computed.")
+                        .arg(QDir::toNativeSeparators(nativePath(ps.ArchivDir)), ps.archiveProblem),
+                    Mb::OKOnly | Mb::Exclamation);
+    return false;
+}
+
+// The Q-list, from the job's description or asked on screen, entered in the
+// run's parameters. False when the user cancelled.
+bool chooseQsl(const QString& desc)
+{
+    Program& p = prog();
+    QString& sy = SyPar();
     QString crit[4]; // number, type, item number, user number
     if (desc.isEmpty()) {
         if (!askQsl(crit))
@@ -380,143 +432,220 @@ bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, R
     for (int i = 0; i < 4; ++i)
         if (!crit[i].isEmpty())
             sy += u',' + QString::fromLatin1(qkeys[i]) + u'=' + crit[i];
+    return true;
+}
 
-    // The result file.
-    const QString resDir = GetParam(p.Cf, QStringLiteral("ResDir"));
-    const QString file = GetParam(sy, QStringLiteral("File"));
-    QString ErgFile, ProgFehlFile;
-    bool autoName = false;
+// Where the result file goes: a fixed name, a name made later from the
+// Q-list, or a name the user chooses now. False when the user cancelled.
+bool chooseResultFile(bool ADruck, PredictionRun& run)
+{
+    Program& p = prog();
+    run.resDir = GetParam(p.Cf, QStringLiteral("ResDir"));
+    const QString file = GetParam(SyPar(), QStringLiteral("File"));
     if (file.isEmpty()) {
     } else if (file.size() > 4 && file.startsWith(QLatin1String("Std|"))) {
-        ErgFile = resDir + u'\\' + file.mid(4);
-        ProgFehlFile = ErgFile + QStringLiteral("_Fehl");
+        run.ErgFile = run.resDir + u'\\' + file.mid(4);
+        run.ProgFehlFile = run.ErgFile + QStringLiteral("_Fehl");
     } else if (ADruck || file == QLatin1String("Std")) {
-        autoName = true;
-        ErgFile = resDir;
+        run.autoName = true;
+        run.ErgFile = run.resDir;
     } else {
-        QString dir = resDir, chosen;
-        if (!WahlErgDatei(dir, ResText(QStringLiteral("299"), lang, true), QString(), chosen, 0))
+        QString dir = run.resDir, chosen;
+        if (!WahlErgDatei(dir, ResText(QStringLiteral("299"), p.LangNr, true), QString(), chosen, 0))
             return false;
-        ErgFile = dir;
+        run.ErgFile = dir;
     }
-
     // A result directory that is not there yet (a new installation) is made,
     // rather than computing the whole run and then failing to write its file.
-    if (!ErgFile.isEmpty())
-        QDir().mkpath(nativePath(resDir));
+    if (!run.ErgFile.isEmpty())
+        QDir().mkpath(nativePath(run.resDir));
+    return true;
+}
 
-    // Expansion and calculation.
+// The progress window, titled with the profile's name.
+void openProgress(const PredictionRun& run, RunResources& res)
+{
+    const int lang = prog().LangNr;
     InfoList& info = ui().infoList();
     QString title = ResText(QStringLiteral("214"), lang, true);
-    if (!name.isEmpty())
-        title += (lang == 2 ? QStringLiteral("          Profile:  ") : QStringLiteral("          Profil:  ")) + name;
+    if (!run.name.isEmpty())
+        title += (lang == 2 ? QStringLiteral("          Profile:  ") : QStringLiteral("          Profil:  ")) + run.name;
     info.Begin(title);
     res.infoOpen = true;
     info.Add(lang == 2 ? QStringLiteral("Expanding the Q-list") : QStringLiteral("Auflösen der Q-Liste"));
     info.Add(QString());
     info.Wait(2);
+}
 
+// The Q-list expanded into its positions. False when the expansion was
+// cancelled or the result file could not hold the positions.
+bool expandQsl(PredictionRun& run)
+{
+    Program& p = prog();
+    const QString& sy = SyPar();
     p.WorkStr[Slot::Qz] = GetParam(sy, QStringLiteral("Qz"));
     const QString qpdr = GetParam(sy, QStringLiteral("Qpdr"));
-    const QString norm = GetParam(gl, QStringLiteral("Norm"));
-    p.RunStr[RunSlot::Methods] = norm;
-    bool lean = qpdr == QLatin1String("00000070") && qpsp == QLatin1String("0000007");
+    run.norm = GetParam(GlPar(), QStringLiteral("Norm"));
+    p.RunStr[RunSlot::Methods] = run.norm;
+    run.lean = qpdr == QLatin1String("00000070") && run.qpsp == QLatin1String("0000007");
 
-    QString Lnr;
-    QStringList cycles;
     // Only a result file with the position table needs a row per position.
-    const bool resultFileWanted = qpsp != QLatin1String("0000000");
-    const bool positionRows = !ErgFile.isEmpty() && resultFileWanted && qpsp.mid(2, 1) == QLatin1String("3");
-    const QString head = ExecQslBtd(lean, Lnr, specialList, &cycles, [&](qint64 positions) {
+    run.resultFileWanted = run.qpsp != QLatin1String("0000000");
+    const bool positionRows =
+        !run.ErgFile.isEmpty() && run.resultFileWanted && run.qpsp.mid(2, 1) == QLatin1String("3");
+    run.head = ExecQslBtd(run.lean, run.Lnr, run.flags.specialList, &run.cycles, [&](qint64 positions) {
         return !positionRows || resultFileHolds(positions);
     });
-    if (head == Abbruch)
+    if (run.head == Abbruch)
         return false;
-    info.Add(QString(20, QChar(0x2500)));
+    ui().infoList().Add(QString(20, QChar(0x2500)));
+    return true;
+}
 
-    if (methodIn(norm, u'3')) {
-        try {
-            p.AwsDb = Database::open(joinDesignPath(p.WorkStr[Slot::AwsDir], QStringLiteral("ARAWS.sqlite")), true);
-            p.AwsDb->setLookupCache(true);
-        } catch (const DbError& e) {
-            // Without the user list the run cannot compute what was asked; the
-            // run ends, the program goes on.
-            MsgBoxRes(QStringLiteral("473"), Mb::OKOnly, lang,
-                      {QStringLiteral("  XHAP: PrognoseQsl !   "), QString::number(e.nativeCode()),
-                       AnsiToOem(e.message())});
-            return false;
-        }
-    }
-
-    if (ExecQsl(lean, mainPath, weighting) == Abbruch)
+// The user failure-rate list, when its method is computed. Without it the run
+// cannot compute what was asked; the run ends, the program goes on.
+bool openUserList(const QString& norm)
+{
+    Program& p = prog();
+    if (!methodIn(norm, u'3'))
+        return true;
+    try {
+        p.AwsDb = Database::open(joinDesignPath(p.WorkStr[Slot::AwsDir], QStringLiteral("ARAWS.sqlite")), true);
+        p.AwsDb->setLookupCache(true);
+    } catch (const DbError& e) {
+        MsgBoxRes(QStringLiteral("473"), Mb::OKOnly, p.LangNr,
+                  {QStringLiteral("  XHAP: PrognoseQsl !   "), QString::number(e.nativeCode()),
+                   AnsiToOem(e.message())});
         return false;
+    }
+    return true;
+}
 
-    // Output. A name is taken only for a file that will be written.
-    ReservedResultFile reserved;
-    if (autoName && !resultFileWanted) {
-        ErgFile.clear();
-    } else if (autoName) {
-        QString dir = resDir, fileName;
-        if (!WahlErgDatei(dir, Lnr, QStringLiteral(".slk"), fileName, 1))
-            return false;
-        ErgFile = dir;
-        reserved.nativeFile = nativePath(ErgFile);
-    }
-    const bool writesFile = !ErgFile.isEmpty() && resultFileWanted;
-    p.ErgLnr = Lnr;
+// The names under which the archive keeps the run's printout and result file.
+struct ArchiveNames {
+    QString archive, print, file;
+};
 
-    QString archiveBez, printBez, fileBez;
-    if (ps.ArchivAktiv) {
-        archiveBez = ArchivBez(head, QStringLiteral("PROGQL"), p.WorkStr[Slot::Qz], Lnr);
-        if (!archiveBez.isEmpty()) {
-            const QString& typ = ps.ProgTyp;
-            if (typ == QLatin1String("PRT") || typ == QLatin1String("PRT1"))
-                printBez = archiveBez;
-            else if (typ == QLatin1String("DAT1"))
-                (writesFile ? fileBez : printBez) = archiveBez;
-            else if (typ == QLatin1String("DAT"))
-                fileBez = archiveBez;
-        }
-    }
-    const bool archPage = !printBez.isEmpty();
-    bool onlyErrors = false;
-    {
-        PhaseScope phase(QStringLiteral("report"));
-        DruckQslProg(ADruck, ErgFile, ProgFehlFile, archPage, onlyErrors, specialList, weighting);
-    }
-    if (onlyErrors) {
-        archiveBez.clear();
-        printBez.clear();
-        fileBez.clear();
-    }
-    // A result file that should have been written and was not (the report said
-    // why) fails the run, even though the printout goes on.
-    const bool fileMissing = writesFile && !onlyErrors && QFileInfo(nativePath(ErgFile)).size() == 0;
-    p.AwsDb.reset();
-    info.Finish();
-    res.infoOpen = false;
+ArchiveNames archiveNames(const PredictionRun& run, bool writesFile)
+{
+    const PrintState& ps = printState();
+    ArchiveNames names;
+    if (!ps.ArchivAktiv)
+        return names;
+    names.archive = ArchivBez(run.head, QStringLiteral("PROGQL"), prog().WorkStr[Slot::Qz], run.Lnr);
+    if (names.archive.isEmpty())
+        return names;
+    const QString& typ = ps.ProgTyp;
+    if (typ == QLatin1String("PRT") || typ == QLatin1String("PRT1"))
+        names.print = names.archive;
+    else if (typ == QLatin1String("DAT1"))
+        (writesFile ? names.file : names.print) = names.archive;
+    else if (typ == QLatin1String("DAT"))
+        names.file = names.archive;
+    return names;
+}
 
-    // Closing.
+// The printout closed (as PDF or on paper) and the result file archived.
+void closeOutput(const PredictionRun& run, ArchiveNames& names, bool ADruck, RunResources& res)
+{
+    const PrintState& ps = printState();
     res.jobOpen = false;
     {
         PhaseScope phase(QStringLiteral("PDF"));
-        PrAusgabe(printBez, ADruck ? 1 : 0);
+        PrAusgabe(names.print, ADruck ? 1 : 0);
     }
-    if (!archiveBez.isEmpty()) {
-        if ((ps.ProgTyp == QLatin1String("PRT1") && printBez == Abbruch && !ErgFile.isEmpty()) || mainPath)
-            fileBez = archiveBez;
-        // A profile may ask for the main path without a result file; there is
-        // then nothing to store.
-        if (!fileBez.isEmpty() && !ErgFile.isEmpty() && Exist(ErgFile)) {
-            PhaseScope phase(QStringLiteral("archive"));
-            ArchivSpeichern(fileBez, ErgFile, QStringLiteral("slk"));
-        }
+    if (names.archive.isEmpty())
+        return;
+    if ((ps.ProgTyp == QLatin1String("PRT1") && names.print == Abbruch && !run.ErgFile.isEmpty()) ||
+        run.flags.mainPath)
+        names.file = names.archive;
+    // A profile may ask for the main path without a result file; there is
+    // then nothing to store.
+    if (!names.file.isEmpty() && !run.ErgFile.isEmpty() && Exist(run.ErgFile)) {
+        PhaseScope phase(QStringLiteral("archive"));
+        ArchivSpeichern(names.file, run.ErgFile, QStringLiteral("slk"));
     }
+}
+
+// The report, the result file and the archive copies. False when the run
+// did not give a complete result.
+bool writeOutput(PredictionRun& run, bool ADruck, RunResources& res)
+{
+    Program& p = prog();
+    // A name is taken only for a file that will be written.
+    ReservedResultFile reserved;
+    if (run.autoName && !run.resultFileWanted) {
+        run.ErgFile.clear();
+    } else if (run.autoName) {
+        QString dir = run.resDir, fileName;
+        if (!WahlErgDatei(dir, run.Lnr, QStringLiteral(".slk"), fileName, 1))
+            return false;
+        run.ErgFile = dir;
+        reserved.nativeFile = nativePath(run.ErgFile);
+    }
+    const bool writesFile = !run.ErgFile.isEmpty() && run.resultFileWanted;
+    p.ErgLnr = run.Lnr;
+
+    ArchiveNames names = archiveNames(run, writesFile);
+    bool onlyErrors = false;
+    {
+        PhaseScope phase(QStringLiteral("report"));
+        DruckQslProg(ADruck, run.ErgFile, run.ProgFehlFile, !names.print.isEmpty(), onlyErrors,
+                     run.flags.specialList, run.flags.weighting);
+    }
+    if (onlyErrors)
+        names = {};
+    // A result file that should have been written and was not (the report said
+    // why) fails the run, even though the printout goes on.
+    const bool fileMissing = writesFile && !onlyErrors && QFileInfo(nativePath(run.ErgFile)).size() == 0;
+    p.AwsDb.reset();
+    ui().infoList().Finish();
+    res.infoOpen = false;
+
+    closeOutput(run, names, ADruck, res);
     // A Q-list that contains itself gives a result without the positions of
     // that circle: it is printed with its error list, but the run is not a
     // complete one (a batch job stays and says so in its exit status). So is a
     // run whose printout, PDF or archive copy could not be written.
-    return cycles.isEmpty() && !fileMissing && !ps.outputFailed;
+    return run.cycles.isEmpty() && !fileMissing && !printState().outputFailed;
+}
+
+bool runPrediction(const QString& desc, const QString& progmodus, bool ADruck, RunResources& res)
+{
+    Program& p = prog();
+    PredictionRun run;
+    // 1. A fresh run: the system database is read-only during the run, so
+    // every look-up is answered once and then from memory.
+    SyPar().clear();
+    runPhases().clear();
+    if (p.SystDb)
+        p.SystDb->setLookupCache(true);
+    // 2. The parameters, from the dialogs or a stored profile
+    if (!chooseProfile(progmodus, ADruck, run))
+        return false;
+    // 3. A batch job needs its archive
+    if (!archiveReady(ADruck))
+        return false;
+    run.qpsp = GetParam(SyPar(), QStringLiteral("Qpsp"));
+    // 4. The Q-list
+    if (!chooseQsl(desc))
+        return false;
+    // 5. The result file
+    if (!chooseResultFile(ADruck, run))
+        return false;
+    // 6. The progress window
+    openProgress(run, res);
+    // 7. Expansion
+    if (!expandQsl(run))
+        return false;
+    // 8. The user failure-rate list
+    if (!openUserList(run.norm))
+        return false;
+    // 9. Calculation
+    if (ExecQsl(run.lean, run.flags.mainPath, run.flags.weighting) == Abbruch)
+        return false;
+    // 10. Report, result file, archive
+    return writeOutput(run, ADruck, res);
 }
 
 } // namespace

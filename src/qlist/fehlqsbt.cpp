@@ -243,17 +243,199 @@ private:
     QString mNumber;
 };
 
+// What the check of the positions finds.
+struct CheckTally {
+    std::vector<Entry> entries;
+    QString head;
+    bool subLists = false, components = false, faultySubLists = false, faultyComponents = false;
+};
+
+// What the check of one position gives.
+enum class Check { Fine, Fault, Unreadable };
+
+// A position line with a count: only such lines are parts of the list.
+bool isCountedPosition(const QString& line)
+{
+    return line.contains(QLatin1String("Stck=")) && readLeadingNumber(GetParam(line, QStringLiteral("Stck"))) > -1;
+}
+
+// The position's designation (type, item number or user number) and its
+// comment; the comment is cut from the line and the identity left in the
+// work string. kind is the look-up kind of the designation.
+Entry identifyPosition(QString& line, int& kind)
+{
+    QString& identity = prog().WorkStr[Slot::Ident];
+    Entry e;
+    if (const qsizetype bang = line.indexOf(u'!'); bang >= 0) {
+        e.note = line.mid(bang, 30).section(EndeZeichen, 0, 0);
+        line.truncate(bang);
+    }
+    const qsizetype s = line.indexOf(QLatin1String(",S,"));
+    identity = s >= 0 ? line.left(s) : line;
+    kind = 2;
+    e.key = QStringLiteral("Typ");
+    e.designation = GetParam(identity, e.key);
+    if (e.designation.isEmpty()) {
+        kind = 7;
+        e.key = QStringLiteral("Yk");
+        e.designation = GetParam(identity, e.key);
+    }
+    if (e.designation.isEmpty()) {
+        kind = 4;
+        e.key = QStringLiteral("An");
+        e.designation = GetParam(identity, e.key);
+    }
+    return e;
+}
+
+// A sub-Q-list position: a malformed item number, a list not in the database,
+// or a list found at another stand is a fault.
+Check checkSubList(Entry& e, int kind, CheckTally& t)
+{
+    prog().WorkStr[Slot::Ident].clear();
+    e.kind = QStringLiteral("QL");
+    t.subLists = true;
+    bool fault = false;
+    QString yk, stand;
+    if (kind == 7)
+        YkNorm(e.designation, yk, stand);
+    if (kind == 7 && isItemNumberError(yk)) {
+        e.message = msg(495);
+        e.note = QStringLiteral("Fehler");
+        fault = true;
+    } else {
+        SuchLnResult r;
+        if (!e.designation.isEmpty())
+            r = findSubList(kind, e.designation);
+        if (r.found.isEmpty() || r.found == QLatin1String("ERROR")) {
+            e.message = msg(496);
+            fault = true;
+        } else if (!r.standNote.isEmpty()) {
+            e.message = msg(497);
+            e.shown = r.shown;
+            e.note = QStringLiteral("Stand");
+            fault = true;
+        }
+    }
+    t.faultySubLists = t.faultySubLists || fault;
+    return fault ? Check::Fault : Check::Fine;
+}
+
+// A component position: a malformed item number or a component the component
+// file lacks is a fault. Unreadable when the component file cannot be read.
+Check checkComponent(Entry& e, int searchKind, CheckTally& t)
+{
+    e.kind = QStringLiteral("BE");
+    t.components = true;
+    QString blockFile, blockText, record;
+    const QString sl = GetParam(prog().WorkStr[Slot::Ident], QStringLiteral("Sl"));
+    const int found = SuchBtTsa(searchKind, blockFile, blockText, record);
+    if (found == 0 || found == -2)
+        return Check::Unreadable;
+    bool fault = false;
+    if (record == QLatin1String("FehlerYk")) {
+        e.message = msg(495);
+        e.note = QStringLiteral("Fehler");
+        fault = true;
+    } else if (record.isEmpty()) {
+        e.message = msg(496);
+        e.shown = sl;
+        fault = true;
+    }
+    t.faultyComponents = t.faultyComponents || fault;
+    return fault ? Check::Fault : Check::Fine;
+}
+
+// A faulty position shown in the progress window and kept for the list.
+void addFault(CheckTally& t, const Entry& e, int index)
+{
+    ui().infoList().Add(QStringLiteral("Pos.: ") + QString::number(index + 1) + QStringLiteral(",  ") + e.designation +
+                        QString(8, u' ') + e.kind + u' ' + e.message);
+    if (int(t.entries.size()) >= kMaxEntries)
+        throw TarnError(QStringLiteral("Subscript out of range: more than %1 faulty positions").arg(kMaxEntries),
+                        ErrNo::SubscriptOutOfRange);
+    t.entries.push_back(e);
+}
+
+// Every position of the list checked. False when the component file could not
+// be read (the progress window and the source are then closed).
+bool checkPositions(LineSource& source, CheckTally& t)
+{
+    Program& p = prog();
+    const int searchKind = p.BexDir.isEmpty() ? 1 : 0;
+    InfoList& list = ui().infoList();
+    QString& line = p.WorkStr[Slot::Line];
+    for (int i = 0; source.next(line); ++i) {
+        if (i == 0) {
+            t.head = headDesignation(line);
+            list.Add(t.head);
+            list.Add(QString(20, u'_'));
+            continue;
+        }
+        if (!isCountedPosition(line))
+            continue;
+        int kind = 2;
+        Entry e = identifyPosition(line, kind);
+        const Check c = !GetParam(line, QStringLiteral("Qm")).isEmpty() ? checkSubList(e, kind, t)
+                                                                         : checkComponent(e, searchKind, t);
+        if (c == Check::Unreadable) {
+            // The component file cannot be read: a list now would be wrong.
+            list.Finish();
+            source.finish();
+            return false;
+        }
+        if (c == Check::Fault)
+            addFault(t, e, i);
+    }
+    return true;
+}
+
+// The progress window shows what the check found, kind by kind.
+void showSummary(const CheckTally& t)
+{
+    InfoList& list = ui().infoList();
+    list.Clear();
+    list.Add(t.head);
+    if (t.subLists)
+        list.Add(msg(t.faultySubLists ? 500 : 502));
+    if (t.components)
+        list.Add(msg(t.faultyComponents ? 499 : 501));
+    else if (!t.subLists)
+        list.Add(msg(499));
+}
+
+// The fault list printed or written to a text file, when there are faults.
+void reportFaults(CheckTally& t, const QString& number, const QString& listTitle, bool MDruck, bool ADruck)
+{
+    InfoList& list = ui().infoList();
+    if (t.entries.empty()) {
+        if (ADruck)
+            list.Finish();
+        else
+            list.Wait(0, true);
+        return;
+    }
+    FaultList faults(std::move(t.entries), t.head, number);
+    if (MDruck) {
+        faults.print(ADruck);
+        return;
+    }
+    faults.write(listTitle);
+    list.Finish();
+}
+
 bool checkQsl(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck)
 {
     Program& p = prog();
+    // 1. The editor's list marked as checked by a batch job; the component
+    // file and the print job started
     if (ADruck && p.QslEdit)
         p.QslEdit->setTag(QStringLiteral("1"));
     if (!InitBtDatei())
         return false;
     if (MDruck && !PrInit())
         return false;
-    const int searchKind = p.BexDir.isEmpty() ? 1 : 0;
-
+    // 2. The lines' source and the progress window
     if (QslLesen)
         LnFehl = (QStringLiteral("00000") + LnFehl).right(5);
     const QString Qz = p.WorkStr[Slot::Qz];
@@ -261,129 +443,16 @@ bool checkQsl(QString& LnFehl, bool MDruck, bool QslLesen, bool ADruck)
     const QString number = LnKurz(LnFehl);
     const QString listTitle = QStringLiteral("TARN ") + GetParam(p.Cf, QStringLiteral("Vers")) + QStringLiteral("  ") +
                               msg(441) + Qz + u' ' + number;
-    InfoList& list = ui().infoList();
-    list.Begin(listTitle);
-
-    std::vector<Entry> entries;
-    QString head;
-    bool subLists = false, components = false, faultySubLists = false, faultyComponents = false;
-    QString& line = p.WorkStr[Slot::Line];
-    QString& identity = p.WorkStr[Slot::Ident];
-    for (int i = 0; source.next(line); ++i) {
-        if (i == 0) {
-            head = headDesignation(line);
-            list.Add(head);
-            list.Add(QString(20, u'_'));
-            continue;
-        }
-        if (!line.contains(QLatin1String("Stck=")) ||
-            !(readLeadingNumber(GetParam(line, QStringLiteral("Stck"))) > -1))
-            continue;
-        Entry e;
-        if (const qsizetype bang = line.indexOf(u'!'); bang >= 0) {
-            e.note = line.mid(bang, 30).section(EndeZeichen, 0, 0);
-            line.truncate(bang);
-        }
-        const qsizetype s = line.indexOf(QLatin1String(",S,"));
-        identity = s >= 0 ? line.left(s) : line;
-        int kind = 2;
-        e.key = QStringLiteral("Typ");
-        e.designation = GetParam(identity, e.key);
-        if (e.designation.isEmpty()) {
-            kind = 7;
-            e.key = QStringLiteral("Yk");
-            e.designation = GetParam(identity, e.key);
-        }
-        if (e.designation.isEmpty()) {
-            kind = 4;
-            e.key = QStringLiteral("An");
-            e.designation = GetParam(identity, e.key);
-        }
-
-        bool fault = false;
-        if (!GetParam(line, QStringLiteral("Qm")).isEmpty()) {
-            identity.clear();
-            e.kind = QStringLiteral("QL");
-            subLists = true;
-            QString yk, stand;
-            if (kind == 7)
-                YkNorm(e.designation, yk, stand);
-            if (kind == 7 && isItemNumberError(yk)) {
-                e.message = msg(495);
-                e.note = QStringLiteral("Fehler");
-                fault = true;
-            } else {
-                SuchLnResult r;
-                if (!e.designation.isEmpty())
-                    r = findSubList(kind, e.designation);
-                if (r.found.isEmpty() || r.found == QLatin1String("ERROR")) {
-                    e.message = msg(496);
-                    fault = true;
-                } else if (!r.standNote.isEmpty()) {
-                    e.message = msg(497);
-                    e.shown = r.shown;
-                    e.note = QStringLiteral("Stand");
-                    fault = true;
-                }
-            }
-            faultySubLists = faultySubLists || fault;
-        } else {
-            e.kind = QStringLiteral("BE");
-            components = true;
-            QString blockFile, blockText, record;
-            const QString sl = GetParam(identity, QStringLiteral("Sl"));
-            const int found = SuchBtTsa(searchKind, blockFile, blockText, record);
-            if (found == 0 || found == -2) {
-                // The component file cannot be read: a list now would be wrong.
-                list.Finish();
-                source.finish();
-                return false;
-            }
-            if (record == QLatin1String("FehlerYk")) {
-                e.message = msg(495);
-                e.note = QStringLiteral("Fehler");
-                fault = true;
-            } else if (record.isEmpty()) {
-                e.message = msg(496);
-                e.shown = sl;
-                fault = true;
-            }
-            faultyComponents = faultyComponents || fault;
-        }
-        if (!fault)
-            continue;
-        list.Add(QStringLiteral("Pos.: ") + QString::number(i + 1) + QStringLiteral(",  ") + e.designation +
-                 QString(8, u' ') + e.kind + u' ' + e.message);
-        if (int(entries.size()) >= kMaxEntries)
-            throw TarnError(QStringLiteral("Subscript out of range: more than %1 faulty positions").arg(kMaxEntries),
-                            ErrNo::SubscriptOutOfRange);
-        entries.push_back(e);
-    }
-
-    list.Clear();
-    list.Add(head);
-    if (subLists)
-        list.Add(msg(faultySubLists ? 500 : 502));
-    if (components)
-        list.Add(msg(faultyComponents ? 499 : 501));
-    else if (!subLists)
-        list.Add(msg(499));
+    ui().infoList().Begin(listTitle);
+    // 3. Every position checked
+    CheckTally tally;
+    if (!checkPositions(source, tally))
+        return false;
+    // 4. What was found, in the progress window
+    showSummary(tally);
     source.finish();
-
-    if (entries.empty()) {
-        if (ADruck)
-            list.Finish();
-        else
-            list.Wait(0, true);
-        return true;
-    }
-    FaultList faults(std::move(entries), head, number);
-    if (MDruck) {
-        faults.print(ADruck);
-        return true;
-    }
-    faults.write(listTitle);
-    list.Finish();
+    // 5. The fault list
+    reportFaults(tally, number, listTitle, MDruck, ADruck);
     return true;
 }
 

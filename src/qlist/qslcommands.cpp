@@ -394,6 +394,121 @@ bool removeIfThere(const QString& designPath)
     return !QFileInfo::exists(native) || QFile::remove(native);
 }
 
+// The old database removed with its side files. False when another program
+// holds it or it cannot be removed (the user was told).
+bool removeOldDatabase(const QString& dbFile)
+{
+    if (databaseInUse(dbFile) || !removeIfThere(dbFile)) {
+        MsgBoxRes(QStringLiteral("284"), 0, prog().LangNr);
+        return false;
+    }
+    for (const char* side : {"-journal", "-wal", "-shm"})
+        removeIfThere(dbFile + QString::fromLatin1(side));
+    return true;
+}
+
+// What the scan of the numbers shares.
+struct RebuildScan {
+    QString letter;
+    int slot = 0;
+    InfoBox& box;
+    RebuildReport& errors;
+    RebuildReport& duplicates;
+    QString lastRead;
+};
+
+// One number entered in the database, from its file's head or as free. False
+// ends the scan (cancel or end of the numbers).
+bool scanNumber(RebuildScan& s, const QString& ln)
+{
+    auto& rec = prog().QslRec;
+    s.box.yield();
+    if (s.box.breakRequested())
+        return false;
+    const QString path = QslPfad(s.letter, ln);
+    const QString status = QslDateiStatus(path);
+    if (status == QLatin1String("FEHL"))
+        return false;
+    if (status == QLatin1String("LEER") || status == QLatin1String("FREI")) {
+        RecLeeren(QStringLiteral("Del"), rec);
+        rec[1] = ln;
+        rec[2] = QStringLiteral("*");
+    } else {
+        QString faults;
+        KopfToRec(path, &faults);
+        if (!faults.isEmpty())
+            s.errors.add(faults);
+    }
+    if (NewRec_Db(s.slot) == -1)
+        s.duplicates.add(duplicateLine(rec));
+    s.lastRead = ln;
+    return true;
+}
+
+// How the scan goes on after a number.
+enum class ScanStep { Next, End, Leave };
+
+// One number, repeated or skipped as the error handler's answer says. Leave
+// when the user ended the rebuild there; what it opened is closed then.
+ScanStep scanWithRetry(RebuildScan& s, const QString& ln, OpenQlDb& db, ShownBox& shown)
+{
+    for (int attempt = 0;; ++attempt) {
+        try {
+            return scanNumber(s, ln) ? ScanStep::Next : ScanStep::End;
+        } catch (const ProgramEndRequested&) {
+            throw; // not a failure of this number: the program ends
+        } catch (const std::exception& e) {
+            const int answer = ErrPtnr::OnError(QStringLiteral("EQSL"), QStringLiteral("NeuDbInh"), e);
+            if (answer == 0 && attempt < 3)
+                continue; // repeat this number
+            if (answer == 1)
+                return ScanStep::Next;
+            db.close();
+            s.errors.close();
+            s.duplicates.close();
+            shown.finish();
+            if (answer == 3)
+                throw ProgramEndRequested();
+            return ScanStep::Leave;
+        }
+    }
+}
+
+// Every number of the letter, counted by hundreds. False when the user ended
+// the rebuild.
+bool scanAllNumbers(RebuildScan& s, OpenQlDb& db, ShownBox& shown)
+{
+    bool scanning = true;
+    for (int d1 = 0; d1 <= 9 && scanning; ++d1) {
+        for (int d23 = 0; d23 <= 99 && scanning; ++d23) {
+            const QString hundred = QString::number(d1) + QString::number(d23).rightJustified(2, u'0');
+            s.box.Counter(QStringLiteral("Qsl-Nr.:  ") + hundred + QStringLiteral("00"));
+            for (int d45 = 0; d45 <= 99 && scanning; ++d45) {
+                const QString ln = hundred + QString::number(d45).rightJustified(2, u'0');
+                const ScanStep step = scanWithRetry(s, ln, db, shown);
+                if (step == ScanStep::Leave)
+                    return false;
+                scanning = step == ScanStep::Next;
+            }
+        }
+    }
+    return true;
+}
+
+// The end of the rebuild: the last number read and the reports written.
+void showRebuildEnd(const RebuildScan& s)
+{
+    const int lang = prog().LangNr;
+    s.box.setMsg(ResText(QStringLiteral("6"), lang, true, {s.letter, s.lastRead}));
+    s.box.Counter(QString());
+    s.box.setBreakCaption(ResStr(1500, 0, lang));
+    if (s.errors.begun())
+        s.box.setMsg1(ResText(QStringLiteral("552"), lang, true, oemArgs({s.errors.name()})));
+    if (s.duplicates.begun())
+        s.box.Counter(ResText(QStringLiteral("161"), lang, true, oemArgs({s.duplicates.name()})));
+    s.box.waitForBreak();
+}
+
 } // namespace
 
 void NeuDbInh()
@@ -403,102 +518,29 @@ void NeuDbInh()
     const QString letter = currentLetter();
     const QString folder = currentFolder();
     const QString dbFile = folder + QStringLiteral("\\qldb.sqlite");
-
-    if (databaseInUse(dbFile) || !removeIfThere(dbFile)) {
-        MsgBoxRes(QStringLiteral("284"), 0, p.LangNr);
+    // 1. A new, empty database in place of the old one
+    if (!removeOldDatabase(dbFile))
         return;
-    }
-    for (const char* side : {"-journal", "-wal", "-shm"})
-        removeIfThere(dbFile + QString::fromLatin1(side));
     Create_Db(folder);
     OpenQlDb db(folder, 0, true);
     if (!db)
         return;
-    const int slot = db.slot();
-
+    // 2. The progress box
     InfoBox& box = ui().infoBox();
     ShownBox shown(box);
     box.Begin(QString(), ResText(QStringLiteral("168"), p.LangNr, true, {letter}));
     box.EnableBreak(true);
     box.setMsg1(ResText(QStringLiteral("169"), p.LangNr, true));
-
+    // 3. Every number scanned into the database, faults and duplicates reported
     RebuildReport errors(QslRebuildErrorLog, {548, 549, 550, 551});
     RebuildReport duplicates(QslRebuildDuplicateLog, {477, 478, 479, 480});
-    QString lastRead;
-    auto& rec = p.QslRec;
-
-    // One number: false ends the scan (cancel or end of the numbers).
-    auto scanOne = [&](const QString& ln) {
-        box.yield();
-        if (box.breakRequested())
-            return false;
-        const QString path = QslPfad(letter, ln);
-        const QString status = QslDateiStatus(path);
-        if (status == QLatin1String("FEHL"))
-            return false;
-        if (status == QLatin1String("LEER") || status == QLatin1String("FREI")) {
-            RecLeeren(QStringLiteral("Del"), rec);
-            rec[1] = ln;
-            rec[2] = QStringLiteral("*");
-        } else {
-            QString faults;
-            KopfToRec(path, &faults);
-            if (!faults.isEmpty())
-                errors.add(faults);
-        }
-        if (NewRec_Db(slot) == -1)
-            duplicates.add(duplicateLine(rec));
-        lastRead = ln;
-        return true;
-    };
-
-    bool leave = false;
-    bool scanning = true;
-    for (int d1 = 0; d1 <= 9 && scanning; ++d1) {
-        for (int d23 = 0; d23 <= 99 && scanning; ++d23) {
-            const QString hundred = QString::number(d1) + QString::number(d23).rightJustified(2, u'0');
-            box.Counter(QStringLiteral("Qsl-Nr.:  ") + hundred + QStringLiteral("00"));
-            for (int d45 = 0; d45 <= 99 && scanning; ++d45) {
-                const QString ln = hundred + QString::number(d45).rightJustified(2, u'0');
-                for (int attempt = 0;; ++attempt) {
-                    try {
-                        scanning = scanOne(ln);
-                        break;
-                    } catch (const ProgramEndRequested&) {
-                        throw; // not a failure of this number: the program ends
-                    } catch (const std::exception& e) {
-                        const int answer = ErrPtnr::OnError(QStringLiteral("EQSL"), QStringLiteral("NeuDbInh"), e);
-                        if (answer == 0 && attempt < 3)
-                            continue; // repeat this number
-                        if (answer == 1)
-                            break; // go on with the next number
-                        db.close();
-                        errors.close();
-                        duplicates.close();
-                        shown.finish();
-                        if (answer == 3)
-                            throw ProgramEndRequested();
-                        leave = true;
-                        break;
-                    }
-                }
-                if (leave)
-                    return;
-            }
-        }
-    }
-
+    RebuildScan scan{letter, db.slot(), box, errors, duplicates, QString()};
+    if (!scanAllNumbers(scan, db, shown))
+        return;
+    // 4. Closed, and the end shown until the user leaves it
     db.close();
     errors.close();
     duplicates.close();
-
-    box.setMsg(ResText(QStringLiteral("6"), p.LangNr, true, {letter, lastRead}));
-    box.Counter(QString());
-    box.setBreakCaption(ResStr(1500, 0, p.LangNr));
-    if (errors.begun())
-        box.setMsg1(ResText(QStringLiteral("552"), p.LangNr, true, oemArgs({errors.name()})));
-    if (duplicates.begun())
-        box.Counter(ResText(QStringLiteral("161"), p.LangNr, true, oemArgs({duplicates.name()})));
-    box.waitForBreak();
+    showRebuildEnd(scan);
     shown.finish();
 }

@@ -776,29 +776,30 @@ bool QslEditModel::stop(const QString& id, const QStringList& args, int r)
     return false;
 }
 
-bool QslEditModel::SaveQsl()
+namespace {
+
+// Why a save stops at a check: the message with its arguments and the row it
+// points at.
+struct Refusal {
+    QString id;
+    QStringList args;
+    int row = 0;
+};
+
+// The identity items of the head row in the record (fields 1 to 8). Refused
+// when the item number is malformed.
+std::optional<Refusal> readIdentity(QslEditModel& m, std::array<QString, 10>& rec)
 {
-    Program& p = prog();
-    const QString qz = p.WorkStr[Slot::Qz];
-    RowSettled = false;
-    // Settled again on every way out, also when a failure throws to the error
-    // handler: an unsettled row would leave Ctrl+Enter dead for the session.
-    struct Settle {
-        bool& settled;
-        ~Settle() { settled = true; }
-    } settle{RowSettled};
-    const int r0 = row;
-    auto& rec = p.QslRec;
-    rec[1] = QslLn;
-    row = 0;
-    const QString t = toStored(rows.value(0));
+    rec[1] = m.QslLn;
+    m.row = 0;
+    const QString t = toStored(m.rows.value(0));
     rec[2] = GetParam(t, QStringLiteral("Typ")).toUpper();
     const QString y = GetParam(t, QStringLiteral("Yk"));
     if (!y.isEmpty()) {
         QString n, stand;
         YkNorm(y, n, stand, true);
         if (n.startsWith(QLatin1String("Fehler!")) || n.startsWith(QLatin1String("Error!")))
-            return stop(QStringLiteral("120"), {AnsiToOem(n) + QStringLiteral(":  Yk=") + AnsiToOem(y)}, 0);
+            return Refusal{QStringLiteral("120"), {AnsiToOem(n) + QStringLiteral(":  Yk=") + AnsiToOem(y)}, 0};
         rec[3] = n;
         rec[4] = stand;
     } else {
@@ -809,28 +810,45 @@ bool QslEditModel::SaveQsl()
     rec[6] = GetParam(t, QStringLiteral("Tec")).toUpper();
     rec[7] = GetParam(t, QStringLiteral("Code")).toUpper();
     rec[8] = GetParam(t, QStringLiteral("Anlage")).toUpper();
+    return std::nullopt;
+}
+
+// The head record from the first two rows. Refused for a malformed item
+// number, a designation too long, or a quote the database cannot store.
+std::optional<Refusal> readHeadRecord(QslEditModel& m)
+{
+    auto& rec = prog().QslRec;
+    if (std::optional<Refusal> refusal = readIdentity(m, rec))
+        return refusal;
     QString e;
     if (rec[2].size() > 20)
         e = QStringLiteral("Typ=") + rec[2];
     else if (rec[5].size() > 20)
         e = QStringLiteral("An=") + rec[5];
     if (!e.isEmpty())
-        return stop(QStringLiteral("504"), {AnsiToOem(e)}, 0);
-    row = 1;
-    rec[9] = GetParam(toStored(rows.value(1)), QStringLiteral("Be"));
+        return Refusal{QStringLiteral("504"), {AnsiToOem(e)}, 0};
+    m.row = 1;
+    rec[9] = GetParam(toStored(m.rows.value(1)), QStringLiteral("Be"));
     for (int i = 1; i <= 9; ++i)
         if (rec[i].contains(u'\''))
-            return stop(QStringLiteral("31"), {AnsiToOem(rec[i])}, i == 9 ? 1 : 0);
+            return Refusal{QStringLiteral("31"), {AnsiToOem(rec[i])}, i == 9 ? 1 : 0};
+    return std::nullopt;
+}
 
-    // The identity may not be another Q-list's. The list's own number is no
-    // collision (a second save of a changed identity finds the first), and an
-    // item number that was removed is looked up nowhere.
+// The identity may not be another Q-list's. The list's own number is no
+// collision (a second save of a changed identity finds the first), and an
+// item number that was removed is looked up nowhere.
+std::optional<Refusal> identityTaken(const QslEditModel& m)
+{
+    Program& p = prog();
+    const QString qz = p.WorkStr[Slot::Qz];
+    const auto& rec = p.QslRec;
+    const auto& alt = p.QslRecAlt;
     struct Key {
         QString key;
         int kind;
     };
     std::vector<Key> keys;
-    const auto& alt = p.QslRecAlt;
     if (rec[2] != alt[2])
         keys.push_back({rec[2].trimmed(), 2});
     if ((rec[3] != alt[3] || rec[4] != alt[4]) && !rec[3].isEmpty())
@@ -847,34 +865,67 @@ bool QslEditModel::SaveQsl()
                 throw TarnError(QStringLiteral("Cannot open the Q-list database %1").arg(qz), ErrNo::PathFileAccess);
             found = SuchLn_Db(qz, db.slot(), k.kind, k.key, QStringLiteral("2"));
         }
-        if (!found.found.isEmpty() && found.found != QLatin1String("ERROR") && found.found != QslLn)
-            return stop(QStringLiteral("107"), {AnsiToOem(k.key), QslPfad(qz, found.found), QString()}, 1);
+        if (!found.found.isEmpty() && found.found != QLatin1String("ERROR") && found.found != m.QslLn)
+            return Refusal{QStringLiteral("107"), {AnsiToOem(k.key), QslPfad(qz, found.found), QString()}, 1};
     }
+    return std::nullopt;
+}
 
-    for (int k = 2; k < rows.size(); ++k) {
-        row = k;
-        QString line = toStored(rows[k]);
+// The first position line that its check refuses, without its comment.
+std::optional<Refusal> faultyPosition(QslEditModel& m)
+{
+    for (int k = 2; k < m.rows.size(); ++k) {
+        m.row = k;
+        QString line = toStored(m.rows[k]);
         const qsizetype bang = line.indexOf(u'!');
         if (bang >= 0)
             line = line.left(bang);
         if (!line.contains(QLatin1String("Yk=")) && !line.contains(QLatin1String("Stck=")) &&
             !line.contains(QLatin1String("Typ=")))
             continue;
-        const QString m = AnsiToOem(PosPruef(line, p.AbkListen[5]));
-        if (!m.isEmpty())
-            return stop(QStringLiteral("120"), {m}, k);
+        const QString message = AnsiToOem(PosPruef(line, prog().AbkListen[5]));
+        if (!message.isEmpty())
+            return Refusal{QStringLiteral("120"), {message}, k};
     }
+    return std::nullopt;
+}
 
-    // The file and its record are one unit: a failure (or a killed run) leaves
-    // both as they were, and a failure reaches the error handler.
+// The file and its record are one unit: a failure (or a killed run) leaves
+// both as they were, and a failure reaches the error handler.
+void writeFileAndRecord(const QslEditModel& m)
+{
     QStringList lines;
-    for (const QString& r : rows)
-        lines << rowText(withoutMarks(toStored(r)));
+    for (const QString& r : m.rows)
+        lines << QslEditModel::rowText(QslEditModel::withoutMarks(toStored(r)));
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
-    if (saveQslWithRecord(p.WorkStr[Slot::VqlDbase] + qz, path(), lines) == 0)
-        throw TarnError(QStringLiteral("The record of Q-list %1 could not be written").arg(QslLn),
+    if (saveQslWithRecord(prog().WorkStr[Slot::VqlDbase] + prog().WorkStr[Slot::Qz], m.path(), lines) == 0)
+        throw TarnError(QStringLiteral("The record of Q-list %1 could not be written").arg(m.QslLn),
                         ErrNo::PathFileAccess);
+}
+
+} // namespace
+
+bool QslEditModel::SaveQsl()
+{
+    RowSettled = false;
+    // Settled again on every way out, also when a failure throws to the error
+    // handler: an unsettled row would leave Ctrl+Enter dead for the session.
+    struct Settle {
+        bool& settled;
+        ~Settle() { settled = true; }
+    } settle{RowSettled};
+    const int r0 = row;
+    // 1. The head record, 2. an identity of its own, 3. sound positions
+    std::optional<Refusal> refusal = readHeadRecord(*this);
+    if (!refusal)
+        refusal = identityTaken(*this);
+    if (!refusal)
+        refusal = faultyPosition(*this);
+    if (refusal)
+        return stop(refusal->id, refusal->args, refusal->row);
+    // 4. The file and its record written
+    writeFileAndRecord(*this);
     QslChanged = false;
     msg("110", 0, {AnsiToOem(path())});
     row = r0;
