@@ -118,143 +118,166 @@ void fillQslFieldTables()
     }
 }
 
-void readConfiguration()
-{
-    Program& p = prog();
-    const QString fewe = readFeweList();
-    auto fv = [&](const char* key) { return GetParam(fewe, QString::fromLatin1(key)); };
+namespace {
 
-    // Language. An unknown or missing De gives German rather than a language
-    // directory at the root.
-    QString de = fv("De").toLower();
+QString feweValue(const QString& fewe, const char* key)
+{
+    return GetParam(fewe, QString::fromLatin1(key));
+}
+
+// Language and the start of the configuration string. An unknown or missing De
+// gives German rather than a language directory at the root.
+void readLanguage(Program& p, const QString& fewe)
+{
+    QString de = feweValue(fewe, "De").toLower();
     if (de != QLatin1String("dd") && de != QLatin1String("de"))
         de = QStringLiteral("dd");
     p.LangDir = de + u'\\';
     p.LangNr = (p.LangDir == QLatin1String("de\\")) ? 2 : 1;
     p.LangDruck = p.LangNr;
+    p.Cf = QStringLiteral("De=") + p.LangDir + QStringLiteral(",L=") + QString::number(p.LangNr);
+    p.WorkStr[Slot::AwsDir] = feweValue(fewe, "Aws");
+}
 
-    // The configuration string.
-    QString& cf = p.Cf;
-    cf = QStringLiteral("De=") + p.LangDir + QStringLiteral(",L=") + QString::number(p.LangNr);
-    p.WorkStr[Slot::AwsDir] = fv("Aws");
-
-    // Work directories (relative to the program directory): emptied only when no
-    // other copy of this installation runs; otherwise folders of this copy's own.
+// Work directories (relative to the program directory): emptied only when no
+// other copy of this installation runs; otherwise folders of this copy's own.
+void readWorkDirectories(Program& p)
+{
     const InstanceLock& instance = claimWorkDirectories();
     p.WorkStr[Slot::Tp1] = instance.tp1();
     p.WorkStr[Slot::Tp2] = instance.tp2();
     p.WorkStr[Slot::Tqs] = p.WorkStr[Slot::Tp1] + QStringLiteral("\\tqs");
-    cf += QStringLiteral(",Aws=") + p.WorkStr[Slot::AwsDir] + QStringLiteral(",Tp1=") + p.WorkStr[Slot::Tp1] + QStringLiteral(",Tp2=") +
-          p.WorkStr[Slot::Tp2] + QStringLiteral(",Tqs=") + p.WorkStr[Slot::Tqs];
+    p.Cf += QStringLiteral(",Aws=") + p.WorkStr[Slot::AwsDir] + QStringLiteral(",Tp1=") + p.WorkStr[Slot::Tp1] +
+            QStringLiteral(",Tp2=") + p.WorkStr[Slot::Tp2] + QStringLiteral(",Tqs=") + p.WorkStr[Slot::Tqs];
+}
 
-    p.BinDir = fv("Bin");
-    p.BexDir = fv("Bex");
+void readComponentFileFolders(Program& p, const QString& fewe)
+{
+    p.BinDir = feweValue(fewe, "Bin");
+    p.BexDir = feweValue(fewe, "Bex");
     p.SinDir = p.BinDir + QStringLiteral("\\i\\ss");
     p.SexDir = p.BexDir + QStringLiteral("\\i\\ss");
-    cf += QStringLiteral(",Bin=") + p.BinDir + QStringLiteral(",Bex=") + p.BexDir + QStringLiteral(",Sin=") + p.SinDir +
-          QStringLiteral(",Sex=") + p.SexDir;
+    p.Cf += QStringLiteral(",Bin=") + p.BinDir + QStringLiteral(",Bex=") + p.BexDir + QStringLiteral(",Sin=") +
+            p.SinDir + QStringLiteral(",Sex=") + p.SexDir;
+}
 
-    // A number that does not fit is named with its key: a bare "Overflow" tells
-    // the user nothing about which of the file's values is wrong.
+// A number that does not fit is named with its key: a bare "Overflow" tells
+// the user nothing about which of the file's values is wrong.
+void readPrintSettings(Program& p, const QString& fewe)
+{
+    auto fv = [&](const char* key) { return feweValue(fewe, key); };
     const double qd = readLeadingNumber(fv("QslDruck"));
     if (!(std::nearbyint(qd) >= -32768.0 && std::nearbyint(qd) <= 32767.0))
         throw OverflowError(QStringLiteral("Overflow: [fewe] QslDruck=%1 (%2)").arg(fv("QslDruck"), p.IniFile));
     p.QslDruckNr = toInt16(qd);
-    cf += QStringLiteral(",Lpt=") + fv("Lpt") + QStringLiteral(",Tsa=") + fv("Tsa").toUpper() +
-          QStringLiteral(",QslDruck=") + QString::number(p.QslDruckNr) + QStringLiteral(",ResDir=") + fv("ResDir") +
-          QStringLiteral(",Font=") + fv("Font") + QStringLiteral(",Paf=") + fv("Paf") + QStringLiteral(",Res=") +
-          fv("Res");
+    p.Cf += QStringLiteral(",Lpt=") + fv("Lpt") + QStringLiteral(",Tsa=") + fv("Tsa").toUpper() +
+            QStringLiteral(",QslDruck=") + QString::number(p.QslDruckNr) + QStringLiteral(",ResDir=") + fv("ResDir") +
+            QStringLiteral(",Font=") + fv("Font") + QStringLiteral(",Paf=") + fv("Paf") + QStringLiteral(",Res=") +
+            fv("Res");
+}
 
-    // Temporary output files whose writer was killed (a result file or a PDF
-    // under its private name) go; those of copies still running stay.
-    const QString resDir = fv("ResDir");
+// Temporary output files whose writer was killed (a result file or a PDF
+// under its private name) go; those of copies still running stay.
+void removeStaleOutput(Program& p, const QString& fewe)
+{
+    const QString resDir = feweValue(fewe, "ResDir");
     removeStalePartFiles(nativePath(resDir.isEmpty() || resDir == Leer ? p.WorkStr[Slot::ProgramDir] : resDir));
+}
 
-    p.WorkStr[Slot::Vql] = fv("Vql");
+void readQlistSettings(Program& p, const QString& fewe)
+{
+    p.WorkStr[Slot::Vql] = feweValue(fewe, "Vql");
     p.WorkStr[Slot::VqlDir] = p.WorkStr[Slot::Vql] + u'\\';
     p.WorkStr[Slot::VqlDbase] = p.WorkStr[Slot::VqlDir] + QStringLiteral("dbase_");
-    p.WorkStr[Slot::Qz] = fv("Qz").toUpper();
-    cf += QStringLiteral(",Vql=") + p.WorkStr[Slot::Vql] + QStringLiteral(",Qz=") + p.WorkStr[Slot::Qz];
-    p.HwNwKonfig = readLeadingNumber(fv("HwNw")) != 0;
-    p.WorkStr[Slot::TsaMode] = fv("Tsa").toUpper();
+    p.WorkStr[Slot::Qz] = feweValue(fewe, "Qz").toUpper();
+    p.Cf += QStringLiteral(",Vql=") + p.WorkStr[Slot::Vql] + QStringLiteral(",Qz=") + p.WorkStr[Slot::Qz];
+    p.HwNwKonfig = readLeadingNumber(feweValue(fewe, "HwNw")) != 0;
+    p.WorkStr[Slot::TsaMode] = feweValue(fewe, "Tsa").toUpper();
+}
 
-    // "vg": its lines are appended unchanged. A missing file is reported once and
-    // start-up goes on without extra lines.
-    {
-        QFile vg(nativePath(joinDesignPath(p.WorkStr[Slot::SystemDir], QStringLiteral("vg"))));
-        if (!vg.open(QIODevice::ReadOnly)) {
-            runStep([&] {
-                throw TarnError(QStringLiteral("File not found: %1").arg(vg.fileName()), ErrNo::FileNotFound);
-            });
-        } else {
-            QString all = fromAnsi(vg.readAll());
-            all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            QStringList lines = all.split(u'\n');
-            if (!lines.isEmpty() && lines.back().isEmpty())
-                lines.removeLast();
-            for (const QString& line : lines)
-                cf += line;
-        }
+// "vg": its lines are appended unchanged. A missing file is reported once and
+// start-up goes on without extra lines.
+void appendVgLines(Program& p)
+{
+    QFile vg(nativePath(joinDesignPath(p.WorkStr[Slot::SystemDir], QStringLiteral("vg"))));
+    if (!vg.open(QIODevice::ReadOnly)) {
+        runStep([&] { throw TarnError(QStringLiteral("File not found: %1").arg(vg.fileName()), ErrNo::FileNotFound); });
+        return;
     }
+    QString all = fromAnsi(vg.readAll());
+    all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QStringList lines = all.split(u'\n');
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    for (const QString& line : lines)
+        p.Cf += line;
+}
 
-    // "userini": start each command, without waiting.
-    {
-        QString names = GetProfileStr(QStringLiteral("userini"), std::nullopt, 1024, p.IniFile);
-        if (names.trimmed() != Leer + QChar(0) && names.trimmed() != Leer) {
-            if (names.endsWith(QChar(0)))
-                names.chop(1);
-            int pos = 1;
-            while (true) {
-                const QString name = ParseString(pos, names, QString(QChar(0)));
-                if (name.isEmpty())
-                    break;
-                const QString command = GetProfileStr(QStringLiteral("userini"), name, 1024, p.IniFile);
-                runStep([&] {
-                    if (!launcher().startCommand(command))
-                        throw TarnError(QStringLiteral("Cannot start: %1").arg(command), ErrNo::FileNotFound);
-                });
-                if (pos == 0)
-                    break;
-            }
-        }
+// "userini": start each command, without waiting.
+void startUserCommands(Program& p)
+{
+    QString names = GetProfileStr(QStringLiteral("userini"), std::nullopt, 1024, p.IniFile);
+    if (names.trimmed() == Leer + QChar(0) || names.trimmed() == Leer)
+        return;
+    if (names.endsWith(QChar(0)))
+        names.chop(1);
+    int pos = 1;
+    while (true) {
+        const QString name = ParseString(pos, names, QString(QChar(0)));
+        if (name.isEmpty())
+            break;
+        const QString command = GetProfileStr(QStringLiteral("userini"), name, 1024, p.IniFile);
+        runStep([&] {
+            if (!launcher().startCommand(command))
+                throw TarnError(QStringLiteral("Cannot start: %1").arg(command), ErrNo::FileNotFound);
+        });
+        if (pos == 0)
+            break;
     }
+}
 
-    // "cf.sys": Cf as it stands now, one line.
+// "cf.sys": Cf as it stands now, one line.
+void writeCfSys(Program& p)
+{
     runStep([&] {
         QSaveFile f(nativePath(joinDesignPath(p.WorkStr[Slot::SystemDir], QStringLiteral("cf.sys"))));
         if (!f.open(QIODevice::WriteOnly))
             throw TarnError(QStringLiteral("Path/File access error: %1").arg(f.fileName()), ErrNo::PathFileAccess);
-        f.write(toAnsi(cf) + "\r\n");
+        f.write(toAnsi(p.Cf) + "\r\n");
         if (!f.commit())
             throw TarnError(QStringLiteral("Path/File access error: %1").arg(f.fileName()), ErrNo::PathFileAccess);
     });
+}
 
-    cf += u',' + ini(QStringLiteral("colorcodes"), QStringLiteral("Crt"), 256);
-
-    fillQslFieldTables();
-
-    // Units and margins; DefUnit first, because ValUnit takes it for bare numbers.
+// Units and margins; DefUnit first, because ValUnit takes it for bare numbers.
+void readUnitsAndMargins(Program& p, const QString& fewe)
+{
     p.EinhListe = ini(QStringLiteral("einheiten"), QStringLiteral("Units"), 256);
     QString defUnit = ini(QStringLiteral("einheiten"), QStringLiteral("DefUnit"), 256);
     if (defUnit == Leer)
         defUnit = QStringLiteral("cm");
-    SetParam(cf, QStringLiteral("DefUnit"), defUnit);
+    SetParam(p.Cf, QStringLiteral("DefUnit"), defUnit);
     for (int i = 0; i < 4; ++i) {
         const QString v = GetParam(fewe, QStringLiteral("Rand") + QString::number(i));
         double twips = 0;
         ValUnit(v, twips);
         p.Raender[i] = twips;
-        SetParam(cf, QStringLiteral("Rand") + QString::number(i), v);
+        SetParam(p.Cf, QStringLiteral("Rand") + QString::number(i), v);
     }
+}
 
-    // Titles.
+void readTitles(Program& p)
+{
     QString titel = ini(QStringLiteral("usertitel"), QStringLiteral("Titel"), 80);
     if (titel.trimmed() == Leer)
         titel.clear();
     p.ProgTitel = ExpandText(QStringLiteral("TARN @V"));
     p.TitelAnw = (titel + QString(30, u' ')).left(30);
+}
 
-    // Abbreviation lists, PDF keys, archive, special list.
+// Abbreviation lists and the keys of PDF output.
+void readAbbreviationsAndPdfKeys(Program& p)
+{
     const char* abk[] = {"Bebez", "Bedat", "Zubedat", "Qslkopf", "Qslstress"};
     for (int i = 0; i < 5; ++i)
         p.AbkListen[i + 1] = ini(QStringLiteral("abbreviations"), QString::fromLatin1(abk[i]), 512);
@@ -266,12 +289,20 @@ void readConfiguration()
     p.PdfConvert = ini(QStringLiteral("fewe"), QStringLiteral("PdfConvert"), 96);
     p.Ghost = ini(QStringLiteral("fewe"), QStringLiteral("Ghost"), 96);
     p.PsFile = ini(QStringLiteral("fewe"), QStringLiteral("PsFile"), 96);
+}
+
+// The archive, when configured, and a Q-list save that a killed run left half
+// done: it is finished or undone before anything reads the Q-lists.
+void startArchiveAndRecovery()
+{
     if (ini(QStringLiteral("archive"), QStringLiteral("ArchivFlag"), 96) == QLatin1String("1"))
         runStep([] { startProcedures().ArchivStart(); });
-    // A Q-list save that a killed run left half done is finished or undone
-    // before anything reads the Q-lists.
     if (startProcedures().RecoverQslSaves)
         runStep([] { startProcedures().RecoverQslSaves(); });
+}
+
+void readSpecialList(Program& p)
+{
     p.SonderArDatei = ini(QStringLiteral("Sonder-AR"), QStringLiteral("ARListe"), 96);
     p.SonderArKonfig = !p.SonderArDatei.isEmpty() && p.SonderArDatei != Leer;
     const QString ykBew = ini(QStringLiteral("Sonder-AR"), QStringLiteral("YKBewertung"), 96);
@@ -279,6 +310,42 @@ void readConfiguration()
     if (!std::isfinite(p.YkBewFaktor))
         throw OverflowError(QStringLiteral("Overflow: [Sonder-AR] YKBewertung=%1 (%2)").arg(ykBew, p.IniFile));
     p.YkBewKonfig = p.YkBewFaktor != 0;
+}
+
+} // namespace
+
+void readConfiguration()
+{
+    Program& p = prog();
+    const QString fewe = readFeweList();
+    // 1. Language; the configuration string Cf begins
+    readLanguage(p, fewe);
+    // 2. Work directories
+    readWorkDirectories(p);
+    // 3. Component file folders
+    readComponentFileFolders(p, fewe);
+    // 4. Printing and output settings
+    readPrintSettings(p, fewe);
+    removeStaleOutput(p, fewe);
+    // 5. Q-list folders and modes
+    readQlistSettings(p, fewe);
+    // 6. The lines of "vg"
+    appendVgLines(p);
+    // 7. The user's start commands
+    startUserCommands(p);
+    // 8. Cf so far to "cf.sys"; the colour codes follow it
+    writeCfSys(p);
+    p.Cf += u',' + ini(QStringLiteral("colorcodes"), QStringLiteral("Crt"), 256);
+    // 9. Q-list field tables
+    fillQslFieldTables();
+    // 10. Units, margins, titles, abbreviations
+    readUnitsAndMargins(p, fewe);
+    readTitles(p);
+    readAbbreviationsAndPdfKeys(p);
+    // 11. Archive and unfinished Q-list saves
+    startArchiveAndRecovery();
+    // 12. Special list
+    readSpecialList(p);
 }
 
 void openSystemDatabase()
