@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -499,138 +500,183 @@ void setStartProcedures(const StartProcedures& procedures)
     startProcedures() = procedures;
 }
 
-int RunBatch(const QString& sw)
+namespace {
+
+// What the steps of one batch run share.
+struct BatchRun {
+    explicit BatchRun(const QString& batchSwitch)
+        : sw(batchSwitch), f(batchSwitch.mid(1) + QStringLiteral(".dat")),
+          errFile(batchSwitch.mid(1) + QStringLiteral(".err")), batch(dynamic_cast<BatchInteraction*>(&ui()))
+    {
+    }
+    const QString sw;
+    const QString f;       // the job file
+    const QString errFile; // the log
+    BatchInteraction* const batch;
+    QStringList lines;
+    JobFileForm form;
+    QStringList kept;      // the lines that did not complete, as they stood
+    QString pendingMarker; // a line "@," that the kept lines still need
+    int failed = 0;
+};
+
+// A run-time error answered during a job (the error dialog, logged as
+// "Abbruch (error ...)") fails the job, whatever its procedure returned.
+int errorsLogged(const BatchRun& r)
 {
-    Program& p = prog();
-    p.MenuRunning = true;
-    const QString name = sw.mid(1);
-    const QString f = name + QStringLiteral(".dat");
-    const QString errFile = name + QStringLiteral(".err");
-    auto* batch = dynamic_cast<BatchInteraction*>(&ui());
-    // A run-time error answered during a job (the error dialog, logged as
-    // "Abbruch (error ...)") fails the job, whatever its procedure returned.
-    auto errorsLogged = [batch] {
-        return batch ? int(batch->logged.filter(QRegularExpression(QStringLiteral("^Abbruch \\(error "))).size()) : 0;
-    };
-    if (!Exist(f)) {
-        appendBatchLog(errFile, QStringLiteral("Meldung batch: ") +
-                                    batchText("Die Input-Datei  @1  ist nicht vorhanden !",
-                                              "The input file  @1  does not exist !")
-                                        .replace(QLatin1String("@1"), f));
-        p.MenuRunning = false;
+    return r.batch ? int(r.batch->logged.filter(QRegularExpression(QStringLiteral("^Abbruch \\(error "))).size())
+                   : 0;
+}
+
+// Reads the lines of the job file. Returns the exit code when the run cannot
+// start, and nothing when there are jobs to run.
+std::optional<int> readJobFile(BatchRun& r)
+{
+    if (!Exist(r.f)) {
+        appendBatchLog(r.errFile, QStringLiteral("Meldung batch: ") +
+                                      batchText("Die Input-Datei  @1  ist nicht vorhanden !",
+                                                "The input file  @1  does not exist !")
+                                          .replace(QLatin1String("@1"), r.f));
         return BatchCannotStart;
     }
     if (const QString problem = batchConfigurationProblem(); !problem.isEmpty()) {
-        appendBatchLog(errFile, QStringLiteral("Meldung konfig: ") + problem + QStringLiteral("   [") + f + u']');
-        p.MenuRunning = false;
+        appendBatchLog(r.errFile,
+                       QStringLiteral("Meldung konfig: ") + problem + QStringLiteral("   [") + r.f + u']');
         return BatchCannotStart;
     }
-    QStringList lines;
-    JobFileForm form;
-    bool readable = runStep([&] {
-        QFile in(nativePath(f));
+    const bool readable = runStep([&] {
+        QFile in(nativePath(r.f));
         if (!in.open(QIODevice::ReadOnly))
-            throw TarnError(QStringLiteral("Path/File access error: %1").arg(f), ErrNo::PathFileAccess);
-        lines = jobLines(in.readAll(), form);
+            throw TarnError(QStringLiteral("Path/File access error: %1").arg(r.f), ErrNo::PathFileAccess);
+        r.lines = jobLines(in.readAll(), r.form);
     });
-    if (!readable) {
-        p.MenuRunning = false;
+    if (!readable)
         return BatchCannotStart;
-    }
     // A job file without a job is a mistake of whoever wrote it (an empty file,
     // a script that wrote nothing): the run says so instead of ending as done.
-    const bool anyJob = std::any_of(lines.begin(), lines.end(), [](const QString& l) {
+    const bool anyJob = std::any_of(r.lines.begin(), r.lines.end(), [](const QString& l) {
         QString t = l.trimmed();
         if (t.startsWith(QLatin1String("@,")))
             t = t.mid(2).trimmed();
         return !t.isEmpty();
     });
     if (!anyJob) {
-        appendBatchLog(errFile, QStringLiteral("Meldung batch: ") +
-                                    batchText("Die Input-Datei  @1  enthält keinen Auftrag !",
-                                              "The input file  @1  holds no job !")
-                                        .replace(QLatin1String("@1"), f));
-        p.MenuRunning = false;
+        appendBatchLog(r.errFile, QStringLiteral("Meldung batch: ") +
+                                      batchText("Die Input-Datei  @1  enthält keinen Auftrag !",
+                                                "The input file  @1  holds no job !")
+                                          .replace(QLatin1String("@1"), r.f));
         return BatchJobFailed;
     }
+    return std::nullopt;
+}
 
-    QStringList kept;       // the lines that did not complete, as they stood
-    QString pendingMarker;  // a line "@," that the kept lines still need
-    int failed = 0;
-    for (const QString& original : lines) {
-        QString line = original.trimmed();
-        bool marker = false;
-        if (line.startsWith(QLatin1String("@,"))) {
-            p.Interaktiv = false;
-            line = line.mid(2).trimmed();
-            marker = true;
-        }
-        if (line.isEmpty()) {
-            if (marker)
-                pendingMarker = original;
-            continue;
-        }
-        const QString job = QStringLiteral("   [") + f + QStringLiteral(": ") + line + u']';
-        const int errorsBefore = errorsLogged();
-        bool ok = false;
-        auto refuseLine = [&](const QString& reason) {
-            appendBatchLog(errFile, QStringLiteral("Meldung zeile: ") +
-                                        batchText("Zeile nicht ausführbar (@1)", "Line cannot be run (@1)")
-                                            .replace(QLatin1String("@1"), reason) +
-                                        job);
-        };
-        const bool ran = runStep([&] {
-            if (sw == QLatin1String("/fl")) {
-                QString number = line.trimmed();
-                ok = startProcedures().FehlQsBt(number);
-            } else if (sw == QLatin1String("/dr")) {
-                QString n = line.trimmed();
-                n = n.size() >= 5 ? n.left(5) : QString(5 - n.size(), u'0') + n;
-                ok = startProcedures().PrintQSL(QStringLiteral("Ln=") + n);
-            } else if (sw == QLatin1String("/pr")) {
-                // "<Q-list>,<profile>": both parts are needed.
-                const qsizetype comma = line.indexOf(u',');
-                if (comma < 0) {
-                    refuseLine(batchText("kein Komma zwischen Q-Liste und Profil", "no comma between Q-list and "
-                                                                                     "profile"));
-                    return;
-                }
-                const QString number = line.left(comma).trimmed();
-                const QString profile = line.mid(comma + 1);
-                if (number.isEmpty() || profile.trimmed().isEmpty()) {
-                    refuseLine(number.isEmpty() ? batchText("keine Q-Liste", "no Q-list")
-                                                : batchText("kein Profil", "no profile"));
-                    return;
-                }
-                ok = startProcedures().PrognoseQsl(QStringLiteral("Ln=") + number, profile);
-            } else if (sw == QLatin1String("/mb")) {
-                const qsizetype comma = line.indexOf(u',');
-                if (comma >= 0)
-                    ok = startProcedures().MixBt(line.left(comma), line.mid(comma + 1));
-                else
-                    ok = startProcedures().MixBt(line, QString());
-            }
-        });
-        if (ran && ok && errorsLogged() == errorsBefore)
-            continue;
-        ++failed;
-        appendBatchLog(errFile, QStringLiteral("Meldung batch: ") +
-                                    batchText("Auftrag nicht ausgeführt (Meldungen darüber), er bleibt in der "
-                                              "Input-Datei",
-                                              "Job not done (messages above); it stays in the input file") +
-                                    job);
-        if (!pendingMarker.isEmpty() && !original.trimmed().startsWith(QLatin1String("@,"))) {
-            kept << pendingMarker;
-            pendingMarker.clear();
-        }
-        kept << original;
+void refuseLine(const BatchRun& r, const QString& job, const QString& reason)
+{
+    appendBatchLog(r.errFile, QStringLiteral("Meldung zeile: ") +
+                                  batchText("Zeile nicht ausführbar (@1)", "Line cannot be run (@1)")
+                                      .replace(QLatin1String("@1"), reason) +
+                                  job);
+}
+
+// "<Q-list>,<profile>": both parts are needed.
+bool runPredictionJob(const BatchRun& r, const QString& line, const QString& job)
+{
+    const qsizetype comma = line.indexOf(u',');
+    if (comma < 0) {
+        refuseLine(r, job, batchText("kein Komma zwischen Q-Liste und Profil", "no comma between Q-list and profile"));
+        return false;
     }
+    const QString number = line.left(comma).trimmed();
+    const QString profile = line.mid(comma + 1);
+    if (number.isEmpty() || profile.trimmed().isEmpty()) {
+        refuseLine(r, job,
+                   number.isEmpty() ? batchText("keine Q-Liste", "no Q-list") : batchText("kein Profil", "no profile"));
+        return false;
+    }
+    return startProcedures().PrognoseQsl(QStringLiteral("Ln=") + number, profile);
+}
+
+// Runs the procedure of the batch switch for one job line; true when it did
+// its job.
+bool runJob(const BatchRun& r, const QString& line, const QString& job)
+{
+    if (r.sw == QLatin1String("/fl")) {
+        QString number = line.trimmed();
+        return startProcedures().FehlQsBt(number);
+    }
+    if (r.sw == QLatin1String("/dr")) {
+        QString n = line.trimmed();
+        n = n.size() >= 5 ? n.left(5) : QString(5 - n.size(), u'0') + n;
+        return startProcedures().PrintQSL(QStringLiteral("Ln=") + n);
+    }
+    if (r.sw == QLatin1String("/pr"))
+        return runPredictionJob(r, line, job);
+    if (r.sw == QLatin1String("/mb")) {
+        const qsizetype comma = line.indexOf(u',');
+        if (comma >= 0)
+            return startProcedures().MixBt(line.left(comma), line.mid(comma + 1));
+        return startProcedures().MixBt(line, QString());
+    }
+    return false;
+}
+
+// Runs one line of the job file; a job that did not complete is logged and
+// kept, with the marker line it needs.
+void runLine(BatchRun& r, const QString& original)
+{
+    QString line = original.trimmed();
+    bool marker = false;
+    if (line.startsWith(QLatin1String("@,"))) {
+        prog().Interaktiv = false;
+        line = line.mid(2).trimmed();
+        marker = true;
+    }
+    if (line.isEmpty()) {
+        if (marker)
+            r.pendingMarker = original;
+        return;
+    }
+    const QString job = QStringLiteral("   [") + r.f + QStringLiteral(": ") + line + u']';
+    const int errorsBefore = errorsLogged(r);
+    bool ok = false;
+    const bool ran = runStep([&] { ok = runJob(r, line, job); });
+    if (ran && ok && errorsLogged(r) == errorsBefore)
+        return;
+    ++r.failed;
+    appendBatchLog(r.errFile, QStringLiteral("Meldung batch: ") +
+                                  batchText("Auftrag nicht ausgeführt (Meldungen darüber), er bleibt in der "
+                                            "Input-Datei",
+                                            "Job not done (messages above); it stays in the input file") +
+                                  job);
+    if (!r.pendingMarker.isEmpty() && !original.trimmed().startsWith(QLatin1String("@,"))) {
+        r.kept << r.pendingMarker;
+        r.pendingMarker.clear();
+    }
+    r.kept << original;
+}
+
+} // namespace
+
+int RunBatch(const QString& sw)
+{
+    Program& p = prog();
+    p.MenuRunning = true;
+    BatchRun r(sw);
+    // 1. The jobs of the job file
+    if (const std::optional<int> refused = readJobFile(r)) {
+        p.MenuRunning = false;
+        return *refused;
+    }
+    // 2. Each job in turn
+    for (const QString& original : r.lines)
+        runLine(r, original);
+    // 3. The job file keeps the lines that did not complete
     runStep([&] {
-        if (!keepJobLines(f, kept, form))
-            throw TarnError(QStringLiteral("Permission denied: %1").arg(f), ErrNo::PermissionDenied);
+        if (!keepJobLines(r.f, r.kept, r.form))
+            throw TarnError(QStringLiteral("Permission denied: %1").arg(r.f), ErrNo::PermissionDenied);
     });
     p.MenuRunning = false;
-    return failed == 0 ? BatchDone : BatchJobFailed;
+    return r.failed == 0 ? BatchDone : BatchJobFailed;
 }
 
 void MsgNoHelp()
