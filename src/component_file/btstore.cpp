@@ -339,60 +339,170 @@ private:
     bool mDone = false;
 };
 
-QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const QString& record, QStringList& records,
-                    int& count, bool noMessage, bool moving)
+// What one write of a record works with.
+struct RecordWrite {
+    bool moving = false;
+    bool adding = false; // the record goes to a block of its group
+    QString old;         // the record as its block holds it, or empty
+    QString stored;      // the new record as it is stored, or empty
+    QString group;
+    // Keys of old (column 1) and of stored (column 2); the character after a key
+    // says what becomes of it: '*' both records have it, 'D' another record has it.
+    TsaTable t;
+};
+
+// The record's block as it will be, and where the record stands in it.
+struct BlockEdit {
+    QStringList records;
+    int count = 0;
+    int index = 0;
+    QString address;
+};
+
+// The checks of the arguments and of the record that need no lock. False when
+// the record cannot be written.
+bool acceptRecord(RecordWrite& w, const QString& blockAddress, int recordIndex, const QString& record,
+                  const QStringList& records, int count)
 {
-    Program& p = prog();
     if (blockAddress.isEmpty() && record.isEmpty())
-        return QStringLiteral("no");
-    if (moving && (blockAddress.isEmpty() || record.isEmpty()))
-        return QStringLiteral("no");
-    const bool adding = blockAddress.isEmpty() || moving;
+        return false;
+    if (w.moving && (blockAddress.isEmpty() || record.isEmpty()))
+        return false;
+    w.adding = blockAddress.isEmpty() || w.moving;
     if (!blockAddress.isEmpty() && (recordIndex < 1 || recordIndex > count || recordIndex >= records.size()))
-        return QStringLiteral("no");
-    const QString old = blockAddress.isEmpty() ? QString() : records[recordIndex].trimmed();
+        return false;
+    w.old = blockAddress.isEmpty() ? QString() : records[recordIndex].trimmed();
     // The keys come from the record as it is stored: a leading blank must not
     // hide its first designation from the index.
-    const QString stored = record.isEmpty() ? QString() : storedForm(record);
-    TsaTable t;
-    UmfoBtTsa(old, 1, t, false);
-    UmfoBtTsa(stored, 2, t, false);
-    if (t.AnzTsa[1] < 0 || t.AnzTsa[2] < 0)
-        return QStringLiteral("no");
+    w.stored = record.isEmpty() ? QString() : storedForm(record);
+    UmfoBtTsa(w.old, 1, w.t, false);
+    UmfoBtTsa(w.stored, 2, w.t, false);
+    if (w.t.AnzTsa[1] < 0 || w.t.AnzTsa[2] < 0)
+        return false;
     // A record longer than a block can hold would never find a block: refused
     // whole, never cut.
-    if (!stored.isEmpty() && stored.size() >= BlockLimit) {
+    if (!w.stored.isEmpty() && w.stored.size() >= BlockLimit) {
         btMessage(QStringLiteral("btlong"),
                   QStringLiteral("Der Bauelemente-Eintrag ist mit @1 Zeichen zu lang für einen BE-Block "
                                  "(höchstens @2). Bitte Beschreibung kürzen."),
                   QStringLiteral("The component record is too long for a component block with @1 characters "
                                  "(at most @2). Please shorten the description."),
-                  {QString::number(stored.size()), QString::number(BlockLimit - 1)});
-        return QStringLiteral("no");
+                  {QString::number(w.stored.size()), QString::number(BlockLimit - 1)});
+        return false;
     }
-    const QString group = GetParam(record, QStringLiteral("Bac")).left(2);
-    if (adding && (group.size() != 2 || !group[0].isDigit() || !group[1].isDigit() || group.toInt() < 11)) {
-        btMessage(QStringLiteral("btgroup"),
-                  QStringLiteral("Bauelement ohne gültige Gruppe: Bac=@1"),
+    w.group = GetParam(record, QStringLiteral("Bac")).left(2);
+    const QString& g = w.group;
+    if (w.adding && (g.size() != 2 || !g[0].isDigit() || !g[1].isDigit() || g.toInt() < 11)) {
+        btMessage(QStringLiteral("btgroup"), QStringLiteral("Bauelement ohne gültige Gruppe: Bac=@1"),
                   QStringLiteral("Component without a valid group: Bac=@1"), {GetParam(record, QStringLiteral("Bac"))});
-        return QStringLiteral("no");
+        return false;
     }
+    return true;
+}
+
+// Marks the keys that both the old and the new record have.
+void markKeptKeys(TsaTable& t)
+{
     for (int i = 1; i <= t.AnzTsa[1]; ++i)
         for (int k = 1; k <= t.AnzTsa[2]; ++k)
             if (t.Tsa[1][i].left(KeyLength) == t.Tsa[2][k].left(KeyLength)) {
                 t.Tsa[1][i][KeyLength] = u'*';
                 t.Tsa[2][k][KeyLength] = u'*';
             }
+}
+
+// False, after a message, when a new key holds a character the index cannot take.
+bool newKeysAllowed(const TsaTable& t)
+{
     for (int k = 1; k <= t.AnzTsa[2]; ++k)
         if (t.Tsa[2][k][KeyLength] == u'N' && !keySortsBelowFree(t.Tsa[2][k].left(KeyLength))) {
             btMessage(QStringLiteral("btchar"),
                       QStringLiteral("Die Bezeichnung  '@1'  enthält ein unzulässiges Zeichen."),
                       QStringLiteral("The designation  '@1'  holds a character that is not allowed."),
                       {t.Tsa[2][k].left(DesignationLength).trimmed()});
-            return QStringLiteral("no");
+            return false;
         }
+    return true;
+}
 
-    // From here on the internal file is locked exclusively. The index and the
+// Reads the index afresh and marks the new keys that another record holds
+// already; duplicateKey and duplicateBlock name the last of them. False when the
+// index cannot be read.
+bool findDuplicates(TsaTable& t, QString& duplicateKey, QString& duplicateBlock)
+{
+    forgetCachedPages(BtKind::Internal);
+    if (!loadTopPage(BtKind::Internal, BtFlags::ReadHoldingLock))
+        return false;
+    for (int k = 1; k <= t.AnzTsa[2]; ++k) {
+        if (t.Tsa[2][k][KeyLength] != u'N')
+            continue;
+        int m = 0;
+        QString entry;
+        if (!SuchInh(t.Tsa[2][k].left(KeyLength), 2, m, entry, BtKind::Internal, BtFlags::ReadHoldingLock))
+            return false;
+        if (m > 0) {
+            t.Tsa[2][k][KeyLength] = u'D';
+            duplicateKey = t.Tsa[2][k].left(KeyLength);
+            duplicateBlock = entry.right(5);
+        }
+    }
+    return true;
+}
+
+// Puts the record into its block and writes the block; a moved record leaves
+// its old block first.
+bool writeRecordBlocks(const RecordWrite& w, BlockEdit& b)
+{
+    if (w.moving) {
+        // Out of the old block first (within the unit, nothing is on disk yet),
+        // so that a new block of the same file sees the block without it.
+        if (!changeInBlock(QString(), b.address, w.old, b.records, b.count, b.index) ||
+            !writeBlock(b.address, b.records, b.count))
+            return false;
+        b.address.clear();
+        b.index = 0;
+    }
+    const bool changed = w.adding ? addToBlock(w.stored, w.group, b.address, b.records, b.count, b.index)
+                                  : changeInBlock(w.stored, b.address, w.old, b.records, b.count, b.index);
+    return changed && writeBlock(b.address, b.records, b.count);
+}
+
+// Removes the entries of the designations the record lost and enters those it
+// gained, with the record's block address.
+bool updateIndexEntries(const RecordWrite& w, const QString& address)
+{
+    const TsaTable& t = w.t;
+    // A moved record keeps its designations, but their entries name the old
+    // block: all of them are entered anew.
+    for (int i = 1; i <= t.AnzTsa[1]; ++i)
+        if ((t.Tsa[1][i][KeyLength] == u'G' || (w.moving && t.Tsa[1][i][KeyLength] == u'*')) &&
+            !EntfInh(t.Tsa[1][i].left(KeyLength)))
+            return false;
+    for (int k = 1; k <= t.AnzTsa[2]; ++k) {
+        if (t.Tsa[2][k][KeyLength] != u'N' && !(w.moving && t.Tsa[2][k][KeyLength] == u'*'))
+            continue;
+        int n = 0;
+        QString entry;
+        if (!InsInh(t.Tsa[2][k].left(KeyLength) + address, n, entry) && n <= 0)
+            return false;
+    }
+    return true;
+}
+
+QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const QString& record, QStringList& records,
+                    int& count, bool noMessage, bool moving)
+{
+    Program& p = prog();
+    RecordWrite w;
+    w.moving = moving;
+    // 1. Checks that need no lock
+    if (!acceptRecord(w, blockAddress, recordIndex, record, records, count))
+        return QStringLiteral("no");
+    markKeptKeys(w.t);
+    if (!newKeysAllowed(w.t))
+        return QStringLiteral("no");
+
+    // 2. From here on the internal file is locked exclusively. The index and the
     // block are read again under the lock, so that the duplicate test and the
     // change see what other users wrote before. The change is one unit: it is
     // made durable and put in place at the end, or not at all. Inside a merge
@@ -401,76 +511,28 @@ QString writeRecord(QString& blockAddress, int& recordIndex, int& source, const 
     RecordChange change(p.BinDir);
     if (!change.open())
         return QStringLiteral("no");
-    QString result = QStringLiteral("no");
+    // 3. Designations another record has already
     QString duplicateKey, duplicateBlock;
-    forgetCachedPages(BtKind::Internal);
-    if (!loadTopPage(BtKind::Internal, BtFlags::ReadHoldingLock)) {
-        return result;
-    }
-    for (int k = 1; k <= t.AnzTsa[2]; ++k) {
-        if (t.Tsa[2][k][KeyLength] != u'N')
-            continue;
-        int m = 0;
-        QString entry;
-        if (!SuchInh(t.Tsa[2][k].left(KeyLength), 2, m, entry, BtKind::Internal, BtFlags::ReadHoldingLock)) {
-            return result;
-        }
-        if (m > 0) {
-            t.Tsa[2][k][KeyLength] = u'D';
-            duplicateKey = t.Tsa[2][k].left(KeyLength);
-            duplicateBlock = entry.right(5);
-        }
-    }
+    if (!findDuplicates(w.t, duplicateKey, duplicateBlock))
+        return QStringLiteral("no");
     if (!duplicateKey.isEmpty()) {
         change.drop(); // the lock is not held while the message waits for the user
         if (!noMessage)
             MsgBoxRes(QStringLiteral("92"), 0, p.LangNr, oemArgs({duplicateKey, QStringLiteral("B") + duplicateBlock}));
         return QStringLiteral("dop");
     }
-
-    QStringList newRecords = records;
-    int newCount = count;
-    int newIndex = recordIndex;
-    QString address = blockAddress;
-    if (moving) {
-        // Out of the old block first (within the unit, nothing is on disk yet),
-        // so that a new block of the same file sees the block without it.
-        if (!changeInBlock(QString(), address, old, newRecords, newCount, newIndex) ||
-            !writeBlock(address, newRecords, newCount)) {
-            return result;
-        }
-        address.clear();
-        newIndex = 0;
-    }
-    const bool changed = adding ? addToBlock(stored, group, address, newRecords, newCount, newIndex)
-                                : changeInBlock(stored, address, old, newRecords, newCount, newIndex);
-    if (!changed || !writeBlock(address, newRecords, newCount)) {
-        return result;
-    }
-    // A moved record keeps its designations, but their entries name the old
-    // block: all of them are entered anew.
-    for (int i = 1; i <= t.AnzTsa[1]; ++i)
-        if ((t.Tsa[1][i][KeyLength] == u'G' || (moving && t.Tsa[1][i][KeyLength] == u'*')) &&
-            !EntfInh(t.Tsa[1][i].left(KeyLength))) {
-            return result;
-        }
-    for (int k = 1; k <= t.AnzTsa[2]; ++k) {
-        if (t.Tsa[2][k][KeyLength] != u'N' && !(moving && t.Tsa[2][k][KeyLength] == u'*'))
-            continue;
-        int n = 0;
-        QString entry;
-        if (!InsInh(t.Tsa[2][k].left(KeyLength) + address, n, entry) && n <= 0) {
-            return result;
-        }
-    }
-    // The caller's copy of the block changes only with the stored one.
+    // 4. The blocks, then the index
+    BlockEdit b{records, count, recordIndex, blockAddress};
+    if (!writeRecordBlocks(w, b) || !updateIndexEntries(w, b.address))
+        return QStringLiteral("no");
+    // 5. The caller's copy of the block changes only with the stored one.
     if (!change.commit())
-        return result;
-    records = newRecords;
-    count = newCount;
-    recordIndex = newIndex;
-    blockAddress = address;
-    if (adding)
+        return QStringLiteral("no");
+    records = b.records;
+    count = b.count;
+    recordIndex = b.index;
+    blockAddress = b.address;
+    if (w.adding)
         source = 1;
     return QStringLiteral("ok");
 }

@@ -474,6 +474,119 @@ bool mergeDirectory(MergeRun& run, const QString& dir, const QString& header, in
     return true;
 }
 
+// The file to merge and its import profile: given, or chosen by the user.
+// False when the user chose none.
+bool chooseMergeFile(const QString& mixMode, const std::optional<QString>& blAdr,
+                     const std::optional<QString>& blFormat, QString& file, QString& profile)
+{
+    if (blAdr) {
+        file = *blAdr;
+        profile = blFormat ? blFormat->trimmed() : QString();
+        return true;
+    }
+    Program& p = prog();
+    Question q;
+    q.key = mixMode;
+    q.text = ResStr(1705, 0, p.LangNr);
+    const Answer a = ui().askOpenFile(q, FileParams{QString(), QString(), QStringLiteral("Alle Dateien (*.*)|*.*")});
+    if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH"))
+        return false;
+    file = a.text;
+    QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
+    return true;
+}
+
+// Merges the records of one file, with the closing count when it went through.
+void mergeRecordFile(MergeRun& run, const QString& file, const QString& profile)
+{
+    if (run.mInteractive)
+        run.mList.Begin(run.msg("186"));
+    run.mSource = file;
+    const QFileInfo info(nativePath(file));
+    if (!info.exists()) {
+        run.stop(run.msg("27", {file}));
+        run.add(QString());
+        return;
+    }
+    if (info.size() == 0) {
+        run.stop(run.msg("24", {file}));
+        return;
+    }
+    run.add(run.msg("25", {file}));
+    run.add(QString());
+    const bool completed = mergeFile(run, file, profile);
+    run.settle();
+    if (completed) {
+        run.add(run.counts(run.mMerged, run.mRead));
+        run.log(run.counts(run.mMerged, run.mRead));
+    }
+}
+
+// Merges the blocks of the component file in dir, whose header was read.
+void mergeFolderBlocks(MergeRun& run, const QString& dir, const QString& header)
+{
+    if (run.mInteractive) {
+        run.mList.Begin(run.msg("186"));
+        run.mList.Add(run.msg("21", {dir}));
+        run.mList.FixLines();
+    }
+    int totalRead = 0, totalMerged = 0;
+    const bool completed = mergeDirectory(run, dir, header, totalRead, totalMerged);
+    run.settle();
+    totalRead = run.mRead;
+    totalMerged = run.mMerged;
+    if (completed) {
+        run.add(QString());
+        run.add(run.counts(totalMerged, totalRead));
+        run.log(run.counts(totalMerged, totalRead));
+    }
+}
+
+// Merges another component file, whose folder the user chooses. Neither the
+// file in use nor a folder without a component file can be merged.
+void mergeComponentFolder(MergeRun& run, const QString& mixMode)
+{
+    Program& p = prog();
+    Question q;
+    q.key = mixMode;
+    q.text = ResStr(1706, 0, p.LangNr);
+    const Answer a = ui().askDirectory(q, FileParams{p.WorkStr[Slot::ProgramDir], QString(), QString()});
+    QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
+    const QString dir = a.cancelled ? QStringLiteral("ABBRUCH") : a.text;
+    QString header;
+    run.mSource = dir;
+    if (dir == QLatin1String("ABBRUCH") || dir.isEmpty()) {
+        run.mStopped = true;
+    } else if (sameFolder(dir, p.BinDir)) {
+        MsgBoxRes(QStringLiteral("19"), 0, p.LangNr);
+        run.mStopped = true;
+    } else if (!Exist(dir + QStringLiteral("\\abi"))) {
+        MsgBoxRes(QStringLiteral("20"), 0, p.LangNr, oemArgs({dir}));
+        run.mStopped = true;
+    } else if (lockedReadWhole(dir + QStringLiteral("\\abi"), dir, BtKind::Other, header)) {
+        mergeFolderBlocks(run, dir, header);
+    } else {
+        run.mStopped = true;
+    }
+}
+
+// Closes the list, after the user saw it when they chose what to merge, and
+// the log.
+void finishMerge(MergeRun& run, bool fileGiven)
+{
+    if (fileGiven) {
+        if (run.mInteractive)
+            run.mList.Finish();
+    } else {
+        if (run.mInteractive) {
+            run.mList.Add(QString());
+            run.mList.Add(run.msg("463", {run.logPath()}));
+        }
+        run.mList.Wait(0, true);
+    }
+    run.closeLog();
+}
+
 } // namespace
 
 bool MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const std::optional<QString>& BlFormat)
@@ -485,106 +598,32 @@ bool MixBt(const QString& MixMode, const std::optional<QString>& BlAdr, const st
     if (BlAdr)
         ErrPtnr::CallStackParam(QStringLiteral("BlAdr"), *BlAdr);
     ErrPtnr::CallStackParam(QStringLiteral("MixMode"), MixMode);
-    Program& p = prog();
     try {
+        // 1. The component file; every page is read before the first record is
+        // written: a merge that stopped half-way at a damaged page would leave
+        // half a merge behind.
         if (!InitBtDatei())
             return false;
-        // Every page is read before the first record is written: a merge that
-        // stopped half-way at a damaged page would leave half a merge behind.
         if (!indexReadable(BtKind::Internal))
             return false;
         MergeRun run;
         run.openLog();
         const bool fileGiven = BlAdr.has_value();
-
+        // 2. The records of a file, or the blocks of another component file
         if (MixMode == QLatin1String("be.mixbl")) {
             QString file;
             QString profile;
-            if (!fileGiven) {
-                Question q;
-                q.key = MixMode;
-                q.text = ResStr(1705, 0, p.LangNr);
-                const Answer a =
-                    ui().askOpenFile(q, FileParams{QString(), QString(), QStringLiteral("Alle Dateien (*.*)|*.*")});
-                if (a.cancelled || a.text.isEmpty() || a.text == QLatin1String("ABBRUCH")) {
-                    run.closeLog();
-                    ui().beep();
-                    return false;
-                }
-                file = a.text;
-                QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
-            } else {
-                file = *BlAdr;
-                profile = BlFormat ? BlFormat->trimmed() : QString();
+            if (!chooseMergeFile(MixMode, BlAdr, BlFormat, file, profile)) {
+                run.closeLog();
+                ui().beep();
+                return false;
             }
-            if (run.mInteractive)
-                run.mList.Begin(run.msg("186"));
-            run.mSource = file;
-            const QFileInfo info(nativePath(file));
-            if (!info.exists()) {
-                run.stop(run.msg("27", {file}));
-                run.add(QString());
-            } else if (info.size() == 0) {
-                run.stop(run.msg("24", {file}));
-            } else {
-                run.add(run.msg("25", {file}));
-                run.add(QString());
-                const bool completed = mergeFile(run, file, profile);
-                run.settle();
-                if (completed) {
-                    run.add(run.counts(run.mMerged, run.mRead));
-                    run.log(run.counts(run.mMerged, run.mRead));
-                }
-            }
+            mergeRecordFile(run, file, profile);
         } else if (MixMode == QLatin1String("be.mixdat")) {
-            Question q;
-            q.key = MixMode;
-            q.text = ResStr(1706, 0, p.LangNr);
-            const Answer a = ui().askDirectory(q, FileParams{p.WorkStr[Slot::ProgramDir], QString(), QString()});
-            QDir::setCurrent(nativePath(p.WorkStr[Slot::ProgramDir]));
-            const QString dir = a.cancelled ? QStringLiteral("ABBRUCH") : a.text;
-            QString header;
-            run.mSource = dir;
-            if (dir == QLatin1String("ABBRUCH") || dir.isEmpty()) {
-                run.mStopped = true;
-            } else if (sameFolder(dir, p.BinDir)) {
-                MsgBoxRes(QStringLiteral("19"), 0, p.LangNr);
-                run.mStopped = true;
-            } else if (!Exist(dir + QStringLiteral("\\abi"))) {
-                MsgBoxRes(QStringLiteral("20"), 0, p.LangNr, oemArgs({dir}));
-                run.mStopped = true;
-            } else if (lockedReadWhole(dir + QStringLiteral("\\abi"), dir, BtKind::Other, header)) {
-                if (run.mInteractive) {
-                    run.mList.Begin(run.msg("186"));
-                    run.mList.Add(run.msg("21", {dir}));
-                    run.mList.FixLines();
-                }
-                int totalRead = 0, totalMerged = 0;
-                const bool completed = mergeDirectory(run, dir, header, totalRead, totalMerged);
-                run.settle();
-                totalRead = run.mRead;
-                totalMerged = run.mMerged;
-                if (completed) {
-                    run.add(QString());
-                    run.add(run.counts(totalMerged, totalRead));
-                    run.log(run.counts(totalMerged, totalRead));
-                }
-            } else {
-                run.mStopped = true;
-            }
+            mergeComponentFolder(run, MixMode);
         }
-
-        if (fileGiven) {
-            if (run.mInteractive)
-                run.mList.Finish();
-        } else {
-            if (run.mInteractive) {
-                run.mList.Add(QString());
-                run.mList.Add(run.msg("463", {run.logPath()}));
-            }
-            run.mList.Wait(0, true);
-        }
-        run.closeLog();
+        // 3. The list and the log
+        finishMerge(run, fileGiven);
         return !run.mStopped && run.mRefused == 0;
     } catch (const TarnError& e) {
         if (ErrPtnr::OnError(QStringLiteral("Bauteile_funktionen"), QStringLiteral("MixBt"), e) == 3)

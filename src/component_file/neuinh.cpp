@@ -87,199 +87,290 @@ bool installIndex(const QString& bin, const QString& temp, const QString& header
     return true;
 }
 
+// What the steps of one rebuild share.
+struct IndexRebuild {
+    explicit IndexRebuild(Program& program) : p(program), language(program.LangNr) {}
+    Program& p;
+    const int language;
+    QString bin;        // the component file, its index in use
+    QString sinSetting; // a second-level folder of its own, or empty
+    QString temp;       // the private folder of the new index
+    int lock = -1;
+    QString header;
+    InfoList* list = nullptr;
+    QFile errLog;
+    QElapsedTimer clock;
+    int faulty = 0;
+    int entries = 0;
+    bool stopped = false; // the new index took no more entries
+};
+
+QString rebuildText(const IndexRebuild& r, const char* id, const QStringList& args = {})
+{
+    return ResText(QLatin1String(id), r.language, true, args);
+}
+
+QString groupFolder(const IndexRebuild& r, const QString& group, int d)
+{
+    return r.bin + QStringLiteral("\\b") + group[0] + u'\\' + group[1] + QString::number(d);
+}
+
+// Puts the settings back and reloads the top page of the index in use.
+void restoreIndexInUse(IndexRebuild& r)
+{
+    r.p.BinDir = r.bin;
+    r.p.SinDir = r.sinSetting;
+    forgetCachedPages(BtKind::Internal);
+    if (QFileInfo::exists(nativePath(r.bin + QStringLiteral("\\i\\hi"))))
+        loadTopPage(BtKind::Internal, BtFlags::ReadHoldingLock);
+    else
+        r.p.InhSeiteInt.fill(QString());
+}
+
+// Drops the new index and goes back to the one in use.
+void discardNewIndex(IndexRebuild& r)
+{
+    removeTree(r.temp);
+    restoreIndexInUse(r);
+}
+
+void reportFault(IndexRebuild& r, const QString& line)
+{
+    r.errLog.write(toAnsi(line) + "\r\n");
+    ++r.faulty;
+    r.list->Add(line);
+}
+
+// The new index grows in a private folder; the index in use stays as it is
+// until the new one is complete.
+void openPrivateFolder(IndexRebuild& r)
+{
+    removeTree(r.temp);
+    QDir().mkpath(nativePath(r.temp));
+    r.p.BinDir = r.temp;
+    r.p.SinDir.clear();
+}
+
+void startReport(IndexRebuild& r)
+{
+    r.list = &ui().infoList();
+    r.list->Begin(rebuildText(r, "189"));
+    r.list->Add(QString());
+    r.list->Wait(2);
+
+    r.errLog.setFileName(nativePath(QStringLiteral("NeuInhBE.err")));
+    QFile::remove(r.errLog.fileName());
+    r.errLog.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    r.clock.start();
+}
+
+// Enters every key of one record with the address of its block.
+void indexRecord(IndexRebuild& r, const QString& record, const QString& group, const QString& address,
+                 const QString& path)
+{
+    if (!record.contains(QLatin1String(",Q,"))) {
+        reportFault(r, rebuildText(r, "32", {path}));
+        return;
+    }
+    // What the merge refuses is not indexed either, and said so.
+    if (const QString reason = recordRefusal(record, r.p.Cf); !reason.isEmpty()) {
+        reportFault(r, btText(QStringLiteral("Nicht eingetragen (@1): @2, Block: @3"),
+                              QStringLiteral("Not indexed (@1): @2, Block: @3"), {reason, record.left(200), path}));
+        return;
+    }
+    const QString bac = GetParam(record, QStringLiteral("Bac"));
+    TsaTable t;
+    QString zulang;
+    const bool tooLong = UmfoBtTsa(record, 1, t, true, &zulang);
+    if (t.AnzTsa[1] > 0 && bac.left(2) != group)
+        reportFault(r, rebuildText(r, "35", {t.Tsa[1][1].left(KeyLength)}));
+    if (tooLong)
+        reportFault(r, rebuildText(r, "522", {zulang + QStringLiteral(", Block: ") + path}));
+    for (int i = 1; i <= t.AnzTsa[1]; ++i) {
+        const QString key = t.Tsa[1][i].left(KeyLength);
+        if (!keySortsBelowFree(key)) {
+            reportFault(r, btText(QStringLiteral("Bezeichnung mit unzulässigem Zeichen nicht eingetragen:  "
+                                                 "@1, Block: @2"),
+                                  QStringLiteral("Designation with a character that is not allowed not "
+                                                 "inserted:  @1, Block: @2"),
+                                  {key.left(DesignationLength).trimmed(), path}));
+            continue;
+        }
+        int n = 0;
+        QString found;
+        InsInh(key + address, n, found);
+        if (n < 0) {
+            ++r.entries;
+        } else if (n > 0) {
+            reportFault(r, rebuildText(r, "191", {key, address, found.right(5)}));
+        } else {
+            r.stopped = true;
+            return;
+        }
+    }
+}
+
+// Indexes the records of one block file; lastBlock keeps the highest block
+// number of the group seen so far.
+void indexBlockFile(IndexRebuild& r, const QString& group, int d, const QString& name, int& lastBlock)
+{
+    const QString address = group + QString::number(d) + name;
+    const QString path = groupFolder(r, group, d) + u'\\' + name;
+    r.list->Add(rebuildText(r, "190", {path}) + QStringLiteral(" (") + QString::number(r.entries + 1) +
+                QStringLiteral("...)"));
+    QByteArray bytes;
+    readWholeFile(path, bytes);
+    lastBlock = qMax(lastBlock, (QString::number(d) + name).toInt());
+    for (const QString& record : recordsOf(bytes)) {
+        indexRecord(r, record, group, address, path);
+        if (r.stopped)
+            return;
+    }
+}
+
+// Indexes the blocks of one configured group and notes its last block in the
+// header. False when the user cancelled.
+bool indexGroup(IndexRebuild& r, const QString& group)
+{
+    r.list->Add(rebuildText(r, "34") + group);
+    int lastBlock = -1;
+    for (int d = 0; d <= 9 && !r.stopped; ++d) {
+        for (const QString& name : blockFilesIn(groupFolder(r, group, d))) {
+            if (r.list->Canceled())
+                return false;
+            indexBlockFile(r, group, d, name, lastBlock);
+            if (r.stopped)
+                break;
+        }
+    }
+    if (lastBlock >= 0)
+        SetParam(r.header, group, QString::number(lastBlock).rightJustified(3, u'0'));
+    return true;
+}
+
+// False when the user cancelled.
+bool indexConfiguredGroups(IndexRebuild& r)
+{
+    for (int gg = 11; gg <= 99 && !r.stopped; ++gg) {
+        const QString group = QString::number(gg);
+        if (GetParam(r.header, group).isEmpty())
+            continue;
+        if (!indexGroup(r, group))
+            return false;
+    }
+    return true;
+}
+
+// Blocks of groups that are not configured get no index entries: every record
+// in them is listed, so that none goes missing without a word.
+void listUnconfiguredGroups(IndexRebuild& r)
+{
+    if (r.stopped)
+        return;
+    for (int gg = 11; gg <= 99; ++gg) {
+        const QString group = QString::number(gg);
+        if (!GetParam(r.header, group).isEmpty())
+            continue;
+        for (int d = 0; d <= 9; ++d) {
+            const QString folder = groupFolder(r, group, d);
+            for (const QString& name : blockFilesIn(folder)) {
+                const QString path = folder + u'\\' + name;
+                QByteArray bytes;
+                readWholeFile(path, bytes);
+                for (const QString& record : recordsOf(bytes))
+                    reportFault(r, btText(QStringLiteral("Nicht eingetragen (Bauelemente-Gruppe @1 ist nicht "
+                                                         "konfiguriert): @2, Block: @3"),
+                                          QStringLiteral("Not indexed (component group @1 is not configured): @2, "
+                                                         "Block: @3"),
+                                          {group, record.left(200), path}));
+            }
+        }
+    }
+}
+
+// Puts a complete new index in place of the old one; otherwise the old one stays
+// and the list says so.
+void replaceIndex(IndexRebuild& r)
+{
+    bool installed = false;
+    if (!r.stopped) {
+        QString counters;
+        readHeader(r.temp, BtKind::Internal, BtFlags::ReadHoldingLock, counters);
+        SetParam(r.header, QStringLiteral("Ss"), GetParam(counters, QStringLiteral("Ss")));
+        SetParam(r.header, QStringLiteral("Ib"), GetParam(counters, QStringLiteral("Ib")));
+        installed = installIndex(r.bin, r.temp, r.header, r.sinSetting);
+    }
+    if (!installed) {
+        removeTree(r.temp);
+        r.list->Add(btText(QStringLiteral("Das Inhaltsverzeichnis wurde nicht ersetzt; das bisherige bleibt gültig."),
+                           QStringLiteral("The index was not replaced; the previous one stays in use.")));
+    }
+}
+
+void reportSummary(IndexRebuild& r)
+{
+    InfoList& list = *r.list;
+    list.Clear();
+    list.Add(QString());
+    list.Add(rebuildText(r, "193", {QString::number(qRound(r.clock.elapsed() / 1000.0))}));
+    list.Add(QString());
+    list.Add(rebuildText(r, "36", {QString::number(r.entries)}));
+    if (r.faulty != 0) {
+        list.Add(QString());
+        list.Add(rebuildText(r, "192", {QString::number(r.faulty), QStringLiteral("NeuInhBE.err")}));
+    }
+    list.Wait(0, true);
+}
+
 } // namespace
 
 void NeuInh()
 {
     ErrPtnr::CallStack(QStringLiteral("[Bauteile_funktionen] Sub NeuInh()"));
     Program& p = prog();
-    const int language = p.LangNr;
-    int faulty = 0;
+    IndexRebuild r(p);
+    // 1. Lock the component file
     InitBtDatei(false);
-    const QString bin = p.BinDir;
-    const QString sinSetting = p.SinDir;
-    QDir().mkpath(nativePath(bin));
-    const int lock = takeWriteLock(bin, BtKind::Internal);
-    if (lock < 0)
+    r.bin = p.BinDir;
+    r.sinSetting = p.SinDir;
+    QDir().mkpath(nativePath(r.bin));
+    r.lock = takeWriteLock(r.bin, BtKind::Internal);
+    if (r.lock < 0)
         return;
-
-    const QString temp = bin + QStringLiteral("\\neuinh.tmp");
-    auto restore = [&] {
-        p.BinDir = bin;
-        p.SinDir = sinSetting;
-        forgetCachedPages(BtKind::Internal);
-        if (QFileInfo::exists(nativePath(bin + QStringLiteral("\\i\\hi"))))
-            loadTopPage(BtKind::Internal, BtFlags::ReadHoldingLock);
-        else
-            p.InhSeiteInt.fill(QString());
-    };
-    auto msg = [&](const char* id, const QStringList& args = {}) {
-        return ResText(QLatin1String(id), language, true, args);
-    };
-    QFile errLog;
+    r.temp = r.bin + QStringLiteral("\\neuinh.tmp");
     try {
-        // The new index grows in a private folder; the index in use stays as it
-        // is until the new one is complete.
-        removeTree(temp);
-        QDir().mkpath(nativePath(temp));
-        p.BinDir = temp;
-        p.SinDir.clear();
+        // 2. An empty new index in the private folder
+        openPrivateFolder(r);
         DirectPageWrites direct;
-        QString header;
-        if (!InitInh(temp, header)) {
-            removeTree(temp);
-            restore();
-            FClose(lock);
+        if (!InitInh(r.temp, r.header)) {
+            discardNewIndex(r);
+            FClose(r.lock);
             return;
         }
-        InfoList& list = ui().infoList();
-        list.Begin(msg("189"));
-        list.Add(QString());
-        list.Wait(2);
-
-        errLog.setFileName(nativePath(QStringLiteral("NeuInhBE.err")));
-        QFile::remove(errLog.fileName());
-        errLog.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        auto fault = [&](const QString& line) {
-            errLog.write(toAnsi(line) + "\r\n");
-            ++faulty;
-            list.Add(line);
-        };
-
-        QElapsedTimer clock;
-        clock.start();
-        int entries = 0;
-        bool stopped = false;
-        for (int gg = 11; gg <= 99 && !stopped; ++gg) {
-            const QString group = QString::number(gg);
-            if (GetParam(header, group).isEmpty())
-                continue;
-            list.Add(msg("34") + group);
-            int lastBlock = -1;
-            for (int d = 0; d <= 9 && !stopped; ++d) {
-                const QString folder = bin + QStringLiteral("\\b") + group[0] + u'\\' + group[1] + QString::number(d);
-                for (const QString& name : blockFilesIn(folder)) {
-                    if (list.Canceled()) {
-                        errLog.close();
-                        removeTree(temp);
-                        restore();
-                        list.Wait(-1);
-                        list.Finish();
-                        FClose(lock);
-                        return;
-                    }
-                    const QString address = group + QString::number(d) + name;
-                    const QString path = folder + u'\\' + name;
-                    list.Add(msg("190", {path}) + QStringLiteral(" (") + QString::number(entries + 1) +
-                             QStringLiteral("...)"));
-                    QByteArray bytes;
-                    readWholeFile(path, bytes);
-                    lastBlock = qMax(lastBlock, (QString::number(d) + name).toInt());
-                    for (const QString& record : recordsOf(bytes)) {
-                        if (!record.contains(QLatin1String(",Q,"))) {
-                            fault(msg("32", {path}));
-                            continue;
-                        }
-                        // What the merge refuses is not indexed either, and said so.
-                        if (const QString reason = recordRefusal(record, p.Cf); !reason.isEmpty()) {
-                            fault(btText(QStringLiteral("Nicht eingetragen (@1): @2, Block: @3"),
-                                         QStringLiteral("Not indexed (@1): @2, Block: @3"),
-                                         {reason, record.left(200), path}));
-                            continue;
-                        }
-                        const QString bac = GetParam(record, QStringLiteral("Bac"));
-                        TsaTable t;
-                        QString zulang;
-                        const bool tooLong = UmfoBtTsa(record, 1, t, true, &zulang);
-                        if (t.AnzTsa[1] > 0 && bac.left(2) != group)
-                            fault(msg("35", {t.Tsa[1][1].left(KeyLength)}));
-                        if (tooLong)
-                            fault(msg("522", {zulang + QStringLiteral(", Block: ") + path}));
-                        for (int i = 1; i <= t.AnzTsa[1]; ++i) {
-                            const QString key = t.Tsa[1][i].left(KeyLength);
-                            if (!keySortsBelowFree(key)) {
-                                fault(btText(QStringLiteral("Bezeichnung mit unzulässigem Zeichen nicht eingetragen:  "
-                                                            "@1, Block: @2"),
-                                             QStringLiteral("Designation with a character that is not allowed not "
-                                                            "inserted:  @1, Block: @2"),
-                                             {key.left(DesignationLength).trimmed(), path}));
-                                continue;
-                            }
-                            int n = 0;
-                            QString found;
-                            InsInh(key + address, n, found);
-                            if (n < 0) {
-                                ++entries;
-                            } else if (n > 0) {
-                                fault(msg("191", {key, address, found.right(5)}));
-                            } else {
-                                stopped = true;
-                                break;
-                            }
-                        }
-                        if (stopped)
-                            break;
-                    }
-                    if (stopped)
-                        break;
-                }
-            }
-            if (lastBlock >= 0)
-                SetParam(header, group, QString::number(lastBlock).rightJustified(3, u'0'));
+        // 3. The list and the error file
+        startReport(r);
+        // 4. Every record of the configured groups, until the user cancels
+        if (!indexConfiguredGroups(r)) {
+            r.errLog.close();
+            discardNewIndex(r);
+            r.list->Wait(-1);
+            r.list->Finish();
+            FClose(r.lock);
+            return;
         }
-        // Blocks of groups that are not configured get no index entries: every
-        // record in them is listed, so that none goes missing without a word.
-        for (int gg = 11; gg <= 99 && !stopped; ++gg) {
-            const QString group = QString::number(gg);
-            if (!GetParam(header, group).isEmpty())
-                continue;
-            for (int d = 0; d <= 9; ++d) {
-                const QString folder = bin + QStringLiteral("\\b") + group[0] + u'\\' + group[1] + QString::number(d);
-                for (const QString& name : blockFilesIn(folder)) {
-                    const QString path = folder + u'\\' + name;
-                    QByteArray bytes;
-                    readWholeFile(path, bytes);
-                    for (const QString& record : recordsOf(bytes))
-                        fault(btText(QStringLiteral("Nicht eingetragen (Bauelemente-Gruppe @1 ist nicht "
-                                                    "konfiguriert): @2, Block: @3"),
-                                     QStringLiteral("Not indexed (component group @1 is not configured): @2, "
-                                                    "Block: @3"),
-                                     {group, record.left(200), path}));
-                }
-            }
-        }
-        errLog.close();
-
-        bool installed = false;
-        if (!stopped) {
-            QString counters;
-            readHeader(temp, BtKind::Internal, BtFlags::ReadHoldingLock, counters);
-            SetParam(header, QStringLiteral("Ss"), GetParam(counters, QStringLiteral("Ss")));
-            SetParam(header, QStringLiteral("Ib"), GetParam(counters, QStringLiteral("Ib")));
-            installed = installIndex(bin, temp, header, sinSetting);
-        }
-        if (!installed) {
-            removeTree(temp);
-            list.Add(btText(QStringLiteral("Das Inhaltsverzeichnis wurde nicht ersetzt; das bisherige bleibt gültig."),
-                            QStringLiteral("The index was not replaced; the previous one stays in use.")));
-        }
-        restore();
-        list.Clear();
-        list.Add(QString());
-        list.Add(msg("193", {QString::number(qRound(clock.elapsed() / 1000.0))}));
-        list.Add(QString());
-        list.Add(msg("36", {QString::number(entries)}));
-        if (faulty != 0) {
-            list.Add(QString());
-            list.Add(msg("192", {QString::number(faulty), QStringLiteral("NeuInhBE.err")}));
-        }
-        list.Wait(0, true);
-        FClose(lock);
+        // 5. Records no group takes
+        listUnconfiguredGroups(r);
+        r.errLog.close();
+        // 6. The new index in place of the old one
+        replaceIndex(r);
+        restoreIndexInUse(r);
+        // 7. Time, entries and faults
+        reportSummary(r);
+        FClose(r.lock);
     } catch (const TarnError& e) {
-        errLog.close();
-        removeTree(temp);
-        restore();
-        FClose(lock);
+        r.errLog.close();
+        discardNewIndex(r);
+        FClose(r.lock);
         if (ErrPtnr::OnError(QStringLiteral("Bauteile_funktionen"), QStringLiteral("NeuInh"), e) == 3)
             throw ProgramEndRequested();
     }

@@ -645,12 +645,204 @@ QString prefixOf(const QXmlStreamReader& xml)
     throw WorkbookFailure{txt("Tabellenblatt nicht lesbar: %1", "worksheet cannot be read: %1").arg(why)};
 }
 
+// Copies a worksheet part as it stands and writes the given cells into it
+// where they go: into the cell element they replace, or as new cells and rows in
+// their order among those there are.
+class SheetRewriter {
+public:
+    SheetRewriter(const QString& text, const WorkbookCells& cells) : mText(text), mXml(text)
+    {
+        for (const auto& [at, cellText] : cells)
+            mRows[at.first][at.second] = cellText;
+    }
+
+    QString run()
+    {
+        while (!mXml.atEnd()) {
+            mXml.readNext();
+            const qsizetype end = mXml.characterOffset();
+            if (mXml.tokenType() == QXmlStreamReader::DTD)
+                notWellFormed(txt("Dokumenttyp-Deklaration", "document type declaration"));
+            if (mXml.isStartElement())
+                startElement(end);
+            else if (mXml.isEndElement())
+                endElement(end);
+        }
+        if (mXml.hasError())
+            notWellFormed(mXml.errorString());
+        if (!mSawSheetData)
+            notWellFormed(txt("keine Zelltabelle", "no cell table"));
+        copyUpTo(mText.size());
+        return mOut;
+    }
+
+private:
+    void copyUpTo(qsizetype at)
+    {
+        mOut += QStringView(mText).mid(mCopied, at - mCopied);
+        mCopied = at;
+    }
+
+    // Where the tag that ends at end begins ("<" cannot stand inside a tag),
+    // after checking that it is the tag of that element.
+    qsizetype tagStart(qsizetype end, const QString& opening) const
+    {
+        const qsizetype lt = end > 0 ? mText.lastIndexOf(u'<', end - 1) : -1;
+        if (lt < 0 || !QStringView(mText).mid(lt).startsWith(opening))
+            notWellFormed(txt("unerwarteter Aufbau", "unexpected structure"));
+        return lt;
+    }
+
+    bool selfClosing(qsizetype end) const { return end >= 2 && mText[end - 2] == u'/' && mText[end - 1] == u'>'; }
+
+    void writePendingCells()
+    {
+        for (const auto& [c, cellText] : mPending)
+            mOut += cellXml(mRowPrefix, mRow, c, cellText, QString());
+        mPending.clear();
+    }
+
+    void writeRows()
+    {
+        for (const auto& [r, columns] : mRows)
+            mOut += rowXml(mSheetPrefix, r, columns);
+        mRows.clear();
+    }
+
+    void startElement(qsizetype end)
+    {
+        ++mDepth;
+        const QString qname = mXml.qualifiedName().toString();
+        if (!mSawSheetData && mXml.name() == QLatin1String("sheetData")) {
+            mSawSheetData = true;
+            mSheetDataDepth = mDepth;
+            mSheetPrefix = prefixOf(mXml);
+            mSheetDataEnd = end;
+            tagStart(end, u'<' + qname);
+        } else if (mSheetDataDepth && mDepth == mSheetDataDepth + 1 && mXml.name() == QLatin1String("row")) {
+            startRow(end, qname);
+        } else if (mRowDepth && mDepth == mRowDepth + 1 && mXml.name() == QLatin1String("c")) {
+            startCell(end, qname);
+        }
+    }
+
+    void startRow(qsizetype end, const QString& qname)
+    {
+        const qsizetype start = tagStart(end, u'<' + qname);
+        mRow = rowNumber(mXml, mRow, QStringLiteral("sheet"));
+        mColumn = 0;
+        // Rows to change that have no element of their own come before this one.
+        if (!mRows.empty() && mRows.begin()->first < mRow) {
+            copyUpTo(start);
+            while (!mRows.empty() && mRows.begin()->first < mRow) {
+                mOut += rowXml(mSheetPrefix, mRows.begin()->first, mRows.begin()->second);
+                mRows.erase(mRows.begin());
+            }
+        }
+        mPending.clear();
+        if (!mRows.empty() && mRows.begin()->first == mRow) {
+            mPending = mRows.begin()->second;
+            mRows.erase(mRows.begin());
+        }
+        mRowDepth = mDepth;
+        mRowPrefix = prefixOf(mXml);
+        if (selfClosing(end) && !mPending.empty()) {
+            copyUpTo(end - 2);
+            mOut += u'>';
+            for (const auto& [c, cellText] : mPending)
+                mOut += cellXml(mRowPrefix, mRow, c, cellText, QString());
+            mOut += QStringLiteral("</") + qname + u'>';
+            mCopied = end;
+            mPending.clear();
+        }
+    }
+
+    void startCell(qsizetype end, const QString& qname)
+    {
+        const qsizetype start = tagStart(end, u'<' + qname);
+        const auto a = mXml.attributes();
+        int r = mRow, c = mColumn + 1;
+        if (a.hasAttribute(QLatin1String("r")) ? !parseReference(a.value(QLatin1String("r")), r, c) || r != mRow
+                                               : c > kMaxColumn)
+            notWellFormed(txt("ungültige Zelladresse", "bad cell reference"));
+        mColumn = c;
+        // Cells to write that have no element of their own come before this one.
+        if (!mPending.empty() && mPending.begin()->first < c) {
+            copyUpTo(start);
+            while (!mPending.empty() && mPending.begin()->first < c) {
+                mOut += cellXml(mRowPrefix, mRow, mPending.begin()->first, mPending.begin()->second, QString());
+                mPending.erase(mPending.begin());
+            }
+        }
+        const auto it = mPending.find(c);
+        if (it == mPending.end())
+            return;
+        const QString style = a.value(QLatin1String("s")).toString();
+        const bool empty = selfClosing(end);
+        mXml.skipCurrentElement(); // up to and with its end tag
+        const qsizetype cellEnd = empty ? end : mXml.characterOffset();
+        if (!empty && !mXml.hasError())
+            tagStart(cellEnd, QStringLiteral("</") + qname);
+        --mDepth;
+        copyUpTo(start);
+        mOut += cellXml(mRowPrefix, mRow, c, it->second, style);
+        mCopied = cellEnd;
+        mPending.erase(it);
+    }
+
+    void endElement(qsizetype end)
+    {
+        if (mRowDepth && mDepth == mRowDepth) {
+            if (!mPending.empty()) {
+                copyUpTo(tagStart(end, QStringLiteral("</") + mRowPrefix + QStringLiteral("row")));
+                writePendingCells();
+            }
+            mRowDepth = 0;
+        } else if (mSheetDataDepth && mDepth == mSheetDataDepth) {
+            if (!mRows.empty())
+                endSheetData(end);
+            mSheetDataDepth = 0;
+        }
+        --mDepth;
+    }
+
+    // The rows still to write go at the end of the cell table.
+    void endSheetData(qsizetype end)
+    {
+        if (end == mSheetDataEnd && selfClosing(end)) {
+            copyUpTo(end - 2);
+            mOut += u'>';
+            writeRows();
+            mOut += QStringLiteral("</") + mSheetPrefix + QStringLiteral("sheetData>");
+            mCopied = end;
+        } else {
+            copyUpTo(tagStart(end, QStringLiteral("</") + mSheetPrefix + QStringLiteral("sheetData")));
+            writeRows();
+        }
+    }
+
+    const QString& mText;
+    QXmlStreamReader mXml;
+    std::map<int, std::map<int, QString>> mRows; // cells still to write, by row and column
+    QString mOut;
+    qsizetype mCopied = 0; // mText up to here is in mOut
+    int mDepth = 0;
+    int mSheetDataDepth = 0; // while inside the cell table
+    int mRowDepth = 0;       // while inside a row
+    bool mSawSheetData = false;
+    QString mSheetPrefix;
+    QString mRowPrefix;
+    qsizetype mSheetDataEnd = 0; // where the start tag of the cell table ends
+    int mRow = 0;
+    int mColumn = 0;
+    std::map<int, QString> mPending; // cells of the current row still to write
+};
+
 } // namespace
 
 QByteArray rewriteSheetXml(const QByteArray& source, const WorkbookCells& cells)
 {
-    // The part is changed where the cells go and copied as it stands
-    // everywhere else, in the encoding it came in.
+    // 1. The part's text, in the encoding it came in
     const bool bom = source.startsWith("\xEF\xBB\xBF") || source.startsWith("\xFF\xFE") ||
                      source.startsWith("\xFE\xFF");
     const QStringConverter::Encoding encoding =
@@ -659,148 +851,13 @@ QByteArray rewriteSheetXml(const QByteArray& source, const WorkbookCells& cells)
     const QString text = decode(source);
     if (decode.hasError())
         notWellFormed(txt("ungültige Zeichen", "invalid characters"));
-
-    std::map<int, std::map<int, QString>> rows;
-    for (const auto& [at, cellText] : cells)
-        rows[at.first][at.second] = cellText;
-
-    QString out;
-    qsizetype copied = 0;
-    auto copyUpTo = [&](qsizetype at) {
-        out += QStringView(text).mid(copied, at - copied);
-        copied = at;
-    };
-    // Where the tag that ends at end begins ("<" cannot stand inside a tag),
-    // after checking that it is the tag of that element.
-    auto tagStart = [&](qsizetype end, const QString& opening) {
-        const qsizetype lt = end > 0 ? text.lastIndexOf(u'<', end - 1) : -1;
-        if (lt < 0 || !QStringView(text).mid(lt).startsWith(opening))
-            notWellFormed(txt("unerwarteter Aufbau", "unexpected structure"));
-        return lt;
-    };
-    auto selfClosing = [&](qsizetype end) { return end >= 2 && text[end - 2] == u'/' && text[end - 1] == u'>'; };
-
-    QXmlStreamReader xml(text);
-    int depth = 0;
-    int sheetDataDepth = 0, rowDepth = 0;
-    bool sawSheetData = false;
-    QString sheetPrefix, rowPrefix;
-    qsizetype sheetDataEnd = 0;
-    int row = 0, column = 0;
-    std::map<int, QString> pending; // cells of the current row still to write
-    while (!xml.atEnd()) {
-        xml.readNext();
-        const qsizetype end = xml.characterOffset();
-        if (xml.tokenType() == QXmlStreamReader::DTD)
-            notWellFormed(txt("Dokumenttyp-Deklaration", "document type declaration"));
-        if (xml.isStartElement()) {
-            ++depth;
-            const QString qname = xml.qualifiedName().toString();
-            if (!sawSheetData && xml.name() == QLatin1String("sheetData")) {
-                sawSheetData = true;
-                sheetDataDepth = depth;
-                sheetPrefix = prefixOf(xml);
-                sheetDataEnd = end;
-                tagStart(end, u'<' + qname);
-            } else if (sheetDataDepth && depth == sheetDataDepth + 1 && xml.name() == QLatin1String("row")) {
-                const qsizetype start = tagStart(end, u'<' + qname);
-                row = rowNumber(xml, row, QStringLiteral("sheet"));
-                column = 0;
-                // Rows to change that have no element of their own come before this one.
-                if (!rows.empty() && rows.begin()->first < row) {
-                    copyUpTo(start);
-                    while (!rows.empty() && rows.begin()->first < row) {
-                        out += rowXml(sheetPrefix, rows.begin()->first, rows.begin()->second);
-                        rows.erase(rows.begin());
-                    }
-                }
-                pending.clear();
-                if (!rows.empty() && rows.begin()->first == row) {
-                    pending = rows.begin()->second;
-                    rows.erase(rows.begin());
-                }
-                rowDepth = depth;
-                rowPrefix = prefixOf(xml);
-                if (selfClosing(end) && !pending.empty()) {
-                    copyUpTo(end - 2);
-                    out += u'>';
-                    for (const auto& [c, cellText] : pending)
-                        out += cellXml(rowPrefix, row, c, cellText, QString());
-                    out += QStringLiteral("</") + qname + u'>';
-                    copied = end;
-                    pending.clear();
-                }
-            } else if (rowDepth && depth == rowDepth + 1 && xml.name() == QLatin1String("c")) {
-                const qsizetype start = tagStart(end, u'<' + qname);
-                const auto a = xml.attributes();
-                int r = row, c = column + 1;
-                if (a.hasAttribute(QLatin1String("r")) ? !parseReference(a.value(QLatin1String("r")), r, c) || r != row
-                                                       : c > kMaxColumn)
-                    notWellFormed(txt("ungültige Zelladresse", "bad cell reference"));
-                column = c;
-                if (!pending.empty() && pending.begin()->first < c) {
-                    copyUpTo(start);
-                    while (!pending.empty() && pending.begin()->first < c) {
-                        out += cellXml(rowPrefix, row, pending.begin()->first, pending.begin()->second, QString());
-                        pending.erase(pending.begin());
-                    }
-                }
-                const auto it = pending.find(c);
-                if (it != pending.end()) {
-                    const QString style = a.value(QLatin1String("s")).toString();
-                    const bool empty = selfClosing(end);
-                    xml.skipCurrentElement(); // up to and with its end tag
-                    const qsizetype cellEnd = empty ? end : xml.characterOffset();
-                    if (!empty && !xml.hasError())
-                        tagStart(cellEnd, QStringLiteral("</") + qname);
-                    --depth;
-                    copyUpTo(start);
-                    out += cellXml(rowPrefix, row, c, it->second, style);
-                    copied = cellEnd;
-                    pending.erase(it);
-                }
-            }
-            continue;
-        }
-        if (xml.isEndElement()) {
-            if (rowDepth && depth == rowDepth) {
-                if (!pending.empty()) {
-                    copyUpTo(tagStart(end, QStringLiteral("</") + rowPrefix + QStringLiteral("row")));
-                    for (const auto& [c, cellText] : pending)
-                        out += cellXml(rowPrefix, row, c, cellText, QString());
-                    pending.clear();
-                }
-                rowDepth = 0;
-            } else if (sheetDataDepth && depth == sheetDataDepth) {
-                if (!rows.empty()) {
-                    if (end == sheetDataEnd && selfClosing(end)) {
-                        copyUpTo(end - 2);
-                        out += u'>';
-                        for (const auto& [r, columns] : rows)
-                            out += rowXml(sheetPrefix, r, columns);
-                        out += QStringLiteral("</") + sheetPrefix + QStringLiteral("sheetData>");
-                        copied = end;
-                    } else {
-                        copyUpTo(tagStart(end, QStringLiteral("</") + sheetPrefix + QStringLiteral("sheetData")));
-                        for (const auto& [r, columns] : rows)
-                            out += rowXml(sheetPrefix, r, columns);
-                    }
-                    rows.clear();
-                }
-                sheetDataDepth = 0;
-            }
-            --depth;
-        }
-    }
-    if (xml.hasError())
-        notWellFormed(xml.errorString());
-    if (!sawSheetData)
-        notWellFormed(txt("keine Zelltabelle", "no cell table"));
-    copyUpTo(text.size());
+    // 2. Changed where the cells go, copied as it stands everywhere else
+    const QString out = SheetRewriter(text, cells).run();
+    // 3. Back to the same encoding
     QStringEncoder encode(encoding, bom ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
     const QByteArray written = encode(out);
-    // What is written must read back as its bytes stand, declaration included,
-    // as the program's own reader and other programs read it.
+    // 4. What is written must read back as its bytes stand, declaration
+    // included, as the program's own reader and other programs read it.
     QXmlStreamReader check(written);
     while (!check.atEnd())
         check.readNext();
