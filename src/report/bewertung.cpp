@@ -173,6 +173,220 @@ void appendRows(QFile& ergfile)
     r.clear();
 }
 
+// What the steps of BewertungQsl share: the outputs and the classes.
+struct Evaluation {
+    Program& p;
+    int ld = 0;
+    bool MDruck = false;
+    bool MFile = false;
+    bool MArchPage = false;
+    bool MHwNw = false;
+    QFile& ergfile;
+    InfoList& list;
+    std::vector<BewKlasse> classes{};
+    TextFile bs2{}, pro{};
+    bool textFiles = false;
+    QString pol{};
+};
+
+bool isSubList(const QString& line)
+{
+    return GetParam(line, QStringLiteral("Qm")) == QLatin1String("Qsl");
+}
+
+void openPositionFile(QslLineReader& in, const QString& pol)
+{
+    if (!in.open(pol))
+        throw TarnError(QStringLiteral("File not found: %1").arg(pol), ErrNo::FileNotFound);
+}
+
+// The classes of the design's class file; false (after telling the user) when
+// there is none.
+bool readClassFile(Evaluation& e)
+{
+    Program& p = e.p;
+    const QString classFile = joinDesignPath(p.WorkStr[Slot::AwsDir], QStringLiteral("bew.an"));
+    QFile bew(nativePath(classFile));
+    if (!bew.exists()) {
+        MsgBoxRes(QStringLiteral("146"), 0, p.LangNr, {AnsiToOem(p.WorkStr[Slot::AwsDir])});
+        return false;
+    }
+    if (!bew.open(QIODevice::ReadOnly))
+        throw TarnError(QStringLiteral("Cannot read %1: %2").arg(bew.fileName(), bew.errorString()),
+                        ErrNo::PathFileAccess);
+    e.classes = readClasses(fromAnsi(bew.readAll()));
+    bew.close();
+    return true;
+}
+
+// The two plain-text files beside the result file, when the settings ask for
+// them, each starting with the report head.
+void openTextFiles(Evaluation& e, const QString& ErgFile, bool M_ARBew)
+{
+    if (e.MFile && !ErgFile.trimmed().isEmpty() &&
+        resbs2proOn(GetProfileStr(QStringLiteral("fewe"), QStringLiteral("Resbs2pro"), 128, e.p.IniFile))) {
+        const QString base = evaluationBase(ErgFile.trimmed());
+        e.bs2.open(base + QStringLiteral(".bs2"));
+        e.pro.open(base + QStringLiteral(".pro"));
+        QString kind, head;
+        DruckKopf(kind, false, false, M_ARBew, &head);
+        head = withoutUmlauts(head);
+        e.bs2.write(head);
+        e.pro.write(head);
+    }
+    e.textFiles = e.bs2.isOpen();
+}
+
+// Title of the section, on a new page when too little room is left.
+void writeTitle(const Evaluation& e)
+{
+    PrintState& s = printState();
+    const QString title = msgAnsi(241, e.ld);
+    if (e.MDruck) {
+        PrFont(7.5, true, false, QStringLiteral("Courier New"));
+        if (PrPlatz(7)) {
+            PrNeueSeite(false, e.MArchPage);
+            PrKopf();
+        } else {
+            PrLf();
+        }
+        PrFont(8.5, true, false, QStringLiteral("Arial"));
+        PrLf(1);
+        PrTextSym(s.PrLinks, s.currentY, title);
+        PrLf(1.5);
+        PrFont(8.5, false);
+        PrTextSym(s.PrLinks + 600, s.currentY, msgAnsi(508, e.ld));
+        PrLf(1.5);
+        PrFont(7.5, true, false, QStringLiteral("Courier New"));
+    }
+    if (e.MFile)
+        rows() = SylkZeile(title, 1, 0, 9);
+}
+
+// Whether the position file holds a sub-Q-list line.
+bool anySubList(const QString& pol)
+{
+    QslLineReader in;
+    openPositionFile(in, pol);
+    bool any = false;
+    while (!any && !in.atEnd())
+        any = isSubList(in.readPhysicalLine());
+    return any;
+}
+
+// Column titles of the table in all outputs.
+void writeColumnTitles(Evaluation& e)
+{
+    if (e.MDruck) {
+        PrText(msgAnsi(243, e.ld));
+        PrLf(1.5);
+    }
+    if (e.MFile) {
+        rows() += SylkZeile(msgAnsi(e.MHwNw ? 520 : 514, e.ld), 1, -1, 9, QStringLiteral("C"));
+        rows() += SylkZeile(msgAnsi(e.MHwNw ? 521 : 515, e.ld), 1, -1, 9, QStringLiteral("C"));
+    }
+    if (e.textFiles) {
+        e.bs2.line(msgAnsi(137, e.ld));
+        e.bs2.line(QStringLiteral("                    |                    | |          |"));
+        e.pro.line(msgAnsi(138, e.ld));
+        e.pro.line(QStringLiteral("                    |            |"));
+    }
+}
+
+// The row of the n-th sub-Q-list in all outputs.
+void writeSubListRow(Evaluation& e, int n, QString line)
+{
+    SetParam(line, QStringLiteral("Hier"), QString());
+    QString Stc;
+    PosTrenn(line, Stc);
+    QString paperRow, bs2Row, proRow;
+    // Without the file the cells are built all the same; the cursor of
+    // the other sections' rows must not move for them.
+    ReportState& rs = reportState();
+    const int16_t y = rs.SlkY, x = rs.SlkX, xMax = rs.SlkXMax;
+    BewertungZeile(n, Stc, paperRow, bs2Row, proRow, e.classes, e.MHwNw);
+    if (!e.MFile) {
+        rs.SlkY = y;
+        rs.SlkX = x;
+        rs.SlkXMax = xMax;
+    }
+    if (e.MDruck) {
+        if (PrPlatz(1)) {
+            PrNeueSeite(false, e.MArchPage);
+            PrKopf();
+            PrFont(7.5, true, false, QStringLiteral("Courier New"));
+        }
+        PrText(paperRow);
+        PrLf();
+    }
+    if (e.MFile)
+        appendRows(e.ergfile);
+    else
+        rows().clear();
+    if (e.textFiles) {
+        e.bs2.line(bs2Row);
+        e.pro.line(proRow);
+    }
+    e.list.Update(paperRow.left(120));
+}
+
+// One row per sub-Q-list of the position file, numbered from 1.
+void writeSubListRows(Evaluation& e)
+{
+    QslLineReader in;
+    openPositionFile(in, e.pol);
+    int n = 0;
+    while (!in.atEnd()) {
+        QString line = in.readPhysicalLine();
+        if (!isSubList(line))
+            continue;
+        ++n;
+        writeSubListRow(e, n, line);
+    }
+}
+
+// The notes under the table, on a new page when too little room is left.
+void writeNotes(const Evaluation& e)
+{
+    const QStringList notes{msgAnsi(244, e.ld), msgAnsi(245, e.ld), msgAnsi(246, e.ld)};
+    if (e.MDruck) {
+        if (PrPlatz(3)) {
+            PrNeueSeite(false, e.MArchPage);
+            PrKopf();
+        } else {
+            PrLf(0.5);
+        }
+        PrFont(7.5, true, false, QStringLiteral("Courier New"));
+        for (const QString& t : notes) {
+            PrText(t);
+            PrLf();
+        }
+    }
+    if (e.MFile) {
+        rows() += SylkZeile(QString(), 1, 0, -1);
+        for (const QString& t : notes)
+            rows() += SylkZeile(t.trimmed(), 1, 0, 9);
+    }
+}
+
+// The line saying that there is no sub-Q-list, in all outputs.
+void writeNoSubLists(Evaluation& e)
+{
+    const QString none = msgAnsi(242, e.ld);
+    if (e.MDruck) {
+        PrLf(0.5);
+        PrText(none);
+        PrLf();
+    }
+    if (e.MFile)
+        rows() += SylkZeile(none.trimmed(), 1, 0, 9, QString(), 1);
+    if (e.textFiles) {
+        const QString line = withoutUmlauts(none.trimmed().toUpper());
+        e.bs2.line(line);
+        e.pro.line(line);
+    }
+}
+
 } // namespace
 
 std::vector<BewKlasse> readClasses(const QString& text)
@@ -327,162 +541,28 @@ void BewertungQsl(bool MDruck, bool MFile, const QString& ErgFile, bool MArchPag
                   QFile& ergfile)
 {
     Program& p = prog();
-    const int ld = p.LangDruck;
-    InfoList& list = ui().infoList();
-    PrintState& s = printState();
-    list.Add(msgAnsi(240, p.LangNr));
+    Evaluation e{p, p.LangDruck, MDruck, MFile, MArchPage, MHwNw, ergfile, ui().infoList()};
+    e.list.Add(msgAnsi(240, p.LangNr));
 
-    const QString classFile = joinDesignPath(p.WorkStr[Slot::AwsDir], QStringLiteral("bew.an"));
-    QFile bew(nativePath(classFile));
-    if (!bew.exists()) {
-        MsgBoxRes(QStringLiteral("146"), 0, p.LangNr, {AnsiToOem(p.WorkStr[Slot::AwsDir])});
+    // 1. Classes of the evaluation; without them there is nothing to do.
+    if (!readClassFile(e))
         return;
-    }
-    if (!bew.open(QIODevice::ReadOnly))
-        throw TarnError(QStringLiteral("Cannot read %1: %2").arg(bew.fileName(), bew.errorString()),
-                        ErrNo::PathFileAccess);
-    const std::vector<BewKlasse> classes = readClasses(fromAnsi(bew.readAll()));
-    bew.close();
-
-    TextFile bs2, pro;
-    if (MFile && !ErgFile.trimmed().isEmpty() &&
-        resbs2proOn(GetProfileStr(QStringLiteral("fewe"), QStringLiteral("Resbs2pro"), 128, p.IniFile))) {
-        const QString base = evaluationBase(ErgFile.trimmed());
-        bs2.open(base + QStringLiteral(".bs2"));
-        pro.open(base + QStringLiteral(".pro"));
-        QString kind, head;
-        DruckKopf(kind, false, false, M_ARBew, &head);
-        head = withoutUmlauts(head);
-        bs2.write(head);
-        pro.write(head);
-    }
-    const bool textFiles = bs2.isOpen();
-
-    const QString title = msgAnsi(241, ld);
-    if (MDruck) {
-        PrFont(7.5, true, false, QStringLiteral("Courier New"));
-        if (PrPlatz(7)) {
-            PrNeueSeite(false, MArchPage);
-            PrKopf();
-        } else {
-            PrLf();
-        }
-        PrFont(8.5, true, false, QStringLiteral("Arial"));
-        PrLf(1);
-        PrTextSym(s.PrLinks, s.currentY, title);
-        PrLf(1.5);
-        PrFont(8.5, false);
-        PrTextSym(s.PrLinks + 600, s.currentY, msgAnsi(508, ld));
-        PrLf(1.5);
-        PrFont(7.5, true, false, QStringLiteral("Courier New"));
-    }
-    if (MFile)
-        rows() = SylkZeile(title, 1, 0, 9);
-
-    const QString pol = scratchFile(Slot::Tp2, QStringLiteral("pol"));
-    auto isSubList = [](const QString& line) { return GetParam(line, QStringLiteral("Qm")) == QLatin1String("Qsl"); };
-    bool any = false;
-    {
-        QslLineReader in;
-        if (!in.open(pol))
-            throw TarnError(QStringLiteral("File not found: %1").arg(pol), ErrNo::FileNotFound);
-        while (!any && !in.atEnd())
-            any = isSubList(in.readPhysicalLine());
-    }
-
-    if (any) {
-        if (MDruck) {
-            PrText(msgAnsi(243, ld));
-            PrLf(1.5);
-        }
-        if (MFile) {
-            rows() += SylkZeile(msgAnsi(MHwNw ? 520 : 514, ld), 1, -1, 9, QStringLiteral("C"));
-            rows() += SylkZeile(msgAnsi(MHwNw ? 521 : 515, ld), 1, -1, 9, QStringLiteral("C"));
-        }
-        if (textFiles) {
-            bs2.line(msgAnsi(137, ld));
-            bs2.line(QStringLiteral("                    |                    | |          |"));
-            pro.line(msgAnsi(138, ld));
-            pro.line(QStringLiteral("                    |            |"));
-        }
-        QslLineReader in;
-        if (!in.open(pol))
-            throw TarnError(QStringLiteral("File not found: %1").arg(pol), ErrNo::FileNotFound);
-        int n = 0;
-        while (!in.atEnd()) {
-            QString line = in.readPhysicalLine();
-            if (!isSubList(line))
-                continue;
-            ++n;
-            SetParam(line, QStringLiteral("Hier"), QString());
-            QString Stc;
-            PosTrenn(line, Stc);
-            QString paperRow, bs2Row, proRow;
-            // Without the file the cells are built all the same; the cursor of
-            // the other sections' rows must not move for them.
-            ReportState& rs = reportState();
-            const int16_t y = rs.SlkY, x = rs.SlkX, xMax = rs.SlkXMax;
-            BewertungZeile(n, Stc, paperRow, bs2Row, proRow, classes, MHwNw);
-            if (!MFile) {
-                rs.SlkY = y;
-                rs.SlkX = x;
-                rs.SlkXMax = xMax;
-            }
-            if (MDruck) {
-                if (PrPlatz(1)) {
-                    PrNeueSeite(false, MArchPage);
-                    PrKopf();
-                    PrFont(7.5, true, false, QStringLiteral("Courier New"));
-                }
-                PrText(paperRow);
-                PrLf();
-            }
-            if (MFile)
-                appendRows(ergfile);
-            else
-                rows().clear();
-            if (textFiles) {
-                bs2.line(bs2Row);
-                pro.line(proRow);
-            }
-            list.Update(paperRow.left(120));
-        }
-        const QStringList notes{msgAnsi(244, ld), msgAnsi(245, ld), msgAnsi(246, ld)};
-        if (MDruck) {
-            if (PrPlatz(3)) {
-                PrNeueSeite(false, MArchPage);
-                PrKopf();
-            } else {
-                PrLf(0.5);
-            }
-            PrFont(7.5, true, false, QStringLiteral("Courier New"));
-            for (const QString& t : notes) {
-                PrText(t);
-                PrLf();
-            }
-        }
-        if (MFile) {
-            rows() += SylkZeile(QString(), 1, 0, -1);
-            for (const QString& t : notes)
-                rows() += SylkZeile(t.trimmed(), 1, 0, 9);
-        }
+    // 2. Plain-text files beside the result file.
+    openTextFiles(e, ErgFile, M_ARBew);
+    // 3. Title.
+    writeTitle(e);
+    // 4. One row per sub-Q-list with the notes, or a line saying there is none.
+    e.pol = scratchFile(Slot::Tp2, QStringLiteral("pol"));
+    if (anySubList(e.pol)) {
+        writeColumnTitles(e);
+        writeSubListRows(e);
+        writeNotes(e);
     } else {
-        const QString none = msgAnsi(242, ld);
-        if (MDruck) {
-            PrLf(0.5);
-            PrText(none);
-            PrLf();
-        }
-        if (MFile)
-            rows() += SylkZeile(none.trimmed(), 1, 0, 9, QString(), 1);
-        if (textFiles) {
-            const QString line = withoutUmlauts(none.trimmed().toUpper());
-            bs2.line(line);
-            pro.line(line);
-        }
+        writeNoSubLists(e);
     }
+    // 5. End of the section.
     if (MFile)
         rows() += SylkZeile(QString(), 1, 0, -1);
-    bs2.close();
-    pro.close();
+    e.bs2.close();
+    e.pro.close();
 }

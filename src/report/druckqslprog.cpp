@@ -148,21 +148,72 @@ struct Run {
     bool noPrint = false, noHead = false;
     bool fileOn = false;
     QFile ergfile{};
+    QString qpdr{}, qpsp{};
+    bool qrmOnly = false;
 
     void main();
+    void readProfile();
+    void applySpecialFormat(const QString& soform);
+    void chooseSections();
+    void totalsSections(const QString& res, const ErrCounts& Errg);
+    void groupShares(const QString& res);
+    void positionFile();
+    void evaluation();
+    void positions();
+    void closingSections();
     void componentLists();
     void resultFile();
 };
 
 void Run::main()
 {
-    Program& p = prog();
-    ReportState& rs = reportState();
-    const QString& sy = p.WorkStr[Slot::SyPar];
-
+    // 1. Settings of the report profile.
     InitDruck();
     ui().infoList().Add(QString(20, QChar(0x2550)));
+    readProfile();
+    // 2. The list of faulty positions; the user may stop the report there.
+    if (FehlPos(ADruck, ProgFehlFile) == QLatin1String("ABBRUCH")) {
+        MNurFehl = true;
+        return;
+    }
+    // 3. Sections to print and to write, and the result file's work file.
+    chooseSections();
+    // 4. Totals of the run.
+    QString res;
+    ErrCounts Errg;
+    TotalSum(res, Errg, mainPath, dr[2] || sp[2]);
+    cancelCheck();
+    // 5. Head and total result.
+    totalsSections(res, Errg);
+    // 6. Shares of the groups.
+    groupShares(res);
+    cancelCheck();
+    // 7. The position file of the sections that list positions.
+    positionFile();
+    cancelCheck();
+    // 8. Evaluation of the sub-Q-lists.
+    evaluation();
+    cancelCheck();
+    // 9. Ranking of the sub-Q-lists.
+    if (dr[6]) {
+        PfuiQsDatei();
+        SortPfui(QStringLiteral("qs"), ADruck);
+        DruckPfui(QStringLiteral("qs"), MArchPage);
+    }
+    cancelCheck();
+    // 10. The positions.
+    positions();
+    cancelCheck();
+    // 11. Component lists, the last page, the Q-list tree and the result file.
+    closingSections();
+}
 
+// Language, Q-list marker, sections, maximum values, special format and main
+// path from the report profile in SyPar.
+void Run::readProfile()
+{
+    Program& p = prog();
+    const QString& sy = p.WorkStr[Slot::SyPar];
     // The report's language is the profile's; a profile that names none (the
     // shipped "Standard") prints in the language of the user.
     const int ld = int(numParam(sy, QStringLiteral("Ld")));
@@ -170,38 +221,43 @@ void Run::main()
     const QString qz = GetParam(sy, QStringLiteral("Qz"));
     if (!qz.isEmpty())
         p.WorkStr[Slot::Qz] = qz.toUpper();
-    const QString qpdr = GetParam(sy, QStringLiteral("Qpdr"));
-    const QString qpsp = GetParam(sy, QStringLiteral("Qpsp"));
-    rs.MaxWerte = numParam(sy, QStringLiteral("Mmax")) != 0;
+    qpdr = GetParam(sy, QStringLiteral("Qpdr"));
+    qpsp = GetParam(sy, QStringLiteral("Qpsp"));
+    reportState().MaxWerte = numParam(sy, QStringLiteral("Mmax")) != 0;
     const QString soform = GetParam(sy, QStringLiteral("Soform"));
     mainPath = numParam(sy, QStringLiteral("HwNw")) != 0;
+    if (!soform.isEmpty())
+        applySpecialFormat(soform);
+}
 
-    if (!soform.isEmpty()) {
-        SoFormStr = GetProfileStr(QStringLiteral("Sonder-Formate"), soform, 512, p.IniFile);
-        if (SoFormStr == QLatin1String("leer")) {
-            // An unknown format would leave a file without any frame that no
-            // program reads; say so and write the SYLK file instead.
-            ui().messageBox(QStringLiteral("soform"),
-                            twoLanguages("Das Sonder-Format \"%1\" ist nicht definiert; die Ergebnisdatei wird im "
-                                         "SYLK-Format geschrieben.",
-                                         "The special format \"%1\" is not defined; the result file is written "
-                                         "in SYLK format.")
-                                .arg(soform),
-                            0x30);
-            SoFormStr.clear();
-        } else {
-            noPrint = GetParam(SoFormStr, QStringLiteral("NichtDruck")) == QLatin1String("1");
-            noHead = GetParam(SoFormStr, QStringLiteral("NichtKopf")) == QLatin1String("1");
-            if (GetParam(SoFormStr, QStringLiteral("FehlFile")) != QLatin1String("1"))
-                ProgFehlFile.clear();
-        }
+// The special format of the result file and its switches.
+void Run::applySpecialFormat(const QString& soform)
+{
+    SoFormStr = GetProfileStr(QStringLiteral("Sonder-Formate"), soform, 512, prog().IniFile);
+    if (SoFormStr == QLatin1String("leer")) {
+        // An unknown format would leave a file without any frame that no
+        // program reads; say so and write the SYLK file instead.
+        ui().messageBox(QStringLiteral("soform"),
+                        twoLanguages("Das Sonder-Format \"%1\" ist nicht definiert; die Ergebnisdatei wird im "
+                                     "SYLK-Format geschrieben.",
+                                     "The special format \"%1\" is not defined; the result file is written "
+                                     "in SYLK format.")
+                            .arg(soform),
+                        0x30);
+        SoFormStr.clear();
+    } else {
+        noPrint = GetParam(SoFormStr, QStringLiteral("NichtDruck")) == QLatin1String("1");
+        noHead = GetParam(SoFormStr, QStringLiteral("NichtKopf")) == QLatin1String("1");
+        if (GetParam(SoFormStr, QStringLiteral("FehlFile")) != QLatin1String("1"))
+            ProgFehlFile.clear();
     }
+}
 
-    if (FehlPos(ADruck, ProgFehlFile) == QLatin1String("ABBRUCH")) {
-        MNurFehl = true;
-        return;
-    }
-
+// The print and file flags of the sections; opens the work file of the result
+// file when there is one to write.
+void Run::chooseSections()
+{
+    ReportState& rs = reportState();
     rs.SlkY = 1;
     rs.SlkX = 1;
     rs.SlkXMax = 0;
@@ -209,7 +265,7 @@ void Run::main()
         dr[size_t(i)] = qpdr.mid(i - 1, 1) == QString::number(i);
         sp[size_t(i)] = qpsp.mid(i - 1, 1) == QString::number(i);
     }
-    const bool qrmOnly = qpdr == QLatin1String("00000008");
+    qrmOnly = qpdr == QLatin1String("00000008");
     ErgFile = ErgFile.trimmed();
     fileOn = !ErgFile.isEmpty() && qpsp != QLatin1String("0000000");
 
@@ -219,78 +275,90 @@ void Run::main()
             throw TarnError(QStringLiteral("Cannot write %1: %2").arg(ergfile.fileName(), ergfile.errorString()),
                             ErrNo::PathFileAccess);
     }
+}
 
-    QString res;
-    ErrCounts Errg;
-    TotalSum(res, Errg, mainPath, dr[2] || sp[2]);
-    cancelCheck();
-
-    if (!qrmOnly || fileOn) {
-        if (!noHead) {
-            QString kind;
-            DruckKopf(kind, !qrmOnly && !noPrint, fileOn, M_ARBew);
-            if (fileOn)
-                writeRows(ergfile);
-        }
-        if (!noPrint)
-            DruckGesamt(res, Errg, dr, qpdr != QLatin1String("00000070"), M_ARBew, M_ARSoList);
-        if (fileOn) {
-            p.WorkStr[Slot::SylkHead].clear();
-            AusFileSumme(res, Errg, sp, qpsp != QLatin1String("0000007"), SlkBreite, mainPath, M_ARBew, M_ARSoList);
+// The head and the total result, printed and written.
+void Run::totalsSections(const QString& res, const ErrCounts& Errg)
+{
+    if (qrmOnly && !fileOn)
+        return;
+    Program& p = prog();
+    if (!noHead) {
+        QString kind;
+        DruckKopf(kind, !qrmOnly && !noPrint, fileOn, M_ARBew);
+        if (fileOn)
             writeRows(ergfile);
-            mergeSlkWidths(SlkBreite, QStringLiteral("4,16,13,10,8"));
-        }
     }
-
-    if (dr[2] || sp[2]) {
+    if (!noPrint)
+        DruckGesamt(res, Errg, dr, qpdr != QLatin1String("00000070"), M_ARBew, M_ARSoList);
+    if (fileOn) {
         p.WorkStr[Slot::SylkHead].clear();
-        AnteilGruppen(res, dr[2], sp[2] && fileOn, MArchPage);
-        if (!p.WorkStr[Slot::SylkHead].trimmed().isEmpty() && sp[2] && fileOn) {
-            writeRows(ergfile);
-            mergeSlkWidths(SlkBreite, QStringLiteral("5,16,13,9,7"));
-        }
+        AusFileSumme(res, Errg, sp, qpsp != QLatin1String("0000007"), SlkBreite, mainPath, M_ARBew, M_ARSoList);
+        writeRows(ergfile);
+        mergeSlkWidths(SlkBreite, QStringLiteral("4,16,13,10,8"));
     }
-    cancelCheck();
+}
 
+// The shares of the groups, printed and written.
+void Run::groupShares(const QString& res)
+{
+    if (!dr[2] && !sp[2])
+        return;
+    Program& p = prog();
+    p.WorkStr[Slot::SylkHead].clear();
+    AnteilGruppen(res, dr[2], sp[2] && fileOn, MArchPage);
+    if (!p.WorkStr[Slot::SylkHead].trimmed().isEmpty() && sp[2] && fileOn) {
+        writeRows(ergfile);
+        mergeSlkWidths(SlkBreite, QStringLiteral("5,16,13,9,7"));
+    }
+}
+
+// A fresh position file, when a section lists positions.
+void Run::positionFile()
+{
     if (dr[1] || dr[2]) {
         PrFont(7.5, true, false, QStringLiteral("Courier New"));
         PrLf(1);
     }
-
     QFile::remove(nativePath(scratchFile(Slot::Tp2, QStringLiteral("pol"))));
     if (dr[3] || dr[6] || dr[7] || dr[8] || sp[3] || sp[7])
         PosList(mainPath);
-    cancelCheck();
+}
 
-    if (QFile::exists(nativePath(scratchFile(Slot::Tp2, QStringLiteral("pol"))))) {
-        p.WorkStr[Slot::SylkHead].clear();
-        if (dr[7] || sp[7])
-            BewertungQsl(dr[7], sp[7] && fileOn, ErgFile, MArchPage, mainPath, M_ARBew, ergfile);
-        if (sp[7] && fileOn) {
-            writeRows(ergfile);
-            QString widths = QStringLiteral("4,18,13,7,7,6,2,9,7,5");
-            if (mainPath)
-                widths += QStringLiteral(",9");
-            mergeSlkWidths(SlkBreite, widths);
-        }
+// The evaluation of the sub-Q-lists, printed and written.
+void Run::evaluation()
+{
+    if (!QFile::exists(nativePath(scratchFile(Slot::Tp2, QStringLiteral("pol")))))
+        return;
+    prog().WorkStr[Slot::SylkHead].clear();
+    if (dr[7] || sp[7])
+        BewertungQsl(dr[7], sp[7] && fileOn, ErgFile, MArchPage, mainPath, M_ARBew, ergfile);
+    if (sp[7] && fileOn) {
+        writeRows(ergfile);
+        QString widths = QStringLiteral("4,18,13,7,7,6,2,9,7,5");
+        if (mainPath)
+            widths += QStringLiteral(",9");
+        mergeSlkWidths(SlkBreite, widths);
     }
-    cancelCheck();
-    if (dr[6]) {
-        PfuiQsDatei();
-        SortPfui(QStringLiteral("qs"), ADruck);
-        DruckPfui(QStringLiteral("qs"), MArchPage);
+}
+
+// The positions, printed and written.
+void Run::positions()
+{
+    if (!dr[3] && !sp[3])
+        return;
+    prog().WorkStr[Slot::SylkHead].clear();
+    DruckPositionen(dr[3], sp[3] && fileOn, SoFormStr, MArchPage, mainPath, M_ARSoList, M_ARBew, ergfile);
+    if (sp[3] && fileOn) {
+        writeRows(ergfile);
+        if (SoFormStr.isEmpty())
+            mergeSlkWidths(SlkBreite, positionWidths(mainPath));
     }
-    cancelCheck();
-    if (dr[3] || sp[3]) {
-        p.WorkStr[Slot::SylkHead].clear();
-        DruckPositionen(dr[3], sp[3] && fileOn, SoFormStr, MArchPage, mainPath, M_ARSoList, M_ARBew, ergfile);
-        if (sp[3] && fileOn) {
-            writeRows(ergfile);
-            if (SoFormStr.isEmpty())
-                mergeSlkWidths(SlkBreite, positionWidths(mainPath));
-        }
-    }
-    cancelCheck();
+}
+
+// The component lists, the last page, the Q-list tree and the result file.
+void Run::closingSections()
+{
     if (dr[4] || dr[5] || sp[4])
         componentLists();
 
@@ -299,7 +367,7 @@ void Run::main()
     cancelCheck();
 
     if (dr[8]) {
-        SetParam(p.WorkStr[Slot::SyPar], QStringLiteral("Qpbt"), QStringLiteral("12345"));
+        SetParam(prog().WorkStr[Slot::SyPar], QStringLiteral("Qpbt"), QStringLiteral("12345"));
         PrNeueSeite(true, false);
         DruckQrm(M_ARSoList, M_ARBew);
     }

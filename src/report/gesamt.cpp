@@ -98,285 +98,388 @@ void centredOn(double centre, const QString& text)
     textAt(centre - printWidth(text) / 2, text);
 }
 
-} // namespace
+// What the steps of DruckGesamt share: the run's totals, counts and texts.
+struct TotalsContext {
+    Program& p;
+    const ReportState& s;
+    const ErrCounts& Errg;
+    int lu = 0;
+    int ld = 0;
+    bool maxOnly = false;
+    std::array<bool, 4> sel{};
+    bool ber = false;
+    QString anzposq{}, anzposb{}, nfein{}, count{};
+    std::array<Figures, 4> fig{};
+    std::array<QString, 4> title{};
 
-void DruckGesamt(const QString& res, const ErrCounts& Errg, const SectionFlags& dr, bool MitAnzahl, bool M_ARBew,
-                 bool M_ARSoList)
+    double total(int m, int k) const { return s.FitSum[size_t(m)][size_t(k)]; }
+};
+
+// Summary in the message list, in the interface language.
+void listSummary(TotalsContext& c)
 {
-    Program& p = prog();
-    const ReportState& s = reportState();
-    const int lu = p.LangNr;
-    const int ld = p.LangDruck;
-    const bool maxOnly = s.MaxWerte;
-    const std::array<bool, 4> sel = selectedMethods();
-    const bool ber = GetParam(p.WorkStr[Slot::SyPar], QStringLiteral("Re")) == QLatin1String("Ber");
-    const QString anzposq = GetParam(res, QStringLiteral("Anzposq"));
-    const QString anzposb = GetParam(res, QStringLiteral("Anzposb"));
-    const QString nfein = GetParam(res, QStringLiteral("Nfein"));
-    const QString count = positionCount(res);
-    std::array<Figures, 4> fig;
-    std::array<QString, 4> title;
-    for (int m = 1; m <= 3; ++m) {
-        fig[size_t(m)] = figuresOf(m);
-        title[size_t(m)] = methodTitle(m, M_ARBew, ld);
-    }
-    auto total = [&](int m, int k) { return s.FitSum[size_t(m)][size_t(k)]; };
-
-    // Summary in the message list, in the interface language.
     static const std::array<QString, 4> labels = {QString(), QStringLiteral("YK :"), QStringLiteral("AWS:"),
                                                   QStringLiteral("MIL:")};
+    Program& p = c.p;
+    const ErrCounts& Errg = c.Errg;
     InfoList& list = ui().infoList();
     p.WorkStr[Slot::Line] = QString(80, u' ');
     list.Clear();
     list.Add(p.WorkStr[Slot::Line]);
     if (Errg[-1] > 0)
-        list.Add(msgAnsi(218, lu, {QString::number(Errg[-1]), anzposq}));
+        list.Add(msgAnsi(218, c.lu, {QString::number(Errg[-1]), c.anzposq}));
     for (int m = 1; m <= 3; ++m) {
-        if (!(total(m, 0) > 0))
+        if (!(c.total(m, 0) > 0))
             continue;
-        const Figures& f = fig[size_t(m)];
+        const Figures& f = c.fig[size_t(m)];
         const int k = Errg[0] + Errg[m];
-        const QString text = k < 1 ? msgAnsi(220, lu, {anzposb}) : msgAnsi(219, lu, {QString::number(k), anzposb});
+        const QString text =
+            k < 1 ? msgAnsi(220, c.lu, {c.anzposb}) : msgAnsi(219, c.lu, {QString::number(k), c.anzposb});
         list.Add(u' ' + labels[size_t(m)] + QStringLiteral("  ") + text);
-        const QString rate = msgAnsi(40, lu, {f.fit[0]}) + QString(5, u' ');
-        const QString mtbf = msgAnsi(41, lu, {f.mtbfHours[0] > 4000 ? f.years[0] + QStringLiteral(" a")
-                                                                    : f.hours[0] + QStringLiteral(" h")});
+        const QString rate = msgAnsi(40, c.lu, {f.fit[0]}) + QString(5, u' ');
+        const QString mtbf = msgAnsi(41, c.lu, {f.mtbfHours[0] > 4000 ? f.years[0] + QStringLiteral(" a")
+                                                                      : f.hours[0] + QStringLiteral(" h")});
         p.WorkStr[Slot::Line] = rate.leftJustified(77, u' ') + mtbf;
         list.Add(p.WorkStr[Slot::Line]);
     }
     list.Add(QString());
-    list.Add(u' ' + msgAnsi(222, lu, {nfein, count}));
-    if (ber)
-        list.Add(msgAnsi(223, lu));
+    list.Add(u' ' + msgAnsi(222, c.lu, {c.nfein, c.count}));
+    if (c.ber)
+        list.Add(msgAnsi(223, c.lu));
     list.Add(QString());
     ParamText(QStringLiteral("ZC"), false, false);
+}
 
-    PrFont(8.5, true, false, QStringLiteral("Arial"));
-    PrLf(0.5);
+// Head of the table of complete methods: column headings and units.
+void printTotalsTableHead(const TotalsContext& c)
+{
+    std::array<double, 3> centre{};
+    textAt(0, msgAnsi(c.maxOnly ? 224 : 225, c.ld));
+    const std::array<QString, 3> headings = {msgAnsi(221, c.ld), msgAnsi(50, c.ld), msgAnsi(50, c.ld)};
+    const std::array<double, 3> columns = {5400, 7400, 9400};
+    for (size_t i = 0; i < 3; ++i) {
+        rightAt(columns[i], headings[i]);
+        centre[i] = columns[i] - printWidth(headings[i]) / 2;
+    }
+    PrLf();
+    if (c.maxOnly) {
+        centredOn(centre[0], QStringLiteral("max"));
+        centredOn(centre[1], QStringLiteral("min"));
+        centredOn(centre[2], QStringLiteral("min"));
+        PrLf();
+    }
+    centredOn(centre[0], QStringLiteral("fit"));
+    centredOn(centre[1], QStringLiteral("h"));
+    centredOn(centre[2], QStringLiteral("a"));
+}
+
+// Complete methods: one table, its head before the first row.
+void printCompleteMethods(const TotalsContext& c)
+{
+    bool head = false;
+    for (int m = 1; m <= 3; ++m) {
+        if (!c.sel[size_t(m)] || !(c.total(m, 0) > 0) || missing(c.Errg, m) != 0)
+            continue;
+        const Figures& f = c.fig[size_t(m)];
+        if (!head) {
+            head = true;
+            printTotalsTableHead(c);
+        }
+        const size_t k = c.maxOnly ? 2 : 0;
+        PrLf(1.5);
+        textAt(1000, c.title[size_t(m)]);
+        rightAt(5400, f.fit[k]);
+        rightAt(7400, f.hours[k]);
+        rightAt(9400, f.mtbfHours[0] > 4000 ? f.years[k] : QStringLiteral("---"));
+    }
+}
+
+// Incomplete methods, with the counts of positions without a result.
+void printIncompleteMethods(const TotalsContext& c)
+{
+    const ErrCounts& Errg = c.Errg;
+    for (int m = 1; m <= 3; ++m) {
+        if (!c.sel[size_t(m)] || missing(Errg, m) < 1)
+            continue;
+        PrLf(1.5);
+        textAt(1000, c.title[size_t(m)]);
+        textAt(4400, msgAnsi(229, c.ld));
+        if (Errg[m] + Errg[0] >= 1) {
+            PrLf();
+            textAt(4400, msgAnsi(230, c.ld, {QString::number(Errg[m] + Errg[0]), c.anzposb}));
+        }
+        if (Errg[-1] >= 1) {
+            PrLf();
+            textAt(4400, msgAnsi(228, c.ld, {QString::number(Errg[-1]), c.anzposq}));
+        }
+    }
+}
+
+// Result ranges of complete methods whose minimum and maximum differ.
+void printResultRanges(const TotalsContext& c)
+{
+    if (c.maxOnly || c.Errg[0] + c.Errg[-1] >= 1)
+        return;
+    bool first = true;
+    for (int m = 1; m <= 3; ++m) {
+        if (!c.sel[size_t(m)] || c.Errg[m] != 0 || c.total(m, 1) == c.total(m, 2))
+            continue;
+        if (first) {
+            first = false;
+            PrLf();
+            textAt(600, msgAnsi(231, c.ld));
+            PrLf(1.5);
+        }
+        textAt(1000, c.title[size_t(m)] + u':');
+        rightAtEdge(rangeText(c.fig[size_t(m)], c.ld, 12));
+        PrLf();
+    }
+}
+
+// Partial sums of incomplete methods.
+void printPartialSums(const TotalsContext& c)
+{
+    bool first = true;
+    for (int m = 1; m <= 3; ++m) {
+        if (!c.sel[size_t(m)] || !(c.total(m, 0) > 0) || missing(c.Errg, m) <= 0)
+            continue;
+        if (first) {
+            first = false;
+            PrLf();
+            textAt(600, msgAnsi(233, c.ld));
+            PrLf(1.5);
+        }
+        textAt(1000, c.title[size_t(m)] + u':');
+        const Figures& f = c.fig[size_t(m)];
+        rightAtEdge(c.maxOnly ? maximumText(f, c.ld, 12) : rangeText(f, c.ld, 12));
+        PrLf();
+    }
+}
+
+// Notes on the weighting and on the special failure-rate list of the norm.
+void printNotes(const TotalsContext& c, bool totalsPrinted, bool M_ARBew, bool M_ARSoList)
+{
+    if (!c.sel[1])
+        return;
+    bool printed = false;
+    if (M_ARBew) {
+        rightAtEdge(msgAnsi(531, c.ld, {totalsPrinted ? QString(QChar(185)) + u')' : QString(), factorText()}));
+        PrLf();
+        printed = true;
+    }
+    if (M_ARSoList) {
+        rightAtEdge(msgAnsi(532, c.ld, {c.s.SonderArVersion}));
+        PrLf();
+        printed = true;
+    }
+    if (printed)
+        PrLf();
+}
+
+// Count lines, at least one line's space, the definition of fit and the
+// closing rule.
+void printClosing(const TotalsContext& c, bool MitAnzahl)
+{
     PrintState& ps = printState();
-
-    if (dr[1]) {
-        // Complete methods: one table.
-        bool head = false;
-        std::array<double, 3> centre{};
-        for (int m = 1; m <= 3; ++m) {
-            if (!sel[size_t(m)] || !(total(m, 0) > 0) || missing(Errg, m) != 0)
-                continue;
-            const Figures& f = fig[size_t(m)];
-            if (!head) {
-                head = true;
-                textAt(0, msgAnsi(maxOnly ? 224 : 225, ld));
-                const std::array<QString, 3> headings = {msgAnsi(221, ld), msgAnsi(50, ld), msgAnsi(50, ld)};
-                const std::array<double, 3> columns = {5400, 7400, 9400};
-                for (size_t i = 0; i < 3; ++i) {
-                    rightAt(columns[i], headings[i]);
-                    centre[i] = columns[i] - printWidth(headings[i]) / 2;
-                }
-                PrLf();
-                if (maxOnly) {
-                    centredOn(centre[0], QStringLiteral("max"));
-                    centredOn(centre[1], QStringLiteral("min"));
-                    centredOn(centre[2], QStringLiteral("min"));
-                    PrLf();
-                }
-                centredOn(centre[0], QStringLiteral("fit"));
-                centredOn(centre[1], QStringLiteral("h"));
-                centredOn(centre[2], QStringLiteral("a"));
-            }
-            const size_t k = maxOnly ? 2 : 0;
-            PrLf(1.5);
-            textAt(1000, title[size_t(m)]);
-            rightAt(5400, f.fit[k]);
-            rightAt(7400, f.hours[k]);
-            rightAt(9400, f.mtbfHours[0] > 4000 ? f.years[k] : QStringLiteral("---"));
-        }
-
-        // Incomplete methods.
-        for (int m = 1; m <= 3; ++m) {
-            if (!sel[size_t(m)] || missing(Errg, m) < 1)
-                continue;
-            PrLf(1.5);
-            textAt(1000, title[size_t(m)]);
-            textAt(4400, msgAnsi(229, ld));
-            if (Errg[m] + Errg[0] >= 1) {
-                PrLf();
-                textAt(4400, msgAnsi(230, ld, {QString::number(Errg[m] + Errg[0]), anzposb}));
-            }
-            if (Errg[-1] >= 1) {
-                PrLf();
-                textAt(4400, msgAnsi(228, ld, {QString::number(Errg[-1]), anzposq}));
-            }
-        }
-        PrLf();
-        PrFont(8.5, false);
-
-        // Result ranges.
-        if (!maxOnly && Errg[0] + Errg[-1] < 1) {
-            bool first = true;
-            for (int m = 1; m <= 3; ++m) {
-                if (!sel[size_t(m)] || Errg[m] != 0 || total(m, 1) == total(m, 2))
-                    continue;
-                if (first) {
-                    first = false;
-                    PrLf();
-                    textAt(600, msgAnsi(231, ld));
-                    PrLf(1.5);
-                }
-                textAt(1000, title[size_t(m)] + u':');
-                rightAtEdge(rangeText(fig[size_t(m)], ld, 12));
-                PrLf();
-            }
-        }
-
-        // Partial sums of incomplete methods.
-        bool first = true;
-        for (int m = 1; m <= 3; ++m) {
-            if (!sel[size_t(m)] || !(total(m, 0) > 0) || missing(Errg, m) <= 0)
-                continue;
-            if (first) {
-                first = false;
-                PrLf();
-                textAt(600, msgAnsi(233, ld));
-                PrLf(1.5);
-            }
-            textAt(1000, title[size_t(m)] + u':');
-            rightAtEdge(maxOnly ? maximumText(fig[size_t(m)], ld, 12) : rangeText(fig[size_t(m)], ld, 12));
-            PrLf();
-        }
-        PrLf();
-    }
-
-    // Notes.
-    PrFont(8.5, false);
-    if (sel[1]) {
-        bool printed = false;
-        if (M_ARBew) {
-            rightAtEdge(msgAnsi(531, ld, {dr[1] ? QString(QChar(185)) + u')' : QString(), factorText()}));
-            PrLf();
-            printed = true;
-        }
-        if (M_ARSoList) {
-            rightAtEdge(msgAnsi(532, ld, {s.SonderArVersion}));
-            PrLf();
-            printed = true;
-        }
-        if (printed)
-            PrLf();
-    }
-
-    ParamText(QStringLiteral("QD"), true, false);
     const long y0 = long(ps.currentY);
     if (MitAnzahl) {
         PrLf(1.5);
-        textAt(0, msgAnsi(222, ld, {nfein, count}));
+        textAt(0, msgAnsi(222, c.ld, {c.nfein, c.count}));
     }
-    if (ber) {
+    if (c.ber) {
         PrLf(1.5);
-        textAt(0, msgAnsi(223, ld));
+        textAt(0, msgAnsi(223, c.ld));
     }
     if (long(ps.currentY) == y0)
         PrLf(1.5);
 
     PrFont(7, false);
-    rightAtEdge(msgAnsi(513, ld));
+    rightAtEdge(msgAnsi(513, c.ld));
     PrFont(8.5, false);
     PrLf(1.5);
     const double y = ps.currentY + 0.45 * ps.PrZeilenHoehe;
     PrLinie(0, 9, ps.PrLinks, y, ps.PrRechts, y);
 }
 
+} // namespace
+
+void DruckGesamt(const QString& res, const ErrCounts& Errg, const SectionFlags& dr, bool MitAnzahl, bool M_ARBew,
+                 bool M_ARSoList)
+{
+    Program& p = prog();
+    TotalsContext c{p, reportState(), Errg};
+    c.lu = p.LangNr;
+    c.ld = p.LangDruck;
+    c.maxOnly = c.s.MaxWerte;
+    c.sel = selectedMethods();
+    c.ber = GetParam(p.WorkStr[Slot::SyPar], QStringLiteral("Re")) == QLatin1String("Ber");
+    c.anzposq = GetParam(res, QStringLiteral("Anzposq"));
+    c.anzposb = GetParam(res, QStringLiteral("Anzposb"));
+    c.nfein = GetParam(res, QStringLiteral("Nfein"));
+    c.count = positionCount(res);
+    for (int m = 1; m <= 3; ++m) {
+        c.fig[size_t(m)] = figuresOf(m);
+        c.title[size_t(m)] = methodTitle(m, M_ARBew, c.ld);
+    }
+
+    // 1. Summary in the message list.
+    listSummary(c);
+    PrFont(8.5, true, false, QStringLiteral("Arial"));
+    PrLf(0.5);
+    // 2. Printed totals: complete and incomplete methods, result ranges and
+    //    partial sums.
+    if (dr[1]) {
+        printCompleteMethods(c);
+        printIncompleteMethods(c);
+        PrLf();
+        PrFont(8.5, false);
+        printResultRanges(c);
+        printPartialSums(c);
+        PrLf();
+    }
+    // 3. Notes.
+    PrFont(8.5, false);
+    printNotes(c, dr[1], M_ARBew, M_ARSoList);
+    // 4. Run parameters, counts, definition of fit and closing rule.
+    ParamText(QStringLiteral("QD"), true, false);
+    printClosing(c, MitAnzahl);
+}
+
+namespace {
+
+// What the steps of AusFileSumme share: the stored method, its counts and the
+// row buffer. A block of rows is set off from the one before by an empty row.
+struct FileTotals {
+    Program& p;
+    const ReportState& s;
+    const ErrCounts& Errg;
+    QString& rows;
+    int ld = 0;
+    int m = 0;
+    bool maxOnly = false;
+    QString anzposq{}, anzposb{};
+    bool block = false;
+
+    void textRow(const QString& text) { rows += SylkZeile(text, 1, 0, 9); }
+    void startBlock()
+    {
+        if (block)
+            SylkZeile(QString(), 1, 0, -1);
+        block = true;
+    }
+};
+
+// The main-path row under the total.
+void writeMainPathRow(FileTotals& t, bool english)
+{
+    const double hw = t.s.FitSumHw[size_t(t.m)];
+    if (!(hw > 0))
+        return;
+    const double hwHours = 1e9 / hw;
+    SylkZeile(QString(), 1, -1, -1);
+    t.rows += SylkZeile(english ? QStringLiteral("  main path") : QStringLiteral("  Hauptweg"), 0, 2, 9);
+    t.rows += SylkZeile(plainNumber(hw), 0, 1, 3);
+    t.rows += SylkZeile(plainNumber(hwHours), 0, 1, 3);
+    if (hwHours > 4000)
+        t.rows += SylkZeile(plainNumber(hwHours / 8760), 0, 0, 4);
+}
+
+// The table of a complete method: titles, units, the total and its MTBF; sets
+// the widths of columns 1 to 5.
+void writeCompleteTotal(FileTotals& t, const Figures& f, SlkWidths& SlkBreite, bool MHwNw)
+{
+    QString& rows = t.rows;
+    const int ld = t.ld;
+    const bool english = ld == 2;
+    const size_t k = t.maxOnly ? 2 : 0;
+    const QString mtbfHeading = msgAnsi(t.maxOnly ? 38 : 47, ld);
+    rows += SylkZeile(msgAnsi(224, ld), 0, 2, 9);
+    rows += SylkZeile(msgAnsi(t.maxOnly ? 46 : 45, ld), 0, 1, 9, QStringLiteral("C"));
+    rows += SylkZeile(mtbfHeading, 0, 1, 9, QStringLiteral("C"));
+    rows += SylkZeile(mtbfHeading, 1, -1, 9, QStringLiteral("C"));
+    rows += SylkZeile(QStringLiteral("fit"), 0, 1, 9, QStringLiteral("C"), std::nullopt, 2);
+    rows += SylkZeile(english ? QStringLiteral("hours") : QStringLiteral("Std"), 0, 1, 9, QStringLiteral("C"));
+    rows += SylkZeile(english ? QStringLiteral("years") : QStringLiteral("Jahre"), 1, -1, 9, QStringLiteral("C"));
+    if (MHwNw)
+        rows += SylkZeile(english ? QStringLiteral("  total") : QStringLiteral("  gesamt"), 0, 0, 9);
+    rows += SylkZeile(plainNumber(t.s.FitSum[size_t(t.m)][k]), 0, 1, 3, QString(), std::nullopt, 2);
+    rows += SylkZeile(plainNumber(f.mtbfHours[k]), 0, 1, 3);
+    if (f.mtbfHours[k] > 4000)
+        rows += SylkZeile(plainNumber(f.mtbfYears[k]), 0, 0, 4);
+    if (MHwNw)
+        writeMainPathRow(t, english);
+    SylkZeile(QString(), 1, -1, -1);
+    const std::array<int16_t, 5> widths = {4, 16, 13, 10, 8};
+    for (size_t c = 0; c < widths.size(); ++c)
+        SlkBreite[c + 1] = widths[c];
+    t.block = true;
+}
+
+// The total result of the stored method: the table when it is complete, else
+// the counts of what is missing; the range and the partial sum; the note on
+// a calculation of its own.
+void writeStoredMethodTotals(FileTotals& t, SlkWidths& SlkBreite, bool MHwNw, bool M_ARBew, bool ber)
+{
+    const ErrCounts& Errg = t.Errg;
+    const int m = t.m;
+    const int ld = t.ld;
+    const Figures f = figuresOf(m);
+    const QString title = methodTitle(m, M_ARBew, ld);
+    const double mean = t.s.FitSum[size_t(m)][0];
+    const int n = missing(Errg, m);
+    t.p.WorkStr[Slot::Line] = QString(80, u' ');
+    t.rows.clear();
+
+    if (mean > 0 && n == 0)
+        writeCompleteTotal(t, f, SlkBreite, MHwNw);
+    if (n > 0) {
+        t.startBlock();
+        t.textRow(msgAnsi(229, ld));
+        if (Errg[m] + Errg[0] > 0)
+            t.textRow(msgAnsi(230, ld, {QString::number(Errg[m] + Errg[0]), t.anzposb}));
+        if (Errg[-1] > 0)
+            t.textRow(msgAnsi(228, ld, {QString::number(Errg[-1]), t.anzposq}));
+    }
+    if (!t.maxOnly && Errg[0] + Errg[-1] < 1 && Errg[m] == 0 &&
+        t.s.FitSum[size_t(m)][1] != t.s.FitSum[size_t(m)][2]) {
+        t.startBlock();
+        t.textRow(msgAnsi(231, ld));
+        t.textRow(title + QString(3, u' ') + rangeText(f, ld, 5));
+    }
+    if (mean > 0 && n > 0) {
+        t.startBlock();
+        t.textRow(msgAnsi(233, ld));
+        t.textRow(title + QString(3, u' ') + (t.maxOnly ? maximumText(f, ld, 5) : rangeText(f, ld, 5)));
+    }
+    if (ber) {
+        t.startBlock();
+        t.textRow(msgAnsi(223, ld));
+    }
+}
+
+} // namespace
+
 void AusFileSumme(const QString& res, const ErrCounts& Errg, const SectionFlags& sp, bool MitAnzahl,
                   SlkWidths& SlkBreite, bool MHwNw, bool M_ARBew, bool M_ARSoList)
 {
     Program& p = prog();
     const ReportState& s = reportState();
-    const int ld = p.LangDruck;
-    const bool maxOnly = s.MaxWerte;
+    FileTotals t{p, s, Errg, p.WorkStr[Slot::SylkHead]};
+    t.ld = p.LangDruck;
+    t.maxOnly = s.MaxWerte;
     const bool ber = GetParam(p.WorkStr[Slot::SyPar], QStringLiteral("Re")) == QLatin1String("Ber");
-    const int m = int(numParam(p.WorkStr[Slot::GlPar], QStringLiteral("Spnorm")));
-    const QString anzposq = GetParam(res, QStringLiteral("Anzposq"));
-    const QString anzposb = GetParam(res, QStringLiteral("Anzposb"));
+    t.m = int(numParam(p.WorkStr[Slot::GlPar], QStringLiteral("Spnorm")));
+    t.anzposq = GetParam(res, QStringLiteral("Anzposq"));
+    t.anzposb = GetParam(res, QStringLiteral("Anzposb"));
     const QString nfein = GetParam(res, QStringLiteral("Nfein"));
-    const bool english = ld == 2;
-    QString& rows = p.WorkStr[Slot::SylkHead];
-    auto textRow = [&](const QString& text) { rows += SylkZeile(text, 1, 0, 9); };
-    auto emptyRow = [] { SylkZeile(QString(), 1, 0, -1); };
-    bool block = false;
+    const int ld = t.ld;
+    QString& rows = t.rows;
 
-    if (sp[1] && m >= 1 && m <= 3) {
-        const Figures f = figuresOf(m);
-        const QString title = methodTitle(m, M_ARBew, ld);
-        const double mean = s.FitSum[size_t(m)][0];
-        const int n = missing(Errg, m);
-        p.WorkStr[Slot::Line] = QString(80, u' ');
-        rows.clear();
-
-        if (mean > 0 && n == 0) {
-            const size_t k = maxOnly ? 2 : 0;
-            const QString mtbfHeading = msgAnsi(maxOnly ? 38 : 47, ld);
-            rows += SylkZeile(msgAnsi(224, ld), 0, 2, 9);
-            rows += SylkZeile(msgAnsi(maxOnly ? 46 : 45, ld), 0, 1, 9, QStringLiteral("C"));
-            rows += SylkZeile(mtbfHeading, 0, 1, 9, QStringLiteral("C"));
-            rows += SylkZeile(mtbfHeading, 1, -1, 9, QStringLiteral("C"));
-            rows += SylkZeile(QStringLiteral("fit"), 0, 1, 9, QStringLiteral("C"), std::nullopt, 2);
-            rows += SylkZeile(english ? QStringLiteral("hours") : QStringLiteral("Std"), 0, 1, 9, QStringLiteral("C"));
-            rows += SylkZeile(english ? QStringLiteral("years") : QStringLiteral("Jahre"), 1, -1, 9,
-                              QStringLiteral("C"));
-            if (MHwNw)
-                rows += SylkZeile(english ? QStringLiteral("  total") : QStringLiteral("  gesamt"), 0, 0, 9);
-            rows += SylkZeile(plainNumber(s.FitSum[size_t(m)][k]), 0, 1, 3, QString(), std::nullopt, 2);
-            rows += SylkZeile(plainNumber(f.mtbfHours[k]), 0, 1, 3);
-            if (f.mtbfHours[k] > 4000)
-                rows += SylkZeile(plainNumber(f.mtbfYears[k]), 0, 0, 4);
-            const double hw = s.FitSumHw[size_t(m)];
-            if (MHwNw && hw > 0) {
-                const double hwHours = 1e9 / hw;
-                SylkZeile(QString(), 1, -1, -1);
-                rows += SylkZeile(english ? QStringLiteral("  main path") : QStringLiteral("  Hauptweg"), 0, 2, 9);
-                rows += SylkZeile(plainNumber(hw), 0, 1, 3);
-                rows += SylkZeile(plainNumber(hwHours), 0, 1, 3);
-                if (hwHours > 4000)
-                    rows += SylkZeile(plainNumber(hwHours / 8760), 0, 0, 4);
-            }
-            SylkZeile(QString(), 1, -1, -1);
-            const std::array<int16_t, 5> widths = {4, 16, 13, 10, 8};
-            for (size_t c = 0; c < widths.size(); ++c)
-                SlkBreite[c + 1] = widths[c];
-            block = true;
-        }
-        if (n > 0) {
-            if (block)
-                emptyRow();
-            textRow(msgAnsi(229, ld));
-            if (Errg[m] + Errg[0] > 0)
-                textRow(msgAnsi(230, ld, {QString::number(Errg[m] + Errg[0]), anzposb}));
-            if (Errg[-1] > 0)
-                textRow(msgAnsi(228, ld, {QString::number(Errg[-1]), anzposq}));
-            block = true;
-        }
-        if (!maxOnly && Errg[0] + Errg[-1] < 1 && Errg[m] == 0 && s.FitSum[size_t(m)][1] != s.FitSum[size_t(m)][2]) {
-            if (block)
-                emptyRow();
-            textRow(msgAnsi(231, ld));
-            textRow(title + QString(3, u' ') + rangeText(f, ld, 5));
-            block = true;
-        }
-        if (mean > 0 && n > 0) {
-            if (block)
-                emptyRow();
-            textRow(msgAnsi(233, ld));
-            textRow(title + QString(3, u' ') + (maxOnly ? maximumText(f, ld, 5) : rangeText(f, ld, 5)));
-            block = true;
-        }
-        if (ber) {
-            if (block)
-                emptyRow();
-            textRow(msgAnsi(223, ld));
-            block = true;
-        }
-    }
-
-    if (m == 1) {
+    // 1. Total result of the stored method.
+    if (sp[1] && t.m >= 1 && t.m <= 3)
+        writeStoredMethodTotals(t, SlkBreite, MHwNw, M_ARBew, ber);
+    // 2. Notes on the weighting and the special failure-rate list of the norm.
+    if (t.m == 1) {
         bool weighting = false;
         if (M_ARBew) {
             rows += SylkZeile(msgAnsi(531, ld, {sp[1] ? QString(QChar(185)) + u')' : QString(), factorText()}), 1, 0, 9,
@@ -387,8 +490,9 @@ void AusFileSumme(const QString& res, const ErrCounts& Errg, const SectionFlags&
             rows += SylkZeile(msgAnsi(532, ld, {s.SonderArVersion}), 1, 0, 9, QString(),
                               weighting ? std::nullopt : std::optional<int>(1));
     }
-    if (block)
-        emptyRow();
+    // 3. Run parameters, definition of fit and counts.
+    if (t.block)
+        SylkZeile(QString(), 1, 0, -1);
     ParamText(QStringLiteral("QD"), false, true);
     rows += SylkZeile(msgAnsi(513, ld), 1, 0, 9, QString(), 1);
     if (MitAnzahl)
