@@ -19,6 +19,7 @@
 // and the printout's pages as the PDF stage begins (<dir>/pages, for pdf_floor).
 // The last line gives the run's start and end on the monotonic clock, so that
 // a profile taken with perf can be cut to the run.
+#include "app/links.h"
 #include "component_file/btdatei.h"
 #include "component_file/btsuch.h"
 #include "component_file/mixbt.h"
@@ -171,6 +172,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot copy %s\n", qPrintable(dist));
         return 1;
     }
+    const LinkSet links = wireLinks();
+    const LinkSet::Installation linksInstalled(links);
     Program program;
     installProgram(&program);
     BatchInteraction ui(QDir(inst.path()).filePath(QStringLiteral("bench.err")));

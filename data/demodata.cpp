@@ -5,7 +5,7 @@
 // parts list to import and a special failure-rate list) from their cell text.
 // Usage:
 //   tarn_demo_data <installation directory> <data/demo directory>
-#include "app/procedures.h"
+#include "app/links.h"
 #include "component_file/btdatei.h"
 #include "component_file/mixbt.h"
 #include "frame/codepage.h"
@@ -240,9 +240,10 @@ int main(int argc, char** argv)
         return fail("usage: tarn_demo_data <installation> <demo data>") ? 0 : 2;
     const QString dist = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     const QString demo = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
+    const LinkSet links = wireLinks();
+    const LinkSet::Installation linksInstalled(links);
     Program program;
     installProgram(&program);
-    installProcedures();
     BatchInteraction ui;
     program.ui = &ui;
     const StartResult start = Main(QDir(dist).filePath(QStringLiteral("tarn")), QString());

@@ -1,3 +1,4 @@
+#include "app/links.h"
 #include "app/procedures.h"
 #include "app/windows.h"
 #include "frame/errors.h"
@@ -46,15 +47,14 @@ int main(int argc, char** argv)
     TarnApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TARN"));
 
-    installProcedures();
+    const LinkSet links = wireLinks(makeSystemPrinter);
+    const LinkSet::Installation linksInstalled(links);
     Program program;
     installProgram(&program);
     QtInteraction qtUi;
     registerWindows(qtUi);
-    installCalculationLinks();
     BatchInteraction batchUi;
     program.ui = batch ? static_cast<Interaction*>(&batchUi) : static_cast<Interaction*>(&qtUi);
-    installSystemPrinter();
 
     const QString programFile = QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath();
     // A batch run logs from the first step of the start on: a start that fails

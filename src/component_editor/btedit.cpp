@@ -13,6 +13,7 @@
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
 #include "frame/interaction.h"
+#include "frame/links.h"
 #include "frame/itemnumber.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
@@ -61,12 +62,6 @@ const char* const kCmdDesign[BtEditModel::CmdCount] = {
 const char* const kLabelDesign[8] = {"17", "18", "19", "14", "15", "16", "20", "Block&Index"};
 
 } // namespace
-
-BtEditLinks& btEditLinks()
-{
-    static BtEditLinks links;
-    return links;
-}
 
 BtEditModel::BtEditModel()
 {
@@ -219,16 +214,16 @@ void BtEditModel::MenuBT(const QString& cmdStr)
             Cmd[11].enabled = false;
             IdxBusy = 0;
             applyFilter = true;
-            if (btEditLinks().displayPage)
-                btEditLinks().displayPage(*this);
+            if (links<BtEditLinks>().displayPage)
+                links<BtEditLinks>().displayPage(*this);
         } else if (cmdStr == QLatin1String("search in") || cmdStr == QLatin1String("search ex")) {
             const std::array<QString, 3> kept = BT;
             if (!CheckSaveBT(433))
                 return true;
             ClearBT();
             BT = kept;
-            if (btEditLinks().searchStart)
-                btEditLinks().searchStart(*this, cmdStr);
+            if (links<BtEditLinks>().searchStart)
+                links<BtEditLinks>().searchStart(*this, cmdStr);
         } else if (cmdStr == QLatin1String("gr"))
             cmdGroup();
         else if (cmdStr == QLatin1String("bt.prog"))
@@ -951,7 +946,7 @@ void BtEditModel::ShowBT(int i)
     }
     if (!description.isEmpty())
         BTBe = OemToAnsiIfOem(description);
-    BEName = btEditLinks().componentName ? OemToAnsi(btEditLinks().componentName(p.LangNr)) : QString();
+    BEName = links<BtEditLinks>().componentName ? OemToAnsi(links<BtEditLinks>().componentName(p.LangNr)) : QString();
     EnableCmd(QStringLiteral("2,3,7,8,13,14"), false);
     EnableCmd(QStringLiteral("4,9"), true);
     // Printing needs a component to print: an empty record view prints nothing.
@@ -1005,10 +1000,10 @@ void BtEditModel::ShowBTParam(int g, bool n)
 {
     Program& p = prog();
     QString mil;
-    if (g == 2 && n && btEditLinks().milParameters) {
+    if (g == 2 && n && links<BtEditLinks>().milParameters) {
         const QString bac = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Bac"));
         const QString tec = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Tec"));
-        mil = btEditLinks().milParameters(QStringLiteral("Bac=") + bac + QStringLiteral(",Tec=") + tec);
+        mil = links<BtEditLinks>().milParameters(QStringLiteral("Bac=") + bac + QStringLiteral(",Tec=") + tec);
     }
     ParamKey.clear();
     auto inList = [](const QString& list, const QString& key) {
@@ -1131,7 +1126,7 @@ void BtEditModel::up0cmd_Click(const QString& tag)
                 Tag = QStringLiteral("1");
             }
         } else if (AktMSuch == QLatin1String("add")) {
-            if (btEditLinks().NeuPosEingabe && btEditLinks().NeuPosEingabe(g1.rows[g1.row]))
+            if (links<BtEditLinks>().NeuPosEingabe && links<BtEditLinks>().NeuPosEingabe(g1.rows[g1.row]))
                 PosAdded = true;
         }
     }
@@ -1295,7 +1290,7 @@ void BtEditModel::BT_Change(int i, const QString& text)
         EingabeBereich = 1;
         chkSuch = {};
         EnableCmd(QStringLiteral("2,3"), true);
-        if (btEditLinks().searchStart)
+        if (links<BtEditLinks>().searchStart)
             EnableCmd(QStringLiteral("13,14"), true);
         if (frameVisible[FrameList])
             Cmd[15].enabled = false;
@@ -1311,7 +1306,7 @@ void BtEditModel::BT_GotFocus(int i)
     if (i >= 0 && i <= 2 && !BT[i].trimmed().isEmpty()) {
         BTBlock.clear();
         EnableCmd(QStringLiteral("2,3"), true);
-        if (btEditLinks().searchStart)
+        if (links<BtEditLinks>().searchStart)
             EnableCmd(QStringLiteral("13,14"), true);
     }
 }

@@ -29,8 +29,9 @@
 
 class BtEditModel;
 
-// What the editor needs of the failure-rate calculation; the program fills it in
-// at start-up (the editor does not call the calculation itself).
+// What the editor needs of the failure-rate calculation and of the Q-list
+// editor: a link of the program (frame/links.h); the editor does not call them
+// itself.
 struct BtEditLinks {
     // The name of the component of WorkStr slots 3 and 4 in a language.
     std::function<QString(int language)> componentName;
@@ -44,7 +45,6 @@ struct BtEditLinks {
     std::function<void(BtEditModel& editor, const QString& key)> searchStart;
     std::function<void(BtEditModel& editor)> displayPage;
 };
-BtEditLinks& btEditLinks();
 
 class BtEditModel {
 public:

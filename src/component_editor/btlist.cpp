@@ -7,6 +7,7 @@
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
 #include "frame/interaction.h"
+#include "frame/links.h"
 #include "frame/launcher.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
@@ -418,7 +419,7 @@ QStringList BtEditModel::recordPrintLines(QString& btd, int form, int columns)
         const QString identity = p.WorkStr[Slot::Ident], q = p.WorkStr[Slot::Q], z = p.WorkStr[Slot::Z], description = p.WorkStr[Slot::B];
         wrapped(identity);
         const QString name =
-            btEditLinks().componentName ? OemToAnsi(btEditLinks().componentName(p.LangNr)) : QString();
+            links<BtEditLinks>().componentName ? OemToAnsi(links<BtEditLinks>().componentName(p.LangNr)) : QString();
         if (!name.isEmpty())
             wrapped(QStringLiteral("    ") + name);
         wrapped(QStringLiteral("    ") + q);

@@ -588,9 +588,3 @@ void BtEditModel::txAusg_GotFocus(int index)
     EingabeBereich = 2;
     FrameAusformVisible = true;
 }
-
-void installBtSearch()
-{
-    btEditLinks().searchStart = [](BtEditModel& m, const QString& key) { m.SearchStart(key); };
-    btEditLinks().displayPage = [](BtEditModel& m) { m.DisplayPage(); };
-}

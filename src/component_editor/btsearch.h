@@ -69,6 +69,3 @@ int pagedBarMaximum(qint32 count, int rows, int scale, int minimum);
 // The scale factor that keeps the bar's range within 32,767 units.
 int pagedScale(qint32 count, int rows, int scale);
 
-// Binds the editor's search and list commands (btEditLinks) to the search of
-// this file; the program does it at start-up.
-void installBtSearch();

@@ -8,6 +8,7 @@
 #include "component_file/btsuch.h"
 #include "dialogue/dia.h"
 #include "frame/interaction.h"
+#include "frame/links.h"
 #include "frame/paramstring.h"
 #include "frame/program.h"
 #include "frame/restext.h"
@@ -76,7 +77,7 @@ void editMode(QString& Pos, int found, const QString& record, const QString& Stc
               const QString& comment)
 {
     Program& p = prog();
-    ComponentEditorLink& link = componentEditorLink();
+    const ComponentEditorLink& link = links<ComponentEditorLink>();
     if (!link.Show0)
         return;
     QString MSuch;
@@ -116,12 +117,6 @@ void editMode(QString& Pos, int found, const QString& record, const QString& Stc
 }
 
 } // namespace
-
-ComponentEditorLink& componentEditorLink()
-{
-    static ComponentEditorLink link;
-    return link;
-}
 
 void PosStressEingabe(QString& Pos, bool M_Edit)
 {

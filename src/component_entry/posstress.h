@@ -3,9 +3,9 @@
 #include <functional>
 
 // What the stress entry of a Q-list position needs of the component editor and
-// of the Q-list editor window. The editors fill these in when they are built;
-// tests replace them. With no Show0 the edit command says that the editor is
-// not available and leaves the line alone.
+// of the Q-list editor window, both above this folder: a link of the program
+// (frame/links.h). With no Show0 the edit command says that the editor is not
+// available and leaves the line alone.
 struct ComponentEditorLink {
     // Opens the component editor on address Adr and returns when it is closed;
     // with MSuch "replace" the user may pick another component, whose address
@@ -17,8 +17,6 @@ struct ComponentEditorLink {
     std::function<void()> hideQslEditor;
     std::function<void()> showQslEditor;
 };
-
-ComponentEditorLink& componentEditorLink();
 
 // The two commands on one Q-list position line Pos. M_Edit false: the stress
 // command (check listing, stress entry, second check listing, line rebuilt with

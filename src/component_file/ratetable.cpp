@@ -2,6 +2,7 @@
 #include "frame/workslots.h"
 #include "frame/codepage.h"
 #include "frame/interaction.h"
+#include "frame/links.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
 #include "frame/paths.h"
@@ -63,15 +64,9 @@ double RateTableModel::cellValue(const QString& text)
     return toSingle(readLeadingNumber(t));
 }
 
-std::function<QString(const QString& popStr)>& rateTableGroupMenu()
-{
-    static std::function<QString(const QString&)> menu;
-    return menu;
-}
-
 QString RateTableModel::chooseGroup(const QString& popStr)
 {
-    const auto& menu = rateTableGroupMenu();
+    const auto& menu = links<RateTableLinks>().groupMenu;
     return menu ? menu(popStr) : QString();
 }
 

@@ -66,7 +66,7 @@ public:
 
 protected:
     // The group selection menu of the component groups ("aws" or "yk" chapter),
-    // through rateTableGroupMenu(); empty when nothing was chosen.
+    // through RateTableLinks; empty when nothing was chosen.
     static QString chooseGroup(const QString& popStr);
 
     virtual QString formName() const = 0;
@@ -103,7 +103,10 @@ namespace frmYKedit {
 void Show0();
 } // namespace frmYKedit
 
-// The selection menu of the component groups that the rate-table windows offer:
-// it belongs to the dialogue, above this folder, so the program binds it at its
-// start (app/procedures.cpp). Unbound, no group can be chosen.
-std::function<QString(const QString& popStr)>& rateTableGroupMenu();
+// What the rate-table windows need of the dialogue, above this folder: a link of
+// the program (frame/links.h).
+struct RateTableLinks {
+    // The selection menu of the component groups; returns the group chosen,
+    // empty when none was. Unbound, no group can be chosen.
+    std::function<QString(const QString& popStr)> groupMenu;
+};

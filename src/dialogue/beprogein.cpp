@@ -3,6 +3,7 @@
 #include "dialogue/menufile.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
+#include "frame/links.h"
 #include "frame/markers.h"
 #include "frame/program.h"
 #include "frame/restext.h"
@@ -24,14 +25,6 @@ void notifyWindow(const char* what)
     Question q;
     q.key = QString::fromLatin1(what);
     ui().menuWindowChanged(q, state());
-}
-
-// What a new window state starts with: the stand-ins of the frame until the
-// composition root installs the subsystems' procedures.
-Procedures& installedProcedures()
-{
-    static Procedures procedures;
-    return procedures;
 }
 
 int checked16(long value)
@@ -90,12 +83,7 @@ int rowOfCaption(const State& s, const QString& text)
 
 // ---------------------------------------------------------------- state
 
-void setDefaultProcedures(const Procedures& procedures)
-{
-    installedProcedures() = procedures;
-}
-
-State::State() : procedures(installedProcedures())
+State::State() : procedures(links<Procedures>())
 {
     Vortext[0] = HeadingBox{};
     resetLabels();

@@ -57,17 +57,14 @@ struct HeadingBox {
 };
 
 // The procedures that the entry commands start. The subsystems above the
-// dialogue carry them out; the composition root installs them (src/app), tests
-// replace them in the state.
+// dialogue carry them out; they are links of the program (frame/links.h), which
+// every new window state copies; tests replace them in the state.
 struct Procedures {
     std::function<void(const QString& desc, const QString& progmodus, bool ADruck)> PrognoseQsl;
     std::function<void(const QString& key)> PrognoseBt;
     std::function<void(QString& Ret)> EingabeBauteil;
     std::function<void(QString& Pos, int M_Edit)> PosStressEingabe;
 };
-
-// The procedures every new window state starts with (once, at start-up).
-void setDefaultProcedures(const Procedures& procedures);
 
 inline constexpr int LabelHeight = 240; // twips: label 0 (the band) and every row
 inline constexpr int TextHeight = 210;  // twips: one line in the window font

@@ -4,6 +4,7 @@
 #include "frame/inifile.h"
 #include "frame/interaction.h"
 #include "frame/launcher.h"
+#include "frame/links.h"
 #include "frame/program.h"
 
 #include <QClipboard>
@@ -29,7 +30,6 @@ namespace {
 
 std::function<QDateTime()> gClock;
 std::optional<ErrPtnr::PlatformInfo> gPlatform;
-ErrPtnr::ProtocolPrinter* gPrinter = nullptr;
 
 QDateTime now()
 {
@@ -278,11 +278,11 @@ QStringList PrintLines(const QString& protocol)
 
 void PrintProtocol(const QString& protocol)
 {
-    // The program binds the print layer's printer at its start.
-    if (!gPrinter)
+    const std::shared_ptr<ProtocolPrinter>& printer = links<ProtocolPrinting>().printer;
+    if (!printer)
         return;
     QString error;
-    if (!gPrinter->printLines(PrintLines(protocol), &error) && !error.isEmpty())
+    if (!printer->printLines(PrintLines(protocol), &error) && !error.isEmpty())
         ui().messageBox(QStringLiteral("ErrPtnr.print"),
                         (prog().LangNr == 2 ? QStringLiteral("The error protocol could not be printed: ")
                                             : QStringLiteral("Das Fehlerprotokoll konnte nicht gedruckt werden: ")) +
@@ -340,16 +340,6 @@ void MailProtocol(const QString& protocol)
         cb->setText(protocol);
     }
     launcher().openUrl(QStringLiteral("mailto:") + address);
-}
-
-void setProtocolPrinter(ProtocolPrinter* printer)
-{
-    gPrinter = printer;
-}
-
-ProtocolPrinter* protocolPrinter()
-{
-    return gPrinter;
 }
 
 // ---- handler

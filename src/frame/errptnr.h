@@ -8,6 +8,7 @@
 #include <array>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <optional>
 
 // The program's error handler.
@@ -100,8 +101,8 @@ QStringList PrintLines(const QString& protocol);
 QString HotlineAddress();
 inline const QString DefaultHotlineMail = QStringLiteral("tarn-hotline@example.org");
 
-// The printer of the protocol button: the print layer's, which the program binds
-// at its start (the print layer lies above the frame).
+// The printer of the protocol button: the print layer's, a link of the program
+// (the print layer lies above the frame).
 class ProtocolPrinter {
 public:
     virtual ~ProtocolPrinter() = default;
@@ -109,8 +110,10 @@ public:
     // reason, when it was not told to the user already, in error.
     virtual bool printLines(const QStringList& lines, QString* error) = 0;
 };
-void setProtocolPrinter(ProtocolPrinter* printer);
-ProtocolPrinter* protocolPrinter();
+struct ProtocolPrinting {
+    // Null: the button prints nothing.
+    std::shared_ptr<ProtocolPrinter> printer;
+};
 
 // ---- the handler
 

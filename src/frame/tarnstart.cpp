@@ -9,6 +9,7 @@
 #include "frame/instancelock.h"
 #include "frame/interaction.h"
 #include "frame/launcher.h"
+#include "frame/links.h"
 #include "frame/numbers.h"
 #include "frame/outputfiles.h"
 #include "frame/paramstring.h"
@@ -30,11 +31,9 @@
 
 namespace {
 
-// Installed once by the composition root; wiring, not program state.
-StartProcedures& startProcedures()
+const StartProcedures& startProcedures()
 {
-    static StartProcedures procedures;
-    return procedures;
+    return links<StartProcedures>();
 }
 
 QString ini(const QString& section, const QString& key, int buffer)
@@ -493,11 +492,6 @@ QString batchConfigurationProblem()
                          "The configuration file @1 has no key Bin in section [fewe] (the internal component file).")
             .replace(QLatin1String("@1"), QDir::toNativeSeparators(nativePath(p.IniFile)));
     return QString();
-}
-
-void setStartProcedures(const StartProcedures& procedures)
-{
-    startProcedures() = procedures;
 }
 
 namespace {

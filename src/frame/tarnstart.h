@@ -18,7 +18,7 @@ struct StartResult {
 };
 
 // What the start-up and the batch switches run of the subsystems above the
-// frame. The composition root installs them (src/app) before the start.
+// frame: a link of the program (frame/links.h).
 struct StartProcedures {
     std::function<void()> ArchivStart;                                            // [archive] ArchivFlag=1
     std::function<void()> RecoverQslSaves;                                        // Q-list saves left half done
@@ -27,7 +27,6 @@ struct StartProcedures {
     std::function<bool(const QString& desc, const QString& profile)> PrognoseQsl; // "/pr": predict and print
     std::function<bool(const QString& list, const QString& target)> MixBt;        // "/mb": mix into the file
 };
-void setStartProcedures(const StartProcedures& procedures);
 
 // Program directory of a program file path (last "\" or "/"; a drive root keeps
 // its backslash).

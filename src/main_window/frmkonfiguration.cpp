@@ -2,6 +2,7 @@
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
 #include "frame/interaction.h"
+#include "frame/links.h"
 #include "frame/program.h"
 #include "frame/restext.h"
 
@@ -215,8 +216,8 @@ void frmKonfiguration::testPage()
         p.Raender[i] = v;
     }
     mTest->setEnabled(false);
-    if (konfigPrinting().PrTestSeite)
-        konfigPrinting().PrTestSeite();
+    if (const auto& testPage = links<KonfigPrinting>().PrTestSeite)
+        testPage();
     mTest->setEnabled(true);
     p.Raender = kept;
 }

@@ -5,6 +5,7 @@
 #include "frame/errptnr.h"
 #include "frame/formatters.h"
 #include "frame/inifile.h"
+#include "frame/links.h"
 #include "frame/interaction.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
@@ -38,25 +39,7 @@ QString keyValue(const QString& cf, const char* key)
 }
 } // namespace
 
-namespace {
-KonfigPrinting& installedPrinting()
-{
-    static KonfigPrinting printing;
-    return printing;
-}
-} // namespace
-
-void setKonfigPrinting(const KonfigPrinting& printing)
-{
-    installedPrinting() = printing;
-}
-
-const KonfigPrinting& konfigPrinting()
-{
-    return installedPrinting();
-}
-
-KonfigModel::KonfigModel() : checkPrintArea(konfigPrinting().checkPrintArea) {}
+KonfigModel::KonfigModel() : checkPrintArea(links<KonfigPrinting>().checkPrintArea) {}
 
 void KonfigModel::LoadKonfig()
 {

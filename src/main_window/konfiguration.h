@@ -55,11 +55,9 @@ public:
 };
 
 // What the configuration needs of the print layer, which sits above the frame:
-// the composition root installs it (src/app); every new KonfigModel takes its
+// a link of the program (frame/links.h); every new KonfigModel takes its
 // print-area check from here, and the dialog's "Testseite" prints through it.
 struct KonfigPrinting {
     std::function<bool(const std::array<double, 4>& raender)> checkPrintArea;
     std::function<void()> PrTestSeite;
 };
-void setKonfigPrinting(const KonfigPrinting& printing);
-const KonfigPrinting& konfigPrinting();

@@ -3,6 +3,7 @@
 #include "frame/database.h"
 #include "frame/errors.h"
 #include "frame/errptnr.h"
+#include "frame/links.h"
 #include "frame/markers.h"
 #include "frame/numbers.h"
 #include "frame/paths.h"
@@ -38,26 +39,13 @@ PrintState& printState()
 PrintDevice& currentPrinter()
 {
     PrintState& s = printState();
-    if (!s.device && s.systemPrinter) {
-        const auto make = std::move(s.systemPrinter);
-        s.systemPrinter = nullptr;
-        s.device = make();
-    }
+    if (s.device)
+        return *s.device;
+    if (const auto& systemPrinter = links<PrinterLinks>().systemPrinter)
+        s.device = systemPrinter();
     if (!s.device)
         s.device = std::make_unique<PdfPrintDevice>();
     return *s.device;
-}
-
-void setCurrentPrinter(std::unique_ptr<PrintDevice> device)
-{
-    PrintState& s = printState();
-    s.systemPrinter = nullptr;
-    s.device = std::move(device);
-}
-
-void setSystemPrinter(std::function<std::unique_ptr<PrintDevice>()> systemPrinter)
-{
-    printState().systemPrinter = std::move(systemPrinter);
 }
 
 int16_t checkedInt16(int value)
@@ -239,7 +227,6 @@ QString heldName(const QString& path)
 void shareSession(PrintState& from, PrintState& to)
 {
     to.device = std::move(from.device);
-    to.systemPrinter = std::move(from.systemPrinter);
     to.PdfDir = from.PdfDir;
     to.today = from.today;
 }

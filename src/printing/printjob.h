@@ -60,13 +60,10 @@ struct PrintState {
     double currentX = 0, currentY = 0;
     int drawStyle = 0, drawWidth = 1;
 
-    // The current printer. Made on first use: a PDF file in the result directory
-    // unless the application installed a system printer (or a test a device).
+    // The current printer. Made on first use: the system printer of the
+    // PrinterLinks, else a PDF file in the result directory (a test may set a
+    // device of its own).
     std::unique_ptr<PrintDevice> device;
-    // Makes the system printer, or gives none (then the PDF file is the
-    // printer); asked once, on first use: looking for printers loads the
-    // print system, which a run that prints nothing need not wait for.
-    std::function<std::unique_ptr<PrintDevice>()> systemPrinter;
     // Today's date for the page foot (tests fix it).
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 
@@ -75,14 +72,18 @@ struct PrintState {
     std::unique_ptr<QFile> archFile;
 };
 
+// What the print layer needs of the windows' library: a link of the program
+// (frame/links.h).
+struct PrinterLinks {
+    // Makes the system printer, or gives none (then the PDF file is the
+    // printer); asked once per print state, on first use: looking for printers
+    // loads the print system, which a run that prints nothing need not wait for.
+    std::function<std::unique_ptr<PrintDevice>()> systemPrinter;
+};
+
 PrintState& printState();
 // The current printer (made on first use).
 PrintDevice& currentPrinter();
-// Makes a device the current printer.
-void setCurrentPrinter(std::unique_ptr<PrintDevice> device);
-// Lets the current printer be made by systemPrinter on first use, unless a
-// device is set before.
-void setSystemPrinter(std::function<std::unique_ptr<PrintDevice>()> systemPrinter);
 
 // ---- the print job
 

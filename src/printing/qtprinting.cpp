@@ -76,13 +76,11 @@ void QPrinterDevice::killDocument()
     mPainter.reset();
 }
 
-void installSystemPrinter()
+std::unique_ptr<PrintDevice> makeSystemPrinter()
 {
-    setSystemPrinter([]() -> std::unique_ptr<PrintDevice> {
-        if (QPrinterInfo::availablePrinterNames().isEmpty())
-            return nullptr;
-        return std::make_unique<QPrinterDevice>();
-    });
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        return nullptr;
+    return std::make_unique<QPrinterDevice>();
 }
 
 void registerPrintWindows(QtInteraction& qtUi)

@@ -25,10 +25,11 @@ private:
     std::unique_ptr<QPainter> mPainter;
 };
 
-// Makes the system's default printer the current printer when one is
-// installed; without one, printouts go to PDF files in the result directory.
-// The printers are looked for when the printer is first needed.
-void installSystemPrinter();
+// The maker of the system's default printer for the PrinterLinks: it gives the
+// printer when one is installed; without one, printouts go to PDF files in the
+// result directory. The printers are looked for when the printer is first
+// needed.
+std::unique_ptr<PrintDevice> makeSystemPrinter();
 
 // Registers the windows of the print layer on the Interaction of the screen:
 // the print preview ("preview") and the Save-As dialog of result files ("save").

@@ -6,6 +6,7 @@
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/interaction.h"
+#include "frame/links.h"
 #include "frame/itemnumber.h"
 #include "frame/numbers.h"
 #include "frame/paramstring.h"
@@ -177,12 +178,6 @@ QString NeueQsl(const QString& head)
     return number;
 }
 
-std::function<void(const QString& Ln)>& qslEditorLink()
-{
-    static std::function<void(const QString& Ln)> link;
-    return link;
-}
-
 QString OeffneQsl(const QString& head)
 {
     Program& p = prog();
@@ -198,8 +193,8 @@ QString OeffneQsl(const QString& head)
         if (!r->stands.isEmpty())
             MsgBoxRes(r->stands.contains(u',') ? QStringLiteral("123") : QStringLiteral("124"), 0, p.LangNr,
                       {r->stands});
-        if (qslEditorLink())
-            qslEditorLink()(r->found);
+        if (const auto& openEditor = links<QslCommandLinks>().openEditor)
+            openEditor(r->found);
         return r->found;
     }
     notFound(head);

@@ -12,10 +12,13 @@
 // created for another reason (no identity key, database not opened, no number).
 QString NeueQsl(const QString& head);
 
-// The Q-list editor: shows Q-list Ln (5 digits) of the current database and
-// returns when it has been closed. The program binds it at start-up; unbound,
-// opening a Q-list says that the editor is not available.
-std::function<void(const QString& Ln)>& qslEditorLink();
+// What the Q-list commands need of the Q-list editor, above this folder: a link
+// of the program (frame/links.h).
+struct QslCommandLinks {
+    // Shows Q-list Ln (5 digits) of the current database in the editor and
+    // returns when it has been closed. Unbound, a Q-list found is not shown.
+    std::function<void(const QString& Ln)> openEditor;
+};
 
 // Finds the Q-list by Ln, Typ, Yk, An (the first key that finds one) and opens it
 // in the editor. Returns its number, or empty (message 162 when none was found).

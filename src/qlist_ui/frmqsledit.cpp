@@ -1,5 +1,4 @@
 #include "qlist_ui/frmqsledit.h"
-#include "component_entry/posstress.h"
 #include "frame/codepage.h"
 #include "frame/qtinteraction.h"
 #include "frame/qtrichtext.h"
@@ -201,10 +200,6 @@ frmQslEditWindow::frmQslEditWindow(QslEditModel& model, QWidget* owner) : QDialo
         refresh();
     });
 
-    // The stress entry of a line hides this window around the component editor.
-    componentEditorLink().hideQslEditor = [this] { hideWindow(); };
-    componentEditorLink().showQslEditor = [this] { showWindow(); };
-
     resize(900, 520);
     if (QScreen* s = screen()) {
         QRect r = frameGeometry();
@@ -216,8 +211,6 @@ frmQslEditWindow::frmQslEditWindow(QslEditModel& model, QWidget* owner) : QDialo
 
 frmQslEditWindow::~frmQslEditWindow()
 {
-    componentEditorLink().hideQslEditor = nullptr;
-    componentEditorLink().showQslEditor = nullptr;
     mModel.view = nullptr;
 }
 

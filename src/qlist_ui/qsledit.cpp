@@ -8,6 +8,7 @@
 #include "frame/errors.h"
 #include "frame/errptnr.h"
 #include "frame/interaction.h"
+#include "frame/links.h"
 #include "frame/itemnumber.h"
 #include "frame/markers.h"
 #include "frame/paramstring.h"
@@ -83,10 +84,10 @@ int msg(const char* id, int buttons, const QStringList& args = {})
 
 } // namespace
 
-QslEditLinks& qslEditLinks()
+QslEditView* openQslEditorView()
 {
-    static QslEditLinks links;
-    return links;
+    const auto* model = dynamic_cast<const QslEditModel*>(prog().QslEdit);
+    return model ? model->view : nullptr;
 }
 
 QslEditModel::QslEditModel() = default;
@@ -138,7 +139,7 @@ QString QslEditModel::withoutMarks(const QString& text)
 bool QslEditModel::Open(const QString& Ln)
 {
     Program& p = prog();
-    ProgOk = qslEditLinks().progInit ? qslEditLinks().progInit() : ProgInit();
+    ProgOk = links<QslEditLinks>().progInit ? links<QslEditLinks>().progInit() : ProgInit();
     FindText.clear();
     RowSettled = false;
     if (Ln.isEmpty())
@@ -590,8 +591,8 @@ void QslEditModel::groupCommand(const QString& what, const QString& desc, bool s
     } else if (what.endsWith(QLatin1String("kopie"))) {
         QslImport(what.left(1).toInt(), desc);
     } else if (what == QLatin1String("belist")) {
-        if (qslEditLinks().ExecQslBEList)
-            qslEditLinks().ExecQslBEList(desc);
+        if (links<QslEditLinks>().ExecQslBEList)
+            links<QslEditLinks>().ExecQslBEList(desc);
     }
 }
 
@@ -601,8 +602,8 @@ void QslEditModel::importCommand()
     const int before = int(rows.size());
     runHidden([&] {
         QString adr;
-        if (componentEditorLink().Show0)
-            componentEditorLink().Show0(adr, QStringLiteral("add"));
+        if (links<ComponentEditorLink>().Show0)
+            links<ComponentEditorLink>().Show0(adr, QStringLiteral("add"));
     });
     if (rows.size() > before) {
         changed();
@@ -968,10 +969,10 @@ std::optional<PopupKind> popupKind(const Program& p, const QString& line, int ro
 // The parameters of the component's class, marked in the popup.
 QString classParameterList(const QString& identity)
 {
-    if (!qslEditLinks().classParameters)
+    if (!links<QslEditLinks>().classParameters)
         return QString();
     QString bac, tec;
-    QString classList = qslEditLinks().classParameters(identity, bac, tec);
+    QString classList = links<QslEditLinks>().classParameters(identity, bac, tec);
     if (tec.isEmpty())
         tec = QStringLiteral("0000");
     if (classList.startsWith(u','))

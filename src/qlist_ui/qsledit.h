@@ -18,8 +18,13 @@ public:
     virtual void refresh() = 0;
 };
 
-// Commands of the editor that other parts of the program carry out; the program
-// binds them at start-up. Unbound, the command says that it is not available.
+// The window of the Q-list editor that is open (the one of Program::QslEdit);
+// null when none is open or it has no window.
+QslEditView* openQslEditorView();
+
+// Commands of the editor that other parts of the program carry out: a link of
+// the program (frame/links.h). Unbound, the command says that it is not
+// available.
 struct QslEditLinks {
     // Writes the component data of all positions of the Q-list desc ("Ln=" and
     // the number) to a file.
@@ -32,7 +37,6 @@ struct QslEditLinks {
     // The start-up work of every prediction (ProgInit); unbound it is run as is.
     std::function<bool()> progInit;
 };
-QslEditLinks& qslEditLinks();
 
 // The Q-list line editor frmQslEdit without its widgets: the rows of one Q-list
 // file, the current row and the block selected with it, the line editor's text,

@@ -1,3 +1,4 @@
+#include "common/testlinks.h"
 #include "common/testutil.h"
 #include "frame/errptnr.h"
 #include "frame/frmerrptnr.h"
@@ -13,7 +14,7 @@ namespace {
 // print button: the test process starts with the program's procedures.
 TEST(ErrorDialogPrint, TheProgramBindsThePrintLayer)
 {
-    EXPECT_NE(dynamic_cast<ProtocolPrintout*>(ErrPtnr::protocolPrinter()), nullptr);
+    EXPECT_NE(dynamic_cast<ProtocolPrintout*>(links<ErrPtnr::ProtocolPrinting>().printer.get()), nullptr);
 }
 
 class ErrorDialogPrintout : public PrintFixture {};

@@ -5,5 +5,5 @@
 
 // Before the application object: headless platform, C locale, no disk flushes.
 void prepareTestProcess();
-// Installs the Program and the procedures as the program does, runs every test.
+// Installs the Program and the links as the program does, runs every test.
 int runAllTests(int& argc, char** argv);

@@ -1,5 +1,5 @@
 #include "common/testmain.h"
-#include "app/procedures.h"
+#include "common/testlinks.h"
 #include "component_file/btjournal.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
@@ -23,11 +23,11 @@ int runAllTests(int& argc, char** argv)
 {
     // The state of tests that need no fresh one of their own (most install a
     // ProgramScope per test), answered without a person like a ProgramScope.
+    const ProgramLinksInstalled links;
     Program program;
     BatchInteraction batchUi;
     program.ui = &batchUi;
     installProgram(&program);
-    installProcedures();
     ::testing::InitGoogleTest(&argc, argv);
     const int rc = RUN_ALL_TESTS();
     installProgram(nullptr);

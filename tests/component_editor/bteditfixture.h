@@ -1,4 +1,5 @@
 #pragma once
+#include "common/testlinks.h"
 #include "common/testutil.h"
 #include "component_editor/btedit.h"
 #include "component_file/btdatei.h"
@@ -21,6 +22,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(tmp.isValid());
+        // The editor alone: no calculation, no Q-list editor, no search.
+        testLinks.edit<BtEditLinks>() = BtEditLinks{};
         lockWait() = LockWait{};
         lockWait().pauseMs = 5;
         bin = tmp.filePath(QStringLiteral("int"));
@@ -46,7 +49,15 @@ protected:
     void TearDown() override
     {
         lockWait() = LockWait{};
-        btEditLinks() = BtEditLinks{};
+    }
+
+    // The editor's search and result list, as the program binds them.
+    void useProgramSearch()
+    {
+        const BtEditLinks& wired = *programLinks().find<BtEditLinks>();
+        BtEditLinks& used = testLinks.edit<BtEditLinks>();
+        used.searchStart = wired.searchStart;
+        used.displayPage = wired.displayPage;
     }
 
     // Stores a record as a new one of the internal file; its block address.
@@ -102,5 +113,6 @@ protected:
 
     QTemporaryDir tmp;
     testutil::ScriptedProgram sp;
+    ReplacedLinks testLinks;
     QString bin, ext;
 };

@@ -141,7 +141,7 @@ protected:
     void SetUp() override
     {
         BtEditTest::SetUp();
-        installBtSearch();
+        useProgramSearch();
     }
     void setLastBlock(const QString& group, int last)
     {
@@ -333,7 +333,7 @@ TEST_P(IndexListPrintout, CountLineReadsInTheInterfaceLanguage)
 
     p.WorkStr[Slot::Tp1] = tmp.filePath(QStringLiteral("tp1"));
     p.Raender = {1134, 850, 10206, 14740};
-    setCurrentPrinter(std::make_unique<FakePrinter>());
+    printState().device = std::make_unique<FakePrinter>();
     QStringList printed;
     sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), [&printed](const Question&) {
         printed = pageTexts();
@@ -379,7 +379,7 @@ TEST_P(DataListPrintout, CountLineNamesWhatTheSearchFound)
 
     p.WorkStr[Slot::Tp1] = tmp.filePath(QStringLiteral("tp1"));
     p.Raender = {1134, 850, 10206, 14740};
-    setCurrentPrinter(std::make_unique<FakePrinter>());
+    printState().device = std::make_unique<FakePrinter>();
     QStringList printed;
     sp.ui().expect(QuestionKind::Preview, QStringLiteral("frmPreview"), [&printed](const Question&) {
         printed = pageTexts();
@@ -428,7 +428,7 @@ class PagedListTest : public BtEditTest {
 protected:
     void fill(BtEditModel& m, int count, int rows)
     {
-        installBtSearch();
+        useProgramSearch();
         m.IdxList.clear();
         for (int i = 1; i <= count; ++i)
             m.IdxList.emplace_back(QStringLiteral("E%1").arg(i, 6, 10, QLatin1Char('0')).leftJustified(18),

@@ -19,7 +19,7 @@ protected:
     void SetUp() override
     {
         BtEditTest::SetUp();
-        installBtSearch();
+        useProgramSearch();
         sp.program().LangNr = GetParam();
     }
 };

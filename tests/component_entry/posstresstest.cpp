@@ -1,3 +1,4 @@
+#include "common/testlinks.h"
 #include "component_entry/classparameters.h"
 #include "component_entry/posstress.h"
 #include "component_file/btdatei.h"
@@ -28,13 +29,9 @@ protected:
         block("21000", "Typ=BC847,Q,Bac=2110,Tec=1000\r\n\r\n");
         index("BC847", "21000");
         p.WorkStr[Slot::GlPar] = QStringLiteral("Norm=12");
-        componentEditorLink() = ComponentEditorLink{};
+        testLinks.edit<ComponentEditorLink>() = ComponentEditorLink{};
     }
-    void TearDown() override
-    {
-        componentEditorLink() = ComponentEditorLink{};
-        lockWait() = LockWait{};
-    }
+    void TearDown() override { lockWait() = LockWait{}; }
     void block(const char* address, const QByteArray& text)
     {
         testutil::writeFile(QString(blockFilePath(bin, QLatin1String(address))).replace(u'\\', u'/'), text);
@@ -78,6 +75,7 @@ protected:
         });
     }
     QString bin;
+    ReplacedLinks testLinks;
 };
 
 TEST_F(PositionStress, StressCommandRebuildsTheLineAndAnEntryAgainReplacesItsItems)
@@ -184,14 +182,15 @@ TEST_F(PositionStress, MethodMenuWithoutNormChoosesTheMethods)
 TEST_F(PositionStress, EditModeOpensTheEditorAndRewritesOnlyAReplacedDesignation)
 {
     QStringList calls;
-    componentEditorLink().Show0 = [&calls](QString& Adr, const QString& MSuch) {
+    ComponentEditorLink& editor = testLinks.edit<ComponentEditorLink>();
+    editor.Show0 = [&calls](QString& Adr, const QString& MSuch) {
         calls << Adr + u'|' + MSuch;
         if (MSuch == QLatin1String("replace"))
             Adr = QStringLiteral("A1-B2-C3").leftJustified(18) + QStringLiteral("10");
     };
-    componentEditorLink().hideQslEditor = [&calls] { calls << QStringLiteral("hide"); };
-    componentEditorLink().showQslEditor = [&calls] { calls << QStringLiteral("show"); };
-    componentEditorLink().setQslLine = [&calls](const QString& t) { calls << t; };
+    editor.hideQslEditor = [&calls] { calls << QStringLiteral("hide"); };
+    editor.showQslEditor = [&calls] { calls << QStringLiteral("show"); };
+    editor.setQslLine = [&calls](const QString& t) { calls << t; };
 
     QString pos = QStringLiteral("Stck=1,Typ=BC847,Sl=R1! c");
     PosStressEingabe(pos, true);

@@ -1,3 +1,4 @@
+#include "common/testlinks.h"
 #include "common/testutil.h"
 #include "frame/codepage.h"
 #include "frame/errors.h"
@@ -37,7 +38,6 @@ protected:
     {
         ErrPtnr::setClock({});
         ErrPtnr::setPlatform(std::nullopt);
-        ErrPtnr::setProtocolPrinter(keptPrinter);
         setLauncher(nullptr);
         qputenv("XDG_DATA_HOME", oldDataHome);
     }
@@ -56,7 +56,7 @@ protected:
     QTemporaryDir dir;
     RecordingLauncher rec;
     QByteArray oldDataHome;
-    ErrPtnr::ProtocolPrinter* const keptPrinter = ErrPtnr::protocolPrinter();
+    ReplacedLinks testLinks;
 };
 
 // Indented call-stack lines of a protocol.
@@ -471,18 +471,18 @@ public:
 
 TEST_F(ErrPtnrTest, PrintHandsTheWrappedLinesToThePrinter)
 {
-    RecordingPrinter printer;
-    ErrPtnr::setProtocolPrinter(&printer);
+    const auto printer = std::make_shared<RecordingPrinter>();
+    testLinks.edit<ErrPtnr::ProtocolPrinting>().printer = printer;
     ErrPtnr::PrintProtocol(QStringLiteral("x\r\n"));
-    EXPECT_EQ(printer.lines, (QStringList{"x ", " "}));
+    EXPECT_EQ(printer->lines, (QStringList{"x ", " "}));
     EXPECT_TRUE(sp.ui().asked.isEmpty());
 }
 
 TEST_F(ErrPtnrTest, AFailedPrintoutIsToldInTheInterfaceLanguage)
 {
-    RecordingPrinter printer;
-    printer.fails = QStringLiteral("no paper");
-    ErrPtnr::setProtocolPrinter(&printer);
+    const auto printer = std::make_shared<RecordingPrinter>();
+    printer->fails = QStringLiteral("no paper");
+    testLinks.edit<ErrPtnr::ProtocolPrinting>().printer = printer;
     for (const auto& [language, text] : {std::pair{1, "Das Fehlerprotokoll konnte nicht gedruckt werden: no paper"},
                                          std::pair{2, "The error protocol could not be printed: no paper"}}) {
         sp.program().LangNr = language;

@@ -54,7 +54,7 @@ TEST(SingleComponentStory, FromTheMainMenuToAPdfAndOut)
     testutil::ScriptedProgram sp;
     ASSERT_NE(Main(inst.programFile(), QString()).action, StartAction::End);
     auto fake = std::make_unique<FakePrinter>();
-    setCurrentPrinter(std::move(fake));
+    printState().device = std::move(fake);
 
     StoryUi qt;
     qt.pdf = inst.path("story.pdf");

@@ -70,7 +70,7 @@ protected:
         merge("singlecomponent.blk");
         auto fake = std::make_unique<FakePrinter>();
         printer = fake.get();
-        setCurrentPrinter(std::move(fake));
+        printState().device = std::move(fake);
         printState().today = [] { return QDate(2024, 3, 7); };
         opens = 0;
         awsOpener() = [this](const QString& path) {

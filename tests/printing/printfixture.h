@@ -115,7 +115,7 @@ protected:
         p.TitelAnw = QStringLiteral("User title").leftJustified(30);
         auto fake = std::make_unique<FakePrinter>();
         printer = fake.get();
-        setCurrentPrinter(std::move(fake));
+        printState().device = std::move(fake);
         printState().today = [] { return QDate(2024, 3, 7); };
     }
 

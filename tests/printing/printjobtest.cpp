@@ -1,3 +1,4 @@
+#include "common/testlinks.h"
 #include "frame/errors.h"
 #include "frame/markers.h"
 #include "frame/restext.h"
@@ -280,24 +281,25 @@ TEST_F(PrintJob, SystemPrinterIsMadeOnFirstUseOnly)
         ++asked;
         return std::make_unique<FakePrinter>();
     };
-    setCurrentPrinter(nullptr);
-    setSystemPrinter(installed);
+    ReplacedLinks testLinks;
+    printState().device = nullptr;
+    testLinks.edit<PrinterLinks>().systemPrinter = installed;
     EXPECT_EQ(asked, 0);
     ASSERT_TRUE(PrInit());
     EXPECT_EQ(asked, 1);
     EXPECT_NE(dynamic_cast<FakePrinter*>(&currentPrinter()), nullptr);
     EXPECT_EQ(asked, 1);
 
-    setCurrentPrinter(nullptr);
-    setSystemPrinter([&asked]() -> std::unique_ptr<PrintDevice> {
+    printState().device = nullptr;
+    testLinks.edit<PrinterLinks>().systemPrinter = [&asked]() -> std::unique_ptr<PrintDevice> {
         ++asked;
         return nullptr;
-    });
+    };
     EXPECT_TRUE(currentPrinter().writesPdf()) << "no printer installed: the PDF device";
     EXPECT_EQ(asked, 2);
 
-    setSystemPrinter(installed);
-    setCurrentPrinter(std::make_unique<FakePrinter>());
+    testLinks.edit<PrinterLinks>().systemPrinter = installed;
+    printState().device = std::make_unique<FakePrinter>();
     currentPrinter();
     EXPECT_EQ(asked, 2) << "a device set before is not replaced";
 }

@@ -54,7 +54,7 @@ void keepForLooking(const QString& file, const QString& name)
 class Output : public PrintFixture {
 protected:
     QString path(const QString& name) const { return dir.filePath(name); }
-    void usePdfPrinter(const QString& file) { setCurrentPrinter(std::make_unique<PdfPrintDevice>(file)); }
+    void usePdfPrinter(const QString& file) { printState().device = std::make_unique<PdfPrintDevice>(file); }
 };
 
 TEST_F(Output, DirectPrintoutOnAPdfPrinterWritesEveryPage)
@@ -120,7 +120,7 @@ TEST_F(Output, APdfThatCannotBeWrittenIsCancelledWithAMessage)
 
 TEST_F(Output, WithoutPrinterTheDirectPrintoutGoesToAPdfInTheResultFolder)
 {
-    setCurrentPrinter(nullptr); // no printer installed: the default device
+    printState().device = nullptr; // no printer installed: the default device
     sp.program().Cf = QStringLiteral(",ResDir=") + path(QStringLiteral("results"));
     ASSERT_TRUE(PrInit());
     writeNumberedPages(2);

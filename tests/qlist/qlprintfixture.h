@@ -37,7 +37,7 @@ protected:
         EXPECT_TRUE(InitBtDatei());
         auto fake = std::make_unique<FakePrinter>();
         printer = fake.get();
-        setCurrentPrinter(std::move(fake));
+        printState().device = std::move(fake);
         printState().today = [] { return QDate(2024, 3, 7); };
     }
     ~QlPrintFixture() override

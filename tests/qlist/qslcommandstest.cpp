@@ -1,3 +1,4 @@
+#include "common/testlinks.h"
 #include "qldbtest.h"
 #include "frame/errors.h"
 #include "frame/itemnumber.h"
@@ -15,10 +16,9 @@ protected:
     {
         prog().LangNr = 2;
         // The editor belongs to the Q-list windows: here it only notes what it opens.
-        qslEditorLink() = [this](const QString& Ln) { opened << Ln; };
+        testLinks.edit<QslCommandLinks>().openEditor = [this](const QString& Ln) { opened << Ln; };
     }
-    ~QslCommands() override { qslEditorLink() = kept; }
-    const std::function<void(const QString&)> kept = qslEditorLink();
+    ReplacedLinks testLinks;
     QStringList opened; // the Q-lists handed to the editor
     ScriptedInteraction& ui = program.ui();
     QString fileOf(const QString& ln) const { return QslPfad(QStringLiteral("A"), ln).replace(u'\\', u'/'); }

@@ -1,3 +1,4 @@
+#include "common/testlinks.h"
 #include "app/procedures.h"
 #include "frame/workslots.h"
 #include "qldbtest.h"
@@ -73,8 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, QslMenuModes,
 
 TEST_F(QslMenu, EditOpensHeadDialogThenTheEditor)
 {
-    const QslEditLinks kept = qslEditLinks();
-    qslEditLinks().progInit = [] { return true; };
+    ReplacedLinks testLinks;
+    testLinks.edit<QslEditLinks>().progInit = [] { return true; };
     Answer typed;
     typed.values = {QStringLiteral("abc")};
     ui.expect(QuestionKind::NewQsl, QStringLiteral("frmQslNeu"), typed);
@@ -86,7 +87,6 @@ TEST_F(QslMenu, EditOpensHeadDialogThenTheEditor)
         return Answer::cancel();
     });
     dispatcher.MenuTARN(QStringLiteral("ql.edit"));
-    qslEditLinks() = kept;
     EXPECT_EQ(rows, (QStringList{QStringLiteral("Typ=ABC"), QStringLiteral("Be=")}));
     EXPECT_TRUE(ui.allUsed());
     EXPECT_FALSE(view.ended);
@@ -99,15 +99,14 @@ TEST_F(QslMenu, ImportedFileIsOpenedInTheEditor)
     testutil::writeFile(source, QByteArray("Typ=IMP\r\nBe=x\r\n"));
     prog().WorkStr[Slot::ProgramDir] = testutil::distDir();
     ui.expect(QuestionKind::OpenFile, QStringLiteral("1kopie"), Answer::word(source));
-    const QslEditLinks kept = qslEditLinks();
-    qslEditLinks().progInit = [] { return true; };
+    ReplacedLinks testLinks;
+    testLinks.edit<QslEditLinks>().progInit = [] { return true; };
     QString opened;
     ui.expect(QuestionKind::QslEditor, QStringLiteral("frmQslEdit"), [&opened](const Question& q) {
         opened = modelOf<QslEditModel>(q)->QslLn;
         return Answer::cancel();
     });
     dispatcher.MenuTARN(QStringLiteral("1kopie"));
-    qslEditLinks() = kept;
     EXPECT_EQ(opened, QStringLiteral("00001"));
     EXPECT_TRUE(ui.allUsed()) << ui.unused().join(u' ').toStdString();
 }

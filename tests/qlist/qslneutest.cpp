@@ -1,3 +1,4 @@
+#include "common/testlinks.h"
 #include "qldbtest.h"
 #include "qlist/qslcommands.h"
 #include "frame/clock.h"
@@ -59,14 +60,13 @@ protected:
     HeadDialog()
     {
         // The editor belongs to the Q-list windows: here it only notes what it opens.
-        qslEditorLink() = [this](const QString& Ln) { opened << Ln; };
+        testLinks.edit<QslCommandLinks>().openEditor = [this](const QString& Ln) { opened << Ln; };
         prog().LangNr = 2;
         for (int i = 0; i < 12; ++i)
             addList(LnFormat(i), {QStringLiteral("Typ=T%1").arg(i), QStringLiteral("Be=")});
         addList(QStringLiteral("00012"), {QStringLiteral("Typ=ABC,An=U12"), QStringLiteral("Be=")});
     }
-    ~HeadDialog() override { qslEditorLink() = kept; }
-    const std::function<void(const QString&)> kept = qslEditorLink();
+    ReplacedLinks testLinks;
     QStringList opened; // the Q-lists handed to the editor
     // Runs the dialog with a person who does what act says, then closes it.
     void run(int mode, const std::function<void(QslNeuModel&)>& act)

@@ -2,6 +2,7 @@
 // killed at any write, flush, rename or database write leaves, after the next
 // start, the old file with the old row or the new file with the new row, and
 // the Q-list is found by its type.
+#include "common/testlinks.h"
 #include "common/crashrunner.h"
 #include "common/testutil.h"
 #include "frame/durablefile.h"
@@ -138,11 +139,11 @@ protected:
         SCOPED_TRACE(QStringLiteral("crash at operation %1").arg(n).toStdString());
         testutil::ScriptedProgram next;
         useRoot(next.program(), root);
+        ReplacedLinks testLinks;
         StartProcedures start;
         start.RecoverQslSaves = [] { recoverAllQslSaves(); };
-        setStartProcedures(start);
+        testLinks.edit<StartProcedures>() = start;
         recoverAllQslSaves();
-        setStartProcedures({});
 
         EXPECT_EQ(unitFiles(root), QStringList()) << "left over after the start";
         const QByteArray bytes = readFile(fileOf(Saved));

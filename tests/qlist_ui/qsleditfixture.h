@@ -1,11 +1,12 @@
 #pragma once
 #include "qlist/qldbtest.h"
+#include "common/testlinks.h"
 #include "component_entry/posstress.h"
 #include "qlist_ui/qsledit.h"
 
 // A Q-list of ten rows opened in the editor model: the head row, "Be=first
 // list", then row r holds "Stck=1,Typ=P<r>". The links the editor uses are
-// restored when the test ends; the run's start-up work is left out.
+// the program's until a test replaces them; the run's start-up work is left out.
 class QslEditFixture : public QlListsFixture {
 protected:
     QslEditFixture(const QString& head, const QString& positionKeys)
@@ -15,23 +16,14 @@ protected:
         p.LangDir = QStringLiteral("dd\\");
         QDir::setCurrent(testutil::distDir());
         p.AbkListen[5] = positionKeys;
-        keptLinks = qslEditLinks();
-        keptEditor = componentEditorLink();
-        qslEditLinks().progInit = [] { return true; };
+        testLinks.edit<QslEditLinks>().progInit = [] { return true; };
         QStringList lines{head, QStringLiteral("Be=first list")};
         for (int i = 2; i < 10; ++i)
             lines << QStringLiteral("Stck=1,Typ=P%1").arg(i);
         file = addList(QStringLiteral("00001"), lines);
         EXPECT_TRUE(model.Open(QStringLiteral("00001")));
     }
-    ~QslEditFixture() override
-    {
-        qslEditLinks() = keptLinks;
-        componentEditorLink() = keptEditor;
-    }
-
-    QslEditLinks keptLinks;
-    ComponentEditorLink keptEditor;
+    ReplacedLinks testLinks;
     QslEditModel model;
     QString file;
 };

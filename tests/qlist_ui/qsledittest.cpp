@@ -332,7 +332,7 @@ TEST_F(QslEditTest, ImportKeepsTheChangeMarkAndTakesAddedLines)
 {
     QString mode;
     int added = 0;
-    componentEditorLink().Show0 = [&](QString&, const QString& m) {
+    testLinks.edit<ComponentEditorLink>().Show0 = [&](QString&, const QString& m) {
         mode = m;
         for (int i = 0; i < added; ++i)
             model.appendRow(QStringLiteral("Stck=1,Typ=NEW%1").arg(i));
@@ -356,12 +356,11 @@ TEST_F(QslEditTest, ImportKeepsTheChangeMarkAndTakesAddedLines)
 TEST_F(QslEditTest, ComponentDataListGoesThroughItsLink)
 {
     // The program binds the link at start.
-    ASSERT_TRUE(qslEditLinks().ExecQslBEList);
+    ASSERT_TRUE(links<QslEditLinks>().ExecQslBEList);
     QString desc;
-    const auto bound = std::exchange(qslEditLinks().ExecQslBEList, [&desc](const QString& d) { desc = d; });
+    testLinks.edit<QslEditLinks>().ExecQslBEList = [&desc](const QString& d) { desc = d; };
     model.MenuQSL(QStringLiteral("belist"));
     EXPECT_EQ(desc, QStringLiteral("Ln=00001"));
-    qslEditLinks().ExecQslBEList = bound;
     expectDone();
 }
 
@@ -456,7 +455,7 @@ TEST_F(QslPopupTest, ChipParameterOnlyForChipClassesInThinFilm)
         bool marked;
     };
     for (const Case c : {Case{"1234", "0003", true}, Case{"1234", "0001", false}, Case{"2234", "0003", false}}) {
-        qslEditLinks().classParameters = [c](const QString&, QString& bac, QString& tec) {
+        testLinks.edit<QslEditLinks>().classParameters = [c](const QString&, QString& bac, QString& tec) {
             bac = QString::fromLatin1(c.bac);
             tec = QString::fromLatin1(c.tec);
             return QStringLiteral(",Chpf,Tei");

@@ -330,7 +330,7 @@ TEST_F(Report, PdfOfTheReport)
     // The same report on the PDF printer; TARN_REPORT_PDF keeps a copy to look at.
     closePageFiles();
     const QString pdf = dir.filePath("report.pdf");
-    setCurrentPrinter(std::make_unique<PdfPrintDevice>(pdf));
+    printState().device = std::make_unique<PdfPrintDevice>(pdf);
     PrInit();
     useQpo("nested.qpo");
     run();

@@ -45,7 +45,7 @@ protected:
         p.SystDb = Database::open(testutil::distDir() + QStringLiteral("/System/SYST_DB.sqlite"), true);
         auto fake = std::make_unique<FakePrinter>();
         printer = fake.get();
-        setCurrentPrinter(std::move(fake));
+        printState().device = std::move(fake);
         printState().today = [] { return QDate(2024, 3, 7); };
         InitDruck();
         PrInit();
