@@ -9,11 +9,6 @@
 
 namespace {
 
-QString txt(const char* de, const char* en)
-{
-    return prog().LangNr == 2 ? QString::fromUtf8(en) : QString::fromUtf8(de);
-}
-
 // True when text (already without surrounding blanks) is a plain number: optional
 // sign, digits with an optional point, optional exponent with digits.
 bool isPlainNumber(QStringView text)
