@@ -180,7 +180,6 @@ void BeBezModel::SearchBez()
         list.Add(logField(a, 20) + logField(b, 20) +
                  result.leftJustified(8, u' ', true) + d);
     }
-    editor.Tag = QStringLiteral("1");
 
     // The workbook is written once, also after a cancel: through a temporary
     // file, so a failure leaves it as it was. A binary workbook keeps its file;

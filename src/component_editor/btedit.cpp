@@ -59,20 +59,22 @@ const char* const kCmdDesign[BtEditModel::CmdCount] = {
     "6 #bt.save",   "7 #can",  "4 #open", "5 #bt.new", "11 #bt.copyint", "8 #bt.back",     "9 #bt.print",
     "10 #bt.copy",  "12 #bt.del", "13 #bt.prog", "24 #exit", "25 #filt", "27 #gr", "35 #search in",
     "36 #search ex", "39 #oplistbe"};
+// The keys of the three designation fields in a record.
+const char* const kBtKey[3] = {"Typ", "Yk", "An"};
 const char* const kLabelDesign[8] = {"17", "18", "19", "14", "15", "16", "20", "Block&Index"};
 
 } // namespace
 
 BtEditModel::BtEditModel()
 {
-    frameEnabled.fill(true);
-    frameVisible.fill(true);
-    frameVisible[FrameList] = false;
-    labelEnabled.fill(true);
+    mWindow.frameEnabled.fill(true);
+    mWindow.frameVisible.fill(true);
+    mWindow.frameVisible[FrameList] = false;
+    mView.labelEnabled.fill(true);
     for (int i = 0; i < CmdCount; ++i) {
         const QString d = QString::fromLatin1(kCmdDesign[i]);
-        Cmd[i].key = d.mid(d.indexOf(u'#') + 1).trimmed();
-        Cmd[i].caption = Cmd[i].key;
+        mCmd[i].key = d.mid(d.indexOf(u'#') + 1).trimmed();
+        mCmd[i].caption = mCmd[i].key;
     }
 }
 
@@ -91,7 +93,7 @@ void BtEditModel::refresh() const
 
 void BtEditModel::hideWindow()
 {
-    shown = false;
+    mWindow.shown = false;
     Question q;
     q.key = QStringLiteral("hide");
     ui().componentEditorChanged(q, *this);
@@ -99,7 +101,7 @@ void BtEditModel::hideWindow()
 
 void BtEditModel::showWindow()
 {
-    shown = true;
+    mWindow.shown = true;
     Question q;
     q.key = QStringLiteral("show");
     ui().componentEditorChanged(q, *this);
@@ -112,41 +114,41 @@ void BtEditModel::Form_Load()
     const int l = lang();
     for (int i = 0; i < CmdCount; ++i) {
         const LocalisedCaption c = localiseCaption(QString::fromLatin1(kCmdDesign[i]), 1661);
-        Cmd[i].caption = c.text;
+        mCmd[i].caption = c.text;
         if (c.tag)
-            Cmd[i].key = *c.tag;
-        Cmd[i].toolTip = c.toolTip.value_or(QString());
+            mCmd[i].key = *c.tag;
+        mCmd[i].toolTip = c.toolTip.value_or(QString());
     }
     for (int i = 0; i < 8; ++i)
-        Label1[i] = localiseCaption(QString::fromLatin1(kLabelDesign[i]), 1661).text;
-    frameCaption[Frame1] = localiseCaption(QStringLiteral("21"), 1661).text;
-    frameCaption[Frame2] = localiseCaption(QStringLiteral("22"), 1661).text;
-    frameCaption[FrameGr] = localiseCaption(QStringLiteral("26"), 1661).text;
-    frameCaption[FrameSuDat] = localiseCaption(QStringLiteral("28"), 1661).text;
+        mView.Label1[i] = localiseCaption(QString::fromLatin1(kLabelDesign[i]), 1661).text;
+    mWindow.frameCaption[Frame1] = localiseCaption(QStringLiteral("21"), 1661).text;
+    mWindow.frameCaption[Frame2] = localiseCaption(QStringLiteral("22"), 1661).text;
+    mWindow.frameCaption[FrameGr] = localiseCaption(QStringLiteral("26"), 1661).text;
+    mWindow.frameCaption[FrameSuDat] = localiseCaption(QStringLiteral("28"), 1661).text;
     const QString head = ResStr(1661, 0, l);
     const qsizetype dash = head.indexOf(QLatin1String(" - "));
-    KopfText = dash >= 0 ? head.left(dash + 1) : head;
-    NeuBtText = dash >= 0 ? head.mid(dash + 3) : QString();
-    caption = KopfText;
+    mRecord.KopfText = dash >= 0 ? head.left(dash + 1) : head;
+    mRecord.NeuBtText = dash >= 0 ? head.mid(dash + 3) : QString();
+    mWindow.caption = mRecord.KopfText;
     for (int i = 0; i < 3; ++i)
-        txAusgToolTip[i] = ResStr(1810, i, l);
-    designationToolTip = ResStr(1818, 0, l);
-    blockToolTip = ResStr(1813, 0, l);
+        mSearch.txAusgToolTip[i] = ResStr(1810, i, l);
+    mView.designationToolTip = ResStr(1818, 0, l);
+    mView.blockToolTip = ResStr(1813, 0, l);
 
     BTKopfZeile(0, QString(), 0);
-    BtDateiOk = InitBtDatei();
+    mRecord.BtDateiOk = InitBtDatei();
     ClearBT();
     EnableCmd(QStringLiteral("0,2,3,7,8,9,13,14"), false);
     // The list and its commands come with the search; until then they stay off.
     EnableCmd(QStringLiteral("10,11,15"), false);
-    Cmd[4].visible = false;
-    Cmd[5].visible = false;
-    InExWahl = 0;
-    InExOpt = {1, 0, 0};
-    RecCount = 0;
-    RecIdx = 0;
-    BlockRecords = QStringList{QString()};
-    width = RecordViewWidth;
+    mCmd[4].visible = false;
+    mCmd[5].visible = false;
+    mRecord.InExWahl = 0;
+    mView.InExOpt = {1, 0, 0};
+    mRecord.RecCount = 0;
+    mRecord.RecIdx = 0;
+    mRecord.BlockRecords = QStringList{QString()};
+    mWindow.width = RecordViewWidth;
     ReloadBtBlock();
 }
 
@@ -158,7 +160,7 @@ void BtEditModel::EnableCmd(QString Numbers, bool MEnabled)
         bool ok = false;
         const int i = token.trimmed().toInt(&ok);
         if (ok && i >= 0 && i < CmdCount)
-            Cmd[i].enabled = MEnabled;
+            mCmd[i].enabled = MEnabled;
     }
     Numbers.clear();
 }
@@ -166,16 +168,16 @@ void BtEditModel::EnableCmd(QString Numbers, bool MEnabled)
 void BtEditModel::EnableFrames(bool MEnabled)
 {
     for (Frame f : {Frame1, Frame2, FrameBT, FrameCmd, FrameGr, FrameSuDat})
-        frameEnabled[f] = MEnabled;
+        mWindow.frameEnabled[f] = MEnabled;
     refresh();
 }
 
 void BtEditModel::InExOpt_Click(int index)
 {
-    InExWahl = index;
-    InExOpt = {0, 0, 0};
+    mRecord.InExWahl = index;
+    mView.InExOpt = {0, 0, 0};
     if (index >= 0 && index < 3)
-        InExOpt[index] = 1;
+        mView.InExOpt[index] = 1;
 }
 
 void BtEditModel::MenuBT(const QString& cmdStr)
@@ -196,32 +198,32 @@ void BtEditModel::MenuBT(const QString& cmdStr)
         else if (cmdStr == QLatin1String("bt.new"))
             cmdNew();
         else if (cmdStr == QLatin1String("exit")) {
-            SuchStop = true;
-            frameVisible[FrameList] = false;
-            width = RecordViewWidth;
+            mRecord.SuchStop = true;
+            mWindow.frameVisible[FrameList] = false;
+            mWindow.width = RecordViewWidth;
         } else if (cmdStr == QLatin1String("can")) {
             if (CheckSaveBT(433))
-                Tag = QStringLiteral("1");
+                mWindow.Tag = QStringLiteral("1");
         } else if (cmdStr == QLatin1String("oplistbe") || cmdStr == QLatin1String("opdatlistbe")) {
-            BtDateiOk = InitBtDatei();
-            if (BtDateiOk)
-                OpenBT(ListBiBe, cmdStr == QLatin1String("oplistbe") ? 1 : 2, false, true);
-            Cmd[15].enabled = false;
+            mRecord.BtDateiOk = InitBtDatei();
+            if (mRecord.BtDateiOk)
+                OpenBT(mList.ListBiBe, cmdStr == QLatin1String("oplistbe") ? 1 : 2, false, true);
+            mCmd[15].enabled = false;
         } else if (cmdStr == QLatin1String("open"))
             cmdOpen();
         else if (cmdStr == QLatin1String("filt")) {
             // The result list comes with the search; its filter redraws it there.
-            Cmd[11].enabled = false;
-            IdxBusy = 0;
-            applyFilter = true;
+            mCmd[11].enabled = false;
+            mList.IdxBusy = 0;
+            mList.applyFilter = true;
             if (links<BtEditLinks>().displayPage)
                 links<BtEditLinks>().displayPage(*this);
         } else if (cmdStr == QLatin1String("search in") || cmdStr == QLatin1String("search ex")) {
-            const std::array<QString, 3> kept = BT;
+            const std::array<QString, 3> kept = mView.BT;
             if (!CheckSaveBT(433))
                 return true;
             ClearBT();
-            BT = kept;
+            mView.BT = kept;
             if (links<BtEditLinks>().searchStart)
                 links<BtEditLinks>().searchStart(*this, cmdStr);
         } else if (cmdStr == QLatin1String("gr"))
@@ -238,33 +240,33 @@ void BtEditModel::cmdPrint()
     if (!PrInit())
         return;
     hideWindow();
-    PrKopf(caption, QString());
-    if (!BEName.trimmed().isEmpty()) {
+    PrKopf(mWindow.caption, QString());
+    if (!mView.BEName.trimmed().isEmpty()) {
         PrLf();
         const QString font = printState().font.name;
         PrFont(8.5, true, false, QStringLiteral("Arial"));
-        PrText(BEName);
+        PrText(mView.BEName);
         PrFont(10, false, false, font);
         PrLf(2);
     }
     auto plain = [](QString s) { return s.remove(u'&'); };
     for (int g = 1; g <= 3; ++g) {
-        if (VarBox[g].rows.isEmpty())
+        if (mView.VarBox[g].rows.isEmpty())
             continue;
         PrLf();
-        PrText(plain(Label1[g + 2]), QStringLiteral(":"));
+        PrText(plain(mView.Label1[g + 2]), QStringLiteral(":"));
         PrLf(1.5);
-        for (QString row : VarBox[g].rows) {
+        for (QString row : mView.VarBox[g].rows) {
             row.replace(PiChar, PiMark);
             PrText(row, QStringLiteral("  "));
             PrLf();
         }
         PrLf(2);
     }
-    PrText(plain(Label1[6]), QStringLiteral(":"));
+    PrText(plain(mView.Label1[6]), QStringLiteral(":"));
     PrLf(1.5);
     // The whole description is printed, however long it is.
-    for (const QString& line : descriptionPrintLines(BTBe, printState().PrSpalten)) {
+    for (const QString& line : descriptionPrintLines(mView.BTBe, printState().PrSpalten)) {
         PrText(line);
         PrLf();
     }
@@ -296,30 +298,30 @@ QStringList BtEditModel::descriptionPrintLines(const QString& description, int c
 
 void BtEditModel::cmdProg()
 {
-    const QStringList& rows = VarBox[1].rows;
+    const QStringList& rows = mView.VarBox[1].rows;
     if (rows.isEmpty())
         return;
     if (!CheckSaveBT(433))
         return;
     if (rows.size() == 1) {
-        TransBez = rows[0];
+        mRecord.TransBez = rows[0];
     } else {
-        Cmd[4].visible = false;
-        Cmd[5].visible = false;
+        mCmd[4].visible = false;
+        mCmd[5].visible = false;
         frmBEProgEin::State& s = frmBEProgEin::state();
         s.Selbox.clear();
         for (const QString& r : rows)
             s.Selbox << r;
-        TransBez = QStringLiteral("Select");
+        mRecord.TransBez = QStringLiteral("Select");
     }
     hideWindow();
-    frmBEProgEin::RunPrognoseBE(TransBez);
+    frmBEProgEin::RunPrognoseBE(mRecord.TransBez);
     showWindow();
 }
 
 void BtEditModel::cmdGroup()
 {
-    txAusg[2] = groupFieldText(
+    mSearch.txAusg[2] = groupFieldText(
         frmBEProgEin::RunWahlBacsonst(QStringLiteral("btx\\bac"), QStringLiteral("belist"), 3, nullptr, 1));
 }
 
@@ -345,13 +347,13 @@ QString BtEditModel::BtBlockNr(const QString& Badr)
 void BtEditModel::ClearBT()
 {
     for (int g = 1; g <= 3; ++g) {
-        VarBox[g].rows.clear();
-        VarBox[g].row = -1;
+        mView.VarBox[g].rows.clear();
+        mView.VarBox[g].row = -1;
     }
-    BTBe.clear();
-    BEName.clear();
+    mView.BTBe.clear();
+    mView.BEName.clear();
     BTKopfZeile();
-    Cmd[6].enabled = false; // nothing to print
+    mCmd[6].enabled = false; // nothing to print
 }
 
 QString BtEditModel::OpenBT(int BiBe, int MListBE, bool M_AddBez, bool M_FindMeldung)
@@ -364,13 +366,13 @@ QString BtEditModel::OpenBT(int BiBe, int MListBE, bool M_AddBez, bool M_FindMel
     ErrPtnr::CallStackParam(QStringLiteral("M_FindMeldung"), M_FindMeldung);
     return ErrPtnr::guarded(QStringLiteral("frmBtEdit"), QStringLiteral("OpenBT"), QString(), [&]() -> QString {
         Program& p = prog();
-        const QString sT = BT[0].toUpper(), sS = BT[1].toUpper(), sA = BT[2].toUpper();
+        const QString sT = mView.BT[0].toUpper(), sS = mView.BT[1].toUpper(), sA = mView.BT[2].toUpper();
         QString key;
         if (MListBE == 1) {
             static const char kinds[] = "TSA";
-            key = padded(listCell) + QChar(kinds[std::clamp(IdxKeyKind, 0, 2)]);
+            key = padded(mList.listCell) + QChar(kinds[std::clamp(mList.IdxKeyKind, 0, 2)]);
         } else if (MListBE == 2) {
-            const QString item = datListRow.section(u',', 0, 0);
+            const QString item = mList.datListRow.section(u',', 0, 0);
             if (item.isEmpty())
                 return QString();
             const QChar letter = item[0];
@@ -385,9 +387,9 @@ QString BtEditModel::OpenBT(int BiBe, int MListBE, bool M_AddBez, bool M_FindMel
                 const QString n = SachNrForm(sS);
                 if (itemNumberRejected(n)) {
                     MsgBoxRes(QStringLiteral("67"), 0, p.LangNr, {sS});
-                    BT[0].clear();
-                    BT[2].clear();
-                    BT[1] = sS;
+                    mView.BT[0].clear();
+                    mView.BT[2].clear();
+                    mView.BT[1] = sS;
                     return QString();
                 }
                 key = padded(n) + u'S';
@@ -399,10 +401,10 @@ QString BtEditModel::OpenBT(int BiBe, int MListBE, bool M_AddBez, bool M_FindMel
         }
         if (!CheckSaveBT(433) && !M_AddBez)
             return QString();
-        BT = {sT, sS, sA};
+        mView.BT = {sT, sS, sA};
         p.WorkStr[Slot::Ident].clear();
         ClearBT();
-        RecIdx = 0;
+        mRecord.RecIdx = 0;
         QString file, text, record;
         int index = 0;
         const int r = HolBtInh(BiBe, key, file, text, record, &index);
@@ -412,17 +414,17 @@ QString BtEditModel::OpenBT(int BiBe, int MListBE, bool M_AddBez, bool M_FindMel
             return QStringLiteral("dbx");
         }
         if (r > 0 && !record.isEmpty() && index > 0) {
-            BlockRecords = p.BtSatz;
-            if (BlockRecords.isEmpty())
-                BlockRecords << QString();
-            BlockRecords[0].clear();
-            RecCount = p.BtSatzAnz;
-            RecIdx = index;
+            mRecord.BlockRecords = p.BtSatz;
+            if (mRecord.BlockRecords.isEmpty())
+                mRecord.BlockRecords << QString();
+            mRecord.BlockRecords[0].clear();
+            mRecord.RecCount = p.BtSatzAnz;
+            mRecord.RecIdx = index;
             p.WorkStr[Slot::SyPar] += QStringLiteral(",Badr=") + file;
             ReloadBtBlock();
             BTKopfZeile(0, BtBlockNr(file), r);
-            ShowBT(RecIdx);
-            Cmd[6].enabled = true;
+            ShowBT(mRecord.RecIdx);
+            mCmd[6].enabled = true;
             return QStringLiteral("ok");
         }
         if (M_FindMeldung) {
@@ -437,52 +439,52 @@ QString BtEditModel::OpenBT(int BiBe, int MListBE, bool M_AddBez, bool M_FindMel
 
 void BtEditModel::cmdOpen()
 {
-    if (BTBlock.trimmed().isEmpty()) {
-        OpenBT(InExWahl, 0, false, true);
+    if (mView.BTBlock.trimmed().isEmpty()) {
+        OpenBT(mRecord.InExWahl, 0, false, true);
         return;
     }
     if (!CheckSaveBT(433))
         return;
-    const int k = LiesBtBlock(BTBlock, InExWahl);
+    const int k = LiesBtBlock(mView.BTBlock, mRecord.InExWahl);
     if (k < 1)
         return;
     Program& p = prog();
-    BlockRecords = p.BtSatz;
-    if (BlockRecords.isEmpty())
-        BlockRecords << QString();
-    BlockRecords[0].clear();
-    RecCount = p.BtSatzAnz;
-    RecIdx = 1;
+    mRecord.BlockRecords = p.BtSatz;
+    if (mRecord.BlockRecords.isEmpty())
+        mRecord.BlockRecords << QString();
+    mRecord.BlockRecords[0].clear();
+    mRecord.RecCount = p.BtSatzAnz;
+    mRecord.RecIdx = 1;
     ReloadBtBlock();
-    BTKopfZeile(0, BTBlock.right(5), k);
-    BTBlock.clear();
-    if (RecCount != 0)
-        ShowBT(RecIdx);
+    BTKopfZeile(0, mView.BTBlock.right(5), k);
+    mView.BTBlock.clear();
+    if (mRecord.RecCount != 0)
+        ShowBT(mRecord.RecIdx);
     EnableCmd(QStringLiteral("6,9"), true);
 }
 
 void BtEditModel::cmdBack()
 {
     ClearBT();
-    AktBlAdr = BackBlAdr;
-    AktBiBe = BackBiBe;
-    if (LiesBtBlock(AktBlAdr, AktBiBe) < 1)
+    mRecord.AktBlAdr = mRecord.BackBlAdr;
+    mRecord.AktBiBe = mRecord.BackBiBe;
+    if (LiesBtBlock(mRecord.AktBlAdr, mRecord.AktBiBe) < 1)
         return;
     Program& p = prog();
-    BlockRecords = p.BtSatz;
-    BlockRecords[0].clear();
-    RecCount = p.BtSatzAnz;
-    RecIdx = BackRecIdx;
-    if (RecIdx < RecCount)
-        ++RecIdx;
-    RecIdx = std::clamp(RecIdx, 1, std::max(RecCount, 1));
+    mRecord.BlockRecords = p.BtSatz;
+    mRecord.BlockRecords[0].clear();
+    mRecord.RecCount = p.BtSatzAnz;
+    mRecord.RecIdx = mRecord.BackRecIdx;
+    if (mRecord.RecIdx < mRecord.RecCount)
+        ++mRecord.RecIdx;
+    mRecord.RecIdx = std::clamp(mRecord.RecIdx, 1, std::max(mRecord.RecCount, 1));
     ReloadBtBlock();
-    BTKopfZeile(RecIdx, AktBlAdr, AktBiBe);
-    if (RecCount != 0)
-        ShowBT(RecIdx);
+    BTKopfZeile(mRecord.RecIdx, mRecord.AktBlAdr, mRecord.AktBiBe);
+    if (mRecord.RecCount != 0)
+        ShowBT(mRecord.RecIdx);
     EnableCmd(QStringLiteral("0,3,5,7,8"), false);
     EnableCmd(QStringLiteral("6,9"), true);
-    Cmd[5].visible = false; // its place belongs to the copy button again
+    mCmd[5].visible = false; // its place belongs to the copy button again
     InExOpt_Click(2);
 }
 
@@ -490,22 +492,22 @@ void BtEditModel::cmdBack()
 
 QString BtEditModel::composeRecord() const
 {
-    QString t = VarBox[1].rows.isEmpty() ? QString() : [&] {
+    QString t = mView.VarBox[1].rows.isEmpty() ? QString() : [&] {
         QStringList r;
-        for (const QString& row : VarBox[1].rows)
+        for (const QString& row : mView.VarBox[1].rows)
             r << row.trimmed();
         return r.join(u',');
     }();
     static const char* const markers[] = {"", "", ",Q,", ",Z,"};
     for (int g = 2; g <= 3; ++g) {
-        if (VarBox[g].rows.isEmpty())
+        if (mView.VarBox[g].rows.isEmpty())
             continue;
         QStringList r;
-        for (const QString& row : VarBox[g].rows)
+        for (const QString& row : mView.VarBox[g].rows)
             r << row.trimmed();
         t += QString::fromLatin1(markers[g]) + r.join(u',');
     }
-    QString d = BTBe;
+    QString d = mView.BTBe;
     d.remove(u'\r');
     d.remove(u'\n');
     if (!d.isEmpty())
@@ -517,20 +519,20 @@ QString BtEditModel::composeRecord() const
 void BtEditModel::cmdSaveDelete(const QString& key)
 {
     const bool del = key == QLatin1String("bt.del");
-    SaveResult = QStringLiteral("no");
-    if (VarBox[1].rows.isEmpty() || VarBox[2].rows.isEmpty() || del) {
-        if (AktBlAdr.isEmpty()) {
+    mRecord.SaveResult = QStringLiteral("no");
+    if (mView.VarBox[1].rows.isEmpty() || mView.VarBox[2].rows.isEmpty() || del) {
+        if (mRecord.AktBlAdr.isEmpty()) {
             if (!del)
                 MsgBoxRes(QStringLiteral("436"), 0, lang());
             return;
         }
         // The question names the component by its stored designations, so that
         // the user sees which one goes, then its place in the file.
-        QString identity = BlockRecords.value(RecIdx).section(QStringLiteral(",Q,"), 0, 0).trimmed();
+        QString identity = mRecord.BlockRecords.value(mRecord.RecIdx).section(QStringLiteral(",Q,"), 0, 0).trimmed();
         if (identity.isEmpty())
-            identity = VarBox[1].rows.join(u',');
+            identity = mView.VarBox[1].rows.join(u',');
         identity.replace(u',', QStringLiteral(", "));
-        const QString place = AktBlAdr + QStringLiteral("   ") + BtNrText;
+        const QString place = mRecord.AktBlAdr + QStringLiteral("   ") + mRecord.BtNrText;
         const QString what = QStringLiteral("  ") + unicodeTextToOem(identity) +
                              (identity.isEmpty() ? place : QStringLiteral("   (") + place.trimmed() + u')') +
                              QStringLiteral("  ");
@@ -542,7 +544,7 @@ void BtEditModel::cmdSaveDelete(const QString& key)
     QString group;
     if (!text.isEmpty()) {
         QStringList q;
-        for (const QString& row : VarBox[2].rows)
+        for (const QString& row : mView.VarBox[2].rows)
             q << row.trimmed();
         group = GetParam(q.join(u','), QStringLiteral("Bac")).left(2);
         if (group.isEmpty()) {
@@ -553,72 +555,74 @@ void BtEditModel::cmdSaveDelete(const QString& key)
     // A new group moves the record: into its new group and out of the old block
     // in one change, so that a refused write leaves it where it was.
     bool moving = false;
-    if (!text.isEmpty() && RecIdx > 0 && RecIdx < BlockRecords.size() && !AktBlAdr.isEmpty()) {
-        const QString oldGroup = GetParam(BlockRecords[RecIdx], QStringLiteral("Bac")).left(2);
+    if (!text.isEmpty() && mRecord.RecIdx > 0 && mRecord.RecIdx < mRecord.BlockRecords.size() &&
+        !mRecord.AktBlAdr.isEmpty()) {
+        const QString oldGroup = GetParam(mRecord.BlockRecords[mRecord.RecIdx], QStringLiteral("Bac")).left(2);
         moving = oldGroup != group;
     }
-    SaveResult = moving ? MoveBt(AktBlAdr, RecIdx, AktBiBe, text, BlockRecords, RecCount, false)
-                        : AddBt(AktBlAdr, RecIdx, AktBiBe, text, BlockRecords, RecCount, false);
-    if (SaveResult != QLatin1String("ok"))
+    RecordState& r = mRecord;
+    r.SaveResult = moving ? MoveBt(r.AktBlAdr, r.RecIdx, r.AktBiBe, text, r.BlockRecords, r.RecCount, false)
+                          : AddBt(r.AktBlAdr, r.RecIdx, r.AktBiBe, text, r.BlockRecords, r.RecCount, false);
+    if (mRecord.SaveResult != QLatin1String("ok"))
         return;
-    Cmd[0].enabled = false;
-    if (RecCount < 1) {
+    mCmd[0].enabled = false;
+    if (mRecord.RecCount < 1) {
         // The block's last record is gone, and the block with it.
-        RecIdx = 0;
-        RecCount = 0;
-        BlockRecords = QStringList{QString()};
+        mRecord.RecIdx = 0;
+        mRecord.RecCount = 0;
+        mRecord.BlockRecords = QStringList{QString()};
         ReloadBtBlock();
         BTKopfZeile(0, QString(), 0);
         ClearBT();
         refresh();
         return;
     }
-    RecIdx = std::clamp(RecIdx, 1, RecCount);
+    mRecord.RecIdx = std::clamp(mRecord.RecIdx, 1, mRecord.RecCount);
     ReloadBtBlock();
-    BTKopfZeile(RecIdx, AktBlAdr, AktBiBe);
-    ShowBT(RecIdx);
+    BTKopfZeile(mRecord.RecIdx, mRecord.AktBlAdr, mRecord.AktBiBe);
+    ShowBT(mRecord.RecIdx);
 }
 
 void BtEditModel::cmdCopy()
 {
     if (!CheckSaveBT(434))
         return;
-    RecIdx = 0;
-    AktBlAdr.clear();
-    AktBiBe = 0;
-    BTKopfZeile(RecIdx, AktBlAdr, AktBiBe);
+    mRecord.RecIdx = 0;
+    mRecord.AktBlAdr.clear();
+    mRecord.AktBiBe = 0;
+    BTKopfZeile(mRecord.RecIdx, mRecord.AktBlAdr, mRecord.AktBiBe);
     BTNamenChange();
-    Cmd[7].enabled = false;
+    mCmd[7].enabled = false;
     EnableCmd(QStringLiteral("0,6,8,9"), true);
-    focus = QStringLiteral("Cmd0");
+    mWindow.focus = QStringLiteral("Cmd0");
 }
 
 void BtEditModel::cmdCopyInt()
 {
-    BackBlAdr = AktBlAdr;
-    BackRecIdx = RecIdx;
-    BackBiBe = AktBiBe;
-    SaveResult = QStringLiteral("no");
-    AktBlAdr.clear();
-    AktBiBe = 1;
+    mRecord.BackBlAdr = mRecord.AktBlAdr;
+    mRecord.BackRecIdx = mRecord.RecIdx;
+    mRecord.BackBiBe = mRecord.AktBiBe;
+    mRecord.SaveResult = QStringLiteral("no");
+    mRecord.AktBlAdr.clear();
+    mRecord.AktBiBe = 1;
     MenuBT(QStringLiteral("bt.save"));
-    if (SaveResult == QLatin1String("ok")) {
+    if (mRecord.SaveResult == QLatin1String("ok")) {
         EnableCmd(QStringLiteral("0,5,7,8,9"), true);
         EnableCmd(QStringLiteral("3,4"), false);
-        BTBlockEnabled = true;
+        mView.BTBlockEnabled = true;
         InExOpt_Click(1);
         // The way back takes the place of the copy button.
-        Cmd[4].visible = false;
-        Cmd[5].visible = true;
+        mCmd[4].visible = false;
+        mCmd[5].visible = true;
     } else {
-        AktBlAdr = BackBlAdr;
-        AktBiBe = BackBiBe;
+        mRecord.AktBlAdr = mRecord.BackBlAdr;
+        mRecord.AktBiBe = mRecord.BackBiBe;
     }
 }
 
 void BtEditModel::cmdNew()
 {
-    if (InExWahl == 2)
+    if (mRecord.InExWahl == 2)
         InExOpt_Click(0);
     if (OpenBT(1, 0, false, false) != QLatin1String("nv"))
         return;
@@ -627,24 +631,24 @@ void BtEditModel::cmdNew()
     BTKopfZeile(0, QString(), 0);
     p.WorkStr[Slot::Ident].clear();
     for (int i = 0; i < 3; ++i) {
-        if (BT[i].trimmed().isEmpty())
+        if (mView.BT[i].trimmed().isEmpty())
             continue;
-        BT[i] = BT[i].toUpper();
-        QString value = BT[i];
+        mView.BT[i] = mView.BT[i].toUpper();
+        QString value = mView.BT[i];
         if (i == 1) {
-            if (itemNumberRejected(SachNrForm(BT[1]))) {
-                MsgBoxRes(QStringLiteral("67"), 0, p.LangNr, {BT[1]});
+            if (itemNumberRejected(SachNrForm(mView.BT[1]))) {
+                MsgBoxRes(QStringLiteral("67"), 0, p.LangNr, {mView.BT[1]});
                 return;
             }
             value.remove(u' ');
         }
-        p.WorkStr[Slot::Ident] += u',' + BtKey[i] + u'=' + value;
+        p.WorkStr[Slot::Ident] += u',' + QString::fromLatin1(kBtKey[i]) + u'=' + value;
     }
     hideWindow();
     const QString r = frmBEProgEin::RunEingabe();
-    BlockRecords = QStringList{p.WorkStr[Slot::Ident].mid(1) + QStringLiteral(",Q,") + p.WorkStr[Slot::Q]};
-    RecIdx = 0;
-    RecCount = 0;
+    mRecord.BlockRecords = QStringList{p.WorkStr[Slot::Ident].mid(1) + QStringLiteral(",Q,") + p.WorkStr[Slot::Q]};
+    mRecord.RecIdx = 0;
+    mRecord.RecCount = 0;
     if (r == QLatin1String("ABBRUCH")) {
         showWindow();
         return;
@@ -652,14 +656,14 @@ void BtEditModel::cmdNew()
     ShowBT(0);
     NeuBTSetup();
     EnableCmd(QStringLiteral("0,6"), true);
-    focus = QStringLiteral("Cmd0");
-    if (closeAfterEntry) {
+    mWindow.focus = QStringLiteral("Cmd0");
+    if (mRecord.closeAfterEntry) {
         // The window was closed while the description was asked: the new
         // component is offered for saving before the editor ends.
-        closeAfterEntry = false;
+        mRecord.closeAfterEntry = false;
         refresh();
         if (CheckSaveBT(433))
-            Tag = QStringLiteral("1");
+            mWindow.Tag = QStringLiteral("1");
     }
 }
 
@@ -668,48 +672,48 @@ void BtEditModel::cmdNew()
 void BtEditModel::NeuBTSetup()
 {
     for (Frame f : {Frame1, Frame2, FrameCmd, FrameGr, FrameList, FrameSuDat})
-        frameVisible[f] = false;
+        mWindow.frameVisible[f] = false;
     for (int i : {2, 3, 13, 14})
-        Cmd[i].visible = false;
+        mCmd[i].visible = false;
     for (int g = 1; g <= 3; ++g) {
-        labelEnabled[g + 2] = false;
-        VarBox[g].enabled = false;
+        mView.labelEnabled[g + 2] = false;
+        mView.VarBox[g].enabled = false;
     }
-    BENameEnabled = false;
-    BTBeHighlighted = true;
-    BTBeEnabled = true;
-    descriptionPrompt = true;
-    descriptionPromptText = ResText(QStringLiteral("294"), lang(), true);
-    BTBeWait = true;
-    focus = QStringLiteral("BTBe");
+    mView.BENameEnabled = false;
+    mView.BTBeHighlighted = true;
+    mView.BTBeEnabled = true;
+    mView.descriptionPrompt = true;
+    mView.descriptionPromptText = ResText(QStringLiteral("294"), lang(), true);
+    mRecord.BTBeWait = true;
+    mWindow.focus = QStringLiteral("BTBe");
     showWindow();
     Question q;
     q.key = QStringLiteral("frmBtEdit");
-    q.text = descriptionPromptText;
+    q.text = mView.descriptionPromptText;
     const Answer a = ui().askComponentText(q, *this);
     if (!a.applied && !a.cancelled)
-        BTBe = a.text;
-    BTBeWait = false;
+        mView.BTBe = a.text;
+    mRecord.BTBeWait = false;
     // The whole text: a description is never cut.
-    QString d = BTBe;
+    QString d = mView.BTBe;
     prog().WorkStr[Slot::B] = d;
-    BTBeHighlighted = false;
-    BTBe.clear();
+    mView.BTBeHighlighted = false;
+    mView.BTBe.clear();
     while (d.endsWith(u'\r') || d.endsWith(u'\n'))
         d.chop(1);
     if (!d.isEmpty()) {
-        BlockRecords[0] += QStringLiteral(",B,") + d;
+        mRecord.BlockRecords[0] += QStringLiteral(",B,") + d;
         ShowBT(0);
     }
-    descriptionPrompt = false;
+    mView.descriptionPrompt = false;
     for (int i : {2, 3, 13, 14})
-        Cmd[i].visible = true;
+        mCmd[i].visible = true;
     for (Frame f : {Frame1, Frame2, FrameCmd, FrameGr, FrameList, FrameSuDat})
-        frameVisible[f] = true;
-    BENameEnabled = true;
+        mWindow.frameVisible[f] = true;
+    mView.BENameEnabled = true;
     for (int g = 1; g <= 3; ++g) {
-        labelEnabled[g + 2] = true;
-        VarBox[g].enabled = true;
+        mView.labelEnabled[g + 2] = true;
+        mView.VarBox[g].enabled = true;
     }
     refresh();
 }
@@ -734,14 +738,14 @@ void BtEditModel::BTNamenChange()
             enabled = false;
         }
     };
-    hide(frameVisible[FrameCmd]);
-    hide(BtIScroll.visible);
+    hide(mWindow.frameVisible[FrameCmd]);
+    hide(mView.BtIScroll.visible);
     for (int i : {1, 0, 7, 5, 4, 14})
-        hide(Cmd[i].visible);
+        hide(mCmd[i].visible);
     for (int i : {11, 10, 12})
-        disable(Cmd[i].enabled);
-    disable(frameEnabled[FrameSuDat]);
-    Grid& g = VarBox[1];
+        disable(mCmd[i].enabled);
+    disable(mWindow.frameEnabled[FrameSuDat]);
+    Grid& g = mView.VarBox[1];
     g.highlighted = true;
     refresh();
     MsgBoxRes(QStringLiteral("164"), 0, lang());
@@ -778,18 +782,18 @@ void BtEditModel::BTNamenChange()
 bool BtEditModel::CheckSaveBT(int MeldNr)
 {
     try {
-        if (!Cmd[0].enabled)
+        if (!mCmd[0].enabled)
             return true;
-        if (VarBox[1].rows.isEmpty() && VarBox[2].rows.isEmpty()) {
-            Cmd[0].enabled = false;
+        if (mView.VarBox[1].rows.isEmpty() && mView.VarBox[2].rows.isEmpty()) {
+            mCmd[0].enabled = false;
             return true;
         }
         const int a = MsgBoxRes(QString::number(MeldNr), Mb::YesNoCancel, lang());
         if (a == Mb::Yes) {
             // Only a save that was made lets the caller replace the record shown.
-            SaveResult = QStringLiteral("no");
+            mRecord.SaveResult = QStringLiteral("no");
             MenuBT(QStringLiteral("bt.save"));
-            return SaveResult == QLatin1String("ok");
+            return mRecord.SaveResult == QLatin1String("ok");
         }
         return a == Mb::No;
     } catch (const ProgramEndRequested&) {
@@ -804,12 +808,13 @@ bool BtEditModel::CheckSaveBT(int MeldNr)
 QString BtEditModel::writeForAdd()
 {
     const QString text = composeRecord();
-    const QString r = AddBt(AktBlAdr, RecIdx, AktBiBe, text, BlockRecords, RecCount, true);
+    const QString r =
+        AddBt(mRecord.AktBlAdr, mRecord.RecIdx, mRecord.AktBiBe, text, mRecord.BlockRecords, mRecord.RecCount, true);
     if (r == QLatin1String("ok")) {
-        Cmd[0].enabled = false;
+        mCmd[0].enabled = false;
         ReloadBtBlock();
-        BTKopfZeile(RecIdx, AktBlAdr, AktBiBe);
-        ShowBT(RecIdx);
+        BTKopfZeile(mRecord.RecIdx, mRecord.AktBlAdr, mRecord.AktBiBe);
+        ShowBT(mRecord.RecIdx);
     }
     return r;
 }
@@ -817,27 +822,27 @@ QString BtEditModel::writeForAdd()
 QString BtEditModel::RunAddBez(const QString& RefBez, int RefBezNr, const QString& NeuBez, int NeuBezNr, int DatInEx,
                                bool M_Ic)
 {
-    BT = {};
-    Tag = QStringLiteral("0");
-    if (!BtDateiOk)
+    mView.BT = {};
+    mWindow.Tag = QStringLiteral("0");
+    if (!mRecord.BtDateiOk)
         return QString();
     // An empty designation would add an empty row to the component.
     if (NeuBez.trimmed().isEmpty() || RefBezNr < 0 || RefBezNr > 2 || NeuBezNr < 1 || NeuBezNr > 2)
         return QString();
-    BT[NeuBezNr] = NeuBez;
+    mView.BT[NeuBezNr] = NeuBez;
     QString r = OpenBT(1, 0, true, false);
     if (r == QLatin1String("ok") || r == QLatin1String("dbx"))
         return QStringLiteral("dopin");
-    BT = {};
-    BT[NeuBezNr] = NeuBez;
+    mView.BT = {};
+    mView.BT[NeuBezNr] = NeuBez;
     r = OpenBT(2, 0, true, false);
     if (r == QLatin1String("ok") || r == QLatin1String("dbx"))
         return QStringLiteral("dopex");
     int file = DatInEx == 2 ? 2 : 1;
-    InExWahl = file;
+    mRecord.InExWahl = file;
     for (;;) {
-        BT = {};
-        BT[RefBezNr] = RefBez;
+        mView.BT = {};
+        mView.BT[RefBezNr] = RefBez;
         r = OpenBT(file, 0, true, false);
         if (r == QLatin1String("dbx"))
             return QStringLiteral("nv");
@@ -845,13 +850,13 @@ QString BtEditModel::RunAddBez(const QString& RefBez, int RefBezNr, const QStrin
             break;
         if (DatInEx == 0 && file == 1) {
             file = 2;
-            InExWahl = 2;
+            mRecord.InExWahl = 2;
             continue;
         }
         return r;
     }
     if (M_Ic) {
-        const QString record = BlockRecords.value(RecIdx);
+        const QString record = mRecord.BlockRecords.value(mRecord.RecIdx);
         const qsizetype q = record.indexOf(QLatin1String(",Q,"));
         if (q < 0)
             return QStringLiteral("nv");
@@ -862,17 +867,17 @@ QString BtEditModel::RunAddBez(const QString& RefBez, int RefBezNr, const QStrin
         if (!GetParam(section, QStringLiteral("Bac")).startsWith(u'1'))
             return QStringLiteral("nv");
     }
-    const bool external = AktBiBe == 2;
+    const bool external = mRecord.AktBiBe == 2;
     if (external) {
-        BackBlAdr = AktBlAdr;
-        BackRecIdx = RecIdx;
-        BackBiBe = AktBiBe;
-        AktBlAdr.clear();
-        AktBiBe = 1;
+        mRecord.BackBlAdr = mRecord.AktBlAdr;
+        mRecord.BackRecIdx = mRecord.RecIdx;
+        mRecord.BackBiBe = mRecord.AktBiBe;
+        mRecord.AktBlAdr.clear();
+        mRecord.AktBiBe = 1;
         if (writeForAdd() == QLatin1String("dop"))
             return QStringLiteral("dopxxx");
     }
-    VarBox[1].rows << (NeuBezNr == 1 ? QStringLiteral("Yk=") : QStringLiteral("An=")) + NeuBez;
+    mView.VarBox[1].rows << (NeuBezNr == 1 ? QStringLiteral("Yk=") : QStringLiteral("An=")) + NeuBez;
     r = writeForAdd();
     return r + (external ? QStringLiteral("ex") : QStringLiteral("in"));
 }
@@ -882,46 +887,47 @@ QString BtEditModel::RunAddBez(const QString& RefBez, int RefBezNr, const QStrin
 void BtEditModel::BTKopfZeile(std::optional<int> i, std::optional<QString> blockAddress, std::optional<int> kind)
 {
     if (i)
-        BtNrText = *i == 0 ? QString() : QString::number(RecCount) + u'/' + QString::number(*i);
+        mRecord.BtNrText = *i == 0 ? QString() : QString::number(mRecord.RecCount) + u'/' + QString::number(*i);
     if (blockAddress)
-        AktBlAdr = *blockAddress;
+        mRecord.AktBlAdr = *blockAddress;
     if (kind)
-        AktBiBe = *kind;
+        mRecord.AktBiBe = *kind;
     QString kindText;
-    if (AktBiBe == 1 || AktBiBe == 2)
-        kindText = ResText(AktBiBe == 1 ? QStringLiteral("206") : QStringLiteral("207"), lang(), true) + u' ' +
+    if (mRecord.AktBiBe == 1 || mRecord.AktBiBe == 2)
+        kindText = ResText(mRecord.AktBiBe == 1 ? QStringLiteral("206") : QStringLiteral("207"), lang(), true) + u' ' +
                    ResText(QStringLiteral("208"), lang(), true);
-    const QString block = AktBlAdr.isEmpty() ? NeuBtText : AktBlAdr;
+    const QString block = mRecord.AktBlAdr.isEmpty() ? mRecord.NeuBtText : mRecord.AktBlAdr;
     const QString six(6, u' ');
-    caption = KopfText + six + kindText + six + QStringLiteral("  Block:  ") + block + six + BtNrText;
+    mWindow.caption =
+        mRecord.KopfText + six + kindText + six + QStringLiteral("  Block:  ") + block + six + mRecord.BtNrText;
 }
 
 void BtEditModel::ReloadBtBlock()
 {
-    if (RecCount < 1) {
-        BtIScroll.enabled = false;
-        BtIScroll.visible = false;
+    if (mRecord.RecCount < 1) {
+        mView.BtIScroll.enabled = false;
+        mView.BtIScroll.visible = false;
         return;
     }
-    BtIScroll.minimum = 1;
-    BtIScroll.maximum = RecCount;
-    BtIScroll.value = std::clamp(RecIdx, 1, RecCount);
-    BtIScroll.enabled = RecCount > 1;
-    BtIScroll.visible = true;
+    mView.BtIScroll.minimum = 1;
+    mView.BtIScroll.maximum = mRecord.RecCount;
+    mView.BtIScroll.value = std::clamp(mRecord.RecIdx, 1, mRecord.RecCount);
+    mView.BtIScroll.enabled = mRecord.RecCount > 1;
+    mView.BtIScroll.visible = true;
 }
 
 void BtEditModel::ShowBT(int i)
 {
     Program& p = prog();
-    QString record = BlockRecords.value(i);
+    QString record = mRecord.BlockRecords.value(i);
     BtdTrenn(record);
     BTKopfZeile(i);
     for (int g = 1; g <= 3; ++g) {
-        VarBox[g].rows.clear();
-        VarBox[g].row = -1;
-        BT[g - 1].clear();
+        mView.VarBox[g].rows.clear();
+        mView.VarBox[g].row = -1;
+        mView.BT[g - 1].clear();
     }
-    BTBe.clear();
+    mView.BTBe.clear();
     record.replace(PiMark, PiChar);
     int section = 1;
     QString description;
@@ -941,39 +947,39 @@ void BtEditModel::ShowBT(int i)
         }
         if (section == 3 && !item.startsWith(QLatin1String("Bac=")))
             item = u' ' + item.trimmed();
-        VarBox[section].rows << item;
-        VarBox[section].row = int(VarBox[section].rows.size()) - 1;
+        mView.VarBox[section].rows << item;
+        mView.VarBox[section].row = int(mView.VarBox[section].rows.size()) - 1;
     }
     if (!description.isEmpty())
-        BTBe = OemToAnsiIfOem(description);
-    BEName = links<BtEditLinks>().componentName ? OemToAnsi(links<BtEditLinks>().componentName(p.LangNr)) : QString();
+        mView.BTBe = OemToAnsiIfOem(description);
+    mView.BEName = links<BtEditLinks>().componentName ? OemToAnsi(links<BtEditLinks>().componentName(p.LangNr)) : QString();
     EnableCmd(QStringLiteral("2,3,7,8,13,14"), false);
     EnableCmd(QStringLiteral("4,9"), true);
     // Printing needs a component to print: an empty record view prints nothing.
-    Cmd[6].enabled = !VarBox[1].rows.isEmpty() || !VarBox[2].rows.isEmpty();
-    switch (AktBiBe) {
+    mCmd[6].enabled = !mView.VarBox[1].rows.isEmpty() || !mView.VarBox[2].rows.isEmpty();
+    switch (mRecord.AktBiBe) {
     case 1:
-        Cmd[4].visible = false;
+        mCmd[4].visible = false;
         EnableCmd(QStringLiteral("7,8"), true);
-        if (!AktMSuch.isEmpty()) {
-            VarBox[2].enabled = VarBox[3].enabled = BTBeEnabled = true;
+        if (!mRecord.AktMSuch.isEmpty()) {
+            mView.VarBox[2].enabled = mView.VarBox[3].enabled = mView.BTBeEnabled = true;
         } else {
-            frameEnabled[FrameBT] = true;
+            mWindow.frameEnabled[FrameBT] = true;
         }
         break;
     case 2:
-        Cmd[4].visible = true;
-        Cmd[5].visible = false;
+        mCmd[4].visible = true;
+        mCmd[5].visible = false;
         EnableCmd(QStringLiteral("0,7"), false);
-        if (!AktMSuch.isEmpty()) {
-            VarBox[2].enabled = VarBox[3].enabled = BTBeEnabled = false;
+        if (!mRecord.AktMSuch.isEmpty()) {
+            mView.VarBox[2].enabled = mView.VarBox[3].enabled = mView.BTBeEnabled = false;
         } else {
-            frameEnabled[FrameBT] = false;
+            mWindow.frameEnabled[FrameBT] = false;
         }
         break;
     default:
-        Cmd[4].visible = false;
-        frameEnabled[FrameBT] = true;
+        mCmd[4].visible = false;
+        mWindow.frameEnabled[FrameBT] = true;
         break;
     }
     refresh();
@@ -981,17 +987,17 @@ void BtEditModel::ShowBT(int i)
 
 void BtEditModel::BtIScroll_Change(int value)
 {
-    const int wanted = std::clamp(value, BtIScroll.minimum, BtIScroll.maximum);
-    BtIScroll.value = wanted;
+    const int wanted = std::clamp(value, mView.BtIScroll.minimum, mView.BtIScroll.maximum);
+    mView.BtIScroll.value = wanted;
     if (!CheckSaveBT(433)) {
         refresh();
         return;
     }
-    if (RecCount < 1)
+    if (mRecord.RecCount < 1)
         return;
-    BtIScroll.value = std::clamp(wanted, 1, RecCount);
-    RecIdx = BtIScroll.value;
-    ShowBT(RecIdx);
+    mView.BtIScroll.value = std::clamp(wanted, 1, mRecord.RecCount);
+    mRecord.RecIdx = mView.BtIScroll.value;
+    ShowBT(mRecord.RecIdx);
 }
 
 // ---------------------------------------------------------------- popup and field editing
@@ -1005,7 +1011,7 @@ void BtEditModel::ShowBTParam(int g, bool n)
         const QString tec = GetParam(p.WorkStr[Slot::Q], QStringLiteral("Tec"));
         mil = links<BtEditLinks>().milParameters(QStringLiteral("Bac=") + bac + QStringLiteral(",Tec=") + tec);
     }
-    ParamKey.clear();
+    mRecord.ParamKey.clear();
     auto inList = [](const QString& list, const QString& key) {
         return list.split(u',').contains(key);
     };
@@ -1040,9 +1046,9 @@ void BtEditModel::ShowBTParam(int g, bool n)
         showEdit = showDel = showTrans = false;
         showNew = true;
     } else {
-        if (AktBiBe == 2)
+        if (mRecord.AktBiBe == 2)
             showEdit = showDel = false;
-        if (AktMSuch.isEmpty() || g != 1)
+        if (mRecord.AktMSuch.isEmpty() || g != 1)
             showTrans = false;
     }
     QStringList topTags, topCaptions;
@@ -1067,35 +1073,35 @@ void BtEditModel::ShowBTParam(int g, bool n)
         else if (showNew && paramTags.contains(a.text))
             up_Click(a.text);
     }
-    if (ParamKey.isEmpty())
+    if (mRecord.ParamKey.isEmpty())
         return;
-    const int h = focusGrid >= 1 && focusGrid <= 3 ? focusGrid : g;
+    const int h = mView.focusGrid >= 1 && mView.focusGrid <= 3 ? mView.focusGrid : g;
     QString item;
-    if (ParamKey == QLatin1String("Gec")) {
+    if (mRecord.ParamKey == QLatin1String("Gec")) {
         const QString r = frmBEProgEin::RunWahlGecsonst(0, nullptr);
         if (r != QLatin1String("ABBRUCH") && r != QLatin1String("BACK") && r != QLatin1String("HELP"))
             item = QStringLiteral("Gec=") + r;
     } else {
-        frmEdit::EditVar(QStringLiteral("="), ParamKey, item, abkList(h), nullptr, false);
+        frmEdit::EditVar(QStringLiteral("="), mRecord.ParamKey, item, abkList(h), nullptr, false);
     }
     if (item.isEmpty() || refusedForComma(item))
         return;
     item.replace(QLatin1String("{pi}"), QString(PiChar));
-    VarBox[h].rows << item;
-    VarBox[h].row = int(VarBox[h].rows.size()) - 1;
-    Cmd[0].enabled = true;
+    mView.VarBox[h].rows << item;
+    mView.VarBox[h].row = int(mView.VarBox[h].rows.size()) - 1;
+    mCmd[0].enabled = true;
     refresh();
 }
 
 void BtEditModel::up_Click(const QString& tag)
 {
-    ParamKey = tag.section(u',', 0, 0);
+    mRecord.ParamKey = tag.section(u',', 0, 0);
 }
 
 void BtEditModel::up0cmd_Click(const QString& tag)
 {
-    const int h = focusGrid >= 1 && focusGrid <= 3 ? focusGrid : 1;
-    Grid& grid = VarBox[h];
+    const int h = mView.focusGrid >= 1 && mView.focusGrid <= 3 ? mView.focusGrid : 1;
+    Grid& grid = mView.VarBox[h];
     if (tag == QLatin1String("edit")) {
         if (grid.row < 0 || grid.row >= grid.rows.size())
             return;
@@ -1105,7 +1111,7 @@ void BtEditModel::up0cmd_Click(const QString& tag)
             return;
         ret.replace(QLatin1String("{pi}"), QString(PiChar));
         grid.rows[grid.row] = ret;
-        Cmd[0].enabled = true;
+        mCmd[0].enabled = true;
     } else if (tag == QLatin1String("del")) {
         if (grid.rows.size() > 1 && grid.row >= 0) {
             grid.rows.removeAt(grid.row);
@@ -1114,20 +1120,20 @@ void BtEditModel::up0cmd_Click(const QString& tag)
             grid.rows.clear();
             grid.row = -1;
         }
-        Cmd[0].enabled = true;
+        mCmd[0].enabled = true;
     } else if (tag == QLatin1String("trans")) {
-        const Grid& g1 = VarBox[1];
+        const Grid& g1 = mView.VarBox[1];
         if (g1.row < 0 || g1.row >= g1.rows.size())
             return;
-        if (AktMSuch == QLatin1String("replace")) {
-            TransBez = g1.rows[g1.row];
+        if (mRecord.AktMSuch == QLatin1String("replace")) {
+            mRecord.TransBez = g1.rows[g1.row];
             if (CheckSaveBT(433)) {
-                TransOk = true;
-                Tag = QStringLiteral("1");
+                mRecord.TransOk = true;
+                mWindow.Tag = QStringLiteral("1");
             }
-        } else if (AktMSuch == QLatin1String("add")) {
+        } else if (mRecord.AktMSuch == QLatin1String("add")) {
             if (links<BtEditLinks>().NeuPosEingabe && links<BtEditLinks>().NeuPosEingabe(g1.rows[g1.row]))
-                PosAdded = true;
+                mRecord.PosAdded = true;
         }
     }
     refresh();
@@ -1135,27 +1141,27 @@ void BtEditModel::up0cmd_Click(const QString& tag)
 
 void BtEditModel::VarBox_MouseDownRight(int g)
 {
-    if (AktBiBe >= 2)
+    if (mRecord.AktBiBe >= 2)
         return;
-    focusGrid = g;
+    mView.focusGrid = g;
     ShowBTParam(g, true);
 }
 
 void BtEditModel::VarBox_DblClick(int g, bool onRow)
 {
-    focusGrid = g;
-    if (g != 1 && AktBiBe >= 2)
+    mView.focusGrid = g;
+    if (g != 1 && mRecord.AktBiBe >= 2)
         return;
-    if (!VarBox[g].rows.isEmpty() && onRow)
+    if (!mView.VarBox[g].rows.isEmpty() && onRow)
         ShowBTParam(g, false);
 }
 
 void BtEditModel::VarBox_KeyDown(int g, int keyCode)
 {
-    if (AktBiBe > 1)
+    if (mRecord.AktBiBe > 1)
         return;
-    focusGrid = g;
-    Grid& grid = VarBox[g];
+    mView.focusGrid = g;
+    Grid& grid = mView.VarBox[g];
     if (keyCode == 45) {
         ShowBTParam(g, true);
     } else if (keyCode == 46) {
@@ -1169,17 +1175,17 @@ void BtEditModel::VarBox_KeyDown(int g, int keyCode)
             if (grid.row >= grid.rows.size())
                 grid.row = int(grid.rows.size()) - 1;
         }
-        Cmd[0].enabled = true;
+        mCmd[0].enabled = true;
         refresh();
     }
 }
 
 void BtEditModel::VarBox_KeyPress(int g, QChar key)
 {
-    if (AktBiBe > 1)
+    if (mRecord.AktBiBe > 1)
         return;
-    focusGrid = g;
-    Grid& grid = VarBox[g];
+    mView.focusGrid = g;
+    Grid& grid = mView.VarBox[g];
     if (key == u'=' || key == u'\r') {
         if (grid.row < 0) {
             ShowBTParam(g, true);
@@ -1191,7 +1197,7 @@ void BtEditModel::VarBox_KeyPress(int g, QChar key)
             return;
         ret.replace(QLatin1String("{pi}"), QString(PiChar));
         grid.rows[grid.row] = ret;
-        Cmd[0].enabled = true;
+        mCmd[0].enabled = true;
         refresh();
     } else {
         ui().beep();
@@ -1214,7 +1220,7 @@ std::optional<QChar> BtEditModel::keyPress(int field, QChar key, bool& beep)
     }
     if (field == Description) {
         if (u == 13) {
-            BTBeWait = false;
+            mRecord.BTBeWait = false;
             return key;
         }
         std::optional<QChar> out;
@@ -1228,12 +1234,12 @@ std::optional<QChar> BtEditModel::keyPress(int field, QChar key, bool& beep)
             beep = true;
             return std::nullopt;
         }
-        Cmd[0].enabled = true;
+        mCmd[0].enabled = true;
         return out;
     }
     // Designation fields.
     if (u == 13) {
-        if (Cmd[2].enabled)
+        if (mCmd[2].enabled)
             MenuBT(QStringLiteral("open"));
         return std::nullopt;
     }
@@ -1281,30 +1287,30 @@ void BtEditModel::BT_Change(int i, const QString& text)
 {
     if (i < 0 || i > 2)
         return;
-    BT[i] = text;
-    if (BT[0].trimmed().isEmpty() && BT[1].trimmed().isEmpty() && BT[2].trimmed().isEmpty()) {
+    mView.BT[i] = text;
+    if (mView.BT[0].trimmed().isEmpty() && mView.BT[1].trimmed().isEmpty() && mView.BT[2].trimmed().isEmpty()) {
         EnableCmd(QStringLiteral("2,3,13,14"), false);
     } else {
-        BTBlock.clear();
+        mView.BTBlock.clear();
         // Typing a designation uses the designation area.
-        EingabeBereich = 1;
-        chkSuch = {};
+        mSearch.EingabeBereich = 1;
+        mSearch.chkSuch = {};
         EnableCmd(QStringLiteral("2,3"), true);
         if (links<BtEditLinks>().searchStart)
             EnableCmd(QStringLiteral("13,14"), true);
-        if (frameVisible[FrameList])
-            Cmd[15].enabled = false;
+        if (mWindow.frameVisible[FrameList])
+            mCmd[15].enabled = false;
     }
 }
 
 void BtEditModel::BT_GotFocus(int i)
 {
-    txAusg[0].clear();
-    txAusg[1].clear();
-    chkSuch = {};
-    EingabeBereich = 1;
-    if (i >= 0 && i <= 2 && !BT[i].trimmed().isEmpty()) {
-        BTBlock.clear();
+    mSearch.txAusg[0].clear();
+    mSearch.txAusg[1].clear();
+    mSearch.chkSuch = {};
+    mSearch.EingabeBereich = 1;
+    if (i >= 0 && i <= 2 && !mView.BT[i].trimmed().isEmpty()) {
+        mView.BTBlock.clear();
         EnableCmd(QStringLiteral("2,3"), true);
         if (links<BtEditLinks>().searchStart)
             EnableCmd(QStringLiteral("13,14"), true);
@@ -1313,36 +1319,105 @@ void BtEditModel::BT_GotFocus(int i)
 
 void BtEditModel::BTBlock_Change(const QString& text)
 {
-    BTBlock = text;
+    mView.BTBlock = text;
     if (!text.trimmed().isEmpty())
-        BT = {};
+        mView.BT = {};
     bool ok = false;
     const int v = text.trimmed().toInt(&ok);
     if (ok && v >= 11000 && v <= 99999) {
-        Cmd[2].enabled = true;
-        focus = QStringLiteral("Cmd2");
+        mCmd[2].enabled = true;
+        mWindow.focus = QStringLiteral("Cmd2");
     } else {
-        Cmd[2].enabled = false;
+        mCmd[2].enabled = false;
     }
 }
 
 bool BtEditModel::Form_QueryUnload()
 {
-    if (BTBeWait) {
+    if (mRecord.BTBeWait) {
         // Closing while a new component's description is asked ends the entry;
         // the component is then offered for saving before the editor ends.
-        BTBeWait = false;
-        closeAfterEntry = true;
+        mRecord.BTBeWait = false;
+        mRecord.closeAfterEntry = true;
         return false;
     }
-    if (Tag == QLatin1String("0")) {
+    if (mWindow.Tag == QLatin1String("0")) {
         // Unsaved changes are offered for saving, as with "Exit".
         if (!CheckSaveBT(433))
             return false;
     }
-    Tag = QStringLiteral("1");
+    mWindow.Tag = QStringLiteral("1");
     return true;
 }
+
+bool BtEditModel::loadForShow(const QString& qslLine)
+{
+    mWindow.Tag = QStringLiteral("0");
+    Form_Load();
+    if (!mRecord.BtDateiOk) {
+        mWindow.Tag = QStringLiteral("1");
+        return false;
+    }
+    mRecord.TransBez.clear();
+    mRecord.AktMSuch.clear();
+    mView.QslLine = qslLine;
+    mWindow.shown = true;
+    return true;
+}
+
+void BtEditModel::startWith(const QString& Adr, const QString& MSuch)
+{
+    if (!Adr.isEmpty()) {
+        const int kind = std::clamp(Adr.mid(DesignationLength, 1).toInt(), 0, 2);
+        mView.BT[kind] = Adr.left(DesignationLength).trimmed();
+        mRecord.InExWahl = std::clamp(Adr.right(1).toInt(), 0, 2);
+        if (MSuch.isEmpty())
+            MenuBT(QStringLiteral("open"));
+        else
+            mRecord.AktMSuch = MSuch;
+    } else {
+        mRecord.AktMSuch = MSuch;
+    }
+    refresh();
+}
+
+void BtEditModel::recordEdited() { mCmd[0].enabled = true; }
+
+void BtEditModel::BTBlock_GotFocus()
+{
+    mSearch.txAusg[0].clear();
+    mSearch.txAusg[1].clear();
+}
+
+void BtEditModel::VarBox_GotFocus(int g) { mView.focusGrid = g; }
+
+void BtEditModel::VarBox_RowChange(int g, int row)
+{
+    if (g >= 1 && g <= 3)
+        mView.VarBox[g].row = row;
+}
+
+QString BtEditModel::takeFocus()
+{
+    QString f = mWindow.focus;
+    mWindow.focus.clear();
+    return f;
+}
+
+// ---------------------------------------------------------------- test states
+
+void BtEditModel::setGridRowsForTest(int g, const QStringList& rows) { mView.VarBox[g].rows = rows; }
+
+void BtEditModel::setBlockForTest(const QStringList& records, int count, int kind, const QString& address, int index)
+{
+    mRecord.BlockRecords = records;
+    mRecord.RecCount = count;
+    mRecord.AktBiBe = kind;
+    mRecord.AktBlAdr = address;
+    mRecord.RecIdx = index;
+}
+
+void BtEditModel::setInputAreaForTest(int area) { mSearch.EingabeBereich = area; }
 
 // ---------------------------------------------------------------- Show0
 
@@ -1363,16 +1438,8 @@ bool frmBtEdit::Show0(QString& Adr, const QString& MSuch, const QString& QslLine
         }
     };
     const bool ok = ErrPtnr::guarded(QStringLiteral("frmBtEdit"), QStringLiteral("Show0"), false, [&] {
-        m.Tag = QStringLiteral("0");
-        m.Form_Load();
-        if (!m.BtDateiOk) {
-            m.Tag = QStringLiteral("1");
+        if (!m.loadForShow(QslLine))
             return false;
-        }
-        m.TransBez.clear();
-        m.AktMSuch.clear();
-        m.QslLine = QslLine;
-        m.shown = true;
         q.key = QStringLiteral("load");
         ui().componentEditorChanged(q, m);
         return true;
@@ -1381,30 +1448,20 @@ bool frmBtEdit::Show0(QString& Adr, const QString& MSuch, const QString& QslLine
         return false;
     Unload unload{q, m};
     return ErrPtnr::guarded(QStringLiteral("frmBtEdit"), QStringLiteral("Show0"), false, [&] {
-        if (!Adr.isEmpty()) {
-            const int kind = std::clamp(Adr.mid(DesignationLength, 1).toInt(), 0, 2);
-            m.BT[kind] = Adr.left(DesignationLength).trimmed();
-            m.InExWahl = std::clamp(Adr.right(1).toInt(), 0, 2);
-            if (MSuch.isEmpty())
-                m.MenuBT(QStringLiteral("open"));
-            else
-                m.AktMSuch = MSuch;
-        } else {
-            m.AktMSuch = MSuch;
-        }
-        m.refresh();
-        if (m.Tag == QLatin1String("0")) {
+        m.startWith(Adr, MSuch);
+        if (m.window().Tag == QLatin1String("0")) {
             q.key = QStringLiteral("frmBtEdit");
-            q.text = m.caption;
+            q.text = m.window().caption;
             ui().askComponentEditor(q, m);
         }
-        if (m.TransOk) {
+        const BtEditModel::RecordState& r = m.record();
+        if (r.TransOk) {
             static const char* const prefixes[][3] = {{"Typ=", "Typ", "00"}, {"Yk=", "Yk", "10"}, {"An=", "An", "20"}};
             for (const auto& pr : prefixes)
-                if (m.TransBez.startsWith(QLatin1String(pr[0])))
-                    Adr = padded(GetParam(m.TransBez, QString::fromLatin1(pr[1]))) + QString::fromLatin1(pr[2]);
+                if (r.TransBez.startsWith(QLatin1String(pr[0])))
+                    Adr = padded(GetParam(r.TransBez, QString::fromLatin1(pr[1]))) + QString::fromLatin1(pr[2]);
         }
-        return m.PosAdded;
+        return r.PosAdded;
     });
 }
 

@@ -28,6 +28,7 @@
 // "update"); "hide" and "show" follow the window's visibility during commands.
 
 class BtEditModel;
+struct SearchTerm;
 
 // What the editor needs of the failure-rate calculation and of the Q-list
 // editor: a link of the program (frame/links.h); the editor does not call them
@@ -68,71 +69,130 @@ public:
         int minimum = 1, maximum = 1, value = 1;
         bool enabled = false, visible = false;
     };
+    struct ListGrid {
+        QStringList rows;   // index list: row 0 the head, rows 1..IdxRows "designation<TAB>block"
+        int row = 0;        // current row
+        bool visible = false;
+        int fixedRows = 0;
+    };
     enum Frame { Frame1, Frame2, FrameBT, FrameCmd, FrameGr, FrameSuDat, FrameList, FrameCount };
     enum Field { BtType = 0, BtItem = 1, BtUser = 2, Description = 3, Block = 4 };
 
     BtEditModel();
 
-    // ---- window state
-    QString Tag = QStringLiteral("0");
-    QString caption;
-    bool shown = false;       // the window is visible (hidden while a command runs)
-    int width = RecordViewWidth;
-    std::array<Command, CmdCount> Cmd;
-    std::array<bool, FrameCount> frameEnabled{};
-    std::array<bool, FrameCount> frameVisible{};
-    std::array<QString, FrameCount> frameCaption;
-    std::array<QString, 8> Label1; // 0..2 designation captions, 3..5 grid titles, 6 description, 7 block
-    std::array<bool, 8> labelEnabled{};
-    bool descriptionPrompt = false; // Label1(6) shows message 294 (bold, teal)
-    QString descriptionPromptText;
-    std::array<QString, 3> BtKey{QStringLiteral("Typ"), QStringLiteral("Yk"), QStringLiteral("An")};
-    std::array<QString, 3> BT;      // designation fields, OEM code page
-    QString BTBlock;
-    bool BTBlockEnabled = true;
-    std::array<int, 3> InExOpt{};   // which option button is set: InExOpt[i] != 0
-    std::array<Grid, 4> VarBox;     // 1..3
-    QString BTBe;                   // description as shown (Unicode)
-    bool BTBeEnabled = true;
-    bool BTBeHighlighted = false;
-    QString BEName;
-    bool BENameEnabled = true;
-    QString QslLine;
-    ScrollBar BtIScroll;
-    std::array<QString, 3> txAusg;  // search fields; 2 is the group
-    std::array<QString, 3> txAusgToolTip;
-    QString blockToolTip, designationToolTip;
-    QString focus;                  // the control that takes the focus: "Cmd0", "Cmd2", "BTBe"
-    int focusGrid = 0;              // the grid that has the focus (1..3), 0 none
+    // The window as a whole: its title and width, the frames, the control that
+    // takes the focus and the busy cursor.
+    struct WindowState {
+        QString Tag = QStringLiteral("0");
+        QString caption;
+        bool shown = false; // the window is visible (hidden while a command runs)
+        int width = RecordViewWidth;
+        std::array<bool, FrameCount> frameEnabled{};
+        std::array<bool, FrameCount> frameVisible{};
+        std::array<QString, FrameCount> frameCaption;
+        QString focus; // the control that takes the focus: "Cmd0", "Cmd2", "BTBe", "BEGrid"
+        bool cursorBusy = false; // the hourglass of a running scan
+    };
+    // The record view: the designation fields, the block field and the file
+    // choice, the three grids, the description, the name and the record scroll bar.
+    struct RecordView {
+        std::array<QString, 8> Label1; // 0..2 designation captions, 3..5 grid titles, 6 description, 7 block
+        std::array<bool, 8> labelEnabled{};
+        bool descriptionPrompt = false; // Label1(6) shows message 294 (bold, teal)
+        QString descriptionPromptText;
+        std::array<QString, 3> BT; // designation fields, OEM code page
+        QString BTBlock;
+        bool BTBlockEnabled = true;
+        std::array<int, 3> InExOpt{}; // which option button is set: InExOpt[i] != 0
+        std::array<Grid, 4> VarBox;   // 1..3
+        int focusGrid = 0;            // the grid that has the focus (1..3), 0 none
+        QString BTBe;                 // description as shown (Unicode)
+        bool BTBeEnabled = true;
+        bool BTBeHighlighted = false;
+        QString BEName;
+        bool BENameEnabled = true;
+        QString QslLine;
+        ScrollBar BtIScroll;
+        QString blockToolTip, designationToolTip;
+    };
+    using Commands = std::array<Command, CmdCount>;
+    // The search area: the search fields with the group, the kind of search and
+    // the list form.
+    struct SearchArea {
+        std::array<QString, 3> txAusg; // search fields; 2 is the group
+        std::array<QString, 3> txAusgToolTip;
+        int EingabeBereich = 0;        // 1 designation area, 2 search area
+        std::array<bool, 3> chkSuch{}; // expression, block, all
+        bool FrameAusformVisible = false;
+        int ListForm = 0; // 0 text block, 1 five data blocks per component
+    };
+    // The result list beside the record view, with its scroll bar, filter and
+    // progress texts.
+    struct ResultList {
+        int ListArt = 0; // 1 index list, 2 data-search list
+        int ListBiBe = 0;
+        QString ListKopfText, SuchBegriffText, ListGruppe, IdxKeyName;
+        qint32 AnzGeprueft = 0;
+        std::vector<std::pair<QString, QString>> IdxList; // entry k at k - 1: designation (18), block
+        qint32 IdxCount = 0, IdxTop = 0;
+        int IdxRows = 20, IdxScale = 1, IdxBusy = 0, IdxMouseRow = 0;
+        int pageRowsFit = 20; // data rows the window's grid shows
+        ScrollBar VS;
+        int VSLargeChange = 1;
+        ListGrid BEGrid;
+        std::array<QString, 2> Label3;
+        QString Info, Cnt;
+        bool FrameSVisible = false;
+        QString EdFilter;
+        bool applyFilter = false; // the next redraw looks for the filter text ("filt")
+        // The current row (kept by syncListCell): the designation cell of the
+        // name-index list with its kind (0 type, 1 item number, 2 user number),
+        // and the record of the data-search list.
+        QString listCell;
+        int IdxKeyKind = 0;
+        QString datListRow;
+    };
+    // The record shown, its block and its file, and what the running command
+    // has come to.
+    struct RecordState {
+        QStringList BlockRecords{QString()};
+        int RecCount = 0;
+        int RecIdx = 0;
+        QString AktBlAdr;
+        int AktBiBe = 0;
+        QString BtNrText, KopfText, NeuBtText;
+        int InExWahl = 0;
+        bool BtDateiOk = false;
+        QString AktMSuch;
+        QString TransBez;
+        bool TransOk = false;
+        bool PosAdded = false;
+        QString BackBlAdr;
+        int BackBiBe = 0;
+        int BackRecIdx = 0;
+        QString SaveResult;
+        bool BTBeWait = false;
+        QString ParamKey;
+        bool SuchStop = false;
+        bool closeAfterEntry = false; // the window was closed during the description entry
+    };
 
-    // ---- record state
-    QStringList BlockRecords{QString()};
-    int RecCount = 0;
-    int RecIdx = 0;
-    QString AktBlAdr;
-    int AktBiBe = 0;
-    QString BtNrText, KopfText, NeuBtText;
-    int InExWahl = 0;
-    bool BtDateiOk = false;
-    QString AktMSuch;
-    QString TransBez;
-    bool TransOk = false;
-    bool PosAdded = false;
-    int ListBiBe = 0;
-    QString BackBlAdr;
-    int BackBiBe = 0;
-    int BackRecIdx = 0;
-    QString SaveResult;
-    bool BTBeWait = false;
-    QString ParamKey;
-    bool SuchStop = false;
-    bool closeAfterEntry = false; // the window was closed during the description entry
-    // The current row of the result lists (filled by the list views): the
-    // designation cell of the name-index list with its kind (0 type, 1 item
-    // number, 2 user number), and the record of the data-search list.
-    QString listCell;
-    int IdxKeyKind = 0;
-    QString datListRow;
+    // What the window shows and the tests look at. Only the commands and events
+    // below change it.
+    const WindowState& window() const { return mWindow; }
+    const RecordView& view() const { return mView; }
+    const Commands& commands() const { return mCmd; }
+    const SearchArea& search() const { return mSearch; }
+    const ResultList& list() const { return mList; }
+    const RecordState& record() const { return mRecord; }
+
+    // ---- start of the editor (Show0)
+    // Loads the editor for the Q-list line shown above the record; false (Tag
+    // "1") when the component file cannot be opened.
+    bool loadForShow(const QString& qslLine);
+    // Adr as Show0 takes it: its designation is opened, or kept in the field
+    // when the editor was called to pick one (mode "replace" or "add").
+    void startWith(const QString& Adr, const QString& MSuch);
 
     // ---- load and the public methods
     void Form_Load();
@@ -161,7 +221,7 @@ public:
     QString composeRecord() const;
 
     // ---- events
-    void cmd_Click(int index) { MenuBT(Cmd[index].key); }
+    void cmd_Click(int index) { MenuBT(mCmd[index].key); }
     void InExOpt_Click(int index);
     // The close box: false refuses the close. Ends a waiting description entry.
     bool Form_QueryUnload();
@@ -181,38 +241,21 @@ public:
     QString filterPaste(int field, const QString& text, bool& beep) const;
     void BT_Change(int i, const QString& text);
     void BT_GotFocus(int i);
-    void BTBe_Change(const QString& text) { BTBe = text; }
+    void BTBe_Change(const QString& text) { mView.BTBe = text; }
+    // The user changed the record view outside the commands (text pasted into
+    // the description): the record can be saved.
+    void recordEdited();
     void BTBlock_Change(const QString& text);
+    void BTBlock_GotFocus();
+    void VarBox_GotFocus(int g);
+    void VarBox_RowChange(int g, int row);
+    // The control to focus after the last action, once: empty when none.
+    QString takeFocus();
 
     // ---- search and result lists (btsearch.cpp, btlist.cpp)
-    struct ListGrid {
-        QStringList rows;   // index list: row 0 the head, rows 1..IdxRows "designation<TAB>block"
-        int row = 0;        // current row
-        bool visible = false;
-        int fixedRows = 0;
-    };
-    int EingabeBereich = 0;            // 1 designation area, 2 search area
-    std::array<bool, 3> chkSuch{};     // expression, block, all
-    bool FrameAusformVisible = false;
-    int ListArt = 0;                   // 1 index list, 2 data-search list
-    int ListForm = 0;                  // 0 text block, 1 five data blocks per component
-    QString ListKopfText, SuchBegriffText, ListGruppe, IdxKeyName;
-    qint32 AnzGeprueft = 0;
-    std::vector<std::pair<QString, QString>> IdxList; // entry k at k - 1: designation (18), block
-    qint32 IdxCount = 0, IdxTop = 0;
-    int IdxRows = 20, IdxScale = 1, IdxBusy = 0, IdxMouseRow = 0;
-    int pageRowsFit = 20;              // data rows the window's grid shows (set by the window)
-    ScrollBar VS;
-    int VSLargeChange = 1;
-    ListGrid BEGrid;
-    std::array<QString, 2> Label3;
-    QString Info, Cnt;
-    bool FrameSVisible = false;
-    QString EdFilter;
-    bool cursorBusy = false;           // the hourglass of a running scan
-    bool applyFilter = false;          // the next redraw looks for the filter text ("filt")
-    std::function<void()> onYield;     // called where a scan gives the event loop a turn
-    void syncListCell();               // listCell / datListRow from the current row
+    void syncListCell(); // listCell / datListRow from the current row
+    // Called where a scan gives the event loop a turn.
+    void setYield(std::function<void()> yield) { mOnYield = std::move(yield); }
 
     void SearchStart(const QString& cmdStr);
     QString ListTitel(const QString& grp, int BiBe, int padding);
@@ -228,9 +271,11 @@ public:
     void BEGrid_GotFocus();
     void BEGrid_RowColChange(int row);
     void BEGrid_MouseDownRight();
+    // The index-list row under a mouse press (1 the first data row).
+    void BEGrid_MouseDown(int row);
     void EdFilter_Change(const QString& text);
     void chkSuch_Click(int index);
-    void chkAnzeige_Click(int index) { ListForm = index; }
+    void chkAnzeige_Click(int index) { mSearch.ListForm = index; }
     void txAusg_Change(int index, const QString& text);
     void txAusg_GotFocus(int index);
     // The list output of the pop-up: "lst.print", "lst.file" or "lst.open".
@@ -250,7 +295,33 @@ public:
     void hideWindow();
     void showWindow();
 
+    // ---- states the tests set where no event of the window leads to them
+    // The grid's rows as the popup's edits would leave them.
+    void setGridRowsForTest(int g, const QStringList& rows);
+    // A block in place as a read of the component file leaves it: records from
+    // 1, their count, the file kind and the block's address, the record index.
+    void setBlockForTest(const QStringList& records, int count, int kind, const QString& address, int index = 0);
+    // The search area that the next search reads (1 designations, 2 search fields).
+    void setInputAreaForTest(int area);
+    // A name-index listing of the kind (0 type, 1 item number, 2 user number,
+    // named keyName) in the file kind, its first page laid out for rows rows.
+    void setIndexListForTest(std::vector<std::pair<QString, QString>> entries, int kind, const QString& keyName,
+                             int fileKind, int rows);
+    // The search expression and group the list head names.
+    void setSelectionForTest(const QString& searchText, const QString& group);
+    // A data-search list of the file kind holding rows.
+    void setDataListForTest(const QStringList& rows, int fileKind);
+
 private:
+    struct DataSearch;
+    std::optional<DataSearch> blockSearch(const QString& bdir, const QString& Such, int BiBe);
+    std::optional<DataSearch> expressionSearch(QString& Such, const QString& Gr);
+    void showScanStart(const QString& searchText);
+    void listBlock(QString blockText, qint32& count);
+    bool scanBlockFile(const QString& file, const QString& bdir, int BiBe, const std::vector<SearchTerm>& terms,
+                       qint32& count);
+    bool scanGroups(const QString& bdir, int BiBe, const DataSearch& d, QString& Gr, qint32& count);
+    void showScanResult(bool cancelled, qint32 count, qint32& found);
     bool ViewBEDatList(const QString& bdir, QString& Such, QString& Gr, int BiBe, qint32& found, bool MBlock);
     void ViewBEIndexList(const QString& bdir, const QString& kind, QString& prefix, const QString& grp, int BiBe,
                          qint32& found);
@@ -269,6 +340,14 @@ private:
     void NeuBTSetup();
     QString writeForAdd();
     const QString& abkList(int g) const;
+
+    WindowState mWindow;
+    RecordView mView;
+    Commands mCmd;
+    SearchArea mSearch;
+    ResultList mList;
+    RecordState mRecord;
+    std::function<void()> mOnYield;
 };
 
 namespace frmBtEdit {

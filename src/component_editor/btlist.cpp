@@ -77,56 +77,57 @@ IndexPrintLayout indexPrintLayout(qint32 entries, int charsPerLine, int linesPer
 
 void BtEditModel::AdjustScroller()
 {
-    ++IdxBusy;
-    if (IdxCount > IdxRows) {
-        IdxScale = pagedScale(IdxCount, IdxRows, IdxScale);
-        VS.maximum = int(std::min<qint32>((IdxCount - IdxRows) / IdxScale, 32767));
+    ++mList.IdxBusy;
+    if (mList.IdxCount > mList.IdxRows) {
+        mList.IdxScale = pagedScale(mList.IdxCount, mList.IdxRows, mList.IdxScale);
+        mList.VS.maximum = int(std::min<qint32>((mList.IdxCount - mList.IdxRows) / mList.IdxScale, 32767));
     } else {
-        VS.maximum = 0;
+        mList.VS.maximum = 0;
     }
-    --IdxBusy;
+    --mList.IdxBusy;
 }
 
 void BtEditModel::ResizeGrid()
 {
-    IdxRows = std::max(1, pageRowsFit);
-    if (BEGrid.rows.size() < 2)
-        BEGrid.rows = {BEGrid.rows.value(0), QString()};
+    mList.IdxRows = std::max(1, mList.pageRowsFit);
+    if (mList.BEGrid.rows.size() < 2)
+        mList.BEGrid.rows = {mList.BEGrid.rows.value(0), QString()};
     AdjustScroller();
-    VSLargeChange = IdxScale < IdxRows ? IdxRows / IdxScale : 1;
-    VS.maximum = pagedBarMaximum(IdxCount, IdxRows, IdxScale, VS.minimum);
-    VS.value = std::min(VS.value, VS.maximum);
+    mList.VSLargeChange = mList.IdxScale < mList.IdxRows ? mList.IdxRows / mList.IdxScale : 1;
+    mList.VS.maximum = pagedBarMaximum(mList.IdxCount, mList.IdxRows, mList.IdxScale, mList.VS.minimum);
+    mList.VS.value = std::min(mList.VS.value, mList.VS.maximum);
 }
 
 void BtEditModel::positionText()
 {
-    if (ListArt == 1 || (ListArt == 0 && BEGrid.fixedRows == 1))
-        Label3[1] = ListKopfText + signed_(IdxCount) + u'/' + signed_(qint64(BEGrid.row) + IdxTop);
+    if (mList.ListArt == 1 || (mList.ListArt == 0 && mList.BEGrid.fixedRows == 1))
+        mList.Label3[1] =
+            mList.ListKopfText + signed_(mList.IdxCount) + u'/' + signed_(qint64(mList.BEGrid.row) + mList.IdxTop);
     else
-        Label3[1] = ListKopfText + u'/' + QString::number(BEGrid.row + 1);
+        mList.Label3[1] = mList.ListKopfText + u'/' + QString::number(mList.BEGrid.row + 1);
 }
 
 void BtEditModel::DisplayPage(std::optional<int> first, std::optional<int> last)
 {
     ErrPtnr::CallStack(
         QStringLiteral("[frmBtEdit] Sub DisplayPage(Optional first As Variant, Optional last As Variant)"));
-    if (IdxBusy != 0)
+    if (mList.IdxBusy != 0)
         return;
-    IdxBusy = 3;
+    mList.IdxBusy = 3;
     struct Clear {
         int& busy;
         ~Clear() { busy = 0; }
-    } clear{IdxBusy};
-    if (IdxCount == 0)
+    } clear{mList.IdxBusy};
+    if (mList.IdxCount == 0)
         return;
-    int R = BEGrid.row;
-    if (applyFilter) {
-        applyFilter = false;
-        const QString f = EdFilter.trimmed().toUpper();
+    int R = mList.BEGrid.row;
+    if (mList.applyFilter) {
+        mList.applyFilter = false;
+        const QString f = mList.EdFilter.trimmed().toUpper();
         if (!f.isEmpty()) {
             qint32 k = 0;
-            for (qint32 i = 1; i <= IdxCount; ++i) {
-                if (IdxList[size_t(i - 1)].first.startsWith(f)) {
+            for (qint32 i = 1; i <= mList.IdxCount; ++i) {
+                if (mList.IdxList[size_t(i - 1)].first.startsWith(f)) {
                     k = i;
                     break;
                 }
@@ -135,51 +136,53 @@ void BtEditModel::DisplayPage(std::optional<int> first, std::optional<int> last)
                 MsgBoxRes(QStringLiteral("235"), 0, prog().LangNr);
                 return;
             }
-            IdxTop = k - 1;
+            mList.IdxTop = k - 1;
             R = 1;
         }
     }
-    VS.value = std::min(int(IdxTop / IdxScale), VS.maximum);
+    mList.VS.value = std::min(int(mList.IdxTop / mList.IdxScale), mList.VS.maximum);
     int f1 = first.value_or(1);
-    int l1 = std::min(last.value_or(IdxRows), IdxRows);
-    if (IdxRows < 1)
-        IdxRows = 1;
-    while (BEGrid.rows.size() < IdxRows + 1)
-        BEGrid.rows << QString();
-    while (BEGrid.rows.size() > IdxRows + 1)
-        BEGrid.rows.removeLast();
-    for (int i = std::max(f1, 1); i <= std::min<qint64>(l1, IdxCount); ++i) {
-        const qint64 e = qint64(IdxTop) + i;
-        BEGrid.rows[i] = e > IdxCount ? QString()
-                                      : IdxList[size_t(e - 1)].first + u'\t' + IdxList[size_t(e - 1)].second;
+    int l1 = std::min(last.value_or(mList.IdxRows), mList.IdxRows);
+    if (mList.IdxRows < 1)
+        mList.IdxRows = 1;
+    while (mList.BEGrid.rows.size() < mList.IdxRows + 1)
+        mList.BEGrid.rows << QString();
+    while (mList.BEGrid.rows.size() > mList.IdxRows + 1)
+        mList.BEGrid.rows.removeLast();
+    for (int i = std::max(f1, 1); i <= std::min<qint64>(l1, mList.IdxCount); ++i) {
+        const qint64 e = qint64(mList.IdxTop) + i;
+        const std::vector<std::pair<QString, QString>>& entries = mList.IdxList;
+        mList.BEGrid.rows[i] =
+            e > mList.IdxCount ? QString() : entries[size_t(e - 1)].first + u'\t' + entries[size_t(e - 1)].second;
     }
-    FrameSVisible = true;
-    BEGrid.visible = true;
-    VS.visible = true;
-    BEGrid.row = std::clamp(R, 1, IdxRows);
-    Cmd[10].caption = ResStr(1661, 24, prog().LangNr);
-    Label3[1] = ListKopfText + signed_(IdxCount) + u'/' + signed_(qint64(BEGrid.row) + IdxTop);
-    if (shown)
-        focus = QStringLiteral("BEGrid");
+    mList.FrameSVisible = true;
+    mList.BEGrid.visible = true;
+    mList.VS.visible = true;
+    mList.BEGrid.row = std::clamp(R, 1, mList.IdxRows);
+    mCmd[10].caption = ResStr(1661, 24, prog().LangNr);
+    mList.Label3[1] =
+        mList.ListKopfText + signed_(mList.IdxCount) + u'/' + signed_(qint64(mList.BEGrid.row) + mList.IdxTop);
+    if (mWindow.shown)
+        mWindow.focus = QStringLiteral("BEGrid");
     syncListCell();
 }
 
 void BtEditModel::syncListCell()
 {
-    if (BEGrid.fixedRows == 1)
-        listCell = BEGrid.rows.value(BEGrid.row).section(u'\t', 0, 0);
+    if (mList.BEGrid.fixedRows == 1)
+        mList.listCell = mList.BEGrid.rows.value(mList.BEGrid.row).section(u'\t', 0, 0);
     else
-        datListRow = QString(BEGrid.rows.value(BEGrid.row)).replace(PiChar, PiMark);
+        mList.datListRow = QString(mList.BEGrid.rows.value(mList.BEGrid.row)).replace(PiChar, PiMark);
 }
 
 void BtEditModel::VS_Change(int value)
 {
-    if (IdxBusy != 0)
+    if (mList.IdxBusy != 0)
         return;
-    VS.value = value;
-    EdFilter.clear();
-    Cmd[11].enabled = false;
-    IdxTop = qint32(value) * IdxScale;
+    mList.VS.value = value;
+    mList.EdFilter.clear();
+    mCmd[11].enabled = false;
+    mList.IdxTop = qint32(value) * mList.IdxScale;
     DisplayPage();
 }
 
@@ -189,48 +192,48 @@ bool BtEditModel::BEGrid_KeyDown(int keyCode, int shift)
         openListPopup();
         return true;
     }
-    if (ListArt != 1)
+    if (mList.ListArt != 1)
         return false;
     const bool ctrl = shift == 2;
-    const qint32 before = IdxTop;
+    const qint32 before = mList.IdxTop;
     switch (keyCode) {
     case 34:
     case 40:
         if (ctrl) {
-            IdxTop = IdxCount > IdxRows ? IdxCount - IdxRows : 0;
-            BEGrid.row = int(IdxCount - IdxTop);
-            if (IdxTop != before)
+            mList.IdxTop = mList.IdxCount > mList.IdxRows ? mList.IdxCount - mList.IdxRows : 0;
+            mList.BEGrid.row = int(mList.IdxCount - mList.IdxTop);
+            if (mList.IdxTop != before)
                 DisplayPage();
             else
                 positionText();
             return true;
         }
         if (keyCode == 34) {
-            if (qint64(IdxTop) + 2 * IdxRows <= IdxCount)
-                IdxTop += IdxRows;
-            else if (qint64(IdxTop) + IdxRows < IdxCount)
-                IdxTop = IdxCount - IdxRows;
-            if (IdxTop != before)
+            if (qint64(mList.IdxTop) + 2 * mList.IdxRows <= mList.IdxCount)
+                mList.IdxTop += mList.IdxRows;
+            else if (qint64(mList.IdxTop) + mList.IdxRows < mList.IdxCount)
+                mList.IdxTop = mList.IdxCount - mList.IdxRows;
+            if (mList.IdxTop != before)
                 DisplayPage();
             return true;
         }
-        if (BEGrid.row >= IdxRows && qint64(BEGrid.row) + IdxTop < IdxCount) {
-            BEGrid.rows.removeAt(1);
-            BEGrid.rows << QString();
-            ++IdxTop;
-            BEGrid.row = IdxRows;
-            DisplayPage(IdxRows, IdxRows);
-        } else if (BEGrid.row < IdxRows && qint64(BEGrid.row) + IdxTop < IdxCount) {
-            ++BEGrid.row; // inside the page the cursor moves as in any grid
+        if (mList.BEGrid.row >= mList.IdxRows && qint64(mList.BEGrid.row) + mList.IdxTop < mList.IdxCount) {
+            mList.BEGrid.rows.removeAt(1);
+            mList.BEGrid.rows << QString();
+            ++mList.IdxTop;
+            mList.BEGrid.row = mList.IdxRows;
+            DisplayPage(mList.IdxRows, mList.IdxRows);
+        } else if (mList.BEGrid.row < mList.IdxRows && qint64(mList.BEGrid.row) + mList.IdxTop < mList.IdxCount) {
+            ++mList.BEGrid.row; // inside the page the cursor moves as in any grid
             positionText();
         }
         return true;
     case 33:
     case 38:
         if (ctrl) {
-            BEGrid.row = 1;
-            if (IdxTop != 0) {
-                IdxTop = 0;
+            mList.BEGrid.row = 1;
+            if (mList.IdxTop != 0) {
+                mList.IdxTop = 0;
                 DisplayPage();
             } else {
                 positionText();
@@ -238,27 +241,27 @@ bool BtEditModel::BEGrid_KeyDown(int keyCode, int shift)
             return true;
         }
         if (keyCode == 33) {
-            if (IdxTop >= IdxRows)
-                IdxTop -= IdxRows;
-            else if (IdxTop != 0)
-                IdxTop = 0;
-            if (IdxTop != before)
+            if (mList.IdxTop >= mList.IdxRows)
+                mList.IdxTop -= mList.IdxRows;
+            else if (mList.IdxTop != 0)
+                mList.IdxTop = 0;
+            if (mList.IdxTop != before)
                 DisplayPage();
             return true;
         }
-        if (BEGrid.row <= 1 && IdxTop > 0) {
-            BEGrid.rows.insert(1, QString());
-            IdxTop = std::max<qint32>(IdxTop - IdxScale, 0);
-            if (IdxScale == 1) {
-                BEGrid.rows.removeLast();
-                BEGrid.row = 1;
+        if (mList.BEGrid.row <= 1 && mList.IdxTop > 0) {
+            mList.BEGrid.rows.insert(1, QString());
+            mList.IdxTop = std::max<qint32>(mList.IdxTop - mList.IdxScale, 0);
+            if (mList.IdxScale == 1) {
+                mList.BEGrid.rows.removeLast();
+                mList.BEGrid.row = 1;
                 DisplayPage(1, 1);
             } else {
-                BEGrid.row = std::min(IdxScale, IdxRows);
+                mList.BEGrid.row = std::min(mList.IdxScale, mList.IdxRows);
                 DisplayPage();
             }
-        } else if (BEGrid.row > 1) {
-            --BEGrid.row;
+        } else if (mList.BEGrid.row > 1) {
+            --mList.BEGrid.row;
             positionText();
         }
         return true;
@@ -269,23 +272,23 @@ bool BtEditModel::BEGrid_KeyDown(int keyCode, int shift)
 
 void BtEditModel::BEGrid_RowColChange(int row)
 {
-    BEGrid.row = row;
+    mList.BEGrid.row = row;
     positionText();
     syncListCell();
 }
 
 void BtEditModel::BEGrid_Click()
 {
-    Cmd[15].enabled = true;
+    mCmd[15].enabled = true;
     syncListCell();
 }
 
 void BtEditModel::BEGrid_DblClick()
 {
     syncListCell();
-    if (ListArt == 1 && IdxMouseRow > 0)
+    if (mList.ListArt == 1 && mList.IdxMouseRow > 0)
         MenuBT(QStringLiteral("oplistbe"));
-    else if (ListArt == 2)
+    else if (mList.ListArt == 2)
         MenuBT(QStringLiteral("opdatlistbe"));
 }
 
@@ -298,30 +301,37 @@ void BtEditModel::BEGrid_KeyPress(int keyAscii)
 void BtEditModel::BEGrid_GotFocus()
 {
     EnableCmd(QStringLiteral("13,14"), false);
-    if (ListArt == 1) {
-        txAusg[0].clear();
-        txAusg[1].clear();
-        chkSuch = {};
-        EingabeBereich = 1;
-        FrameAusformVisible = false;
-        if (BEGrid.row > 0) {
-            Cmd[15].key = QStringLiteral("oplistbe");
-            Cmd[15].enabled = true;
+    if (mList.ListArt == 1) {
+        mSearch.txAusg[0].clear();
+        mSearch.txAusg[1].clear();
+        mSearch.chkSuch = {};
+        mSearch.EingabeBereich = 1;
+        mSearch.FrameAusformVisible = false;
+        if (mList.BEGrid.row > 0) {
+            mCmd[15].key = QStringLiteral("oplistbe");
+            mCmd[15].enabled = true;
         }
-    } else if (ListArt == 2) {
-        EingabeBereich = 2;
-        Cmd[15].key = QStringLiteral("opdatlistbe");
-        Cmd[15].enabled = true;
+    } else if (mList.ListArt == 2) {
+        mSearch.EingabeBereich = 2;
+        mCmd[15].key = QStringLiteral("opdatlistbe");
+        mCmd[15].enabled = true;
     }
     syncListCell();
 }
 
 void BtEditModel::BEGrid_MouseDownRight() { openListPopup(); }
 
+void BtEditModel::BEGrid_MouseDown(int row)
+{
+    // Only the index list opens a row by double click on it (see BEGrid_DblClick).
+    if (mList.ListArt == 1)
+        mList.IdxMouseRow = row;
+}
+
 void BtEditModel::EdFilter_Change(const QString& text)
 {
-    EdFilter = text;
-    Cmd[11].enabled = !text.trimmed().isEmpty();
+    mList.EdFilter = text;
+    mCmd[11].enabled = !text.trimmed().isEmpty();
 }
 
 void BtEditModel::openListPopup()
@@ -342,11 +352,11 @@ void BtEditModel::up1cmd_Click(const QString& tag)
 {
     EnableCmd(QStringLiteral("3,13,14,15"), false);
     EnableFrames(false);
-    Cmd[10].caption = ResStr(1661, 40, prog().LangNr);
-    SuchStop = false;
-    cursorBusy = true;
-    if (BEGrid.visible)
-        AusgabeListe(tag, ListArt);
+    mCmd[10].caption = ResStr(1661, 40, prog().LangNr);
+    mRecord.SuchStop = false;
+    mWindow.cursorBusy = true;
+    if (mList.BEGrid.visible)
+        AusgabeListe(tag, mList.ListArt);
     listCommonEnd();
     refresh();
 }
@@ -365,14 +375,14 @@ QString BtEditModel::BEHead(int BiBe, const QString& bdir)
 QString BtEditModel::selectionLine(int ModusDruck) const
 {
     const QString all = ResText(QStringLiteral("199"), prog().LangNr, true);
-    QString sel = SuchBegriffText;
-    const QString& grp = ListGruppe;
+    QString sel = mList.SuchBegriffText;
+    const QString& grp = mList.ListGruppe;
     if (ModusDruck == 1) {
         if (sel == QLatin1String("*"))
             sel.clear();
         if (sel.isEmpty() && grp.isEmpty())
-            return IdxKeyName + QStringLiteral("   ") + all;
-        QString out = IdxKeyName + QStringLiteral(" \"") + sel + QStringLiteral("...\"");
+            return mList.IdxKeyName + QStringLiteral("   ") + all;
+        QString out = mList.IdxKeyName + QStringLiteral(" \"") + sel + QStringLiteral("...\"");
         if (!grp.isEmpty())
             out += QStringLiteral("   Gr ") + grp;
         return out;
@@ -384,14 +394,14 @@ QString BtEditModel::selectionLine(int ModusDruck) const
 
 QStringList BtEditModel::listFileLines(int ModusDruck) const
 {
-    QStringList lines{BEHead(ListBiBe, QString()) + QStringLiteral("     ") + selectionLine(ModusDruck)};
+    QStringList lines{BEHead(mList.ListBiBe, QString()) + QStringLiteral("     ") + selectionLine(ModusDruck)};
     if (ModusDruck == 1) {
-        const QChar letter = kindLetter(IdxKeyKind);
-        for (const auto& [designation, block] : IdxList)
+        const QChar letter = kindLetter(mList.IdxKeyKind);
+        for (const auto& [designation, block] : mList.IdxList)
             lines << designation.trimmed().leftJustified(20, u' ', true) + letter + QStringLiteral("  ") +
                          block.trimmed();
     } else {
-        for (const QString& row : BEGrid.rows)
+        for (const QString& row : mList.BEGrid.rows)
             lines << QString(row).replace(PiChar, PiMark);
     }
     return lines;
@@ -433,7 +443,7 @@ QStringList BtEditModel::recordPrintLines(QString& btd, int form, int columns)
 
 void BtEditModel::AusgabeBT(QString& btd)
 {
-    const QStringList lines = recordPrintLines(btd, ListForm, printState().PrSpalten);
+    const QStringList lines = recordPrintLines(btd, mSearch.ListForm, printState().PrSpalten);
     // Every line of a long record is printed; a record longer than a page
     // starts on a fresh page and goes on over the next.
     if (PrPlatz(std::min<qsizetype>(lines.size(), std::max<int>(1, printState().PrZeilen)))) {
@@ -460,16 +470,16 @@ void printIndexList(const BtEditModel& m, const QString& head, const QString& se
     const int l = prog().LangNr;
     int page = -1;
     IndexPrintLayout layout;
-    const QChar letter = kindLetter(m.IdxKeyKind);
+    const QChar letter = kindLetter(m.list().IdxKeyKind);
     auto openPage = [&](bool first) {
         if (!first)
             PrNeueSeite(false, false);
         PrKopf(head, sel);
         PrFont(7.5, true, false, QStringLiteral("Courier New"));
         if (first)
-            layout = indexPrintLayout(m.IdxCount, printState().PrSpalten, printState().PrZeilen);
+            layout = indexPrintLayout(m.list().IdxCount, printState().PrSpalten, printState().PrZeilen);
     };
-    for (qint32 j = 0; j < m.IdxCount; ++j) {
+    for (qint32 j = 0; j < m.list().IdxCount; ++j) {
         if (page < 0) {
             openPage(true);
             page = 0;
@@ -479,14 +489,14 @@ void printIndexList(const BtEditModel& m, const QString& head, const QString& se
             openPage(false);
             page = at.page;
         }
-        const auto& [designation, block] = m.IdxList[size_t(j)];
+        const auto& [designation, block] = m.list().IdxList[size_t(j)];
         const QString text =
             (designation.trimmed() + u' ' + QString(18, u'.')).left(18) + letter + u'.' + block.trimmed();
         PrTextZS(at.line, at.column, text);
     }
     if (layout.countPage >= 0)
         PrTextZS(layout.countLine, layout.countColumn,
-                 ResText(QStringLiteral("179"), l, true, {QString::number(m.IdxCount)}));
+                 ResText(QStringLiteral("179"), l, true, {QString::number(m.list().IdxCount)}));
 }
 
 // The records found, each as the list form shows it, and where room is left
@@ -496,30 +506,30 @@ void printDataList(BtEditModel& m, const QString& head, const QString& sel)
     const int l = prog().LangNr;
     PrKopf(head, sel);
     PrFont(7.5, true, false, QStringLiteral("Courier New"));
-    for (const QString& row : m.BEGrid.rows) {
+    for (const QString& row : m.list().BEGrid.rows) {
         QString btd = QString(row).replace(PiChar, PiMark);
         m.AusgabeBT(btd);
     }
     if (!PrPlatz(2)) {
         PrLf();
-        const qint32 rows = qint32(m.BEGrid.rows.size());
+        const qint32 rows = qint32(m.list().BEGrid.rows.size());
         if (sel.startsWith(QLatin1String("Block")))
             PrText(ResText(QStringLiteral("179"), l, true, {QString::number(rows)}));
         else
-            PrText(ResText(QStringLiteral("39"), l, true, {QString::number(m.AnzGeprueft), QString::number(rows)}));
+            PrText(ResText(QStringLiteral("39"), l, true,
+                           {QString::number(m.list().AnzGeprueft), QString::number(rows)}));
         PrLf();
     }
 }
 
 // The file the list goes to: the fixed list file that is then opened, or one
-// the user names; nullopt when the user cancels.
-std::optional<QString> listFileTarget(BtEditModel& m, const QString& Ausgabe)
+// the user names (the caller shows that it is asked); nullopt when the user
+// cancels.
+std::optional<QString> listFileTarget(const QString& Ausgabe)
 {
     const Program& p = prog();
     if (Ausgabe == QLatin1String("lst.open"))
         return p.WorkStr[Slot::ProgramDir] + QStringLiteral("\\Tp2\\BEList.txt");
-    m.Info = ResText(QStringLiteral("524"), p.LangNr, true);
-    m.refresh();
     Question q;
     q.key = QStringLiteral("lst.file");
     const Answer a = ui().askSaveFile(
@@ -557,9 +567,9 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
     if (Ausgabe == QLatin1String("lst.print")) {
         if (!PrInit())
             return;
-        Info = ResText(QStringLiteral("523"), prog().LangNr, true);
+        mList.Info = ResText(QStringLiteral("523"), prog().LangNr, true);
         refresh();
-        const QString head = BEHead(ListBiBe, QString());
+        const QString head = BEHead(mList.ListBiBe, QString());
         const QString sel = selectionLine(ModusDruck);
         if (ModusDruck == 1)
             printIndexList(*this, head, sel);
@@ -572,7 +582,11 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
     }
     if (Ausgabe != QLatin1String("lst.file") && Ausgabe != QLatin1String("lst.open"))
         return;
-    const std::optional<QString> file = listFileTarget(*this, Ausgabe);
+    if (Ausgabe == QLatin1String("lst.file")) {
+        mList.Info = ResText(QStringLiteral("524"), prog().LangNr, true);
+        refresh();
+    }
+    const std::optional<QString> file = listFileTarget(Ausgabe);
     if (!file)
         return;
     const QString path = nativePath(*file);
@@ -580,4 +594,41 @@ void BtEditModel::AusgabeListe(const QString& Ausgabe, int ModusDruck)
         return;
     if (Ausgabe == QLatin1String("lst.open"))
         openDocument(path);
+}
+
+// ---------------------------------------------------------------- test states
+
+void BtEditModel::setIndexListForTest(std::vector<std::pair<QString, QString>> entries, int kind,
+                                      const QString& keyName, int fileKind, int rows)
+{
+    mList.IdxCount = qint32(entries.size());
+    mList.IdxList = std::move(entries);
+    mList.IdxKeyKind = kind;
+    mList.IdxKeyName = keyName;
+    mList.ListBiBe = fileKind;
+    mList.IdxTop = 0;
+    mList.IdxScale = 1;
+    mList.pageRowsFit = rows;
+    mList.ListArt = 1;
+    mList.BEGrid = ListGrid{};
+    mList.BEGrid.rows = {keyName + QStringLiteral("\tBlock"), QString()};
+    mList.BEGrid.fixedRows = 1;
+    mList.BEGrid.row = 1;
+    mList.VS = ScrollBar{0, 32767, 0, true, false};
+    ResizeGrid();
+    DisplayPage();
+}
+
+void BtEditModel::setSelectionForTest(const QString& searchText, const QString& group)
+{
+    mList.SuchBegriffText = searchText;
+    mList.ListGruppe = group;
+}
+
+void BtEditModel::setDataListForTest(const QStringList& rows, int fileKind)
+{
+    mList.ListArt = 2;
+    mList.ListBiBe = fileKind;
+    mList.BEGrid.visible = true;
+    mList.BEGrid.rows = rows;
 }

@@ -197,13 +197,13 @@ IndexListing listNameIndex(const QString& bdir, int kind, QChar letter, const QS
 
 QString BtEditModel::ListTitel(const QString& grp, int BiBe, int padding)
 {
-    ListBiBe = BiBe;
-    ListGruppe = grp;
+    mList.ListBiBe = BiBe;
+    mList.ListGruppe = grp;
     const int l = prog().LangNr;
     const QString word = BiBe == 1 ? ResText(QStringLiteral("206"), l, true)
                          : BiBe == 2 ? ResText(QStringLiteral("207"), l, true)
                                      : QString();
-    Label3[0] = u' ' + word + txt(" Bauelemente-Datei", " Component Database");
+    mList.Label3[0] = u' ' + word + txt(" Bauelemente-Datei", " Component Database");
     if (grp.isEmpty())
         return QStringLiteral(" ");
     return u' ' + txt("Gruppe: ", "Group: ") + grp + QString(padding, u' ');
@@ -212,11 +212,11 @@ QString BtEditModel::ListTitel(const QString& grp, int BiBe, int padding)
 void BtEditModel::listCommonEnd()
 {
     EnableFrames(true);
-    cursorBusy = false;
-    Info.clear();
-    Cnt.clear();
-    Cmd[10].caption = ResStr(1661, 24, prog().LangNr);
-    Cmd[1].enabled = true;
+    mWindow.cursorBusy = false;
+    mList.Info.clear();
+    mList.Cnt.clear();
+    mCmd[10].caption = ResStr(1661, 24, prog().LangNr);
+    mCmd[1].enabled = true;
 }
 
 void BtEditModel::SearchStart(const QString& cmdStr)
@@ -229,19 +229,19 @@ void BtEditModel::SearchStart(const QString& cmdStr)
         QString kind, designation;
         static const char* const letters[] = {"T", "S", "A"};
         for (int i = 0; i < 3; ++i) {
-            BT[i] = BT[i].trimmed().toUpper();
-            if (!BT[i].isEmpty()) {
+            mView.BT[i] = mView.BT[i].trimmed().toUpper();
+            if (!mView.BT[i].isEmpty()) {
                 kind = QString::fromLatin1(letters[i]);
-                designation = BT[i];
+                designation = mView.BT[i];
                 break;
             }
         }
         static const char* const options[] = {"s", "b", "a"};
         for (int i = 0; i < 3; ++i)
-            if (chkSuch[i])
+            if (mSearch.chkSuch[i])
                 kind += QString::fromLatin1(options[i]);
         if (kind.isEmpty()) {
-            if (EingabeBereich == 1)
+            if (mSearch.EingabeBereich == 1)
                 MsgBoxRes(QStringLiteral("171"), 0, p.LangNr);
             return true;
         }
@@ -249,22 +249,22 @@ void BtEditModel::SearchStart(const QString& cmdStr)
         if (!dir.isEmpty()) {
             qint32 found = 0;
             if (kind == QLatin1String("s")) {
-                QString such = txAusg[0].left(1000);
+                QString such = mSearch.txAusg[0].left(1000);
                 such.replace(PiChar, QStringLiteral("{pi}"));
                 if (such.trimmed().isEmpty()) {
                     MsgBoxRes(QStringLiteral("180"), 0, p.LangNr);
                 } else {
-                    QString gr = txAusg[2];
+                    QString gr = mSearch.txAusg[2];
                     ViewBEDatList(dir, such, gr, file, found, false);
                 }
             } else if (kind == QLatin1String("b")) {
-                QString such = txAusg[1], gr;
+                QString such = mSearch.txAusg[1], gr;
                 ViewBEDatList(dir, such, gr, file, found, true);
             } else if (kind == QLatin1String("a")) {
-                QString such, gr = txAusg[2];
+                QString such, gr = mSearch.txAusg[2];
                 ViewBEDatList(dir, such, gr, file, found, false);
-            } else if (EingabeBereich == 1) {
-                ViewBEIndexList(dir, kind.left(1), designation, txAusg[2], file, found);
+            } else if (mSearch.EingabeBereich == 1) {
+                ViewBEIndexList(dir, kind.left(1), designation, mSearch.txAusg[2], file, found);
             }
             ui().infoList().Finish();
         }
@@ -274,16 +274,15 @@ void BtEditModel::SearchStart(const QString& cmdStr)
     refresh();
 }
 
-namespace {
 // What a data search looks for: a block's records, or the records that the
 // expression matches in the groups named.
-struct DataSearch {
+struct BtEditModel::DataSearch {
     QString searchText, blockText, groupText;
     SearchExpression expr;
 };
 
 // The block named (five digits) read whole; nullopt when the name or the read fails.
-std::optional<DataSearch> blockSearch(BtEditModel& m, const QString& bdir, const QString& Such, int BiBe)
+std::optional<BtEditModel::DataSearch> BtEditModel::blockSearch(const QString& bdir, const QString& Such, int BiBe)
 {
     if (Such.size() != 5) {
         MsgBoxRes(QStringLiteral("54"), 0, prog().LangNr);
@@ -291,7 +290,7 @@ std::optional<DataSearch> blockSearch(BtEditModel& m, const QString& bdir, const
     }
     DataSearch d;
     d.searchText = QStringLiteral("Block: ") + Such;
-    m.SuchBegriffText = d.searchText;
+    mList.SuchBegriffText = d.searchText;
     const QString file = blockFilePath(bdir, Such);
     if (fileSize(file) >= 0 && !lockedReadWhole(file, bdir, BiBe, d.blockText))
         return std::nullopt;
@@ -300,7 +299,7 @@ std::optional<DataSearch> blockSearch(BtEditModel& m, const QString& bdir, const
 
 // The expression checked against the component-data keys; Such receives it as
 // rebuilt. Nullopt, after its message, when it is refused.
-std::optional<DataSearch> expressionSearch(BtEditModel& m, QString& Such, const QString& Gr)
+std::optional<BtEditModel::DataSearch> BtEditModel::expressionSearch(QString& Such, const QString& Gr)
 {
     const Program& p = prog();
     const int l = p.LangNr;
@@ -316,51 +315,51 @@ std::optional<DataSearch> expressionSearch(BtEditModel& m, QString& Such, const 
     }
     Such = d.expr.rebuilt.isEmpty() ? ResText(QStringLiteral("199"), l, true) : d.expr.rebuilt;
     d.searchText = Such;
-    m.SuchBegriffText = txt("Suchbegriff: ", "Search string: ") + d.searchText;
+    mList.SuchBegriffText = txt("Suchbegriff: ", "Search string: ") + d.searchText;
     d.groupText = d.expr.group.isEmpty() ? Gr : d.expr.group;
     return d;
 }
 
 // The list frame replaces the record view while the scan runs; the stop
 // button ends it.
-void showScanStart(BtEditModel& m, const QString& searchText)
+void BtEditModel::showScanStart(const QString& searchText)
 {
     const int l = prog().LangNr;
-    m.ListKopfText += searchText + QStringLiteral("      ") + txt("Anzahl: ", "Number: ");
-    m.ListKopfText.replace(QLatin1String("{pi}"), QString(PiChar));
-    m.Label3[1] = m.ListKopfText;
-    m.BEGrid = BtEditModel::ListGrid{};
-    m.width = 15345;
-    m.VS.visible = false;
-    m.frameVisible[BtEditModel::FrameList] = true;
-    m.EnableCmd(QStringLiteral("2,3,13,14,15"), false);
-    m.EnableFrames(false);
-    m.FrameSVisible = false;
-    m.Cmd[10].caption = ResStr(1661, 40, l);
-    m.SuchStop = false;
-    m.focus = QStringLiteral("Cmd10");
-    m.cursorBusy = true;
-    m.Cnt = QStringLiteral("...");
-    m.refresh();
+    mList.ListKopfText += searchText + QStringLiteral("      ") + txt("Anzahl: ", "Number: ");
+    mList.ListKopfText.replace(QLatin1String("{pi}"), QString(PiChar));
+    mList.Label3[1] = mList.ListKopfText;
+    mList.BEGrid = ListGrid{};
+    mWindow.width = 15345;
+    mList.VS.visible = false;
+    mWindow.frameVisible[FrameList] = true;
+    EnableCmd(QStringLiteral("2,3,13,14,15"), false);
+    EnableFrames(false);
+    mList.FrameSVisible = false;
+    mCmd[10].caption = ResStr(1661, 40, l);
+    mRecord.SuchStop = false;
+    mWindow.focus = QStringLiteral("Cmd10");
+    mWindow.cursorBusy = true;
+    mList.Cnt = QStringLiteral("...");
+    refresh();
 }
 
-void listBlock(BtEditModel& m, QString blockText, qint32& count)
+void BtEditModel::listBlock(QString blockText, qint32& count)
 {
     QStringList records;
     int n = 0;
     ZerlegBtBlock(blockText, records, n);
     for (int i = 1; i <= n; ++i) {
-        m.BEGrid.rows << records.value(i);
+        mList.BEGrid.rows << records.value(i);
         ++count;
         if (count % 10 == 0)
-            m.Cnt = QString::number(count);
+            mList.Cnt = QString::number(count);
     }
 }
 
 // The records of one block file that the expression matches join the list;
 // false when the file could not be read.
-bool scanBlockFile(BtEditModel& m, const QString& file, const QString& bdir, int BiBe,
-                   const std::vector<SearchTerm>& terms, qint32& count)
+bool BtEditModel::scanBlockFile(const QString& file, const QString& bdir, int BiBe,
+                                const std::vector<SearchTerm>& terms, qint32& count)
 {
     Program& p = prog();
     QString text;
@@ -370,16 +369,16 @@ bool scanBlockFile(BtEditModel& m, const QString& file, const QString& bdir, int
     int n = 0;
     ZerlegBtBlock(text, records, n);
     for (int i = 1; i <= n; ++i) {
-        ++m.AnzGeprueft;
+        ++mList.AnzGeprueft;
         BtdTrenn(records[i]);
         if (!searchTermsHold(terms, p.WorkStr[Slot::Ident], p.WorkStr[Slot::Q], p.WorkStr[Slot::B]))
             continue;
-        m.BEGrid.rows << QString(records[i]).replace(PiMark, PiChar);
-        m.BEGrid.row = int(m.BEGrid.rows.size()) - 1;
+        mList.BEGrid.rows << QString(records[i]).replace(PiMark, PiChar);
+        mList.BEGrid.row = int(mList.BEGrid.rows.size()) - 1;
         ++count;
         if (count % 10 == 0) {
-            m.Cnt = QString::number(count);
-            m.refresh();
+            mList.Cnt = QString::number(count);
+            refresh();
         }
     }
     return true;
@@ -388,7 +387,7 @@ bool scanBlockFile(BtEditModel& m, const QString& file, const QString& bdir, int
 // Every block of the groups in turn, up to the last block the header names for
 // each; Gr follows the group scanned. False when stopped or a block could not
 // be read.
-bool scanGroups(BtEditModel& m, const QString& bdir, int BiBe, const DataSearch& d, QString& Gr, qint32& count)
+bool BtEditModel::scanGroups(const QString& bdir, int BiBe, const DataSearch& d, QString& Gr, qint32& count)
 {
     const QString progress = txt("Gefunden: ", "Found: ") + QString(prog().LangNr == 2 ? 25 : 20, u' ');
     QString header;
@@ -402,20 +401,20 @@ bool scanGroups(BtEditModel& m, const QString& bdir, int BiBe, const DataSearch&
             continue;
         const int lastBlock = leadingNumber(last.trimmed());
         for (int b = 0; b <= lastBlock; ++b) {
-            if (m.onYield)
-                m.onYield();
-            if (m.SuchStop)
+            if (mOnYield)
+                mOnYield();
+            if (mRecord.SuchStop)
                 return false;
             const QString address =
                 QStringLiteral("%1%2").arg(g, 2, 10, QLatin1Char('0')).arg(b, 3, 10, QLatin1Char('0'));
             if (b % 5 == 0) {
-                m.Info = QStringLiteral("Block: ") + address + progress;
-                m.refresh();
+                mList.Info = QStringLiteral("Block: ") + address + progress;
+                refresh();
             }
             const QString file = blockFilePath(bdir, address);
             if (fileSize(file) < 0)
                 continue;
-            if (!scanBlockFile(m, file, bdir, BiBe, d.expr.terms, count))
+            if (!scanBlockFile(file, bdir, BiBe, d.expr.terms, count))
                 return false;
         }
     }
@@ -424,51 +423,50 @@ bool scanGroups(BtEditModel& m, const QString& bdir, int BiBe, const DataSearch&
 
 // The list as the scan left it: shown with its count, or message 235 when
 // nothing was found; a stopped scan shows nothing.
-void showScanResult(BtEditModel& m, bool cancelled, qint32 count, qint32& found)
+void BtEditModel::showScanResult(bool cancelled, qint32 count, qint32& found)
 {
     if (cancelled) {
-        m.BEGrid.rows.clear();
+        mList.BEGrid.rows.clear();
         return;
     }
     if (count == 0) {
         MsgBoxRes(QStringLiteral("235"), 0, prog().LangNr);
         return;
     }
-    m.BEGrid.visible = true;
-    m.BEGrid.row = 0;
+    mList.BEGrid.visible = true;
+    mList.BEGrid.row = 0;
     found = count;
-    m.ListKopfText += QString::number(count);
-    m.Label3[1] = m.ListKopfText + QStringLiteral("/1");
-    if (m.shown)
-        m.focus = QStringLiteral("BEGrid");
+    mList.ListKopfText += QString::number(count);
+    mList.Label3[1] = mList.ListKopfText + QStringLiteral("/1");
+    if (mWindow.shown)
+        mWindow.focus = QStringLiteral("BEGrid");
 }
-} // namespace
 
 bool BtEditModel::ViewBEDatList(const QString& bdir, QString& Such, QString& Gr, int BiBe, qint32& found, bool MBlock)
 {
     ErrPtnr::CallStack(QStringLiteral(
         "[frmBtEdit] Private Sub ViewBEDatList(bdir$, Such$, Gr$, BiBe%, found&, MBlock As Boolean)"));
     ErrPtnr::CallStackParam(QStringLiteral("Such$"), Such);
-    AnzGeprueft = 0;
+    mList.AnzGeprueft = 0;
     qint32 count = 0;
     found = 0;
-    ListKopfText = ListTitel(Gr, BiBe, 6);
+    mList.ListKopfText = ListTitel(Gr, BiBe, 6);
     // 1. What to look for
     const std::optional<DataSearch> search =
-        MBlock ? blockSearch(*this, bdir, Such, BiBe) : expressionSearch(*this, Such, Gr);
+        MBlock ? blockSearch(bdir, Such, BiBe) : expressionSearch(Such, Gr);
     if (!search)
         return false;
     // 2. The scan
-    showScanStart(*this, search->searchText);
+    showScanStart(search->searchText);
     bool cancelled = false;
     if (MBlock)
-        listBlock(*this, search->blockText, count);
+        listBlock(search->blockText, count);
     else
-        cancelled = !scanGroups(*this, bdir, BiBe, *search, Gr, count);
+        cancelled = !scanGroups(bdir, BiBe, *search, Gr, count);
     // 3. The result
-    showScanResult(*this, cancelled, count, found);
+    showScanResult(cancelled, count, found);
     listCommonEnd();
-    ListArt = 2;
+    mList.ListArt = 2;
     refresh();
     return count > 0;
 }
@@ -477,43 +475,43 @@ void BtEditModel::ViewBEIndexList(const QString& bdir, const QString& kind, QStr
                                   int BiBe, qint32& found)
 {
     const int l = prog().LangNr;
-    IdxBusy = 1;
-    ListKopfText = ListTitel(grp, BiBe, 10);
+    mList.IdxBusy = 1;
+    mList.ListKopfText = ListTitel(grp, BiBe, 10);
     const int k = kind == QLatin1String("S") ? 1 : kind == QLatin1String("A") ? 2 : 0;
     static const char* const names[] = {"Typ", "Yk", "An"};
-    IdxKeyName = QString::fromLatin1(names[k]);
-    IdxKeyKind = k;
-    ListKopfText += IdxKeyName + QStringLiteral(":  ");
-    SuchBegriffText = prefix;
-    ListKopfText += prefix.isEmpty() ? ResText(QStringLiteral("199"), l, true) : prefix;
-    ListKopfText += QString(10, u' ') + txt("Anzahl: ", "Number: ");
-    Label3[1] = ListKopfText;
-    IdxScale = 1;
-    IdxTop = 0;
-    IdxCount = 0;
-    BEGrid = ListGrid{};
-    width = 15345;
-    VS = ScrollBar{0, 32767, 0, true, false};
-    BEGrid.rows = {IdxKeyName + QStringLiteral("\tBlock"), QString()};
-    BEGrid.fixedRows = 1;
-    BEGrid.row = 1;
+    mList.IdxKeyName = QString::fromLatin1(names[k]);
+    mList.IdxKeyKind = k;
+    mList.ListKopfText += mList.IdxKeyName + QStringLiteral(":  ");
+    mList.SuchBegriffText = prefix;
+    mList.ListKopfText += prefix.isEmpty() ? ResText(QStringLiteral("199"), l, true) : prefix;
+    mList.ListKopfText += QString(10, u' ') + txt("Anzahl: ", "Number: ");
+    mList.Label3[1] = mList.ListKopfText;
+    mList.IdxScale = 1;
+    mList.IdxTop = 0;
+    mList.IdxCount = 0;
+    mList.BEGrid = ListGrid{};
+    mWindow.width = 15345;
+    mList.VS = ScrollBar{0, 32767, 0, true, false};
+    mList.BEGrid.rows = {mList.IdxKeyName + QStringLiteral("\tBlock"), QString()};
+    mList.BEGrid.fixedRows = 1;
+    mList.BEGrid.row = 1;
     ResizeGrid();
-    frameVisible[FrameList] = true;
-    VS.maximum = VS.minimum;
-    VS.value = VS.minimum;
+    mWindow.frameVisible[FrameList] = true;
+    mList.VS.maximum = mList.VS.minimum;
+    mList.VS.value = mList.VS.minimum;
     found = 0;
     EnableCmd(QStringLiteral("2,3,13,14,15"), false);
-    Cmd[10].caption = ResStr(1661, 40, l);
-    SuchStop = false;
-    focus = QStringLiteral("Cmd10");
-    cursorBusy = true;
-    FrameSVisible = false;
+    mCmd[10].caption = ResStr(1661, 40, l);
+    mRecord.SuchStop = false;
+    mWindow.focus = QStringLiteral("Cmd10");
+    mWindow.cursorBusy = true;
+    mList.FrameSVisible = false;
     EnableFrames(false);
-    BEGrid.visible = false;
-    VS.visible = false;
-    Info = ResText(QStringLiteral("273"), l, true);
-    Cnt = QStringLiteral("...");
-    IdxList.clear();
+    mList.BEGrid.visible = false;
+    mList.VS.visible = false;
+    mList.Info = ResText(QStringLiteral("273"), l, true);
+    mList.Cnt = QStringLiteral("...");
+    mList.IdxList.clear();
     refresh();
 
     bool contains = false;
@@ -525,30 +523,30 @@ void BtEditModel::ViewBEIndexList(const QString& bdir, const QString& kind, QStr
     }
     const IndexListing listing =
         listNameIndex(bdir, BiBe, QChar(u"TSA"[k]), prefix, contains, grp, [this] {
-            if (onYield)
-                onYield();
-            return SuchStop;
+            if (mOnYield)
+                mOnYield();
+            return mRecord.SuchStop;
         });
     // No cap of our own: the list holds every entry found.
-    IdxList = listing.entries;
-    IdxCount = qint32(IdxList.size());
-    found = IdxCount;
+    mList.IdxList = listing.entries;
+    mList.IdxCount = qint32(mList.IdxList.size());
+    found = mList.IdxCount;
     if (!listing.stopped) {
-        if (IdxCount > 0) {
-            Info.clear();
-            Cnt.clear();
+        if (mList.IdxCount > 0) {
+            mList.Info.clear();
+            mList.Cnt.clear();
             AdjustScroller();
-            IdxBusy = 0;
+            mList.IdxBusy = 0;
             DisplayPage();
             ResizeGrid();
         } else {
-            IdxBusy = 0;
+            mList.IdxBusy = 0;
             MsgBoxRes(QStringLiteral("235"), 0, l);
         }
     }
-    IdxBusy = 0;
+    mList.IdxBusy = 0;
     listCommonEnd();
-    ListArt = 1;
+    mList.ListArt = 1;
     refresh();
 }
 
@@ -559,24 +557,24 @@ void BtEditModel::chkSuch_Click(int index)
     for (int i = 0; i < 3; ++i) {
         if (i == index)
             continue;
-        chkSuch[i] = false;
+        mSearch.chkSuch[i] = false;
         if (i < 2)
-            txAusg[i].clear();
+            mSearch.txAusg[i].clear();
     }
     if (index >= 0 && index < 3)
-        chkSuch[index] = true;
-    BT = {};
-    FrameAusformVisible = true;
-    EingabeBereich = 2;
-    Cmd[15].enabled = false;
+        mSearch.chkSuch[index] = true;
+    mView.BT = {};
+    mSearch.FrameAusformVisible = true;
+    mSearch.EingabeBereich = 2;
+    mCmd[15].enabled = false;
     EnableCmd(QStringLiteral("13,14"), true);
 }
 
 void BtEditModel::txAusg_Change(int index, const QString& text)
 {
     if (index >= 0 && index < 3)
-        txAusg[index] = text;
-    if (!(txAusg[0] + txAusg[1] + txAusg[2]).trimmed().isEmpty())
+        mSearch.txAusg[index] = text;
+    if (!(mSearch.txAusg[0] + mSearch.txAusg[1] + mSearch.txAusg[2]).trimmed().isEmpty())
         EnableCmd(QStringLiteral("13,14"), true);
 }
 
@@ -585,6 +583,6 @@ void BtEditModel::txAusg_GotFocus(int index)
     if (index < 0 || index > 1)
         return;
     chkSuch_Click(index);
-    EingabeBereich = 2;
-    FrameAusformVisible = true;
+    mSearch.EingabeBereich = 2;
+    mSearch.FrameAusformVisible = true;
 }

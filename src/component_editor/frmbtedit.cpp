@@ -62,7 +62,7 @@ protected:
             QApplication::beep();
         if (!text.isEmpty()) {
             insertPlainText(text);
-            mModel.Cmd[0].enabled = true;
+            mModel.recordEdited();
         }
     }
 
@@ -94,7 +94,7 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     setModal(false);
     // A search over the component file gives the window its turn now and then,
     // so that the stop key is seen while it runs.
-    mModel.onYield = [] { QCoreApplication::processEvents(); };
+    mModel.setYield([] { QCoreApplication::processEvents(); });
     const QFont courier(QStringLiteral("Courier New"));
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(6, 6, 6, 6);
@@ -209,7 +209,7 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
         gBT->addWidget(mGrid[g], (g - 1) * 2 + 1, 0);
         connect(mGrid[g], &QListWidget::currentRowChanged, this, [this, g](int row) {
             if (!mUpdating)
-                mModel.VarBox[g].row = row;
+                mModel.VarBox_RowChange(g, row);
         });
     }
     mLabel[6] = new QLabel(mFrame[BtEditModel::FrameBT]);
@@ -383,7 +383,7 @@ frmBtEditWindow::frmBtEditWindow(BtEditModel& model, QWidget* owner) : QDialog(o
     connect(mList, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
         if (mUpdating || row < 0)
             return;
-        mModel.BEGrid_RowColChange(mModel.BEGrid.fixedRows == 1 ? row + 1 : row);
+        mModel.BEGrid_RowColChange(mModel.list().BEGrid.fixedRows == 1 ? row + 1 : row);
         listFromModel();
     });
     connect(mList, &QTableWidget::cellClicked, this, [this](int, int) {
@@ -492,46 +492,46 @@ void frmBtEditWindow::fromModel()
 {
     mUpdating = true;
     const BtEditModel& m = mModel;
-    setWindowTitle(m.caption);
+    setWindowTitle(m.window().caption);
     for (int i = 0; i < BtEditModel::CmdCount; ++i) {
-        mCmd[i]->setText(m.Cmd[i].caption);
-        mCmd[i]->setToolTip(m.Cmd[i].toolTip);
-        mCmd[i]->setEnabled(m.Cmd[i].enabled);
-        mCmd[i]->setVisible(m.Cmd[i].visible);
+        mCmd[i]->setText(m.commands()[i].caption);
+        mCmd[i]->setToolTip(m.commands()[i].toolTip);
+        mCmd[i]->setEnabled(m.commands()[i].enabled);
+        mCmd[i]->setVisible(m.commands()[i].visible);
     }
     for (int f = 0; f < BtEditModel::FrameCount; ++f) {
         if (!mFrame[f])
             continue;
-        mFrame[f]->setEnabled(m.frameEnabled[f]);
-        mFrame[f]->setTitle(m.frameCaption[f]);
-        const bool listArea = f == BtEditModel::FrameList && m.width <= BtEditModel::RecordViewWidth;
-        mFrame[f]->setVisible(m.frameVisible[f] && !listArea);
+        mFrame[f]->setEnabled(m.window().frameEnabled[f]);
+        mFrame[f]->setTitle(m.window().frameCaption[f]);
+        const bool listArea = f == BtEditModel::FrameList && m.window().width <= BtEditModel::RecordViewWidth;
+        mFrame[f]->setVisible(m.window().frameVisible[f] && !listArea);
     }
     for (int i = 0; i < 8; ++i) {
         if (!mLabel[i])
             continue;
-        mLabel[i]->setText(m.Label1[i]);
-        mLabel[i]->setEnabled(m.labelEnabled[i]);
+        mLabel[i]->setText(m.view().Label1[i]);
+        mLabel[i]->setEnabled(m.view().labelEnabled[i]);
     }
-    if (m.descriptionPrompt) {
+    if (m.view().descriptionPrompt) {
         mLabel[6]->setText(QStringLiteral("<b><font color='#008080'>%1</font></b>")
-                               .arg(m.descriptionPromptText.toHtmlEscaped()));
+                               .arg(m.view().descriptionPromptText.toHtmlEscaped()));
     }
     for (int i = 0; i < 3; ++i) {
-        if (unicodeTextToOem(mBT[i]->text()) != m.BT[i])
-            mBT[i]->setText(oemTextToUnicode(m.BT[i]));
-        mBT[i]->setToolTip(m.designationToolTip);
-        mInEx[i]->setChecked(m.InExOpt[i] != 0);
+        if (unicodeTextToOem(mBT[i]->text()) != m.view().BT[i])
+            mBT[i]->setText(oemTextToUnicode(m.view().BT[i]));
+        mBT[i]->setToolTip(m.view().designationToolTip);
+        mInEx[i]->setChecked(m.view().InExOpt[i] != 0);
     }
-    if (mBlock->text() != m.BTBlock)
-        mBlock->setText(m.BTBlock);
-    mBlock->setEnabled(m.BTBlockEnabled);
-    mBlock->setToolTip(m.blockToolTip);
-    mLabel[7]->setToolTip(m.blockToolTip);
-    mGroup->setText(m.txAusg[2]);
-    mGroup->setToolTip(m.txAusgToolTip[2]);
+    if (mBlock->text() != m.view().BTBlock)
+        mBlock->setText(m.view().BTBlock);
+    mBlock->setEnabled(m.view().BTBlockEnabled);
+    mBlock->setToolTip(m.view().blockToolTip);
+    mLabel[7]->setToolTip(m.view().blockToolTip);
+    mGroup->setText(m.search().txAusg[2]);
+    mGroup->setToolTip(m.search().txAusgToolTip[2]);
     for (int g = 1; g <= 3; ++g) {
-        const BtEditModel::Grid& grid = m.VarBox[g];
+        const BtEditModel::Grid& grid = m.view().VarBox[g];
         QStringList now;
         for (int r = 0; r < mGrid[g]->count(); ++r)
             now << mGrid[g]->item(r)->text();
@@ -544,42 +544,43 @@ void frmBtEditWindow::fromModel()
         mGrid[g]->setStyleSheet(grid.highlighted ? QStringLiteral("QListWidget { background: rgb(0,192,192); }")
                                                  : QString());
     }
-    if (mBe->toPlainText() != m.BTBe)
-        SetRtbText(mBe, m.BTBe);
-    mBe->setEnabled(m.BTBeEnabled);
-    mBe->setStyleSheet(m.BTBeHighlighted ? QStringLiteral("QTextEdit { background: rgb(0,192,192); }") : QString());
-    mName->setText(m.BEName);
-    mName->setEnabled(m.BENameEnabled);
-    SetRtbText(mQslLine, m.QslLine);
-    mQslLine->setVisible(!m.QslLine.isEmpty());
-    mScroll->setRange(m.BtIScroll.minimum, m.BtIScroll.maximum);
-    mScroll->setValue(m.BtIScroll.value);
-    mScroll->setEnabled(m.BtIScroll.enabled);
-    mScroll->setVisible(m.BtIScroll.visible);
+    if (mBe->toPlainText() != m.view().BTBe)
+        SetRtbText(mBe, m.view().BTBe);
+    mBe->setEnabled(m.view().BTBeEnabled);
+    mBe->setStyleSheet(m.view().BTBeHighlighted ? QStringLiteral("QTextEdit { background: rgb(0,192,192); }")
+                                                : QString());
+    mName->setText(m.view().BEName);
+    mName->setEnabled(m.view().BENameEnabled);
+    SetRtbText(mQslLine, m.view().QslLine);
+    mQslLine->setVisible(!m.view().QslLine.isEmpty());
+    mScroll->setRange(m.view().BtIScroll.minimum, m.view().BtIScroll.maximum);
+    mScroll->setValue(m.view().BtIScroll.value);
+    mScroll->setEnabled(m.view().BtIScroll.enabled);
+    mScroll->setVisible(m.view().BtIScroll.visible);
     for (int i = 0; i < 2; ++i)
-        if (mAusg[i]->text() != m.txAusg[i])
-            mAusg[i]->setText(m.txAusg[i]);
+        if (mAusg[i]->text() != m.search().txAusg[i])
+            mAusg[i]->setText(m.search().txAusg[i]);
     for (int i = 0; i < 3; ++i) {
-        mAusg[i]->setToolTip(i < 2 ? m.txAusgToolTip[i] + u'\n' + mExample[i] : m.txAusgToolTip[i]);
-        mChkSuch[i]->setChecked(m.chkSuch[i]);
+        mAusg[i]->setToolTip(i < 2 ? m.search().txAusgToolTip[i] + u'\n' + mExample[i] : m.search().txAusgToolTip[i]);
+        mChkSuch[i]->setChecked(m.search().chkSuch[i]);
         mChkSuch[i]->setText(ResStr(1661, 30 + i, prog().LangNr));
     }
     mChkAnzeige[0]->setText(ResStr(1661, 33, prog().LangNr));
     mChkAnzeige[1]->setText(ResStr(1661, 34, prog().LangNr));
     mFrameAusform->setTitle(ResStr(1661, 29, prog().LangNr));
-    mFrameAusform->setVisible(m.FrameAusformVisible);
+    mFrameAusform->setVisible(m.search().FrameAusformVisible);
     mFrameS->setTitle(ResStr(1661, 23, prog().LangNr));
     listFromModel();
     fitRecordArea();
-    if (m.width > BtEditModel::RecordViewWidth && width() < px(m.width))
-        resize(boundedToScreen(QSize(px(m.width), height())));
-    else if (m.width <= BtEditModel::RecordViewWidth && width() > px(BtEditModel::RecordViewWidth))
+    if (m.window().width > BtEditModel::RecordViewWidth && width() < px(m.window().width))
+        resize(boundedToScreen(QSize(px(m.window().width), height())));
+    else if (m.window().width <= BtEditModel::RecordViewWidth && width() > px(BtEditModel::RecordViewWidth))
         resize(boundedToScreen(QSize(px(BtEditModel::RecordViewWidth), height())));
     keepOnScreen();
-    if (m.cursorBusy && !mBusyCursor) {
+    if (m.window().cursorBusy && !mBusyCursor) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         mBusyCursor = true;
-    } else if (!m.cursorBusy && mBusyCursor) {
+    } else if (!m.window().cursorBusy && mBusyCursor) {
         QApplication::restoreOverrideCursor();
         mBusyCursor = false;
     }
@@ -591,26 +592,26 @@ void frmBtEditWindow::listFromModel()
     const bool wasUpdating = mUpdating;
     mUpdating = true;
     const BtEditModel& m = mModel;
-    mLabel3[0]->setText(m.Label3[0]);
-    mLabel3[1]->setText(m.Label3[1]);
-    mInfo->setText(m.Info);
-    mCnt->setText(m.Cnt);
-    const bool index = m.BEGrid.fixedRows == 1;
-    if (!m.BEGrid.visible) {
+    mLabel3[0]->setText(m.list().Label3[0]);
+    mLabel3[1]->setText(m.list().Label3[1]);
+    mInfo->setText(m.list().Info);
+    mCnt->setText(m.list().Cnt);
+    const bool index = m.list().BEGrid.fixedRows == 1;
+    if (!m.list().BEGrid.visible) {
         // A hidden list is filled when it is shown: a search that finds many
         // components refreshes the window every few hits, and filling every
         // row each time grew with the square of the hits.
     } else if (index) {
-        const QStringList head = m.BEGrid.rows.value(0).split(u'\t');
+        const QStringList head = m.list().BEGrid.rows.value(0).split(u'\t');
         mList->setColumnCount(2);
         mList->setHorizontalHeaderLabels({head.value(0), head.value(1)});
         mList->horizontalHeader()->show();
         mList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         mList->setFont(QFont(QStringLiteral("Courier New"), 9));
-        const int rows = std::max(0, int(m.BEGrid.rows.size()) - 1);
+        const int rows = std::max(0, int(m.list().BEGrid.rows.size()) - 1);
         mList->setRowCount(rows);
         for (int r = 0; r < rows; ++r) {
-            const QStringList cells = m.BEGrid.rows[r + 1].split(u'\t');
+            const QStringList cells = m.list().BEGrid.rows[r + 1].split(u'\t');
             for (int c = 0; c < 2; ++c) {
                 const QString text = oemTextToUnicode(cells.value(c));
                 QTableWidgetItem* item = mList->item(r, c);
@@ -622,17 +623,17 @@ void frmBtEditWindow::listFromModel()
         }
         mList->setColumnWidth(0, 160);
         mList->setColumnWidth(1, 70);
-        if (m.BEGrid.row >= 1 && m.BEGrid.row <= rows)
-            mList->setCurrentCell(m.BEGrid.row - 1, 0);
+        if (m.list().BEGrid.row >= 1 && m.list().BEGrid.row <= rows)
+            mList->setCurrentCell(m.list().BEGrid.row - 1, 0);
     } else {
         mList->setColumnCount(1);
         mList->horizontalHeader()->hide();
         mList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         mList->setFont(QFont(QStringLiteral("Arial"), 8));
-        const int rows = int(m.BEGrid.rows.size());
+        const int rows = int(m.list().BEGrid.rows.size());
         mList->setRowCount(rows);
         for (int r = 0; r < rows; ++r) {
-            const QString text = oemTextToUnicode(m.BEGrid.rows[r]);
+            const QString text = oemTextToUnicode(m.list().BEGrid.rows[r]);
             QTableWidgetItem* item = mList->item(r, 0);
             if (!item)
                 mList->setItem(r, 0, new QTableWidgetItem(text));
@@ -640,44 +641,44 @@ void frmBtEditWindow::listFromModel()
                 item->setText(text);
         }
         mList->horizontalHeader()->setStretchLastSection(true);
-        if (m.BEGrid.row >= 0 && m.BEGrid.row < rows)
-            mList->setCurrentCell(m.BEGrid.row, 0);
+        if (m.list().BEGrid.row >= 0 && m.list().BEGrid.row < rows)
+            mList->setCurrentCell(m.list().BEGrid.row, 0);
     }
-    mList->setVisible(m.BEGrid.visible);
-    mVS->setRange(m.VS.minimum, m.VS.maximum);
-    mVS->setPageStep(std::max(1, m.VSLargeChange));
-    mVS->setValue(m.VS.value);
-    mVS->setVisible(m.VS.visible && index);
-    mFrameS->setVisible(m.FrameSVisible);
-    if (mFilter->text() != oemTextToUnicode(m.EdFilter))
-        mFilter->setText(oemTextToUnicode(m.EdFilter));
+    mList->setVisible(m.list().BEGrid.visible);
+    mVS->setRange(m.list().VS.minimum, m.list().VS.maximum);
+    mVS->setPageStep(std::max(1, m.list().VSLargeChange));
+    mVS->setValue(m.list().VS.value);
+    mVS->setVisible(m.list().VS.visible && index);
+    mFrameS->setVisible(m.list().FrameSVisible);
+    if (mFilter->text() != oemTextToUnicode(m.list().EdFilter))
+        mFilter->setText(oemTextToUnicode(m.list().EdFilter));
     mUpdating = wasUpdating;
 }
 
 void frmBtEditWindow::afterAction()
 {
     fromModel();
-    if (!mModel.focus.isEmpty()) {
+    const QString focus = mModel.takeFocus();
+    if (!focus.isEmpty()) {
         QWidget* w = nullptr;
-        if (mModel.focus == QLatin1String("BTBe"))
+        if (focus == QLatin1String("BTBe"))
             w = mBe;
-        else if (mModel.focus == QLatin1String("BEGrid"))
+        else if (focus == QLatin1String("BEGrid"))
             w = mList;
-        else if (mModel.focus.startsWith(QLatin1String("Cmd")))
-            w = mCmd[mModel.focus.mid(3).toInt()];
-        mModel.focus.clear();
+        else if (focus.startsWith(QLatin1String("Cmd")))
+            w = mCmd[focus.mid(3).toInt()];
         if (w && w->isVisible() && w->isEnabled())
             w->setFocus();
     }
-    if (!mModel.BTBeWait)
+    if (!mModel.record().BTBeWait)
         mDescWait.end();
-    if (mModel.Tag != QLatin1String("0"))
+    if (mModel.window().Tag != QLatin1String("0"))
         mWait.end();
 }
 
 void frmBtEditWindow::run()
 {
-    if (mModel.Tag != QLatin1String("0"))
+    if (mModel.window().Tag != QLatin1String("0"))
         return;
     fromModel();
     show();
@@ -691,7 +692,7 @@ void frmBtEditWindow::waitForDescription()
     show();
     raise();
     mBe->setFocus();
-    if (!mModel.BTBeWait)
+    if (!mModel.record().BTBeWait)
         return;
     mDescWait.run();
 }
@@ -752,10 +753,8 @@ bool frmBtEditWindow::listEvent(QObject* watched, QEvent* event)
             afterAction();
             return true;
         }
-        if (m.ListArt == 1) {
-            const int row = mList->rowAt(int(me->position().y()));
-            m.IdxMouseRow = row < 0 ? mList->rowCount() : row + 1;
-        }
+        const int row = mList->rowAt(int(me->position().y()));
+        m.BEGrid_MouseDown(row < 0 ? mList->rowCount() : row + 1);
         return false;
     }
     case QEvent::MouseButtonDblClick:
@@ -768,9 +767,8 @@ bool frmBtEditWindow::listEvent(QObject* watched, QEvent* event)
                 mUpdating = true;
                 mList->setCurrentCell(row, 0);
                 mUpdating = false;
-                m.BEGrid_RowColChange(m.BEGrid.fixedRows == 1 ? row + 1 : row);
-                if (m.ListArt == 1)
-                    m.IdxMouseRow = row + 1;
+                m.BEGrid_RowColChange(m.list().BEGrid.fixedRows == 1 ? row + 1 : row);
+                m.BEGrid_MouseDown(row + 1);
             }
             m.BEGrid_DblClick();
             afterAction();
@@ -821,11 +819,11 @@ bool frmBtEditWindow::eventFilter(QObject* watched, QEvent* event)
     if (g > 0) {
         switch (event->type()) {
         case QEvent::FocusIn:
-            mModel.focusGrid = g;
+            mModel.VarBox_GotFocus(g);
             break;
         case QEvent::MouseButtonPress: {
             auto* me = static_cast<QMouseEvent*>(event);
-            mModel.focusGrid = g;
+            mModel.VarBox_GotFocus(g);
             if (me->button() == Qt::RightButton && watched == mGrid[g]->viewport()) {
                 mGrid[g]->setFocus();
                 mModel.VarBox_MouseDownRight(g);
@@ -839,7 +837,7 @@ bool frmBtEditWindow::eventFilter(QObject* watched, QEvent* event)
                 auto* me = static_cast<QMouseEvent*>(event);
                 QListWidgetItem* item = mGrid[g]->itemAt(me->position().toPoint());
                 if (item)
-                    mModel.VarBox[g].row = mGrid[g]->row(item);
+                    mModel.VarBox_RowChange(g, mGrid[g]->row(item));
                 mModel.VarBox_DblClick(g, item != nullptr);
                 afterAction();
                 return true;
@@ -880,10 +878,8 @@ bool frmBtEditWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusIn) {
         if (field <= 2)
             mModel.BT_GotFocus(field);
-        else if (field == BtEditModel::Block) {
-            mModel.txAusg[0].clear();
-            mModel.txAusg[1].clear();
-        }
+        else if (field == BtEditModel::Block)
+            mModel.BTBlock_GotFocus();
         return QDialog::eventFilter(watched, event);
     }
     if (event->type() != QEvent::KeyPress)

@@ -120,9 +120,9 @@ TEST_F(BeBezTest, EachMarkedRowGetsItsOwnResult)
     BtEditModel m;
     loaded(m);
     ASSERT_EQ(open(m, 1, QStringLiteral("A12-B1-C2")), QStringLiteral("ok"));
-    EXPECT_TRUE(m.VarBox[1].rows.contains(QStringLiteral("Typ=4011"))) << m.VarBox[1].rows.join(u'|').toStdString();
+    EXPECT_TRUE(m.view().VarBox[1].rows.contains(QStringLiteral("Typ=4011"))) << m.view().VarBox[1].rows.join(u'|').toStdString();
     ASSERT_EQ(open(m, 1, QStringLiteral("A12-B1-C1")), QStringLiteral("ok"));
-    EXPECT_TRUE(m.VarBox[1].rows.contains(QStringLiteral("Typ=BC847")));
+    EXPECT_TRUE(m.view().VarBox[1].rows.contains(QStringLiteral("Typ=BC847")));
 }
 
 TEST_F(BeBezTest, LogicFamilyRetryOnlyFor74And54)

@@ -97,18 +97,31 @@ protected:
     {
         return QFileInfo::exists(QString(blockFilePath(root, address)).replace(u'\\', u'/'));
     }
+    // Types the three designation fields as the user would.
+    static void type(BtEditModel& m, const std::array<QString, 3>& fields)
+    {
+        for (int i = 0; i < 3; ++i)
+            m.BT_Change(i, fields[i]);
+    }
     // A loaded editor that opens the designation typed into field kind.
     QString open(BtEditModel& m, int kind, const QString& designation, int file = 0)
     {
-        m.BT = {};
-        m.BT[kind] = designation;
-        m.InExWahl = file;
+        std::array<QString, 3> fields;
+        fields[kind] = designation;
+        type(m, fields);
+        m.InExOpt_Click(file);
         return m.OpenBT(file, 0, false, true);
+    }
+    // The grid's rows edited, and the record with them.
+    static void editGrid(BtEditModel& m, int g, const QStringList& rows)
+    {
+        m.setGridRowsForTest(g, rows);
+        m.recordEdited();
     }
     void loaded(BtEditModel& m)
     {
         m.Form_Load();
-        ASSERT_TRUE(m.BtDateiOk);
+        ASSERT_TRUE(m.record().BtDateiOk);
     }
 
     QTemporaryDir tmp;

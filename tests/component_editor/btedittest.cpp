@@ -22,12 +22,12 @@ TEST_F(BtEditTest, Show0WithoutArgumentsShowsAnEmptyEditorAndReturnsFalse)
     sp.ui().expect(QuestionKind::ComponentEditor, QStringLiteral("frmBtEdit"), [&](const Question& q) {
         auto* m = modelOf<BtEditModel>(q);
         asked = true;
-        EXPECT_TRUE(m->VarBox[1].rows.isEmpty());
-        EXPECT_FALSE(m->Cmd[0].enabled);
-        EXPECT_FALSE(m->Cmd[2].enabled);
-        EXPECT_TRUE(m->caption.endsWith(QStringLiteral("Block:  neues BE      ")));
+        EXPECT_TRUE(m->view().VarBox[1].rows.isEmpty());
+        EXPECT_FALSE(m->commands()[0].enabled);
+        EXPECT_FALSE(m->commands()[2].enabled);
+        EXPECT_TRUE(m->window().caption.endsWith(QStringLiteral("Block:  neues BE      ")));
         EXPECT_TRUE(m->Form_QueryUnload()); // the close box ends the wait
-        EXPECT_EQ(m->Tag, QStringLiteral("1"));
+        EXPECT_EQ(m->window().Tag, QStringLiteral("1"));
         Answer a;
         a.applied = true;
         return a;
@@ -44,14 +44,14 @@ TEST_F(BtEditTest, Show0OpensTheDesignationOrOnlyFillsItInPickMode)
         sp.ui().expect(QuestionKind::ComponentEditor, QStringLiteral("frmBtEdit"), [&](const Question& q) {
             auto* m = modelOf<BtEditModel>(q);
             if (mode.isEmpty()) {
-                EXPECT_EQ(m->VarBox[1].rows, QStringList{QStringLiteral("Typ=ABC")});
-                EXPECT_EQ(m->AktBiBe, 1);
+                EXPECT_EQ(m->view().VarBox[1].rows, QStringList{QStringLiteral("Typ=ABC")});
+                EXPECT_EQ(m->record().AktBiBe, 1);
             } else {
-                EXPECT_TRUE(m->VarBox[1].rows.isEmpty());
-                EXPECT_EQ(m->BT[0], QStringLiteral("ABC"));
-                EXPECT_EQ(m->AktMSuch, QStringLiteral("replace"));
+                EXPECT_TRUE(m->view().VarBox[1].rows.isEmpty());
+                EXPECT_EQ(m->view().BT[0], QStringLiteral("ABC"));
+                EXPECT_EQ(m->record().AktMSuch, QStringLiteral("replace"));
             }
-            m->Tag = QStringLiteral("1");
+            m->cmd_Click(1); // Exit
             return Answer{};
         });
         QString a = adr;
@@ -64,10 +64,10 @@ TEST_F(BtEditTest, TransferInReplaceModeReturnsTheItemNumberAsAdr)
 {
     sp.ui().expect(QuestionKind::ComponentEditor, QStringLiteral("frmBtEdit"), [&](const Question& q) {
         auto* m = modelOf<BtEditModel>(q);
-        m->VarBox[1].rows = {QStringLiteral("Typ=T1"), QStringLiteral("Yk=K12345-B1234-C123")};
-        m->VarBox[1].row = 1;
+        m->setGridRowsForTest(1, {QStringLiteral("Typ=T1"), QStringLiteral("Yk=K12345-B1234-C123")});
+        m->VarBox_RowChange(1, 1);
         m->up0cmd_Click(QStringLiteral("trans"));
-        EXPECT_EQ(m->Tag, QStringLiteral("1"));
+        EXPECT_EQ(m->window().Tag, QStringLiteral("1"));
         return Answer{};
     });
     QString adr = QStringLiteral("X").leftJustified(18) + QStringLiteral("00");
@@ -109,34 +109,33 @@ TEST_F(BtEditTest, CloseBoxAsksToSaveChangesAndCancelKeepsTheEditorOpen)
 {
     BtEditModel m;
     loaded(m);
-    m.VarBox[1].rows = {QStringLiteral("Typ=Q1")};
-    m.VarBox[2].rows = {QStringLiteral("Bac=4111")};
-    m.Cmd[0].enabled = true;
+    editGrid(m, 1, {QStringLiteral("Typ=Q1")});
+    editGrid(m, 2, {QStringLiteral("Bac=4111")});
     sp.ui().expect(QuestionKind::Message, QStringLiteral("433"), Answer::button(Mb::Cancel));
     EXPECT_FALSE(m.Form_QueryUnload());
-    EXPECT_EQ(m.Tag, QStringLiteral("0"));
+    EXPECT_EQ(m.window().Tag, QStringLiteral("0"));
     sp.ui().expect(QuestionKind::Message, QStringLiteral("433"), no());
     EXPECT_TRUE(m.Form_QueryUnload());
-    EXPECT_EQ(m.Tag, QStringLiteral("1"));
+    EXPECT_EQ(m.window().Tag, QStringLiteral("1"));
 }
 
 TEST_F(BtEditTest, UnknownKeyChangesNothingAndEnableCmdTakesItsList)
 {
     BtEditModel m;
     loaded(m);
-    const auto before = m.Cmd;
-    const QString caption = m.caption;
+    const auto before = m.commands();
+    const QString caption = m.window().caption;
     m.MenuBT(QStringLiteral("bt.unknown"));
     m.MenuBT(QStringLiteral("BT.SAVE"));
     for (int i = 0; i < BtEditModel::CmdCount; ++i)
-        EXPECT_EQ(m.Cmd[i].enabled, before[i].enabled) << i;
-    EXPECT_EQ(m.caption, caption);
+        EXPECT_EQ(m.commands()[i].enabled, before[i].enabled) << i;
+    EXPECT_EQ(m.window().caption, caption);
 
     m.EnableCmd(QStringLiteral("0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15"), false);
     m.EnableCmd(QStringLiteral("0,6"), true);
     m.EnableCmd(QString(), true);
     for (int i = 0; i < BtEditModel::CmdCount; ++i)
-        EXPECT_EQ(m.Cmd[i].enabled, i == 0 || i == 6) << i;
+        EXPECT_EQ(m.commands()[i].enabled, i == 0 || i == 6) << i;
 }
 
 TEST_F(BtEditTest, PredictionListsEveryDesignationInGridOrder)
@@ -144,15 +143,15 @@ TEST_F(BtEditTest, PredictionListsEveryDesignationInGridOrder)
     BtEditModel m;
     loaded(m);
     m.MenuBT(QStringLiteral("bt.prog")); // no designation: nothing asked
-    m.VarBox[1].rows = {QStringLiteral("Typ=A"), QStringLiteral("Yk=K12345-B1234-C123"), QStringLiteral("An=U1")};
+    m.setGridRowsForTest(1, {QStringLiteral("Typ=A"), QStringLiteral("Yk=K12345-B1234-C123"), QStringLiteral("An=U1")});
     QStringList listed;
     sp.ui().expect(QuestionKind::Selection, QStringLiteral("Selbox"), [&](const Question&) {
         listed = frmBEProgEin::state().Selbox;
         return Answer::cancel();
     });
     m.MenuBT(QStringLiteral("bt.prog"));
-    EXPECT_EQ(listed, m.VarBox[1].rows);
-    EXPECT_TRUE(m.shown) << "shown again after the prediction";
+    EXPECT_EQ(listed, m.view().VarBox[1].rows);
+    EXPECT_TRUE(m.window().shown) << "shown again after the prediction";
 }
 
 struct GroupRow {
@@ -207,19 +206,19 @@ TEST_F(BtEditTest, LastFilledFieldDecidesAndItemNumbersAreNormalised)
     store(QStringLiteral("Yk=A12-B1-C1,Q,Bac=4113"));
     BtEditModel m;
     loaded(m);
-    m.BT = {QStringLiteral("abc"), QString(), QStringLiteral("x1")};
+    type(m, {QStringLiteral("abc"), QString(), QStringLiteral("x1")});
     EXPECT_EQ(m.OpenBT(0, 0, false, true), QStringLiteral("ok"));
-    EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("An=X1")});
+    EXPECT_EQ(m.view().VarBox[1].rows, QStringList{QStringLiteral("An=X1")});
     EXPECT_TRUE(sp.program().WorkStr[Slot::SyPar].contains(QStringLiteral(",Badr=")));
 
     EXPECT_EQ(open(m, 1, QStringLiteral("a12-b1-c1")), QStringLiteral("ok"));
-    EXPECT_EQ(m.VarBox[2].rows, QStringList{QStringLiteral("Bac=4113")});
-    EXPECT_EQ(m.Cmd[6].enabled, true);
+    EXPECT_EQ(m.view().VarBox[2].rows, QStringList{QStringLiteral("Bac=4113")});
+    EXPECT_EQ(m.commands()[6].enabled, true);
 
-    m.BT = {QStringLiteral("T"), QStringLiteral("123456"), QStringLiteral("U")};
+    type(m, {QStringLiteral("T"), QStringLiteral("123456"), QStringLiteral("U")});
     sp.ui().expect(QuestionKind::Message, QStringLiteral("67"), ok());
     EXPECT_EQ(m.OpenBT(0, 0, false, true), QString());
-    EXPECT_EQ(m.BT, (std::array<QString, 3>{QString(), QStringLiteral("123456"), QString()}));
+    EXPECT_EQ(m.view().BT, (std::array<QString, 3>{QString(), QStringLiteral("123456"), QString()}));
 }
 
 TEST_F(BtEditTest, IndexWithoutTheRecordGivesDbxWithMessageUnlessAdding)
@@ -244,7 +243,7 @@ TEST_F(BtEditTest, IndexWithoutTheRecordGivesDbxWithMessageUnlessAdding)
     EXPECT_EQ(open(m, 0, QStringLiteral("GHOST")), QStringLiteral("dbx"));
     EXPECT_TRUE(sp.ui().allUsed());
     sp.ui().expect(QuestionKind::Message, QStringLiteral("btdefekt"), ok());
-    m.BT = {QStringLiteral("GHOST"), QString(), QString()};
+    type(m, {QStringLiteral("GHOST"), QString(), QString()});
     EXPECT_EQ(m.OpenBT(1, 0, true, false), QStringLiteral("dbx"));
 }
 
@@ -258,7 +257,7 @@ TEST_F(BtEditTest, NotFoundAsksToCreateExceptInTheExternalFile)
     sp.ui().expect(QuestionKind::Message, QStringLiteral("194"), no());
     EXPECT_EQ(open(m, 0, QStringLiteral("NONE"), 0), QStringLiteral("nv"));
     EXPECT_EQ(open(m, 0, QStringLiteral("EXT1"), 0), QStringLiteral("ok"));
-    EXPECT_EQ(m.AktBiBe, 2);
+    EXPECT_EQ(m.record().AktBiBe, 2);
 }
 
 TEST_F(BtEditTest, BlockNumberOfABlockFilePath)
@@ -274,20 +273,20 @@ TEST_F(BtEditTest, OpeningByBlockNumberShowsItsFirstRecord)
     BtEditModel m;
     loaded(m);
     m.BTBlock_Change(QStringLiteral("10999"));
-    EXPECT_FALSE(m.Cmd[2].enabled);
+    EXPECT_FALSE(m.commands()[2].enabled);
     m.BTBlock_Change(block);
-    EXPECT_TRUE(m.Cmd[2].enabled);
-    EXPECT_EQ(m.focus, QStringLiteral("Cmd2"));
+    EXPECT_TRUE(m.commands()[2].enabled);
+    EXPECT_EQ(m.window().focus, QStringLiteral("Cmd2"));
     m.MenuBT(QStringLiteral("open"));
-    EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=B1")});
-    EXPECT_TRUE(m.caption.endsWith(QStringLiteral("Block:  ") + block + QStringLiteral("      2/1")));
-    EXPECT_TRUE(m.BtIScroll.visible && m.BtIScroll.enabled);
+    EXPECT_EQ(m.view().VarBox[1].rows, QStringList{QStringLiteral("Typ=B1")});
+    EXPECT_TRUE(m.window().caption.endsWith(QStringLiteral("Block:  ") + block + QStringLiteral("      2/1")));
+    EXPECT_TRUE(m.view().BtIScroll.visible && m.view().BtIScroll.enabled);
     m.BtIScroll_Change(2);
-    EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=B2")});
+    EXPECT_EQ(m.view().VarBox[1].rows, QStringList{QStringLiteral("Typ=B2")});
     sp.ui().expect(QuestionKind::Message, QStringLiteral("27"), ok());
-    m.BTBlock = QStringLiteral("41999");
+    m.BTBlock_Change(QStringLiteral("41999"));
     m.MenuBT(QStringLiteral("open"));
-    EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=B2")}) << "nothing else shown";
+    EXPECT_EQ(m.view().VarBox[1].rows, QStringList{QStringLiteral("Typ=B2")}) << "nothing else shown";
 }
 
 // ---------------------------------------------------------------- saving
@@ -298,7 +297,7 @@ TEST_F(BtEditTest, EmptyClassParametersAskToDeleteAStoredRecordAndRefuseANewOne)
     BtEditModel m;
     loaded(m);
     ASSERT_EQ(open(m, 0, QStringLiteral("D1")), QStringLiteral("ok"));
-    m.VarBox[2].rows.clear();
+    m.setGridRowsForTest(2, {});
     sp.ui().expect(QuestionKind::Message, QStringLiteral("435"), no());
     m.MenuBT(QStringLiteral("bt.save"));
     EXPECT_TRUE(blockExists(bin, block));
@@ -307,22 +306,22 @@ TEST_F(BtEditTest, EmptyClassParametersAskToDeleteAStoredRecordAndRefuseANewOne)
         return yes();
     });
     m.MenuBT(QStringLiteral("bt.save"));
-    EXPECT_EQ(m.SaveResult, QStringLiteral("ok"));
+    EXPECT_EQ(m.record().SaveResult, QStringLiteral("ok"));
     EXPECT_FALSE(blockExists(bin, block)) << "the block's last record went";
-    EXPECT_EQ(m.RecCount, 0);
-    EXPECT_FALSE(m.BtIScroll.visible);
-    m.BT[0] = QStringLiteral("D1");
+    EXPECT_EQ(m.record().RecCount, 0);
+    EXPECT_FALSE(m.view().BtIScroll.visible);
+    m.BT_Change(0, QStringLiteral("D1"));
     EXPECT_EQ(m.OpenBT(1, 0, false, false), QStringLiteral("nv"));
 
     BtEditModel n;
     loaded(n);
-    n.VarBox[1].rows = {QStringLiteral("Typ=NEU")};
+    n.setGridRowsForTest(1, {QStringLiteral("Typ=NEU")});
     sp.ui().expect(QuestionKind::Message, QStringLiteral("436"), ok());
     n.MenuBT(QStringLiteral("bt.save"));
     sp.ui().expect(QuestionKind::Message, QStringLiteral("437"), ok());
-    n.VarBox[2].rows = {QStringLiteral("Tec=1000")};
+    n.setGridRowsForTest(2, {QStringLiteral("Tec=1000")});
     n.MenuBT(QStringLiteral("bt.save"));
-    EXPECT_EQ(n.SaveResult, QStringLiteral("no"));
+    EXPECT_EQ(n.record().SaveResult, QStringLiteral("no"));
 }
 
 // The delete question names the component by its stored designations, then
@@ -340,7 +339,7 @@ TEST_F(BtEditTest, DeleteQuestionNamesTheComponent)
     });
     m.MenuBT(QStringLiteral("bt.del"));
     EXPECT_TRUE(sp.ui().allUsed());
-    EXPECT_EQ(m.RecCount, 2);
+    EXPECT_EQ(m.record().RecCount, 2);
 }
 
 // Printing is offered only while a component is shown: at the start, and after
@@ -351,14 +350,14 @@ TEST_F(BtEditTest, PrintIsOfferedOnlyForAShownComponent)
     BtEditModel m;
     loaded(m);
     const int print = 6;
-    ASSERT_EQ(m.Cmd[print].key, QStringLiteral("bt.print"));
-    EXPECT_FALSE(m.Cmd[print].enabled);
+    ASSERT_EQ(m.commands()[print].key, QStringLiteral("bt.print"));
+    EXPECT_FALSE(m.commands()[print].enabled);
     ASSERT_EQ(open(m, 0, QStringLiteral("P1")), QStringLiteral("ok"));
-    EXPECT_TRUE(m.Cmd[print].enabled);
+    EXPECT_TRUE(m.commands()[print].enabled);
     sp.ui().expect(QuestionKind::Message, QStringLiteral("435"), yes());
     m.MenuBT(QStringLiteral("bt.del"));
-    EXPECT_TRUE(m.VarBox[1].rows.isEmpty());
-    EXPECT_FALSE(m.Cmd[print].enabled);
+    EXPECT_TRUE(m.view().VarBox[1].rows.isEmpty());
+    EXPECT_FALSE(m.commands()[print].enabled);
 }
 
 // Deleting the last record of a block that holds others shows the record now last.
@@ -369,12 +368,12 @@ TEST_F(BtEditTest, DeletingTheLastRecordOfABlockShowsTheOneBefore)
     BtEditModel m;
     loaded(m);
     ASSERT_EQ(open(m, 0, QStringLiteral("L2")), QStringLiteral("ok"));
-    ASSERT_EQ(m.RecIdx, 2);
+    ASSERT_EQ(m.record().RecIdx, 2);
     sp.ui().expect(QuestionKind::Message, QStringLiteral("435"), yes());
     m.MenuBT(QStringLiteral("bt.del"));
-    EXPECT_EQ(m.RecCount, 1);
-    EXPECT_EQ(m.RecIdx, 1);
-    EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=L1")});
+    EXPECT_EQ(m.record().RecCount, 1);
+    EXPECT_EQ(m.record().RecIdx, 1);
+    EXPECT_EQ(m.view().VarBox[1].rows, QStringList{QStringLiteral("Typ=L1")});
     EXPECT_EQ(blockOf(bin, QStringLiteral("41000")), QStringList{QStringLiteral("Typ=L1,Q,Bac=4111")});
 }
 
@@ -385,27 +384,25 @@ TEST_F(BtEditTest, GroupChangeMovesTheRecordAndAChangeWithinTheGroupStaysInPlace
     BtEditModel m;
     loaded(m);
     ASSERT_EQ(open(m, 0, QStringLiteral("G1")), QStringLiteral("ok"));
-    m.VarBox[2].rows[0] = QStringLiteral("Bac=1421");
-    m.Cmd[0].enabled = true;
+    editGrid(m, 2, {QStringLiteral("Bac=1421"), QStringLiteral("Tec=1000")});
     m.MenuBT(QStringLiteral("bt.save"));
-    EXPECT_EQ(m.AktBlAdr, QStringLiteral("14000"));
+    EXPECT_EQ(m.record().AktBlAdr, QStringLiteral("14000"));
     EXPECT_EQ(blockOf(bin, QStringLiteral("14000")).value(1), QStringLiteral("Typ=G1,Yk=A12-B1-C1,Q,Bac=1421,Tec=1000"));
 
-    m.VarBox[2].rows[0] = QStringLiteral("Bac=1511");
-    m.Cmd[0].enabled = true;
+    editGrid(m, 2, {QStringLiteral("Bac=1511"), QStringLiteral("Tec=1000")});
     m.MenuBT(QStringLiteral("bt.save"));
-    EXPECT_EQ(m.SaveResult, QStringLiteral("ok"));
-    EXPECT_EQ(m.AktBlAdr, QStringLiteral("15000"));
-    EXPECT_FALSE(m.Cmd[0].enabled);
+    EXPECT_EQ(m.record().SaveResult, QStringLiteral("ok"));
+    EXPECT_EQ(m.record().AktBlAdr, QStringLiteral("15000"));
+    EXPECT_FALSE(m.commands()[0].enabled);
     EXPECT_EQ(blockOf(bin, QStringLiteral("14000")), QStringList{QStringLiteral("Typ=G0,Q,Bac=1411")});
     EXPECT_EQ(blockOf(bin, QStringLiteral("15000")), QStringList{QStringLiteral("Typ=G1,Yk=A12-B1-C1,Q,Bac=1511,Tec=1000")});
     // Every designation is indexed with the new block.
     BtEditModel again;
     loaded(again);
     ASSERT_EQ(open(again, 1, QStringLiteral("A12-B1-C1")), QStringLiteral("ok"));
-    EXPECT_EQ(again.AktBlAdr, QStringLiteral("15000"));
+    EXPECT_EQ(again.record().AktBlAdr, QStringLiteral("15000"));
     ASSERT_EQ(open(again, 0, QStringLiteral("G1")), QStringLiteral("ok"));
-    EXPECT_EQ(again.AktBlAdr, QStringLiteral("15000"));
+    EXPECT_EQ(again.record().AktBlAdr, QStringLiteral("15000"));
 }
 
 // A group change whose write is refused leaves the record in its old block.
@@ -416,14 +413,13 @@ TEST_F(BtEditTest, RefusedGroupChangeKeepsTheRecordAndTheChanges)
     BtEditModel m;
     loaded(m);
     ASSERT_EQ(open(m, 0, QStringLiteral("G1")), QStringLiteral("ok"));
-    m.VarBox[1].rows << QStringLiteral("Typ=TAKEN");
-    m.VarBox[2].rows[0] = QStringLiteral("Bac=1511");
-    m.Cmd[0].enabled = true;
+    editGrid(m, 1, {QStringLiteral("Typ=G1"), QStringLiteral("Typ=TAKEN")});
+    editGrid(m, 2, {QStringLiteral("Bac=1511")});
     sp.ui().expect(QuestionKind::Message, QStringLiteral("92"), ok());
     m.MenuBT(QStringLiteral("bt.save"));
-    EXPECT_EQ(m.SaveResult, QStringLiteral("dop"));
-    EXPECT_TRUE(m.Cmd[0].enabled);
-    EXPECT_EQ(m.VarBox[2].rows, QStringList{QStringLiteral("Bac=1511")});
+    EXPECT_EQ(m.record().SaveResult, QStringLiteral("dop"));
+    EXPECT_TRUE(m.commands()[0].enabled);
+    EXPECT_EQ(m.view().VarBox[2].rows, QStringList{QStringLiteral("Bac=1511")});
     EXPECT_EQ(blockOf(bin, QStringLiteral("14000")), QStringList{QStringLiteral("Typ=G1,Q,Bac=1411")});
     EXPECT_FALSE(blockExists(bin, QStringLiteral("15000")));
     BtEditModel again;
@@ -438,8 +434,8 @@ TEST_F(BtEditTest, DescriptionIsStoredWholeInOneItemAndPiSurvives)
     BtEditModel m;
     loaded(m);
     ASSERT_EQ(open(m, 0, QStringLiteral("P1")), QStringLiteral("ok"));
-    EXPECT_EQ(m.VarBox[2].rows.value(1), QString(PiChar) + QStringLiteral("qem=2"));
-    m.Cmd[0].enabled = true;
+    EXPECT_EQ(m.view().VarBox[2].rows.value(1), QString(PiChar) + QStringLiteral("qem=2"));
+    m.recordEdited();
     m.MenuBT(QStringLiteral("bt.save"));
     EXPECT_EQ(testutil::readFile(QString(blockFilePath(bin, QStringLiteral("41000"))).replace(u'\\', u'/')),
               QByteArray("Typ=P1,Q,Bac=4111,\xe3qem=2,B,Alt\r\n\r\n"));
@@ -447,8 +443,8 @@ TEST_F(BtEditTest, DescriptionIsStoredWholeInOneItemAndPiSurvives)
     QString longText;
     while (longText.size() < 1500)
         longText += QStringLiteral("Zeile %1 der Beschreibung\r\n").arg(longText.size());
-    m.BTBe = longText;
-    m.Cmd[0].enabled = true;
+    m.BTBe_Change(longText);
+    m.recordEdited();
     m.MenuBT(QStringLiteral("bt.save"));
     QString joined = longText;
     joined.remove(u'\r').remove(u'\n');
@@ -462,11 +458,11 @@ TEST_F(BtEditTest, RecordTooLongForABlockIsRefusedWithAMessage)
     BtEditModel m;
     loaded(m);
     ASSERT_EQ(open(m, 0, QStringLiteral("LONG")), QStringLiteral("ok"));
-    m.BTBe = QString(13000, u'x');
-    m.Cmd[0].enabled = true;
+    m.BTBe_Change(QString(13000, u'x'));
+    m.recordEdited();
     sp.ui().expect(QuestionKind::Message, QStringLiteral("btlong"), ok());
     m.MenuBT(QStringLiteral("bt.save"));
-    EXPECT_EQ(m.SaveResult, QStringLiteral("no"));
+    EXPECT_EQ(m.record().SaveResult, QStringLiteral("no"));
     EXPECT_EQ(blockOf(bin, QStringLiteral("41000")), QStringList{QStringLiteral("Typ=LONG,Q,Bac=4111")});
 }
 
@@ -481,24 +477,24 @@ TEST_F(BtEditTest, CopySavedUnchangedIsRefusedAndTheSaveQuestionThenStops)
     sp.ui().expect(QuestionKind::Message, QStringLiteral("164"), ok());
     sp.ui().expect(QuestionKind::Value, QStringLiteral("Typ"), Answer::word(QStringLiteral("ORIG")));
     m.MenuBT(QStringLiteral("bt.copy"));
-    EXPECT_EQ(m.AktBlAdr, QString());
-    EXPECT_TRUE(m.Cmd[0].enabled);
-    EXPECT_FALSE(m.Cmd[7].enabled);
+    EXPECT_EQ(m.record().AktBlAdr, QString());
+    EXPECT_TRUE(m.commands()[0].enabled);
+    EXPECT_FALSE(m.commands()[7].enabled);
     sp.ui().expect(QuestionKind::Message, QStringLiteral("92"), ok());
     m.MenuBT(QStringLiteral("bt.save"));
-    EXPECT_EQ(m.SaveResult, QStringLiteral("dop"));
+    EXPECT_EQ(m.record().SaveResult, QStringLiteral("dop"));
 
     sp.ui().expect(QuestionKind::Message, QStringLiteral("433"), yes());
     sp.ui().expect(QuestionKind::Message, QStringLiteral("92"), ok());
-    m.BT[0] = QStringLiteral("OTHER");
+    m.BT_Change(0, QStringLiteral("OTHER"));
     EXPECT_EQ(m.OpenBT(0, 0, false, true), QString());
-    EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=ORIG")}) << "the unsaved copy stays";
+    EXPECT_EQ(m.view().VarBox[1].rows, QStringList{QStringLiteral("Typ=ORIG")}) << "the unsaved copy stays";
 
     sp.ui().expect(QuestionKind::Message, QStringLiteral("164"), ok());
     sp.ui().expect(QuestionKind::Value, QStringLiteral("Typ"), Answer::word(QStringLiteral("COPY")));
     m.BTNamenChange();
     m.MenuBT(QStringLiteral("bt.save"));
-    EXPECT_EQ(m.SaveResult, QStringLiteral("ok"));
+    EXPECT_EQ(m.record().SaveResult, QStringLiteral("ok"));
     EXPECT_EQ(blockOf(bin, QStringLiteral("41000")),
               (QStringList{QStringLiteral("Typ=ORIG,Q,Bac=4111"), QStringLiteral("Typ=OTHER,Q,Bac=4111"),
                            QStringLiteral("Typ=COPY,Q,Bac=4111")}));
@@ -514,33 +510,33 @@ TEST_F(BtEditTest, NewComponentTakesTheFieldsUpperCasedAndItsDescription)
     BtEditModel m;
     loaded(m);
     m.BT_Change(1, QStringLiteral("a12-b1-c1"));
-    EXPECT_TRUE(m.Cmd[3].enabled);
+    EXPECT_TRUE(m.commands()[3].enabled);
     sp.ui().expect(QuestionKind::ComponentText, QStringLiteral("frmBtEdit"), [](const Question& q) {
         auto* e = modelOf<BtEditModel>(q);
-        EXPECT_TRUE(e->BTBeWait);
-        EXPECT_TRUE(e->descriptionPrompt);
-        EXPECT_FALSE(e->frameVisible[BtEditModel::FrameCmd]);
-        e->BTBe = QStringLiteral("Neu");
+        EXPECT_TRUE(e->record().BTBeWait);
+        EXPECT_TRUE(e->view().descriptionPrompt);
+        EXPECT_FALSE(e->window().frameVisible[BtEditModel::FrameCmd]);
+        e->BTBe_Change(QStringLiteral("Neu"));
         bool beep = false;
         e->keyPress(BtEditModel::Description, QChar(u'\r'), beep);
-        EXPECT_FALSE(e->BTBeWait) << "Enter ends the entry";
-        e->BTBe += QStringLiteral("\n");
+        EXPECT_FALSE(e->record().BTBeWait) << "Enter ends the entry";
+        e->BTBe_Change(e->view().BTBe + QStringLiteral("\n"));
         Answer a;
         a.applied = true;
         return a;
     });
     m.MenuBT(QStringLiteral("bt.new"));
-    EXPECT_EQ(m.BTBe, QStringLiteral("Neu"));
-    EXPECT_TRUE(m.Cmd[0].enabled);
-    EXPECT_TRUE(m.frameVisible[BtEditModel::FrameCmd]);
+    EXPECT_EQ(m.view().BTBe, QStringLiteral("Neu"));
+    EXPECT_TRUE(m.commands()[0].enabled);
+    EXPECT_TRUE(m.window().frameVisible[BtEditModel::FrameCmd]);
     m.MenuBT(QStringLiteral("bt.save"));
-    EXPECT_EQ(m.SaveResult, QStringLiteral("ok"));
+    EXPECT_EQ(m.record().SaveResult, QStringLiteral("ok"));
     EXPECT_EQ(blockOf(bin, QStringLiteral("41000")),
               QStringList{QStringLiteral("Yk=A12-B1-C1,Q,Bac=4111,Tec=1000,B,Neu")});
     // Creating it again only shows it.
-    m.BT = {QString(), QStringLiteral("A12-B1-C1"), QString()};
+    type(m, {QString(), QStringLiteral("A12-B1-C1"), QString()});
     m.MenuBT(QStringLiteral("bt.new"));
-    EXPECT_EQ(m.AktBlAdr, QStringLiteral("41000"));
+    EXPECT_EQ(m.record().AktBlAdr, QStringLiteral("41000"));
 }
 
 // Closing the editor while a new component's description is asked offers the
@@ -563,7 +559,7 @@ TEST_F(BtEditTest, CloseDuringTheDescriptionOffersTheNewComponent)
     });
     sp.ui().expect(QuestionKind::Message, QStringLiteral("433"), yes());
     m.MenuBT(QStringLiteral("bt.new"));
-    EXPECT_EQ(m.Tag, QStringLiteral("1"));
+    EXPECT_EQ(m.window().Tag, QStringLiteral("1"));
     EXPECT_EQ(blockOf(bin, QStringLiteral("41000")), QStringList{QStringLiteral("An=U9,Q,Bac=4111")});
 }
 
@@ -573,26 +569,26 @@ TEST_F(BtEditTest, CopyIntoTheInternalFileAndBack)
     BtEditModel m;
     loaded(m);
     ASSERT_EQ(open(m, 0, QStringLiteral("E1"), 2), QStringLiteral("ok"));
-    EXPECT_TRUE(m.Cmd[4].visible);
-    EXPECT_FALSE(m.frameEnabled[BtEditModel::FrameBT]) << "external records are read-only";
+    EXPECT_TRUE(m.commands()[4].visible);
+    EXPECT_FALSE(m.window().frameEnabled[BtEditModel::FrameBT]) << "external records are read-only";
     m.VarBox_KeyDown(2, 46);
-    EXPECT_EQ(m.VarBox[2].rows.size(), 1);
+    EXPECT_EQ(m.view().VarBox[2].rows.size(), 1);
     m.MenuBT(QStringLiteral("bt.copyint"));
-    EXPECT_EQ(m.SaveResult, QStringLiteral("ok"));
-    EXPECT_EQ(m.AktBiBe, 1);
-    EXPECT_TRUE(m.Cmd[5].visible && m.Cmd[5].enabled);
-    EXPECT_FALSE(m.Cmd[4].visible);
-    EXPECT_EQ(m.InExWahl, 1);
+    EXPECT_EQ(m.record().SaveResult, QStringLiteral("ok"));
+    EXPECT_EQ(m.record().AktBiBe, 1);
+    EXPECT_TRUE(m.commands()[5].visible && m.commands()[5].enabled);
+    EXPECT_FALSE(m.commands()[4].visible);
+    EXPECT_EQ(m.record().InExWahl, 1);
     EXPECT_EQ(blockOf(bin, QStringLiteral("41000")), QStringList{QStringLiteral("Typ=E1,Q,Bac=4111")});
     m.MenuBT(QStringLiteral("bt.back"));
-    EXPECT_EQ(m.AktBiBe, 2);
-    EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=E2")});
+    EXPECT_EQ(m.record().AktBiBe, 2);
+    EXPECT_EQ(m.view().VarBox[1].rows, QStringList{QStringLiteral("Typ=E2")});
     // The same record again: the internal file has its type already.
     ASSERT_EQ(open(m, 0, QStringLiteral("E1"), 2), QStringLiteral("ok"));
     sp.ui().expect(QuestionKind::Message, QStringLiteral("92"), ok());
     m.MenuBT(QStringLiteral("bt.copyint"));
-    EXPECT_EQ(m.AktBiBe, 2);
-    EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=E1")});
+    EXPECT_EQ(m.record().AktBiBe, 2);
+    EXPECT_EQ(m.view().VarBox[1].rows, QStringList{QStringLiteral("Typ=E1")});
 }
 
 // ---------------------------------------------------------------- record display
@@ -601,30 +597,28 @@ TEST_F(BtEditTest, SubComponentsAreIndentedBehindTheirClassCode)
 {
     BtEditModel m;
     loaded(m);
-    m.BlockRecords = {QString(), QStringLiteral("Typ=K1,Q,Bac=4111,Tec=1000,Z,Bac=4112,Tec=2000,Bac=4113,B,Ein,Text")};
-    m.RecCount = 12;
-    m.AktBiBe = 1;
-    m.AktBlAdr = QStringLiteral("41000");
+    const QStringList block{QString(),
+                            QStringLiteral("Typ=K1,Q,Bac=4111,Tec=1000,Z,Bac=4112,Tec=2000,Bac=4113,B,Ein,Text")};
+    m.setBlockForTest(block, 12, 1, QStringLiteral("41000"));
     m.ShowBT(1);
-    EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=K1")});
-    EXPECT_EQ(m.VarBox[2].rows, (QStringList{QStringLiteral("Bac=4111"), QStringLiteral("Tec=1000")}));
-    EXPECT_EQ(m.VarBox[3].rows,
+    EXPECT_EQ(m.view().VarBox[1].rows, QStringList{QStringLiteral("Typ=K1")});
+    EXPECT_EQ(m.view().VarBox[2].rows, (QStringList{QStringLiteral("Bac=4111"), QStringLiteral("Tec=1000")}));
+    EXPECT_EQ(m.view().VarBox[3].rows,
               (QStringList{QStringLiteral("Bac=4112"), QStringLiteral(" Tec=2000"), QStringLiteral("Bac=4113")}));
-    EXPECT_EQ(m.BTBe, QStringLiteral("EinText"));
+    EXPECT_EQ(m.view().BTBe, QStringLiteral("EinText"));
     m.BTKopfZeile(3);
-    EXPECT_TRUE(m.caption.endsWith(QStringLiteral("41000      12/3")));
-    EXPECT_TRUE(m.caption.contains(QStringLiteral("Interne BE-Datei")));
+    EXPECT_TRUE(m.window().caption.endsWith(QStringLiteral("41000      12/3")));
+    EXPECT_TRUE(m.window().caption.contains(QStringLiteral("Interne BE-Datei")));
     m.BTKopfZeile(0, QString(), 0);
-    EXPECT_EQ(m.caption, QStringLiteral("Bauelement bearbeiten ") + QString(12, u' ') +
+    EXPECT_EQ(m.window().caption, QStringLiteral("Bauelement bearbeiten ") + QString(12, u' ') +
                              QStringLiteral("  Block:  neues BE      "));
-    m.RecCount = 1;
-    m.RecIdx = 1;
+    m.setBlockForTest(block, 1, 0, QString(), 1);
     m.ReloadBtBlock();
-    EXPECT_TRUE(m.BtIScroll.visible);
-    EXPECT_FALSE(m.BtIScroll.enabled);
-    m.RecCount = 0;
+    EXPECT_TRUE(m.view().BtIScroll.visible);
+    EXPECT_FALSE(m.view().BtIScroll.enabled);
+    m.setBlockForTest(block, 0, 0, QString(), 1);
     m.ReloadBtBlock();
-    EXPECT_FALSE(m.BtIScroll.visible);
+    EXPECT_FALSE(m.view().BtIScroll.visible);
 }
 
 TEST_F(BtEditTest, ScrollingWithUnsavedChangesAsksAndCancelKeepsTheRecord)
@@ -634,15 +628,14 @@ TEST_F(BtEditTest, ScrollingWithUnsavedChangesAsksAndCancelKeepsTheRecord)
     BtEditModel m;
     loaded(m);
     ASSERT_EQ(open(m, 0, QStringLiteral("S1")), QStringLiteral("ok"));
-    m.VarBox[2].rows << QStringLiteral("Tec=1000");
-    m.Cmd[0].enabled = true;
+    editGrid(m, 2, {QStringLiteral("Bac=4111"), QStringLiteral("Tec=1000")});
     sp.ui().expect(QuestionKind::Message, QStringLiteral("433"), Answer::button(Mb::Cancel));
     m.BtIScroll_Change(2);
-    EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=S1")});
+    EXPECT_EQ(m.view().VarBox[1].rows, QStringList{QStringLiteral("Typ=S1")});
     sp.ui().expect(QuestionKind::Message, QStringLiteral("433"), no());
     m.BtIScroll_Change(2);
-    EXPECT_EQ(m.VarBox[1].rows, QStringList{QStringLiteral("Typ=S2")});
-    EXPECT_TRUE(m.Cmd[0].enabled) << "No leaves the save button as it was";
+    EXPECT_EQ(m.view().VarBox[1].rows, QStringList{QStringLiteral("Typ=S2")});
+    EXPECT_TRUE(m.commands()[0].enabled) << "No leaves the save button as it was";
 }
 
 // ---------------------------------------------------------------- popup and fields
@@ -651,9 +644,7 @@ TEST_F(BtEditTest, NewItemPopupMarksParametersAndTakesPi)
 {
     BtEditModel m;
     loaded(m);
-    m.BlockRecords = {QString(), QStringLiteral("Typ=M1,Q,Bac=1311")};
-    m.RecCount = 1;
-    m.AktBiBe = 1;
+    m.setBlockForTest({QString(), QStringLiteral("Typ=M1,Q,Bac=1311")}, 1, 1, QString());
     m.ShowBT(1);
     QStringList captions;
     sp.ui().expect(QuestionKind::ComponentPopup, QStringLiteral("up0"), [&](const Question& q) {
@@ -667,25 +658,23 @@ TEST_F(BtEditTest, NewItemPopupMarksParametersAndTakesPi)
     EXPECT_EQ(captions[5], QStringLiteral("Tumax\t   i         "));
     EXPECT_EQ(captions[4], QStringLiteral("Kfm\t  Mil       "));
     EXPECT_EQ(captions[0], QStringLiteral("Bac\t") + QString(13, u' '));
-    EXPECT_EQ(m.VarBox[2].rows.last(), QString(PiChar) + QStringLiteral("qem=2"));
-    EXPECT_TRUE(m.Cmd[0].enabled);
+    EXPECT_EQ(m.view().VarBox[2].rows.last(), QString(PiChar) + QStringLiteral("qem=2"));
+    EXPECT_TRUE(m.commands()[0].enabled);
 
     // A popup closed without a choice adds nothing.
     sp.ui().expect(QuestionKind::ComponentPopup, QStringLiteral("up0"), Answer::cancel());
-    const qsizetype rows = m.VarBox[2].rows.size();
+    const qsizetype rows = m.view().VarBox[2].rows.size();
     m.VarBox_KeyDown(2, 45);
-    EXPECT_EQ(m.VarBox[2].rows.size(), rows);
+    EXPECT_EQ(m.view().VarBox[2].rows.size(), rows);
 }
 
 TEST_F(BtEditTest, PopupEditAndDeleteWorkOnTheCurrentRow)
 {
     BtEditModel m;
     loaded(m);
-    m.BlockRecords = {QString(), QStringLiteral("Typ=BC847,Q,Bac=2111,Pin=3,Kfm=1")};
-    m.RecCount = 1;
-    m.AktBiBe = 1;
+    m.setBlockForTest({QString(), QStringLiteral("Typ=BC847,Q,Bac=2111,Pin=3,Kfm=1")}, 1, 1, QString());
     m.ShowBT(1);
-    m.VarBox[2].row = 1;
+    m.VarBox_RowChange(2, 1);
     sp.ui().expect(QuestionKind::ComponentPopup, QStringLiteral("up0"), [](const Question& q) {
         EXPECT_EQ(paramsOf<PopupParams>(q).tags,
                   (QStringList{QStringLiteral("edit"), QStringLiteral("del")}));
@@ -693,7 +682,7 @@ TEST_F(BtEditTest, PopupEditAndDeleteWorkOnTheCurrentRow)
     });
     sp.ui().expect(QuestionKind::Value, QStringLiteral("Pin"), Answer::word(QStringLiteral("4")));
     m.VarBox_DblClick(2, true);
-    EXPECT_EQ(m.VarBox[2].rows,
+    EXPECT_EQ(m.view().VarBox[2].rows,
               (QStringList{QStringLiteral("Bac=2111"), QStringLiteral("Pin=4"), QStringLiteral("Kfm=1")}));
     // A value with a comma would become a further item: refused. A number is
     // refused in the value dialog, which asks again with the text as typed.
@@ -706,7 +695,7 @@ TEST_F(BtEditTest, PopupEditAndDeleteWorkOnTheCurrentRow)
             return a;
         };
     };
-    m.VarBox[2].row = 2;
+    m.VarBox_RowChange(2, 2);
     sp.ui().expect(QuestionKind::Value, QStringLiteral("Kfm"), typed(QStringLiteral("1,Tec=9")));
     sp.ui().expect(QuestionKind::Message, QStringLiteral("426"), ok());
     sp.ui().expect(QuestionKind::Value, QStringLiteral("Kfm"), [](const Question& q) {
@@ -714,39 +703,37 @@ TEST_F(BtEditTest, PopupEditAndDeleteWorkOnTheCurrentRow)
         return Answer::cancel();
     });
     m.VarBox_KeyPress(2, u'=');
-    EXPECT_EQ(m.VarBox[2].rows.value(2), QStringLiteral("Kfm=1"));
+    EXPECT_EQ(m.view().VarBox[2].rows.value(2), QStringLiteral("Kfm=1"));
     // A text is refused when the dialog has closed.
-    m.VarBox[2].rows << QStringLiteral("K1=ab");
-    m.VarBox[2].row = 3;
+    m.setGridRowsForTest(2, m.view().VarBox[2].rows + QStringList{QStringLiteral("K1=ab")});
+    m.VarBox_RowChange(2, 3);
     sp.ui().expect(QuestionKind::Value, QStringLiteral("K1"), typed(QStringLiteral("a,Tec=9")));
     sp.ui().expect(QuestionKind::Message, QStringLiteral("btcomma"), ok());
     m.VarBox_KeyPress(2, u'=');
-    EXPECT_EQ(m.VarBox[2].rows.value(3), QStringLiteral("K1=ab"));
-    m.VarBox[2].rows.removeLast();
-    m.VarBox[2].row = 2;
+    EXPECT_EQ(m.view().VarBox[2].rows.value(3), QStringLiteral("K1=ab"));
+    m.setGridRowsForTest(2, m.view().VarBox[2].rows.first(3));
+    m.VarBox_RowChange(2, 2);
     m.VarBox_KeyDown(2, 46);
-    EXPECT_EQ(m.VarBox[2].rows, (QStringList{QStringLiteral("Bac=2111"), QStringLiteral("Pin=4")}));
-    EXPECT_EQ(m.VarBox[2].row, 1) << "the new last row is current";
-    m.VarBox[2].rows = {QStringLiteral("Bac=2111")};
-    m.VarBox[2].row = 0;
+    EXPECT_EQ(m.view().VarBox[2].rows, (QStringList{QStringLiteral("Bac=2111"), QStringLiteral("Pin=4")}));
+    EXPECT_EQ(m.view().VarBox[2].row, 1) << "the new last row is current";
+    m.setGridRowsForTest(2, {QStringLiteral("Bac=2111")});
+    m.VarBox_RowChange(2, 0);
     sp.ui().expect(QuestionKind::ComponentPopup, QStringLiteral("up0"), Answer::word(QStringLiteral("del")));
     m.VarBox_DblClick(2, true);
-    EXPECT_TRUE(m.VarBox[2].rows.isEmpty());
+    EXPECT_TRUE(m.view().VarBox[2].rows.isEmpty());
 }
 
 TEST_F(BtEditTest, ExternalRecordOffersOnlyTheTransferInPickMode)
 {
     BtEditModel m;
     loaded(m);
-    m.BlockRecords = {QString(), QStringLiteral("Typ=X1,Q,Bac=2111")};
-    m.RecCount = 1;
-    m.AktBiBe = 2;
+    m.setBlockForTest({QString(), QStringLiteral("Typ=X1,Q,Bac=2111")}, 1, 2, QString());
     m.ShowBT(1);
     m.VarBox_MouseDownRight(2);
     m.VarBox_KeyPress(2, u'=');
     m.VarBox_DblClick(2, true);
     m.VarBox_DblClick(1, true); // nothing to offer outside pick mode
-    m.AktMSuch = QStringLiteral("replace");
+    m.startWith(QString(), QStringLiteral("replace"));
     sp.ui().expect(QuestionKind::ComponentPopup, QStringLiteral("up0"), [](const Question& q) {
         EXPECT_EQ(paramsOf<PopupParams>(q).tags, QStringList{QStringLiteral("trans")});
         return Answer::cancel();
@@ -777,30 +764,29 @@ TEST_F(BtEditTest, ChangingTheCopysDesignationsDeletesCancelledOnes)
 {
     BtEditModel m;
     loaded(m);
-    m.VarBox[1].rows = {QStringLiteral("Typ=A"), QStringLiteral("Typ=B"), QStringLiteral("An=C")};
+    m.setGridRowsForTest(1, {QStringLiteral("Typ=A"), QStringLiteral("Typ=B"), QStringLiteral("An=C")});
     sp.ui().expect(QuestionKind::Message, QStringLiteral("164"), ok());
     sp.ui().expect(QuestionKind::Value, QStringLiteral("Typ"), Answer::word(QStringLiteral("A2")));
     sp.ui().expect(QuestionKind::Value, QStringLiteral("Typ"), Answer::cancel());
     sp.ui().expect(QuestionKind::Value, QStringLiteral("An"), Answer::word(QStringLiteral("C2")));
     m.BTNamenChange();
-    EXPECT_EQ(m.VarBox[1].rows, (QStringList{QStringLiteral("Typ=A2"), QStringLiteral("An=C2")}));
-    EXPECT_FALSE(m.VarBox[1].highlighted);
+    EXPECT_EQ(m.view().VarBox[1].rows, (QStringList{QStringLiteral("Typ=A2"), QStringLiteral("An=C2")}));
+    EXPECT_FALSE(m.view().VarBox[1].highlighted);
 
-    m.VarBox[1].rows = {QStringLiteral("Typ=ONLY")};
+    m.setGridRowsForTest(1, {QStringLiteral("Typ=ONLY")});
     sp.ui().expect(QuestionKind::Message, QStringLiteral("164"), ok());
     sp.ui().expect(QuestionKind::Value, QStringLiteral("Typ"), Answer::cancel());
     m.BTNamenChange();
-    EXPECT_TRUE(m.VarBox[1].rows.isEmpty());
+    EXPECT_TRUE(m.view().VarBox[1].rows.isEmpty());
 }
 
 TEST_F(BtEditTest, CheckSaveWithOnlySubComponentsDisablesSaveWithoutAsking)
 {
     BtEditModel m;
     loaded(m);
-    m.VarBox[3].rows = {QStringLiteral("Bac=4111")};
-    m.Cmd[0].enabled = true;
+    editGrid(m, 3, {QStringLiteral("Bac=4111")});
     EXPECT_TRUE(m.CheckSaveBT(433));
-    EXPECT_FALSE(m.Cmd[0].enabled);
+    EXPECT_FALSE(m.commands()[0].enabled);
 }
 
 // ---------------------------------------------------------------- adding a designation

@@ -152,7 +152,7 @@ protected:
     }
     void search(BtEditModel& m, int area, const QString& key = QStringLiteral("search in"))
     {
-        m.EingabeBereich = area;
+        m.setInputAreaForTest(area);
         m.MenuBT(key);
     }
 };
@@ -166,22 +166,22 @@ TEST_F(BtSearchTest, MessagesOfTheSearchStart)
     search(m, 1);
     search(m, 2);
     m.chkSuch_Click(0);
-    m.txAusg[0] = QStringLiteral("   ");
+    m.txAusg_Change(0, QStringLiteral("   "));
     sp.ui().expect(QuestionKind::Message, QStringLiteral("180"), ok());
     search(m, 2);
     m.chkSuch_Click(1);
     for (const char* block : {"1400", "140030"}) {
-        m.txAusg[1] = QString::fromLatin1(block);
+        m.txAusg_Change(1, QString::fromLatin1(block));
         sp.ui().expect(QuestionKind::Message, QStringLiteral("54"), ok());
         search(m, 2);
-        EXPECT_FALSE(m.frameVisible[BtEditModel::FrameList]) << block;
+        EXPECT_FALSE(m.window().frameVisible[BtEditModel::FrameList]) << block;
     }
-    m.txAusg[1] = QStringLiteral("14077");
+    m.txAusg_Change(1, QStringLiteral("14077"));
     sp.ui().expect(QuestionKind::Message, QStringLiteral("235"), ok());
     search(m, 2);
-    EXPECT_EQ(m.ListArt, 2);
+    EXPECT_EQ(m.list().ListArt, 2);
     m.chkSuch_Click(0);
-    m.txAusg[0] = QStringLiteral("Foo=1,Bar=2");
+    m.txAusg_Change(0, QStringLiteral("Foo=1,Bar=2"));
     sp.ui().expect(QuestionKind::Message, QStringLiteral("196"), [](const Question& q) {
         EXPECT_TRUE(q.text.contains(QStringLiteral("Foo=1,Bar=2"))) << q.text.toStdString();
         return Answer::button(Mb::OK);
@@ -200,35 +200,35 @@ TEST_F(BtSearchTest, ScanOfAGroupCountsAndShowsProgress)
     BtEditModel m;
     loaded(m);
     QStringList shown;
-    m.onYield = [&] {
-        if (!m.Info.isEmpty() && !shown.contains(m.Info))
-            shown << m.Info;
-    };
+    m.setYield([&] {
+        if (!m.list().Info.isEmpty() && !shown.contains(m.list().Info))
+            shown << m.list().Info;
+    });
     m.chkSuch_Click(0);
-    m.txAusg[0] = QStringLiteral("gec=sot,Text=DIODE");
-    m.txAusg[2] = QStringLiteral("1"); // groups 10 to 19
+    m.txAusg_Change(0, QStringLiteral("gec=sot,Text=DIODE"));
+    m.txAusg_Change(2, QStringLiteral("1")); // groups 10 to 19
     search(m, 2);
-    ASSERT_EQ(m.BEGrid.rows.size(), 26);
-    EXPECT_TRUE(m.Label3[1].endsWith(QStringLiteral("Anzahl: 26/1"))) << m.Label3[1].toStdString();
-    EXPECT_TRUE(m.Label3[1].contains(QStringLiteral("Gec=SOT,Text1=DIODE"))) << m.Label3[1].toStdString();
-    EXPECT_EQ(m.SuchBegriffText, QStringLiteral("Suchbegriff: Gec=SOT,Text1=DIODE"));
-    EXPECT_EQ(m.AnzGeprueft, 27);
-    EXPECT_EQ(m.ListArt, 2);
-    EXPECT_TRUE(m.BEGrid.visible);
-    EXPECT_EQ(m.BEGrid.row, 0);
+    ASSERT_EQ(m.list().BEGrid.rows.size(), 26);
+    EXPECT_TRUE(m.list().Label3[1].endsWith(QStringLiteral("Anzahl: 26/1"))) << m.list().Label3[1].toStdString();
+    EXPECT_TRUE(m.list().Label3[1].contains(QStringLiteral("Gec=SOT,Text1=DIODE"))) << m.list().Label3[1].toStdString();
+    EXPECT_EQ(m.list().SuchBegriffText, QStringLiteral("Suchbegriff: Gec=SOT,Text1=DIODE"));
+    EXPECT_EQ(m.list().AnzGeprueft, 27);
+    EXPECT_EQ(m.list().ListArt, 2);
+    EXPECT_TRUE(m.list().BEGrid.visible);
+    EXPECT_EQ(m.list().BEGrid.row, 0);
     const QString progress = QStringLiteral("Gefunden: ") + QString(20, u' ');
     EXPECT_TRUE(shown.contains(QStringLiteral("Block: 14000") + progress)) << shown.join(u'|').toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("Block: 14005") + progress)) << shown.join(u'|').toStdString();
-    EXPECT_EQ(m.Info, QString()); // emptied at the end
+    EXPECT_EQ(m.list().Info, QString()); // emptied at the end
 
     // a Bac term restricts the groups; the group field is not used then
     m.chkSuch_Click(0);
-    m.txAusg[0] = QStringLiteral("Bac=14");
-    m.txAusg[2] = QStringLiteral("12");
+    m.txAusg_Change(0, QStringLiteral("Bac=14"));
+    m.txAusg_Change(2, QStringLiteral("12"));
     search(m, 2);
-    EXPECT_EQ(m.BEGrid.rows.size(), 25);
-    EXPECT_TRUE(m.Label3[1].endsWith(QStringLiteral("Anzahl: 25/1"))) << m.Label3[1].toStdString();
-    EXPECT_EQ(m.ListGruppe, QStringLiteral("12"));
+    EXPECT_EQ(m.list().BEGrid.rows.size(), 25);
+    EXPECT_TRUE(m.list().Label3[1].endsWith(QStringLiteral("Anzahl: 25/1"))) << m.list().Label3[1].toStdString();
+    EXPECT_EQ(m.list().ListGruppe, QStringLiteral("12"));
 }
 
 TEST_F(BtSearchTest, CancelledScanShowsNothing)
@@ -239,17 +239,17 @@ TEST_F(BtSearchTest, CancelledScanShowsNothing)
     BtEditModel m;
     loaded(m);
     int yields = 0;
-    m.onYield = [&] {
+    m.setYield([&] {
         if (++yields == 3)
             m.MenuBT(QStringLiteral("exit"));
-    };
+    });
     m.chkSuch_Click(2);
     search(m, 2); // no message may come
-    EXPECT_TRUE(m.BEGrid.rows.isEmpty());
-    EXPECT_FALSE(m.BEGrid.visible);
-    EXPECT_EQ(m.ListArt, 2);
+    EXPECT_TRUE(m.list().BEGrid.rows.isEmpty());
+    EXPECT_FALSE(m.list().BEGrid.visible);
+    EXPECT_EQ(m.list().ListArt, 2);
     EXPECT_EQ(yields, 3);
-    EXPECT_TRUE(m.frameEnabled[BtEditModel::FrameCmd]);
+    EXPECT_TRUE(m.window().frameEnabled[BtEditModel::FrameCmd]);
 }
 
 TEST_F(BtSearchTest, BlockListingInFileOrder)
@@ -259,13 +259,13 @@ TEST_F(BtSearchTest, BlockListingInFileOrder)
     BtEditModel m;
     loaded(m);
     m.chkSuch_Click(1);
-    m.txAusg[1] = a;
+    m.txAusg_Change(1, a);
     search(m, 2);
-    ASSERT_EQ(m.BEGrid.rows.size(), 2);
-    EXPECT_TRUE(m.BEGrid.rows[0].startsWith(QStringLiteral("Typ=B1")));
-    EXPECT_TRUE(m.BEGrid.rows[0].contains(PiMark)); // as the split gives it
-    EXPECT_EQ(m.AnzGeprueft, 0);
-    EXPECT_EQ(m.SuchBegriffText, QStringLiteral("Block: ") + a);
+    ASSERT_EQ(m.list().BEGrid.rows.size(), 2);
+    EXPECT_TRUE(m.list().BEGrid.rows[0].startsWith(QStringLiteral("Typ=B1")));
+    EXPECT_TRUE(m.list().BEGrid.rows[0].contains(PiMark)); // as the split gives it
+    EXPECT_EQ(m.list().AnzGeprueft, 0);
+    EXPECT_EQ(m.list().SuchBegriffText, QStringLiteral("Block: ") + a);
 }
 
 TEST_F(BtSearchTest, NameIndexListing)
@@ -277,35 +277,36 @@ TEST_F(BtSearchTest, NameIndexListing)
     BtEditModel m;
     loaded(m);
     auto list = [&](const QString& typed, const QString& group, int kind = 0) {
-        m.BT = {};
-        m.BT[kind] = typed;
-        m.txAusg[2] = group;
+        std::array<QString, 3> fields;
+        fields[kind] = typed;
+        type(m, fields);
+        m.txAusg_Change(2, group);
         search(m, 1);
         QStringList got;
-        for (const auto& [d, b] : m.IdxList)
+        for (const auto& [d, b] : m.list().IdxList)
             got << d.trimmed();
         return got;
     };
     EXPECT_EQ(list(QStringLiteral("bc8"), QString()),
               (QStringList{"BC807", "BC817", "BC846", "BC847", "BC850"}));
-    EXPECT_EQ(m.IdxCount, 5);
-    EXPECT_EQ(m.BEGrid.rows.value(0), QStringLiteral("Typ\tBlock"));
-    EXPECT_EQ(m.ListArt, 1);
-    EXPECT_EQ(m.IdxList[0].first.size(), 18);
+    EXPECT_EQ(m.list().IdxCount, 5);
+    EXPECT_EQ(m.list().BEGrid.rows.value(0), QStringLiteral("Typ\tBlock"));
+    EXPECT_EQ(m.list().ListArt, 1);
+    EXPECT_EQ(m.list().IdxList[0].first.size(), 18);
     EXPECT_EQ(list(QStringLiteral("BC8"), QStringLiteral("14")), (QStringList{"BC807", "BC817", "BC846", "BC847"}));
     EXPECT_EQ(list(QStringLiteral("BC8"), QStringLiteral("1")).size(), 5);
     EXPECT_EQ(list(QStringLiteral("BC8"), QStringLiteral("12")), QStringList{"BC850"});
-    EXPECT_EQ(m.IdxList[0].second, r);
+    EXPECT_EQ(m.list().IdxList[0].second, r);
     EXPECT_EQ(list(QStringLiteral("*847"), QString()), (QStringList{"BC847", "XBC847"}));
-    EXPECT_EQ(m.SuchBegriffText, QStringLiteral("*847"));
+    EXPECT_EQ(m.list().SuchBegriffText, QStringLiteral("*847"));
     EXPECT_EQ(list(QStringLiteral("*"), QString()).size(), 8);
-    EXPECT_TRUE(m.Label3[1].contains(QStringLiteral("Typ:  *"))) << m.Label3[1].toStdString();
+    EXPECT_TRUE(m.list().Label3[1].contains(QStringLiteral("Typ:  *"))) << m.list().Label3[1].toStdString();
     // kind S lists only item numbers
     EXPECT_EQ(list(QStringLiteral("*"), QString(), 1).size(), 1);
     sp.ui().expect(QuestionKind::Message, QStringLiteral("235"), ok());
     EXPECT_TRUE(list(QStringLiteral("ZZ"), QString()).isEmpty());
-    EXPECT_EQ(m.ListArt, 1);
-    EXPECT_FALSE(m.BEGrid.visible);
+    EXPECT_EQ(m.list().ListArt, 1);
+    EXPECT_FALSE(m.list().BEGrid.visible);
     EXPECT_TRUE(sp.ui().allUsed());
 }
 
@@ -327,9 +328,9 @@ TEST_P(IndexListPrintout, CountLineReadsInTheInterfaceLanguage)
     store(QStringLiteral("Typ=BC807,Q,Bac=141"));
     BtEditModel m;
     loaded(m);
-    m.BT = {QStringLiteral("BC8"), QString(), QString()};
+    type(m, {QStringLiteral("BC8"), QString(), QString()});
     search(m, 1);
-    ASSERT_EQ(m.IdxCount, 2);
+    ASSERT_EQ(m.list().IdxCount, 2);
 
     p.WorkStr[Slot::Tp1] = tmp.filePath(QStringLiteral("tp1"));
     p.Raender = {1134, 850, 10206, 14740};
@@ -370,12 +371,12 @@ TEST_P(DataListPrintout, CountLineNamesWhatTheSearchFound)
     BtEditModel m;
     loaded(m);
     m.chkSuch_Click(c.searchKind);
-    m.txAusg[c.searchKind] = c.searchKind == 1 ? block : QString::fromLatin1(c.expr);
-    m.txAusg[2] = QStringLiteral("14");
+    m.txAusg_Change(c.searchKind, c.searchKind == 1 ? block : QString::fromLatin1(c.expr));
+    m.txAusg_Change(2, QStringLiteral("14"));
     search(m, 2);
-    const qsizetype rows = m.BEGrid.rows.size();
+    const qsizetype rows = m.list().BEGrid.rows.size();
     ASSERT_EQ(rows, c.searchKind == 1 ? 3 : 2);
-    EXPECT_EQ(m.AnzGeprueft, c.checked);
+    EXPECT_EQ(m.list().AnzGeprueft, c.checked);
 
     p.WorkStr[Slot::Tp1] = tmp.filePath(QStringLiteral("tp1"));
     p.Raender = {1134, 850, 10206, 14740};
@@ -411,41 +412,33 @@ TEST_F(BtSearchTest, ListingKeepsThePageCacheOfTheLookUps)
     Program& p = sp.program();
     const QString ss = p.SsDateiInt, ib = p.IbDateiInt;
     const auto pages = p.InhSeiteInt;
-    m.BT = {QStringLiteral("BC8"), QString(), QString()};
+    type(m, {QStringLiteral("BC8"), QString(), QString()});
     search(m, 1);
-    ASSERT_EQ(m.IdxCount, 1);
+    ASSERT_EQ(m.list().IdxCount, 1);
     EXPECT_EQ(p.SsDateiInt, ss);
     EXPECT_EQ(p.IbDateiInt, ib);
     EXPECT_EQ(p.InhSeiteInt, pages);
     // a later look-up through the cache finds its own record
     EXPECT_EQ(open(m, 0, QStringLiteral("T148")), QStringLiteral("ok"));
-    EXPECT_EQ(m.VarBox[1].rows.value(0), QStringLiteral("Typ=T148"));
+    EXPECT_EQ(m.view().VarBox[1].rows.value(0), QStringLiteral("Typ=T148"));
 }
 
 // ---------------------------------------------------------------- the paged list
 
 class PagedListTest : public BtEditTest {
 protected:
-    void fill(BtEditModel& m, int count, int rows)
+    // An index listing of count types, each in block 14003, laid out for rows
+    // rows; change may rename entries before it is shown.
+    void fill(BtEditModel& m, int count, int rows,
+              const std::function<void(std::vector<std::pair<QString, QString>>&)>& change = {})
     {
         useProgramSearch();
-        m.IdxList.clear();
+        std::vector<std::pair<QString, QString>> entries;
         for (int i = 1; i <= count; ++i)
-            m.IdxList.emplace_back(QStringLiteral("E%1").arg(i, 6, 10, QLatin1Char('0')).leftJustified(18),
-                                   QStringLiteral("14003"));
-        m.IdxCount = count;
-        m.IdxTop = 0;
-        m.IdxScale = 1;
-        m.pageRowsFit = rows;
-        m.ListArt = 1;
-        m.ListKopfText = QStringLiteral("H ");
-        m.BEGrid = {};
-        m.BEGrid.rows = {QStringLiteral("Typ\tBlock"), QString()};
-        m.BEGrid.fixedRows = 1;
-        m.BEGrid.row = 1;
-        m.VS = {0, 32767, 0, true, false};
-        m.ResizeGrid();
-        m.DisplayPage();
+            entries.emplace_back(entry(i), QStringLiteral("14003"));
+        if (change)
+            change(entries);
+        m.setIndexListForTest(std::move(entries), 0, QStringLiteral("Typ"), 1, rows);
     }
     static QString entry(int k) { return QStringLiteral("E%1").arg(k, 6, 10, QLatin1Char('0')).leftJustified(18); }
 };
@@ -455,49 +448,50 @@ TEST_F(PagedListTest, LongListIsScaledOntoTheBar)
     BtEditModel m;
     loaded(m);
     fill(m, 40000, 25);
-    EXPECT_EQ(m.IdxRows, 25);
-    EXPECT_EQ(m.IdxScale, 2);
-    EXPECT_EQ(m.VS.maximum, 19988);
-    m.VS_Change(m.VS.maximum);
-    EXPECT_EQ(m.IdxTop, 39976);
-    EXPECT_EQ(m.BEGrid.rows[1], entry(39977) + QStringLiteral("\t14003"));
-    EXPECT_EQ(m.BEGrid.rows[24], entry(40000) + QStringLiteral("\t14003"));
-    EXPECT_EQ(m.BEGrid.rows[25], QString());
+    EXPECT_EQ(m.list().IdxRows, 25);
+    EXPECT_EQ(m.list().IdxScale, 2);
+    EXPECT_EQ(m.list().VS.maximum, 19988);
+    m.VS_Change(m.list().VS.maximum);
+    EXPECT_EQ(m.list().IdxTop, 39976);
+    EXPECT_EQ(m.list().BEGrid.rows[1], entry(39977) + QStringLiteral("\t14003"));
+    EXPECT_EQ(m.list().BEGrid.rows[24], entry(40000) + QStringLiteral("\t14003"));
+    EXPECT_EQ(m.list().BEGrid.rows[25], QString());
     EXPECT_TRUE(m.BEGrid_KeyDown(40, 2));
-    EXPECT_EQ(m.IdxTop, 39975);
-    EXPECT_EQ(m.BEGrid.row, 25);
-    EXPECT_EQ(m.BEGrid.rows[25], entry(40000) + QStringLiteral("\t14003"));
-    EXPECT_TRUE(m.Label3[1].endsWith(QStringLiteral(" 40000/ 40000"))) << m.Label3[1].toStdString();
+    EXPECT_EQ(m.list().IdxTop, 39975);
+    EXPECT_EQ(m.list().BEGrid.row, 25);
+    EXPECT_EQ(m.list().BEGrid.rows[25], entry(40000) + QStringLiteral("\t14003"));
+    EXPECT_TRUE(m.list().Label3[1].endsWith(QStringLiteral(" 40000/ 40000"))) << m.list().Label3[1].toStdString();
     // Ctrl+Up back to the top
     EXPECT_TRUE(m.BEGrid_KeyDown(38, 2));
-    EXPECT_EQ(m.IdxTop, 0);
-    EXPECT_EQ(m.BEGrid.row, 1);
+    EXPECT_EQ(m.list().IdxTop, 0);
+    EXPECT_EQ(m.list().BEGrid.row, 1);
 }
 
 TEST_F(PagedListTest, FilterFindsTheFirstMatchingEntry)
 {
     BtEditModel m;
     loaded(m);
-    fill(m, 40000, 25);
-    m.IdxList[39].first = QStringLiteral("BC807").leftJustified(18);
-    m.IdxList[40].first = QStringLiteral("BC817").leftJustified(18);
+    fill(m, 40000, 25, [](std::vector<std::pair<QString, QString>>& entries) {
+        entries[39].first = QStringLiteral("BC807").leftJustified(18);
+        entries[40].first = QStringLiteral("BC817").leftJustified(18);
+    });
     m.VS_Change(100);
-    m.BEGrid.row = 7;
+    m.BEGrid_RowColChange(7);
     m.EdFilter_Change(QStringLiteral(" bc8"));
-    EXPECT_TRUE(m.Cmd[11].enabled);
+    EXPECT_TRUE(m.commands()[11].enabled);
     m.MenuBT(QStringLiteral("filt"));
-    EXPECT_EQ(m.IdxTop, 39);
-    EXPECT_EQ(m.BEGrid.row, 1);
-    EXPECT_TRUE(m.BEGrid.rows[1].startsWith(QStringLiteral("BC807")));
-    EXPECT_TRUE(m.Label3[1].endsWith(QStringLiteral("/ 40"))) << m.Label3[1].toStdString();
+    EXPECT_EQ(m.list().IdxTop, 39);
+    EXPECT_EQ(m.list().BEGrid.row, 1);
+    EXPECT_TRUE(m.list().BEGrid.rows[1].startsWith(QStringLiteral("BC807")));
+    EXPECT_TRUE(m.list().Label3[1].endsWith(QStringLiteral("/ 40"))) << m.list().Label3[1].toStdString();
     // nothing matching: 235, nothing moves; paging goes on normally
     m.EdFilter_Change(QStringLiteral("ZZ"));
     sp.ui().expect(QuestionKind::Message, QStringLiteral("235"), ok());
     m.MenuBT(QStringLiteral("filt"));
-    EXPECT_EQ(m.IdxTop, 39);
-    EXPECT_EQ(m.IdxBusy, 0);
+    EXPECT_EQ(m.list().IdxTop, 39);
+    EXPECT_EQ(m.list().IdxBusy, 0);
     EXPECT_TRUE(m.BEGrid_KeyDown(34, 0));
-    EXPECT_EQ(m.IdxTop, 64);
+    EXPECT_EQ(m.list().IdxTop, 64);
 }
 
 TEST_F(PagedListTest, PagingKeys)
@@ -505,40 +499,41 @@ TEST_F(PagedListTest, PagingKeys)
     BtEditModel m;
     loaded(m);
     fill(m, 100, 20);
-    m.IdxTop = 75;
+    m.VS_Change(75);
     EXPECT_TRUE(m.BEGrid_KeyDown(34, 0));
-    EXPECT_EQ(m.IdxTop, 80);
+    EXPECT_EQ(m.list().IdxTop, 80);
     EXPECT_TRUE(m.BEGrid_KeyDown(34, 1)); // Shift+PgDn pages like PgDn: nothing more here
-    EXPECT_EQ(m.IdxTop, 80);
+    EXPECT_EQ(m.list().IdxTop, 80);
     EXPECT_TRUE(m.BEGrid_KeyDown(33, 0));
-    EXPECT_EQ(m.IdxTop, 60);
-    m.IdxTop = 5;
+    EXPECT_EQ(m.list().IdxTop, 60);
+    m.VS_Change(5);
     EXPECT_TRUE(m.BEGrid_KeyDown(33, 0));
-    EXPECT_EQ(m.IdxTop, 0);
+    EXPECT_EQ(m.list().IdxTop, 0);
     // one entry on at the bottom edge
-    m.BEGrid.row = 20;
+    m.BEGrid_RowColChange(20);
     EXPECT_TRUE(m.BEGrid_KeyDown(40, 0));
-    EXPECT_EQ(m.IdxTop, 1);
-    EXPECT_EQ(m.BEGrid.rows[20], entry(21) + QStringLiteral("\t14003"));
-    EXPECT_EQ(m.BEGrid.rows[1], entry(2) + QStringLiteral("\t14003"));
+    EXPECT_EQ(m.list().IdxTop, 1);
+    EXPECT_EQ(m.list().BEGrid.rows[20], entry(21) + QStringLiteral("\t14003"));
+    EXPECT_EQ(m.list().BEGrid.rows[1], entry(2) + QStringLiteral("\t14003"));
 
     // a short list: nothing pages, Ctrl+Down goes to the last entry
     fill(m, 10, 20);
-    EXPECT_EQ(m.VS.maximum, m.VS.minimum);
-    EXPECT_EQ(m.BEGrid.rows[11], QString());
+    EXPECT_EQ(m.list().VS.maximum, m.list().VS.minimum);
+    EXPECT_EQ(m.list().BEGrid.rows[11], QString());
     EXPECT_TRUE(m.BEGrid_KeyDown(34, 0));
-    EXPECT_EQ(m.IdxTop, 0);
+    EXPECT_EQ(m.list().IdxTop, 0);
     EXPECT_TRUE(m.BEGrid_KeyDown(40, 2));
-    EXPECT_EQ(m.BEGrid.row, 10);
+    EXPECT_EQ(m.list().BEGrid.row, 10);
 
     // Up at the top edge with a scale of 2 never goes below the first entry
     fill(m, 40000, 25);
-    m.IdxTop = 1;
-    m.DisplayPage();
-    m.BEGrid.row = 1;
+    m.BEGrid_RowColChange(25);
+    EXPECT_TRUE(m.BEGrid_KeyDown(40, 0));
+    ASSERT_EQ(m.list().IdxTop, 1);
+    m.BEGrid_RowColChange(1);
     EXPECT_TRUE(m.BEGrid_KeyDown(38, 0));
-    EXPECT_EQ(m.IdxTop, 0);
-    EXPECT_EQ(m.BEGrid.rows[1], entry(1) + QStringLiteral("\t14003"));
+    EXPECT_EQ(m.list().IdxTop, 0);
+    EXPECT_EQ(m.list().BEGrid.rows[1], entry(1) + QStringLiteral("\t14003"));
 }
 
 TEST(PagedListArithmetic, ScaleAndBar)
@@ -584,24 +579,19 @@ TEST_F(BtEditTest, ListFileLinesAndSelection)
 {
     BtEditModel m;
     loaded(m);
-    m.IdxList = {{QStringLiteral("BC847").leftJustified(18), QStringLiteral("14003")}};
-    m.IdxCount = 1;
-    m.IdxKeyKind = 0;
-    m.IdxKeyName = QStringLiteral("Typ");
-    m.ListBiBe = 1;
-    m.SuchBegriffText = QStringLiteral("BC8");
-    m.ListGruppe = QStringLiteral("14");
+    m.setIndexListForTest({{QStringLiteral("BC847").leftJustified(18), QStringLiteral("14003")}}, 0,
+                          QStringLiteral("Typ"), 1, 20);
+    m.setSelectionForTest(QStringLiteral("BC8"), QStringLiteral("14"));
     const QStringList lines = m.listFileLines(1);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0], QStringLiteral("Interne BE-Datei     Typ \"BC8...\"   Gr 14"));
     EXPECT_EQ(lines[1], QStringLiteral("BC847") + QString(15, u' ') + QStringLiteral("T  14003"));
     EXPECT_EQ(lines[1].size(), 28);
-    m.SuchBegriffText = QStringLiteral("*");
-    m.ListGruppe.clear();
+    m.setSelectionForTest(QStringLiteral("*"), QString());
     EXPECT_EQ(m.selectionLine(1), QStringLiteral("Typ   Alle BE"));
-    m.SuchBegriffText.clear();
+    m.setSelectionForTest(QString(), QString());
     EXPECT_EQ(m.selectionLine(2), QStringLiteral("   Alle BE"));
-    m.SuchBegriffText = QStringLiteral("Block: 14003");
+    m.setSelectionForTest(QStringLiteral("Block: 14003"), QString());
     EXPECT_EQ(m.selectionLine(2), QStringLiteral("Block: 14003"));
 }
 
@@ -612,10 +602,7 @@ TEST_F(BtEditTest, ListOpenWritesTheListFileWhole)
     RecordingLauncher rec;
     setLauncher(&rec);
     sp.program().WorkStr[Slot::ProgramDir] = tmp.path();
-    m.ListArt = 2;
-    m.ListBiBe = 2;
-    m.BEGrid.visible = true;
-    m.BEGrid.rows = {QStringLiteral("Typ=A,Q,Bac=141,") + PiChar + QStringLiteral("qem=2")};
+    m.setDataListForTest({QStringLiteral("Typ=A,Q,Bac=141,") + PiChar + QStringLiteral("qem=2")}, 2);
     m.up1cmd_Click(QStringLiteral("lst.open"));
     ASSERT_EQ(rec.opened.size(), 1);
     const QFileInfo file(rec.opened[0]);
@@ -625,7 +612,7 @@ TEST_F(BtEditTest, ListOpenWritesTheListFileWhole)
     const QByteArray bytes = testutil::readFile(file.filePath());
     EXPECT_EQ(bytes, QByteArray("Externe BE-Datei        Alle BE\r\nTyp=A,Q,Bac=141,\xe3qem=2\r\n"));
     EXPECT_TRUE(rec.commands.isEmpty());
-    EXPECT_EQ(m.Info, QString());
+    EXPECT_EQ(m.list().Info, QString());
 
     // a folder that cannot take the file: a message, no file, nothing opened
     QDir().mkpath(tmp.filePath(QStringLiteral("bad")));
@@ -645,10 +632,7 @@ TEST_F(BtEditTest, ListFileGoesWhereTheUserSaysAndIsNotOpened)
     RecordingLauncher rec;
     setLauncher(&rec);
     sp.program().WorkStr[Slot::ProgramDir] = tmp.path();
-    m.ListArt = 2;
-    m.ListBiBe = 2;
-    m.BEGrid.visible = true;
-    m.BEGrid.rows = {QStringLiteral("Typ=A,Q,Bac=141")};
+    m.setDataListForTest({QStringLiteral("Typ=A,Q,Bac=141")}, 2);
     const QString chosen = tmp.filePath(QStringLiteral("out/list.txt"));
     sp.ui().expect(QuestionKind::SaveFile, QStringLiteral("lst.file"), Answer::word(chosen));
     m.up1cmd_Click(QStringLiteral("lst.file"));

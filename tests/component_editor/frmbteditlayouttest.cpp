@@ -36,12 +36,11 @@ TEST_P(EditorOnALaptop, SearchAreaAndResultListFit)
     EXPECT_LE(w.minimumSizeHint().height(), room.height()) << "before a search";
 
     m.chkSuch_Click(0);
-    m.txAusg[0] = QStringLiteral("Bac=14");
-    m.EingabeBereich = 2;
+    m.txAusg_Change(0, QStringLiteral("Bac=14"));
     m.MenuBT(QStringLiteral("search in"));
     w.fromModel();
-    ASSERT_TRUE(m.BEGrid.visible);
-    ASSERT_EQ(m.BEGrid.rows.size(), 30);
+    ASSERT_TRUE(m.list().BEGrid.visible);
+    ASSERT_EQ(m.list().BEGrid.rows.size(), 30);
     const QSize needed = w.minimumSizeHint();
     EXPECT_LE(needed.width(), room.width());
     EXPECT_LE(needed.height(), room.height());
