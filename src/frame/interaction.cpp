@@ -227,7 +227,8 @@ int Interaction::messageBox(const QString& id, const QString& text, int buttons,
 void HeadlessInfoList::Add(const QString& text)
 {
     ring.add(text);
-    lines << text;
+    if (keepLines)
+        lines << text;
     if (echo)
         echo(text);
     ++mAdds;
@@ -324,7 +325,12 @@ void HeadlessInfoBox::Finish()
 
 // ---- batch
 
-BatchInteraction::BatchInteraction(QString logFile) : mLogFile(std::move(logFile)) {}
+BatchInteraction::BatchInteraction(QString logFile) : mLogFile(std::move(logFile))
+{
+    // A batch job has no window to show the list's lines again; what it must
+    // keep goes to its log.
+    mInfoList.keepLines = false;
+}
 
 void BatchInteraction::log(const QString& line)
 {

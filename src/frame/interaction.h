@@ -316,6 +316,9 @@ public:
 
     InfoListRing ring;
     QStringList lines;          // every line written, in order (Add, and Update of the newest)
+    // False where nobody reads lines afterwards: a long run writes a line per
+    // position, and the record would grow with the list all run long.
+    bool keepLines = true;
     QString title;
     bool visible = false;
     bool buttonVisible = false;

@@ -206,4 +206,25 @@ TEST(HeadlessInfoListTest, ScriptedCancelAfterLines)
     EXPECT_EQ(list.lines, (QStringList{"a", "b"}));
 }
 
+// A batch job writes a line per position into its list; nobody reads them back,
+// so they must not pile up in memory, while the rows shown and the scripted
+// cancel work as in a window's list.
+TEST(HeadlessInfoListTest, BatchListKeepsNoRecordOfItsLines)
+{
+    ScriptedProgram sp;
+    BatchInteraction batch;
+    auto* list = dynamic_cast<HeadlessInfoList*>(&batch.infoList());
+    ASSERT_NE(list, nullptr);
+    list->cancelAfterAdds = 3;
+    list->Begin(QStringLiteral("run"));
+    list->Add(QStringLiteral("a"));
+    list->Add(QStringLiteral("b"));
+    list->Update(QStringLiteral("b2"));
+    EXPECT_TRUE(list->lines.isEmpty());
+    EXPECT_TRUE(list->ring.rows().contains(QStringLiteral("b2")));
+    EXPECT_FALSE(list->Canceled());
+    list->Add(QStringLiteral("c"));
+    EXPECT_TRUE(list->Canceled());
+}
+
 } // namespace
