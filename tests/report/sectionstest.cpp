@@ -55,7 +55,7 @@ TEST_F(Sections, ParamTextHeadOfASingleComponentListing)
     EXPECT_EQ(r[2], record("*Norm: YK  AWS  "));
     EXPECT_EQ(r[3], record("*"));
     EXPECT_EQ(r[4], record("UEnvironment :"));
-    EXPECT_EQ(prog().RunStr[1], "13");
+    EXPECT_EQ(prog().RunStr[RunSlot::Methods], "13");
 }
 
 struct RowCase {
