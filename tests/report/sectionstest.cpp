@@ -152,9 +152,9 @@ protected:
     QStringList run()
     {
         prog().WorkStr[Slot::SylkHead].clear();
-        SectionFlags sp{};
-        sp[1] = true;
-        AusFileSumme(res, Errg, sp, false, widths, mainPath, false, false);
+        SectionFlags sections{};
+        sections[1] = true;
+        AusFileSumme(res, Errg, sections, false, widths, mainPath, false, false);
         return cellTexts(prog().WorkStr[Slot::SylkHead]);
     }
     QString res = ",Anzposq=0,Anzposb=1,Nfein=0,Sumstc=1";
