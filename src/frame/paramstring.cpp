@@ -4,6 +4,8 @@
 #include "frame/numbers.h"
 #include "frame/textlib.h"
 
+#include <QStringList>
+
 namespace {
 constexpr qsizetype MaxListPosition = 32767;
 

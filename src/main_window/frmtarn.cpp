@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>

@@ -1,4 +1,5 @@
 #include "app/windows.h"
+#include "common/scriptedinteraction.h"
 #include "component_file/ratetable.h"
 #include "frame/interaction.h"
 #include "frame/qtinteraction.h"

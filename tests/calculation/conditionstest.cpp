@@ -2,6 +2,7 @@
 #include "calculation/calcinterface.h"
 #include "calculation/conditions.h"
 #include "frame/paramstring.h"
+#include "frame/workslots.h"
 
 #include <gtest/gtest.h>
 
@@ -124,13 +125,13 @@ TEST_F(CalcTest, PosBelastungFillsRunSlots)
 {
     setPosition("Bac=3111,Umax=25,Imax=2,Inen=1,Tbmax=90,Vf=3", "Dtu=5,Ub=12,Ib=.5,Tei=1", ",Dtr=2", "Tu=30");
     PosBelastung(0);
-    EXPECT_EQ(p().RunStr[7], "30");
-    EXPECT_EQ(p().RunStr[17], "3111");
-    EXPECT_EQ(p().RunStr[18], "31");
-    EXPECT_EQ(p().RunStr[19], "311");
-    EXPECT_EQ(p().RunStr[20], "3");
-    EXPECT_EQ(p().RunStr[24], "3");
-    EXPECT_EQ(p().RunStr[25], "3");
+    EXPECT_EQ(p().RunStr[RunSlot::Tu], "30");
+    EXPECT_EQ(p().RunStr[RunSlot::Bac], "3111");
+    EXPECT_EQ(p().RunStr[RunSlot::Bac2], "31");
+    EXPECT_EQ(p().RunStr[RunSlot::Bac3], "311");
+    EXPECT_EQ(p().RunStr[RunSlot::Bac1], "3");
+    EXPECT_EQ(p().RunStr[RunSlot::Pin], "3");
+    EXPECT_EQ(p().RunStr[RunSlot::Vf], "3");
     const auto& v = p().RunVal;
     EXPECT_EQ(v[RunNum::Dtu], 5);
     EXPECT_EQ(v[RunNum::Umax], 25);

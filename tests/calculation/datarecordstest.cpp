@@ -333,12 +333,12 @@ QStringList menuClasses(const QString& language)
             chapters[current] << l.mid(1);
     }
     QStringList classes;
-    std::function<void(const QString&, const QString&)> walk = [&](const QString& chapter, const QString& path) {
+    std::function<void(const QString&, const QString&)> walk = [&](const QString& chapter, const QString& prefix) {
         for (const QString& item : chapters.value(chapter)) {
             const QString code = item.section(u' ', 0, 0);
-            const QString code4 = (path + code).leftJustified(4, u'0', true);
+            const QString code4 = (prefix + code).leftJustified(4, u'0', true);
             if (item.contains(QStringLiteral("§>")))
-                walk(chapter == u"hg" ? code : chapter + code, path + code);
+                walk(chapter == u"hg" ? code : chapter + code, prefix + code);
             else
                 classes << code4;
         }

@@ -2,6 +2,7 @@
 #include "calculation/calcinterface.h"
 #include "calculation/systdb.h"
 #include "frame/database.h"
+#include "frame/workslots.h"
 
 #include <gtest/gtest.h>
 
@@ -175,13 +176,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CalcTest, LesRthSetsRawPinCount)
 {
     setPosition("Gec=DIP,Pin=14", "Nmw=100", ",Tur=40");
-    p().RunStr[24] = "40";
+    p().RunStr[RunSlot::Pin] = "40";
     QString r;
     LesRth(r);
-    EXPECT_EQ(p().RunStr[24], "14");
+    EXPECT_EQ(p().RunStr[RunSlot::Pin], "14");
     setPosition("Gec=SOT23", "Nmw=100", ",Tur=40");
     LesRth(r);
-    EXPECT_EQ(p().RunStr[24], "");
+    EXPECT_EQ(p().RunStr[RunSlot::Pin], "");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "calculation/calcfixture.h"
 #include "calculation/names.h"
+#include "frame/workslots.h"
 
 #include <gtest/gtest.h>
 
@@ -43,11 +44,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CalcTest, BtNameFillsRunSlots)
 {
     BtName("Bac=4211", "N1");
-    EXPECT_EQ(p().RunStr[17], "4211");
-    EXPECT_EQ(p().RunStr[18], "42");
-    EXPECT_EQ(p().RunStr[19], "421");
-    EXPECT_EQ(p().RunStr[20], "4");
-    EXPECT_EQ(p().RunStr[22], "0000");
+    EXPECT_EQ(p().RunStr[RunSlot::Bac], "4211");
+    EXPECT_EQ(p().RunStr[RunSlot::Bac2], "42");
+    EXPECT_EQ(p().RunStr[RunSlot::Bac3], "421");
+    EXPECT_EQ(p().RunStr[RunSlot::Bac1], "4");
+    EXPECT_EQ(p().RunStr[RunSlot::Tec], "0000");
 }
 
 TEST_F(CalcTest, PosBtNameOfSublistsNeedsNoTable)

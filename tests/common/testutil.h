@@ -1,4 +1,5 @@
 #pragma once
+#include "common/scriptedinteraction.h"
 #include "frame/interaction.h"
 #include "frame/program.h"
 

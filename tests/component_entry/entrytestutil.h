@@ -1,4 +1,5 @@
 #pragma once
+#include "common/scriptedinteraction.h"
 #include "common/testutil.h"
 #include "frame/workslots.h"
 #include "dialogue/beprogein.h"

@@ -372,6 +372,6 @@ INSTANTIATE_TEST_SUITE_P(
                "beyond the header's counter"},
         Damage{"HalfDoneChange", [](const QString& bin) { testutil::writeFile(bin + "/journal", "x"); },
                "a journal is left"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& i) { return std::string(i.param.name); });
 
 } // namespace

@@ -212,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(Cells, CellCheckTest,
                                            TrimCase{"SeventhCharacterIgnored", "1234567", "123456", true},
                                            TrimCase{"LettersDropped", "1a2", "12", true},
                                            TrimCase{"TwoCommasRefused", "1,2,3", "1,2,3", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& i) { return std::string(i.param.name); });
 
 // A refused cell stays in editing and is never written.
 TEST_F(RateTableTest, RefusedCellIsNotSaved)
@@ -502,7 +502,7 @@ INSTANTIATE_TEST_SUITE_P(Units, ViewerArtTest,
                          ::testing::Values(ArtCase{"BitFromB", "11101000", "Bit"},
                                            ArtCase{"GateFromG", "12601000", "Gate"},
                                            ArtCase{"TransFromT", "15100000", "Trans"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(RateTableTest, ViewerUsesItsOwnHandleAndLeavesSystDbOpen)
 {

@@ -123,8 +123,8 @@ const ScreenCase kScreens[] = {
     {"copyrename", "qsl\\kopie", "edsuch", 1},         {"copyrename", "qsl\\kopie", "edsuch", 2},
 };
 INSTANTIATE_TEST_SUITE_P(Installed, InstalledScreen, ::testing::ValuesIn(kScreens),
-                         [](const auto& info) {
-                             std::string n = std::string(info.param.name) + (info.param.lang == 2 ? "_en" : "_de");
+                         [](const auto& i) {
+                             std::string n = std::string(i.param.name) + (i.param.lang == 2 ? "_en" : "_de");
                              for (char& c : n)
                                  if (c == '-')
                                      c = '_';

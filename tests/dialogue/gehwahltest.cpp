@@ -1,4 +1,5 @@
 #include "common/answers.h"
+#include "common/scriptedinteraction.h"
 #include "dialogue/beprogein.h"
 #include "frame/workslots.h"
 #include "dialogue/menutestutil.h"

@@ -211,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {QuestionKind::Screen, "btx\\glob#zfgl", Answer::cancel()}},
                    ",Norm=10000,Tu=40,Vl=0,Env=Gb",
                    "ABBRUCH"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(NewProfile, SingleComponentRunWithAFullListAsksNothing)
 {
@@ -243,7 +243,7 @@ TEST_P(EnvironmentMenus, IecHelpOpensTheDocumentAndBackReturnsToTheFirstMenu)
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, EnvironmentMenus, ::testing::Values(false, true),
-                         [](const auto& info) { return std::string(info.param ? "selectionWindow" : "ownWindow"); });
+                         [](const auto& i) { return std::string(i.param ? "selectionWindow" : "ownWindow"); });
 
 // ---- the output dialog
 
@@ -320,7 +320,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {QuestionKind::Screen, "qsl\\para#var", Answer::cancel()}},
                    ",Qpdr=12000000",
                    "ABBRUCH"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(NewProfile, CalculationFilesSectionResetsTheSecondScratchDirectory)
 {

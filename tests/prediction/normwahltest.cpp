@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NormChoice,
                                            ChoiceCase{"okWithNoOption", Answer::button(0), 0},
                                            // A method that was not offered is no answer.
                                            ChoiceCase{"methodNotOffered", Answer::button(2), 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& i) { return std::string(i.param.name); });
 
 TEST(NormChoiceWindow, ShowsTheOfferedMethodsAndNeedsOneForOk)
 {

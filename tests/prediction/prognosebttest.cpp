@@ -1,4 +1,5 @@
 #include "common/answers.h"
+#include "common/scriptedinteraction.h"
 #include "common/testutil.h"
 #include "frame/workslots.h"
 #include "component_file/mixbt.h"

@@ -20,7 +20,7 @@ public:
     QString deviceName() const override { return QStringLiteral("Fake"); }
     int pageWidth() const override { return 11906; }
     int pageHeight() const override { return 16838; }
-    void setPaperSize(int paper) override { this->paper = paper; }
+    void setPaperSize(int size) override { paper = size; }
     double textWidth(const PrinterFont& font, const QString& text) const override
     {
         return font.size * 12 * text.size();

@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"LockedPosition", "-1,ABC,T", "", "", "Stck=-1,Typ=ABC"},
                       LineCase{"QuantityKeptAsTyped", "2.5,ABC,T", "", "", "Stck=2.5,Typ=ABC"},
                       LineCase{"UserNumberFlagInLowerCase", "1,x,a,q", "", "", "Stck=1,An=X,Qm=Qsl"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& i) { return std::string(i.param.name); });
 
 struct RefusalCase {
     const char* name;
@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{"SlWithComma", "2,ABC,T", "R1,R2", ""},
                       RefusalCase{"SlWithEquals", "2,ABC,T", "R1=R2", ""},
                       RefusalCase{"SlWithComment", "2,ABC,T", "R1!x", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(NeuPosTest, CancelAfterTwoEntriesKeepsBothAndReportsThem)
 {

@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OpenCase{"NoStandTakesHighestAndListsBoth", "Yk=A12345-B1234-C123", "00002", "123"},
                       OpenCase{"NothingFound", "Typ=NONE", "", "162"},
                       OpenCase{"MalformedItemNumberStops", "Yk=A1234567-B1,An=U7", "", "140"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(QslOpen, StandListAndNotFoundTexts)
 {

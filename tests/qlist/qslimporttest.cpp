@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"MalformedItemNumber", stored("Yk=ABCDEFGHIJKL-345-6789") + stored("Be="), "120"},
                       RefusedCase{"NoDesignation", stored("Tec=T1") + stored("Be="), "10"},
                       RefusedCase{"QuoteInHead", stored("Typ=A'B") + stored("Be="), "113"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& i) { return std::string(i.param.name); });
 
 // ---- a folder
 
@@ -345,6 +345,6 @@ TEST_P(MissingSource, DeletedFileEndsBeforeAnyDialog)
 INSTANTIATE_TEST_SUITE_P(Modes, MissingSource,
                          ::testing::Values(SourceCase{"OtherDatabase", 3}, SourceCase{"Copy", 4},
                                            SourceCase{"Export", 5}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& i) { return std::string(i.param.name); });
 
 } // namespace

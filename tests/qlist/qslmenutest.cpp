@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, QslMenuModes,
                                            ModeCase{"Delete", "ql.del", 2}, ModeCase{"Copy", "4kopie", 4, 4},
                                            ModeCase{"ExportToFile", "5kopie", 5, 5},
                                            ModeCase{"ExportToDatabase", "3kopie", 5, 3}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(QslMenu, EditOpensHeadDialogThenTheEditor)
 {

@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"Paste", 22, -1, true}, KeyCase{"Cut", 24, -1, true},
                       KeyCase{"ContinuationMark", 195, -1, true}, KeyCase{"EndMark", 254, -1, true},
                       KeyCase{"OutsideAnsi", u'\u0416', -1, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& i) { return std::string(i.param.name); });
 
 class HeadDialog : public QlListsFixture {
 protected:

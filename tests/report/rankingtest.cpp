@@ -191,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SameStress{"TextIsCaseSensitive", "Lab=a", "Lab=A", false},
                       SameStress{"TextEmptyIsNotZero", "Qkm=0", "", false},
                       SameStress{"PiQualityFactor", "\xC3\xA3qem=2", "\xC3\xA3qem=3", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(Ranking, SortDescendingAndStable)
 {
@@ -270,7 +270,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RateCase{"JustBelowThousand", "999.9995", "1", true, "YK  1000 fit              "},
                       RateCase{"Thousands", "1500.4", "1", true, "YK  1500 fit              "},
                       RateCase{"RangeTimesQuantity", "0.125/1.5", "2", false, "YK  0.25/3 fit            "}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(Ranking, SublistEntryWithShareErrorsAndWarnings)
 {
@@ -456,7 +456,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ListHead{"UserList", 2, true, false, "Tj / Tb", "fit  (mean)"},
                       ListHead{"MilWeighted", 3, true, false, "MIL-Bac", "fit  (mean)"},
                       ListHead{"MilMaxOnly", 3, false, true, "MIL-Bac", "fit  (max)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(Ranking, ComponentListWithoutCompleteTotalsSaysSo)
 {
@@ -544,7 +544,7 @@ INSTANTIATE_TEST_SUITE_P(
         SpecialCase{"ArInTheMiddleEndsTheRow", "Format=ASCII,Typ=3,Ar=1,Sl=2", "Stck=1,Typ=AB,Sl=K1,R,Fit=1",
                     "AB 1.00\r\nK1"},
         SpecialCase{"MissingResultKey", "Format=ASCII,Typ=3,Ar=1", "Stck=2,Typ=AB,R,Fitm=1", "AB 0.00\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(Ranking, SpecialFormatDecimalPointUnderGermanSettings)
 {

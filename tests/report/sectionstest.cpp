@@ -55,7 +55,7 @@ TEST_F(Sections, ParamTextHeadOfASingleComponentListing)
     EXPECT_EQ(r[2], record("*Norm: YK  AWS  "));
     EXPECT_EQ(r[3], record("*"));
     EXPECT_EQ(r[4], record("UEnvironment :"));
-    EXPECT_EQ(prog().RunStr[1], "13");
+    EXPECT_EQ(prog().RunStr[RunSlot::Methods], "13");
 }
 
 struct RowCase {
@@ -152,9 +152,9 @@ protected:
     QStringList run()
     {
         prog().WorkStr[Slot::SylkHead].clear();
-        SectionFlags sp{};
-        sp[1] = true;
-        AusFileSumme(res, Errg, sp, false, widths, mainPath, false, false);
+        SectionFlags sections{};
+        sections[1] = true;
+        AusFileSumme(res, Errg, sections, false, widths, mainPath, false, false);
         return cellTexts(prog().WorkStr[Slot::SylkHead]);
     }
     QString res = ",Anzposq=0,Anzposb=1,Nfein=0,Sumstc=1";
