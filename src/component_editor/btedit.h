@@ -16,12 +16,12 @@
 // Questions through ui():
 //   kind "btedit", key "frmBtEdit": the editor is shown (Show0); Question::model
 //     points to the model. The window answers applied = true once Tag is not "0";
-//     a script works on the model itself and sets Tag.
+//     a script drives the model through its events (Exit, Form_QueryUnload).
 //   kind "btdesc", key "frmBtEdit": the description entry of a new component
 //     waits; the window answers once BTBeWait is cleared. An answer it did not
 //     apply is played on the model: its text becomes the description.
 //   kind "btpopup", key "up0": the parameter popup of a grid. choices are the
-//     visible captions, data["tags"] their tags; the answer's text is the tag
+//     visible captions, PopupParams::tags their tags; the answer's text is the tag
 //     clicked ("edit", "del", "trans" or a parameter item "key,value"), a cancel
 //     closes the menu without a click.
 // Every change of the state is told with ui().componentEditorChanged(key

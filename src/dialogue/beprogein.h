@@ -25,13 +25,13 @@ class QObject;
 //       cancelled or text "ABBRUCH" -> the Cancel row (the menu ends with cancel
 //                                      also when it offers no Cancel row)
 //       text "BACK" / "HELP"        -> the Back / Help row
-//       data["row"] = n             -> a click on row n
-//       data["key"] = "Z"           -> that key typed
+//       row = n                     -> a click on row n
+//       menuKey = 'Z'               -> that key typed
 //       text = an item's code       -> that item; a text that begins with the code
 //                                      of an item with a submenu chooses it and hands
 //                                      the rest to the submenu ("15": 1, then 5)
 //   kind "select", key "Selbox": the designation list; text = the chosen
-//     designation, or data["row"] = its index from 0; cancelled ends the command.
+//     designation, or row = its index from 0; cancelled ends the command.
 // Loading, changes of the side panels and unloading are told with
 // ui().menuWindowChanged(key "load" / "update" / "unload").
 namespace frmBEProgEin {

@@ -12,14 +12,14 @@
 // Each call builds a headless screen model (dialogue/screen.h) and asks it through
 // ui(): kind "screen" for input and key-choice screens, key = the dialogue file
 // without the language directory + "#" + chapter (e.g. "qsl\\isam#menu"),
-// Question::data["screen"] = "DIN" or "DIK"; kind "textpage" for text pages, key =
+// ScreenParams::screen = "DIN" or "DIK"; kind "textpage" for text pages, key =
 // the text file without the language directory, or the page source ("#7").
 // Question::model points to the model. The window (frmDiaWindow) works on the model
 // and answers with applied = true. Any other answer is played on the model as the
 // user's actions (applyDialogueAnswer), so scripts and batch runs need no window:
 //   cancelled         -> cancel (a text page without cancel button continues)
-//   data["K"] = "0/1" -> toggle K set to that value (single-character keys)
-//   data["keys"]      -> these keys pressed one after the other
+//   toggles[K] = 0/1  -> toggle K set to that value (single-character keys)
+//   keys              -> these keys pressed one after the other
 //   values[d]         -> the text of entry field d
 //   code 13 / 27      -> Enter / Escape
 //   text              -> "" Enter; a button tag ("CREATE", "BACK", "DIKESC") clicks

@@ -3,7 +3,7 @@
 
 // The choice of the one method whose results go into the result file, when a new
 // profile with a result file computes more than one. Asked through ui() as a
-// question of kind "normwahl", key "NormWahl"; Question::data["marks"] holds the
+// question of kind "normwahl", key "NormWahl"; NormChoiceParams::marks holds the
 // methods offered ("1" YK 70412, "2" user list, "3" MIL-HDBK-217F) and the
 // captions. The window answers with code 1..3 for the option on at OK, 0 when
 // none was on; a cancel (also the close box) gives -1.

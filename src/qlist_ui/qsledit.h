@@ -48,9 +48,9 @@ struct QslEditLinks {
 //   kind "qsledit", key "frmQslEdit": the editor is shown (Run); Question::model
 //     points to the model. The window answers applied = true once Tag is not "0".
 //   kind "qslpopup", key "up": the parameter popup of a line; choices are the
-//     item captions, data["tags"] their tags; the answer's text is the tag chosen,
+//     item captions, PopupParams::tags their tags; the answer's text is the tag chosen,
 //     a cancel dismisses the popup.
-//   kind "input", key "1514": the search text (data["default"] the last one).
+//   kind "input", key "1514": the search text (InputParams::proposal the last one).
 class QslEditModel : public QslEditGrid {
 public:
     // Rows moved by Shift+Up/Down and the page keys, and kept in view by scrolling.
