@@ -16,6 +16,7 @@
 #include "frame/interaction.h"
 #include "frame/program.h"
 
+#include "benchsupport.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -27,33 +28,9 @@
 
 namespace {
 
-struct Clock {
-    qint64 wallNs = 0;
-    qint64 cpuNs = 0;
-    static Clock read()
-    {
-        timespec w{}, c{};
-        clock_gettime(CLOCK_MONOTONIC, &w);
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &c);
-        return {qint64(w.tv_sec) * 1000000000 + w.tv_nsec, qint64(c.tv_sec) * 1000000000 + c.tv_nsec};
-    }
-};
+using bench::Clock;
 
-// The least wall and CPU time of runs calls of work.
-Clock best(int runs, const std::function<void()>& work)
-{
-    Clock least{};
-    for (int i = 0; i < runs; ++i) {
-        const Clock a = Clock::read();
-        work();
-        const Clock b = Clock::read();
-        if (i == 0 || b.cpuNs - a.cpuNs < least.cpuNs)
-            least.cpuNs = b.cpuNs - a.cpuNs;
-        if (i == 0 || b.wallNs - a.wallNs < least.wallNs)
-            least.wallNs = b.wallNs - a.wallNs;
-    }
-    return least;
-}
+using bench::best;
 
 // Reads every file below folder whose relative path passes wanted; returns the bytes read.
 qint64 readAllBelow(const QString& folder, const std::function<bool(const QString&)>& wanted)
@@ -102,27 +79,12 @@ int main(int argc, char** argv)
 
     // Records of about 60 characters, 200 to a block, as the writer fills them;
     // one in a thousand has the housing the search looks for.
-    int block = 0;
-    QByteArray text;
-    auto flush = [&] {
-        const QString file = QStringLiteral("%1/b4/1%2/%3").arg(bin).arg(block / 100).arg(block % 100, 2, 10, QChar(u'0'));
-        QDir().mkpath(QFileInfo(file).path());
-        QFile f(file);
-        f.open(QIODevice::WriteOnly);
-        f.write(text + "\r\n");
-        text.clear();
-        ++block;
-    };
-    for (int i = 0; i < records; ++i) {
-        text += QStringLiteral("Typ=BT%1,Q,Bac=4111,Tec=01,Gec=%2,Pin=8,B,Widerstand\r\n")
-                    .arg(i, 6, 10, QChar(u'0'))
-                    .arg(i % 1000 == 7 ? QStringLiteral("TO92") : QStringLiteral("SO8"))
-                    .toLatin1();
-        if (text.size() > 12600)
-            flush();
-    }
-    if (!text.isEmpty())
-        flush();
+    const int block = bench::writeComponentBlocks(bin, records, [](int i) {
+        return QStringLiteral("Typ=BT%1,Q,Bac=4111,Tec=01,Gec=%2,Pin=8,B,Widerstand\r\n")
+            .arg(i, 6, 10, QChar(u'0'))
+            .arg(i % 1000 == 7 ? QStringLiteral("TO92") : QStringLiteral("SO8"))
+            .toLatin1();
+    });
     NeuInh();
     InitBtDatei();
 

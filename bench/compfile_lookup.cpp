@@ -9,6 +9,7 @@
 #include "frame/interaction.h"
 #include "frame/program.h"
 
+#include "benchsupport.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -38,26 +39,11 @@ int main(int argc, char** argv)
     // Records of about 60 characters, 200 to a block, as the writer fills them.
     QElapsedTimer clock;
     clock.start();
-    int block = 0;
-    QByteArray text;
-    auto flush = [&] {
-        const QString file = QStringLiteral("%1/b4/1%2/%3").arg(bin).arg(block / 100).arg(block % 100, 2, 10, QChar(u'0'));
-        QDir().mkpath(QFileInfo(file).path());
-        QFile f(file);
-        f.open(QIODevice::WriteOnly);
-        f.write(text + "\r\n");
-        text.clear();
-        ++block;
-    };
-    for (int i = 0; i < records; ++i) {
-        text += QStringLiteral("Typ=BT%1,Q,Bac=4111,Tec=01,Gec=SO8,Pin=8,B,Widerstand\r\n")
-                    .arg(i, 6, 10, QChar(u'0'))
-                    .toLatin1();
-        if (text.size() > 12600)
-            flush();
-    }
-    if (!text.isEmpty())
-        flush();
+    const int block = bench::writeComponentBlocks(bin, records, [](int i) {
+        return QStringLiteral("Typ=BT%1,Q,Bac=4111,Tec=01,Gec=SO8,Pin=8,B,Widerstand\r\n")
+            .arg(i, 6, 10, QChar(u'0'))
+            .toLatin1();
+    });
     const double writeSeconds = clock.elapsed() / 1000.0;
     clock.restart();
     NeuInh();

@@ -17,6 +17,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include "benchsupport.h"
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -26,17 +27,7 @@
 
 namespace {
 
-struct Clock {
-    qint64 wallNs = 0;
-    qint64 cpuNs = 0;
-    static Clock read()
-    {
-        timespec w{}, c{};
-        clock_gettime(CLOCK_MONOTONIC, &w);
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &c);
-        return {qint64(w.tv_sec) * 1000000000 + w.tv_nsec, qint64(c.tv_sec) * 1000000000 + c.tv_nsec};
-    }
-};
+using bench::Clock;
 
 // Draws every page after the header page; returns the number of pages.
 int drawPages(const QByteArray& stream, const QString& pdfFile)
@@ -136,20 +127,10 @@ int main(int argc, char** argv)
     const QByteArray stream = in.readAll();
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
     QTemporaryDir tmp;
-    Clock best{};
     int pages = 0;
-    for (int i = 0; i < runs; ++i) {
-        const Clock a = Clock::read();
-        pages = drawPages(stream, tmp.filePath(QStringLiteral("floor.pdf")));
-        const Clock b = Clock::read();
-        const Clock d{b.wallNs - a.wallNs, b.cpuNs - a.cpuNs};
-        if (i == 0 || d.cpuNs < best.cpuNs)
-            best.cpuNs = d.cpuNs;
-        if (i == 0 || d.wallNs < best.wallNs)
-            best.wallNs = d.wallNs;
-    }
+    const Clock least = bench::best(runs, [&] { pages = drawPages(stream, tmp.filePath(QStringLiteral("floor.pdf"))); });
     std::printf("floor: %d pages (%lld bytes of page records) drawn into a PDF file: wall %.1f ms, CPU %.1f ms "
                 "(least of %d runs)\n",
-                pages, static_cast<long long>(stream.size()), best.wallNs / 1e6, best.cpuNs / 1e6, runs);
+                pages, static_cast<long long>(stream.size()), least.wallNs / 1e6, least.cpuNs / 1e6, runs);
     return 0;
 }

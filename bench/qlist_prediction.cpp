@@ -20,6 +20,7 @@
 // The last line gives the run's start and end on the monotonic clock, so that
 // a profile taken with perf can be cut to the run.
 #include "app/links.h"
+#include "benchsupport.h"
 #include "component_file/btdatei.h"
 #include "component_file/btsuch.h"
 #include "component_file/mixbt.h"
@@ -84,18 +85,7 @@ long peakKiB()
     return u.ru_maxrss;
 }
 
-struct Clock {
-    qint64 wallNs = 0;
-    qint64 cpuNs = 0;
-    static qint64 now(clockid_t c)
-    {
-        timespec t{};
-        clock_gettime(c, &t);
-        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-    }
-    static Clock read() { return {now(CLOCK_MONOTONIC), now(CLOCK_PROCESS_CPUTIME_ID)}; }
-    Clock operator-(const Clock& o) const { return {wallNs - o.wallNs, cpuNs - o.cpuNs}; }
-};
+using bench::Clock;
 
 double ms(qint64 ns)
 {
